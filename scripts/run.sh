@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)"
+
+if [ -x build/default/src/app/velmorando ]; then
+  exec build/default/src/app/velmorando "$@"
+fi
+# Until the application is there, the command-line tool shows the bundled example.
+exec build/default/src/cli/vlat-cli info data/examples/cash-register.vld

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the full build's test suite, the core tests
+# under AddressSanitizer + UndefinedBehaviorSanitizer, and a short run of each fuzz
+# target on its seed corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+jobs=$(nproc)
+
+echo "== build and test (default preset)"
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$jobs"
+QT_QPA_PLATFORM=offscreen ctest --preset default -j "$jobs"
+
+echo "== core tests under AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j "$jobs"
+
+echo "== fuzz targets, short runs on their seed corpora"
+bash scripts/fuzz-smoke.sh "${FUZZ_SECONDS:-10}"

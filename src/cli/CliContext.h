@@ -1,0 +1,37 @@
+#pragma once
+// What every vlat-cli command gets: its own arguments and the global options.
+
+#include <ostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/settings/SettingsStore.h"
+
+namespace vl::cli {
+
+struct CliContext {
+  std::vector<std::string> args;  // the command's arguments, options included, in order
+  std::string dataDir;            // --data DIR, or the program folder's data
+  std::string port;               // --port none|PATH|sim[:TYPE]; empty = from settings
+  SettingsStore settings;         // loaded from the user's settings at start
+  std::ostream* out = nullptr;
+  std::ostream* err = nullptr;
+};
+
+// Exit codes of the tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 64;
+
+// Takes "--name value" out of args; nullopt when absent. A missing value throws.
+std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name);
+// Takes a "--name" flag out of args; true when it was there.
+bool TakeFlag(std::vector<std::string>& args, const std::string& name);
+
+// Thrown for a malformed command line; main prints it with the usage line.
+struct UsageError {
+  std::string message;
+};
+
+}  // namespace vl::cli

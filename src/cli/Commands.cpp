@@ -1,0 +1,20 @@
+#include "cli/Commands.h"
+
+#include <array>
+
+namespace vl::cli {
+
+// Defined in the command's own source file.
+int RunInfo(CliContext& context);
+int RunConvert(CliContext& context);
+
+std::span<const CommandInfo> AllCommands() {
+  static const std::array commands = {
+      CommandInfo{"info", "FILE", "summary of a layout file", RunInfo},
+      CommandInfo{"convert", "IN OUT [--password TEXT|--no-password]",
+                  "rewrite a layout (.mkb or .vld into .vld)", RunConvert},
+  };
+  return commands;
+}
+
+}  // namespace vl::cli

@@ -1,0 +1,58 @@
+// vlat-cli: batch use of the layout core and the device link.
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtSettingsBackend.h"
+
+namespace {
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: vlat-cli [--data DIR] [--port none|PATH|sim[:TYPE]] COMMAND [ARGS]\n\ncommands:\n";
+  for (const auto& command : vl::cli::AllCommands()) {
+    out << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace vl::cli;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  CliContext context;
+  context.out = &std::cout;
+  context.err = &std::cerr;
+  try {
+    context.dataDir = TakeOption(args, "--data").value_or(vl::ProgramDataFolder(argv[0]));
+    context.port = TakeOption(args, "--port").value_or("");
+  } catch (const UsageError& error) {
+    std::cerr << "vlat-cli: " << error.message << '\n';
+    return kExitUsage;
+  }
+  if (args.empty() || args[0] == "--help" || args[0] == "help") {
+    PrintUsage(args.empty() ? std::cerr : std::cout);
+    return args.empty() ? kExitUsage : kExitOk;
+  }
+  const std::string name = args[0];
+  args.erase(args.begin());
+  for (const auto& command : AllCommands()) {
+    if (name != command.name) continue;
+    vl::QtSettingsBackend backend;
+    context.settings.Load(backend);
+    context.args = std::move(args);
+    try {
+      return command.run(context);
+    } catch (const UsageError& error) {
+      std::cerr << "vlat-cli " << name << ": " << error.message << "\nusage: vlat-cli " << name << ' '
+                << command.usage << '\n';
+      return kExitUsage;
+    }
+  }
+  std::cerr << "vlat-cli: unknown command \"" << name << "\"\n";
+  PrintUsage(std::cerr);
+  return kExitUsage;
+}

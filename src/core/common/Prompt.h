@@ -1,0 +1,37 @@
+#pragma once
+// What the core asks of the user. The application answers with dialogs, the CLI on
+// the terminal, tests with scripted answers. All texts here are UTF-8.
+
+#include <optional>
+#include <string>
+
+namespace vl {
+
+enum class MessageIcon { None, Error, Warning, Exclamation, Question, Information };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// Captions the program uses for its message boxes.
+inline constexpr const char* kCaptionError = "Ошибка";
+inline constexpr const char* kCaptionAttention = "Внимание";
+inline constexpr const char* kCaptionInformation = "Информация";
+
+class IPrompt {
+ public:
+  virtual ~IPrompt() = default;
+
+  // A message box; returns the button chosen (Ok for a plain message).
+  virtual Answer Ask(const std::string& text, const std::string& caption,
+                     MessageButtons buttons, MessageIcon icon) = 0;
+
+  // The password window: two text lines and a masked input of at most 20
+  // characters. nullopt when cancelled. The text returned is UTF-8.
+  virtual std::optional<std::string> AskPassword(const std::string& firstLine,
+                                                 const std::string& secondLine) = 0;
+
+  void Message(const std::string& text, const std::string& caption, MessageIcon icon) {
+    Ask(text, caption, MessageButtons::Ok, icon);
+  }
+};
+
+}  // namespace vl

@@ -1,0 +1,28 @@
+#pragma once
+// Status text and progress of long operations. Calls are synchronous: when one
+// returns, the user has been shown the step. Texts are UTF-8.
+
+#include <string>
+
+namespace vl {
+
+class IReporter {
+ public:
+  virtual ~IReporter() = default;
+  // Text of the first status-bar panel; empty clears it.
+  virtual void SetStatus(const std::string& text) = 0;
+  // Shows or hides the progress bar (shown at position 0).
+  virtual void ShowProgress(bool visible) = 0;
+  // Position 0 to 100.
+  virtual void SetProgress(int position) = 0;
+};
+
+// For callers that show nothing.
+class NullReporter final : public IReporter {
+ public:
+  void SetStatus(const std::string&) override {}
+  void ShowProgress(bool) override {}
+  void SetProgress(int) override {}
+};
+
+}  // namespace vl

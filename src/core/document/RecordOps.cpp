@@ -1,0 +1,60 @@
+#include "core/document/RecordOps.h"
+
+namespace vl {
+
+void InitRecord(TMacroButton& record) { record = TMacroButton{}; }
+
+void ClearLayer(TMacroButton& record, int layer) { record.Layers[layer] = TMacros{}; }
+
+void CopyLayer(const TMacroButton& source, TMacroButton& target, int sourceLayer, int targetLayer) {
+  if (sourceLayer == kAllLayers && targetLayer == kAllLayers) {
+    target = source;
+    return;
+  }
+  if (sourceLayer == kAllLayers) sourceLayer = targetLayer;
+  if (targetLayer == kAllLayers) targetLayer = sourceLayer;
+  TMacros& to = target.Layers[targetLayer];
+  to = source.Layers[sourceLayer];
+  if (to.Note.size() > kMaxLayerNoteLength) to.Note.resize(kMaxLayerNoteLength);
+}
+
+void ClearLayerOrFree(KeyRef& reference, int layer) {
+  if (!reference) return;
+  if (reference->Func == kFuncMacro && layer >= 0 && layer < kLayerCount) {
+    ClearLayer(*reference, layer);
+    FreeIfBlank(reference);
+  } else {
+    reference.reset();
+  }
+}
+
+void FreeIfBlank(KeyRef& reference) {
+  if (reference && reference->IsBlank()) reference.reset();
+}
+
+void MoveContent(KeyRef& source, KeyRef& target, int layer) {
+  if (!source) {
+    ClearLayerOrFree(target, layer);
+    return;
+  }
+  if (!target) target = std::make_unique<TMacroButton>();
+  if (source->Func != kFuncMacro || layer == kAllLayers) {
+    *target = *source;
+  } else {
+    target->Func = kFuncMacro;
+    CopyLayer(*source, *target, layer, layer);
+    FreeIfBlank(target);
+  }
+  ClearLayerOrFree(source, layer);
+  FreeIfBlank(target);
+}
+
+bool IsFreeFor(const TMacroButton* record, int layer) {
+  if (record == nullptr || record->Func == kFuncNone) return true;
+  if (record->Func == kFuncMacro && layer >= 0 && layer < kLayerCount) {
+    return record->Layers[layer].IsEmpty();
+  }
+  return false;
+}
+
+}  // namespace vl
