@@ -1,0 +1,26 @@
+#pragma once
+// The layout file (*.vld) and the legacy layout file (*.mkb): reading and writing a
+// TVL2Document. File names are UTF-8 paths.
+
+#include <string>
+
+#include "core/common/Prompt.h"
+#include "core/common/Reporter.h"
+#include "core/document/VL2Document.h"
+#include "core/settings/SettingsStore.h"
+
+namespace vl {
+
+// Writes the document; the layout properties come from the settings. On success
+// Modified = false, Named = true, FileName = fileName. Throws FileWriteError and
+// then leaves the file on disk and the document as they were.
+void SaveLayout(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
+                IReporter& reporter);
+
+// Fills a freshly created document. Asks for the password and for the conversion
+// of a legacy file through the prompt. Throws FileReadError, WrongPasswordError or
+// OperationAbandoned; the document must then be discarded.
+void LoadLayout(TVL2Document& document, const std::string& fileName, IPrompt& prompt,
+                IReporter& reporter);
+
+}  // namespace vl
