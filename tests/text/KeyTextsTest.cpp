@@ -97,6 +97,8 @@ TEST(SequenceText, ShiftedLettersAndReleases) {
   // Right Shift held across two letters; releases alone give nothing.
   EXPECT_EQ(Text({0x59, 0x1C, 0x32, 0xF0, 0x59, 0x21}), "ABc");
   EXPECT_EQ(Text({0xF0, 0x1C, 0xF0, 0x32}), "");
+  // Shift shows as letter case, never by name.
+  EXPECT_EQ(Text({0x12, 0x1C, 0xF0, 0x12}, KeyLanguage::English, true), "A");
 }
 
 TEST(SequenceText, CyrillicFollowsTheLanguage) {

@@ -214,8 +214,7 @@ std::string SequenceToText(std::string_view sequence, size_t maxChars, KeyLangua
     if (!wasExtended && (byte == kLeftShift || byte == kRightShift)) {
       (byte == kLeftShift ? state.LeftShift : state.RightShift) = !wasRelease;
     }
-    if (wasRelease) continue;
-    if (wasExtended && (byte == kLeftShift || byte == kRightShift)) continue;  // added shift
+    if (wasRelease || byte == kLeftShift || byte == kRightShift) continue;
     if (!wasExtended && byte == kCapsLock) state.CapsLock = !state.CapsLock;
     if (!wasExtended && byte == kNumLock) state.NumLock = !state.NumLock;
 

@@ -48,8 +48,9 @@ inline constexpr size_t kNoTextLimit = std::numeric_limits<size_t>::max();
 //   (E0 12, E0 59);
 // - a key whose text is one character (letters, digits, punctuation, space)
 //   appends that character with the case rule applied;
-// - a key with a longer text (Enter, LShift, F1, <7> ...) is a control key: with
-//   addFunctionKeys it appends "[" text "]", otherwise nothing;
+// - a key with a longer text (Enter, F1, Caps, <7> ...) is a control key: with
+//   addFunctionKeys it appends "[" text "]", otherwise nothing; Shift is never
+//   named, its effect shows as letter case;
 // - a pause FF, 80 + n appends "[n/10 c]" written "[0,5c]" with addFunctionKeys,
 //   otherwise nothing; the Pause key (E1 and its 7 bytes) appends "[Pause]" with
 //   addFunctionKeys, otherwise nothing;

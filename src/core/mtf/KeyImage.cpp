@@ -1,0 +1,157 @@
+#include "core/mtf/KeyImage.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <system_error>
+
+#include "core/document/VL2Document.h"
+#include "core/mtf/KeyImageMetafile.h"
+#include "core/mtf/KeyImageRichText.h"
+#include "core/settings/SettingsStore.h"
+#include "core/text/Cp1251.h"
+
+namespace vl {
+
+namespace {
+
+int Scale(int value, double factor) { return static_cast<int>(std::lround(value * factor)); }
+
+// Notes are code page 1251 bytes, one byte a character.
+std::string NoteLabel(const std::string& cp1251) {
+  return Cp1251ToUtf8(std::string_view(cp1251).substr(0, kMaxLabelChars));
+}
+
+// Writes next to the target and renames over it, so a failure keeps the old file.
+bool WriteFileSafely(const std::filesystem::path& file, const std::string& bytes) {
+  std::filesystem::path temp = file;
+  temp += ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ignored;
+      std::filesystem::remove(temp, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temp, file, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+double ScaleFactor(KeyImageFormat format) {
+  return format == KeyImageFormat::Metafile ? kMetafileScale : kRichTextScale;
+}
+
+KeyImageGeometry ScaleGeometry(const KeyImageGeometry& g, double factor) {
+  return {Scale(g.KeyWidth, factor), Scale(g.KeyHeight, factor), Scale(g.HorSpace, factor),
+          Scale(g.VerSpace, factor), Scale(g.TopSpace, factor),  Scale(g.LeftSpace, factor)};
+}
+
+KeyImageOptions KeyImageOptions::FromSettings(const SettingsStore& settings) {
+  auto pick = [&](Setting setting, uint8_t count) {
+    const uint8_t value = settings.Get(setting);
+    return value < count ? value : uint8_t{0};
+  };
+  KeyImageOptions options;
+  options.Form = static_cast<KeyForm>(pick(Setting::ImageKeyForm, 3));
+  options.Create = static_cast<LabelCreate>(pick(Setting::ImageCreate, 3));
+  options.Source = static_cast<LabelSource>(pick(Setting::ImageText, 4));
+  options.Layers = settings.Get(Setting::ImageLayers);
+  options.AddFunctionKeys = settings.IsOn(Setting::ImageAddFunctionKeys);
+  options.Language = KeyLanguageFromSetting(settings.Get(Setting::Layout));
+  return options;
+}
+
+TRect ImageSelection(int left, int top, int columns, int rows) {
+  return {left, top, std::min(left + columns - 1, kFieldSize), std::min(top + rows - 1, kFieldSize)};
+}
+
+int PictureWidth(const KeyImageRequest& r) {
+  const auto& g = r.Geometry;
+  return r.Columns * (g.KeyWidth + g.HorSpace) - g.HorSpace + 2 * g.LeftSpace;
+}
+
+int PictureHeight(const KeyImageRequest& r) {
+  const auto& g = r.Geometry;
+  return r.Rows * (g.KeyHeight + g.VerSpace) - g.VerSpace + 2 * g.TopSpace;
+}
+
+KeyBox KeyOutline(const KeyImageRequest& r, int i, int j) {
+  const auto& g = r.Geometry;
+  const int left = (g.KeyWidth + g.HorSpace) * i + g.LeftSpace;
+  const int top = (g.KeyHeight + g.VerSpace) * j + g.TopSpace;
+  return {left, top, left + g.KeyWidth, top + g.KeyHeight};
+}
+
+std::string Label(const KeyImageRequest& r, int i, int j, int layer) {
+  const int column = r.Selection.Left + i;
+  const int row = r.Selection.Top + j;
+  if (r.Document == nullptr || !r.Selection.Contains(column, row) || layer < 0 ||
+      layer >= kLayerCount) {
+    return {};
+  }
+  if (r.Options.Source == LabelSource::KeyNote) {
+    const TKeyNote* note = r.Document->GetNote(column, row);
+    return note ? NoteLabel(note->KeyNote) : std::string();
+  }
+  const TMacroButton* key = r.Document->GetKey(column, row);
+  if (key == nullptr) return {};
+  const TMacros& block = key->Layers[static_cast<size_t>(layer)];
+  if (r.Options.Source == LabelSource::LayerNote) return NoteLabel(block.Note);
+  if (key->Func == kFuncMacro) {
+    const size_t which = r.Options.Source == LabelSource::Press ? 0 : 1;
+    return SequenceToText(block.Macro[which], kMaxLabelChars, r.Options.Language,
+                          r.Options.AddFunctionKeys);
+  }
+  if (IsLayerSwitch(key->Func)) return kFuncLabels[key->Func];
+  return {};
+}
+
+std::vector<std::string> LabelsToDraw(const KeyImageRequest& r, int i, int j) {
+  std::vector<std::string> labels;
+  // Outside the selection (beyond the field's edge) even "every position" draws none.
+  if (r.Options.Create == LabelCreate::Never ||
+      !r.Selection.Contains(r.Selection.Left + i, r.Selection.Top + j)) {
+    return labels;
+  }
+  for (int layer = 0; layer < kLayerCount; ++layer) {
+    if ((r.Options.Layers & (1u << layer)) == 0) continue;
+    std::string text = Label(r, i, j, layer);
+    if (r.Options.Create == LabelCreate::NonEmpty && text.empty()) continue;
+    labels.push_back(std::move(text));
+  }
+  return labels;
+}
+
+int PositionProgress(const KeyImageRequest& r, int done) {
+  const int total = r.Columns * r.Rows;
+  return total > 0 ? done * 100 / total : 100;
+}
+
+bool WriteKeyImage(const std::filesystem::path& file, KeyImageFormat format,
+                   const KeyImageRequest& request, IPrompt& prompt, IReporter& reporter) {
+  reporter.SetStatus("Создание рисунка");
+  reporter.ShowProgress(true);
+  const std::string bytes = format == KeyImageFormat::Metafile
+                                ? BuildKeyImageMetafile(request, reporter)
+                                : BuildKeyImageRichText(request, reporter);
+  const bool written = WriteFileSafely(file, bytes);
+  reporter.ShowProgress(false);
+  reporter.SetStatus("");
+  if (!written) prompt.Message("Ошибка записи в файл.", kCaptionError, MessageIcon::Error);
+  return written;
+}
+
+}  // namespace vl

@@ -1,0 +1,55 @@
+#include "core/mtf/KeyImageMetafile.h"
+
+#include "core/mtf/EmfWriter.h"
+
+namespace vl {
+
+std::string BuildKeyImageMetafile(const KeyImageRequest& request, IReporter& reporter) {
+  const int width = PictureWidth(request);
+  const int height = PictureHeight(request);
+  EmfWriter emf({0, 0, width, height});
+
+  const uint32_t borderPen = emf.CreatePen(EmfRgb(128, 128, 128));
+  emf.Select(borderPen);
+  emf.Select(kStockWhiteBrush);
+  emf.Rectangle({0, 0, width, height});
+
+  const uint32_t keyPen = emf.CreatePen(EmfRgb(0, 0, 0));
+  const uint32_t keyBrush = emf.CreateSolidBrush(EmfRgb(255, 255, 255));
+  const uint32_t font = emf.CreateFont(kMetafileFontHeight, kMetafileFontFace);
+  emf.Select(keyPen);
+  emf.Select(keyBrush);
+  emf.Select(font);
+  // Labels of several layers share a corner; an opaque text box would hide the
+  // outline and the labels beneath it.
+  emf.SetTransparentText();
+
+  int done = 0;
+  for (int i = 0; i < request.Columns; ++i) {
+    for (int j = 0; j < request.Rows; ++j) {
+      reporter.SetProgress(PositionProgress(request, done));
+      const KeyBox key = KeyOutline(request, i, j);
+      const EmfRect box{key.Left, key.Top, key.Right, key.Bottom};
+      switch (request.Options.Form) {
+        case KeyForm::Rectangle: emf.Rectangle(box); break;
+        case KeyForm::RoundRect: emf.RoundRect(box, kRoundCorner, kRoundCorner); break;
+        case KeyForm::Ellipse: emf.Ellipse(box); break;
+      }
+      for (const std::string& label : LabelsToDraw(request, i, j)) {
+        emf.Text(key.Left, key.Top, label);
+      }
+      ++done;
+    }
+  }
+
+  emf.Select(kStockBlackPen);
+  emf.Select(kStockWhiteBrush);
+  emf.Select(kStockSystemFont);
+  emf.Delete(borderPen);
+  emf.Delete(keyPen);
+  emf.Delete(keyBrush);
+  emf.Delete(font);
+  return emf.Finish();
+}
+
+}  // namespace vl
