@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+
+#include "KeyImageTestSupport.h"
+#include "core/mtf/KeyImageMetafile.h"
+
+namespace vl {
+namespace {
+
+using test::Bytes;
+using test::PutKey;
+
+uint32_t Le32(const std::string& data, size_t at) {
+  uint32_t value = 0;
+  for (int k = 3; k >= 0; --k) value = (value << 8) | static_cast<uint8_t>(data[at + static_cast<size_t>(k)]);
+  return value;
+}
+int32_t S32(const std::string& data, size_t at) { return static_cast<int32_t>(Le32(data, at)); }
+
+struct Record {
+  uint32_t Type;
+  size_t Offset;
+  uint32_t Size;
+};
+
+// Walks the records the way a reader does, checking what every reader relies on.
+std::vector<Record> Walk(const std::string& emf) {
+  std::vector<Record> records;
+  size_t at = 0;
+  while (at < emf.size()) {
+    EXPECT_LE(at + 8, emf.size());
+    const Record record{Le32(emf, at), at, Le32(emf, at + 4)};
+    EXPECT_GE(record.Size, 8u);
+    EXPECT_EQ(record.Size % 4, 0u) << "record " << record.Type;
+    EXPECT_LE(at + record.Size, emf.size());
+    if (record.Size < 8 || at + record.Size > emf.size()) break;
+    records.push_back(record);
+    at += record.Size;
+  }
+  return records;
+}
+
+std::u16string TextOf(const std::string& emf, const Record& r) {
+  const uint32_t chars = Le32(emf, r.Offset + 44);
+  const uint32_t offString = Le32(emf, r.Offset + 48);
+  EXPECT_LE(offString + chars * 2, r.Size);
+  std::u16string text;
+  for (uint32_t k = 0; k < chars; ++k) {
+    const size_t at = r.Offset + offString + 2 * k;
+    text.push_back(static_cast<char16_t>(static_cast<uint8_t>(emf[at]) | (static_cast<uint8_t>(emf[at + 1]) << 8)));
+  }
+  return text;
+}
+
+TEST(MetafileStructure, HeaderRecordsAndBounds) {
+  TVL2Document document;
+  PutKey(document, 1, 1, kFuncMacro).Layers[0].Macro[0] = Bytes({0x1B, 0x1D});  // ыц
+  PutKey(document, 2, 3, kFuncGoToLayer0 + 2);
+  KeyImageRequest request = test::SmallDeviceRequest(document, KeyImageFormat::Metafile);
+  request.Options.Create = LabelCreate::NonEmpty;
+  request.Options.Language = KeyLanguage::Russian;
+  request.Options.Form = KeyForm::RoundRect;
+  NullReporter reporter;
+  const std::string emf = BuildKeyImageMetafile(request, reporter);
+
+  const auto records = Walk(emf);
+  ASSERT_GE(records.size(), 2u);
+  const Record& header = records.front();
+  EXPECT_EQ(header.Type, 1u);
+  EXPECT_EQ(Le32(emf, 40), 0x464D4520u);
+  EXPECT_EQ(Le32(emf, 48), emf.size());
+  EXPECT_EQ(Le32(emf, 52), records.size());
+  EXPECT_EQ(records.back().Type, 14u);
+
+  // 4 x 3 keys of 180 units, 20 apart, 50 margin: 4 * 200 - 20 + 100 by 3 * 200 - 20 + 100.
+  const int width = 880, height = 680;
+  EXPECT_EQ(S32(emf, 8), 0);
+  EXPECT_EQ(S32(emf, 16), width - 1);
+  EXPECT_EQ(S32(emf, 20), height - 1);
+  EXPECT_EQ(S32(emf, 32), 10 * width);  // frame: hundredths of a millimetre
+  EXPECT_EQ(S32(emf, 36), 10 * height);
+  // The reference device makes one unit 0.1 mm, so the frame and the units agree.
+  EXPECT_EQ(S32(emf, 72) / S32(emf, 80), 10);
+
+  std::map<uint32_t, int> counts;
+  std::vector<std::u16string> texts;
+  uint32_t highestHandle = 0;
+  for (const auto& r : records) {
+    ++counts[r.Type];
+    if (r.Type == 38 || r.Type == 39 || r.Type == 82) highestHandle = std::max(highestHandle, Le32(emf, r.Offset + 8));
+    if (r.Type == 84) texts.push_back(TextOf(emf, r));
+  }
+  EXPECT_LT(highestHandle, Le32(emf, 56) & 0xFFFF);
+  EXPECT_EQ(counts[43], 1);   // the border
+  EXPECT_EQ(counts[44], 12);  // rounded keys
+  EXPECT_EQ(counts[38], 2);   // grey and black pens
+  EXPECT_EQ(counts[82], 1);
+  EXPECT_EQ(counts[40], 4);
+  EXPECT_EQ(texts, (std::vector<std::u16string>{u"ыц", u"UP TO LAYER 2"}));
+
+  // The second label sits at the top-left corner of key (1, 2).
+  for (const auto& r : records) {
+    if (r.Type == 84 && TextOf(emf, r) == u"UP TO LAYER 2") {
+      EXPECT_EQ(S32(emf, r.Offset + 36), 50 + 200);
+      EXPECT_EQ(S32(emf, r.Offset + 40), 50 + 2 * 200);
+      const uint32_t offDx = Le32(emf, r.Offset + 72);
+      EXPECT_LE(offDx + 13 * 4, r.Size);
+    }
+  }
+}
+
+class RecordingReporter : public IReporter {
+ public:
+  void SetStatus(const std::string& text) override { statuses.push_back(text); }
+  void ShowProgress(bool visible) override { shown.push_back(visible); }
+  void SetProgress(int position) override { positions.push_back(position); }
+  std::vector<std::string> statuses;
+  std::vector<bool> shown;
+  std::vector<int> positions;
+};
+
+class RecordingPrompt : public IPrompt {
+ public:
+  Answer Ask(const std::string& text, const std::string& caption, MessageButtons, MessageIcon icon) override {
+    messages.push_back(caption + ": " + text);
+    icons.push_back(icon);
+    return Answer::Ok;
+  }
+  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return std::nullopt; }
+  std::vector<std::string> messages;
+  std::vector<MessageIcon> icons;
+};
+
+TEST(KeyImageFile, WritesAndReportsProgress) {
+  TVL2Document document;
+  const auto file = std::filesystem::temp_directory_path() / "vlat_key_image_test.rtf";
+  RecordingPrompt prompt;
+  RecordingReporter reporter;
+  const KeyImageRequest request = test::SmallDeviceRequest(document, KeyImageFormat::RichText);
+  ASSERT_TRUE(WriteKeyImage(file, KeyImageFormat::RichText, request, prompt, reporter));
+  EXPECT_TRUE(prompt.messages.empty());
+  EXPECT_EQ(reporter.statuses, (std::vector<std::string>{"Создание рисунка", ""}));
+  EXPECT_EQ(reporter.shown, (std::vector<bool>{true, false}));
+  ASSERT_EQ(reporter.positions.size(), 12u);
+  EXPECT_EQ(reporter.positions[1], 8);   // 1 * 100 / 12
+  EXPECT_EQ(reporter.positions[11], 91);
+  EXPECT_GT(std::filesystem::file_size(file), 1000u);
+  std::filesystem::remove(file);
+}
+
+TEST(KeyImageFile, FailureIsToldAndRestoresTheStatus) {
+  TVL2Document document;
+  RecordingPrompt prompt;
+  RecordingReporter reporter;
+  const auto file = std::filesystem::temp_directory_path() / "vlat_no_such_dir" / "x" / "image.emf";
+  const KeyImageRequest request = test::SmallDeviceRequest(document, KeyImageFormat::Metafile);
+  EXPECT_FALSE(WriteKeyImage(file, KeyImageFormat::Metafile, request, prompt, reporter));
+  EXPECT_EQ(prompt.messages, (std::vector<std::string>{"Ошибка: Ошибка записи в файл."}));
+  EXPECT_EQ(prompt.icons, (std::vector<MessageIcon>{MessageIcon::Error}));
+  EXPECT_EQ(reporter.statuses.back(), "");
+  EXPECT_EQ(reporter.shown.back(), false);
+}
+
+}  // namespace
+}  // namespace vl
