@@ -1,0 +1,31 @@
+#pragma once
+// The layout check: layer problems that make a layout behave differently in the
+// keyboard than on screen (data on layers that are not loaded, switches to such
+// layers, layers with data that no key reaches, layers reached that hold nothing).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/document/Document.h"
+#include "core/document/Field.h"
+
+namespace vl {
+
+// One remark; remarks are numbered from 1 in the order found.
+struct CheckRemark {
+  int Number = 0;
+  std::optional<int> Column;  // set for remarks about one key
+  std::optional<int> Row;
+  std::string Text;           // the remark without its number and position (UTF-8)
+
+  // The list line: "[N] (C:R) text" or "[N] text".
+  std::string Line() const;
+};
+
+// Checks the keys inside the area (whole field: {1, 1, 255, 255}) against the
+// layer count 1..4. Only keys inside the area count, for reachability as well.
+// The remark counter is not limited to 16 bits: a full field can have more.
+std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& area, int layerCount);
+
+}  // namespace vl

@@ -1,0 +1,93 @@
+#include "core/mtf/MtfReader.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "core/common/FileErrors.h"
+#include "core/text/Cp1251.h"
+
+namespace vl {
+namespace {
+
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+// Status text and progress shown for the whole read, cleared also on failure.
+class ReadProgress {
+ public:
+  explicit ReadProgress(IReporter& reporter) : reporter_(reporter) {
+    reporter_.SetStatus("Чтение раскладки в Macro Text Format");
+    reporter_.ShowProgress(true);
+  }
+  ~ReadProgress() {
+    reporter_.ShowProgress(false);
+    reporter_.SetStatus("");
+  }
+
+ private:
+  IReporter& reporter_;
+};
+
+}  // namespace
+
+bool ConvertMtfText(TConvert& convert, std::string_view text,
+                    const std::function<void(int)>& onProgress) {
+  int shown = -1;
+  bool lineOpen = false;
+  auto endLine = [&](size_t position) {
+    convert.Process('\r');
+    convert.Process('\n');
+    lineOpen = false;
+    if (onProgress && !text.empty()) {
+      const int percent = static_cast<int>(position * 100 / text.size());
+      if (percent != shown) onProgress(shown = percent);
+    }
+  };
+  // A line ends at CR LF, at a lone CR or at a lone LF; a last line without its
+  // break still gets one.
+  for (size_t i = 0; i < text.size() && !convert.Failed(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      endLine(i);
+    } else {
+      convert.Process(c);
+      lineOpen = true;
+    }
+  }
+  if (lineOpen && !convert.Failed()) endLine(text.size());
+  return convert.Finish();
+}
+
+void ReadMtf(TDocument& document, const std::string& fileName, SettingsStore& settings,
+             IPrompt& prompt, IReporter& reporter) {
+  ReadProgress progress(reporter);
+  reporter.SetProgress(0);
+  const auto text = ReadRegularFile(std::filesystem::path(fileName));
+  if (!text) throw FileReadError(WithFileName("Ошибка чтения файла.", fileName));
+  TConvert convert(fileName, document, settings, LoadIncludedFile);
+  if (!ConvertMtfText(convert, *text, [&](int percent) { reporter.SetProgress(percent); })) {
+    prompt.Message(convert.ErrorReport(), kCaptionError, MessageIcon::Error);
+    throw OperationAbandoned();
+  }
+}
+
+std::optional<std::string> LoadIncludedFile(const std::string& name) {
+  if (auto bytes = ReadRegularFile(std::filesystem::path(name))) return bytes;
+  const auto cp = Utf8ToCp1251(name);
+  if (!cp) return std::nullopt;
+  const std::string upper = Cp1251ToUtf8(Cp1251ToUpper(*cp));
+  if (upper == name) return std::nullopt;
+  return ReadRegularFile(std::filesystem::path(upper));
+}
+
+}  // namespace vl

@@ -1,0 +1,43 @@
+#pragma once
+// Reading Macro Text Format from strings, with included files kept in memory.
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/document/Document.h"
+#include "core/mtf/Convert.h"
+#include "core/mtf/MtfReader.h"
+#include "core/settings/SettingsStore.h"
+
+namespace vl::test {
+
+struct ReadResult {
+  bool ok = false;
+  int error = 0;
+  std::string report;  // the message box text
+};
+
+class MtfReaderFixture {
+ public:
+  std::map<std::string, std::string> files;  // included files by name as written
+  TDocument document;
+  SettingsStore settings;
+
+  ReadResult Read(const std::string& text, const std::string& fileName = "main.mtf") {
+    TConvert convert(fileName, document, settings, [this](const std::string& name) {
+      auto it = files.find(name);
+      return it == files.end() ? std::nullopt : std::optional<std::string>(it->second);
+    });
+    ReadResult result;
+    result.ok = ConvertMtfText(convert, text);
+    result.error = convert.ErrorNumber();
+    result.report = convert.ErrorReport();
+    return result;
+  }
+
+  // The key at (column, row) or a null pointer.
+  const TMacroButton* Key(int column, int row) const { return document.GetKey(column, row); }
+};
+
+}  // namespace vl::test
