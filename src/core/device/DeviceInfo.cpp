@@ -1,0 +1,62 @@
+#include "core/device/DeviceInfo.h"
+
+#include <cstdio>
+
+namespace vl {
+namespace {
+
+const char* YesNo(bool value) { return value ? "да" : "нет"; }
+
+std::string Format(const char* format, int first, int second = 0) {
+  char text[32];
+  std::snprintf(text, sizeof text, format, first, second);
+  return text;
+}
+
+// A version digit pair; versions are single digits, anything else is unreadable.
+std::string Version(uint8_t major, uint8_t minor) {
+  if (major >= 10 || minor >= 10) return kUnknownValue;
+  return Format("%d,%d", major, minor);
+}
+
+const char* ProgrammerName(uint8_t programmer) {
+  switch (programmer) {
+    case 0: return "Velmorando AT";
+    case 1: return "Pellinor AT";
+    case 2: return "Pellinor (DOS)";
+    default: return kUnknownValue;
+  }
+}
+
+}  // namespace
+
+std::string FormatSerialNumber(uint16_t serial, int numeration) {
+  if (numeration == 0) return Format("%0.5d", serial);
+  if (numeration != 1 || serial / 1000 > 'Z' - 'A') return kUnknownValue;
+  std::string text;
+  text += static_cast<char>('A' + serial / 1000);
+  text += static_cast<char>('A' + serial / 100 % 10);
+  return text + "00" + Format("%0.2d", serial % 100);
+}
+
+std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfoSource& source) {
+  const std::string version = Version(source.ProgrammerMajor, source.ProgrammerMinor);
+  const std::string programmer =
+      version == kUnknownValue ? kUnknownValue
+                               : std::string(ProgrammerName(source.Programmer)) + " " + version;
+  return {
+      {"Серия", Format("%0.4x", source.DeviceType)},
+      {"Наименование", source.About},
+      {"Номер", FormatSerialNumber(source.Serial, source.Numeration)},
+      {"Количество клавиш", Format("%d", source.Keys)},
+      {"Исполнение", source.Text},
+      {"Наличие считывателя магнитных карт", YesNo(source.MagneticReader)},
+      {"Наличие считывателя Smart-карт", YesNo(source.SmartCardReader)},
+      {"Наличие внешней клавиатуры", YesNo(source.ExternalKeyboard)},
+      {"Объем памяти", Format("%d  байт", source.Memory)},
+      {"Программатор", programmer},
+      {"Версия контроллера устройства", Version(source.ControllerMajor, source.ControllerMinor)},
+  };
+}
+
+}  // namespace vl

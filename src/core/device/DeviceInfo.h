@@ -1,0 +1,41 @@
+#pragma once
+// The rows of the device information window, formatted from the identification
+// answer, the header block and the device's catalogue entry.
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vl {
+
+inline constexpr const char* kUnknownValue = "?";
+
+// Everything the window shows; catalogue texts in UTF-8.
+struct DeviceInfoSource {
+  uint16_t DeviceType = 0;
+  uint16_t Serial = 0;
+  bool MagneticReader = false;
+  bool SmartCardReader = false;
+  bool ExternalKeyboard = false;
+  std::string About;  // catalogue "About"
+  std::string Text;   // catalogue "Text"
+  int Numeration = 0;
+  int Keys = 0;
+  int Memory = 0;
+  uint8_t Programmer = 0;
+  uint8_t ProgrammerMajor = 0;
+  uint8_t ProgrammerMinor = 0;
+  uint8_t ControllerMajor = 0;
+  uint8_t ControllerMinor = 0;
+};
+
+// The serial number as the catalogue's "Numeration" writes it: 0 five digits,
+// 1 two letters, "00" and two digits (1234 is BC0034). "?" for another style, and
+// for style 1 when the thousands run past the letter Z.
+std::string FormatSerialNumber(uint16_t serial, int numeration);
+
+// The eleven (parameter, value) rows in window order (UTF-8).
+std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfoSource& source);
+
+}  // namespace vl
