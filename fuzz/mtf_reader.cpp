@@ -1,0 +1,30 @@
+// The Macro Text Format reader on arbitrary text: it must end with a result or an
+// error, never crash, hang or write outside the field. Every included file holds
+// the input itself, so nested and cyclic includes are exercised as well.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/mtf/Convert.h"
+#include "core/mtf/MtfReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  vl::TDocument document;
+  vl::SettingsStore settings;
+  vl::TConvert convert("fuzz.mtf", document, settings,
+                       [&text](const std::string& name) -> std::optional<std::string> {
+                         if (name.empty() || name[0] == 'N') return std::nullopt;
+                         return text;
+                       });
+  const bool ok = vl::ConvertMtfText(convert, text);
+  if (ok == convert.Failed()) __builtin_trap();
+  if (!ok && convert.ErrorReport().empty()) __builtin_trap();
+  for (const auto& block : document.CardReader.Layers) {
+    if (block.Macro[0].size() > vl::kMaxSequenceLength || block.Macro[1].size() > vl::kMaxSequenceLength) {
+      __builtin_trap();
+    }
+  }
+  return 0;
+}
