@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <system_error>
 
+#include "core/common/SafeWrite.h"
 #include "core/document/VL2Document.h"
 #include "core/mtf/KeyImageMetafile.h"
 #include "core/mtf/KeyImageRichText.h"
@@ -20,32 +19,6 @@ int Scale(int value, double factor) { return static_cast<int>(std::lround(value 
 // Notes are code page 1251 bytes, one byte a character.
 std::string NoteLabel(const std::string& cp1251) {
   return Cp1251ToUtf8(std::string_view(cp1251).substr(0, kMaxLabelChars));
-}
-
-// Writes next to the target and renames over it, so a failure keeps the old file.
-bool WriteFileSafely(const std::filesystem::path& file, const std::string& bytes) {
-  std::filesystem::path temp = file;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temp, file, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
