@@ -1,0 +1,42 @@
+#pragma once
+// What the key grid shows in words: the selection summary, the hint of a key, the
+// position and move texts of the status bar and the cell information. Qt-free so
+// the rules can be tested without a screen. Returned texts are UTF-8.
+
+#include <string>
+
+#include "core/document/KeyNote.h"
+#include "core/document/MacroButton.h"
+#include "core/document/VL2Document.h"
+#include "core/text/KeyTexts.h"
+
+namespace vl {
+
+// What all keys of the block have in common: the top-left key's records, with
+// every field that differs in another key cleared (a differing function becomes
+// kFuncNone). Keys without a record count as empty records.
+struct SelectionSummary {
+  TMacroButton Key;
+  TKeyNote Note;
+};
+SelectionSummary SummarizeSelection(const TVL2Document& document, const TRect& block);
+
+// The tooltip of a key: the note (broken after 75 characters) and the bookmark.
+// Empty when the key has neither. The note record is code page 1251.
+std::string KeyHint(const TKeyNote& note);
+
+// "(c,r)" for one cell, "размер (w,h)" for a block.
+std::string PositionText(const TRect& selection);
+// "Клавиша (c,r)" or "Клавиши (l,t)-(r,b)": the key function window's caption.
+std::string SelectionCaption(const TRect& selection);
+// "(c,r) в (c,r)" for one cell, "(l,t)(r,b) в (l,t)(r,b)" for a block.
+std::string MoveText(const TRect& source, const TRect& target);
+
+// The text of a sequence in the cell information: its conversion, or
+// "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ" when the sequence shows nothing.
+std::string CellSequenceText(const std::string& sequence, KeyLanguage language);
+// The cell information of (column, row) as lines of "name: value" for the dock.
+std::string CellInformation(const TVL2Document& document, int column, int row,
+                            KeyLanguage language);
+
+}  // namespace vl

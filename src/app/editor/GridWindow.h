@@ -1,0 +1,110 @@
+#pragma once
+// TfmGrid: the layout window. One per open layout; owns its key grid (and through
+// it the document) and the hidden check panel. Every change goes through the
+// document's editing operations.
+
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/document/Clipboard.h"
+#include "core/document/VL2Document.h"
+#include "core/mtf/CheckLayout.h"
+#include "core/settings/SettingsStore.h"
+
+class QAction;
+class QListWidget;
+class QMenu;
+class QSplitter;
+
+namespace vl {
+
+class IPrompt;
+class TVL2Grid;
+class TfmGrid;
+class TfmTextEntry;
+class TfmGotoBookmark;
+
+// What a layout window needs of the main window.
+class ILayoutHost {
+ public:
+  virtual ~ILayoutHost() = default;
+  virtual SettingsStore& Settings() = 0;
+  virtual IPrompt& Prompt() = 0;
+  virtual Clipboard& KeyClipboard() = 0;
+  virtual TfmTextEntry& TextEntry() = 0;
+  virtual TfmGotoBookmark& GotoBookmark() = 0;
+  // The save flow; false when cancelled or failed.
+  virtual bool SaveWindow(TfmGrid& window, bool saveAs) = 0;
+  virtual void SetCloseCancelled() = 0;
+  // Shows the settings dialog on a page; true on OK.
+  virtual bool ShowParameters(int page) = 0;
+  virtual void SetPositionTexts(const QString& position, const QString& move) = 0;
+  virtual void ShowCellInformation(int column, int row) = 0;
+  // The window is going: it has put its file name first in the recent files.
+  virtual void WindowClosing(TfmGrid& window) = 0;
+  virtual void CommandsChanged() = 0;
+};
+
+class TfmGrid : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The commands of the layout window, by their program names.
+  enum Command {
+    acCut, acCopy, acPaste, acClear, acGoto, acColAdd, acColDelete, acRowAdd, acRowDelete,
+    acViewLayersAll, acViewLayers0, acViewLayers1, acViewLayers2, acViewLayers3, acViewNormal,
+    acViewSuper, acSelect12, acSelect32, acSelect64, acSelect105, acSelect128, acPropertyes,
+    acHide, acGroupMoveMaster,
+  };
+
+  TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWidget* parent = nullptr);
+  ~TfmGrid() override;
+
+  TVL2Grid& Grid() const { return *grid_; }
+  TVL2Document& Document() const;
+  QAction* Action(Command command) const { return actions_.at(command); }
+  QMenu* KeyMenu() const { return pmKey_; }
+  QMenu* ColumnMenu() const { return pmColumn_; }
+  QMenu* RowMenu() const { return pmRow_; }
+  QMenu* ViewMenu() const { return pmView_; }
+
+  // The caption is the file name without folder and extension, or "Раскладка N".
+  void SetCaption(const QString& caption);
+  QString Caption() const { return windowTitle(); }
+
+  // Shows the remarks in the check panel (hidden when there are none).
+  void ShowCheckRemarks(const std::vector<CheckRemark>& remarks);
+  bool CheckPanelVisible() const;
+  QListWidget* CheckPanel() const { return lbCheck_; }
+
+  // The close query: true when the window may close.
+  bool QueryClose();
+  void RefreshCommands();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* AddAction(Command command, const char* caption, const QKeySequence& shortcut = {});
+  void BuildActions();
+  void BuildMenus();
+  void MarkField(int columns, int rows);
+  void GoToBookmark();
+  void ApplyClipboard(bool cut);
+
+  ILayoutHost& host_;
+  TVL2Grid* grid_;
+  QSplitter* splitter_;
+  QListWidget* lbCheck_;
+  std::vector<CheckRemark> remarks_;
+  std::map<Command, QAction*> actions_;
+  QMenu* pmKey_;
+  QMenu* pmColumn_;
+  QMenu* pmRow_;
+  QMenu* pmView_;
+  QMenu* pmHide_;
+};
+
+}  // namespace vl

@@ -1,0 +1,45 @@
+#include "app/editor/HelpViewer.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace vl {
+
+namespace {
+
+QString& HelpFolder() {
+  static QString folder;
+  return folder;
+}
+
+}  // namespace
+
+void SetHelpFolder(const QString& folder) { HelpFolder() = folder; }
+
+void ShowHelp(QWidget* parent, const QString& page) {
+  static QPointer<QDialog> window;
+  static QPointer<QTextBrowser> browser;
+  if (!window) {
+    window = new QDialog(nullptr, Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->setWindowTitle(QString::fromUtf8("Справочная система"));
+    window->resize(720, 560);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    browser = new QTextBrowser;
+    browser->setOpenExternalLinks(true);
+    browser->setSearchPaths({HelpFolder()});
+    layout->addWidget(browser);
+  }
+  Q_UNUSED(parent);
+  browser->setSource(QUrl::fromLocalFile(QDir(HelpFolder()).filePath(page)));
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace vl

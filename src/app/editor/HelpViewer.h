@@ -1,0 +1,16 @@
+#pragma once
+// The program's help: Russian HTML pages in the data folder's help/, shown in one
+// help window that lives until exit.
+
+#include <QString>
+
+class QWidget;
+
+namespace vl {
+
+// Sets the folder that holds the help pages (the data folder's help/).
+void SetHelpFolder(const QString& folder);
+// Shows the page (a file name in the help folder, "index.html" for the contents).
+void ShowHelp(QWidget* parent, const QString& page);
+
+}  // namespace vl

@@ -1,0 +1,760 @@
+#include "app/editor/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/editor/HelpViewer.h"
+#include "app/editor/ParametersDialog.h"
+#include "app/editor/QtPrompt.h"
+#include "app/editor/SmallDialogs.h"
+#include "app/editor/VL2Grid.h"
+#include "core/common/FileErrors.h"
+#include "core/document/Undo.h"
+#include "core/mtf/MtfReader.h"
+#include "core/mtf/MtfWriter.h"
+#include "core/text/Cp1251.h"
+#if VLAT_HAVE_LAYOUT_FILE
+#include "core/document/LayoutFile.h"
+#endif
+
+namespace vl {
+
+namespace {
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+const char* const kMainPlacement = "Windows\\Main";
+const char* const kToolbarsKey = "Toolbars";
+constexpr int kMinimumLayoutSize = 250;
+
+[[maybe_unused]] QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
+
+}  // namespace
+
+TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QStringList files,
+                 IPrompt* prompt, IFileDialogs* dialogs)
+    : settings_(settings), backend_(backend), startFiles_(std::move(files)) {
+  setWindowTitle(U("Ostrel Velmorando AT"));
+  setMinimumSize(400, 300);
+  resize(1000, 700);
+  if (!prompt) ownPrompt_ = std::make_unique<QtPrompt>(this);
+  prompt_ = prompt ? prompt : ownPrompt_.get();
+  if (!dialogs) ownDialogs_ = std::make_unique<QtFileDialogs>(this);
+  dialogs_ = dialogs ? dialogs : ownDialogs_.get();
+
+  mdi_ = new QMdiArea;
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(mdi_);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
+    if (TfmGrid* window = ActiveLayout()) {
+      window->RefreshCommands();
+      const TRect& selection = window->Grid().Selection();
+      SetPositionTexts(QString::fromStdString(PositionText(selection)), QString());
+    }
+    CommandsChanged();
+  });
+
+  BuildStatusBar();
+  cellInfo_ = new QDockWidget(U("Информация о ячейке"), this);
+  cellInfo_->setObjectName(QStringLiteral("CellInfo"));
+  cellText_ = new QPlainTextEdit;
+  cellText_->setReadOnly(true);
+  cellInfo_->setWidget(cellText_);
+  addDockWidget(Qt::RightDockWidgetArea, cellInfo_);
+  cellInfo_->hide();
+
+  textEntry_ = new TfmTextEntry(this);
+  gotoBookmark_ = new TfmGotoBookmark(this);
+  arrange_ = new TfmArrange(this);
+  parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
+
+  BuildActions();
+  BuildMenus();
+  BuildToolbars();
+  recent_.Load(backend_);
+  RebuildRecentMenu();
+  if (auto state = backend_.ReadString(kToolbarsKey, "State")) {
+    restoreState(QByteArray::fromBase64(QByteArray::fromStdString(*state)));
+  }
+  connect(&autosave_, &QTimer::timeout, this, &TfmMain::AutosaveTick);
+  CommandsChanged();
+}
+
+TfmMain::~TfmMain() {
+  // Layout windows go first: their grids still talk to this window while dying.
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) delete sub;
+}
+
+// ---- commands --------------------------------------------------------------------
+
+QAction* TfmMain::AddAction(const QString& name, const char* caption, const QKeySequence& shortcut,
+                            const char* hint) {
+  auto* action = new QAction(U(caption), this);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  if (hint) {
+    action->setToolTip(U(hint));
+    action->setStatusTip(U(hint));
+  }
+  actions_[name] = action;
+  return action;
+}
+
+QAction* TfmMain::Forward(const QString& name, TfmGrid::Command command, const char* caption,
+                          const QKeySequence& shortcut, const char* hint) {
+  QAction* action = AddAction(name, caption, shortcut, hint);
+  connect(action, &QAction::triggered, this, [this, command] {
+    if (TfmGrid* window = ActiveLayout()) window->Action(command)->trigger();
+    CommandsChanged();
+  });
+  return action;
+}
+
+void TfmMain::BuildActions() {
+  const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+  const auto shift = [](Qt::Key key) { return QKeySequence(Qt::SHIFT | key); };
+  connect(AddAction("acNew", "Создать"), &QAction::triggered, this, [this] { NewLayout(); });
+  connect(AddAction("acOpen", "&Oткрыть", ctrl(Qt::Key_O)), &QAction::triggered, this,
+          &TfmMain::ChooseAndOpen);
+  connect(AddAction("acImportMTF", "Macro Text Format"), &QAction::triggered, this, [this] {
+    const QString name = dialogs_->Choose(FileDialogKind::ImportMtf, LayoutsFolder(), QString());
+    if (!name.isEmpty()) ImportFile(name);
+  });
+  connect(AddAction("acExportMTF", "Macro Text Format"), &QAction::triggered, this, [this] {
+    if (TfmGrid* window = ActiveLayout()) ExportTo(*window, QString());
+  });
+  connect(AddAction("acClose", "&Закрыть"), &QAction::triggered, this, [this] {
+    if (QMdiSubWindow* sub = mdi_->activeSubWindow()) sub->close();
+  });
+  connect(AddAction("acCloseAll", "Зак&рыть все"), &QAction::triggered, this, &TfmMain::CloseAll);
+  connect(AddAction("acSave", "&Cохранить", ctrl(Qt::Key_S)), &QAction::triggered, this, [this] {
+    if (TfmGrid* window = ActiveLayout()) SaveWindow(*window, false);
+  });
+  connect(AddAction("acSaveAs", "Сохранить &как..."), &QAction::triggered, this, [this] {
+    if (TfmGrid* window = ActiveLayout()) SaveWindow(*window, true);
+  });
+  connect(AddAction("acExit", "&Выход"), &QAction::triggered, this, &QWidget::close);
+  connect(AddAction("acUndo", "&Отменить", ctrl(Qt::Key_Z)), &QAction::triggered, this, [this] {
+    if (TfmGrid* window = ActiveLayout()) Undo(window->Document());
+    CommandsChanged();
+  });
+
+  Forward("acCut", TfmGrid::acCut, "&Вырезать", ctrl(Qt::Key_X), "Вырезать");
+  Forward("acCopy", TfmGrid::acCopy, "&Копировать", ctrl(Qt::Key_C), "Копировать");
+  Forward("acPaste", TfmGrid::acPaste, "Вст&авить", ctrl(Qt::Key_V), "Вставить");
+  Forward("acClear", TfmGrid::acClear, "О&чистить", {}, "Очистить");
+  connect(AddAction("acSelectAll", "В&ыделить все", ctrl(Qt::Key_A)), &QAction::triggered, this, [this] {
+    if (TfmGrid* window = ActiveLayout()) window->Grid().SelectAll();
+  });
+  Forward("acSelect12", TfmGrid::acSelect12, "12 (4x3)");
+  Forward("acSelect32", TfmGrid::acSelect32, "32 (4x8)");
+  Forward("acSelect64", TfmGrid::acSelect64, "64 (8x8)");
+  Forward("acSelect105", TfmGrid::acSelect105, "105 (15x7)");
+  Forward("acSelect128", TfmGrid::acSelect128, "128 (16x8)");
+  Forward("acGroupMoveMaster", TfmGrid::acGroupMoveMaster, "&Переместить мастер-клавишу", {},
+          "Переместить мастер-клавишу");
+  Forward("acGoto", TfmGrid::acGoto, "Пе&рейти к закладке...", ctrl(Qt::Key_G));
+  const TfmGrid::Command layers[5] = {TfmGrid::acViewLayersAll, TfmGrid::acViewLayers0,
+                                      TfmGrid::acViewLayers1, TfmGrid::acViewLayers2,
+                                      TfmGrid::acViewLayers3};
+  const char* layerNames[5] = {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2",
+                               "acViewLayers3"};
+  const char* layerCaptions[5] = {"&Все", "&0", "&1", "&2", "&3"};
+  const char* layerHints[5] = {"Все уровни", "Уровень 0", "Уровень 1", "Уровень 2", "Уровень 3"};
+  const Qt::Key layerKeys[5] = {Qt::Key_F5, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4};
+  for (int i = 0; i < 5; ++i) {
+    Forward(layerNames[i], layers[i], layerCaptions[i], shift(layerKeys[i]), layerHints[i])
+        ->setCheckable(true);
+  }
+  Forward("acViewNormal", TfmGrid::acViewNormal, "&Нормальная", ctrl(Qt::Key_F1))->setCheckable(true);
+  Forward("acViewSuper", TfmGrid::acViewSuper, "&Высокая", ctrl(Qt::Key_F2))->setCheckable(true);
+
+  QAction* cellInfo = AddAction("acViewCellInfo", "&Информация о ячейке");
+  cellInfo->setCheckable(true);
+  connect(cellInfo, &QAction::toggled, this, [this](bool on) { cellInfo_->setVisible(on); });
+  connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [this, cellInfo] {
+    cellInfo->setChecked(!cellInfo_->isHidden());
+  });
+
+  connect(AddAction("acServiceCheck", "П&роверка раскладки", ctrl(Qt::Key_F5)), &QAction::triggered,
+          this, &TfmMain::CheckActiveLayout);
+  connect(AddAction("acServiceSetPassword", "&Установить пароль"), &QAction::triggered, this,
+          &TfmMain::SetPassword);
+  connect(AddAction("acServiceClearPassword", "У&далить пароль"), &QAction::triggered, this,
+          &TfmMain::ClearPassword);
+  connect(AddAction("acParameters", "&Параметры"), &QAction::triggered, this, [this] {
+    if (parameters_->Exec() == QDialog::Accepted) RestartAutosave();
+    if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
+  });
+  connect(AddAction("acArrange", "&Расположить"), &QAction::triggered, this, [this] {
+    arrangeChoice_ = arrange_->Exec();
+    switch (arrangeChoice_) {
+      case 0:
+      case 1: {
+        // Stacked top to bottom (0) or side by side (1), each window a full strip.
+        const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
+        const QSize area = mdi_->viewport()->size();
+        const int count = static_cast<int>(subs.size());
+        for (int i = 0; i < count; ++i) {
+          subs[i]->showNormal();
+          if (arrangeChoice_ == 0) {
+            subs[i]->setGeometry(0, i * area.height() / count, area.width(), area.height() / count);
+          } else {
+            subs[i]->setGeometry(i * area.width() / count, 0, area.width() / count, area.height());
+          }
+        }
+        break;
+      }
+      case 2: mdi_->cascadeSubWindows(); break;
+      default: break;
+    }
+  });
+  connect(AddAction("acHelp", "&Справочная система", QKeySequence(Qt::Key_F1)), &QAction::triggered,
+          this, [this] { ShowHelp(this, QStringLiteral("index.html")); });
+  connect(AddAction("acAbout", "&О программе..."), &QAction::triggered, this, [this] {
+    QMessageBox::about(this, U("О программе"),
+                       U("<b>Ostrel Velmorando AT</b><br>версия 2.3<br><br>Программирование "
+                         "клавиатур TRV и их считывателей магнитных карт."));
+  });
+}
+
+void TfmMain::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(U("&Файл"));
+  file->addAction(Action("acNew"));
+  file->addAction(Action("acOpen"));
+  file->addMenu(U("&Импортировать"))->addAction(Action("acImportMTF"));
+  file->addMenu(U("&Экспортировать"))->addAction(Action("acExportMTF"));
+  file->addAction(Action("acClose"));
+  file->addAction(Action("acCloseAll"));
+  file->addSeparator();
+  file->addAction(Action("acSave"));
+  file->addAction(Action("acSaveAs"));
+  file->addSeparator();
+  recentMenu_ = file;
+  file->addAction(Action("acExit"));
+
+  QMenu* edit = menuBar()->addMenu(U("&Правка"));
+  edit->addAction(Action("acUndo"));
+  edit->addSeparator();
+  for (const char* name : {"acCut", "acCopy", "acPaste"}) edit->addAction(Action(name));
+  edit->addAction(Action("acClear"));
+  QMenu* field = edit->addMenu(U("Выделит&ь поле"));
+  for (const char* name : {"acSelect12", "acSelect32", "acSelect64", "acSelect105", "acSelect128"}) {
+    field->addAction(Action(name));
+  }
+  field->addSeparator();
+  field->addAction(Action("acSelectAll"));
+  edit->addMenu(U("&Группировать"))->addAction(Action("acGroupMoveMaster"));
+  edit->addAction(Action("acGoto"));
+
+  QMenu* view = menuBar()->addMenu(U("&Вид"));
+  QMenu* layers = view->addMenu(U("&Отображаемые уровни"));
+  for (const char* name : {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3"}) {
+    layers->addAction(Action(name));
+  }
+  toolbarMenu_ = view->addMenu(U("&Панели инструментов"));
+  view->addAction(Action("acViewCellInfo"));
+  QMenu* detail = view->addMenu(U("&Детализация"));
+  detail->addAction(Action("acViewNormal"));
+  detail->addAction(Action("acViewSuper"));
+
+  QMenu* service = menuBar()->addMenu(U("&Сервис"));
+  service->addAction(Action("acServiceCheck"));
+  QMenu* protection = service->addMenu(U("&Защита"));
+  protection->addAction(Action("acServiceSetPassword"));
+  protection->addAction(Action("acServiceClearPassword"));
+  service->addSeparator();
+  service->addAction(Action("acParameters"));
+
+  windowMenu_ = menuBar()->addMenu(U("&Окно"));
+  windowMenu_->addAction(Action("acArrange"));
+  windowMenu_->addSeparator();
+  connect(windowMenu_, &QMenu::aboutToShow, this, &TfmMain::RebuildWindowMenu);
+
+  QMenu* help = menuBar()->addMenu(U("&?"));
+  help->addAction(Action("acHelp"));
+  help->addSeparator();
+  help->addAction(Action("acAbout"));
+}
+
+void TfmMain::BuildToolbars() {
+  struct Bar {
+    const char* name;
+    const char* title;
+    const char* command;
+    std::initializer_list<const char*> actions;
+  };
+  const Bar bars[] = {
+      {"Standart", "Стандартная", "acViewStandart",
+       {"acNew", "acOpen", "acSave", "", "acCut", "acCopy", "acPaste", "acUndo"}},
+      {"Layout", "Раскладка", "acViewLayout",
+       {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "",
+        "acViewNormal", "acViewSuper"}},
+      {"Device", "Устройство", "acViewDevice", {"acServiceCheck", "acParameters"}},
+      {"Group", "Группирование", "acViewGroup", {"acGroupMoveMaster"}},
+      {"Windows", "&Окна программы", "acViewWindows", {"acViewCellInfo", "acArrange"}},
+  };
+  const char* captions[] = {"&Стандартная", "&Раскладка", "&Устройство", "&Группирование", "&Oкна"};
+  int index = 0;
+  for (const Bar& bar : bars) {
+    QToolBar* toolbar = addToolBar(U(bar.title).remove('&'));
+    toolbar->setObjectName(bar.name);
+    for (const char* name : bar.actions) {
+      if (*name) toolbar->addAction(Action(name));
+      else toolbar->addSeparator();
+    }
+    QAction* toggle = toolbar->toggleViewAction();
+    toggle->setText(U(captions[index++]));
+    toggle->setObjectName(bar.command);
+    actions_[bar.command] = toggle;
+    toolbarMenu_->addAction(toggle);
+    toolbars_[bar.name] = toolbar;
+  }
+}
+
+void TfmMain::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  const int widths[4] = {160, 110, 220, 130};
+  for (int i = 0; i < 4; ++i) {
+    panels_[i] = new QLabel;
+    panels_[i]->setMinimumWidth(widths[i]);
+    panels_[i]->setFrameShape(QFrame::StyledPanel);
+    bar->addWidget(panels_[i], i == 2 ? 1 : 0);
+  }
+  // The progress bar sits over the first panels at a fixed place, as files report there.
+  progress_ = new QProgressBar(bar);
+  progress_->setRange(0, 100);
+  progress_->setTextVisible(false);
+  progress_->setGeometry(170, 2, 80, 16);
+  progress_->hide();
+  reporter_ = std::make_unique<StatusReporter>(panels_[0], progress_);
+}
+
+QString TfmMain::StatusText(int panel) const { return panels_[panel]->text(); }
+
+void TfmMain::CommandsChanged() {
+  TfmGrid* window = ActiveLayout();
+  const bool any = window != nullptr;
+  for (const char* name : {"acExportMTF", "acClose", "acCloseAll", "acSave", "acSaveAs", "acCut",
+                           "acCopy", "acPaste", "acClear", "acSelectAll", "acSelect12", "acSelect32",
+                           "acSelect64", "acSelect105", "acSelect128", "acGoto", "acViewLayersAll",
+                           "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3",
+                           "acViewNormal", "acViewSuper", "acServiceCheck", "acServiceSetPassword",
+                           "acServiceClearPassword", "acArrange"}) {
+    Action(name)->setEnabled(any);
+  }
+#if !VLAT_HAVE_LAYOUT_FILE
+  for (const char* name : {"acOpen", "acSave", "acSaveAs"}) Action(name)->setEnabled(false);
+#endif
+  QAction* undo = Action("acUndo");
+  undo->setEnabled(any && window->Document().UndoAvailable);
+  if (any && window->Document().UndoAvailable) {
+    undo->setText(QString::fromStdString(UndoCaption(window->Document())));
+    undo->setToolTip(QString::fromStdString(UndoHint(window->Document())));
+  } else {
+    undo->setText(U("&Отменить"));
+  }
+  Action("acGroupMoveMaster")->setEnabled(any && window->Action(TfmGrid::acGroupMoveMaster)->isEnabled());
+  if (any) {
+    for (const char* name : {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2",
+                             "acViewLayers3"}) {
+      const int layer = name == std::string("acViewLayersAll") ? kAllLayers : name[12] - '0';
+      Action(name)->setChecked(window->Grid().ShownLayer() == layer);
+    }
+    Action("acViewNormal")->setChecked(window->Grid().ViewMode() == 0);
+    Action("acViewSuper")->setChecked(window->Grid().ViewMode() == 1);
+  }
+  if (panels_[0]->text() != U("не сохранена (сохранение отложено)") || !any ||
+      !window->Document().Modified) {
+    panels_[0]->setText(any && window->Document().Modified ? U("не сохранена") : QString());
+  }
+  panels_[3]->setText(any && !window->Document().Password.empty() ? U("защищена паролем") : QString());
+}
+
+void TfmMain::SetPositionTexts(const QString& position, const QString& move) {
+  if (!position.isNull()) panels_[1]->setText(position);
+  panels_[2]->setText(move);
+}
+
+void TfmMain::ShowCellInformation(int column, int row) {
+  TfmGrid* window = ActiveLayout();
+  if (!window) return;
+  cellInfo_->setWindowTitle(QString::asprintf("Клавиша (%d,%d)", column, row));
+  const auto language = KeyLanguageFromSetting(settings_.Get(Setting::Layout));
+  cellText_->setPlainText(
+      QString::fromStdString(CellInformation(window->Document(), column, row, language)));
+}
+
+// ---- windows ---------------------------------------------------------------------
+
+QList<TfmGrid*> TfmMain::LayoutWindows() const {
+  QList<TfmGrid*> windows;
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    // A closed window lingers hidden until its deferred deletion.
+    if (sub->isHidden()) continue;
+    if (auto* grid = qobject_cast<TfmGrid*>(sub->widget())) windows << grid;
+  }
+  return windows;
+}
+
+TfmGrid* TfmMain::ActiveLayout() const {
+  QMdiSubWindow* sub = mdi_->activeSubWindow();
+  if (!sub) sub = mdi_->currentSubWindow();
+  return sub && !sub->isHidden() ? qobject_cast<TfmGrid*>(sub->widget()) : nullptr;
+}
+
+void TfmMain::Activate(TfmGrid* window) {
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    if (sub->widget() == window) mdi_->setActiveSubWindow(sub);
+  }
+}
+
+QString TfmMain::NextUntitledName() {
+  ++documentCounter_;
+  return U("Раскладка") + QString::number(documentCounter_);
+}
+
+QString TfmMain::LayoutsFolder() const { return QString::fromStdString(settings_.LayoutsPath()); }
+
+TfmGrid* TfmMain::AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption) {
+  auto* window = new TfmGrid(std::move(document), *this);
+  window->SetCaption(caption);
+  QMdiSubWindow* sub = mdi_->addSubWindow(window);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  // Each new window steps 25 pixels down and right and fills the rest of the area.
+  const int offset = static_cast<int>(LayoutWindows().size()) * 25;
+  const QSize area = mdi_->viewport()->size();
+  int width = area.width() - 4;
+  int height = area.height() - 23;
+  int left = offset;
+  int top = offset;
+  if (width < kMinimumLayoutSize) {
+    width = kMinimumLayoutSize;
+    left = std::max(0, area.width() - 4 - width);
+  }
+  if (height < kMinimumLayoutSize) {
+    height = kMinimumLayoutSize;
+    top = std::max(0, area.height() - 4 - height);
+  }
+  sub->setGeometry(left, top, width, height);
+  sub->show();
+  mdi_->setActiveSubWindow(sub);
+  window->Grid().setFocus();
+  CommandsChanged();
+  return window;
+}
+
+TfmGrid* TfmMain::NewLayout() {
+  return AddLayoutWindow(std::make_unique<TVL2Document>(), NextUntitledName());
+}
+
+void TfmMain::CloseUntitledActive() {
+  TfmGrid* window = ActiveLayout();
+  if (window && !window->Document().Named && window->Document().FileName.empty() &&
+      !window->Document().Modified) {
+    mdi_->activeSubWindow()->close();
+  }
+}
+
+void TfmMain::WindowClosing(TfmGrid& window) {
+  if (!window.Document().FileName.empty()) {
+    recent_.Add(window.Document().FileName);
+    RebuildRecentMenu();
+  }
+  panels_[1]->clear();
+  cellText_->clear();
+  cellInfo_->setWindowTitle(U("Информация о ячейке"));
+  QTimer::singleShot(0, this, &TfmMain::CommandsChanged);
+}
+
+void TfmMain::CloseAll() {
+  closeCancelled_ = false;
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    if (closeCancelled_) break;
+    if (!sub->close()) break;
+  }
+}
+
+// ---- file flows ------------------------------------------------------------------
+
+void TfmMain::ChooseAndOpen() {
+  const QString name = dialogs_->Choose(FileDialogKind::OpenLayout, LayoutsFolder(), QString());
+  if (!name.isEmpty()) OpenFile(name);
+}
+
+void TfmMain::OpenFile(const QString& fileName, bool recent) {
+#if VLAT_HAVE_LAYOUT_FILE
+  const QString upper = QFileInfo(fileName).absoluteFilePath().toUpper();
+  for (TfmGrid* window : LayoutWindows()) {
+    const QString open = QString::fromStdString(window->Document().FileName);
+    if (open.isEmpty() || QFileInfo(open).absoluteFilePath().toUpper() != upper) continue;
+    if (!window->Document().Modified && !recent) return;
+    const std::string question = "Файл " + fileName.toUpper().toStdString() +
+                                 " уже открыт. Вернуться к сохраненному файлу?";
+    if (prompt_->Ask(question, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
+        Answer::Yes) {
+      return;
+    }
+    window->Document().Modified = false;  // closed without saving: the file is reloaded
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+      if (sub->widget() == window) sub->close();
+    }
+    break;
+  }
+  auto document = std::make_unique<TVL2Document>();
+  try {
+    LoadLayout(*document, fileName.toStdString(), *prompt_, *reporter_);
+  } catch (const OperationAbandoned&) {
+    return;
+  } catch (const FileError& error) {
+    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
+    return;
+  }
+  CloseUntitledActive();
+  const QString caption = document->Named ? BaseCaption(fileName) : NextUntitledName();
+  AddLayoutWindow(std::move(document), caption);
+#else
+  Q_UNUSED(fileName);
+  Q_UNUSED(recent);
+#endif
+}
+
+void TfmMain::ImportFile(const QString& fileName) {
+  auto document = std::make_unique<TVL2Document>();
+  try {
+    ReadMtf(*document, fileName.toStdString(), settings_, *prompt_, *reporter_);
+  } catch (const OperationAbandoned&) {
+    return;
+  } catch (const FileError& error) {
+    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
+    return;
+  }
+  CloseUntitledActive();
+  AddLayoutWindow(std::move(document), NextUntitledName());
+}
+
+bool TfmMain::ExportTo(TfmGrid& window, const QString& fileName) {
+  TVL2Document& document = window.Document();
+  document.Busy = true;
+  QString name = fileName;
+  if (name.isEmpty()) name = dialogs_->Choose(FileDialogKind::ExportMtf, LayoutsFolder(), window.Caption());
+  const bool written =
+      !name.isEmpty() && ExportMtf(document, name.toStdString(), settings_, *prompt_, *reporter_);
+  document.Busy = false;
+  return written;
+}
+
+bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
+  TVL2Document& document = window.Document();
+  if (!saveAs && !document.Modified && document.Named) return true;
+  document.Busy = true;
+  QString name = QString::fromStdString(document.FileName);
+  if (!document.Named || saveAs || name.isEmpty()) {
+    name = dialogs_->Choose(FileDialogKind::SaveLayout, LayoutsFolder(), window.Caption());
+    if (name.isEmpty()) {
+      document.Busy = false;
+      return false;
+    }
+  }
+#if VLAT_HAVE_LAYOUT_FILE
+  try {
+    SaveLayout(document, name.toStdString(), settings_, *reporter_);
+  } catch (const FileError& error) {
+    document.Busy = false;
+    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
+    return false;
+  }
+  window.SetCaption(BaseCaption(name));
+  document.Busy = false;
+  CommandsChanged();
+  return true;
+#else
+  document.Busy = false;
+  prompt_->Message(WithFileName("Ошибка записи в файл.", name.toStdString()), kCaptionError,
+                   MessageIcon::Error);
+  return false;
+#endif
+}
+
+void TfmMain::CheckActiveLayout() {
+  TfmGrid* window = ActiveLayout();
+  if (!window) return;
+  const auto remarks = CheckLayout(window->Document(), {1, 1, kFieldSize, kFieldSize},
+                                   settings_.LayerCountValue());
+  window->ShowCheckRemarks(remarks);
+  if (remarks.empty()) {
+    prompt_->Message("Проверка окончена. Замечаний нет.", kCaptionInformation, MessageIcon::Information);
+  }
+}
+
+void TfmMain::SetPassword() {
+  TfmGrid* window = ActiveLayout();
+  if (!window) return;
+  const QString title = "(" + window->Caption() + ")";
+  const QString prompt = U("Введите пароль для открытия раскладки");
+  const QString first = textEntry_->Exec(title, prompt, QString(), kMaxPasswordLength, true);
+  if (first.isEmpty()) return;
+  const QString second = textEntry_->Exec(title, U("Повторите пароль"), QString(), kMaxPasswordLength, true);
+  if (second.isEmpty()) return;
+  const auto password = Utf8ToCp1251(first.toStdString());
+  if (second != first || !password) {
+    prompt_->Message("При подтверждении введен неверный пароль.", kCaptionError, MessageIcon::Error);
+    return;
+  }
+  window->Document().SetPassword(*password);
+  CommandsChanged();
+}
+
+void TfmMain::ClearPassword() {
+  TfmGrid* window = ActiveLayout();
+  if (!window) return;
+  if (window->Document().Password.empty()) {
+    prompt_->Message("Пароль не установлен.", kCaptionInformation, MessageIcon::Information);
+    return;
+  }
+  window->Document().SetPassword({});
+  CommandsChanged();
+  prompt_->Message("Пароль для чтения удален.", kCaptionInformation, MessageIcon::Information);
+}
+
+void TfmMain::RebuildRecentMenu() {
+  if (!recentMenu_) return;
+  for (QAction* action : recentMenu_->actions()) {
+    if (action->property("recent").toBool()) {
+      recentMenu_->removeAction(action);
+      action->deleteLater();
+    }
+  }
+  QAction* exit = Action("acExit");
+  int number = 1;
+  for (const std::string& item : recent_.Items()) {
+    const QString name = QString::fromStdString(item);
+    auto* action = new QAction(QString("&%1 %2").arg(number++).arg(name), this);
+    action->setProperty("recent", true);
+    connect(action, &QAction::triggered, this, [this, name] { OpenFile(name, true); });
+    recentMenu_->insertAction(exit, action);
+  }
+  if (!recent_.Items().empty()) {
+    QAction* separator = recentMenu_->insertSeparator(exit);
+    separator->setProperty("recent", true);
+  }
+}
+
+void TfmMain::RebuildWindowMenu() {
+  for (QAction* action : windowListActions_) {
+    windowMenu_->removeAction(action);
+    action->deleteLater();
+  }
+  windowListActions_.clear();
+  int number = 1;
+  TfmGrid* active = ActiveLayout();
+  for (TfmGrid* window : LayoutWindows()) {
+    QAction* action = windowMenu_->addAction(QString("&%1 %2").arg(number++).arg(window->Caption()));
+    action->setCheckable(true);
+    action->setChecked(window == active);
+    connect(action, &QAction::triggered, this, [this, window] { Activate(window); });
+    windowListActions_ << action;
+  }
+}
+
+// ---- settings-driven behaviour ---------------------------------------------------
+
+bool TfmMain::ShowParameters(int page) {
+  const bool accepted = parameters_->Exec(page) == QDialog::Accepted;
+  if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
+  return accepted;
+}
+
+void TfmMain::RestartAutosave() {
+  autosave_.stop();
+  if (settings_.IsOn(Setting::IsAutosave)) {
+    autosave_.start(settings_.Get(Setting::AutosaveValue) * 60000);
+  }
+}
+
+void TfmMain::AutosaveTick() {
+  TfmGrid* window = ActiveLayout();
+  if (!window || !window->Document().Modified) return;
+  if (window->Document().Busy) {
+    panels_[0]->setText(U("не сохранена (сохранение отложено)"));
+    return;
+  }
+  SaveWindow(*window, false);
+}
+
+void TfmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  FirstShow();
+}
+
+void TfmMain::FirstShow() {
+  RestorePlacement();
+  if (startFiles_.isEmpty()) {
+    NewLayout();
+  } else {
+    for (const QString& file : startFiles_) OpenFile(file);
+  }
+  RestartAutosave();
+  QTimer::singleShot(0, this, [this] {
+    CommandsChanged();
+    update();
+  });
+}
+
+void TfmMain::RestorePlacement() {
+  const char* names[] = {"rcNormalPosition_Left", "rcNormalPosition_Top", "rcNormalPosition_Right",
+                         "rcNormalPosition_Bottom", "ShowCmd"};
+  int values[5];
+  for (int i = 0; i < 5; ++i) {
+    const auto value = backend_.ReadInt(kMainPlacement, names[i]);
+    if (!value) return;  // every value must be there for the placement to apply
+    values[i] = static_cast<int>(*value);
+  }
+  setGeometry(values[0], values[1], std::max(values[2] - values[0], 400), std::max(values[3] - values[1], 300));
+  if (values[4] == 3) showMaximized();
+}
+
+void TfmMain::SavePersistentState() {
+  const QRect normal = isMaximized() ? normalGeometry() : geometry();
+  backend_.WriteInt(kMainPlacement, "Flags", 0);
+  backend_.WriteInt(kMainPlacement, "ShowCmd", isMaximized() ? 3 : 1);
+  backend_.WriteInt(kMainPlacement, "ptMinPosition_X", 0xFFFFFFFF);
+  backend_.WriteInt(kMainPlacement, "ptMinPosition_Y", 0xFFFFFFFF);
+  backend_.WriteInt(kMainPlacement, "ptMaxPosition_X", 0xFFFFFFFF);
+  backend_.WriteInt(kMainPlacement, "ptMaxPosition_Y", 0xFFFFFFFF);
+  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Left", static_cast<uint32_t>(normal.left()));
+  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Top", static_cast<uint32_t>(normal.top()));
+  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Right", static_cast<uint32_t>(normal.right() + 1));
+  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Bottom", static_cast<uint32_t>(normal.bottom() + 1));
+  backend_.WriteString(kToolbarsKey, "State", saveState().toBase64().toStdString());
+  recent_.Save(backend_);
+}
+
+void TfmMain::closeEvent(QCloseEvent* event) {
+  CloseAll();
+  if (!LayoutWindows().isEmpty() && closeCancelled_) {
+    event->ignore();
+    return;
+  }
+  autosave_.stop();
+  SavePersistentState();
+  event->accept();
+}
+
+}  // namespace vl

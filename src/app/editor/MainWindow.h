@@ -1,0 +1,139 @@
+#pragma once
+// TfmMain: the multi-document main window. Owns the menus, toolbars, status bar and
+// the cell information window; creates, opens, saves, imports and exports layouts,
+// each in a TfmGrid; forwards the editing commands to the active layout window.
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+#include "app/editor/FileDialogs.h"
+#include "app/editor/GridWindow.h"
+#include "core/document/Clipboard.h"
+#include "core/settings/RecentFiles.h"
+#include "core/settings/SettingsBackend.h"
+#include "core/settings/SettingsStore.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QPlainTextEdit;
+class QProgressBar;
+class QDockWidget;
+class QToolBar;
+
+namespace vl {
+
+class StatusReporter;
+class TfmArrange;
+class TfmParameters;
+
+class TfmMain : public QMainWindow, public ILayoutHost {
+  Q_OBJECT
+
+ public:
+  // The store and the backend outlive the window; prompt and dialogs default to
+  // the Qt ones when null (tests pass scripted ones). Creation reads no setting:
+  // it restores the toolbars and the recent files only.
+  TfmMain(SettingsStore& settings, ISettingsBackend& backend, QStringList files,
+          IPrompt* prompt = nullptr, IFileDialogs* dialogs = nullptr);
+  ~TfmMain() override;
+
+  // ILayoutHost
+  SettingsStore& Settings() override { return settings_; }
+  IPrompt& Prompt() override { return *prompt_; }
+  Clipboard& KeyClipboard() override { return clipboard_; }
+  TfmTextEntry& TextEntry() override { return *textEntry_; }
+  TfmGotoBookmark& GotoBookmark() override { return *gotoBookmark_; }
+  bool SaveWindow(TfmGrid& window, bool saveAs) override;
+  void SetCloseCancelled() override { closeCancelled_ = true; }
+  bool ShowParameters(int page) override;
+  void SetPositionTexts(const QString& position, const QString& move) override;
+  void ShowCellInformation(int column, int row) override;
+  void WindowClosing(TfmGrid& window) override;
+  void CommandsChanged() override;
+
+  // The flows behind the commands, callable without their file dialogs.
+  TfmGrid* NewLayout();
+  // recent: the question is asked whenever the file is open, modified or not.
+  void OpenFile(const QString& fileName, bool recent = false);
+  void ImportFile(const QString& fileName);
+  bool ExportTo(TfmGrid& window, const QString& fileName);
+  void CloseAll();
+  void CheckActiveLayout();
+  void SetPassword();
+  void ClearPassword();
+  // The autosave tick: saves the active modified layout unless it is busy.
+  void AutosaveTick();
+  void RestartAutosave();
+
+  QList<TfmGrid*> LayoutWindows() const;
+  TfmGrid* ActiveLayout() const;
+  void Activate(TfmGrid* window);
+  QAction* Action(const QString& name) const { return actions_.at(name); }
+  const RecentFiles& Recent() const { return recent_; }
+  QString StatusText(int panel) const;
+  QProgressBar* Progress() const { return progress_; }
+  QDockWidget* CellInfo() const { return cellInfo_; }
+  QTimer& AutosaveTimer() { return autosave_; }
+  TfmParameters& Parameters() const { return *parameters_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* AddAction(const QString& name, const char* caption, const QKeySequence& shortcut = {},
+                     const char* hint = nullptr);
+  QAction* Forward(const QString& name, TfmGrid::Command command, const char* caption,
+                   const QKeySequence& shortcut = {}, const char* hint = nullptr);
+  void BuildActions();
+  void BuildMenus();
+  void BuildToolbars();
+  void BuildStatusBar();
+  void FirstShow();
+  TfmGrid* AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption);
+  void CloseUntitledActive();
+  void ChooseAndOpen();
+  void RebuildRecentMenu();
+  void RebuildWindowMenu();
+  void RestorePlacement();
+  void SavePersistentState();
+  QString NextUntitledName();
+  QString LayoutsFolder() const;
+
+  SettingsStore& settings_;
+  ISettingsBackend& backend_;
+  QStringList startFiles_;
+  std::unique_ptr<IPrompt> ownPrompt_;
+  IPrompt* prompt_;
+  std::unique_ptr<IFileDialogs> ownDialogs_;
+  IFileDialogs* dialogs_;
+  std::unique_ptr<StatusReporter> reporter_;
+  Clipboard clipboard_;
+  RecentFiles recent_;
+  uint16_t documentCounter_ = 0;
+  bool closeCancelled_ = false;
+  bool shown_ = false;
+  int arrangeChoice_ = -1;
+  QTimer autosave_;
+  QMdiArea* mdi_;
+  QLabel* panels_[4];
+  QProgressBar* progress_;
+  QDockWidget* cellInfo_;
+  QPlainTextEdit* cellText_;
+  std::map<QString, QAction*> actions_;
+  std::map<QString, QToolBar*> toolbars_;
+  QMenu* recentMenu_ = nullptr;
+  QMenu* toolbarMenu_ = nullptr;
+  QMenu* windowMenu_ = nullptr;
+  QList<QAction*> windowListActions_;
+  TfmTextEntry* textEntry_;
+  TfmGotoBookmark* gotoBookmark_;
+  TfmArrange* arrange_;
+  TfmParameters* parameters_;
+};
+
+}  // namespace vl

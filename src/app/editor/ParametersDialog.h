@@ -1,0 +1,73 @@
+#pragma once
+// TfmParameters: the "Параметры" dialog over the settings store. Controls take the
+// store's values on every show; OK writes them back, Cancel keeps the store, except
+// that a browsed layouts folder or sound file is stored at once.
+
+#include <QDialog>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "core/settings/SettingsStore.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QSpinBox;
+class QTabWidget;
+
+namespace vl {
+
+class TfmParameters : public QDialog {
+  Q_OBJECT
+
+ public:
+  enum Page { kPageGeneral = 0, kPageDevice = 1, kPageLayout = 2, kPageImage = 3 };
+
+  // documentsFolder is what Defaults gives "layouts path".
+  TfmParameters(SettingsStore& store, std::string documentsFolder, QWidget* parent = nullptr);
+
+  // Shows the dialog modally on the page given (or the page last used).
+  int Exec(int page = -1);
+
+  // The folder and sound pickers; replaceable so that tests need no file dialog.
+  // An empty optional means cancelled.
+  std::function<std::optional<QString>()> ChooseFolder;
+  std::function<std::optional<QString>()> ChooseSound;
+
+  QTabWidget* Pages() const { return pages_; }
+  QCheckBox* CheckBoxFor(Setting setting) const;
+  QComboBox* ComboFor(Setting setting) const;
+  QSpinBox* AutosaveSpin() const { return seAutosave_; }
+  QListWidget* ImageLayers() const { return clImageLayers_; }
+  QLineEdit* LayoutsPathEdit() const { return edLayoutsPath_; }
+  QLineEdit* AudioEdit() const { return edAudio_; }
+
+  void BrowseFolder();
+  void BrowseSound();
+  void LoadDefaults();
+
+ private:
+  QWidget* BuildGeneralPage();
+  QWidget* BuildDevicePage();
+  QWidget* BuildLayoutPage();
+  QWidget* BuildImagePage();
+  QCheckBox* Check(Setting setting, const char* caption);
+  QComboBox* Combo(Setting setting, std::initializer_list<const char*> items);
+  void LoadControls(const SettingsStore& source);
+  void StoreControls();
+
+  SettingsStore& store_;
+  std::string documentsFolder_;
+  QTabWidget* pages_;
+  std::vector<std::pair<Setting, QCheckBox*>> checks_;
+  std::vector<std::pair<Setting, QComboBox*>> combos_;
+  QCheckBox* cbAutosave_ = nullptr;
+  QSpinBox* seAutosave_ = nullptr;
+  QListWidget* clImageLayers_ = nullptr;
+  QLineEdit* edLayoutsPath_ = nullptr;
+  QLineEdit* edAudio_ = nullptr;
+};
+
+}  // namespace vl

@@ -1,0 +1,135 @@
+#pragma once
+// TVL2Grid: the key field of one layout document, 255 x 255 keys under a header
+// row and column. Painted directly (a model over 65 025 cells would be too slow);
+// keeps the selection, moves blocks with the right button and forwards edits to
+// the document's operations. Holds no layout data of its own.
+
+#include <QAbstractScrollArea>
+#include <QPointer>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "app/editor/GridTexts.h"
+#include "core/common/Prompt.h"
+#include "core/document/DocumentObserver.h"
+#include "core/document/VL2Document.h"
+#include "core/settings/SettingsStore.h"
+
+class QMenu;
+
+namespace vl {
+
+class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
+  Q_OBJECT
+
+ public:
+  enum class PointerState { Idle, Selecting, Moving };
+  enum class SelectionKind { Cells, Rows, Columns, Field };
+  struct Menus {
+    QMenu* key = nullptr;
+    QMenu* column = nullptr;
+    QMenu* row = nullptr;
+    QMenu* view = nullptr;
+  };
+
+  // The grid owns the document and becomes its owner for notifications; the
+  // settings and the prompt must outlive it.
+  TVL2Grid(std::unique_ptr<TVL2Document> document, const SettingsStore& settings, IPrompt& prompt,
+           QWidget* parent = nullptr);
+  ~TVL2Grid() override;
+
+  TVL2Document& Document() const { return *document_; }
+  void SetMenus(const Menus& menus) { menus_ = menus; }
+
+  int ViewMode() const { return viewMode_; }
+  void SetViewMode(int mode);
+  // 0..3 one layer, 4 all layers.
+  int ShownLayer() const { return shownLayer_; }
+  void SetShownLayer(int layer);
+
+  const TRect& Selection() const { return selection_; }
+  SelectionKind Kind() const { return kind_; }
+  PointerState State() const { return state_; }
+  // Clamped to the field; refreshes the position texts and the summary.
+  void Select(int left, int top, int right, int bottom);
+  void SelectAll();
+  void GoToCell(int column, int row);
+  const SelectionSummary& Summary() const { return summary_; }
+
+  // Bookmark walks in the program's traversal order (column, then row).
+  bool IsMarkFree(const std::string& cp1251Name) const;
+  std::vector<std::string> MarkNames() const;
+  bool GoToMark(const std::string& cp1251Name);
+
+  // Pixel geometry, for tests and the layout window.
+  int KeySize() const { return viewMode_ == 0 ? 25 : 55; }
+  static constexpr int kHeaderSize = 25;
+  QRect CellRect(int column, int row) const;
+  // (column, row) under the point, 0 for the headers; false outside every cell.
+  bool CellAt(const QPoint& point, int& column, int& row) const;
+
+  void OnDocumentNotification(DocumentNotification kind, int param1, int param2) override;
+
+ signals:
+  void PositionChanged(const QString& position, const QString& caption);
+  void MoveTextChanged(const QString& text);
+  void CellHovered(int column, int row);
+  void SelectionChanged();
+  void KeyDoubleClicked();
+  void CopyRequested();
+  void PasteRequested();
+  void DocumentChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  bool viewportEvent(QEvent* event) override;
+
+ private:
+  void PaintCell(QPainter& painter, int column, int row, const QRect& rect) const;
+  void PaintKeyContent(QPainter& painter, const TMacroButton& key, const QRect& rect,
+                       bool selected) const;
+  void UpdateScrollBars();
+  int VisibleColumns() const;
+  int VisibleRows() const;
+  void ExtendSelectionTo(const QPoint& point);
+  void UpdateMoveTarget(const QPoint& point);
+  void FinishMove(const QPoint& point);
+  void PopupFor(const QPoint& point);
+  void OnTimer();
+  void SelectionUpdated();
+  void RefreshPositionTexts();
+  void SetSelectionQuietly(const TRect& rect);
+
+  std::unique_ptr<TVL2Document> document_;
+  const SettingsStore& settings_;
+  IPrompt& prompt_;
+  Menus menus_;
+  int viewMode_ = 1;
+  int shownLayer_ = kAllLayers;
+  PointerState state_ = PointerState::Idle;
+  SelectionKind kind_ = SelectionKind::Cells;
+  int anchor_ = 1;            // header drag start (row or column)
+  int rangeColumn_ = 1;       // cell range anchor
+  int rangeRow_ = 1;
+  int cursorColumn_ = 1;      // current cell for the keyboard
+  int cursorRow_ = 1;
+  TRect selection_;
+  int moveColumnOffset_ = 0;
+  int moveRowOffset_ = 0;
+  TRect moveTarget_;
+  bool frameShown_ = false;
+  QPoint lastPointer_;
+  QTimer scrollTimer_;
+  SelectionSummary summary_;
+};
+
+}  // namespace vl

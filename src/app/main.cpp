@@ -1,0 +1,73 @@
+// velmorando: the layout editor. Every argument is a layout file to open;
+// --no-splash skips the start-up picture (for automation).
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QThread>
+
+#include "app/editor/HelpViewer.h"
+#include "app/editor/MainWindow.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtSettingsBackend.h"
+
+namespace {
+
+constexpr int kSplashMs = 1500;
+
+QPixmap SplashPicture() {
+  QPixmap picture(420, 220);
+  picture.fill(QColor(0, 64, 128));
+  QPainter painter(&picture);
+  painter.setPen(Qt::white);
+  QFont font = painter.font();
+  font.setPixelSize(30);
+  font.setBold(true);
+  painter.setFont(font);
+  painter.drawText(picture.rect().adjusted(0, -30, 0, 0), Qt::AlignCenter,
+                   QStringLiteral("Velmorando AT"));
+  font.setPixelSize(14);
+  font.setBold(false);
+  painter.setFont(font);
+  painter.drawText(picture.rect().adjusted(0, 50, 0, 0), Qt::AlignCenter,
+                   QString::fromUtf8("Ostrel · программирование клавиатур TRV"));
+  return picture;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QString::fromUtf8("Ostrel Velmorando AT"));
+  QApplication::setApplicationDisplayName(QString::fromUtf8("Ostrel Velmorando AT"));
+  const QString dataFolder = QString::fromStdString(vl::ProgramDataFolder(argv[0]));
+  vl::SetHelpFolder(QDir(dataFolder).filePath(QStringLiteral("help")));
+
+  QStringList files = QApplication::arguments().mid(1);
+  const bool splash = !files.removeAll(QStringLiteral("--no-splash"));
+
+  vl::QtSettingsBackend backend;
+  vl::SettingsStore settings;
+  // The main window comes first and reads no setting until it is shown.
+  vl::TfmMain window(settings, backend, files);
+  if (splash) {
+    QSplashScreen screen(SplashPicture(), Qt::WindowStaysOnTopHint);
+    screen.show();
+    app.processEvents();
+    QElapsedTimer shown;
+    shown.start();
+    while (shown.elapsed() < kSplashMs) {
+      app.processEvents(QEventLoop::AllEvents, 50);
+      QThread::msleep(10);
+    }
+  }
+  settings.Load(backend);
+  window.show();
+  const int result = app.exec();
+  settings.Save(backend);
+  backend.Sync();
+  return result;
+}
