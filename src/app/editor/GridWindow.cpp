@@ -49,7 +49,10 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
   grid_->SetMenus({pmKey_, pmColumn_, pmRow_, pmView_});
 
   connect(grid_, &TVL2Grid::PositionChanged, this,
-          [this](const QString& position, const QString&) { host_.SetPositionTexts(position, QString()); });
+          [this](const QString& position, const QString&) {
+            positionShown_ = position;
+            host_.SetPositionTexts(position, QString());
+          });
   connect(grid_, &TVL2Grid::MoveTextChanged, this,
           [this](const QString& text) { host_.SetPositionTexts(QString(), text); });
   connect(grid_, &TVL2Grid::CellHovered, this,
@@ -65,7 +68,7 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
     grid_->GoToCell(*remark.Column, *remark.Row);
     grid_->setFocus();
   });
-  host_.SetPositionTexts(QStringLiteral("(A,1)"), QString());
+  host_.SetPositionTexts(positionShown_, QString());
   RefreshCommands();
 }
 

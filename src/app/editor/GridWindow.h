@@ -81,6 +81,8 @@ class TfmGrid : public QWidget {
 
   // The close query: true when the window may close.
   bool QueryClose();
+  // The position text this window last put on the status bar.
+  const QString& PositionShown() const { return positionShown_; }
   void RefreshCommands();
 
  protected:
@@ -99,6 +101,7 @@ class TfmGrid : public QWidget {
   QSplitter* splitter_;
   QListWidget* lbCheck_;
   std::vector<CheckRemark> remarks_;
+  QString positionShown_ = QStringLiteral("(A,1)");
   std::map<Command, QAction*> actions_;
   QMenu* pmKey_;
   QMenu* pmColumn_;

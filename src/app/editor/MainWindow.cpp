@@ -62,8 +62,7 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QStringList
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
     if (TfmGrid* window = ActiveLayout()) {
       window->RefreshCommands();
-      const TRect& selection = window->Grid().Selection();
-      SetPositionTexts(QString::fromStdString(PositionText(selection)), QString());
+      SetPositionTexts(window->PositionShown(), QString());
     }
     CommandsChanged();
   });

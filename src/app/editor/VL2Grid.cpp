@@ -362,8 +362,7 @@ void TVL2Grid::mousePressEvent(QMouseEvent* event) {
     }
     kind_ = SelectionKind::Cells;
     state_ = PointerState::Selecting;
-    scrollTimer_.start();
-    grabMouse();
+    scrollTimer_.start();  // the press grabs the mouse implicitly until release
     if (row == 0) {
       kind_ = SelectionKind::Columns;
       anchor_ = column;
@@ -392,7 +391,6 @@ void TVL2Grid::mousePressEvent(QMouseEvent* event) {
   moveTarget_ = selection_;
   frameShown_ = true;
   scrollTimer_.start();
-  grabMouse();
   viewport()->update();
 }
 
@@ -475,7 +473,6 @@ void TVL2Grid::OnTimer() {
 void TVL2Grid::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
   scrollTimer_.stop();
-  releaseMouse();
   document_->Busy = false;
   if (event->button() == Qt::RightButton) {
     if (state_ == PointerState::Moving) FinishMove(point);

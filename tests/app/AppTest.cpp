@@ -1,0 +1,387 @@
+// The application's flows on the offscreen platform: start-up, the file flows
+// that need no dialog, the close query, the key grid's mouse handling, autosave
+// and the settings dialog.
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+
+#include "app/editor/GridTexts.h"
+#include "app/editor/MainWindow.h"
+#include "app/editor/ParametersDialog.h"
+#include "app/editor/VL2Grid.h"
+#include "core/text/Cp1251.h"
+
+using namespace vl;
+
+namespace {
+
+class ScriptedPrompt final : public IPrompt {
+ public:
+  Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
+    asked.push_back(text);
+    if (answers.empty()) return Answer::Ok;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::deque<Answer> answers;
+  std::vector<std::string> asked;
+};
+
+class ScriptedDialogs final : public IFileDialogs {
+ public:
+  QString Choose(FileDialogKind, const QString&, const QString&) override {
+    ++calls;
+    if (names.empty()) return QString();
+    const QString name = names.front();
+    names.pop_front();
+    return name;
+  }
+  std::deque<QString> names;
+  int calls = 0;
+};
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void Put(TVL2Document& document, int column, int row, const std::string& press) {
+  auto key = std::make_unique<TMacroButton>();
+  key->Func = kFuncMacro;
+  key->Layers[0].Macro[0] = press;
+  document.SetKey(column, row, std::move(key));
+}
+
+void SendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
+               const QPoint& at) {
+  QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+  QApplication::sendEvent(target, &event);
+}
+
+}  // namespace
+
+class AppTest : public QObject {
+  Q_OBJECT
+
+ private:
+  MemorySettingsBackend backend_{"/tmp"};
+  SettingsStore settings_;
+  ScriptedPrompt* prompt_ = nullptr;
+  ScriptedDialogs* dialogs_ = nullptr;
+  std::unique_ptr<ScriptedPrompt> promptOwner_;
+  std::unique_ptr<ScriptedDialogs> dialogsOwner_;
+  std::unique_ptr<TfmMain> main_;
+
+  TfmMain& Start(QStringList files = {}) {
+    promptOwner_ = std::make_unique<ScriptedPrompt>();
+    dialogsOwner_ = std::make_unique<ScriptedDialogs>();
+    prompt_ = promptOwner_.get();
+    dialogs_ = dialogsOwner_.get();
+    main_ = std::make_unique<TfmMain>(settings_, backend_, files, prompt_, dialogs_);
+    main_->show();
+    return *main_;
+  }
+
+ private slots:
+  void init() { settings_ = SettingsStore(); }
+  void cleanup() {
+    main_.reset();
+    FlushDeletes();
+  }
+
+  void StartupCreatesOneNumberedUntitledLayout() {
+    TfmMain& main = Start();
+    QCOMPARE(main.LayoutWindows().size(), 1);
+    QCOMPARE(main.LayoutWindows()[0]->Caption(), QString::fromUtf8("Раскладка1"));
+    QCOMPARE(main.NewLayout()->Caption(), QString::fromUtf8("Раскладка2"));
+    QCOMPARE(main.StatusText(1), QStringLiteral("(A,1)"));
+  }
+
+  void ImportReplacesTheUntitledUnmodifiedLayout() {
+    TfmMain& main = Start();
+    QTemporaryDir dir;
+    TfmGrid* first = main.LayoutWindows()[0];
+    Put(first->Document(), 3, 4, "\x1c");
+    const QString file = dir.filePath("one.mtf");
+    QVERIFY(main.ExportTo(*first, file));
+    QVERIFY(!first->Document().Busy);
+    // A modified untitled layout stays; an unmodified one is replaced.
+    first->Document().Modified = true;
+    main.ImportFile(file);
+    QCOMPARE(main.LayoutWindows().size(), 2);
+    main.LayoutWindows()[1]->Document().Modified = false;
+    main.ImportFile(file);
+    FlushDeletes();
+    QCOMPARE(main.LayoutWindows().size(), 2);
+    QVERIFY(main.LayoutWindows()[1]->Document().GetKey(3, 4) != nullptr);
+  }
+
+  void SaveOfUnmodifiedNamedLayoutWritesNothing() {
+    TfmMain& main = Start();
+    QTemporaryDir dir;
+    TfmGrid* window = main.LayoutWindows()[0];
+    window->Document().Named = true;
+    window->Document().FileName = dir.filePath("named.vld").toStdString();
+    QVERIFY(main.SaveWindow(*window, false));
+    QCOMPARE(dialogs_->calls, 0);
+    QVERIFY(!QFile::exists(dir.filePath("named.vld")));
+  }
+
+  void SaveCancelledInTheDialogFailsAndClearsBusy() {
+    TfmMain& main = Start();
+    TfmGrid* window = main.LayoutWindows()[0];
+    window->Document().Modified = true;
+    QVERIFY(!main.SaveWindow(*window, false));
+    QCOMPARE(dialogs_->calls, 1);
+    QVERIFY(!window->Document().Busy);
+  }
+
+  void CloseQueryAnswers() {
+    TfmMain& main = Start();
+    TfmGrid* window = main.LayoutWindows()[0];
+    window->Document().Modified = true;
+    prompt_->answers = {Answer::Cancel, Answer::Yes, Answer::No};
+    QVERIFY(!window->QueryClose());
+    QCOMPARE(prompt_->asked.back(),
+             std::string("Раскладка [Раскладка1] была изменена. Сохранить?"));
+    // Yes runs the save flow; the dialog is cancelled, so the window stays.
+    QVERIFY(!window->QueryClose());
+    QCOMPARE(dialogs_->calls, 1);
+    QVERIFY(window->QueryClose());
+  }
+
+  void CloseAllStopsAtCancelAndRemembersNamedFiles() {
+    TfmMain& main = Start();
+    main.NewLayout();
+    main.NewLayout();
+    auto windows = main.LayoutWindows();
+    windows[0]->Document().FileName = "/tmp/First.vld";
+    for (TfmGrid* window : windows) window->Document().Modified = true;
+    prompt_->answers = {Answer::No, Answer::Cancel};
+    main.CloseAll();
+    FlushDeletes();
+    QCOMPARE(main.LayoutWindows().size(), 2);
+    QCOMPARE(main.Recent().Items().front(), std::string("/tmp/First.vld"));
+  }
+
+  void AutosaveIsPostponedWhileBusy() {
+    TfmMain& main = Start();
+    TfmGrid* window = main.LayoutWindows()[0];
+    window->Document().Modified = true;
+    window->Document().Busy = true;
+    main.AutosaveTick();
+    QCOMPARE(dialogs_->calls, 0);
+    QCOMPARE(main.StatusText(0), QString::fromUtf8("не сохранена (сохранение отложено)"));
+    window->Document().Busy = false;
+    main.AutosaveTick();
+    QCOMPARE(dialogs_->calls, 1);  // the untitled layout asks for a name
+  }
+
+  void AutosaveTimerFollowsTheSettings() {
+    settings_.Set(Setting::IsAutosave, 1);
+    settings_.Set(Setting::AutosaveValue, 7);
+    TfmMain& main = Start();
+    QVERIFY(main.AutosaveTimer().isActive());
+    QCOMPARE(main.AutosaveTimer().interval(), 7 * 60000);
+    settings_.Set(Setting::IsAutosave, 0);
+    main.RestartAutosave();
+    QVERIFY(!main.AutosaveTimer().isActive());
+  }
+
+  void GridSelectionKindsAndCornerToggle() {
+    TfmMain& main = Start();
+    TVL2Grid& grid = main.LayoutWindows()[0]->Grid();
+    QWidget* view = grid.viewport();
+    QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(3, 0).center());
+    QVERIFY(grid.Kind() == TVL2Grid::SelectionKind::Columns);
+    QCOMPARE(grid.Selection(), (TRect{3, 1, 3, 255}));
+    QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(0, 2).center());
+    QVERIFY(grid.Kind() == TVL2Grid::SelectionKind::Rows);
+    QCOMPARE(grid.Selection(), (TRect{1, 2, 255, 2}));
+    QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(0, 0).center());
+    QVERIFY(grid.Kind() == TVL2Grid::SelectionKind::Field);
+    QCOMPARE(grid.Selection(), (TRect{1, 1, 255, 255}));
+    QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(0, 0).center());
+    QVERIFY(grid.Kind() == TVL2Grid::SelectionKind::Cells);
+    QCOMPARE(grid.Selection(), (TRect{1, 1, 1, 1}));
+    // A drag over key cells selects the rectangle; Shift+arrows extend it.
+    SendMouse(view, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, grid.CellRect(2, 2).center());
+    SendMouse(view, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, grid.CellRect(4, 3).center());
+    SendMouse(view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, grid.CellRect(4, 3).center());
+    QCOMPARE(grid.Selection(), (TRect{2, 2, 4, 3}));
+    QCOMPARE(main.StatusText(1), QString::fromUtf8("размер (3,2)"));
+    QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(grid.Selection(), (TRect{2, 2, 5, 3}));
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QCOMPARE(grid.Selection(), (TRect{5, 4, 5, 4}));
+  }
+
+  void WholeColumnDragMovesOnlyColumns() {
+    TfmMain& main = Start();
+    TVL2Grid& grid = main.LayoutWindows()[0]->Grid();
+    Put(grid.Document(), 2, 5, "\x1c");
+    QWidget* view = grid.viewport();
+    QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(2, 0).center());
+    SendMouse(view, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, grid.CellRect(2, 5).center());
+    QVERIFY(grid.State() == TVL2Grid::PointerState::Moving);
+    QVERIFY(grid.Document().Busy);
+    SendMouse(view, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, grid.CellRect(4, 7).center());
+    QCOMPARE(main.StatusText(2), QString::fromUtf8("(2,1)(2,255) в (4,1)(4,255)"));
+    SendMouse(view, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, grid.CellRect(4, 7).center());
+    QVERIFY(!grid.Document().Busy);
+    QVERIFY(grid.Document().GetKey(2, 5) == nullptr);
+    QVERIFY(grid.Document().GetKey(4, 5) != nullptr);
+    QCOMPARE(grid.Selection(), (TRect{4, 1, 4, 255}));
+  }
+
+  void RightClickMenuFollowsTheSelectionKind() {
+    TfmMain& main = Start();
+    TfmGrid* window = main.LayoutWindows()[0];
+    TVL2Grid& grid = window->Grid();
+    QWidget* view = grid.viewport();
+    auto rightClick = [&](int column, int row) -> QMenu* {
+      SendMouse(view, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, grid.CellRect(column, row).center());
+      SendMouse(view, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, grid.CellRect(column, row).center());
+      for (QMenu* menu : {window->KeyMenu(), window->ViewMenu(), window->ColumnMenu(), window->RowMenu()}) {
+        if (menu->isVisible()) {
+          menu->hide();
+          return menu;
+        }
+      }
+      return nullptr;
+    };
+    grid.Select(2, 2, 3, 3);
+    QCOMPARE(rightClick(2, 3), window->KeyMenu());  // inside, not moved
+    QCOMPARE(rightClick(6, 6), window->ViewMenu());  // outside
+    QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(3, 0).center());
+    QCOMPARE(rightClick(3, 0), window->ColumnMenu());
+    QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(0, 3).center());
+    QCOMPARE(rightClick(0, 3), window->RowMenu());
+  }
+
+  void BlockDroppedOnAHeaderIsRefused() {
+    TfmMain& main = Start();
+    TVL2Grid& grid = main.LayoutWindows()[0]->Grid();
+    Put(grid.Document(), 2, 2, "\x1c");
+    grid.Select(2, 2, 2, 2);
+    QWidget* view = grid.viewport();
+    SendMouse(view, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, grid.CellRect(2, 2).center());
+    SendMouse(view, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, grid.CellRect(0, 2).center());
+    QCOMPARE(prompt_->asked.back(), std::string("Выделенный блок перетащить невозможно."));
+    QVERIFY(grid.Document().GetKey(2, 2) != nullptr);
+  }
+
+  void SettingsDialogOkAndCancel() {
+    TfmMain& main = Start();
+    TfmParameters& dialog = main.Parameters();
+    dialog.ChooseFolder = [] { return std::optional<QString>("/tmp/chosen"); };
+    QCheckBox* startInfo = dialog.CheckBoxFor(Setting::IsStartInfo);
+    auto finish = [&](bool ok) {
+      QTimer::singleShot(0, &dialog, [&, ok] {
+        dialog.BrowseFolder();
+        startInfo->setChecked(true);
+        dialog.ComboFor(Setting::Ibd)->setCurrentIndex(15);
+        dialog.ImageLayers()->item(1)->setCheckState(Qt::Checked);
+        auto* box = dialog.findChild<QDialogButtonBox*>();
+        box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+      });
+      return dialog.Exec(TfmParameters::kPageGeneral);
+    };
+    QCOMPARE(finish(false), int(QDialog::Rejected));
+    QCOMPARE(settings_.LayoutsPath(), std::string("/tmp/chosen"));  // the browse stands
+    QVERIFY(!settings_.IsOn(Setting::IsStartInfo));
+    QCOMPARE(settings_.Get(Setting::Ibd), uint8_t{1});
+    QCOMPARE(finish(true), int(QDialog::Accepted));
+    QVERIFY(settings_.IsOn(Setting::IsStartInfo));
+    QCOMPARE(settings_.Get(Setting::Ibd), uint8_t{15});
+    QCOMPARE(settings_.Get(Setting::ImageLayers), uint8_t{3});  // layer 0 by default, and 1
+  }
+
+  void AutosaveSpinFollowsItsCheckBox() {
+    TfmMain& main = Start();
+    TfmParameters& dialog = main.Parameters();
+    QTimer::singleShot(0, &dialog, [&] {
+      QVERIFY(!dialog.AutosaveSpin()->isEnabled());
+      dialog.CheckBoxFor(Setting::IsAutosave)->setChecked(true);
+      QVERIFY(dialog.AutosaveSpin()->isEnabled());
+      dialog.reject();
+    });
+    dialog.Exec(TfmParameters::kPageLayout);
+  }
+};
+
+// The texts and the summary the grid shows, without a screen.
+class GridTextsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void HintBreaksNotesLongerThan75Characters() {
+    TKeyNote note;
+    note.KeyNote = std::string(75, 'a');
+    QCOMPARE(KeyHint(note), std::string(75, 'a'));
+    note.KeyNote = std::string(76, 'a');
+    QCOMPARE(KeyHint(note), std::string(75, 'a') + "\n" + "a");
+    note.KeyNote = "x";
+    note.Mark = *Utf8ToCp1251("метка");
+    QCOMPARE(KeyHint(note), std::string("Примечание (x)\nЗакладка (метка)"));
+    note.KeyNote.clear();
+    QCOMPARE(KeyHint(note), std::string("Закладка (метка)"));
+  }
+
+  void PositionAndMoveTexts() {
+    QCOMPARE(PositionText({3, 4, 3, 4}), std::string("(3,4)"));
+    QCOMPARE(SelectionCaption({3, 4, 3, 4}), std::string("Клавиша (3,4)"));
+    QCOMPARE(PositionText({1, 1, 4, 2}), std::string("размер (4,2)"));
+    QCOMPARE(SelectionCaption({1, 1, 4, 2}), std::string("Клавиши (1,1)-(4,2)"));
+    QCOMPARE(MoveText({1, 1, 1, 1}, {2, 3, 2, 3}), std::string("(1,1) в (2,3)"));
+  }
+
+  void SummaryKeepsOnlyWhatAllKeysShare() {
+    TVL2Document document;
+    Put(document, 1, 1, "\x1c");
+    Put(document, 2, 1, "\x1c");
+    document.GetKey(2, 1)->Layers[1].Macro[0] = "\x32";
+    document.GetKey(1, 1)->Layers[0].AutoRepeat = 1;
+    SelectionSummary both = SummarizeSelection(document, {1, 1, 2, 1});
+    QCOMPARE(both.Key.Func, uint8_t{kFuncMacro});
+    QCOMPARE(both.Key.Layers[0].Macro[0], std::string("\x1c"));
+    QCOMPARE(both.Key.Layers[0].AutoRepeat, uint8_t{0});
+    QVERIFY(both.Key.Layers[1].Macro[0].empty());
+    // A key without a record differs in its function.
+    QCOMPARE(SummarizeSelection(document, {1, 1, 3, 1}).Key.Func, uint8_t{kFuncNone});
+  }
+
+  void UnshowableSequenceIsNamed() {
+    QCOMPARE(CellSequenceText(std::string("\xF0\x1c", 2), KeyLanguage::English),
+             std::string("СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ"));
+  }
+};
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  int status = 0;
+  {
+    GridTextsTest texts;
+    status |= QTest::qExec(&texts, argc, argv);
+  }
+  {
+    AppTest flows;
+    status |= QTest::qExec(&flows, argc, argv);
+  }
+  return status;
+}
+
+#include "AppTest.moc"
