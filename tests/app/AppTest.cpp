@@ -22,6 +22,9 @@
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/VL2Grid.h"
 #include "core/text/Cp1251.h"
+#if VLAT_HAVE_LAYOUT_FILE
+#include "core/document/LayoutFile.h"
+#endif
 
 using namespace vl;
 
@@ -128,6 +131,41 @@ class AppTest : public QObject {
     QCOMPARE(main.LayoutWindows().size(), 2);
     QVERIFY(main.LayoutWindows()[1]->Document().GetKey(3, 4) != nullptr);
   }
+
+#if VLAT_HAVE_LAYOUT_FILE
+  void StartupWithTwoFilesOpensTwoWindowsAndNoUntitledOne() {
+    QTemporaryDir dir;
+    const QString first = dir.filePath("first.vld");
+    const QString second = dir.filePath("second.vld");
+    for (const QString& file : {first, second}) {
+      TVL2Document document;
+      NullReporter reporter;
+      SaveLayout(document, file.toStdString(), settings_, reporter);
+    }
+    TfmMain& main = Start({first, second});
+    QCOMPARE(main.LayoutWindows().size(), 2);
+    QCOMPARE(main.LayoutWindows()[0]->Caption(), QStringLiteral("first"));
+    QCOMPARE(main.LayoutWindows()[1]->Caption(), QStringLiteral("second"));
+
+    // Opening it again: unmodified does nothing; modified asks, and No keeps the edits.
+    main.OpenFile(first);
+    QVERIFY(prompt_->asked.empty());
+    QCOMPARE(main.LayoutWindows().size(), 2);
+    main.LayoutWindows()[0]->Document().Modified = true;
+    prompt_->answers = {Answer::No};
+    main.OpenFile(first);
+    QCOMPARE(prompt_->asked.back(), "Файл " + first.toUpper().toStdString() +
+                                        " уже открыт. Вернуться к сохраненному файлу?");
+    QVERIFY(main.LayoutWindows()[0]->Document().Modified);
+  }
+
+  void OpenFailureShowsTheMessageAndOpensNothing() {
+    TfmMain& main = Start();
+    main.OpenFile(QStringLiteral("/nonexistent/missing.vld"));
+    QCOMPARE(prompt_->asked.size(), size_t{1});
+    QCOMPARE(main.LayoutWindows().size(), 1);
+  }
+#endif
 
   void SaveOfUnmodifiedNamedLayoutWritesNothing() {
     TfmMain& main = Start();

@@ -329,7 +329,10 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
       const TMacros& block = key.Layers[layer];
       if (block.IsEmpty()) continue;
       std::string line = SequenceToText(block.Macro[0], 20, language, true);
-      if (!block.Macro[1].empty()) line += "^" + SequenceToText(block.Macro[1], 20, language, true);
+      if (!block.Macro[1].empty()) {
+        line += '^';
+        line += SequenceToText(block.Macro[1], 20, language, true);
+      }
       painter.setPen(layer == shownLayer_ ? QColor(Qt::red) : ink);
       painter.drawText(QPoint(rect.left() + 3, rect.top() + 1 + 13 * layer + ascent),
                        QString::fromStdString(line));
