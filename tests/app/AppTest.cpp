@@ -215,6 +215,52 @@ class AppTest : public QObject {
     QCOMPARE(main.Recent().Items().front(), std::string("/tmp/First.vld"));
   }
 
+  void ExitSavesPlacementAndRecentFilesAndReopensThem() {
+    TfmMain& main = Start();
+    main.LayoutWindows()[0]->Document().FileName = "/tmp/Kept.vld";
+    QVERIFY(main.close());
+    QVERIFY(backend_.Contains("Windows\\Main", "rcNormalPosition_Right"));
+    QCOMPARE(*backend_.ReadString("MRUList", "MRU1"), std::string("/tmp/Kept.vld"));
+    TfmMain& again = Start();
+    QCOMPARE(again.Recent().Items().size(), size_t{1});
+  }
+
+  void UndoCommandNamesTheStepAndUndoesIt() {
+    TfmMain& main = Start();
+    TfmGrid* window = main.LayoutWindows()[0];
+    Put(window->Document(), 1, 1, "\x1c");
+    window->Grid().Select(1, 1, 1, 1);
+    main.Action("acClear")->trigger();
+    QVERIFY(window->Document().GetKey(1, 1) == nullptr);
+    QAction* undo = main.Action("acUndo");
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(undo->text(), QString::fromUtf8("&Отменить удаление"));
+    undo->trigger();
+    QVERIFY(window->Document().GetKey(1, 1) != nullptr);
+    QCOMPARE(main.StatusText(0), QString::fromUtf8("не сохранена"));
+  }
+
+  void CheckRemarksOpenThePanelAndJumpToTheKey() {
+    TfmMain& main = Start();
+    TfmGrid* window = main.LayoutWindows()[0];
+    auto key = std::make_unique<TMacroButton>();
+    key->Func = kFuncShiftToLayer0 + 3;  // a switch to layer 3
+    window->Document().SetKey(7, 9, std::move(key));
+    settings_.Set(Setting::LayerCount, 0);  // one layer loaded: layer 3 is out of reach
+    main.CheckActiveLayout();
+    QVERIFY(window->CheckPanelVisible());
+    QListWidget* panel = window->CheckPanel();
+    for (int i = 0; i < panel->count(); ++i) {
+      if (!panel->item(i)->text().contains("(7:9)")) continue;
+      emit panel->itemDoubleClicked(panel->item(i));
+      QCOMPARE(window->Grid().Selection(), (TRect{7, 9, 7, 9}));
+      window->Action(TfmGrid::acHide)->trigger();
+      QVERIFY(!window->CheckPanelVisible());
+      return;
+    }
+    QFAIL("no remark about the key at (7,9)");
+  }
+
   void AutosaveIsPostponedWhileBusy() {
     TfmMain& main = Start();
     TfmGrid* window = main.LayoutWindows()[0];
