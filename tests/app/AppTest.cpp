@@ -311,6 +311,13 @@ class AppTest : public QObject {
     QCOMPARE(grid.Selection(), (TRect{2, 2, 5, 3}));
     QTest::keyClick(&grid, Qt::Key_Down);
     QCOMPARE(grid.Selection(), (TRect{5, 4, 5, 4}));
+    // Ctrl+Insert, Delete and Shift+Insert: copy, clear and paste back.
+    Put(grid.Document(), 5, 4, "\x1c");
+    QTest::keyClick(&grid, Qt::Key_Insert, Qt::ControlModifier);
+    QTest::keyClick(&grid, Qt::Key_Delete);
+    QVERIFY(grid.Document().GetKey(5, 4) == nullptr);
+    QTest::keyClick(&grid, Qt::Key_Insert, Qt::ShiftModifier);
+    QVERIFY(grid.Document().GetKey(5, 4) != nullptr);
   }
 
   void WholeColumnDragMovesOnlyColumns() {

@@ -61,6 +61,7 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
   connect(grid_, &TVL2Grid::SelectionChanged, this, [this] { RefreshCommands(); });
   connect(grid_, &TVL2Grid::CopyRequested, Action(acCopy), &QAction::trigger);
   connect(grid_, &TVL2Grid::PasteRequested, Action(acPaste), &QAction::trigger);
+  connect(grid_, &TVL2Grid::ClearRequested, Action(acClear), &QAction::trigger);
   connect(lbCheck_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     const CheckRemark& remark = remarks_.at(static_cast<size_t>(lbCheck_->row(item)));
     if (!remark.Column || !remark.Row) return;

@@ -544,6 +544,10 @@ void TVL2Grid::keyPressEvent(QKeyEvent* event) {
     emit PasteRequested();
     return;
   }
+  if (event->key() == Qt::Key_Delete && !ctrl && !shift) {
+    emit ClearRequested();
+    return;
+  }
   int column = cursorColumn_;
   int row = cursorRow_;
   switch (event->key()) {

@@ -79,6 +79,7 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   void KeyDoubleClicked();
   void CopyRequested();
   void PasteRequested();
+  void ClearRequested();
   void DocumentChanged();
 
  protected:
