@@ -20,6 +20,7 @@
 #include "app/editor/GridTexts.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
+#include "app/editor/SmallDialogs.h"
 #include "app/editor/VL2Grid.h"
 #include "core/text/Cp1251.h"
 #if VLAT_HAVE_LAYOUT_FILE
@@ -259,6 +260,32 @@ class AppTest : public QObject {
       return;
     }
     QFAIL("no remark about the key at (7,9)");
+  }
+
+  void PasswordIsSetOnlyWhenConfirmedAndRemovedWithAMessage() {
+    TfmMain& main = Start();
+    TfmGrid* window = main.LayoutWindows()[0];
+    auto enter = [&](QStringList entries) {
+      for (int i = 0; i < entries.size(); ++i) {
+        QTimer::singleShot(20 * (i + 1), &main, [&main, text = entries[i]] {
+          TfmTextEntry& entry = main.TextEntry();
+          entry.Edit()->setText(text);
+          entry.accept();
+        });
+      }
+      main.SetPassword();
+    };
+    enter({"secret", "other"});
+    QCOMPARE(prompt_->asked.back(), std::string("При подтверждении введен неверный пароль."));
+    QVERIFY(window->Document().Password.empty());
+    enter({"secret", "secret"});
+    QCOMPARE(window->Document().Password, std::string("secret"));
+    QCOMPARE(main.StatusText(3), QString::fromUtf8("защищена паролем"));
+    main.ClearPassword();
+    QCOMPARE(prompt_->asked.back(), std::string("Пароль для чтения удален."));
+    main.ClearPassword();
+    QCOMPARE(prompt_->asked.back(), std::string("Пароль не установлен."));
+    QCOMPARE(main.StatusText(3), QString());
   }
 
   void AutosaveIsPostponedWhileBusy() {
