@@ -1,0 +1,33 @@
+#pragma once
+// Which keyboard is attached, and its controller version. Attempt texts go to
+// the reporter's status ("1-я попытка", ...); the caller has set up the link.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/common/Prompt.h"
+#include "core/common/Reporter.h"
+#include "core/device/DeviceIdentity.h"
+#include "core/device/Transport.h"
+
+namespace vl {
+
+inline constexpr const char* kDetectCaption = "Автоопределение";
+inline constexpr const char* kDetectText = "автоматическое определение типа подключенного устройства";
+inline constexpr const char* kControllerCaption = "Контроллер";
+inline constexpr const char* kControllerText = "чтение версии контроллера подключенного устройства";
+inline constexpr const char* kNotConnected = "Устройство не подключено.";
+inline constexpr int kDetectAttempts = 3;
+inline constexpr int kControllerAttempts = 5;
+
+// "N-я попытка".
+std::string AttemptText(int attempt);
+
+// Up to 3 identify attempts (reset first); on failure tells the user kNotConnected.
+std::optional<DeviceIdentity> DetectDevice(Link& link, IReporter& reporter, IPrompt& prompt);
+// Up to 5 ReadHeader attempts; failure is the caller's to report.
+std::optional<DeviceHeader> ReadControllerVersion(Link& link, uint16_t serial, uint16_t headerAddress,
+                                                  IReporter& reporter);
+
+}  // namespace vl
