@@ -152,6 +152,11 @@ void SimKeyboard::Receive(uint8_t byte) {
   }
   message_.push_back(byte);
   if (message_.size() == MessageLength(message_[0])) {
+    // A new request supersedes an answer still waiting to go out.
+    outgoing_.erase(std::remove_if(outgoing_.begin(), outgoing_.end(),
+                                   [&](const Pending& p) { return p.time > now; }),
+                    outgoing_.end());
+    lastScheduled_ = now;
     Dispatch();
     message_.clear();
   }

@@ -40,7 +40,7 @@ struct FaultPlan {
   double corruptNibble = 0;   // an answer byte's data nibble is flipped
   double loseAck = 0;         // an accepted block is not acknowledged
   double lateAnswer = 0;      // an answer starts lateBy later
-  Clock::Duration lateBy = std::chrono::seconds{3};
+  Clock::Duration lateBy = std::chrono::milliseconds{150};  // past an acknowledgement's wait
 };
 
 struct TranscriptEntry {
