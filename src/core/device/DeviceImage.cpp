@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/device/Crc8.h"
+
 namespace vl {
 namespace {
 
@@ -28,19 +30,6 @@ std::optional<uint8_t> FuncOfSwitchCode(uint8_t code) {
   if (code <= 0x03) return static_cast<uint8_t>(kFuncGoToLayer0 + code);
   if (code >= 0x10 && code <= 0x13) return static_cast<uint8_t>(kFuncShiftToLayer0 + code - 0x10);
   return std::nullopt;
-}
-
-uint8_t Crc8(std::span<const uint8_t> bytes) {
-  uint8_t crc = 0;
-  for (uint8_t byte : bytes) {
-    for (int bit = 0; bit < 8; ++bit) {
-      const bool mix = ((byte ^ crc) & 1) != 0;
-      crc = static_cast<uint8_t>(crc >> 1);
-      if (mix) crc ^= 0x8C;
-      byte = static_cast<uint8_t>(byte >> 1);
-    }
-  }
-  return crc;
 }
 
 // An append-only byte image that refuses to grow past the 16-bit length.
