@@ -26,7 +26,7 @@ bool SimKeyboard::Chance(double p) {
 
 bool SimKeyboard::SendByte(uint8_t byte) {
   Pump();
-  transcript_.push_back({clock_.Now(), true, byte});
+  if (config_.keepTranscript) transcript_.push_back({clock_.Now(), true, byte});
   if (!Chance(faults_.loseHostByte)) Receive(byte);
   return true;
 }
@@ -72,7 +72,7 @@ void SimKeyboard::Pump() {
   while (!outgoing_.empty() && outgoing_.front().time <= now) {
     const Pending sent = outgoing_.front();
     outgoing_.pop_front();
-    transcript_.push_back({sent.time, false, sent.byte});
+    if (config_.keepTranscript) transcript_.push_back({sent.time, false, sent.byte});
     if (receiver_) receiver_->OnKeyboardByte(sent.byte);
     if (capturing_ && sent.time >= captureSince_) captured_.push_back(sent.byte);
   }

@@ -31,6 +31,7 @@ struct SimConfig {
   // spoils the message it belonged to).
   Clock::Duration messageGap = std::chrono::milliseconds{20};
   uint8_t highNibbles = 0xA0;  // what the device puts in the high nibble of answer bytes
+  bool keepTranscript = true;  // off for a long-running keyboard
 };
 
 // Probabilities per event, 0 = never.

@@ -1,0 +1,31 @@
+#pragma once
+// Which port the device commands use: "none", a device path, or "sim[:TYPE]"
+// (TYPE the device type in hex, as the catalogue's section names it). Empty
+// means the default: /dev/serio_raw0 when it exists, otherwise none.
+
+#include <memory>
+#include <string>
+
+#include "core/device/Clock.h"
+#include "core/device/Port.h"
+#include "sim/SimKeyboard.h"
+
+namespace vl {
+
+inline constexpr const char* kDefaultSerioRawPath = "/dev/serio_raw0";
+
+struct PortChoice {
+  enum class Kind { None, Device, Sim } kind = Kind::None;
+  std::string path;             // Device
+  uint16_t simType = 0x105;     // Sim
+};
+
+// Throws std::invalid_argument for a malformed "sim:TYPE".
+PortChoice ParsePortChoice(const std::string& text);
+
+// Opens the chosen port; the simulated keyboard runs on the given clock with
+// the given configuration (its identity's type replaced by the choice's).
+// A device that cannot be opened throws std::system_error.
+std::unique_ptr<Port> OpenChosenPort(const PortChoice& choice, Clock& clock, sim::SimConfig simConfig = {});
+
+}  // namespace vl

@@ -1,0 +1,77 @@
+#include "platform/SerioRawPort.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+namespace vl {
+
+namespace {
+constexpr int kPollMs = 2;  // well under the protocol's shortest poll period
+}
+
+SerioRawPort::SerioRawPort(const std::string& path) {
+  fd_ = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd_ < 0) throw std::system_error(errno, std::generic_category(), path);
+  reader_ = std::thread([this] { ReadLoop(); });
+}
+
+SerioRawPort::~SerioRawPort() {
+  stop_ = true;
+  reader_.join();
+  ::close(fd_);
+}
+
+bool SerioRawPort::SendByte(uint8_t byte) {
+  for (int tries = 0; tries < 100; ++tries) {
+    const ssize_t n = ::write(fd_, &byte, 1);
+    if (n == 1) return true;
+    if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
+    ::usleep(100);  // the device's write queue is full for a moment
+  }
+  return false;
+}
+
+void SerioRawPort::SetCapture(uint32_t target) {
+  std::lock_guard lock(mutex_);
+  capturing_ = target != 0;
+  captured_.clear();
+}
+
+uint16_t SerioRawPort::TakeByte() {
+  std::lock_guard lock(mutex_);
+  if (captured_.empty()) return 0;
+  const uint8_t byte = captured_.front();
+  captured_.pop_front();
+  return static_cast<uint16_t>(byte << 8 | 1);
+}
+
+void SerioRawPort::Forward(IByteReceiver* receiver) {
+  std::lock_guard lock(mutex_);
+  receiver_ = receiver;
+}
+
+// Bytes that come while neither capture nor forwarding is on are read and
+// dropped, so a later capture sees only what arrived after it started.
+void SerioRawPort::ReadLoop() {
+  pollfd watch{fd_, POLLIN, 0};
+  while (!stop_) {
+    if (::poll(&watch, 1, kPollMs) <= 0 || !(watch.revents & POLLIN)) {
+      if (watch.revents & (POLLHUP | POLLERR)) ::usleep(kPollMs * 1000);
+      continue;
+    }
+    uint8_t buffer[64];
+    const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+    if (n <= 0) continue;
+    std::lock_guard lock(mutex_);
+    for (ssize_t i = 0; i < n; ++i) {
+      if (receiver_) receiver_->OnKeyboardByte(buffer[i]);
+      if (capturing_) captured_.push_back(buffer[i]);
+    }
+  }
+}
+
+}  // namespace vl

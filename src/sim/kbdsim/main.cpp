@@ -1,0 +1,121 @@
+// vlat-kbdsim: the simulated keyboard on a pseudo-terminal, so the real port's
+// file-descriptor code can talk to it. Prints the terminal's path on the first
+// line of standard output, then serves until SIGTERM or SIGINT.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <thread>
+
+#include "core/device/Clock.h"
+#include "sim/SimKeyboard.h"
+
+namespace {
+
+volatile std::sig_atomic_t gStop = 0;
+void OnSignal(int) { gStop = 1; }
+
+int Usage() {
+  std::cerr << "usage: vlat-kbdsim --type TYPE [--serial N] [--controller MAJOR.MINOR] [--memory BYTES]\n"
+               "                   [--check CS|CRC] [--state FILE]\n";
+  return 64;
+}
+
+void LoadState(const std::string& path, std::vector<uint8_t>& memory) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return;  // a new keyboard: memory stays erased
+  in.read(reinterpret_cast<char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
+}
+
+bool SaveState(const std::string& path, const std::vector<uint8_t>& memory) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
+  return static_cast<bool>(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  vl::sim::SimConfig config;
+  config.keepTranscript = false;
+  std::string statePath;
+  try {
+    for (int i = 1; i < argc; ++i) {
+      const std::string arg = argv[i];
+      if (i + 1 >= argc) return Usage();
+      const std::string value = argv[++i];
+      if (arg == "--type") {
+        config.identity.DeviceType = static_cast<uint16_t>(std::stoul(value, nullptr, 16) & 0x3FF);
+      } else if (arg == "--serial") {
+        config.identity.SerialNumber = static_cast<uint16_t>(std::stoul(value, nullptr, 0));
+      } else if (arg == "--controller") {
+        const auto dot = value.find('.');
+        if (dot == std::string::npos) return Usage();
+        config.controllerMajor = static_cast<uint8_t>(std::stoul(value.substr(0, dot)) & 0x0F);
+        config.controllerMinor = static_cast<uint8_t>(std::stoul(value.substr(dot + 1)) & 0x0F);
+      } else if (arg == "--memory") {
+        config.memorySize = static_cast<uint32_t>(std::stoul(value));
+        if (config.memorySize < 64 || config.memorySize > 0x10000) return Usage();
+      } else if (arg == "--check") {
+        config.check = value == "CS" ? vl::CheckKind::Sum : vl::CheckKind::Crc;
+      } else if (arg == "--state") {
+        statePath = value;
+      } else {
+        return Usage();
+      }
+    }
+  } catch (const std::exception&) {
+    return Usage();
+  }
+
+  const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+  if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+    std::perror("vlat-kbdsim: pseudo-terminal");
+    return 1;
+  }
+  const std::string slavePath = ::ptsname(master);
+  // Keep the slave open so the master never sees a hang-up, and make it raw:
+  // the protocol's bytes must pass untouched.
+  const int slave = ::open(slavePath.c_str(), O_RDWR | O_NOCTTY);
+  termios raw{};
+  ::tcgetattr(slave, &raw);
+  ::cfmakeraw(&raw);
+  ::tcsetattr(slave, TCSANOW, &raw);
+
+  vl::RealClock clock;
+  vl::sim::SimKeyboard keyboard(clock, config);
+  if (!statePath.empty()) LoadState(statePath, keyboard.Memory());
+
+  std::signal(SIGTERM, OnSignal);
+  std::signal(SIGINT, OnSignal);
+  std::cout << slavePath << std::endl;
+
+  keyboard.SetCapture(1);  // everything the keyboard sends goes out on the terminal
+  pollfd watch{master, POLLIN, 0};
+  while (!gStop) {
+    if (::poll(&watch, 1, 1) > 0 && (watch.revents & POLLIN)) {
+      uint8_t buffer[64];
+      const ssize_t n = ::read(master, buffer, sizeof buffer);
+      for (ssize_t i = 0; i < n; ++i) keyboard.SendByte(buffer[i]);
+    }
+    for (uint16_t taken = keyboard.TakeByte(); taken & 0xFF; taken = keyboard.TakeByte()) {
+      const auto byte = static_cast<uint8_t>(taken >> 8);
+      if (::write(master, &byte, 1) != 1) break;
+    }
+  }
+  ::close(slave);
+  ::close(master);
+  if (!statePath.empty() && !SaveState(statePath, keyboard.Memory())) {
+    std::perror("vlat-kbdsim: state file");
+    return 1;
+  }
+  return 0;
+}
