@@ -8,6 +8,7 @@ namespace vl::cli {
 int RunInfo(CliContext& context);
 int RunConvert(CliContext& context);
 int RunCheck(CliContext& context);
+int RunIdentify(CliContext& context);
 
 std::span<const CommandInfo> AllCommands() {
   static const std::array commands = {
@@ -16,6 +17,8 @@ std::span<const CommandInfo> AllCommands() {
                   "rewrite a layout (.mkb or .vld into .vld)", RunConvert},
       CommandInfo{"check", "FILE [--layers N] [--rect C1,R1,C2,R2]",
                   "the layout check of a Macro Text Format file", RunCheck},
+      CommandInfo{"identify", "[--memory BYTES] [--check CS|CRC]",
+                  "identify the keyboard on the port and read its controller version", RunIdentify},
   };
   return commands;
 }
