@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <deque>
+#include <functional>
 
 #include "core/device/Detect.h"
 #include "core/device/Transport.h"
@@ -173,6 +174,46 @@ TEST(Exchange, AnswerCounts) {
   EXPECT_TRUE(ReadHeader(echoLink, 0, 0x0102, header));
   EXPECT_FALSE(ReadHeader(echoLink, 0, 0x0103, header));
   EXPECT_EQ(ReadBlock(echoLink, 0, 0x0103), "");
+}
+
+// With nothing answering, each exchange waits exactly its paced sends and all its polls.
+TEST(Exchange, WaitsWithoutAnAnswer) {
+  NullPort none;
+  FixedLockState locks;
+  DeviceHeader header;
+  struct Case {
+    TransferMode mode;
+    std::function<void(Link&)> run;
+    Clock::Duration expected;
+  };
+  const std::vector<Case> cases{
+      {TransferMode::Normal, [](Link& l) { DeviceCommand(l, 0xAA, false); }, 2 * 5ms + 150 * 5ms},
+      {TransferMode::Normal, [&](Link& l) { ReadHeader(l, 0, 8160, header); }, 4 * 5ms + 200 * 5ms},
+      {TransferMode::Normal, [](Link& l) { ReadBlock(l, 0, 0); }, 4 * 5ms + 1000 * 2ms},
+      {TransferMode::Protected, [](Link& l) { ReadBlock(l, 0, 0); }, 4 * 5ms + 1000 * 2ms},
+      {TransferMode::Normal, [](Link& l) { WriteHeader(l, 0, 8160, {}, {}); }, 20 * 5ms + 100 * 2ms},
+      {TransferMode::Protected, [](Link& l) { WriteHeader(l, 0, 8160, {}, {}); }, 24 * 5ms + 100 * 2ms},
+      {TransferMode::Protected, [](Link& l) { WriteFrameAck(l, "", 0); }, 24 * 5ms + 50 * 2ms},
+  };
+  for (size_t i = 0; i < cases.size(); ++i) {
+    VirtualClock clock;
+    Link link{none, clock, locks, cases[i].mode, 1};
+    cases[i].run(link);
+    EXPECT_EQ(clock.Elapsed(), cases[i].expected) << "case " << i;
+  }
+}
+
+TEST(Exchange, ForwardingSeesEveryKeyboardByte) {
+  struct Collector final : IByteReceiver {
+    void OnKeyboardByte(uint8_t byte) override { bytes.push_back(byte); }
+    std::vector<uint8_t> bytes;
+  } collector;
+  SimLink s;
+  s.keyboard.Forward(&collector);
+  DeviceCommand(s.link, kIdentifyCode, true);
+  s.keyboard.Forward(nullptr);
+  EXPECT_EQ(collector.bytes, s.keyboard.DeviceBytes());
+  EXPECT_EQ(collector.bytes.size(), 17u);  // 0xAA, then the 16 answer nibbles
 }
 
 TEST(Exchange, IntervalCommand) {

@@ -26,7 +26,8 @@ class Port {
   // One collected byte in arrival order: low byte non-zero when a byte was
   // taken, high byte is the byte. 0 when nothing is waiting.
   virtual uint16_t TakeByte() = 0;
-  // Passes every byte the keyboard sends to receiver; nullptr stops it.
+  // Passes every byte the keyboard sends to receiver; nullptr stops it. The
+  // receiver must not call back into the port.
   virtual void Forward(IByteReceiver* receiver) = 0;
 };
 
