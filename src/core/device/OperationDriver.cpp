@@ -4,6 +4,12 @@
 #include <array>
 #include <cstdio>
 
+#include "core/device/Detect.h"
+#include "core/device/DeviceInfoQuery.h"
+#include "core/device/Download.h"
+#include "core/device/Upload.h"
+#include "core/document/Undo.h"
+
 namespace vl {
 namespace {
 
@@ -52,6 +58,91 @@ uint8_t IntervalCode(int item) { return item >= 15 ? 0 : static_cast<uint8_t>(it
 
 std::string DecodingFileError(const std::string& programFolder) {
   return "Ошибка чтения файла декодирующей таблицы. Ошибочный путь (" + programFolder + ")";
+}
+
+namespace {
+
+bool Agreed(IPrompt& prompt, const std::string& text, MessageIcon icon) {
+  return prompt.Ask(text, kCaptionAttention, MessageButtons::YesNo, icon) == Answer::Yes;
+}
+
+// The download's own questions on the fragment; false when the user declines.
+bool DownloadAgreed(const SettingsStore& settings, const OperationRequest& request, const TRect& fragment,
+                    IPrompt& prompt) {
+  const auto remarks = CheckLayout(request.document, fragment, settings.LayerCountValue());
+  if (!remarks.empty()) {
+    if (request.showRemarks) request.showRemarks(remarks);
+    if (!Agreed(prompt, kCheckRemarks, MessageIcon::Exclamation)) return false;
+  }
+  return !settings.IsOn(Setting::IsShowDownloadParameters) ||
+         Agreed(prompt, DownloadPropertiesText(settings), MessageIcon::Information);
+}
+
+}  // namespace
+
+std::optional<PreparedOperation> PrepareOperation(const PortAccess& access, const SettingsStore& settings,
+                                                  const IDeviceCatalogue& catalogue,
+                                                  const OperationRequest& request, IReporter& reporter,
+                                                  IPrompt& prompt) {
+  reporter.SetProgress(0);
+  Link link{access.port, access.clock, access.locks, SettingsMode(settings), 0};
+  // Every early exit closes the port; only the disable-scanning byte has gone out.
+  const auto close = [&link] {
+    StopCapture(link);
+    return std::nullopt;
+  };
+
+  reporter.SetStatus(kStatusDetect);
+  const auto identity = DetectDevice(link, reporter, prompt);
+  if (!identity) return close();
+
+  const auto model = catalogue.Model(identity->DeviceType);
+  auto placement = model ? catalogue.Decoding(identity->DeviceType) : std::nullopt;
+  if (!placement) {
+    StopCapture(link);
+    prompt.Message(DecodingFileError(catalogue.ProgramFolder()), kCaptionError, MessageIcon::Error);
+    return std::nullopt;
+  }
+
+  TRect fragment = request.selection;
+  if (SelectionExceedsDevice(fragment, model->Width, model->Height) &&
+      !Agreed(prompt, kSelectionTooLarge, MessageIcon::Information))
+    return close();
+
+  reporter.SetStatus(kStatusController);
+  link.checksumKind = static_cast<uint8_t>(model->Check);
+
+  const bool download = request.kind == OperationKind::Download;
+  const Setting ownSelection = download ? Setting::IsDownloadFromSelection : Setting::IsUploadInSelection;
+  if (!settings.IsOn(ownSelection)) fragment = DeviceBlock(fragment, model->Width, model->Height);
+  if (download && !DownloadAgreed(settings, request, fragment, prompt)) return close();
+
+  SendBytePaced(link, 0xF5);
+  const auto header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*model), reporter);
+  if (!header) {
+    ResetKeyboard(link);
+    StopCapture(link);
+    reporter.SetStatus(kStatusKeyboardReset);
+    prompt.Message(kControllerReadError, kCaptionError, MessageIcon::Error);
+    return std::nullopt;
+  }
+  StopCapture(link);
+  return PreparedOperation{*model, *identity, *header, std::move(*placement), fragment};
+}
+
+OperationResult RunDeviceOperation(const PortAccess& access, const SettingsStore& settings,
+                                   const IDeviceCatalogue& catalogue, const OperationRequest& request,
+                                   IReporter& reporter, IPrompt& prompt, CancelGate& gate) {
+  const bool download = request.kind == OperationKind::Download;
+  if (!download) SaveUndo(request.document, kUndoDeviceRead);
+  auto prepared = PrepareOperation(access, settings, catalogue, request, reporter, prompt);
+  if (!prepared) return OperationResult::Failed;
+  DeviceSession session{access,           settings, prepared->model, prepared->identity,
+                        prepared->header, reporter, prompt,          gate};
+  if (download)
+    return RunDownload(session, DownloadJob{request.document, prepared->selection, prepared->placement,
+                                            request.verify});
+  return RunUpload(session, UploadJob{request.document, prepared->selection, prepared->placement});
 }
 
 }  // namespace vl

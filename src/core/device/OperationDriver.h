@@ -1,12 +1,19 @@
 #pragma once
-// The preparation of a download or upload that does not touch the port: the
-// fragment that goes to the device, the questions asked before the transfer and
-// the interval code that the download and the interval command send.
+// The operation driver: prepares a download or upload (identifies the device,
+// loads its decoding table, settles the fragment, asks the questions, reads the
+// header block) and hands it to the worker. Also the pieces of that preparation
+// that do not touch the port.
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "core/device/DeviceSession.h"
 #include "core/document/Field.h"
+#include "core/document/VL2Document.h"
+#include "core/mtf/CheckLayout.h"
 #include "core/settings/SettingsStore.h"
 
 namespace vl {
@@ -17,7 +24,11 @@ inline constexpr const char* kCheckRemarks =
     "При проверке загружаемого фрагмента обнаружены замечания. Продолжить загрузку?";
 inline constexpr const char* kCancelDownloadQuestion =
     "После отмены загрузки память устройства будет очищена. Продолжить загрузку?";
-inline constexpr const char* kUploadUndoName = "чтение данных из устройства";
+inline constexpr const char* kStatusDetect = "определение подключенного устройства";
+inline constexpr const char* kStatusController = "определение версии контроллера устройства";
+inline constexpr const char* kStatusKeyboardReset = "сброс клавиатуры";
+inline constexpr const char* kCaptionDownload = "Загрузка";
+inline constexpr const char* kCaptionUpload = "Чтение";
 
 // More columns than the device is wide or more rows than it is high.
 bool SelectionExceedsDevice(const TRect& selection, int width, int height);
@@ -34,5 +45,41 @@ uint8_t IntervalCode(int item);
 
 // The message for a decoding file that could not be loaded from the program folder.
 std::string DecodingFileError(const std::string& programFolder);
+
+enum class OperationKind { Download, Upload };
+
+// What the preparation settles for the worker.
+struct PreparedOperation {
+  DeviceModel model;
+  DeviceIdentity identity;
+  DeviceHeader header;
+  KeyPlacement placement;
+  TRect selection;  // the fragment written or filled
+};
+
+struct OperationRequest {
+  OperationKind kind = OperationKind::Download;
+  TVL2Document& document;
+  TRect selection;  // the key grid's selection
+  bool verify = false;  // download: read the image back and compare
+  // Shows the layout check's remarks before the question; may be empty.
+  std::function<void(const std::vector<CheckRemark>&)> showRemarks;
+};
+
+// The preparation, on the caller's thread. nullopt when it ends early: the device
+// is missing, its decoding table unreadable, the user said no to a question, or the
+// header block could not be read; each told through the prompt. Nothing but the
+// disable-scanning byte has been sent to the device by then.
+std::optional<PreparedOperation> PrepareOperation(const PortAccess& access, const SettingsStore& settings,
+                                                  const IDeviceCatalogue& catalogue,
+                                                  const OperationRequest& request, IReporter& reporter,
+                                                  IPrompt& prompt);
+
+// The whole operation on the caller's thread: an upload first takes the undo
+// snapshot "чтение данных из устройства", then the preparation and the worker run.
+// Failed when the preparation ended early.
+OperationResult RunDeviceOperation(const PortAccess& access, const SettingsStore& settings,
+                                   const IDeviceCatalogue& catalogue, const OperationRequest& request,
+                                   IReporter& reporter, IPrompt& prompt, CancelGate& gate);
 
 }  // namespace vl

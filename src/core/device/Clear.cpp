@@ -1,0 +1,29 @@
+#include "core/device/Clear.h"
+
+#include "core/device/Detect.h"
+
+namespace vl {
+
+bool RunClear(const PortAccess& access, const SettingsStore& settings, const IDeviceCatalogue& catalogue,
+              IReporter& reporter, IPrompt& prompt) {
+  if (prompt.Ask(kClearQuestion, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
+      Answer::Yes)
+    return false;
+  Link link{access.port, access.clock, access.locks, SettingsMode(settings), 0};
+  const auto identity = DetectDevice(link, reporter, prompt);
+  if (!identity) return false;
+  const auto model = catalogue.Model(identity->DeviceType);
+  bool cleared = false;
+  if (model) {
+    link.checksumKind = static_cast<uint8_t>(model->Check);
+    cleared = ClearDevice(link, identity->SerialNumber, HeaderAddress(*model), 0, ProgrammerVersion{});
+  }
+  StopCapture(link);
+  if (cleared)
+    prompt.Message(kClearDone, kCaptionInformation, MessageIcon::Information);
+  else
+    prompt.Message(kClearFailed, kCaptionError, MessageIcon::Error);
+  return cleared;
+}
+
+}  // namespace vl

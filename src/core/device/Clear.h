@@ -1,0 +1,18 @@
+#pragma once
+// The clear command: after the user agrees, identifies the keyboard and empties
+// its memory, leaving a header that says the device holds nothing.
+
+#include "core/device/DeviceSession.h"
+
+namespace vl {
+
+inline constexpr const char* kClearQuestion = "Память устройства будет очищена. Продолжить?";
+inline constexpr const char* kClearDone = "Память устройства очищена.";
+inline constexpr const char* kClearFailed = "Ошибка очистки.";
+
+// True only when the device reported the memory cleared. Every outcome is told
+// through the prompt (a missing device by the detection).
+bool RunClear(const PortAccess& access, const SettingsStore& settings, const IDeviceCatalogue& catalogue,
+              IReporter& reporter, IPrompt& prompt);
+
+}  // namespace vl

@@ -1,0 +1,31 @@
+#include "core/device/DeviceSession.h"
+
+namespace vl {
+
+uint16_t HeaderAddress(const DeviceModel& model) {
+  return static_cast<uint16_t>(static_cast<uint16_t>(model.Memory) - 32);
+}
+
+TransferMode SettingsMode(const SettingsStore& settings) {
+  return settings.Get(Setting::LoadReadWriteMode) == 1 ? TransferMode::Protected : TransferMode::Normal;
+}
+
+Link OpenLink(const PortAccess& access, TransferMode mode, const DeviceModel& model) {
+  return Link{access.port, access.clock, access.locks, mode, static_cast<uint8_t>(model.Check)};
+}
+
+void FinishOperation(Link& link, DeviceSession& session, const std::string& message, bool clear) {
+  session.reporter.SetStatus(kStatusReset);
+  if (clear) {
+    session.reporter.SetStatus(kStatusClearing);
+    ClearDevice(link, session.identity.SerialNumber, HeaderAddress(session.model), 0, ProgrammerVersion{});
+  } else {
+    ResetKeyboard(link);
+  }
+  if (!message.empty()) session.prompt.Message(message, kCaptionAttention, MessageIcon::Exclamation);
+  StopCapture(link);
+}
+
+std::string RetryText(int number, const char* suffix) { return std::to_string(number) + suffix; }
+
+}  // namespace vl

@@ -1,0 +1,85 @@
+#pragma once
+// What the device procedures (download, upload, clear, information) share: the
+// attached device as the catalogue describes it, the session a worker runs in,
+// and the finishing routine that leaves the keyboard reset or cleared.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/common/Prompt.h"
+#include "core/common/Reporter.h"
+#include "core/device/CancelGate.h"
+#include "core/device/CheckBytes.h"
+#include "core/device/DeviceHeader.h"
+#include "core/device/DeviceIdentity.h"
+#include "core/device/DeviceImage.h"
+#include "core/device/Transport.h"
+#include "core/settings/SettingsStore.h"
+
+namespace vl {
+
+// The catalogue entry of a device type, as far as the procedures need it.
+struct DeviceModel {
+  int Width = 0;   // "Width": device columns
+  int Height = 0;  // "Height": device rows
+  int Memory = 0;  // "Memory" in bytes; taken as 16 bits
+  CheckKind Check = CheckKind::Crc;
+  int Keys = 0;        // "Keys"
+  int Numeration = 0;  // "Numeration"
+  std::string About;   // "About", UTF-8
+  std::string Text;    // "Text", UTF-8
+};
+
+// Where the catalogue is asked; the real catalogue and tests implement it.
+class IDeviceCatalogue {
+ public:
+  virtual ~IDeviceCatalogue() = default;
+  virtual std::optional<DeviceModel> Model(uint16_t deviceType) const = 0;
+  // The type's decoding table; nullopt when its file cannot be read.
+  virtual std::optional<KeyPlacement> Decoding(uint16_t deviceType) const = 0;
+  // The folder the decoding files are read from (for the error message).
+  virtual std::string ProgramFolder() const = 0;
+};
+
+// Address of the header block: Memory - 32 in 16 bits.
+uint16_t HeaderAddress(const DeviceModel& model);
+
+// The port with its clock and lock state: what OpenPort gets.
+struct PortAccess {
+  Port& port;
+  Clock& clock;
+  const ILockState& locks;
+};
+
+// Opens the link in the given mode with the model's check kind.
+Link OpenLink(const PortAccess& access, TransferMode mode, const DeviceModel& model);
+// The mode the setting "load readwrite mode" names.
+TransferMode SettingsMode(const SettingsStore& settings);
+
+// A worker's fields: filled by the preparation, read by the worker.
+struct DeviceSession {
+  PortAccess access;
+  const SettingsStore& settings;
+  DeviceModel model;
+  DeviceIdentity identity;
+  DeviceHeader header;  // as read just before the transfer
+  IReporter& reporter;
+  IPrompt& prompt;
+  CancelGate& gate;
+};
+
+enum class OperationResult { Done, Failed, Cancelled };
+
+inline constexpr const char* kStatusReset = "сброс устройства";
+inline constexpr const char* kStatusClearing = "очистка памяти устройства";
+
+// The finishing routine after an error or a cancel: with clear the device memory
+// is cleared, otherwise the keyboard is reset; a non-empty message is shown with
+// an exclamation. Ends the capture; the caller closes the link.
+void FinishOperation(Link& link, DeviceSession& session, const std::string& message, bool clear);
+
+// "N" followed by suffix: the retry status texts.
+std::string RetryText(int number, const char* suffix);
+
+}  // namespace vl

@@ -1,0 +1,137 @@
+#include "core/device/Download.h"
+
+#include <cmath>
+
+#include "core/device/OperationDriver.h"
+#include "core/device/Upload.h"
+
+namespace vl {
+namespace {
+
+constexpr size_t kNormalBlock = 16;
+constexpr size_t kProtectedBlock = 8;
+
+int Position(size_t done, size_t total) {
+  return static_cast<int>(std::lround(static_cast<double>(done) / static_cast<double>(total) * 100.0));
+}
+
+Bytes Slice(const std::vector<uint8_t>& image, size_t from, size_t count, bool zeroFill) {
+  Bytes block;
+  for (size_t i = from; i < from + count; ++i) {
+    if (i < image.size())
+      block.push_back(static_cast<char>(image[i]));
+    else if (zeroFill)
+      block.push_back('\0');
+  }
+  return block;
+}
+
+// One block, sent up to kWriteSends times until it is acknowledged.
+bool WriteBlock(Link& link, DeviceSession& session, const std::vector<uint8_t>& image, size_t address) {
+  const bool normal = link.mode == TransferMode::Normal;
+  const auto at = static_cast<uint16_t>(address);
+  const Bytes block = normal ? WriteBlockPacket(link.checksumKind, session.identity.SerialNumber, at,
+                                                Slice(image, address, kNormalBlock, true))
+                             : Slice(image, address, kProtectedBlock, false);
+  for (int send = 1; send <= kWriteSends; ++send) {
+    const bool acknowledged = normal ? WritePacketAck(link, block) : WriteFrameAck(link, block, at);
+    if (send >= 2) session.reporter.SetStatus(RetryText(send, kWriteRetrySuffix));
+    if (acknowledged) return true;
+  }
+  return false;
+}
+
+DeviceHeader DownloadHeader(const DeviceSession& session, size_t imageSize) {
+  const SettingsStore& settings = session.settings;
+  DeviceHeader header = session.header;  // keeps the controller version and Extra
+  header.DataSize = static_cast<uint16_t>(imageSize);
+  header.Language = settings.Get(Setting::Layout);
+  header.CorrectLock = settings.Get(Setting::CorrectLock);
+  header.ScanInterval = settings.Get(Setting::Ibd);
+  header.ProgrammerMinor = 3;
+  header.ProgrammerMajor = 2;
+  header.Buffered = settings.Get(Setting::Buffered);
+  header.Programmer = 0;
+  return header;
+}
+
+// Reads the written image back; an empty text when it matches.
+std::string Verify(Link& link, DeviceSession& session, const std::vector<uint8_t>& image) {
+  std::vector<uint8_t> readBack;
+  SendBytePaced(link, 0xF5);
+  const MemoryRead read =
+      ReadDeviceMemory(link, session, static_cast<uint16_t>(image.size()), kStatusVerify, readBack);
+  if (read != MemoryRead::Done) return kVerifyReadError;
+  for (size_t i = 0; i < image.size(); ++i)
+    if (readBack[i] != image[i]) return VerifyMismatchText(static_cast<int>(i));
+  return {};
+}
+
+}  // namespace
+
+std::string VerifyMismatchText(int address) {
+  return "Ошибка проверки данных: память устройства отличается от раскладки с адреса " +
+         std::to_string(address) + ".";
+}
+
+OperationResult RunDownload(DeviceSession& session, const DownloadJob& job) {
+  IReporter& reporter = session.reporter;
+  reporter.SetStatus(kStatusBuildImage);
+  const ImageDevice device{session.identity.SerialNumber, session.model.Width, session.model.Height,
+                           session.model.Check == CheckKind::Crc, session.header.ControllerMajor,
+                           session.header.ControllerMinor};
+  const auto built = BuildDeviceImage(job.document, session.settings, device, job.selection, job.placement);
+
+  Link link = OpenLink(session.access, SettingsMode(session.settings), session.model);
+  // An image the 16-bit counter cannot hold cannot fit any device either.
+  const int room = static_cast<uint16_t>(session.model.Memory) - 32;
+  if (!built || static_cast<int>(built->size()) >= room) {
+    FinishOperation(link, session, kImageTooLarge, false);
+    return OperationResult::Failed;
+  }
+  const std::vector<uint8_t>& image = *built;
+
+  reporter.SetStatus(kStatusWriteData);
+  const size_t step = link.mode == TransferMode::Normal ? kNormalBlock : kProtectedBlock;
+  for (size_t address = 0; address < image.size(); address += step) {
+    if (!session.gate.Pass()) {
+      FinishOperation(link, session, {}, true);
+      return OperationResult::Cancelled;
+    }
+    reporter.SetProgress(Position(address, image.size()));
+    reporter.SetStatus(kStatusWriteData);
+    if (!WriteBlock(link, session, image, address)) {
+      FinishOperation(link, session,
+                      link.mode == TransferMode::Normal ? kWriteErrorNormal : kWriteErrorProtected, true);
+      return OperationResult::Failed;
+    }
+  }
+
+  reporter.SetProgress(100);
+  reporter.SetStatus(kStatusWriteHeader);
+  const DeviceHeader header = DownloadHeader(session, image.size());
+  bool headerWritten = false;
+  for (int attempt = 0; attempt < kWriteSends && !headerWritten; ++attempt)
+    headerWritten = WriteHeader(link, session.identity.SerialNumber, HeaderAddress(session.model), header,
+                                ProgrammerVersion{});
+  if (!headerWritten) {
+    FinishOperation(link, session, kHeaderError, true);
+    return OperationResult::Failed;
+  }
+
+  if (job.verify) {
+    if (const std::string difference = Verify(link, session, image); !difference.empty()) {
+      FinishOperation(link, session, difference, true);
+      return OperationResult::Failed;
+    }
+  }
+
+  reporter.SetStatus(kStatusInterval);
+  DeviceCommand(link, IntervalCode(session.settings.Get(Setting::Ibd)), false);
+  reporter.SetStatus(kStatusReset);
+  ResetKeyboard(link);
+  StopCapture(link);
+  return OperationResult::Done;
+}
+
+}  // namespace vl

@@ -1,0 +1,47 @@
+#pragma once
+// The download worker: builds the image of the selected fragment, writes it block
+// by block from device address 0, then the header block and the scan-code
+// interval, and resets the keyboard. Once writing has begun, any failure or
+// cancel ends with the device memory cleared, so the keyboard never runs a
+// half-written layout.
+
+#include <string>
+
+#include "core/device/DeviceSession.h"
+#include "core/document/VL2Document.h"
+
+namespace vl {
+
+inline constexpr const char* kStatusBuildImage = "создание протокола данных";
+inline constexpr const char* kStatusWriteData = "загрузка данных в память устройства";
+inline constexpr const char* kStatusWriteHeader = "загрузка дополнительной информации";
+inline constexpr const char* kStatusInterval = "установка задержки между SCAN-кодами";
+inline constexpr const char* kStatusVerify = "проверка данных в памяти устройства";
+inline constexpr const char* kWriteRetrySuffix = "-й повтор записи данных";
+inline constexpr const char* kImageTooLarge = "Объем раскладки превосходит память устройства.";
+inline constexpr const char* kWriteErrorNormal =
+    "Ошибка записи данных в память устройства. Используйте настройки программирования устройств "
+    "(пункт меню Сервис-Параметры-Устройство).";
+inline constexpr const char* kWriteErrorProtected = "Ошибка записи данных в память устройства.";
+inline constexpr const char* kHeaderError = "Ошибка подготовки устройства.";
+inline constexpr const char* kVerifyReadError = "Ошибка проверки данных: память устройства не читается.";
+
+inline constexpr int kWriteSends = 11;  // the first send and ten repeats
+
+// The message for a read-back that differs from the image at address.
+std::string VerifyMismatchText(int address);
+
+struct DownloadJob {
+  const TVL2Document& document;
+  TRect selection;          // the fragment's top-left cell and its limits
+  KeyPlacement placement;   // the device's decoding table
+  bool verify = false;      // read the image back after writing and compare
+};
+
+// Runs the whole download with the session's settings (mode, layer count, ibd,
+// ...). Status texts and the position (once per block) go to the reporter; the
+// gate is passed once per block, and a stop there clears the device silently.
+// Failures are told through the prompt.
+OperationResult RunDownload(DeviceSession& session, const DownloadJob& job);
+
+}  // namespace vl

@@ -1,0 +1,108 @@
+#include "core/device/Upload.h"
+
+#include <cmath>
+
+#include "core/device/Crc8.h"
+#include "core/device/UploadStore.h"
+
+namespace vl {
+namespace {
+
+constexpr size_t kReadBlock = 8;
+constexpr int kVersionWithCrc = 14;    // 1.4 and later close the image with a CRC-8
+constexpr int kVersionClickQuirk = 14; // 1.4 wrote Click 7 for 6
+
+int Position(size_t done, size_t total) {
+  return static_cast<int>(std::lround(static_cast<double>(done) / static_cast<double>(total) * 100.0));
+}
+
+bool GoodAnswer(const Bytes& answer, const Link& link) {
+  if (answer.size() != ReadAnswerLength(link.checksumKind)) return false;
+  const auto* bytes = reinterpret_cast<const uint8_t*>(answer.data());
+  return CheckBlock(std::span<const uint8_t>(bytes, answer.size()), static_cast<CheckKind>(link.checksumKind));
+}
+
+int ProgrammerVersionOf(const DeviceHeader& header) {
+  return header.ProgrammerMajor * 10 + header.ProgrammerMinor;
+}
+
+}  // namespace
+
+MemoryRead ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t size, const char* statusText,
+                            std::vector<uint8_t>& image) {
+  image.clear();
+  const size_t dataAt = link.checksumKind == static_cast<uint8_t>(CheckKind::Sum) ? 5 : 3;
+  for (size_t address = 0; address < size; address += kReadBlock) {
+    if (!session.gate.Pass()) return MemoryRead::Stopped;
+    session.reporter.SetStatus(statusText);
+    session.reporter.SetProgress(Position(address, size));
+    bool good = false;
+    for (int failures = 0; !good;) {
+      const Bytes answer = ReadBlock(link, session.identity.SerialNumber, static_cast<uint16_t>(address));
+      good = GoodAnswer(answer, link);
+      if (good) {
+        image.insert(image.end(), answer.begin() + dataAt, answer.begin() + dataAt + kReadBlock);
+        break;
+      }
+      session.reporter.SetStatus(RetryText(failures + 1, kReadRetrySuffix));
+      if (++failures >= kReadAttempts) return MemoryRead::Failed;
+    }
+  }
+  return MemoryRead::Done;
+}
+
+OperationResult RunUpload(DeviceSession& session, const UploadJob& job) {
+  Link link = OpenLink(session.access, SettingsMode(session.settings), session.model);
+  session.reporter.SetStatus(kStatusDataSize);
+  const uint16_t dataSize = session.header.DataSize;
+  if (dataSize == 0) {
+    FinishOperation(link, session, kDeviceEmpty, false);
+    return OperationResult::Failed;
+  }
+  if (static_cast<uint16_t>(session.model.Memory) < dataSize) {
+    FinishOperation(link, session, kDataSizeError, false);
+    return OperationResult::Failed;
+  }
+
+  SendBytePaced(link, 0xF5);
+  std::vector<uint8_t> image;
+  switch (ReadDeviceMemory(link, session, dataSize, kStatusReadData, image)) {
+    case MemoryRead::Stopped:
+      FinishOperation(link, session, {}, false);
+      return OperationResult::Cancelled;
+    case MemoryRead::Failed:
+      FinishOperation(link, session, kReadError, false);
+      return OperationResult::Failed;
+    case MemoryRead::Done:
+      break;
+  }
+  ResetKeyboard(link);
+  StopCapture(link);
+
+  // What the last block brought beyond the stored length is not part of the image.
+  image.resize(dataSize);
+  if (ProgrammerVersionOf(session.header) >= kVersionWithCrc) {
+    if (Crc8(image) != 0) {
+      session.prompt.Message(kCrcError, kCaptionAttention, MessageIcon::Exclamation);
+      return OperationResult::Failed;
+    }
+    image.pop_back();
+  }
+
+  session.reporter.SetStatus(kStatusProcess);
+  const ImageReadOptions options{session.model.Width, session.model.Height,
+                                 ProgrammerVersionOf(session.header) == kVersionClickQuirk,
+                                 session.settings.IsOn(Setting::IsUploadInCard)};
+  UploadStore store(job.document, job.selection, session.settings);
+  const bool read = ReadDeviceImage(image, options, job.placement, store);
+  // What was stored stays stored even when the image ran short.
+  job.document.Modified = true;
+  job.document.Notify(DocumentNotification::ContentChanged);
+  if (!read) {
+    session.prompt.Message(kProcessError, kCaptionError, MessageIcon::Error);
+    return OperationResult::Failed;
+  }
+  return OperationResult::Done;
+}
+
+}  // namespace vl

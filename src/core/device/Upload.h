@@ -1,0 +1,46 @@
+#pragma once
+// The upload worker: reads the image out of the device in 8-byte blocks, checks
+// its CRC-8 and stores its keys into the document. An upload never clears the
+// device; every end resets the keyboard.
+
+#include <cstdint>
+#include <vector>
+
+#include "core/device/DeviceSession.h"
+#include "core/document/VL2Document.h"
+
+namespace vl {
+
+inline constexpr const char* kStatusDataSize = "определение объема данных";
+inline constexpr const char* kStatusReadData = "чтение данных из памяти устройства";
+inline constexpr const char* kStatusProcess = "обработка раскладки";
+inline constexpr const char* kReadRetrySuffix = "-й повтор чтения данных";
+inline constexpr const char* kDeviceEmpty = "Память устройства пуста.";
+inline constexpr const char* kDataSizeError = "Ошибка определения размера данных в памяти устройства.";
+inline constexpr const char* kReadError = "Ошибка чтения раскладки.";
+inline constexpr const char* kCrcError =
+    "Ошибочная контрольная сумма. Закройте все программы и повторите попытку чтения.";
+inline constexpr const char* kProcessError = "Ошибка обработки раскладки.";
+
+inline constexpr int kReadAttempts = 10;
+
+enum class MemoryRead { Done, Failed, Stopped };
+
+// Reads device memory from address 0 until at least size bytes are in image (the
+// last block may bring up to 7 more). Before each block the gate is passed, the
+// status becomes statusText and the position is shown; a block is read up to
+// kReadAttempts times, each failure shown as "N-й повтор чтения данных".
+MemoryRead ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t size, const char* statusText,
+                            std::vector<uint8_t>& image);
+
+struct UploadJob {
+  TVL2Document& document;
+  TRect selection;         // where the keys go
+  KeyPlacement placement;  // the device's decoding table
+};
+
+// Runs the whole upload; the document changes only once the image has been read
+// and its CRC holds. On success the document is marked modified.
+OperationResult RunUpload(DeviceSession& session, const UploadJob& job);
+
+}  // namespace vl
