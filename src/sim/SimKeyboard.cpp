@@ -1,6 +1,7 @@
 #include "sim/SimKeyboard.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "core/device/Transport.h"
 
@@ -17,6 +18,8 @@ std::span<const uint8_t> Span(const std::vector<uint8_t>& bytes) { return {bytes
 SimKeyboard::SimKeyboard(Clock& clock, SimConfig config, FaultPlan faults)
     : clock_(clock), config_(config), faults_(faults), random_(faults.seed),
       memory_(config.memorySize, 0xFF) {
+  if (config.memorySize < 64 || config.memorySize > 0x10000)
+    throw std::invalid_argument("memory size must be 64..65536 bytes");
   WriteMemory(HeaderAddress(), nullptr, 0);  // puts the controller version in place
 }
 

@@ -22,7 +22,7 @@ struct SimConfig {
   DeviceIdentity identity{.DeviceType = 0x105, .SerialNumber = 0x1234, .HasCardReader = 1};
   uint8_t controllerMajor = 1;
   uint8_t controllerMinor = 2;
-  uint32_t memorySize = 8192;
+  uint32_t memorySize = 8192;  // 64..65536; the header block is the 32 bytes before the end
   CheckKind check = CheckKind::Crc;
   Clock::Duration resetDelay = std::chrono::milliseconds{300};  // self-test before 0xAA
   Clock::Duration answerDelay = std::chrono::milliseconds{1};   // first answer byte after the request
@@ -53,6 +53,7 @@ struct TranscriptEntry {
 
 class SimKeyboard final : public Port {
  public:
+  // Throws std::invalid_argument for a memory size out of range.
   SimKeyboard(Clock& clock, SimConfig config, FaultPlan faults = {});
 
   bool SendByte(uint8_t byte) override;

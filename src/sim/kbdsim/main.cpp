@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "core/common/SafeWrite.h"
 #include "core/device/Clock.h"
 #include "sim/SimKeyboard.h"
 
@@ -35,10 +36,9 @@ void LoadState(const std::string& path, std::vector<uint8_t>& memory) {
   in.read(reinterpret_cast<char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
 }
 
+// Through a temporary file, so a failed write keeps the previous programming.
 bool SaveState(const std::string& path, const std::vector<uint8_t>& memory) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
-  return static_cast<bool>(out);
+  return vl::WriteFileSafely(path, {reinterpret_cast<const char*>(memory.data()), memory.size()});
 }
 
 }  // namespace
