@@ -1,0 +1,164 @@
+#pragma once
+// A keyboard on the virtual clock with everything the device procedures talk to:
+// a catalogue that knows it, a prompt with scripted answers and a reporter that
+// keeps what it was shown.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/device/DeviceSession.h"
+#include "core/device/LockState.h"
+#include "sim/SimKeyboard.h"
+
+namespace vl::test {
+
+// Passes everything to the keyboard, except that it can lose the next host bytes
+// or go deaf to the keyboard's answers.
+class TapPort final : public Port {
+ public:
+  explicit TapPort(Port& inner) : inner_(inner) {}
+  bool SendByte(uint8_t byte) override {
+    if (dropHostBytes > 0) {
+      --dropHostBytes;
+      return true;
+    }
+    return inner_.SendByte(byte);
+  }
+  void SetCapture(uint32_t target) override { inner_.SetCapture(target); }
+  uint16_t TakeByte() override {
+    const uint16_t taken = inner_.TakeByte();
+    return deaf ? 0 : taken;
+  }
+  void Forward(IByteReceiver* receiver) override { inner_.Forward(receiver); }
+
+  int dropHostBytes = 0;
+  bool deaf = false;
+
+ private:
+  Port& inner_;
+};
+
+class ScriptedPrompt final : public IPrompt {
+ public:
+  struct Shown {
+    std::string text;
+    std::string caption;
+    MessageIcon icon;
+    MessageButtons buttons;
+  };
+  Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
+             MessageIcon icon) override {
+    shown.push_back({text, caption, icon, buttons});
+    if (buttons == MessageButtons::Ok) return Answer::Ok;
+    const auto scripted = answers.find(text);
+    return scripted == answers.end() ? Answer::Yes : scripted->second;
+  }
+  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  // The messages told, questions left out.
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& item : shown)
+      if (item.buttons == MessageButtons::Ok) texts.push_back(item.text);
+    return texts;
+  }
+
+  std::map<std::string, Answer> answers;  // default Yes
+  std::vector<Shown> shown;
+};
+
+class RecordingReporter final : public IReporter {
+ public:
+  void SetStatus(const std::string& text) override {
+    statuses.push_back(text);
+    if (onStatus) onStatus(text);
+  }
+  void ShowProgress(bool) override {}
+  void SetProgress(int position) override {
+    positions.push_back(position);
+    if (onProgress) onProgress(position);
+  }
+  bool Saw(const std::string& status) const {
+    for (const auto& text : statuses)
+      if (text == status) return true;
+    return false;
+  }
+
+  std::vector<std::string> statuses;
+  std::vector<int> positions;
+  std::function<void(const std::string&)> onStatus;
+  std::function<void(int)> onProgress;
+};
+
+// Positions laid on the grid column by column.
+inline GridOffset Straight(int x, int y) { return {x, y}; }
+
+class TestCatalogue final : public IDeviceCatalogue {
+ public:
+  explicit TestCatalogue(DeviceModel model, uint16_t type) : model_(std::move(model)), type_(type) {}
+  std::optional<DeviceModel> Model(uint16_t deviceType) const override {
+    if (deviceType != type_) return std::nullopt;
+    return model_;
+  }
+  std::optional<KeyPlacement> Decoding(uint16_t) const override {
+    if (!decodingReadable) return std::nullopt;
+    return KeyPlacement(Straight);
+  }
+  std::string ProgramFolder() const override { return "/opt/vlat"; }
+
+  bool decodingReadable = true;
+
+ private:
+  DeviceModel model_;
+  uint16_t type_;
+};
+
+struct RigOptions {
+  CheckKind check = CheckKind::Crc;
+  uint32_t memory = 8192;
+  int width = 8;
+  int height = 8;
+  sim::FaultPlan faults{};
+};
+
+struct DeviceRig {
+  explicit DeviceRig(RigOptions options = {})
+      : keyboard(clock, Config(options), options.faults),
+        port(keyboard),
+        catalogue(DeviceModel{options.width, options.height, static_cast<int>(options.memory), options.check,
+                              options.width * options.height, 0, "Клавиатура", "Исполнение"},
+                  Config(options).identity.DeviceType) {}
+
+  static sim::SimConfig Config(const RigOptions& options) {
+    sim::SimConfig config;
+    config.memorySize = options.memory;
+    config.check = options.check;
+    return config;
+  }
+  PortAccess Access() { return PortAccess{port, clock, locks}; }
+  DeviceModel Model() const { return *catalogue.Model(sim::SimConfig{}.identity.DeviceType); }
+  DeviceHeader StoredHeader() {
+    auto& memory = keyboard.Memory();
+    return UnpackHeader(std::span<const uint8_t, 8>(&memory[keyboard.HeaderAddress()], 8));
+  }
+  // The worker's fields as the preparation would leave them.
+  DeviceSession Session() {
+    return DeviceSession{Access(), settings, Model(), sim::SimConfig{}.identity, StoredHeader(),
+                         reporter, prompt,   gate};
+  }
+
+  VirtualClock clock;
+  sim::SimKeyboard keyboard;
+  TapPort port;
+  FixedLockState locks;
+  SettingsStore settings;
+  TestCatalogue catalogue;
+  RecordingReporter reporter;
+  ScriptedPrompt prompt;
+  CancelGate gate;
+};
+
+}  // namespace vl::test
