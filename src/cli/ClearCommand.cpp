@@ -1,0 +1,22 @@
+// vlat-cli clear [--yes]: empties the keyboard's memory. Exit 0 only when the
+// device reported it cleared.
+
+#include <iostream>
+
+#include "cli/DeviceCommandSupport.h"
+#include "core/device/Clear.h"
+
+namespace vl::cli {
+
+int RunClear(CliContext& context) {
+  const bool yes = TakeFlag(context.args, "--yes");
+  auto line = OpenDeviceLine(context);
+  ExpectNoMoreArguments(context.args);
+  if (!line) return kExitFailure;
+  TerminalPrompt prompt(std::cin, *context.err, yes);
+  TerminalReporter reporter(*context.err, IsTerminal(*context.err));
+  return vl::RunClear(line->Access(), context.settings, *line->catalogue, reporter, prompt) ? kExitOk
+                                                                                           : kExitFailure;
+}
+
+}  // namespace vl::cli

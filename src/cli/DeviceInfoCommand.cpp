@@ -1,0 +1,24 @@
+// vlat-cli info (without a file): the device information window's rows, one
+// "parameter: value" a line. Exit 1 when the device or its header cannot be read.
+
+#include <iostream>
+
+#include "cli/DeviceCommandSupport.h"
+#include "core/device/DeviceInfoQuery.h"
+
+namespace vl::cli {
+
+int RunDeviceInfo(CliContext& context) {
+  auto line = OpenDeviceLine(context);
+  ExpectNoMoreArguments(context.args);
+  if (!line) return kExitFailure;
+  TerminalPrompt prompt(std::cin, *context.err, true);
+  NullReporter reporter;
+  const auto rows = QueryDeviceInfo(line->Access(), context.settings, *line->catalogue, reporter, prompt);
+  if (!rows) return kExitFailure;
+  *context.out << kInfoCaption << '\n';
+  for (const auto& [parameter, value] : *rows) *context.out << parameter << ": " << value << '\n';
+  return kExitOk;
+}
+
+}  // namespace vl::cli

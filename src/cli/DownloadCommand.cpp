@@ -1,0 +1,42 @@
+// vlat-cli download FILE [--rect C1,R1,C2,R2] [--verify] [--yes]: writes the
+// layout into the keyboard. Without --rect the device-sized block at the top-left
+// cell goes; --verify reads the image back and compares. Exit 0 only when the
+// device holds the layout.
+
+#include <iostream>
+
+#include "cli/DeviceCommandSupport.h"
+#include "core/device/OperationDriver.h"
+
+namespace vl::cli {
+
+int RunDownload(CliContext& context) {
+  auto& args = context.args;
+  const auto rect = TakeOption(args, "--rect");
+  const bool verify = TakeFlag(args, "--verify");
+  const bool yes = TakeFlag(args, "--yes");
+  auto line = OpenDeviceLine(context);
+  if (args.empty()) throw UsageError{"a layout file is needed"};
+  const std::string fileName = args.front();
+  args.erase(args.begin());
+  ExpectNoMoreArguments(args);
+  if (!line) return kExitFailure;
+
+  TerminalPrompt prompt(std::cin, *context.err, yes);
+  TerminalReporter reporter(*context.err, IsTerminal(*context.err));
+  SettingsStore settings = context.settings;
+  TVL2Document document;
+  if (!LoadDocument(document, fileName, settings, prompt, reporter)) return kExitFailure;
+  TRect selection{1, 1, 1, 1};
+  if (rect) {
+    selection = ParseRect(*rect);
+    settings.Set(Setting::IsDownloadFromSelection, 1);  // the fragment asked for, as it is
+  }
+  CancelGate gate;
+  const OperationRequest request{OperationKind::Download, document, selection, verify, {}};
+  const auto result =
+      RunDeviceOperation(line->Access(), settings, *line->catalogue, request, reporter, prompt, gate);
+  return result == OperationResult::Done ? kExitOk : kExitFailure;
+}
+
+}  // namespace vl::cli

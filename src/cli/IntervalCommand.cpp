@@ -1,0 +1,43 @@
+// vlat-cli interval MS: sets the keyboard's interval between scan codes to one of
+// the sixteen steps of 1.6 ms ("3.2" or "3,2"). The setting "ibd" is left alone.
+
+#include <cmath>
+#include <iostream>
+
+#include "cli/DeviceCommandSupport.h"
+#include "core/device/Interval.h"
+
+namespace vl::cli {
+namespace {
+
+// The list item whose interval the text names.
+int ItemOf(std::string text) {
+  for (char& c : text)
+    if (c == ',') c = '.';
+  double ms = 0;
+  try {
+    size_t used = 0;
+    ms = std::stod(text, &used);
+    if (used != text.size()) ms = 0;
+  } catch (const std::exception&) {
+  }
+  const long steps = std::lround(ms / 1.6);
+  if (steps < 1 || steps > kIntervalItems || std::abs(steps * 1.6 - ms) > 0.05)
+    throw UsageError{"the interval is one of 1.6, 3.2, ... 25.6 ms"};
+  return static_cast<int>(steps - 1);
+}
+
+}  // namespace
+
+int RunInterval(CliContext& context) {
+  auto line = OpenDeviceLine(context);
+  if (context.args.size() != 1) throw UsageError{"one interval in milliseconds is needed"};
+  const int item = ItemOf(context.args.front());
+  if (!line) return kExitFailure;
+  TerminalPrompt prompt(std::cin, *context.err, true);
+  if (!vl::RunInterval(line->Access(), item, prompt)) return kExitFailure;
+  *context.out << IntervalItemText(item) << " мс\n";
+  return kExitOk;
+}
+
+}  // namespace vl::cli

@@ -1,0 +1,36 @@
+// vlat-cli upload OUT [--into FILE] [--yes]: reads the layout out of the keyboard
+// into FILE's layout (or an empty one) and writes it to OUT. Exit 0 only when the
+// whole image was read and OUT written.
+
+#include <iostream>
+
+#include "cli/DeviceCommandSupport.h"
+#include "core/device/OperationDriver.h"
+
+namespace vl::cli {
+
+int RunUpload(CliContext& context) {
+  auto& args = context.args;
+  const auto into = TakeOption(args, "--into");
+  const bool yes = TakeFlag(args, "--yes");
+  auto line = OpenDeviceLine(context);
+  if (args.empty()) throw UsageError{"an output file is needed"};
+  const std::string outName = args.front();
+  args.erase(args.begin());
+  ExpectNoMoreArguments(args);
+  if (!line) return kExitFailure;
+
+  TerminalPrompt prompt(std::cin, *context.err, yes);
+  TerminalReporter reporter(*context.err, IsTerminal(*context.err));
+  SettingsStore settings = context.settings;
+  TVL2Document document;
+  if (into && !LoadDocument(document, *into, settings, prompt, reporter)) return kExitFailure;
+  CancelGate gate;
+  const OperationRequest request{OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}};
+  if (RunDeviceOperation(line->Access(), settings, *line->catalogue, request, reporter, prompt, gate) !=
+      OperationResult::Done)
+    return kExitFailure;
+  return SaveDocument(document, outName, settings, prompt, reporter) ? kExitOk : kExitFailure;
+}
+
+}  // namespace vl::cli
