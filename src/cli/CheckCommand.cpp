@@ -31,27 +31,6 @@ class ErrorStreamPrompt final : public IPrompt {
   std::ostream& err_;
 };
 
-int ParseInt(const std::string& text, const std::string& what) {
-  try {
-    size_t used = 0;
-    const int value = std::stoi(text, &used);
-    if (used == text.size()) return value;
-  } catch (const std::exception&) {
-  }
-  throw UsageError{"bad " + what + " \"" + text + "\""};
-}
-
-TRect ParseRect(const std::string& text) {
-  std::vector<int> values;
-  std::stringstream parts(text);
-  for (std::string part; std::getline(parts, part, ',');) values.push_back(ParseInt(part, "--rect"));
-  if (values.size() != 4 || !InField(values[0], values[1]) || !InField(values[2], values[3]) ||
-      values[0] > values[2] || values[1] > values[3]) {
-    throw UsageError{"--rect needs C1,R1,C2,R2 within 1..255"};
-  }
-  return TRect{values[0], values[1], values[2], values[3]};
-}
-
 }  // namespace
 
 int RunCheck(CliContext& context) {

@@ -13,10 +13,10 @@ int RunClear(CliContext& context) {
   auto line = OpenDeviceLine(context);
   ExpectNoMoreArguments(context.args);
   if (!line) return kExitFailure;
-  TerminalPrompt prompt(std::cin, *context.err, yes);
-  TerminalReporter reporter(*context.err, IsTerminal(*context.err));
-  return vl::RunClear(line->Access(), context.settings, *line->catalogue, reporter, prompt) ? kExitOk
-                                                                                           : kExitFailure;
+  TerminalSide terminal(context, yes);
+  return vl::RunClear(line->Access(), context.settings, *line->catalogue, terminal.reporter, terminal.prompt)
+             ? kExitOk
+             : kExitFailure;
 }
 
 }  // namespace vl::cli

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/document/Field.h"
 #include "core/settings/SettingsStore.h"
 
 namespace vl::cli {
@@ -28,6 +29,11 @@ inline constexpr int kExitUsage = 64;
 std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name);
 // Takes a "--name" flag out of args; true when it was there.
 bool TakeFlag(std::vector<std::string>& args, const std::string& name);
+
+// A whole decimal number; UsageError naming what otherwise.
+int ParseInt(const std::string& text, const std::string& what);
+// "C1,R1,C2,R2" within the field, left above right and top above bottom.
+TRect ParseRect(const std::string& text);
 
 // Thrown for a malformed command line; main prints it with the usage line.
 struct UsageError {

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <iostream>
-#include <sstream>
 
 #include "core/common/FileErrors.h"
 #include "core/mtf/MtfReader.h"
@@ -15,16 +14,6 @@ namespace vl::cli {
 namespace {
 
 constexpr int kBarWidth = 30;
-
-int ParseNumber(const std::string& text, const std::string& what) {
-  try {
-    size_t used = 0;
-    const int value = std::stoi(text, &used);
-    if (used == text.size()) return value;
-  } catch (const std::exception&) {
-  }
-  throw UsageError{"bad " + what + " \"" + text + "\""};
-}
 
 bool HasExtension(const std::string& fileName, const std::string& extension) {
   if (fileName.size() < extension.size()) return false;
@@ -105,14 +94,14 @@ std::optional<KeyPlacement> CommandLineCatalogue::Decoding(uint16_t) const {
 
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   auto& args = context.args;
-  const int memory = ParseNumber(TakeOption(args, "--memory").value_or("8192"), "--memory");
+  const int memory = ParseInt(TakeOption(args, "--memory").value_or("8192"), "--memory");
   const std::string check = TakeOption(args, "--check").value_or("CRC");
   const std::string keys = TakeOption(args, "--keys").value_or("8x8");
   if (memory < 64 || memory > 0x10000) throw UsageError{"--memory must be 64..65536"};
   const auto cross = keys.find('x');
   if (cross == std::string::npos) throw UsageError{"--keys needs WxH"};
-  const int width = ParseNumber(keys.substr(0, cross), "--keys");
-  const int height = ParseNumber(keys.substr(cross + 1), "--keys");
+  const int width = ParseInt(keys.substr(0, cross), "--keys");
+  const int height = ParseInt(keys.substr(cross + 1), "--keys");
   if (width < 1 || height < 1 || width * height > 255) throw UsageError{"--keys needs W x H of 1..255 keys"};
 
   auto line = std::make_unique<DeviceLine>();
@@ -142,16 +131,6 @@ bool IsTerminal(const std::ostream& out) {
   return false;
 }
 
-TRect ParseRect(const std::string& text) {
-  std::vector<int> values;
-  std::stringstream parts(text);
-  for (std::string part; std::getline(parts, part, ',');) values.push_back(ParseNumber(part, "--rect"));
-  if (values.size() != 4 || !InField(values[0], values[1]) || !InField(values[2], values[3]) ||
-      values[0] > values[2] || values[1] > values[3])
-    throw UsageError{"--rect needs C1,R1,C2,R2 within 1..255"};
-  return TRect{values[0], values[1], values[2], values[3]};
-}
-
 bool LoadDocument(TVL2Document& document, const std::string& fileName, SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter) {
   RequireMtf(fileName);
@@ -175,5 +154,16 @@ bool SaveDocument(const TVL2Document& document, const std::string& fileName, con
 void ExpectNoMoreArguments(const std::vector<std::string>& args) {
   if (!args.empty()) throw UsageError{"unexpected argument: " + args.front()};
 }
+
+std::string TakeOnlyArgument(std::vector<std::string>& args, const std::string& what) {
+  if (args.empty()) throw UsageError{what + " is needed"};
+  std::string argument = args.front();
+  args.erase(args.begin());
+  ExpectNoMoreArguments(args);
+  return argument;
+}
+
+TerminalSide::TerminalSide(CliContext& context, bool assumeYes)
+    : prompt(std::cin, *context.err, assumeYes), reporter(*context.err, IsTerminal(*context.err)) {}
 
 }  // namespace vl::cli

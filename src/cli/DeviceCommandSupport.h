@@ -80,9 +80,6 @@ std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context);
 // True when out is an interactive terminal.
 bool IsTerminal(const std::ostream& out);
 
-// C1,R1,C2,R2 within the field.
-TRect ParseRect(const std::string& text);
-
 // Layouts in Macro Text Format (.mtf). Both tell a failure on the prompt; Load
 // takes the layout properties the text sets into the settings.
 bool LoadDocument(TVL2Document& document, const std::string& fileName, SettingsStore& settings,
@@ -92,5 +89,15 @@ bool SaveDocument(const TVL2Document& document, const std::string& fileName, con
 
 // No arguments may be left over.
 void ExpectNoMoreArguments(const std::vector<std::string>& args);
+// The command's one file argument (what names it for the usage error).
+std::string TakeOnlyArgument(std::vector<std::string>& args, const std::string& what);
+
+// The terminal side of a device command: questions on standard input and the
+// error stream (all answered Yes with assumeYes), progress on the error stream.
+struct TerminalSide {
+  TerminalSide(CliContext& context, bool assumeYes);
+  TerminalPrompt prompt;
+  TerminalReporter reporter;
+};
 
 }  // namespace vl::cli

@@ -16,14 +16,11 @@ int RunDownload(CliContext& context) {
   const bool verify = TakeFlag(args, "--verify");
   const bool yes = TakeFlag(args, "--yes");
   auto line = OpenDeviceLine(context);
-  if (args.empty()) throw UsageError{"a layout file is needed"};
-  const std::string fileName = args.front();
-  args.erase(args.begin());
-  ExpectNoMoreArguments(args);
+  const std::string fileName = TakeOnlyArgument(args, "a layout file");
   if (!line) return kExitFailure;
 
-  TerminalPrompt prompt(std::cin, *context.err, yes);
-  TerminalReporter reporter(*context.err, IsTerminal(*context.err));
+  TerminalSide terminal(context, yes);
+  auto& [prompt, reporter] = terminal;
   SettingsStore settings = context.settings;
   TVL2Document document;
   if (!LoadDocument(document, fileName, settings, prompt, reporter)) return kExitFailure;

@@ -14,14 +14,11 @@ int RunUpload(CliContext& context) {
   const auto into = TakeOption(args, "--into");
   const bool yes = TakeFlag(args, "--yes");
   auto line = OpenDeviceLine(context);
-  if (args.empty()) throw UsageError{"an output file is needed"};
-  const std::string outName = args.front();
-  args.erase(args.begin());
-  ExpectNoMoreArguments(args);
+  const std::string outName = TakeOnlyArgument(args, "an output file");
   if (!line) return kExitFailure;
 
-  TerminalPrompt prompt(std::cin, *context.err, yes);
-  TerminalReporter reporter(*context.err, IsTerminal(*context.err));
+  TerminalSide terminal(context, yes);
+  auto& [prompt, reporter] = terminal;
   SettingsStore settings = context.settings;
   TVL2Document document;
   if (into && !LoadDocument(document, *into, settings, prompt, reporter)) return kExitFailure;

@@ -1,5 +1,7 @@
 #include "core/device/DeviceSession.h"
 
+#include <cmath>
+
 namespace vl {
 
 uint16_t HeaderAddress(const DeviceModel& model) {
@@ -24,6 +26,10 @@ void FinishOperation(Link& link, DeviceSession& session, const std::string& mess
   }
   if (!message.empty()) session.prompt.Message(message, kCaptionAttention, MessageIcon::Exclamation);
   StopCapture(link);
+}
+
+int BlockPosition(size_t done, size_t total) {
+  return static_cast<int>(std::lround(static_cast<double>(done) / static_cast<double>(total) * 100.0));
 }
 
 std::string RetryText(int number, const char* suffix) { return std::to_string(number) + suffix; }

@@ -79,6 +79,9 @@ inline constexpr const char* kStatusClearing = "очистка памяти ус
 // an exclamation. Ends the capture; the caller closes the link.
 void FinishOperation(Link& link, DeviceSession& session, const std::string& message, bool clear);
 
+// The progress position once per block: done / total x 100, rounded.
+int BlockPosition(size_t done, size_t total);
+
 // "N" followed by suffix: the retry status texts.
 std::string RetryText(int number, const char* suffix);
 

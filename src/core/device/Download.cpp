@@ -1,7 +1,5 @@
 #include "core/device/Download.h"
 
-#include <cmath>
-
 #include "core/device/OperationDriver.h"
 #include "core/device/Upload.h"
 
@@ -10,10 +8,6 @@ namespace {
 
 constexpr size_t kNormalBlock = 16;
 constexpr size_t kProtectedBlock = 8;
-
-int Position(size_t done, size_t total) {
-  return static_cast<int>(std::lround(static_cast<double>(done) / static_cast<double>(total) * 100.0));
-}
 
 Bytes Slice(const std::vector<uint8_t>& image, size_t from, size_t count, bool zeroFill) {
   Bytes block;
@@ -98,7 +92,7 @@ OperationResult RunDownload(DeviceSession& session, const DownloadJob& job) {
       FinishOperation(link, session, {}, true);
       return OperationResult::Cancelled;
     }
-    reporter.SetProgress(Position(address, image.size()));
+    reporter.SetProgress(BlockPosition(address, image.size()));
     reporter.SetStatus(kStatusWriteData);
     if (!WriteBlock(link, session, image, address)) {
       FinishOperation(link, session,

@@ -1,7 +1,5 @@
 #include "core/device/Upload.h"
 
-#include <cmath>
-
 #include "core/device/Crc8.h"
 #include "core/device/UploadStore.h"
 
@@ -11,10 +9,6 @@ namespace {
 constexpr size_t kReadBlock = 8;
 constexpr int kVersionWithCrc = 14;    // 1.4 and later close the image with a CRC-8
 constexpr int kVersionClickQuirk = 14; // 1.4 wrote Click 7 for 6
-
-int Position(size_t done, size_t total) {
-  return static_cast<int>(std::lround(static_cast<double>(done) / static_cast<double>(total) * 100.0));
-}
 
 bool GoodAnswer(const Bytes& answer, const Link& link) {
   if (answer.size() != ReadAnswerLength(link.checksumKind)) return false;
@@ -35,7 +29,7 @@ MemoryRead ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t size, c
   for (size_t address = 0; address < size; address += kReadBlock) {
     if (!session.gate.Pass()) return MemoryRead::Stopped;
     session.reporter.SetStatus(statusText);
-    session.reporter.SetProgress(Position(address, size));
+    session.reporter.SetProgress(BlockPosition(address, size));
     bool good = false;
     for (int failures = 0; !good;) {
       const Bytes answer = ReadBlock(link, session.identity.SerialNumber, static_cast<uint16_t>(address));
