@@ -307,6 +307,34 @@ TEST(Upload, BadBlocksAndBadCrcLeaveTheDocumentAlone) {
   EXPECT_FALSE(target.Modified);
 }
 
+TEST(Upload, AShortImageStoresWhatItReadAndReportsTheRest) {
+  DeviceRig rig;
+  TVL2Document layout;
+  FillLayout(layout);
+  ASSERT_EQ(Download(rig, layout), OperationResult::Done);
+  DeviceSession session = rig.Session();
+  // Version 1.3 wrote no CRC; the stored length cuts the layer records short.
+  session.header.ProgrammerMajor = 1;
+  session.header.ProgrammerMinor = 3;
+  session.header.DataSize = static_cast<uint16_t>(Built(rig, layout).size() - 100);
+  TVL2Document target;
+  EXPECT_EQ(RunUpload(session, UploadJob{target, TRect{1, 1, 8, 8}, test::Straight}), OperationResult::Failed);
+  EXPECT_EQ(rig.prompt.Texts(), std::vector<std::string>{kProcessError});
+  EXPECT_NE(target.GetKey(1, 1), nullptr);  // read before the end
+  EXPECT_TRUE(target.Modified);
+}
+
+TEST(Transfer, A64KiBDeviceTakesAndGivesItsLayout) {
+  DeviceRig rig(RigOptions{.memory = 0x10000});
+  TVL2Document layout;
+  FillLayout(layout);
+  ASSERT_EQ(Download(rig, layout), OperationResult::Done) << testing::PrintToString(rig.prompt.Texts());
+  EXPECT_EQ(rig.keyboard.HeaderAddress(), 0xFFE0u);
+  TVL2Document uploaded;
+  ASSERT_EQ(Upload(rig, uploaded), OperationResult::Done) << testing::PrintToString(rig.prompt.Texts());
+  ExpectSameKeys(layout, uploaded);
+}
+
 TEST(Upload, CancelNeverClearsNorAsksAndUndoRestores) {
   DeviceRig rig;
   TVL2Document layout;

@@ -1,5 +1,6 @@
 #include "core/device/DeviceSession.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vl {
@@ -7,6 +8,8 @@ namespace vl {
 uint16_t HeaderAddress(const DeviceModel& model) {
   return static_cast<uint16_t>(static_cast<uint16_t>(model.Memory) - 32);
 }
+
+int AddressableMemory(const DeviceModel& model) { return std::clamp(model.Memory, 0, 0x10000); }
 
 TransferMode SettingsMode(const SettingsStore& settings) {
   return settings.Get(Setting::LoadReadWriteMode) == 1 ? TransferMode::Protected : TransferMode::Normal;

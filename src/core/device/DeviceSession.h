@@ -44,6 +44,9 @@ class IDeviceCatalogue {
 
 // Address of the header block: Memory - 32 in 16 bits.
 uint16_t HeaderAddress(const DeviceModel& model);
+// The memory the size checks compare with: "Memory", but at most the 64 KiB the
+// device addresses. (Cut to 16 bits, a 65536-byte device would hold nothing.)
+int AddressableMemory(const DeviceModel& model);
 
 // The port with its clock and lock state: what OpenPort gets.
 struct PortAccess {

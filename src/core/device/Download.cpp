@@ -78,7 +78,7 @@ OperationResult RunDownload(DeviceSession& session, const DownloadJob& job) {
 
   Link link = OpenLink(session.access, SettingsMode(session.settings), session.model);
   // An image the 16-bit counter cannot hold cannot fit any device either.
-  const int room = static_cast<uint16_t>(session.model.Memory) - 32;
+  const int room = AddressableMemory(session.model) - 32;
   if (!built || static_cast<int>(built->size()) >= room) {
     FinishOperation(link, session, kImageTooLarge, false);
     return OperationResult::Failed;

@@ -53,7 +53,7 @@ OperationResult RunUpload(DeviceSession& session, const UploadJob& job) {
     FinishOperation(link, session, kDeviceEmpty, false);
     return OperationResult::Failed;
   }
-  if (static_cast<uint16_t>(session.model.Memory) < dataSize) {
+  if (AddressableMemory(session.model) < dataSize) {
     FinishOperation(link, session, kDataSizeError, false);
     return OperationResult::Failed;
   }
