@@ -1,0 +1,47 @@
+#pragma once
+// Special-paste definitions (spaste.ini): categories of named macros, each value
+// a press sequence, "FF", a release sequence, "FF", then a layer note, the two
+// sequences written as hexadecimal digit pairs.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace vl {
+
+inline constexpr const char* kSpecialPasteFileName = "spaste.ini";
+
+struct SpecialPasteAction {
+  std::string Name;   // code page 1251
+  std::string Value;  // the definition as written
+};
+
+struct SpecialPasteCategory {
+  std::string Name;  // code page 1251
+  std::vector<SpecialPasteAction> Actions;
+};
+
+// Categories and their actions in file order. Throws FileReadError when the file
+// cannot be read.
+std::vector<SpecialPasteCategory> ReadSpecialPaste(const std::string& path);
+
+// What is applied to the selected keys: three code page 1251 byte strings.
+struct SpecialPasteResult {
+  std::string Press;
+  std::string Release;
+  std::string Note;
+  bool operator==(const SpecialPasteResult&) const = default;
+};
+
+// The parsed value, or the message (UTF-8) that refuses it: a sequence with a
+// character that is not a hexadecimal digit or with an odd number of digits. A
+// byte FFh in the note ends the note there. An empty value gives three empty parts.
+struct SpecialPasteParse {
+  std::optional<SpecialPasteResult> Result;
+  std::string Error;
+};
+SpecialPasteParse ParseSpecialPaste(const std::string& actionName, std::string_view value);
+
+}  // namespace vl
