@@ -17,24 +17,15 @@ constexpr const char* kReplaceQuestion = "Заменить содержимое 
 
 bool IsSingleLayer(int layer) { return layer >= 0 && layer < kLayerCount; }
 
-// Copy's test: a switching key counts whatever its layers hold.
-bool HasDataToCopy(const TVL2Document& document, const TRect& block, int layer) {
+// True when some key of the block has something that copying or clearing the
+// layer would take: a record for all layers, a switching key whatever its layers
+// hold, or a macro key with content on the layer.
+bool HoldsDataFor(const TVL2Document& document, const TRect& block, int layer) {
   bool found = false;
   ForEachCell(block, [&](int column, int row) {
     const TMacroButton* key = document.GetKey(column, row);
     if (found || key == nullptr) return;
     found = !IsSingleLayer(layer) || key->Func != kFuncMacro || !key->Layers[layer].IsEmpty();
-  });
-  return found;
-}
-
-// Clear's test: the key function is not considered.
-bool HasDataToClear(const TVL2Document& document, const TRect& block, int layer) {
-  bool found = false;
-  ForEachCell(block, [&](int column, int row) {
-    const TMacroButton* key = document.GetKey(column, row);
-    if (found || key == nullptr) return;
-    found = !IsSingleLayer(layer) || !key->Layers[layer].IsEmpty();
   });
   return found;
 }
@@ -98,7 +89,7 @@ std::optional<PasteExtent> ChoosePasteExtent(const Clipboard& clipboard, const T
 bool Copy(const TVL2Document& document, Clipboard& clipboard, const TRect& block, int layer,
           IPrompt& prompt) {
   const std::optional<TRect> area = ClipToField(block);
-  if (!area || !HasDataToCopy(document, *area, layer)) {
+  if (!area || !HoldsDataFor(document, *area, layer)) {
     prompt.Message(kEmptyCopyText, kCaptionAttention, MessageIcon::Warning);
     return false;
   }
@@ -136,7 +127,9 @@ bool Cut(TVL2Document& document, Clipboard& clipboard, const TRect& block, int l
 void Clear(TVL2Document& document, const TRect& block, int layer) {
   const std::optional<TRect> area = ClipToField(block);
   if (!area) return;
-  if (HasDataToClear(document, *area, layer)) SaveUndo(document, kUndoClear);
+  // Clearing a layer frees a switching key whole, so the snapshot is taken for
+  // those too: the key function counts here as it does for Copy.
+  if (HoldsDataFor(document, *area, layer)) SaveUndo(document, kUndoClear);
   ForEachCell(*area, [&](int column, int row) {
     KeyRef& key = document.Keys(column, row);
     ClearLayerOrFree(key, layer);

@@ -26,7 +26,9 @@ bool Cut(TVL2Document& document, Clipboard& clipboard, const TRect& block, int l
 
 // Clears the layer of every key of the block (switching keys and an all-layer
 // clear free the record); a key that ends without a record also loses its note
-// and bookmark. An undo snapshot is taken only when some key had data to clear.
+// and bookmark. An undo snapshot is taken only when the clear changes a key: some
+// key has a record for all layers, is no macro key (it is freed whole), or has
+// content on the layer.
 void Clear(TVL2Document& document, const TRect& block, int layer);
 
 // Pastes the clipboard at the block's top-left cell, cut at column and row 255.

@@ -1,0 +1,18 @@
+#pragma once
+// Ungrouping keys and the test the group commands make before grouping. Making a
+// group and moving its master are TVL2Document::MakeGroup and SetMaster.
+
+#include "core/document/VL2Document.h"
+
+namespace vl {
+
+// True when no cell of the block belongs to a group.
+bool IsBlockUngrouped(const TVL2Document& document, const TRect& block);
+
+// Releases every group that has a cell in the block: Flags become 0 on all cells
+// of its rectangle (the other bytes stay). Notifies GroupsChanged with the
+// smallest rectangle covering the block and the released groups, and sets
+// Modified.
+void Ungroup(TVL2Document& document, const TRect& block);
+
+}  // namespace vl

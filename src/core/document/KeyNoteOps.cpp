@@ -1,0 +1,60 @@
+#include "core/document/KeyNoteOps.h"
+
+#include "core/document/EditingSupport.h"
+
+namespace vl {
+namespace {
+
+void FreeNoteIfEmpty(std::unique_ptr<TKeyNote>& note) {
+  if (note && note->IsEmpty()) note.reset();
+}
+
+}  // namespace
+
+void SetKeyNote(TVL2Document& document, const TRect& block, const std::string& text) {
+  const std::optional<TRect> area = ClipToField(block);
+  if (!area) return;
+  const std::string keyNote = text.substr(0, kMaxKeyNoteLength);
+  ForEachCell(*area, [&](int column, int row) {
+    std::unique_ptr<TKeyNote>& note = document.Notes(column, row);
+    if (keyNote.empty()) {
+      if (note) note->KeyNote.clear();
+      FreeNoteIfEmpty(note);
+      return;
+    }
+    if (!note) note = std::make_unique<TKeyNote>();
+    note->KeyNote = keyNote;
+  });
+  FinishEdit(document);
+}
+
+void SetMark(TVL2Document& document, int column, int row, const std::string& name) {
+  if (!InField(column, row)) return;
+  std::unique_ptr<TKeyNote>& note = document.Notes(column, row);
+  if (!note) note = std::make_unique<TKeyNote>();
+  note->Mark = name.substr(0, kMaxMarkLength);
+  FreeNoteIfEmpty(note);
+  FinishEdit(document);
+}
+
+void DeleteMarks(TVL2Document& document, const TRect& block) {
+  const std::optional<TRect> area = ClipToField(block);
+  if (!area) return;
+  ForEachCell(*area, [&](int column, int row) {
+    std::unique_ptr<TKeyNote>& note = document.Notes(column, row);
+    if (!note) return;
+    note->Mark.clear();
+    FreeNoteIfEmpty(note);
+  });
+  FinishEdit(document);
+}
+
+TRect MarkField(TVL2Document& document, int column, int row, int columns, int rows,
+                const std::string& description) {
+  const TRect block{column, row, std::min(column + columns - 1, kFieldSize),
+                    std::min(row + rows - 1, kFieldSize)};
+  SetKeyNote(document, block, description);
+  return block;
+}
+
+}  // namespace vl
