@@ -143,9 +143,11 @@ TEST(KeyImageFile, WritesAndReportsProgress) {
   EXPECT_TRUE(prompt.messages.empty());
   EXPECT_EQ(reporter.statuses, (std::vector<std::string>{"Создание рисунка", ""}));
   EXPECT_EQ(reporter.shown, (std::vector<bool>{true, false}));
-  ASSERT_EQ(reporter.positions.size(), 12u);
-  EXPECT_EQ(reporter.positions[1], 8);   // 1 * 100 / 12
-  EXPECT_EQ(reporter.positions[11], 91);
+  // The bar starts at 0, then one position per key.
+  ASSERT_EQ(reporter.positions.size(), 13u);
+  EXPECT_EQ(reporter.positions[0], 0);
+  EXPECT_EQ(reporter.positions[2], 8);   // 1 * 100 / 12
+  EXPECT_EQ(reporter.positions[12], 91);
   EXPECT_GT(std::filesystem::file_size(file), 1000u);
   std::filesystem::remove(file);
 }

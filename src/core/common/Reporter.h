@@ -17,6 +17,26 @@ class IReporter {
   virtual void SetProgress(int position) = 0;
 };
 
+// Shows a status text and the progress bar at 0 for its lifetime; hides the bar
+// and clears the text when it ends, also when the operation fails.
+class ReportScope {
+ public:
+  ReportScope(IReporter& reporter, const std::string& status) : reporter_(reporter) {
+    reporter_.SetStatus(status);
+    reporter_.ShowProgress(true);
+    reporter_.SetProgress(0);
+  }
+  ~ReportScope() {
+    reporter_.ShowProgress(false);
+    reporter_.SetStatus("");
+  }
+  ReportScope(const ReportScope&) = delete;
+  ReportScope& operator=(const ReportScope&) = delete;
+
+ private:
+  IReporter& reporter_;
+};
+
 // For callers that show nothing.
 class NullReporter final : public IReporter {
  public:

@@ -115,14 +115,14 @@ int PositionProgress(const KeyImageRequest& r, int done) {
 
 bool WriteKeyImage(const std::filesystem::path& file, KeyImageFormat format,
                    const KeyImageRequest& request, IPrompt& prompt, IReporter& reporter) {
-  reporter.SetStatus("Создание рисунка");
-  reporter.ShowProgress(true);
-  const std::string bytes = format == KeyImageFormat::Metafile
-                                ? BuildKeyImageMetafile(request, reporter)
-                                : BuildKeyImageRichText(request, reporter);
-  const bool written = WriteFileSafely(file, bytes);
-  reporter.ShowProgress(false);
-  reporter.SetStatus("");
+  bool written = false;
+  {
+    ReportScope scope(reporter, "Создание рисунка");
+    const std::string bytes = format == KeyImageFormat::Metafile
+                                  ? BuildKeyImageMetafile(request, reporter)
+                                  : BuildKeyImageRichText(request, reporter);
+    written = WriteFileSafely(file, bytes);
+  }
   if (!written) prompt.Message("Ошибка записи в файл.", kCaptionError, MessageIcon::Error);
   return written;
 }

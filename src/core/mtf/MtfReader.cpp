@@ -1,43 +1,12 @@
 #include "core/mtf/MtfReader.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "core/common/FileErrors.h"
+#include "core/common/ReadFile.h"
 #include "core/text/Cp1251.h"
 
 namespace vl {
-namespace {
-
-std::optional<std::string> ReadRegularFile(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
-
-// Status text and progress shown for the whole read, cleared also on failure.
-class ReadProgress {
- public:
-  explicit ReadProgress(IReporter& reporter) : reporter_(reporter) {
-    reporter_.SetStatus("Чтение раскладки в Macro Text Format");
-    reporter_.ShowProgress(true);
-  }
-  ~ReadProgress() {
-    reporter_.ShowProgress(false);
-    reporter_.SetStatus("");
-  }
-
- private:
-  IReporter& reporter_;
-};
-
-}  // namespace
 
 bool ConvertMtfText(TConvert& convert, std::string_view text,
                     const std::function<void(int)>& onProgress) {
@@ -70,8 +39,7 @@ bool ConvertMtfText(TConvert& convert, std::string_view text,
 
 void ReadMtf(TDocument& document, const std::string& fileName, SettingsStore& settings,
              IPrompt& prompt, IReporter& reporter) {
-  ReadProgress progress(reporter);
-  reporter.SetProgress(0);
+  ReportScope scope(reporter, "Чтение раскладки в Macro Text Format");
   const auto text = ReadRegularFile(std::filesystem::path(fileName));
   if (!text) throw FileReadError(WithFileName("Ошибка чтения файла.", fileName));
   TConvert convert(fileName, document, settings, LoadIncludedFile);

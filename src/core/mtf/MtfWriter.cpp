@@ -229,13 +229,13 @@ std::string MtfText(const TDocument& document, const SettingsStore& settings,
 
 bool ExportMtf(const TDocument& document, const std::string& fileName,
                const SettingsStore& settings, IPrompt& prompt, IReporter& reporter) {
-  reporter.SetStatus("Экспорт в Macro Text Format");
-  reporter.ShowProgress(true);
-  const std::string text =
-      MtfText(document, settings, [&](int percent) { reporter.SetProgress(percent); });
-  const bool written = WriteFileSafely(std::filesystem::path(fileName), text);
-  reporter.ShowProgress(false);
-  reporter.SetStatus("");
+  bool written = false;
+  {
+    ReportScope scope(reporter, "Экспорт в Macro Text Format");
+    const std::string text =
+        MtfText(document, settings, [&](int percent) { reporter.SetProgress(percent); });
+    written = WriteFileSafely(std::filesystem::path(fileName), text);
+  }
   if (!written) prompt.Message("Ошибка записи в файл.", kCaptionError, MessageIcon::Error);
   return written;
 }
