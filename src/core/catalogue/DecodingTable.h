@@ -19,10 +19,12 @@ class DecodingTable {
   // Fills the table from a decoding file: entries "dx:dy" separated by any mix of
   // line feeds, carriage returns and blanks, in device-column order (x = 0 with
   // y = 0..highestRow, then x = 1, ...). Only highestRow steers the filling;
-  // highestColumn is the caller's device width - 1 and is accepted for the
-  // caller's convenience. False when the file cannot be read, an entry is not
-  // two integers around a colon, highestRow is outside 0..17, or there are more
-  // entries than 16 columns hold; the table is then all zero.
+  // highestColumn is the device width - 1 and only checked against the table.
+  // False when the file cannot be read, an entry is not two integers around a
+  // colon, an offset lies beyond 254 either way (no field cell is that far),
+  // highestColumn is outside 0..15 or highestRow outside 0..17, or there are more
+  // entries than 16 columns hold; the table is then all zero. Fewer entries than
+  // the device has keys leave the rest at (0, 0).
   bool Load(const std::string& path, int highestColumn, int highestRow);
   // The same from the file's contents.
   bool LoadText(std::string_view text, int highestRow);

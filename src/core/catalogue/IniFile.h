@@ -5,6 +5,7 @@
 // around names and values trimmed, a value in matching quotes loses them, lines
 // starting with ';' are comments. Names and values are code page 1251 bytes.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,7 +17,8 @@ class IniFile {
  public:
   IniFile() = default;
   // Parses file contents; never fails (a line that is not a section header,
-  // a comment or inside a section is skipped).
+  // a comment or inside a section is skipped, and so is an entry without a
+  // name). A line without '=' is a name with an empty value.
   explicit IniFile(std::string_view contents);
   // Reads the file (UTF-8 path). Throws FileReadError when it cannot be read.
   static IniFile Load(const std::string& path);
@@ -49,7 +51,9 @@ class IniFile {
   std::vector<Section> sections_;
 };
 
-// The integer rule of ReadInteger, for other readers of the same kind of text.
+// The integer rule of ReadInteger, for other readers of the same kind of text:
+// the number, or nullopt when the text is not one.
+std::optional<int> ParseProfileNumber(std::string_view text);
 int ParseProfileInteger(std::string_view text, int fallback);
 
 }  // namespace vl

@@ -35,9 +35,11 @@ struct SpecialPasteResult {
   bool operator==(const SpecialPasteResult&) const = default;
 };
 
-// The parsed value, or the message (UTF-8) that refuses it: a sequence with a
-// character that is not a hexadecimal digit or with an odd number of digits. A
-// byte FFh in the note ends the note there. An empty value gives three empty parts.
+// The parsed value, or the message (UTF-8, naming the action) that refuses it: a
+// sequence with a character that is not a hexadecimal digit, with an odd number
+// of digits, or longer than a key's sequence may be. A byte FFh in the note ends
+// the note there, and the note is cut to a layer note's length. An empty value
+// gives three empty parts.
 struct SpecialPasteParse {
   std::optional<SpecialPasteResult> Result;
   std::string Error;

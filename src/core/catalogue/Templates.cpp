@@ -1,0 +1,42 @@
+#include "core/catalogue/Templates.h"
+
+#include "core/catalogue/IniFile.h"
+#include "core/catalogue/ProgramFile.h"
+#include "core/common/FileErrors.h"
+#include "core/document/LayoutFile.h"
+
+namespace vl {
+
+std::vector<TemplateEntry> ReadTemplates(const std::string& programFolder) {
+  std::vector<TemplateEntry> entries;
+  try {
+    const IniFile list = IniFile::Load(ProgramFilePath(programFolder, kTemplateListFileName).string());
+    for (auto& [name, file] : list.SectionValues(kTemplateSection)) entries.push_back({name, file});
+  } catch (const FileReadError&) {
+    // No list: the new-layout command makes an empty layout.
+  }
+  return entries;
+}
+
+std::string TemplatePath(const std::string& programFolder, const std::string& file) {
+  return ProgramFilePath(programFolder, std::string(kTemplateFolder) + "\\" + file + ".VLD").string();
+}
+
+NewLayout NewLayoutFromTemplate(const std::string& programFolder, const std::string& file, IPrompt& prompt,
+                                IReporter& reporter) {
+  NewLayout layout{std::make_unique<TVL2Document>(), false};
+  try {
+    LoadLayout(*layout.Document, TemplatePath(programFolder, file), prompt, reporter);
+  } catch (const FileError&) {
+    // Whatever kept the template from being read, the user still gets a layout.
+    layout.Document = std::make_unique<TVL2Document>();
+    return layout;
+  }
+  layout.Document->FileName.clear();
+  layout.Document->Named = false;
+  layout.Document->Modified = false;
+  layout.FromTemplate = true;
+  return layout;
+}
+
+}  // namespace vl
