@@ -23,9 +23,7 @@
 #include "app/editor/SmallDialogs.h"
 #include "app/editor/VL2Grid.h"
 #include "core/text/Cp1251.h"
-#if VLAT_HAVE_LAYOUT_FILE
 #include "core/document/LayoutFile.h"
-#endif
 
 using namespace vl;
 
@@ -133,7 +131,6 @@ class AppTest : public QObject {
     QVERIFY(main.LayoutWindows()[1]->Document().GetKey(3, 4) != nullptr);
   }
 
-#if VLAT_HAVE_LAYOUT_FILE
   void StartupWithTwoFilesOpensTwoWindowsAndNoUntitledOne() {
     QTemporaryDir dir;
     const QString first = dir.filePath("first.vld");
@@ -166,7 +163,6 @@ class AppTest : public QObject {
     QCOMPARE(prompt_->asked.size(), size_t{1});
     QCOMPARE(main.LayoutWindows().size(), 1);
   }
-#endif
 
   void SaveOfUnmodifiedNamedLayoutWritesNothing() {
     TfmMain& main = Start();

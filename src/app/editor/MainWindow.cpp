@@ -26,9 +26,7 @@
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
-#if VLAT_HAVE_LAYOUT_FILE
 #include "core/document/LayoutFile.h"
-#endif
 
 namespace vl {
 
@@ -356,9 +354,6 @@ void TfmMain::CommandsChanged() {
                            "acServiceClearPassword", "acArrange"}) {
     Action(name)->setEnabled(any);
   }
-#if !VLAT_HAVE_LAYOUT_FILE
-  for (const char* name : {"acOpen", "acSave", "acSaveAs"}) Action(name)->setEnabled(false);
-#endif
   QAction* undo = Action("acUndo");
   undo->setEnabled(any && window->Document().UndoAvailable);
   if (any && window->Document().UndoAvailable) {
@@ -496,7 +491,6 @@ void TfmMain::ChooseAndOpen() {
 }
 
 void TfmMain::OpenFile(const QString& fileName, bool recent) {
-#if VLAT_HAVE_LAYOUT_FILE
   const QString upper = QFileInfo(fileName).absoluteFilePath().toUpper();
   for (TfmGrid* window : LayoutWindows()) {
     const QString open = QString::fromStdString(window->Document().FileName);
@@ -519,6 +513,10 @@ void TfmMain::OpenFile(const QString& fileName, bool recent) {
     LoadLayout(*document, fileName.toStdString(), *prompt_, *reporter_);
   } catch (const OperationAbandoned&) {
     return;
+  } catch (const FileReadError&) {
+    prompt_->Message(WithFileName("Ошибка чтения из файла.", fileName.toStdString()), kCaptionError,
+                     MessageIcon::Error);
+    return;
   } catch (const FileError& error) {
     prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
     return;
@@ -526,10 +524,6 @@ void TfmMain::OpenFile(const QString& fileName, bool recent) {
   CloseUntitledActive();
   const QString caption = document->Named ? BaseCaption(fileName) : NextUntitledName();
   AddLayoutWindow(std::move(document), caption);
-#else
-  Q_UNUSED(fileName);
-  Q_UNUSED(recent);
-#endif
 }
 
 void TfmMain::ImportFile(const QString& fileName) {
@@ -569,7 +563,6 @@ bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
       return false;
     }
   }
-#if VLAT_HAVE_LAYOUT_FILE
   try {
     SaveLayout(document, name.toStdString(), settings_, *reporter_);
   } catch (const FileError& error) {
@@ -581,12 +574,6 @@ bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
   document.Busy = false;
   CommandsChanged();
   return true;
-#else
-  document.Busy = false;
-  prompt_->Message(WithFileName("Ошибка записи в файл.", name.toStdString()), kCaptionError,
-                   MessageIcon::Error);
-  return false;
-#endif
 }
 
 void TfmMain::CheckActiveLayout() {

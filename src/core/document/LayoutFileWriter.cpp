@@ -1,0 +1,240 @@
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <string_view>
+#include <system_error>
+#include <unordered_map>
+#include <vector>
+
+#include "core/common/FileErrors.h"
+#include "core/common/SafeWrite.h"
+#include "core/document/LayoutFile.h"
+#include "core/document/LayoutFileFormat.h"
+#include "core/document/RecordHash.h"
+
+namespace vl {
+namespace {
+
+using namespace layout_file;
+
+// The file's bytes as they are built: the header goes in plain, everything after
+// the password record through the scrambler.
+class LayoutBytes {
+ public:
+  explicit LayoutBytes(std::string password) : password_(std::move(password)) {}
+
+  void Plain(uint8_t byte) { bytes_.push_back(static_cast<char>(byte)); }
+  void Put(uint8_t byte) {
+    if (!password_.empty()) {
+      byte ^= static_cast<uint8_t>(password_[scrambled_ % password_.size()]);
+      ++scrambled_;
+    }
+    bytes_.push_back(static_cast<char>(byte));
+  }
+  void Put(uint8_t a, uint8_t b) {
+    Put(a);
+    Put(b);
+  }
+  void Put(uint8_t a, uint8_t b, uint8_t c) {
+    Put(a, b);
+    Put(c);
+  }
+  // A tag, a length byte and the bytes; nothing for an empty text. Texts are kept
+  // within their limits by the editors; the limit here only guards the length byte.
+  void Text(uint8_t tag, const std::string& text, size_t limit) {
+    if (text.empty()) return;
+    const size_t n = std::min(text.size(), limit);
+    Put(tag, static_cast<uint8_t>(n));
+    for (size_t i = 0; i < n; ++i) Put(static_cast<uint8_t>(text[i]));
+  }
+
+  const std::string& Bytes() const { return bytes_; }
+
+ private:
+  std::string password_;
+  size_t scrambled_ = 0;
+  std::string bytes_;
+};
+
+uint8_t Marker(bool hasPassword) {
+  if (!hasPassword) return kNoPasswordMarker;
+  std::minstd_rand generator(
+      static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
+  return static_cast<uint8_t>(kFirstPasswordMarker + generator() % 240);
+}
+
+void PutKeyBody(LayoutBytes& out, const TMacroButton& key) {
+  out.Put(kFunction, key.Func);
+  for (int layer = 0; layer < kLayerCount; ++layer) {
+    const TMacros& block = key.Layers[layer];
+    if (block.IsEmpty()) continue;
+    out.Put(kLayer, static_cast<uint8_t>(layer));
+    out.Text(kPressSequence, block.Macro[0], kMaxSequenceLength);
+    out.Text(kReleaseSequence, block.Macro[1], kMaxSequenceLength);
+    if (block.AutoRepeat != 0) out.Put(kAutoRepeat, block.AutoRepeat);
+    if (block.Click != 0) out.Put(kClick, block.Click);
+    out.Text(kLayerNote, block.Note, kMaxLayerNoteLength);
+  }
+}
+
+void PutProperties(LayoutBytes& out, const TDocument& document, const SettingsStore& settings) {
+  const auto layers = static_cast<uint8_t>(settings.LayerCountValue() - 1);
+  out.Put(kTracksAndLayers, static_cast<uint8_t>((document.TrackMask & 0x3F) * 4 + layers));
+  const uint8_t language = settings.Get(Setting::Layout) & 0x7F;
+  out.Put(kLanguageAndCorrection,
+          static_cast<uint8_t>(language + (settings.IsOn(Setting::CorrectLock) ? 128 : 0)));
+  out.Put(kInterval, settings.Get(Setting::Ibd) & 0x0F);
+  out.Put(kBuffering, settings.IsOn(Setting::Buffered) ? 1 : 0);
+}
+
+// Progress of the key and note passes: keys written x 100 / 65 536.
+class PassProgress {
+ public:
+  explicit PassProgress(IReporter& reporter) : reporter_(reporter) {}
+  void Written() {
+    const int position = static_cast<int>(++count_ * 100 / 65536);
+    if (position != shown_) reporter_.SetProgress(shown_ = position);
+  }
+
+ private:
+  IReporter& reporter_;
+  long count_ = 0;
+  int shown_ = 0;
+};
+
+// Each key with content once in traversal order; every later key with an equal
+// record right after it as a same-key record. Equal records are found through a
+// hash index of their positions instead of a scan of the field per key.
+void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
+  std::unordered_map<size_t, std::vector<size_t>> byHash;
+  std::vector<size_t> withContent;
+  for (size_t index = 0; index < kFieldCells; ++index) {
+    const TMacroButton* key = document.Keys.begin()[index].get();
+    if (!key || key->IsEmpty()) continue;
+    withContent.push_back(index);
+    byHash[HashRecord(*key)].push_back(index);
+  }
+  std::vector<bool> written(kFieldCells, false);
+  PassProgress progress(reporter);
+  for (const size_t index : withContent) {
+    if (written[index]) continue;
+    const TMacroButton& key = *document.Keys.begin()[index];
+    const auto column = static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(index));
+    const auto row = static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(index));
+    out.Put(kKey, column, row);
+    PutKeyBody(out, key);
+    out.Put(kEndOfKey);
+    written[index] = true;
+    progress.Written();
+    for (const size_t other : byHash[HashRecord(key)]) {
+      if (written[other] || !(*document.Keys.begin()[other] == key)) continue;
+      out.Put(kSameKey, static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(other)),
+              static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(other)));
+      written[other] = true;
+      progress.Written();
+    }
+  }
+}
+
+// Each note record once; later keys whose note text is the same and that have no
+// bookmark follow as same-note records.
+void PutNotes(LayoutBytes& out, const TVL2Document& document, IReporter& reporter) {
+  std::unordered_map<std::string_view, std::vector<size_t>> byText;
+  for (size_t index = 0; index < kFieldCells; ++index) {
+    const TKeyNote* note = document.Notes.begin()[index].get();
+    if (note && !note->KeyNote.empty() && note->Mark.empty()) byText[note->KeyNote].push_back(index);
+  }
+  std::vector<bool> written(kFieldCells, false);
+  PassProgress progress(reporter);
+  for (size_t index = 0; index < kFieldCells; ++index) {
+    const TKeyNote* note = document.Notes.begin()[index].get();
+    if (!note || written[index]) continue;
+    out.Put(kNote, static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(index)),
+            static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(index)));
+    out.Text(kKeyNote, note->KeyNote, kMaxKeyNoteLength);
+    out.Text(kMark, note->Mark, kMaxMarkLength);
+    out.Put(kEndOfNote);
+    written[index] = true;
+    progress.Written();
+    if (note->KeyNote.empty()) continue;
+    const auto same = byText.find(note->KeyNote);
+    if (same == byText.end()) continue;
+    for (const size_t other : same->second) {
+      if (written[other]) continue;
+      out.Put(kSameNote, static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(other)),
+              static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(other)));
+      written[other] = true;
+      progress.Written();
+    }
+  }
+}
+
+// Each group once, from the first of its cells met in traversal order.
+void PutGroups(LayoutBytes& out, const TVL2Document& document) {
+  std::vector<bool> written(kFieldCells, false);
+  for (size_t index = 0; index < kFieldCells; ++index) {
+    const TGroupCell& cell = document.Groups.begin()[index];
+    if (written[index] || !cell.IsGrouped()) continue;
+    out.Put(kGroup, kGroupByteCount);
+    out.Put(cell.MasterCol, cell.MasterRow);
+    out.Put(cell.Left, cell.Top);
+    out.Put(cell.Right, cell.Bottom);
+    written[index] = true;
+    for (int column = std::max<int>(cell.Left, 1); column <= cell.Right; ++column) {
+      for (int row = std::max<int>(cell.Top, 1); row <= cell.Bottom; ++row) {
+        written[FieldMatrix<KeyRef>::Index(column, row)] = true;
+      }
+    }
+  }
+}
+
+// The save keeps at least 100 bytes free on the drive.
+bool EnoughSpace(const std::filesystem::path& file, size_t bytes) {
+  std::error_code error;
+  std::filesystem::path folder = file.parent_path();
+  if (folder.empty()) folder = ".";
+  const auto space = std::filesystem::space(folder, error);
+  if (error) return true;  // unknown: let the write itself decide
+  return space.available >= bytes + 100;
+}
+
+}  // namespace
+
+void SaveLayout(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
+                IReporter& reporter) {
+  const std::string password = document.Password.substr(0, kMaxStoredPassword);
+  LayoutBytes out(password);
+  {
+    ReportScope scope(reporter, "Сохранение функций кнопок");
+    out.Plain(Marker(!password.empty()));
+    out.Plain(kWrittenVersion);
+    if (!password.empty()) {
+      out.Plain(kPassword);
+      out.Plain(static_cast<uint8_t>(password.size()));
+      for (const char c : CodePassword(password)) out.Plain(static_cast<uint8_t>(c));
+    }
+    PutProperties(out, document, settings);
+    // A key at (255, 255) can only be told from the card reader when the card
+    // reader's record comes first, so the card reader is then written even empty.
+    const TMacroButton* corner = document.GetKey(kCardReaderCell, kCardReaderCell);
+    if (!document.CardReader.IsEmpty() || (corner && !corner->IsEmpty())) {
+      out.Put(kKey, kCardReaderCell, kCardReaderCell);
+      PutKeyBody(out, document.CardReader);
+      out.Put(kEndOfKey);
+    }
+    PutKeys(out, document, reporter);
+    reporter.SetStatus("Сохр. примечаний и закладок");
+    PutNotes(out, document, reporter);
+    reporter.SetStatus("Сохр. групп клавиш");
+    PutGroups(out, document);
+  }
+  const std::filesystem::path file(fileName);
+  if (!EnoughSpace(file, out.Bytes().size()) || !WriteFileSafely(file, out.Bytes())) {
+    throw FileWriteError(WithFileName("Ошибка записи в файл.", fileName));
+  }
+  document.Modified = false;
+  document.Named = true;
+  document.FileName = fileName;
+}
+
+}  // namespace vl
