@@ -4,6 +4,8 @@
 # target on its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Rebuilds of the same sources (another clone, another preset) come from the compiler cache.
+if command -v ccache >/dev/null; then export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}; fi
 
 bash scripts/setup.sh
 jobs=$(nproc)
