@@ -45,10 +45,7 @@ class CatalogueCommands : public ::testing::Test {
 
   std::unique_ptr<TVL2Document> Load(const std::string& file) {
     auto document = std::make_unique<TVL2Document>();
-    struct : IPrompt {
-      Answer Ask(const std::string&, const std::string&, MessageButtons, MessageIcon) override { return Answer::No; }
-      std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return {}; }
-    } prompt;
+    test::RecordingPrompt prompt;
     NullReporter reporter;
     LoadLayout(*document, file, prompt, reporter);
     return document;

@@ -12,24 +12,14 @@
 namespace vl {
 namespace {
 
-class MessagePrompt final : public IPrompt {
- public:
-  Answer Ask(const std::string& text, const std::string& caption, MessageButtons, MessageIcon icon) override {
-    messages.push_back(caption + ": " + text);
-    icons.push_back(icon);
-    return Answer::Ok;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return std::nullopt; }
-  std::vector<std::string> messages;
-  std::vector<MessageIcon> icons;
-};
+using test::RecordingPrompt;
 
 TEST(KeyImageDevice, TakesFieldAndGeometryFromTheCatalogue) {
   const DeviceCatalogue catalogue(IniFile("[0101]\nWidth=4\nHeight=3\nIsImage=1\nImageKeyWidth=1800\n"
                                           "ImageKeyHeight=1800\nImageHorKeySpace=200\nImageVerKeySpace=200\n"
                                           "ImageTopSpace=500\nImageLeftSpace=700\n"));
   TVL2Document document;
-  MessagePrompt prompt;
+  RecordingPrompt prompt;
   const auto request =
       DeviceImageRequest(catalogue, 0x0101, document, 253, 2, KeyImageFormat::RichText, {}, prompt);
   ASSERT_TRUE(request);
@@ -48,7 +38,7 @@ TEST(KeyImageDevice, RefusesTypesWithoutAnImageOrAField) {
                                           "[0002]\nWidth=1\nHeight=8\nIsImage=1\n"
                                           "[0003]\nWidth=8\nHeight=300\nIsImage=1\n"));
   TVL2Document document;
-  MessagePrompt prompt;
+  RecordingPrompt prompt;
   for (const uint16_t type : {0x0001, 0x0099, 0x0002, 0x0003}) {
     EXPECT_FALSE(DeviceImageRequest(catalogue, type, document, 1, 1, KeyImageFormat::Metafile, {}, prompt))
         << type;
@@ -63,7 +53,7 @@ TEST(KeyImageDevice, RefusesTypesWithoutAnImageOrAField) {
 TEST(KeyImageDevice, ShippedTemplateOnShippedDeviceMakesAReadableMetafile) {
   const std::string data = VLAT_SOURCE_DATA_DIR;
   const DeviceCatalogue catalogue = DeviceCatalogue::Open(data + "/DEVICES.TYP");
-  MessagePrompt prompt;
+  RecordingPrompt prompt;
   NullReporter reporter;
   const NewLayout layout = NewLayoutFromTemplate(data, "GENERAL", prompt, reporter);
   ASSERT_TRUE(layout.FromTemplate);

@@ -17,6 +17,7 @@ using test::S32;
 using test::TextOf;
 using test::Walk;
 using test::PutKey;
+using test::RecordingPrompt;
 
 TEST(MetafileStructure, HeaderRecordsAndBounds) {
   TVL2Document document;
@@ -83,18 +84,6 @@ class RecordingReporter : public IReporter {
   std::vector<std::string> statuses;
   std::vector<bool> shown;
   std::vector<int> positions;
-};
-
-class RecordingPrompt : public IPrompt {
- public:
-  Answer Ask(const std::string& text, const std::string& caption, MessageButtons, MessageIcon icon) override {
-    messages.push_back(caption + ": " + text);
-    icons.push_back(icon);
-    return Answer::Ok;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return std::nullopt; }
-  std::vector<std::string> messages;
-  std::vector<MessageIcon> icons;
 };
 
 TEST(KeyImageFile, WritesAndReportsProgress) {
