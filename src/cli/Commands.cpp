@@ -16,22 +16,22 @@ int RunInterval(CliContext& context);
 
 std::span<const CommandInfo> AllCommands() {
   static const std::array commands = {
-      CommandInfo{"info", "[FILE] [--memory BYTES] [--check CS|CRC] [--keys WxH]",
+      CommandInfo{"info", "[FILE]",
                   "summary of a layout file; without FILE the attached keyboard's information", RunInfo},
       CommandInfo{"convert", "IN OUT [--password TEXT|--no-password]",
                   "rewrite a layout (.mkb or .vld into .vld)", RunConvert},
       CommandInfo{"check", "FILE [--layers N] [--rect C1,R1,C2,R2]",
                   "the layout check of a Macro Text Format file", RunCheck},
-      CommandInfo{"identify", "[--memory BYTES] [--check CS|CRC]",
+      CommandInfo{"identify", "",
                   "identify the keyboard on the port and read its controller version", RunIdentify},
       CommandInfo{"download",
-                  "FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--yes] [--memory BYTES] [--check CS|CRC] [--keys WxH]",
+                  "FILE.vld|FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--yes]",
                   "write a layout into the keyboard", RunDownload},
-      CommandInfo{"upload", "OUT.mtf [--into FILE.mtf] [--memory BYTES] [--check CS|CRC] [--keys WxH]",
+      CommandInfo{"upload", "OUT.vld|OUT.mtf [--into FILE] [--yes]",
                   "read the layout out of the keyboard", RunUpload},
-      CommandInfo{"clear", "[--yes] [--memory BYTES] [--check CS|CRC] [--keys WxH]",
+      CommandInfo{"clear", "[--yes]",
                   "empty the keyboard's memory", RunClear},
-      CommandInfo{"interval", "MS [--memory BYTES] [--check CS|CRC] [--keys WxH]",
+      CommandInfo{"interval", "MS",
                   "set the keyboard's interval between scan codes (1.6 to 25.6 ms)", RunInterval},
   };
   return commands;

@@ -1,5 +1,5 @@
 // vlat-cli download FILE [--rect C1,R1,C2,R2] [--verify] [--yes]: writes the
-// layout into the keyboard. Without --rect the device-sized block at the top-left
+// layout (a layout file, or Macro Text Format) into the keyboard. Without --rect the device-sized block at the top-left
 // cell goes; --verify reads the image back and compares. Exit 0 only when the
 // device holds the layout.
 
@@ -15,8 +15,8 @@ int RunDownload(CliContext& context) {
   const auto rect = TakeOption(args, "--rect");
   const bool verify = TakeFlag(args, "--verify");
   const bool yes = TakeFlag(args, "--yes");
-  auto line = OpenDeviceLine(context);
   const std::string fileName = TakeOnlyArgument(args, "a layout file");
+  auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
 
   TerminalSide terminal(context, yes);

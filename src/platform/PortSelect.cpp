@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/SerioRawPort.h"
+#include "sim/CatalogueConfig.h"
 
 namespace vl {
 
@@ -46,6 +47,11 @@ std::unique_ptr<Port> OpenChosenPort(const PortChoice& choice, Clock& clock, sim
     case PortChoice::Kind::None: break;
   }
   return std::make_unique<NullPort>();
+}
+
+std::unique_ptr<Port> OpenChosenPort(const PortChoice& choice, Clock& clock, const DeviceCatalogue& catalogue) {
+  if (choice.kind != PortChoice::Kind::Sim) return OpenChosenPort(choice, clock);
+  return OpenChosenPort(choice, clock, sim::CatalogueConfig(catalogue, choice.simType));
 }
 
 }  // namespace vl

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "core/catalogue/DeviceCatalogue.h"
 #include "core/device/Clock.h"
 #include "core/device/Port.h"
 #include "sim/SimKeyboard.h"
@@ -27,5 +28,8 @@ PortChoice ParsePortChoice(const std::string& text);
 // the given configuration (its identity's type replaced by the choice's).
 // A device that cannot be opened throws std::system_error.
 std::unique_ptr<Port> OpenChosenPort(const PortChoice& choice, Clock& clock, sim::SimConfig simConfig = {});
+// The same with the simulated keyboard described by the catalogue (memory size,
+// check kind); std::invalid_argument when the catalogue does not list its type.
+std::unique_ptr<Port> OpenChosenPort(const PortChoice& choice, Clock& clock, const DeviceCatalogue& catalogue);
 
 }  // namespace vl
