@@ -8,18 +8,12 @@
 #include <fstream>
 #include <iterator>
 
-#include "KbdSim.h"
+#include "SerioTestSupport.h"
 #include "core/common/Reporter.h"
 #include "core/document/LayoutFile.h"
 
 namespace vl {
 namespace {
-
-class NoQuestions final : public IPrompt {
- public:
-  Answer Ask(const std::string&, const std::string&, MessageButtons, MessageIcon) override { return Answer::No; }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return {}; }
-};
 
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -88,7 +82,7 @@ TEST(CliDevice, LayoutFilesGoInAndComeBackByTheCatalogue) {
   EXPECT_GT(dataSize, static_cast<size_t>(emptyRecord));
 
   TVL2Document uploaded;
-  NoQuestions prompt;
+  NoPrompt prompt;
   LoadLayout(uploaded, folder / "out.vld", prompt, reporter);
   ASSERT_NE(uploaded.GetKey(1, 1), nullptr);
   EXPECT_EQ(uploaded.GetKey(1, 1)->Layers[0].Macro, key->Layers[0].Macro);

@@ -11,16 +11,10 @@
 #include "core/device/Transport.h"
 #include "platform/PortSelect.h"
 #include "platform/SerioRawPort.h"
-#include "KbdSim.h"
+#include "SerioTestSupport.h"
 
 namespace vl {
 namespace {
-
-class NoPrompt final : public IPrompt {
- public:
-  Answer Ask(const std::string&, const std::string&, MessageButtons, MessageIcon) override { return Answer::Ok; }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return {}; }
-};
 
 TEST(SerioRawPort, TalksToTheSimulatorAndTheStateSurvives) {
   // The simulator takes memory size and check kind from the catalogue.

@@ -1,5 +1,6 @@
 #pragma once
-// vlat-kbdsim as a child process, and a catalogue folder of a test's own.
+// vlat-kbdsim as a child process, a folder of a test's own (for its catalogue and
+// files) and a prompt that answers nothing.
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -10,6 +11,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "core/common/Prompt.h"
 
 namespace vl {
 
@@ -67,6 +70,13 @@ class TempFolder {
 
  private:
   std::filesystem::path path_;
+};
+
+// Messages are acknowledged; questions and passwords get no answer.
+class NoPrompt final : public IPrompt {
+ public:
+  Answer Ask(const std::string&, const std::string&, MessageButtons, MessageIcon) override { return Answer::Ok; }
+  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return {}; }
 };
 
 }  // namespace vl
