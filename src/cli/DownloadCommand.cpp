@@ -13,6 +13,7 @@ namespace vl::cli {
 int RunDownload(CliContext& context) {
   auto& args = context.args;
   const auto rect = TakeOption(args, "--rect");
+  const TRect selection = rect ? ParseRect(*rect) : TRect{1, 1, 1, 1};
   const bool verify = TakeFlag(args, "--verify");
   const bool yes = TakeFlag(args, "--yes");
   const std::string fileName = TakeOnlyArgument(args, "a layout file");
@@ -24,11 +25,9 @@ int RunDownload(CliContext& context) {
   SettingsStore settings = context.settings;
   TVL2Document document;
   if (!LoadDocument(document, fileName, settings, prompt, reporter)) return kExitFailure;
-  TRect selection{1, 1, 1, 1};
-  if (rect) {
-    selection = ParseRect(*rect);
-    settings.Set(Setting::IsDownloadFromSelection, 1);  // the fragment asked for, as it is
-  }
+  // There is no grid selection here: the fragment asked for as it is, or else the
+  // device-sized block at the top-left cell, whatever the stored setting says.
+  settings.Set(Setting::IsDownloadFromSelection, rect ? 1 : 0);
   CancelGate gate;
   const OperationRequest request{OperationKind::Download, document, selection, verify, {}};
   const auto result =

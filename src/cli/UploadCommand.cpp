@@ -24,6 +24,8 @@ int RunUpload(CliContext& context) {
   SettingsStore settings = context.settings;
   TVL2Document document;
   if (into && !LoadDocument(document, *into, settings, prompt, reporter)) return kExitFailure;
+  // No grid selection here: the keys go to the device-sized block at the top-left cell.
+  settings.Set(Setting::IsUploadInSelection, 0);
   CancelGate gate;
   const OperationRequest request{OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}};
   if (RunDeviceOperation(line->Access(), settings, *line->catalogue, request, reporter, prompt, gate) !=

@@ -11,6 +11,7 @@
 #include "SerioTestSupport.h"
 #include "core/common/Reporter.h"
 #include "core/document/LayoutFile.h"
+#include "platform/QtSettingsBackend.h"
 
 namespace vl {
 namespace {
@@ -29,6 +30,13 @@ void WriteCatalogue(const TempFolder& folder, const std::string& decodingFile) {
   for (int x = 0; x < 4; ++x)
     for (int y = 0; y < 3; ++y) entries += std::to_string(3 - x) + ":" + std::to_string(y) + (y == 2 ? "\r\n" : " ");
   folder.Write("MIRROR.DEC", entries);
+}
+
+// The user's settings as vlat-cli finds them under the folder (XDG_CONFIG_HOME).
+void WriteUserSettings(const TempFolder& folder, const SettingsStore& settings) {
+  QtSettingsBackend backend(QString::fromStdString(folder / "config/Ostrel/VelmorandoAT.conf"));
+  settings.Save(backend);
+  backend.Sync();
 }
 
 // Runs vlat-cli with the folder as program folder and its own settings; the exit code.
@@ -57,6 +65,13 @@ TEST(CliDevice, LayoutFilesGoInAndComeBackByTheCatalogue) {
   switching->Func = 9;
   NullReporter reporter;
   SaveLayout(document, folder / "in.vld", SettingsStore{}, reporter);
+
+  // The command line has no grid selection: stored "from selection" settings
+  // must not shrink the fragment to one cell.
+  SettingsStore settings;
+  settings.Set(Setting::IsDownloadFromSelection, 1);
+  settings.Set(Setting::IsUploadInSelection, 1);
+  WriteUserSettings(folder, settings);
 
   const std::string state = folder / "state";
   {
