@@ -9,6 +9,7 @@
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
 #include "platform/PortSelect.h"
+#include "platform/QtSettingsBackend.h"
 
 namespace vl::cli {
 namespace {
@@ -96,7 +97,7 @@ void TerminalReporter::Redraw() {
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   PortChoice choice;
   try {
-    choice = ParsePortChoice(context.port);
+    choice = ParsePortChoice(context.port.empty() ? StoredPortChoice(QtSettingsBackend()) : context.port);
   } catch (const std::invalid_argument& e) {
     throw UsageError{e.what()};
   }

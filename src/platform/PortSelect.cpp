@@ -8,6 +8,10 @@
 
 namespace vl {
 
+std::string StoredPortChoice(const ISettingsBackend& backend) {
+  return backend.ReadString("", kPortSettingName).value_or("");
+}
+
 PortChoice ParsePortChoice(const std::string& text) {
   PortChoice choice;
   if (text.empty()) {

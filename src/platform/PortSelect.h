@@ -1,7 +1,8 @@
 #pragma once
 // Which port the device commands use: "none", a device path, or "sim[:TYPE]"
-// (TYPE the device type in hex, as the catalogue's section names it). Empty
-// means the default: /dev/serio_raw0 when it exists, otherwise none.
+// (TYPE the device type in hex, as the catalogue's section names it). The option
+// --port names it, else the stored setting "keyboard port"; empty means the
+// default: /dev/serio_raw0 when it exists, otherwise none.
 
 #include <memory>
 #include <string>
@@ -9,11 +10,17 @@
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/device/Clock.h"
 #include "core/device/Port.h"
+#include "core/settings/SettingsBackend.h"
 #include "sim/SimKeyboard.h"
 
 namespace vl {
 
 inline constexpr const char* kDefaultSerioRawPath = "/dev/serio_raw0";
+
+inline constexpr const char* kPortSettingName = "keyboard port";
+
+// The port text stored with the settings; empty when none is stored.
+std::string StoredPortChoice(const ISettingsBackend& backend);
 
 struct PortChoice {
   enum class Kind { None, Device, Sim } kind = Kind::None;

@@ -11,6 +11,7 @@
 #include "SerioTestSupport.h"
 #include "core/common/Reporter.h"
 #include "core/document/LayoutFile.h"
+#include "platform/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
 
 namespace vl {
@@ -33,17 +34,19 @@ void WriteCatalogue(const TempFolder& folder, const std::string& decodingFile) {
 }
 
 // The user's settings as vlat-cli finds them under the folder (XDG_CONFIG_HOME).
-void WriteUserSettings(const TempFolder& folder, const SettingsStore& settings) {
+void WriteUserSettings(const TempFolder& folder, const SettingsStore& settings, const std::string& port) {
   QtSettingsBackend backend(QString::fromStdString(folder / "config/Ostrel/VelmorandoAT.conf"));
   settings.Save(backend);
+  backend.WriteString("", kPortSettingName, port);
   backend.Sync();
 }
 
-// Runs vlat-cli with the folder as program folder and its own settings; the exit code.
+// Runs vlat-cli with the folder as program folder and its own settings (the
+// stored port unless one is given); the exit code.
 int RunCli(const TempFolder& folder, const std::string& port, const std::string& arguments) {
   const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " " VLAT_CLI " --data " +
-                              folder.Path().string() + " --port " + port + " " + arguments + " </dev/null >" +
-                              folder / "out" + " 2>" + folder / "err";
+                              folder.Path().string() + (port.empty() ? "" : " --port " + port) + " " + arguments +
+                              " </dev/null >" + folder / "out" + " 2>" + folder / "err";
   const int status = std::system(command.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -66,20 +69,18 @@ TEST(CliDevice, LayoutFilesGoInAndComeBackByTheCatalogue) {
   NullReporter reporter;
   SaveLayout(document, folder / "in.vld", SettingsStore{}, reporter);
 
-  // The command line has no grid selection: stored "from selection" settings
-  // must not shrink the fragment to one cell.
-  SettingsStore settings;
-  settings.Set(Setting::IsDownloadFromSelection, 1);
-  settings.Set(Setting::IsUploadInSelection, 1);
-  WriteUserSettings(folder, settings);
-
   const std::string state = folder / "state";
   {
     KbdSim sim({"--type", "0101", "--controller", "1.7", "--state", state, "--data", folder.Path().string()});
     ASSERT_FALSE(sim.Path().empty());
-    ASSERT_EQ(RunCli(folder, sim.Path(), "download " + folder / "in.vld" + " --yes --verify"), 0)
-        << ReadAll(folder / "err");
-    ASSERT_EQ(RunCli(folder, sim.Path(), "upload " + folder / "out.vld" + " --yes"), 0) << ReadAll(folder / "err");
+    // The port is the stored one. The command line has no grid selection: stored
+    // "from selection" settings must not shrink the fragment to one cell.
+    SettingsStore settings;
+    settings.Set(Setting::IsDownloadFromSelection, 1);
+    settings.Set(Setting::IsUploadInSelection, 1);
+    WriteUserSettings(folder, settings, sim.Path());
+    ASSERT_EQ(RunCli(folder, "", "download " + folder / "in.vld" + " --yes --verify"), 0) << ReadAll(folder / "err");
+    ASSERT_EQ(RunCli(folder, "", "upload " + folder / "out.vld" + " --yes"), 0) << ReadAll(folder / "err");
     ASSERT_EQ(sim.Stop(), 0);
   }
 
