@@ -107,6 +107,18 @@ TEST(CliDevice, LayoutFilesGoInAndComeBackByTheCatalogue) {
   EXPECT_EQ(uploaded.GetKey(2, 2), nullptr);
 }
 
+// The header block is found at the catalogue's Memory - 32 and read under its
+// check kind, so the controller version comes out.
+TEST(CliDevice, IdentifyReadsTheHeaderWhereTheCatalogueSaysIt) {
+  const TempFolder folder("vlat-cli-identify");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  ASSERT_EQ(RunCli(folder, "sim:101", "identify"), 0) << ReadAll(folder / "err");
+  const std::string out = ReadAll(folder / "out");
+  EXPECT_NE(out.find("Серия: 0101\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("Номер: 04660\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("Версия контроллера устройства: 1,2\n"), std::string::npos) << out;
+}
+
 TEST(CliDevice, MissingCatalogueFilesAndUnknownFormatsStopBeforeTheDevice) {
   const TempFolder folder("vlat-cli-refusals");
   TVL2Document document;
