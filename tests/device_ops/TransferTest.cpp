@@ -332,6 +332,34 @@ TEST(Upload, BadBlocksAndBadCrcLeaveTheDocumentAlone) {
   EXPECT_FALSE(target.Modified);
 }
 
+// An answer of the right length whose check byte is wrong is read again; ten
+// such answers end the upload.
+TEST(Upload, BlocksWithAWrongCheckAreReadAgain) {
+  DeviceRig rig;
+  TVL2Document layout;
+  FillLayout(layout);
+  ASSERT_EQ(Download(rig, layout), OperationResult::Done);
+  rig.port.spoilByteAt = 2 * static_cast<int>(ReadAnswerLength(1));  // the CRC's high nibble
+  for (int spoiled : {1, 10}) {
+    rig.port.spoiledCaptures = spoiled;
+    rig.reporter.statuses.clear();
+    rig.prompt.shown.clear();
+    DeviceSession session = rig.Session();
+    TVL2Document target;
+    const auto result = RunUpload(session, UploadJob{target, TRect{1, 1, 8, 8}, test::Straight});
+    EXPECT_TRUE(rig.reporter.Saw("1-й повтор чтения данных"));
+    if (spoiled == 1) {
+      EXPECT_EQ(result, OperationResult::Done);
+      EXPECT_FALSE(rig.reporter.Saw("2-й повтор чтения данных"));
+      ExpectSameKeys(layout, target);
+    } else {
+      EXPECT_EQ(result, OperationResult::Failed);
+      EXPECT_EQ(rig.prompt.Texts(), std::vector<std::string>{kReadError});
+      EXPECT_EQ(target.GetKey(1, 1), nullptr);
+    }
+  }
+}
+
 TEST(Upload, TakesTheCardReaderOnlyWhenAsked) {
   DeviceRig rig;
   TVL2Document layout;
