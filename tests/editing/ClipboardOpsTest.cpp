@@ -79,14 +79,18 @@ TEST_F(ClipboardOps, LayerOfTheCopyAndOfThePasteCombine) {
 
   ASSERT_TRUE(Copy(doc, clipboard, {1, 1, 1, 2}, 1, prompt));
   ASSERT_TRUE(Paste(doc, clipboard, {5, 1, 5, 1}, kAllLayers, prompt));
+  ASSERT_NE(doc.GetKey(5, 1), nullptr);
   EXPECT_EQ(doc.GetKey(5, 1)->Layers[1].Macro[0], "\x1c") << "one copied layer keeps its layer";
   EXPECT_TRUE(doc.GetKey(5, 1)->Layers[3].IsEmpty());
 
+  // An all-layer copy pasted into one layer gives that layer of the copy, not
+  // the copy's first layer with content.
   ASSERT_TRUE(Copy(doc, clipboard, {1, 1, 1, 2}, kAllLayers, prompt));
-  ASSERT_TRUE(Paste(doc, clipboard, {7, 1, 7, 1}, 0, prompt));
-  EXPECT_EQ(doc.GetKey(7, 1)->Layers[0].Macro[0], "\x1c") << "an all-layer copy gives layer 0";
+  ASSERT_TRUE(Paste(doc, clipboard, {7, 1, 7, 1}, 3, prompt));
+  ASSERT_NE(doc.GetKey(7, 1), nullptr);
+  EXPECT_EQ(doc.GetKey(7, 1)->Layers[3].Macro[0], "\x32");
   EXPECT_TRUE(doc.GetKey(7, 1)->Layers[1].IsEmpty());
-  EXPECT_EQ(doc.GetKey(7, 2)->Layers[0].Macro[0], "\x21");
+  EXPECT_EQ(doc.GetKey(7, 2), nullptr) << "nothing on layer 3 there: no record";
 }
 
 TEST_F(ClipboardOps, EmptyCopyWarnsAndKeepsTheClipboard) {
