@@ -31,6 +31,7 @@ class ScriptedPrompt final : public IPrompt {
   std::deque<std::optional<std::string>> passwords;
   std::vector<AskedQuestion> asked;
   std::vector<std::pair<std::string, std::string>> passwordLines;
+  std::vector<std::string> passwordCaptions;
 
   Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
              MessageIcon icon) override {
@@ -55,6 +56,13 @@ class ScriptedPrompt final : public IPrompt {
     std::optional<std::string> entry = passwords.front();
     passwords.pop_front();
     return entry;
+  }
+
+  std::optional<std::string> AskPasswordTitled(const std::string& caption,
+                                               const std::string& firstLine,
+                                               const std::string& secondLine) override {
+    passwordCaptions.push_back(caption);
+    return AskPassword(firstLine, secondLine);
   }
 };
 
