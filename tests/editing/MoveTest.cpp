@@ -122,16 +122,6 @@ TEST_F(MoveQuestion, TargetsFreeForTheLayerMoveWithoutAsking) {
   EXPECT_TRUE(doc.Modified);
 }
 
-// With all layers shown, any macro key in the way counts as occupied.
-TEST_F(MoveQuestion, AllLayerMoveAsksForAnyKeyInTheWay) {
-  doc.SetKey(5, 5, MacroKey(1, "\x1c"));
-  doc.SetKey(5, 6, MacroKey(2, "\x32"));
-  prompt.answers = {Answer::Yes};
-  ASSERT_TRUE(Move(doc, {5, 5, 5, 5}, 0, 1, kAllLayers, prompt));
-  EXPECT_EQ(prompt.asked.size(), 1u);
-  EXPECT_EQ(*doc.GetKey(5, 6), *MacroKey(1, "\x1c")) << "the key replaces the target whole";
-}
-
 TEST(MoveContent, WholeRecordsAreHandedOverAndLayersMoveAlone) {
   KeyRef source = SwitchKey(kFuncLayerDown);
   const TMacroButton expected = *source;
