@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "FullField.h"
 #include "core/document/ApplyRecord.h"
 #include "core/document/BlockOps.h"
 #include "core/document/ColumnRowOps.h"
@@ -34,25 +35,13 @@ class YesPrompt final : public vl::IPrompt {
 };
 
 std::unique_ptr<TVL2Document> FullField() {
-  auto document = std::make_unique<TVL2Document>();
-  // Ten keys pressed and released: longer than a string's inline buffer.
-  const std::string keys = "\x1C\x1B\x23\x2B\x34\x33\x3B\x42\x4B\x15";
-  std::string press;
-  for (char key : keys) press += std::string{key, '\xF0', key};
-  for (int column = 1; column <= vl::kFieldSize; ++column) {
-    for (int row = 1; row <= vl::kFieldSize; ++row) {
-      auto key = std::make_unique<vl::TMacroButton>();
-      key->Func = vl::kFuncMacro;
-      for (auto& layer : key->Layers) {
-        layer.Macro[0] = press;
-        layer.Macro[1] = "\xF0\x1C";
-        layer.AutoRepeat = 1;
-        layer.Note = "layer note";
-      }
-      document->SetKey(column, row, std::move(key));
-    }
-  }
-  return document;
+  const std::string press = bench::TenKeyPresses();
+  return bench::FullField<TVL2Document>([&](vl::TMacros& layer) {
+    layer.Macro[0] = press;
+    layer.Macro[1] = "\xF0\x1C";
+    layer.AutoRepeat = 1;
+    layer.Note = "layer note";
+  });
 }
 
 // Times edit on a fresh full field per iteration; prepare runs untimed first.

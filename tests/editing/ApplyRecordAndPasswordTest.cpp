@@ -11,16 +11,10 @@
 namespace vl {
 namespace {
 
-using testing::MacroKey;
-using testing::ObservedDocument;
-using testing::ScriptedPrompt;
-using testing::Snapshot;
-using testing::SwitchKey;
+using namespace testing;
 
-class ApplyRecordTest : public ::testing::Test {
+class ApplyRecordTest : public EditingTest {
  protected:
-  ObservedDocument observed;
-  TVL2Document& doc = observed.document;
   TMacroButton record;
   ChangedFlags changed;
 };
@@ -115,10 +109,8 @@ TEST_F(PasswordCommands, MatchingEntriesSetThePassword) {
 TEST_F(PasswordCommands, EntriesDifferingInCaseAreRefused) {
   prompt.passwords = {"secret", "Secret"};
   EXPECT_FALSE(SetPasswordCommand(doc, "w", prompt));
-  ASSERT_EQ(prompt.asked.size(), 1u);
-  EXPECT_EQ(prompt.asked[0].Text, "При подтверждении введен неверный пароль.");
-  EXPECT_EQ(prompt.asked[0].Caption, "Ошибка");
-  EXPECT_EQ(prompt.asked[0].Icon, MessageIcon::Error);
+  testing::ExpectAskedOnce(prompt, "При подтверждении введен неверный пароль.", "Ошибка",
+                           MessageButtons::Ok, MessageIcon::Error);
   EXPECT_EQ(doc.Password, "");
   EXPECT_FALSE(doc.Modified);
 }
@@ -137,10 +129,8 @@ TEST_F(PasswordCommands, CancelOrEmptyEntryEndsTheCommand) {
 
 TEST_F(PasswordCommands, ClearingTellsWhetherThereWasAPassword) {
   ClearPasswordCommand(doc, prompt);
-  ASSERT_EQ(prompt.asked.size(), 1u);
-  EXPECT_EQ(prompt.asked[0].Text, "Пароль не установлен.");
-  EXPECT_EQ(prompt.asked[0].Caption, "Информация");
-  EXPECT_EQ(prompt.asked[0].Icon, MessageIcon::Information);
+  testing::ExpectAskedOnce(prompt, "Пароль не установлен.", "Информация", MessageButtons::Ok,
+                           MessageIcon::Information);
   EXPECT_FALSE(doc.Modified);
 
   doc.Password = "x";

@@ -9,17 +9,10 @@
 namespace vl {
 namespace {
 
-using testing::MacroKey;
-using testing::ObservedDocument;
-using testing::ScriptedPrompt;
-using testing::Snapshot;
-using testing::SwitchKey;
+using namespace testing;
 
-class ColumnRowOps : public ::testing::Test {
+class ColumnRowOps : public EditingTest {
  protected:
-  ObservedDocument observed;
-  TVL2Document& doc = observed.document;
-  ScriptedPrompt prompt;
 
   std::string PressAt(int column, int row, int layer) const {
     const TMacroButton* key = doc.GetKey(column, row);
@@ -30,24 +23,15 @@ class ColumnRowOps : public ::testing::Test {
 TEST_F(ColumnRowOps, InsertWithDataInTheLastColumnsAnsweredNoChangesNothing) {
   doc.SetKey(1, 1, MacroKey(0, "\x1c"));
   doc.SetKey(254, 9, MacroKey(0, "\x32"));
-  SaveUndo(doc, kUndoClear);
-  doc.Modified = false;
-  const auto keys = Snapshot(doc.Keys);
-  const auto undo = Snapshot(doc.UndoKeys);
+  const UnchangedDocument unchanged = AfterASavedStep();
 
   prompt.answers = {Answer::No};
   EXPECT_FALSE(InsertColumns(doc, {1, 4, 2, 6}, 0, prompt));
-  ASSERT_EQ(prompt.asked.size(), 1u);
-  EXPECT_EQ(prompt.asked[0].Text,
-            "При добавлении столбцов значения правых столбцов будут удалены. Продолжить?");
-  EXPECT_EQ(prompt.asked[0].Caption, "Внимание");
-  EXPECT_EQ(prompt.asked[0].Buttons, MessageButtons::YesNo);
-  EXPECT_EQ(prompt.asked[0].Icon, MessageIcon::Question);
-  EXPECT_EQ(Snapshot(doc.Keys), keys);
-  EXPECT_EQ(Snapshot(doc.UndoKeys), undo);
-  EXPECT_EQ(doc.UndoName, kUndoClear);
-  EXPECT_FALSE(doc.Modified);
-  EXPECT_TRUE(observed.observer.received.empty());
+  testing::ExpectAskedOnce(prompt,
+                           "При добавлении столбцов значения правых столбцов будут удалены. "
+                           "Продолжить?",
+                           "Внимание", MessageButtons::YesNo, MessageIcon::Question);
+  unchanged.Expect();
 
   prompt.answers = {Answer::Yes};
   EXPECT_TRUE(InsertColumns(doc, {1, 4, 2, 6}, 0, prompt));

@@ -12,15 +12,9 @@
 namespace vl {
 namespace {
 
-using testing::MacroKey;
-using testing::ObservedDocument;
-using testing::SwitchKey;
+using namespace testing;
 
-class LayerOps : public ::testing::Test {
- protected:
-  ObservedDocument observed;
-  TVL2Document& doc = observed.document;
-};
+class LayerOps : public EditingTest {};
 
 TEST_F(LayerOps, CopyToLayersCopiesMacroKeysAndLeavesSwitchingKeys) {
   auto key = MacroKey(1, "\x1c");

@@ -14,11 +14,7 @@
 namespace vl {
 namespace {
 
-using testing::MacroKey;
-using testing::ObservedDocument;
-using testing::ScriptedPrompt;
-using testing::Snapshot;
-using testing::SwitchKey;
+using namespace testing;
 
 // Lifts the content for the layer of every block key whose target lies in the
 // field, clears those sources, and only then places what was lifted.
@@ -79,33 +75,18 @@ TEST(Move, OverlappingMovesEqualLiftingAllKeysFirst) {
   }
 }
 
-class MoveQuestion : public ::testing::Test {
- protected:
-  ObservedDocument observed;
-  TVL2Document& doc = observed.document;
-  ScriptedPrompt prompt;
-};
+class MoveQuestion : public EditingTest {};
 
 TEST_F(MoveQuestion, OccupiedTargetAsksAndNoChangesNothing) {
   doc.SetKey(5, 5, MacroKey(1, "\x1c"));
   doc.SetKey(7, 5, MacroKey(1, "\x32"));
-  SaveUndo(doc, kUndoPaste);
-  doc.Modified = false;
-  const auto keys = Snapshot(doc.Keys);
-  const auto undo = Snapshot(doc.UndoKeys);
+  const UnchangedDocument unchanged = AfterASavedStep();
 
   prompt.answers = {Answer::No};
   EXPECT_FALSE(Move(doc, {5, 5, 5, 5}, 2, 0, 1, prompt));
-  ASSERT_EQ(prompt.asked.size(), 1u);
-  EXPECT_EQ(prompt.asked[0].Text, "Заменить содержимое конечных кнопок?");
-  EXPECT_EQ(prompt.asked[0].Caption, "Внимание");
-  EXPECT_EQ(prompt.asked[0].Buttons, MessageButtons::YesNo);
-  EXPECT_EQ(prompt.asked[0].Icon, MessageIcon::Question);
-  EXPECT_EQ(Snapshot(doc.Keys), keys);
-  EXPECT_EQ(Snapshot(doc.UndoKeys), undo);
-  EXPECT_EQ(doc.UndoName, kUndoPaste);
-  EXPECT_FALSE(doc.Modified);
-  EXPECT_TRUE(observed.observer.received.empty());
+  testing::ExpectAskedOnce(prompt, "Заменить содержимое конечных кнопок?", "Внимание",
+                           MessageButtons::YesNo, MessageIcon::Question);
+  unchanged.Expect();
 }
 
 TEST_F(MoveQuestion, TargetsFreeForTheLayerMoveWithoutAsking) {

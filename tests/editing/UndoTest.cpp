@@ -16,10 +16,7 @@
 namespace vl {
 namespace {
 
-using testing::MacroKey;
-using testing::ObservedDocument;
-using testing::ScriptedPrompt;
-using testing::Snapshot;
+using namespace testing;
 
 TEST(Undo, TwiceRedoesTheStepAndKeepsTheCommandEnabled) {
   ObservedDocument observed;
