@@ -92,22 +92,32 @@ void BM_MoveOneColumn(benchmark::State& state) {
 }
 BENCHMARK(BM_MoveOneColumn)->Arg(0)->Arg(vl::kAllLayers)->Unit(benchmark::kMillisecond);
 
-// One column at column 1: every other column moves.
+// The second argument 1 selects the whole field, which clears it; 0 selects the
+// first column or row alone, so that every other one moves.
+TRect LineBlock(const benchmark::State& state, const TRect& firstLine) {
+  return state.range(1) != 0 ? kAll : firstLine;
+}
+
 void BM_InsertColumns(benchmark::State& state) {
   YesPrompt prompt;
+  const TRect block = LineBlock(state, {1, 1, 1, vl::kFieldSize});
   TimeEdit(state, [&](TVL2Document& document) {
-    vl::InsertColumns(document, {1, 1, 1, vl::kFieldSize}, Layer(state), prompt);
+    vl::InsertColumns(document, block, Layer(state), prompt);
   });
 }
-BENCHMARK(BM_InsertColumns)->Arg(0)->Arg(vl::kAllLayers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertColumns)
+    ->ArgsProduct({{0, vl::kAllLayers}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
-// Row 1 deleted: every other row moves up.
 void BM_DeleteRows(benchmark::State& state) {
+  const TRect block = LineBlock(state, {1, 1, vl::kFieldSize, 1});
   TimeEdit(state, [&](TVL2Document& document) {
-    vl::DeleteRows(document, {1, 1, vl::kFieldSize, 1}, Layer(state));
+    vl::DeleteRows(document, block, Layer(state));
   });
 }
-BENCHMARK(BM_DeleteRows)->Arg(0)->Arg(vl::kAllLayers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteRows)
+    ->ArgsProduct({{0, vl::kAllLayers}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_CopyToLayers(benchmark::State& state) {
   TimeEdit(state, [&](TVL2Document& document) {
