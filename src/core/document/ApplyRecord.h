@@ -17,7 +17,7 @@ enum class LayerField { Press = 0, AutoRepeat = 4, Release = 8, Click = 12, Note
 inline constexpr int kChangedFunction = 20;
 using ChangedFlags = std::bitset<kChangedFlagCount>;
 // The twenty flags of the layer fields.
-inline const ChangedFlags kLayerFieldFlags{(1ull << kChangedFunction) - 1};
+inline constexpr ChangedFlags kLayerFieldFlags{(1ull << kChangedFunction) - 1};
 
 // The flag of one field of layer 0..3.
 constexpr int ChangedFlag(LayerField field, int layer) { return static_cast<int>(field) + layer; }
