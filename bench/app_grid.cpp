@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "FullField.h"
 #include "app/editor/GridTexts.h"
 #include "app/editor/VL2Grid.h"
 #include "core/common/Prompt.h"
@@ -34,20 +35,11 @@ QApplication& App() {
 }
 
 std::unique_ptr<vl::TVL2Document> FullDocument() {
-  auto document = std::make_unique<vl::TVL2Document>();
   const std::string press = "\x1c\xf0\x1c\x32\xf0\x32\x21\xf0\x21\x5a\xf0\x5a";
-  for (int column = 1; column <= vl::kFieldSize; ++column) {
-    for (int row = 1; row <= vl::kFieldSize; ++row) {
-      auto key = std::make_unique<vl::TMacroButton>();
-      key->Func = vl::kFuncMacro;
-      for (auto& layer : key->Layers) {
-        layer.Macro[0] = press;
-        layer.Macro[1] = "\x12\xf0\x12";
-      }
-      document->SetKey(column, row, std::move(key));
-    }
-  }
-  return document;
+  return bench::FullField<vl::TVL2Document>([&](vl::TMacros& layer) {
+    layer.Macro[0] = press;
+    layer.Macro[1] = "\x12\xf0\x12";
+  });
 }
 
 void BM_PaintHighViewAllLayers(benchmark::State& state) {

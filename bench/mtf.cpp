@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "FullField.h"
 #include "core/mtf/Convert.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
@@ -10,19 +11,8 @@
 namespace {
 
 std::unique_ptr<vl::TDocument> FullField() {
-  auto document = std::make_unique<vl::TDocument>();
-  const std::string keys = "\x1C\x1B\x23\x2B\x34\x33\x3B\x42\x4B\x15";
-  std::string sequence;
-  for (char key : keys) sequence += std::string{key, '\xF0', key};
-  for (int column = 1; column <= vl::kFieldSize; ++column) {
-    for (int row = 1; row <= vl::kFieldSize; ++row) {
-      auto key = std::make_unique<vl::TMacroButton>();
-      key->Func = vl::kFuncMacro;
-      for (auto& layer : key->Layers) layer.Macro[0] = sequence;
-      document->SetKey(column, row, std::move(key));
-    }
-  }
-  return document;
+  const std::string sequence = bench::TenKeyPresses();
+  return bench::FullField<vl::TDocument>([&](vl::TMacros& layer) { layer.Macro[0] = sequence; });
 }
 
 void BM_ExportFullField(benchmark::State& state) {

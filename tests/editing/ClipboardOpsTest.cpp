@@ -9,23 +9,16 @@
 namespace vl {
 namespace {
 
-using testing::MacroKey;
-using testing::ObservedDocument;
-using testing::ScriptedPrompt;
-using testing::Snapshot;
-using testing::SwitchKey;
+using namespace testing;
 
 constexpr const char* kPasteQuestion =
     "Прямоугольник данных в буфере обмена превосходит выделенный. Вставить ячейки буфера в "
     "выделенный прямоугольник?\r[Да] - вставить ячейки буфера в выделенный прямоугольник;\r"
     "[Нет] - вставить все ячейки буфера;\r[Отмена] - отменить вставку;";
 
-class ClipboardOps : public ::testing::Test {
+class ClipboardOps : public EditingTest {
  protected:
-  ObservedDocument observed;
-  TVL2Document& doc = observed.document;
   Clipboard clipboard;
-  ScriptedPrompt prompt;
 
   // A 2 x 2 block at (10, 10): a macro key with layers 0 and 1, a switching key, a
   // macro key with layer 1 only, and an empty cell.
@@ -79,14 +72,18 @@ TEST_F(ClipboardOps, LayerOfTheCopyAndOfThePasteCombine) {
 
   ASSERT_TRUE(Copy(doc, clipboard, {1, 1, 1, 2}, 1, prompt));
   ASSERT_TRUE(Paste(doc, clipboard, {5, 1, 5, 1}, kAllLayers, prompt));
+  ASSERT_NE(doc.GetKey(5, 1), nullptr);
   EXPECT_EQ(doc.GetKey(5, 1)->Layers[1].Macro[0], "\x1c") << "one copied layer keeps its layer";
   EXPECT_TRUE(doc.GetKey(5, 1)->Layers[3].IsEmpty());
 
+  // An all-layer copy pasted into one layer gives that layer of the copy, not
+  // the copy's first layer with content.
   ASSERT_TRUE(Copy(doc, clipboard, {1, 1, 1, 2}, kAllLayers, prompt));
-  ASSERT_TRUE(Paste(doc, clipboard, {7, 1, 7, 1}, 0, prompt));
-  EXPECT_EQ(doc.GetKey(7, 1)->Layers[0].Macro[0], "\x1c") << "an all-layer copy gives layer 0";
+  ASSERT_TRUE(Paste(doc, clipboard, {7, 1, 7, 1}, 3, prompt));
+  ASSERT_NE(doc.GetKey(7, 1), nullptr);
+  EXPECT_EQ(doc.GetKey(7, 1)->Layers[3].Macro[0], "\x32");
   EXPECT_TRUE(doc.GetKey(7, 1)->Layers[1].IsEmpty());
-  EXPECT_EQ(doc.GetKey(7, 2)->Layers[0].Macro[0], "\x21");
+  EXPECT_EQ(doc.GetKey(7, 2), nullptr) << "nothing on layer 3 there: no record";
 }
 
 TEST_F(ClipboardOps, EmptyCopyWarnsAndKeepsTheClipboard) {
@@ -94,10 +91,8 @@ TEST_F(ClipboardOps, EmptyCopyWarnsAndKeepsTheClipboard) {
   ASSERT_TRUE(Copy(doc, clipboard, {10, 10, 11, 10}, 0, prompt));
   // Content on layer 1 only counts as nothing for layer 0.
   EXPECT_FALSE(Copy(doc, clipboard, {10, 11, 12, 12}, 0, prompt));
-  ASSERT_EQ(prompt.asked.size(), 1u);
-  EXPECT_EQ(prompt.asked[0].Text, "Копируемый фрагмент пуст.");
-  EXPECT_EQ(prompt.asked[0].Caption, "Внимание");
-  EXPECT_EQ(prompt.asked[0].Icon, MessageIcon::Warning);
+  testing::ExpectAskedOnce(prompt, "Копируемый фрагмент пуст.", "Внимание", MessageButtons::Ok,
+                           MessageIcon::Warning);
   EXPECT_EQ(clipboard.Width(), 2);
   EXPECT_EQ(clipboard.Height(), 1);
   EXPECT_NE(clipboard.Cell(1, 0), nullptr);
@@ -220,11 +215,8 @@ TEST_F(ClipboardOps, SmallerSelectionAsksHowMuchToPaste) {
 
   prompt.answers = {Answer::Yes};
   ASSERT_TRUE(Paste(doc, clipboard, {10, 10, 11, 13}, 0, prompt));
-  ASSERT_EQ(prompt.asked.size(), 1u);
-  EXPECT_EQ(prompt.asked[0].Text, kPasteQuestion);
-  EXPECT_EQ(prompt.asked[0].Caption, "Внимание");
-  EXPECT_EQ(prompt.asked[0].Buttons, MessageButtons::YesNoCancel);
-  EXPECT_EQ(prompt.asked[0].Icon, MessageIcon::Question);
+  testing::ExpectAskedOnce(prompt, kPasteQuestion, "Внимание", MessageButtons::YesNoCancel,
+                           MessageIcon::Question);
   EXPECT_NE(doc.GetKey(11, 11), nullptr);
   EXPECT_EQ(doc.GetKey(12, 10), nullptr) << "the selection is two columns wide";
   EXPECT_EQ(doc.GetKey(10, 12), nullptr) << "the clipboard holds only two rows";
@@ -239,19 +231,11 @@ TEST_F(ClipboardOps, PasteCancelledAtTheSizeQuestionChangesNothing) {
   doc.SetKey(2, 1, MacroKey(0, "\x1c"));
   ASSERT_TRUE(Copy(doc, clipboard, {1, 1, 2, 1}, 0, prompt));
   doc.SetKey(50, 50, MacroKey(0, "\x32"));
-  SaveUndo(doc, kUndoClear);
-  doc.Modified = false;
-  observed.observer.received.clear();
-  const auto keys = Snapshot(doc.Keys);
-  const auto undo = Snapshot(doc.UndoKeys);
+  const UnchangedDocument unchanged = AfterASavedStep();
 
   prompt.answers = {Answer::Cancel};
   EXPECT_FALSE(Paste(doc, clipboard, {50, 50, 50, 52}, 0, prompt));
-  EXPECT_EQ(Snapshot(doc.Keys), keys);
-  EXPECT_EQ(Snapshot(doc.UndoKeys), undo);
-  EXPECT_EQ(doc.UndoName, kUndoClear);
-  EXPECT_FALSE(doc.Modified);
-  EXPECT_TRUE(observed.observer.received.empty());
+  unchanged.Expect();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/common/Prompt.h"
+#include "core/document/Undo.h"
 #include "core/document/VL2Document.h"
 
 namespace vl::testing {
@@ -31,6 +32,7 @@ class ScriptedPrompt final : public IPrompt {
   std::deque<std::optional<std::string>> passwords;
   std::vector<AskedQuestion> asked;
   std::vector<std::pair<std::string, std::string>> passwordLines;
+  std::vector<std::string> passwordCaptions;
 
   Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
              MessageIcon icon) override {
@@ -55,6 +57,13 @@ class ScriptedPrompt final : public IPrompt {
     std::optional<std::string> entry = passwords.front();
     passwords.pop_front();
     return entry;
+  }
+
+  std::optional<std::string> AskPasswordTitled(const std::string& caption,
+                                               const std::string& firstLine,
+                                               const std::string& secondLine) override {
+    passwordCaptions.push_back(caption);
+    return AskPassword(firstLine, secondLine);
   }
 };
 
@@ -117,6 +126,63 @@ struct ObservedDocument {
   TVL2Document document;
   RecordingObserver observer;
   ObservedDocument() { document.SetOwner(&observer); }
+};
+
+// The only message box shown so far had these texts, buttons and icon.
+inline void ExpectAskedOnce(const ScriptedPrompt& prompt, const std::string& text,
+                            const std::string& caption, MessageButtons buttons, MessageIcon icon) {
+  ASSERT_EQ(prompt.asked.size(), 1u);
+  const AskedQuestion& asked = prompt.asked[0];
+  EXPECT_EQ(asked.Text, text);
+  EXPECT_EQ(asked.Caption, caption);
+  EXPECT_EQ(asked.Buttons, buttons);
+  EXPECT_EQ(asked.Icon, icon);
+}
+
+// What a declined or cancelled operation must leave as it was: the keys, the
+// undo snapshot and its name and Modified; the owner hears nothing more. Taken
+// just before the operation.
+class UnchangedDocument {
+ public:
+  explicit UnchangedDocument(const ObservedDocument& observed)
+      : observed_(observed),
+        keys_(Snapshot(observed.document.Keys)),
+        undo_(Snapshot(observed.document.UndoKeys)),
+        undoName_(observed.document.UndoName),
+        modified_(observed.document.Modified),
+        notifications_(observed.observer.received.size()) {}
+
+  void Expect() const {
+    EXPECT_EQ(Snapshot(observed_.document.Keys), keys_);
+    EXPECT_EQ(Snapshot(observed_.document.UndoKeys), undo_);
+    EXPECT_EQ(observed_.document.UndoName, undoName_);
+    EXPECT_EQ(observed_.document.Modified, modified_);
+    EXPECT_EQ(observed_.observer.received.size(), notifications_);
+  }
+
+ private:
+  const ObservedDocument& observed_;
+  KeySnapshot keys_;
+  KeySnapshot undo_;
+  std::string undoName_;
+  bool modified_;
+  size_t notifications_;
+};
+
+// A test of operations on an observed document, asking through a scripted prompt.
+class EditingTest : public ::testing::Test {
+ protected:
+  // An earlier undoable step, saved since; returns what an operation that is
+  // declined now must keep.
+  UnchangedDocument AfterASavedStep() {
+    SaveUndo(doc, kUndoClear);
+    doc.Modified = false;
+    return UnchangedDocument(observed);
+  }
+
+  ObservedDocument observed;
+  TVL2Document& doc = observed.document;
+  ScriptedPrompt prompt;
 };
 
 }  // namespace vl::testing

@@ -54,8 +54,14 @@ Answer QtPrompt::Ask(const std::string& text, const std::string& caption, Messag
 
 std::optional<std::string> QtPrompt::AskPassword(const std::string& firstLine,
                                                  const std::string& secondLine) {
+  return AskPasswordTitled("Пароль", firstLine, secondLine);
+}
+
+std::optional<std::string> QtPrompt::AskPasswordTitled(const std::string& caption,
+                                                       const std::string& firstLine,
+                                                       const std::string& secondLine) {
   QDialog dialog(parent_);
-  dialog.setWindowTitle(QString::fromUtf8("Пароль"));
+  dialog.setWindowTitle(QString::fromStdString(caption));
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(new QLabel(QString::fromStdString(firstLine)));
   if (!secondLine.empty()) layout->addWidget(new QLabel(QString::fromStdString(secondLine)));

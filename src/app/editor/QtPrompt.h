@@ -20,6 +20,9 @@ class QtPrompt final : public IPrompt {
              MessageIcon icon) override;
   std::optional<std::string> AskPassword(const std::string& firstLine,
                                          const std::string& secondLine) override;
+  std::optional<std::string> AskPasswordTitled(const std::string& caption,
+                                               const std::string& firstLine,
+                                               const std::string& secondLine) override;
 
  private:
   QPointer<QWidget> parent_;

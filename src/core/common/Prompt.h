@@ -28,6 +28,14 @@ class IPrompt {
   // characters. nullopt when cancelled. The text returned is UTF-8.
   virtual std::optional<std::string> AskPassword(const std::string& firstLine,
                                                  const std::string& secondLine) = 0;
+  // The password window under its own caption. A prompt that has no window
+  // captions asks as AskPassword does.
+  virtual std::optional<std::string> AskPasswordTitled(const std::string& caption,
+                                                       const std::string& firstLine,
+                                                       const std::string& secondLine) {
+    (void)caption;
+    return AskPassword(firstLine, secondLine);
+  }
 
   void Message(const std::string& text, const std::string& caption, MessageIcon icon) {
     Ask(text, caption, MessageButtons::Ok, icon);

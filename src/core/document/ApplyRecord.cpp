@@ -23,6 +23,9 @@ void ApplyRecord(TVL2Document& document, const TRect& block, const TMacroButton&
   const std::optional<TRect> area = ClipToField(block);
   if (!area || changed.none()) return;
   SaveUndo(document, kUndoApplyRecord);
+  // Every flagged layer field is written to every key; the key function only
+  // where it differs.
+  bool modified = (changed & kLayerFieldFlags).any();
   ForEachCell(*area, [&](int column, int row) {
     KeyRef& key = document.Keys(column, row);
     if (!key) {
@@ -32,10 +35,15 @@ void ApplyRecord(TVL2Document& document, const TRect& block, const TMacroButton&
     for (int layer = 0; layer < kLayerCount; ++layer) {
       ApplyLayer(record.Layers[layer], key->Layers[layer], layer, changed);
     }
-    if (changed[kChangedFunction]) key->Func = record.Func;
+    if (changed[kChangedFunction] && key->Func != record.Func) {
+      key->Func = record.Func;
+      modified = true;
+    }
     FreeIfBlank(key);
   });
-  FinishEdit(document);
+  // A key function chosen again as it was is no change of the layout.
+  if (modified) document.Modified = true;
+  document.Notify(DocumentNotification::ContentChanged);
 }
 
 }  // namespace vl

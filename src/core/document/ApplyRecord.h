@@ -16,6 +16,8 @@ inline constexpr int kChangedFlagCount = 22;
 enum class LayerField { Press = 0, AutoRepeat = 4, Release = 8, Click = 12, Note = 16 };
 inline constexpr int kChangedFunction = 20;
 using ChangedFlags = std::bitset<kChangedFlagCount>;
+// The twenty flags of the layer fields.
+inline constexpr ChangedFlags kLayerFieldFlags{(1ull << kChangedFunction) - 1};
 
 // The flag of one field of layer 0..3.
 constexpr int ChangedFlag(LayerField field, int layer) { return static_cast<int>(field) + layer; }
@@ -23,8 +25,8 @@ constexpr int ChangedFlag(LayerField field, int layer) { return static_cast<int>
 // Takes the undo snapshot "изменение данных", then sets every flagged field of
 // every key of the block from the record (the layer note cut to 50 characters);
 // a key without a record becomes a macro key first, and a key left blank is
-// freed. The key function is set where flagged and different. Sets Modified and
-// notifies ContentChanged. With no flag set nothing happens, so a window that
+// freed. The key function is set where flagged and different. Sets Modified when
+// a field was written and notifies ContentChanged. With no flag set nothing happens, so a window that
 // loses the focus without an edit does not overwrite the undo snapshot.
 void ApplyRecord(TVL2Document& document, const TRect& block, const TMacroButton& record,
                  const ChangedFlags& changed);

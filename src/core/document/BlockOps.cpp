@@ -129,7 +129,7 @@ void Clear(TVL2Document& document, const TRect& block, int layer) {
   if (!area) return;
   // Clearing a layer frees a switching key whole, so the snapshot is taken for
   // those too: the key function counts here as it does for Copy.
-  if (HoldsDataFor(document, *area, layer)) SaveUndo(document, kUndoClear);
+  if (HoldsDataFor(document, *area, layer)) SaveUndoBeforeClear(document, kUndoClear, *area, layer);
   ForEachCell(*area, [&](int column, int row) {
     KeyRef& key = document.Keys(column, row);
     ClearLayerOrFree(key, layer);

@@ -28,7 +28,12 @@ bool LinesFreeFor(TVL2Document& document, Axis axis, int first, int last, int la
   return true;
 }
 
-void ClearLines(TVL2Document& document, Axis axis, int first, int last, int layer) {
+// Takes the undo snapshot, then clears the lines first to last for the layer.
+void SaveUndoAndClearLines(TVL2Document& document, Axis axis, int first, int last, int layer,
+                           const char* undoName) {
+  const TRect lines = axis == Axis::Columns ? TRect{first, 1, last, kFieldSize}
+                                            : TRect{1, first, kFieldSize, last};
+  SaveUndoBeforeClear(document, undoName, lines, layer);
   for (int line = first; line <= last; ++line) {
     for (int position = 1; position <= kFieldSize; ++position) {
       ClearLayerOrFree(KeyOnLine(document, axis, line, position), layer);
@@ -51,8 +56,7 @@ bool InsertLines(TVL2Document& document, Axis axis, int first, int count, int la
           Answer::Yes) {
     return false;
   }
-  SaveUndo(document, undoName);
-  ClearLines(document, axis, firstLost, kFieldSize, layer);
+  SaveUndoAndClearLines(document, axis, firstLost, kFieldSize, layer, undoName);
   for (int line = firstLost - 1; line >= first; --line) {
     MoveLine(document, axis, line, line + count, layer);
   }
@@ -62,8 +66,7 @@ bool InsertLines(TVL2Document& document, Axis axis, int first, int count, int la
 
 void DeleteLines(TVL2Document& document, Axis axis, int first, int count, int layer,
                  const char* undoName) {
-  SaveUndo(document, undoName);
-  ClearLines(document, axis, first, first + count - 1, layer);
+  SaveUndoAndClearLines(document, axis, first, first + count - 1, layer, undoName);
   for (int line = first + count; line <= kFieldSize; ++line) {
     MoveLine(document, axis, line, line - count, layer);
   }

@@ -21,8 +21,8 @@ void SetMark(TVL2Document& document, int column, int row, const std::string& nam
 void DeleteMarks(TVL2Document& document, const TRect& block);
 
 // Marks a standard keyboard field: the block of columns x rows whose top-left
-// cell is (column, row), cut at column and row 255, gets the description as key
-// note. Returns that block for the grid to select.
+// cell is (column, row), cut at column and row 255, gets the description (code
+// page 1251) as key note. Returns that block for the grid to select.
 TRect MarkField(TVL2Document& document, int column, int row, int columns, int rows,
                 const std::string& description);
 

@@ -7,6 +7,8 @@
 namespace vl {
 namespace {
 
+constexpr const char* kPasswordCaption = "Пароль";
+constexpr const char* kRepeatCaption = "Подтверждение пароля";
 constexpr const char* kEnterPassword = "Введите пароль для открытия раскладки";
 constexpr const char* kRepeatPassword = "Введите пароль еще раз:";
 constexpr const char* kForgottenPasswordWarning =
@@ -16,9 +18,9 @@ constexpr const char* kPasswordMismatch = "При подтверждении в�
 constexpr const char* kNoPassword = "Пароль не установлен.";
 constexpr const char* kPasswordRemoved = "Пароль для чтения удален.";
 
-std::optional<std::string> AskEntry(IPrompt& prompt, const std::string& firstLine,
-                                    const std::string& secondLine) {
-  std::optional<std::string> entry = prompt.AskPassword(firstLine, secondLine);
+std::optional<std::string> AskEntry(IPrompt& prompt, const std::string& caption,
+                                    const std::string& firstLine, const std::string& secondLine) {
+  std::optional<std::string> entry = prompt.AskPasswordTitled(caption, firstLine, secondLine);
   if (entry && entry->empty()) return std::nullopt;
   return entry;
 }
@@ -28,10 +30,10 @@ std::optional<std::string> AskEntry(IPrompt& prompt, const std::string& firstLin
 bool SetPasswordCommand(TVL2Document& document, const std::string& windowCaption,
                         IPrompt& prompt) {
   const std::optional<std::string> entry =
-      AskEntry(prompt, kEnterPassword, "(" + windowCaption + ")");
+      AskEntry(prompt, kPasswordCaption, kEnterPassword, "(" + windowCaption + ")");
   if (!entry) return false;
   const std::optional<std::string> repeat =
-      AskEntry(prompt, kRepeatPassword, kForgottenPasswordWarning);
+      AskEntry(prompt, kRepeatCaption, kRepeatPassword, kForgottenPasswordWarning);
   if (!repeat) return false;
   const std::optional<std::string> stored = Utf8ToCp1251(*entry);
   if (*entry != *repeat || !stored || stored->size() > kMaxPasswordLength) {

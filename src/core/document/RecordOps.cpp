@@ -37,16 +37,18 @@ void MoveContent(KeyRef& source, KeyRef& target, int layer) {
     ClearLayerOrFree(target, layer);
     return;
   }
-  if (!target) target = std::make_unique<TMacroButton>();
   if (source->Func != kFuncMacro || layer == kAllLayers) {
-    *target = *source;
-  } else {
-    target->Func = kFuncMacro;
-    CopyLayer(*source, *target, layer, layer);
+    // The whole record moves and the source is freed: handing the record over
+    // is the same and spares a copy per key.
+    target = std::move(source);
     FreeIfBlank(target);
+    return;
   }
-  ClearLayerOrFree(source, layer);
+  if (!target) target = std::make_unique<TMacroButton>();
+  target->Func = kFuncMacro;
+  CopyLayer(*source, *target, layer, layer);
   FreeIfBlank(target);
+  ClearLayerOrFree(source, layer);
 }
 
 bool IsFreeFor(const TMacroButton* record, int layer) {

@@ -24,6 +24,12 @@ inline constexpr const char* kUndoDeviceRead = "чтение данных из �
 // UndoName. Does not notify and does not touch Modified.
 void SaveUndo(TVL2Document& document, const std::string& name);
 
+// SaveUndo for a step that begins by clearing the block for the layer. An
+// all-layer clear frees every record there, so those records move into the
+// snapshot instead of being copied and then freed.
+void SaveUndoBeforeClear(TVL2Document& document, const std::string& name, const TRect& block,
+                         int layer);
+
 // Exchanges the key records with the snapshot, so a second Undo redoes the step;
 // empties UndoName, keeps UndoAvailable. Sets Modified (the keys no longer match a
 // file saved since the step) and notifies Undone, then ContentChanged. Nothing
