@@ -1,5 +1,6 @@
 // velmorando: the layout editor. Every argument is a layout file to open;
-// --no-splash skips the start-up picture (for automation).
+// --no-splash skips the start-up picture (for automation), --data DIR names the
+// folder of the files that lie beside the program.
 
 #include <QApplication>
 #include <QDir>
@@ -43,16 +44,25 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8("Ostrel Velmorando AT"));
   QApplication::setApplicationDisplayName(QString::fromUtf8("Ostrel Velmorando AT"));
-  const QString dataFolder = QString::fromStdString(vl::ProgramDataFolder(argv[0]));
+  QString dataFolder = QString::fromStdString(vl::ProgramDataFolder(argv[0]));
+  QStringList files;
+  bool splash = true;
+  const QStringList arguments = QApplication::arguments().mid(1);
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    if (arguments[i] == QStringLiteral("--no-splash")) {
+      splash = false;
+    } else if (arguments[i] == QStringLiteral("--data") && i + 1 < arguments.size()) {
+      dataFolder = arguments[++i];
+    } else {
+      files << arguments[i];
+    }
+  }
   vl::SetHelpFolder(QDir(dataFolder).filePath(QStringLiteral("help")));
-
-  QStringList files = QApplication::arguments().mid(1);
-  const bool splash = !files.removeAll(QStringLiteral("--no-splash"));
 
   vl::QtSettingsBackend backend;
   vl::SettingsStore settings;
   // The main window comes first and reads no setting until it is shown.
-  vl::TfmMain window(settings, backend, files);
+  vl::TfmMain window(settings, backend, dataFolder, files);
   if (splash) {
     QSplashScreen screen(SplashPicture(), Qt::WindowStaysOnTopHint);
     screen.show();
@@ -64,6 +74,7 @@ int main(int argc, char** argv) {
       QThread::msleep(10);
     }
   }
+  window.CreateDialogs();
   settings.Load(backend);
   window.show();
   const int result = app.exec();

@@ -80,6 +80,7 @@ class AppTest : public QObject {
 
  private:
   MemorySettingsBackend backend_{"/tmp"};
+  QTemporaryDir dataDir_;  // the program folder: templates and spaste.ini go here
   SettingsStore settings_;
   ScriptedPrompt* prompt_ = nullptr;
   ScriptedDialogs* dialogs_ = nullptr;
@@ -92,7 +93,7 @@ class AppTest : public QObject {
     dialogsOwner_ = std::make_unique<ScriptedDialogs>();
     prompt_ = promptOwner_.get();
     dialogs_ = dialogsOwner_.get();
-    main_ = std::make_unique<TfmMain>(settings_, backend_, files, prompt_, dialogs_);
+    main_ = std::make_unique<TfmMain>(settings_, backend_, dataDir_.path(), files, prompt_, dialogs_);
     main_->show();
     return *main_;
   }
