@@ -64,7 +64,10 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
           [this](const QString& text) { host_.SetPositionTexts(QString(), text); });
   connect(grid_, &TVL2Grid::CellHovered, this,
           [this](int column, int row) { host_.ShowCellInformation(column, row); });
-  connect(grid_, &TVL2Grid::DocumentChanged, this, [this] { host_.CommandsChanged(); });
+  connect(grid_, &TVL2Grid::DocumentChanged, this, [this] {
+    RefreshCommands();  // groups may have come or gone under the selection
+    host_.CommandsChanged();
+  });
   connect(grid_, &TVL2Grid::SelectionChanged, this, [this] { RefreshCommands(); });
   connect(grid_, &TVL2Grid::CopyRequested, Action(acCopy), &QAction::trigger);
   connect(grid_, &TVL2Grid::PasteRequested, Action(acPaste), &QAction::trigger);
@@ -353,8 +356,6 @@ void TfmGrid::GroupRect(const TRect& rect, const char* refusal) {
     return;
   }
   Document().MakeGroup(rect);
-  RefreshCommands();
-  host_.CommandsChanged();
 }
 
 void TfmGrid::GoToBookmark() {
