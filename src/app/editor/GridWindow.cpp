@@ -64,11 +64,14 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
           [this](const QString& text) { host_.SetPositionTexts(QString(), text); });
   connect(grid_, &TVL2Grid::CellHovered, this,
           [this](int column, int row) { host_.ShowCellInformation(column, row); });
-  connect(grid_, &TVL2Grid::DocumentChanged, this, [this] {
-    RefreshCommands();  // groups may have come or gone under the selection
-    host_.CommandsChanged();
-  });
-  connect(grid_, &TVL2Grid::SelectionChanged, this, [this] { RefreshCommands(); });
+  // The enable rules follow the selection and the groups under it; the main
+  // window mirrors them.
+  for (auto signal : {&TVL2Grid::DocumentChanged, &TVL2Grid::SelectionChanged}) {
+    connect(grid_, signal, this, [this] {
+      RefreshCommands();
+      host_.CommandsChanged();
+    });
+  }
   connect(grid_, &TVL2Grid::CopyRequested, Action(acCopy), &QAction::trigger);
   connect(grid_, &TVL2Grid::PasteRequested, Action(acPaste), &QAction::trigger);
   connect(grid_, &TVL2Grid::ClearRequested, Action(acClear), &QAction::trigger);

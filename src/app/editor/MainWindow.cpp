@@ -11,8 +11,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPainter>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -42,7 +44,37 @@ const char* const kMainPlacement = "Windows\\Main";
 const char* const kToolbarsKey = "Toolbars";
 constexpr int kMinimumLayoutSize = 250;
 
-[[maybe_unused]] QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
+// The grouping commands' toolbar pictures: a block of key cells, its outline
+// drawn heavy when the command makes a group, thin and dashed when it ungroups,
+// with the master glyph on the second cell for the master command.
+QIcon ShapeIcon(int columns, int rows, bool ungroup = false, bool master = false) {
+  constexpr int kSize = 32;
+  constexpr int kCell = 9;
+  QPixmap picture(kSize, kSize);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  const QRect block((kSize - columns * kCell) / 2, (kSize - rows * kCell) / 2, columns * kCell,
+                    rows * kCell);
+  painter.fillRect(block, QColor(157, 255, 182));
+  painter.setPen(QColor(128, 128, 128));
+  for (int column = 1; column < columns; ++column) {
+    painter.drawLine(block.left() + column * kCell, block.top(), block.left() + column * kCell, block.bottom());
+  }
+  for (int row = 1; row < rows; ++row) {
+    painter.drawLine(block.left(), block.top() + row * kCell, block.right(), block.top() + row * kCell);
+  }
+  painter.setPen(QPen(Qt::black, ungroup ? 1 : 2, ungroup ? Qt::DashLine : Qt::SolidLine));
+  painter.drawRect(block);
+  if (master) {
+    const QPoint origin = block.topLeft() + QPoint(kCell + 1, 1);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawPolyline(QPolygon({origin + QPoint(0, 6), origin, origin + QPoint(3, 3),
+                                   origin + QPoint(6, 0), origin + QPoint(6, 6)}));
+  }
+  return QIcon(picture);
+}
+
+QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
 
 }  // namespace
 
@@ -326,7 +358,18 @@ void TfmMain::BuildToolbars() {
   };
   const char* captions[] = {"&Стандартная", "&Раскладка", "&Устройство", "&Группирование", "&Oкна"};
   int index = 0;
+  Action("acGroup")->setIcon(ShapeIcon(3, 2));
+  Action("acDegroup")->setIcon(ShapeIcon(3, 2, true));
+  Action("acGroup2Hor")->setIcon(ShapeIcon(2, 1));
+  Action("acGroup2Ver")->setIcon(ShapeIcon(1, 2));
+  Action("acGroup4")->setIcon(ShapeIcon(2, 2));
+  Action("acGroupMoveMaster")->setIcon(ShapeIcon(2, 1, false, true));
+  Action("acNew")->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  Action("acOpen")->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  Action("acSave")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   for (const Bar& bar : bars) {
+    // Two rows by default, so that no toolbar starts folded.
+    if (bar.command == std::string("acViewLayout")) addToolBarBreak();
     QToolBar* toolbar = addToolBar(U(bar.title).remove('&'));
     toolbar->setObjectName(bar.name);
     for (const char* name : bar.actions) {

@@ -72,6 +72,8 @@ TVL2Grid::TVL2Grid(std::unique_ptr<TVL2Document> document, const SettingsStore& 
   verticalScrollBar()->setSingleStep(1);
   scrollTimer_.setInterval(kTimerMs);
   connect(&scrollTimer_, &QTimer::timeout, this, &TVL2Grid::OnTimer);
+  keyFont_ = font();
+  keyFont_.setPixelSize(10);
   SetViewMode(settings.ViewMode());
 }
 
@@ -296,8 +298,8 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
     painter.setBrush(Qt::NoBrush);
   };
   auto layerNumber = [&](int layer) {
-    painter.drawText(QPoint(rect.right() + 1 - 7 * scale, rect.top() + 5 * (scale - 1) + painter.fontMetrics().ascent()),
-                     QString::number(layer));
+    DrawText(painter, QPoint(rect.right() + 1 - 7 * scale, rect.top() + 5 * (scale - 1)),
+             QString::number(layer));
   };
   if (key.Func == kFuncLayerUp) {
     fill(IconPolygon(kArrowA, origin, scale, Mirror::None), QColor(0, 0, 255));
@@ -313,18 +315,14 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
   } else if (key.Func == kFuncMacro) {
     if (viewMode_ == 0) {
       if (shownLayer_ == kAllLayers || !key.Layers[shownLayer_].IsEmpty()) {
-        painter.drawText(QPoint(rect.left() + 2, rect.top() + 5 + painter.fontMetrics().ascent()),
-                         QStringLiteral("ABC"));
+        DrawText(painter, QPoint(rect.left() + 2, rect.top() + 5), QStringLiteral("ABC"));
       }
       return;
     }
     const KeyLanguage language = KeyLanguageFromSetting(settings_.Get(Setting::Layout));
     painter.save();
     painter.setClipRect(rect);
-    QFont small = painter.font();
-    small.setPixelSize(10);
-    painter.setFont(small);
-    const int ascent = painter.fontMetrics().ascent();
+    painter.setFont(keyFont_);
     for (int layer = 0; layer < kLayerCount; ++layer) {
       const TMacros& block = key.Layers[layer];
       if (block.IsEmpty()) continue;
@@ -334,11 +332,26 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
         line += SequenceToText(block.Macro[1], 20, language, true);
       }
       painter.setPen(layer == shownLayer_ ? QColor(Qt::red) : ink);
-      painter.drawText(QPoint(rect.left() + 3, rect.top() + 1 + 13 * layer + ascent),
-                       QString::fromStdString(line));
+      DrawText(painter, QPoint(rect.left() + 3, rect.top() + 1 + 13 * layer), QString::fromStdString(line),
+               true);
     }
     painter.restore();
   }
+}
+
+void TVL2Grid::DrawText(QPainter& painter, const QPoint& topLeft, const QString& text,
+                        bool keyFont) const {
+  QHash<QString, QStaticText>& texts = texts_[keyFont ? 1 : 0];
+  auto it = texts.find(text);
+  if (it == texts.end()) {
+    constexpr qsizetype kMaxKept = 8192;  // a full screen of distinct texts many times over
+    if (texts.size() >= kMaxKept) texts.clear();
+    QStaticText laidOut(text);
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.prepare(QTransform(), painter.font());
+    it = texts.insert(text, laidOut);
+  }
+  painter.drawStaticText(topLeft, *it);
 }
 
 void TVL2Grid::mousePressEvent(QMouseEvent* event) {
