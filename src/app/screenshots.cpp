@@ -47,7 +47,7 @@ void FillSampleLayout(TVL2Document& document) {
   const std::string enter = "\x5a\xf0\x5a", shift = "\x12", one = "\x16\xf0\x16";
   Key(document, 1, 1, kFuncMacro, {{0, a + b + c}, {1, "\x12" + a + "\xf0\x12"}});
   Key(document, 2, 1, kFuncMacro, {{0, enter}});
-  Key(document, 3, 1, kFuncMacro, {{0, one}, {2, one + one}, {3, c}}, shift);
+  Key(document, 3, 1, kFuncMacro, {{0, one}, {2, one + one}, {3, c}}, "\xf0" + shift);
   Key(document, 4, 1, kFuncMacro, {{1, b + b}});
   Key(document, 1, 2, kFuncLayerUp, {});
   Key(document, 2, 2, kFuncLayerDown, {});
@@ -118,11 +118,11 @@ int main(int argc, char** argv) {
   }
   TfmMain main(settings, backend, folder.path(), {layout});
   main.resize(1280, 800);
+  main.CellInfo()->show();
   main.show();
   QApplication::processEvents();
   TfmGrid& window = *main.ActiveLayout();
   TVL2Grid& grid = window.Grid();
-  main.CellInfo()->show();
   main.ShowCellInformation(1, 1);
 
   const auto shot = [&](const char* name, int viewMode, int layer) {

@@ -350,7 +350,7 @@ void TfmMain::BuildToolbars() {
        {"acNew", "acOpen", "acSave", "", "acCut", "acCopy", "acPaste", "acSpecialPaste", "", "acUndo"}},
       {"Layout", "Раскладка", "acViewLayout",
        {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "",
-        "acViewNormal", "acViewSuper", "", "acNoteAdd", "acMarkAdd", "acGoto"}},
+        "acViewNormal", "acViewSuper"}},
       {"Device", "Устройство", "acViewDevice", {"acServiceCheck", "acParameters"}},
       {"Group", "Группирование", "acViewGroup",
        {"acGroup", "acDegroup", "", "acGroup2Hor", "acGroup2Ver", "acGroup4", "", "acGroupMoveMaster"}},
@@ -369,7 +369,7 @@ void TfmMain::BuildToolbars() {
   Action("acSave")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   for (const Bar& bar : bars) {
     // Two rows by default, so that no toolbar starts folded.
-    if (bar.command == std::string("acViewLayout")) addToolBarBreak();
+    if (bar.command == std::string("acViewDevice")) addToolBarBreak();
     QToolBar* toolbar = addToolBar(U(bar.title).remove('&'));
     toolbar->setObjectName(bar.name);
     for (const char* name : bar.actions) {
