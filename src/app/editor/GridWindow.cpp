@@ -316,27 +316,27 @@ void TfmGrid::SpecialPaste() {
   SetAutoRepeat(document, selection, layer, 1);
 }
 
+std::string TfmGrid::AskText(const char* caption, const std::string& initial, size_t maxLength) {
+  const QString text = host_.TextEntry().Exec(U(caption), QString(),
+                                              QString::fromStdString(Cp1251ToUtf8(initial)),
+                                              static_cast<int>(maxLength));
+  // The entry line takes only what code page 1251 holds, so nothing is lost here.
+  return Utf8ToCp1251Lossy(text.toStdString());
+}
+
 void TfmGrid::EditNote() {
-  const std::string& current = grid_->Summary().Note.KeyNote;
-  const QString text = host_.TextEntry().Exec(U("Примечание"), QString(),
-                                              QString::fromStdString(Cp1251ToUtf8(current)),
-                                              static_cast<int>(kMaxKeyNoteLength));
-  if (text.isEmpty()) return;
-  SetKeyNote(Document(), grid_->Selection(), Utf8ToCp1251Lossy(text.toStdString()));
+  const std::string text = AskText("Примечание", grid_->Summary().Note.KeyNote, kMaxKeyNoteLength);
+  if (!text.empty()) SetKeyNote(Document(), grid_->Selection(), text);
 }
 
 void TfmGrid::EditMark() {
-  const std::string& current = grid_->Summary().Note.Mark;
-  const QString text = host_.TextEntry().Exec(U("Закладка"), QString(),
-                                              QString::fromStdString(Cp1251ToUtf8(current)),
-                                              static_cast<int>(kMaxMarkLength));
-  if (text.isEmpty()) return;
-  const std::string name = Utf8ToCp1251Lossy(text.toStdString());
+  const std::string name = AskText("Закладка", grid_->Summary().Note.Mark, kMaxMarkLength);
+  if (name.empty()) return;
   const TRect& selection = grid_->Selection();
   const TKeyNote* note = Document().GetNote(selection.Left, selection.Top);
   if (note && note->Mark == name) return;  // the key's own name, confirmed unchanged
   if (!grid_->IsMarkFree(name)) {
-    host_.Prompt().Message("Закладка [" + text.toStdString() + "] в активном окне дублируется.",
+    host_.Prompt().Message("Закладка [" + Cp1251ToUtf8(name) + "] в активном окне дублируется.",
                            kCaptionError, MessageIcon::Error);
     return;
   }
