@@ -183,7 +183,12 @@ class AppTest : public QObject, public AppFixture {
     QListWidget* panel = window->CheckPanel();
     for (int i = 0; i < panel->count(); ++i) {
       if (!panel->item(i)->text().contains("(7:9)")) continue;
-      emit panel->itemDoubleClicked(panel->item(i));
+      emit panel->itemActivated(panel->item(i));  // a double-click or Enter
+      QCOMPARE(window->Grid().Selection(), (TRect{7, 9, 7, 9}));
+      // Enter on the remark jumps too.
+      window->Grid().Select(1, 1, 1, 1);
+      panel->setCurrentRow(i);
+      QTest::keyClick(panel, Qt::Key_Return);
       QCOMPARE(window->Grid().Selection(), (TRect{7, 9, 7, 9}));
       window->Action(TfmGrid::acHide)->trigger();
       QVERIFY(!window->CheckPanelVisible());

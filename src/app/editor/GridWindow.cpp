@@ -75,13 +75,9 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
   connect(grid_, &TVL2Grid::CopyRequested, Action(acCopy), &QAction::trigger);
   connect(grid_, &TVL2Grid::PasteRequested, Action(acPaste), &QAction::trigger);
   connect(grid_, &TVL2Grid::ClearRequested, Action(acClear), &QAction::trigger);
-  connect(lbCheck_, &QListWidget::itemDoubleClicked, this,
+  // Activation is the double-click, and Enter on the current remark.
+  connect(lbCheck_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { JumpToRemark(lbCheck_->row(item)); });
-  auto* enter = new QAction(lbCheck_);
-  enter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-  enter->setShortcutContext(Qt::WidgetShortcut);
-  lbCheck_->addAction(enter);
-  connect(enter, &QAction::triggered, this, [this] { JumpToRemark(lbCheck_->currentRow()); });
   host_.SetPositionTexts(positionShown_, QString());
   RefreshCommands();
 }

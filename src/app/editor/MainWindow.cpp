@@ -798,10 +798,13 @@ void TfmMain::FirstShow() {
 }
 
 void TfmMain::RestorePlacement() {
+  // The normal rectangle and the show command are what a window here can take;
+  // the minimised and maximised positions are kept only for the record.
   const char* names[] = {"rcNormalPosition_Left", "rcNormalPosition_Top", "rcNormalPosition_Right",
-                         "rcNormalPosition_Bottom", "ShowCmd"};
-  int values[5];
-  for (int i = 0; i < 5; ++i) {
+                         "rcNormalPosition_Bottom", "ShowCmd", "Flags", "ptMinPosition_X",
+                         "ptMinPosition_Y", "ptMaxPosition_X", "ptMaxPosition_Y"};
+  int values[10];
+  for (int i = 0; i < 10; ++i) {
     const auto value = backend_.ReadInt(kMainPlacement, names[i]);
     if (!value) return;  // every value must be there for the placement to apply
     values[i] = static_cast<int>(*value);
