@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -270,6 +271,31 @@ class LayoutWindowTest : public QObject, public AppFixture {
     grid.Select(1, 1, 2, 1);
     main.Action("acNoteDelete")->trigger();
     QVERIFY(document.GetNote(1, 1) == nullptr);
+  }
+
+  void TextEntryRefusesWhatCodePage1251CannotHold() {
+    TfmMain& main = Start();
+    QLineEdit* edit = main.TextEntry().Edit();
+    WhenShown([&] {
+      for (const QChar typed : QString::fromUtf8("a\u65e5\u20acб")) edit->insert(typed);  // € is in 1251
+      QCOMPARE(edit->text(), QString::fromUtf8("a\u20acб"));
+      Click(main.TextEntry(), QDialogButtonBox::Ok);
+    });
+    main.Action("acNoteAdd")->trigger();
+    QCOMPARE(Window().Document().GetNote(1, 1)->KeyNote, std::string("a\x88\xe1"));
+  }
+
+  void HelpPagesLinkOnlyToPagesThatExist() {
+    const QDir help(QStringLiteral(VLAT_SOURCE_DATA_DIR "/help"));
+    const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)"));
+    for (const QString& page : help.entryList({"*.html"})) {
+      QFile file(help.filePath(page));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString text = QString::fromUtf8(file.readAll());
+      for (const QRegularExpressionMatch& match : link.globalMatch(text)) {
+        QVERIFY2(help.exists(match.captured(1)), qPrintable(page + " -> " + match.captured(1)));
+      }
+    }
   }
 
   void CopyToLayersNeedsOneLayerShownAndCanBeUndone() {
