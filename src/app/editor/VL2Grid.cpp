@@ -53,6 +53,15 @@ QPolygon IconPolygon(const std::array<QPoint, N>& points, const QPoint& origin, 
   return polygon;
 }
 
+// The hourglass for walks over the whole field, restored however they end.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 QPolygon Glyph(std::initializer_list<QPoint> points, const QPoint& origin) {
   QPolygon polygon;
   for (const QPoint& p : points) polygon << origin + p;
@@ -120,6 +129,7 @@ void TVL2Grid::GoToCell(int column, int row) {
 }
 
 bool TVL2Grid::IsMarkFree(const std::string& cp1251Name) const {
+  WaitCursor wait;
   for (const auto& note : document_->Notes) {
     if (note && note->Mark == cp1251Name) return false;
   }
@@ -127,6 +137,7 @@ bool TVL2Grid::IsMarkFree(const std::string& cp1251Name) const {
 }
 
 std::vector<std::string> TVL2Grid::MarkNames() const {
+  WaitCursor wait;
   std::vector<std::string> names;
   for (const auto& note : document_->Notes) {
     if (note && !note->Mark.empty()) names.push_back(note->Mark);
@@ -135,6 +146,7 @@ std::vector<std::string> TVL2Grid::MarkNames() const {
 }
 
 bool TVL2Grid::GoToMark(const std::string& cp1251Name) {
+  WaitCursor wait;
   const auto& notes = document_->Notes;
   for (auto it = notes.begin(); it != notes.end(); ++it) {
     if (!*it || (*it)->Mark != cp1251Name) continue;
@@ -616,9 +628,10 @@ void TVL2Grid::RefreshPositionTexts() {
 }
 
 void TVL2Grid::SelectionUpdated() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  summary_ = SummarizeSelection(*document_, selection_);
-  QApplication::restoreOverrideCursor();
+  {
+    WaitCursor wait;
+    summary_ = SummarizeSelection(*document_, selection_);
+  }
   RefreshPositionTexts();
   emit SelectionChanged();
 }
