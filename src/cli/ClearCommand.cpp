@@ -10,8 +10,8 @@ namespace vl::cli {
 
 int RunClear(CliContext& context) {
   const bool yes = TakeFlag(context.args, "--yes");
-  auto line = OpenDeviceLine(context);
   ExpectNoMoreArguments(context.args);
+  auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
   TerminalSide terminal(context, yes);
   return vl::RunClear(line->Access(), context.settings, *line->catalogue, terminal.reporter, terminal.prompt)

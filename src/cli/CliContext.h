@@ -14,7 +14,7 @@ namespace vl::cli {
 struct CliContext {
   std::vector<std::string> args;  // the command's arguments, options included, in order
   std::string dataDir;            // --data DIR, or the program folder's data
-  std::string port;               // --port none|PATH|sim[:TYPE]; empty = from settings
+  std::string port;               // --port none|PATH|sim[:TYPE]; empty = the stored "keyboard port"
   SettingsStore settings;         // loaded from the user's settings at start
   std::ostream* out = nullptr;
   std::ostream* err = nullptr;

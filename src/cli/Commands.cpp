@@ -13,26 +13,39 @@ int RunDownload(CliContext& context);
 int RunUpload(CliContext& context);
 int RunClear(CliContext& context);
 int RunInterval(CliContext& context);
+int RunDevices(CliContext& context);
+int RunNew(CliContext& context);
+int RunImage(CliContext& context);
 
 std::span<const CommandInfo> AllCommands() {
   static const std::array commands = {
-      CommandInfo{"info", "[FILE] [--memory BYTES] [--check CS|CRC] [--keys WxH]",
+      CommandInfo{"info", "[FILE]",
                   "summary of a layout file; without FILE the attached keyboard's information", RunInfo},
       CommandInfo{"convert", "IN OUT [--password TEXT|--no-password]",
                   "rewrite a layout (.mkb or .vld into .vld)", RunConvert},
       CommandInfo{"check", "FILE [--layers N] [--rect C1,R1,C2,R2]",
                   "the layout check of a Macro Text Format file", RunCheck},
-      CommandInfo{"identify", "[--memory BYTES] [--check CS|CRC]",
+      CommandInfo{"identify", "",
                   "identify the keyboard on the port and read its controller version", RunIdentify},
       CommandInfo{"download",
-                  "FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--yes] [--memory BYTES] [--check CS|CRC] [--keys WxH]",
+                  "FILE.vld|FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--yes]",
                   "write a layout into the keyboard", RunDownload},
-      CommandInfo{"upload", "OUT.mtf [--into FILE.mtf] [--memory BYTES] [--check CS|CRC] [--keys WxH]",
+      CommandInfo{"upload", "OUT.vld|OUT.mtf [--into FILE] [--yes]",
                   "read the layout out of the keyboard", RunUpload},
-      CommandInfo{"clear", "[--yes] [--memory BYTES] [--check CS|CRC] [--keys WxH]",
+      CommandInfo{"clear", "[--yes]",
                   "empty the keyboard's memory", RunClear},
-      CommandInfo{"interval", "MS [--memory BYTES] [--check CS|CRC] [--keys WxH]",
+      CommandInfo{"interval", "MS",
                   "set the keyboard's interval between scan codes (1.6 to 25.6 ms)", RunInterval},
+      CommandInfo{"devices", "[TYPE]", "the device catalogue; with TYPE the description of that device type",
+                  RunDevices},
+      CommandInfo{"new", "[--template NAME] OUT.vld | --list",
+                  "a new layout file, empty or from a template; --list shows the templates", RunNew},
+      CommandInfo{"image",
+                  "FILE.vld --device TYPE -o OUT [--rect C1,R1] [--format emf|rtf] [--form rect|round|ellipse] "
+                  "[--text press|release|layer-note|key-note] [--create all|non-empty|none] [--layers 0,1,..] "
+                  "[--function-keys yes|no] [--language en|ru|uk]",
+                  "the key image of a layout for a catalogue device (drawing options default to the settings)",
+                  RunImage},
   };
   return commands;
 }

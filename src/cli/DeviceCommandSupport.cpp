@@ -2,13 +2,14 @@
 
 #include <unistd.h>
 
-#include <cmath>
 #include <iostream>
 
 #include "core/common/FileErrors.h"
+#include "core/document/LayoutFile.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
 #include "platform/PortSelect.h"
+#include "platform/QtSettingsBackend.h"
 
 namespace vl::cli {
 namespace {
@@ -22,9 +23,14 @@ bool HasExtension(const std::string& fileName, const std::string& extension) {
   return tail == extension;
 }
 
-void RequireMtf(const std::string& fileName) {
-  if (!HasExtension(fileName, ".mtf"))
-    throw UsageError{"\"" + fileName + "\": device commands read and write Macro Text Format (.mtf) files"};
+enum class LayoutKind { LayoutFile, MacroText };
+
+LayoutKind KindOf(const std::string& fileName, bool reading) {
+  if (HasExtension(fileName, ".vld") || (reading && HasExtension(fileName, ".mkb"))) return LayoutKind::LayoutFile;
+  if (HasExtension(fileName, ".mtf")) return LayoutKind::MacroText;
+  throw UsageError{"\"" + fileName + "\": device commands " +
+                   (reading ? "read layout files (.vld, .mkb)" : "write layout files (.vld)") +
+                   " and Macro Text Format (.mtf) files"};
 }
 
 }  // namespace
@@ -88,40 +94,22 @@ void TerminalReporter::Redraw() {
   drawn_ = true;
 }
 
-std::optional<KeyPlacement> CommandLineCatalogue::Decoding(uint16_t) const {
-  return KeyPlacement([](int x, int y) { return GridOffset{x, y}; });
-}
-
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
-  auto& args = context.args;
-  const int memory = ParseInt(TakeOption(args, "--memory").value_or("8192"), "--memory");
-  const std::string check = TakeOption(args, "--check").value_or("CRC");
-  const std::string keys = TakeOption(args, "--keys").value_or("8x8");
-  if (memory < 64 || memory > 0x10000) throw UsageError{"--memory must be 64..65536"};
-  const auto cross = keys.find('x');
-  if (cross == std::string::npos) throw UsageError{"--keys needs WxH"};
-  const int width = ParseInt(keys.substr(0, cross), "--keys");
-  const int height = ParseInt(keys.substr(cross + 1), "--keys");
-  if (width < 1 || height < 1 || width * height > 255) throw UsageError{"--keys needs W x H of 1..255 keys"};
-
-  auto line = std::make_unique<DeviceLine>();
-  DeviceModel model{width, height, memory, CheckKindFromCatalogue(check), width * height, 0, {}, {}};
   PortChoice choice;
   try {
-    choice = ParsePortChoice(context.port);
+    choice = ParsePortChoice(context.port.empty() ? StoredPortChoice(QtSettingsBackend()) : context.port);
   } catch (const std::invalid_argument& e) {
     throw UsageError{e.what()};
   }
-  sim::SimConfig simConfig;
-  simConfig.memorySize = static_cast<uint32_t>(memory);
-  simConfig.check = model.Check;
+  auto line = std::make_unique<DeviceLine>();
   try {
-    line->port = OpenChosenPort(choice, line->clock, simConfig);
-  } catch (const std::system_error& e) {
+    line->catalogue = std::make_unique<FolderDeviceCatalogue>(context.dataDir);
+    line->port = OpenChosenPort(choice, line->clock, line->catalogue->Catalogue());
+  } catch (const std::exception& e) {
+    // No catalogue, a simulated type it does not describe, or a port that will not open.
     *context.err << e.what() << '\n';
     return nullptr;
   }
-  line->catalogue = std::make_unique<CommandLineCatalogue>(std::move(model));
   return line;
 }
 
@@ -133,22 +121,34 @@ bool IsTerminal(const std::ostream& out) {
 
 bool LoadDocument(TVL2Document& document, const std::string& fileName, SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter) {
-  RequireMtf(fileName);
+  const LayoutKind kind = KindOf(fileName, true);
   try {
-    ReadMtf(document, fileName, settings, prompt, reporter);
+    if (kind == LayoutKind::LayoutFile)
+      LoadLayout(document, fileName, prompt, reporter);
+    else
+      ReadMtf(document, fileName, settings, prompt, reporter);
     return true;
   } catch (const OperationAbandoned&) {
-    return false;  // the reader has told why
+    return false;  // the reader has told why, or the user declined
   } catch (const FileError& error) {
     prompt.Message(error.what(), kCaptionError, MessageIcon::Error);
     return false;
   }
 }
 
-bool SaveDocument(const TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
+void RequireWritableLayoutName(const std::string& fileName) { KindOf(fileName, false); }
+
+bool SaveDocument(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter) {
-  RequireMtf(fileName);
-  return ExportMtf(document, fileName, settings, prompt, reporter);
+  if (KindOf(fileName, false) == LayoutKind::MacroText)
+    return ExportMtf(document, fileName, settings, prompt, reporter);
+  try {
+    SaveLayout(document, fileName, settings, reporter);
+    return true;
+  } catch (const FileError& error) {
+    prompt.Message(error.what(), kCaptionError, MessageIcon::Error);
+    return false;
+  }
 }
 
 void ExpectNoMoreArguments(const std::vector<std::string>& args) {

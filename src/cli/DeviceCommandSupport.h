@@ -1,7 +1,7 @@
 #pragma once
 // What the device commands of vlat-cli share: the terminal's answers and progress,
-// the port from --port, the device type's description from the command line
-// (--memory, --check, --keys) and reading and writing the layout.
+// the port from --port, the catalogue of the program folder (--data) and reading
+// and writing the layout.
 
 #include <iosfwd>
 #include <memory>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/CliContext.h"
+#include "core/catalogue/DeviceCatalogue.h"
 #include "core/device/DeviceSession.h"
 #include "core/device/LockState.h"
 #include "core/document/VL2Document.h"
@@ -49,42 +50,33 @@ class TerminalReporter final : public IReporter {
   bool drawn_ = false;
 };
 
-// The device type as given on the command line, for every type the port reports,
-// with its keys laid on the grid column by column.
-class CommandLineCatalogue final : public IDeviceCatalogue {
- public:
-  explicit CommandLineCatalogue(DeviceModel model) : model_(std::move(model)) {}
-  std::optional<DeviceModel> Model(uint16_t) const override { return model_; }
-  std::optional<KeyPlacement> Decoding(uint16_t) const override;
-  std::string ProgramFolder() const override { return {}; }
-
- private:
-  DeviceModel model_;
-};
-
-// Everything a device command talks to, opened from the context's options.
+// Everything a device command talks to: the port from --port and the catalogue
+// read from the program folder.
 struct DeviceLine {
   RealClock clock;
   FixedLockState locks;
+  std::unique_ptr<FolderDeviceCatalogue> catalogue;
   std::unique_ptr<Port> port;
-  std::unique_ptr<CommandLineCatalogue> catalogue;
   PortAccess Access() { return PortAccess{*port, clock, locks}; }
 };
 
-inline constexpr const char* kDeviceOptionsUsage = "[--memory BYTES] [--check CS|CRC] [--keys WxH]";
-
-// Takes --memory, --check and --keys out of the arguments and opens the port.
-// nullptr (told on err) when the port cannot be opened; UsageError for bad options.
+// Reads the catalogue and opens the port. nullptr (told on err) when either fails;
+// UsageError for a malformed --port.
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context);
 
 // True when out is an interactive terminal.
 bool IsTerminal(const std::ostream& out);
 
-// Layouts in Macro Text Format (.mtf). Both tell a failure on the prompt; Load
-// takes the layout properties the text sets into the settings.
+// Layout files (.vld, and .mkb to read) or Macro Text Format (.mtf), by the file
+// name's extension. Both tell a failure on the prompt; Load takes the layout
+// properties a Macro Text Format file sets into the settings (a layout file's
+// properties are left to the settings, as when the program opens it). Another
+// extension is a UsageError.
 bool LoadDocument(TVL2Document& document, const std::string& fileName, SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter);
-bool SaveDocument(const TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
+// UsageError unless the name is one SaveDocument writes.
+void RequireWritableLayoutName(const std::string& fileName);
+bool SaveDocument(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter);
 
 // No arguments may be left over.

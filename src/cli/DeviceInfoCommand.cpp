@@ -9,8 +9,8 @@
 namespace vl::cli {
 
 int RunDeviceInfo(CliContext& context) {
-  auto line = OpenDeviceLine(context);
   ExpectNoMoreArguments(context.args);
+  auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
   TerminalPrompt prompt(std::cin, *context.err, true);
   NullReporter reporter;

@@ -1,5 +1,5 @@
 // vlat-cli download FILE [--rect C1,R1,C2,R2] [--verify] [--yes]: writes the
-// layout into the keyboard. Without --rect the device-sized block at the top-left
+// layout (a layout file, or Macro Text Format) into the keyboard. Without --rect the device-sized block at the top-left
 // cell goes; --verify reads the image back and compares. Exit 0 only when the
 // device holds the layout.
 
@@ -13,10 +13,11 @@ namespace vl::cli {
 int RunDownload(CliContext& context) {
   auto& args = context.args;
   const auto rect = TakeOption(args, "--rect");
+  const TRect selection = rect ? ParseRect(*rect) : TRect{1, 1, 1, 1};
   const bool verify = TakeFlag(args, "--verify");
   const bool yes = TakeFlag(args, "--yes");
-  auto line = OpenDeviceLine(context);
   const std::string fileName = TakeOnlyArgument(args, "a layout file");
+  auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
 
   TerminalSide terminal(context, yes);
@@ -24,11 +25,9 @@ int RunDownload(CliContext& context) {
   SettingsStore settings = context.settings;
   TVL2Document document;
   if (!LoadDocument(document, fileName, settings, prompt, reporter)) return kExitFailure;
-  TRect selection{1, 1, 1, 1};
-  if (rect) {
-    selection = ParseRect(*rect);
-    settings.Set(Setting::IsDownloadFromSelection, 1);  // the fragment asked for, as it is
-  }
+  // There is no grid selection here: the fragment asked for as it is, or else the
+  // device-sized block at the top-left cell, whatever the stored setting says.
+  settings.Set(Setting::IsDownloadFromSelection, rect ? 1 : 0);
   CancelGate gate;
   const OperationRequest request{OperationKind::Download, document, selection, verify, {}};
   const auto result =

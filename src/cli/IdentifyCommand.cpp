@@ -1,32 +1,18 @@
-// vlat-cli identify [--memory BYTES] [--check CS|CRC]: which keyboard is on the
-// port, and its controller version, in the rows of the device information
-// window that come from the device itself. Memory size and check kind are the
-// device type's (the header block sits at Memory - 32); exit 1 when no device answers.
+// vlat-cli identify: which keyboard is on the port, and its controller version, in
+// the rows of the device information window that come from the device itself.
+// The catalogue gives the type's memory size (the header block sits at
+// Memory - 32), check kind and serial-number style. Exit 1 when no device answers.
 
 #include <iostream>
 
-#include "cli/CliContext.h"
+#include "cli/DeviceCommandSupport.h"
 #include "core/device/Detect.h"
 #include "core/device/DeviceInfo.h"
-#include "platform/PortSelect.h"
 
 namespace vl::cli {
 namespace {
 
-class StreamPrompt final : public IPrompt {
- public:
-  explicit StreamPrompt(std::ostream& err) : err_(err) {}
-  Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
-    err_ << text << '\n';
-    return Answer::Ok;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return {}; }
-
- private:
-  std::ostream& err_;
-};
-
-// Rows of the information window that need no catalogue entry.
+// Rows of the information window that do not come from the catalogue.
 bool FromDevice(const std::string& parameter) {
   for (const char* name : {"Серия", "Номер", "Наличие считывателя магнитных карт", "Наличие считывателя Smart-карт",
                            "Наличие внешней клавиатуры", "Программатор", "Версия контроллера устройства"})
@@ -37,38 +23,12 @@ bool FromDevice(const std::string& parameter) {
 }  // namespace
 
 int RunIdentify(CliContext& context) {
-  std::vector<std::string>& args = context.args;
-  int memory = 0;
-  try {
-    memory = std::stoi(TakeOption(args, "--memory").value_or("8192"));
-  } catch (const std::logic_error&) {
-    throw UsageError{"--memory must be a number"};
-  }
-  const std::string check = TakeOption(args, "--check").value_or("CRC");
-  if (!args.empty()) throw UsageError{"unexpected argument: " + args.front()};
-  if (memory < 64 || memory > 0x10000) throw UsageError{"--memory must be 64..65536"};
-
-  PortChoice choice;
-  try {
-    choice = ParsePortChoice(context.port);
-  } catch (const std::invalid_argument& e) {
-    throw UsageError{e.what()};
-  }
-  RealClock clock;
-  sim::SimConfig simConfig;
-  simConfig.memorySize = static_cast<uint32_t>(memory);
-  simConfig.check = CheckKindFromCatalogue(check);
-  std::unique_ptr<Port> port;
-  try {
-    port = OpenChosenPort(choice, clock, simConfig);
-  } catch (const std::system_error& e) {
-    *context.err << e.what() << '\n';
-    return kExitFailure;
-  }
-  FixedLockState locks;
-  Link link{*port, clock, locks, TransferMode::Normal, static_cast<uint8_t>(CheckKindFromCatalogue(check))};
+  ExpectNoMoreArguments(context.args);
+  auto line = OpenDeviceLine(context);
+  if (!line) return kExitFailure;
+  TerminalPrompt prompt(std::cin, *context.err, true);
   NullReporter reporter;
-  StreamPrompt prompt(*context.err);
+  Link link{*line->port, line->clock, line->locks, SettingsMode(context.settings), 0};
 
   const auto identity = DetectDevice(link, reporter, prompt);
   if (!identity) return kExitFailure;
@@ -78,9 +38,14 @@ int RunIdentify(CliContext& context) {
   source.MagneticReader = identity->HasCardReader;
   source.SmartCardReader = identity->HasSmartReader;
   source.ExternalKeyboard = identity->HasExternalKeyboard;
-  source.Memory = memory;
-  const auto header =
-      ReadControllerVersion(link, identity->SerialNumber, static_cast<uint16_t>(memory - 32), reporter);
+  std::optional<DeviceHeader> header;
+  if (const auto model = line->catalogue->Model(identity->DeviceType)) {
+    source.Numeration = model->Numeration;
+    link.checksumKind = static_cast<uint8_t>(model->Check);
+    header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*model), reporter);
+  } else {
+    *context.err << "device type " << DeviceSectionName(identity->DeviceType) << " is not in the catalogue\n";
+  }
   if (header) {
     source.Programmer = header->Programmer;
     source.ProgrammerMajor = header->ProgrammerMajor;

@@ -30,9 +30,9 @@ int ItemOf(std::string text) {
 }  // namespace
 
 int RunInterval(CliContext& context) {
-  auto line = OpenDeviceLine(context);
   if (context.args.size() != 1) throw UsageError{"one interval in milliseconds is needed"};
   const int item = ItemOf(context.args.front());
+  auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
   TerminalPrompt prompt(std::cin, *context.err, true);
   if (!vl::RunInterval(line->Access(), item, prompt)) return kExitFailure;

@@ -4,8 +4,13 @@
 #include <stdexcept>
 
 #include "platform/SerioRawPort.h"
+#include "sim/CatalogueConfig.h"
 
 namespace vl {
+
+std::string StoredPortChoice(const ISettingsBackend& backend) {
+  return backend.ReadString("", kPortSettingName).value_or("");
+}
 
 PortChoice ParsePortChoice(const std::string& text) {
   PortChoice choice;
@@ -46,6 +51,11 @@ std::unique_ptr<Port> OpenChosenPort(const PortChoice& choice, Clock& clock, sim
     case PortChoice::Kind::None: break;
   }
   return std::make_unique<NullPort>();
+}
+
+std::unique_ptr<Port> OpenChosenPort(const PortChoice& choice, Clock& clock, const DeviceCatalogue& catalogue) {
+  if (choice.kind != PortChoice::Kind::Sim) return OpenChosenPort(choice, clock);
+  return OpenChosenPort(choice, clock, sim::CatalogueConfig(catalogue, choice.simType));
 }
 
 }  // namespace vl

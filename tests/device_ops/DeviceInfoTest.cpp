@@ -74,11 +74,5 @@ TEST(OperationDriver, PropertiesQuestionFromTheSettings) {
   EXPECT_NE(DownloadPropertiesText(settings).find(": 25.6 мс"), std::string::npos);
 }
 
-TEST(OperationDriver, IntervalCodes) {
-  EXPECT_EQ(IntervalCode(0), 1);
-  EXPECT_EQ(IntervalCode(14), 15);
-  EXPECT_EQ(IntervalCode(15), 0);
-}
-
 }  // namespace
 }  // namespace vl

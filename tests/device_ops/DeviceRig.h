@@ -14,8 +14,8 @@
 
 namespace vl::test {
 
-// Passes everything to the keyboard, except that it can lose the next host bytes
-// or go deaf to the keyboard's answers.
+// Passes everything to the keyboard, except that it can lose the next host bytes,
+// go deaf to the keyboard's answers or spoil one byte of the next answers.
 class TapPort final : public Port {
  public:
   explicit TapPort(Port& inner) : inner_(inner) {}
@@ -26,18 +26,28 @@ class TapPort final : public Port {
     }
     return inner_.SendByte(byte);
   }
-  void SetCapture(uint32_t target) override { inner_.SetCapture(target); }
+  void SetCapture(uint32_t target) override {
+    if (target) takenInCapture_ = 0;
+    inner_.SetCapture(target);
+  }
   uint16_t TakeByte() override {
-    const uint16_t taken = inner_.TakeByte();
+    uint16_t taken = inner_.TakeByte();
+    if ((taken & 0xFF) && ++takenInCapture_ == spoilByteAt && spoiledCaptures > 0) {
+      --spoiledCaptures;
+      taken ^= 0x0100;  // a data bit of the received byte
+    }
     return deaf ? 0 : taken;
   }
   void Forward(IByteReceiver* receiver) override { inner_.Forward(receiver); }
 
   int dropHostBytes = 0;
   bool deaf = false;
+  int spoilByteAt = 0;      // 1-based position in a capture
+  int spoiledCaptures = 0;  // captures still to spoil
 
  private:
   Port& inner_;
+  int takenInCapture_ = 0;
 };
 
 class ScriptedPrompt final : public IPrompt {

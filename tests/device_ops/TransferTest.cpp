@@ -210,6 +210,31 @@ TEST(Download, CancelAnsweredYesGoesOnAndNoClearsSilently) {
   }
 }
 
+// A 9-byte image: one zero-filled packet in normal mode; in protected mode frames
+// at 0 and 8, the second carrying one byte and zeros.
+TEST(Download, BlocksOfANineByteImage) {
+  const std::vector<uint8_t> image{1, 2, 3, 4, 5, 6, 7, 8, 9};
+  const Bytes bytes(image.begin(), image.end());
+  for (TransferMode mode : {TransferMode::Normal, TransferMode::Protected}) {
+    DeviceRig rig;
+    DeviceSession session = rig.Session();
+    Link link = OpenLink(rig.Access(), mode, rig.Model());
+    rig.keyboard.ClearTranscript();
+    ASSERT_EQ(WriteDeviceMemory(link, session, image), MemoryTransfer::Done);
+    const auto& memory = rig.keyboard.Memory();
+    EXPECT_EQ(std::vector<uint8_t>(memory.begin(), memory.begin() + 9), image);
+    EXPECT_EQ(std::vector<uint8_t>(memory.begin() + 9, memory.begin() + 16), std::vector<uint8_t>(7, 0));
+    EXPECT_EQ(memory[16], 0xFF);  // nothing beyond the last block
+    const Bytes sent = mode == TransferMode::Normal
+                           ? PacketBytes(1, WriteBlockPacket(1, 0, 0, bytes + Bytes(7, '\0')))
+                           : FrameBytes(1, bytes.substr(0, 8), 0, kFrameWrite) +
+                                 FrameBytes(1, bytes.substr(8), 8, kFrameWrite);
+    EXPECT_EQ(rig.keyboard.HostBytes(), std::vector<uint8_t>(sent.begin(), sent.end()));
+    const std::vector<int> positions = mode == TransferMode::Normal ? std::vector<int>{0} : std::vector<int>{0, 89};
+    EXPECT_EQ(rig.reporter.positions, positions);
+  }
+}
+
 TEST(Download, SendsTheIntervalCodeWithFifteenAsZero) {
   for (auto [ibd, code] : {std::pair{15, 0}, std::pair{0, 1}}) {
     DeviceRig rig;
@@ -305,6 +330,59 @@ TEST(Upload, BadBlocksAndBadCrcLeaveTheDocumentAlone) {
   EXPECT_EQ(target.GetKey(5, 5)->Layers[0].Macro[0], "x");
   EXPECT_EQ(target.GetKey(1, 1), nullptr);
   EXPECT_FALSE(target.Modified);
+}
+
+// An answer of the right length whose check byte is wrong is read again; ten
+// such answers end the upload.
+TEST(Upload, BlocksWithAWrongCheckAreReadAgain) {
+  DeviceRig rig;
+  TVL2Document layout;
+  FillLayout(layout);
+  ASSERT_EQ(Download(rig, layout), OperationResult::Done);
+  rig.port.spoilByteAt = 2 * static_cast<int>(ReadAnswerLength(1));  // the CRC's high nibble
+  for (int spoiled : {1, 10}) {
+    rig.port.spoiledCaptures = spoiled;
+    rig.reporter.statuses.clear();
+    rig.prompt.shown.clear();
+    DeviceSession session = rig.Session();
+    TVL2Document target;
+    const auto result = RunUpload(session, UploadJob{target, TRect{1, 1, 8, 8}, test::Straight});
+    EXPECT_TRUE(rig.reporter.Saw("1-й повтор чтения данных"));
+    if (spoiled == 1) {
+      EXPECT_EQ(result, OperationResult::Done);
+      EXPECT_FALSE(rig.reporter.Saw("2-й повтор чтения данных"));
+      ExpectSameKeys(layout, target);
+    } else {
+      EXPECT_EQ(result, OperationResult::Failed);
+      EXPECT_EQ(rig.prompt.Texts(), std::vector<std::string>{kReadError});
+      EXPECT_EQ(target.GetKey(1, 1), nullptr);
+    }
+  }
+}
+
+TEST(Upload, TakesTheCardReaderOnlyWhenAsked) {
+  DeviceRig rig;
+  TVL2Document layout;
+  FillLayout(layout);
+  TMacroButton card;
+  card.Layers[0].Macro = {"\x16", "\x1E"};
+  card.Layers[0].Click = 1;
+  layout.SetCardReader(card);
+  layout.TrackMask = 0x05;
+  ASSERT_EQ(Download(rig, layout), OperationResult::Done);
+  for (bool withCard : {false, true}) {
+    rig.settings.Set(Setting::IsUploadInCard, withCard ? 1 : 0);
+    TVL2Document target;
+    TMacroButton own;
+    own.Layers[0].Macro[0] = "own";
+    target.SetCardReader(own);
+    target.TrackMask = 0x0F;
+    ASSERT_EQ(Upload(rig, target), OperationResult::Done);
+    EXPECT_EQ(target.CardReader.Layers[0].Macro, withCard ? card.Layers[0].Macro : own.Layers[0].Macro);
+    EXPECT_EQ(target.CardReader.Layers[0].Click, withCard ? 1 : 0);
+    EXPECT_EQ(target.TrackMask, withCard ? 0x05 : 0x0F);
+    EXPECT_NE(target.GetKey(1, 1), nullptr);  // the keys come either way
+  }
 }
 
 TEST(Upload, AShortImageStoresWhatItReadAndReportsTheRest) {

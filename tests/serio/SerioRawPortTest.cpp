@@ -1,71 +1,28 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
 
 #include "core/device/Detect.h"
 #include "core/device/Transport.h"
 #include "platform/PortSelect.h"
 #include "platform/SerioRawPort.h"
+#include "SerioTestSupport.h"
 
 namespace vl {
 namespace {
 
-// vlat-kbdsim as a child process; its first output line is the terminal path.
-class KbdSim {
- public:
-  explicit KbdSim(const std::vector<std::string>& args) {
-    int out[2];
-    if (::pipe(out) != 0) throw std::runtime_error("pipe");
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      ::dup2(out[1], 1);
-      ::close(out[0]);
-      std::vector<char*> argv{const_cast<char*>(VLAT_KBDSIM)};
-      for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
-      ::execv(VLAT_KBDSIM, argv.data());
-      ::_exit(127);
-    }
-    ::close(out[1]);
-    char c;
-    while (::read(out[0], &c, 1) == 1 && c != '\n') path_ += c;
-    ::close(out[0]);
-  }
-  ~KbdSim() { Stop(); }
-  int Stop() {
-    if (pid_ <= 0) return 0;
-    ::kill(pid_, SIGTERM);
-    int status = 0;
-    ::waitpid(pid_, &status, 0);
-    pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  pid_t pid_ = -1;
-  std::string path_;
-};
-
-class NoPrompt final : public IPrompt {
- public:
-  Answer Ask(const std::string&, const std::string&, MessageButtons, MessageIcon) override { return Answer::Ok; }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return {}; }
-};
-
 TEST(SerioRawPort, TalksToTheSimulatorAndTheStateSurvives) {
-  const auto state = std::filesystem::temp_directory_path() / ("vlat-kbdsim-" + std::to_string(::getpid()));
-  std::filesystem::remove(state);
+  // The simulator takes memory size and check kind from the catalogue.
+  const TempFolder folder("vlat-serio");
+  folder.Write("DEVICES.TYP", "[02a1]\r\nMemory=4096\r\nCheck=CRC\r\n");
+  const std::string state = folder / "state";
   const std::vector<std::string> args{"--type", "2a1", "--serial", "4660", "--controller", "1.7",
-                                      "--memory", "4096", "--state", state.string()};
+                                      "--state", state, "--data", folder.Path().string()};
   RealClock clock;
   FixedLockState locks;
   NullReporter reporter;
@@ -95,7 +52,6 @@ TEST(SerioRawPort, TalksToTheSimulatorAndTheStateSurvives) {
     ASSERT_EQ(answer.size(), 13u);
     EXPECT_EQ(answer.substr(3, 8), "ytes\xFF\xFF\xFF\xFF");  // the rest of memory is still erased
   }
-  std::filesystem::remove(state);
 }
 
 TEST(PortSelect, Choices) {
@@ -106,6 +62,14 @@ TEST(PortSelect, Choices) {
   EXPECT_THROW(ParsePortChoice("sim:zz"), std::invalid_argument);
   EXPECT_THROW(ParsePortChoice("sim:400"), std::invalid_argument);
   EXPECT_THROW(SerioRawPort("/nonexistent/serio"), std::system_error);
+
+  // A simulated type is the catalogue's: without an entry (or with an impossible
+  // memory size) there is no keyboard to simulate.
+  VirtualClock clock;
+  const DeviceCatalogue catalogue(IniFile("[0101]\nMemory=2048\n[0102]\nMemory=32\n"));
+  EXPECT_NE(OpenChosenPort(ParsePortChoice("sim:101"), clock, catalogue), nullptr);
+  EXPECT_THROW(OpenChosenPort(ParsePortChoice("sim:2a1"), clock, catalogue), std::invalid_argument);
+  EXPECT_THROW(OpenChosenPort(ParsePortChoice("sim:102"), clock, catalogue), std::invalid_argument);
 }
 
 }  // namespace

@@ -159,6 +159,9 @@ TEST(Exchange, AnswerCounts) {
   Link packetLink{packetAck, clock, locks}, frameLink{frameAck, clock, locks};
   EXPECT_TRUE(WritePacketAck(packetLink, "abc"));
   EXPECT_FALSE(WritePacketAck(frameLink, "abc"));  // the other mode's acknowledgement
+  EXPECT_TRUE(IsAcknowledgement(ack, true, kAckPacket));
+  EXPECT_FALSE(IsAcknowledgement(ack + "\x5E", true, kAckPacket));  // three bytes, the first two right
+  EXPECT_FALSE(IsAcknowledgement(ack, false, kAckPacket));          // the send itself failed
 
   ScriptedPort fifteen(std::string(15, '\x01'));
   Link fifteenLink{fifteen, clock, locks};

@@ -74,6 +74,10 @@ struct DeviceSession {
 
 enum class OperationResult { Done, Failed, Cancelled };
 
+// How a block-by-block transfer of device memory ended: every block through, a
+// block that failed all its attempts, or stopped at the gate.
+enum class MemoryTransfer { Done, Failed, Stopped };
+
 inline constexpr const char* kStatusReset = "сброс устройства";
 inline constexpr const char* kStatusClearing = "очистка памяти устройства";
 

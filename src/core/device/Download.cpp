@@ -53,15 +53,26 @@ DeviceHeader DownloadHeader(const DeviceSession& session, size_t imageSize) {
 std::string Verify(Link& link, DeviceSession& session, const std::vector<uint8_t>& image) {
   std::vector<uint8_t> readBack;
   SendBytePaced(link, 0xF5);
-  const MemoryRead read =
+  const MemoryTransfer read =
       ReadDeviceMemory(link, session, static_cast<uint16_t>(image.size()), kStatusVerify, readBack);
-  if (read != MemoryRead::Done) return kVerifyReadError;
+  if (read != MemoryTransfer::Done) return kVerifyReadError;
   for (size_t i = 0; i < image.size(); ++i)
     if (readBack[i] != image[i]) return VerifyMismatchText(static_cast<int>(i));
   return {};
 }
 
 }  // namespace
+
+MemoryTransfer WriteDeviceMemory(Link& link, DeviceSession& session, const std::vector<uint8_t>& image) {
+  const size_t step = link.mode == TransferMode::Normal ? kNormalBlock : kProtectedBlock;
+  for (size_t address = 0; address < image.size(); address += step) {
+    if (!session.gate.Pass()) return MemoryTransfer::Stopped;
+    session.reporter.SetProgress(BlockPosition(address, image.size()));
+    session.reporter.SetStatus(kStatusWriteData);
+    if (!WriteBlock(link, session, image, address)) return MemoryTransfer::Failed;
+  }
+  return MemoryTransfer::Done;
+}
 
 std::string VerifyMismatchText(int address) {
   return "Ошибка проверки данных: память устройства отличается от раскладки с адреса " +
@@ -86,19 +97,16 @@ OperationResult RunDownload(DeviceSession& session, const DownloadJob& job) {
   const std::vector<uint8_t>& image = *built;
 
   reporter.SetStatus(kStatusWriteData);
-  const size_t step = link.mode == TransferMode::Normal ? kNormalBlock : kProtectedBlock;
-  for (size_t address = 0; address < image.size(); address += step) {
-    if (!session.gate.Pass()) {
+  switch (WriteDeviceMemory(link, session, image)) {
+    case MemoryTransfer::Stopped:
       FinishOperation(link, session, {}, true);
       return OperationResult::Cancelled;
-    }
-    reporter.SetProgress(BlockPosition(address, image.size()));
-    reporter.SetStatus(kStatusWriteData);
-    if (!WriteBlock(link, session, image, address)) {
+    case MemoryTransfer::Failed:
       FinishOperation(link, session,
                       link.mode == TransferMode::Normal ? kWriteErrorNormal : kWriteErrorProtected, true);
       return OperationResult::Failed;
-    }
+    case MemoryTransfer::Done:
+      break;
   }
 
   reporter.SetProgress(100);

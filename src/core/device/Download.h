@@ -6,6 +6,7 @@
 // half-written layout.
 
 #include <string>
+#include <vector>
 
 #include "core/device/DeviceSession.h"
 #include "core/document/VL2Document.h"
@@ -30,6 +31,12 @@ inline constexpr int kWriteSends = 11;  // the first send and ten repeats
 
 // The message for a read-back that differs from the image at address.
 std::string VerifyMismatchText(int address);
+
+// Writes the image from device address 0 in the link's blocks: 16 bytes in a
+// normal-mode packet (zero-filled past the image), up to 8 in a protected-mode
+// frame. Before each block the gate is passed, the position shown and the status
+// set; each block is sent up to kWriteSends times until it is acknowledged.
+MemoryTransfer WriteDeviceMemory(Link& link, DeviceSession& session, const std::vector<uint8_t>& image);
 
 struct DownloadJob {
   const TVL2Document& document;

@@ -34,16 +34,11 @@ Bytes Exchange(Link& link, SendFn send, PollPlan plan, size_t expected, bool& se
   return buffer;
 }
 
-bool IsAck(const Bytes& received, bool sent, uint8_t ack) {
-  if (!sent || received.size() != 2) return false;
-  return static_cast<uint8_t>(DecodeNibbles(received)[0]) == ack;
-}
-
 template <typename SendFn>
 bool AwaitAck(Link& link, SendFn send, PollPlan plan, uint8_t ack) {
   bool sent = false;
   const Bytes received = Exchange(link, send, plan, 2, sent);
-  return IsAck(received, sent, ack);
+  return IsAcknowledgement(received, sent, ack);
 }
 
 Bytes ReadRequest(Link& link, uint16_t serial, uint16_t address, PollPlan plan) {
@@ -68,6 +63,11 @@ bool EchoesAddress(const Bytes& answer, uint8_t checksumKind, uint16_t address) 
 }  // namespace
 
 bool SendByte(Link& link, uint8_t byte) { return link.port.SendByte(byte); }
+
+bool IsAcknowledgement(const Bytes& received, bool sent, uint8_t ack) {
+  if (!sent || received.size() != 2) return false;
+  return static_cast<uint8_t>(DecodeNibbles(received)[0]) == ack;
+}
 
 bool SendBytePaced(Link& link, uint8_t byte) {
   SendByte(link, byte);

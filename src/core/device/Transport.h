@@ -78,6 +78,10 @@ bool ResetKeyboard(Link& link);
 bool SendPacket(Link& link, const Bytes& data);
 bool SendFrame(Link& link, const Bytes& data, uint16_t word, uint8_t command);
 
+// What an acknowledgement wait received counts only when the send went out and
+// exactly two bytes arrived that decode to ack.
+bool IsAcknowledgement(const Bytes& received, bool sent, uint8_t ack);
+
 // 8 decoded bytes, or "0" unless exactly 16 bytes arrived.
 Bytes DeviceCommand(Link& link, uint8_t code, bool resetFirst);
 bool WritePacketAck(Link& link, const Bytes& packet);
@@ -92,7 +96,7 @@ struct ProgrammerVersion {
 Bytes WriteBlockPacket(uint8_t checksumKind, uint16_t serial, uint16_t address, const Bytes& data16);
 Bytes ReadRequestPacket(uint8_t checksumKind, uint16_t serial, uint16_t address);
 
-// The header is sent with Programmer and version overridden and the controller as 0.
+// The header is sent with the given version and the controller as 0.
 bool WriteHeader(Link& link, uint16_t serial, uint16_t address, DeviceHeader header,
                  ProgrammerVersion version);
 // One attempt; the caller repeats.

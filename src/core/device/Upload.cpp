@@ -22,12 +22,12 @@ int ProgrammerVersionOf(const DeviceHeader& header) {
 
 }  // namespace
 
-MemoryRead ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t size, const char* statusText,
+MemoryTransfer ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t size, const char* statusText,
                             std::vector<uint8_t>& image) {
   image.clear();
   const size_t dataAt = link.checksumKind == static_cast<uint8_t>(CheckKind::Sum) ? 5 : 3;
   for (size_t address = 0; address < size; address += kReadBlock) {
-    if (!session.gate.Pass()) return MemoryRead::Stopped;
+    if (!session.gate.Pass()) return MemoryTransfer::Stopped;
     session.reporter.SetStatus(statusText);
     session.reporter.SetProgress(BlockPosition(address, size));
     bool good = false;
@@ -39,10 +39,10 @@ MemoryRead ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t size, c
         break;
       }
       session.reporter.SetStatus(RetryText(failures + 1, kReadRetrySuffix));
-      if (++failures >= kReadAttempts) return MemoryRead::Failed;
+      if (++failures >= kReadAttempts) return MemoryTransfer::Failed;
     }
   }
-  return MemoryRead::Done;
+  return MemoryTransfer::Done;
 }
 
 OperationResult RunUpload(DeviceSession& session, const UploadJob& job) {
@@ -61,13 +61,13 @@ OperationResult RunUpload(DeviceSession& session, const UploadJob& job) {
   SendBytePaced(link, 0xF5);
   std::vector<uint8_t> image;
   switch (ReadDeviceMemory(link, session, dataSize, kStatusReadData, image)) {
-    case MemoryRead::Stopped:
+    case MemoryTransfer::Stopped:
       FinishOperation(link, session, {}, false);
       return OperationResult::Cancelled;
-    case MemoryRead::Failed:
+    case MemoryTransfer::Failed:
       FinishOperation(link, session, kReadError, false);
       return OperationResult::Failed;
-    case MemoryRead::Done:
+    case MemoryTransfer::Done:
       break;
   }
   ResetKeyboard(link);

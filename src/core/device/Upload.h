@@ -24,13 +24,11 @@ inline constexpr const char* kProcessError = "Ошибка обработки р
 
 inline constexpr int kReadAttempts = 10;
 
-enum class MemoryRead { Done, Failed, Stopped };
-
 // Reads device memory from address 0 until at least size bytes are in image (the
 // last block may bring up to 7 more). Before each block the gate is passed, the
 // status becomes statusText and the position is shown; a block is read up to
 // kReadAttempts times, each failure shown as "N-й повтор чтения данных".
-MemoryRead ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t size, const char* statusText,
+MemoryTransfer ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t size, const char* statusText,
                             std::vector<uint8_t>& image);
 
 struct UploadJob {

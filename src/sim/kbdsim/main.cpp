@@ -1,6 +1,7 @@
 // vlat-kbdsim: the simulated keyboard on a pseudo-terminal, so the real port's
-// file-descriptor code can talk to it. Prints the terminal's path on the first
-// line of standard output, then serves until SIGTERM or SIGINT.
+// file-descriptor code can talk to it. Its memory size and check kind are those
+// the catalogue gives the type. Prints the terminal's path on the first line of
+// standard output, then serves until SIGTERM or SIGINT.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -12,11 +13,16 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 
+#include "core/catalogue/DeviceCatalogue.h"
+#include "core/catalogue/ProgramFile.h"
 #include "core/common/SafeWrite.h"
 #include "core/device/Clock.h"
+#include "platform/ProgramFolder.h"
+#include "sim/CatalogueConfig.h"
 #include "sim/SimKeyboard.h"
 
 namespace {
@@ -25,8 +31,8 @@ volatile std::sig_atomic_t gStop = 0;
 void OnSignal(int) { gStop = 1; }
 
 int Usage() {
-  std::cerr << "usage: vlat-kbdsim --type TYPE [--serial N] [--controller MAJOR.MINOR] [--memory BYTES]\n"
-               "                   [--check CS|CRC] [--state FILE]\n";
+  std::cerr << "usage: vlat-kbdsim --type TYPE [--serial N] [--controller MAJOR.MINOR] --state FILE\n"
+               "                   [--data DIR]\n";
   return 64;
 }
 
@@ -46,14 +52,17 @@ bool SaveState(const std::string& path, const std::vector<uint8_t>& memory) {
 int main(int argc, char** argv) {
   vl::sim::SimConfig config;
   config.keepTranscript = false;
+  std::optional<uint16_t> type;
   std::string statePath;
+  std::string dataDir = vl::ProgramDataFolder(argv[0]);
   try {
     for (int i = 1; i < argc; ++i) {
       const std::string arg = argv[i];
       if (i + 1 >= argc) return Usage();
       const std::string value = argv[++i];
       if (arg == "--type") {
-        config.identity.DeviceType = static_cast<uint16_t>(std::stoul(value, nullptr, 16) & 0x3FF);
+        type = vl::ParseDeviceSectionName(value);
+        if (!type || *type > 0x3FF) return Usage();
       } else if (arg == "--serial") {
         config.identity.SerialNumber = static_cast<uint16_t>(std::stoul(value, nullptr, 0));
       } else if (arg == "--controller") {
@@ -61,11 +70,8 @@ int main(int argc, char** argv) {
         if (dot == std::string::npos) return Usage();
         config.controllerMajor = static_cast<uint8_t>(std::stoul(value.substr(0, dot)) & 0x0F);
         config.controllerMinor = static_cast<uint8_t>(std::stoul(value.substr(dot + 1)) & 0x0F);
-      } else if (arg == "--memory") {
-        config.memorySize = static_cast<uint32_t>(std::stoul(value));
-        if (config.memorySize < 64 || config.memorySize > 0x10000) return Usage();
-      } else if (arg == "--check") {
-        config.check = value == "CS" ? vl::CheckKind::Sum : vl::CheckKind::Crc;
+      } else if (arg == "--data") {
+        dataDir = value;
       } else if (arg == "--state") {
         statePath = value;
       } else {
@@ -74,6 +80,14 @@ int main(int argc, char** argv) {
     }
   } catch (const std::exception&) {
     return Usage();
+  }
+  if (!type || statePath.empty()) return Usage();
+  try {
+    const auto catalogue = vl::DeviceCatalogue::Open(vl::ProgramFilePath(dataDir, vl::kCatalogueFileName).string());
+    config = vl::sim::CatalogueConfig(catalogue, *type, config);
+  } catch (const std::exception& e) {
+    std::cerr << "vlat-kbdsim: " << e.what() << '\n';
+    return 1;
   }
 
   const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
@@ -92,7 +106,7 @@ int main(int argc, char** argv) {
 
   vl::RealClock clock;
   vl::sim::SimKeyboard keyboard(clock, config);
-  if (!statePath.empty()) LoadState(statePath, keyboard.Memory());
+  LoadState(statePath, keyboard.Memory());
 
   std::signal(SIGTERM, OnSignal);
   std::signal(SIGINT, OnSignal);
@@ -113,7 +127,7 @@ int main(int argc, char** argv) {
   }
   ::close(slave);
   ::close(master);
-  if (!statePath.empty() && !SaveState(statePath, keyboard.Memory())) {
+  if (!SaveState(statePath, keyboard.Memory())) {
     std::perror("vlat-kbdsim: state file");
     return 1;
   }

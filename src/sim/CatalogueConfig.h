@@ -1,0 +1,18 @@
+#pragma once
+// The simulated keyboard of a catalogued device type: memory size and check kind
+// as the catalogue gives them, so the simulator and the program agree on the header
+// address and the check bytes.
+
+#include <cstdint>
+
+#include "core/catalogue/DeviceCatalogue.h"
+#include "sim/SimKeyboard.h"
+
+namespace vl::sim {
+
+// base with the type, its memory size and its check kind. Throws
+// std::invalid_argument when the catalogue has no section for the type or its
+// memory is not 64..65536 bytes.
+SimConfig CatalogueConfig(const DeviceCatalogue& catalogue, uint16_t deviceType, SimConfig base = {});
+
+}  // namespace vl::sim
