@@ -1,11 +1,11 @@
 // vlat-screenshots DATA_DIR OUT_DIR: renders the main window with a sample layout
-// and the dialogs into PNG files, for docs/screenshots. Runs on any platform
-// plugin, offscreen included; touches no settings of the real program.
+// and a template, and the dialogs, into PNG files for docs/screenshots. DATA_DIR
+// is the program folder (catalogue, templates, spaste.ini, help). Runs on any
+// platform plugin, offscreen included; touches no settings of the real program.
 
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
-#include <QFile>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -78,13 +78,6 @@ void WhenShown(QDialog& dialog, const QString& file, std::function<void()> prepa
   });
 }
 
-void WriteCp1251(const QString& path, const char* utf8) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return;
-  const std::string bytes = Utf8ToCp1251Lossy(utf8);
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -95,16 +88,9 @@ int main(int argc, char** argv) {
   }
   const QString out = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(out);
-  // The program folder: the shipped catalogue plus a sample template list and
-  // special-paste file.
-  QTemporaryDir folder;
-  QFile::copy(QDir(argv[1]).filePath("DEVICES.TYP"), QDir(folder.path()).filePath("DEVICES.TYP"));
-  WriteCp1251(QDir(folder.path()).filePath("template.ini"),
-              "[Templates]\nКасса, 64 клавиши=kassa\nСклад, 128 клавиш=sklad\nПустая=empty\n");
-  WriteCp1251(QDir(folder.path()).filePath("spaste.ini"),
-              "[Буквы]\nA=1CF01CFFFFБуква A\nB=32F032FFFFБуква B\n[Управление]\nEnter=5AF05A\n"
-              "Shift=12FF12\n");
-  SetHelpFolder(QDir(argv[1]).filePath("help"));
+  const QString data = QString::fromLocal8Bit(argv[1]);
+  QTemporaryDir folder;  // the sample layout's file
+  SetHelpFolder(QDir(data).filePath("help"));
 
   MemorySettingsBackend backend(folder.path().toStdString());
   SettingsStore settings;
@@ -116,7 +102,7 @@ int main(int argc, char** argv) {
     NullReporter reporter;
     SaveLayout(sample, layout.toStdString(), settings, reporter);
   }
-  TfmMain main(settings, backend, folder.path(), {layout});
+  TfmMain main(settings, backend, data, {layout});
   main.resize(1280, 800);
   main.CellInfo()->show();
   main.show();
@@ -151,10 +137,15 @@ int main(int argc, char** argv) {
   TfmExAbout& devices = main.SupportedDevices();
   WhenShown(devices, QDir(out).filePath("supported_devices.png"));
   devices.Exec();
+  // The first template, chosen in TfmNew, opens beside the sample.
   TfmNew& templates = main.TemplateChoice();
-  WhenShown(templates, QDir(out).filePath("template_choice.png"));
-  templates.Exec({QString::fromUtf8("Касса, 64 клавиши"), QString::fromUtf8("Склад, 128 клавиш"),
-                  QString::fromUtf8("Пустая")});
+  QTimer::singleShot(0, &templates, [&] {
+    Save(templates, QDir(out).filePath("template_choice.png"));
+    templates.accept();
+  });
+  main.Action("acExtNew")->trigger();
+  QApplication::processEvents();
+  Save(main, QDir(out).filePath("main_template.png"));
   TfmSpecialPaste& paste = main.SpecialPasteDialog();
   WhenShown(paste, QDir(out).filePath("special_paste.png"));
   paste.Exec();

@@ -12,7 +12,7 @@ namespace vl {
 TfmNew::TfmNew(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromUtf8("Создать"));
   lbTemplates_ = new QListWidget;
-  lbTemplates_->setMinimumSize(280, 220);
+  lbTemplates_->setMinimumSize(360, 220);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromUtf8("Выберите раскладку")));
   layout->addWidget(lbTemplates_);
