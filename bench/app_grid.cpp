@@ -1,17 +1,21 @@
 // The key grid's costs on a full field: painting a 1920 x 1080 view in high view
-// with every key holding text on four layers, and the selection summary of the
-// whole field.
+// with every key holding text on four layers, the selection summary of the whole
+// field, and opening such a layout file up to its first painted grid.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include "FullField.h"
 #include "app/editor/GridTexts.h"
 #include "app/editor/VL2Grid.h"
 #include "core/common/Prompt.h"
+#include "core/common/Reporter.h"
+#include "core/document/LayoutFile.h"
 
 namespace {
 
@@ -66,5 +70,27 @@ void BM_SelectionSummaryOfTheWholeField(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SelectionSummaryOfTheWholeField)->Unit(benchmark::kMillisecond);
+
+void BM_OpenFullLayoutToFirstPaint(benchmark::State& state) {
+  App();
+  vl::SettingsStore settings;
+  settings.SetViewMode(1);
+  SilentPrompt prompt;
+  vl::NullReporter reporter;
+  QTemporaryDir folder;
+  const std::string file = QDir(folder.path()).filePath("full.vld").toStdString();
+  vl::SaveLayout(*FullDocument(), file, settings, reporter);
+  QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    auto document = std::make_unique<vl::TVL2Document>();
+    vl::LoadLayout(*document, file, prompt, reporter);
+    vl::TVL2Grid grid(std::move(document), settings, prompt);
+    grid.resize(image.size());
+    grid.show();
+    grid.viewport()->render(&image);
+    benchmark::DoNotOptimize(image.bits());
+  }
+}
+BENCHMARK(BM_OpenFullLayoutToFirstPaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace

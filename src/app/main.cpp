@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSplashScreen>
 #include <QThread>
+#include <memory>
 
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
@@ -58,10 +59,11 @@ int main(int argc, char** argv) {
   vl::QtSettingsBackend backend;
   vl::SettingsStore settings;
   // The main window comes first and reads no setting until it is shown.
-  vl::TfmMain window(settings, backend, files);
+  vl::TfmMain window(settings, backend, dataFolder, files);
+  std::unique_ptr<QSplashScreen> screen;
   if (splash) {
-    QSplashScreen screen(SplashPicture(), Qt::WindowStaysOnTopHint);
-    screen.show();
+    screen = std::make_unique<QSplashScreen>(SplashPicture(), Qt::WindowStaysOnTopHint);
+    screen->show();
     app.processEvents();
     QElapsedTimer shown;
     shown.start();
@@ -70,7 +72,10 @@ int main(int argc, char** argv) {
       QThread::msleep(10);
     }
   }
+  // Every dialog is made once, under the splash, and lives until exit.
+  window.CreateDialogs();
   settings.Load(backend);
+  screen.reset();
   window.show();
   const int result = app.exec();
   settings.Save(backend);

@@ -17,6 +17,7 @@
 #include <QtTest>
 #include <deque>
 
+#include "AppFixture.h"
 #include "app/editor/GridTexts.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
@@ -27,75 +28,8 @@
 
 using namespace vl;
 
-namespace {
-
-class ScriptedPrompt final : public IPrompt {
- public:
-  Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
-    asked.push_back(text);
-    if (answers.empty()) return Answer::Ok;
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::deque<Answer> answers;
-  std::vector<std::string> asked;
-};
-
-class ScriptedDialogs final : public IFileDialogs {
- public:
-  QString Choose(FileDialogKind, const QString&, const QString&) override {
-    ++calls;
-    if (names.empty()) return QString();
-    const QString name = names.front();
-    names.pop_front();
-    return name;
-  }
-  std::deque<QString> names;
-  int calls = 0;
-};
-
-void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-void Put(TVL2Document& document, int column, int row, const std::string& press) {
-  auto key = std::make_unique<TMacroButton>();
-  key->Func = kFuncMacro;
-  key->Layers[0].Macro[0] = press;
-  document.SetKey(column, row, std::move(key));
-}
-
-void SendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
-               const QPoint& at) {
-  QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
-  QApplication::sendEvent(target, &event);
-}
-
-}  // namespace
-
-class AppTest : public QObject {
+class AppTest : public QObject, public AppFixture {
   Q_OBJECT
-
- private:
-  MemorySettingsBackend backend_{"/tmp"};
-  SettingsStore settings_;
-  ScriptedPrompt* prompt_ = nullptr;
-  ScriptedDialogs* dialogs_ = nullptr;
-  std::unique_ptr<ScriptedPrompt> promptOwner_;
-  std::unique_ptr<ScriptedDialogs> dialogsOwner_;
-  std::unique_ptr<TfmMain> main_;
-
-  TfmMain& Start(QStringList files = {}) {
-    promptOwner_ = std::make_unique<ScriptedPrompt>();
-    dialogsOwner_ = std::make_unique<ScriptedDialogs>();
-    prompt_ = promptOwner_.get();
-    dialogs_ = dialogsOwner_.get();
-    main_ = std::make_unique<TfmMain>(settings_, backend_, files, prompt_, dialogs_);
-    main_->show();
-    return *main_;
-  }
 
  private slots:
   void init() { settings_ = SettingsStore(); }
@@ -249,7 +183,12 @@ class AppTest : public QObject {
     QListWidget* panel = window->CheckPanel();
     for (int i = 0; i < panel->count(); ++i) {
       if (!panel->item(i)->text().contains("(7:9)")) continue;
-      emit panel->itemDoubleClicked(panel->item(i));
+      emit panel->itemActivated(panel->item(i));  // a double-click or Enter
+      QCOMPARE(window->Grid().Selection(), (TRect{7, 9, 7, 9}));
+      // Enter on the remark jumps too.
+      window->Grid().Select(1, 1, 1, 1);
+      panel->setCurrentRow(i);
+      QTest::keyClick(panel, Qt::Key_Return);
       QCOMPARE(window->Grid().Selection(), (TRect{7, 9, 7, 9}));
       window->Action(TfmGrid::acHide)->trigger();
       QVERIFY(!window->CheckPanelVisible());
@@ -262,13 +201,15 @@ class AppTest : public QObject {
     TfmMain& main = Start();
     TfmGrid* window = main.LayoutWindows()[0];
     auto enter = [&](QStringList entries) {
-      for (int i = 0; i < entries.size(); ++i) {
-        QTimer::singleShot(20 * (i + 1), &main, [&main, text = entries[i]] {
-          TfmTextEntry& entry = main.TextEntry();
-          entry.Edit()->setText(text);
-          entry.accept();
-        });
-      }
+      // Answers each dialog when it is up, however slowly the next one comes.
+      QTimer answer;
+      QObject::connect(&answer, &QTimer::timeout, &main, [&main, &entries] {
+        TfmTextEntry& entry = main.TextEntry();
+        if (!entry.isVisible() || entries.isEmpty()) return;
+        entry.Edit()->setText(entries.takeFirst());
+        entry.accept();
+      });
+      answer.start(5);
       main.SetPassword();
     };
     enter({"secret", "other"});
@@ -495,6 +436,7 @@ int main(int argc, char** argv) {
     AppTest flows;
     status |= QTest::qExec(&flows, argc, argv);
   }
+  status |= RunLayoutWindowTest(argc, argv);
   return status;
 }
 

@@ -11,7 +11,14 @@
 #include "app/editor/SmallDialogs.h"
 #include "app/editor/VL2Grid.h"
 #include "core/document/BlockOps.h"
+#include "app/mtf/SpecialPasteDialog.h"
+#include "core/catalogue/StandardFields.h"
 #include "core/document/ColumnRowOps.h"
+#include "core/document/GroupOps.h"
+#include "core/document/KeyNoteOps.h"
+#include "core/document/LayerOps.h"
+#include "core/document/LayerSetters.h"
+#include "core/document/Undo.h"
 #include "core/text/Cp1251.h"
 
 namespace vl {
@@ -57,18 +64,20 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
           [this](const QString& text) { host_.SetPositionTexts(QString(), text); });
   connect(grid_, &TVL2Grid::CellHovered, this,
           [this](int column, int row) { host_.ShowCellInformation(column, row); });
-  connect(grid_, &TVL2Grid::DocumentChanged, this, [this] { host_.CommandsChanged(); });
-  connect(grid_, &TVL2Grid::SelectionChanged, this, [this] { RefreshCommands(); });
+  // The enable rules follow the selection and the groups under it; the main
+  // window mirrors them.
+  for (auto signal : {&TVL2Grid::DocumentChanged, &TVL2Grid::SelectionChanged}) {
+    connect(grid_, signal, this, [this] {
+      RefreshCommands();
+      host_.CommandsChanged();
+    });
+  }
   connect(grid_, &TVL2Grid::CopyRequested, Action(acCopy), &QAction::trigger);
   connect(grid_, &TVL2Grid::PasteRequested, Action(acPaste), &QAction::trigger);
   connect(grid_, &TVL2Grid::ClearRequested, Action(acClear), &QAction::trigger);
-  connect(lbCheck_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    const CheckRemark& remark = remarks_.at(static_cast<size_t>(lbCheck_->row(item)));
-    if (!remark.Column || !remark.Row) return;
-    grid_->Select(*remark.Column, *remark.Row, *remark.Column, *remark.Row);
-    grid_->GoToCell(*remark.Column, *remark.Row);
-    grid_->setFocus();
-  });
+  // Activation is the double-click, and Enter on the current remark.
+  connect(lbCheck_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { JumpToRemark(lbCheck_->row(item)); });
   host_.SetPositionTexts(positionShown_, QString());
   RefreshCommands();
 }
@@ -88,18 +97,34 @@ QAction* TfmGrid::AddAction(Command command, const char* caption, const QKeySequ
 
 void TfmGrid::BuildActions() {
   IPrompt& prompt = host_.Prompt();
-  connect(AddAction(acCut, "&Вырезать", QKeySequence(Qt::CTRL | Qt::Key_X)), &QAction::triggered,
-          this, [this] { ApplyClipboard(true); });
-  connect(AddAction(acCopy, "&Копировать", QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered,
-          this, [this] { ApplyClipboard(false); });
-  connect(AddAction(acPaste, "Вст&авить", QKeySequence(Qt::CTRL | Qt::Key_V)), &QAction::triggered,
-          this, [this, &prompt] {
-            Paste(Document(), host_.KeyClipboard(), grid_->Selection(), grid_->ShownLayer(), prompt);
-          });
+  const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+  const auto ctrlAlt = [](Qt::Key key) { return QKeySequence(Qt::CTRL | Qt::ALT | key); };
+  connect(AddAction(acCut, "&Вырезать", ctrl(Qt::Key_X)), &QAction::triggered, this,
+          [this] { ApplyClipboard(true); });
+  connect(AddAction(acCopy, "&Копировать", ctrl(Qt::Key_C)), &QAction::triggered, this,
+          [this] { ApplyClipboard(false); });
+  connect(AddAction(acPaste, "Вст&авить", ctrl(Qt::Key_V)), &QAction::triggered, this, [this, &prompt] {
+    Paste(Document(), host_.KeyClipboard(), grid_->Selection(), grid_->ShownLayer(), prompt);
+  });
+  connect(AddAction(acSpecailPaste, "Сп&ециальная вставка...", ctrl(Qt::Key_W)), &QAction::triggered,
+          this, &TfmGrid::SpecialPaste);
   connect(AddAction(acClear, "О&чистить", QKeySequence(Qt::Key_Delete)), &QAction::triggered, this,
           [this] { Clear(Document(), grid_->Selection(), grid_->ShownLayer()); });
-  connect(AddAction(acGoto, "Пе&рейти к закладке", QKeySequence(Qt::CTRL | Qt::Key_G)),
-          &QAction::triggered, this, &TfmGrid::GoToBookmark);
+  connect(AddAction(acNoteAdd, "&Добавить/изменить", ctrl(Qt::Key_T)), &QAction::triggered, this,
+          &TfmGrid::EditNote);
+  connect(AddAction(acNoteDelete, "&Удалить"), &QAction::triggered, this,
+          [this] { SetKeyNote(Document(), grid_->Selection(), std::string()); });
+  connect(AddAction(acMarkAdd, "&Добавить/изменить", ctrl(Qt::Key_Q)), &QAction::triggered, this,
+          &TfmGrid::EditMark);
+  connect(AddAction(acMarkDelete, "&Удалить"), &QAction::triggered, this,
+          [this] { DeleteMarks(Document(), grid_->Selection()); });
+  connect(AddAction(acGoto, "Пе&рейти к закладке", ctrl(Qt::Key_G)), &QAction::triggered, this,
+          &TfmGrid::GoToBookmark);
+  connect(AddAction(acLayers, "К&опировать на уровень..."), &QAction::triggered, this,
+          &TfmGrid::CopyLayers);
+  connect(AddAction(acKeyInfo, "И&нформация о клавише"), &QAction::triggered, this, [this] {
+    host_.ShowKeyInformation(grid_->Selection().Left, grid_->Selection().Top);
+  });
   connect(AddAction(acColAdd, "&Добавить"), &QAction::triggered, this, [this, &prompt] {
     InsertColumns(Document(), grid_->Selection(), grid_->ShownLayer(), prompt);
   });
@@ -138,52 +163,91 @@ void TfmGrid::BuildActions() {
       host_.CommandsChanged();
     });
   }
-  struct FieldSize {
-    Command command;
-    const char* caption;
-    int columns;
-    int rows;
-  };
-  const FieldSize sizes[5] = {{acSelect12, "12 (4x3)", 4, 3},
-                              {acSelect32, "32 (4x8)", 4, 8},
-                              {acSelect64, "64 (8x8)", 8, 8},
-                              {acSelect105, "105 (15x7)", 15, 7},
-                              {acSelect128, "128 (16x8)", 16, 8}};
-  for (const FieldSize& size : sizes) {
-    connect(AddAction(size.command, size.caption), &QAction::triggered, this,
-            [this, size] { MarkField(size.columns, size.rows); });
+  // The field-size commands by the type code of their field.
+  const std::map<int, Command> fieldCommands = {
+      {7, acSelect12}, {6, acSelect32}, {1, acSelect64}, {4, acSelect105}, {3, acSelect128}};
+  for (const StandardField& field : StandardFields()) {
+    connect(AddAction(fieldCommands.at(field.TypeCode), field.Caption), &QAction::triggered, this,
+            [this, field] {
+              const TRect& selection = grid_->Selection();
+              const TRect block = MarkField(Document(), selection.Left, selection.Top, field.Columns,
+                                            field.Rows, Utf8ToCp1251Lossy(field.Description));
+              grid_->Select(block.Left, block.Top, block.Right, block.Bottom);
+            });
   }
-  connect(AddAction(acPropertyes, "Сво&йства загружаемой раскладки", QKeySequence(Qt::CTRL | Qt::Key_B)),
-          &QAction::triggered, this, [this] { host_.ShowParameters(TfmParameters::kPageDevice); });
+  QAction* properties = AddAction(acPropertyes, "Сво&йства загружаемой раскладки", ctrl(Qt::Key_B));
+  // No main window command carries Ctrl+B, so the layout window answers it itself.
+  properties->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  addAction(properties);
+  connect(properties, &QAction::triggered, this,
+          [this] { host_.ShowParameters(TfmParameters::kPageDevice); });
   connect(AddAction(acHide, "&Погасить"), &QAction::triggered, this, [this] {
     for (QWidget* child : findChildren<QWidget*>()) {
       if (child->property("tag").toInt() == kCheckPanelTag && child != splitter_) child->hide();
     }
   });
+
+  connect(AddAction(acGroup, "С&группировать", ctrlAlt(Qt::Key_G)), &QAction::triggered, this,
+          [this] { GroupRect(grid_->Selection(), "Группирование невозможно."); });
+  connect(AddAction(acDegroup, "&Разгруппировать", ctrlAlt(Qt::Key_D)), &QAction::triggered, this,
+          [this] { Ungroup(Document(), grid_->Selection()); });
+  // The fixed shapes grow right and down from the selected key; at the field's
+  // edge there is no room and nothing happens.
+  struct Shape {
+    Command command;
+    const char* caption;
+    int columns;
+    int rows;
+  };
+  const Shape shapes[3] = {{acGroup2Hor, "&Двойная горизонтальная клавиша", 2, 1},
+                           {acGroup2Ver, "Д&войная вертикальная клавиша", 1, 2},
+                           {acGroup4, "&Четверная клавиша", 2, 2}};
+  for (const Shape& shape : shapes) {
+    connect(AddAction(shape.command, shape.caption), &QAction::triggered, this, [this, shape] {
+      const TRect& selection = grid_->Selection();
+      const TRect rect{selection.Left, selection.Top, selection.Left + shape.columns - 1,
+                       selection.Top + shape.rows - 1};
+      if (rect.Right > kFieldSize || rect.Bottom > kFieldSize) return;
+      GroupRect(rect, "Пересечение групп. Группирование невозможно.");
+    });
+  }
   QAction* master = AddAction(acGroupMoveMaster, "&Переместить мастер-клавишу");
-  master->setToolTip(master->text().remove('&'));
   connect(master, &QAction::triggered, this, [this] {
     const TRect& selection = grid_->Selection();
     Document().SetMaster(selection.Left, selection.Top);
   });
+  for (Command command : {acGroup, acDegroup, acGroup2Hor, acGroup2Ver, acGroup4, acGroupMoveMaster}) {
+    Action(command)->setToolTip(Action(command)->text().remove('&'));
+  }
 }
 
 void TfmGrid::BuildMenus() {
+  const auto addSubmenu = [this](QMenu* menu, const char* title, std::initializer_list<Command> commands) {
+    QMenu* submenu = menu->addMenu(U(title));
+    for (Command command : commands) submenu->addAction(Action(command));
+    return submenu;
+  };
+  const std::initializer_list<Command> layers = {acViewLayersAll, acViewLayers0, acViewLayers1,
+                                                 acViewLayers2, acViewLayers3};
   pmKey_ = new QMenu(this);
-  pmKey_->addAction(Action(acCut));
-  pmKey_->addAction(Action(acCopy));
-  pmKey_->addAction(Action(acPaste));
-  QMenu* layers = pmKey_->addMenu(U("Ото&бражаемые уровни"));
-  for (Command c : {acViewLayersAll, acViewLayers0, acViewLayers1, acViewLayers2, acViewLayers3}) {
-    layers->addAction(Action(c));
-  }
+  pmKey_->addAction(Action(acKeyInfo));
+  pmKey_->addSeparator();
+  for (Command command : {acCut, acCopy, acPaste, acSpecailPaste}) pmKey_->addAction(Action(command));
+  addSubmenu(pmKey_, "Ото&бражаемые уровни", layers);
   pmKey_->addSeparator();
   pmKey_->addAction(Action(acClear));
+  pmKey_->addAction(Action(acLayers));
   pmKey_->addSeparator();
-  QMenu* group = pmKey_->addMenu(U("&Группировать"));
+  QMenu* group = addSubmenu(pmKey_, "&Группировать", {acGroup, acDegroup});
+  group->addSeparator();
+  for (Command command : {acGroup2Hor, acGroup2Ver, acGroup4}) group->addAction(Action(command));
+  group->addSeparator();
   group->addAction(Action(acGroupMoveMaster));
   pmKey_->addSeparator();
   pmKey_->addAction(Action(acGoto));
+  pmKey_->addSeparator();
+  addSubmenu(pmKey_, "&Примечание", {acNoteAdd, acNoteDelete});
+  addSubmenu(pmKey_, "&Закладка", {acMarkAdd, acMarkDelete});
   pmKey_->addSeparator();
   pmKey_->addAction(Action(acPropertyes));
 
@@ -195,18 +259,12 @@ void TfmGrid::BuildMenus() {
   pmRow_->addAction(Action(acRowDelete));
 
   pmView_ = new QMenu(this);
-  QMenu* viewLayers = pmView_->addMenu(U("&Отображаемые уровни"));
-  for (Command c : {acViewLayersAll, acViewLayers0, acViewLayers1, acViewLayers2, acViewLayers3}) {
-    viewLayers->addAction(Action(c));
-  }
-  QMenu* field = pmView_->addMenu(U("Выделит&ь поле"));
-  for (Command c : {acSelect12, acSelect32, acSelect64, acSelect105, acSelect128}) {
-    field->addAction(Action(c));
-  }
+  pmView_->addAction(Action(acKeyInfo));
+  pmView_->addSeparator();
+  addSubmenu(pmView_, "&Отображаемые уровни", layers);
+  addSubmenu(pmView_, "Выделит&ь поле", {acSelect12, acSelect32, acSelect64, acSelect105, acSelect128});
   pmView_->addAction(Action(acGoto));
-  QMenu* detail = pmView_->addMenu(U("&Детализация"));
-  detail->addAction(Action(acViewNormal));
-  detail->addAction(Action(acViewSuper));
+  addSubmenu(pmView_, "&Детализация", {acViewNormal, acViewSuper});
   pmView_->addSeparator();
   pmView_->addAction(Action(acPropertyes));
 
@@ -225,8 +283,10 @@ void TfmGrid::RefreshCommands() {
   for (int i = 0; i <= kAllLayers; ++i) Action(layerCommands[i])->setChecked(i == layer);
   Action(acViewNormal)->setChecked(grid_->ViewMode() == 0);
   Action(acViewSuper)->setChecked(grid_->ViewMode() == 1);
+  Action(acLayers)->setEnabled(layer != kAllLayers);
   const TRect& selection = grid_->Selection();
   const bool one = selection.Width() == 1 && selection.Height() == 1;
+  for (Command command : {acGroup2Hor, acGroup2Ver, acGroup4}) Action(command)->setEnabled(one);
   Action(acGroupMoveMaster)
       ->setEnabled(one && Document().GetGroup(selection.Left, selection.Top).IsGrouped());
 }
@@ -238,9 +298,63 @@ void TfmGrid::ApplyClipboard(bool cut) {
   host_.CommandsChanged();
 }
 
-void TfmGrid::MarkField(int columns, int rows) {
+void TfmGrid::SpecialPaste() {
+  const auto chosen = host_.SpecialPasteDialog().Exec();
+  if (!chosen) return;
+  TVL2Document& document = Document();
   const TRect& selection = grid_->Selection();
-  grid_->Select(selection.Left, selection.Top, selection.Left + columns - 1, selection.Top + rows - 1);
+  const int layer = grid_->ShownLayer();
+  SetSequence(document, selection, layer, SequenceKind::Press, chosen->Press);
+  SetSequence(document, selection, layer, SequenceKind::Release, chosen->Release);
+  SetLayerNote(document, selection, layer, chosen->Note);
+  // The setters leave a key they emptied free; autorepeat makes every selected
+  // key a macro key again, as the definition asks.
+  SetAutoRepeat(document, selection, layer, 1);
+}
+
+std::string TfmGrid::AskText(const char* caption, const std::string& initial, size_t maxLength) {
+  const QString text = host_.TextEntry().Exec(U(caption), QString(),
+                                              QString::fromStdString(Cp1251ToUtf8(initial)),
+                                              static_cast<int>(maxLength));
+  // The entry line takes only what code page 1251 holds, so nothing is lost here.
+  return Utf8ToCp1251Lossy(text.toStdString());
+}
+
+void TfmGrid::EditNote() {
+  const std::string text = AskText("Примечание", grid_->Summary().Note.KeyNote, kMaxKeyNoteLength);
+  if (!text.empty()) SetKeyNote(Document(), grid_->Selection(), text);
+}
+
+void TfmGrid::EditMark() {
+  const std::string name = AskText("Закладка", grid_->Summary().Note.Mark, kMaxMarkLength);
+  if (name.empty()) return;
+  const TRect& selection = grid_->Selection();
+  const TKeyNote* note = Document().GetNote(selection.Left, selection.Top);
+  if (note && note->Mark == name) return;  // the key's own name, confirmed unchanged
+  if (!grid_->IsMarkFree(name)) {
+    host_.Prompt().Message("Закладка [" + Cp1251ToUtf8(name) + "] в активном окне дублируется.",
+                           kCaptionError, MessageIcon::Error);
+    return;
+  }
+  // A bookmark names one place: it goes to the selection's top-left key.
+  SetMark(Document(), selection.Left, selection.Top, name);
+}
+
+void TfmGrid::CopyLayers() {
+  const int layer = grid_->ShownLayer();
+  if (layer == kAllLayers) return;
+  SaveUndo(Document(), kUndoCopyToLayers);
+  const auto choice = host_.CopyToLayersDialog().Exec(layer);
+  if (choice) CopyToLayers(Document(), grid_->Selection(), layer, choice->Targets, choice->DeleteFromSource);
+  host_.CommandsChanged();
+}
+
+void TfmGrid::GroupRect(const TRect& rect, const char* refusal) {
+  if (!IsBlockUngrouped(Document(), rect)) {
+    host_.Prompt().Message(refusal, kCaptionError, MessageIcon::Error);
+    return;
+  }
+  Document().MakeGroup(rect);
 }
 
 void TfmGrid::GoToBookmark() {
@@ -254,6 +368,15 @@ void TfmGrid::GoToBookmark() {
   const QString chosen = host_.GotoBookmark().Exec(names);
   if (chosen.isEmpty()) return;
   grid_->GoToMark(Utf8ToCp1251Lossy(chosen.toStdString()));
+}
+
+void TfmGrid::JumpToRemark(int index) {
+  if (index < 0 || index >= static_cast<int>(remarks_.size())) return;
+  const CheckRemark& remark = remarks_[static_cast<size_t>(index)];
+  if (!remark.Column || !remark.Row) return;  // a remark about a layer has no key
+  grid_->Select(*remark.Column, *remark.Row, *remark.Column, *remark.Row);
+  grid_->GoToCell(*remark.Column, *remark.Row);
+  grid_->setFocus();
 }
 
 void TfmGrid::SetCaption(const QString& caption) { setWindowTitle(caption); }

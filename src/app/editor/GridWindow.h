@@ -25,6 +25,8 @@ class TVL2Grid;
 class TfmGrid;
 class TfmTextEntry;
 class TfmGotoBookmark;
+class TfmCopyToLayers;
+class TfmSpecialPaste;
 
 // What a layout window needs of the main window.
 class ILayoutHost {
@@ -35,6 +37,8 @@ class ILayoutHost {
   virtual Clipboard& KeyClipboard() = 0;
   virtual TfmTextEntry& TextEntry() = 0;
   virtual TfmGotoBookmark& GotoBookmark() = 0;
+  virtual TfmCopyToLayers& CopyToLayersDialog() = 0;
+  virtual TfmSpecialPaste& SpecialPasteDialog() = 0;
   // The save flow; false when cancelled or failed.
   virtual bool SaveWindow(TfmGrid& window, bool saveAs) = 0;
   virtual void SetCloseCancelled() = 0;
@@ -42,6 +46,8 @@ class ILayoutHost {
   virtual bool ShowParameters(int page) = 0;
   virtual void SetPositionTexts(const QString& position, const QString& move) = 0;
   virtual void ShowCellInformation(int column, int row) = 0;
+  // Shows the cell information window for the key.
+  virtual void ShowKeyInformation(int column, int row) = 0;
   // The window is going: it has put its file name first in the recent files.
   virtual void WindowClosing(TfmGrid& window) = 0;
   virtual void CommandsChanged() = 0;
@@ -53,10 +59,11 @@ class TfmGrid : public QWidget {
  public:
   // The commands of the layout window, by their program names.
   enum Command {
-    acCut, acCopy, acPaste, acClear, acGoto, acColAdd, acColDelete, acRowAdd, acRowDelete,
+    acCut, acCopy, acPaste, acSpecailPaste, acClear, acNoteAdd, acNoteDelete, acMarkAdd,
+    acMarkDelete, acGoto, acLayers, acKeyInfo, acColAdd, acColDelete, acRowAdd, acRowDelete,
     acViewLayersAll, acViewLayers0, acViewLayers1, acViewLayers2, acViewLayers3, acViewNormal,
     acViewSuper, acSelect12, acSelect32, acSelect64, acSelect105, acSelect128, acPropertyes,
-    acHide, acGroupMoveMaster,
+    acHide, acGroup, acDegroup, acGroup2Hor, acGroup2Ver, acGroup4, acGroupMoveMaster,
   };
 
   TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWidget* parent = nullptr);
@@ -92,9 +99,17 @@ class TfmGrid : public QWidget {
   QAction* AddAction(Command command, const char* caption, const QKeySequence& shortcut = {});
   void BuildActions();
   void BuildMenus();
-  void MarkField(int columns, int rows);
   void GoToBookmark();
+  void JumpToRemark(int index);
   void ApplyClipboard(bool cut);
+  void SpecialPaste();
+  // The text entry dialog over a code page 1251 text; empty when cancelled.
+  std::string AskText(const char* caption, const std::string& initial, size_t maxLength);
+  void EditNote();
+  void EditMark();
+  void CopyLayers();
+  // Groups the rectangle unless it overlaps a group; refusal names the message.
+  void GroupRect(const TRect& rect, const char* refusal);
 
   ILayoutHost& host_;
   TVL2Grid* grid_;

@@ -36,7 +36,11 @@ void ShowHelp(QWidget* parent, const QString& page) {
     layout->addWidget(browser);
   }
   Q_UNUSED(parent);
-  browser->setSource(QUrl::fromLocalFile(QDir(HelpFolder()).filePath(page)));
+  // "page.html#topic" names a place on the page.
+  const qsizetype hash = page.indexOf('#');
+  QUrl url = QUrl::fromLocalFile(QDir(HelpFolder()).filePath(page.left(hash)));
+  if (hash >= 0) url.setFragment(page.mid(hash + 1));
+  browser->setSource(url);
   window->show();
   window->raise();
   window->activateWindow();

@@ -10,7 +10,8 @@ namespace vl {
 
 // Sets the folder that holds the help pages (the data folder's help/).
 void SetHelpFolder(const QString& folder);
-// Shows the page (a file name in the help folder, "index.html" for the contents).
+// Shows the page (a file name in the help folder, "index.html" for the contents,
+// optionally followed by "#" and an anchor on it).
 void ShowHelp(QWidget* parent, const QString& page);
 
 }  // namespace vl

@@ -11,16 +11,22 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPainter>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/catalogue/SupportedDevicesDialog.h"
+#include "app/catalogue/TemplateDialog.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtPrompt.h"
 #include "app/editor/SmallDialogs.h"
 #include "app/editor/VL2Grid.h"
+#include "app/mtf/SpecialPasteDialog.h"
+#include "core/catalogue/Templates.h"
 #include "core/common/FileErrors.h"
 #include "core/document/Undo.h"
 #include "core/mtf/MtfReader.h"
@@ -38,13 +44,44 @@ const char* const kMainPlacement = "Windows\\Main";
 const char* const kToolbarsKey = "Toolbars";
 constexpr int kMinimumLayoutSize = 250;
 
-[[maybe_unused]] QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
+// The grouping commands' toolbar pictures: a block of key cells, its outline
+// drawn heavy when the command makes a group, thin and dashed when it ungroups,
+// with the master glyph on the second cell for the master command.
+QIcon ShapeIcon(int columns, int rows, bool ungroup = false, bool master = false) {
+  constexpr int kSize = 32;
+  constexpr int kCell = 9;
+  QPixmap picture(kSize, kSize);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  const QRect block((kSize - columns * kCell) / 2, (kSize - rows * kCell) / 2, columns * kCell,
+                    rows * kCell);
+  painter.fillRect(block, QColor(157, 255, 182));
+  painter.setPen(QColor(128, 128, 128));
+  for (int column = 1; column < columns; ++column) {
+    painter.drawLine(block.left() + column * kCell, block.top(), block.left() + column * kCell, block.bottom());
+  }
+  for (int row = 1; row < rows; ++row) {
+    painter.drawLine(block.left(), block.top() + row * kCell, block.right(), block.top() + row * kCell);
+  }
+  painter.setPen(QPen(Qt::black, ungroup ? 1 : 2, ungroup ? Qt::DashLine : Qt::SolidLine));
+  painter.drawRect(block);
+  if (master) {
+    const QPoint origin = block.topLeft() + QPoint(kCell + 1, 1);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawPolyline(QPolygon({origin + QPoint(0, 6), origin, origin + QPoint(3, 3),
+                                   origin + QPoint(6, 0), origin + QPoint(6, 6)}));
+  }
+  return QIcon(picture);
+}
+
+QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
 
 }  // namespace
 
-TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QStringList files,
-                 IPrompt* prompt, IFileDialogs* dialogs)
-    : settings_(settings), backend_(backend), startFiles_(std::move(files)) {
+TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dataFolder,
+                 QStringList files, IPrompt* prompt, IFileDialogs* dialogs)
+    : settings_(settings), backend_(backend), dataFolder_(std::move(dataFolder)),
+      startFiles_(std::move(files)) {
   setWindowTitle(U("Ostrel Velmorando AT"));
   setMinimumSize(400, 300);
   resize(1000, 700);
@@ -74,11 +111,6 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QStringList
   addDockWidget(Qt::RightDockWidgetArea, cellInfo_);
   cellInfo_->hide();
 
-  textEntry_ = new TfmTextEntry(this);
-  gotoBookmark_ = new TfmGotoBookmark(this);
-  arrange_ = new TfmArrange(this);
-  parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
-
   BuildActions();
   BuildMenus();
   BuildToolbars();
@@ -89,6 +121,18 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QStringList
   }
   connect(&autosave_, &QTimer::timeout, this, &TfmMain::AutosaveTick);
   CommandsChanged();
+}
+
+void TfmMain::CreateDialogs() {
+  if (parameters_) return;
+  exAbout_ = new TfmExAbout(dataFolder_, this);
+  arrange_ = new TfmArrange(this);
+  textEntry_ = new TfmTextEntry(this);
+  templateChoice_ = new TfmNew(this);
+  copyToLayers_ = new TfmCopyToLayers(this);
+  specialPaste_ = new TfmSpecialPaste(dataFolder_, *prompt_, this);
+  parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
+  gotoBookmark_ = new TfmGotoBookmark(this);
 }
 
 TfmMain::~TfmMain() {
@@ -124,6 +168,8 @@ QAction* TfmMain::Forward(const QString& name, TfmGrid::Command command, const c
 void TfmMain::BuildActions() {
   const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
   const auto shift = [](Qt::Key key) { return QKeySequence(Qt::SHIFT | key); };
+  connect(AddAction("acExtNew", "Созд&ать", ctrl(Qt::Key_N)), &QAction::triggered, this,
+          &TfmMain::NewFromTemplate);
   connect(AddAction("acNew", "Создать"), &QAction::triggered, this, [this] { NewLayout(); });
   connect(AddAction("acOpen", "&Oткрыть", ctrl(Qt::Key_O)), &QAction::triggered, this,
           &TfmMain::ChooseAndOpen);
@@ -153,6 +199,9 @@ void TfmMain::BuildActions() {
   Forward("acCut", TfmGrid::acCut, "&Вырезать", ctrl(Qt::Key_X), "Вырезать");
   Forward("acCopy", TfmGrid::acCopy, "&Копировать", ctrl(Qt::Key_C), "Копировать");
   Forward("acPaste", TfmGrid::acPaste, "Вст&авить", ctrl(Qt::Key_V), "Вставить");
+  Forward("acSpecialPaste", TfmGrid::acSpecailPaste, "Сп&ециальная вставка...", ctrl(Qt::Key_W),
+          "Специальная вставка");
+  Forward("acLayers", TfmGrid::acLayers, "Коп&ировать на уровень...", ctrl(Qt::Key_L));
   Forward("acClear", TfmGrid::acClear, "О&чистить", {}, "Очистить");
   connect(AddAction("acSelectAll", "В&ыделить все", ctrl(Qt::Key_A)), &QAction::triggered, this, [this] {
     if (TfmGrid* window = ActiveLayout()) window->Grid().SelectAll();
@@ -162,9 +211,23 @@ void TfmMain::BuildActions() {
   Forward("acSelect64", TfmGrid::acSelect64, "64 (8x8)");
   Forward("acSelect105", TfmGrid::acSelect105, "105 (15x7)");
   Forward("acSelect128", TfmGrid::acSelect128, "128 (16x8)");
+  const auto ctrlAlt = [](Qt::Key key) { return QKeySequence(Qt::CTRL | Qt::ALT | key); };
+  Forward("acGroup", TfmGrid::acGroup, "С&группировать", ctrlAlt(Qt::Key_G), "Сгруппировать");
+  Forward("acDegroup", TfmGrid::acDegroup, "&Разгруппировать", ctrlAlt(Qt::Key_D), "Разгруппировать");
+  Forward("acGroup2Hor", TfmGrid::acGroup2Hor, "&Двойная горизонтальная клавиша", {},
+          "Двойная горизонтальная клавиша");
+  Forward("acGroup2Ver", TfmGrid::acGroup2Ver, "Д&войная вертикальная клавиша", {},
+          "Двойная вертикальная клавиша");
+  Forward("acGroup4", TfmGrid::acGroup4, "&Четверная клавиша", {}, "Четверная клавиша");
   Forward("acGroupMoveMaster", TfmGrid::acGroupMoveMaster, "&Переместить мастер-клавишу", {},
           "Переместить мастер-клавишу");
   Forward("acGoto", TfmGrid::acGoto, "Пе&рейти к закладке...", ctrl(Qt::Key_G));
+  // The layout window's menus label the bookmark command Ctrl+Q; both keys work.
+  Forward("acMarkAdd", TfmGrid::acMarkAdd, "&Добавить/изменить", ctrl(Qt::Key_M), "Добавить закладку")
+      ->setShortcuts({ctrl(Qt::Key_M), ctrl(Qt::Key_Q)});
+  Forward("acMarkDelete", TfmGrid::acMarkDelete, "&Удалить");
+  Forward("acNoteAdd", TfmGrid::acNoteAdd, "&Добавить/изменить", ctrl(Qt::Key_T), "Добавить примечание");
+  Forward("acNoteDelete", TfmGrid::acNoteDelete, "&Удалить");
   const TfmGrid::Command layers[5] = {TfmGrid::acViewLayersAll, TfmGrid::acViewLayers0,
                                       TfmGrid::acViewLayers1, TfmGrid::acViewLayers2,
                                       TfmGrid::acViewLayers3};
@@ -222,6 +285,8 @@ void TfmMain::BuildActions() {
   });
   connect(AddAction("acHelp", "&Справочная система", QKeySequence(Qt::Key_F1)), &QAction::triggered,
           this, [this] { ShowHelp(this, QStringLiteral("index.html")); });
+  connect(AddAction("acExAbout", "По&ддерживаемые устройства"), &QAction::triggered, this,
+          [this] { exAbout_->Exec(); });
   connect(AddAction("acAbout", "&О программе..."), &QAction::triggered, this, [this] {
     QMessageBox::about(this, U("О программе"),
                        U("<b>Ostrel Velmorando AT</b><br>версия 2.3<br><br>Программирование "
@@ -230,62 +295,47 @@ void TfmMain::BuildActions() {
 }
 
 void TfmMain::BuildMenus() {
+  const auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      if (*name) menu->addAction(Action(name));
+      else menu->addSeparator();
+    }
+  };
   QMenu* file = menuBar()->addMenu(U("&Файл"));
-  file->addAction(Action("acNew"));
-  file->addAction(Action("acOpen"));
+  add(file, {"acExtNew", "acOpen"});
   file->addMenu(U("&Импортировать"))->addAction(Action("acImportMTF"));
   file->addMenu(U("&Экспортировать"))->addAction(Action("acExportMTF"));
-  file->addAction(Action("acClose"));
-  file->addAction(Action("acCloseAll"));
-  file->addSeparator();
-  file->addAction(Action("acSave"));
-  file->addAction(Action("acSaveAs"));
-  file->addSeparator();
+  add(file, {"acClose", "acCloseAll", "", "acSave", "acSaveAs", ""});
   recentMenu_ = file;
   file->addAction(Action("acExit"));
 
   QMenu* edit = menuBar()->addMenu(U("&Правка"));
-  edit->addAction(Action("acUndo"));
-  edit->addSeparator();
-  for (const char* name : {"acCut", "acCopy", "acPaste"}) edit->addAction(Action(name));
-  edit->addAction(Action("acClear"));
+  add(edit, {"acUndo", "", "acCut", "acCopy", "acPaste", "acSpecialPaste", "acLayers", "acClear", ""});
   QMenu* field = edit->addMenu(U("Выделит&ь поле"));
-  for (const char* name : {"acSelect12", "acSelect32", "acSelect64", "acSelect105", "acSelect128"}) {
-    field->addAction(Action(name));
-  }
-  field->addSeparator();
-  field->addAction(Action("acSelectAll"));
-  edit->addMenu(U("&Группировать"))->addAction(Action("acGroupMoveMaster"));
-  edit->addAction(Action("acGoto"));
+  add(field, {"acSelect12", "acSelect32", "acSelect64", "acSelect105", "acSelect128", "", "acSelectAll"});
+  add(edit->addMenu(U("&Группировать")),
+      {"acGroup", "acDegroup", "", "acGroup2Hor", "acGroup2Ver", "acGroup4", "", "acGroupMoveMaster"});
+  add(edit, {"", "acGoto"});
+  add(edit->addMenu(U("&Закладка")), {"acMarkAdd", "acMarkDelete"});
+  add(edit->addMenu(U("&Примечание")), {"acNoteAdd", "acNoteDelete"});
 
   QMenu* view = menuBar()->addMenu(U("&Вид"));
-  QMenu* layers = view->addMenu(U("&Отображаемые уровни"));
-  for (const char* name : {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3"}) {
-    layers->addAction(Action(name));
-  }
+  add(view->addMenu(U("&Отображаемые уровни")),
+      {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3"});
   toolbarMenu_ = view->addMenu(U("&Панели инструментов"));
   view->addAction(Action("acViewCellInfo"));
-  QMenu* detail = view->addMenu(U("&Детализация"));
-  detail->addAction(Action("acViewNormal"));
-  detail->addAction(Action("acViewSuper"));
+  add(view->addMenu(U("&Детализация")), {"acViewNormal", "acViewSuper"});
 
   QMenu* service = menuBar()->addMenu(U("&Сервис"));
   service->addAction(Action("acServiceCheck"));
-  QMenu* protection = service->addMenu(U("&Защита"));
-  protection->addAction(Action("acServiceSetPassword"));
-  protection->addAction(Action("acServiceClearPassword"));
-  service->addSeparator();
-  service->addAction(Action("acParameters"));
+  add(service->addMenu(U("&Защита")), {"acServiceSetPassword", "acServiceClearPassword"});
+  add(service, {"", "acParameters"});
 
   windowMenu_ = menuBar()->addMenu(U("&Окно"));
-  windowMenu_->addAction(Action("acArrange"));
-  windowMenu_->addSeparator();
+  add(windowMenu_, {"acArrange", ""});
   connect(windowMenu_, &QMenu::aboutToShow, this, &TfmMain::RebuildWindowMenu);
 
-  QMenu* help = menuBar()->addMenu(U("&?"));
-  help->addAction(Action("acHelp"));
-  help->addSeparator();
-  help->addAction(Action("acAbout"));
+  add(menuBar()->addMenu(U("&?")), {"acHelp", "acExAbout", "", "acAbout"});
 }
 
 void TfmMain::BuildToolbars() {
@@ -297,17 +347,29 @@ void TfmMain::BuildToolbars() {
   };
   const Bar bars[] = {
       {"Standart", "Стандартная", "acViewStandart",
-       {"acNew", "acOpen", "acSave", "", "acCut", "acCopy", "acPaste", "acUndo"}},
+       {"acNew", "acOpen", "acSave", "", "acCut", "acCopy", "acPaste", "acSpecialPaste", "", "acUndo"}},
       {"Layout", "Раскладка", "acViewLayout",
        {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "",
         "acViewNormal", "acViewSuper"}},
       {"Device", "Устройство", "acViewDevice", {"acServiceCheck", "acParameters"}},
-      {"Group", "Группирование", "acViewGroup", {"acGroupMoveMaster"}},
+      {"Group", "Группирование", "acViewGroup",
+       {"acGroup", "acDegroup", "", "acGroup2Hor", "acGroup2Ver", "acGroup4", "", "acGroupMoveMaster"}},
       {"Windows", "&Окна программы", "acViewWindows", {"acViewCellInfo", "acArrange"}},
   };
   const char* captions[] = {"&Стандартная", "&Раскладка", "&Устройство", "&Группирование", "&Oкна"};
   int index = 0;
+  Action("acGroup")->setIcon(ShapeIcon(3, 2));
+  Action("acDegroup")->setIcon(ShapeIcon(3, 2, true));
+  Action("acGroup2Hor")->setIcon(ShapeIcon(2, 1));
+  Action("acGroup2Ver")->setIcon(ShapeIcon(1, 2));
+  Action("acGroup4")->setIcon(ShapeIcon(2, 2));
+  Action("acGroupMoveMaster")->setIcon(ShapeIcon(2, 1, false, true));
+  Action("acNew")->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  Action("acOpen")->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  Action("acSave")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   for (const Bar& bar : bars) {
+    // Two rows by default, so that no toolbar starts folded.
+    if (bar.command == std::string("acViewDevice")) addToolBarBreak();
     QToolBar* toolbar = addToolBar(U(bar.title).remove('&'));
     toolbar->setObjectName(bar.name);
     for (const char* name : bar.actions) {
@@ -346,14 +408,17 @@ QString TfmMain::StatusText(int panel) const { return panels_[panel]->text(); }
 void TfmMain::CommandsChanged() {
   TfmGrid* window = ActiveLayout();
   const bool any = window != nullptr;
-  for (const char* name : {"acExportMTF", "acClose", "acCloseAll", "acSave", "acSaveAs", "acCut",
-                           "acCopy", "acPaste", "acClear", "acSelectAll", "acSelect12", "acSelect32",
-                           "acSelect64", "acSelect105", "acSelect128", "acGoto", "acViewLayersAll",
-                           "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3",
-                           "acViewNormal", "acViewSuper", "acServiceCheck", "acServiceSetPassword",
-                           "acServiceClearPassword", "acArrange"}) {
+  for (const char* name :
+       {"acExportMTF", "acClose", "acCloseAll", "acSave", "acSaveAs", "acCut", "acCopy", "acPaste",
+        "acSpecialPaste", "acClear", "acSelectAll", "acSelect12", "acSelect32", "acSelect64",
+        "acSelect105", "acSelect128", "acGroup", "acDegroup", "acGroup2Hor", "acGroup2Ver", "acGroup4",
+        "acGoto", "acMarkAdd", "acMarkDelete", "acNoteAdd", "acNoteDelete", "acViewLayersAll",
+        "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "acViewNormal",
+        "acViewSuper", "acServiceCheck", "acServiceSetPassword", "acServiceClearPassword",
+        "acArrange"}) {
     Action(name)->setEnabled(any);
   }
+  Action("acLayers")->setEnabled(any && window->Grid().ShownLayer() != kAllLayers);
   QAction* undo = Action("acUndo");
   undo->setEnabled(any && window->Document().UndoAvailable);
   if (any && window->Document().UndoAvailable) {
@@ -391,6 +456,11 @@ void TfmMain::ShowCellInformation(int column, int row) {
   const auto language = KeyLanguageFromSetting(settings_.Get(Setting::Layout));
   cellText_->setPlainText(
       QString::fromStdString(CellInformation(window->Document(), column, row, language)));
+}
+
+void TfmMain::ShowKeyInformation(int column, int row) {
+  cellInfo_->show();
+  ShowCellInformation(column, row);
 }
 
 // ---- windows ---------------------------------------------------------------------
@@ -454,6 +524,29 @@ TfmGrid* TfmMain::AddLayoutWindow(std::unique_ptr<TVL2Document> document, const 
 
 TfmGrid* TfmMain::NewLayout() {
   return AddLayoutWindow(std::make_unique<TVL2Document>(), NextUntitledName());
+}
+
+void TfmMain::NewFromTemplate() {
+  const std::vector<TemplateEntry> templates = ReadTemplates(dataFolder_.toStdString());
+  if (templates.empty()) {
+    NewLayout();
+    return;
+  }
+  QStringList names;
+  for (const TemplateEntry& entry : templates) names << QString::fromStdString(Cp1251ToUtf8(entry.Name));
+  const int chosen = templateChoice_->Exec(names);
+  if (chosen < 0) return;
+  auto layout = NewLayoutFromTemplate(dataFolder_.toStdString(),
+                                           templates[static_cast<size_t>(chosen)].File, *prompt_,
+                                           *reporter_);
+  if (!layout.FromTemplate) {
+    NewLayout();
+    return;
+  }
+  // Opened as a file is opened, but untitled and numbered like any new layout,
+  // so two windows never share a name.
+  CloseUntitledActive();
+  AddLayoutWindow(std::move(layout.Document), NextUntitledName());
 }
 
 void TfmMain::CloseUntitledActive() {
@@ -690,6 +783,7 @@ void TfmMain::showEvent(QShowEvent* event) {
 }
 
 void TfmMain::FirstShow() {
+  CreateDialogs();
   RestorePlacement();
   if (startFiles_.isEmpty()) {
     NewLayout();
@@ -704,10 +798,13 @@ void TfmMain::FirstShow() {
 }
 
 void TfmMain::RestorePlacement() {
+  // The normal rectangle and the show command are what a window here can take;
+  // the minimised and maximised positions are kept only for the record.
   const char* names[] = {"rcNormalPosition_Left", "rcNormalPosition_Top", "rcNormalPosition_Right",
-                         "rcNormalPosition_Bottom", "ShowCmd"};
-  int values[5];
-  for (int i = 0; i < 5; ++i) {
+                         "rcNormalPosition_Bottom", "ShowCmd", "Flags", "ptMinPosition_X",
+                         "ptMinPosition_Y", "ptMaxPosition_X", "ptMaxPosition_Y"};
+  int values[10];
+  for (int i = 0; i < 10; ++i) {
     const auto value = backend_.ReadInt(kMainPlacement, names[i]);
     if (!value) return;  // every value must be there for the placement to apply
     values[i] = static_cast<int>(*value);

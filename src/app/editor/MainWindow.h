@@ -28,18 +28,25 @@ namespace vl {
 
 class StatusReporter;
 class TfmArrange;
+class TfmExAbout;
+class TfmNew;
 class TfmParameters;
 
 class TfmMain : public QMainWindow, public ILayoutHost {
   Q_OBJECT
 
  public:
-  // The store and the backend outlive the window; prompt and dialogs default to
-  // the Qt ones when null (tests pass scripted ones). Creation reads no setting:
-  // it restores the toolbars and the recent files only.
-  TfmMain(SettingsStore& settings, ISettingsBackend& backend, QStringList files,
+  // The store and the backend outlive the window; dataFolder holds what lies
+  // beside the program (catalogue, templates, spaste.ini). Prompt and dialogs
+  // default to the Qt ones when null (tests pass scripted ones). Creation reads
+  // no setting: it restores the toolbars and the recent files only.
+  TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dataFolder, QStringList files,
           IPrompt* prompt = nullptr, IFileDialogs* dialogs = nullptr);
   ~TfmMain() override;
+
+  // Creates the dialogs, once: start-up calls it after the splash; the first
+  // show calls it when start-up did not.
+  void CreateDialogs();
 
   // ILayoutHost
   SettingsStore& Settings() override { return settings_; }
@@ -47,16 +54,22 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   Clipboard& KeyClipboard() override { return clipboard_; }
   TfmTextEntry& TextEntry() override { return *textEntry_; }
   TfmGotoBookmark& GotoBookmark() override { return *gotoBookmark_; }
+  TfmCopyToLayers& CopyToLayersDialog() override { return *copyToLayers_; }
+  TfmSpecialPaste& SpecialPasteDialog() override { return *specialPaste_; }
   bool SaveWindow(TfmGrid& window, bool saveAs) override;
   void SetCloseCancelled() override { closeCancelled_ = true; }
   bool ShowParameters(int page) override;
   void SetPositionTexts(const QString& position, const QString& move) override;
   void ShowCellInformation(int column, int row) override;
+  void ShowKeyInformation(int column, int row) override;
   void WindowClosing(TfmGrid& window) override;
   void CommandsChanged() override;
 
   // The flows behind the commands, callable without their file dialogs.
   TfmGrid* NewLayout();
+  // New layout from a template chosen in TfmNew; an empty layout when there is
+  // no template list or the template cannot be read.
+  void NewFromTemplate();
   // recent: the question is asked whenever the file is open, modified or not.
   void OpenFile(const QString& fileName, bool recent = false);
   void ImportFile(const QString& fileName);
@@ -79,6 +92,8 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   QDockWidget* CellInfo() const { return cellInfo_; }
   QTimer& AutosaveTimer() { return autosave_; }
   TfmParameters& Parameters() const { return *parameters_; }
+  TfmNew& TemplateChoice() const { return *templateChoice_; }
+  TfmExAbout& SupportedDevices() const { return *exAbout_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -106,6 +121,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
 
   SettingsStore& settings_;
   ISettingsBackend& backend_;
+  QString dataFolder_;
   QStringList startFiles_;
   std::unique_ptr<IPrompt> ownPrompt_;
   IPrompt* prompt_;
@@ -130,10 +146,15 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   QMenu* toolbarMenu_ = nullptr;
   QMenu* windowMenu_ = nullptr;
   QList<QAction*> windowListActions_;
-  TfmTextEntry* textEntry_;
-  TfmGotoBookmark* gotoBookmark_;
-  TfmArrange* arrange_;
-  TfmParameters* parameters_;
+  // The dialogs, created once by CreateDialogs and shown again and again.
+  TfmExAbout* exAbout_ = nullptr;
+  TfmArrange* arrange_ = nullptr;
+  TfmTextEntry* textEntry_ = nullptr;
+  TfmNew* templateChoice_ = nullptr;
+  TfmCopyToLayers* copyToLayers_ = nullptr;
+  TfmSpecialPaste* specialPaste_ = nullptr;
+  TfmParameters* parameters_ = nullptr;
+  TfmGotoBookmark* gotoBookmark_ = nullptr;
 };
 
 }  // namespace vl

@@ -5,13 +5,22 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <optional>
 
+#include "core/document/LayerOps.h"
+
+class QCheckBox;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
 
 namespace vl {
+
+// "OK" and "Отмена" wired to accept and reject, and "Справка" opening the help
+// page when one is given.
+QDialogButtonBox* OkCancel(QDialog* dialog, const QString& helpPage = {});
 
 // "Примечание" / "Закладка" / the password dialogs: one line of at most maxLength
 // characters. Exec returns the text on OK and an empty text on Cancel.
@@ -50,6 +59,25 @@ class TfmArrange : public QDialog {
 
  private:
   QRadioButton* rbChoice_[3];
+};
+
+// "Копировать на уровень": the target layers (the shown one disabled) and whether
+// to delete from the shown layer. nullopt when cancelled.
+class TfmCopyToLayers : public QDialog {
+  Q_OBJECT
+ public:
+  struct Choice {
+    LayerChoice Targets{};
+    bool DeleteFromSource = false;
+  };
+  explicit TfmCopyToLayers(QWidget* parent = nullptr);
+  std::optional<Choice> Exec(int shownLayer);
+  QCheckBox* LayerBox(int layer) const { return cbLayer_[layer]; }
+  QCheckBox* DeleteBox() const { return cbDelete_; }
+
+ private:
+  QCheckBox* cbLayer_[kLayerCount];
+  QCheckBox* cbDelete_;
 };
 
 }  // namespace vl

@@ -53,6 +53,15 @@ QPolygon IconPolygon(const std::array<QPoint, N>& points, const QPoint& origin, 
   return polygon;
 }
 
+// The hourglass for walks over the whole field, restored however they end.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 QPolygon Glyph(std::initializer_list<QPoint> points, const QPoint& origin) {
   QPolygon polygon;
   for (const QPoint& p : points) polygon << origin + p;
@@ -72,6 +81,8 @@ TVL2Grid::TVL2Grid(std::unique_ptr<TVL2Document> document, const SettingsStore& 
   verticalScrollBar()->setSingleStep(1);
   scrollTimer_.setInterval(kTimerMs);
   connect(&scrollTimer_, &QTimer::timeout, this, &TVL2Grid::OnTimer);
+  keyFont_ = font();
+  keyFont_.setPixelSize(10);
   SetViewMode(settings.ViewMode());
 }
 
@@ -118,6 +129,7 @@ void TVL2Grid::GoToCell(int column, int row) {
 }
 
 bool TVL2Grid::IsMarkFree(const std::string& cp1251Name) const {
+  WaitCursor wait;
   for (const auto& note : document_->Notes) {
     if (note && note->Mark == cp1251Name) return false;
   }
@@ -125,6 +137,7 @@ bool TVL2Grid::IsMarkFree(const std::string& cp1251Name) const {
 }
 
 std::vector<std::string> TVL2Grid::MarkNames() const {
+  WaitCursor wait;
   std::vector<std::string> names;
   for (const auto& note : document_->Notes) {
     if (note && !note->Mark.empty()) names.push_back(note->Mark);
@@ -133,6 +146,7 @@ std::vector<std::string> TVL2Grid::MarkNames() const {
 }
 
 bool TVL2Grid::GoToMark(const std::string& cp1251Name) {
+  WaitCursor wait;
   const auto& notes = document_->Notes;
   for (auto it = notes.begin(); it != notes.end(); ++it) {
     if (!*it || (*it)->Mark != cp1251Name) continue;
@@ -296,8 +310,8 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
     painter.setBrush(Qt::NoBrush);
   };
   auto layerNumber = [&](int layer) {
-    painter.drawText(QPoint(rect.right() + 1 - 7 * scale, rect.top() + 5 * (scale - 1) + painter.fontMetrics().ascent()),
-                     QString::number(layer));
+    DrawText(painter, QPoint(rect.right() + 1 - 7 * scale, rect.top() + 5 * (scale - 1)),
+             QString::number(layer));
   };
   if (key.Func == kFuncLayerUp) {
     fill(IconPolygon(kArrowA, origin, scale, Mirror::None), QColor(0, 0, 255));
@@ -313,18 +327,14 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
   } else if (key.Func == kFuncMacro) {
     if (viewMode_ == 0) {
       if (shownLayer_ == kAllLayers || !key.Layers[shownLayer_].IsEmpty()) {
-        painter.drawText(QPoint(rect.left() + 2, rect.top() + 5 + painter.fontMetrics().ascent()),
-                         QStringLiteral("ABC"));
+        DrawText(painter, QPoint(rect.left() + 2, rect.top() + 5), QStringLiteral("ABC"));
       }
       return;
     }
     const KeyLanguage language = KeyLanguageFromSetting(settings_.Get(Setting::Layout));
     painter.save();
     painter.setClipRect(rect);
-    QFont small = painter.font();
-    small.setPixelSize(10);
-    painter.setFont(small);
-    const int ascent = painter.fontMetrics().ascent();
+    painter.setFont(keyFont_);
     for (int layer = 0; layer < kLayerCount; ++layer) {
       const TMacros& block = key.Layers[layer];
       if (block.IsEmpty()) continue;
@@ -334,11 +344,26 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
         line += SequenceToText(block.Macro[1], 20, language, true);
       }
       painter.setPen(layer == shownLayer_ ? QColor(Qt::red) : ink);
-      painter.drawText(QPoint(rect.left() + 3, rect.top() + 1 + 13 * layer + ascent),
-                       QString::fromStdString(line));
+      DrawText(painter, QPoint(rect.left() + 3, rect.top() + 1 + 13 * layer), QString::fromStdString(line),
+               true);
     }
     painter.restore();
   }
+}
+
+void TVL2Grid::DrawText(QPainter& painter, const QPoint& topLeft, const QString& text,
+                        bool keyFont) const {
+  QHash<QString, QStaticText>& texts = texts_[keyFont ? 1 : 0];
+  auto it = texts.find(text);
+  if (it == texts.end()) {
+    constexpr qsizetype kMaxKept = 8192;  // a full screen of distinct texts many times over
+    if (texts.size() >= kMaxKept) texts.clear();
+    QStaticText laidOut(text);
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.prepare(QTransform(), painter.font());
+    it = texts.insert(text, laidOut);
+  }
+  painter.drawStaticText(topLeft, *it);
 }
 
 void TVL2Grid::mousePressEvent(QMouseEvent* event) {
@@ -603,9 +628,10 @@ void TVL2Grid::RefreshPositionTexts() {
 }
 
 void TVL2Grid::SelectionUpdated() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  summary_ = SummarizeSelection(*document_, selection_);
-  QApplication::restoreOverrideCursor();
+  {
+    WaitCursor wait;
+    summary_ = SummarizeSelection(*document_, selection_);
+  }
   RefreshPositionTexts();
   emit SelectionChanged();
 }

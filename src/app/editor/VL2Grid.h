@@ -5,7 +5,9 @@
 // the document's operations. Holds no layout data of its own.
 
 #include <QAbstractScrollArea>
+#include <QHash>
 #include <QPointer>
+#include <QStaticText>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -98,6 +100,11 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   void PaintCell(QPainter& painter, int column, int row, const QRect& rect) const;
   void PaintKeyContent(QPainter& painter, const TMacroButton& key, const QRect& rect,
                        bool selected) const;
+  // Draws the text with its top-left corner at the point, in the painter's font,
+  // which is keyFont_ when keyFont is set. Laid-out texts are kept: shaping the
+  // same key texts again on every paint would cost most of the paint.
+  void DrawText(QPainter& painter, const QPoint& topLeft, const QString& text,
+                bool keyFont = false) const;
   void UpdateScrollBars();
   int VisibleColumns() const;
   int VisibleRows() const;
@@ -131,6 +138,8 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   QPoint lastPointer_;
   QTimer scrollTimer_;
   SelectionSummary summary_;
+  QFont keyFont_;  // the small font of the key texts in high view
+  mutable QHash<QString, QStaticText> texts_[2];  // in the widget's font, in keyFont_
 };
 
 }  // namespace vl

@@ -1,0 +1,83 @@
+#include "app/catalogue/SupportedDevicesDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include "app/editor/SmallDialogs.h"
+#include "core/catalogue/DeviceCatalogue.h"
+#include "core/catalogue/DeviceDescription.h"
+#include "core/catalogue/IniFile.h"
+#include "core/catalogue/ProgramFile.h"
+#include "core/common/FileErrors.h"
+#include "core/text/Cp1251.h"
+
+namespace vl {
+
+TfmExAbout::TfmExAbout(QString dataFolder, QWidget* parent)
+    : QDialog(parent), dataFolder_(std::move(dataFolder)) {
+  setWindowTitle(QString::fromUtf8("Поддерживаемые устройства"));
+  lbSeries_ = new QListWidget;
+  lbSeries_->setSortingEnabled(true);
+  lbSeries_->setMaximumWidth(110);
+  mmDescription_ = new QPlainTextEdit;
+  mmDescription_->setReadOnly(true);
+  mmDescription_->setMinimumSize(380, 330);
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(new QLabel(QString::fromUtf8("Серия")), 0, 0);
+  layout->addWidget(new QLabel(QString::fromUtf8("Описание")), 0, 1);
+  layout->addWidget(lbSeries_, 1, 0);
+  layout->addWidget(mmDescription_, 1, 1);
+  layout->addWidget(OkCancel(this, QStringLiteral("devices.html")), 2, 0, 1, 2);
+  connect(lbSeries_, &QListWidget::currentRowChanged, this, &TfmExAbout::Describe);
+  connect(lbSeries_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+}
+
+TfmExAbout::~TfmExAbout() = default;
+
+int TfmExAbout::Exec() {
+  Load();
+  return exec();
+}
+
+void TfmExAbout::Load() {
+  lbSeries_->clear();
+  mmDescription_->clear();
+  try {
+    catalogue_ = std::make_unique<IniFile>(
+        IniFile::Load(ProgramFilePath(dataFolder_.toStdString(), kCatalogueFileName).string()));
+  } catch (const FileReadError&) {
+    catalogue_ = std::make_unique<IniFile>();  // no catalogue: an empty list
+  }
+  for (const std::string& section : SortedDeviceSections(*catalogue_)) {
+    lbSeries_->addItem(QString::fromStdString(Cp1251ToUtf8(section)));
+  }
+  lbSeries_->setCurrentRow(0);
+}
+
+void TfmExAbout::Describe() {
+  const QString section = SelectedSection();
+  if (section.isEmpty() || !catalogue_) {
+    mmDescription_->clear();
+    return;
+  }
+  QStringList lines;
+  for (const std::string& line : DescribeDevice(*catalogue_, Utf8ToCp1251Lossy(section.toStdString()))) {
+    lines << QString::fromStdString(line);
+  }
+  mmDescription_->setPlainText(lines.join('\n'));
+}
+
+QString TfmExAbout::SelectedSection() const {
+  const QListWidgetItem* item = lbSeries_->currentItem();
+  return item ? item->text() : QString();
+}
+
+void TfmExAbout::hideEvent(QHideEvent* event) {
+  catalogue_.reset();
+  QDialog::hideEvent(event);
+}
+
+}  // namespace vl

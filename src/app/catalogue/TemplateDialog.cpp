@@ -1,0 +1,32 @@
+#include "app/catalogue/TemplateDialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "app/editor/SmallDialogs.h"
+
+namespace vl {
+
+TfmNew::TfmNew(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QString::fromUtf8("Создать"));
+  lbTemplates_ = new QListWidget;
+  lbTemplates_->setMinimumSize(360, 220);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QString::fromUtf8("Выберите раскладку")));
+  layout->addWidget(lbTemplates_);
+  layout->addWidget(OkCancel(this, QStringLiteral("new.html")));
+  connect(lbTemplates_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+}
+
+int TfmNew::Exec(const QStringList& names) {
+  lbTemplates_->clear();
+  lbTemplates_->addItems(names);
+  lbTemplates_->setCurrentRow(0);
+  lbTemplates_->setFocus();
+  if (exec() != QDialog::Accepted) return -1;
+  return lbTemplates_->currentRow();
+}
+
+}  // namespace vl

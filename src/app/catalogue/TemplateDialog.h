@@ -1,0 +1,26 @@
+#pragma once
+// TfmNew: "Создать", the choice of a template for a new layout.
+
+#include <QDialog>
+#include <QStringList>
+
+class QListWidget;
+
+namespace vl {
+
+class TfmNew : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfmNew(QWidget* parent = nullptr);
+
+  // Lists the names in the order given, the first selected. Returns the index
+  // chosen with OK or a double-click, -1 when cancelled.
+  int Exec(const QStringList& names);
+  QListWidget* List() const { return lbTemplates_; }
+
+ private:
+  QListWidget* lbTemplates_;
+};
+
+}  // namespace vl

@@ -1,0 +1,156 @@
+// vlat-screenshots DATA_DIR OUT_DIR: renders the main window with a sample layout
+// and a template, and the dialogs, into PNG files for docs/screenshots. DATA_DIR
+// is the program folder (catalogue, templates, spaste.ini, help). Runs on any
+// platform plugin, offscreen included; touches no settings of the real program.
+
+#include <QApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+#include "app/catalogue/SupportedDevicesDialog.h"
+#include "app/catalogue/TemplateDialog.h"
+#include "app/editor/HelpViewer.h"
+#include "app/editor/MainWindow.h"
+#include "app/editor/ParametersDialog.h"
+#include "app/editor/SmallDialogs.h"
+#include "app/editor/VL2Grid.h"
+#include "app/mtf/SpecialPasteDialog.h"
+#include "core/common/Reporter.h"
+#include "core/document/KeyNoteOps.h"
+#include "core/document/LayoutFile.h"
+#include "core/text/Cp1251.h"
+
+namespace {
+
+using namespace vl;
+
+void Key(TVL2Document& document, int column, int row, uint8_t function,
+         std::initializer_list<std::pair<int, std::string>> presses, const std::string& release = {}) {
+  auto key = std::make_unique<TMacroButton>();
+  key->Func = function;
+  for (const auto& [layer, press] : presses) {
+    key->Layers[layer].Macro[0] = press;
+    key->Layers[layer].Macro[1] = release;
+  }
+  document.SetKey(column, row, std::move(key));
+}
+
+// A cash-register keyboard: texts on several layers, switching keys, groups,
+// notes and bookmarks.
+void FillSampleLayout(TVL2Document& document) {
+  const std::string a = "\x1c\xf0\x1c", b = "\x32\xf0\x32", c = "\x21\xf0\x21";
+  const std::string enter = "\x5a\xf0\x5a", shift = "\x12", one = "\x16\xf0\x16";
+  Key(document, 1, 1, kFuncMacro, {{0, a + b + c}, {1, "\x12" + a + "\xf0\x12"}});
+  Key(document, 2, 1, kFuncMacro, {{0, enter}});
+  Key(document, 3, 1, kFuncMacro, {{0, one}, {2, one + one}, {3, c}}, "\xf0" + shift);
+  Key(document, 4, 1, kFuncMacro, {{1, b + b}});
+  Key(document, 1, 2, kFuncLayerUp, {});
+  Key(document, 2, 2, kFuncLayerDown, {});
+  Key(document, 3, 2, kFuncGoToLayer0 + 1, {});
+  Key(document, 4, 2, kFuncShiftToLayer0 + 2, {});
+  Key(document, 2, 4, kFuncMacro, {{0, a}, {1, b}, {2, c}, {3, enter}});
+  Key(document, 5, 3, kFuncMacro, {{0, enter}});
+  document.MakeGroup({2, 4, 3, 4});
+  document.MakeGroup({5, 3, 6, 4});
+  SetKeyNote(document, {1, 1, 2, 1}, Utf8ToCp1251Lossy("Итог чека"));
+  SetKeyNote(document, {5, 3, 5, 3}, Utf8ToCp1251Lossy("Ввод"));
+  SetMark(document, 1, 2, Utf8ToCp1251Lossy("Уровни"));
+  SetMark(document, 5, 3, Utf8ToCp1251Lossy("Ввод"));
+}
+
+void Save(QWidget& widget, const QString& file) {
+  widget.grab().save(file);
+  std::printf("%s\n", qPrintable(file));
+}
+
+// Grabs a modal dialog once its event loop runs, then closes it.
+void WhenShown(QDialog& dialog, const QString& file, std::function<void()> prepare = {}) {
+  QTimer::singleShot(0, &dialog, [&dialog, file, prepare] {
+    if (prepare) prepare();
+    QApplication::processEvents();
+    Save(dialog, file);
+    dialog.reject();
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: vlat-screenshots DATA_DIR OUT_DIR\n");
+    return 2;
+  }
+  const QString out = QString::fromLocal8Bit(argv[2]);
+  QDir().mkpath(out);
+  const QString data = QString::fromLocal8Bit(argv[1]);
+  QTemporaryDir folder;  // the sample layout's file
+  SetHelpFolder(QDir(data).filePath("help"));
+
+  MemorySettingsBackend backend(folder.path().toStdString());
+  SettingsStore settings;
+  settings.Load(backend);
+  const QString layout = QDir(folder.path()).filePath(QString::fromUtf8("Касса.vld"));
+  {
+    TVL2Document sample;
+    FillSampleLayout(sample);
+    NullReporter reporter;
+    SaveLayout(sample, layout.toStdString(), settings, reporter);
+  }
+  TfmMain main(settings, backend, data, {layout});
+  main.resize(1280, 800);
+  main.CellInfo()->show();
+  main.show();
+  QApplication::processEvents();
+  TfmGrid& window = *main.ActiveLayout();
+  TVL2Grid& grid = window.Grid();
+  main.ShowCellInformation(1, 1);
+
+  const auto shot = [&](const char* name, int viewMode, int layer) {
+    grid.SetViewMode(viewMode);
+    grid.SetShownLayer(layer);
+    window.RefreshCommands();
+    main.CommandsChanged();
+    QApplication::processEvents();
+    Save(main, QDir(out).filePath(name));
+  };
+  grid.Select(2, 1, 3, 2);
+  shot("main_high_all.png", 1, kAllLayers);
+  shot("main_high_layer0.png", 1, 0);
+  grid.Select(5, 5, 5, 5);
+  shot("main_normal_all.png", 0, kAllLayers);
+  shot("main_normal_layer1.png", 0, 1);
+  settings.Set(Setting::LayerCount, 1);  // two layers loaded: remarks about 2 and 3
+  main.CheckActiveLayout();
+  shot("main_check_panel.png", 1, kAllLayers);
+
+  TfmParameters& parameters = main.Parameters();
+  for (int page = 0; page < 4; ++page) {
+    WhenShown(parameters, QDir(out).filePath(QString("parameters_page%1.png").arg(page)));
+    parameters.Exec(page);
+  }
+  TfmExAbout& devices = main.SupportedDevices();
+  WhenShown(devices, QDir(out).filePath("supported_devices.png"));
+  devices.Exec();
+  // The first template, chosen in TfmNew, opens beside the sample.
+  TfmNew& templates = main.TemplateChoice();
+  QTimer::singleShot(0, &templates, [&] {
+    Save(templates, QDir(out).filePath("template_choice.png"));
+    templates.accept();
+  });
+  main.Action("acExtNew")->trigger();
+  QApplication::processEvents();
+  Save(main, QDir(out).filePath("main_template.png"));
+  TfmSpecialPaste& paste = main.SpecialPasteDialog();
+  WhenShown(paste, QDir(out).filePath("special_paste.png"));
+  paste.Exec();
+  TfmCopyToLayers& layers = main.CopyToLayersDialog();
+  WhenShown(layers, QDir(out).filePath("copy_to_layers.png"));
+  layers.Exec(1);
+  return 0;
+}
