@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/catalogue/SupportedDevicesDialog.h"
@@ -287,6 +289,11 @@ void TfmMain::BuildActions() {
           this, [this] { ShowHelp(this, QStringLiteral("index.html")); });
   connect(AddAction("acExAbout", "По&ддерживаемые устройства"), &QAction::triggered, this,
           [this] { exAbout_->Exec(); });
+  // The maker's sites: the same address the Macro Text Format header names, and its Ukrainian page.
+  connect(AddAction("acWWW", "Ostrel в &Интернете"), &QAction::triggered, this,
+          [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example"))); });
+  connect(AddAction("acWWWUA", "Ostrel в Интернете (&Украина)"), &QAction::triggered, this,
+          [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example/ua"))); });
   connect(AddAction("acAbout", "&О программе..."), &QAction::triggered, this, [this] {
     QMessageBox::about(this, U("О программе"),
                        U("<b>Ostrel Velmorando AT</b><br>версия 2.3<br><br>Программирование "
@@ -335,7 +342,7 @@ void TfmMain::BuildMenus() {
   add(windowMenu_, {"acArrange", ""});
   connect(windowMenu_, &QMenu::aboutToShow, this, &TfmMain::RebuildWindowMenu);
 
-  add(menuBar()->addMenu(U("&?")), {"acHelp", "acExAbout", "", "acAbout"});
+  add(menuBar()->addMenu(U("&?")), {"acHelp", "acExAbout", "", "acWWW", "acWWWUA", "", "acAbout"});
 }
 
 void TfmMain::BuildToolbars() {
