@@ -63,6 +63,9 @@ uint8_t Marker(bool hasPassword) {
   return static_cast<uint8_t>(kFirstPasswordMarker + generator() % 240);
 }
 
+uint8_t ColumnByte(size_t index) { return static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(index)); }
+uint8_t RowByte(size_t index) { return static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(index)); }
+
 void PutKeyBody(LayoutBytes& out, const TMacroButton& key) {
   out.Put(kFunction, key.Func);
   for (int layer = 0; layer < kLayerCount; ++layer) {
@@ -104,32 +107,31 @@ class PassProgress {
 
 // Each key with content once in traversal order; every later key with an equal
 // record right after it as a same-key record. Equal records are found through a
-// hash index of their positions instead of a scan of the field per key.
+// hash index of their positions (each list in traversal order) instead of a scan
+// of the field per key, which writes the same bytes.
 void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
   std::unordered_map<size_t, std::vector<size_t>> byHash;
-  std::vector<size_t> withContent;
+  std::vector<std::pair<size_t, size_t>> withContent;  // index, hash
   for (size_t index = 0; index < kFieldCells; ++index) {
     const TMacroButton* key = document.Keys.begin()[index].get();
     if (!key || key->IsEmpty()) continue;
-    withContent.push_back(index);
-    byHash[HashRecord(*key)].push_back(index);
+    const size_t hash = HashRecord(*key);
+    withContent.emplace_back(index, hash);
+    byHash[hash].push_back(index);
   }
   std::vector<bool> written(kFieldCells, false);
   PassProgress progress(reporter);
-  for (const size_t index : withContent) {
+  for (const auto& [index, hash] : withContent) {
     if (written[index]) continue;
     const TMacroButton& key = *document.Keys.begin()[index];
-    const auto column = static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(index));
-    const auto row = static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(index));
-    out.Put(kKey, column, row);
+    out.Put(kKey, ColumnByte(index), RowByte(index));
     PutKeyBody(out, key);
     out.Put(kEndOfKey);
     written[index] = true;
     progress.Written();
-    for (const size_t other : byHash[HashRecord(key)]) {
+    for (const size_t other : byHash[hash]) {
       if (written[other] || !(*document.Keys.begin()[other] == key)) continue;
-      out.Put(kSameKey, static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(other)),
-              static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(other)));
+      out.Put(kSameKey, ColumnByte(other), RowByte(other));
       written[other] = true;
       progress.Written();
     }
@@ -149,8 +151,7 @@ void PutNotes(LayoutBytes& out, const TVL2Document& document, IReporter& reporte
   for (size_t index = 0; index < kFieldCells; ++index) {
     const TKeyNote* note = document.Notes.begin()[index].get();
     if (!note || written[index]) continue;
-    out.Put(kNote, static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(index)),
-            static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(index)));
+    out.Put(kNote, ColumnByte(index), RowByte(index));
     out.Text(kKeyNote, note->KeyNote, kMaxKeyNoteLength);
     out.Text(kMark, note->Mark, kMaxMarkLength);
     out.Put(kEndOfNote);
@@ -161,8 +162,7 @@ void PutNotes(LayoutBytes& out, const TVL2Document& document, IReporter& reporte
     if (same == byText.end()) continue;
     for (const size_t other : same->second) {
       if (written[other]) continue;
-      out.Put(kSameNote, static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(other)),
-              static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(other)));
+      out.Put(kSameNote, ColumnByte(other), RowByte(other));
       written[other] = true;
       progress.Written();
     }
@@ -204,30 +204,30 @@ void SaveLayout(TVL2Document& document, const std::string& fileName, const Setti
                 IReporter& reporter) {
   const std::string password = document.Password.substr(0, kMaxStoredPassword);
   LayoutBytes out(password);
-  {
-    ReportScope scope(reporter, "Сохранение функций кнопок");
-    out.Plain(Marker(!password.empty()));
-    out.Plain(kWrittenVersion);
-    if (!password.empty()) {
-      out.Plain(kPassword);
-      out.Plain(static_cast<uint8_t>(password.size()));
-      for (const char c : CodePassword(password)) out.Plain(static_cast<uint8_t>(c));
-    }
-    PutProperties(out, document, settings);
-    // A key at (255, 255) can only be told from the card reader when the card
-    // reader's record comes first, so the card reader is then written even empty.
-    const TMacroButton* corner = document.GetKey(kCardReaderCell, kCardReaderCell);
-    if (!document.CardReader.IsEmpty() || (corner && !corner->IsEmpty())) {
-      out.Put(kKey, kCardReaderCell, kCardReaderCell);
-      PutKeyBody(out, document.CardReader);
-      out.Put(kEndOfKey);
-    }
-    PutKeys(out, document, reporter);
-    reporter.SetStatus("Сохр. примечаний и закладок");
-    PutNotes(out, document, reporter);
-    reporter.SetStatus("Сохр. групп клавиш");
-    PutGroups(out, document);
+  ReportScope scope(reporter, "Сохранение функций кнопок");
+  out.Plain(Marker(!password.empty()));
+  out.Plain(kWrittenVersion);
+  if (!password.empty()) {
+    out.Plain(kPassword);
+    out.Plain(static_cast<uint8_t>(password.size()));
+    for (const char c : CodePassword(password)) out.Plain(static_cast<uint8_t>(c));
   }
+  PutProperties(out, document, settings);
+  // A key at (255, 255) can only be told from the card reader when the card
+  // reader's record comes first, so the card reader is then written even empty.
+  const TMacroButton* corner = document.GetKey(kCardReaderCell, kCardReaderCell);
+  if (!document.CardReader.IsEmpty() || (corner && !corner->IsEmpty())) {
+    out.Put(kKey, kCardReaderCell, kCardReaderCell);
+    PutKeyBody(out, document.CardReader);
+    out.Put(kEndOfKey);
+  }
+  PutKeys(out, document, reporter);
+  reporter.SetStatus("Сохр. примечаний и закладок");
+  PutNotes(out, document, reporter);
+  reporter.SetStatus("Сохр. групп клавиш");
+  PutGroups(out, document);
+  // The whole file is built in memory and replaces the old one in one step, so
+  // a failure anywhere leaves the old file and the document as they were.
   const std::filesystem::path file(fileName);
   if (!EnoughSpace(file, out.Bytes().size()) || !WriteFileSafely(file, out.Bytes())) {
     throw FileWriteError(WithFileName("Ошибка записи в файл.", fileName));
