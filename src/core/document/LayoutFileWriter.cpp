@@ -1,9 +1,10 @@
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <random>
+#include <span>
 #include <string_view>
 #include <system_error>
-#include <unordered_map>
 #include <vector>
 
 #include "core/common/FileErrors.h"
@@ -25,11 +26,8 @@ class LayoutBytes {
 
   void Plain(uint8_t byte) { bytes_.push_back(static_cast<char>(byte)); }
   void Put(uint8_t byte) {
-    if (!password_.empty()) {
-      byte ^= static_cast<uint8_t>(password_[scrambled_ % password_.size()]);
-      ++scrambled_;
-    }
     bytes_.push_back(static_cast<char>(byte));
+    ScrambleFrom(bytes_.size() - 1);
   }
   void Put(uint8_t a, uint8_t b) {
     Put(a);
@@ -45,12 +43,21 @@ class LayoutBytes {
     if (text.empty()) return;
     const size_t n = std::min(text.size(), limit);
     Put(tag, static_cast<uint8_t>(n));
-    for (size_t i = 0; i < n; ++i) Put(static_cast<uint8_t>(text[i]));
+    const size_t start = bytes_.size();
+    bytes_.append(text, 0, n);
+    ScrambleFrom(start);
   }
 
   const std::string& Bytes() const { return bytes_; }
 
  private:
+  void ScrambleFrom(size_t start) {
+    if (password_.empty()) return;
+    for (size_t i = start; i < bytes_.size(); ++i) {
+      bytes_[i] = static_cast<char>(bytes_[i] ^ password_[scrambled_++ % password_.size()]);
+    }
+  }
+
   std::string password_;
   size_t scrambled_ = 0;
   std::string bytes_;
@@ -105,20 +112,39 @@ class PassProgress {
   int shown_ = 0;
 };
 
+// Cells by a hash of their content. Sorted by hash and then by cell, so the cells
+// sharing a hash are one run in traversal order: a lookup gives the candidates
+// for an equal record without a scan of the field and without a map of lists.
+class HashIndex {
+ public:
+  void Add(size_t hash, size_t index) { entries_.emplace_back(hash, index); }
+  void Sort() { std::sort(entries_.begin(), entries_.end()); }
+  // The cells with this hash, in traversal order (after Sort).
+  std::span<const std::pair<size_t, size_t>> With(size_t hash) const {
+    const auto first = std::lower_bound(entries_.begin(), entries_.end(), std::pair<size_t, size_t>(hash, 0));
+    auto last = first;
+    while (last != entries_.end() && last->first == hash) ++last;
+    return {first, last};
+  }
+
+ private:
+  std::vector<std::pair<size_t, size_t>> entries_;
+};
+
 // Each key with content once in traversal order; every later key with an equal
-// record right after it as a same-key record. Equal records are found through a
-// hash index of their positions (each list in traversal order) instead of a scan
-// of the field per key, which writes the same bytes.
+// record right after it as a same-key record. The candidates come from the hash
+// index, which gives the bytes of a rescan of the field from (1, 1) per key.
 void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
-  std::unordered_map<size_t, std::vector<size_t>> byHash;
+  HashIndex byHash;
   std::vector<std::pair<size_t, size_t>> withContent;  // index, hash
   for (size_t index = 0; index < kFieldCells; ++index) {
     const TMacroButton* key = document.Keys.begin()[index].get();
     if (!key || key->IsEmpty()) continue;
     const size_t hash = HashRecord(*key);
     withContent.emplace_back(index, hash);
-    byHash[hash].push_back(index);
+    byHash.Add(hash, index);
   }
+  byHash.Sort();
   std::vector<bool> written(kFieldCells, false);
   PassProgress progress(reporter);
   for (const auto& [index, hash] : withContent) {
@@ -129,7 +155,7 @@ void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
     out.Put(kEndOfKey);
     written[index] = true;
     progress.Written();
-    for (const size_t other : byHash[hash]) {
+    for (const auto& [sameHash, other] : byHash.With(hash)) {
       if (written[other] || !(*document.Keys.begin()[other] == key)) continue;
       out.Put(kSameKey, ColumnByte(other), RowByte(other));
       written[other] = true;
@@ -141,11 +167,13 @@ void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
 // Each note record once; later keys whose note text is the same and that have no
 // bookmark follow as same-note records.
 void PutNotes(LayoutBytes& out, const TVL2Document& document, IReporter& reporter) {
-  std::unordered_map<std::string_view, std::vector<size_t>> byText;
+  const std::hash<std::string_view> textHash;
+  HashIndex byText;  // the notes that can be written as same-note records
   for (size_t index = 0; index < kFieldCells; ++index) {
     const TKeyNote* note = document.Notes.begin()[index].get();
-    if (note && !note->KeyNote.empty() && note->Mark.empty()) byText[note->KeyNote].push_back(index);
+    if (note && !note->KeyNote.empty() && note->Mark.empty()) byText.Add(textHash(note->KeyNote), index);
   }
+  byText.Sort();
   std::vector<bool> written(kFieldCells, false);
   PassProgress progress(reporter);
   for (size_t index = 0; index < kFieldCells; ++index) {
@@ -158,10 +186,8 @@ void PutNotes(LayoutBytes& out, const TVL2Document& document, IReporter& reporte
     written[index] = true;
     progress.Written();
     if (note->KeyNote.empty()) continue;
-    const auto same = byText.find(note->KeyNote);
-    if (same == byText.end()) continue;
-    for (const size_t other : same->second) {
-      if (written[other]) continue;
+    for (const auto& [hash, other] : byText.With(textHash(note->KeyNote))) {
+      if (written[other] || document.Notes.begin()[other]->KeyNote != note->KeyNote) continue;
       out.Put(kSameNote, ColumnByte(other), RowByte(other));
       written[other] = true;
       progress.Written();
