@@ -103,17 +103,6 @@ TEST(SettingsStore, DefaultsLeaveUploadInCardAlone) {
   ExpectDefaultsBut(store, 2);
 }
 
-TEST(SettingsStore, DerivedValues) {
-  SettingsStore store;
-  store.Set(Setting::LayerCount, 0);
-  EXPECT_EQ(store.LayerCountValue(), 1);
-  EXPECT_DOUBLE_EQ(SettingsStore::IntervalMs(15), 25.6);
-  EXPECT_EQ(SettingsStore::FindByName("is test after download"), Setting::IsTestAfterDownload);
-  EXPECT_EQ(SettingsStore::FindByName("no such setting"), std::nullopt);
-  store.Set(Setting::IsAutosave, 2);
-  EXPECT_FALSE(store.IsOn(Setting::IsAutosave));  // only 1 is on
-}
-
 TEST(RecentFiles, KeepsEightNewestFirstAndMovesARepeatToTheTopInItsNewSpelling) {
   RecentFiles files;
   for (int i = 1; i <= 9; ++i) files.Add("/l/" + std::to_string(i) + ".vld");
