@@ -76,10 +76,13 @@ void PrintSummary(std::ostream& out, const TVL2Document& document, const std::st
 }  // namespace
 
 int RunInfo(CliContext& context) {
-  // Without a layout file (only options), the attached keyboard is described.
-  if (context.args.empty() || context.args.front().starts_with("--")) return RunDeviceInfo(context);
   auto& args = context.args;
   const auto password = TakeOption(args, "--password");
+  // Without a layout file (only the device options), the attached keyboard is described.
+  if (args.empty() || args.front().starts_with("--")) {
+    if (password) throw UsageError{"--password needs a layout file"};
+    return RunDeviceInfo(context);
+  }
   if (args.size() != 1) throw UsageError{"one layout file expected"};
   SettingsStore settings = context.settings;
   TVL2Document document;

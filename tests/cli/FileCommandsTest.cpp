@@ -114,7 +114,7 @@ TEST_F(FileCommands, PasswordIsAddedAskedForAndTakenOff) {
   EXPECT_EQ(info.code, 2);
   EXPECT_EQ(info.err, "Указан неверный пароль. Не удается открыть раскладку.\n(" + Path("locked.vld") + ")\n");
 
-  info = Run("info", {Path("locked.vld"), "--password", "Тайна"});
+  info = Run("info", {"--password", "Тайна", Path("locked.vld")});
   EXPECT_EQ(info.code, 0) << info.err;
   EXPECT_NE(info.out.find("password: yes"), std::string::npos);
 
