@@ -118,7 +118,15 @@ class PassProgress {
 class HashIndex {
  public:
   void Add(size_t hash, size_t index) { entries_.emplace_back(hash, index); }
-  void Sort() { std::sort(entries_.begin(), entries_.end()); }
+  void Sort() {
+    std::sort(entries_.begin(), entries_.end());
+    shared_.assign(kFieldCells, false);
+    for (size_t i = 1; i < entries_.size(); ++i) {
+      if (entries_[i].first == entries_[i - 1].first) shared_[entries_[i].second] = shared_[entries_[i - 1].second] = true;
+    }
+  }
+  // An indexed cell whose hash no other cell has: nothing can equal it.
+  bool Alone(size_t index) const { return !shared_[index]; }
   // The cells with this hash, in traversal order (after Sort).
   std::span<const std::pair<size_t, size_t>> With(size_t hash) const {
     const auto first = std::lower_bound(entries_.begin(), entries_.end(), std::pair<size_t, size_t>(hash, 0));
@@ -129,6 +137,7 @@ class HashIndex {
 
  private:
   std::vector<std::pair<size_t, size_t>> entries_;
+  std::vector<bool> shared_;
 };
 
 // Each key with content once in traversal order; every later key with an equal
@@ -155,6 +164,7 @@ void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
     out.Put(kEndOfKey);
     written[index] = true;
     progress.Written();
+    if (byHash.Alone(index)) continue;
     for (const auto& [sameHash, other] : byHash.With(hash)) {
       if (written[other] || !(*document.Keys.begin()[other] == key)) continue;
       out.Put(kSameKey, ColumnByte(other), RowByte(other));
@@ -185,7 +195,8 @@ void PutNotes(LayoutBytes& out, const TVL2Document& document, IReporter& reporte
     out.Put(kEndOfNote);
     written[index] = true;
     progress.Written();
-    if (note->KeyNote.empty()) continue;
+    // A note with a bookmark is not indexed, but its text may be shared.
+    if (note->KeyNote.empty() || (note->Mark.empty() && byText.Alone(index))) continue;
     for (const auto& [hash, other] : byText.With(textHash(note->KeyNote))) {
       if (written[other] || document.Notes.begin()[other]->KeyNote != note->KeyNote) continue;
       out.Put(kSameNote, ColumnByte(other), RowByte(other));
