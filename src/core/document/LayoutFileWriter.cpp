@@ -122,7 +122,9 @@ class HashIndex {
     std::sort(entries_.begin(), entries_.end());
     shared_.assign(kFieldCells, false);
     for (size_t i = 1; i < entries_.size(); ++i) {
-      if (entries_[i].first == entries_[i - 1].first) shared_[entries_[i].second] = shared_[entries_[i - 1].second] = true;
+      if (entries_[i].first != entries_[i - 1].first) continue;
+      shared_[entries_[i].second] = true;
+      shared_[entries_[i - 1].second] = true;
     }
   }
   // An indexed cell whose hash no other cell has: nothing can equal it.
