@@ -1,5 +1,6 @@
 // velmorando: the layout editor. Every argument is a layout file to open;
-// --no-splash skips the start-up picture (for automation).
+// --no-splash skips the start-up picture (for automation); --data DIR reads the
+// catalogue, templates and the rest from DIR instead of the program folder.
 
 #include <QApplication>
 #include <QDir>
@@ -43,11 +44,16 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8("Ostrel Velmorando AT"));
   QApplication::setApplicationDisplayName(QString::fromUtf8("Ostrel Velmorando AT"));
-  const QString dataFolder = QString::fromStdString(vl::ProgramDataFolder(argv[0]));
-  vl::SetHelpFolder(QDir(dataFolder).filePath(QStringLiteral("help")));
-
   QStringList files = QApplication::arguments().mid(1);
   const bool splash = !files.removeAll(QStringLiteral("--no-splash"));
+  // --data DIR: the catalogue, templates, special paste and help from another folder.
+  vl::SetDataFolder(vl::ProgramDataFolder(argv[0]));
+  if (const qsizetype at = files.indexOf(QStringLiteral("--data")); at >= 0 && at + 1 < files.size()) {
+    vl::SetDataFolder(files[at + 1].toStdString());
+    files.remove(at, 2);
+  }
+  const QString dataFolder = QString::fromStdString(vl::DataFolder());
+  vl::SetHelpFolder(QDir(dataFolder).filePath(QStringLiteral("help")));
 
   vl::QtSettingsBackend backend;
   vl::SettingsStore settings;

@@ -13,6 +13,9 @@ int RunDownload(CliContext& context);
 int RunUpload(CliContext& context);
 int RunClear(CliContext& context);
 int RunInterval(CliContext& context);
+int RunDevices(CliContext& context);
+int RunNew(CliContext& context);
+int RunImage(CliContext& context);
 
 std::span<const CommandInfo> AllCommands() {
   static const std::array commands = {
@@ -34,6 +37,16 @@ std::span<const CommandInfo> AllCommands() {
                   "empty the keyboard's memory", RunClear},
       CommandInfo{"interval", "MS [--memory BYTES] [--check CS|CRC] [--keys WxH]",
                   "set the keyboard's interval between scan codes (1.6 to 25.6 ms)", RunInterval},
+      CommandInfo{"devices", "[TYPE]", "the device catalogue; with TYPE the description of that device type",
+                  RunDevices},
+      CommandInfo{"new", "[--template NAME] OUT.vld | --list",
+                  "a new layout file, empty or from a template; --list shows the templates", RunNew},
+      CommandInfo{"image",
+                  "FILE.vld --device TYPE -o OUT [--rect C1,R1] [--format emf|rtf] [--form rect|round|ellipse] "
+                  "[--text press|release|layer-note|key-note] [--create all|non-empty|none] [--layers 0,1,..] "
+                  "[--function-keys yes|no] [--language en|ru|uk]",
+                  "the key image of a layout for a catalogue device (drawing options default to the settings)",
+                  RunImage},
   };
   return commands;
 }

@@ -4,6 +4,14 @@
 #include <system_error>
 
 namespace vl {
+namespace {
+
+std::string& CurrentDataFolder() {
+  static std::string folder = ProgramDataFolder("");
+  return folder;
+}
+
+}  // namespace
 
 std::string ProgramDataFolder(const char* argv0) {
   namespace fs = std::filesystem;
@@ -20,5 +28,9 @@ std::string ProgramDataFolder(const char* argv0) {
   return folder.string();
 #endif
 }
+
+void SetDataFolder(const std::string& folder) { CurrentDataFolder() = folder; }
+
+const std::string& DataFolder() { return CurrentDataFolder(); }
 
 }  // namespace vl

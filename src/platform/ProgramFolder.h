@@ -11,4 +11,10 @@ namespace vl {
 // from the build tree).
 std::string ProgramDataFolder(const char* argv0);
 
+// The data folder the running program uses: ProgramDataFolder unless start-up set
+// another one (--data DIR). Windows that read the catalogue, the templates or the
+// special-paste definitions ask here.
+void SetDataFolder(const std::string& folder);
+const std::string& DataFolder();
+
 }  // namespace vl

@@ -71,7 +71,7 @@ TEST_F(FileCommands, ExampleLayoutIsWhatItsGeneratorWritesAndInfoDescribesIt) {
                               Path("generated.vld");
   ASSERT_EQ(std::system(command.c_str()), 0);
   EXPECT_TRUE(Bytes(Path("generated.vld")) == Bytes(kExamples + "cash-register.vld"))
-      << "run scripts/make-example.sh";
+      << "build the target example";
 
   const Outcome info = Run("info", {kExamples + "cash-register.vld"});
   EXPECT_EQ(info.code, 0) << info.err;

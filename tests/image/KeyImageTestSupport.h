@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/document/VL2Document.h"
 #include "core/mtf/KeyImage.h"
@@ -36,6 +37,19 @@ inline std::string Bytes(std::initializer_list<int> bytes) {
   for (int b : bytes) s.push_back(static_cast<char>(b));
   return s;
 }
+
+// Keeps every message as "caption: text" with its icon.
+class RecordingPrompt final : public IPrompt {
+ public:
+  Answer Ask(const std::string& text, const std::string& caption, MessageButtons, MessageIcon icon) override {
+    messages.push_back(caption + ": " + text);
+    icons.push_back(icon);
+    return Answer::Ok;
+  }
+  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return std::nullopt; }
+  std::vector<std::string> messages;
+  std::vector<MessageIcon> icons;
+};
 
 inline size_t CountOf(const std::string& haystack, const std::string& needle) {
   size_t count = 0;

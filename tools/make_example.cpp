@@ -1,7 +1,7 @@
-// Writes the example layout cash-register.vld: the keys, layers, properties and
-// card reader of cash-register.mtf, and what Macro Text Format has no place for:
-// layer notes, key notes, bookmarks and two key groups.
-// Usage: make_cash_register SOURCE.mtf OUT.vld (scripts/make-example.sh runs it).
+// vlat-make-example SOURCE.mtf OUT.vld: writes the example layout
+// data/examples/cash-register.vld from the keys, layers, properties and card reader
+// of its Macro Text Format source, adding what that format has no place for: layer
+// notes, key notes, bookmarks and two key groups (target "example").
 
 #include <iostream>
 #include <memory>
@@ -64,7 +64,7 @@ constexpr KeyNote kKeyNotes[] = {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::cerr << "usage: make_cash_register SOURCE.mtf OUT.vld\n";
+    std::cerr << "usage: vlat-make-example SOURCE.mtf OUT.vld\n";
     return 64;
   }
   TVL2Document document;
