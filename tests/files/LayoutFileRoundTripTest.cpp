@@ -88,12 +88,19 @@ TEST_F(LayoutFileRoundTrip, FlagsAfterSaveAndLoad) {
 
 TEST_F(LayoutFileRoundTrip, StatusTextsAndProgressAreShownAndClearedAgain) {
   TVL2Document document;
-  for (int column = 1; column <= 200; ++column) PutKey(document, column, 1, MacroKey(std::string(column, '\x1C')));
+  // 1000 different keys move the bar to 1 percent.
+  for (int column = 1; column <= 250; ++column) {
+    for (int row = 1; row <= 4; ++row) {
+      PutKey(document, column, row, MacroKey(std::string(column, '\x1C') + static_cast<char>(row)));
+    }
+  }
   PutNote(document, 1, 1, "n");
   Save(document);
   EXPECT_EQ(reporter.statuses, (std::vector<std::string>{"Сохранение функций кнопок", "Сохр. примечаний и закладок",
                                                          "Сохр. групп клавиш", ""}));
   EXPECT_FALSE(reporter.visible);
+  // The note pass starts its count again: the bar goes back to 0 after the keys.
+  EXPECT_EQ(reporter.positions, (std::vector<int>{0, 0, 1, 0}));
 
   reporter = {};
   Load();

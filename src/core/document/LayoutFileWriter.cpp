@@ -97,10 +97,11 @@ void PutProperties(LayoutBytes& out, const TDocument& document, const SettingsSt
   out.Put(kBuffering, settings.IsOn(Setting::Buffered) ? 1 : 0);
 }
 
-// Progress of the key and note passes: keys written x 100 / 65 536.
+// Progress of the key and note passes: keys written x 100 / 65 536, from 0 again
+// for each pass.
 class PassProgress {
  public:
-  explicit PassProgress(IReporter& reporter) : reporter_(reporter) {}
+  explicit PassProgress(IReporter& reporter) : reporter_(reporter) { reporter_.SetProgress(0); }
   void Written() {
     const int position = static_cast<int>(++count_ * 100 / 65536);
     if (position != shown_) reporter_.SetProgress(shown_ = position);
