@@ -1,55 +1,25 @@
-// vlat-cli check FILE [--layers N] [--rect C1,R1,C2,R2]: the layout check of a
-// Macro Text Format file, one remark a line; exit 1 when there are remarks, 2 when
-// the file cannot be read.
+// vlat-cli check FILE [--layers N] [--rect C1,R1,C2,R2] [--password TEXT]: the
+// layout check of a layout file (.vld, .mkb) or a Macro Text Format file, one
+// remark a line; exit 1 when there are remarks, 2 when the file cannot be read.
 
-#include <filesystem>
-#include <sstream>
-
-#include "cli/CliContext.h"
-#include "core/common/FileErrors.h"
+#include "cli/LayoutFiles.h"
 #include "core/mtf/CheckLayout.h"
-#include "core/mtf/MtfReader.h"
 
 namespace vl::cli {
-namespace {
-
-constexpr int kExitUnreadable = 2;
-
-// The reader's messages go to the error stream; it asks nothing.
-class ErrorStreamPrompt final : public IPrompt {
- public:
-  explicit ErrorStreamPrompt(std::ostream& err) : err_(err) {}
-  Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
-    err_ << text << '\n';
-    return Answer::No;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-
- private:
-  std::ostream& err_;
-};
-
-}  // namespace
 
 int RunCheck(CliContext& context) {
   auto& args = context.args;
   const auto layersOption = TakeOption(args, "--layers");
   const auto rectOption = TakeOption(args, "--rect");
+  const auto password = TakeOption(args, "--password");
   if (args.size() != 1) throw UsageError{"one file expected"};
   const TRect area = rectOption ? ParseRect(*rectOption) : TRect{1, 1, kFieldSize, kFieldSize};
 
-  TDocument document;
-  ErrorStreamPrompt prompt(*context.err);
-  NullReporter reporter;
-  try {
-    ReadMtf(document, args[0], context.settings, prompt, reporter);
-  } catch (const OperationAbandoned&) {
-    return kExitUnreadable;
-  } catch (const FileError& error) {
-    *context.err << error.what() << '\n';
-    return kExitUnreadable;
+  TVL2Document document;
+  LayoutPrompt prompt(*context.err, password);
+  if (const int code = ReadLayoutInput(document, args[0], context.settings, prompt, *context.err);
+      code != kExitOk) {
+    return code;
   }
   int layers = context.settings.LayerCountValue();
   if (layersOption) {

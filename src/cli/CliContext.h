@@ -16,6 +16,7 @@ struct CliContext {
   std::string dataDir;            // --data DIR, or the program folder's data
   std::string port;               // --port none|PATH|sim[:TYPE]; empty = the stored "keyboard port"
   SettingsStore settings;         // loaded from the user's settings at start
+  ISettingsBackend* settingsBackend = nullptr;  // where settings are stored, when a command asks
   std::ostream* out = nullptr;
   std::ostream* err = nullptr;
 };

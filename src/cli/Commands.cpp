@@ -19,12 +19,13 @@ int RunImage(CliContext& context);
 
 std::span<const CommandInfo> AllCommands() {
   static const std::array commands = {
-      CommandInfo{"info", "[FILE]",
-                  "summary of a layout file; without FILE the attached keyboard's information", RunInfo},
-      CommandInfo{"convert", "IN OUT [--password TEXT|--no-password]",
-                  "rewrite a layout (.mkb or .vld into .vld)", RunConvert},
-      CommandInfo{"check", "FILE [--layers N] [--rect C1,R1,C2,R2]",
-                  "the layout check of a Macro Text Format file", RunCheck},
+      CommandInfo{"info", "[FILE [--password TEXT]]",
+                  "summary of a layout file (.vld, .mkb, .mtf); without FILE the attached keyboard's information",
+                  RunInfo},
+      CommandInfo{"convert", "IN OUT [--password TEXT] [--no-password] [--save-settings]",
+                  "rewrite a layout: .mkb or .vld into .vld, .vld or .mkb into .mtf, .mtf into .vld", RunConvert},
+      CommandInfo{"check", "FILE [--layers N] [--rect C1,R1,C2,R2] [--password TEXT]",
+                  "the layout check of a layout file or a Macro Text Format file", RunCheck},
       CommandInfo{"identify", "",
                   "identify the keyboard on the port and read its controller version", RunIdentify},
       CommandInfo{"download",

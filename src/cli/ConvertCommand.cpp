@@ -1,10 +1,73 @@
-#include "cli/CliContext.h"
+// vlat-cli convert IN OUT [--password TEXT] [--no-password] [--save-settings]:
+// rewrites a layout. IN is a layout file (.vld, or an old .mkb) or Macro Text
+// Format (.mtf); OUT is a layout file, or Macro Text Format when it ends in .mtf.
+// --password opens a protected IN and protects OUT; --no-password leaves OUT
+// unprotected (both together take the password off a protected file). Layout properties that a .mtf sets hold for this run only unless
+// --save-settings stores them. Exit 2 when IN cannot be read, 1 when OUT cannot
+// be written.
+
+#include "cli/LayoutFiles.h"
+#include "core/common/FileErrors.h"
+#include "core/document/LayoutFile.h"
+#include "core/mtf/MtfWriter.h"
 
 namespace vl::cli {
+namespace {
+
+// What Macro Text Format has no place for.
+bool HasNotesOrGroups(const TVL2Document& document) {
+  for (const auto& note : document.Notes) {
+    if (note) return true;
+  }
+  for (const auto& cell : document.Groups) {
+    if (cell.IsGrouped()) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 int RunConvert(CliContext& context) {
-  *context.err << "not built yet\n";
-  return kExitFailure;
+  auto& args = context.args;
+  const auto password = TakeOption(args, "--password");
+  const bool noPassword = TakeFlag(args, "--no-password");
+  const bool saveSettings = TakeFlag(args, "--save-settings");
+  if (args.size() != 2) throw UsageError{"IN and OUT expected"};
+  const std::string& in = args[0];
+  const std::string& out = args[1];
+  const std::optional<std::string> storedPassword =
+      password ? std::optional(StoredPassword(*password)) : std::nullopt;
+  if (HasExtension(out, ".mkb")) {
+    throw UsageError{"old layout files (.mkb) are read only; write a .vld"};
+  }
+  if (saveSettings && !context.settingsBackend) throw UsageError{"--save-settings: no settings store here"};
+
+  SettingsStore settings = context.settings;
+  TVL2Document document;
+  LayoutPrompt prompt(*context.err, password);
+  if (const int code = ReadLayoutInput(document, in, settings, prompt, *context.err); code != kExitOk) {
+    return code;
+  }
+  if (storedPassword) document.Password = *storedPassword;
+  if (noPassword) document.Password.clear();
+
+  NullReporter reporter;
+  if (IsMtfFile(out)) {
+    if (HasNotesOrGroups(document)) {
+      *context.err << "vlat-cli convert: notes, bookmarks and groups have no place in Macro Text Format and are "
+                      "left out\n";
+    }
+    if (!ExportMtf(document, out, settings, prompt, reporter)) return kExitFailure;
+  } else {
+    try {
+      SaveLayout(document, out, settings, reporter);
+    } catch (const FileError& error) {
+      PrintMessage(*context.err, error.what());
+      return kExitFailure;
+    }
+  }
+  if (saveSettings) settings.Save(*context.settingsBackend);
+  return kExitOk;
 }
 
 }  // namespace vl::cli

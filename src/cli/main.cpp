@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     if (name != command.name) continue;
     vl::QtSettingsBackend backend;
     context.settings.Load(backend);
+    context.settingsBackend = &backend;
     context.args = std::move(args);
     try {
       return command.run(context);

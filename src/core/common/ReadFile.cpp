@@ -1,7 +1,6 @@
 #include "core/common/ReadFile.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace vl {
@@ -9,10 +8,14 @@ namespace vl {
 std::optional<std::string> ReadRegularFile(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  // One read of the size the file has; a file that shrinks meanwhile fails the read.
+  const std::streamoff size = in.tellg();
+  if (size < 0) return std::nullopt;
+  std::string bytes(static_cast<size_t>(size), '\0');
+  in.seekg(0);
+  if (!in.read(bytes.data(), size)) return std::nullopt;
   return bytes;
 }
 

@@ -3,6 +3,7 @@
 // TVL2Document. File names are UTF-8 paths.
 
 #include <string>
+#include <string_view>
 
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
@@ -22,5 +23,10 @@ void SaveLayout(TVL2Document& document, const std::string& fileName, const Setti
 // OperationAbandoned; the document must then be discarded.
 void LoadLayout(TVL2Document& document, const std::string& fileName, IPrompt& prompt,
                 IReporter& reporter);
+
+// LoadLayout over the bytes of a file already read; fileName goes into the
+// messages and into the document. Every read is bounded by the bytes given.
+void LoadLayoutBytes(TVL2Document& document, std::string_view bytes, const std::string& fileName,
+                     IPrompt& prompt, IReporter& reporter);
 
 }  // namespace vl

@@ -92,7 +92,8 @@ class CurrentBodyReader {
     stored = CodePassword(stored);
     const auto entered = prompt_.AskPassword("Введите пароль для открытия раскладки", "");
     if (!entered || entered->empty()) throw OperationAbandoned();
-    if (Utf8ToCp1251Lossy(*entered) != stored) {
+    // Compared as stored bytes; a character the code page cannot hold never matches.
+    if (Utf8ToCp1251(*entered) != stored) {
       throw WrongPasswordError(
           WithFileName("Указан неверный пароль. Не удается открыть раскладку.", fileName_));
     }
@@ -158,11 +159,16 @@ class CurrentBodyReader {
 
 void LoadLayout(TVL2Document& document, const std::string& fileName, IPrompt& prompt,
                 IReporter& reporter) {
+  const auto bytes = ReadRegularFile(std::filesystem::path(fileName));
+  if (!bytes) throw FileReadError(WithFileName("Ошибка чтения раскладки.", fileName));
+  LoadLayoutBytes(document, *bytes, fileName, prompt, reporter);
+}
+
+void LoadLayoutBytes(TVL2Document& document, std::string_view bytes, const std::string& fileName,
+                     IPrompt& prompt, IReporter& reporter) {
   const FileReadError readError(WithFileName("Ошибка чтения раскладки.", fileName));
   ReportScope scope(reporter, "Чтение раскладки из файла");
-  const auto bytes = ReadRegularFile(std::filesystem::path(fileName));
-  if (!bytes) throw readError;
-  LayoutByteReader in(*bytes, [&](int percent) { reporter.SetProgress(percent); });
+  LayoutByteReader in(bytes, [&](int percent) { reporter.SetProgress(percent); });
   try {
     const uint8_t marker = in.Byte();
     const uint8_t version = in.Byte();
@@ -173,6 +179,9 @@ void LoadLayout(TVL2Document& document, const std::string& fileName, IPrompt& pr
       document.Modified = false;
       return;
     }
+    // An old file of a keyboard type without a known key table cannot be read:
+    // say so before offering a conversion that would fail.
+    if (!LegacyKeyTypeTableSize(marker)) throw LayoutFormatError{};
     const Answer convert = prompt.Ask(
         "Формат файла соответсвует формату программы Velmorando 1.5. Преобразовать файл в "
         "формат Velmorando 2.0?",

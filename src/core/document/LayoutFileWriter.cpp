@@ -1,9 +1,10 @@
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <random>
+#include <span>
 #include <string_view>
 #include <system_error>
-#include <unordered_map>
 #include <vector>
 
 #include "core/common/FileErrors.h"
@@ -25,11 +26,8 @@ class LayoutBytes {
 
   void Plain(uint8_t byte) { bytes_.push_back(static_cast<char>(byte)); }
   void Put(uint8_t byte) {
-    if (!password_.empty()) {
-      byte ^= static_cast<uint8_t>(password_[scrambled_ % password_.size()]);
-      ++scrambled_;
-    }
     bytes_.push_back(static_cast<char>(byte));
+    ScrambleFrom(bytes_.size() - 1);
   }
   void Put(uint8_t a, uint8_t b) {
     Put(a);
@@ -45,12 +43,21 @@ class LayoutBytes {
     if (text.empty()) return;
     const size_t n = std::min(text.size(), limit);
     Put(tag, static_cast<uint8_t>(n));
-    for (size_t i = 0; i < n; ++i) Put(static_cast<uint8_t>(text[i]));
+    const size_t start = bytes_.size();
+    bytes_.append(text, 0, n);
+    ScrambleFrom(start);
   }
 
   const std::string& Bytes() const { return bytes_; }
 
  private:
+  void ScrambleFrom(size_t start) {
+    if (password_.empty()) return;
+    for (size_t i = start; i < bytes_.size(); ++i) {
+      bytes_[i] = static_cast<char>(bytes_[i] ^ password_[scrambled_++ % password_.size()]);
+    }
+  }
+
   std::string password_;
   size_t scrambled_ = 0;
   std::string bytes_;
@@ -62,6 +69,9 @@ uint8_t Marker(bool hasPassword) {
       static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
   return static_cast<uint8_t>(kFirstPasswordMarker + generator() % 240);
 }
+
+uint8_t ColumnByte(size_t index) { return static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(index)); }
+uint8_t RowByte(size_t index) { return static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(index)); }
 
 void PutKeyBody(LayoutBytes& out, const TMacroButton& key) {
   out.Put(kFunction, key.Func);
@@ -87,10 +97,11 @@ void PutProperties(LayoutBytes& out, const TDocument& document, const SettingsSt
   out.Put(kBuffering, settings.IsOn(Setting::Buffered) ? 1 : 0);
 }
 
-// Progress of the key and note passes: keys written x 100 / 65 536.
+// Progress of the key and note passes: keys written x 100 / 65 536, from 0 again
+// for each pass.
 class PassProgress {
  public:
-  explicit PassProgress(IReporter& reporter) : reporter_(reporter) {}
+  explicit PassProgress(IReporter& reporter) : reporter_(reporter) { reporter_.SetProgress(0); }
   void Written() {
     const int position = static_cast<int>(++count_ * 100 / 65536);
     if (position != shown_) reporter_.SetProgress(shown_ = position);
@@ -102,34 +113,64 @@ class PassProgress {
   int shown_ = 0;
 };
 
+// Cells by a hash of their content. Sorted by hash and then by cell, so the cells
+// sharing a hash are one run in traversal order: a lookup gives the candidates
+// for an equal record without a scan of the field and without a map of lists.
+class HashIndex {
+ public:
+  void Add(size_t hash, size_t index) { entries_.emplace_back(hash, index); }
+  void Sort() {
+    std::sort(entries_.begin(), entries_.end());
+    shared_.assign(kFieldCells, false);
+    for (size_t i = 1; i < entries_.size(); ++i) {
+      if (entries_[i].first != entries_[i - 1].first) continue;
+      shared_[entries_[i].second] = true;
+      shared_[entries_[i - 1].second] = true;
+    }
+  }
+  // An indexed cell whose hash no other cell has: nothing can equal it.
+  bool Alone(size_t index) const { return !shared_[index]; }
+  // The cells with this hash, in traversal order (after Sort).
+  std::span<const std::pair<size_t, size_t>> With(size_t hash) const {
+    const auto first = std::lower_bound(entries_.begin(), entries_.end(), std::pair<size_t, size_t>(hash, 0));
+    auto last = first;
+    while (last != entries_.end() && last->first == hash) ++last;
+    return {first, last};
+  }
+
+ private:
+  std::vector<std::pair<size_t, size_t>> entries_;
+  std::vector<bool> shared_;
+};
+
 // Each key with content once in traversal order; every later key with an equal
-// record right after it as a same-key record. Equal records are found through a
-// hash index of their positions instead of a scan of the field per key.
+// record right after it as a same-key record. The candidates come from the hash
+// index, which gives the bytes of a rescan of the field from (1, 1) per key.
 void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
-  std::unordered_map<size_t, std::vector<size_t>> byHash;
-  std::vector<size_t> withContent;
+  HashIndex byHash;
+  std::vector<std::pair<size_t, size_t>> withContent;  // index, hash
   for (size_t index = 0; index < kFieldCells; ++index) {
     const TMacroButton* key = document.Keys.begin()[index].get();
     if (!key || key->IsEmpty()) continue;
-    withContent.push_back(index);
-    byHash[HashRecord(*key)].push_back(index);
+    const size_t hash = HashRecord(*key);
+    withContent.emplace_back(index, hash);
+    byHash.Add(hash, index);
   }
+  byHash.Sort();
   std::vector<bool> written(kFieldCells, false);
   PassProgress progress(reporter);
-  for (const size_t index : withContent) {
+  for (const auto& [index, hash] : withContent) {
     if (written[index]) continue;
     const TMacroButton& key = *document.Keys.begin()[index];
-    const auto column = static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(index));
-    const auto row = static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(index));
-    out.Put(kKey, column, row);
+    out.Put(kKey, ColumnByte(index), RowByte(index));
     PutKeyBody(out, key);
     out.Put(kEndOfKey);
     written[index] = true;
     progress.Written();
-    for (const size_t other : byHash[HashRecord(key)]) {
+    if (byHash.Alone(index)) continue;
+    for (const auto& [sameHash, other] : byHash.With(hash)) {
       if (written[other] || !(*document.Keys.begin()[other] == key)) continue;
-      out.Put(kSameKey, static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(other)),
-              static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(other)));
+      out.Put(kSameKey, ColumnByte(other), RowByte(other));
       written[other] = true;
       progress.Written();
     }
@@ -139,30 +180,29 @@ void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
 // Each note record once; later keys whose note text is the same and that have no
 // bookmark follow as same-note records.
 void PutNotes(LayoutBytes& out, const TVL2Document& document, IReporter& reporter) {
-  std::unordered_map<std::string_view, std::vector<size_t>> byText;
+  const std::hash<std::string_view> textHash;
+  HashIndex byText;  // the notes that can be written as same-note records
   for (size_t index = 0; index < kFieldCells; ++index) {
     const TKeyNote* note = document.Notes.begin()[index].get();
-    if (note && !note->KeyNote.empty() && note->Mark.empty()) byText[note->KeyNote].push_back(index);
+    if (note && !note->KeyNote.empty() && note->Mark.empty()) byText.Add(textHash(note->KeyNote), index);
   }
+  byText.Sort();
   std::vector<bool> written(kFieldCells, false);
   PassProgress progress(reporter);
   for (size_t index = 0; index < kFieldCells; ++index) {
     const TKeyNote* note = document.Notes.begin()[index].get();
     if (!note || written[index]) continue;
-    out.Put(kNote, static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(index)),
-            static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(index)));
+    out.Put(kNote, ColumnByte(index), RowByte(index));
     out.Text(kKeyNote, note->KeyNote, kMaxKeyNoteLength);
     out.Text(kMark, note->Mark, kMaxMarkLength);
     out.Put(kEndOfNote);
     written[index] = true;
     progress.Written();
-    if (note->KeyNote.empty()) continue;
-    const auto same = byText.find(note->KeyNote);
-    if (same == byText.end()) continue;
-    for (const size_t other : same->second) {
-      if (written[other]) continue;
-      out.Put(kSameNote, static_cast<uint8_t>(FieldMatrix<KeyRef>::ColumnOf(other)),
-              static_cast<uint8_t>(FieldMatrix<KeyRef>::RowOf(other)));
+    // A note with a bookmark is not indexed, but its text may be shared.
+    if (note->KeyNote.empty() || (note->Mark.empty() && byText.Alone(index))) continue;
+    for (const auto& [hash, other] : byText.With(textHash(note->KeyNote))) {
+      if (written[other] || document.Notes.begin()[other]->KeyNote != note->KeyNote) continue;
+      out.Put(kSameNote, ColumnByte(other), RowByte(other));
       written[other] = true;
       progress.Written();
     }
@@ -204,30 +244,30 @@ void SaveLayout(TVL2Document& document, const std::string& fileName, const Setti
                 IReporter& reporter) {
   const std::string password = document.Password.substr(0, kMaxStoredPassword);
   LayoutBytes out(password);
-  {
-    ReportScope scope(reporter, "Сохранение функций кнопок");
-    out.Plain(Marker(!password.empty()));
-    out.Plain(kWrittenVersion);
-    if (!password.empty()) {
-      out.Plain(kPassword);
-      out.Plain(static_cast<uint8_t>(password.size()));
-      for (const char c : CodePassword(password)) out.Plain(static_cast<uint8_t>(c));
-    }
-    PutProperties(out, document, settings);
-    // A key at (255, 255) can only be told from the card reader when the card
-    // reader's record comes first, so the card reader is then written even empty.
-    const TMacroButton* corner = document.GetKey(kCardReaderCell, kCardReaderCell);
-    if (!document.CardReader.IsEmpty() || (corner && !corner->IsEmpty())) {
-      out.Put(kKey, kCardReaderCell, kCardReaderCell);
-      PutKeyBody(out, document.CardReader);
-      out.Put(kEndOfKey);
-    }
-    PutKeys(out, document, reporter);
-    reporter.SetStatus("Сохр. примечаний и закладок");
-    PutNotes(out, document, reporter);
-    reporter.SetStatus("Сохр. групп клавиш");
-    PutGroups(out, document);
+  ReportScope scope(reporter, "Сохранение функций кнопок");
+  out.Plain(Marker(!password.empty()));
+  out.Plain(kWrittenVersion);
+  if (!password.empty()) {
+    out.Plain(kPassword);
+    out.Plain(static_cast<uint8_t>(password.size()));
+    for (const char c : CodePassword(password)) out.Plain(static_cast<uint8_t>(c));
   }
+  PutProperties(out, document, settings);
+  // A key at (255, 255) can only be told from the card reader when the card
+  // reader's record comes first, so the card reader is then written even empty.
+  const TMacroButton* corner = document.GetKey(kCardReaderCell, kCardReaderCell);
+  if (!document.CardReader.IsEmpty() || (corner && !corner->IsEmpty())) {
+    out.Put(kKey, kCardReaderCell, kCardReaderCell);
+    PutKeyBody(out, document.CardReader);
+    out.Put(kEndOfKey);
+  }
+  PutKeys(out, document, reporter);
+  reporter.SetStatus("Сохр. примечаний и закладок");
+  PutNotes(out, document, reporter);
+  reporter.SetStatus("Сохр. групп клавиш");
+  PutGroups(out, document);
+  // The whole file is built in memory and replaces the old one in one step, so
+  // a failure anywhere leaves the old file and the document as they were.
   const std::filesystem::path file(fileName);
   if (!EnoughSpace(file, out.Bytes().size()) || !WriteFileSafely(file, out.Bytes())) {
     throw FileWriteError(WithFileName("Ошибка записи в файл.", fileName));

@@ -6,20 +6,6 @@
 namespace vl {
 namespace {
 
-// Columns x rows of the old key-type table for a keyboard type.
-size_t KeyTypeTableSize(uint8_t keyboardType) {
-  switch (keyboardType) {
-    case 1:
-    case 2: return 8 * 8;
-    case 3: return 16 * 8;
-    case 4: return 15 * 7;
-    case 5: return 0;
-    case 6: return 4 * 8;
-    case 7: return 4 * 3;
-    default: throw LayoutFormatError{};
-  }
-}
-
 void ReadLegacyLayer(LayoutByteReader& in, TMacros& layer) {
   in.AppendCounted(layer.Macro[0], kMaxSequenceLength);
   in.AppendCounted(layer.Macro[1], kMaxSequenceLength);
@@ -32,14 +18,28 @@ void ReadLegacyLayer(LayoutByteReader& in, TMacros& layer) {
 
 }  // namespace
 
+std::optional<size_t> LegacyKeyTypeTableSize(uint8_t keyboardType) {
+  switch (keyboardType) {
+    case 1:
+    case 2: return 8 * 8;
+    case 3: return 16 * 8;
+    case 4: return 15 * 7;
+    case 5: return 0;
+    case 6: return 4 * 8;
+    case 7: return 4 * 3;
+    default: return std::nullopt;
+  }
+}
+
 void ReadLegacyLayoutBody(LayoutByteReader& in, uint8_t keyboardType, TVL2Document& document) {
-  const size_t tableSize = KeyTypeTableSize(keyboardType);
+  const auto tableSize = LegacyKeyTypeTableSize(keyboardType);
+  if (!tableSize) throw LayoutFormatError{};
   const uint8_t tracksAndLayers = in.Byte();
   document.TrackMask = tracksAndLayers >> 2;
   const int layerCount = (tracksAndLayers & 3) + 1;
   in.Byte();             // language and correction: the settings keep their own
   in.ByteAtMost(15);     // interval index
-  for (size_t i = 0; i < tableSize; ++i) in.ByteAtMost(4);
+  for (size_t i = 0; i < *tableSize; ++i) in.ByteAtMost(4);
   while (!in.AtEnd()) {
     const uint8_t column = in.Byte();
     const uint8_t row = in.Byte();

@@ -1,0 +1,100 @@
+#include "cli/LayoutFiles.h"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <iostream>
+
+#include "core/common/FileErrors.h"
+#include "core/document/LayoutFile.h"
+#include "core/mtf/MtfReader.h"
+#include "core/text/Cp1251.h"
+
+namespace vl::cli {
+namespace {
+
+// One line from the terminal with echo off; nullopt at the end of input.
+std::optional<std::string> ReadHiddenLine(std::ostream& err) {
+  termios saved{};
+  const bool quiet = tcgetattr(STDIN_FILENO, &saved) == 0;
+  if (quiet) {
+    termios noEcho = saved;
+    noEcho.c_lflag &= static_cast<tcflag_t>(~ECHO);
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &noEcho);
+  }
+  std::string line;
+  const bool read = static_cast<bool>(std::getline(std::cin, line));
+  if (quiet) tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+  err << '\n';
+  if (!read) return std::nullopt;
+  return line;
+}
+
+}  // namespace
+
+LayoutPrompt::LayoutPrompt(std::ostream& err, std::optional<std::string> password)
+    : err_(err), password_(std::move(password)) {}
+
+Answer LayoutPrompt::Ask(const std::string& text, const std::string&, MessageButtons buttons, MessageIcon) {
+  if (buttons != MessageButtons::Ok) return Answer::Yes;
+  PrintMessage(err_, text);
+  return Answer::Ok;
+}
+
+std::optional<std::string> LayoutPrompt::AskPassword(const std::string& firstLine, const std::string&) {
+  if (password_) return password_;
+  if (isatty(STDIN_FILENO) != 1) {
+    passwordUnavailable_ = true;
+    return std::nullopt;
+  }
+  err_ << firstLine << ": " << std::flush;
+  return ReadHiddenLine(err_);
+}
+
+bool HasExtension(const std::string& fileName, const std::string& extension) {
+  if (fileName.size() < extension.size()) return false;
+  std::string tail = fileName.substr(fileName.size() - extension.size());
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return tail == extension;
+}
+
+void PrintMessage(std::ostream& err, const std::string& text) {
+  std::string shown = text;
+  for (size_t at = shown.find("\n\r"); at != std::string::npos; at = shown.find("\n\r", at + 1)) {
+    shown.erase(at + 1, 1);
+  }
+  err << shown << '\n';
+}
+
+int ReadLayoutInput(TVL2Document& document, const std::string& fileName, SettingsStore& settings,
+                    LayoutPrompt& prompt, std::ostream& err) {
+  NullReporter reporter;
+  try {
+    if (IsMtfFile(fileName)) {
+      ReadMtf(document, fileName, settings, prompt, reporter);
+    } else {
+      LoadLayout(document, fileName, prompt, reporter);
+    }
+    return kExitOk;
+  } catch (const OperationAbandoned&) {
+    // The reader's own report is told already; a password that could not be asked for is not.
+    if (prompt.PasswordUnavailable()) {
+      err << fileName << ": the layout is protected by a password; give --password TEXT\n";
+    }
+    return kExitUnreadable;
+  } catch (const FileError& error) {
+    PrintMessage(err, error.what());
+    return kExitUnreadable;
+  }
+}
+
+std::string StoredPassword(const std::string& utf8) {
+  const auto stored = Utf8ToCp1251(utf8);
+  if (!stored || stored->empty() || stored->size() > kMaxPasswordLength) {
+    throw UsageError{"--password needs 1 to 20 characters of code page 1251"};
+  }
+  return *stored;
+}
+
+}  // namespace vl::cli

@@ -1,0 +1,54 @@
+#pragma once
+// How the file commands (info, convert, check) read and write layouts: by the file
+// name's extension, .mtf is Macro Text Format and anything else a layout file
+// (a .vld, or an old .mkb that is converted in memory).
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/CliContext.h"
+#include "core/common/Prompt.h"
+#include "core/document/VL2Document.h"
+
+namespace vl::cli {
+
+// Exit code for an input that cannot be read (also a wrong or missing password).
+inline constexpr int kExitUnreadable = 2;
+
+// The file commands' answers. Converting an old file is what the command asks
+// for, so that question is agreed to unasked. The password comes from --password,
+// else from the terminal without echo; without a terminal there is none.
+// Messages go to err.
+class LayoutPrompt final : public IPrompt {
+ public:
+  LayoutPrompt(std::ostream& err, std::optional<std::string> password);
+  Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
+             MessageIcon icon) override;
+  std::optional<std::string> AskPassword(const std::string& firstLine, const std::string& secondLine) override;
+  // A password was needed but neither given nor possible to ask for.
+  bool PasswordUnavailable() const { return passwordUnavailable_; }
+
+ private:
+  std::ostream& err_;
+  std::optional<std::string> password_;
+  bool passwordUnavailable_ = false;
+};
+
+// The name ends in the extension (".mtf"), letter case ignored.
+bool HasExtension(const std::string& fileName, const std::string& extension);
+inline bool IsMtfFile(const std::string& fileName) { return HasExtension(fileName, ".mtf"); }
+
+// A message of the program on the terminal: its "\n\r" line break becomes "\n".
+void PrintMessage(std::ostream& err, const std::string& text);
+
+// Reads the file into the document; Macro Text Format sets the layout properties
+// in settings. kExitOk, or the exit code after the reason was told on err.
+int ReadLayoutInput(TVL2Document& document, const std::string& fileName, SettingsStore& settings,
+                    LayoutPrompt& prompt, std::ostream& err);
+
+// A --password value as the document keeps it: 1 to 20 characters of code page
+// 1251. UsageError otherwise.
+std::string StoredPassword(const std::string& utf8);
+
+}  // namespace vl::cli
