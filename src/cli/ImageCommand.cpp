@@ -10,6 +10,7 @@
 #include "cli/CatalogueSupport.h"
 #include "cli/CliContext.h"
 #include "cli/DeviceCommandSupport.h"
+#include "cli/LayoutFiles.h"
 #include "core/common/FileErrors.h"
 #include "core/document/LayoutFile.h"
 #include "core/mtf/KeyImageDevice.h"
@@ -52,13 +53,6 @@ std::pair<int, int> TopLeft(const std::string& text) {
   return {column, row};
 }
 
-bool EndsWithRtf(const std::string& name) {
-  if (name.size() < 4) return false;
-  std::string tail = name.substr(name.size() - 4);
-  std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
-  return tail == ".rtf";
-}
-
 }  // namespace
 
 int RunImage(CliContext& context) {
@@ -82,7 +76,7 @@ int RunImage(CliContext& context) {
   const uint16_t type = ParseDeviceType(*device);
   const auto [left, top] = rect ? TopLeft(*rect) : std::make_pair(1, 1);
   const KeyImageFormat imageFormat =
-      Choice(format, {"emf", "rtf"}, EndsWithRtf(*out) ? KeyImageFormat::RichText : KeyImageFormat::Metafile,
+      Choice(format, {"emf", "rtf"}, HasExtension(*out, ".rtf") ? KeyImageFormat::RichText : KeyImageFormat::Metafile,
              "--format");
 
   const auto catalogue = OpenCatalogue(context);
