@@ -14,7 +14,8 @@ namespace {
 void PrintUsage(std::ostream& out) {
   out << "usage: vlat-cli [--data DIR] [--port none|PATH|sim[:TYPE]] COMMAND [ARGS]\n\ncommands:\n";
   for (const auto& command : vl::cli::AllCommands()) {
-    out << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
+    out << "  " << command.name << (*command.usage ? " " : "") << command.usage << "\n      "
+        << command.summary << '\n';
   }
 }
 
