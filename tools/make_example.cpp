@@ -11,19 +11,11 @@
 #include "core/document/LayoutFile.h"
 #include "core/mtf/MtfReader.h"
 #include "core/text/Cp1251.h"
+#include "StderrPrompt.h"
 
 namespace {
 
 using namespace vl;
-
-class QuietPrompt final : public IPrompt {
- public:
-  Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
-    std::cerr << text << '\n';
-    return Answer::No;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return {}; }
-};
 
 std::string Cp1251(const std::string& utf8) { return Utf8ToCp1251(utf8).value(); }
 
@@ -69,7 +61,7 @@ int main(int argc, char** argv) {
   }
   TVL2Document document;
   SettingsStore settings;
-  QuietPrompt prompt;
+  tools::StderrPrompt prompt;
   NullReporter reporter;
   try {
     ReadMtf(document, argv[1], settings, prompt, reporter);

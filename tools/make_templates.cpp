@@ -15,20 +15,11 @@
 #include "core/common/Reporter.h"
 #include "core/document/LayoutFile.h"
 #include "core/mtf/MtfReader.h"
+#include "StderrPrompt.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The reader's error reports go to the error stream; nothing is asked.
-class StderrPrompt final : public vl::IPrompt {
- public:
-  vl::Answer Ask(const std::string& text, const std::string&, vl::MessageButtons, vl::MessageIcon) override {
-    std::cerr << text << '\n';
-    return vl::Answer::No;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return std::nullopt; }
-};
 
 std::string Upper(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
@@ -52,7 +43,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::sort(sources.begin(), sources.end());
-  StderrPrompt prompt;
+  vl::tools::StderrPrompt prompt;
   vl::NullReporter reporter;
   int failures = 0;
   for (const auto& source : sources) {
