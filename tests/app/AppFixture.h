@@ -24,10 +24,23 @@ class ScriptedPrompt final : public IPrompt {
     answers.pop_front();
     return answer;
   }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
-    return std::nullopt;
+  std::optional<std::string> AskPasswordTitled(const std::string& caption, const std::string& firstLine,
+                                               const std::string& secondLine) override {
+    passwordWindows.push_back({caption, firstLine, secondLine});
+    return AskPassword(firstLine, secondLine);
   }
+  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
+    if (passwords.empty()) return std::nullopt;
+    const std::string password = passwords.front();
+    passwords.pop_front();
+    return password;
+  }
+  struct PasswordWindow {
+    std::string caption, firstLine, secondLine;
+  };
   std::deque<Answer> answers;
+  std::deque<std::string> passwords;
+  std::vector<PasswordWindow> passwordWindows;
   std::vector<std::string> asked;
 };
 

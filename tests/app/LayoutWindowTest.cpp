@@ -18,9 +18,12 @@
 #include "AppFixture.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/ArrangeDialog.h"
+#include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/GotoBookmarkDialog.h"
+#include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
-#include "app/mtf/SpecialPasteDialog.h"
+#include "app/catalogue/SpecialPasteDialog.h"
 #include "core/document/LayoutFile.h"
 #include "core/document/Undo.h"
 #include "core/text/Cp1251.h"
@@ -330,7 +333,7 @@ class LayoutWindowTest : public QObject, public AppFixture {
     main.Action("acSelect64")->trigger();
     QCOMPARE(window.Grid().Selection(), (TRect{250, 3, 255, 10}));
     QCOMPARE(window.Document().GetNote(255, 10)->KeyNote, Utf8ToCp1251Lossy("64 клавиши (8x8)"));
-    QCOMPARE(main.StatusText(1), QString::fromUtf8("размер (6,8)"));
+    QCOMPARE(main.StatusText(StatusPanel::Position), QString::fromUtf8("размер (6,8)"));
   }
 
   void KeyMenuOffersTheLayoutCommands() {

@@ -8,10 +8,12 @@
 #include <QVBoxLayout>
 
 #include "app/editor/ParametersDialog.h"
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/GotoBookmarkDialog.h"
+#include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
 #include "core/document/BlockOps.h"
-#include "app/mtf/SpecialPasteDialog.h"
+#include "app/catalogue/SpecialPasteDialog.h"
 #include "core/catalogue/StandardFields.h"
 #include "core/document/ColumnRowOps.h"
 #include "core/document/GroupOps.h"

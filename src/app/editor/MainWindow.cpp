@@ -25,11 +25,16 @@
 #include "app/editor/HelpViewer.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtPrompt.h"
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/ArrangeDialog.h"
+#include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/GotoBookmarkDialog.h"
+#include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
-#include "app/mtf/SpecialPasteDialog.h"
+#include "app/catalogue/SpecialPasteDialog.h"
 #include "core/catalogue/Templates.h"
 #include "core/common/FileErrors.h"
+#include "core/document/BusyScope.h"
+#include "core/document/PasswordOps.h"
 #include "core/document/Undo.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
@@ -296,8 +301,8 @@ void TfmMain::BuildActions() {
           [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example/ua"))); });
   connect(AddAction("acAbout", "&О программе..."), &QAction::triggered, this, [this] {
     QMessageBox::about(this, U("О программе"),
-                       U("<b>Ostrel Velmorando AT</b><br>версия 2.3<br><br>Программирование "
-                         "клавиатур TRV и их считывателей магнитных карт."));
+                       U("<b>Ostrel Velmorando AT</b><br>версия " VLAT_VERSION
+                         "<br><br>Программирование клавиатур TRV и их считывателей магнитных карт."));
   });
 }
 
@@ -394,12 +399,12 @@ void TfmMain::BuildToolbars() {
 
 void TfmMain::BuildStatusBar() {
   QStatusBar* bar = statusBar();
-  const int widths[4] = {160, 110, 220, 130};
-  for (int i = 0; i < 4; ++i) {
+  const int widths[kStatusPanelCount] = {160, 110, 220, 130};
+  for (int i = 0; i < kStatusPanelCount; ++i) {
     panels_[i] = new QLabel;
     panels_[i]->setMinimumWidth(widths[i]);
     panels_[i]->setFrameShape(QFrame::StyledPanel);
-    bar->addWidget(panels_[i], i == 2 ? 1 : 0);
+    bar->addWidget(panels_[i], static_cast<StatusPanel>(i) == StatusPanel::Move ? 1 : 0);
   }
   // The progress bar sits over the first panels at a fixed place, as files report there.
   progress_ = new QProgressBar(bar);
@@ -407,10 +412,10 @@ void TfmMain::BuildStatusBar() {
   progress_->setTextVisible(false);
   progress_->setGeometry(170, 2, 80, 16);
   progress_->hide();
-  reporter_ = std::make_unique<StatusReporter>(panels_[0], progress_);
+  reporter_ = std::make_unique<StatusReporter>(Panel(StatusPanel::Saved), progress_);
 }
 
-QString TfmMain::StatusText(int panel) const { return panels_[panel]->text(); }
+QString TfmMain::StatusText(StatusPanel panel) const { return Panel(panel)->text(); }
 
 void TfmMain::CommandsChanged() {
   TfmGrid* window = ActiveLayout();
@@ -444,16 +449,16 @@ void TfmMain::CommandsChanged() {
     Action("acViewNormal")->setChecked(window->Grid().ViewMode() == 0);
     Action("acViewSuper")->setChecked(window->Grid().ViewMode() == 1);
   }
-  if (panels_[0]->text() != U("не сохранена (сохранение отложено)") || !any ||
+  if (Panel(StatusPanel::Saved)->text() != U("не сохранена (сохранение отложено)") || !any ||
       !window->Document().Modified) {
-    panels_[0]->setText(any && window->Document().Modified ? U("не сохранена") : QString());
+    Panel(StatusPanel::Saved)->setText(any && window->Document().Modified ? U("не сохранена") : QString());
   }
-  panels_[3]->setText(any && !window->Document().Password.empty() ? U("защищена паролем") : QString());
+  Panel(StatusPanel::Password)->setText(any && !window->Document().Password.empty() ? U("защищена паролем") : QString());
 }
 
 void TfmMain::SetPositionTexts(const QString& position, const QString& move) {
-  if (!position.isNull()) panels_[1]->setText(position);
-  panels_[2]->setText(move);
+  if (!position.isNull()) Panel(StatusPanel::Position)->setText(position);
+  Panel(StatusPanel::Move)->setText(move);
 }
 
 void TfmMain::ShowCellInformation(int column, int row) {
@@ -569,7 +574,7 @@ void TfmMain::WindowClosing(TfmGrid& window) {
     recent_.Add(window.Document().FileName);
     RebuildRecentMenu();
   }
-  panels_[1]->clear();
+  Panel(StatusPanel::Position)->clear();
   cellText_->clear();
   cellInfo_->setWindowTitle(U("Информация о ячейке"));
   QTimer::singleShot(0, this, &TfmMain::CommandsChanged);
@@ -642,36 +647,30 @@ void TfmMain::ImportFile(const QString& fileName) {
 
 bool TfmMain::ExportTo(TfmGrid& window, const QString& fileName) {
   TVL2Document& document = window.Document();
-  document.Busy = true;
+  const BusyScope busy(document);
   QString name = fileName;
   if (name.isEmpty()) name = dialogs_->Choose(FileDialogKind::ExportMtf, LayoutsFolder(), window.Caption());
-  const bool written =
-      !name.isEmpty() && ExportMtf(document, name.toStdString(), settings_, *prompt_, *reporter_);
-  document.Busy = false;
-  return written;
+  return !name.isEmpty() && ExportMtf(document, name.toStdString(), settings_, *prompt_, *reporter_);
 }
 
 bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
   TVL2Document& document = window.Document();
   if (!saveAs && !document.Modified && document.Named) return true;
-  document.Busy = true;
-  QString name = QString::fromStdString(document.FileName);
-  if (!document.Named || saveAs || name.isEmpty()) {
-    name = dialogs_->Choose(FileDialogKind::SaveLayout, LayoutsFolder(), window.Caption());
-    if (name.isEmpty()) {
-      document.Busy = false;
+  {
+    const BusyScope busy(document);
+    QString name = QString::fromStdString(document.FileName);
+    if (!document.Named || saveAs || name.isEmpty()) {
+      name = dialogs_->Choose(FileDialogKind::SaveLayout, LayoutsFolder(), window.Caption());
+      if (name.isEmpty()) return false;
+    }
+    try {
+      SaveLayout(document, name.toStdString(), settings_, *reporter_);
+    } catch (const FileError& error) {
+      prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
       return false;
     }
+    window.SetCaption(BaseCaption(name));
   }
-  try {
-    SaveLayout(document, name.toStdString(), settings_, *reporter_);
-  } catch (const FileError& error) {
-    document.Busy = false;
-    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
-    return false;
-  }
-  window.SetCaption(BaseCaption(name));
-  document.Busy = false;
   CommandsChanged();
   return true;
 }
@@ -690,31 +689,16 @@ void TfmMain::CheckActiveLayout() {
 void TfmMain::SetPassword() {
   TfmGrid* window = ActiveLayout();
   if (!window) return;
-  const QString title = "(" + window->Caption() + ")";
-  const QString prompt = U("Введите пароль для открытия раскладки");
-  const QString first = textEntry_->Exec(title, prompt, QString(), kMaxPasswordLength, true);
-  if (first.isEmpty()) return;
-  const QString second = textEntry_->Exec(title, U("Повторите пароль"), QString(), kMaxPasswordLength, true);
-  if (second.isEmpty()) return;
-  const auto password = Utf8ToCp1251(first.toStdString());
-  if (second != first || !password) {
-    prompt_->Message("При подтверждении введен неверный пароль.", kCaptionError, MessageIcon::Error);
-    return;
+  if (SetPasswordCommand(window->Document(), window->Caption().toStdString(), *prompt_)) {
+    CommandsChanged();
   }
-  window->Document().SetPassword(*password);
-  CommandsChanged();
 }
 
 void TfmMain::ClearPassword() {
   TfmGrid* window = ActiveLayout();
   if (!window) return;
-  if (window->Document().Password.empty()) {
-    prompt_->Message("Пароль не установлен.", kCaptionInformation, MessageIcon::Information);
-    return;
-  }
-  window->Document().SetPassword({});
+  ClearPasswordCommand(window->Document(), *prompt_);
   CommandsChanged();
-  prompt_->Message("Пароль для чтения удален.", kCaptionInformation, MessageIcon::Information);
 }
 
 void TfmMain::RebuildRecentMenu() {
@@ -776,7 +760,7 @@ void TfmMain::AutosaveTick() {
   TfmGrid* window = ActiveLayout();
   if (!window || !window->Document().Modified) return;
   if (window->Document().Busy) {
-    panels_[0]->setText(U("не сохранена (сохранение отложено)"));
+    Panel(StatusPanel::Saved)->setText(U("не сохранена (сохранение отложено)"));
     return;
   }
   SaveWindow(*window, false);

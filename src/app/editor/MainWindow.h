@@ -32,6 +32,10 @@ class TfmExAbout;
 class TfmNew;
 class TfmParameters;
 
+// The status bar's panels, left to right.
+enum class StatusPanel { Saved, Position, Move, Password };
+inline constexpr int kStatusPanelCount = 4;
+
 class TfmMain : public QMainWindow, public ILayoutHost {
   Q_OBJECT
 
@@ -87,7 +91,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void Activate(TfmGrid* window);
   QAction* Action(const QString& name) const { return actions_.at(name); }
   const RecentFiles& Recent() const { return recent_; }
-  QString StatusText(int panel) const;
+  QString StatusText(StatusPanel panel) const;
   QProgressBar* Progress() const { return progress_; }
   QDockWidget* CellInfo() const { return cellInfo_; }
   QTimer& AutosaveTimer() { return autosave_; }
@@ -136,7 +140,8 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   int arrangeChoice_ = -1;
   QTimer autosave_;
   QMdiArea* mdi_;
-  QLabel* panels_[4];
+  QLabel* panels_[kStatusPanelCount];
+  QLabel* Panel(StatusPanel panel) const { return panels_[static_cast<int>(panel)]; }
   QProgressBar* progress_;
   QDockWidget* cellInfo_;
   QPlainTextEdit* cellText_;

@@ -1,0 +1,23 @@
+#include "app/editor/DialogButtons.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+#include "app/editor/HelpViewer.h"
+
+namespace vl {
+
+QDialogButtonBox* OkCancel(QDialog* dialog, const QString& helpPage) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отмена"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  if (!helpPage.isEmpty()) {
+    QPushButton* help = buttons->addButton(QString::fromUtf8("Справка"), QDialogButtonBox::HelpRole);
+    QObject::connect(help, &QPushButton::clicked, dialog, [dialog, helpPage] { ShowHelp(dialog, helpPage); });
+  }
+  return buttons;
+}
+
+}  // namespace vl
