@@ -12,14 +12,14 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
-#include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/VL2Grid.h"
-#include "app/catalogue/SpecialPasteDialog.h"
 #include "core/common/Reporter.h"
 #include "core/document/KeyNoteOps.h"
 #include "core/document/LayoutFile.h"

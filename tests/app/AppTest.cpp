@@ -22,8 +22,8 @@
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
-#include "core/text/Cp1251.h"
 #include "core/document/LayoutFile.h"
+#include "core/text/Cp1251.h"
 
 using namespace vl;
 

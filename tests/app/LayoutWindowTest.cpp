@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "AppFixture.h"
+#include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
 #include "app/editor/ArrangeDialog.h"
@@ -23,7 +24,6 @@
 #include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
-#include "app/catalogue/SpecialPasteDialog.h"
 #include "core/document/LayoutFile.h"
 #include "core/document/Undo.h"
 #include "core/text/Cp1251.h"

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <functional>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -20,26 +21,26 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
-#include "app/editor/HelpViewer.h"
-#include "app/editor/ParametersDialog.h"
-#include "app/editor/QtPrompt.h"
 #include "app/editor/ArrangeDialog.h"
 #include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/GotoBookmarkDialog.h"
+#include "app/editor/HelpViewer.h"
+#include "app/editor/ParametersDialog.h"
+#include "app/editor/QtPrompt.h"
 #include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
-#include "app/catalogue/SpecialPasteDialog.h"
 #include "core/catalogue/Templates.h"
 #include "core/common/FileErrors.h"
 #include "core/document/BusyScope.h"
+#include "core/document/LayoutFile.h"
 #include "core/document/PasswordOps.h"
 #include "core/document/Undo.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
-#include "core/document/LayoutFile.h"
 
 namespace vl {
 
@@ -50,36 +51,6 @@ QString U(const char* text) { return QString::fromUtf8(text); }
 const char* const kMainPlacement = "Windows\\Main";
 const char* const kToolbarsKey = "Toolbars";
 constexpr int kMinimumLayoutSize = 250;
-
-// The grouping commands' toolbar pictures: a block of key cells, its outline
-// drawn heavy when the command makes a group, thin and dashed when it ungroups,
-// with the master glyph on the second cell for the master command.
-QIcon ShapeIcon(int columns, int rows, bool ungroup = false, bool master = false) {
-  constexpr int kSize = 32;
-  constexpr int kCell = 9;
-  QPixmap picture(kSize, kSize);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  const QRect block((kSize - columns * kCell) / 2, (kSize - rows * kCell) / 2, columns * kCell,
-                    rows * kCell);
-  painter.fillRect(block, QColor(157, 255, 182));
-  painter.setPen(QColor(128, 128, 128));
-  for (int column = 1; column < columns; ++column) {
-    painter.drawLine(block.left() + column * kCell, block.top(), block.left() + column * kCell, block.bottom());
-  }
-  for (int row = 1; row < rows; ++row) {
-    painter.drawLine(block.left(), block.top() + row * kCell, block.right(), block.top() + row * kCell);
-  }
-  painter.setPen(QPen(Qt::black, ungroup ? 1 : 2, ungroup ? Qt::DashLine : Qt::SolidLine));
-  painter.drawRect(block);
-  if (master) {
-    const QPoint origin = block.topLeft() + QPoint(kCell + 1, 1);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawPolyline(QPolygon({origin + QPoint(0, 6), origin, origin + QPoint(3, 3),
-                                   origin + QPoint(6, 0), origin + QPoint(6, 6)}));
-  }
-  return QIcon(picture);
-}
 
 QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
 
@@ -149,161 +120,118 @@ TfmMain::~TfmMain() {
 
 // ---- commands --------------------------------------------------------------------
 
-QAction* TfmMain::AddAction(const QString& name, const char* caption, const QKeySequence& shortcut,
-                            const char* hint) {
-  auto* action = new QAction(U(caption), this);
-  action->setObjectName(name);
-  action->setShortcut(shortcut);
-  if (hint) {
-    action->setToolTip(U(hint));
-    action->setStatusTip(U(hint));
-  }
-  actions_[name] = action;
-  return action;
-}
-
-QAction* TfmMain::Forward(const QString& name, TfmGrid::Command command, const char* caption,
-                          const QKeySequence& shortcut, const char* hint) {
-  QAction* action = AddAction(name, caption, shortcut, hint);
-  connect(action, &QAction::triggered, this, [this, command] {
-    if (TfmGrid* window = ActiveLayout()) window->Action(command)->trigger();
-    CommandsChanged();
-  });
-  return action;
-}
-
 void TfmMain::BuildActions() {
-  const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
-  const auto shift = [](Qt::Key key) { return QKeySequence(Qt::SHIFT | key); };
-  connect(AddAction("acExtNew", "Созд&ать", ctrl(Qt::Key_N)), &QAction::triggered, this,
-          &TfmMain::NewFromTemplate);
-  connect(AddAction("acNew", "Создать"), &QAction::triggered, this, [this] { NewLayout(); });
-  connect(AddAction("acOpen", "&Oткрыть", ctrl(Qt::Key_O)), &QAction::triggered, this,
-          &TfmMain::ChooseAndOpen);
-  connect(AddAction("acImportMTF", "Macro Text Format"), &QAction::triggered, this, [this] {
-    const QString name = dialogs_->Choose(FileDialogKind::ImportMtf, LayoutsFolder(), QString());
-    if (!name.isEmpty()) ImportFile(name);
-  });
-  connect(AddAction("acExportMTF", "Macro Text Format"), &QAction::triggered, this, [this] {
-    if (TfmGrid* window = ActiveLayout()) ExportTo(*window, QString());
-  });
-  connect(AddAction("acClose", "&Закрыть"), &QAction::triggered, this, [this] {
-    if (QMdiSubWindow* sub = mdi_->activeSubWindow()) sub->close();
-  });
-  connect(AddAction("acCloseAll", "Зак&рыть все"), &QAction::triggered, this, &TfmMain::CloseAll);
-  connect(AddAction("acSave", "&Cохранить", ctrl(Qt::Key_S)), &QAction::triggered, this, [this] {
-    if (TfmGrid* window = ActiveLayout()) SaveWindow(*window, false);
-  });
-  connect(AddAction("acSaveAs", "Сохранить &как..."), &QAction::triggered, this, [this] {
-    if (TfmGrid* window = ActiveLayout()) SaveWindow(*window, true);
-  });
-  connect(AddAction("acExit", "&Выход"), &QAction::triggered, this, &QWidget::close);
-  connect(AddAction("acUndo", "&Отменить", ctrl(Qt::Key_Z)), &QAction::triggered, this, [this] {
-    if (TfmGrid* window = ActiveLayout()) Undo(window->Document());
-    CommandsChanged();
-  });
-
-  Forward("acCut", TfmGrid::acCut, "&Вырезать", ctrl(Qt::Key_X), "Вырезать");
-  Forward("acCopy", TfmGrid::acCopy, "&Копировать", ctrl(Qt::Key_C), "Копировать");
-  Forward("acPaste", TfmGrid::acPaste, "Вст&авить", ctrl(Qt::Key_V), "Вставить");
-  Forward("acSpecialPaste", TfmGrid::acSpecailPaste, "Сп&ециальная вставка...", ctrl(Qt::Key_W),
-          "Специальная вставка");
-  Forward("acLayers", TfmGrid::acLayers, "Коп&ировать на уровень...", ctrl(Qt::Key_L));
-  Forward("acClear", TfmGrid::acClear, "О&чистить", {}, "Очистить");
-  connect(AddAction("acSelectAll", "В&ыделить все", ctrl(Qt::Key_A)), &QAction::triggered, this, [this] {
-    if (TfmGrid* window = ActiveLayout()) window->Grid().SelectAll();
-  });
-  Forward("acSelect12", TfmGrid::acSelect12, "12 (4x3)");
-  Forward("acSelect32", TfmGrid::acSelect32, "32 (4x8)");
-  Forward("acSelect64", TfmGrid::acSelect64, "64 (8x8)");
-  Forward("acSelect105", TfmGrid::acSelect105, "105 (15x7)");
-  Forward("acSelect128", TfmGrid::acSelect128, "128 (16x8)");
-  const auto ctrlAlt = [](Qt::Key key) { return QKeySequence(Qt::CTRL | Qt::ALT | key); };
-  Forward("acGroup", TfmGrid::acGroup, "С&группировать", ctrlAlt(Qt::Key_G), "Сгруппировать");
-  Forward("acDegroup", TfmGrid::acDegroup, "&Разгруппировать", ctrlAlt(Qt::Key_D), "Разгруппировать");
-  Forward("acGroup2Hor", TfmGrid::acGroup2Hor, "&Двойная горизонтальная клавиша", {},
-          "Двойная горизонтальная клавиша");
-  Forward("acGroup2Ver", TfmGrid::acGroup2Ver, "Д&войная вертикальная клавиша", {},
-          "Двойная вертикальная клавиша");
-  Forward("acGroup4", TfmGrid::acGroup4, "&Четверная клавиша", {}, "Четверная клавиша");
-  Forward("acGroupMoveMaster", TfmGrid::acGroupMoveMaster, "&Переместить мастер-клавишу", {},
-          "Переместить мастер-клавишу");
-  Forward("acGoto", TfmGrid::acGoto, "Пе&рейти к закладке...", ctrl(Qt::Key_G));
-  // The layout window's menus label the bookmark command Ctrl+Q; both keys work.
-  Forward("acMarkAdd", TfmGrid::acMarkAdd, "&Добавить/изменить", ctrl(Qt::Key_M), "Добавить закладку")
-      ->setShortcuts({ctrl(Qt::Key_M), ctrl(Qt::Key_Q)});
-  Forward("acMarkDelete", TfmGrid::acMarkDelete, "&Удалить");
-  Forward("acNoteAdd", TfmGrid::acNoteAdd, "&Добавить/изменить", ctrl(Qt::Key_T), "Добавить примечание");
-  Forward("acNoteDelete", TfmGrid::acNoteDelete, "&Удалить");
-  const TfmGrid::Command layers[5] = {TfmGrid::acViewLayersAll, TfmGrid::acViewLayers0,
-                                      TfmGrid::acViewLayers1, TfmGrid::acViewLayers2,
-                                      TfmGrid::acViewLayers3};
-  const char* layerNames[5] = {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2",
-                               "acViewLayers3"};
-  const char* layerCaptions[5] = {"&Все", "&0", "&1", "&2", "&3"};
-  const char* layerHints[5] = {"Все уровни", "Уровень 0", "Уровень 1", "Уровень 2", "Уровень 3"};
-  const Qt::Key layerKeys[5] = {Qt::Key_F5, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4};
-  for (int i = 0; i < 5; ++i) {
-    Forward(layerNames[i], layers[i], layerCaptions[i], shift(layerKeys[i]), layerHints[i])
-        ->setCheckable(true);
+  const std::map<std::string, std::function<void()>> handlers = {
+      {"acExtNew", [this] { NewFromTemplate(); }},
+      {"acNew", [this] { NewLayout(); }},
+      {"acOpen", [this] { ChooseAndOpen(); }},
+      {"acImportMTF",
+       [this] {
+         const QString name = dialogs_->Choose(FileDialogKind::ImportMtf, LayoutsFolder(), QString());
+         if (!name.isEmpty()) ImportFile(name);
+       }},
+      {"acExportMTF",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) ExportTo(*window, QString());
+       }},
+      {"acClose",
+       [this] {
+         if (QMdiSubWindow* sub = mdi_->activeSubWindow()) sub->close();
+       }},
+      {"acCloseAll", [this] { CloseAll(); }},
+      {"acSave",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) SaveWindow(*window, false);
+       }},
+      {"acSaveAs",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) SaveWindow(*window, true);
+       }},
+      {"acExit", [this] { close(); }},
+      {"acUndo",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) Undo(window->Document());
+         CommandsChanged();
+       }},
+      {"acSelectAll",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) window->Grid().SelectAll();
+       }},
+      {"acServiceCheck", [this] { CheckActiveLayout(); }},
+      {"acServiceSetPassword", [this] { SetPassword(); }},
+      {"acServiceClearPassword", [this] { ClearPassword(); }},
+      {"acParameters",
+       [this] {
+         if (parameters_->Exec() == QDialog::Accepted) RestartAutosave();
+         if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
+       }},
+      {"acArrange", [this] { Arrange(arrange_->Exec()); }},
+      {"acHelp", [this] { ShowHelp(this, QStringLiteral("index.html")); }},
+      {"acExAbout", [this] { exAbout_->Exec(); }},
+      // The maker's sites: the same address the Macro Text Format header names, and its Ukrainian page.
+      {"acWWW", [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example"))); }},
+      {"acWWWUA", [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example/ua"))); }},
+      {"acAbout",
+       [this] {
+         QMessageBox::about(this, U("О программе"),
+                            U("<b>Ostrel Velmorando AT</b><br>версия " VLAT_VERSION
+                              "<br><br>Программирование клавиатур TRV и их считывателей магнитных карт."));
+       }},
+  };
+  for (const CommandRow& row : Commands()) {
+    if (row.Place == CommandPlace::Layout) continue;
+    auto* action = new QAction(U(row.Caption), this);
+    action->setObjectName(QString::fromUtf8(row.Name));
+    QList<QKeySequence> shortcuts = {row.Shortcut};
+    if (!row.ExtraShortcut.isEmpty()) shortcuts << row.ExtraShortcut;
+    action->setShortcuts(shortcuts);
+    action->setCheckable(row.Check != CheckRule::None);
+    action->setData(row.Data);
+    if (row.Hint) {
+      action->setToolTip(U(row.Hint));
+      action->setStatusTip(U(row.Hint));
+    }
+    if (row.Icon) action->setIcon(row.Icon(*style()));
+    actions_[row.Name] = action;
+    if (row.Grid) {
+      const GridCommand command = *row.Grid;
+      connect(action, &QAction::triggered, this, [this, command] {
+        if (TfmGrid* window = ActiveLayout()) window->Action(command)->trigger();
+        CommandsChanged();
+      });
+    } else if (auto handler = handlers.find(row.Name); handler != handlers.end()) {
+      connect(action, &QAction::triggered, this, handler->second);
+    }
   }
-  Forward("acViewNormal", TfmGrid::acViewNormal, "&Нормальная", ctrl(Qt::Key_F1))->setCheckable(true);
-  Forward("acViewSuper", TfmGrid::acViewSuper, "&Высокая", ctrl(Qt::Key_F2))->setCheckable(true);
-
-  QAction* cellInfo = AddAction("acViewCellInfo", "&Информация о ячейке");
+  QAction* cellInfo = Action("acViewCellInfo");
   cellInfo->setCheckable(true);
   connect(cellInfo, &QAction::toggled, this, [this](bool on) { cellInfo_->setVisible(on); });
   connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [this, cellInfo] {
     cellInfo->setChecked(!cellInfo_->isHidden());
   });
+}
 
-  connect(AddAction("acServiceCheck", "П&роверка раскладки", ctrl(Qt::Key_F5)), &QAction::triggered,
-          this, &TfmMain::CheckActiveLayout);
-  connect(AddAction("acServiceSetPassword", "&Установить пароль"), &QAction::triggered, this,
-          &TfmMain::SetPassword);
-  connect(AddAction("acServiceClearPassword", "У&далить пароль"), &QAction::triggered, this,
-          &TfmMain::ClearPassword);
-  connect(AddAction("acParameters", "&Параметры"), &QAction::triggered, this, [this] {
-    if (parameters_->Exec() == QDialog::Accepted) RestartAutosave();
-    if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
-  });
-  connect(AddAction("acArrange", "&Расположить"), &QAction::triggered, this, [this] {
-    arrangeChoice_ = arrange_->Exec();
-    switch (arrangeChoice_) {
-      case 0:
-      case 1: {
-        // Stacked top to bottom (0) or side by side (1), each window a full strip.
-        const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
-        const QSize area = mdi_->viewport()->size();
-        const int count = static_cast<int>(subs.size());
-        for (int i = 0; i < count; ++i) {
-          subs[i]->showNormal();
-          if (arrangeChoice_ == 0) {
-            subs[i]->setGeometry(0, i * area.height() / count, area.width(), area.height() / count);
-          } else {
-            subs[i]->setGeometry(i * area.width() / count, 0, area.width() / count, area.height());
-          }
+void TfmMain::Arrange(int choice) {
+  switch (choice) {
+    case TfmArrange::kTopToBottom:
+    case TfmArrange::kLeftToRight: {
+      // Each window a full strip, stacked or side by side.
+      const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
+      const QSize area = mdi_->viewport()->size();
+      const int count = static_cast<int>(subs.size());
+      for (int i = 0; i < count; ++i) {
+        subs[i]->showNormal();
+        if (choice == TfmArrange::kTopToBottom) {
+          subs[i]->setGeometry(0, i * area.height() / count, area.width(), area.height() / count);
+        } else {
+          subs[i]->setGeometry(i * area.width() / count, 0, area.width() / count, area.height());
         }
-        break;
       }
-      case 2: mdi_->cascadeSubWindows(); break;
-      default: break;
+      break;
     }
-  });
-  connect(AddAction("acHelp", "&Справочная система", QKeySequence(Qt::Key_F1)), &QAction::triggered,
-          this, [this] { ShowHelp(this, QStringLiteral("index.html")); });
-  connect(AddAction("acExAbout", "По&ддерживаемые устройства"), &QAction::triggered, this,
-          [this] { exAbout_->Exec(); });
-  // The maker's sites: the same address the Macro Text Format header names, and its Ukrainian page.
-  connect(AddAction("acWWW", "Ostrel в &Интернете"), &QAction::triggered, this,
-          [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example"))); });
-  connect(AddAction("acWWWUA", "Ostrel в Интернете (&Украина)"), &QAction::triggered, this,
-          [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example/ua"))); });
-  connect(AddAction("acAbout", "&О программе..."), &QAction::triggered, this, [this] {
-    QMessageBox::about(this, U("О программе"),
-                       U("<b>Ostrel Velmorando AT</b><br>версия " VLAT_VERSION
-                         "<br><br>Программирование клавиатур TRV и их считывателей магнитных карт."));
-  });
+    case TfmArrange::kCascade: mdi_->cascadeSubWindows(); break;
+    default: break;
+  }
 }
 
 void TfmMain::BuildMenus() {
@@ -370,15 +298,6 @@ void TfmMain::BuildToolbars() {
   };
   const char* captions[] = {"&Стандартная", "&Раскладка", "&Устройство", "&Группирование", "&Oкна"};
   int index = 0;
-  Action("acGroup")->setIcon(ShapeIcon(3, 2));
-  Action("acDegroup")->setIcon(ShapeIcon(3, 2, true));
-  Action("acGroup2Hor")->setIcon(ShapeIcon(2, 1));
-  Action("acGroup2Ver")->setIcon(ShapeIcon(1, 2));
-  Action("acGroup4")->setIcon(ShapeIcon(2, 2));
-  Action("acGroupMoveMaster")->setIcon(ShapeIcon(2, 1, false, true));
-  Action("acNew")->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-  Action("acOpen")->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  Action("acSave")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   for (const Bar& bar : bars) {
     // Two rows by default, so that no toolbar starts folded.
     if (bar.command == std::string("acViewDevice")) addToolBarBreak();
@@ -420,34 +339,18 @@ QString TfmMain::StatusText(StatusPanel panel) const { return Panel(panel)->text
 void TfmMain::CommandsChanged() {
   TfmGrid* window = ActiveLayout();
   const bool any = window != nullptr;
-  for (const char* name :
-       {"acExportMTF", "acClose", "acCloseAll", "acSave", "acSaveAs", "acCut", "acCopy", "acPaste",
-        "acSpecialPaste", "acClear", "acSelectAll", "acSelect12", "acSelect32", "acSelect64",
-        "acSelect105", "acSelect128", "acGroup", "acDegroup", "acGroup2Hor", "acGroup2Ver", "acGroup4",
-        "acGoto", "acMarkAdd", "acMarkDelete", "acNoteAdd", "acNoteDelete", "acViewLayersAll",
-        "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "acViewNormal",
-        "acViewSuper", "acServiceCheck", "acServiceSetPassword", "acServiceClearPassword",
-        "acArrange"}) {
-    Action(name)->setEnabled(any);
+  for (const CommandRow& row : Commands()) {
+    if (row.Place == CommandPlace::Layout) continue;
+    QAction* action = Action(row.Name);
+    action->setEnabled(row.MainRule == EnableRule::Always || (any && window->Allows(row.MainRule)));
+    if (any && row.Check != CheckRule::None) action->setChecked(window->Checks(row));
   }
-  Action("acLayers")->setEnabled(any && window->Grid().ShownLayer() != kAllLayers);
   QAction* undo = Action("acUndo");
-  undo->setEnabled(any && window->Document().UndoAvailable);
   if (any && window->Document().UndoAvailable) {
     undo->setText(QString::fromStdString(UndoCaption(window->Document())));
     undo->setToolTip(QString::fromStdString(UndoHint(window->Document())));
   } else {
     undo->setText(U("&Отменить"));
-  }
-  Action("acGroupMoveMaster")->setEnabled(any && window->Action(TfmGrid::acGroupMoveMaster)->isEnabled());
-  if (any) {
-    for (const char* name : {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2",
-                             "acViewLayers3"}) {
-      const int layer = name == std::string("acViewLayersAll") ? kAllLayers : name[12] - '0';
-      Action(name)->setChecked(window->Grid().ShownLayer() == layer);
-    }
-    Action("acViewNormal")->setChecked(window->Grid().ViewMode() == 0);
-    Action("acViewSuper")->setChecked(window->Grid().ViewMode() == 1);
   }
   if (Panel(StatusPanel::Saved)->text() != U("не сохранена (сохранение отложено)") || !any ||
       !window->Document().Modified) {

@@ -104,11 +104,9 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QAction* AddAction(const QString& name, const char* caption, const QKeySequence& shortcut = {},
-                     const char* hint = nullptr);
-  QAction* Forward(const QString& name, TfmGrid::Command command, const char* caption,
-                   const QKeySequence& shortcut = {}, const char* hint = nullptr);
   void BuildActions();
+  // Lays the layout windows out as chosen in TfmArrange.
+  void Arrange(int choice);
   void BuildMenus();
   void BuildToolbars();
   void BuildStatusBar();
@@ -137,7 +135,6 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   uint16_t documentCounter_ = 0;
   bool closeCancelled_ = false;
   bool shown_ = false;
-  int arrangeChoice_ = -1;
   QTimer autosave_;
   QMdiArea* mdi_;
   QLabel* panels_[kStatusPanelCount];

@@ -42,13 +42,7 @@ bool GridSelection::PressLeft(int column, int row, bool shift) {
     selection_ = {1, row, kFieldSize, row};
   } else {
     kind_ = SelectionKind::Cells;
-    if (shift) {
-      DragTo(column, row);
-    } else {
-      rangeColumn_ = cursorColumn_ = column;
-      rangeRow_ = cursorRow_ = row;
-      selection_ = {column, row, column, row};
-    }
+    PlaceCursor(column, row, shift);
   }
   return true;
 }
@@ -121,16 +115,16 @@ GridMenu GridSelection::MenuFor(int column, int row) const {
 }
 
 void GridSelection::KeyTo(int column, int row, bool shift) {
-  column = ClampToField(column);
-  row = ClampToField(row);
   kind_ = SelectionKind::Cells;
-  if (shift) {
-    SetRange(column, row);
-  } else {
-    rangeColumn_ = cursorColumn_ = column;
-    rangeRow_ = cursorRow_ = row;
-    selection_ = {column, row, column, row};
+  PlaceCursor(ClampToField(column), ClampToField(row), shift);
+}
+
+void GridSelection::PlaceCursor(int column, int row, bool shift) {
+  if (!shift) {
+    rangeColumn_ = column;
+    rangeRow_ = row;
   }
+  SetRange(column, row);
 }
 
 bool GridSelection::ScrollsRows() const {

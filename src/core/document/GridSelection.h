@@ -69,6 +69,8 @@ class GridSelection {
   bool ScrollsColumns() const;
 
  private:
+  // The cursor to a key; the range anchor follows unless the range is extended.
+  void PlaceCursor(int column, int row, bool shift);
   void SetRange(int column, int row);
 
   SelectionKind kind_ = SelectionKind::Cells;
