@@ -102,10 +102,10 @@ std::vector<CommandRow> MakeCommands() {
       // The layout window's menus label the bookmark command Ctrl+Q; both keys work.
       {"acMarkAdd", P::Both, "&Добавить/изменить", Ctrl(Qt::Key_M), "Добавить закладку", any,
        E::Always, acMarkAdd, 0, C::None, nullptr, Ctrl(Qt::Key_Q), Ctrl(Qt::Key_Q)},
-      {"acMarkDelete", P::Both, "&Удалить", {}, nullptr, any, E::Always, acMarkDelete},
+      {"acMarkDelete", P::Both, "&Удалить", {}, nullptr, E::HasMark, E::HasMark, acMarkDelete},
       {"acNoteAdd", P::Both, "&Добавить/изменить", Ctrl(Qt::Key_T), "Добавить примечание", any,
        E::Always, acNoteAdd},
-      {"acNoteDelete", P::Both, "&Удалить", {}, nullptr, any, E::Always, acNoteDelete},
+      {"acNoteDelete", P::Both, "&Удалить", {}, nullptr, E::HasKeyNote, E::HasKeyNote, acNoteDelete},
       // View
       {"acViewLayersAll", P::Both, "&Все", Shift(Qt::Key_F5), "Все уровни", any, E::Always,
        acViewLayersAll, 4, C::ShownLayer},

@@ -36,6 +36,8 @@ enum class EnableRule {
   OneKey,         // exactly one key is selected
   OneGroupedKey,  // exactly one key is selected and it belongs to a group
   UndoStep,       // its document has an undo step
+  HasKeyNote,     // a selected key has a note
+  HasMark,        // a selected key has a bookmark
 };
 
 // What a checkable command shows as checked.

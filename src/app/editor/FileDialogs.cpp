@@ -28,12 +28,15 @@ QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const 
       suffix = QStringLiteral("mtf");
       break;
   }
-  QFileDialog dialog(parent_, QString(), folder, filter);
+  // A folder that is gone (a removed drive, a deleted folder) starts where the user last was.
+  const QString start = QDir(folder).exists() ? folder : lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_;
+  QFileDialog dialog(parent_, QString(), start, filter);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(suffix);
-  if (!proposed.isEmpty()) dialog.selectFile(QDir(folder).filePath(proposed));
+  if (!proposed.isEmpty()) dialog.selectFile(QDir(start).filePath(proposed));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  lastFolder_ = dialog.directory().absolutePath();
   return dialog.selectedFiles().first();
 }
 

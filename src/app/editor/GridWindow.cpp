@@ -259,6 +259,8 @@ bool TfmGrid::Allows(EnableRule rule) const {
     case EnableRule::OneGroupedKey:
       return one && Document().GetGroup(selection.Left, selection.Top).IsGrouped();
     case EnableRule::UndoStep: return Document().UndoAvailable;
+    case EnableRule::HasKeyNote: return BlockHasKeyNote(Document(), selection);
+    case EnableRule::HasMark: return BlockHasMark(Document(), selection);
   }
   return false;
 }
@@ -293,8 +295,9 @@ void TfmGrid::SpecialPaste() {
   SetAutoRepeat(document, selection, layer, 1);
 }
 
-std::string TfmGrid::AskText(const char* caption, const std::string& initial, size_t maxLength) {
-  const QString text = host_.TextEntry().Exec(U(caption), QString(),
+std::string TfmGrid::AskText(const char* caption, const char* prompt, const std::string& initial,
+                             size_t maxLength) {
+  const QString text = host_.TextEntry().Exec(U(caption), U(prompt),
                                               QString::fromStdString(Cp1251ToUtf8(initial)),
                                               static_cast<int>(maxLength));
   // The entry line takes only what code page 1251 holds, so nothing is lost here.
@@ -302,12 +305,12 @@ std::string TfmGrid::AskText(const char* caption, const std::string& initial, si
 }
 
 void TfmGrid::EditNote() {
-  const std::string text = AskText("Примечание", grid_->Summary().Note.KeyNote, kMaxKeyNoteLength);
+  const std::string text = AskText("Примечание", "Текст примечания:", grid_->Summary().Note.KeyNote, kMaxKeyNoteLength);
   if (!text.empty()) SetKeyNote(Document(), grid_->Selection(), text);
 }
 
 void TfmGrid::EditMark() {
-  const std::string name = AskText("Закладка", grid_->Summary().Note.Mark, kMaxMarkLength);
+  const std::string name = AskText("Закладка", "Имя закладки:", grid_->Summary().Note.Mark, kMaxMarkLength);
   if (name.empty()) return;
   const TRect& selection = grid_->Selection();
   const TKeyNote* note = Document().GetNote(selection.Left, selection.Top);

@@ -105,7 +105,8 @@ class TfmGrid : public QWidget {
   void ApplyClipboard(bool cut);
   void SpecialPaste();
   // The text entry dialog over a code page 1251 text; empty when cancelled.
-  std::string AskText(const char* caption, const std::string& initial, size_t maxLength);
+  std::string AskText(const char* caption, const char* prompt, const std::string& initial,
+                      size_t maxLength);
   void EditNote();
   void EditMark();
   void CopyLayers();

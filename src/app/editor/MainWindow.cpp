@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDockWidget>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPainter>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -32,6 +34,7 @@
 #include "app/editor/QtPrompt.h"
 #include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
+#include "app/editor/WaitCursor.h"
 #include "core/catalogue/Templates.h"
 #include "core/common/FileErrors.h"
 #include "core/document/BusyScope.h"
@@ -51,6 +54,7 @@ QString U(const char* text) { return QString::fromUtf8(text); }
 const char* const kMainPlacement = "Windows\\Main";
 const char* const kToolbarsKey = "Toolbars";
 constexpr int kMinimumLayoutSize = 250;
+constexpr int kWindowStep = 25;  // how far each new or cascaded window steps down and right
 
 QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
 
@@ -62,7 +66,12 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
       startFiles_(std::move(files)) {
   setWindowTitle(U("Ostrel Velmorando AT"));
   setMinimumSize(400, 300);
-  resize(1000, 700);
+  // A first start takes most of the screen; a stored placement replaces it when shown.
+  if (const QScreen* shown = screen()) {
+    const QRect available = shown->availableGeometry();
+    resize(available.size() * 4 / 5);
+    move(available.center() - rect().center());
+  }
   if (!prompt) ownPrompt_ = std::make_unique<QtPrompt>(this);
   prompt_ = prompt ? prompt : ownPrompt_.get();
   if (!dialogs) ownDialogs_ = std::make_unique<QtFileDialogs>(this);
@@ -71,6 +80,7 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
   mdi_ = new QMdiArea;
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->viewport()->installEventFilter(this);
   setCentralWidget(mdi_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
     if (TfmGrid* window = ActiveLayout()) {
@@ -169,8 +179,8 @@ void TfmMain::BuildActions() {
       {"acHelp", [this] { ShowHelp(this, QStringLiteral("index.html")); }},
       {"acExAbout", [this] { exAbout_->Exec(); }},
       // The maker's sites: the same address the Macro Text Format header names, and its Ukrainian page.
-      {"acWWW", [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example"))); }},
-      {"acWWWUA", [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example/ua"))); }},
+      {"acWWW", [this] { OpenSite(QStringLiteral("http://www.ostrel.example")); }},
+      {"acWWWUA", [this] { OpenSite(QStringLiteral("http://www.ostrel.example/ua")); }},
       {"acAbout",
        [this] {
          QMessageBox::about(this, U("О программе"),
@@ -229,7 +239,7 @@ void TfmMain::Arrange(int choice) {
       }
       break;
     }
-    case TfmArrange::kCascade: mdi_->cascadeSubWindows(); break;
+    case TfmArrange::kCascade: Cascade(); break;
     default: break;
   }
 }
@@ -357,6 +367,57 @@ void TfmMain::CommandsChanged() {
     Panel(StatusPanel::Saved)->setText(any && window->Document().Modified ? U("не сохранена") : QString());
   }
   Panel(StatusPanel::Password)->setText(any && !window->Document().Password.empty() ? U("защищена паролем") : QString());
+  // The dock follows edits as well as the pointer.
+  if (any && cellInfoColumn_ > 0 && !cellInfo_->isHidden()) ShowCellInformation(cellInfoColumn_, cellInfoRow_);
+}
+
+void TfmMain::OpenSite(const QString& address) {
+  if (OpenUrl(QUrl(address))) return;
+  prompt_->Message("Не удалось запустить браузер, чтобы открыть " + address.toStdString() + ".",
+                   kCaptionError, MessageIcon::Error);
+}
+
+void TfmMain::Cascade() {
+  // Each window a step down and right of the one before, all of one size that
+  // keeps most of the area; windows beyond the room stay at the last step.
+  QList<QMdiSubWindow*> subs;
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    if (!sub->isHidden()) subs << sub;
+  }
+  if (subs.isEmpty()) return;
+  const QSize area = mdi_->viewport()->size();
+  const int steps = static_cast<int>(subs.size()) - 1;
+  const int width = std::max(area.width() - steps * kWindowStep, area.width() * 2 / 3);
+  const int height = std::max(area.height() - steps * kWindowStep, area.height() * 2 / 3);
+  for (int i = 0; i <= steps; ++i) {
+    subs[i]->showNormal();
+    subs[i]->setGeometry(std::min(i * kWindowStep, area.width() - width),
+                         std::min(i * kWindowStep, area.height() - height), width, height);
+    subs[i]->raise();
+  }
+  mdi_->setActiveSubWindow(subs.last());
+}
+
+void TfmMain::FitLayoutWindows() {
+  // A smaller area (a dock shown, the window made smaller) keeps every layout
+  // window's title buttons in reach.
+  const QRect area(QPoint(0, 0), mdi_->viewport()->size());
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    if (sub->isHidden() || sub->isMaximized() || sub->isMinimized() || area.contains(sub->geometry())) {
+      continue;
+    }
+    QRect fitted = sub->geometry();
+    fitted.setWidth(std::min(fitted.width(), area.width()));
+    fitted.setHeight(std::min(fitted.height(), area.height()));
+    fitted.moveLeft(std::clamp(fitted.left(), 0, area.width() - fitted.width()));
+    fitted.moveTop(std::clamp(fitted.top(), 0, area.height() - fitted.height()));
+    sub->setGeometry(fitted);
+  }
+}
+
+bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mdi_->viewport() && event->type() == QEvent::Resize) FitLayoutWindows();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TfmMain::SetPositionTexts(const QString& position, const QString& move) {
@@ -367,6 +428,8 @@ void TfmMain::SetPositionTexts(const QString& position, const QString& move) {
 void TfmMain::ShowCellInformation(int column, int row) {
   TfmGrid* window = ActiveLayout();
   if (!window) return;
+  cellInfoColumn_ = column;
+  cellInfoRow_ = row;
   cellInfo_->setWindowTitle(QString::asprintf("Клавиша (%d,%d)", column, row));
   const auto language = KeyLanguageFromSetting(settings_.Get(Setting::Layout));
   cellText_->setPlainText(
@@ -407,29 +470,30 @@ QString TfmMain::NextUntitledName() {
   return U("Раскладка") + QString::number(documentCounter_);
 }
 
-QString TfmMain::LayoutsFolder() const { return QString::fromStdString(settings_.LayoutsPath()); }
+QString TfmMain::LayoutsFolder() const {
+  const QString folder = QString::fromStdString(settings_.LayoutsPath());
+  // A fresh account may have no documents folder yet: it is made, and where it
+  // cannot be, the home folder stands in.
+  if (!folder.isEmpty() && QDir().mkpath(folder)) return folder;
+  return QDir::homePath();
+}
 
 TfmGrid* TfmMain::AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption) {
   auto* window = new TfmGrid(std::move(document), *this);
   window->SetCaption(caption);
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
-  // Each new window steps 25 pixels down and right and fills the rest of the area.
-  const int offset = static_cast<int>(LayoutWindows().size()) * 25;
+  // The sub-window's own menu would take keys of the command set (its Close takes
+  // Ctrl+W, special paste); the title buttons and the main window's commands remain.
+  for (QAction* action : sub->systemMenu()->actions()) action->setShortcuts({});
+  // Each new window steps 25 pixels down and right and fills the rest of the area;
+  // when that leaves too little, it fills the area from its corner.
   const QSize area = mdi_->viewport()->size();
-  int width = area.width() - 4;
-  int height = area.height() - 23;
-  int left = offset;
-  int top = offset;
-  if (width < kMinimumLayoutSize) {
-    width = kMinimumLayoutSize;
-    left = std::max(0, area.width() - 4 - width);
+  int offset = static_cast<int>(LayoutWindows().size()) * kWindowStep;
+  if (area.width() - offset < kMinimumLayoutSize || area.height() - offset < kMinimumLayoutSize) {
+    offset = 0;
   }
-  if (height < kMinimumLayoutSize) {
-    height = kMinimumLayoutSize;
-    top = std::max(0, area.height() - 4 - height);
-  }
-  sub->setGeometry(left, top, width, height);
+  sub->setGeometry(offset, offset, area.width() - offset, area.height() - offset);
   sub->show();
   mdi_->setActiveSubWindow(sub);
   window->Grid().setFocus();
@@ -478,6 +542,7 @@ void TfmMain::WindowClosing(TfmGrid& window) {
     RebuildRecentMenu();
   }
   Panel(StatusPanel::Position)->clear();
+  cellInfoColumn_ = 0;
   cellText_->clear();
   cellInfo_->setWindowTitle(U("Информация о ячейке"));
   QTimer::singleShot(0, this, &TfmMain::CommandsChanged);
@@ -581,9 +646,12 @@ bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
 void TfmMain::CheckActiveLayout() {
   TfmGrid* window = ActiveLayout();
   if (!window) return;
-  const auto remarks = CheckLayout(window->Document(), {1, 1, kFieldSize, kFieldSize},
-                                   settings_.LayerCountValue());
-  window->ShowCheckRemarks(remarks);
+  std::vector<CheckRemark> remarks;
+  {
+    const WaitCursor wait;
+    remarks = CheckLayout(window->Document(), {1, 1, kFieldSize, kFieldSize}, settings_.LayerCountValue());
+    window->ShowCheckRemarks(remarks);
+  }
   if (remarks.empty()) {
     prompt_->Message("Проверка окончена. Замечаний нет.", kCaptionInformation, MessageIcon::Information);
   }

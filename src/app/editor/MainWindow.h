@@ -3,9 +3,12 @@
 // the cell information window; creates, opens, saves, imports and exports layouts,
 // each in a TfmGrid; forwards the editing commands to the active layout window.
 
+#include <QDesktopServices>
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
+#include <QUrl>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -98,15 +101,23 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmParameters& Parameters() const { return *parameters_; }
   TfmNew& TemplateChoice() const { return *templateChoice_; }
   TfmExAbout& SupportedDevices() const { return *exAbout_; }
+  // Opens an address in the browser; false when none could be started. Tests
+  // replace it.
+  std::function<bool(const QUrl&)> OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildActions();
   // Lays the layout windows out as chosen in TfmArrange.
   void Arrange(int choice);
+  void Cascade();
+  void FitLayoutWindows();
+  // The maker's site, or a message saying that no browser could show it.
+  void OpenSite(const QString& address);
   void BuildMenus();
   void BuildToolbars();
   void BuildStatusBar();
@@ -142,6 +153,8 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   QProgressBar* progress_;
   QDockWidget* cellInfo_;
   QPlainTextEdit* cellText_;
+  int cellInfoColumn_ = 0;  // the key the cell information shows, 0 for none
+  int cellInfoRow_ = 0;
   std::map<QString, QAction*> actions_;
   std::map<QString, QToolBar*> toolbars_;
   QMenu* recentMenu_ = nullptr;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/editor/WaitCursor.h"
 #include "core/document/BlockOps.h"
 #include "core/text/Cp1251.h"
 
@@ -52,15 +53,6 @@ QPolygon IconPolygon(const std::array<QPoint, N>& points, const QPoint& origin, 
   }
   return polygon;
 }
-
-// The hourglass for walks over the whole field, restored however they end.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QPolygon Glyph(std::initializer_list<QPoint> points, const QPoint& origin) {
   QPolygon polygon;

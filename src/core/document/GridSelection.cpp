@@ -127,12 +127,10 @@ void GridSelection::PlaceCursor(int column, int row, bool shift) {
   SetRange(column, row);
 }
 
-bool GridSelection::ScrollsRows() const {
-  return !(state_ == PointerState::Selecting && kind_ == SelectionKind::Columns);
-}
+// Whole columns, whether selected or held, only go sideways; whole rows only
+// up and down.
+bool GridSelection::ScrollsRows() const { return kind_ != SelectionKind::Columns; }
 
-bool GridSelection::ScrollsColumns() const {
-  return !(state_ == PointerState::Selecting && kind_ == SelectionKind::Rows);
-}
+bool GridSelection::ScrollsColumns() const { return kind_ != SelectionKind::Rows; }
 
 }  // namespace vl
