@@ -3,8 +3,11 @@
 // dialogs, a main window started on them, and small helpers.
 
 #include <QApplication>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <deque>
 #include <memory>
 
@@ -46,16 +49,28 @@ class ScriptedPrompt final : public IPrompt {
 
 class ScriptedDialogs final : public IFileDialogs {
  public:
-  QString Choose(FileDialogKind, const QString&, const QString&) override {
+  QString Choose(FileDialogKind, const QString& folder, const QString&) override {
     ++calls;
+    folders.push_back(folder);
     if (names.empty()) return QString();
     const QString name = names.front();
     names.pop_front();
     return name;
   }
   std::deque<QString> names;
+  std::vector<QString> folders;  // where each dialog started
   int calls = 0;
 };
+
+// Runs the step once the next modal dialog's event loop is running. A dialog the
+// step left open (a failed check returns early) is cancelled, so a failure
+// cannot hang the run.
+inline void WhenShown(std::function<void()> step) {
+  QTimer::singleShot(0, [step = std::move(step)] {
+    step();
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+  });
+}
 
 inline void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -98,5 +113,7 @@ class AppFixture {
 
 // The layout window's commands and dialogs; returns the Qt Test status.
 int RunLayoutWindowTest(int argc, char** argv);
+// The faults a new user met on the first day; returns the Qt Test status.
+int RunFirstDayTest(int argc, char** argv);
 
 }  // namespace vl

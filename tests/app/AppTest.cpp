@@ -380,6 +380,7 @@ int main(int argc, char** argv) {
     status |= QTest::qExec(&flows, argc, argv);
   }
   status |= RunLayoutWindowTest(argc, argv);
+  status |= RunFirstDayTest(argc, argv);
   return status;
 }
 

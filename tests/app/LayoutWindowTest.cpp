@@ -32,16 +32,6 @@ namespace vl {
 
 namespace {
 
-// Runs the step once the next modal dialog's event loop is running. A dialog the
-// step left open (a failed check returns early) is cancelled, so a failure
-// cannot hang the run.
-void WhenShown(std::function<void()> step) {
-  QTimer::singleShot(0, [step = std::move(step)] {
-    step();
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
-  });
-}
-
 void Click(QDialog& dialog, QDialogButtonBox::StandardButton which) {
   dialog.findChild<QDialogButtonBox*>()->button(which)->click();
 }

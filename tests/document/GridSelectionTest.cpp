@@ -121,5 +121,21 @@ TEST(GridSelection, RightClickMenuFollowsTheSelectionKind) {
   EXPECT_EQ(grid.MenuFor(7, 7), GridMenu::Key);
 }
 
+TEST(GridSelection, HeldWholeColumnsScrolledUpAndDownToo) {
+  GridSelection grid;
+  grid.PressLeft(2, 0, false);
+  EXPECT_FALSE(grid.ScrollsRows());
+  grid.Release();
+  ASSERT_TRUE(grid.PressRight(2, 5));
+  EXPECT_TRUE(grid.ScrollsColumns());
+  EXPECT_FALSE(grid.ScrollsRows());
+  grid.EndMove(true);
+  grid.PressLeft(0, 4, false);
+  grid.Release();
+  ASSERT_TRUE(grid.PressRight(6, 4));
+  EXPECT_TRUE(grid.ScrollsRows());
+  EXPECT_FALSE(grid.ScrollsColumns());
+}
+
 }  // namespace
 }  // namespace vl

@@ -192,8 +192,10 @@ void TfmMain::BuildActions() {
     if (row.Place == CommandPlace::Layout) continue;
     auto* action = new QAction(U(row.Caption), this);
     action->setObjectName(QString::fromUtf8(row.Name));
-    QList<QKeySequence> shortcuts = {row.Shortcut};
-    if (!row.ExtraShortcut.isEmpty()) shortcuts << row.ExtraShortcut;
+    QList<QKeySequence> shortcuts;
+    for (const QKeySequence& key : {row.Shortcut, row.ExtraShortcut}) {
+      if (!key.isEmpty()) shortcuts << key;
+    }
     action->setShortcuts(shortcuts);
     action->setCheckable(row.Check != CheckRule::None);
     action->setData(row.Data);

@@ -83,6 +83,8 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   bool ExportTo(TfmGrid& window, const QString& fileName);
   void CloseAll();
   void CheckActiveLayout();
+  // Lays the layout windows out as chosen in TfmArrange.
+  void Arrange(int choice);
   void SetPassword();
   void ClearPassword();
   // The autosave tick: saves the active modified layout unless it is busy.
@@ -112,8 +114,6 @@ class TfmMain : public QMainWindow, public ILayoutHost {
 
  private:
   void BuildActions();
-  // Lays the layout windows out as chosen in TfmArrange.
-  void Arrange(int choice);
   void Cascade();
   void FitLayoutWindows();
   // The maker's site, or a message saying that no browser could show it.

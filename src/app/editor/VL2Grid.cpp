@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kLine = 1;  // grid line width
 constexpr int kTimerMs = 60;
+constexpr int kGlyphHeight = 7;  // the note, bookmark and master glyphs take rows 1 to 6
 const QColor kKeyRecordColour(157, 255, 182);
 const QColor kFixedColour(212, 208, 200);
 const QColor kGlyphColour(128, 128, 128);
@@ -266,10 +267,12 @@ void TVL2Grid::PaintCell(QPainter& painter, int column, int row, const QRect& re
 
   painter.setPen(selected ? kGlyphSelectedColour : kGlyphColour);
   const QPoint origin = rect.topLeft();
+  bool glyphs = group.Flags & kGroupMaster;
   if (group.Flags & kGroupMaster) {
     painter.drawPolyline(Glyph({{11, 5}, {11, 1}, {13, 3}, {15, 1}, {15, 6}}, origin));
   }
   if (const TKeyNote* note = document_->GetNote(column, row)) {
+    glyphs = glyphs || !note->IsEmpty();
     if (!note->KeyNote.empty()) painter.drawPolyline(Glyph({{1, 5}, {1, 1}, {3, 1}, {3, 6}}, origin));
     if (!note->Mark.empty()) {
       painter.drawPolyline(Glyph({{5, 4}, {6, 5}, {8, 5}, {10, 3}}, origin));
@@ -277,11 +280,11 @@ void TVL2Grid::PaintCell(QPainter& painter, int column, int row, const QRect& re
       painter.drawLine(origin + QPoint(7, 1), origin + QPoint(7, 5));
     }
   }
-  if (key) PaintKeyContent(painter, *key, rect, selected);
+  if (key) PaintKeyContent(painter, *key, rect, selected, glyphs);
 }
 
 void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const QRect& rect,
-                               bool selected) const {
+                               bool selected, bool glyphs) const {
   const QColor ink = selected ? Qt::white : Qt::black;
   const int scale = viewMode_ + 1;
   const QPoint origin = rect.topLeft();
@@ -309,7 +312,8 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
   } else if (key.Func == kFuncMacro) {
     if (viewMode_ == 0) {
       if (shownLayer_ == kAllLayers || !key.Layers[shownLayer_].IsEmpty()) {
-        DrawText(painter, QPoint(rect.left() + 2, rect.top() + 5), QStringLiteral("ABC"));
+        DrawText(painter, QPoint(rect.left() + 2, rect.top() + (glyphs ? kGlyphHeight + 1 : 5)),
+                 QStringLiteral("ABC"));
       }
       return;
     }
@@ -317,6 +321,9 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
     painter.save();
     painter.setClipRect(rect);
     painter.setFont(keyFont_);
+    // The glyphs keep the top-left corner: under them the lines close up to fit.
+    const int top = rect.top() + (glyphs ? kGlyphHeight : 1);
+    const int pitch = glyphs ? 12 : 13;
     for (int layer = 0; layer < kLayerCount; ++layer) {
       const TMacros& block = key.Layers[layer];
       if (block.IsEmpty()) continue;
@@ -326,8 +333,7 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
         line += SequenceToText(block.Macro[1], 20, language, true);
       }
       painter.setPen(layer == shownLayer_ ? QColor(Qt::red) : ink);
-      DrawText(painter, QPoint(rect.left() + 3, rect.top() + 1 + 13 * layer), QString::fromStdString(line),
-               true);
+      DrawText(painter, QPoint(rect.left() + 3, top + pitch * layer), QString::fromStdString(line), true);
     }
     painter.restore();
   }
@@ -340,7 +346,10 @@ void TVL2Grid::DrawText(QPainter& painter, const QPoint& topLeft, const QString&
   if (it == texts.end()) {
     constexpr qsizetype kMaxKept = 8192;  // a full screen of distinct texts many times over
     if (texts.size() >= kMaxKept) texts.clear();
-    QStaticText laidOut(text);
+    // Key texts end in "…" where the key is too narrow for them (all are drawn
+    // in high view's key width, so the text alone names the result).
+    QStaticText laidOut(keyFont ? QFontMetrics(painter.font()).elidedText(text, Qt::ElideRight, KeyTextWidth())
+                                : text);
     laidOut.setTextFormat(Qt::PlainText);
     laidOut.prepare(QTransform(), painter.font());
     it = texts.insert(text, laidOut);

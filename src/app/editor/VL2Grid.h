@@ -68,8 +68,12 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   bool GoToMark(const std::string& cp1251Name);
 
   // Pixel geometry, for tests and the layout window.
-  int KeySize() const { return viewMode_ == 0 ? 25 : 55; }
+  static constexpr int kNormalKeySize = 25;
+  static constexpr int kHighKeySize = 55;
+  int KeySize() const { return viewMode_ == 0 ? kNormalKeySize : kHighKeySize; }
   static constexpr int kHeaderSize = 25;
+  // The room for a line of key text in high view.
+  static constexpr int KeyTextWidth() { return kHighKeySize - 5; }
   QRect CellRect(int column, int row) const;
   // (column, row) under the point, 0 for the headers; false outside every cell.
   bool CellAt(const QPoint& point, int& column, int& row) const;
@@ -101,8 +105,9 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
 
  private:
   void PaintCell(QPainter& painter, int column, int row, const QRect& rect) const;
+  // glyphs: the key's top-left corner holds note, bookmark or master glyphs.
   void PaintKeyContent(QPainter& painter, const TMacroButton& key, const QRect& rect,
-                       bool selected) const;
+                       bool selected, bool glyphs) const;
   // Draws the text with its top-left corner at the point, in the painter's font,
   // which is keyFont_ when keyFont is set. Laid-out texts are kept: shaping the
   // same key texts again on every paint would cost most of the paint.
