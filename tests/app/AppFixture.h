@@ -100,6 +100,17 @@ class AppFixture {
   std::unique_ptr<ScriptedDialogs> dialogsOwner_;
   std::unique_ptr<TfmMain> main_;
 
+  // Before each test: default settings and an empty program folder.
+  void Reset() {
+    settings_ = SettingsStore();
+    dataDir_ = std::make_unique<QTemporaryDir>();
+  }
+  // After each test: the main window and whatever it left for deferred deletion go.
+  void Stop() {
+    main_.reset();
+    FlushDeletes();
+  }
+
   TfmMain& Start(QStringList files = {}) {
     promptOwner_ = std::make_unique<ScriptedPrompt>();
     dialogsOwner_ = std::make_unique<ScriptedDialogs>();

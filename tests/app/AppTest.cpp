@@ -31,11 +31,8 @@ class AppTest : public QObject, public AppFixture {
   Q_OBJECT
 
  private slots:
-  void init() { settings_ = SettingsStore(); }
-  void cleanup() {
-    main_.reset();
-    FlushDeletes();
-  }
+  void init() { Reset(); }
+  void cleanup() { Stop(); }
 
   void StartupCreatesOneNumberedUntitledLayout() {
     TfmMain& main = Start();

@@ -41,11 +41,8 @@ class FirstDayTest : public QObject, public AppFixture {
   Q_OBJECT
 
  private slots:
-  void init() { settings_ = SettingsStore(); }
-  void cleanup() {
-    main_.reset();
-    FlushDeletes();
-  }
+  void init() { Reset(); }
+  void cleanup() { Stop(); }
 
   void SubWindowCloseTookCtrlW() {
     TfmMain& main = Start();

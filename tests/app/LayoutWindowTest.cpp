@@ -60,14 +60,8 @@ class LayoutWindowTest : public QObject, public AppFixture {
   }
 
  private slots:
-  void init() {
-    settings_ = SettingsStore();
-    dataDir_ = std::make_unique<QTemporaryDir>();
-  }
-  void cleanup() {
-    main_.reset();
-    FlushDeletes();
-  }
+  void init() { Reset(); }
+  void cleanup() { Stop(); }
 
   void TemplateReplacesTheUntitledLayoutWithAnUnnamedCopy() {
     QVERIFY(QDir(dataDir_->path()).mkdir("TEMPLATE"));

@@ -13,6 +13,7 @@ TfmGotoBookmark::TfmGotoBookmark(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   lbNames_ = new QListWidget;
   lbNames_->setSortingEnabled(true);
+  lbNames_->setAccessibleName(QString::fromUtf8("Закладки"));
   layout->addWidget(lbNames_);
   layout->addWidget(OkCancel(this, QStringLiteral("grid.html#bookmarks")));
   connect(lbNames_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

@@ -31,6 +31,7 @@ TfmTextEntry::TfmTextEntry(QWidget* parent) : QDialog(parent) {
   edText_ = new QLineEdit;
   edText_->setMinimumWidth(320);
   edText_->setValidator(new Cp1251Validator(edText_));
+  lbPrompt_->setBuddy(edText_);
   layout->addWidget(lbPrompt_);
   layout->addWidget(edText_);
   layout->addWidget(OkCancel(this));
@@ -39,6 +40,7 @@ TfmTextEntry::TfmTextEntry(QWidget* parent) : QDialog(parent) {
 QString TfmTextEntry::Exec(const QString& caption, const QString& prompt, const QString& initial,
                            int maxLength) {
   setWindowTitle(caption);
+  edText_->setAccessibleName(caption);
   lbPrompt_->setText(prompt);
   lbPrompt_->setVisible(!prompt.isEmpty());
   edText_->setMaxLength(maxLength);
