@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDockWidget>
 #include <QDir>
 #include <QFileInfo>
@@ -14,14 +13,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
