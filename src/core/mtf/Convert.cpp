@@ -107,8 +107,12 @@ std::string UpperFileName(const std::string& utf8) {
 }  // namespace
 
 TConvert::TConvert(const std::string& fileName, TDocument& target, SettingsStore& settings,
-                   IncludeLoader loader)
-    : target_(target), settings_(settings), loader_(std::move(loader)), mainFileName_(fileName) {
+                   IncludeLoader loader, IncludeLimits limits)
+    : target_(target),
+      settings_(settings),
+      loader_(std::move(loader)),
+      limits_(limits),
+      mainFileName_(fileName) {
   levels_[0].FileName = Cp1251ToUpper(Utf8ToCp1251Lossy(fileName));
 }
 
@@ -123,12 +127,24 @@ void TConvert::Process(char c) {
 void TConvert::DrainIncludes() {
   while (!Failed() && includeDepth_ >= 2) {
     TInclude& level = levels_[includeDepth_ - 1];
-    if (level.Position == level.Text.size()) {
-      level = TInclude{};
-      --includeDepth_;
+    if (level.Position == level.Chunk.size()) {
+      const auto chunk = level.Source->NextChunk();
+      if (!chunk) return SetError(2, "Ошибка чтения файла [" + Cp1251ToUtf8(level.FileName) + "]");
+      if (chunk->empty()) {
+        level = TInclude{};
+        --includeDepth_;
+      } else {
+        level.Chunk = *chunk;
+        level.Position = 0;
+      }
       continue;
     }
-    Step(level.Text[level.Position++]);
+    if (bytesIncluded_ == limits_.Bytes) {
+      return SetError(6, "Превышен объем включаемых файлов (" + std::to_string(limits_.Bytes) +
+                             " байт)");
+    }
+    ++bytesIncluded_;
+    Step(level.Chunk[level.Position++]);
   }
 }
 
@@ -573,11 +589,15 @@ void TConvert::RunInclude() {
                              Cp1251ToUtf8(levels_[includeDepth_ - 1].FileName) + "]");
     }
   }
-  auto text = loader_ ? loader_(Cp1251ToUtf8(includeName_)) : std::nullopt;
-  if (!text) return SetError(2, "Ошибка чтения файла [" + Cp1251ToUtf8(name) + "]");
+  if (filesOpened_ == limits_.Files) {
+    return SetError(5, "Превышено число включаемых файлов (" + std::to_string(limits_.Files) + ")");
+  }
+  auto source = loader_ ? loader_(Cp1251ToUtf8(includeName_)) : nullptr;
+  if (!source) return SetError(2, "Ошибка чтения файла [" + Cp1251ToUtf8(name) + "]");
+  ++filesOpened_;
   TInclude& level = levels_[includeDepth_];
   level = TInclude{};
-  level.Text = std::move(*text);
+  level.Source = std::move(source);
   level.FileName = name;
   ++includeDepth_;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,9 +20,17 @@
 
 namespace vl {
 
-// Supplies the bytes of an included file named as written in the text (UTF-8), or
-// nullopt when it is not a regular readable file.
-using IncludeLoader = std::function<std::optional<std::string>(const std::string& name)>;
+// Opens an included file named as written in the text (UTF-8); nullptr when it is
+// not a regular readable file.
+using IncludeLoader = std::function<std::unique_ptr<IIncludeSource>(const std::string& name)>;
+
+// What one reading may take from included files: every \include opens a file, so
+// without a bound a few small files that include each other several times over
+// would make the reader open and read them exponentially often.
+struct IncludeLimits {
+  int Files = 1000;                  // files opened by \include
+  uint64_t Bytes = 64ull << 20;      // bytes read from them, all together
+};
 
 class TConvert {
  public:
@@ -31,7 +40,7 @@ class TConvert {
 
   // fileName: the main file (UTF-8), shown upper-cased in the error report.
   TConvert(const std::string& fileName, TDocument& target, SettingsStore& settings,
-           IncludeLoader loader);
+           IncludeLoader loader, IncludeLimits limits = {});
 
   // One character (code page 1251) of the main text; included files named in it
   // are read through the loader before this returns. Nothing happens once an error
@@ -86,6 +95,9 @@ class TConvert {
   TDocument& target_;
   SettingsStore& settings_;
   IncludeLoader loader_;
+  IncludeLimits limits_;
+  int filesOpened_ = 0;
+  uint64_t bytesIncluded_ = 0;
   std::string mainFileName_;
 
   // Current token.
