@@ -61,6 +61,7 @@ class TConvert {
   std::string ErrorReport() const;
 
  private:
+  enum class LexState : uint8_t { BetweenCommands, InName, InComment, InParameters };
   enum class Modifier : uint8_t { None, Release, Press };  // none, "^", "_"
   struct Environment {
     MtfCommandId Kind;
@@ -68,6 +69,16 @@ class TConvert {
   };
 
   void Step(char c);
+  // The lexer's actions (Step's table names them).
+  void RunAndBegin();
+  void BeginParameters();
+  void RunWithParameters();
+  void OpenAfterClose();
+  void RunName();
+  void RunAndClose();
+  void RunAndOpen();
+  void SetModifier(Modifier modifier, char c);
+  void ToggleComment();
   void DrainIncludes();
   void SetError(int number, const std::string& text);
   void SetCharacterError(int number, const char* text, char c);
@@ -80,6 +91,15 @@ class TConvert {
   bool ReadSelection(int low);
   bool CheckPlacement(MtfCommandId id);
   void RunCommand(const MtfCommand& command, Modifier modifier);
+  // One per family of commands.
+  void RunSelection(MtfCommandId id);
+  void RunKey();
+  void RunStandardKey();
+  void RunCardReader();
+  void RunLayoutProperty(MtfCommandId id);
+  void RunMoveRect();
+  void RunClick(MtfCommandId id);
+  void RunSequence(const MtfCommand& command, Modifier modifier);
   void AppendKeyName(int keyIndex, Modifier modifier, int repeat);
   void Append(std::string_view bytes, int repeat);
   void RunInclude();
@@ -101,7 +121,7 @@ class TConvert {
   std::string mainFileName_;
 
   // Current token.
-  int state_ = 0;
+  LexState state_ = LexState::BetweenCommands;
   std::string text_;
   Modifier modifier_ = Modifier::None;
   // Saved command (the name and modifier taken when a name was complete).
@@ -109,7 +129,7 @@ class TConvert {
   std::string savedName_;
   Modifier savedModifier_ = Modifier::None;
   // A comment never touches the token's text, so only the state needs keeping.
-  int commentState_ = 0;
+  LexState commentState_ = LexState::BetweenCommands;
 
   std::optional<MtfCommandId> lastCommand_;
   TMacroButton keyInProgress_;
