@@ -645,8 +645,15 @@ bool TfmMain::ExportTo(TfmGrid& window, const QString& fileName) {
   document.Busy = true;
   QString name = fileName;
   if (name.isEmpty()) name = dialogs_->Choose(FileDialogKind::ExportMtf, LayoutsFolder(), window.Caption());
-  const bool written =
-      !name.isEmpty() && ExportMtf(document, name.toStdString(), settings_, *prompt_, *reporter_);
+  bool written = false;
+  if (!name.isEmpty()) {
+    try {
+      ExportMtf(document, name.toStdString(), settings_, *reporter_);
+      written = true;
+    } catch (const FileError& error) {
+      prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
+    }
+  }
   document.Busy = false;
   return written;
 }
