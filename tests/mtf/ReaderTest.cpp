@@ -255,6 +255,27 @@ TEST_F(ReaderTest, DeepLevelsOfLargeFilesStopAtTheByteLimit) {
                 " байт)");
 }
 
+// A file whose reading fails after its first chunk.
+class FailingSource final : public IIncludeSource {
+ public:
+  std::optional<std::string_view> NextChunk() override {
+    if (served_) return std::nullopt;
+    served_ = true;
+    return std::string_view("\\layers(2)\r\n\\lay");
+  }
+
+ private:
+  bool served_ = false;
+};
+
+TEST_F(ReaderTest, IncludedFileFailingMidwayIsAReadError) {
+  TConvert convert("main.mtf", document, settings,
+                   [](const std::string&) { return std::make_unique<FailingSource>(); });
+  EXPECT_FALSE(ConvertMtfText(convert, "\\include(part.mtf)"));
+  EXPECT_EQ(convert.ErrorMessage(), "Ошибка 2.  Строка 1. Ошибка чтения файла [PART.MTF]");
+  EXPECT_EQ(settings.Get(Setting::LayerCount), 1);  // what came before the failure stays
+}
+
 // Included files come from disk a buffer at a time; a command may span two buffers.
 TEST_F(ReaderTest, IncludedFileFromDiskReadsAcrossItsBuffers) {
   const auto path = std::filesystem::temp_directory_path() /
