@@ -6,7 +6,7 @@
 
 #include "core/common/FileErrors.h"
 #include "core/mtf/LayoutFormats.h"
-#include "platform/PortSelect.h"
+#include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
 
 namespace vl::cli {
