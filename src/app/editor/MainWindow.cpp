@@ -15,13 +15,13 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/editor/CommandIcons.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtPrompt.h"
@@ -371,9 +371,6 @@ void TfmMain::BuildToolbars() {
   Action("acGroup2Ver")->setIcon(ShapeIcon(1, 2));
   Action("acGroup4")->setIcon(ShapeIcon(2, 2));
   Action("acGroupMoveMaster")->setIcon(ShapeIcon(2, 1, false, true));
-  Action("acNew")->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-  Action("acOpen")->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  Action("acSave")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   for (const Bar& bar : bars) {
     // Two rows by default, so that no toolbar starts folded.
     if (bar.command == std::string("acViewDevice")) addToolBarBreak();
@@ -390,6 +387,7 @@ void TfmMain::BuildToolbars() {
     toolbarMenu_->addAction(toggle);
     toolbars_[bar.name] = toolbar;
   }
+  ApplyCommandIcons(*this);
 }
 
 void TfmMain::BuildStatusBar() {
