@@ -1,8 +1,12 @@
+#include <QCheckBox>
 #include <QFile>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/device/PortAttachOption.h"
 #include "app/device/PortHelper.h"
+#include "app/editor/ParametersDialog.h"
 
 namespace vl {
 namespace {
@@ -112,6 +116,29 @@ class PortHelperTest : public QObject {
     { PortAttachment attachment(backend, Port(), prompt, helper.Runner()); }
     QCOMPARE(helper.verbs, (QStringList{"attach", "release", "attach"}));
     QCOMPARE(prompt.said.size(), size_t(1));
+  }
+
+  void ParametersKeepTheChoiceBesideTheSettingsOnlyWhenAccepted() {
+    MemorySettingsBackend backend;
+    SettingsStore store;
+    TfmParameters dialog(store, "/tmp");
+    QWidget* page = dialog.Pages()->widget(TfmParameters::kPageDevice);
+    auto* option = new PortAttachOption(dialog, *page, backend);
+    QVERIFY(page->isAncestorOf(option->CheckBox()));
+
+    dialog.show();
+    QVERIFY(!option->CheckBox()->isChecked());
+    option->CheckBox()->setChecked(true);
+    dialog.reject();
+    QVERIFY(!AttachPortForDownload(backend));
+    dialog.show();
+    QVERIFY(!option->CheckBox()->isChecked());
+    option->CheckBox()->setChecked(true);
+    dialog.accept();
+    QVERIFY(AttachPortForDownload(backend));
+    dialog.show();
+    QVERIFY(option->CheckBox()->isChecked());
+    dialog.reject();
   }
 };
 

@@ -15,12 +15,14 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/device/PortAttachOption.h"
 #include "app/editor/CommandIcons.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/ParametersDialog.h"
@@ -134,6 +136,7 @@ void TfmMain::CreateDialogs() {
   copyToLayers_ = new TfmCopyToLayers(this);
   specialPaste_ = new TfmSpecialPaste(dataFolder_, *prompt_, this);
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
+  new PortAttachOption(*parameters_, *parameters_->Pages()->widget(TfmParameters::kPageDevice), backend_);
   gotoBookmark_ = new TfmGotoBookmark(this);
 }
 
