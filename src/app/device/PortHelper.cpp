@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QThread>
 #include <filesystem>
 
@@ -72,7 +74,13 @@ PortHelperRun RunProgram(const QString& program, const QStringList& arguments) {
           QString::fromUtf8(process.readAll())};
 }
 
-QString PortHelperPath() { return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vlat-port")); }
+QString PortHelperPath() {
+  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vlat-port"));
+  if (QFileInfo(beside).isExecutable()) return beside;
+  // Run from the build tree: the helper lies in its own folder, found on the PATH if at all.
+  const QString onPath = QStandardPaths::findExecutable(QStringLiteral("vlat-port"));
+  return onPath.isEmpty() ? beside : onPath;
+}
 
 PortHelperRun RunPortHelper(const QString& verb, const ProgramRunner& runner) {
   return runner(QStringLiteral("pkexec"), {PortHelperPath(), verb});

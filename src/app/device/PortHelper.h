@@ -35,7 +35,8 @@ struct PortHelperRun {
 using ProgramRunner = std::function<PortHelperRun(const QString& program, const QStringList& arguments)>;
 PortHelperRun RunProgram(const QString& program, const QStringList& arguments);
 
-// vlat-port beside the running program: the path the polkit action names.
+// vlat-port beside the running program (the path the polkit action names), else
+// the one on the PATH.
 QString PortHelperPath();
 
 // pkexec vlat-port VERB ("attach", "release", "status").
