@@ -13,6 +13,7 @@
 #include "core/device/DeviceHeader.h"
 #include "core/device/DeviceImage.h"
 #include "sim/CardSwipe.h"
+#include "sim/KeyCommands.h"
 #include "sim/SimKeyboard.h"
 
 namespace vl {
@@ -333,6 +334,39 @@ TEST(KeyboardModel, CardTracksTypeBetweenHeaderAndTerminatorWhenEnabled) {
   EXPECT_TRUE(rig.Drain().empty());
   EXPECT_FALSE(rig.sim.SwipeCard(5, "1"));
   EXPECT_EQ(sim::LrcCharacter(2, ";12?"), '7');
+}
+
+TEST(KeyCommands, TapAndWaitAnswerWhenTheirTimeHasPassedAndBadLinesAreRefused) {
+  Rig rig(2, 1);
+  TVL2Document document;
+  Key(document, 0, 0).Layers[0].Macro = {"\x1C", "\xF0\x1C"};
+  Key(document, 1, 0, kFuncGoToLayer0 + 1);
+  rig.Program(document, 2);
+  sim::KeyCommands commands(rig.sim, rig.clock);
+
+  EXPECT_EQ(commands.Run("tap 0 0"), std::nullopt);
+  EXPECT_EQ(commands.Run("layer"), "error: busy");
+  rig.clock.Pause(49ms);
+  EXPECT_EQ(commands.Poll(), std::nullopt);
+  rig.clock.Pause(1ms);
+  EXPECT_EQ(commands.Poll(), "ok");
+  EXPECT_EQ(rig.Drain(), (Bytes{0x1E, 0x9E}));
+  // Released 50 ms after the press; its F0 takes one 1.6 ms interval before 9E arrives.
+  const auto times = rig.Times(Clock::Duration{0});
+  EXPECT_EQ(times[1] - times[0], 51ms);
+
+  EXPECT_EQ(commands.Run("wait 300"), std::nullopt);
+  rig.clock.Pause(300ms);
+  EXPECT_EQ(commands.Poll(), "ok");
+
+  EXPECT_EQ(commands.Run("press 1 0"), "ok");
+  EXPECT_EQ(commands.Run("release 1 0"), "ok");
+  EXPECT_EQ(commands.Run("layer"), "1");
+  EXPECT_EQ(commands.Run("swipe 1 a b"), "ok");
+  for (const char* bad : {"press 1", "press 1 0 2", "press x 0", "release 0 1e", "wait -5", "wait", "swipe 1",
+                          "swipe x y", "layer 2"})
+    EXPECT_EQ(commands.Run(bad).value_or("").rfind("error: ", 0), 0u) << bad;
+  EXPECT_EQ(commands.Run("tap 2 0"), "error: no key at 2 0");
 }
 
 }  // namespace

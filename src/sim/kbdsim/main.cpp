@@ -30,6 +30,8 @@
 
 namespace {
 
+constexpr size_t kMaxCommandText = 4096;
+
 volatile std::sig_atomic_t gStop = 0;
 void OnSignal(int) { gStop = 1; }
 
@@ -129,10 +131,16 @@ int main(int argc, char** argv) {
       if (watch[1].revents & (POLLIN | POLLHUP)) {
         char buffer[256];
         const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n > 0)
+        if (n > 0) {
           input.append(buffer, static_cast<size_t>(n));
-        else
+          // No command is that long: a line without end is dropped, not kept growing.
+          if (input.size() > kMaxCommandText && input.find('\n') == std::string::npos) {
+            input.clear();
+            std::cout << "error: line too long" << std::endl;
+          }
+        } else {
           watch[1].fd = -1;  // end of input: the keyboard goes on serving the port
+        }
       }
     }
     if (const auto answer = commands.Poll()) std::cout << *answer << std::endl;
