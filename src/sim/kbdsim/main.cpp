@@ -115,6 +115,9 @@ int main(int argc, char** argv) {
 
   std::signal(SIGTERM, OnSignal);
   std::signal(SIGINT, OnSignal);
+  // Started in the background of a terminal, reading it fails instead of stopping
+  // the keyboard; the commands then simply end.
+  std::signal(SIGTTIN, SIG_IGN);
   std::cout << slavePath << std::endl;
 
   keyboard.SetCapture(1);  // everything the keyboard sends goes out on the terminal
