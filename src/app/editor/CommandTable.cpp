@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPixmap>
-#include <QStyle>
 #include <cstring>
 #include <stdexcept>
 
@@ -52,16 +51,13 @@ std::vector<CommandRow> MakeCommands() {
   std::vector<CommandRow> rows = {
       // File
       {"acExtNew", P::Main, "Созд&ать", Ctrl(Qt::Key_N)},
-      {"acNew", P::Main, "Создать", {}, nullptr, E::Always, E::Always, {}, 0, C::None, nullptr, {}, {},
-       [](const QStyle& style) { return style.standardIcon(QStyle::SP_FileIcon); }},
-      {"acOpen", P::Main, "&Oткрыть", Ctrl(Qt::Key_O), nullptr, E::Always, E::Always, {}, 0, C::None,
-       nullptr, {}, {}, [](const QStyle& style) { return style.standardIcon(QStyle::SP_DialogOpenButton); }},
+      {"acNew", P::Main, "Создать"},
+      {"acOpen", P::Main, "&Oткрыть", Ctrl(Qt::Key_O)},
       {"acImportMTF", P::Main, "Macro Text Format"},
       {"acExportMTF", P::Main, "Macro Text Format", {}, nullptr, any},
       {"acClose", P::Main, "&Закрыть", {}, nullptr, any},
       {"acCloseAll", P::Main, "Зак&рыть все", {}, nullptr, any},
-      {"acSave", P::Main, "&Cохранить", Ctrl(Qt::Key_S), nullptr, any, E::Always, {}, 0, C::None,
-       nullptr, {}, {}, [](const QStyle& style) { return style.standardIcon(QStyle::SP_DialogSaveButton); }},
+      {"acSave", P::Main, "&Cохранить", Ctrl(Qt::Key_S), nullptr, any},
       {"acSaveAs", P::Main, "Сохранить &как...", {}, nullptr, any},
       {"acExit", P::Main, "&Выход"},
       // Edit
@@ -82,21 +78,21 @@ std::vector<CommandRow> MakeCommands() {
       {"acSelect105", P::Both, "105 (15x7)", {}, nullptr, any, E::Always, acSelect105, 4},
       {"acSelect128", P::Both, "128 (16x8)", {}, nullptr, any, E::Always, acSelect128, 3},
       {"acGroup", P::Both, "С&группировать", CtrlAlt(Qt::Key_G), "Сгруппировать", any, E::Always,
-       acGroup, 0, C::None, nullptr, {}, {}, [](const QStyle&) { return ShapeIcon(3, 2); }},
+       acGroup, 0, C::None, nullptr, {}, {}, [] { return ShapeIcon(3, 2); }},
       {"acDegroup", P::Both, "&Разгруппировать", CtrlAlt(Qt::Key_D), "Разгруппировать", any,
        E::Always, acDegroup, 0, C::None, nullptr, {}, {},
-       [](const QStyle&) { return ShapeIcon(3, 2, true); }},
+       [] { return ShapeIcon(3, 2, true); }},
       {"acGroup2Hor", P::Both, "&Двойная горизонтальная клавиша", {}, "Двойная горизонтальная клавиша",
        any, E::OneKey, acGroup2Hor, 0, C::None, nullptr, {}, {},
-       [](const QStyle&) { return ShapeIcon(2, 1); }},
+       [] { return ShapeIcon(2, 1); }},
       {"acGroup2Ver", P::Both, "Д&войная вертикальная клавиша", {}, "Двойная вертикальная клавиша",
        any, E::OneKey, acGroup2Ver, 0, C::None, nullptr, {}, {},
-       [](const QStyle&) { return ShapeIcon(1, 2); }},
+       [] { return ShapeIcon(1, 2); }},
       {"acGroup4", P::Both, "&Четверная клавиша", {}, "Четверная клавиша", any, E::OneKey, acGroup4,
-       0, C::None, nullptr, {}, {}, [](const QStyle&) { return ShapeIcon(2, 2); }},
+       0, C::None, nullptr, {}, {}, [] { return ShapeIcon(2, 2); }},
       {"acGroupMoveMaster", P::Both, "&Переместить мастер-клавишу", {}, "Переместить мастер-клавишу",
        E::OneGroupedKey, E::OneGroupedKey, acGroupMoveMaster, 0, C::None, nullptr, {}, {},
-       [](const QStyle&) { return ShapeIcon(2, 1, false, true); }},
+       [] { return ShapeIcon(2, 1, false, true); }},
       {"acGoto", P::Both, "Пе&рейти к закладке...", Ctrl(Qt::Key_G), nullptr, any, E::Always, acGoto,
        0, C::None, "Пе&рейти к закладке"},
       // The layout window's menus label the bookmark command Ctrl+Q; both keys work.

@@ -9,8 +9,6 @@
 #include <optional>
 #include <vector>
 
-class QStyle;
-
 namespace vl {
 
 // The layout window's commands, by their program names.
@@ -59,8 +57,9 @@ struct CommandRow {
   std::optional<QKeySequence> LayoutShortcut{};
   // A second key the main window also answers.
   QKeySequence ExtraShortcut{};
-  // The toolbar picture, drawn or taken from the style.
-  QIcon (*Icon)(const QStyle& style) = nullptr;
+  // A toolbar picture drawn here (the grouping shapes); the themed and shipped
+  // ones come from CommandIcons.
+  QIcon (*Icon)() = nullptr;
 };
 
 const std::vector<CommandRow>& Commands();

@@ -16,14 +16,16 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QUrl>
 
 #include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/device/PortAttachOption.h"
 #include "app/editor/ArrangeDialog.h"
+#include "app/editor/CommandIcons.h"
 #include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/HelpViewer.h"
@@ -117,6 +119,7 @@ void TfmMain::CreateDialogs() {
   copyToLayers_ = new TfmCopyToLayers(this);
   specialPaste_ = new TfmSpecialPaste(dataFolder_, *prompt_, this);
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
+  new PortAttachOption(*parameters_, *parameters_->Pages()->widget(TfmParameters::kPageDevice), backend_);
   gotoBookmark_ = new TfmGotoBookmark(this);
 }
 
@@ -200,7 +203,7 @@ void TfmMain::BuildActions() {
       action->setToolTip(U(row.Hint));
       action->setStatusTip(U(row.Hint));
     }
-    if (row.Icon) action->setIcon(row.Icon(*style()));
+    if (row.Icon) action->setIcon(row.Icon());
     actions_[row.Name] = action;
     if (row.Grid) {
       const GridCommand command = *row.Grid;
@@ -323,6 +326,7 @@ void TfmMain::BuildToolbars() {
     toolbarMenu_->addAction(toggle);
     toolbars_[bar.name] = toolbar;
   }
+  ApplyCommandIcons(*this);
 }
 
 void TfmMain::BuildStatusBar() {
@@ -617,7 +621,14 @@ bool TfmMain::ExportTo(TfmGrid& window, const QString& fileName) {
   const BusyScope busy(document);
   QString name = fileName;
   if (name.isEmpty()) name = dialogs_->Choose(FileDialogKind::ExportMtf, LayoutsFolder(), window.Caption());
-  return !name.isEmpty() && ExportMtf(document, name.toStdString(), settings_, *prompt_, *reporter_);
+  if (name.isEmpty()) return false;
+  try {
+    ExportMtf(document, name.toStdString(), settings_, *reporter_);
+  } catch (const FileError& error) {
+    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
+    return false;
+  }
+  return true;
 }
 
 bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
