@@ -11,6 +11,10 @@
 namespace vl {
 namespace {
 
+// The format sets no limit; the program's own files are kilobytes, and a catalogue
+// of 20 000 device sections is 4 MB. Anything larger is not one of them.
+constexpr std::uintmax_t kMaxIniFileBytes = 16u << 20;
+
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -83,7 +87,7 @@ IniFile::IniFile(std::string_view contents) {
 }
 
 IniFile IniFile::Load(const std::string& path) {
-  const auto bytes = ReadRegularFile(std::filesystem::path(path));
+  const auto bytes = ReadRegularFile(std::filesystem::path(path), kMaxIniFileBytes);
   if (!bytes) throw FileReadError(WithFileName("Ошибка чтения файла.", path));
   return IniFile(*bytes);
 }

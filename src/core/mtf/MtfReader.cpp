@@ -7,6 +7,13 @@
 #include "core/text/Cp1251.h"
 
 namespace vl {
+namespace {
+
+// The text of a file and of each included one is read whole. A full field with
+// long sequences exports to some ten megabytes; larger texts are not layouts.
+constexpr std::uintmax_t kMaxMtfFileBytes = 64u << 20;
+
+}  // namespace
 
 bool ConvertMtfText(TConvert& convert, std::string_view text,
                     const std::function<void(int)>& onProgress) {
@@ -40,7 +47,7 @@ bool ConvertMtfText(TConvert& convert, std::string_view text,
 void ReadMtf(TDocument& document, const std::string& fileName, SettingsStore& settings,
              IPrompt& prompt, IReporter& reporter) {
   ReportScope scope(reporter, "Чтение раскладки в Macro Text Format");
-  const auto text = ReadRegularFile(std::filesystem::path(fileName));
+  const auto text = ReadRegularFile(std::filesystem::path(fileName), kMaxMtfFileBytes);
   if (!text) throw FileReadError(WithFileName("Ошибка чтения файла.", fileName));
   TConvert convert(fileName, document, settings, LoadIncludedFile);
   if (!ConvertMtfText(convert, *text, [&](int percent) { reporter.SetProgress(percent); })) {
@@ -50,12 +57,12 @@ void ReadMtf(TDocument& document, const std::string& fileName, SettingsStore& se
 }
 
 std::optional<std::string> LoadIncludedFile(const std::string& name) {
-  if (auto bytes = ReadRegularFile(std::filesystem::path(name))) return bytes;
+  if (auto bytes = ReadRegularFile(std::filesystem::path(name), kMaxMtfFileBytes)) return bytes;
   const auto cp = Utf8ToCp1251(name);
   if (!cp) return std::nullopt;
   const std::string upper = Cp1251ToUtf8(Cp1251ToUpper(*cp));
   if (upper == name) return std::nullopt;
-  return ReadRegularFile(std::filesystem::path(upper));
+  return ReadRegularFile(std::filesystem::path(upper), kMaxMtfFileBytes);
 }
 
 }  // namespace vl
