@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "core/common/FileErrors.h"
+#include "core/common/SafeWrite.h"
 #include "core/document/LayoutFile.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
@@ -136,7 +137,10 @@ bool LoadDocument(TVL2Document& document, const std::string& fileName, SettingsS
   }
 }
 
-void RequireWritableLayoutName(const std::string& fileName) { KindOf(fileName, false); }
+void RequireWritableLayoutName(const std::string& fileName) {
+  KindOf(fileName, false);
+  if (!IsReplaceableFile(fileName)) throw UsageError{fileName + ": " + WriteFailureText(fileName)};
+}
 
 bool SaveDocument(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter) {

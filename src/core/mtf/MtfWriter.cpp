@@ -236,7 +236,7 @@ bool ExportMtf(const TDocument& document, const std::string& fileName,
         MtfText(document, settings, [&](int percent) { reporter.SetProgress(percent); });
     written = WriteFileSafely(std::filesystem::path(fileName), text);
   }
-  if (!written) prompt.Message("Ошибка записи в файл.", kCaptionError, MessageIcon::Error);
+  if (!written) prompt.Message(WriteFailureText(std::filesystem::path(fileName)), kCaptionError, MessageIcon::Error);
   return written;
 }
 
