@@ -22,7 +22,7 @@ using namespace layout_file;
 constexpr std::uintmax_t kMaxKeyRecordBytes =
     3 + 2 + kLayerCount * (2 + 2 * (2 + kMaxSequenceLength) + 2 + 2 + 2 + kMaxLayerNoteLength) + 1;
 constexpr std::uintmax_t kMaxNoteRecordBytes =
-    3 + (2 + kMaxKeyNoteLength) + (2 + kMaxMarkLength) + (1 + kGroupByteCount) + 1;
+    3 + (2 + kMaxKeyNoteLength) + (2 + kMaxMarkLength) + 1 + (2 + kGroupByteCount);
 constexpr std::uintmax_t kMaxLayoutFileBytes = (kMaxKeyRecordBytes + kMaxNoteRecordBytes) * kFieldCells + (1u << 20);
 
 // Reads the records of a current-format body. What is under construction while
