@@ -71,11 +71,17 @@ TEST(CatalogueValuesOutOfRange, KeyImageGeometryNearTheIntLimitIsRefusedWithTheV
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0], "Ошибочное значение в описании устройства 0101: " + value);
   }
-  const DeviceCatalogue largest(IniFile("[0101]\n" + image + "ImageHorKeySpace=100000\nImageVerKeySpace=100000\n"
-                                                "ImageTopSpace=100000\nImageLeftSpace=100000\n"));
+  // The largest values on the largest field still draw within int (the sanitizer run checks).
+  const DeviceCatalogue largest(IniFile("[0101]\nIsImage=1\nWidth=254\nHeight=254\nImageKeyWidth=100000\n"
+                                        "ImageKeyHeight=100000\nImageHorKeySpace=100000\nImageVerKeySpace=100000\n"
+                                        "ImageTopSpace=100000\nImageLeftSpace=100000\n"));
   MessageLog prompt;
-  EXPECT_TRUE(DeviceImageRequest(largest, 0x0101, document, 1, 1, KeyImageFormat::Metafile, {}, prompt));
+  const auto request = DeviceImageRequest(largest, 0x0101, document, 1, 1, KeyImageFormat::RichText, {}, prompt);
+  ASSERT_TRUE(request);
   EXPECT_TRUE(prompt.messages.empty());
+  const KeyBox corner = KeyOutline(*request, 253, 253);
+  EXPECT_GT(corner.Right, corner.Left);
+  EXPECT_GT(corner.Bottom, corner.Top);
 }
 
 TEST(DecodingFile, MustPlaceEveryKeyOfTheDeviceOnceInItsOwnCell) {
