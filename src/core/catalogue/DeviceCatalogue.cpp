@@ -1,6 +1,5 @@
 #include "core/catalogue/DeviceCatalogue.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -46,10 +45,14 @@ bool DeviceCatalogue::Has(uint16_t deviceType) const { return file_.HasSection(D
 
 std::vector<uint16_t> DeviceCatalogue::Types() const {
   std::vector<uint16_t> types;
+  std::vector<bool> listed(0x10000, false);
   for (const auto& section : file_.Sections()) {
     // Only the four-digit form is ever looked up.
     const auto type = section.size() == 4 ? ParseDeviceSectionName(section) : std::nullopt;
-    if (type && std::find(types.begin(), types.end(), *type) == types.end()) types.push_back(*type);
+    if (type && !listed[*type]) {
+      listed[*type] = true;
+      types.push_back(*type);
+    }
   }
   return types;
 }
