@@ -15,6 +15,7 @@
 
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
+#include "app/editor/QtTranslations.h"
 #include "core/common/Prompt.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsBackend.h"
@@ -62,6 +63,7 @@ class Application final : public QApplication {
 
 int main(int argc, char** argv) {
   Application app(argc, argv);
+  vl::InstallQtRussian(app);
   QApplication::setApplicationName(QString::fromUtf8("Ostrel Velmorando AT"));
   QApplication::setApplicationDisplayName(QString::fromUtf8("Ostrel Velmorando AT"));
   QStringList files = QApplication::arguments().mid(1);

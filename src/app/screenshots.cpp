@@ -17,6 +17,7 @@
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
+#include "app/editor/QtTranslations.h"
 #include "app/editor/SmallDialogs.h"
 #include "app/editor/VL2Grid.h"
 #include "app/mtf/SpecialPasteDialog.h"
@@ -82,6 +83,7 @@ void WhenShown(QDialog& dialog, const QString& file, std::function<void()> prepa
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  vl::InstallQtRussian(app);
   if (argc != 3) {
     std::fprintf(stderr, "usage: vlat-screenshots DATA_DIR OUT_DIR\n");
     return 2;

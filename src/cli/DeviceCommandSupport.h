@@ -74,7 +74,7 @@ bool IsTerminal(const std::ostream& out);
 // extension is a UsageError.
 bool LoadDocument(TVL2Document& document, const std::string& fileName, SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter);
-// UsageError unless the name is one SaveDocument writes and names no folder, FIFO or device.
+// UsageError unless the name is one SaveDocument writes.
 void RequireWritableLayoutName(const std::string& fileName);
 bool SaveDocument(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter);

@@ -52,9 +52,13 @@ TEST_F(BadFiles, SaveNeverReplacesAFifoOrFolderAndLeavesALeftoverTemporaryFolder
   EXPECT_TRUE(std::filesystem::is_fifo(Path("pipe.vld")));
   EXPECT_TRUE(std::filesystem::is_directory(Path("folder.vld")));
 
-  // Macro Text Format export says the same through the prompt.
-  EXPECT_FALSE(ExportMtf(document, Path("pipe.vld"), settings, prompt, reporter));
-  EXPECT_EQ(prompt.asked.back(), std::string(kCaptionError) + ": Запись возможна только в обычный файл.");
+  // Macro Text Format export says the same.
+  try {
+    ExportMtf(document, Path("pipe.vld"), settings, reporter);
+    ADD_FAILURE() << "exported";
+  } catch (const FileWriteError& error) {
+    EXPECT_EQ(error.what(), WithFileName("Запись возможна только в обычный файл.", Path("pipe.vld")));
+  }
 
   // A leftover temporary name that is not a regular file is neither deleted nor
   // opened (a FIFO would block the save for ever); the target stays as it was.

@@ -15,13 +15,15 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <QStyle>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/device/PortAttachOption.h"
+#include "app/editor/CommandIcons.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtPrompt.h"
@@ -134,6 +136,7 @@ void TfmMain::CreateDialogs() {
   copyToLayers_ = new TfmCopyToLayers(this);
   specialPaste_ = new TfmSpecialPaste(dataFolder_, *prompt_, this);
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
+  new PortAttachOption(*parameters_, *parameters_->Pages()->widget(TfmParameters::kPageDevice), backend_);
   gotoBookmark_ = new TfmGotoBookmark(this);
 }
 
@@ -371,9 +374,6 @@ void TfmMain::BuildToolbars() {
   Action("acGroup2Ver")->setIcon(ShapeIcon(1, 2));
   Action("acGroup4")->setIcon(ShapeIcon(2, 2));
   Action("acGroupMoveMaster")->setIcon(ShapeIcon(2, 1, false, true));
-  Action("acNew")->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-  Action("acOpen")->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  Action("acSave")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   for (const Bar& bar : bars) {
     // Two rows by default, so that no toolbar starts folded.
     if (bar.command == std::string("acViewDevice")) addToolBarBreak();
@@ -390,6 +390,7 @@ void TfmMain::BuildToolbars() {
     toolbarMenu_->addAction(toggle);
     toolbars_[bar.name] = toolbar;
   }
+  ApplyCommandIcons(*this);
 }
 
 void TfmMain::BuildStatusBar() {
@@ -645,8 +646,15 @@ bool TfmMain::ExportTo(TfmGrid& window, const QString& fileName) {
   document.Busy = true;
   QString name = fileName;
   if (name.isEmpty()) name = dialogs_->Choose(FileDialogKind::ExportMtf, LayoutsFolder(), window.Caption());
-  const bool written =
-      !name.isEmpty() && ExportMtf(document, name.toStdString(), settings_, *prompt_, *reporter_);
+  bool written = false;
+  if (!name.isEmpty()) {
+    try {
+      ExportMtf(document, name.toStdString(), settings_, *reporter_);
+      written = true;
+    } catch (const FileError& error) {
+      prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
+    }
+  }
   document.Busy = false;
   return written;
 }
