@@ -5,15 +5,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QSplashScreen>
 #include <QThread>
 #include <memory>
+#include <new>
 
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/QtTranslations.h"
+#include "core/common/Prompt.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsBackend.h"
 
@@ -40,10 +43,26 @@ QPixmap SplashPicture() {
   return picture;
 }
 
+// An event handler that runs out of memory (a huge file, a huge paste) ends with a
+// message instead of taking the program and every open layout down with it.
+class Application final : public QApplication {
+ public:
+  using QApplication::QApplication;
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (const std::bad_alloc&) {
+      QMessageBox::critical(activeWindow(), QString::fromUtf8(vl::kCaptionError),
+                            QString::fromUtf8("Недостаточно памяти для выполнения операции."));
+      return false;
+    }
+  }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  Application app(argc, argv);
   vl::InstallQtRussian(app);
   QApplication::setApplicationName(QString::fromUtf8("Ostrel Velmorando AT"));
   QApplication::setApplicationDisplayName(QString::fromUtf8("Ostrel Velmorando AT"));

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "core/common/SafeWrite.h"
 #include "core/device/Upload.h"
 
 namespace vl::cli {
@@ -31,7 +32,8 @@ bool CanWriteFile(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code error;
   const fs::path file(path);
-  if (fs::is_directory(file, error)) return false;
+  // Not a folder, and no FIFO either: opening one to write would wait for a reader.
+  if (!IsReplaceableFile(file)) return false;
   if (fs::exists(file, error)) {
     const int fd = ::open(path.c_str(), O_WRONLY);
     if (fd < 0) return false;

@@ -17,8 +17,8 @@ std::optional<PreparedOperation> ReadKeyboardLayout(DeviceLine& line, SettingsSt
                                                     TVL2Document& document, IReporter& reporter, IPrompt& prompt);
 
 // True when a file can be created or replaced at path: its folder takes a new
-// file and the path is not a folder or a file that refuses writing. Asked before
-// anything goes to the device.
+// file and the path is not a folder, FIFO, device or a file that refuses writing.
+// Asked before anything goes to the device.
 bool CanWriteFile(const std::string& path);
 
 }  // namespace vl::cli

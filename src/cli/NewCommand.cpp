@@ -1,6 +1,7 @@
 // vlat-cli new [--template NAME] OUT.vld: a new layout file, started from one of
 // the templates of template.ini (NAME is its display name or its file name) or
-// empty. vlat-cli new --list shows the templates.
+// empty. vlat-cli new --list shows the templates. A template that cannot be read
+// still gives the empty layout, but the exit code is then a failure.
 
 #include "cli/CliContext.h"
 #include "cli/DeviceCommandSupport.h"
@@ -56,7 +57,8 @@ int RunNew(CliContext& context) {
     *context.err << error.what() << '\n';
     return kExitFailure;
   }
-  return kExitOk;
+  // The empty layout is written, but a script must learn that the template was not used.
+  return !name || layout.FromTemplate ? kExitOk : kExitFailure;
 }
 
 }  // namespace vl::cli

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
+#include "core/common/SafeWrite.h"
 #include "core/device/OperationDriver.h"
 
 namespace vl::cli {
@@ -16,6 +17,10 @@ int RunUpload(CliContext& context) {
   const bool yes = TakeFlag(args, "--yes");
   const std::string outName = TakeOnlyArgument(args, "an output file");
   RequireWritableLayoutName(outName);  // before the device is read
+  if (!IsReplaceableFile(outName)) {
+    *context.err << outName << ": " << WriteFailureText(outName) << '\n';
+    return kExitFailure;
+  }
   auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,10 @@ int main(int argc, char** argv) {
       std::cerr << "vlat-cli " << name << ": " << error.message << "\nusage: vlat-cli " << name << ' '
                 << command.usage << '\n';
       return kExitUsage;
+    } catch (const std::bad_alloc&) {
+      // Input too large for the memory at hand: say so instead of aborting.
+      std::cerr << "vlat-cli " << name << ": out of memory\n";
+      return kExitFailure;
     }
   }
   std::cerr << "vlat-cli: unknown command \"" << name << "\"\n";

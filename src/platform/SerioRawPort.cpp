@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,15 +17,31 @@ constexpr int kPollMs = 2;  // well under the protocol's shortest poll period
 
 SerioRawPort::SerioRawPort(const std::string& path) {
   fd_ = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd_ < 0 && errno == EBUSY) throw PortBusyError(path);  // a terminal held exclusively
   if (fd_ < 0) throw std::system_error(errno, std::generic_category(), path);
+  // Two programs interleaving their bytes on one keyboard both fail and leave it
+  // cleared: the port is ours alone until it is closed. The lock holds for every
+  // program; exclusive mode also keeps other terminal users (but root) out.
+  if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    const int error = errno;
+    ::close(fd_);
+    if (error == EWOULDBLOCK) throw PortBusyError(path);
+    throw std::system_error(error, std::generic_category(), path);
+  }
+  terminal_ = ::isatty(fd_) == 1 && ::ioctl(fd_, TIOCEXCL) == 0;
   reader_ = std::thread([this] { ReadLoop(); });
 }
 
 SerioRawPort::~SerioRawPort() {
   stop_ = true;
   reader_.join();
+  // Exclusive mode outlives the descriptor on some terminals.
+  if (terminal_) ::ioctl(fd_, TIOCNXCL);
   ::close(fd_);
 }
+
+PortBusyError::PortBusyError(const std::string& path)
+    : std::system_error(EBUSY, std::generic_category(), path + ": the port is in use by another program") {}
 
 bool SerioRawPort::SendByte(uint8_t byte) {
   for (int tries = 0; tries < 100; ++tries) {

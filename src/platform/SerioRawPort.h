@@ -8,15 +8,25 @@
 #include <deque>
 #include <mutex>
 #include <string>
+#include <system_error>
 #include <thread>
 
 #include "core/device/Port.h"
 
 namespace vl {
 
+// Another program has the port open.
+class PortBusyError : public std::system_error {
+ public:
+  explicit PortBusyError(const std::string& path);
+};
+
 class SerioRawPort final : public Port {
  public:
-  // Opens path read-write, non-blocking. Throws std::system_error when it cannot.
+  // Opens path read-write, non-blocking, and takes it for this object alone (an
+  // exclusive lock, and exclusive mode on a terminal) until it is destroyed.
+  // Throws PortBusyError when another program holds it, std::system_error when it
+  // cannot be opened.
   explicit SerioRawPort(const std::string& path);
   ~SerioRawPort() override;
   SerioRawPort(const SerioRawPort&) = delete;
@@ -31,6 +41,7 @@ class SerioRawPort final : public Port {
   void ReadLoop();
 
   int fd_ = -1;
+  bool terminal_ = false;  // in exclusive mode, to be left on close
   std::atomic<bool> stop_{false};
   std::mutex mutex_;
   bool capturing_ = false;

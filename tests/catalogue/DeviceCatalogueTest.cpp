@@ -79,7 +79,7 @@ TEST(DeviceCatalogue, TextsAreCutTo255Characters) {
 
 TEST(DeviceCatalogue, FolderCatalogueGivesModelsOnlyForListedTypes) {
   test::ScratchFolder folder;
-  folder.Write("DEVICES.TYP", "[0101]\nWidth=2\nHeight=2\nMemory=2048\nCheck=CS\nFile=decode\\k2.dec\n"
+  folder.Write("DEVICES.TYP", "[0101]\nKeys=4\nWidth=2\nHeight=2\nMemory=2048\nCheck=CS\nFile=decode\\k2.dec\n"
                               "[0102]\nWidth=2\nHeight=2\nFile=MISSING.DEC\n");
   folder.Write("DECODE/K2.DEC", "1:1 0:1\r\n1:0 0:0\r\n");  // found without regard to case
   const FolderDeviceCatalogue catalogue(folder.Path());

@@ -94,10 +94,10 @@ TEST_F(CatalogueCommands, NewStartsFromATemplateOrEmpty) {
   EXPECT_FALSE(std::filesystem::exists(Output("d.vld")));
   EXPECT_NE(Cli("new --list").out.find("KASSA\t"), std::string::npos);
 
-  // A listed template whose file is gone gives an empty layout.
+  // A listed template whose file is gone gives an empty layout, and says so by the exit code.
   test::ScratchFolder data;
   data.Write("template.ini", "[Templates]\nGone=GONE\n");
-  ASSERT_EQ(Cli("new --template gone '" + Output("e.vld") + "'", data.Path()).exitCode, 0);
+  ASSERT_EQ(Cli("new --template gone '" + Output("e.vld") + "'", data.Path()).exitCode, 1);
   EXPECT_EQ(Load(Output("e.vld"))->GetKey(1, 1), nullptr);
 }
 
@@ -106,7 +106,7 @@ TEST_F(CatalogueCommands, ImageWritesReadableMetafileAndRichText) {
 
   ASSERT_EQ(Cli("image '" + Output("g.vld") + "' --device 0105 --create all -o '" + Output("g.emf") + "'").exitCode,
             0);
-  const std::string emf = ReadRegularFile(Output("g.emf")).value_or("");
+  const std::string emf = ReadRegularFile(Output("g.emf"), 1u << 20).value_or("");
   std::map<uint32_t, int> counts;
   for (const auto& record : test::Walk(emf)) ++counts[record.Type];
   EXPECT_EQ(counts[43], 1 + 64);  // border and keys of the 8 x 8 device
@@ -117,7 +117,7 @@ TEST_F(CatalogueCommands, ImageWritesReadableMetafileAndRichText) {
                 "--form ellipse -o '" + Output("g.rtf") + "'")
                 .exitCode,
             0);
-  const std::string rtf = ReadRegularFile(Output("g.rtf")).value_or("");
+  const std::string rtf = ReadRegularFile(Output("g.rtf"), 1u << 20).value_or("");
   EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1251", 0), 0u);
   EXPECT_EQ(test::CountOf(rtf, "{\\sv 3}}"), 64u);
   EXPECT_EQ(test::CountOf(rtf, "{\\sv 202}}"), 2u * 3 * 8);

@@ -1,6 +1,8 @@
 #include "core/catalogue/DecodingTable.h"
 
 #include <filesystem>
+#include <set>
+#include <utility>
 
 #include "core/catalogue/IniFile.h"
 #include "core/common/ReadFile.h"
@@ -12,6 +14,10 @@ namespace {
 // No offset beyond this reaches a field cell from any top-left cell; larger ones
 // would only overflow the callers' arithmetic.
 constexpr int kMaxOffset = kFieldSize - 1;
+
+// 16 x 18 entries of at most "-254:-254" each; the rest is room for generous
+// spacing between them.
+constexpr std::uintmax_t kMaxDecodingFileBytes = 64u << 10;
 
 bool IsSeparator(char c) { return c == '\n' || c == '\r' || c == ' '; }
 
@@ -26,7 +32,7 @@ std::optional<int> Offset(std::string_view text) {
 bool DecodingTable::Load(const std::string& path, int highestColumn, int highestRow) {
   Clear();
   if (highestColumn < 0 || highestColumn >= kDecodingColumns) return false;
-  const auto text = ReadRegularFile(std::filesystem::path(path));
+  const auto text = ReadRegularFile(std::filesystem::path(path), kMaxDecodingFileBytes);
   return text && LoadText(*text, highestRow);
 }
 
@@ -58,6 +64,19 @@ bool DecodingTable::LoadText(std::string_view text, int highestRow) {
     }
   }
   entries_ = stored;
+  return true;
+}
+
+bool DecodingTable::PlacesEachKeyOnce(int highestColumn, int highestRow) const {
+  if (highestColumn < 0 || highestColumn >= kDecodingColumns || highestRow < 0 || highestRow >= kDecodingRows ||
+      entries_ != (highestColumn + 1) * (highestRow + 1))
+    return false;
+  std::set<std::pair<int, int>> cells;
+  for (int x = 0; x <= highestColumn; ++x) {
+    for (int y = 0; y <= highestRow; ++y) {
+      if (!cells.emplace(cells_[x][y].Dx, cells_[x][y].Dy).second) return false;
+    }
+  }
   return true;
 }
 

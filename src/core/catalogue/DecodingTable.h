@@ -36,6 +36,9 @@ class DecodingTable {
 
   // Entries stored by the last successful load.
   int EntryCount() const { return entries_; }
+  // True when the last load gave exactly one entry per key of a device this size and
+  // no two keys share a cell: what a device operation needs.
+  bool PlacesEachKeyOnce(int highestColumn, int highestRow) const;
 
  private:
   void Clear();

@@ -1,6 +1,5 @@
 #include "core/catalogue/DeviceCatalogue.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -13,6 +12,15 @@ namespace {
 
 // The texts were short strings in the catalogue's first readers.
 constexpr size_t kMaxTextLength = 255;
+
+// What the device's memory and the 16-bit header address allow.
+constexpr int kMinMemory = 64;
+constexpr int kMaxMemory = 0x10000;
+constexpr int kMaxGeometry = 100000;
+constexpr const char* kGeometryKeys[] = {"ImageKeyWidth",    "ImageKeyHeight", "ImageHorKeySpace",
+                                         "ImageVerKeySpace", "ImageTopSpace",  "ImageLeftSpace"};
+
+int Highest(int count) { return count > 0 ? count - 1 : -1; }
 
 }  // namespace
 
@@ -36,10 +44,14 @@ bool DeviceCatalogue::Has(uint16_t deviceType) const { return file_.HasSection(D
 
 std::vector<uint16_t> DeviceCatalogue::Types() const {
   std::vector<uint16_t> types;
+  std::vector<bool> listed(0x10000, false);
   for (const auto& section : file_.Sections()) {
     // Only the four-digit form is ever looked up.
     const auto type = section.size() == 4 ? ParseDeviceSectionName(section) : std::nullopt;
-    if (type && std::find(types.begin(), types.end(), *type) == types.end()) types.push_back(*type);
+    if (type && !listed[*type]) {
+      listed[*type] = true;
+      types.push_back(*type);
+    }
   }
   return types;
 }
@@ -52,7 +64,7 @@ int DeviceCatalogue::Memory(uint16_t deviceType) const { return Integer(deviceTy
 int DeviceCatalogue::Numeration(uint16_t deviceType) const { return Integer(deviceType, "Numeration"); }
 
 std::pair<int, int> DeviceCatalogue::Size(uint16_t deviceType) const {
-  return {Integer(deviceType, "Width") - 1, Integer(deviceType, "Height") - 1};
+  return {Highest(Integer(deviceType, "Width")), Highest(Integer(deviceType, "Height"))};
 }
 
 bool DeviceCatalogue::UsesCrc(uint16_t deviceType) const {
@@ -86,6 +98,29 @@ DeviceModel DeviceCatalogue::Model(uint16_t deviceType) const {
   };
 }
 
+std::string DeviceCatalogue::ModelValueOutOfRange(uint16_t deviceType) const {
+  for (std::string fault : {OutOfRange(deviceType, "Width", 1, kDecodingColumns),
+                            OutOfRange(deviceType, "Height", 1, kDecodingRows),
+                            OutOfRange(deviceType, "Memory", kMinMemory, kMaxMemory)}) {
+    if (!fault.empty()) return fault;
+  }
+  return OutOfRange(deviceType, "Keys", 1, Integer(deviceType, "Width") * Integer(deviceType, "Height"));
+}
+
+std::string DeviceCatalogue::GeometryValueOutOfRange(uint16_t deviceType) const {
+  for (const char* key : kGeometryKeys) {
+    std::string fault = OutOfRange(deviceType, key, 0, kMaxGeometry);
+    if (!fault.empty()) return fault;
+  }
+  return {};
+}
+
+std::string DeviceCatalogue::OutOfRange(uint16_t deviceType, const char* key, int min, int max) const {
+  const int value = Integer(deviceType, key);
+  if (value >= min && value <= max) return {};
+  return std::string(key) + "=" + file_.ReadString(DeviceSectionName(deviceType), key);
+}
+
 std::string DeviceCatalogue::Value(uint16_t deviceType, const char* key) const {
   std::string value = file_.ReadString(DeviceSectionName(deviceType), key);
   if (value.size() > kMaxTextLength) value.resize(kMaxTextLength);
@@ -103,14 +138,16 @@ FolderDeviceCatalogue::FolderDeviceCatalogue(std::string folder, DeviceCatalogue
     : folder_(std::move(folder)), catalogue_(std::move(catalogue)) {}
 
 std::optional<DeviceModel> FolderDeviceCatalogue::Model(uint16_t deviceType) const {
-  if (!catalogue_.Has(deviceType)) return std::nullopt;
+  if (!catalogue_.Has(deviceType) || !catalogue_.ModelValueOutOfRange(deviceType).empty()) return std::nullopt;
   return catalogue_.Model(deviceType);
 }
 
 std::optional<KeyPlacement> FolderDeviceCatalogue::Decoding(uint16_t deviceType) const {
   const auto [highestColumn, highestRow] = catalogue_.Size(deviceType);
+  const std::string file = catalogue_.File(deviceType);
   DecodingTable table;
-  if (!table.Load(ProgramFilePath(folder_, catalogue_.File(deviceType)).string(), highestColumn, highestRow)) {
+  if (!StaysInProgramFolder(file) || !table.Load(ProgramFilePath(folder_, file).string(), highestColumn, highestRow) ||
+      !table.PlacesEachKeyOnce(highestColumn, highestRow)) {
     return std::nullopt;
   }
   return table.Placement();

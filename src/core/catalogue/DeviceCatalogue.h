@@ -51,7 +51,8 @@ class DeviceCatalogue {
   int Keys(uint16_t deviceType) const;
   int Memory(uint16_t deviceType) const;
   int Numeration(uint16_t deviceType) const;
-  // ("Width" - 1, "Height" - 1): the highest device column and row index.
+  // ("Width" - 1, "Height" - 1): the highest device column and row index; -1 for a
+  // count below 1, as for a missing one.
   std::pair<int, int> Size(uint16_t deviceType) const;
   // False only when "Check" is exactly "CS" (the arithmetic sum).
   bool UsesCrc(uint16_t deviceType) const;
@@ -61,11 +62,21 @@ class DeviceCatalogue {
   // What the device procedures need of a type (texts in UTF-8).
   DeviceModel Model(uint16_t deviceType) const;
 
+  // The first value the device procedures cannot work with, as it is written
+  // ("Memory=0"): Width 1..16, Height 1..18, Memory 64..65 536, Keys 1..Width x
+  // Height. Empty when every one is in range.
+  std::string ModelValueOutOfRange(uint16_t deviceType) const;
+  // The same for the key image: every geometry value 0..100 000 hundredths of a
+  // millimetre (a metre, far beyond any key cap).
+  std::string GeometryValueOutOfRange(uint16_t deviceType) const;
+
   const IniFile& Ini() const { return file_; }
 
  private:
   std::string Value(uint16_t deviceType, const char* key) const;
   int Integer(uint16_t deviceType, const char* key) const;
+  // "key=value" as written when the integer is outside min..max, else empty.
+  std::string OutOfRange(uint16_t deviceType, const char* key, int min, int max) const;
   IniFile file_;
 };
 
@@ -78,8 +89,12 @@ class FolderDeviceCatalogue final : public IDeviceCatalogue {
   explicit FolderDeviceCatalogue(std::string folder);
   FolderDeviceCatalogue(std::string folder, DeviceCatalogue catalogue);
 
-  // nullopt for a type the catalogue does not list.
+  // nullopt for a type the catalogue does not list or whose values are out of range.
   std::optional<DeviceModel> Model(uint16_t deviceType) const override;
+  // The type's decoding table; nullopt when the file cannot be read, its name leaves
+  // the program folder, or it does not place exactly Width x Height keys each in a
+  // cell of its own (fewer would pile keys on the fragment's corner, repeated cells
+  // would write keys over each other).
   std::optional<KeyPlacement> Decoding(uint16_t deviceType) const override;
   std::string ProgramFolder() const override { return folder_; }
 

@@ -11,6 +11,10 @@
 namespace vl {
 namespace {
 
+// The format sets no limit; the program's own files are kilobytes, and a catalogue
+// of 20 000 device sections is 4 MB. Anything larger is not one of them.
+constexpr std::uintmax_t kMaxIniFileBytes = 16u << 20;
+
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -25,9 +29,6 @@ std::string_view Unquote(std::string_view value) {
   return value;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && Cp1251ToUpper(a) == Cp1251ToUpper(b);
-}
 
 }  // namespace
 
@@ -70,7 +71,8 @@ IniFile::IniFile(std::string_view contents) {
       const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
       // A repeated section stays hidden behind the first one, as the profile
       // functions never look past it.
-      current = Find(name) ? nullptr : &sections_.emplace_back(Section{std::string(name), {}});
+      const bool added = sectionIndex_.try_emplace(Cp1251ToUpper(name), sections_.size()).second;
+      current = added ? &sections_.emplace_back(Section{std::string(name), {}, {}}) : nullptr;
       continue;
     }
     if (!current) continue;
@@ -79,12 +81,13 @@ IniFile::IniFile(std::string_view contents) {
     if (name.empty()) continue;
     const std::string_view value = equals == std::string_view::npos ? std::string_view{}
                                                                     : Unquote(Trim(line.substr(equals + 1)));
+    current->keys.try_emplace(Cp1251ToUpper(name), current->entries.size());
     current->entries.emplace_back(std::string(name), std::string(value));
   }
 }
 
 IniFile IniFile::Load(const std::string& path) {
-  const auto bytes = ReadRegularFile(std::filesystem::path(path));
+  const auto bytes = ReadRegularFile(std::filesystem::path(path), kMaxIniFileBytes);
   if (!bytes) throw FileReadError(WithFileName("Ошибка чтения файла.", path));
   return IniFile(*bytes);
 }
@@ -124,17 +127,13 @@ std::vector<std::pair<std::string, std::string>> IniFile::SectionValues(std::str
 }
 
 const IniFile::Section* IniFile::Find(std::string_view section) const {
-  for (const auto& candidate : sections_) {
-    if (SameName(candidate.name, section)) return &candidate;
-  }
-  return nullptr;
+  const auto found = sectionIndex_.find(Cp1251ToUpper(section));
+  return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
 const std::string* IniFile::FindKey(const Section& section, std::string_view key) {
-  for (const auto& entry : section.entries) {
-    if (SameName(entry.first, key)) return &entry.second;
-  }
-  return nullptr;
+  const auto found = section.keys.find(Cp1251ToUpper(key));
+  return found == section.keys.end() ? nullptr : &section.entries[found->second].second;
 }
 
 }  // namespace vl

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -41,14 +42,19 @@ class IniFile {
   std::vector<std::pair<std::string, std::string>> SectionValues(std::string_view section) const;
 
  private:
+  // Names are indexed once by their upper-case form, each pointing at its first
+  // occurrence, so a look-up does not walk the file.
+  using NameIndex = std::unordered_map<std::string, size_t>;
   struct Section {
     std::string name;
     std::vector<std::pair<std::string, std::string>> entries;
+    NameIndex keys;  // upper-case key name -> its first entry
   };
   const Section* Find(std::string_view section) const;
   static const std::string* FindKey(const Section& section, std::string_view key);
 
   std::vector<Section> sections_;
+  NameIndex sectionIndex_;  // upper-case section name -> its section
 };
 
 // The integer rule of ReadInteger, for other readers of the same kind of text:

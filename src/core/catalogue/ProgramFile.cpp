@@ -1,6 +1,8 @@
 #include "core/catalogue/ProgramFile.h"
 
+#include <algorithm>
 #include <system_error>
+#include <vector>
 
 #include "core/text/Cp1251.h"
 
@@ -23,18 +25,34 @@ fs::path MatchIgnoringCase(const fs::path& folder, const std::string& part) {
   return folder / part;
 }
 
+// The names between the separators (backslash or '/'), empty ones left out.
+std::vector<std::string_view> Parts(std::string_view relative) {
+  std::vector<std::string_view> parts;
+  size_t start = 0;
+  while (start <= relative.size()) {
+    size_t end = relative.find_first_of("\\/", start);
+    if (end == std::string_view::npos) end = relative.size();
+    if (end > start) parts.push_back(relative.substr(start, end - start));
+    start = end + 1;
+  }
+  return parts;
+}
+
 }  // namespace
+
+bool StaysInProgramFolder(std::string_view relative) {
+  if (relative.empty()) return true;
+  if (relative.front() == '/' || relative.front() == '\\') return false;
+  if (relative.size() >= 2 && relative[1] == ':') return false;
+  const auto parts = Parts(relative);
+  return std::find(parts.begin(), parts.end(), "..") == parts.end();
+}
 
 fs::path ProgramFilePath(const std::string& folder, std::string_view relative) {
   fs::path path(folder);
   const std::string utf8 = Cp1251ToUtf8(relative);
-  size_t start = 0;
-  while (start <= utf8.size()) {
-    size_t end = utf8.find_first_of("\\/", start);
-    if (end == std::string::npos) end = utf8.size();
-    const std::string part = utf8.substr(start, end - start);
-    start = end + 1;
-    if (part.empty()) continue;
+  for (const std::string_view view : Parts(utf8)) {
+    const std::string part(view);
     std::error_code error;
     path = fs::exists(path / part, error) ? path / part : MatchIgnoringCase(path, part);
   }

@@ -13,4 +13,9 @@ namespace vl {
 // regard to case; a part with no match is kept as written.
 std::filesystem::path ProgramFilePath(const std::string& folder, std::string_view relative);
 
+// False when the name would leave the program folder: it starts with a separator
+// or a drive ("C:"), or has a ".." part. Names from the catalogue and the template
+// list are checked before they are opened.
+bool StaysInProgramFolder(std::string_view relative);
+
 }  // namespace vl

@@ -25,6 +25,8 @@ std::string TemplatePath(const std::string& programFolder, const std::string& fi
 NewLayout NewLayoutFromTemplate(const std::string& programFolder, const std::string& file, IPrompt& prompt,
                                 IReporter& reporter) {
   NewLayout layout{std::make_unique<TVL2Document>(), false};
+  // A list entry naming a file outside the program folder is not a template.
+  if (!StaysInProgramFolder(file)) return layout;
   try {
     LoadLayout(*layout.Document, TemplatePath(programFolder, file), prompt, reporter);
   } catch (const FileError&) {

@@ -30,8 +30,9 @@ std::string TemplatePath(const std::string& programFolder, const std::string& fi
 
 // A new layout started from the template: the file read as an ordinary layout,
 // then unnamed (FileName empty, Named false, not modified), so saving never
-// overwrites the template. When the file is missing or cannot be read, or the
-// user declines a question while it is read, an empty new layout instead.
+// overwrites the template. When the file is missing or cannot be read, its name
+// leaves the program folder, or the user declines a question while it is read, an
+// empty new layout instead.
 // FromTemplate tells which.
 struct NewLayout {
   std::unique_ptr<TVL2Document> Document;

@@ -15,6 +15,16 @@ namespace {
 
 using namespace layout_file;
 
+// The largest file the writer can produce: every cell a key with every layer at
+// its longest (two 255-byte sequences, a 50-character note, repeat and click) and
+// a note record with key note, mark and group, plus the header. Rounded up; about
+// 160 MB. A larger file is not a layout and is refused unread.
+constexpr std::uintmax_t kMaxKeyRecordBytes =
+    3 + 2 + kLayerCount * (2 + 2 * (2 + kMaxSequenceLength) + 2 + 2 + 2 + kMaxLayerNoteLength) + 1;
+constexpr std::uintmax_t kMaxNoteRecordBytes =
+    3 + (2 + kMaxKeyNoteLength) + (2 + kMaxMarkLength) + 1 + (2 + kGroupByteCount);
+constexpr std::uintmax_t kMaxLayoutFileBytes = (kMaxKeyRecordBytes + kMaxNoteRecordBytes) * kFieldCells + (1u << 20);
+
 // Reads the records of a current-format body. What is under construction while
 // reading: a key record, its current layer, a note and their positions.
 class CurrentBodyReader {
@@ -159,7 +169,7 @@ class CurrentBodyReader {
 
 void LoadLayout(TVL2Document& document, const std::string& fileName, IPrompt& prompt,
                 IReporter& reporter) {
-  const auto bytes = ReadRegularFile(std::filesystem::path(fileName));
+  const auto bytes = ReadRegularFile(std::filesystem::path(fileName), kMaxLayoutFileBytes);
   if (!bytes) throw FileReadError(WithFileName("Ошибка чтения раскладки.", fileName));
   LoadLayoutBytes(document, *bytes, fileName, prompt, reporter);
 }

@@ -270,7 +270,7 @@ void SaveLayout(TVL2Document& document, const std::string& fileName, const Setti
   // a failure anywhere leaves the old file and the document as they were.
   const std::filesystem::path file(fileName);
   if (!EnoughSpace(file, out.Bytes().size()) || !WriteFileSafely(file, out.Bytes())) {
-    throw FileWriteError(WithFileName("Ошибка записи в файл.", fileName));
+    throw FileWriteError(WithFileName(WriteFailureText(file), fileName));
   }
   document.Modified = false;
   document.Named = true;

@@ -123,7 +123,7 @@ bool WriteKeyImage(const std::filesystem::path& file, KeyImageFormat format,
                                   : BuildKeyImageRichText(request, reporter);
     written = WriteFileSafely(file, bytes);
   }
-  if (!written) prompt.Message("Ошибка записи в файл.", kCaptionError, MessageIcon::Error);
+  if (!written) prompt.Message(WriteFailureText(file), kCaptionError, MessageIcon::Error);
   return written;
 }
 

@@ -17,6 +17,12 @@ std::optional<KeyImageRequest> DeviceImageRequest(const DeviceCatalogue& catalog
     prompt.Message("Ошибочный размер клавиатурного поля. ", kCaptionError, MessageIcon::Error);
     return std::nullopt;
   }
+  // Far outside a key cap's size the picture's coordinates would overflow.
+  if (const std::string fault = catalogue.GeometryValueOutOfRange(deviceType); !fault.empty()) {
+    prompt.Message("Ошибочное значение в описании устройства " + DeviceSectionName(deviceType) + ": " + fault,
+                   kCaptionError, MessageIcon::Error);
+    return std::nullopt;
+  }
   const ImageGeometry geometry = catalogue.Geometry(deviceType);
   KeyImageRequest request;
   request.Document = &document;

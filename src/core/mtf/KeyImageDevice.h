@@ -12,9 +12,10 @@
 namespace vl {
 
 // The request for the device type with its field of keys starting at (left, top),
-// its geometry scaled for the format. A type that needs no image, or whose field
-// is narrower or lower than 2 keys or larger than the layout field, is refused with the program's message through
-// the prompt, and nothing is returned.
+// its geometry scaled for the format. A type that needs no image, whose field is
+// narrower or lower than 2 keys or larger than the layout field, or whose geometry
+// is out of range, is refused with a message through the prompt, and nothing is
+// returned.
 std::optional<KeyImageRequest> DeviceImageRequest(const DeviceCatalogue& catalogue, uint16_t deviceType,
                                                   const TVL2Document& document, int left, int top,
                                                   KeyImageFormat format, const KeyImageOptions& options,

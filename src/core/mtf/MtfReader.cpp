@@ -69,7 +69,8 @@ bool ConvertMtfText(TConvert& convert, std::string_view text,
 void ReadMtf(TDocument& document, const std::string& fileName, SettingsStore& settings,
              IPrompt& prompt, IReporter& reporter) {
   ReportScope scope(reporter, "Чтение раскладки в Macro Text Format");
-  const auto text = ReadRegularFile(std::filesystem::path(fileName));
+  // The main file is held whole; it may be as large as all included files together.
+  const auto text = ReadRegularFile(std::filesystem::path(fileName), IncludeLimits{}.Bytes);
   if (!text) throw FileReadError(WithFileName("Ошибка чтения файла.", fileName));
   TConvert convert(fileName, document, settings, LoadIncludedFile);
   if (!ConvertMtfText(convert, *text, [&](int percent) { reporter.SetProgress(percent); })) {

@@ -234,7 +234,7 @@ void ExportMtf(const TDocument& document, const std::string& fileName,
   const std::string text =
       MtfText(document, settings, [&](int percent) { reporter.SetProgress(percent); });
   if (!WriteFileSafely(std::filesystem::path(fileName), text)) {
-    throw FileWriteError(WithFileName("Ошибка записи в файл.", fileName));
+    throw FileWriteError(WithFileName(WriteFailureText(std::filesystem::path(fileName)), fileName));
   }
 }
 
