@@ -28,7 +28,12 @@ namespace vl {
 
 class StatusReporter;
 class TfmArrange;
+class TfmCardInputWnd;
+class TfmClick;
 class TfmExAbout;
+class TfmKeyInputWnd;
+class TfmKeyList;
+class TfmPause;
 class TfmNew;
 class TfmParameters;
 
@@ -62,6 +67,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void SetPositionTexts(const QString& position, const QString& move) override;
   void ShowCellInformation(int column, int row) override;
   void ShowKeyInformation(int column, int row) override;
+  void ShowKeyInput(TfmGrid& window) override;
   void WindowClosing(TfmGrid& window) override;
   void CommandsChanged() override;
 
@@ -94,6 +100,10 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmParameters& Parameters() const { return *parameters_; }
   TfmNew& TemplateChoice() const { return *templateChoice_; }
   TfmExAbout& SupportedDevices() const { return *exAbout_; }
+  TfmKeyInputWnd& KeyInput() const { return *keyInput_; }
+  TfmCardInputWnd& CardInput() const { return *cardInput_; }
+  // The card-reader window for the active layout.
+  void ShowCardInput();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -155,6 +165,11 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmSpecialPaste* specialPaste_ = nullptr;
   TfmParameters* parameters_ = nullptr;
   TfmGotoBookmark* gotoBookmark_ = nullptr;
+  TfmPause* pause_ = nullptr;
+  TfmClick* click_ = nullptr;
+  TfmKeyList* keyList_ = nullptr;
+  TfmKeyInputWnd* keyInput_ = nullptr;
+  TfmCardInputWnd* cardInput_ = nullptr;
 };
 
 }  // namespace vl

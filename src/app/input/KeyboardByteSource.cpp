@@ -40,10 +40,10 @@ void KeyboardByteSource::Stop() {
   ++run_;
 }
 
-void KeyboardByteSource::RestoreIndicators(LockStates locks) {
-  if (port_ == nullptr) return;
-  port_->SendByte(kSetIndicators);
-  port_->SendByte(static_cast<uint8_t>((locks.NumLock ? kNumLockIndicator : 0) |
+void KeyboardByteSource::RestoreIndicators(Port* port, LockStates locks) {
+  if (port == nullptr) return;
+  port->SendByte(kSetIndicators);
+  port->SendByte(static_cast<uint8_t>((locks.NumLock ? kNumLockIndicator : 0) |
                                        (locks.CapsLock ? kCapsLockIndicator : 0)));
 }
 

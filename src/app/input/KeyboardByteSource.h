@@ -35,8 +35,8 @@ class KeyboardByteSource final : public QObject, private IByteReceiver {
   bool Running() const { return target_ != nullptr; }
 
   // Sets the keyboard's indicators back (ED and the mask: 2 Num Lock, 4 Caps
-  // Lock) when the bytes come from a port; a desktop keyboard keeps its own.
-  void RestoreIndicators(LockStates locks);
+  // Lock) when a port is open; a desktop keyboard keeps its own.
+  static void RestoreIndicators(Port* port, LockStates locks);
 
   // The set-1 bytes of a desktop key event; none for an automatic repeat's
   // release (the desktop sends release and press pairs while a key is held).
