@@ -137,6 +137,21 @@ class InputWindowsTest : public QObject {
     }
   }
 
+  // Without a window manager a click on the grid changes the selection while
+  // the key window keeps the focus; the edits belong to the keys they were made for.
+  void SelectionChangeWhileEditingKeepsTheEdits() {
+    Layout().Grid().Select(7, 1, 7, 1);
+    Layout().Action(TfmGrid::acKeyInput)->trigger();
+    TPortEdit* line = main_->KeyInput().PressLine(0);
+    Focus(line);
+    Tap(line, kKeyA);
+    Layout().Grid().Select(8, 1, 8, 1);
+    QVERIFY(Document().GetKey(7, 1) != nullptr);
+    QCOMPARE(Document().GetKey(7, 1)->Layers[0].Macro[0], Bytes({0x1C, 0xF0, 0x1C}));
+    QVERIFY(Document().GetKey(8, 1) == nullptr);
+    QVERIFY(line->Bytes().empty());
+  }
+
   void ExitKeyMovesOnWithoutRecording() {
     Layout().Action(TfmGrid::acKeyInput)->trigger();
     TPortEdit* line = main_->KeyInput().PressLine(0);
