@@ -67,6 +67,18 @@ TEST_F(CaptureLineTest, ExitKeyReleaseWithoutItsMakeIsRecorded) {
   EXPECT_EQ(line.Content(), Bytes({0x76, 0xF0, 0x76}));
 }
 
+// Enter pressed on a modal window's OK is released after the line resumes.
+TEST_F(CaptureLineTest, ReleaseOfAKeyPressedInAModalWindowIsNotRecorded) {
+  line.Enter({});
+  Feed({0x1E});  // a held while the window opens
+  line.IgnoreStrayReleases();
+  Feed({0x9C, 0x9E, 0x30, 0xB0});
+  EXPECT_EQ(line.Content(), Bytes({0x1C, 0xF0, 0x1C, 0x32, 0xF0, 0x32}));
+  line.Leave();
+  line.Enter({});
+  EXPECT_EQ(Feed({0x9C}), LineInput::Recorded);
+}
+
 TEST_F(CaptureLineTest, PauseKeyIsNeverRecordedAndItsTailIsSwallowed) {
   line.Enter({});
   Feed({0xE1, 0x1D, 0x45, 0xE1, 0x9D, 0xC5, 0x1E});

@@ -65,6 +65,7 @@ bool CaptureLine::StripWrapper(uint8_t lockCode) {
 void CaptureLine::Enter(LockStates keyboard) {
   entered_ = true;
   stopped_ = false;
+  ignoreStray_ = false;
   decoder_.Reset();
   skip_ = 0;
   extended_ = release_ = false;
@@ -132,6 +133,7 @@ LineInput CaptureLine::FeedSet2(uint8_t byte) {
     }
     if (held_.erase(HeldId(byte, false)) > 0) return LineInput::Exit;
   }
+  if (release && ignoreStray_ && !held_.contains(HeldId(byte, extended))) return LineInput::Ignored;
   return Record(byte, extended, release);
 }
 
