@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "InputTestSupport.h"
+
 #include "core/input/CaptureLine.h"
 
 namespace vl {
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
+using testing::Bytes;
 
 class CaptureLineTest : public ::testing::Test {
  protected:
