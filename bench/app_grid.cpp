@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 #include "FullField.h"
-#include "app/editor/GridTexts.h"
+#include "core/document/GridTexts.h"
 #include "app/editor/VL2Grid.h"
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/mtf/Convert.h"
@@ -14,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vl::TDocument document;
   vl::SettingsStore settings;
   vl::TConvert convert("fuzz.mtf", document, settings,
-                       [&text](const std::string& name) -> std::optional<std::string> {
-                         if (name.empty() || name[0] == 'N') return std::nullopt;
-                         return text;
+                       [&text](const std::string& name) -> std::unique_ptr<vl::IIncludeSource> {
+                         if (name.empty() || name[0] == 'N') return nullptr;
+                         return std::make_unique<vl::TextIncludeSource>(text);
                        });
   const bool ok = vl::ConvertMtfText(convert, text);
   if (ok == convert.Failed()) __builtin_trap();

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the full build's test suite, the core tests
+# Sets up, builds and runs every test: the full build's test suite (with the staged
+# install, the Debian package and the desktop-file checks), the core tests
 # under AddressSanitizer + UndefinedBehaviorSanitizer, and a short run of each fuzz
 # target on its seed corpus.
 set -euo pipefail

@@ -13,6 +13,7 @@
 
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
+#include "app/editor/QtTranslations.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsBackend.h"
 
@@ -43,6 +44,7 @@ QPixmap SplashPicture() {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  vl::InstallQtRussian(app);
   QApplication::setApplicationName(QString::fromUtf8("Ostrel Velmorando AT"));
   QApplication::setApplicationDisplayName(QString::fromUtf8("Ostrel Velmorando AT"));
   QStringList files = QApplication::arguments().mid(1);

@@ -12,14 +12,15 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/QtTranslations.h"
 #include "app/editor/VL2Grid.h"
-#include "app/mtf/SpecialPasteDialog.h"
 #include "core/common/Reporter.h"
 #include "core/document/KeyNoteOps.h"
 #include "core/document/LayoutFile.h"
@@ -82,6 +83,7 @@ void WhenShown(QDialog& dialog, const QString& file, std::function<void()> prepa
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  vl::InstallQtRussian(app);
   if (argc != 3) {
     std::fprintf(stderr, "usage: vlat-screenshots DATA_DIR OUT_DIR\n");
     return 2;

@@ -8,8 +8,6 @@
 
 #include "cli/LayoutFiles.h"
 #include "core/common/FileErrors.h"
-#include "core/document/LayoutFile.h"
-#include "core/mtf/MtfWriter.h"
 
 namespace vl::cli {
 namespace {
@@ -37,9 +35,8 @@ int RunConvert(CliContext& context) {
   const std::string& out = args[1];
   const std::optional<std::string> storedPassword =
       password ? std::optional(StoredPassword(*password)) : std::nullopt;
-  if (HasExtension(out, ".mkb")) {
-    throw UsageError{"old layout files (.mkb) are read only; write a .vld"};
-  }
+  const LayoutFormat& outFormat = FileCommandFormat(out);
+  if (!outFormat.Write) throw UsageError{"old layout files (.mkb) are read only; write a .vld"};
   if (saveSettings && !context.settingsBackend) throw UsageError{"--save-settings: no settings store here"};
 
   SettingsStore settings = context.settings;
@@ -51,20 +48,16 @@ int RunConvert(CliContext& context) {
   if (storedPassword) document.Password = *storedPassword;
   if (noPassword) document.Password.clear();
 
+  if (outFormat.Id == LayoutFormatId::MacroText && HasNotesOrGroups(document)) {
+    *context.err << "vlat-cli convert: notes, bookmarks and groups have no place in Macro Text Format and are "
+                    "left out\n";
+  }
   NullReporter reporter;
-  if (IsMtfFile(out)) {
-    if (HasNotesOrGroups(document)) {
-      *context.err << "vlat-cli convert: notes, bookmarks and groups have no place in Macro Text Format and are "
-                      "left out\n";
-    }
-    if (!ExportMtf(document, out, settings, prompt, reporter)) return kExitFailure;
-  } else {
-    try {
-      SaveLayout(document, out, settings, reporter);
-    } catch (const FileError& error) {
-      PrintMessage(*context.err, error.what());
-      return kExitFailure;
-    }
+  try {
+    outFormat.Write(document, out, settings, reporter);
+  } catch (const FileError& error) {
+    PrintMessage(*context.err, error.what());
+    return kExitFailure;
   }
   if (saveSettings) settings.Save(*context.settingsBackend);
   return kExitOk;

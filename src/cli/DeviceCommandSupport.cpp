@@ -5,10 +5,8 @@
 #include <iostream>
 
 #include "core/common/FileErrors.h"
-#include "core/document/LayoutFile.h"
-#include "core/mtf/MtfReader.h"
-#include "core/mtf/MtfWriter.h"
-#include "platform/PortSelect.h"
+#include "core/mtf/LayoutFormats.h"
+#include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
 
 namespace vl::cli {
@@ -16,18 +14,11 @@ namespace {
 
 constexpr int kBarWidth = 30;
 
-bool HasExtension(const std::string& fileName, const std::string& extension) {
-  if (fileName.size() < extension.size()) return false;
-  std::string tail = fileName.substr(fileName.size() - extension.size());
-  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return tail == extension;
-}
-
-enum class LayoutKind { LayoutFile, MacroText };
-
-LayoutKind KindOf(const std::string& fileName, bool reading) {
-  if (HasExtension(fileName, ".vld") || (reading && HasExtension(fileName, ".mkb"))) return LayoutKind::LayoutFile;
-  if (HasExtension(fileName, ".mtf")) return LayoutKind::MacroText;
+// The format of the name's extension; a UsageError for a name no format reads
+// (writes, when not reading).
+const LayoutFormat& FormatOf(const std::string& fileName, bool reading) {
+  const LayoutFormat* format = LayoutFormatOf(fileName);
+  if (format && (reading || format->Write)) return *format;
   throw UsageError{"\"" + fileName + "\": device commands " +
                    (reading ? "read layout files (.vld, .mkb)" : "write layout files (.vld)") +
                    " and Macro Text Format (.mtf) files"};
@@ -121,12 +112,9 @@ bool IsTerminal(const std::ostream& out) {
 
 bool LoadDocument(TVL2Document& document, const std::string& fileName, SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter) {
-  const LayoutKind kind = KindOf(fileName, true);
+  const LayoutFormat& format = FormatOf(fileName, true);
   try {
-    if (kind == LayoutKind::LayoutFile)
-      LoadLayout(document, fileName, prompt, reporter);
-    else
-      ReadMtf(document, fileName, settings, prompt, reporter);
+    format.Read(document, fileName, settings, prompt, reporter);
     return true;
   } catch (const OperationAbandoned&) {
     return false;  // the reader has told why, or the user declined
@@ -136,14 +124,13 @@ bool LoadDocument(TVL2Document& document, const std::string& fileName, SettingsS
   }
 }
 
-void RequireWritableLayoutName(const std::string& fileName) { KindOf(fileName, false); }
+void RequireWritableLayoutName(const std::string& fileName) { FormatOf(fileName, false); }
 
 bool SaveDocument(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter) {
-  if (KindOf(fileName, false) == LayoutKind::MacroText)
-    return ExportMtf(document, fileName, settings, prompt, reporter);
+  const LayoutFormat& format = FormatOf(fileName, false);
   try {
-    SaveLayout(document, fileName, settings, reporter);
+    format.Write(document, fileName, settings, reporter);
     return true;
   } catch (const FileError& error) {
     prompt.Message(error.what(), kCaptionError, MessageIcon::Error);

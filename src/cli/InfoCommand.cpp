@@ -21,7 +21,7 @@ std::string Numbers(const std::vector<int>& numbers) {
 }
 
 void PrintSummary(std::ostream& out, const TVL2Document& document, const std::string& fileName) {
-  const char* format = IsMtfFile(fileName) ? "Macro Text Format"
+  const char* format = FileCommandFormat(fileName).Id == LayoutFormatId::MacroText ? "Macro Text Format"
                        : document.Named    ? "layout file"
                                            : "old layout file (converted in memory)";
   int keys = 0, macroKeys = 0, switchingKeys = 0, notes = 0, groups = 0;

@@ -3,12 +3,9 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <iostream>
 
 #include "core/common/FileErrors.h"
-#include "core/document/LayoutFile.h"
-#include "core/mtf/MtfReader.h"
 #include "core/text/Cp1251.h"
 
 namespace vl::cli {
@@ -52,11 +49,9 @@ std::optional<std::string> LayoutPrompt::AskPassword(const std::string& firstLin
   return ReadHiddenLine(err_);
 }
 
-bool HasExtension(const std::string& fileName, const std::string& extension) {
-  if (fileName.size() < extension.size()) return false;
-  std::string tail = fileName.substr(fileName.size() - extension.size());
-  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return tail == extension;
+const LayoutFormat& FileCommandFormat(const std::string& fileName) {
+  const LayoutFormat* format = LayoutFormatOf(fileName);
+  return format ? *format : GetLayoutFormat(LayoutFormatId::LayoutFile);
 }
 
 void PrintMessage(std::ostream& err, const std::string& text) {
@@ -71,11 +66,7 @@ int ReadLayoutInput(TVL2Document& document, const std::string& fileName, Setting
                     LayoutPrompt& prompt, std::ostream& err) {
   NullReporter reporter;
   try {
-    if (IsMtfFile(fileName)) {
-      ReadMtf(document, fileName, settings, prompt, reporter);
-    } else {
-      LoadLayout(document, fileName, prompt, reporter);
-    }
+    FileCommandFormat(fileName).Read(document, fileName, settings, prompt, reporter);
     return kExitOk;
   } catch (const OperationAbandoned&) {
     // The reader's own report is told already; a password that could not be asked for is not.

@@ -10,6 +10,7 @@
 #include "cli/CliContext.h"
 #include "core/common/Prompt.h"
 #include "core/document/VL2Document.h"
+#include "core/mtf/LayoutFormats.h"
 
 namespace vl::cli {
 
@@ -35,12 +36,12 @@ class LayoutPrompt final : public IPrompt {
   bool passwordUnavailable_ = false;
 };
 
-// The name ends in the extension (".mtf"), letter case ignored.
-bool HasExtension(const std::string& fileName, const std::string& extension);
-inline bool IsMtfFile(const std::string& fileName) { return HasExtension(fileName, ".mtf"); }
-
 // A message of the program on the terminal: its "\n\r" line break becomes "\n".
 void PrintMessage(std::ostream& err, const std::string& text);
+
+// The format a file command reads or writes: the one of the name's extension, a
+// layout file for any other name.
+const LayoutFormat& FileCommandFormat(const std::string& fileName);
 
 // Reads the file into the document; Macro Text Format sets the layout properties
 // in settings. kExitOk, or the exit code after the reason was told on err.

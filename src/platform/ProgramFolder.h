@@ -6,9 +6,10 @@
 
 namespace vl {
 
-// The folder next to the installed executable when it holds DEVICES.TYP, its
-// "data" sibling of an installation tree, else the source tree's data/ (running
-// from the build tree).
+// The first of these that holds DEVICES.TYP: the executable's own folder, its
+// "data" subfolder, the installation's share/velmorando beside bin/. Else the
+// source tree's data/ for a program in the build tree, and share/velmorando for
+// an installed one.
 std::string ProgramDataFolder(const char* argv0);
 
 // The data folder the running program uses: ProgramDataFolder unless start-up set

@@ -3,8 +3,11 @@
 // dialogs, a main window started on them, and small helpers.
 
 #include <QApplication>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <deque>
 #include <memory>
 
@@ -24,25 +27,50 @@ class ScriptedPrompt final : public IPrompt {
     answers.pop_front();
     return answer;
   }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
-    return std::nullopt;
+  std::optional<std::string> AskPasswordTitled(const std::string& caption, const std::string& firstLine,
+                                               const std::string& secondLine) override {
+    passwordWindows.push_back({caption, firstLine, secondLine});
+    return AskPassword(firstLine, secondLine);
   }
+  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
+    if (passwords.empty()) return std::nullopt;
+    const std::string password = passwords.front();
+    passwords.pop_front();
+    return password;
+  }
+  struct PasswordWindow {
+    std::string caption, firstLine, secondLine;
+  };
   std::deque<Answer> answers;
+  std::deque<std::string> passwords;
+  std::vector<PasswordWindow> passwordWindows;
   std::vector<std::string> asked;
 };
 
 class ScriptedDialogs final : public IFileDialogs {
  public:
-  QString Choose(FileDialogKind, const QString&, const QString&) override {
+  QString Choose(FileDialogKind, const QString& folder, const QString&) override {
     ++calls;
+    folders.push_back(folder);
     if (names.empty()) return QString();
     const QString name = names.front();
     names.pop_front();
     return name;
   }
   std::deque<QString> names;
+  std::vector<QString> folders;  // where each dialog started
   int calls = 0;
 };
+
+// Runs the step once the next modal dialog's event loop is running. A dialog the
+// step left open (a failed check returns early) is cancelled, so a failure
+// cannot hang the run.
+inline void WhenShown(std::function<void()> step) {
+  QTimer::singleShot(0, [step = std::move(step)] {
+    step();
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+  });
+}
 
 inline void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -72,6 +100,17 @@ class AppFixture {
   std::unique_ptr<ScriptedDialogs> dialogsOwner_;
   std::unique_ptr<TfmMain> main_;
 
+  // Before each test: default settings and an empty program folder.
+  void Reset() {
+    settings_ = SettingsStore();
+    dataDir_ = std::make_unique<QTemporaryDir>();
+  }
+  // After each test: the main window and whatever it left for deferred deletion go.
+  void Stop() {
+    main_.reset();
+    FlushDeletes();
+  }
+
   TfmMain& Start(QStringList files = {}) {
     promptOwner_ = std::make_unique<ScriptedPrompt>();
     dialogsOwner_ = std::make_unique<ScriptedDialogs>();
@@ -85,5 +124,7 @@ class AppFixture {
 
 // The layout window's commands and dialogs; returns the Qt Test status.
 int RunLayoutWindowTest(int argc, char** argv);
+// The faults a new user met on the first day; returns the Qt Test status.
+int RunFirstDayTest(int argc, char** argv);
 
 }  // namespace vl

@@ -18,13 +18,12 @@
 #include <deque>
 
 #include "AppFixture.h"
-#include "app/editor/GridTexts.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
-#include "core/text/Cp1251.h"
 #include "core/document/LayoutFile.h"
+#include "core/text/Cp1251.h"
 
 using namespace vl;
 
@@ -32,18 +31,15 @@ class AppTest : public QObject, public AppFixture {
   Q_OBJECT
 
  private slots:
-  void init() { settings_ = SettingsStore(); }
-  void cleanup() {
-    main_.reset();
-    FlushDeletes();
-  }
+  void init() { Reset(); }
+  void cleanup() { Stop(); }
 
   void StartupCreatesOneNumberedUntitledLayout() {
     TfmMain& main = Start();
     QCOMPARE(main.LayoutWindows().size(), 1);
     QCOMPARE(main.LayoutWindows()[0]->Caption(), QString::fromUtf8("Раскладка1"));
     QCOMPARE(main.NewLayout()->Caption(), QString::fromUtf8("Раскладка2"));
-    QCOMPARE(main.StatusText(1), QStringLiteral("(A,1)"));
+    QCOMPARE(main.StatusText(StatusPanel::Position), QStringLiteral("(A,1)"));
   }
 
   void ImportReplacesTheUntitledUnmodifiedLayout() {
@@ -168,7 +164,7 @@ class AppTest : public QObject, public AppFixture {
     QCOMPARE(undo->text(), QString::fromUtf8("&Отменить удаление"));
     undo->trigger();
     QVERIFY(window->Document().GetKey(1, 1) != nullptr);
-    QCOMPARE(main.StatusText(0), QString::fromUtf8("не сохранена"));
+    QCOMPARE(main.StatusText(StatusPanel::Saved), QString::fromUtf8("не сохранена"));
   }
 
   void CheckRemarksOpenThePanelAndJumpToTheKey() {
@@ -197,32 +193,27 @@ class AppTest : public QObject, public AppFixture {
     QFAIL("no remark about the key at (7,9)");
   }
 
-  void PasswordIsSetOnlyWhenConfirmedAndRemovedWithAMessage() {
+  void PasswordCommandsUseTheirOwnWindowsAndShowTheProtection() {
     TfmMain& main = Start();
     TfmGrid* window = main.LayoutWindows()[0];
-    auto enter = [&](QStringList entries) {
-      // Answers each dialog when it is up, however slowly the next one comes.
-      QTimer answer;
-      QObject::connect(&answer, &QTimer::timeout, &main, [&main, &entries] {
-        TfmTextEntry& entry = main.TextEntry();
-        if (!entry.isVisible() || entries.isEmpty()) return;
-        entry.Edit()->setText(entries.takeFirst());
-        entry.accept();
-      });
-      answer.start(5);
-      main.SetPassword();
-    };
-    enter({"secret", "other"});
+    prompt_->passwords = {"secret", "other"};
+    main.SetPassword();
     QCOMPARE(prompt_->asked.back(), std::string("При подтверждении введен неверный пароль."));
     QVERIFY(window->Document().Password.empty());
-    enter({"secret", "secret"});
+    // The caption "Пароль" over the window's name, then the confirmation with its warning.
+    QCOMPARE(prompt_->passwordWindows[0].caption, std::string("Пароль"));
+    QCOMPARE(prompt_->passwordWindows[0].secondLine, std::string("(Раскладка1)"));
+    QCOMPARE(prompt_->passwordWindows[1].caption, std::string("Подтверждение пароля"));
+    QCOMPARE(prompt_->passwordWindows[1].firstLine, std::string("Введите пароль еще раз:"));
+    prompt_->passwords = {"secret", "secret"};
+    main.SetPassword();
     QCOMPARE(window->Document().Password, std::string("secret"));
-    QCOMPARE(main.StatusText(3), QString::fromUtf8("защищена паролем"));
+    QCOMPARE(main.StatusText(StatusPanel::Password), QString::fromUtf8("защищена паролем"));
     main.ClearPassword();
     QCOMPARE(prompt_->asked.back(), std::string("Пароль для чтения удален."));
     main.ClearPassword();
     QCOMPARE(prompt_->asked.back(), std::string("Пароль не установлен."));
-    QCOMPARE(main.StatusText(3), QString());
+    QCOMPARE(main.StatusText(StatusPanel::Password), QString());
   }
 
   void AutosaveIsPostponedWhileBusy() {
@@ -232,7 +223,7 @@ class AppTest : public QObject, public AppFixture {
     window->Document().Busy = true;
     main.AutosaveTick();
     QCOMPARE(dialogs_->calls, 0);
-    QCOMPARE(main.StatusText(0), QString::fromUtf8("не сохранена (сохранение отложено)"));
+    QCOMPARE(main.StatusText(StatusPanel::Saved), QString::fromUtf8("не сохранена (сохранение отложено)"));
     window->Document().Busy = false;
     main.AutosaveTick();
     QCOMPARE(dialogs_->calls, 1);  // the untitled layout asks for a name
@@ -254,23 +245,23 @@ class AppTest : public QObject, public AppFixture {
     TVL2Grid& grid = main.LayoutWindows()[0]->Grid();
     QWidget* view = grid.viewport();
     QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(3, 0).center());
-    QVERIFY(grid.Kind() == TVL2Grid::SelectionKind::Columns);
+    QVERIFY(grid.Kind() == SelectionKind::Columns);
     QCOMPARE(grid.Selection(), (TRect{3, 1, 3, 255}));
     QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(0, 2).center());
-    QVERIFY(grid.Kind() == TVL2Grid::SelectionKind::Rows);
+    QVERIFY(grid.Kind() == SelectionKind::Rows);
     QCOMPARE(grid.Selection(), (TRect{1, 2, 255, 2}));
     QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(0, 0).center());
-    QVERIFY(grid.Kind() == TVL2Grid::SelectionKind::Field);
+    QVERIFY(grid.Kind() == SelectionKind::Field);
     QCOMPARE(grid.Selection(), (TRect{1, 1, 255, 255}));
     QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(0, 0).center());
-    QVERIFY(grid.Kind() == TVL2Grid::SelectionKind::Cells);
+    QVERIFY(grid.Kind() == SelectionKind::Cells);
     QCOMPARE(grid.Selection(), (TRect{1, 1, 1, 1}));
     // A drag over key cells selects the rectangle; Shift+arrows extend it.
     SendMouse(view, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, grid.CellRect(2, 2).center());
     SendMouse(view, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, grid.CellRect(4, 3).center());
     SendMouse(view, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, grid.CellRect(4, 3).center());
     QCOMPARE(grid.Selection(), (TRect{2, 2, 4, 3}));
-    QCOMPARE(main.StatusText(1), QString::fromUtf8("размер (3,2)"));
+    QCOMPARE(main.StatusText(StatusPanel::Position), QString::fromUtf8("размер (3,2)"));
     QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(grid.Selection(), (TRect{2, 2, 5, 3}));
     QTest::keyClick(&grid, Qt::Key_Down);
@@ -291,10 +282,10 @@ class AppTest : public QObject, public AppFixture {
     QWidget* view = grid.viewport();
     QTest::mouseClick(view, Qt::LeftButton, {}, grid.CellRect(2, 0).center());
     SendMouse(view, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, grid.CellRect(2, 5).center());
-    QVERIFY(grid.State() == TVL2Grid::PointerState::Moving);
+    QVERIFY(grid.State() == PointerState::Moving);
     QVERIFY(grid.Document().Busy);
     SendMouse(view, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, grid.CellRect(4, 7).center());
-    QCOMPARE(main.StatusText(2), QString::fromUtf8("(2,1)(2,255) в (4,1)(4,255)"));
+    QCOMPARE(main.StatusText(StatusPanel::Move), QString::fromUtf8("(2,1)(2,255) в (4,1)(4,255)"));
     SendMouse(view, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, grid.CellRect(4, 7).center());
     QVERIFY(!grid.Document().Busy);
     QVERIFY(grid.Document().GetKey(2, 5) == nullptr);
@@ -378,65 +369,15 @@ class AppTest : public QObject, public AppFixture {
   }
 };
 
-// The texts and the summary the grid shows, without a screen.
-class GridTextsTest : public QObject {
-  Q_OBJECT
-
- private slots:
-  void HintBreaksNotesLongerThan75Characters() {
-    TKeyNote note;
-    note.KeyNote = std::string(75, 'a');
-    QCOMPARE(KeyHint(note), std::string(75, 'a'));
-    note.KeyNote = std::string(76, 'a');
-    QCOMPARE(KeyHint(note), std::string(75, 'a') + "\n" + "a");
-    note.KeyNote = "x";
-    note.Mark = *Utf8ToCp1251("метка");
-    QCOMPARE(KeyHint(note), std::string("Примечание (x)\nЗакладка (метка)"));
-    note.KeyNote.clear();
-    QCOMPARE(KeyHint(note), std::string("Закладка (метка)"));
-  }
-
-  void PositionAndMoveTexts() {
-    QCOMPARE(PositionText({3, 4, 3, 4}), std::string("(3,4)"));
-    QCOMPARE(SelectionCaption({3, 4, 3, 4}), std::string("Клавиша (3,4)"));
-    QCOMPARE(PositionText({1, 1, 4, 2}), std::string("размер (4,2)"));
-    QCOMPARE(SelectionCaption({1, 1, 4, 2}), std::string("Клавиши (1,1)-(4,2)"));
-    QCOMPARE(MoveText({1, 1, 1, 1}, {2, 3, 2, 3}), std::string("(1,1) в (2,3)"));
-  }
-
-  void SummaryKeepsOnlyWhatAllKeysShare() {
-    TVL2Document document;
-    Put(document, 1, 1, "\x1c");
-    Put(document, 2, 1, "\x1c");
-    document.GetKey(2, 1)->Layers[1].Macro[0] = "\x32";
-    document.GetKey(1, 1)->Layers[0].AutoRepeat = 1;
-    SelectionSummary both = SummarizeSelection(document, {1, 1, 2, 1});
-    QCOMPARE(both.Key.Func, uint8_t{kFuncMacro});
-    QCOMPARE(both.Key.Layers[0].Macro[0], std::string("\x1c"));
-    QCOMPARE(both.Key.Layers[0].AutoRepeat, uint8_t{0});
-    QVERIFY(both.Key.Layers[1].Macro[0].empty());
-    // A key without a record differs in its function.
-    QCOMPARE(SummarizeSelection(document, {1, 1, 3, 1}).Key.Func, uint8_t{kFuncNone});
-  }
-
-  void UnshowableSequenceIsNamed() {
-    QCOMPARE(CellSequenceText(std::string("\xF0\x1c", 2), KeyLanguage::English),
-             std::string("СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ"));
-  }
-};
-
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int status = 0;
-  {
-    GridTextsTest texts;
-    status |= QTest::qExec(&texts, argc, argv);
-  }
   {
     AppTest flows;
     status |= QTest::qExec(&flows, argc, argv);
   }
   status |= RunLayoutWindowTest(argc, argv);
+  status |= RunFirstDayTest(argc, argv);
   return status;
 }
 

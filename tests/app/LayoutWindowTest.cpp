@@ -16,11 +16,14 @@
 #include <functional>
 
 #include "AppFixture.h"
+#include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/ArrangeDialog.h"
+#include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/GotoBookmarkDialog.h"
+#include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
-#include "app/mtf/SpecialPasteDialog.h"
 #include "core/document/LayoutFile.h"
 #include "core/document/Undo.h"
 #include "core/text/Cp1251.h"
@@ -28,16 +31,6 @@
 namespace vl {
 
 namespace {
-
-// Runs the step once the next modal dialog's event loop is running. A dialog the
-// step left open (a failed check returns early) is cancelled, so a failure
-// cannot hang the run.
-void WhenShown(std::function<void()> step) {
-  QTimer::singleShot(0, [step = std::move(step)] {
-    step();
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
-  });
-}
 
 void Click(QDialog& dialog, QDialogButtonBox::StandardButton which) {
   dialog.findChild<QDialogButtonBox*>()->button(which)->click();
@@ -67,14 +60,8 @@ class LayoutWindowTest : public QObject, public AppFixture {
   }
 
  private slots:
-  void init() {
-    settings_ = SettingsStore();
-    dataDir_ = std::make_unique<QTemporaryDir>();
-  }
-  void cleanup() {
-    main_.reset();
-    FlushDeletes();
-  }
+  void init() { Reset(); }
+  void cleanup() { Stop(); }
 
   void TemplateReplacesTheUntitledLayoutWithAnUnnamedCopy() {
     QVERIFY(QDir(dataDir_->path()).mkdir("TEMPLATE"));
@@ -330,7 +317,7 @@ class LayoutWindowTest : public QObject, public AppFixture {
     main.Action("acSelect64")->trigger();
     QCOMPARE(window.Grid().Selection(), (TRect{250, 3, 255, 10}));
     QCOMPARE(window.Document().GetNote(255, 10)->KeyNote, Utf8ToCp1251Lossy("64 клавиши (8x8)"));
-    QCOMPARE(main.StatusText(1), QString::fromUtf8("размер (6,8)"));
+    QCOMPARE(main.StatusText(StatusPanel::Position), QString::fromUtf8("размер (6,8)"));
   }
 
   void KeyMenuOffersTheLayoutCommands() {

@@ -156,6 +156,10 @@ TEST_F(FileCommands, UnreadableInputExitsTwoAndUnwritableOutputOne) {
   outcome = Run("convert", {kExamples + "cash-register.vld", Path("no/such/folder/x.vld")});
   EXPECT_EQ(outcome.code, 1);
   EXPECT_EQ(outcome.err, "Ошибка записи в файл.\n(" + Path("no/such/folder/x.vld") + ")\n");
+  outcome = Run("convert", {kExamples + "cash-register.vld", Path("no/such/folder/x.mtf")});
+  EXPECT_EQ(outcome.code, 1);
+  EXPECT_NE(outcome.err.find("Ошибка записи в файл.\n(" + Path("no/such/folder/x.mtf") + ")\n"),
+            std::string::npos);
 }
 
 TEST_F(FileCommands, CheckReadsLayoutFiles) {

@@ -24,11 +24,16 @@ class MtfReaderFixture {
   TDocument document;
   SettingsStore settings;
 
-  ReadResult Read(const std::string& text, const std::string& fileName = "main.mtf") {
-    TConvert convert(fileName, document, settings, [this](const std::string& name) {
-      auto it = files.find(name);
-      return it == files.end() ? std::nullopt : std::optional<std::string>(it->second);
-    });
+  ReadResult Read(const std::string& text, const std::string& fileName = "main.mtf",
+                  IncludeLimits limits = {}) {
+    TConvert convert(
+        fileName, document, settings,
+        [this](const std::string& name) -> std::unique_ptr<IIncludeSource> {
+          auto it = files.find(name);
+          if (it == files.end()) return nullptr;
+          return std::make_unique<TextIncludeSource>(it->second);
+        },
+        limits);
     ReadResult result;
     result.ok = ConvertMtfText(convert, text);
     result.error = convert.ErrorNumber();

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "MtfTestSupport.h"
 
@@ -216,6 +220,76 @@ TEST_F(ReaderTest, TwentyFirstNestedIncludeOverflowsTheFileStack) {
   EXPECT_NE(result.report.find("Переполнения стека файлов"), std::string::npos);
   files["f20"] = "\\layers(2)";
   EXPECT_TRUE(Read("\\include(f1)").ok);
+}
+
+// 18 files of four \include lines each would make 4^17 openings of the last one.
+TEST_F(ReaderTest, IncludeBombStopsAtTheFileLimit) {
+  for (int i = 1; i < 18; ++i) {
+    const std::string line = "\\include(b" + std::to_string(i + 1) + ")\r\n";
+    files["b" + std::to_string(i)] = line + line + line + line;
+  }
+  files["b18"] = "\\layers(2)\r\n";
+  auto result = Read("\r\n\\include(b1)\r\n");
+  EXPECT_EQ(result.error, 5);
+  EXPECT_EQ(result.report,
+            "Файл MAIN.MTF, cтрока 2, столбец 12\r\n"
+            "Ошибка 5.  Строка 1. Превышено число включаемых файлов (1000)");
+  EXPECT_EQ(Read("\\include(b16)", "main.mtf", {.Files = 21}).error, 0);  // 1 + 4 + 16 files
+  EXPECT_EQ(Read("\\include(b16)", "main.mtf", {.Files = 20}).error, 5);
+}
+
+TEST_F(ReaderTest, DeepLevelsOfLargeFilesStopAtTheByteLimit) {
+  const std::string filler = "%" + std::string(998, 'x') + "%";
+  for (int i = 1; i <= 19; ++i) {
+    files["d" + std::to_string(i)] = "\\include(d" + std::to_string(i + 1) + ")\r\n" + filler;
+  }
+  files["d20"] = filler;
+  uint64_t total = 0;
+  for (const auto& [name, text] : files) total += text.size();
+  EXPECT_TRUE(Read("\\include(d1)", "main.mtf", {.Bytes = total}).ok);
+  auto result = Read("\\include(d1)", "main.mtf", {.Bytes = total - 1});
+  EXPECT_EQ(result.error, 6);
+  EXPECT_EQ(result.report,
+            "Файл MAIN.MTF, cтрока 1, столбец 12\r\n"
+            "Ошибка 6.  Строка 1. Превышен объем включаемых файлов (" + std::to_string(total - 1) +
+                " байт)");
+}
+
+// A file whose reading fails after its first chunk.
+class FailingSource final : public IIncludeSource {
+ public:
+  std::optional<std::string_view> NextChunk() override {
+    if (served_) return std::nullopt;
+    served_ = true;
+    return std::string_view("\\layers(2)\r\n\\lay");
+  }
+
+ private:
+  bool served_ = false;
+};
+
+TEST_F(ReaderTest, IncludedFileFailingMidwayIsAReadError) {
+  TConvert convert("main.mtf", document, settings,
+                   [](const std::string&) { return std::make_unique<FailingSource>(); });
+  EXPECT_FALSE(ConvertMtfText(convert, "\\include(part.mtf)"));
+  EXPECT_EQ(convert.ErrorMessage(), "Ошибка 2.  Строка 1. Ошибка чтения файла [PART.MTF]");
+  EXPECT_EQ(settings.Get(Setting::LayerCount), 1);  // what came before the failure stays
+}
+
+// Included files come from disk a buffer at a time; a command may span two buffers.
+TEST_F(ReaderTest, IncludedFileFromDiskReadsAcrossItsBuffers) {
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("vlat-include-" + std::to_string(::getpid()) + ".mtf");
+  std::string text = "%" + std::string(65536 - 8, ' ') + "% \\key(3,4,1)\r\n";
+  text += "\\key(5,6,2)";
+  std::ofstream(path, std::ios::binary) << text;
+  TConvert convert("main.mtf", document, settings, LoadIncludedFile);
+  EXPECT_TRUE(ConvertMtfText(convert, "\\include(" + path.string() + ")")) << convert.ErrorReport();
+  std::filesystem::remove(path);
+  ASSERT_NE(Key(3, 4), nullptr);
+  EXPECT_EQ(Key(3, 4)->Func, 1);
+  ASSERT_NE(Key(5, 6), nullptr);
+  EXPECT_EQ(Key(5, 6)->Func, 2);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/common/FileErrors.h"
 #include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
 #include "MtfTestSupport.h"
@@ -111,30 +112,23 @@ TEST_F(WriterTest, SequenceText) {
   EXPECT_EQ(MtfSequenceText(std::string("\xFF\x50\xFF\x5F", 4)), "   \\wait(0)\r\n \\wait(15)\r\n");
 }
 
-TEST_F(WriterTest, ExportWritesTheFileAndReportsFailure) {
-  struct Recorder : IPrompt {
-    std::vector<std::string> messages;
-    Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
-      messages.push_back(text);
-      return Answer::Ok;
-    }
-    std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
-      return std::nullopt;
-    }
-  } prompt;
+TEST_F(WriterTest, ExportWritesTheFileAndFailsAsTheLayoutSaveDoes) {
   NullReporter reporter;
   const auto folder = std::filesystem::temp_directory_path() / "vlat_mtf_writer_test";
   std::filesystem::create_directories(folder);
   const auto file = folder / "out.mtf";
-  ASSERT_TRUE(ExportMtf(document, file.string(), settings, prompt, reporter));
+  ExportMtf(document, file.string(), settings, reporter);
   std::ifstream in(file, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(bytes, MtfText(document, settings));
-  EXPECT_TRUE(prompt.messages.empty());
 
-  EXPECT_FALSE(ExportMtf(document, (folder / "missing" / "out.mtf").string(), settings, prompt,
-                         reporter));
-  EXPECT_EQ(prompt.messages, std::vector<std::string>{"Ошибка записи в файл."});
+  const std::string missing = (folder / "missing" / "out.mtf").string();
+  try {
+    ExportMtf(document, missing, settings, reporter);
+    ADD_FAILURE() << "no error";
+  } catch (const FileWriteError& error) {
+    EXPECT_EQ(error.what(), WithFileName("Ошибка записи в файл.", missing));
+  }
   std::filesystem::remove_all(folder);
 }
 

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/DialogButtons.h"
 
 namespace vl {
 

@@ -6,7 +6,7 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/DialogButtons.h"
 #include "core/input/InputWindowModel.h"
 #include "core/input/PauseEditor.h"
 

@@ -24,6 +24,7 @@ class QtFileDialogs final : public IFileDialogs {
 
  private:
   QWidget* parent_;
+  QString lastFolder_;  // the folder of the last file chosen
 };
 
 }  // namespace vl

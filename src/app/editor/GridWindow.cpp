@@ -7,12 +7,14 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "app/catalogue/SpecialPasteDialog.h"
+#include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/ParametersDialog.h"
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
-#include "core/document/BlockOps.h"
-#include "app/mtf/SpecialPasteDialog.h"
 #include "core/catalogue/StandardFields.h"
+#include "core/document/BlockOps.h"
 #include "core/document/ColumnRowOps.h"
 #include "core/document/GroupOps.h"
 #include "core/document/KeyNoteOps.h"
@@ -87,141 +89,101 @@ TfmGrid::~TfmGrid() = default;
 
 TVL2Document& TfmGrid::Document() const { return grid_->Document(); }
 
-QAction* TfmGrid::AddAction(Command command, const char* caption, const QKeySequence& shortcut) {
-  auto* action = new QAction(U(caption), this);
-  // The main window carries the working shortcuts; here they only label the menus.
-  action->setShortcut(shortcut);
-  action->setShortcutContext(Qt::WidgetShortcut);
-  actions_[command] = action;
-  return action;
+void TfmGrid::BuildActions() {
+  for (const CommandRow& row : Commands()) {
+    if (row.Place == CommandPlace::Main || !row.Grid) continue;
+    auto* action = new QAction(U(row.LayoutCaption ? row.LayoutCaption : row.Caption), this);
+    action->setObjectName(QString::fromUtf8(row.Name));
+    action->setShortcut(row.LayoutShortcut.value_or(row.Shortcut));
+    action->setCheckable(row.Check != CheckRule::None);
+    action->setData(row.Data);
+    if (row.Hint) action->setToolTip(U(row.Hint));
+    if (row.Place == CommandPlace::Both || row.Shortcut.isEmpty()) {
+      // The main window carries the working shortcuts; here they only label the menus.
+      action->setShortcutContext(Qt::WidgetShortcut);
+    } else {
+      // No main window command carries this key, so the layout window answers it itself.
+      action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+      addAction(action);
+    }
+    connect(action, &QAction::triggered, this, [this, &row] { Run(row); });
+    actions_[*row.Grid] = action;
+  }
 }
 
-void TfmGrid::BuildActions() {
+void TfmGrid::Run(const CommandRow& row) {
   IPrompt& prompt = host_.Prompt();
-  const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
-  const auto ctrlAlt = [](Qt::Key key) { return QKeySequence(Qt::CTRL | Qt::ALT | key); };
-  connect(AddAction(acCut, "&Вырезать", ctrl(Qt::Key_X)), &QAction::triggered, this,
-          [this] { ApplyClipboard(true); });
-  connect(AddAction(acCopy, "&Копировать", ctrl(Qt::Key_C)), &QAction::triggered, this,
-          [this] { ApplyClipboard(false); });
-  connect(AddAction(acPaste, "Вст&авить", ctrl(Qt::Key_V)), &QAction::triggered, this, [this, &prompt] {
-    Paste(Document(), host_.KeyClipboard(), grid_->Selection(), grid_->ShownLayer(), prompt);
-  });
-  connect(AddAction(acSpecailPaste, "Сп&ециальная вставка...", ctrl(Qt::Key_W)), &QAction::triggered,
-          this, &TfmGrid::SpecialPaste);
-  connect(AddAction(acClear, "О&чистить", QKeySequence(Qt::Key_Delete)), &QAction::triggered, this,
-          [this] { Clear(Document(), grid_->Selection(), grid_->ShownLayer()); });
-  connect(AddAction(acNoteAdd, "&Добавить/изменить", ctrl(Qt::Key_T)), &QAction::triggered, this,
-          &TfmGrid::EditNote);
-  connect(AddAction(acNoteDelete, "&Удалить"), &QAction::triggered, this,
-          [this] { SetKeyNote(Document(), grid_->Selection(), std::string()); });
-  connect(AddAction(acMarkAdd, "&Добавить/изменить", ctrl(Qt::Key_Q)), &QAction::triggered, this,
-          &TfmGrid::EditMark);
-  connect(AddAction(acMarkDelete, "&Удалить"), &QAction::triggered, this,
-          [this] { DeleteMarks(Document(), grid_->Selection()); });
-  connect(AddAction(acGoto, "Пе&рейти к закладке", ctrl(Qt::Key_G)), &QAction::triggered, this,
-          &TfmGrid::GoToBookmark);
-  connect(AddAction(acLayers, "К&опировать на уровень..."), &QAction::triggered, this,
-          &TfmGrid::CopyLayers);
-  connect(AddAction(acKeyInput, "Про&граммировать клавишу", ctrl(Qt::Key_K)), &QAction::triggered,
-          this, [this] { host_.ShowKeyInput(*this); });
-  connect(AddAction(acKeyInfo, "И&нформация о клавише"), &QAction::triggered, this, [this] {
-    host_.ShowKeyInformation(grid_->Selection().Left, grid_->Selection().Top);
-  });
-  connect(AddAction(acColAdd, "&Добавить"), &QAction::triggered, this, [this, &prompt] {
-    InsertColumns(Document(), grid_->Selection(), grid_->ShownLayer(), prompt);
-  });
-  connect(AddAction(acColDelete, "&Удалить"), &QAction::triggered, this,
-          [this] { DeleteColumns(Document(), grid_->Selection(), grid_->ShownLayer()); });
-  connect(AddAction(acRowAdd, "&Добавить"), &QAction::triggered, this, [this, &prompt] {
-    InsertRows(Document(), grid_->Selection(), grid_->ShownLayer(), prompt);
-  });
-  connect(AddAction(acRowDelete, "&Удалить"), &QAction::triggered, this,
-          [this] { DeleteRows(Document(), grid_->Selection(), grid_->ShownLayer()); });
-
-  const Command layerCommands[5] = {acViewLayers0, acViewLayers1, acViewLayers2, acViewLayers3,
-                                    acViewLayersAll};
-  const char* layerCaptions[5] = {"&0", "&1", "&2", "&3", "&Все"};
-  for (int layer = 0; layer <= kAllLayers; ++layer) {
-    const QKeySequence key(Qt::SHIFT | static_cast<Qt::Key>(Qt::Key_F1 + layer));
-    QAction* action = AddAction(layerCommands[layer], layerCaptions[layer], key);
-    action->setCheckable(true);
-    action->setData(layer);
-    connect(action, &QAction::triggered, this, [this, layer] {
-      grid_->SetShownLayer(layer);
+  TVL2Document& document = Document();
+  const TRect& selection = grid_->Selection();
+  const int layer = grid_->ShownLayer();
+  switch (*row.Grid) {
+    case acCut: ApplyClipboard(true); break;
+    case acCopy: ApplyClipboard(false); break;
+    case acPaste: Paste(document, host_.KeyClipboard(), selection, layer, prompt); break;
+    case acSpecialPaste: SpecialPaste(); break;
+    case acClear: Clear(document, selection, layer); break;
+    case acNoteAdd: EditNote(); break;
+    case acNoteDelete: SetKeyNote(document, selection, std::string()); break;
+    case acMarkAdd: EditMark(); break;
+    case acMarkDelete: DeleteMarks(document, selection); break;
+    case acGoto: GoToBookmark(); break;
+    case acLayers: CopyLayers(); break;
+    case acKeyInfo: host_.ShowKeyInformation(selection.Left, selection.Top); break;
+    case acKeyInput: host_.ShowKeyInput(*this); break;
+    case acColAdd: InsertColumns(document, selection, layer, prompt); break;
+    case acColDelete: DeleteColumns(document, selection, layer); break;
+    case acRowAdd: InsertRows(document, selection, layer, prompt); break;
+    case acRowDelete: DeleteRows(document, selection, layer); break;
+    case acViewLayersAll:
+    case acViewLayers0:
+    case acViewLayers1:
+    case acViewLayers2:
+    case acViewLayers3:
+      grid_->SetShownLayer(row.Data);
       RefreshCommands();
       host_.CommandsChanged();
-    });
-  }
-  const Command viewCommands[2] = {acViewNormal, acViewSuper};
-  const char* viewCaptions[2] = {"&Нормальная", "&Высокая"};
-  for (int mode = 0; mode < 2; ++mode) {
-    QAction* action = AddAction(viewCommands[mode], viewCaptions[mode],
-                                QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_F1 + mode)));
-    action->setCheckable(true);
-    connect(action, &QAction::triggered, this, [this, mode] {
-      grid_->SetViewMode(mode);
-      host_.Settings().SetViewMode(static_cast<uint8_t>(mode));
+      break;
+    case acViewNormal:
+    case acViewSuper:
+      grid_->SetViewMode(row.Data);
+      host_.Settings().SetViewMode(static_cast<uint8_t>(row.Data));
       RefreshCommands();
       host_.CommandsChanged();
-    });
+      break;
+    case acSelect12:
+    case acSelect32:
+    case acSelect64:
+    case acSelect105:
+    case acSelect128:
+      for (const StandardField& field : StandardFields()) {
+        if (field.TypeCode != row.Data) continue;
+        const TRect block = MarkField(document, selection.Left, selection.Top, field.Columns,
+                                      field.Rows, Utf8ToCp1251Lossy(field.Description));
+        grid_->Select(block.Left, block.Top, block.Right, block.Bottom);
+      }
+      break;
+    case acProperties: host_.ShowParameters(TfmParameters::kPageDevice); break;
+    case acHide:
+      for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->property("tag").toInt() == kCheckPanelTag && child != splitter_) child->hide();
+      }
+      break;
+    case acGroup: GroupRect(selection, "Группирование невозможно."); break;
+    case acDegroup: Ungroup(document, selection); break;
+    case acGroup2Hor: GroupShape(2, 1); break;
+    case acGroup2Ver: GroupShape(1, 2); break;
+    case acGroup4: GroupShape(2, 2); break;
+    case acGroupMoveMaster: document.SetMaster(selection.Left, selection.Top); break;
   }
-  // The field-size commands by the type code of their field.
-  const std::map<int, Command> fieldCommands = {
-      {7, acSelect12}, {6, acSelect32}, {1, acSelect64}, {4, acSelect105}, {3, acSelect128}};
-  for (const StandardField& field : StandardFields()) {
-    connect(AddAction(fieldCommands.at(field.TypeCode), field.Caption), &QAction::triggered, this,
-            [this, field] {
-              const TRect& selection = grid_->Selection();
-              const TRect block = MarkField(Document(), selection.Left, selection.Top, field.Columns,
-                                            field.Rows, Utf8ToCp1251Lossy(field.Description));
-              grid_->Select(block.Left, block.Top, block.Right, block.Bottom);
-            });
-  }
-  QAction* properties = AddAction(acPropertyes, "Сво&йства загружаемой раскладки", ctrl(Qt::Key_B));
-  // No main window command carries Ctrl+B, so the layout window answers it itself.
-  properties->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  addAction(properties);
-  connect(properties, &QAction::triggered, this,
-          [this] { host_.ShowParameters(TfmParameters::kPageDevice); });
-  connect(AddAction(acHide, "&Погасить"), &QAction::triggered, this, [this] {
-    for (QWidget* child : findChildren<QWidget*>()) {
-      if (child->property("tag").toInt() == kCheckPanelTag && child != splitter_) child->hide();
-    }
-  });
+}
 
-  connect(AddAction(acGroup, "С&группировать", ctrlAlt(Qt::Key_G)), &QAction::triggered, this,
-          [this] { GroupRect(grid_->Selection(), "Группирование невозможно."); });
-  connect(AddAction(acDegroup, "&Разгруппировать", ctrlAlt(Qt::Key_D)), &QAction::triggered, this,
-          [this] { Ungroup(Document(), grid_->Selection()); });
+void TfmGrid::GroupShape(int columns, int rows) {
   // The fixed shapes grow right and down from the selected key; at the field's
   // edge there is no room and nothing happens.
-  struct Shape {
-    Command command;
-    const char* caption;
-    int columns;
-    int rows;
-  };
-  const Shape shapes[3] = {{acGroup2Hor, "&Двойная горизонтальная клавиша", 2, 1},
-                           {acGroup2Ver, "Д&войная вертикальная клавиша", 1, 2},
-                           {acGroup4, "&Четверная клавиша", 2, 2}};
-  for (const Shape& shape : shapes) {
-    connect(AddAction(shape.command, shape.caption), &QAction::triggered, this, [this, shape] {
-      const TRect& selection = grid_->Selection();
-      const TRect rect{selection.Left, selection.Top, selection.Left + shape.columns - 1,
-                       selection.Top + shape.rows - 1};
-      if (rect.Right > kFieldSize || rect.Bottom > kFieldSize) return;
-      GroupRect(rect, "Пересечение групп. Группирование невозможно.");
-    });
-  }
-  QAction* master = AddAction(acGroupMoveMaster, "&Переместить мастер-клавишу");
-  connect(master, &QAction::triggered, this, [this] {
-    const TRect& selection = grid_->Selection();
-    Document().SetMaster(selection.Left, selection.Top);
-  });
-  for (Command command : {acGroup, acDegroup, acGroup2Hor, acGroup2Ver, acGroup4, acGroupMoveMaster}) {
-    Action(command)->setToolTip(Action(command)->text().remove('&'));
-  }
+  const TRect& selection = grid_->Selection();
+  const TRect rect{selection.Left, selection.Top, selection.Left + columns - 1, selection.Top + rows - 1};
+  if (rect.Right > kFieldSize || rect.Bottom > kFieldSize) return;
+  GroupRect(rect, "Пересечение групп. Группирование невозможно.");
 }
 
 void TfmGrid::BuildMenus() {
@@ -236,7 +198,7 @@ void TfmGrid::BuildMenus() {
   pmKey_->addAction(Action(acKeyInput));
   pmKey_->addAction(Action(acKeyInfo));
   pmKey_->addSeparator();
-  for (Command command : {acCut, acCopy, acPaste, acSpecailPaste}) pmKey_->addAction(Action(command));
+  for (Command command : {acCut, acCopy, acPaste, acSpecialPaste}) pmKey_->addAction(Action(command));
   addSubmenu(pmKey_, "Ото&бражаемые уровни", layers);
   pmKey_->addSeparator();
   pmKey_->addAction(Action(acClear));
@@ -253,7 +215,7 @@ void TfmGrid::BuildMenus() {
   addSubmenu(pmKey_, "&Примечание", {acNoteAdd, acNoteDelete});
   addSubmenu(pmKey_, "&Закладка", {acMarkAdd, acMarkDelete});
   pmKey_->addSeparator();
-  pmKey_->addAction(Action(acPropertyes));
+  pmKey_->addAction(Action(acProperties));
 
   pmColumn_ = new QMenu(this);
   pmColumn_->addAction(Action(acColAdd));
@@ -270,7 +232,7 @@ void TfmGrid::BuildMenus() {
   pmView_->addAction(Action(acGoto));
   addSubmenu(pmView_, "&Детализация", {acViewNormal, acViewSuper});
   pmView_->addSeparator();
-  pmView_->addAction(Action(acPropertyes));
+  pmView_->addAction(Action(acProperties));
 
   pmHide_ = new QMenu(lbCheck_);
   QAction* hide = pmHide_->addAction(U("&Спрятать"));
@@ -281,18 +243,38 @@ void TfmGrid::BuildMenus() {
 }
 
 void TfmGrid::RefreshCommands() {
-  const int layer = grid_->ShownLayer();
-  const Command layerCommands[5] = {acViewLayers0, acViewLayers1, acViewLayers2, acViewLayers3,
-                                    acViewLayersAll};
-  for (int i = 0; i <= kAllLayers; ++i) Action(layerCommands[i])->setChecked(i == layer);
-  Action(acViewNormal)->setChecked(grid_->ViewMode() == 0);
-  Action(acViewSuper)->setChecked(grid_->ViewMode() == 1);
-  Action(acLayers)->setEnabled(layer != kAllLayers);
+  for (const CommandRow& row : Commands()) {
+    if (row.Place == CommandPlace::Main || !row.Grid) continue;
+    QAction* action = Action(*row.Grid);
+    action->setEnabled(Allows(row.LayoutRule));
+    if (row.Check != CheckRule::None) action->setChecked(Checks(row));
+  }
+}
+
+bool TfmGrid::Allows(EnableRule rule) const {
   const TRect& selection = grid_->Selection();
   const bool one = selection.Width() == 1 && selection.Height() == 1;
-  for (Command command : {acGroup2Hor, acGroup2Ver, acGroup4}) Action(command)->setEnabled(one);
-  Action(acGroupMoveMaster)
-      ->setEnabled(one && Document().GetGroup(selection.Left, selection.Top).IsGrouped());
+  switch (rule) {
+    case EnableRule::Always:
+    case EnableRule::AnyLayout: return true;
+    case EnableRule::SingleLayer: return grid_->ShownLayer() != kAllLayers;
+    case EnableRule::OneKey: return one;
+    case EnableRule::OneGroupedKey:
+      return one && Document().GetGroup(selection.Left, selection.Top).IsGrouped();
+    case EnableRule::UndoStep: return Document().UndoAvailable;
+    case EnableRule::HasKeyNote: return BlockHasKeyNote(Document(), selection);
+    case EnableRule::HasMark: return BlockHasMark(Document(), selection);
+  }
+  return false;
+}
+
+bool TfmGrid::Checks(const CommandRow& row) const {
+  switch (row.Check) {
+    case CheckRule::None: break;
+    case CheckRule::ShownLayer: return grid_->ShownLayer() == row.Data;
+    case CheckRule::ViewMode: return grid_->ViewMode() == row.Data;
+  }
+  return false;
 }
 
 void TfmGrid::ApplyClipboard(bool cut) {
@@ -316,8 +298,9 @@ void TfmGrid::SpecialPaste() {
   SetAutoRepeat(document, selection, layer, 1);
 }
 
-std::string TfmGrid::AskText(const char* caption, const std::string& initial, size_t maxLength) {
-  const QString text = host_.TextEntry().Exec(U(caption), QString(),
+std::string TfmGrid::AskText(const char* caption, const char* prompt, const std::string& initial,
+                             size_t maxLength) {
+  const QString text = host_.TextEntry().Exec(U(caption), U(prompt),
                                               QString::fromStdString(Cp1251ToUtf8(initial)),
                                               static_cast<int>(maxLength));
   // The entry line takes only what code page 1251 holds, so nothing is lost here.
@@ -325,12 +308,12 @@ std::string TfmGrid::AskText(const char* caption, const std::string& initial, si
 }
 
 void TfmGrid::EditNote() {
-  const std::string text = AskText("Примечание", grid_->Summary().Note.KeyNote, kMaxKeyNoteLength);
+  const std::string text = AskText("Примечание", "Текст примечания:", grid_->Summary().Note.KeyNote, kMaxKeyNoteLength);
   if (!text.empty()) SetKeyNote(Document(), grid_->Selection(), text);
 }
 
 void TfmGrid::EditMark() {
-  const std::string name = AskText("Закладка", grid_->Summary().Note.Mark, kMaxMarkLength);
+  const std::string name = AskText("Закладка", "Имя закладки:", grid_->Summary().Note.Mark, kMaxMarkLength);
   if (name.empty()) return;
   const TRect& selection = grid_->Selection();
   const TKeyNote* note = Document().GetNote(selection.Left, selection.Top);

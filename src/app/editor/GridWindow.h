@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/editor/CommandTable.h"
 #include "core/document/Clipboard.h"
 #include "core/document/VL2Document.h"
 #include "core/mtf/CheckLayout.h"
@@ -60,13 +61,8 @@ class TfmGrid : public QWidget {
 
  public:
   // The commands of the layout window, by their program names.
-  enum Command {
-    acCut, acCopy, acPaste, acSpecailPaste, acClear, acNoteAdd, acNoteDelete, acMarkAdd,
-    acMarkDelete, acGoto, acLayers, acKeyInfo, acColAdd, acColDelete, acRowAdd, acRowDelete,
-    acViewLayersAll, acViewLayers0, acViewLayers1, acViewLayers2, acViewLayers3, acViewNormal,
-    acViewSuper, acSelect12, acSelect32, acSelect64, acSelect105, acSelect128, acPropertyes,
-    acHide, acGroup, acDegroup, acGroup2Hor, acGroup2Ver, acGroup4, acGroupMoveMaster, acKeyInput,
-  };
+  using Command = GridCommand;
+  using enum GridCommand;
 
   TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWidget* parent = nullptr);
   ~TfmGrid() override;
@@ -93,23 +89,31 @@ class TfmGrid : public QWidget {
   // The position text this window last put on the status bar.
   const QString& PositionShown() const { return positionShown_; }
   void RefreshCommands();
+  // Whether a command under the rule may run on this window now.
+  bool Allows(EnableRule rule) const;
+  // Whether a checkable command of the row shows as checked here.
+  bool Checks(const CommandRow& row) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QAction* AddAction(Command command, const char* caption, const QKeySequence& shortcut = {});
   void BuildActions();
+  // What each command does here.
+  void Run(const CommandRow& row);
   void BuildMenus();
   void GoToBookmark();
   void JumpToRemark(int index);
   void ApplyClipboard(bool cut);
   void SpecialPaste();
   // The text entry dialog over a code page 1251 text; empty when cancelled.
-  std::string AskText(const char* caption, const std::string& initial, size_t maxLength);
+  std::string AskText(const char* caption, const char* prompt, const std::string& initial,
+                      size_t maxLength);
   void EditNote();
   void EditMark();
   void CopyLayers();
+  // Groups the block of that size from the selected key, when the field holds it.
+  void GroupShape(int columns, int rows);
   // Groups the rectangle unless it overlaps a group; refusal names the message.
   void GroupRect(const TRect& rect, const char* refusal);
 

@@ -1,5 +1,6 @@
 #include "app/editor/HelpViewer.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QPointer>
@@ -36,6 +37,11 @@ void ShowHelp(QWidget* parent, const QString& page) {
     layout->addWidget(browser);
   }
   Q_UNUSED(parent);
+  // A modal dialog blocks every window but its own: help asked for while one is
+  // up becomes a window of that dialog, so that it can be read and closed.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == window) modal = nullptr;
+  if (window->parentWidget() != modal) window->setParent(modal, Qt::Window);
   // "page.html#topic" names a place on the page.
   const qsizetype hash = page.indexOf('#');
   QUrl url = QUrl::fromLocalFile(QDir(HelpFolder()).filePath(page.left(hash)));

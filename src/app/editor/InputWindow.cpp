@@ -15,9 +15,10 @@
 #include <QVBoxLayout>
 
 #include "app/editor/ClickDialog.h"
+#include "app/editor/Cp1251Validator.h"
 #include "app/editor/KeyListDialog.h"
 #include "app/editor/PauseDialog.h"
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/DialogButtons.h"
 #include "core/input/LineClipboard.h"
 #include "core/settings/SettingsBackend.h"
 #include "core/settings/SettingsStore.h"
@@ -139,7 +140,7 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
     }
     notes_[row] = new QLineEdit;
     notes_[row]->setMaxLength(static_cast<int>(kMaxLayerNoteLength));
-    notes_[row]->setValidator(NewCp1251Validator(notes_[row]));
+    notes_[row]->setValidator(new Cp1251Validator(notes_[row]));
     notes_[row]->setAccessibleName(U("Примечание, ") + label);
     connect(notes_[row], &QLineEdit::textEdited, this, [this, row](const QString& text) {
       Model().SetNote(row, Utf8ToCp1251Lossy(text.toStdString()));

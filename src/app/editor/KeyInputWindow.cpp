@@ -7,7 +7,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/editor/GridTexts.h"
+#include "core/document/GridTexts.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/VL2Grid.h"

@@ -4,7 +4,7 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/DialogButtons.h"
 
 namespace vl {
 

@@ -3,43 +3,51 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDockWidget>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <functional>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPainter>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QUrl>
-#include <QVBoxLayout>
 
+#include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/device/PortAttachOption.h"
+#include "app/editor/ArrangeDialog.h"
 #include "app/editor/CardInputWindow.h"
 #include "app/editor/ClickDialog.h"
+#include "app/editor/CommandIcons.h"
+#include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/KeyInputWindow.h"
 #include "app/editor/KeyListDialog.h"
 #include "app/editor/PauseDialog.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtPrompt.h"
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
-#include "app/mtf/SpecialPasteDialog.h"
+#include "app/editor/WaitCursor.h"
 #include "core/catalogue/Templates.h"
 #include "core/common/FileErrors.h"
+#include "core/document/BusyScope.h"
+#include "core/document/LayoutFile.h"
+#include "core/document/PasswordOps.h"
 #include "core/document/Undo.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
-#include "core/document/LayoutFile.h"
 
 namespace vl {
 
@@ -50,36 +58,7 @@ QString U(const char* text) { return QString::fromUtf8(text); }
 const char* const kMainPlacement = "Windows\\Main";
 const char* const kToolbarsKey = "Toolbars";
 constexpr int kMinimumLayoutSize = 250;
-
-// The grouping commands' toolbar pictures: a block of key cells, its outline
-// drawn heavy when the command makes a group, thin and dashed when it ungroups,
-// with the master glyph on the second cell for the master command.
-QIcon ShapeIcon(int columns, int rows, bool ungroup = false, bool master = false) {
-  constexpr int kSize = 32;
-  constexpr int kCell = 9;
-  QPixmap picture(kSize, kSize);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  const QRect block((kSize - columns * kCell) / 2, (kSize - rows * kCell) / 2, columns * kCell,
-                    rows * kCell);
-  painter.fillRect(block, QColor(157, 255, 182));
-  painter.setPen(QColor(128, 128, 128));
-  for (int column = 1; column < columns; ++column) {
-    painter.drawLine(block.left() + column * kCell, block.top(), block.left() + column * kCell, block.bottom());
-  }
-  for (int row = 1; row < rows; ++row) {
-    painter.drawLine(block.left(), block.top() + row * kCell, block.right(), block.top() + row * kCell);
-  }
-  painter.setPen(QPen(Qt::black, ungroup ? 1 : 2, ungroup ? Qt::DashLine : Qt::SolidLine));
-  painter.drawRect(block);
-  if (master) {
-    const QPoint origin = block.topLeft() + QPoint(kCell + 1, 1);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawPolyline(QPolygon({origin + QPoint(0, 6), origin, origin + QPoint(3, 3),
-                                   origin + QPoint(6, 0), origin + QPoint(6, 6)}));
-  }
-  return QIcon(picture);
-}
+constexpr int kWindowStep = 25;  // how far each new or cascaded window steps down and right
 
 QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
 
@@ -91,7 +70,12 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
       startFiles_(std::move(files)) {
   setWindowTitle(U("Ostrel Velmorando AT"));
   setMinimumSize(400, 300);
-  resize(1000, 700);
+  // A first start takes most of the screen; a stored placement replaces it when shown.
+  if (const QScreen* shown = screen()) {
+    const QRect available = shown->availableGeometry();
+    resize(available.size() * 4 / 5);
+    move(available.center() - rect().center());
+  }
   if (!prompt) ownPrompt_ = std::make_unique<QtPrompt>(this);
   prompt_ = prompt ? prompt : ownPrompt_.get();
   if (!dialogs) ownDialogs_ = std::make_unique<QtFileDialogs>(this);
@@ -100,6 +84,7 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
   mdi_ = new QMdiArea;
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->viewport()->installEventFilter(this);
   setCentralWidget(mdi_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
     if (TfmGrid* window = ActiveLayout()) {
@@ -143,6 +128,7 @@ void TfmMain::CreateDialogs() {
   copyToLayers_ = new TfmCopyToLayers(this);
   specialPaste_ = new TfmSpecialPaste(dataFolder_, *prompt_, this);
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
+  new PortAttachOption(*parameters_, *parameters_->Pages()->widget(TfmParameters::kPageDevice), backend_);
   gotoBookmark_ = new TfmGotoBookmark(this);
   pause_ = new TfmPause(*prompt_, this);
   click_ = new TfmClick(this);
@@ -159,164 +145,121 @@ TfmMain::~TfmMain() {
 
 // ---- commands --------------------------------------------------------------------
 
-QAction* TfmMain::AddAction(const QString& name, const char* caption, const QKeySequence& shortcut,
-                            const char* hint) {
-  auto* action = new QAction(U(caption), this);
-  action->setObjectName(name);
-  action->setShortcut(shortcut);
-  if (hint) {
-    action->setToolTip(U(hint));
-    action->setStatusTip(U(hint));
-  }
-  actions_[name] = action;
-  return action;
-}
-
-QAction* TfmMain::Forward(const QString& name, TfmGrid::Command command, const char* caption,
-                          const QKeySequence& shortcut, const char* hint) {
-  QAction* action = AddAction(name, caption, shortcut, hint);
-  connect(action, &QAction::triggered, this, [this, command] {
-    if (TfmGrid* window = ActiveLayout()) window->Action(command)->trigger();
-    CommandsChanged();
-  });
-  return action;
-}
-
 void TfmMain::BuildActions() {
-  const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
-  const auto shift = [](Qt::Key key) { return QKeySequence(Qt::SHIFT | key); };
-  connect(AddAction("acExtNew", "Созд&ать", ctrl(Qt::Key_N)), &QAction::triggered, this,
-          &TfmMain::NewFromTemplate);
-  connect(AddAction("acNew", "Создать"), &QAction::triggered, this, [this] { NewLayout(); });
-  connect(AddAction("acOpen", "&Oткрыть", ctrl(Qt::Key_O)), &QAction::triggered, this,
-          &TfmMain::ChooseAndOpen);
-  connect(AddAction("acImportMTF", "Macro Text Format"), &QAction::triggered, this, [this] {
-    const QString name = dialogs_->Choose(FileDialogKind::ImportMtf, LayoutsFolder(), QString());
-    if (!name.isEmpty()) ImportFile(name);
-  });
-  connect(AddAction("acExportMTF", "Macro Text Format"), &QAction::triggered, this, [this] {
-    if (TfmGrid* window = ActiveLayout()) ExportTo(*window, QString());
-  });
-  connect(AddAction("acClose", "&Закрыть"), &QAction::triggered, this, [this] {
-    if (QMdiSubWindow* sub = mdi_->activeSubWindow()) sub->close();
-  });
-  connect(AddAction("acCloseAll", "Зак&рыть все"), &QAction::triggered, this, &TfmMain::CloseAll);
-  connect(AddAction("acSave", "&Cохранить", ctrl(Qt::Key_S)), &QAction::triggered, this, [this] {
-    if (TfmGrid* window = ActiveLayout()) SaveWindow(*window, false);
-  });
-  connect(AddAction("acSaveAs", "Сохранить &как..."), &QAction::triggered, this, [this] {
-    if (TfmGrid* window = ActiveLayout()) SaveWindow(*window, true);
-  });
-  connect(AddAction("acExit", "&Выход"), &QAction::triggered, this, &QWidget::close);
-  connect(AddAction("acUndo", "&Отменить", ctrl(Qt::Key_Z)), &QAction::triggered, this, [this] {
-    if (TfmGrid* window = ActiveLayout()) Undo(window->Document());
-    CommandsChanged();
-  });
-
-  Forward("acCut", TfmGrid::acCut, "&Вырезать", ctrl(Qt::Key_X), "Вырезать");
-  Forward("acCopy", TfmGrid::acCopy, "&Копировать", ctrl(Qt::Key_C), "Копировать");
-  Forward("acPaste", TfmGrid::acPaste, "Вст&авить", ctrl(Qt::Key_V), "Вставить");
-  Forward("acSpecialPaste", TfmGrid::acSpecailPaste, "Сп&ециальная вставка...", ctrl(Qt::Key_W),
-          "Специальная вставка");
-  Forward("acLayers", TfmGrid::acLayers, "Коп&ировать на уровень...", ctrl(Qt::Key_L));
-  Forward("acClear", TfmGrid::acClear, "О&чистить", {}, "Очистить");
-  connect(AddAction("acSelectAll", "В&ыделить все", ctrl(Qt::Key_A)), &QAction::triggered, this, [this] {
-    if (TfmGrid* window = ActiveLayout()) window->Grid().SelectAll();
-  });
-  Forward("acSelect12", TfmGrid::acSelect12, "12 (4x3)");
-  Forward("acSelect32", TfmGrid::acSelect32, "32 (4x8)");
-  Forward("acSelect64", TfmGrid::acSelect64, "64 (8x8)");
-  Forward("acSelect105", TfmGrid::acSelect105, "105 (15x7)");
-  Forward("acSelect128", TfmGrid::acSelect128, "128 (16x8)");
-  const auto ctrlAlt = [](Qt::Key key) { return QKeySequence(Qt::CTRL | Qt::ALT | key); };
-  Forward("acGroup", TfmGrid::acGroup, "С&группировать", ctrlAlt(Qt::Key_G), "Сгруппировать");
-  Forward("acDegroup", TfmGrid::acDegroup, "&Разгруппировать", ctrlAlt(Qt::Key_D), "Разгруппировать");
-  Forward("acGroup2Hor", TfmGrid::acGroup2Hor, "&Двойная горизонтальная клавиша", {},
-          "Двойная горизонтальная клавиша");
-  Forward("acGroup2Ver", TfmGrid::acGroup2Ver, "Д&войная вертикальная клавиша", {},
-          "Двойная вертикальная клавиша");
-  Forward("acGroup4", TfmGrid::acGroup4, "&Четверная клавиша", {}, "Четверная клавиша");
-  Forward("acGroupMoveMaster", TfmGrid::acGroupMoveMaster, "&Переместить мастер-клавишу", {},
-          "Переместить мастер-клавишу");
-  Forward("acKeyInput", TfmGrid::acKeyInput, "&Программирование клавиши", ctrl(Qt::Key_K));
-  connect(AddAction("acCardInput", "Пр&ограммирование считывателя магнитных карт", ctrl(Qt::Key_R)),
-          &QAction::triggered, this, &TfmMain::ShowCardInput);
-  Forward("acGoto", TfmGrid::acGoto, "Пе&рейти к закладке...", ctrl(Qt::Key_G));
-  // The layout window's menus label the bookmark command Ctrl+Q; both keys work.
-  Forward("acMarkAdd", TfmGrid::acMarkAdd, "&Добавить/изменить", ctrl(Qt::Key_M), "Добавить закладку")
-      ->setShortcuts({ctrl(Qt::Key_M), ctrl(Qt::Key_Q)});
-  Forward("acMarkDelete", TfmGrid::acMarkDelete, "&Удалить");
-  Forward("acNoteAdd", TfmGrid::acNoteAdd, "&Добавить/изменить", ctrl(Qt::Key_T), "Добавить примечание");
-  Forward("acNoteDelete", TfmGrid::acNoteDelete, "&Удалить");
-  const TfmGrid::Command layers[5] = {TfmGrid::acViewLayersAll, TfmGrid::acViewLayers0,
-                                      TfmGrid::acViewLayers1, TfmGrid::acViewLayers2,
-                                      TfmGrid::acViewLayers3};
-  const char* layerNames[5] = {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2",
-                               "acViewLayers3"};
-  const char* layerCaptions[5] = {"&Все", "&0", "&1", "&2", "&3"};
-  const char* layerHints[5] = {"Все уровни", "Уровень 0", "Уровень 1", "Уровень 2", "Уровень 3"};
-  const Qt::Key layerKeys[5] = {Qt::Key_F5, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4};
-  for (int i = 0; i < 5; ++i) {
-    Forward(layerNames[i], layers[i], layerCaptions[i], shift(layerKeys[i]), layerHints[i])
-        ->setCheckable(true);
+  const std::map<std::string, std::function<void()>> handlers = {
+      {"acExtNew", [this] { NewFromTemplate(); }},
+      {"acNew", [this] { NewLayout(); }},
+      {"acOpen", [this] { ChooseAndOpen(); }},
+      {"acImportMTF",
+       [this] {
+         const QString name = dialogs_->Choose(FileDialogKind::ImportMtf, LayoutsFolder(), QString());
+         if (!name.isEmpty()) ImportFile(name);
+       }},
+      {"acExportMTF",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) ExportTo(*window, QString());
+       }},
+      {"acClose",
+       [this] {
+         if (QMdiSubWindow* sub = mdi_->activeSubWindow()) sub->close();
+       }},
+      {"acCloseAll", [this] { CloseAll(); }},
+      {"acSave",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) SaveWindow(*window, false);
+       }},
+      {"acSaveAs",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) SaveWindow(*window, true);
+       }},
+      {"acExit", [this] { close(); }},
+      {"acUndo",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) Undo(window->Document());
+         CommandsChanged();
+       }},
+      {"acSelectAll",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) window->Grid().SelectAll();
+       }},
+      {"acServiceCheck", [this] { CheckActiveLayout(); }},
+      {"acServiceSetPassword", [this] { SetPassword(); }},
+      {"acServiceClearPassword", [this] { ClearPassword(); }},
+      {"acParameters",
+       [this] {
+         if (parameters_->Exec() == QDialog::Accepted) RestartAutosave();
+         if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
+       }},
+      {"acCardInput", [this] { ShowCardInput(); }},
+      {"acArrange", [this] { Arrange(arrange_->Exec()); }},
+      {"acHelp", [this] { ShowHelp(this, QStringLiteral("index.html")); }},
+      {"acExAbout", [this] { exAbout_->Exec(); }},
+      // The maker's sites: the same address the Macro Text Format header names, and its Ukrainian page.
+      {"acWWW", [this] { OpenSite(QStringLiteral("http://www.ostrel.example")); }},
+      {"acWWWUA", [this] { OpenSite(QStringLiteral("http://www.ostrel.example/ua")); }},
+      {"acAbout",
+       [this] {
+         QMessageBox::about(this, U("О программе"),
+                            U("<b>Ostrel Velmorando AT</b><br>версия " VLAT_VERSION
+                              "<br><br>Программирование клавиатур TRV и их считывателей магнитных карт."));
+       }},
+  };
+  for (const CommandRow& row : Commands()) {
+    if (row.Place == CommandPlace::Layout) continue;
+    auto* action = new QAction(U(row.Caption), this);
+    action->setObjectName(QString::fromUtf8(row.Name));
+    QList<QKeySequence> shortcuts;
+    for (const QKeySequence& key : {row.Shortcut, row.ExtraShortcut}) {
+      if (!key.isEmpty()) shortcuts << key;
+    }
+    action->setShortcuts(shortcuts);
+    action->setCheckable(row.Check != CheckRule::None);
+    action->setData(row.Data);
+    if (row.Hint) {
+      action->setToolTip(U(row.Hint));
+      action->setStatusTip(U(row.Hint));
+    }
+    if (row.Icon) action->setIcon(row.Icon());
+    actions_[row.Name] = action;
+    if (row.Grid) {
+      const GridCommand command = *row.Grid;
+      connect(action, &QAction::triggered, this, [this, command] {
+        if (TfmGrid* window = ActiveLayout()) window->Action(command)->trigger();
+        CommandsChanged();
+      });
+    } else if (auto handler = handlers.find(row.Name); handler != handlers.end()) {
+      connect(action, &QAction::triggered, this, handler->second);
+    }
   }
-  Forward("acViewNormal", TfmGrid::acViewNormal, "&Нормальная", ctrl(Qt::Key_F1))->setCheckable(true);
-  Forward("acViewSuper", TfmGrid::acViewSuper, "&Высокая", ctrl(Qt::Key_F2))->setCheckable(true);
-
-  QAction* cellInfo = AddAction("acViewCellInfo", "&Информация о ячейке");
+  QAction* cellInfo = Action("acViewCellInfo");
   cellInfo->setCheckable(true);
   connect(cellInfo, &QAction::toggled, this, [this](bool on) { cellInfo_->setVisible(on); });
   connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [this, cellInfo] {
     cellInfo->setChecked(!cellInfo_->isHidden());
   });
+}
 
-  connect(AddAction("acServiceCheck", "П&роверка раскладки", ctrl(Qt::Key_F5)), &QAction::triggered,
-          this, &TfmMain::CheckActiveLayout);
-  connect(AddAction("acServiceSetPassword", "&Установить пароль"), &QAction::triggered, this,
-          &TfmMain::SetPassword);
-  connect(AddAction("acServiceClearPassword", "У&далить пароль"), &QAction::triggered, this,
-          &TfmMain::ClearPassword);
-  connect(AddAction("acParameters", "&Параметры"), &QAction::triggered, this, [this] {
-    if (parameters_->Exec() == QDialog::Accepted) RestartAutosave();
-    if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
-  });
-  connect(AddAction("acArrange", "&Расположить"), &QAction::triggered, this, [this] {
-    arrangeChoice_ = arrange_->Exec();
-    switch (arrangeChoice_) {
-      case 0:
-      case 1: {
-        // Stacked top to bottom (0) or side by side (1), each window a full strip.
-        const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
-        const QSize area = mdi_->viewport()->size();
-        const int count = static_cast<int>(subs.size());
-        for (int i = 0; i < count; ++i) {
-          subs[i]->showNormal();
-          if (arrangeChoice_ == 0) {
-            subs[i]->setGeometry(0, i * area.height() / count, area.width(), area.height() / count);
-          } else {
-            subs[i]->setGeometry(i * area.width() / count, 0, area.width() / count, area.height());
-          }
+void TfmMain::Arrange(int choice) {
+  switch (choice) {
+    case TfmArrange::kTopToBottom:
+    case TfmArrange::kLeftToRight: {
+      // Each window a full strip, stacked or side by side.
+      const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
+      const QSize area = mdi_->viewport()->size();
+      const int count = static_cast<int>(subs.size());
+      for (int i = 0; i < count; ++i) {
+        subs[i]->showNormal();
+        if (choice == TfmArrange::kTopToBottom) {
+          subs[i]->setGeometry(0, i * area.height() / count, area.width(), area.height() / count);
+        } else {
+          subs[i]->setGeometry(i * area.width() / count, 0, area.width() / count, area.height());
         }
-        break;
       }
-      case 2: mdi_->cascadeSubWindows(); break;
-      default: break;
+      break;
     }
-  });
-  connect(AddAction("acHelp", "&Справочная система", QKeySequence(Qt::Key_F1)), &QAction::triggered,
-          this, [this] { ShowHelp(this, QStringLiteral("index.html")); });
-  connect(AddAction("acExAbout", "По&ддерживаемые устройства"), &QAction::triggered, this,
-          [this] { exAbout_->Exec(); });
-  // The maker's sites: the same address the Macro Text Format header names, and its Ukrainian page.
-  connect(AddAction("acWWW", "Ostrel в &Интернете"), &QAction::triggered, this,
-          [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example"))); });
-  connect(AddAction("acWWWUA", "Ostrel в Интернете (&Украина)"), &QAction::triggered, this,
-          [] { QDesktopServices::openUrl(QUrl(QStringLiteral("http://www.ostrel.example/ua"))); });
-  connect(AddAction("acAbout", "&О программе..."), &QAction::triggered, this, [this] {
-    QMessageBox::about(this, U("О программе"),
-                       U("<b>Ostrel Velmorando AT</b><br>версия 2.3<br><br>Программирование "
-                         "клавиатур TRV и их считывателей магнитных карт."));
-  });
+    case TfmArrange::kCascade: Cascade(); break;
+    default: break;
+  }
 }
 
 void TfmMain::BuildMenus() {
@@ -383,15 +326,6 @@ void TfmMain::BuildToolbars() {
   };
   const char* captions[] = {"&Стандартная", "&Раскладка", "&Устройство", "&Группирование", "&Oкна"};
   int index = 0;
-  Action("acGroup")->setIcon(ShapeIcon(3, 2));
-  Action("acDegroup")->setIcon(ShapeIcon(3, 2, true));
-  Action("acGroup2Hor")->setIcon(ShapeIcon(2, 1));
-  Action("acGroup2Ver")->setIcon(ShapeIcon(1, 2));
-  Action("acGroup4")->setIcon(ShapeIcon(2, 2));
-  Action("acGroupMoveMaster")->setIcon(ShapeIcon(2, 1, false, true));
-  Action("acNew")->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-  Action("acOpen")->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  Action("acSave")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   for (const Bar& bar : bars) {
     // Two rows by default, so that no toolbar starts folded.
     if (bar.command == std::string("acViewDevice")) addToolBarBreak();
@@ -408,16 +342,17 @@ void TfmMain::BuildToolbars() {
     toolbarMenu_->addAction(toggle);
     toolbars_[bar.name] = toolbar;
   }
+  ApplyCommandIcons(*this);
 }
 
 void TfmMain::BuildStatusBar() {
   QStatusBar* bar = statusBar();
-  const int widths[4] = {160, 110, 220, 130};
-  for (int i = 0; i < 4; ++i) {
+  const int widths[kStatusPanelCount] = {160, 110, 220, 130};
+  for (int i = 0; i < kStatusPanelCount; ++i) {
     panels_[i] = new QLabel;
     panels_[i]->setMinimumWidth(widths[i]);
     panels_[i]->setFrameShape(QFrame::StyledPanel);
-    bar->addWidget(panels_[i], i == 2 ? 1 : 0);
+    bar->addWidget(panels_[i], static_cast<StatusPanel>(i) == StatusPanel::Move ? 1 : 0);
   }
   // The progress bar sits over the first panels at a fixed place, as files report there.
   progress_ = new QProgressBar(bar);
@@ -425,58 +360,95 @@ void TfmMain::BuildStatusBar() {
   progress_->setTextVisible(false);
   progress_->setGeometry(170, 2, 80, 16);
   progress_->hide();
-  reporter_ = std::make_unique<StatusReporter>(panels_[0], progress_);
+  reporter_ = std::make_unique<StatusReporter>(Panel(StatusPanel::Saved), progress_);
 }
 
-QString TfmMain::StatusText(int panel) const { return panels_[panel]->text(); }
+QString TfmMain::StatusText(StatusPanel panel) const { return Panel(panel)->text(); }
 
 void TfmMain::CommandsChanged() {
   TfmGrid* window = ActiveLayout();
   const bool any = window != nullptr;
-  for (const char* name :
-       {"acExportMTF", "acClose", "acCloseAll", "acSave", "acSaveAs", "acCut", "acCopy", "acPaste",
-        "acSpecialPaste", "acClear", "acSelectAll", "acSelect12", "acSelect32", "acSelect64",
-        "acSelect105", "acSelect128", "acGroup", "acDegroup", "acGroup2Hor", "acGroup2Ver", "acGroup4",
-        "acGoto", "acMarkAdd", "acMarkDelete", "acNoteAdd", "acNoteDelete", "acViewLayersAll",
-        "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "acViewNormal",
-        "acViewSuper", "acServiceCheck", "acServiceSetPassword", "acServiceClearPassword",
-        "acArrange", "acKeyInput", "acCardInput"}) {
-    Action(name)->setEnabled(any);
+  for (const CommandRow& row : Commands()) {
+    if (row.Place == CommandPlace::Layout) continue;
+    QAction* action = Action(row.Name);
+    action->setEnabled(row.MainRule == EnableRule::Always || (any && window->Allows(row.MainRule)));
+    if (any && row.Check != CheckRule::None) action->setChecked(window->Checks(row));
   }
-  Action("acLayers")->setEnabled(any && window->Grid().ShownLayer() != kAllLayers);
   QAction* undo = Action("acUndo");
-  undo->setEnabled(any && window->Document().UndoAvailable);
   if (any && window->Document().UndoAvailable) {
     undo->setText(QString::fromStdString(UndoCaption(window->Document())));
     undo->setToolTip(QString::fromStdString(UndoHint(window->Document())));
   } else {
     undo->setText(U("&Отменить"));
   }
-  Action("acGroupMoveMaster")->setEnabled(any && window->Action(TfmGrid::acGroupMoveMaster)->isEnabled());
-  if (any) {
-    for (const char* name : {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2",
-                             "acViewLayers3"}) {
-      const int layer = name == std::string("acViewLayersAll") ? kAllLayers : name[12] - '0';
-      Action(name)->setChecked(window->Grid().ShownLayer() == layer);
-    }
-    Action("acViewNormal")->setChecked(window->Grid().ViewMode() == 0);
-    Action("acViewSuper")->setChecked(window->Grid().ViewMode() == 1);
-  }
-  if (panels_[0]->text() != U("не сохранена (сохранение отложено)") || !any ||
+  if (Panel(StatusPanel::Saved)->text() != U("не сохранена (сохранение отложено)") || !any ||
       !window->Document().Modified) {
-    panels_[0]->setText(any && window->Document().Modified ? U("не сохранена") : QString());
+    Panel(StatusPanel::Saved)->setText(any && window->Document().Modified ? U("не сохранена") : QString());
   }
-  panels_[3]->setText(any && !window->Document().Password.empty() ? U("защищена паролем") : QString());
+  Panel(StatusPanel::Password)->setText(any && !window->Document().Password.empty() ? U("защищена паролем") : QString());
+  // The dock follows edits as well as the pointer.
+  if (any && cellInfoColumn_ > 0 && !cellInfo_->isHidden()) ShowCellInformation(cellInfoColumn_, cellInfoRow_);
+}
+
+void TfmMain::OpenSite(const QString& address) {
+  if (OpenUrl(QUrl(address))) return;
+  prompt_->Message("Не удалось запустить браузер, чтобы открыть " + address.toStdString() + ".",
+                   kCaptionError, MessageIcon::Error);
+}
+
+void TfmMain::Cascade() {
+  // Each window a step down and right of the one before, all of one size that
+  // keeps most of the area; windows beyond the room stay at the last step.
+  QList<QMdiSubWindow*> subs;
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    if (!sub->isHidden()) subs << sub;
+  }
+  if (subs.isEmpty()) return;
+  const QSize area = mdi_->viewport()->size();
+  const int steps = static_cast<int>(subs.size()) - 1;
+  const int width = std::max(area.width() - steps * kWindowStep, area.width() * 2 / 3);
+  const int height = std::max(area.height() - steps * kWindowStep, area.height() * 2 / 3);
+  for (int i = 0; i <= steps; ++i) {
+    subs[i]->showNormal();
+    subs[i]->setGeometry(std::min(i * kWindowStep, area.width() - width),
+                         std::min(i * kWindowStep, area.height() - height), width, height);
+    subs[i]->raise();
+  }
+  mdi_->setActiveSubWindow(subs.last());
+}
+
+void TfmMain::FitLayoutWindows() {
+  // A smaller area (a dock shown, the window made smaller) keeps every layout
+  // window's title buttons in reach.
+  const QRect area(QPoint(0, 0), mdi_->viewport()->size());
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    if (sub->isHidden() || sub->isMaximized() || sub->isMinimized() || area.contains(sub->geometry())) {
+      continue;
+    }
+    QRect fitted = sub->geometry();
+    fitted.setWidth(std::min(fitted.width(), area.width()));
+    fitted.setHeight(std::min(fitted.height(), area.height()));
+    fitted.moveLeft(std::clamp(fitted.left(), 0, area.width() - fitted.width()));
+    fitted.moveTop(std::clamp(fitted.top(), 0, area.height() - fitted.height()));
+    sub->setGeometry(fitted);
+  }
+}
+
+bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mdi_->viewport() && event->type() == QEvent::Resize) FitLayoutWindows();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TfmMain::SetPositionTexts(const QString& position, const QString& move) {
-  if (!position.isNull()) panels_[1]->setText(position);
-  panels_[2]->setText(move);
+  if (!position.isNull()) Panel(StatusPanel::Position)->setText(position);
+  Panel(StatusPanel::Move)->setText(move);
 }
 
 void TfmMain::ShowCellInformation(int column, int row) {
   TfmGrid* window = ActiveLayout();
   if (!window) return;
+  cellInfoColumn_ = column;
+  cellInfoRow_ = row;
   cellInfo_->setWindowTitle(QString::asprintf("Клавиша (%d,%d)", column, row));
   const auto language = KeyLanguageFromSetting(settings_.Get(Setting::Layout));
   cellText_->setPlainText(
@@ -517,29 +489,30 @@ QString TfmMain::NextUntitledName() {
   return U("Раскладка") + QString::number(documentCounter_);
 }
 
-QString TfmMain::LayoutsFolder() const { return QString::fromStdString(settings_.LayoutsPath()); }
+QString TfmMain::LayoutsFolder() const {
+  const QString folder = QString::fromStdString(settings_.LayoutsPath());
+  // A fresh account may have no documents folder yet: it is made, and where it
+  // cannot be, the home folder stands in.
+  if (!folder.isEmpty() && QDir().mkpath(folder)) return folder;
+  return QDir::homePath();
+}
 
 TfmGrid* TfmMain::AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption) {
   auto* window = new TfmGrid(std::move(document), *this);
   window->SetCaption(caption);
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
-  // Each new window steps 25 pixels down and right and fills the rest of the area.
-  const int offset = static_cast<int>(LayoutWindows().size()) * 25;
+  // The sub-window's own menu would take keys of the command set (its Close takes
+  // Ctrl+W, special paste); the title buttons and the main window's commands remain.
+  for (QAction* action : sub->systemMenu()->actions()) action->setShortcuts({});
+  // Each new window steps 25 pixels down and right and fills the rest of the area;
+  // when that leaves too little, it fills the area from its corner.
   const QSize area = mdi_->viewport()->size();
-  int width = area.width() - 4;
-  int height = area.height() - 23;
-  int left = offset;
-  int top = offset;
-  if (width < kMinimumLayoutSize) {
-    width = kMinimumLayoutSize;
-    left = std::max(0, area.width() - 4 - width);
+  int offset = static_cast<int>(LayoutWindows().size()) * kWindowStep;
+  if (area.width() - offset < kMinimumLayoutSize || area.height() - offset < kMinimumLayoutSize) {
+    offset = 0;
   }
-  if (height < kMinimumLayoutSize) {
-    height = kMinimumLayoutSize;
-    top = std::max(0, area.height() - 4 - height);
-  }
-  sub->setGeometry(left, top, width, height);
+  sub->setGeometry(offset, offset, area.width() - offset, area.height() - offset);
   sub->show();
   mdi_->setActiveSubWindow(sub);
   window->Grid().setFocus();
@@ -587,7 +560,8 @@ void TfmMain::WindowClosing(TfmGrid& window) {
     recent_.Add(window.Document().FileName);
     RebuildRecentMenu();
   }
-  panels_[1]->clear();
+  Panel(StatusPanel::Position)->clear();
+  cellInfoColumn_ = 0;
   cellText_->clear();
   cellInfo_->setWindowTitle(U("Информация о ячейке"));
   QTimer::singleShot(0, this, [this] {
@@ -687,36 +661,37 @@ void TfmMain::ImportFile(const QString& fileName) {
 
 bool TfmMain::ExportTo(TfmGrid& window, const QString& fileName) {
   TVL2Document& document = window.Document();
-  document.Busy = true;
+  const BusyScope busy(document);
   QString name = fileName;
   if (name.isEmpty()) name = dialogs_->Choose(FileDialogKind::ExportMtf, LayoutsFolder(), window.Caption());
-  const bool written =
-      !name.isEmpty() && ExportMtf(document, name.toStdString(), settings_, *prompt_, *reporter_);
-  document.Busy = false;
-  return written;
+  if (name.isEmpty()) return false;
+  try {
+    ExportMtf(document, name.toStdString(), settings_, *reporter_);
+  } catch (const FileError& error) {
+    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
+    return false;
+  }
+  return true;
 }
 
 bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
   TVL2Document& document = window.Document();
   if (!saveAs && !document.Modified && document.Named) return true;
-  document.Busy = true;
-  QString name = QString::fromStdString(document.FileName);
-  if (!document.Named || saveAs || name.isEmpty()) {
-    name = dialogs_->Choose(FileDialogKind::SaveLayout, LayoutsFolder(), window.Caption());
-    if (name.isEmpty()) {
-      document.Busy = false;
+  {
+    const BusyScope busy(document);
+    QString name = QString::fromStdString(document.FileName);
+    if (!document.Named || saveAs || name.isEmpty()) {
+      name = dialogs_->Choose(FileDialogKind::SaveLayout, LayoutsFolder(), window.Caption());
+      if (name.isEmpty()) return false;
+    }
+    try {
+      SaveLayout(document, name.toStdString(), settings_, *reporter_);
+    } catch (const FileError& error) {
+      prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
       return false;
     }
+    window.SetCaption(BaseCaption(name));
   }
-  try {
-    SaveLayout(document, name.toStdString(), settings_, *reporter_);
-  } catch (const FileError& error) {
-    document.Busy = false;
-    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
-    return false;
-  }
-  window.SetCaption(BaseCaption(name));
-  document.Busy = false;
   CommandsChanged();
   return true;
 }
@@ -724,9 +699,12 @@ bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
 void TfmMain::CheckActiveLayout() {
   TfmGrid* window = ActiveLayout();
   if (!window) return;
-  const auto remarks = CheckLayout(window->Document(), {1, 1, kFieldSize, kFieldSize},
-                                   settings_.LayerCountValue());
-  window->ShowCheckRemarks(remarks);
+  std::vector<CheckRemark> remarks;
+  {
+    const WaitCursor wait;
+    remarks = CheckLayout(window->Document(), {1, 1, kFieldSize, kFieldSize}, settings_.LayerCountValue());
+    window->ShowCheckRemarks(remarks);
+  }
   if (remarks.empty()) {
     prompt_->Message("Проверка окончена. Замечаний нет.", kCaptionInformation, MessageIcon::Information);
   }
@@ -735,31 +713,16 @@ void TfmMain::CheckActiveLayout() {
 void TfmMain::SetPassword() {
   TfmGrid* window = ActiveLayout();
   if (!window) return;
-  const QString title = "(" + window->Caption() + ")";
-  const QString prompt = U("Введите пароль для открытия раскладки");
-  const QString first = textEntry_->Exec(title, prompt, QString(), kMaxPasswordLength, true);
-  if (first.isEmpty()) return;
-  const QString second = textEntry_->Exec(title, U("Повторите пароль"), QString(), kMaxPasswordLength, true);
-  if (second.isEmpty()) return;
-  const auto password = Utf8ToCp1251(first.toStdString());
-  if (second != first || !password) {
-    prompt_->Message("При подтверждении введен неверный пароль.", kCaptionError, MessageIcon::Error);
-    return;
+  if (SetPasswordCommand(window->Document(), window->Caption().toStdString(), *prompt_)) {
+    CommandsChanged();
   }
-  window->Document().SetPassword(*password);
-  CommandsChanged();
 }
 
 void TfmMain::ClearPassword() {
   TfmGrid* window = ActiveLayout();
   if (!window) return;
-  if (window->Document().Password.empty()) {
-    prompt_->Message("Пароль не установлен.", kCaptionInformation, MessageIcon::Information);
-    return;
-  }
-  window->Document().SetPassword({});
+  ClearPasswordCommand(window->Document(), *prompt_);
   CommandsChanged();
-  prompt_->Message("Пароль для чтения удален.", kCaptionInformation, MessageIcon::Information);
 }
 
 void TfmMain::RebuildRecentMenu() {
@@ -821,7 +784,7 @@ void TfmMain::AutosaveTick() {
   TfmGrid* window = ActiveLayout();
   if (!window || !window->Document().Modified) return;
   if (window->Document().Busy) {
-    panels_[0]->setText(U("не сохранена (сохранение отложено)"));
+    Panel(StatusPanel::Saved)->setText(U("не сохранена (сохранение отложено)"));
     return;
   }
   SaveWindow(*window, false);

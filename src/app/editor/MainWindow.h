@@ -3,9 +3,12 @@
 // the cell information window; creates, opens, saves, imports and exports layouts,
 // each in a TfmGrid; forwards the editing commands to the active layout window.
 
+#include <QDesktopServices>
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
+#include <QUrl>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -36,6 +39,10 @@ class TfmKeyList;
 class TfmPause;
 class TfmNew;
 class TfmParameters;
+
+// The status bar's panels, left to right.
+enum class StatusPanel { Saved, Position, Move, Password };
+inline constexpr int kStatusPanelCount = 4;
 
 class TfmMain : public QMainWindow, public ILayoutHost {
   Q_OBJECT
@@ -82,6 +89,8 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   bool ExportTo(TfmGrid& window, const QString& fileName);
   void CloseAll();
   void CheckActiveLayout();
+  // Lays the layout windows out as chosen in TfmArrange.
+  void Arrange(int choice);
   void SetPassword();
   void ClearPassword();
   // The autosave tick: saves the active modified layout unless it is busy.
@@ -93,7 +102,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void Activate(TfmGrid* window);
   QAction* Action(const QString& name) const { return actions_.at(name); }
   const RecentFiles& Recent() const { return recent_; }
-  QString StatusText(int panel) const;
+  QString StatusText(StatusPanel panel) const;
   QProgressBar* Progress() const { return progress_; }
   QDockWidget* CellInfo() const { return cellInfo_; }
   QTimer& AutosaveTimer() { return autosave_; }
@@ -104,17 +113,21 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmCardInputWnd& CardInput() const { return *cardInput_; }
   // The card-reader window for the active layout.
   void ShowCardInput();
+  // Opens an address in the browser; false when none could be started. Tests
+  // replace it.
+  std::function<bool(const QUrl&)> OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QAction* AddAction(const QString& name, const char* caption, const QKeySequence& shortcut = {},
-                     const char* hint = nullptr);
-  QAction* Forward(const QString& name, TfmGrid::Command command, const char* caption,
-                   const QKeySequence& shortcut = {}, const char* hint = nullptr);
   void BuildActions();
+  void Cascade();
+  void FitLayoutWindows();
+  // The maker's site, or a message saying that no browser could show it.
+  void OpenSite(const QString& address);
   void BuildMenus();
   void BuildToolbars();
   void BuildStatusBar();
@@ -143,13 +156,15 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   uint16_t documentCounter_ = 0;
   bool closeCancelled_ = false;
   bool shown_ = false;
-  int arrangeChoice_ = -1;
   QTimer autosave_;
   QMdiArea* mdi_;
-  QLabel* panels_[4];
+  QLabel* panels_[kStatusPanelCount];
+  QLabel* Panel(StatusPanel panel) const { return panels_[static_cast<int>(panel)]; }
   QProgressBar* progress_;
   QDockWidget* cellInfo_;
   QPlainTextEdit* cellText_;
+  int cellInfoColumn_ = 0;  // the key the cell information shows, 0 for none
+  int cellInfoRow_ = 0;
   std::map<QString, QAction*> actions_;
   std::map<QString, QToolBar*> toolbars_;
   QMenu* recentMenu_ = nullptr;

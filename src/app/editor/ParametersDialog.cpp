@@ -17,7 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/editor/HelpViewer.h"
+#include "app/editor/DialogButtons.h"
 
 namespace vl {
 
@@ -43,17 +43,15 @@ TfmParameters::TfmParameters(SettingsStore& store, std::string documentsFolder, 
   pages_->addTab(BuildImagePage(), U("Рисунок клавиш"));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
-                                       QDialogButtonBox::Help | QDialogButtonBox::RestoreDefaults);
+                                       QDialogButtonBox::RestoreDefaults);
   buttons->button(QDialogButtonBox::Cancel)->setText(U("Отмена"));
-  buttons->button(QDialogButtonBox::Help)->setText(U("Справка"));
   buttons->button(QDialogButtonBox::RestoreDefaults)->setText(U("По умолчанию"));
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {
     StoreControls();
     accept();
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(buttons->button(QDialogButtonBox::Help), &QPushButton::clicked, this,
-          [this] { ShowHelp(this, "parameters.html"); });
+  AddHelpButton(buttons, this, QStringLiteral("parameters.html"));
   connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
           &TfmParameters::LoadDefaults);
 

@@ -9,7 +9,7 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/DialogButtons.h"
 #include "core/common/Prompt.h"
 #include "core/text/ScanCode.h"
 

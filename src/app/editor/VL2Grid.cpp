@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/editor/WaitCursor.h"
 #include "core/document/BlockOps.h"
 #include "core/text/Cp1251.h"
 
@@ -20,6 +21,7 @@ namespace {
 
 constexpr int kLine = 1;  // grid line width
 constexpr int kTimerMs = 60;
+constexpr int kGlyphHeight = 7;  // the note, bookmark and master glyphs take rows 1 to 6
 const QColor kKeyRecordColour(157, 255, 182);
 const QColor kFixedColour(212, 208, 200);
 const QColor kGlyphColour(128, 128, 128);
@@ -53,15 +55,6 @@ QPolygon IconPolygon(const std::array<QPoint, N>& points, const QPoint& origin, 
   return polygon;
 }
 
-// The hourglass for walks over the whole field, restored however they end.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 QPolygon Glyph(std::initializer_list<QPoint> points, const QPoint& origin) {
   QPolygon polygon;
   for (const QPoint& p : points) polygon << origin + p;
@@ -91,7 +84,7 @@ TVL2Grid::~TVL2Grid() { document_->SetOwner(nullptr); }
 void TVL2Grid::SetViewMode(int mode) {
   viewMode_ = mode == 0 ? 0 : 1;
   UpdateScrollBars();
-  summary_ = SummarizeSelection(*document_, selection_);
+  summary_ = SummarizeSelection(*document_, Selection());
   viewport()->update();
 }
 
@@ -101,27 +94,16 @@ void TVL2Grid::SetShownLayer(int layer) {
 }
 
 void TVL2Grid::Select(int left, int top, int right, int bottom) {
-  SetSelectionQuietly({std::max(left, 1), std::max(top, 1), std::min(right, kFieldSize),
-                       std::min(bottom, kFieldSize)});
-  cursorColumn_ = rangeColumn_ = selection_.Left;
-  cursorRow_ = rangeRow_ = selection_.Top;
+  selection_.Select(left, top, right, bottom);
+  viewport()->update();
   SelectionUpdated();
 }
 
 void TVL2Grid::SelectAll() { Select(1, 1, kFieldSize, kFieldSize); }
 
-void TVL2Grid::SetSelectionQuietly(const TRect& rect) {
-  selection_ = rect;
-  if (selection_.Right < selection_.Left) selection_.Right = selection_.Left;
-  if (selection_.Bottom < selection_.Top) selection_.Bottom = selection_.Top;
-  viewport()->update();
-}
-
 void TVL2Grid::GoToCell(int column, int row) {
   column = std::clamp(column, 1, kFieldSize);
   row = std::clamp(row, 1, kFieldSize);
-  cursorColumn_ = column;
-  cursorRow_ = row;
   QScrollBar* h = horizontalScrollBar();
   QScrollBar* v = verticalScrollBar();
   if (column < h->value() || column >= h->value() + VisibleColumns()) h->setValue(column);
@@ -153,7 +135,7 @@ bool TVL2Grid::GoToMark(const std::string& cp1251Name) {
     const size_t index = static_cast<size_t>(it - notes.begin());
     const int column = FieldMatrix<int>::ColumnOf(index);
     const int row = FieldMatrix<int>::RowOf(index);
-    kind_ = SelectionKind::Cells;
+    selection_.SetKind(SelectionKind::Cells);
     Select(column, row, column, row);
     GoToCell(column, row);
     return true;
@@ -229,10 +211,11 @@ void TVL2Grid::paintEvent(QPaintEvent* event) {
   for (int column = firstColumn; column <= lastColumn; ++column) paintIfDirty(column, 0);
   for (int row = firstRow; row <= lastRow; ++row) paintIfDirty(0, row);
   paintIfDirty(0, 0);
-  if (frameShown_) {
+  if (selection_.State() == PointerState::Moving) {
     // The move target's frame: an inverted outline, so it shows on any background.
-    const QRect from = CellRect(std::max(moveTarget_.Left, firstColumn), std::max(moveTarget_.Top, firstRow));
-    const QRect to = CellRect(moveTarget_.Right, moveTarget_.Bottom);
+    const TRect& target = selection_.MoveTarget();
+    const QRect from = CellRect(std::max(target.Left, firstColumn), std::max(target.Top, firstRow));
+    const QRect to = CellRect(target.Right, target.Bottom);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.setPen(QPen(Qt::white, 1));
     painter.setBrush(Qt::NoBrush);
@@ -243,7 +226,7 @@ void TVL2Grid::paintEvent(QPaintEvent* event) {
 
 void TVL2Grid::PaintCell(QPainter& painter, int column, int row, const QRect& rect) const {
   const bool fixed = column == 0 || row == 0;
-  const bool selected = !fixed && selection_.Contains(column, row);
+  const bool selected = !fixed && Selection().Contains(column, row);
   const bool singleLayer = shownLayer_ != kAllLayers;
   const TMacroButton* key = fixed ? nullptr : document_->GetKey(column, row);
   QColor background = palette().color(QPalette::Base);
@@ -284,10 +267,12 @@ void TVL2Grid::PaintCell(QPainter& painter, int column, int row, const QRect& re
 
   painter.setPen(selected ? kGlyphSelectedColour : kGlyphColour);
   const QPoint origin = rect.topLeft();
+  bool glyphs = group.Flags & kGroupMaster;
   if (group.Flags & kGroupMaster) {
     painter.drawPolyline(Glyph({{11, 5}, {11, 1}, {13, 3}, {15, 1}, {15, 6}}, origin));
   }
   if (const TKeyNote* note = document_->GetNote(column, row)) {
+    glyphs = glyphs || !note->IsEmpty();
     if (!note->KeyNote.empty()) painter.drawPolyline(Glyph({{1, 5}, {1, 1}, {3, 1}, {3, 6}}, origin));
     if (!note->Mark.empty()) {
       painter.drawPolyline(Glyph({{5, 4}, {6, 5}, {8, 5}, {10, 3}}, origin));
@@ -295,11 +280,11 @@ void TVL2Grid::PaintCell(QPainter& painter, int column, int row, const QRect& re
       painter.drawLine(origin + QPoint(7, 1), origin + QPoint(7, 5));
     }
   }
-  if (key) PaintKeyContent(painter, *key, rect, selected);
+  if (key) PaintKeyContent(painter, *key, rect, selected, glyphs);
 }
 
 void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const QRect& rect,
-                               bool selected) const {
+                               bool selected, bool glyphs) const {
   const QColor ink = selected ? Qt::white : Qt::black;
   const int scale = viewMode_ + 1;
   const QPoint origin = rect.topLeft();
@@ -327,7 +312,8 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
   } else if (key.Func == kFuncMacro) {
     if (viewMode_ == 0) {
       if (shownLayer_ == kAllLayers || !key.Layers[shownLayer_].IsEmpty()) {
-        DrawText(painter, QPoint(rect.left() + 2, rect.top() + 5), QStringLiteral("ABC"));
+        DrawText(painter, QPoint(rect.left() + 2, rect.top() + (glyphs ? kGlyphHeight + 1 : 5)),
+                 QStringLiteral("ABC"));
       }
       return;
     }
@@ -335,6 +321,9 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
     painter.save();
     painter.setClipRect(rect);
     painter.setFont(keyFont_);
+    // The glyphs keep the top-left corner: under them the lines close up to fit.
+    const int top = rect.top() + (glyphs ? kGlyphHeight : 1);
+    const int pitch = glyphs ? 12 : 13;
     for (int layer = 0; layer < kLayerCount; ++layer) {
       const TMacros& block = key.Layers[layer];
       if (block.IsEmpty()) continue;
@@ -344,8 +333,7 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
         line += SequenceToText(block.Macro[1], 20, language, true);
       }
       painter.setPen(layer == shownLayer_ ? QColor(Qt::red) : ink);
-      DrawText(painter, QPoint(rect.left() + 3, rect.top() + 1 + 13 * layer), QString::fromStdString(line),
-               true);
+      DrawText(painter, QPoint(rect.left() + 3, top + pitch * layer), QString::fromStdString(line), true);
     }
     painter.restore();
   }
@@ -358,7 +346,10 @@ void TVL2Grid::DrawText(QPainter& painter, const QPoint& topLeft, const QString&
   if (it == texts.end()) {
     constexpr qsizetype kMaxKept = 8192;  // a full screen of distinct texts many times over
     if (texts.size() >= kMaxKept) texts.clear();
-    QStaticText laidOut(text);
+    // Key texts end in "…" where the key is too narrow for them (all are drawn
+    // in high view's key width, so the text alone names the result).
+    QStaticText laidOut(keyFont ? QFontMetrics(painter.font()).elidedText(text, Qt::ElideRight, KeyTextWidth())
+                                : text);
     laidOut.setTextFormat(Qt::PlainText);
     laidOut.prepare(QTransform(), painter.font());
     it = texts.insert(text, laidOut);
@@ -371,54 +362,26 @@ void TVL2Grid::mousePressEvent(QMouseEvent* event) {
   int column = 0;
   int row = 0;
   if (event->button() == Qt::LeftButton) {
-    if (state_ == PointerState::Moving) {
-      frameShown_ = false;
-      state_ = PointerState::Idle;
-      document_->Busy = false;
-      viewport()->update();
-    }
+    if (selection_.State() == PointerState::Moving) CancelMove();
     if (!CellAt(point, column, row)) return;
-    if (column == 0 && row == 0) {
-      if (kind_ == SelectionKind::Field) {
-        kind_ = SelectionKind::Cells;
-        Select(1, 1, 1, 1);
-      } else {
-        kind_ = SelectionKind::Field;
-        SelectAll();
-      }
-      return;
-    }
-    kind_ = SelectionKind::Cells;
-    state_ = PointerState::Selecting;
-    scrollTimer_.start();  // the press grabs the mouse implicitly until release
-    if (row == 0) {
-      kind_ = SelectionKind::Columns;
-      anchor_ = column;
-      SetSelectionQuietly({column, 1, column, kFieldSize});
-    } else if (column == 0) {
-      kind_ = SelectionKind::Rows;
-      anchor_ = row;
-      SetSelectionQuietly({1, row, kFieldSize, row});
-    } else if (event->modifiers() & Qt::ShiftModifier) {
-      ExtendSelectionTo(point);
-    } else {
-      rangeColumn_ = cursorColumn_ = column;
-      rangeRow_ = cursorRow_ = row;
-      SetSelectionQuietly({column, row, column, row});
-    }
-    RefreshPositionTexts();
+    const bool toggledField = column == 0 && row == 0;
+    // The press grabs the mouse implicitly until release.
+    if (selection_.PressLeft(column, row, event->modifiers() & Qt::ShiftModifier)) scrollTimer_.start();
+    viewport()->update();
+    if (toggledField) SelectionUpdated();
+    else RefreshPositionTexts();
     return;
   }
-  if (event->button() != Qt::RightButton || state_ == PointerState::Selecting) return;
-  if (kind_ == SelectionKind::Field || !CellAt(point, column, row)) return;
-  if (!selection_.Contains(std::max(column, 1), std::max(row, 1)) || column == 0 || row == 0) return;
-  state_ = PointerState::Moving;
-  document_->Busy = true;  // postpones autosave while the block is held
-  moveColumnOffset_ = column - selection_.Left;
-  moveRowOffset_ = row - selection_.Top;
-  moveTarget_ = selection_;
-  frameShown_ = true;
+  if (event->button() != Qt::RightButton || !CellAt(point, column, row)) return;
+  if (!selection_.PressRight(column, row)) return;
+  moveBusy_.emplace(*document_);
   scrollTimer_.start();
+  viewport()->update();
+}
+
+void TVL2Grid::CancelMove() {
+  selection_.Release();
+  moveBusy_.reset();
   viewport()->update();
 }
 
@@ -426,18 +389,8 @@ void TVL2Grid::ExtendSelectionTo(const QPoint& point) {
   int column = 0;
   int row = 0;
   CellAt(point, column, row);
-  column = std::clamp(column, 1, kFieldSize);
-  row = std::clamp(row, 1, kFieldSize);
-  if (kind_ == SelectionKind::Columns) {
-    SetSelectionQuietly({std::min(anchor_, column), 1, std::max(anchor_, column), kFieldSize});
-  } else if (kind_ == SelectionKind::Rows) {
-    SetSelectionQuietly({1, std::min(anchor_, row), kFieldSize, std::max(anchor_, row)});
-  } else {
-    cursorColumn_ = column;
-    cursorRow_ = row;
-    SetSelectionQuietly({std::min(rangeColumn_, column), std::min(rangeRow_, row),
-                         std::max(rangeColumn_, column), std::max(rangeRow_, row)});
-  }
+  selection_.DragTo(column, row);
+  viewport()->update();
   RefreshPositionTexts();
 }
 
@@ -449,102 +402,86 @@ void TVL2Grid::UpdateMoveTarget(const QPoint& point) {
   }
   int column = 0;
   int row = 0;
-  if (!CellAt(point, column, row)) return;
-  TRect target = selection_;
-  if (kind_ != SelectionKind::Rows) {
-    const int left = std::clamp(column - moveColumnOffset_, 1, kFieldSize - selection_.Width() + 1);
-    target.Left = left;
-    target.Right = left + selection_.Width() - 1;
-  }
-  if (kind_ != SelectionKind::Columns) {
-    const int top = std::clamp(row - moveRowOffset_, 1, kFieldSize - selection_.Height() + 1);
-    target.Top = top;
-    target.Bottom = top + selection_.Height() - 1;
-  }
-  if (target == moveTarget_) return;
-  moveTarget_ = target;
+  if (!CellAt(point, column, row) || !selection_.MoveTo(column, row)) return;
   viewport()->update();
-  emit MoveTextChanged(QString::fromStdString(MoveText(selection_, moveTarget_)));
+  emit MoveTextChanged(QString::fromStdString(MoveText(Selection(), selection_.MoveTarget())));
 }
 
 void TVL2Grid::mouseMoveEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
   lastPointer_ = point;
-  if (state_ == PointerState::Selecting) ExtendSelectionTo(point);
-  else if (state_ == PointerState::Moving) UpdateMoveTarget(point);
+  if (selection_.State() == PointerState::Selecting) ExtendSelectionTo(point);
+  else if (selection_.State() == PointerState::Moving) UpdateMoveTarget(point);
   int column = 0;
   int row = 0;
   if (CellAt(point, column, row) && column > 0 && row > 0) emit CellHovered(column, row);
 }
 
 void TVL2Grid::OnTimer() {
-  if (state_ == PointerState::Idle) return;
+  if (selection_.State() == PointerState::Idle) return;
   int column = 0;
   int row = 0;
   CellAt(lastPointer_, column, row);
   QScrollBar* h = horizontalScrollBar();
   QScrollBar* v = verticalScrollBar();
-  const bool scrollRows = !(state_ == PointerState::Selecting && kind_ == SelectionKind::Columns);
-  const bool scrollColumns = !(state_ == PointerState::Selecting && kind_ == SelectionKind::Rows);
-  if (scrollRows) {
+  if (selection_.ScrollsRows()) {
     if (lastPointer_.y() >= viewport()->height() || row >= v->value() + VisibleRows()) v->setValue(v->value() + 1);
     else if (lastPointer_.y() < kHeaderSize && v->value() >= 2) v->setValue(v->value() - 1);
   }
-  if (scrollColumns) {
+  if (selection_.ScrollsColumns()) {
     if (lastPointer_.x() >= viewport()->width() || column >= h->value() + VisibleColumns()) h->setValue(h->value() + 1);
     else if (lastPointer_.x() < kHeaderSize && h->value() >= 2) h->setValue(h->value() - 1);
   }
-  if (state_ == PointerState::Selecting) ExtendSelectionTo(lastPointer_);
+  if (selection_.State() == PointerState::Selecting) ExtendSelectionTo(lastPointer_);
   else UpdateMoveTarget(lastPointer_);
 }
 
 void TVL2Grid::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
   scrollTimer_.stop();
-  document_->Busy = false;
   if (event->button() == Qt::RightButton) {
-    if (state_ == PointerState::Moving) FinishMove(point);
-    else if (state_ == PointerState::Idle) PopupFor(point);
+    if (selection_.State() == PointerState::Moving) FinishMove(point);
+    else if (selection_.State() == PointerState::Idle) PopupFor(point);
   }
-  state_ = PointerState::Idle;
+  selection_.Release();
+  moveBusy_.reset();
   SelectionUpdated();
 }
 
 void TVL2Grid::FinishMove(const QPoint& point) {
-  frameShown_ = false;
-  state_ = PointerState::Idle;
-  viewport()->update();
   int column = 0;
   int row = 0;
-  if (!CellAt(point, column, row) || column == 0 || row == 0) {
-    prompt_.Message("Выделенный блок перетащить невозможно.", kCaptionError, MessageIcon::Error);
-    return;
-  }
-  int columnShift = moveTarget_.Left - selection_.Left;
-  int rowShift = moveTarget_.Top - selection_.Top;
-  if (kind_ == SelectionKind::Rows) columnShift = 0;
-  if (kind_ == SelectionKind::Columns) rowShift = 0;
-  if (columnShift == 0 && rowShift == 0) {
-    emit MoveTextChanged(QString());
-    if (menus_.key) menus_.key->popup(viewport()->mapToGlobal(point));
-    return;
-  }
-  if (Move(*document_, selection_, columnShift, rowShift, shownLayer_, prompt_)) {
-    SetSelectionQuietly(moveTarget_);
-    emit DocumentChanged();
+  const bool onKey = CellAt(point, column, row) && column > 0 && row > 0;
+  const GridSelection::Drop drop = selection_.EndMove(onKey);
+  moveBusy_.reset();
+  viewport()->update();
+  switch (drop.Result) {
+    case GridSelection::Drop::Outcome::Refused:
+      prompt_.Message("Выделенный блок перетащить невозможно.", kCaptionError, MessageIcon::Error);
+      return;
+    case GridSelection::Drop::Outcome::InPlace:
+      emit MoveTextChanged(QString());
+      if (menus_.key) menus_.key->popup(viewport()->mapToGlobal(point));
+      return;
+    case GridSelection::Drop::Outcome::Shift:
+      if (Move(*document_, Selection(), drop.ColumnShift, drop.RowShift, shownLayer_, prompt_)) {
+        selection_.MoveDone();
+        emit DocumentChanged();
+      }
+      return;
   }
 }
 
 void TVL2Grid::PopupFor(const QPoint& point) {
   int column = -1;
   int row = -1;
-  CellAt(point, column, row);
-  QMenu* menu = menus_.view;
-  switch (kind_) {
-    case SelectionKind::Cells: menu = menus_.view; break;
-    case SelectionKind::Rows: menu = column == 0 && row > 0 ? menus_.row : menus_.view; break;
-    case SelectionKind::Columns: menu = row == 0 && column > 0 ? menus_.column : menus_.view; break;
-    case SelectionKind::Field: menu = menus_.key; break;
+  if (!CellAt(point, column, row)) column = row = -1;
+  QMenu* menu = nullptr;
+  switch (selection_.MenuFor(column, row)) {
+    case GridMenu::View: menu = menus_.view; break;
+    case GridMenu::Key: menu = menus_.key; break;
+    case GridMenu::Column: menu = menus_.column; break;
+    case GridMenu::Row: menu = menus_.row; break;
   }
   if (menu) menu->popup(viewport()->mapToGlobal(point));
 }
@@ -573,8 +510,8 @@ void TVL2Grid::keyPressEvent(QKeyEvent* event) {
     emit ClearRequested();
     return;
   }
-  int column = cursorColumn_;
-  int row = cursorRow_;
+  int column = selection_.CursorColumn();
+  int row = selection_.CursorRow();
   switch (event->key()) {
     case Qt::Key_Left: --column; break;
     case Qt::Key_Right: ++column; break;
@@ -586,18 +523,9 @@ void TVL2Grid::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_End: column = kFieldSize; break;
     default: QAbstractScrollArea::keyPressEvent(event); return;
   }
-  column = std::clamp(column, 1, kFieldSize);
-  row = std::clamp(row, 1, kFieldSize);
-  kind_ = SelectionKind::Cells;
-  if (shift) {
-    SetSelectionQuietly({std::min(rangeColumn_, column), std::min(rangeRow_, row),
-                         std::max(rangeColumn_, column), std::max(rangeRow_, row)});
-  } else {
-    rangeColumn_ = column;
-    rangeRow_ = row;
-    SetSelectionQuietly({column, row, column, row});
-  }
-  GoToCell(column, row);
+  selection_.KeyTo(column, row, shift);
+  viewport()->update();
+  GoToCell(selection_.CursorColumn(), selection_.CursorRow());
   RefreshPositionTexts();
 }
 
@@ -623,14 +551,14 @@ bool TVL2Grid::viewportEvent(QEvent* event) {
 
 void TVL2Grid::RefreshPositionTexts() {
   emit MoveTextChanged(QString());
-  emit PositionChanged(QString::fromStdString(PositionText(selection_)),
-                       QString::fromStdString(SelectionCaption(selection_)));
+  emit PositionChanged(QString::fromStdString(PositionText(Selection())),
+                       QString::fromStdString(SelectionCaption(Selection())));
 }
 
 void TVL2Grid::SelectionUpdated() {
   {
     WaitCursor wait;
-    summary_ = SummarizeSelection(*document_, selection_);
+    summary_ = SummarizeSelection(*document_, Selection());
   }
   RefreshPositionTexts();
   emit SelectionChanged();
@@ -640,11 +568,11 @@ void TVL2Grid::OnDocumentNotification(DocumentNotification kind, int param1, int
   switch (kind) {
     case DocumentNotification::ContentChanged:
     case DocumentNotification::Undone:
-      summary_ = SummarizeSelection(*document_, selection_);
+      summary_ = SummarizeSelection(*document_, Selection());
       viewport()->update();
       break;
     case DocumentNotification::SelectBlock:
-      Select(selection_.Left, selection_.Top, selection_.Left + param1, selection_.Top + param2);
+      Select(Selection().Left, Selection().Top, Selection().Left + param1, Selection().Top + param2);
       break;
     case DocumentNotification::Repaint:
     case DocumentNotification::GroupsChanged:

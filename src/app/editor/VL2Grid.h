@@ -1,8 +1,9 @@
 #pragma once
 // TVL2Grid: the key field of one layout document, 255 x 255 keys under a header
 // row and column. Painted directly (a model over 65 025 cells would be too slow);
-// keeps the selection, moves blocks with the right button and forwards edits to
-// the document's operations. Holds no layout data of its own.
+// turns mouse and keys into calls on its GridSelection (the selection and the
+// right-button block move) and forwards edits to the document's operations.
+// Holds no layout data of its own.
 
 #include <QAbstractScrollArea>
 #include <QHash>
@@ -12,9 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "app/editor/GridTexts.h"
+#include <optional>
+
 #include "core/common/Prompt.h"
+#include "core/document/BusyScope.h"
 #include "core/document/DocumentObserver.h"
+#include "core/document/GridSelection.h"
+#include "core/document/GridTexts.h"
 #include "core/document/VL2Document.h"
 #include "core/settings/SettingsStore.h"
 
@@ -26,8 +31,6 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   Q_OBJECT
 
  public:
-  enum class PointerState { Idle, Selecting, Moving };
-  enum class SelectionKind { Cells, Rows, Columns, Field };
   struct Menus {
     QMenu* key = nullptr;
     QMenu* column = nullptr;
@@ -50,9 +53,9 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   int ShownLayer() const { return shownLayer_; }
   void SetShownLayer(int layer);
 
-  const TRect& Selection() const { return selection_; }
-  SelectionKind Kind() const { return kind_; }
-  PointerState State() const { return state_; }
+  const TRect& Selection() const { return selection_.Selection(); }
+  SelectionKind Kind() const { return selection_.Kind(); }
+  PointerState State() const { return selection_.State(); }
   // Clamped to the field; refreshes the position texts and the summary.
   void Select(int left, int top, int right, int bottom);
   void SelectAll();
@@ -65,8 +68,12 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   bool GoToMark(const std::string& cp1251Name);
 
   // Pixel geometry, for tests and the layout window.
-  int KeySize() const { return viewMode_ == 0 ? 25 : 55; }
+  static constexpr int kNormalKeySize = 25;
+  static constexpr int kHighKeySize = 55;
+  int KeySize() const { return viewMode_ == 0 ? kNormalKeySize : kHighKeySize; }
   static constexpr int kHeaderSize = 25;
+  // The room for a line of key text in high view.
+  static constexpr int KeyTextWidth() { return kHighKeySize - 5; }
   QRect CellRect(int column, int row) const;
   // (column, row) under the point, 0 for the headers; false outside every cell.
   bool CellAt(const QPoint& point, int& column, int& row) const;
@@ -98,8 +105,9 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
 
  private:
   void PaintCell(QPainter& painter, int column, int row, const QRect& rect) const;
+  // glyphs: the key's top-left corner holds note, bookmark or master glyphs.
   void PaintKeyContent(QPainter& painter, const TMacroButton& key, const QRect& rect,
-                       bool selected) const;
+                       bool selected, bool glyphs) const;
   // Draws the text with its top-left corner at the point, in the painter's font,
   // which is keyFont_ when keyFont is set. Laid-out texts are kept: shaping the
   // same key texts again on every paint would cost most of the paint.
@@ -111,11 +119,11 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   void ExtendSelectionTo(const QPoint& point);
   void UpdateMoveTarget(const QPoint& point);
   void FinishMove(const QPoint& point);
+  void CancelMove();
   void PopupFor(const QPoint& point);
   void OnTimer();
   void SelectionUpdated();
   void RefreshPositionTexts();
-  void SetSelectionQuietly(const TRect& rect);
 
   std::unique_ptr<TVL2Document> document_;
   const SettingsStore& settings_;
@@ -123,18 +131,8 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   Menus menus_;
   int viewMode_ = 1;
   int shownLayer_ = kAllLayers;
-  PointerState state_ = PointerState::Idle;
-  SelectionKind kind_ = SelectionKind::Cells;
-  int anchor_ = 1;            // header drag start (row or column)
-  int rangeColumn_ = 1;       // cell range anchor
-  int rangeRow_ = 1;
-  int cursorColumn_ = 1;      // current cell for the keyboard
-  int cursorRow_ = 1;
-  TRect selection_;
-  int moveColumnOffset_ = 0;
-  int moveRowOffset_ = 0;
-  TRect moveTarget_;
-  bool frameShown_ = false;
+  GridSelection selection_;
+  std::optional<BusyScope> moveBusy_;  // postpones autosave while a block is held
   QPoint lastPointer_;
   QTimer scrollTimer_;
   SelectionSummary summary_;

@@ -9,6 +9,19 @@ void FreeNoteIfEmpty(std::unique_ptr<TKeyNote>& note) {
   if (note && note->IsEmpty()) note.reset();
 }
 
+template <typename Has>
+bool AnyNoteIn(const TVL2Document& document, const TRect& block, Has has) {
+  const std::optional<TRect> area = ClipToField(block);
+  bool found = false;
+  if (area) {
+    ForEachCell(*area, [&](int column, int row) {
+      const TKeyNote* note = document.GetNote(column, row);
+      found = found || (note && has(*note));
+    });
+  }
+  return found;
+}
+
 }  // namespace
 
 void SetKeyNote(TVL2Document& document, const TRect& block, const std::string& text) {
@@ -47,6 +60,14 @@ void DeleteMarks(TVL2Document& document, const TRect& block) {
     FreeNoteIfEmpty(note);
   });
   FinishEdit(document);
+}
+
+bool BlockHasKeyNote(const TVL2Document& document, const TRect& block) {
+  return AnyNoteIn(document, block, [](const TKeyNote& note) { return !note.KeyNote.empty(); });
+}
+
+bool BlockHasMark(const TVL2Document& document, const TRect& block) {
+  return AnyNoteIn(document, block, [](const TKeyNote& note) { return !note.Mark.empty(); });
 }
 
 TRect MarkField(TVL2Document& document, int column, int row, int columns, int rows,

@@ -20,6 +20,10 @@ void SetMark(TVL2Document& document, int column, int row, const std::string& nam
 // Removes the bookmarks of the block's keys, keeping their notes.
 void DeleteMarks(TVL2Document& document, const TRect& block);
 
+// Whether any key of the block has a key note, or a bookmark.
+bool BlockHasKeyNote(const TVL2Document& document, const TRect& block);
+bool BlockHasMark(const TVL2Document& document, const TRect& block);
+
 // Marks a standard keyboard field: the block of columns x rows whose top-left
 // cell is (column, row), cut at column and row 255, gets the description (code
 // page 1251) as key note. Returns that block for the grid to select.

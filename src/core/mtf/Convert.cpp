@@ -10,39 +10,75 @@
 namespace vl {
 namespace {
 
-constexpr int kError = 0;  // error 73 in the action table
+// Classes of characters, after upper-casing ASCII letters.
+enum class CharClass : uint8_t {
+  Backslash, OpenParen, CloseParen, OpenBrace, CloseBrace, NameChar, Blank, Caret, Underscore,
+  Percent, LineEnd, Comma, Other, Colon, FullStop,
+};
+constexpr size_t kCharClassCount = static_cast<size_t>(CharClass::FullStop) + 1;
 
-// Rows: lexer state 0 between commands, 1 in a name, 2 in a comment, 3 in a
-// parameter list. Columns: character class 0..14.
-constexpr uint8_t kActions[4][15] = {
-    {1, kError, kError, 5, 6, kError, 10, kError, kError, 13, 10, kError, kError, kError, kError},
-    {2, 3, kError, 15, 9, 7, 8, 11, 12, 13, 8, 2, kError, kError, kError},
-    {10, 10, 10, 10, 10, 10, 10, 10, 10, 13, 10, 10, 10, 10, 10},
-    {7, kError, 4, kError, kError, 7, 7, kError, kError, 13, 10, 7, 7, 7, 7},
+// What the lexer does with a character in a state.
+enum class LexAction : uint8_t {
+  Bad,           // error 73: the state does not allow the character
+  Begin,         // begin a command name
+  RunAndBegin,   // execute the name read so far, then begin the next name at once
+  Parameters,    // the name is complete: collect a parameter list
+  RunWithList,   // execute the saved name with the parameter list
+  Open,          // open an environment for the command executed last
+  Close,         // close the innermost environment
+  Add,           // append the character to the token
+  Run,           // execute the name read so far
+  RunAndClose,   // execute the name read so far, then close the innermost environment
+  Skip,          // nothing
+  Release,       // "^" before a name
+  Press,         // "_" before a name
+  Comment,       // "%": a comment begins or ends
+  RunAndOpen,    // execute the name read so far, then open its environment
 };
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-int CharacterClass(char upper) {
+CharClass ClassOf(char upper) {
   switch (upper) {
-    case '\\': return 0;
-    case '(': return 1;
-    case ')': return 2;
-    case '{': return 3;
-    case '}': return 4;
-    case ' ': case '\t': return 6;
-    case '^': return 7;
-    case '_': return 8;
-    case '%': return 9;
-    case '\r': case '\n': return 10;
-    case ',': return 11;
-    case ':': return 13;
-    case '.': return 14;
+    case '\\': return CharClass::Backslash;
+    case '(': return CharClass::OpenParen;
+    case ')': return CharClass::CloseParen;
+    case '{': return CharClass::OpenBrace;
+    case '}': return CharClass::CloseBrace;
+    case ' ': case '\t': return CharClass::Blank;
+    case '^': return CharClass::Caret;
+    case '_': return CharClass::Underscore;
+    case '%': return CharClass::Percent;
+    case '\r': case '\n': return CharClass::LineEnd;
+    case ',': return CharClass::Comma;
+    case ':': return CharClass::Colon;
+    case '.': return CharClass::FullStop;
     default:
-      if ((upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9')) return 5;
-      return 12;
+      if ((upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9')) return CharClass::NameChar;
+      return CharClass::Other;
   }
 }
+
+using A = LexAction;
+// One row per character class; the columns are the lexer states in their order.
+constexpr std::array<std::array<LexAction, 4>, kCharClassCount> kActions = {{
+    //                between         in a name        in a comment  in a parameter list
+    /* \       */ {{A::Begin,        A::RunAndBegin,  A::Skip,      A::Add}},
+    /* (       */ {{A::Bad,          A::Parameters,   A::Skip,      A::Bad}},
+    /* )       */ {{A::Bad,          A::Bad,          A::Skip,      A::RunWithList}},
+    /* {       */ {{A::Open,         A::RunAndOpen,   A::Skip,      A::Bad}},
+    /* }       */ {{A::Close,        A::RunAndClose,  A::Skip,      A::Bad}},
+    /* A-Z 0-9 */ {{A::Bad,          A::Add,          A::Skip,      A::Add}},
+    /* blank   */ {{A::Skip,         A::Run,          A::Skip,      A::Add}},
+    /* ^       */ {{A::Bad,          A::Release,      A::Skip,      A::Bad}},
+    /* _       */ {{A::Bad,          A::Press,        A::Skip,      A::Bad}},
+    /* %       */ {{A::Comment,      A::Comment,      A::Comment,   A::Comment}},
+    /* CR LF   */ {{A::Skip,         A::Run,          A::Skip,      A::Skip}},
+    /* ,       */ {{A::Bad,          A::RunAndBegin,  A::Skip,      A::Add}},
+    /* other   */ {{A::Bad,          A::Bad,          A::Skip,      A::Add}},
+    /* :       */ {{A::Bad,          A::Bad,          A::Skip,      A::Add}},
+    /* .       */ {{A::Bad,          A::Bad,          A::Skip,      A::Add}},
+}};
+
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
@@ -107,8 +143,12 @@ std::string UpperFileName(const std::string& utf8) {
 }  // namespace
 
 TConvert::TConvert(const std::string& fileName, TDocument& target, SettingsStore& settings,
-                   IncludeLoader loader)
-    : target_(target), settings_(settings), loader_(std::move(loader)), mainFileName_(fileName) {
+                   IncludeLoader loader, IncludeLimits limits)
+    : target_(target),
+      settings_(settings),
+      loader_(std::move(loader)),
+      limits_(limits),
+      mainFileName_(fileName) {
   levels_[0].FileName = Cp1251ToUpper(Utf8ToCp1251Lossy(fileName));
 }
 
@@ -123,12 +163,24 @@ void TConvert::Process(char c) {
 void TConvert::DrainIncludes() {
   while (!Failed() && includeDepth_ >= 2) {
     TInclude& level = levels_[includeDepth_ - 1];
-    if (level.Position == level.Text.size()) {
-      level = TInclude{};
-      --includeDepth_;
+    if (level.Position == level.Chunk.size()) {
+      const auto chunk = level.Source->NextChunk();
+      if (!chunk) return SetError(2, "Ошибка чтения файла [" + Cp1251ToUtf8(level.FileName) + "]");
+      if (chunk->empty()) {
+        level = TInclude{};
+        --includeDepth_;
+      } else {
+        level.Chunk = *chunk;
+        level.Position = 0;
+      }
       continue;
     }
-    Step(level.Text[level.Position++]);
+    if (bytesIncluded_ == limits_.Bytes) {
+      return SetError(6, "Превышен объем включаемых файлов (" + std::to_string(limits_.Bytes) +
+                             " байт)");
+    }
+    ++bytesIncluded_;
+    Step(level.Chunk[level.Position++]);
   }
 }
 
@@ -140,103 +192,103 @@ void TConvert::Step(char c) {
     if (includeDepth_ == 1) level.Column = 0;
   }
   const char upper = UpperAscii(c);
-  switch (kActions[state_][CharacterClass(upper)]) {
-    case kError:
-      SetCharacterError(73, "Неизвестный символ ", c);
-      break;
-    case 1:
-      BeginCommand();
-      break;
-    case 2:
-      SaveCommand();
-      Execute(savedName_, savedModifier_, nullptr);
-      if (!Failed()) BeginCommand();
-      break;
-    case 3:
-      SaveCommand();
-      state_ = 3;
-      text_.clear();
-      break;
-    case 4:
-      if (text_.empty()) {
-        SetError(70, "Отсутствует параметр");
-        break;
-      }
-      state_ = 0;
-      Execute(savedName_, savedModifier_, &text_);
-      break;
-    case 5:
-      if (!savedPresent_) {
-        SetError(71, "Отсутствует команда окружения");
-        break;
-      }
-      state_ = 0;
-      OpenEnvironment();
-      break;
-    case 6:
-      CloseEnvironment();
-      savedPresent_ = false;
-      break;
-    case 7:
-      text_ += c;
-      break;
-    case 8:
-      SaveCommand();
-      state_ = 0;
-      Execute(savedName_, savedModifier_, nullptr);
-      break;
-    case 9:
-      state_ = 0;
-      Execute(text_, modifier_, nullptr);
-      if (Failed()) break;
-      CloseEnvironment();
-      savedPresent_ = false;
-      break;
-    case 10:
-      break;
-    case 11:
-    case 12: {
-      const Modifier same = upper == '^' ? Modifier::Release : Modifier::Press;
-      if (modifier_ == Modifier::None) {
-        modifier_ = same;
-        text_.clear();
-      } else if (modifier_ == same) {
-        SetCharacterError(72, "Дублирование символа ", c);
-      } else {
-        modifier_ = Modifier::None;
-      }
-      break;
-    }
-    case 13:
-      if (state_ == 2) {
-        state_ = commentState_;
-        break;
-      }
-      if (state_ == 1) {
-        SaveCommand();
-        state_ = 0;
-        Execute(savedName_, savedModifier_, nullptr);
-        if (Failed()) break;
-      }
-      commentState_ = state_;
-      state_ = 2;
-      break;
-    case 15:
-      state_ = 0;
-      Execute(text_, modifier_, nullptr);
-      if (!Failed()) OpenEnvironment();
-      break;
+  switch (kActions[static_cast<size_t>(ClassOf(upper))][static_cast<size_t>(state_)]) {
+    case LexAction::Bad: return SetCharacterError(73, "Неизвестный символ ", c);
+    case LexAction::Begin: return BeginCommand();
+    case LexAction::RunAndBegin: return RunAndBegin();
+    case LexAction::Parameters: return BeginParameters();
+    case LexAction::RunWithList: return RunWithParameters();
+    case LexAction::Open: return OpenAfterClose();
+    case LexAction::Close: return CloseEnvironment();
+    case LexAction::Add: text_ += c; return;
+    case LexAction::Run: return RunName();
+    case LexAction::RunAndClose: return RunAndClose();
+    case LexAction::Skip: return;
+    case LexAction::Release: return SetModifier(Modifier::Release, c);
+    case LexAction::Press: return SetModifier(Modifier::Press, c);
+    case LexAction::Comment: return ToggleComment();
+    case LexAction::RunAndOpen: return RunAndOpen();
   }
+}
+
+void TConvert::RunAndBegin() {
+  SaveCommand();
+  Execute(savedName_, savedModifier_, nullptr);
+  if (!Failed()) BeginCommand();
+}
+
+void TConvert::BeginParameters() {
+  SaveCommand();
+  state_ = LexState::InParameters;
+  text_.clear();
+}
+
+void TConvert::RunWithParameters() {
+  if (text_.empty()) return SetError(70, "Отсутствует параметр");
+  state_ = LexState::BetweenCommands;
+  Execute(savedName_, savedModifier_, &text_);
+}
+
+// "{" between commands: it belongs to the command saved last, which a "}" forgets.
+void TConvert::OpenAfterClose() {
+  if (!savedPresent_) return SetError(71, "Отсутствует команда окружения");
+  state_ = LexState::BetweenCommands;
+  OpenEnvironment();
+}
+
+void TConvert::RunName() {
+  SaveCommand();
+  state_ = LexState::BetweenCommands;
+  Execute(savedName_, savedModifier_, nullptr);
+}
+
+void TConvert::RunAndClose() {
+  state_ = LexState::BetweenCommands;
+  Execute(text_, modifier_, nullptr);
+  if (!Failed()) CloseEnvironment();
+}
+
+void TConvert::RunAndOpen() {
+  state_ = LexState::BetweenCommands;
+  Execute(text_, modifier_, nullptr);
+  if (!Failed()) OpenEnvironment();
+}
+
+// "^" and "_" before a name: one sets its modifier and drops the name read so far,
+// the same one twice is an error, and the other one cancels it.
+void TConvert::SetModifier(Modifier modifier, char c) {
+  if (modifier_ == Modifier::None) {
+    modifier_ = modifier;
+    text_.clear();
+  } else if (modifier_ == modifier) {
+    SetCharacterError(72, "Дублирование символа ", c);
+  } else {
+    modifier_ = Modifier::None;
+  }
+}
+
+// A comment keeps the state it interrupted; a name it ends is executed first.
+void TConvert::ToggleComment() {
+  if (state_ == LexState::InComment) {
+    state_ = commentState_;
+    return;
+  }
+  if (state_ == LexState::InName) {
+    RunName();
+    if (Failed()) return;
+  }
+  commentState_ = state_;
+  state_ = LexState::InComment;
 }
 
 bool TConvert::Finish() {
   if (Failed()) return false;
-  if (state_ == 1) {
-    state_ = 0;
+  if (state_ == LexState::InName) {
+    state_ = LexState::BetweenCommands;
     Execute(text_, modifier_, nullptr);
-  } else if (state_ == 2) {
+  } else if (state_ == LexState::InComment) {
     SetError(69, "Отсутствует закрытие комментария");
-  } else if (state_ == 3) {
+  } else if (state_ == LexState::InParameters) {
     SetError(59, "Ошибочный параметр");
   }
   if (!Failed() && environmentDepth_ > 0) SetError(53, "Отсутствует }");
@@ -264,7 +316,7 @@ std::string TConvert::ErrorReport() const {
 }
 
 void TConvert::BeginCommand() {
-  state_ = 1;
+  state_ = LexState::InName;
   text_.clear();
   modifier_ = Modifier::None;
 }
@@ -400,59 +452,86 @@ void TConvert::StoreKey(int column, int row, const TMacroButton& record) {
 
 void TConvert::RunCommand(const MtfCommand& command, Modifier modifier) {
   const MtfCommandId id = command.Id;
-  if (IsSelectionCommand(id)) {
-    const int low = (id == MtfCommandId::Header || id == MtfCommandId::Terminator) ? 1 : 0;
-    if (!ReadSelection(low) || !CheckPlacement(id)) return;
-    if (id == MtfCommandId::AutoRepeat) {
-      for (int layer = 0; layer < kLayerCount; ++layer) {
-        if (selection_[layer]) keyInProgress_.Layers[layer].AutoRepeat |= 1;
-      }
-    }
-    return;
-  }
+  // These read their layer or track list before their placement is checked.
+  if (IsSelectionCommand(id)) return RunSelection(id);
   if (id == MtfCommandId::Layout && layoutSeen_) return SetError(74, "Дублирование команды");
   if (!CheckPlacement(id)) return;
+  switch (id) {
+    case MtfCommandId::Key: return RunKey();
+    case MtfCommandId::StandardKey: return RunStandardKey();
+    case MtfCommandId::McReader: return RunCardReader();
+    case MtfCommandId::Layout: case MtfCommandId::Layers: case MtfCommandId::Ibd:
+    case MtfCommandId::KeyBuff: case MtfCommandId::AutoCorrectLock:
+      return RunLayoutProperty(id);
+    case MtfCommandId::MoveRect: return RunMoveRect();
+    case MtfCommandId::Beep: case MtfCommandId::Lrc: case MtfCommandId::SsSymbols:
+      return RunClick(id);
+    case MtfCommandId::KeyName: case MtfCommandId::Wait: case MtfCommandId::Text:
+      return RunSequence(command, modifier);
+    case MtfCommandId::Include: return RunInclude();
+    case MtfCommandId::Label: case MtfCommandId::Ref:
+    case MtfCommandId::Down: case MtfCommandId::Up: case MtfCommandId::AutoRepeat:
+    case MtfCommandId::Header: case MtfCommandId::Terminator:
+      return;
+  }
+}
 
+// \down, \up, \autorepeat, \header, \terminator: the layers (tracks for the card
+// reader's two) the following environment appends to.
+void TConvert::RunSelection(MtfCommandId id) {
+  const int low = (id == MtfCommandId::Header || id == MtfCommandId::Terminator) ? 1 : 0;
+  if (!ReadSelection(low) || !CheckPlacement(id)) return;
+  if (id == MtfCommandId::AutoRepeat) {
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+      if (selection_[layer]) keyInProgress_.Layers[layer].AutoRepeat |= 1;
+    }
+  }
+}
+
+void TConvert::RunKey() {
+  int column, row, function;
+  if (!ReadNumber(0, 1, 255, column) || !ReadNumber(1, 1, 255, row) ||
+      !ReadNumber(2, 0, 10, function) || !CheckField(column, row)) {
+    return;
+  }
+  keyInProgress_ = TMacroButton{};
+  keyInProgress_.Func = static_cast<uint8_t>(function);
+  keyColumn_ = column;
+  keyRow_ = row;
+  if (keyInProgress_.Func != kFuncMacro) StoreKey(keyColumn_, keyRow_, keyInProgress_);
+}
+
+void TConvert::RunStandardKey() {
+  int column, row;
+  if (!ReadNumber(0, 1, 255, column) || !ReadNumber(1, 1, 255, row)) return;
+  const MtfCommand* key = FindMtfCommand(parameters_[2]);
+  if (!key || key->Id != MtfCommandId::KeyName) return SetError(59, "Ошибочный параметр");
+  if (!CheckField(column, row)) return;
+  const MtfKeyName& name = MtfKeyNames()[key->KeyIndex];
+  TMacroButton record;
+  record.Func = kFuncMacro;
+  for (auto& layer : record.Layers) {
+    layer.Macro[0] = name.Press;
+    layer.Macro[1] = name.Release;
+    layer.AutoRepeat = 1;
+  }
+  StoreKey(column, row, record);
+}
+
+void TConvert::RunCardReader() {
+  if (!ReadSelection(1)) return;
+  keyInProgress_ = TMacroButton{};
+  uint8_t mask = 0;
+  for (int track = 0; track < 4; ++track) {
+    if (selection_[track]) mask |= static_cast<uint8_t>(1u << track);
+  }
+  target_.SetTrackMask(mask);
+}
+
+// \layout, \layers, \ibd, \keybuff, \autocorrectlock change the settings at once.
+void TConvert::RunLayoutProperty(MtfCommandId id) {
   int values[5] = {};
   switch (id) {
-    case MtfCommandId::Key: {
-      if (!ReadNumber(0, 1, 255, values[0]) || !ReadNumber(1, 1, 255, values[1]) ||
-          !ReadNumber(2, 0, 10, values[2]) || !CheckField(values[0], values[1])) {
-        return;
-      }
-      keyInProgress_ = TMacroButton{};
-      keyInProgress_.Func = static_cast<uint8_t>(values[2]);
-      keyColumn_ = values[0];
-      keyRow_ = values[1];
-      if (keyInProgress_.Func != kFuncMacro) StoreKey(keyColumn_, keyRow_, keyInProgress_);
-      return;
-    }
-    case MtfCommandId::StandardKey: {
-      if (!ReadNumber(0, 1, 255, values[0]) || !ReadNumber(1, 1, 255, values[1])) return;
-      const MtfCommand* key = FindMtfCommand(parameters_[2]);
-      if (!key || key->Id != MtfCommandId::KeyName) return SetError(59, "Ошибочный параметр");
-      if (!CheckField(values[0], values[1])) return;
-      const MtfKeyName& name = MtfKeyNames()[key->KeyIndex];
-      TMacroButton record;
-      record.Func = kFuncMacro;
-      for (auto& layer : record.Layers) {
-        layer.Macro[0] = name.Press;
-        layer.Macro[1] = name.Release;
-        layer.AutoRepeat = 1;
-      }
-      StoreKey(values[0], values[1], record);
-      return;
-    }
-    case MtfCommandId::McReader: {
-      if (!ReadSelection(1)) return;
-      keyInProgress_ = TMacroButton{};
-      uint8_t mask = 0;
-      for (int track = 0; track < 4; ++track) {
-        if (selection_[track]) mask |= static_cast<uint8_t>(1u << track);
-      }
-      target_.SetTrackMask(mask);
-      return;
-    }
     case MtfCommandId::Layout:
       if (!ReadNumber(0, 1, 4, values[0]) || !ReadNumber(1, 0, 1, values[1]) ||
           !ReadNumber(2, 1, 16, values[2]) || !ReadNumber(3, 0, 2, values[3]) ||
@@ -466,34 +545,6 @@ void TConvert::RunCommand(const MtfCommand& command, Modifier modifier) {
       settings_.Set(Setting::Layout, static_cast<uint8_t>(values[3]));
       settings_.Set(Setting::Buffered, static_cast<uint8_t>(values[4]));
       return;
-    case MtfCommandId::MoveRect:
-      if (!ReadNumber(0, 1, 255, values[0]) || !ReadNumber(1, 1, 255, values[1])) return;
-      columnOffset_ = values[0];
-      rowOffset_ = values[1];
-      return;
-    case MtfCommandId::Beep: {
-      int click = 2;
-      if (parameterCount_ >= 1 && !ReadNumber(0, 0, 6, click)) return;
-      std::array<bool, 4> layers{true, true, true, true};
-      if (parameterCount_ >= 2) {
-        layers.fill(false);
-        for (int i = 1; i < parameterCount_; ++i) {
-          int layer;
-          if (!ReadNumber(i, 0, 3, layer)) return;
-          layers[layer] = true;
-        }
-      }
-      for (int layer = 0; layer < kLayerCount; ++layer) {
-        if (layers[layer]) keyInProgress_.Layers[layer].Click = static_cast<uint8_t>(click);
-      }
-      return;
-    }
-    case MtfCommandId::Lrc:
-    case MtfCommandId::SsSymbols: {
-      const uint8_t flag = id == MtfCommandId::Lrc ? kCardOutputLrc : kCardOutputStartStop;
-      for (auto& block : keyInProgress_.Layers) block.Click |= flag;
-      return;
-    }
     case MtfCommandId::Layers:
       if (!ReadNumber(0, 1, 4, values[0])) return;
       settings_.Set(Setting::LayerCount, static_cast<uint8_t>(values[0] - 1));
@@ -505,23 +556,58 @@ void TConvert::RunCommand(const MtfCommand& command, Modifier modifier) {
     case MtfCommandId::KeyBuff:
       settings_.Set(Setting::Buffered, 1);
       return;
-    case MtfCommandId::AutoCorrectLock:
+    default:  // \autocorrectlock
       settings_.Set(Setting::CorrectLock, 1);
       return;
+  }
+}
+
+void TConvert::RunMoveRect() {
+  int column, row;
+  if (!ReadNumber(0, 1, 255, column) || !ReadNumber(1, 1, 255, row)) return;
+  columnOffset_ = column;
+  rowOffset_ = row;
+}
+
+// \beep sets the click of the key in progress; \lrc and \sssymbols set the card
+// reader's output flags, which share that byte.
+void TConvert::RunClick(MtfCommandId id) {
+  if (id != MtfCommandId::Beep) {
+    const uint8_t flag = id == MtfCommandId::Lrc ? kCardOutputLrc : kCardOutputStartStop;
+    for (auto& block : keyInProgress_.Layers) block.Click |= flag;
+    return;
+  }
+  int click = 2;
+  if (parameterCount_ >= 1 && !ReadNumber(0, 0, 6, click)) return;
+  std::array<bool, 4> layers{true, true, true, true};
+  if (parameterCount_ >= 2) {
+    layers.fill(false);
+    for (int i = 1; i < parameterCount_; ++i) {
+      int layer;
+      if (!ReadNumber(i, 0, 3, layer)) return;
+      layers[layer] = true;
+    }
+  }
+  for (int layer = 0; layer < kLayerCount; ++layer) {
+    if (layers[layer]) keyInProgress_.Layers[layer].Click = static_cast<uint8_t>(click);
+  }
+}
+
+// Key names, \wait and \text append to the sequences of the innermost environment.
+void TConvert::RunSequence(const MtfCommand& command, Modifier modifier) {
+  switch (command.Id) {
     case MtfCommandId::KeyName: {
       int repeat = 1;
       if (parameterCount_ == 1 && !ReadNumber(0, 0, 255, repeat)) return;
-      AppendKeyName(command.KeyIndex, modifier, repeat);
-      return;
+      return AppendKeyName(command.KeyIndex, modifier, repeat);
     }
     case MtfCommandId::Wait: {
       int pause = 2;
       if (parameterCount_ == 1 && !ReadNumber(0, 0, kMaxWait, pause)) return;
       const char bytes[2] = {static_cast<char>(kScanWait), static_cast<char>(kWaitBase + pause)};
-      Append(std::string_view(bytes, 2), 1);
-      return;
+      return Append(std::string_view(bytes, 2), 1);
     }
-    case MtfCommandId::Text:
+    default:  // \text
       for (char c : parameters_[0]) {
         const auto keyName = TextCharacterKeyName(c);
         const MtfCommand* key = keyName ? FindMtfCommand(*keyName) : nullptr;
@@ -529,11 +615,6 @@ void TConvert::RunCommand(const MtfCommand& command, Modifier modifier) {
         AppendKeyName(key->KeyIndex, modifier, 1);
         if (Failed()) return;
       }
-      return;
-    case MtfCommandId::Include:
-      RunInclude();
-      return;
-    default:  // \label, \ref
       return;
   }
 }
@@ -573,11 +654,15 @@ void TConvert::RunInclude() {
                              Cp1251ToUtf8(levels_[includeDepth_ - 1].FileName) + "]");
     }
   }
-  auto text = loader_ ? loader_(Cp1251ToUtf8(includeName_)) : std::nullopt;
-  if (!text) return SetError(2, "Ошибка чтения файла [" + Cp1251ToUtf8(name) + "]");
+  if (filesOpened_ == limits_.Files) {
+    return SetError(5, "Превышено число включаемых файлов (" + std::to_string(limits_.Files) + ")");
+  }
+  auto source = loader_ ? loader_(Cp1251ToUtf8(includeName_)) : nullptr;
+  if (!source) return SetError(2, "Ошибка чтения файла [" + Cp1251ToUtf8(name) + "]");
+  ++filesOpened_;
   TInclude& level = levels_[includeDepth_];
   level = TInclude{};
-  level.Text = std::move(*text);
+  level.Source = std::move(source);
   level.FileName = name;
   ++includeDepth_;
 }
@@ -599,7 +684,10 @@ void TConvert::OpenEnvironment() {
   }
 }
 
+// "}" closes the innermost environment and forgets the saved command, so that a "{"
+// right after it has no command to open.
 void TConvert::CloseEnvironment() {
+  savedPresent_ = false;
   if (environmentDepth_ == 0) return SetCharacterError(73, "Неизвестный символ ", '}');
   const Environment& inner = environments_[environmentDepth_ - 1];
   if (inner.Kind == MtfCommandId::Key) {

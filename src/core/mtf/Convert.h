@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,9 +20,17 @@
 
 namespace vl {
 
-// Supplies the bytes of an included file named as written in the text (UTF-8), or
-// nullopt when it is not a regular readable file.
-using IncludeLoader = std::function<std::optional<std::string>(const std::string& name)>;
+// Opens an included file named as written in the text (UTF-8); nullptr when it is
+// not a regular readable file.
+using IncludeLoader = std::function<std::unique_ptr<IIncludeSource>(const std::string& name)>;
+
+// What one reading may take from included files: every \include opens a file, so
+// without a bound a few small files that include each other several times over
+// would make the reader open and read them exponentially often.
+struct IncludeLimits {
+  int Files = 1000;                  // files opened by \include
+  uint64_t Bytes = 64ull << 20;      // bytes read from them, all together
+};
 
 class TConvert {
  public:
@@ -31,7 +40,7 @@ class TConvert {
 
   // fileName: the main file (UTF-8), shown upper-cased in the error report.
   TConvert(const std::string& fileName, TDocument& target, SettingsStore& settings,
-           IncludeLoader loader);
+           IncludeLoader loader, IncludeLimits limits = {});
 
   // One character (code page 1251) of the main text; included files named in it
   // are read through the loader before this returns. Nothing happens once an error
@@ -52,6 +61,7 @@ class TConvert {
   std::string ErrorReport() const;
 
  private:
+  enum class LexState : uint8_t { BetweenCommands, InName, InComment, InParameters };
   enum class Modifier : uint8_t { None, Release, Press };  // none, "^", "_"
   struct Environment {
     MtfCommandId Kind;
@@ -59,6 +69,16 @@ class TConvert {
   };
 
   void Step(char c);
+  // The lexer's actions (Step's table names them).
+  void RunAndBegin();
+  void BeginParameters();
+  void RunWithParameters();
+  void OpenAfterClose();
+  void RunName();
+  void RunAndClose();
+  void RunAndOpen();
+  void SetModifier(Modifier modifier, char c);
+  void ToggleComment();
   void DrainIncludes();
   void SetError(int number, const std::string& text);
   void SetCharacterError(int number, const char* text, char c);
@@ -71,6 +91,15 @@ class TConvert {
   bool ReadSelection(int low);
   bool CheckPlacement(MtfCommandId id);
   void RunCommand(const MtfCommand& command, Modifier modifier);
+  // One per family of commands.
+  void RunSelection(MtfCommandId id);
+  void RunKey();
+  void RunStandardKey();
+  void RunCardReader();
+  void RunLayoutProperty(MtfCommandId id);
+  void RunMoveRect();
+  void RunClick(MtfCommandId id);
+  void RunSequence(const MtfCommand& command, Modifier modifier);
   void AppendKeyName(int keyIndex, Modifier modifier, int repeat);
   void Append(std::string_view bytes, int repeat);
   void RunInclude();
@@ -86,10 +115,13 @@ class TConvert {
   TDocument& target_;
   SettingsStore& settings_;
   IncludeLoader loader_;
+  IncludeLimits limits_;
+  int filesOpened_ = 0;
+  uint64_t bytesIncluded_ = 0;
   std::string mainFileName_;
 
   // Current token.
-  int state_ = 0;
+  LexState state_ = LexState::BetweenCommands;
   std::string text_;
   Modifier modifier_ = Modifier::None;
   // Saved command (the name and modifier taken when a name was complete).
@@ -97,7 +129,7 @@ class TConvert {
   std::string savedName_;
   Modifier savedModifier_ = Modifier::None;
   // A comment never touches the token's text, so only the state needs keeping.
-  int commentState_ = 0;
+  LexState commentState_ = LexState::BetweenCommands;
 
   std::optional<MtfCommandId> lastCommand_;
   TMacroButton keyInProgress_;

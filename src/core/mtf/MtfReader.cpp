@@ -1,12 +1,41 @@
 #include "core/mtf/MtfReader.h"
 
+#include <array>
 #include <filesystem>
+#include <fstream>
 
 #include "core/common/FileErrors.h"
 #include "core/common/ReadFile.h"
 #include "core/text/Cp1251.h"
 
 namespace vl {
+namespace {
+
+// A regular file read one buffer at a time.
+class FileIncludeSource final : public IIncludeSource {
+ public:
+  static std::unique_ptr<IIncludeSource> Open(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return nullptr;
+    auto source = std::make_unique<FileIncludeSource>();
+    source->in_.open(path, std::ios::binary);
+    if (!source->in_) return nullptr;
+    return source;
+  }
+
+  std::optional<std::string_view> NextChunk() override {
+    if (in_.eof()) return std::string_view();
+    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    if (in_.bad() || (in_.fail() && !in_.eof())) return std::nullopt;
+    return std::string_view(buffer_.data(), static_cast<size_t>(in_.gcount()));
+  }
+
+ private:
+  std::ifstream in_;
+  std::array<char, 64 * 1024> buffer_{};
+};
+
+}  // namespace
 
 bool ConvertMtfText(TConvert& convert, std::string_view text,
                     const std::function<void(int)>& onProgress) {
@@ -49,13 +78,13 @@ void ReadMtf(TDocument& document, const std::string& fileName, SettingsStore& se
   }
 }
 
-std::optional<std::string> LoadIncludedFile(const std::string& name) {
-  if (auto bytes = ReadRegularFile(std::filesystem::path(name))) return bytes;
+std::unique_ptr<IIncludeSource> LoadIncludedFile(const std::string& name) {
+  if (auto source = FileIncludeSource::Open(std::filesystem::path(name))) return source;
   const auto cp = Utf8ToCp1251(name);
-  if (!cp) return std::nullopt;
+  if (!cp) return nullptr;
   const std::string upper = Cp1251ToUtf8(Cp1251ToUpper(*cp));
-  if (upper == name) return std::nullopt;
-  return ReadRegularFile(std::filesystem::path(upper));
+  if (upper == name) return nullptr;
+  return FileIncludeSource::Open(std::filesystem::path(upper));
 }
 
 }  // namespace vl

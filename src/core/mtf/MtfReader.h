@@ -2,6 +2,7 @@
 // Reading a Macro Text Format file into a layout (the import).
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,7 +32,7 @@ bool ConvertMtfText(TConvert& convert, std::string_view text,
 // The loader of included files from disk: the name as written, relative names
 // against the current folder, then its upper-cased form (the language upper-cases
 // file names, which only a case-insensitive file system ignores). Only regular
-// files are read.
-std::optional<std::string> LoadIncludedFile(const std::string& name);
+// files are opened; they are read in chunks as the reader needs them.
+std::unique_ptr<IIncludeSource> LoadIncludedFile(const std::string& name);
 
 }  // namespace vl

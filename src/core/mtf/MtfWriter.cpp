@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/common/FileErrors.h"
 #include "core/common/SafeWrite.h"
 #include "core/mtf/MtfCommands.h"
 #include "core/mtf/MtfKeyNames.h"
@@ -227,17 +228,14 @@ std::string MtfText(const TDocument& document, const SettingsStore& settings,
   return out;
 }
 
-bool ExportMtf(const TDocument& document, const std::string& fileName,
-               const SettingsStore& settings, IPrompt& prompt, IReporter& reporter) {
-  bool written = false;
-  {
-    ReportScope scope(reporter, "Экспорт в Macro Text Format");
-    const std::string text =
-        MtfText(document, settings, [&](int percent) { reporter.SetProgress(percent); });
-    written = WriteFileSafely(std::filesystem::path(fileName), text);
+void ExportMtf(const TDocument& document, const std::string& fileName,
+               const SettingsStore& settings, IReporter& reporter) {
+  ReportScope scope(reporter, "Экспорт в Macro Text Format");
+  const std::string text =
+      MtfText(document, settings, [&](int percent) { reporter.SetProgress(percent); });
+  if (!WriteFileSafely(std::filesystem::path(fileName), text)) {
+    throw FileWriteError(WithFileName("Ошибка записи в файл.", fileName));
   }
-  if (!written) prompt.Message("Ошибка записи в файл.", kCaptionError, MessageIcon::Error);
-  return written;
 }
 
 }  // namespace vl

@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/document/Document.h"
 #include "core/settings/SettingsStore.h"
@@ -26,10 +25,10 @@ std::string MtfSequenceText(std::string_view sequence);
 std::string MtfText(const TDocument& document, const SettingsStore& settings,
                     const std::function<void(int)>& onProgress = {});
 
-// Writes the text into the file, replacing it (the previous file survives a
-// failure). A failure is told through the prompt as "Ошибка записи в файл." and
-// gives false. Status text and progress go to the reporter.
-bool ExportMtf(const TDocument& document, const std::string& fileName,
-               const SettingsStore& settings, IPrompt& prompt, IReporter& reporter);
+// Writes the text into the file, replacing it. Throws FileWriteError, as the layout
+// save does, and then leaves the previous file as it was. Status text and progress
+// go to the reporter.
+void ExportMtf(const TDocument& document, const std::string& fileName,
+               const SettingsStore& settings, IReporter& reporter);
 
 }  // namespace vl

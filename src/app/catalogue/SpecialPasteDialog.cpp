@@ -1,11 +1,11 @@
-#include "app/mtf/SpecialPasteDialog.h"
+#include "app/catalogue/SpecialPasteDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 
-#include "app/editor/SmallDialogs.h"
+#include "app/editor/DialogButtons.h"
 #include "core/catalogue/ProgramFile.h"
 #include "core/common/FileErrors.h"
 #include "core/common/Prompt.h"

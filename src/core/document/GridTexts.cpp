@@ -1,4 +1,4 @@
-#include "app/editor/GridTexts.h"
+#include "core/document/GridTexts.h"
 
 #include <cstdio>
 

@@ -1,0 +1,56 @@
+#pragma once
+// The file formats a layout is read from and written to: the layout file (.vld),
+// the old layout file (.mkb, read only) and Macro Text Format (.mtf). Each states
+// its dialog filters, how it reads, how it writes and how it fails, so that the
+// file dialogs and the command line take their choices from one table.
+
+#include <string>
+#include <string_view>
+
+#include "core/common/Prompt.h"
+#include "core/common/Reporter.h"
+#include "core/document/VL2Document.h"
+#include "core/settings/SettingsStore.h"
+
+namespace vl {
+
+enum class LayoutFormatId { LayoutFile, OldLayoutFile, MacroText };
+
+struct LayoutFormat {
+  using ReadFunction = void (*)(TVL2Document& document, const std::string& fileName,
+                                SettingsStore& settings, IPrompt& prompt, IReporter& reporter);
+  using WriteFunction = void (*)(TVL2Document& document, const std::string& fileName,
+                                 const SettingsStore& settings, IReporter& reporter);
+
+  LayoutFormatId Id;
+  std::string_view Extension;   // lower case, with its dot: ".vld"
+  std::string_view OpenFilter;  // the entry of an open dialog
+  std::string_view SaveFilter;  // the entry of a save dialog; empty when read only
+  // Reads into a fresh document; Macro Text Format sets the layout properties in the
+  // settings as well. Throws FileReadError or WrongPasswordError carrying the message
+  // to show, or OperationAbandoned when the user declined or the reader has shown
+  // its own report (a Macro Text Format error with its position). After a failure a
+  // layout file's document is to be discarded; Macro Text Format keeps what it read.
+  ReadFunction Read;
+  // Writes the document with the layout properties from the settings; nullptr when
+  // read only. Throws FileWriteError carrying the message to show, and then leaves
+  // the file on disk as it was.
+  WriteFunction Write;
+
+  // The name ends in the extension, letter case ignored.
+  bool Matches(const std::string& fileName) const;
+  // The extension without its dot, as a dialog appends it.
+  std::string_view DefaultSuffix() const { return Extension.substr(1); }
+};
+
+const LayoutFormat& GetLayoutFormat(LayoutFormatId id);
+// The format whose extension the name ends in, or nullptr.
+const LayoutFormat* LayoutFormatOf(const std::string& fileName);
+
+// The last entry of the open dialogs.
+inline constexpr std::string_view kAllFilesFilter = "Все файлы (*.*)";
+
+// The name ends in the extension (".mtf"), letter case ignored.
+bool HasExtension(const std::string& fileName, std::string_view extension);
+
+}  // namespace vl

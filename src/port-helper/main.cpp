@@ -1,0 +1,81 @@
+// vlat-port: hands the i8042 keyboard port to serio_raw for the device commands
+// and back to the keyboard driver. Run as root, or through pkexec by the
+// application. --root DIR works on a copy of the sysfs tree (tests); it is
+// refused when pkexec started the program, so a user cannot aim it elsewhere.
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "port-helper/PortControl.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 64;
+
+int Usage() {
+  std::cerr << "usage: vlat-port [--root DIR] status|attach|release\n";
+  return kExitUsage;
+}
+
+bool LoadRawDriver() {
+  const char* argv[] = {"/sbin/modprobe", "-q", vl::port::kRawDriver, nullptr};
+  pid_t pid = 0;
+  if (posix_spawn(&pid, argv[0], nullptr, nullptr, const_cast<char**>(argv), environ) != 0) return false;
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return false;
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string root = "/";
+  if (args.size() >= 2 && args[0] == "--root") {
+    if (std::getenv("PKEXEC_UID") != nullptr) {
+      std::cerr << "vlat-port: --root is not allowed through pkexec\n";
+      return kExitUsage;
+    }
+    root = args[1];
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.size() != 1) return Usage();
+  const std::string& verb = args[0];
+  if (verb == "--help" || verb == "help") {
+    std::cout << "usage: vlat-port [--root DIR] status|attach|release\n";
+    return 0;
+  }
+  // A signal between the two driver requests must not leave the port without a driver.
+  sigset_t blocked;
+  sigemptyset(&blocked);
+  for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&blocked, signal);
+  sigprocmask(SIG_BLOCK, &blocked, nullptr);
+
+  vl::port::SerioSysfs sysfs(root);
+  vl::port::PortOutcome outcome;
+  if (verb == "status") {
+    outcome = vl::port::PortStatus(sysfs);
+  } else if (verb == "attach") {
+    // Loading a module only makes sense for the running system's own tree.
+    outcome = vl::port::AttachPort(sysfs, root == "/" ? LoadRawDriver : std::function<bool()>());
+  } else if (verb == "release") {
+    outcome = vl::port::ReleasePort(sysfs);
+  } else {
+    return Usage();
+  }
+  (outcome.ok ? std::cout : std::cerr) << (outcome.ok ? "" : "vlat-port: ") << outcome.message << '\n';
+  return outcome.ok ? 0 : kExitFailed;
+}

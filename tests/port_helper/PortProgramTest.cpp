@@ -1,0 +1,59 @@
+// vlat-port as a program on a plain file tree: nothing answers the drvctl
+// writes, so an attach always fails after its first request.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "FakeSysfs.h"
+
+namespace vl::port::test {
+namespace {
+
+struct ProgramRun {
+  int exitCode = -1;
+  std::string output;
+};
+
+ProgramRun RunPort(const std::string& arguments, const std::string& environment = "") {
+  ProgramRun run;
+  FILE* pipe = ::popen((environment + " " VLAT_PORT " " + arguments + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[256];
+  while (const size_t size = std::fread(buffer, 1, sizeof buffer, pipe)) run.output.append(buffer, size);
+  const int status = ::pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+TEST(PortProgramTest, AttachThatTheKernelIgnoresLeavesTheKeyboardDriverRequested) {
+  FakeSysfsTree tree;
+  const ProgramRun run = RunPort("--root " + tree.Root().string() + " attach");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "vlat-port: serio_raw did not take the port; the port is back with atkbd\n");
+  EXPECT_EQ(tree.Drvctl("serio0"), "atkbd");
+  EXPECT_EQ(tree.Drvctl("serio1"), "");
+}
+
+TEST(PortProgramTest, StatusAndRefusals) {
+  FakeSysfsTree tree;
+  const std::string root = "--root " + tree.Root().string();
+  EXPECT_EQ(RunPort(root + " status").output, "serio0: atkbd (the keyboard types)\n");
+  EXPECT_EQ(RunPort(root + " status").exitCode, 0);
+  EXPECT_EQ(RunPort(root + " bind").exitCode, 64);
+  EXPECT_EQ(RunPort("").exitCode, 64);
+
+  const ProgramRun elevated = RunPort(root + " attach", "PKEXEC_UID=1000");
+  EXPECT_EQ(elevated.exitCode, 64);
+  EXPECT_EQ(tree.Drvctl("serio0"), "");
+
+  FakeSysfsTree withoutPort(false);
+  const ProgramRun missing = RunPort("--root " + withoutPort.Root().string() + " attach");
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(missing.output.find("no i8042 keyboard port"), std::string::npos) << missing.output;
+}
+
+}  // namespace
+}  // namespace vl::port::test
