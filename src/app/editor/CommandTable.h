@@ -17,7 +17,7 @@ enum GridCommand {
   acMarkDelete, acGoto, acLayers, acKeyInfo, acColAdd, acColDelete, acRowAdd, acRowDelete,
   acViewLayersAll, acViewLayers0, acViewLayers1, acViewLayers2, acViewLayers3, acViewNormal,
   acViewSuper, acSelect12, acSelect32, acSelect64, acSelect105, acSelect128, acProperties,
-  acHide, acGroup, acDegroup, acGroup2Hor, acGroup2Ver, acGroup4, acGroupMoveMaster,
+  acHide, acGroup, acDegroup, acGroup2Hor, acGroup2Ver, acGroup4, acGroupMoveMaster, acKeyInput,
 };
 
 // Which window carries the command: the main window alone, the layout window

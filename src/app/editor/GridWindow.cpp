@@ -74,6 +74,7 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
       host_.CommandsChanged();
     });
   }
+  connect(grid_, &TVL2Grid::KeyDoubleClicked, Action(acKeyInput), &QAction::trigger);
   connect(grid_, &TVL2Grid::CopyRequested, Action(acCopy), &QAction::trigger);
   connect(grid_, &TVL2Grid::PasteRequested, Action(acPaste), &QAction::trigger);
   connect(grid_, &TVL2Grid::ClearRequested, Action(acClear), &QAction::trigger);
@@ -128,6 +129,7 @@ void TfmGrid::Run(const CommandRow& row) {
     case acGoto: GoToBookmark(); break;
     case acLayers: CopyLayers(); break;
     case acKeyInfo: host_.ShowKeyInformation(selection.Left, selection.Top); break;
+    case acKeyInput: host_.ShowKeyInput(*this); break;
     case acColAdd: InsertColumns(document, selection, layer, prompt); break;
     case acColDelete: DeleteColumns(document, selection, layer); break;
     case acRowAdd: InsertRows(document, selection, layer, prompt); break;
@@ -193,6 +195,7 @@ void TfmGrid::BuildMenus() {
   const std::initializer_list<Command> layers = {acViewLayersAll, acViewLayers0, acViewLayers1,
                                                  acViewLayers2, acViewLayers3};
   pmKey_ = new QMenu(this);
+  pmKey_->addAction(Action(acKeyInput));
   pmKey_->addAction(Action(acKeyInfo));
   pmKey_->addSeparator();
   for (Command command : {acCut, acCopy, acPaste, acSpecialPaste}) pmKey_->addAction(Action(command));

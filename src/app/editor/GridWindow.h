@@ -49,6 +49,8 @@ class ILayoutHost {
   virtual void ShowCellInformation(int column, int row) = 0;
   // Shows the cell information window for the key.
   virtual void ShowKeyInformation(int column, int row) = 0;
+  // Shows the key function window for the window's selection.
+  virtual void ShowKeyInput(TfmGrid& window) = 0;
   // The window is going: it has put its file name first in the recent files.
   virtual void WindowClosing(TfmGrid& window) = 0;
   virtual void CommandsChanged() = 0;

@@ -25,10 +25,15 @@
 #include "app/catalogue/TemplateDialog.h"
 #include "app/device/PortAttachOption.h"
 #include "app/editor/ArrangeDialog.h"
+#include "app/editor/CardInputWindow.h"
+#include "app/editor/ClickDialog.h"
 #include "app/editor/CommandIcons.h"
 #include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/HelpViewer.h"
+#include "app/editor/KeyInputWindow.h"
+#include "app/editor/KeyListDialog.h"
+#include "app/editor/PauseDialog.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtPrompt.h"
 #include "app/editor/TextEntryDialog.h"
@@ -85,6 +90,10 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
     if (TfmGrid* window = ActiveLayout()) {
       window->RefreshCommands();
       SetPositionTexts(window->PositionShown(), QString());
+      if (keyInput_) {
+        keyInput_->Attach(window);
+        cardInput_->Attach(window);
+      }
     }
     CommandsChanged();
   });
@@ -121,6 +130,12 @@ void TfmMain::CreateDialogs() {
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
   new PortAttachOption(*parameters_, *parameters_->Pages()->widget(TfmParameters::kPageDevice), backend_);
   gotoBookmark_ = new TfmGotoBookmark(this);
+  pause_ = new TfmPause(*prompt_, this);
+  click_ = new TfmClick(this);
+  keyList_ = new TfmKeyList(this);
+  const InputContext input{settings_, backend_, *prompt_, {*pause_, *click_, *keyList_}};
+  cardInput_ = new TfmCardInputWnd(input, this);
+  keyInput_ = new TfmKeyInputWnd(input, this);
 }
 
 TfmMain::~TfmMain() {
@@ -175,6 +190,7 @@ void TfmMain::BuildActions() {
          if (parameters_->Exec() == QDialog::Accepted) RestartAutosave();
          if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
        }},
+      {"acCardInput", [this] { ShowCardInput(); }},
       {"acArrange", [this] { Arrange(arrange_->Exec()); }},
       {"acHelp", [this] { ShowHelp(this, QStringLiteral("index.html")); }},
       {"acExAbout", [this] { exAbout_->Exec(); }},
@@ -284,7 +300,7 @@ void TfmMain::BuildMenus() {
   add(service, {"", "acParameters"});
 
   windowMenu_ = menuBar()->addMenu(U("&Окно"));
-  add(windowMenu_, {"acArrange", ""});
+  add(windowMenu_, {"acKeyInput", "acCardInput", "acArrange", ""});
   connect(windowMenu_, &QMenu::aboutToShow, this, &TfmMain::RebuildWindowMenu);
 
   add(menuBar()->addMenu(U("&?")), {"acHelp", "acExAbout", "", "acWWW", "acWWWUA", "", "acAbout"});
@@ -548,7 +564,34 @@ void TfmMain::WindowClosing(TfmGrid& window) {
   cellInfoColumn_ = 0;
   cellText_->clear();
   cellInfo_->setWindowTitle(U("Информация о ячейке"));
-  QTimer::singleShot(0, this, &TfmMain::CommandsChanged);
+  QTimer::singleShot(0, this, [this] {
+    // The input windows go with the last layout window.
+    if (keyInput_ && LayoutWindows().isEmpty()) {
+      keyInput_->Attach(nullptr);
+      cardInput_->Attach(nullptr);
+      keyInput_->hide();
+      cardInput_->hide();
+    }
+    CommandsChanged();
+  });
+}
+
+void TfmMain::ShowKeyInput(TfmGrid& window) {
+  CreateDialogs();
+  keyInput_->Attach(&window);
+  keyInput_->show();
+  keyInput_->raise();
+  keyInput_->activateWindow();
+}
+
+void TfmMain::ShowCardInput() {
+  TfmGrid* window = ActiveLayout();
+  if (window == nullptr) return;
+  CreateDialogs();
+  cardInput_->Attach(window);
+  cardInput_->show();
+  cardInput_->raise();
+  cardInput_->activateWindow();
 }
 
 void TfmMain::CloseAll() {

@@ -31,7 +31,12 @@ namespace vl {
 
 class StatusReporter;
 class TfmArrange;
+class TfmCardInputWnd;
+class TfmClick;
 class TfmExAbout;
+class TfmKeyInputWnd;
+class TfmKeyList;
+class TfmPause;
 class TfmNew;
 class TfmParameters;
 
@@ -69,6 +74,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void SetPositionTexts(const QString& position, const QString& move) override;
   void ShowCellInformation(int column, int row) override;
   void ShowKeyInformation(int column, int row) override;
+  void ShowKeyInput(TfmGrid& window) override;
   void WindowClosing(TfmGrid& window) override;
   void CommandsChanged() override;
 
@@ -103,6 +109,10 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmParameters& Parameters() const { return *parameters_; }
   TfmNew& TemplateChoice() const { return *templateChoice_; }
   TfmExAbout& SupportedDevices() const { return *exAbout_; }
+  TfmKeyInputWnd& KeyInput() const { return *keyInput_; }
+  TfmCardInputWnd& CardInput() const { return *cardInput_; }
+  // The card-reader window for the active layout.
+  void ShowCardInput();
   // Opens an address in the browser; false when none could be started. Tests
   // replace it.
   std::function<bool(const QUrl&)> OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -170,6 +180,11 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmSpecialPaste* specialPaste_ = nullptr;
   TfmParameters* parameters_ = nullptr;
   TfmGotoBookmark* gotoBookmark_ = nullptr;
+  TfmPause* pause_ = nullptr;
+  TfmClick* click_ = nullptr;
+  TfmKeyList* keyList_ = nullptr;
+  TfmKeyInputWnd* keyInput_ = nullptr;
+  TfmCardInputWnd* cardInput_ = nullptr;
 };
 
 }  // namespace vl

@@ -3,27 +3,12 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
 #include <QVBoxLayout>
 
+#include "app/editor/Cp1251Validator.h"
 #include "app/editor/DialogButtons.h"
-#include "core/text/Cp1251.h"
 
 namespace vl {
-
-namespace {
-
-// Layout texts are code page 1251: a character it cannot hold is refused as it
-// is typed rather than stored as a substitute.
-class Cp1251Validator final : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    return Utf8ToCp1251(input.toStdString()) ? Acceptable : Invalid;
-  }
-};
-
-}  // namespace
 
 TfmTextEntry::TfmTextEntry(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
