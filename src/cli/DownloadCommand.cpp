@@ -1,11 +1,13 @@
 // vlat-cli download FILE [--rect C1,R1,C2,R2] [--verify] [--yes]: writes the
 // layout (a layout file, or Macro Text Format) into the keyboard. Without --rect the device-sized block at the top-left
 // cell goes; --verify reads the image back and compares. Exit 0 only when the
-// device holds the layout.
+// device holds the layout. Ctrl-C or SIGTERM stops before the next block and
+// clears the device, since a half-written layout must not run.
 
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
+#include "cli/SignalCancel.h"
 #include "core/device/OperationDriver.h"
 
 namespace vl::cli {
@@ -29,6 +31,7 @@ int RunDownload(CliContext& context) {
   // device-sized block at the top-left cell, whatever the stored setting says.
   settings.Set(Setting::IsDownloadFromSelection, rect ? 1 : 0);
   CancelGate gate;
+  const SignalCancel interrupt(gate);
   const OperationRequest request{OperationKind::Download, document, selection, verify, {}};
   const auto result =
       RunDeviceOperation(line->Access(), settings, *line->catalogue, request, reporter, prompt, gate);
