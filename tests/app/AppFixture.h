@@ -85,5 +85,7 @@ class AppFixture {
 
 // The layout window's commands and dialogs; returns the Qt Test status.
 int RunLayoutWindowTest(int argc, char** argv);
+// The device commands and windows; returns the Qt Test status.
+int RunDeviceWindowsTest(int argc, char** argv);
 
 }  // namespace vl

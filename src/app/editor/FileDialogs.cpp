@@ -6,7 +6,8 @@
 namespace vl {
 
 QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const QString& proposed) {
-  const bool save = kind == FileDialogKind::SaveLayout || kind == FileDialogKind::ExportMtf;
+  const bool save = kind == FileDialogKind::SaveLayout || kind == FileDialogKind::ExportMtf ||
+                    kind == FileDialogKind::SaveKeyImage;
   QString filter;
   QString suffix;
   switch (kind) {
@@ -26,6 +27,10 @@ QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const 
     case FileDialogKind::ExportMtf:
       filter = QStringLiteral("Macro Text Format (*.mtf)");
       suffix = QStringLiteral("mtf");
+      break;
+    case FileDialogKind::SaveKeyImage:
+      filter = QStringLiteral("Enhanced Windows Meta-File (*.emf);;Rich Text Format (Word 97) (*.rtf)");
+      suffix = QStringLiteral("emf");
       break;
   }
   QFileDialog dialog(parent_, QString(), folder, filter);

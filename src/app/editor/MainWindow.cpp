@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPainter>
 #include <QProgressBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -22,6 +23,7 @@
 
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/device/DeviceCommands.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtPrompt.h"
@@ -35,6 +37,7 @@
 #include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
 #include "core/document/LayoutFile.h"
+#include "platform/PortSelect.h"
 
 namespace vl {
 
@@ -134,6 +137,22 @@ void TfmMain::CreateDialogs() {
   copyToLayers_ = new TfmCopyToLayers(this);
   specialPaste_ = new TfmSpecialPaste(dataFolder_, *prompt_, this);
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
+  DeviceCommands::Host host{this,
+                            settings_,
+                            *prompt_,
+                            *reporter_,
+                            *dialogs_,
+                            *exAbout_,
+                            [this](TfmGrid& window) { return SaveWindow(window, false); },
+                            [this] { return LayoutsFolder(); },
+                            [this] { CommandsChanged(); }};
+  device_ = new DeviceCommands(std::move(host), [this] {
+    if (deviceOpener_) return deviceOpener_();
+    const std::string choice =
+        portOverride_.isEmpty() ? StoredPortChoice(backend_) : portOverride_.toStdString();
+    return AppDevice::Open(choice, dataFolder_.toStdString(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  });
   gotoBookmark_ = new TfmGotoBookmark(this);
 }
 
@@ -252,6 +271,22 @@ void TfmMain::BuildActions() {
     cellInfo->setChecked(!cellInfo_->isHidden());
   });
 
+  connect(AddAction("acInfo", "Информ&ация", QKeySequence(Qt::Key_F3), "Информация об устройстве"),
+          &QAction::triggered, this, [this] { device_->Information(); });
+  connect(AddAction("acDownLoad", "&Загрузка", QKeySequence(Qt::Key_F5), "Загрузка раскладки"),
+          &QAction::triggered, this, [this] {
+            if (TfmGrid* window = ActiveLayout()) device_->Download(*window);
+          });
+  connect(AddAction("acUpload", "&Чтение", {}, "Чтение раскладки"), &QAction::triggered, this, [this] {
+    if (TfmGrid* window = ActiveLayout()) device_->Upload(*window);
+  });
+  connect(AddAction("acDeviceClear", "&Очистка памяти", {}, "Очистка памяти устройства"), &QAction::triggered,
+          this, [this] { device_->Clear(); });
+  connect(AddAction("acIBD", "&Интервал", QKeySequence(Qt::Key_F6), "Установка временного интервала"),
+          &QAction::triggered, this, [this] { device_->Interval(); });
+  connect(AddAction("acImage", "&Рисунок клавиш"), &QAction::triggered, this, [this] {
+    if (TfmGrid* window = ActiveLayout()) device_->KeyImage(*window);
+  });
   connect(AddAction("acServiceCheck", "П&роверка раскладки", ctrl(Qt::Key_F5)), &QAction::triggered,
           this, &TfmMain::CheckActiveLayout);
   connect(AddAction("acServiceSetPassword", "&Установить пароль"), &QAction::triggered, this,
@@ -259,7 +294,13 @@ void TfmMain::BuildActions() {
   connect(AddAction("acServiceClearPassword", "У&далить пароль"), &QAction::triggered, this,
           &TfmMain::ClearPassword);
   connect(AddAction("acParameters", "&Параметры"), &QAction::triggered, this, [this] {
-    if (parameters_->Exec() == QDialog::Accepted) RestartAutosave();
+    parameters_->SetPortChoices(AppDevice::PortChoices(dataFolder_.toStdString()),
+                                QString::fromStdString(StoredPortChoice(backend_)));
+    if (parameters_->Exec() == QDialog::Accepted) {
+      RestartAutosave();
+      backend_.WriteString("", kPortSettingName, parameters_->PortChoice().toStdString());
+      device_->ForgetDevice();
+    }
     if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
   });
   connect(AddAction("acArrange", "&Расположить"), &QAction::triggered, this, [this] {
@@ -333,8 +374,10 @@ void TfmMain::BuildMenus() {
   view->addAction(Action("acViewCellInfo"));
   add(view->addMenu(U("&Детализация")), {"acViewNormal", "acViewSuper"});
 
+  add(menuBar()->addMenu(U("&Устройство")), {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD"});
+
   QMenu* service = menuBar()->addMenu(U("&Сервис"));
-  service->addAction(Action("acServiceCheck"));
+  add(service, {"acServiceCheck", "acImage"});
   add(service->addMenu(U("&Защита")), {"acServiceSetPassword", "acServiceClearPassword"});
   add(service, {"", "acParameters"});
 
@@ -358,7 +401,8 @@ void TfmMain::BuildToolbars() {
       {"Layout", "Раскладка", "acViewLayout",
        {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "",
         "acViewNormal", "acViewSuper"}},
-      {"Device", "Устройство", "acViewDevice", {"acServiceCheck", "acParameters"}},
+      {"Device", "Устройство", "acViewDevice",
+       {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD", "", "acServiceCheck", "acParameters"}},
       {"Group", "Группирование", "acViewGroup",
        {"acGroup", "acDegroup", "", "acGroup2Hor", "acGroup2Ver", "acGroup4", "", "acGroupMoveMaster"}},
       {"Windows", "&Окна программы", "acViewWindows", {"acViewCellInfo", "acArrange"}},
@@ -421,7 +465,8 @@ void TfmMain::CommandsChanged() {
         "acSelect105", "acSelect128", "acGroup", "acDegroup", "acGroup2Hor", "acGroup2Ver", "acGroup4",
         "acGoto", "acMarkAdd", "acMarkDelete", "acNoteAdd", "acNoteDelete", "acViewLayersAll",
         "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "acViewNormal",
-        "acViewSuper", "acServiceCheck", "acServiceSetPassword", "acServiceClearPassword",
+        "acViewSuper", "acServiceCheck", "acServiceSetPassword", "acServiceClearPassword", "acDownLoad",
+        "acUpload", "acImage",
         "acArrange"}) {
     Action(name)->setEnabled(any);
   }
@@ -789,6 +834,11 @@ void TfmMain::showEvent(QShowEvent* event) {
   FirstShow();
 }
 
+void TfmMain::SetDeviceOpener(std::function<std::unique_ptr<AppDevice>()> opener) {
+  deviceOpener_ = std::move(opener);
+  if (device_) device_->ForgetDevice();
+}
+
 void TfmMain::FirstShow() {
   CreateDialogs();
   RestorePlacement();
@@ -801,6 +851,7 @@ void TfmMain::FirstShow() {
   QTimer::singleShot(0, this, [this] {
     CommandsChanged();
     update();
+    if (settings_.IsOn(Setting::IsStartInfo)) device_->Information();
   });
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -26,6 +27,8 @@ class QToolBar;
 
 namespace vl {
 
+class AppDevice;
+class DeviceCommands;
 class StatusReporter;
 class TfmArrange;
 class TfmExAbout;
@@ -94,6 +97,11 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmParameters& Parameters() const { return *parameters_; }
   TfmNew& TemplateChoice() const { return *templateChoice_; }
   TfmExAbout& SupportedDevices() const { return *exAbout_; }
+  DeviceCommands& Device() const { return *device_; }
+  // The port text --port gave, which overrides the stored "keyboard port".
+  void SetPortOverride(const QString& port) { portOverride_ = port; }
+  // How the device commands get their keyboard (tests give a simulated one).
+  void SetDeviceOpener(std::function<std::unique_ptr<AppDevice>()> opener);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -155,6 +163,9 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmSpecialPaste* specialPaste_ = nullptr;
   TfmParameters* parameters_ = nullptr;
   TfmGotoBookmark* gotoBookmark_ = nullptr;
+  DeviceCommands* device_ = nullptr;
+  QString portOverride_;
+  std::function<std::unique_ptr<AppDevice>()> deviceOpener_;
 };
 
 }  // namespace vl
