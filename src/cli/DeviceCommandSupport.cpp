@@ -8,7 +8,7 @@
 #include "core/document/LayoutFile.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
-#include "platform/PortSelect.h"
+#include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
 
 namespace vl::cli {

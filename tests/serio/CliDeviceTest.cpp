@@ -14,7 +14,7 @@
 #include "SerioTestSupport.h"
 #include "core/common/Reporter.h"
 #include "core/document/LayoutFile.h"
-#include "platform/PortSelect.h"
+#include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
 
 namespace vl {

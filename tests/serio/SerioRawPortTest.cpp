@@ -9,7 +9,7 @@
 
 #include "core/device/Detect.h"
 #include "core/device/Transport.h"
-#include "platform/PortSelect.h"
+#include "ports/PortSelect.h"
 #include "platform/SerioRawPort.h"
 #include "SerioTestSupport.h"
 

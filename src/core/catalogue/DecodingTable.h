@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/device/DeviceImage.h"
+#include "core/catalogue/KeyPlacement.h"
 
 namespace vl {
 

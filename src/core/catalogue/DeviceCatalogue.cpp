@@ -6,7 +6,6 @@
 
 #include "core/catalogue/DecodingTable.h"
 #include "core/catalogue/ProgramFile.h"
-#include "core/device/CheckBytes.h"
 #include "core/text/Cp1251.h"
 
 namespace vl {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/catalogue/IniFile.h"
-#include "core/device/DeviceSession.h"
+#include "core/catalogue/IDeviceCatalogue.h"
 
 namespace vl {
 

@@ -4,10 +4,6 @@
 
 namespace vl {
 
-CheckKind CheckKindFromCatalogue(const std::string& check) {
-  return check == "CS" ? CheckKind::Sum : CheckKind::Crc;
-}
-
 uint16_t ByteSum(std::span<const uint8_t> bytes) {
   uint16_t sum = 0;
   for (uint8_t byte : bytes) sum = static_cast<uint16_t>(sum + byte);

@@ -5,14 +5,10 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <string>
+
+#include "core/catalogue/DeviceModel.h"
 
 namespace vl {
-
-enum class CheckKind : uint8_t { Sum = 0, Crc = 1 };
-
-// The catalogue's "Check" value: "CS" is the sum check, anything else CRC-8.
-CheckKind CheckKindFromCatalogue(const std::string& check);
 
 uint16_t ByteSum(std::span<const uint8_t> bytes);
 uint8_t FoldedSum(uint16_t sum);

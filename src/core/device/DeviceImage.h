@@ -6,11 +6,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "core/catalogue/KeyPlacement.h"
 #include "core/document/Field.h"
 #include "core/document/MacroButton.h"
 #include "core/document/VL2Document.h"
@@ -20,14 +20,6 @@ namespace vl {
 
 // The image counts its length in 16 bits.
 inline constexpr size_t kMaxImageSize = 65535;
-
-// Where the device key at position (x, y) lies in the layout field, as an offset
-// from the top-left cell of the downloaded or uploaded fragment.
-struct GridOffset {
-  int Dx = 0;
-  int Dy = 0;
-};
-using KeyPlacement = std::function<GridOffset(int x, int y)>;
 
 // What the builder needs to know of the attached device.
 struct ImageDevice {

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "core/catalogue/DeviceModel.h"
+#include "core/catalogue/IDeviceCatalogue.h"
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/device/CancelGate.h"
@@ -18,29 +20,6 @@
 #include "core/settings/SettingsStore.h"
 
 namespace vl {
-
-// The catalogue entry of a device type, as far as the procedures need it.
-struct DeviceModel {
-  int Width = 0;   // "Width": device columns
-  int Height = 0;  // "Height": device rows
-  int Memory = 0;  // "Memory" in bytes; taken as 16 bits
-  CheckKind Check = CheckKind::Crc;
-  int Keys = 0;        // "Keys"
-  int Numeration = 0;  // "Numeration"
-  std::string About;   // "About", UTF-8
-  std::string Text;    // "Text", UTF-8
-};
-
-// Where the catalogue is asked; the real catalogue and tests implement it.
-class IDeviceCatalogue {
- public:
-  virtual ~IDeviceCatalogue() = default;
-  virtual std::optional<DeviceModel> Model(uint16_t deviceType) const = 0;
-  // The type's decoding table; nullopt when its file cannot be read.
-  virtual std::optional<KeyPlacement> Decoding(uint16_t deviceType) const = 0;
-  // The folder the decoding files are read from (for the error message).
-  virtual std::string ProgramFolder() const = 0;
-};
 
 // Address of the header block: Memory - 32 in 16 bits.
 uint16_t HeaderAddress(const DeviceModel& model);

@@ -1,4 +1,4 @@
-#include "platform/PortSelect.h"
+#include "ports/PortSelect.h"
 
 #include <filesystem>
 #include <stdexcept>
