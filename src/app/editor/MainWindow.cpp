@@ -24,7 +24,12 @@
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
 #include "app/device/DeviceCommands.h"
+#include "app/editor/CardInputWindow.h"
+#include "app/editor/ClickDialog.h"
 #include "app/editor/HelpViewer.h"
+#include "app/editor/KeyInputWindow.h"
+#include "app/editor/KeyListDialog.h"
+#include "app/editor/PauseDialog.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtPrompt.h"
 #include "app/editor/SmallDialogs.h"
@@ -103,6 +108,10 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
     if (TfmGrid* window = ActiveLayout()) {
       window->RefreshCommands();
       SetPositionTexts(window->PositionShown(), QString());
+      if (keyInput_) {
+        keyInput_->Attach(window);
+        cardInput_->Attach(window);
+      }
     }
     CommandsChanged();
   });
@@ -154,6 +163,12 @@ void TfmMain::CreateDialogs() {
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
   });
   gotoBookmark_ = new TfmGotoBookmark(this);
+  pause_ = new TfmPause(*prompt_, this);
+  click_ = new TfmClick(this);
+  keyList_ = new TfmKeyList(this);
+  const InputContext input{settings_, backend_, *prompt_, {*pause_, *click_, *keyList_}};
+  cardInput_ = new TfmCardInputWnd(input, this);
+  keyInput_ = new TfmKeyInputWnd(input, this);
 }
 
 TfmMain::~TfmMain() {
@@ -242,6 +257,9 @@ void TfmMain::BuildActions() {
   Forward("acGroup4", TfmGrid::acGroup4, "&Четверная клавиша", {}, "Четверная клавиша");
   Forward("acGroupMoveMaster", TfmGrid::acGroupMoveMaster, "&Переместить мастер-клавишу", {},
           "Переместить мастер-клавишу");
+  Forward("acKeyInput", TfmGrid::acKeyInput, "&Программирование клавиши", ctrl(Qt::Key_K));
+  connect(AddAction("acCardInput", "Пр&ограммирование считывателя магнитных карт", ctrl(Qt::Key_R)),
+          &QAction::triggered, this, &TfmMain::ShowCardInput);
   Forward("acGoto", TfmGrid::acGoto, "Пе&рейти к закладке...", ctrl(Qt::Key_G));
   // The layout window's menus label the bookmark command Ctrl+Q; both keys work.
   Forward("acMarkAdd", TfmGrid::acMarkAdd, "&Добавить/изменить", ctrl(Qt::Key_M), "Добавить закладку")
@@ -382,7 +400,7 @@ void TfmMain::BuildMenus() {
   add(service, {"", "acParameters"});
 
   windowMenu_ = menuBar()->addMenu(U("&Окно"));
-  add(windowMenu_, {"acArrange", ""});
+  add(windowMenu_, {"acKeyInput", "acCardInput", "acArrange", ""});
   connect(windowMenu_, &QMenu::aboutToShow, this, &TfmMain::RebuildWindowMenu);
 
   add(menuBar()->addMenu(U("&?")), {"acHelp", "acExAbout", "", "acWWW", "acWWWUA", "", "acAbout"});
@@ -466,8 +484,7 @@ void TfmMain::CommandsChanged() {
         "acGoto", "acMarkAdd", "acMarkDelete", "acNoteAdd", "acNoteDelete", "acViewLayersAll",
         "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "acViewNormal",
         "acViewSuper", "acServiceCheck", "acServiceSetPassword", "acServiceClearPassword", "acDownLoad",
-        "acUpload", "acImage",
-        "acArrange"}) {
+        "acUpload", "acImage", "acArrange", "acKeyInput", "acCardInput"}) {
     Action(name)->setEnabled(any);
   }
   Action("acLayers")->setEnabled(any && window->Grid().ShownLayer() != kAllLayers);
@@ -617,7 +634,34 @@ void TfmMain::WindowClosing(TfmGrid& window) {
   panels_[1]->clear();
   cellText_->clear();
   cellInfo_->setWindowTitle(U("Информация о ячейке"));
-  QTimer::singleShot(0, this, &TfmMain::CommandsChanged);
+  QTimer::singleShot(0, this, [this] {
+    // The input windows go with the last layout window.
+    if (keyInput_ && LayoutWindows().isEmpty()) {
+      keyInput_->Attach(nullptr);
+      cardInput_->Attach(nullptr);
+      keyInput_->hide();
+      cardInput_->hide();
+    }
+    CommandsChanged();
+  });
+}
+
+void TfmMain::ShowKeyInput(TfmGrid& window) {
+  CreateDialogs();
+  keyInput_->Attach(&window);
+  keyInput_->show();
+  keyInput_->raise();
+  keyInput_->activateWindow();
+}
+
+void TfmMain::ShowCardInput() {
+  TfmGrid* window = ActiveLayout();
+  if (window == nullptr) return;
+  CreateDialogs();
+  cardInput_->Attach(window);
+  cardInput_->show();
+  cardInput_->raise();
+  cardInput_->activateWindow();
 }
 
 void TfmMain::CloseAll() {

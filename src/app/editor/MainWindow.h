@@ -31,7 +31,12 @@ class AppDevice;
 class DeviceCommands;
 class StatusReporter;
 class TfmArrange;
+class TfmCardInputWnd;
+class TfmClick;
 class TfmExAbout;
+class TfmKeyInputWnd;
+class TfmKeyList;
+class TfmPause;
 class TfmNew;
 class TfmParameters;
 
@@ -65,6 +70,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void SetPositionTexts(const QString& position, const QString& move) override;
   void ShowCellInformation(int column, int row) override;
   void ShowKeyInformation(int column, int row) override;
+  void ShowKeyInput(TfmGrid& window) override;
   void WindowClosing(TfmGrid& window) override;
   void CommandsChanged() override;
 
@@ -102,6 +108,10 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void SetPortOverride(const QString& port) { portOverride_ = port; }
   // How the device commands get their keyboard (tests give a simulated one).
   void SetDeviceOpener(std::function<std::unique_ptr<AppDevice>()> opener);
+  TfmKeyInputWnd& KeyInput() const { return *keyInput_; }
+  TfmCardInputWnd& CardInput() const { return *cardInput_; }
+  // The card-reader window for the active layout.
+  void ShowCardInput();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -166,6 +176,11 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   DeviceCommands* device_ = nullptr;
   QString portOverride_;
   std::function<std::unique_ptr<AppDevice>()> deviceOpener_;
+  TfmPause* pause_ = nullptr;
+  TfmClick* click_ = nullptr;
+  TfmKeyList* keyList_ = nullptr;
+  TfmKeyInputWnd* keyInput_ = nullptr;
+  TfmCardInputWnd* cardInput_ = nullptr;
 };
 
 }  // namespace vl
