@@ -6,7 +6,10 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QProgressBar>
 #include <QTimer>
 #include <QTreeWidget>
@@ -17,11 +20,13 @@
 #include "app/device/TfmIBD.h"
 #include "app/device/TfmInfo.h"
 #include "app/device/TfmProgress.h"
+#include "app/device/TfmTest.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
 #include "core/device/DeviceImage.h"
 #include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
+#include "core/device/TestDisplay.h"
 #include "core/document/Undo.h"
 #include "core/mtf/KeyImageDevice.h"
 #include "sim/CatalogueConfig.h"
@@ -283,6 +288,63 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     });
     main.Action("acIBD")->trigger();
     QCOMPARE(prompt_->asked, std::vector<std::string>{kOstrelNotConnected});
+  }
+
+  void TestWindowShowsCodesAndNames() {
+    TfmMain& main = StartWithKeyboard(false);
+    TfmTest& test = main.Device().Test();
+    QPlainTextEdit* memo = test.PortMemo();
+    test.System()->setCurrentIndex(0);
+    test.Receive(0x1C);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("028 "));
+    memo->clear();
+    test.System()->setCurrentIndex(1);
+    test.Receive(0x1C);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("0x1c "));
+
+    // A held key repeats its make code; it is named once, and its release names nothing.
+    memo->clear();
+    test.System()->setCurrentIndex(2);
+    for (quint8 byte : {0x1E, 0x1E, 0x1E, 0x9E}) test.Receive(byte);
+    TestDisplay names(TestDisplayMode::Names);
+    const QString name = QString::fromStdString(names.Format(0x1E));
+    QVERIFY(!name.isEmpty());
+    QCOMPARE(memo->toPlainText(), name);
+  }
+
+  void TestWindowCapturesOnlyOnThePortMemoAndKeepsItsPlacement() {
+    {
+      TfmMain& main = StartWithKeyboard(false);
+      TfmTest& test = main.Device().Test();
+      test.System()->setCurrentIndex(0);
+      test.ShowTest();
+      QVERIFY(QTest::qWaitForWindowActive(&test));
+      test.PortMemo()->setFocus();
+      QVERIFY(test.Capturing());
+      // Enter from the desktop keyboard: evdev 28, native 36, set-1 0x1C and 0x9C.
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, 36, 0, 0);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, 36, 0, 0);
+      QApplication::sendEvent(test.PortMemo(), &press);
+      QApplication::sendEvent(test.PortMemo(), &release);
+      QCOMPARE(test.PortMemo()->toPlainText(), QStringLiteral("028 156 "));
+
+      test.Pages()->setCurrentIndex(1);
+      test.Notebook()->setFocus();
+      QVERIFY(!test.Capturing());
+      test.Pages()->setCurrentIndex(0);
+      test.PortMemo()->setFocus();
+      QVERIFY(test.Capturing());
+      test.Pages()->setCurrentIndex(1);
+      test.System()->setCurrentIndex(2);
+      test.resize(100, 100);
+      QCOMPARE(test.size(), QSize(285, 200));
+      cleanup();
+    }
+    QCOMPARE(backend_.ReadInt("Windows\\Test", "system"), std::optional<uint32_t>(2));
+    QCOMPARE(backend_.ReadInt("Windows\\Test", "active page"), std::optional<uint32_t>(1));
+    TfmMain& main = StartWithKeyboard(false);
+    QCOMPARE(main.Device().Test().System()->currentIndex(), 2);
+    QCOMPARE(main.Device().Test().Pages()->currentIndex(), 1);
   }
 
   void KeyImageWritesTheCoreRichText() {

@@ -4,7 +4,7 @@
 #include <QFile>
 
 #include "core/common/SafeWrite.h"
-#include "platform/PortSelect.h"
+#include "ports/PortSelect.h"
 #include "sim/SimKeyboard.h"
 
 namespace vl {

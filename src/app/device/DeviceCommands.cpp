@@ -11,6 +11,7 @@
 #include "app/device/TfmIBD.h"
 #include "app/device/TfmInfo.h"
 #include "app/device/TfmProgress.h"
+#include "app/device/TfmTest.h"
 #include "app/editor/FileDialogs.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
@@ -44,21 +45,28 @@ DeviceCommands::DeviceCommands(Host host, std::function<std::unique_ptr<AppDevic
   info_ = new TfmInfo(host_.window);
   ibd_ = new TfmIBD(host_.prompt, host_.window);
   detect_ = new TfmDetect(host_.window);
+  // A keyboard that cannot be opened is tested through the desktop's key events.
+  test_ = new TfmTest(host_.backend, [this]() -> Port* {
+    AppDevice* device = Device(true);
+    return device && device->DeliversBytes() ? &device->DevicePort() : nullptr;
+  }, host_.window);
 }
 
 DeviceCommands::~DeviceCommands() = default;
 
-AppDevice* DeviceCommands::Device() {
+AppDevice* DeviceCommands::Device(bool quiet) {
   if (device_) return device_.get();
   try {
     device_ = openDevice_();
   } catch (const std::exception& error) {
-    host_.prompt.Message(error.what(), kCaptionError, MessageIcon::Error);
+    if (!quiet) host_.prompt.Message(error.what(), kCaptionError, MessageIcon::Error);
   }
   return device_.get();
 }
 
 void DeviceCommands::ForgetDevice() { device_.reset(); }
+
+void DeviceCommands::ShowTest() { test_->ShowTest(); }
 
 void DeviceCommands::Transfer(OperationKind kind, TfmGrid& window) {
   AppDevice* device = Device();
@@ -72,7 +80,10 @@ void DeviceCommands::Transfer(OperationKind kind, TfmGrid& window) {
     const BusyScope busy(document);
     progress_->Run(kind, window, *device);
   }
-  if (download) progress_->PlaySound();
+  if (download) {
+    if (host_.settings.IsOn(Setting::IsTestAfterDownload)) ShowTest();
+    progress_->PlaySound();
+  }
   window.Grid().viewport()->update();
   host_.commandsChanged();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's device commands: download, upload, clear, information,
-// interval and key image. Owns the device windows; the port is
+// interval, key image and the test window. Owns the device windows; the port is
 // opened on first use from "keyboard port" (or --port) and kept.
 
 #include <QObject>
@@ -13,6 +13,7 @@
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/device/OperationDriver.h"
+#include "core/settings/SettingsBackend.h"
 #include "core/settings/SettingsStore.h"
 
 class QWidget;
@@ -26,6 +27,7 @@ class TfmGrid;
 class TfmIBD;
 class TfmInfo;
 class TfmProgress;
+class TfmTest;
 
 class DeviceCommands : public QObject {
   Q_OBJECT
@@ -34,6 +36,7 @@ class DeviceCommands : public QObject {
   struct Host {
     QWidget* window;               // parent of the device windows
     SettingsStore& settings;
+    ISettingsBackend& backend;     // the test window's placement
     IPrompt& prompt;
     IReporter& status;             // the main window's status bar
     IFileDialogs& dialogs;
@@ -54,6 +57,7 @@ class DeviceCommands : public QObject {
   void Information();
   void Interval();
   void KeyImage(TfmGrid& window);
+  void ShowTest();
 
   // The port is opened again on next use (after the settings changed).
   void ForgetDevice();
@@ -62,8 +66,9 @@ class DeviceCommands : public QObject {
   TfmInfo& Info() const { return *info_; }
   TfmIBD& IntervalDialog() const { return *ibd_; }
   TfmDetect& Detect() const { return *detect_; }
-  // The device, opened if need be; nullptr (told) when it cannot be.
-  AppDevice* Device();
+  TfmTest& Test() const { return *test_; }
+  // The device, opened if need be; nullptr when it cannot be (told unless quiet).
+  AppDevice* Device(bool quiet = false);
 
  private:
   void Transfer(OperationKind kind, TfmGrid& window);
@@ -77,6 +82,7 @@ class DeviceCommands : public QObject {
   TfmInfo* info_;
   TfmIBD* ibd_;
   TfmDetect* detect_;
+  TfmTest* test_;
 };
 
 }  // namespace vl

@@ -9,7 +9,10 @@
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
+#include <QShortcut>
 #include <QVBoxLayout>
+
+#include "app/editor/HelpViewer.h"
 
 #include "app/device/AppDevice.h"
 #include "app/device/UiThread.h"
@@ -74,6 +77,8 @@ TfmProgress::TfmProgress(const SettingsStore& settings, IPrompt& prompt, QWidget
   layout->addWidget(pbProgress_);
   layout->addWidget(bbCancel_, 0, Qt::AlignHCenter);
   setFixedSize(sizeHint().expandedTo(QSize(440, 0)));
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+          [this] { ShowHelp(this, QStringLiteral("device.html")); });
 }
 
 TfmProgress::~TfmProgress() {

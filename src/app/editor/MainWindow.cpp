@@ -42,7 +42,7 @@
 #include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
 #include "core/document/LayoutFile.h"
-#include "platform/PortSelect.h"
+#include "ports/PortSelect.h"
 
 namespace vl {
 
@@ -148,6 +148,7 @@ void TfmMain::CreateDialogs() {
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
   DeviceCommands::Host host{this,
                             settings_,
+                            backend_,
                             *prompt_,
                             *reporter_,
                             *dialogs_,
@@ -302,6 +303,7 @@ void TfmMain::BuildActions() {
           this, [this] { device_->Clear(); });
   connect(AddAction("acIBD", "&Интервал", QKeySequence(Qt::Key_F6), "Установка временного интервала"),
           &QAction::triggered, this, [this] { device_->Interval(); });
+  connect(AddAction("acWindowTest", "&Тестирование"), &QAction::triggered, this, [this] { device_->ShowTest(); });
   connect(AddAction("acImage", "&Рисунок клавиш"), &QAction::triggered, this, [this] {
     if (TfmGrid* window = ActiveLayout()) device_->KeyImage(*window);
   });
@@ -400,7 +402,7 @@ void TfmMain::BuildMenus() {
   add(service, {"", "acParameters"});
 
   windowMenu_ = menuBar()->addMenu(U("&Окно"));
-  add(windowMenu_, {"acKeyInput", "acCardInput", "acArrange", ""});
+  add(windowMenu_, {"acWindowTest", "acKeyInput", "acCardInput", "acArrange", ""});
   connect(windowMenu_, &QMenu::aboutToShow, this, &TfmMain::RebuildWindowMenu);
 
   add(menuBar()->addMenu(U("&?")), {"acHelp", "acExAbout", "", "acWWW", "acWWWUA", "", "acAbout"});
@@ -423,7 +425,7 @@ void TfmMain::BuildToolbars() {
        {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD", "", "acServiceCheck", "acParameters"}},
       {"Group", "Группирование", "acViewGroup",
        {"acGroup", "acDegroup", "", "acGroup2Hor", "acGroup2Ver", "acGroup4", "", "acGroupMoveMaster"}},
-      {"Windows", "&Окна программы", "acViewWindows", {"acViewCellInfo", "acArrange"}},
+      {"Windows", "&Окна программы", "acViewWindows", {"acViewCellInfo", "acWindowTest", "acArrange"}},
   };
   const char* captions[] = {"&Стандартная", "&Раскладка", "&Устройство", "&Группирование", "&Oкна"};
   int index = 0;
