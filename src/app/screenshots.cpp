@@ -105,7 +105,7 @@ class GrabOnShow final : public QObject {
 // The device windows with a simulated keyboard of the shipped catalogue's type
 // 0105 in the process, on the virtual clock: download, information, interval,
 // upload into a new layout, the test window.
-void DeviceSession(TfmMain& main, const QString& data, const QString& out) {
+void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
   main.SetDeviceOpener([data]() -> std::unique_ptr<AppDevice> {
     auto clock = std::make_unique<VirtualClock>();
     sim::SimConfig config;
@@ -221,6 +221,6 @@ int main(int argc, char** argv) {
   TfmCopyToLayers& layers = main.CopyToLayersDialog();
   WhenShown(layers, QDir(out).filePath("copy_to_layers.png"));
   layers.Exec(1);
-  DeviceSession(main, data, out);
+  RunDeviceWindows(main, data, out);
   return 0;
 }
