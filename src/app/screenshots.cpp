@@ -9,6 +9,9 @@
 #include <QDockWidget>
 #include <QComboBox>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QAbstractButton>
+#include <QPushButton>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -106,6 +109,18 @@ class GrabOnShow final : public QObject {
 // 0105 in the process, on the virtual clock: download, information, interval,
 // upload into a new layout, the test window.
 void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
+  // Every question of the session is answered with its default button.
+  auto* answer = new QTimer(&main);
+  QObject::connect(answer, &QTimer::timeout, answer, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      QAbstractButton* button = box->defaultButton();
+      if (!button) button = box->buttons().value(0);
+      if (button) button->click();
+    }
+  });
+  answer->start(50);
+  main.Settings().Set(Setting::IsShowDownloadParameters, 0);
+  main.Settings().Set(Setting::IsTestAfterDownload, 0);
   main.SetDeviceOpener([data]() -> std::unique_ptr<AppDevice> {
     auto clock = std::make_unique<VirtualClock>();
     sim::SimConfig config;

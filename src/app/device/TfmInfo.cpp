@@ -1,7 +1,6 @@
 #include "app/device/TfmInfo.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -18,7 +17,6 @@ TfmInfo::TfmInfo(QWidget* parent) : QDialog(parent) {
   lvInfo_->setAccessibleName(QString::fromUtf8(kInfoCaption));
   lvInfo_->setHeaderLabels({QString::fromUtf8("Параметр"), QString::fromUtf8("Значение")});
   lvInfo_->setRootIsDecorated(false);
-  lvInfo_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Help);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   ok->setText(QStringLiteral("OK"));
@@ -32,13 +30,15 @@ TfmInfo::TfmInfo(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lvInfo_);
   layout->addWidget(buttons);
-  resize(520, 330);
+  resize(580, 330);
 }
 
 void TfmInfo::SetRows(const DeviceInfoTable& rows) {
   lvInfo_->clear();
   for (const auto& [name, value] : rows)
     lvInfo_->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(name), QString::fromStdString(value)}));
+  lvInfo_->resizeColumnToContents(0);
+  lvInfo_->setColumnWidth(0, lvInfo_->columnWidth(0) + lvInfo_->fontMetrics().averageCharWidth() * 2);
 }
 
 }  // namespace vl
