@@ -126,5 +126,7 @@ class AppFixture {
 int RunLayoutWindowTest(int argc, char** argv);
 // The faults a new user met on the first day; returns the Qt Test status.
 int RunFirstDayTest(int argc, char** argv);
+// The device commands and windows; returns the Qt Test status.
+int RunDeviceWindowsTest(int argc, char** argv);
 
 }  // namespace vl

@@ -378,6 +378,7 @@ int main(int argc, char** argv) {
   }
   status |= RunLayoutWindowTest(argc, argv);
   status |= RunFirstDayTest(argc, argv);
+  status |= RunDeviceWindowsTest(argc, argv);
   return status;
 }
 

@@ -127,6 +127,14 @@ std::vector<CommandRow> MakeCommands() {
       {"acProperties", P::Layout, "Сво&йства загружаемой раскладки", Ctrl(Qt::Key_B), nullptr,
        E::Always, E::Always, acProperties},
       {"acHide", P::Layout, "&Погасить", {}, nullptr, E::Always, E::Always, acHide},
+      // Device
+      {"acInfo", P::Main, "Информ&ация", QKeySequence(Qt::Key_F3), "Информация об устройстве"},
+      {"acDownLoad", P::Main, "&Загрузка", QKeySequence(Qt::Key_F5), "Загрузка раскладки", any},
+      {"acUpload", P::Main, "&Чтение", {}, "Чтение раскладки", any},
+      {"acDeviceClear", P::Main, "&Очистка памяти", {}, "Очистка памяти устройства"},
+      {"acIBD", P::Main, "&Интервал", QKeySequence(Qt::Key_F6), "Установка временного интервала"},
+      {"acImage", P::Main, "&Рисунок клавиш", {}, nullptr, any},
+      {"acWindowTest", P::Main, "&Тестирование"},
       // Service, windows and help
       {"acServiceCheck", P::Main, "П&роверка раскладки", Ctrl(Qt::Key_F5), nullptr, any},
       {"acServiceSetPassword", P::Main, "&Установить пароль", {}, nullptr, any},

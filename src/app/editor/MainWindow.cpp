@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -25,6 +26,7 @@
 #include "app/catalogue/TemplateDialog.h"
 #include "app/device/PortAttachOption.h"
 #include "app/editor/ArrangeDialog.h"
+#include "app/device/DeviceCommands.h"
 #include "app/editor/CardInputWindow.h"
 #include "app/editor/ClickDialog.h"
 #include "app/editor/CommandIcons.h"
@@ -48,6 +50,8 @@
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
+#include "core/document/LayoutFile.h"
+#include "ports/PortSelect.h"
 
 namespace vl {
 
@@ -129,6 +133,23 @@ void TfmMain::CreateDialogs() {
   specialPaste_ = new TfmSpecialPaste(dataFolder_, *prompt_, this);
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
   new PortAttachOption(*parameters_, *parameters_->Pages()->widget(TfmParameters::kPageDevice), backend_);
+  DeviceCommands::Host host{this,
+                            settings_,
+                            backend_,
+                            *prompt_,
+                            *reporter_,
+                            *dialogs_,
+                            *exAbout_,
+                            [this](TfmGrid& window) { return SaveWindow(window, false); },
+                            [this] { return LayoutsFolder(); },
+                            [this] { CommandsChanged(); }};
+  device_ = new DeviceCommands(std::move(host), [this] {
+    if (deviceOpener_) return deviceOpener_();
+    const std::string choice =
+        portOverride_.isEmpty() ? StoredPortChoice(backend_) : portOverride_.toStdString();
+    return AppDevice::Open(choice, dataFolder_.toStdString(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  });
   gotoBookmark_ = new TfmGotoBookmark(this);
   pause_ = new TfmPause(*prompt_, this);
   click_ = new TfmClick(this);
@@ -187,9 +208,31 @@ void TfmMain::BuildActions() {
       {"acServiceClearPassword", [this] { ClearPassword(); }},
       {"acParameters",
        [this] {
-         if (parameters_->Exec() == QDialog::Accepted) RestartAutosave();
+         parameters_->SetPortChoices(AppDevice::PortChoices(dataFolder_.toStdString()),
+                                     QString::fromStdString(StoredPortChoice(backend_)));
+         if (parameters_->Exec() == QDialog::Accepted) {
+           RestartAutosave();
+           backend_.WriteString("", kPortSettingName, parameters_->PortChoice().toStdString());
+           device_->ForgetDevice();
+         }
          if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
        }},
+      {"acInfo", [this] { device_->Information(); }},
+      {"acDownLoad",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) device_->Download(*window);
+       }},
+      {"acUpload",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) device_->Upload(*window);
+       }},
+      {"acDeviceClear", [this] { device_->Clear(); }},
+      {"acIBD", [this] { device_->Interval(); }},
+      {"acImage",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) device_->KeyImage(*window);
+       }},
+      {"acWindowTest", [this] { device_->ShowTest(); }},
       {"acCardInput", [this] { ShowCardInput(); }},
       {"acArrange", [this] { Arrange(arrange_->Exec()); }},
       {"acHelp", [this] { ShowHelp(this, QStringLiteral("index.html")); }},
@@ -294,13 +337,15 @@ void TfmMain::BuildMenus() {
   view->addAction(Action("acViewCellInfo"));
   add(view->addMenu(U("&Детализация")), {"acViewNormal", "acViewSuper"});
 
+  add(menuBar()->addMenu(U("&Устройство")), {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD"});
+
   QMenu* service = menuBar()->addMenu(U("&Сервис"));
-  service->addAction(Action("acServiceCheck"));
+  add(service, {"acServiceCheck", "acImage"});
   add(service->addMenu(U("&Защита")), {"acServiceSetPassword", "acServiceClearPassword"});
   add(service, {"", "acParameters"});
 
   windowMenu_ = menuBar()->addMenu(U("&Окно"));
-  add(windowMenu_, {"acKeyInput", "acCardInput", "acArrange", ""});
+  add(windowMenu_, {"acWindowTest", "acKeyInput", "acCardInput", "acArrange", ""});
   connect(windowMenu_, &QMenu::aboutToShow, this, &TfmMain::RebuildWindowMenu);
 
   add(menuBar()->addMenu(U("&?")), {"acHelp", "acExAbout", "", "acWWW", "acWWWUA", "", "acAbout"});
@@ -319,10 +364,11 @@ void TfmMain::BuildToolbars() {
       {"Layout", "Раскладка", "acViewLayout",
        {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "",
         "acViewNormal", "acViewSuper"}},
-      {"Device", "Устройство", "acViewDevice", {"acServiceCheck", "acParameters"}},
+      {"Device", "Устройство", "acViewDevice",
+       {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD", "", "acServiceCheck", "acParameters"}},
       {"Group", "Группирование", "acViewGroup",
        {"acGroup", "acDegroup", "", "acGroup2Hor", "acGroup2Ver", "acGroup4", "", "acGroupMoveMaster"}},
-      {"Windows", "&Окна программы", "acViewWindows", {"acViewCellInfo", "acArrange"}},
+      {"Windows", "&Окна программы", "acViewWindows", {"acViewCellInfo", "acWindowTest", "acArrange"}},
   };
   const char* captions[] = {"&Стандартная", "&Раскладка", "&Устройство", "&Группирование", "&Oкна"};
   int index = 0;
@@ -797,6 +843,11 @@ void TfmMain::showEvent(QShowEvent* event) {
   FirstShow();
 }
 
+void TfmMain::SetDeviceOpener(std::function<std::unique_ptr<AppDevice>()> opener) {
+  deviceOpener_ = std::move(opener);
+  if (device_) device_->ForgetDevice();
+}
+
 void TfmMain::FirstShow() {
   CreateDialogs();
   RestorePlacement();
@@ -809,6 +860,7 @@ void TfmMain::FirstShow() {
   QTimer::singleShot(0, this, [this] {
     CommandsChanged();
     update();
+    if (settings_.IsOn(Setting::IsStartInfo)) device_->Information();
   });
 }
 

@@ -29,6 +29,8 @@ class QToolBar;
 
 namespace vl {
 
+class AppDevice;
+class DeviceCommands;
 class StatusReporter;
 class TfmArrange;
 class TfmCardInputWnd;
@@ -109,6 +111,11 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmParameters& Parameters() const { return *parameters_; }
   TfmNew& TemplateChoice() const { return *templateChoice_; }
   TfmExAbout& SupportedDevices() const { return *exAbout_; }
+  DeviceCommands& Device() const { return *device_; }
+  // The port text --port gave, which overrides the stored "keyboard port".
+  void SetPortOverride(const QString& port) { portOverride_ = port; }
+  // How the device commands get their keyboard (tests give a simulated one).
+  void SetDeviceOpener(std::function<std::unique_ptr<AppDevice>()> opener);
   TfmKeyInputWnd& KeyInput() const { return *keyInput_; }
   TfmCardInputWnd& CardInput() const { return *cardInput_; }
   // The card-reader window for the active layout.
@@ -180,6 +187,9 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmSpecialPaste* specialPaste_ = nullptr;
   TfmParameters* parameters_ = nullptr;
   TfmGotoBookmark* gotoBookmark_ = nullptr;
+  DeviceCommands* device_ = nullptr;
+  QString portOverride_;
+  std::function<std::unique_ptr<AppDevice>()> deviceOpener_;
   TfmPause* pause_ = nullptr;
   TfmClick* click_ = nullptr;
   TfmKeyList* keyList_ = nullptr;
