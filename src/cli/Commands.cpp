@@ -16,6 +16,8 @@ int RunInterval(CliContext& context);
 int RunDevices(CliContext& context);
 int RunNew(CliContext& context);
 int RunImage(CliContext& context);
+int RunMonitor(CliContext& context);
+int RunCompare(CliContext& context);
 
 std::span<const CommandInfo> AllCommands() {
   static const std::array commands = {
@@ -29,10 +31,15 @@ std::span<const CommandInfo> AllCommands() {
       CommandInfo{"identify", "",
                   "identify the keyboard on the port and read its controller version", RunIdentify},
       CommandInfo{"download",
-                  "FILE.vld|FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--yes]",
-                  "write a layout into the keyboard", RunDownload},
+                  "FILE.vld|FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--backup OUT.vld] [--yes]",
+                  "write a layout into the keyboard; --backup first saves the keyboard's layout", RunDownload},
       CommandInfo{"upload", "OUT.vld|OUT.mtf [--into FILE] [--yes]",
                   "read the layout out of the keyboard", RunUpload},
+      CommandInfo{"compare", "FILE.vld|FILE.mtf [--yes]",
+                  "what differs between a layout and the keyboard's, per key and layer (exit 1 when any)",
+                  RunCompare},
+      CommandInfo{"monitor", "[--show dec|hex|names] [--seconds N]",
+                  "print what the keyboard sends, as the test window shows it", RunMonitor},
       CommandInfo{"clear", "[--yes]",
                   "empty the keyboard's memory", RunClear},
       CommandInfo{"interval", "MS",

@@ -1,11 +1,14 @@
-// vlat-cli download FILE [--rect C1,R1,C2,R2] [--verify] [--yes]: writes the
-// layout (a layout file, or Macro Text Format) into the keyboard. Without --rect the device-sized block at the top-left
-// cell goes; --verify reads the image back and compares. Exit 0 only when the
-// device holds the layout.
+// vlat-cli download FILE [--rect C1,R1,C2,R2] [--verify] [--backup OUT] [--yes]:
+// writes the layout (a layout file, or Macro Text Format) into the keyboard.
+// Without --rect the device-sized block at the top-left cell goes; --verify reads
+// the image back and compares; --backup first saves what the keyboard holds into
+// OUT, and nothing goes to the device when OUT cannot be written. Exit 0 only when
+// the device holds the layout.
 
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
+#include "cli/KeyboardLayout.h"
 #include "core/device/OperationDriver.h"
 
 namespace vl::cli {
@@ -16,7 +19,15 @@ int RunDownload(CliContext& context) {
   const TRect selection = rect ? ParseRect(*rect) : TRect{1, 1, 1, 1};
   const bool verify = TakeFlag(args, "--verify");
   const bool yes = TakeFlag(args, "--yes");
+  const auto backup = TakeOption(args, "--backup");
   const std::string fileName = TakeOnlyArgument(args, "a layout file");
+  if (backup) {
+    RequireWritableLayoutName(*backup);
+    if (!CanWriteFile(*backup)) {
+      *context.err << "\"" << *backup << "\" cannot be written; nothing was sent to the keyboard\n";
+      return kExitFailure;
+    }
+  }
   auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
 
@@ -25,6 +36,12 @@ int RunDownload(CliContext& context) {
   SettingsStore settings = context.settings;
   TVL2Document document;
   if (!LoadDocument(document, fileName, settings, prompt, reporter)) return kExitFailure;
+  if (backup) {
+    TVL2Document held;
+    if (!ReadKeyboardLayout(*line, settings, held, reporter, prompt) ||
+        !SaveDocument(held, *backup, settings, prompt, reporter))
+      return kExitFailure;
+  }
   // There is no grid selection here: the fragment asked for as it is, or else the
   // device-sized block at the top-left cell, whatever the stored setting says.
   settings.Set(Setting::IsDownloadFromSelection, rect ? 1 : 0);

@@ -12,6 +12,9 @@ SimConfig CatalogueConfig(const DeviceCatalogue& catalogue, uint16_t deviceType,
     throw std::invalid_argument("device type " + section + ": memory must be 64..65536 bytes");
   base.identity.DeviceType = deviceType;
   base.memorySize = static_cast<uint32_t>(memory);
+  const auto [lastColumn, lastRow] = catalogue.Size(deviceType);
+  base.keyColumns = lastColumn + 1;
+  base.keyRows = lastRow + 1;
   base.check = catalogue.UsesCrc(deviceType) ? CheckKind::Crc : CheckKind::Sum;
   return base;
 }

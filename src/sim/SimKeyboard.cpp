@@ -17,7 +17,8 @@ std::span<const uint8_t> Span(const std::vector<uint8_t>& bytes) { return {bytes
 
 SimKeyboard::SimKeyboard(Clock& clock, SimConfig config, FaultPlan faults)
     : clock_(clock), config_(config), faults_(faults), random_(faults.seed),
-      memory_(config.memorySize, 0xFF) {
+      memory_(config.memorySize, 0xFF),
+      keys_(memory_, KeyField{config.keyColumns, config.keyRows, config.memorySize - 32, config.rawSet2}) {
   if (config.memorySize < 64 || config.memorySize > 0x10000)
     throw std::invalid_argument("memory size must be 64..65536 bytes");
   WriteMemory(HeaderAddress(), nullptr, 0);  // puts the controller version in place
@@ -68,17 +69,49 @@ std::vector<uint8_t> SimKeyboard::DeviceBytes() const {
   return bytes;
 }
 
-// Bytes whose time has come leave the device: to the forwarding receiver, and
-// into the capture when capture was on before they arrived.
+// Bytes whose time has come leave the device, protocol answers and keys in time
+// order: to the forwarding receiver, and into the capture when capture was on
+// before they arrived.
 void SimKeyboard::Pump() {
   const auto now = clock_.Now();
-  while (!outgoing_.empty() && outgoing_.front().time <= now) {
-    const Pending sent = outgoing_.front();
-    outgoing_.pop_front();
+  const std::vector<TimedByte> keys = keys_.TakeDue(now);
+  size_t nextKey = 0;
+  for (;;) {
+    const bool answerDue = !outgoing_.empty() && outgoing_.front().time <= now;
+    if (!answerDue && nextKey == keys.size()) break;
+    Pending sent;
+    if (answerDue && (nextKey == keys.size() || outgoing_.front().time <= keys[nextKey].time)) {
+      sent = outgoing_.front();
+      outgoing_.pop_front();
+    } else {
+      sent = {keys[nextKey].time, keys[nextKey].byte};
+      ++nextKey;
+    }
     if (config_.keepTranscript) transcript_.push_back({sent.time, false, sent.byte});
     if (receiver_) receiver_->OnKeyboardByte(sent.byte);
     if (capturing_ && sent.time >= captureSince_) captured_.push_back(sent.byte);
   }
+}
+
+bool SimKeyboard::PressKey(int x, int y) {
+  Pump();
+  const bool isKey = keys_.Press(x, y, clock_.Now());
+  Pump();
+  return isKey;
+}
+
+bool SimKeyboard::ReleaseKey(int x, int y) {
+  Pump();
+  const bool isKey = keys_.Release(x, y, clock_.Now());
+  Pump();
+  return isKey;
+}
+
+bool SimKeyboard::SwipeCard(int track, std::string_view text) {
+  Pump();
+  const bool isTrack = keys_.Swipe(track, text, clock_.Now());
+  Pump();
+  return isTrack;
 }
 
 void SimKeyboard::Schedule(uint8_t byte, Clock::Duration at) {
@@ -144,11 +177,15 @@ void SimKeyboard::Receive(uint8_t byte) {
     switch (byte) {
       case 0xFF:
         outgoing_.clear();
+        keys_.Reset();
         scanningDisabled_ = false;
         AnswerWhole(0xAA, config_.resetDelay);
         return;
       case 0xED: expectIndicators_ = true; return;
-      case 0xF5: scanningDisabled_ = true; return;
+      case 0xF5:
+        scanningDisabled_ = true;
+        keys_.SetScanning(false);
+        return;
       default:
         if (MessageLength(byte) == 0) return;  // not ours: ignored like any unknown command
     }

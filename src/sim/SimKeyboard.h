@@ -5,16 +5,20 @@
 // check bytes as the device does and stays silent on a bad block. Answers go
 // out as nibble bytes with arbitrary high nibbles, at times on the given clock.
 // Every byte both ways is kept in a transcript; faults come from a seeded generator.
+// Its keys and card reader (KeyboardModel) send what the layout in its memory says,
+// mixed into the same stream as the protocol's answers.
 
 #include <cstdint>
 #include <deque>
 #include <random>
+#include <string_view>
 #include <vector>
 
 #include "core/device/CheckBytes.h"
 #include "core/device/Clock.h"
 #include "core/device/DeviceIdentity.h"
 #include "core/device/Port.h"
+#include "sim/KeyboardModel.h"
 
 namespace vl::sim {
 
@@ -32,6 +36,9 @@ struct SimConfig {
   Clock::Duration messageGap = std::chrono::milliseconds{20};
   uint8_t highNibbles = 0xA0;  // what the device puts in the high nibble of answer bytes
   bool keepTranscript = true;  // off for a long-running keyboard
+  int keyColumns = 8;          // the device's key field, Width x Height
+  int keyRows = 8;
+  bool rawSet2 = false;        // the host gets the keys' set-2 bytes untranslated
 };
 
 // Probabilities per event, 0 = never.
@@ -73,6 +80,13 @@ class SimKeyboard final : public Port {
   int IntervalCode() const { return intervalCode_; }
   int BlocksAccepted() const { return blocksAccepted_; }
 
+  // The keys and the card reader, at the clock's present time; false for a
+  // position outside the key field or a track outside 1..4.
+  bool PressKey(int x, int y);
+  bool ReleaseKey(int x, int y);
+  bool SwipeCard(int track, std::string_view text);
+  const KeyboardModel& Keys() const { return keys_; }
+
  private:
   struct Pending {
     Clock::Duration time;
@@ -95,6 +109,7 @@ class SimKeyboard final : public Port {
   FaultPlan faults_;
   std::mt19937 random_;
   std::vector<uint8_t> memory_;
+  KeyboardModel keys_;
   std::vector<TranscriptEntry> transcript_;
   std::vector<uint8_t> message_;
   Clock::Duration lastHostByte_{-1};

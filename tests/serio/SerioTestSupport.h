@@ -16,16 +16,19 @@
 
 namespace vl {
 
-// Its first output line is the terminal path.
+// Its first output line is the terminal path; key commands go to its standard
+// input and Command returns the answer line.
 class KbdSim {
  public:
   explicit KbdSim(const std::vector<std::string>& args) {
-    int out[2];
-    if (::pipe(out) != 0) throw std::runtime_error("pipe");
+    int out[2], in[2];
+    if (::pipe(out) != 0 || ::pipe(in) != 0) throw std::runtime_error("pipe");
     pid_ = ::fork();
     if (pid_ == 0) {
       ::dup2(out[1], 1);
+      ::dup2(in[0], 0);
       ::close(out[0]);
+      ::close(in[1]);
       std::vector<char*> argv{const_cast<char*>(VLAT_KBDSIM)};
       for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
       argv.push_back(nullptr);
@@ -33,11 +36,16 @@ class KbdSim {
       ::_exit(127);
     }
     ::close(out[1]);
-    char c;
-    while (::read(out[0], &c, 1) == 1 && c != '\n') path_ += c;
-    ::close(out[0]);
+    ::close(in[0]);
+    answers_ = out[0];
+    commands_ = in[1];
+    path_ = ReadLine();
   }
-  ~KbdSim() { Stop(); }
+  ~KbdSim() {
+    Stop();
+    ::close(answers_);
+    ::close(commands_);
+  }
   int Stop() {
     if (pid_ <= 0) return 0;
     ::kill(pid_, SIGTERM);
@@ -47,9 +55,22 @@ class KbdSim {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
   const std::string& Path() const { return path_; }
+  std::string Command(const std::string& line) {
+    const std::string text = line + "\n";
+    if (::write(commands_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) return {};
+    return ReadLine();
+  }
 
  private:
+  std::string ReadLine() {
+    std::string line;
+    char c;
+    while (::read(answers_, &c, 1) == 1 && c != '\n') line += c;
+    return line;
+  }
   pid_t pid_ = -1;
+  int answers_ = -1;
+  int commands_ = -1;
   std::string path_;
 };
 

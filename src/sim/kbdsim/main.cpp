@@ -1,7 +1,9 @@
 // vlat-kbdsim: the simulated keyboard on a pseudo-terminal, so the real port's
 // file-descriptor code can talk to it. Its memory size and check kind are those
 // the catalogue gives the type. Prints the terminal's path on the first line of
-// standard output, then serves until SIGTERM or SIGINT.
+// standard output, then serves until SIGTERM or SIGINT. Key commands come on
+// standard input, one a line (sim/KeyCommands.h); each answer is one line on
+// standard output, and what the keys send goes out on the terminal.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -23,9 +25,12 @@
 #include "core/device/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "sim/CatalogueConfig.h"
+#include "sim/KeyCommands.h"
 #include "sim/SimKeyboard.h"
 
 namespace {
+
+constexpr size_t kMaxCommandText = 4096;
 
 volatile std::sig_atomic_t gStop = 0;
 void OnSignal(int) { gStop = 1; }
@@ -113,12 +118,38 @@ int main(int argc, char** argv) {
   std::cout << slavePath << std::endl;
 
   keyboard.SetCapture(1);  // everything the keyboard sends goes out on the terminal
-  pollfd watch{master, POLLIN, 0};
+  vl::sim::KeyCommands commands(keyboard, clock);
+  std::string input;  // command text not yet run
+  pollfd watch[2] = {{master, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
   while (!gStop) {
-    if (::poll(&watch, 1, 1) > 0 && (watch.revents & POLLIN)) {
-      uint8_t buffer[64];
-      const ssize_t n = ::read(master, buffer, sizeof buffer);
-      for (ssize_t i = 0; i < n; ++i) keyboard.SendByte(buffer[i]);
+    if (::poll(watch, 2, 1) > 0) {
+      if (watch[0].revents & POLLIN) {
+        uint8_t buffer[64];
+        const ssize_t n = ::read(master, buffer, sizeof buffer);
+        for (ssize_t i = 0; i < n; ++i) keyboard.SendByte(buffer[i]);
+      }
+      if (watch[1].revents & (POLLIN | POLLHUP)) {
+        char buffer[256];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n > 0) {
+          input.append(buffer, static_cast<size_t>(n));
+          // No command is that long: a line without end is dropped, not kept growing.
+          if (input.size() > kMaxCommandText && input.find('\n') == std::string::npos) {
+            input.clear();
+            std::cout << "error: line too long" << std::endl;
+          }
+        } else {
+          watch[1].fd = -1;  // end of input: the keyboard goes on serving the port
+        }
+      }
+    }
+    if (const auto answer = commands.Poll()) std::cout << *answer << std::endl;
+    for (size_t end; !commands.Busy() && (end = input.find('\n')) != std::string::npos;) {
+      std::string line = input.substr(0, end);
+      input.erase(0, end + 1);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.empty()) continue;
+      if (const auto answer = commands.Run(line)) std::cout << *answer << std::endl;
     }
     for (uint16_t taken = keyboard.TakeByte(); taken & 0xFF; taken = keyboard.TakeByte()) {
       const auto byte = static_cast<uint8_t>(taken >> 8);

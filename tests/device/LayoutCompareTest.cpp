@@ -1,0 +1,78 @@
+#include "core/device/LayoutCompare.h"
+
+#include <gtest/gtest.h>
+
+namespace vl {
+namespace {
+
+constexpr ImageDevice kDevice{0x1234, 3, 2, true, 1, 7};
+// Device columns mirrored on the grid, so the listed cells prove the decoding table is used.
+GridOffset Mirrored(int x, int y) { return {2 - x, y}; }
+
+TMacroButton& Key(TVL2Document& document, int column, int row, uint8_t func = kFuncMacro) {
+  auto& ref = document.Keys(column, row);
+  ref = std::make_unique<TMacroButton>();
+  ref->Func = func;
+  return *ref;
+}
+
+void Fill(TVL2Document& document) {
+  auto& key = Key(document, 1, 1);
+  key.Layers[0].Macro = {"\x1C", "\xF0\x1C"};
+  key.Layers[1] = {{"\x32", "\xF0\x32"}, 1, 2, "a note"};
+  Key(document, 2, 2, kFuncShiftToLayer0 + 1);
+}
+
+std::vector<KeyDifference> Compare(const TVL2Document& layout, const TVL2Document& keyboard, int layers = 4) {
+  SettingsStore settings;
+  settings.Set(Setting::LayerCount, static_cast<uint8_t>(layers - 1));
+  const auto differences = CompareLayouts(layout, keyboard, settings, kDevice, TRect{1, 1, 3, 2}, Mirrored);
+  EXPECT_TRUE(differences);
+  return differences.value_or(std::vector<KeyDifference>{});
+}
+
+TEST(LayoutCompare, EqualLayoutsHaveNoDifferenceWhateverTheNotes) {
+  TVL2Document layout, keyboard;
+  Fill(layout);
+  Fill(keyboard);
+  keyboard.Keys(1, 1)->Layers[1].Note.clear();
+  EXPECT_TRUE(Compare(layout, keyboard).empty());
+  // An empty key and a key that only has a note look alike to the keyboard.
+  Key(layout, 3, 1).Layers[2].Note = "only a note";
+  EXPECT_TRUE(Compare(layout, keyboard).empty());
+}
+
+TEST(LayoutCompare, ListsEachKeyAndLayerWithWhatDiffers) {
+  TVL2Document layout, keyboard;
+  Fill(layout);
+  Fill(keyboard);
+  auto& changed = *keyboard.Keys(1, 1);
+  changed.Layers[1].Macro[0] = "\x21";
+  changed.Layers[1].AutoRepeat = 0;
+  changed.Layers[3].Click = 5;
+  keyboard.Keys(2, 2)->Func = kFuncLayerUp;
+  Key(keyboard, 3, 2).Layers[0].Macro[1] = "\xF0\x21";
+  const std::vector<KeyDifference> expected = {
+      {0, 1, 3, 2, 0, kDiffRelease},
+      {1, 1, 2, 2, kWholeKey, kDiffFunction},
+      {2, 0, 1, 1, 1, kDiffPress | kDiffAutoRepeat},
+      {2, 0, 1, 1, 3, kDiffClick},
+  };
+  EXPECT_EQ(Compare(layout, keyboard), expected);
+  EXPECT_EQ(DifferenceLine(expected[2]), "column 1, row 1 (device key 2,0) layer 1: press, autorepeat");
+  EXPECT_EQ(DifferenceLine(expected[1]), "column 2, row 2 (device key 1,1): function");
+}
+
+TEST(LayoutCompare, LayersBeyondTheLayerCountAreWhatADownloadWouldLeaveEmpty) {
+  TVL2Document layout, keyboard;
+  Fill(layout);
+  Fill(keyboard);
+  // Two layers go to the device: layer 1 of the layout is not written, the keyboard still has it.
+  const auto differences = Compare(layout, keyboard, 1);
+  ASSERT_EQ(differences.size(), 1u);
+  EXPECT_EQ(differences[0].Layer, 1);
+  EXPECT_EQ(differences[0].What, kDiffPress | kDiffRelease | kDiffAutoRepeat | kDiffClick);
+}
+
+}  // namespace
+}  // namespace vl
