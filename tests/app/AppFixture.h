@@ -85,5 +85,7 @@ class AppFixture {
 
 // The layout window's commands and dialogs; returns the Qt Test status.
 int RunLayoutWindowTest(int argc, char** argv);
+// The simulated keyboard's window; returns the Qt Test status.
+int RunSimKeyboardWindowTest(int argc, char** argv);
 
 }  // namespace vl

@@ -437,6 +437,7 @@ int main(int argc, char** argv) {
     status |= QTest::qExec(&flows, argc, argv);
   }
   status |= RunLayoutWindowTest(argc, argv);
+  status |= RunSimKeyboardWindowTest(argc, argv);
   return status;
 }
 

@@ -1,0 +1,60 @@
+#pragma once
+// The window "Имитатор клавиатуры": the simulated keyboard's keys to click and
+// hold, its card reader to swipe, and what the keyboard shows: the current layer,
+// the Num and Caps Lock indicators the host set and each key click. What the keys
+// send goes to the port's receiver as a real keyboard's bytes do. A timer keeps
+// the keyboard running on its clock (autorepeat, queued bytes) and the view fresh.
+
+#include <QWidget>
+
+#include "core/catalogue/DeviceCatalogue.h"
+#include "core/settings/SettingsStore.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace vl {
+
+class SimKeyField;
+class SimulatedKeyboard;
+
+class SimKeyboardWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kPollMs = 10;
+
+  // keyboard and settings must outlive the window.
+  SimKeyboardWindow(SimulatedKeyboard& keyboard, const DeviceCatalogue& catalogue, const SettingsStore& settings,
+                    QWidget* parent = nullptr);
+
+  SimKeyField& Field() const { return *field_; }
+  // Runs the keyboard up to now and shows its state (the timer's work).
+  void Poll();
+
+ private:
+  void Swipe();
+  void ShowIndicator(QLabel* label, bool lit);
+
+  SimulatedKeyboard& keyboard_;
+  const SettingsStore& settings_;
+  SimKeyField* field_;
+  QLabel* layer_;
+  QLabel* numLock_;
+  QLabel* capsLock_;
+  QLabel* click_;
+  QComboBox* track_;
+  QLineEdit* trackText_;
+  QPushButton* swipe_;
+  QTimer* timer_;
+  int shownLayer_ = -1;
+  int shownMemory_ = -1;
+  uint8_t shownLanguage_ = 0xFF;
+  size_t shownClicks_ = 0;
+  uint8_t shownIndicators_ = 0;
+};
+
+}  // namespace vl
