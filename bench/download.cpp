@@ -7,6 +7,7 @@
 
 #include <chrono>
 
+#include "CountingClock.h"
 #include "core/device/Download.h"
 #include "core/device/LockState.h"
 #include "core/device/Upload.h"
@@ -15,20 +16,7 @@
 namespace vl {
 namespace {
 
-// Real pauses, counted.
-class CountingClock final : public Clock {
- public:
-  void Pause(Duration duration) override {
-    paused_ += duration;
-    real_.Pause(duration);
-  }
-  Duration Now() const override { return real_.Now(); }
-  Duration Paused() const { return paused_; }
-
- private:
-  RealClock real_;
-  Duration paused_{0};
-};
+using bench::CountingClock;
 
 class Silent final : public IPrompt {
  public:

@@ -1,6 +1,7 @@
 // velmorando: the layout editor. Every argument is a layout file to open;
 // --no-splash skips the start-up picture (for automation); --data DIR reads the
-// catalogue, templates and the rest from DIR instead of the program folder.
+// catalogue, templates and the rest from DIR instead of the program folder;
+// --port none|PATH|sim[:TYPE] talks to that keyboard instead of the stored one.
 
 #include <QApplication>
 #include <QDir>
@@ -53,6 +54,12 @@ int main(int argc, char** argv) {
     vl::SetDataFolder(files[at + 1].toStdString());
     files.remove(at, 2);
   }
+  // --port PORT: the keyboard port for this run, over the stored "keyboard port".
+  QString port;
+  if (const qsizetype at = files.indexOf(QStringLiteral("--port")); at >= 0 && at + 1 < files.size()) {
+    port = files[at + 1];
+    files.remove(at, 2);
+  }
   const QString dataFolder = QString::fromStdString(vl::DataFolder());
   vl::SetHelpFolder(QDir(dataFolder).filePath(QStringLiteral("help")));
 
@@ -60,6 +67,7 @@ int main(int argc, char** argv) {
   vl::SettingsStore settings;
   // The main window comes first and reads no setting until it is shown.
   vl::TfmMain window(settings, backend, dataFolder, files);
+  window.SetPortOverride(port);
   std::unique_ptr<QSplashScreen> screen;
   if (splash) {
     screen = std::make_unique<QSplashScreen>(SplashPicture(), Qt::WindowStaysOnTopHint);

@@ -3,12 +3,14 @@
 // Without --rect the device-sized block at the top-left cell goes; --verify reads
 // the image back and compares; --backup first saves what the keyboard holds into
 // OUT, and nothing goes to the device when OUT cannot be written. Exit 0 only when
-// the device holds the layout.
+// the device holds the layout. Ctrl-C or SIGTERM stops before the next block and
+// clears the device, since a half-written layout must not run.
 
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
 #include "cli/KeyboardLayout.h"
+#include "cli/SignalCancel.h"
 #include "core/device/OperationDriver.h"
 
 namespace vl::cli {
@@ -46,6 +48,7 @@ int RunDownload(CliContext& context) {
   // device-sized block at the top-left cell, whatever the stored setting says.
   settings.Set(Setting::IsDownloadFromSelection, rect ? 1 : 0);
   CancelGate gate;
+  const SignalCancel interrupt(gate);
   const OperationRequest request{OperationKind::Download, document, selection, verify, {}};
   const auto result =
       RunDeviceOperation(line->Access(), settings, *line->catalogue, request, reporter, prompt, gate);

@@ -1,11 +1,13 @@
 // vlat-cli upload OUT [--into FILE] [--yes]: reads the layout out of the keyboard
 // into FILE's layout (or an empty one) and writes it to OUT (a layout file, or
 // Macro Text Format). Exit 0 only when the
-// whole image was read and OUT written.
+// whole image was read and OUT written. Ctrl-C or SIGTERM stops before the next
+// block; the device is left as it is.
 
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
+#include "cli/SignalCancel.h"
 #include "core/device/OperationDriver.h"
 
 namespace vl::cli {
@@ -27,6 +29,7 @@ int RunUpload(CliContext& context) {
   // No grid selection here: the keys go to the device-sized block at the top-left cell.
   settings.Set(Setting::IsUploadInSelection, 0);
   CancelGate gate;
+  const SignalCancel interrupt(gate);
   const OperationRequest request{OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}};
   if (RunDeviceOperation(line->Access(), settings, *line->catalogue, request, reporter, prompt, gate) !=
       OperationResult::Done)

@@ -438,6 +438,8 @@ int main(int argc, char** argv) {
   }
   status |= RunLayoutWindowTest(argc, argv);
   status |= RunSimKeyboardWindowTest(argc, argv);
+  status |= RunSimulatorCommandsTest(argc, argv);
+  status |= RunDeviceWindowsTest(argc, argv);
   return status;
 }
 

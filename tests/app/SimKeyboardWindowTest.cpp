@@ -40,9 +40,9 @@ TMacroButton& Key(TVL2Document& document, int x, int y, uint8_t func = kFuncMacr
 
 // A 3 x 2 keyboard on the virtual clock with a window over it and its bytes collected.
 struct Rig {
-  explicit Rig(const DeviceCatalogue& catalogue = {})
+  explicit Rig(const ImageGeometry& geometry = {})
       : keyboard(clock, sim::SimConfig{.identity = {.DeviceType = 0x105}, .keyColumns = 3, .keyRows = 2}),
-        window(keyboard, catalogue, settings) {
+        window(keyboard, geometry, settings) {
     keyboard.GetPort().Forward(&received);
     window.show();
   }
@@ -164,10 +164,8 @@ class SimKeyboardWindowTest : public QObject {
   }
 
   void KeysLieWhereTheCatalogueDrawsThemAndGapsPressNothing() {
-    const DeviceCatalogue catalogue(IniFile(
-        "[0105]\nWidth=3\nHeight=2\nMemory=8192\nIsImage=1\nImageKeyWidth=1800\nImageKeyHeight=1500\n"
-        "ImageHorKeySpace=600\nImageVerKeySpace=300\nImageTopSpace=500\nImageLeftSpace=400\n"));
-    Rig rig(catalogue);
+    Rig rig(ImageGeometry{.KeyWidth = 1800, .KeyHeight = 1500, .HorKeySpace = 600, .VerKeySpace = 300,
+                          .TopSpace = 500, .LeftSpace = 400});
     const SimKeyField& field = rig.window.Field();
     QCOMPARE(field.KeyRect(0, 0).size(), QSize(64, 53));
     QCOMPARE(field.KeyRect(1, 0).left() - field.KeyRect(0, 0).right() - 1, 21);

@@ -210,6 +210,35 @@ TEST(Download, CancelAnsweredYesGoesOnAndNoClearsSilently) {
   }
 }
 
+TEST(Download, StopAfterTheLastBlockKeepsAVerifiedLayout) {
+  DeviceRig rig;
+  TVL2Document document;
+  FillLayout(document);
+  rig.reporter.onStatus = [&](const std::string& status) {
+    if (status == kStatusWriteHeader) rig.gate.Stop();
+  };
+  EXPECT_EQ(Download(rig, document, true), OperationResult::Done);
+  EXPECT_TRUE(rig.prompt.Texts().empty());
+  EXPECT_FALSE(rig.reporter.Saw(kStatusClearing));
+  const auto image = Built(rig, document);
+  EXPECT_EQ(rig.StoredHeader().DataSize, image.size());
+  EXPECT_EQ(Stored(rig, image.size()), image);
+}
+
+TEST(Download, StopBeforeTheFirstBlockKeepsTheOldLayout) {
+  DeviceRig rig;
+  TVL2Document old;
+  FillLayout(old);
+  ASSERT_EQ(Download(rig, old), OperationResult::Done);
+  const auto oldImage = Built(rig, old);
+  rig.gate.Stop();
+  TVL2Document other;
+  EXPECT_EQ(Download(rig, other), OperationResult::Cancelled);
+  EXPECT_FALSE(rig.reporter.Saw(kStatusClearing));
+  EXPECT_EQ(rig.StoredHeader().DataSize, oldImage.size());
+  EXPECT_EQ(Stored(rig, oldImage.size()), oldImage);
+}
+
 // A 9-byte image: one zero-filled packet in normal mode; in protected mode frames
 // at 0 and 8, the second carrying one byte and zeros.
 TEST(Download, BlocksOfANineByteImage) {

@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <thread>
+
+#include <sys/wait.h>
 
 #include "SerioTestSupport.h"
 #include "core/common/Reporter.h"
@@ -141,6 +144,74 @@ TEST(CliDevice, MissingCatalogueFilesAndUnknownFormatsStopBeforeTheDevice) {
   EXPECT_EQ(RunCli(folder, "sim:2a1", "clear --yes"), 1);
   EXPECT_EQ(RunCli(folder, "sim:101", "download " + folder / "in.txt"), 64);
   EXPECT_EQ(RunCli(folder, "sim:101", "upload " + folder / "out.mkb"), 64);
+}
+
+// vlat-cli started in the background; its process id.
+pid_t StartCli(const TempFolder& folder, const std::string& arguments) {
+  const std::string command = "exec env XDG_CONFIG_HOME=" + folder / "config" + " " VLAT_CLI " --data " +
+                              folder.Path().string() + " " + arguments + " </dev/null >" + folder / "out" +
+                              " 2>" + folder / "err";
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  return pid;
+}
+
+// Waits (at most 30 s) until the file holds the text.
+bool WaitForText(const std::string& path, const std::string& text) {
+  for (int i = 0; i < 3000; ++i) {
+    if (ReadAll(path).find(text) != std::string::npos) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+int WaitExit(pid_t pid) {
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(CliDevice, InterruptedDownloadClearsTheDeviceAndInterruptedUploadLeavesIt) {
+  const TempFolder folder("vlat-cli-interrupt");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  TVL2Document document;
+  for (int column = 1; column <= 4; ++column) {
+    for (int row = 1; row <= 3; ++row) {
+      auto& key = document.Keys(column, row);
+      key = std::make_unique<TMacroButton>();
+      key->Func = kFuncMacro;
+      key->Layers[0].Macro = {std::string(24, '\x1C'), std::string(24, '\x1E')};
+    }
+  }
+  NullReporter reporter;
+  SaveLayout(document, folder / "in.vld", SettingsStore{}, reporter);
+  const std::string state = folder / "state";
+  KbdSim sim({"--type", "0101", "--state", state, "--data", folder.Path().string()});
+  ASSERT_FALSE(sim.Path().empty());
+  WriteUserSettings(folder, SettingsStore{}, sim.Path());
+  ASSERT_EQ(RunCli(folder, "", "download " + folder / "in.vld" + " --yes"), 0) << ReadAll(folder / "err");
+
+  // An upload stopped half way leaves the layout in the device.
+  pid_t cli = StartCli(folder, "upload " + folder / "out.vld" + " --yes");
+  ASSERT_TRUE(WaitForText(folder / "err", "чтение данных из памяти устройства"));
+  ::kill(cli, SIGINT);
+  EXPECT_EQ(WaitExit(cli), 1);
+  EXPECT_EQ(ReadAll(folder / "err").find("очистка памяти устройства"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder / "out.vld"));
+  ASSERT_EQ(RunCli(folder, "", "upload " + folder / "out.vld" + " --yes"), 0) << ReadAll(folder / "err");
+
+  // A download stopped half way clears it; the second signal waits for that.
+  cli = StartCli(folder, "download " + folder / "in.vld" + " --yes");
+  ASSERT_TRUE(WaitForText(folder / "err", "загрузка данных в память устройства"));
+  ::kill(cli, SIGINT);
+  ::kill(cli, SIGTERM);
+  EXPECT_EQ(WaitExit(cli), 1);
+  EXPECT_NE(ReadAll(folder / "err").find("очистка памяти устройства"), std::string::npos);
+  EXPECT_EQ(RunCli(folder, "", "upload " + folder / "out2.vld" + " --yes"), 1);
+  EXPECT_NE(ReadAll(folder / "err").find("Память устройства пуста."), std::string::npos) << ReadAll(folder / "err");
 }
 
 }  // namespace

@@ -46,6 +46,21 @@ class RecordingReporter final : public IReporter {
   std::vector<std::string> texts;
 };
 
+// Keeps the detection dialog's calls apart from the status line.
+class DialogReporter final : public IReporter {
+ public:
+  void SetStatus(const std::string& text) override { statuses.push_back(text); }
+  void ShowProgress(bool) override {}
+  void SetProgress(int) override {}
+  void OpenDetection(const std::string& caption, const std::string& text) override {
+    dialog.push_back(caption + " | " + text);
+  }
+  void SetAttempt(const std::string& label) override { dialog.push_back(label); }
+  void CloseDetection() override { dialog.push_back("closed"); }
+  std::vector<std::string> statuses;
+  std::vector<std::string> dialog;
+};
+
 class RecordingPrompt final : public IPrompt {
  public:
   Answer Ask(const std::string& text, const std::string& caption, MessageButtons, MessageIcon) override {
@@ -257,6 +272,17 @@ TEST(Detection, ReportsAttemptsAndNotConnected) {
   EXPECT_FALSE(ReadControllerVersion(link, 0, 100, reporter));
   EXPECT_EQ(reporter.texts.size(), 7u);
   EXPECT_EQ(reporter.texts[5], "5-я попытка");
+
+  DialogReporter dialog;
+  EXPECT_FALSE(DetectDevice(link, dialog, prompt));
+  EXPECT_FALSE(ReadControllerVersion(link, 0, 100, dialog));
+  EXPECT_TRUE(dialog.statuses.empty());
+  EXPECT_EQ(dialog.dialog,
+            (std::vector<std::string>{"Автоопределение | автоматическое определение типа подключенного устройства",
+                                      "1-я попытка", "2-я попытка", "3-я попытка", "closed",
+                                      "Контроллер | чтение версии контроллера подключенного устройства",
+                                      "1-я попытка", "2-я попытка", "3-я попытка", "4-я попытка", "5-я попытка",
+                                      "closed"}));
 }
 
 TEST(Faults, RetriesGetThroughAndBadDataNeverLands) {

@@ -23,6 +23,7 @@ class TfmExAbout : public QDialog {
   int Exec();
   // The section chosen, as listed (a device type in hexadecimal); empty if none.
   QString SelectedSection() const;
+  const QString& DataFolder() const { return dataFolder_; }
 
   QListWidget* List() const { return lbSeries_; }
   QPlainTextEdit* Description() const { return mmDescription_; }

@@ -27,13 +27,11 @@ QLabel* NamedLabel(const QString& text, const QString& name, QWidget* parent) {
 
 }  // namespace
 
-SimKeyboardWindow::SimKeyboardWindow(SimulatedKeyboard& keyboard, const DeviceCatalogue& catalogue,
+SimKeyboardWindow::SimKeyboardWindow(SimulatedKeyboard& keyboard, const ImageGeometry& geometry,
                                      const SettingsStore& settings, QWidget* parent)
     : QWidget(parent, Qt::Window), keyboard_(keyboard), settings_(settings) {
   setWindowTitle(QStringLiteral("Имитатор клавиатуры"));
   setAccessibleName(windowTitle());
-  const uint16_t type = keyboard.DeviceType();
-  const ImageGeometry geometry = catalogue.IsImage(type) ? catalogue.Geometry(type) : ImageGeometry{};
   field_ = new SimKeyField(keyboard.Width(), keyboard.Height(), geometry, this);
 
   layer_ = NamedLabel(QString(), QStringLiteral("Слой"), this);

@@ -27,8 +27,9 @@ class SimKeyboardWindow : public QWidget {
  public:
   static constexpr int kPollMs = 10;
 
-  // keyboard and settings must outlive the window.
-  SimKeyboardWindow(SimulatedKeyboard& keyboard, const DeviceCatalogue& catalogue, const SettingsStore& settings,
+  // keyboard and settings must outlive the window; geometry is the catalogue's key
+  // image geometry of the keyboard's type (none: a plain grid).
+  SimKeyboardWindow(SimulatedKeyboard& keyboard, const ImageGeometry& geometry, const SettingsStore& settings,
                     QWidget* parent = nullptr);
 
   SimKeyField& Field() const { return *field_; }

@@ -19,6 +19,7 @@ std::vector<LayoutFormatId> FormatsOf(FileDialogKind kind) {
     case FileDialogKind::SaveLayout: return {LayoutFormatId::LayoutFile};
     case FileDialogKind::ImportMtf:
     case FileDialogKind::ExportMtf: return {LayoutFormatId::MacroText};
+    case FileDialogKind::SaveKeyImage: return {};
   }
   return {};
 }
@@ -26,22 +27,30 @@ std::vector<LayoutFormatId> FormatsOf(FileDialogKind kind) {
 }  // namespace
 
 QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const QString& proposed) {
-  const bool save = kind == FileDialogKind::SaveLayout || kind == FileDialogKind::ExportMtf;
-  const std::vector<LayoutFormatId> formats = FormatsOf(kind);
+  const bool save = kind == FileDialogKind::SaveLayout || kind == FileDialogKind::ExportMtf ||
+                    kind == FileDialogKind::SaveKeyImage;
   QStringList filters;
-  for (const LayoutFormatId id : formats) {
-    const LayoutFormat& format = GetLayoutFormat(id);
-    const std::string_view filter = save ? format.SaveFilter : format.OpenFilter;
-    filters << QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
+  QString suffix;
+  if (kind == FileDialogKind::SaveKeyImage) {
+    filters << QStringLiteral("Enhanced Windows Meta-File (*.emf)") << QStringLiteral("Rich Text Format (Word 97) (*.rtf)");
+    suffix = QStringLiteral("emf");
+  } else {
+    const std::vector<LayoutFormatId> formats = FormatsOf(kind);
+    for (const LayoutFormatId id : formats) {
+      const LayoutFormat& format = GetLayoutFormat(id);
+      const std::string_view filter = save ? format.SaveFilter : format.OpenFilter;
+      filters << QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
+    }
+    if (!save) {
+      filters << QString::fromUtf8(kAllFilesFilter.data(), static_cast<qsizetype>(kAllFilesFilter.size()));
+    }
+    const std::string_view defaultSuffix = GetLayoutFormat(formats.front()).DefaultSuffix();
+    suffix = QString::fromUtf8(defaultSuffix.data(), static_cast<qsizetype>(defaultSuffix.size()));
   }
-  if (!save) {
-    filters << QString::fromUtf8(kAllFilesFilter.data(), static_cast<qsizetype>(kAllFilesFilter.size()));
-  }
-  const std::string_view suffix = GetLayoutFormat(formats.front()).DefaultSuffix();
   QFileDialog dialog(parent_, QString(), folder, filters.join(QStringLiteral(";;")));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setDefaultSuffix(QString::fromUtf8(suffix.data(), static_cast<qsizetype>(suffix.size())));
+  dialog.setDefaultSuffix(suffix);
   if (!proposed.isEmpty()) dialog.selectFile(QDir(folder).filePath(proposed));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().first();

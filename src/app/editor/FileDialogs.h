@@ -8,7 +8,7 @@ class QWidget;
 
 namespace vl {
 
-enum class FileDialogKind { OpenLayout, SaveLayout, ImportMtf, ExportMtf };
+enum class FileDialogKind { OpenLayout, SaveLayout, ImportMtf, ExportMtf, SaveKeyImage };
 
 class IFileDialogs {
  public:

@@ -72,6 +72,7 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
       host_.CommandsChanged();
     });
   }
+  connect(grid_, &TVL2Grid::KeyDoubleClicked, Action(acKeyInput), &QAction::trigger);
   connect(grid_, &TVL2Grid::CopyRequested, Action(acCopy), &QAction::trigger);
   connect(grid_, &TVL2Grid::PasteRequested, Action(acPaste), &QAction::trigger);
   connect(grid_, &TVL2Grid::ClearRequested, Action(acClear), &QAction::trigger);
@@ -122,6 +123,8 @@ void TfmGrid::BuildActions() {
           &TfmGrid::GoToBookmark);
   connect(AddAction(acLayers, "К&опировать на уровень..."), &QAction::triggered, this,
           &TfmGrid::CopyLayers);
+  connect(AddAction(acKeyInput, "Про&граммировать клавишу", ctrl(Qt::Key_K)), &QAction::triggered,
+          this, [this] { host_.ShowKeyInput(*this); });
   connect(AddAction(acKeyInfo, "И&нформация о клавише"), &QAction::triggered, this, [this] {
     host_.ShowKeyInformation(grid_->Selection().Left, grid_->Selection().Top);
   });
@@ -230,6 +233,7 @@ void TfmGrid::BuildMenus() {
   const std::initializer_list<Command> layers = {acViewLayersAll, acViewLayers0, acViewLayers1,
                                                  acViewLayers2, acViewLayers3};
   pmKey_ = new QMenu(this);
+  pmKey_->addAction(Action(acKeyInput));
   pmKey_->addAction(Action(acKeyInfo));
   pmKey_->addSeparator();
   for (Command command : {acCut, acCopy, acPaste, acSpecailPaste}) pmKey_->addAction(Action(command));

@@ -48,6 +48,8 @@ class ILayoutHost {
   virtual void ShowCellInformation(int column, int row) = 0;
   // Shows the cell information window for the key.
   virtual void ShowKeyInformation(int column, int row) = 0;
+  // Shows the key function window for the window's selection.
+  virtual void ShowKeyInput(TfmGrid& window) = 0;
   // The window is going: it has put its file name first in the recent files.
   virtual void WindowClosing(TfmGrid& window) = 0;
   virtual void CommandsChanged() = 0;
@@ -63,7 +65,7 @@ class TfmGrid : public QWidget {
     acMarkDelete, acGoto, acLayers, acKeyInfo, acColAdd, acColDelete, acRowAdd, acRowDelete,
     acViewLayersAll, acViewLayers0, acViewLayers1, acViewLayers2, acViewLayers3, acViewNormal,
     acViewSuper, acSelect12, acSelect32, acSelect64, acSelect105, acSelect128, acPropertyes,
-    acHide, acGroup, acDegroup, acGroup2Hor, acGroup2Ver, acGroup4, acGroupMoveMaster,
+    acHide, acGroup, acDegroup, acGroup2Hor, acGroup2Ver, acGroup4, acGroupMoveMaster, acKeyInput,
   };
 
   TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWidget* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDockWidget>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPainter>
 #include <QProgressBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -22,7 +24,13 @@
 
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/device/DeviceCommands.h"
+#include "app/editor/CardInputWindow.h"
+#include "app/editor/ClickDialog.h"
 #include "app/editor/HelpViewer.h"
+#include "app/editor/KeyInputWindow.h"
+#include "app/editor/KeyListDialog.h"
+#include "app/editor/PauseDialog.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtPrompt.h"
 #include "app/editor/SmallDialogs.h"
@@ -30,11 +38,13 @@
 #include "app/mtf/SpecialPasteDialog.h"
 #include "core/catalogue/Templates.h"
 #include "core/common/FileErrors.h"
+#include "core/device/LayoutBackups.h"
 #include "core/document/Undo.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
 #include "core/document/LayoutFile.h"
+#include "ports/PortSelect.h"
 
 namespace vl {
 
@@ -100,6 +110,10 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
     if (TfmGrid* window = ActiveLayout()) {
       window->RefreshCommands();
       SetPositionTexts(window->PositionShown(), QString());
+      if (keyInput_) {
+        keyInput_->Attach(window);
+        cardInput_->Attach(window);
+      }
     }
     CommandsChanged();
   });
@@ -134,7 +148,36 @@ void TfmMain::CreateDialogs() {
   copyToLayers_ = new TfmCopyToLayers(this);
   specialPaste_ = new TfmSpecialPaste(dataFolder_, *prompt_, this);
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
+  DeviceCommands::Host host{this,
+                            settings_,
+                            backend_,
+                            *prompt_,
+                            *reporter_,
+                            *dialogs_,
+                            *exAbout_,
+                            [this](TfmGrid& window) { return SaveWindow(window, false); },
+                            [this] { return LayoutsFolder(); },
+                            [this] { CommandsChanged(); },
+                            [this] { return PortChoiceText(); },
+                            [this](const std::string& choice) {
+                              backend_.WriteString("", kPortSettingName, choice);
+                              portOverride_.clear();
+                            },
+                            [this] { return !deviceOpener_; }};
+  device_ = new DeviceCommands(std::move(host), [this] {
+    if (deviceOpener_) return deviceOpener_();
+    return AppDevice::Open(PortChoiceText(), dataFolder_.toStdString(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  });
+  connect(device_, &DeviceCommands::PortChanged, this, &TfmMain::ShowPortChoice);
+  ShowPortChoice();
   gotoBookmark_ = new TfmGotoBookmark(this);
+  pause_ = new TfmPause(*prompt_, this);
+  click_ = new TfmClick(this);
+  keyList_ = new TfmKeyList(this);
+  const InputContext input{settings_, backend_, *prompt_, {*pause_, *click_, *keyList_}};
+  cardInput_ = new TfmCardInputWnd(input, this);
+  keyInput_ = new TfmKeyInputWnd(input, this);
 }
 
 TfmMain::~TfmMain() {
@@ -223,6 +266,9 @@ void TfmMain::BuildActions() {
   Forward("acGroup4", TfmGrid::acGroup4, "&Четверная клавиша", {}, "Четверная клавиша");
   Forward("acGroupMoveMaster", TfmGrid::acGroupMoveMaster, "&Переместить мастер-клавишу", {},
           "Переместить мастер-клавишу");
+  Forward("acKeyInput", TfmGrid::acKeyInput, "&Программирование клавиши", ctrl(Qt::Key_K));
+  connect(AddAction("acCardInput", "Пр&ограммирование считывателя магнитных карт", ctrl(Qt::Key_R)),
+          &QAction::triggered, this, &TfmMain::ShowCardInput);
   Forward("acGoto", TfmGrid::acGoto, "Пе&рейти к закладке...", ctrl(Qt::Key_G));
   // The layout window's menus label the bookmark command Ctrl+Q; both keys work.
   Forward("acMarkAdd", TfmGrid::acMarkAdd, "&Добавить/изменить", ctrl(Qt::Key_M), "Добавить закладку")
@@ -252,6 +298,25 @@ void TfmMain::BuildActions() {
     cellInfo->setChecked(!cellInfo_->isHidden());
   });
 
+  connect(AddAction("acInfo", "Информ&ация", QKeySequence(Qt::Key_F3), "Информация об устройстве"),
+          &QAction::triggered, this, [this] { device_->Information(); });
+  connect(AddAction("acDownLoad", "&Загрузка", QKeySequence(Qt::Key_F5), "Загрузка раскладки"),
+          &QAction::triggered, this, [this] {
+            if (TfmGrid* window = ActiveLayout()) device_->Download(*window);
+          });
+  connect(AddAction("acUpload", "&Чтение", {}, "Чтение раскладки"), &QAction::triggered, this, [this] {
+    if (TfmGrid* window = ActiveLayout()) device_->Upload(*window);
+  });
+  connect(AddAction("acDeviceClear", "&Очистка памяти", {}, "Очистка памяти устройства"), &QAction::triggered,
+          this, [this] { device_->Clear(); });
+  connect(AddAction("acIBD", "&Интервал", QKeySequence(Qt::Key_F6), "Установка временного интервала"),
+          &QAction::triggered, this, [this] { device_->Interval(); });
+  connect(AddAction("acWindowTest", "&Тестирование"), &QAction::triggered, this, [this] { device_->ShowTest(); });
+  connect(AddAction("acWindowSimulator", "&Имитатор клавиатуры", {}, "Клавиши имитатора клавиатуры"),
+          &QAction::triggered, this, [this] { device_->ShowSimulator(); });
+  connect(AddAction("acImage", "&Рисунок клавиш"), &QAction::triggered, this, [this] {
+    if (TfmGrid* window = ActiveLayout()) device_->KeyImage(*window);
+  });
   connect(AddAction("acServiceCheck", "П&роверка раскладки", ctrl(Qt::Key_F5)), &QAction::triggered,
           this, &TfmMain::CheckActiveLayout);
   connect(AddAction("acServiceSetPassword", "&Установить пароль"), &QAction::triggered, this,
@@ -259,7 +324,15 @@ void TfmMain::BuildActions() {
   connect(AddAction("acServiceClearPassword", "У&далить пароль"), &QAction::triggered, this,
           &TfmMain::ClearPassword);
   connect(AddAction("acParameters", "&Параметры"), &QAction::triggered, this, [this] {
-    if (parameters_->Exec() == QDialog::Accepted) RestartAutosave();
+    parameters_->SetPortChoices(AppDevice::PortChoices(dataFolder_.toStdString()),
+                                QString::fromStdString(StoredPortChoice(backend_)));
+    parameters_->BackupCheck()->setChecked(BackupBeforeDownload(backend_));
+    if (parameters_->Exec() == QDialog::Accepted) {
+      RestartAutosave();
+      backend_.WriteString("", kPortSettingName, parameters_->PortChoice().toStdString());
+      SetBackupBeforeDownload(backend_, parameters_->BackupCheck()->isChecked());
+      device_->ForgetDevice();
+    }
     if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
   });
   connect(AddAction("acArrange", "&Расположить"), &QAction::triggered, this, [this] {
@@ -333,13 +406,15 @@ void TfmMain::BuildMenus() {
   view->addAction(Action("acViewCellInfo"));
   add(view->addMenu(U("&Детализация")), {"acViewNormal", "acViewSuper"});
 
+  add(menuBar()->addMenu(U("&Устройство")), {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD"});
+
   QMenu* service = menuBar()->addMenu(U("&Сервис"));
-  service->addAction(Action("acServiceCheck"));
+  add(service, {"acServiceCheck", "acImage"});
   add(service->addMenu(U("&Защита")), {"acServiceSetPassword", "acServiceClearPassword"});
   add(service, {"", "acParameters"});
 
   windowMenu_ = menuBar()->addMenu(U("&Окно"));
-  add(windowMenu_, {"acArrange", ""});
+  add(windowMenu_, {"acWindowTest", "acWindowSimulator", "acKeyInput", "acCardInput", "acArrange", ""});
   connect(windowMenu_, &QMenu::aboutToShow, this, &TfmMain::RebuildWindowMenu);
 
   add(menuBar()->addMenu(U("&?")), {"acHelp", "acExAbout", "", "acWWW", "acWWWUA", "", "acAbout"});
@@ -358,10 +433,11 @@ void TfmMain::BuildToolbars() {
       {"Layout", "Раскладка", "acViewLayout",
        {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "",
         "acViewNormal", "acViewSuper"}},
-      {"Device", "Устройство", "acViewDevice", {"acServiceCheck", "acParameters"}},
+      {"Device", "Устройство", "acViewDevice",
+       {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD", "", "acServiceCheck", "acParameters"}},
       {"Group", "Группирование", "acViewGroup",
        {"acGroup", "acDegroup", "", "acGroup2Hor", "acGroup2Ver", "acGroup4", "", "acGroupMoveMaster"}},
-      {"Windows", "&Окна программы", "acViewWindows", {"acViewCellInfo", "acArrange"}},
+      {"Windows", "&Окна программы", "acViewWindows", {"acViewCellInfo", "acWindowTest", "acArrange"}},
   };
   const char* captions[] = {"&Стандартная", "&Раскладка", "&Устройство", "&Группирование", "&Oкна"};
   int index = 0;
@@ -408,6 +484,22 @@ void TfmMain::BuildStatusBar() {
   progress_->setGeometry(170, 2, 80, 16);
   progress_->hide();
   reporter_ = std::make_unique<StatusReporter>(panels_[0], progress_);
+  simulatorPanel_ = new QLabel(U("Порт: имитатор клавиатуры"));
+  simulatorPanel_->setAccessibleName(simulatorPanel_->text());
+  simulatorPanel_->setFrameShape(QFrame::StyledPanel);
+  simulatorPanel_->setStyleSheet(QStringLiteral("background: #ffe08a"));
+  bar->addPermanentWidget(simulatorPanel_);
+  simulatorPanel_->hide();
+}
+
+std::string TfmMain::PortChoiceText() const {
+  return portOverride_.isEmpty() ? StoredPortChoice(backend_) : portOverride_.toStdString();
+}
+
+void TfmMain::ShowPortChoice() {
+  const bool simulated = device_ && device_->SimulatedChosen();
+  simulatorPanel_->setVisible(simulated);
+  Action("acWindowSimulator")->setEnabled(simulated);
 }
 
 QString TfmMain::StatusText(int panel) const { return panels_[panel]->text(); }
@@ -421,8 +513,8 @@ void TfmMain::CommandsChanged() {
         "acSelect105", "acSelect128", "acGroup", "acDegroup", "acGroup2Hor", "acGroup2Ver", "acGroup4",
         "acGoto", "acMarkAdd", "acMarkDelete", "acNoteAdd", "acNoteDelete", "acViewLayersAll",
         "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "acViewNormal",
-        "acViewSuper", "acServiceCheck", "acServiceSetPassword", "acServiceClearPassword",
-        "acArrange"}) {
+        "acViewSuper", "acServiceCheck", "acServiceSetPassword", "acServiceClearPassword", "acDownLoad",
+        "acUpload", "acImage", "acArrange", "acKeyInput", "acCardInput"}) {
     Action(name)->setEnabled(any);
   }
   Action("acLayers")->setEnabled(any && window->Grid().ShownLayer() != kAllLayers);
@@ -572,7 +664,34 @@ void TfmMain::WindowClosing(TfmGrid& window) {
   panels_[1]->clear();
   cellText_->clear();
   cellInfo_->setWindowTitle(U("Информация о ячейке"));
-  QTimer::singleShot(0, this, &TfmMain::CommandsChanged);
+  QTimer::singleShot(0, this, [this] {
+    // The input windows go with the last layout window.
+    if (keyInput_ && LayoutWindows().isEmpty()) {
+      keyInput_->Attach(nullptr);
+      cardInput_->Attach(nullptr);
+      keyInput_->hide();
+      cardInput_->hide();
+    }
+    CommandsChanged();
+  });
+}
+
+void TfmMain::ShowKeyInput(TfmGrid& window) {
+  CreateDialogs();
+  keyInput_->Attach(&window);
+  keyInput_->show();
+  keyInput_->raise();
+  keyInput_->activateWindow();
+}
+
+void TfmMain::ShowCardInput() {
+  TfmGrid* window = ActiveLayout();
+  if (window == nullptr) return;
+  CreateDialogs();
+  cardInput_->Attach(window);
+  cardInput_->show();
+  cardInput_->raise();
+  cardInput_->activateWindow();
 }
 
 void TfmMain::CloseAll() {
@@ -796,6 +915,11 @@ void TfmMain::showEvent(QShowEvent* event) {
   FirstShow();
 }
 
+void TfmMain::SetDeviceOpener(std::function<std::unique_ptr<AppDevice>()> opener) {
+  deviceOpener_ = std::move(opener);
+  if (device_) device_->ForgetDevice();
+}
+
 void TfmMain::FirstShow() {
   CreateDialogs();
   RestorePlacement();
@@ -808,6 +932,7 @@ void TfmMain::FirstShow() {
   QTimer::singleShot(0, this, [this] {
     CommandsChanged();
     update();
+    if (settings_.IsOn(Setting::IsStartInfo)) device_->Information();
   });
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -26,9 +27,16 @@ class QToolBar;
 
 namespace vl {
 
+class AppDevice;
+class DeviceCommands;
 class StatusReporter;
 class TfmArrange;
+class TfmCardInputWnd;
+class TfmClick;
 class TfmExAbout;
+class TfmKeyInputWnd;
+class TfmKeyList;
+class TfmPause;
 class TfmNew;
 class TfmParameters;
 
@@ -62,6 +70,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void SetPositionTexts(const QString& position, const QString& move) override;
   void ShowCellInformation(int column, int row) override;
   void ShowKeyInformation(int column, int row) override;
+  void ShowKeyInput(TfmGrid& window) override;
   void WindowClosing(TfmGrid& window) override;
   void CommandsChanged() override;
 
@@ -94,6 +103,15 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmParameters& Parameters() const { return *parameters_; }
   TfmNew& TemplateChoice() const { return *templateChoice_; }
   TfmExAbout& SupportedDevices() const { return *exAbout_; }
+  DeviceCommands& Device() const { return *device_; }
+  // The port text --port gave, which overrides the stored "keyboard port".
+  void SetPortOverride(const QString& port) { portOverride_ = port; }
+  // How the device commands get their keyboard (tests give a simulated one).
+  void SetDeviceOpener(std::function<std::unique_ptr<AppDevice>()> opener);
+  TfmKeyInputWnd& KeyInput() const { return *keyInput_; }
+  TfmCardInputWnd& CardInput() const { return *cardInput_; }
+  // The card-reader window for the active layout.
+  void ShowCardInput();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -108,6 +126,10 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void BuildMenus();
   void BuildToolbars();
   void BuildStatusBar();
+  // The port choice in force: --port, else the stored "keyboard port".
+  std::string PortChoiceText() const;
+  // The status bar's mark and the window menu's entry of the simulated keyboard.
+  void ShowPortChoice();
   void FirstShow();
   TfmGrid* AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption);
   void CloseUntitledActive();
@@ -137,6 +159,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   QTimer autosave_;
   QMdiArea* mdi_;
   QLabel* panels_[4];
+  QLabel* simulatorPanel_ = nullptr;
   QProgressBar* progress_;
   QDockWidget* cellInfo_;
   QPlainTextEdit* cellText_;
@@ -155,6 +178,14 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmSpecialPaste* specialPaste_ = nullptr;
   TfmParameters* parameters_ = nullptr;
   TfmGotoBookmark* gotoBookmark_ = nullptr;
+  DeviceCommands* device_ = nullptr;
+  QString portOverride_;
+  std::function<std::unique_ptr<AppDevice>()> deviceOpener_;
+  TfmPause* pause_ = nullptr;
+  TfmClick* click_ = nullptr;
+  TfmKeyList* keyList_ = nullptr;
+  TfmKeyInputWnd* keyInput_ = nullptr;
+  TfmCardInputWnd* cardInput_ = nullptr;
 };
 
 }  // namespace vl

@@ -136,6 +136,9 @@ QWidget* TfmParameters::BuildDevicePage() {
   left->addWidget(Group("Режим загрузки/чтения данных", mode));
   auto* writing = new QVBoxLayout;
   writing->addWidget(Check(Setting::IsSaveBeforeDownload, "сохранять перед программированием"));
+  cbBackup_ = new QCheckBox(U("сохранять копию раскладки устройства перед загрузкой"));
+  cbBackup_->setAccessibleName(cbBackup_->text());
+  writing->addWidget(cbBackup_);
   writing->addWidget(Check(Setting::IsDownloadFromSelection, "загружать выделенный фрагмент"));
   writing->addWidget(Check(Setting::IsCheckLayout, "проверять раскладку"));
   writing->addWidget(Check(Setting::IsTestAfterDownload, "открывать окно тестирования после загрузки"));
@@ -170,11 +173,31 @@ QWidget* TfmParameters::BuildDevicePage() {
   sound->addWidget(edAudio_);
   sound->addWidget(browse);
   right->addWidget(Group("звуковой сигнал", sound));
+  cbPort_ = new QComboBox;
+  cbPort_->setObjectName(QStringLiteral("cbPort"));
+  cbPort_->setAccessibleName(U("порт клавиатуры"));
+  auto* port = new QVBoxLayout;
+  port->addWidget(cbPort_);
+  right->addWidget(Group("порт клавиатуры", port));
   right->addStretch();
   layout->addLayout(left);
   layout->addLayout(right);
   return page;
 }
+
+void TfmParameters::SetPortChoices(const std::vector<std::pair<QString, QString>>& choices,
+                                   const QString& current) {
+  cbPort_->clear();
+  for (const auto& [value, caption] : choices) cbPort_->addItem(caption, value);
+  int index = cbPort_->findData(current);
+  if (index < 0) {
+    cbPort_->addItem(current, current);
+    index = cbPort_->count() - 1;
+  }
+  cbPort_->setCurrentIndex(index);
+}
+
+QString TfmParameters::PortChoice() const { return cbPort_->currentData().toString(); }
 
 QWidget* TfmParameters::BuildLayoutPage() {
   auto* page = new QWidget;

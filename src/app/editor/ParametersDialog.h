@@ -36,6 +36,15 @@ class TfmParameters : public QDialog {
   std::function<std::optional<QString>()> ChooseFolder;
   std::function<std::optional<QString>()> ChooseSound;
 
+  // The keyboard port list of the "Устройство" page: (stored value, caption)
+  // pairs and the stored value to show; an unlisted value is added as it is.
+  void SetPortChoices(const std::vector<std::pair<QString, QString>>& choices, const QString& current);
+  // The stored value of the port chosen.
+  QString PortChoice() const;
+  QComboBox* PortCombo() const { return cbPort_; }
+  // "сохранять копию раскладки устройства перед загрузкой", kept beside the settings.
+  QCheckBox* BackupCheck() const { return cbBackup_; }
+
   QTabWidget* Pages() const { return pages_; }
   QCheckBox* CheckBoxFor(Setting setting) const;
   QComboBox* ComboFor(Setting setting) const;
@@ -63,6 +72,8 @@ class TfmParameters : public QDialog {
   QTabWidget* pages_;
   std::vector<std::pair<Setting, QCheckBox*>> checks_;
   std::vector<std::pair<Setting, QComboBox*>> combos_;
+  QComboBox* cbPort_ = nullptr;
+  QCheckBox* cbBackup_ = nullptr;
   QCheckBox* cbAutosave_ = nullptr;
   QSpinBox* seAutosave_ = nullptr;
   QListWidget* clImageLayers_ = nullptr;

@@ -31,6 +31,8 @@ class Cp1251Validator final : public QValidator {
 
 }  // namespace
 
+QValidator* NewCp1251Validator(QObject* parent) { return new Cp1251Validator(parent); }
+
 QDialogButtonBox* OkCancel(QDialog* dialog, const QString& helpPage) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отмена"));
@@ -48,7 +50,7 @@ TfmTextEntry::TfmTextEntry(QWidget* parent) : QDialog(parent) {
   lbPrompt_ = new QLabel;
   edText_ = new QLineEdit;
   edText_->setMinimumWidth(320);
-  edText_->setValidator(new Cp1251Validator(edText_));
+  edText_->setValidator(NewCp1251Validator(edText_));
   layout->addWidget(lbPrompt_);
   layout->addWidget(edText_);
   layout->addWidget(OkCancel(this));

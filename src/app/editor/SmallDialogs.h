@@ -15,8 +15,12 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
+class QValidator;
 
 namespace vl {
+
+// A validator that refuses characters code page 1251 cannot hold, as they are typed.
+QValidator* NewCp1251Validator(QObject* parent);
 
 // "OK" and "Отмена" wired to accept and reject, and "Справка" opening the help
 // page when one is given.

@@ -15,6 +15,16 @@ class IReporter {
   virtual void ShowProgress(bool visible) = 0;
   // Position 0 to 100.
   virtual void SetProgress(int position) = 0;
+
+  // The detection dialog: shown with its caption and text, its attempt label
+  // ("N-я попытка") changed per attempt, then closed. A reporter without such a
+  // dialog shows the text and the attempts on the status line.
+  virtual void OpenDetection(const std::string& caption, const std::string& text) {
+    (void)caption;
+    SetStatus(text);
+  }
+  virtual void SetAttempt(const std::string& label) { SetStatus(label); }
+  virtual void CloseDetection() { SetStatus({}); }
 };
 
 // Shows a status text and the progress bar at 0 for its lifetime; hides the bar

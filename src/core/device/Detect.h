@@ -1,6 +1,7 @@
 #pragma once
-// Which keyboard is attached, and its controller version. Attempt texts go to
-// the reporter's status ("1-я попытка", ...); the caller has set up the link.
+// Which keyboard is attached, and its controller version. Each step opens the
+// reporter's detection dialog with its caption and text and sets its attempt
+// label ("1-я попытка", ...); the caller has set up the link.
 
 #include <cstdint>
 #include <optional>

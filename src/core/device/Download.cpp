@@ -49,12 +49,17 @@ DeviceHeader DownloadHeader(const DeviceSession& session, size_t imageSize) {
   return header;
 }
 
-// Reads the written image back; an empty text when it matches.
+// Reads the written image back; an empty text when it matches. The layout is
+// complete by now, so a stop asked for meanwhile no longer applies: the read-back
+// passes a gate of its own rather than failing on the worker's.
 std::string Verify(Link& link, DeviceSession& session, const std::vector<uint8_t>& image) {
   std::vector<uint8_t> readBack;
   SendBytePaced(link, 0xF5);
+  CancelGate open;
+  DeviceSession reading{session.access, session.settings, session.model,  session.identity,
+                        session.header, session.reporter, session.prompt, open};
   const MemoryTransfer read =
-      ReadDeviceMemory(link, session, static_cast<uint16_t>(image.size()), kStatusVerify, readBack);
+      ReadDeviceMemory(link, reading, static_cast<uint16_t>(image.size()), kStatusVerify, readBack);
   if (read != MemoryTransfer::Done) return kVerifyReadError;
   for (size_t i = 0; i < image.size(); ++i)
     if (readBack[i] != image[i]) return VerifyMismatchText(static_cast<int>(i));
@@ -88,6 +93,11 @@ OperationResult RunDownload(DeviceSession& session, const DownloadJob& job) {
   const auto built = BuildDeviceImage(job.document, session.settings, device, job.selection, job.placement);
 
   Link link = OpenLink(session.access, SettingsMode(session.settings), session.model);
+  // Stopped before a byte was written: the device still holds its old layout intact.
+  if (session.gate.StopRequested()) {
+    FinishOperation(link, session, {}, false);
+    return OperationResult::Cancelled;
+  }
   // An image the 16-bit counter cannot hold cannot fit any device either.
   const int room = AddressableMemory(session.model) - 32;
   if (!built || static_cast<int>(built->size()) >= room) {

@@ -47,8 +47,10 @@ struct DownloadJob {
 
 // Runs the whole download with the session's settings (mode, layer count, ibd,
 // ...). Status texts and the position (once per block) go to the reporter; the
-// gate is passed once per block, and a stop there clears the device silently.
-// Failures are told through the prompt.
+// gate is passed once per block, and a stop there clears the device silently. A
+// stop already in force at the start only resets the keyboard (nothing written
+// yet); one that comes after the last block changes nothing. Failures are told
+// through the prompt.
 OperationResult RunDownload(DeviceSession& session, const DownloadJob& job);
 
 }  // namespace vl

@@ -6,6 +6,10 @@
 #include <system_error>
 #include <tuple>
 
+#include "core/common/FileErrors.h"
+#include "core/device/KeyboardLayout.h"
+#include "core/document/LayoutFile.h"
+
 namespace vl {
 
 namespace {
@@ -24,6 +28,12 @@ std::tuple<std::string, long> Age(const std::string& name) {
 }
 
 }  // namespace
+
+bool BackupBeforeDownload(const ISettingsBackend& backend) {
+  return backend.ReadInt("", kBackupSettingName).value_or(0) != 0;
+}
+
+void SetBackupBeforeDownload(ISettingsBackend& backend, bool on) { backend.WriteInt("", kBackupSettingName, on); }
 
 std::string BackupFileName(uint16_t serial, const std::tm& localTime, const std::vector<std::string>& existing) {
   char stem[64];
@@ -65,6 +75,27 @@ size_t PruneBackups(const std::filesystem::path& folder, size_t keep) {
     if (std::filesystem::remove(folder / name, error)) ++deleted;
   }
   return deleted;
+}
+
+std::optional<std::filesystem::path> KeepKeyboardLayout(const PortAccess& access, const SettingsStore& settings,
+                                                        const IDeviceCatalogue& catalogue,
+                                                        const std::filesystem::path& folder, const std::tm& localTime,
+                                                        IReporter& reporter, IPrompt& prompt) {
+  TVL2Document held;
+  const auto prepared = ReadKeyboardLayout(access, settings, catalogue, held, reporter, prompt);
+  if (!prepared) return std::nullopt;
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  const std::filesystem::path file = folder / BackupFileName(prepared->identity.SerialNumber, localTime,
+                                                             FolderFileNames(folder));
+  try {
+    SaveLayout(held, file.string(), settings, reporter);
+  } catch (const FileError& failure) {
+    prompt.Message(failure.what(), kCaptionError, MessageIcon::Error);
+    return std::nullopt;
+  }
+  PruneBackups(folder);
+  return file;
 }
 
 }  // namespace vl

@@ -37,7 +37,8 @@ void OnSignal(int) { gStop = 1; }
 
 int Usage() {
   std::cerr << "usage: vlat-kbdsim --type TYPE [--serial N] [--controller MAJOR.MINOR] --state FILE\n"
-               "                   [--data DIR]\n";
+               "                   [--data DIR] [--scan-set 1|2]\n"
+               "--scan-set 2: the host gets the keys' set-2 bytes untranslated (default: set 1)\n";
   return 64;
 }
 
@@ -77,6 +78,9 @@ int main(int argc, char** argv) {
         config.controllerMinor = static_cast<uint8_t>(std::stoul(value.substr(dot + 1)) & 0x0F);
       } else if (arg == "--data") {
         dataDir = value;
+      } else if (arg == "--scan-set") {
+        if (value != "1" && value != "2") return Usage();
+        config.rawSet2 = value == "2";
       } else if (arg == "--state") {
         statePath = value;
       } else {
@@ -115,6 +119,9 @@ int main(int argc, char** argv) {
 
   std::signal(SIGTERM, OnSignal);
   std::signal(SIGINT, OnSignal);
+  // Started in the background of a terminal, reading it fails instead of stopping
+  // the keyboard; the commands then simply end.
+  std::signal(SIGTTIN, SIG_IGN);
   std::cout << slavePath << std::endl;
 
   keyboard.SetCapture(1);  // everything the keyboard sends goes out on the terminal

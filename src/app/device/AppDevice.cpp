@@ -1,0 +1,78 @@
+#include "app/device/AppDevice.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "core/common/SafeWrite.h"
+#include "ports/PortSelect.h"
+#include "sim/CatalogueConfig.h"
+
+namespace vl {
+
+std::unique_ptr<AppDevice> AppDevice::Open(const std::string& choiceText, const std::string& dataFolder,
+                                           const QString& stateFolder) {
+  const PortChoice choice = ParsePortChoice(choiceText);
+  auto catalogue = std::make_unique<FolderDeviceCatalogue>(dataFolder);
+  auto clock = std::make_unique<RealClock>();
+  if (choice.kind != PortChoice::Kind::Sim) {
+    auto port = OpenChosenPort(choice, *clock, catalogue->Catalogue());
+    auto device = std::make_unique<AppDevice>(std::move(clock), std::move(port), std::move(catalogue));
+    device->deliversBytes_ = choice.kind != PortChoice::Kind::None;
+    return device;
+  }
+  auto keyboard =
+      std::make_unique<SimulatedKeyboard>(*clock, sim::CatalogueConfig(catalogue->Catalogue(), choice.simType));
+  auto device = std::make_unique<AppDevice>(std::move(clock), std::move(keyboard), std::move(catalogue));
+  device->stateFile_ = StateFile(stateFolder, choice.simType);
+  QFile state(device->stateFile_);
+  // A file of another size belongs to another catalogue entry: the keyboard starts erased.
+  if (state.open(QIODevice::ReadOnly)) {
+    const QByteArray kept = state.read(0x10000 + 1);
+    device->simulated_->SetMemory(std::vector<uint8_t>(kept.begin(), kept.end()));
+  }
+  return device;
+}
+
+AppDevice::AppDevice(std::unique_ptr<Clock> clock, std::unique_ptr<Port> port,
+                     std::unique_ptr<IDeviceCatalogue> catalogue)
+    : clock_(std::move(clock)), ownedPort_(std::move(port)), port_(ownedPort_.get()),
+      catalogue_(std::move(catalogue)) {}
+
+AppDevice::AppDevice(std::unique_ptr<Clock> clock, std::unique_ptr<SimulatedKeyboard> keyboard,
+                     std::unique_ptr<IDeviceCatalogue> catalogue)
+    : clock_(std::move(clock)), simulated_(std::move(keyboard)), port_(&simulated_->GetPort()),
+      catalogue_(std::move(catalogue)), deliversBytes_(true) {}
+
+AppDevice::~AppDevice() { KeepState(); }
+
+void AppDevice::KeepState() const {
+  if (!simulated_ || stateFile_.isEmpty()) return;
+  QDir().mkpath(QFileInfo(stateFile_).absolutePath());
+  const std::vector<uint8_t> memory = simulated_->Memory();
+  WriteFileSafely(stateFile_.toStdString(), {reinterpret_cast<const char*>(memory.data()), memory.size()});
+}
+
+std::vector<std::pair<QString, QString>> AppDevice::PortChoices(const std::string& dataFolder) {
+  std::vector<std::pair<QString, QString>> choices{{QStringLiteral("none"), QString::fromUtf8("нет порта")}};
+  const QDir devices(QStringLiteral("/dev"));
+  for (const QString& name : devices.entryList({QStringLiteral("serio_raw*")}, QDir::System, QDir::Name))
+    choices.emplace_back(devices.filePath(name), devices.filePath(name));
+  try {
+    const DeviceCatalogue catalogue = FolderDeviceCatalogue(dataFolder).Catalogue();
+    for (const uint16_t type : catalogue.Types()) {
+      const QString section = QString::fromStdString(DeviceSectionName(type));
+      choices.emplace_back(QStringLiteral("sim:") + section,
+                           QString::fromUtf8("имитатор клавиатуры ") + section + QStringLiteral(" (") +
+                               QString::fromStdString(catalogue.Model(type).About) + QStringLiteral(")"));
+    }
+  } catch (const std::exception&) {
+    // Without a catalogue there is no simulated keyboard to offer.
+  }
+  return choices;
+}
+
+QString AppDevice::StateFile(const QString& folder, uint16_t deviceType) {
+  return QDir(folder).filePath(QStringLiteral("keyboard-%1.mem").arg(deviceType, 4, 16, QLatin1Char('0')));
+}
+
+}  // namespace vl

@@ -1,0 +1,68 @@
+#pragma once
+// The keyboard the application talks to: the port the user chose ("keyboard
+// port", or --port), its clock and lock state, and the device catalogue beside
+// the program. A simulated keyboard keeps its memory between runs in a state
+// file, as a real keyboard keeps its layout.
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/device/SimulatedKeyboard.h"
+#include "core/catalogue/DeviceCatalogue.h"
+#include "core/device/Clock.h"
+#include "core/device/DeviceSession.h"
+#include "core/device/LockState.h"
+#include "core/device/Port.h"
+
+namespace vl {
+
+class AppDevice {
+ public:
+  // Opens the port named by choiceText (see PortChoice) with the catalogue of
+  // dataFolder; a simulated keyboard's memory lives in stateFolder. Throws
+  // std::exception with the reason when the catalogue, the choice or the port
+  // fails.
+  static std::unique_ptr<AppDevice> Open(const std::string& choiceText, const std::string& dataFolder,
+                                         const QString& stateFolder);
+
+  // A port and clock made elsewhere (tests), with the catalogue to use.
+  AppDevice(std::unique_ptr<Clock> clock, std::unique_ptr<Port> port, std::unique_ptr<IDeviceCatalogue> catalogue);
+  // A simulated keyboard on the clock (tests, or Open for a "sim" choice).
+  AppDevice(std::unique_ptr<Clock> clock, std::unique_ptr<SimulatedKeyboard> keyboard,
+            std::unique_ptr<IDeviceCatalogue> catalogue);
+  ~AppDevice();
+
+  PortAccess Access() { return PortAccess{*port_, *clock_, locks_}; }
+  Port& DevicePort() { return *port_; }
+  // The simulated keyboard when it is the port, else nullptr.
+  SimulatedKeyboard* Simulated() const { return simulated_.get(); }
+  const IDeviceCatalogue& Catalogue() const { return *catalogue_; }
+  // Bytes arrive from this port without a request (a keyboard to test).
+  bool DeliversBytes() const { return deliversBytes_; }
+
+  // Writes a simulated keyboard's memory to its state file; nothing for others.
+  void KeepState() const;
+
+  // What the settings offer as the keyboard port, as (stored value, caption):
+  // no port, each serio_raw device present, a simulated keyboard of each type
+  // the catalogue of dataFolder lists.
+  static std::vector<std::pair<QString, QString>> PortChoices(const std::string& dataFolder);
+
+  // The state file of a simulated keyboard of the type, under folder.
+  static QString StateFile(const QString& folder, uint16_t deviceType);
+
+ private:
+  std::unique_ptr<Clock> clock_;
+  std::unique_ptr<Port> ownedPort_;
+  std::unique_ptr<SimulatedKeyboard> simulated_;
+  Port* port_;
+  std::unique_ptr<IDeviceCatalogue> catalogue_;
+  FixedLockState locks_;
+  bool deliversBytes_ = false;
+  QString stateFile_;
+};
+
+}  // namespace vl

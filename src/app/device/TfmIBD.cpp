@@ -1,0 +1,51 @@
+#include "app/device/TfmIBD.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/device/AppDevice.h"
+#include "app/editor/HelpViewer.h"
+#include "core/device/Interval.h"
+
+namespace vl {
+
+TfmIBD::TfmIBD(IPrompt& prompt, QWidget* parent) : QDialog(parent), prompt_(prompt) {
+  setObjectName(QStringLiteral("fmIBD"));
+  setWindowTitle(QString::fromUtf8("Интервал"));
+  auto* text = new QLabel(QString::fromUtf8("Выберите интервал между посылаемыми устройством SCAN-кодами (мc)"));
+  text->setWordWrap(true);
+  cbIBD_ = new QComboBox;
+  cbIBD_->setObjectName(QStringLiteral("cbIBD"));
+  for (int item = 0; item < kIntervalItems; ++item) cbIBD_->addItem(QString::fromStdString(IntervalItemText(item)));
+  cbIBD_->setToolTip(QString::fromUtf8("Значение временного интервала между SCAN-кодами (в миллисекундах)"));
+  cbIBD_->setAccessibleName(text->text());
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+  buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отменa"));
+  buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(QString::fromUtf8("Отменa"));
+  buttons->button(QDialogButtonBox::Help)->setText(QString::fromUtf8("Справка"));
+  buttons->button(QDialogButtonBox::Help)->setAccessibleName(QString::fromUtf8("Справка"));
+  connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+    RunInterval(device_->Access(), cbIBD_->currentIndex(), prompt_);
+    accept();
+  });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(buttons->button(QDialogButtonBox::Help), &QPushButton::clicked, this,
+          [this] { ShowHelp(this, QStringLiteral("interval.html")); });
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text);
+  layout->addWidget(cbIBD_);
+  layout->addWidget(buttons);
+}
+
+int TfmIBD::Exec(AppDevice& device) {
+  device_ = &device;
+  cbIBD_->setCurrentIndex(1);
+  return exec();
+}
+
+}  // namespace vl

@@ -1,0 +1,84 @@
+#include "app/editor/KeyInputWindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/editor/GridTexts.h"
+#include "app/editor/GridWindow.h"
+#include "app/editor/HelpViewer.h"
+#include "app/editor/VL2Grid.h"
+
+namespace vl {
+
+TfmKeyInputWnd::TfmKeyInputWnd(const InputContext& context, QWidget* parent)
+    : TfmInputWnd(context, "Windows\\Key window", parent) {
+  setWindowTitle(QString::fromUtf8("Клавиша"));
+  auto* top = new QHBoxLayout;
+  auto* label = new QLabel(QString::fromUtf8("Функция клавиши"));
+  cbFunction_ = new QComboBox;
+  for (const char* caption : kFuncCaptions) cbFunction_->addItem(QString::fromUtf8(caption));
+  cbFunction_->setAccessibleName(label->text());
+  label->setBuddy(cbFunction_);
+  top->addWidget(label);
+  top->addWidget(cbFunction_, 1);
+  auto* help = new QPushButton(QString::fromUtf8("Справка"));
+  help->setAccessibleName(help->text());
+  connect(help, &QPushButton::clicked, this, [this] { ShowHelp(this, QStringLiteral("keyinput.html")); });
+  top->addWidget(help);
+  Body()->addLayout(top);
+  BuildRows({"Нажатие и автоповтор", "Отжатие", "Нажатие, уровень %1", "Отжатие, уровень %1",
+             "Уровень %1", 0},
+            true);
+  connect(cbFunction_, &QComboBox::activated, this, [this](int index) {
+    model_.SetFunction(static_cast<uint8_t>(index));
+    ShowFunction();
+  });
+  model_.ClearAll();
+  LoadRows();
+  ShowFunction();
+}
+
+void TfmKeyInputWnd::ShowFunction() {
+  cbFunction_->setCurrentIndex(model_.Function() <= 10 ? model_.Function() : -1);
+  Pages()->setVisible(model_.PagesVisible());
+}
+
+void TfmKeyInputWnd::Attach(TfmGrid* window) {
+  if (window == window_ && window != nullptr) return;
+  disconnect(selection_);
+  disconnect(content_);
+  window_ = window;
+  if (window_) {
+    selection_ = connect(&window_->Grid(), &TVL2Grid::SelectionChanged, this,
+                         &TfmKeyInputWnd::LoadSelection);
+    // Edits made elsewhere (undo, paste) show here; the window's own edits in
+    // progress are not thrown away.
+    content_ = connect(&window_->Grid(), &TVL2Grid::DocumentChanged, this, [this] {
+      if (!isActiveWindow()) LoadSelection();
+    });
+  }
+  LoadSelection();
+}
+
+void TfmKeyInputWnd::LoadSelection() {
+  if (!window_) {
+    model_.ClearAll();
+    setWindowTitle(QString::fromUtf8("Клавиша"));
+  } else {
+    model_.Load(window_->Grid().Summary().Key);
+    setWindowTitle(QString::fromStdString(SelectionCaption(window_->Grid().Selection())));
+  }
+  LoadRows();
+  ShowFunction();
+}
+
+void TfmKeyInputWnd::Apply() {
+  if (!window_) return;
+  model_.ApplyTo(window_->Document(), window_->Grid().Selection());
+}
+
+}  // namespace vl

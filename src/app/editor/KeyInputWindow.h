@@ -1,0 +1,43 @@
+#pragma once
+// TfmKeyInputWnd ("Клавиша"): edits the selected keys of the active layout
+// window: the key function and, per layer, press and release sequences,
+// autorepeat, click duration and note.
+
+#include <QPointer>
+
+#include "app/editor/InputWindow.h"
+
+class QComboBox;
+
+namespace vl {
+
+class TfmGrid;
+
+class TfmKeyInputWnd : public TfmInputWnd {
+  Q_OBJECT
+
+ public:
+  TfmKeyInputWnd(const InputContext& context, QWidget* parent = nullptr);
+
+  // Follows this layout window's selection (null: none).
+  void Attach(TfmGrid* window);
+  TfmGrid* Attached() const { return window_; }
+  // Loads the selection summary of the attached window.
+  void LoadSelection();
+  QComboBox* FunctionBox() const { return cbFunction_; }
+
+ protected:
+  InputWindowModel& Model() override { return model_; }
+  void Apply() override;
+
+ private:
+  void ShowFunction();
+
+  InputWindowModel model_;
+  QPointer<TfmGrid> window_;
+  QMetaObject::Connection selection_;
+  QMetaObject::Connection content_;
+  QComboBox* cbFunction_;
+};
+
+}  // namespace vl

@@ -1,0 +1,28 @@
+#pragma once
+// "Клавиши стандартной клавиатуры": choose a key by its name to add its make or
+// break code to a line.
+
+#include <QDialog>
+#include <optional>
+
+#include "core/input/KeyList.h"
+
+class QListWidget;
+
+namespace vl {
+
+class TfmKeyList : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfmKeyList(QWidget* parent = nullptr);
+
+  // The chosen key on OK (or a double-click); nullopt on Cancel.
+  std::optional<ListedKey> Exec(const QString& caption);
+  QListWidget* List() const { return lbKeys_; }
+
+ private:
+  QListWidget* lbKeys_;
+};
+
+}  // namespace vl

@@ -1,0 +1,84 @@
+#pragma once
+// TPortEdit: a code-sequence line. While it has the focus it captures the
+// keyboard (green background) and records what is typed through the core's
+// CaptureLine; it shows the sequence as one cell per key event, the end kept in
+// view.
+
+#include <QWidget>
+#include <string>
+
+#include "app/input/KeyboardByteSource.h"
+#include "core/common/Prompt.h"
+#include "core/input/CaptureLine.h"
+
+namespace vl {
+
+class SettingsStore;
+
+class TPortEdit : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHeight = 23;
+  static constexpr int kCellHeight = 19;
+
+  TPortEdit(SettingsStore& settings, IPrompt& prompt, QWidget* parent = nullptr);
+
+  // The bytes shown (stored form while not entered). Setting them leaves the
+  // line first.
+  const std::string& Bytes() const { return line_.Content(); }
+  void SetBytes(std::string bytes);
+  CaptureLine& Line() { return line_; }
+  // The key events' texts as the cells show them.
+  QStringList CellTexts() const;
+  bool Capturing() const { return source_.Running(); }
+
+  // The port whose forwarded bytes the line records; null: desktop key events.
+  void SetPort(Port* port) { port_ = port; }
+
+  // A modal window of a command is about to open (Suspend) or has closed
+  // (Resume): the capture pauses without leaving the line.
+  void Suspend();
+  void Resume();
+  bool Suspended() const { return suspended_; }
+  // Ends the capture as losing the focus does: indicators set back, lock
+  // wrappers added. Emits Left when the line was entered.
+  void LeaveLine();
+
+  // Appends bytes (key list, private clipboard) when they fit the limit;
+  // otherwise shows message with the caption and icon and changes nothing.
+  bool AppendBytes(const std::string& bytes, const char* message, const char* caption,
+                   MessageIcon icon);
+  // Types a plain text through the stream handler.
+  void TypeText(const QString& text);
+  // Replaces the content (clear, cut, the pause window).
+  void ReplaceBytes(std::string bytes);
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ signals:
+  // The line was left: its bytes are final.
+  void Left();
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void Configure();
+  void StartCapture();
+  void OnByte(quint8 byte);
+  void Handle(LineInput input);
+  KeyLanguage Language() const;
+
+  SettingsStore& settings_;
+  IPrompt& prompt_;
+  CaptureLine line_;
+  KeyboardByteSource source_;
+  Port* port_ = nullptr;
+  bool suspended_ = false;
+};
+
+}  // namespace vl

@@ -1,0 +1,60 @@
+#pragma once
+// Where a code-sequence line and the test window get the keyboard's raw set-1
+// bytes. From the keyboard port when it delivers them (serio_raw, the simulated
+// keyboard): bytes arrive on the port's reader thread and are handed to the UI
+// thread in order. Otherwise from the desktop's key events, so that any keyboard
+// works: the native scan code is the evdev code + 8, turned into set-1 bytes by
+// the core's table. While a source runs, its widget gets every key: Tab, Alt,
+// F10, Esc and mnemonics neither move the focus nor open a menu.
+
+#include <QObject>
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "core/device/Port.h"
+#include "core/input/KeyEvents.h"
+
+class QKeyEvent;
+class QWidget;
+
+namespace vl {
+
+class KeyboardByteSource final : public QObject, private IByteReceiver {
+  Q_OBJECT
+
+ public:
+  explicit KeyboardByteSource(QObject* parent = nullptr);
+  ~KeyboardByteSource() override;
+
+  // Starts delivering bytes: from the port when one is given, else from the
+  // key events of target, which takes the keyboard grab. Stops a running source
+  // first.
+  void Start(QWidget* target, Port* port);
+  void Stop();
+  bool Running() const { return target_ != nullptr; }
+
+  // Sets the keyboard's indicators back (ED and the mask: 2 Num Lock, 4 Caps
+  // Lock) when a port is open; a desktop keyboard keeps its own.
+  static void RestoreIndicators(Port* port, LockStates locks);
+
+  // The set-1 bytes of a desktop key event; none for an automatic repeat's
+  // release (the desktop sends release and press pairs while a key is held).
+  static std::vector<uint8_t> KeyEventBytes(const QKeyEvent& event);
+
+ signals:
+  void ByteReceived(quint8 byte);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void OnKeyboardByte(uint8_t byte) override;
+
+  QWidget* target_ = nullptr;
+  Port* port_ = nullptr;
+  // Bumped by Start and Stop, so bytes queued for an earlier run are dropped.
+  std::atomic<quint64> run_{0};
+};
+
+}  // namespace vl

@@ -1,0 +1,386 @@
+// The device commands of the main window against a simulated keyboard in the
+// process, on the virtual clock: download and upload under the progress window,
+// their early exits and cancels, information, interval, clear and the key image.
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QProgressBar>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "AppFixture.h"
+#include "app/device/DeviceCommands.h"
+#include "app/device/TfmIBD.h"
+#include "app/device/TfmInfo.h"
+#include "app/device/TfmProgress.h"
+#include "app/device/TfmTest.h"
+#include "app/editor/GridWindow.h"
+#include "app/editor/VL2Grid.h"
+#include "core/device/DeviceImage.h"
+#include "core/device/Interval.h"
+#include "core/device/OperationDriver.h"
+#include "core/device/TestDisplay.h"
+#include "core/document/Undo.h"
+#include "core/mtf/KeyImageDevice.h"
+#include "sim/CatalogueConfig.h"
+#include "sim/SimKeyboard.h"
+
+namespace vl {
+namespace {
+
+constexpr uint16_t kType = 0x105;
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+}  // namespace
+
+class DeviceWindowsTest : public QObject, public AppFixture {
+  Q_OBJECT
+
+  sim::SimKeyboard* keyboard_ = nullptr;
+
+  // An 8 x 8 keyboard of 8 KiB whose positions lie straight on the grid; the
+  // catalogue may claim more memory than the keyboard has (an unreadable header).
+  void WriteCatalogue(int catalogueMemory = 8192, const char* decodingFile = "STRAIGHT.DEC") {
+    QFile devices(dataDir_->filePath("DEVICES.TYP"));
+    QVERIFY(devices.open(QIODevice::WriteOnly));
+    devices.write(QStringLiteral("[0105]\r\nAbout=Test\r\nKeys=64\r\nWidth=8\r\nHeight=8\r\nMemory=%1\r\nFile=%2\r\n"
+                                 "IsImage=1\r\nImageWidth=1800\r\nImageHeight=1800\r\nKeyWidth=200\r\n"
+                                 "KeyHeight=200\r\nStepX=220\r\nStepY=220\r\n")
+                      .arg(catalogueMemory)
+                      .arg(QString::fromLatin1(decodingFile))
+                      .toLatin1());
+    QFile decoding(dataDir_->filePath("STRAIGHT.DEC"));
+    QVERIFY(decoding.open(QIODevice::WriteOnly));
+    for (int x = 0; x < 8; ++x) {
+      QByteArray line;
+      for (int y = 0; y < 8; ++y) line += QByteArray::number(x) + ':' + QByteArray::number(y) + (y == 7 ? "\r\n" : " ");
+      decoding.write(line);
+    }
+  }
+
+  // The simulated keyboard (or no port) as the window's device, opened now with
+  // the catalogue as it stands.
+  void UseKeyboard(TfmMain& main, bool connected = true) {
+    keyboard_ = nullptr;
+    main.SetDeviceOpener([this, connected]() -> std::unique_ptr<AppDevice> {
+      auto catalogue = std::make_unique<FolderDeviceCatalogue>(dataDir_->path().toStdString());
+      auto clock = std::make_unique<VirtualClock>();
+      std::unique_ptr<Port> port;
+      if (connected) {
+        auto keyboard = std::make_unique<sim::SimKeyboard>(*clock, sim::SimConfig{});
+        keyboard_ = keyboard.get();
+        port = std::move(keyboard);
+      } else {
+        port = std::make_unique<NullPort>();
+      }
+      return std::make_unique<AppDevice>(std::move(clock), std::move(port), std::move(catalogue));
+    });
+    main.Device().Device();
+  }
+
+  TfmMain& StartWithKeyboard(bool connected = true) {
+    TfmMain& main = Start();
+    UseKeyboard(main, connected);
+    return main;
+  }
+
+  static void FillLayout(TVL2Document& document) {
+    for (int column = 1; column <= 8; ++column)
+      for (int row = 1; row <= 8; ++row) Put(document, column, row, std::string(8, static_cast<char>(0x1C)));
+  }
+
+  std::vector<uint8_t> Memory(size_t count) const {
+    return {keyboard_->Memory().begin(), keyboard_->Memory().begin() + static_cast<long>(count)};
+  }
+  int StoredSize() const {
+    const auto& memory = keyboard_->Memory();
+    const auto header = UnpackHeader(std::span<const uint8_t, 8>(&memory[keyboard_->HeaderAddress()], 8));
+    return header.DataSize;
+  }
+
+  // The image the core builds for the window's layout on this keyboard.
+  std::vector<uint8_t> Expected(TfmGrid& window) {
+    const ImageDevice device{0x1234, 8, 8, true, 1, 2};
+    return *BuildDeviceImage(window.Document(), settings_, device, {1, 1, 8, 8}, [](int x, int y) {
+      return GridOffset{x, y};
+    });
+  }
+
+  // Presses the progress window's cancel once the bar has passed 30.
+  void CancelMidway(TfmMain& main) {
+    auto* bar = main.Device().Progress().Bar();
+    auto* once = new QObject(bar);
+    connect(bar, &QProgressBar::valueChanged, once, [&main, once](int value) {
+      if (value < 30) return;
+      delete once;
+      main.Device().Progress().Cancel();
+    });
+  }
+
+ private slots:
+  void init() {
+    settings_ = SettingsStore();
+    settings_.Set(Setting::IsShowDownloadParameters, 0);
+    settings_.Set(Setting::IsTestAfterDownload, 0);
+    WriteCatalogue();
+  }
+  void cleanup() {
+    main_.reset();
+    FlushDeletes();
+  }
+
+  void DownloadLeavesTheCoreImageAndItsHeader() {
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    main.Action("acDownLoad")->trigger();
+    QVERIFY(prompt_->asked.empty());
+    const auto image = Expected(*window);
+    QCOMPARE(Memory(image.size()), image);
+    QCOMPARE(StoredSize(), static_cast<int>(image.size()));
+    QCOMPARE(main.Device().Progress().windowTitle(), U("Загрузка"));
+    QCOMPARE(main.Device().Progress().ModeLabel()->text(), U("нормальный (для рабочих станций)"));
+    QVERIFY(!main.Device().Progress().isVisible());
+    QVERIFY(!window->Document().Busy);
+    QCOMPARE(window->Grid().Selection(), (TRect{1, 1, 8, 8}));
+  }
+
+  void EarlyExitsOfThePreparationWriteNothing() {
+    struct Case {
+      const char* name;
+      std::function<void(DeviceWindowsTest&, TfmGrid&)> arrange;
+      bool connected;
+      const char* told;
+    };
+    const Case cases[] = {
+        {"no device", {}, false, "Устройство не подключено."},
+        {"decoding file missing", [](DeviceWindowsTest& t, TfmGrid&) { t.WriteCatalogue(8192, "GONE.DEC"); }, true,
+         nullptr},
+        {"selection too large, No",
+         [](DeviceWindowsTest& t, TfmGrid& w) {
+           w.Grid().Select(1, 1, 9, 8);
+           t.prompt_->answers = {Answer::No};
+         },
+         true, kSelectionTooLarge},
+        {"check remarks, No",
+         [](DeviceWindowsTest& t, TfmGrid& w) {
+           // Data on a layer that is not loaded.
+           t.settings_.Set(Setting::LayerCount, 0);
+           auto key = std::make_unique<TMacroButton>(*w.Document().GetKey(2, 2));
+           key->Layers[3].Macro[0] = std::string(1, static_cast<char>(0x1E));
+           w.Document().SetKey(2, 2, std::move(key));
+           t.prompt_->answers = {Answer::No};
+         },
+         true, kCheckRemarks},
+        {"properties, No",
+         [](DeviceWindowsTest& t, TfmGrid&) {
+           t.settings_.Set(Setting::IsShowDownloadParameters, 1);
+           t.prompt_->answers = {Answer::No};
+         },
+         true, nullptr},
+        {"controller version unreadable", [](DeviceWindowsTest& t, TfmGrid&) { t.WriteCatalogue(16384); }, true,
+         kControllerReadError},
+    };
+    for (const Case& c : cases) {
+      init();
+      TfmMain& main = Start();
+      TfmGrid* window = main.ActiveLayout();
+      FillLayout(window->Document());
+      if (c.arrange) c.arrange(*this, *window);
+      UseKeyboard(main, c.connected);
+      const std::vector<uint8_t> before = keyboard_ ? keyboard_->Memory() : std::vector<uint8_t>{};
+      main.Action("acDownLoad")->trigger();
+      if (c.told)
+        QVERIFY2(std::find(prompt_->asked.begin(), prompt_->asked.end(), c.told) != prompt_->asked.end(), c.name);
+      QVERIFY2(!prompt_->asked.empty(), c.name);
+      if (keyboard_) {
+        QVERIFY2(keyboard_->Memory() == before, c.name);
+        QCOMPARE(keyboard_->BlocksAccepted(), 0);
+      }
+      QVERIFY2(!main.Device().Progress().isVisible(), c.name);
+      QVERIFY2(!window->Document().Busy, c.name);
+      cleanup();
+    }
+  }
+
+  void CancelledDownloadAnsweredNoClearsAndYesCompletes() {
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+      init();
+      TfmMain& main = StartWithKeyboard();
+      TfmGrid* window = main.ActiveLayout();
+      FillLayout(window->Document());
+      CancelMidway(main);
+      prompt_->answers = {answer};
+      main.Action("acDownLoad")->trigger();
+      QCOMPARE(prompt_->asked, std::vector<std::string>{kCancelDownloadQuestion});
+      if (answer == Answer::No) {
+        QCOMPARE(StoredSize(), 0);
+      } else {
+        const auto image = Expected(*window);
+        QCOMPARE(Memory(image.size()), image);
+        QCOMPARE(StoredSize(), static_cast<int>(image.size()));
+      }
+      cleanup();
+    }
+  }
+
+  void UploadIsUndoneAndItsCancelNeitherAsksNorClears() {
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* source = main.ActiveLayout();
+    FillLayout(source->Document());
+    main.Action("acDownLoad")->trigger();
+    const int stored = StoredSize();
+
+    TfmGrid* target = main.NewLayout();
+    main.Action("acUpload")->trigger();
+    QVERIFY(prompt_->asked.empty());
+    QVERIFY(target->Document().GetKey(8, 8));
+    QCOMPARE(UndoCaption(target->Document()), std::string("&Отменить чтение данных из устройства"));
+    main.Action("acUndo")->trigger();
+    QVERIFY(!target->Document().GetKey(8, 8));
+
+    CancelMidway(main);
+    main.Action("acUpload")->trigger();
+    QVERIFY(prompt_->asked.empty());
+    QCOMPARE(StoredSize(), stored);
+    QVERIFY(!target->Document().GetKey(8, 8));
+  }
+
+  void InformationShowsElevenRows() {
+    TfmMain& main = StartWithKeyboard();
+    main.Device().Info().setModal(false);
+    QTimer::singleShot(0, &main.Device().Info(), &QDialog::accept);
+    main.Action("acInfo")->trigger();
+    QTreeWidget* list = main.Device().Info().List();
+    QCOMPARE(list->topLevelItemCount(), 11);
+    QCOMPARE(list->topLevelItem(0)->text(1), U("0105"));
+    QCOMPARE(list->topLevelItem(1)->text(1), U("Test"));
+    QCOMPARE(list->topLevelItem(2)->text(1), U("04660"));
+    QCOMPARE(list->topLevelItem(10)->text(1), U("1,2"));
+  }
+
+  void IntervalSendsItsCodeAndTellsAMissingDevice() {
+    for (const auto& [item, code] : {std::pair{15, 0}, std::pair{1, 2}, std::pair{0, 1}}) {
+      TfmMain& main = StartWithKeyboard();
+      TfmIBD& dialog = main.Device().IntervalDialog();
+      QTimer::singleShot(0, &dialog, [&dialog, item] {
+        dialog.Intervals()->setCurrentIndex(item);
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+      });
+      QCOMPARE(dialog.Exec(*main.Device().Device()), int(QDialog::Accepted));
+      QCOMPARE(keyboard_->IntervalCode(), code);
+      QVERIFY(prompt_->asked.empty());
+      cleanup();
+    }
+    TfmMain& main = StartWithKeyboard(false);
+    TfmIBD& dialog = main.Device().IntervalDialog();
+    QTimer::singleShot(0, &dialog, [&dialog] {
+      QCOMPARE(dialog.Intervals()->currentIndex(), 1);
+      dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    main.Action("acIBD")->trigger();
+    QCOMPARE(prompt_->asked, std::vector<std::string>{kOstrelNotConnected});
+  }
+
+  void TestWindowShowsCodesAndNames() {
+    TfmMain& main = StartWithKeyboard(false);
+    TfmTest& test = main.Device().Test();
+    QPlainTextEdit* memo = test.PortMemo();
+    test.System()->setCurrentIndex(0);
+    test.Receive(0x1C);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("028 "));
+    memo->clear();
+    test.System()->setCurrentIndex(1);
+    test.Receive(0x1C);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("0x1c "));
+
+    // A held key repeats its make code; it is named once, and its release names nothing.
+    memo->clear();
+    test.System()->setCurrentIndex(2);
+    for (quint8 byte : {0x1E, 0x1E, 0x1E, 0x9E}) test.Receive(byte);
+    TestDisplay names(TestDisplayMode::Names);
+    const QString name = QString::fromStdString(names.Format(0x1E));
+    QVERIFY(!name.isEmpty());
+    QCOMPARE(memo->toPlainText(), name);
+  }
+
+  void TestWindowCapturesOnlyOnThePortMemoAndKeepsItsPlacement() {
+    {
+      TfmMain& main = StartWithKeyboard(false);
+      TfmTest& test = main.Device().Test();
+      test.System()->setCurrentIndex(0);
+      test.ShowTest();
+      QVERIFY(QTest::qWaitForWindowActive(&test));
+      test.PortMemo()->setFocus();
+      QVERIFY(test.Capturing());
+      // Enter from the desktop keyboard: evdev 28, native 36, set-1 0x1C and 0x9C.
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, 36, 0, 0);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, 36, 0, 0);
+      QApplication::sendEvent(test.PortMemo(), &press);
+      QApplication::sendEvent(test.PortMemo(), &release);
+      QCOMPARE(test.PortMemo()->toPlainText(), QStringLiteral("028 156 "));
+
+      test.Pages()->setCurrentIndex(1);
+      test.Notebook()->setFocus();
+      QVERIFY(!test.Capturing());
+      test.Pages()->setCurrentIndex(0);
+      test.PortMemo()->setFocus();
+      QVERIFY(test.Capturing());
+      test.Pages()->setCurrentIndex(1);
+      test.System()->setCurrentIndex(2);
+      test.resize(100, 100);
+      QCOMPARE(test.size(), QSize(285, 200));
+      cleanup();
+    }
+    QCOMPARE(backend_.ReadInt("Windows\\Test", "system"), std::optional<uint32_t>(2));
+    QCOMPARE(backend_.ReadInt("Windows\\Test", "active page"), std::optional<uint32_t>(1));
+    TfmMain& main = StartWithKeyboard(false);
+    QCOMPARE(main.Device().Test().System()->currentIndex(), 2);
+    QCOMPARE(main.Device().Test().Pages()->currentIndex(), 1);
+  }
+
+  void KeyImageWritesTheCoreRichText() {
+    settings_.Set(Setting::ImageDevice, 0);
+    settings_.Set(Setting::ImageRun, 0);
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    QTemporaryDir out;
+    const QString file = out.filePath("keys.rtf");
+    dialogs_->names = {file};
+    main.Action("acImage")->trigger();
+    QCOMPARE(window->Grid().Selection(), (TRect{1, 1, 8, 8}));
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+
+    const DeviceCatalogue catalogue = FolderDeviceCatalogue(dataDir_->path().toStdString()).Catalogue();
+    const auto request = DeviceImageRequest(catalogue, kType, window->Document(), 1, 1, KeyImageFormat::RichText,
+                                            KeyImageOptions::FromSettings(settings_), *prompt_);
+    QVERIFY(request);
+    NullReporter reporter;
+    const QString expected = out.filePath("expected.rtf");
+    QVERIFY(WriteKeyImage(expected.toStdString(), KeyImageFormat::RichText, *request, *prompt_, reporter));
+    QFile reference(expected);
+    QVERIFY(reference.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.startsWith("{\\rtf1"));
+    QCOMPARE(bytes, reference.readAll());
+  }
+};
+
+int RunDeviceWindowsTest(int argc, char** argv) {
+  DeviceWindowsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace vl
+
+#include "DeviceWindowsTest.moc"

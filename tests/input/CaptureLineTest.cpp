@@ -1,0 +1,202 @@
+// A code-sequence line fed with the keyboard's raw set-1 bytes.
+
+#include <gtest/gtest.h>
+
+#include "core/input/CaptureLine.h"
+
+namespace vl {
+namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out.push_back(static_cast<char>(v));
+  return out;
+}
+
+class CaptureLineTest : public ::testing::Test {
+ protected:
+  CaptureLine line;
+
+  void SetUp() override { line.Configure(ExitKeyCode(0), false); }
+
+  LineInput Feed(std::initializer_list<int> raw) {
+    LineInput last = LineInput::Ignored;
+    for (int byte : raw) {
+      const LineInput one = line.FeedSet1(static_cast<uint8_t>(byte));
+      if (one != LineInput::Ignored) last = one;
+    }
+    return last;
+  }
+};
+
+TEST_F(CaptureLineTest, HeldKeyRepeatsGiveOneMake) {
+  line.Enter({});
+  Feed({0x1E, 0x1E, 0x1E, 0x9E});
+  EXPECT_EQ(line.Content(), Bytes({0x1C, 0xF0, 0x1C}));
+}
+
+TEST_F(CaptureLineTest, RightControlIsRecordedWithE0) {
+  line.Enter({});
+  Feed({0xE0, 0x1D, 0xE0, 0x9D});
+  EXPECT_EQ(line.Content(), Bytes({0xE0, 0x14, 0xE0, 0xF0, 0x14}));
+}
+
+TEST_F(CaptureLineTest, ExitKeyRecordsNothingAndAsksToMoveOn) {
+  line.Enter({});
+  EXPECT_EQ(Feed({0x01}), LineInput::Ignored);
+  EXPECT_EQ(Feed({0x81}), LineInput::Exit);
+  EXPECT_EQ(line.Content(), "");
+}
+
+// The release of the key that brought the focus in belongs to no exit.
+TEST_F(CaptureLineTest, ExitKeyReleaseWithoutItsMakeIsRecorded) {
+  line.Configure(ExitKeyCode(1), false);  // Tab
+  line.Enter({});
+  EXPECT_EQ(Feed({0x8F}), LineInput::Recorded);
+  EXPECT_EQ(line.Content(), Bytes({0xF0, 0x0D}));
+  // Right Control is not the exit key left Control.
+  line.Configure(ExitKeyCode(4), false);
+  line.SetContent("");
+  line.Enter({});
+  Feed({0xE0, 0x1D, 0xE0, 0x9D});
+  EXPECT_EQ(line.Content(), Bytes({0xE0, 0x14, 0xE0, 0xF0, 0x14}));
+  line.Configure(ExitKeyCode(5), false);  // none
+  line.SetContent("");
+  line.Enter({});
+  Feed({0x01, 0x81});
+  EXPECT_EQ(line.Content(), Bytes({0x76, 0xF0, 0x76}));
+}
+
+TEST_F(CaptureLineTest, PauseKeyIsNeverRecordedAndItsTailIsSwallowed) {
+  line.Enter({});
+  Feed({0xE1, 0x1D, 0x45, 0xE1, 0x9D, 0xC5, 0x1E});
+  EXPECT_EQ(line.Content(), Bytes({0x1C}));
+}
+
+TEST_F(CaptureLineTest, GrayNavigationGetsItsShiftsOnlyWhileNumLockIsOn) {
+  line.Enter({});
+  // The keyboard's own added shift (E0 2A) is dropped, the line adds its own.
+  Feed({0xE0, 0x2A, 0xE0, 0x47, 0xE0, 0xC7, 0xE0, 0xAA});
+  EXPECT_EQ(line.Content(), Bytes({0xE0, 0x12, 0xE0, 0x6C, 0xE0, 0xF0, 0x6C, 0xE0, 0xF0, 0x12}));
+  line.SetContent("");
+  Feed({0x45, 0xC5, 0xE0, 0x47, 0xE0, 0xC7});  // Num Lock off, then Home
+  EXPECT_EQ(line.Content(), Bytes({0x77, 0xF0, 0x77, 0xE0, 0x6C, 0xE0, 0xF0, 0x6C}));
+  EXPECT_FALSE(line.Locks().NumLock);
+}
+
+TEST_F(CaptureLineTest, HeldKeysFollowMakesAndBreaks) {
+  line.Enter({});
+  Feed({0x2A, 0x1E, 0xE0, 0x1D});
+  EXPECT_EQ(line.HeldKeys(), (std::set<uint16_t>{0x12, 0x1C, 0x114}));
+  Feed({0x9E, 0xAA});
+  EXPECT_EQ(line.HeldKeys(), (std::set<uint16_t>{0x114}));
+}
+
+// Stored as 77 F0 77, the content, 77 F0 77; entering shows the content alone.
+TEST_F(CaptureLineTest, LockWrapperIsStoredAndHiddenAgainOnEntry) {
+  line.Configure(ExitKeyCode(0), true);
+  line.Enter({.NumLock = false, .CapsLock = false});
+  EXPECT_EQ(line.Limit(), 234u);
+  Feed({0x1E, 0x9E});
+  line.Leave();
+  const std::string wrapper = Bytes({0x77, 0xF0, 0x77});
+  EXPECT_EQ(line.Content(), wrapper + Bytes({0x1C, 0xF0, 0x1C}) + wrapper);
+
+  line.Enter({.NumLock = true, .CapsLock = true});  // ignored: the line has content
+  EXPECT_EQ(line.Content(), Bytes({0x1C, 0xF0, 0x1C}));
+  EXPECT_EQ(line.Locks(), (LockStates{.NumLock = false, .CapsLock = false}));
+  EXPECT_EQ(line.StartLocks(), line.Locks());
+  line.Leave();
+  EXPECT_EQ(line.Content(), wrapper + Bytes({0x1C, 0xF0, 0x1C}) + wrapper);
+}
+
+TEST_F(CaptureLineTest, BothWrappersNestCapsOutside) {
+  line.Configure(ExitKeyCode(0), true);
+  line.Enter({.NumLock = false, .CapsLock = true});
+  EXPECT_EQ(line.Limit(), 228u);
+  Feed({0x1E, 0x9E});
+  line.Leave();
+  const std::string num = Bytes({0x77, 0xF0, 0x77});
+  const std::string caps = Bytes({0x58, 0xF0, 0x58});
+  const std::string stored = caps + num + Bytes({0x1C, 0xF0, 0x1C}) + num + caps;
+  EXPECT_EQ(line.Content(), stored);
+  line.Enter({});
+  EXPECT_EQ(line.Locks(), (LockStates{.NumLock = false, .CapsLock = true}));
+  line.Leave();
+  EXPECT_EQ(line.Content(), stored);
+}
+
+// A line that holds only what looks like a wrapper was typed that way: stripping
+// it would empty the line (or reach outside a shorter one).
+TEST_F(CaptureLineTest, ShortLockLinesAreNotTakenForWrappers) {
+  line.Configure(ExitKeyCode(0), true);
+  for (const std::string& content : {Bytes({0x58, 0xF0, 0x58}), Bytes({0x58, 0xF0, 0x58, 0x58, 0xF0, 0x58})}) {
+    line.SetContent(content);
+    line.Enter({});
+    EXPECT_EQ(line.Content(), content);
+    line.Leave();
+    EXPECT_EQ(line.Content(), content);
+  }
+}
+
+TEST_F(CaptureLineTest, WithoutCorrectionTheLineTracksNumOnAndAddsNoWrapper) {
+  line.Enter({.NumLock = false, .CapsLock = true});
+  EXPECT_EQ(line.Locks(), LockStates{});
+  EXPECT_EQ(line.Limit(), 240u);
+  Feed({0x45, 0xC5});
+  line.Leave();
+  EXPECT_EQ(line.Content(), Bytes({0x77, 0xF0, 0x77}));
+}
+
+TEST_F(CaptureLineTest, FullLineStopsInputUntilEnteredAgain) {
+  line.Enter({});
+  LineInput result = LineInput::Recorded;
+  int keys = 0;
+  while (result == LineInput::Recorded && keys < 200) {
+    result = Feed({0x1E, 0x9E});
+    ++keys;
+  }
+  EXPECT_EQ(result, LineInput::Full);
+  EXPECT_EQ(line.Content().size(), 240u);
+  EXPECT_TRUE(line.InputStopped());
+  EXPECT_EQ(Feed({0x30}), LineInput::Ignored);
+  line.Leave();
+  line.Enter({});
+  EXPECT_FALSE(line.InputStopped());
+}
+
+// Switching Num Lock off reserves room for the wrapper leaving will add, so the
+// stored sequence never passes 255 bytes.
+TEST_F(CaptureLineTest, LockPressThatWouldOverfillTheWrappedLineIsRefused) {
+  line.Configure(ExitKeyCode(0), true);
+  line.SetContent(std::string(236, '\x1C'));
+  line.Enter({});
+  EXPECT_EQ(Feed({0x45}), LineInput::Full);
+  EXPECT_EQ(line.Content().size(), 236u);
+  EXPECT_TRUE(line.Locks().NumLock);
+}
+
+TEST_F(CaptureLineTest, AppendRefusesWhatDoesNotFit) {
+  line.SetContent(std::string(238, '\x1C'));
+  line.Enter({});
+  EXPECT_FALSE(line.Append(Bytes({0xE0, 0xF0, 0x14})));
+  EXPECT_EQ(line.Content().size(), 238u);
+  EXPECT_TRUE(line.Append(Bytes({0xF0, 0x14})));
+}
+
+TEST_F(CaptureLineTest, TypedTextGoesThroughTheStreamHandler) {
+  line.Configure(ExitKeyCode(3), false);  // space would be the exit key
+  line.Enter({});
+  EXPECT_EQ(line.TypeText("Й ж!", KeyLanguage::Russian), LineInput::Recorded);
+  EXPECT_EQ(line.Content(), Bytes({0x15, 0xF0, 0x15, 0x29, 0xF0, 0x29, 0x4C, 0xF0, 0x4C}));
+}
+
+TEST_F(CaptureLineTest, TypedTextNeverLeavesAKeyPressedWhenFull) {
+  line.SetContent(std::string(238, '\x1C'));
+  line.Enter({});
+  EXPECT_EQ(line.TypeText("ab", KeyLanguage::English), LineInput::Full);
+  EXPECT_EQ(line.Content().size(), 238u);
+}
+
+}  // namespace
+}  // namespace vl
