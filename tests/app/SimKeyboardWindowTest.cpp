@@ -4,8 +4,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 #include <chrono>
 #include <vector>
@@ -151,15 +149,10 @@ class SimKeyboardWindowTest : public QObject {
     rig.After(1s);
     QCOMPARE(rig.Label("Щелчок"), QString::fromUtf8("Щелчок 1: 0,3 с"));
 
-    auto* text = rig.window.findChild<QLineEdit*>();
-    auto* swipe = rig.window.findChild<QPushButton*>();
-    QVERIFY(text && swipe);
-    text->setText(QStringLiteral("1"));
-    swipe->click();  // track 1 is not enabled
+    rig.window.SwipeTrack(QStringLiteral("1"));  // track 1 is not enabled
     QCOMPARE(rig.After(1s), Bytes{});
     rig.window.findChild<QComboBox*>()->setCurrentIndex(1);
-    text->setText(QString::fromUtf8("1ж2"));  // a character no key bears is left out
-    swipe->click();
+    rig.window.SwipeTrack(QString::fromUtf8("1ж2"));  // a character no key bears is left out
     QCOMPARE(rig.After(1s), (Bytes{0x02, 0x82, 0x03, 0x83, 0x1C}));
   }
 

@@ -129,13 +129,11 @@ void DeviceCommands::ShowSimulator() {
   }
   simulator_->show();
   simulator_->raise();
-  simulator_->activateWindow();
 }
 
 bool DeviceCommands::KeepBackup(AppDevice& device) {
-  QString folder = host_.backupFolder();
-  if (folder.isEmpty())
-    folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
+  const QString folder =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
   const std::time_t now = std::time(nullptr);
   std::tm localTime{};
   localtime_r(&now, &localTime);

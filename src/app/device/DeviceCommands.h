@@ -54,8 +54,6 @@ class DeviceCommands : public QObject {
     // Whether a missing port may be answered with the simulated keyboard (not when
     // the device is handed in).
     std::function<bool()> mayOfferSimulator = [] { return false; };
-    // Where the backups before downloads go.
-    std::function<QString()> backupFolder = [] { return QString(); };
   };
   // openDevice makes the device when a command first needs it; it may throw
   // std::exception with the reason.

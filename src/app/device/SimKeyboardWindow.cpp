@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -29,7 +30,8 @@ QLabel* NamedLabel(const QString& text, const QString& name, QWidget* parent) {
 
 SimKeyboardWindow::SimKeyboardWindow(SimulatedKeyboard& keyboard, const ImageGeometry& geometry,
                                      const SettingsStore& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window), keyboard_(keyboard), settings_(settings) {
+    : QWidget(parent, Qt::Window | Qt::WindowDoesNotAcceptFocus), keyboard_(keyboard), settings_(settings) {
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setWindowTitle(QStringLiteral("Имитатор клавиатуры"));
   setAccessibleName(windowTitle());
   field_ = new SimKeyField(keyboard.Width(), keyboard.Height(), geometry, this);
@@ -54,15 +56,14 @@ SimKeyboardWindow::SimKeyboardWindow(SimulatedKeyboard& keyboard, const ImageGeo
   track_->setAccessibleName(QStringLiteral("Дорожка"));
   for (int track = 1; track <= sim::kTrackCount; ++track)
     track_->addItem(QStringLiteral("Дорожка %1").arg(track), track);
-  trackText_ = new QLineEdit(this);
-  trackText_->setAccessibleName(QStringLiteral("Данные дорожки"));
-  trackText_->setPlaceholderText(QStringLiteral("данные дорожки"));
-  swipe_ = new QPushButton(QStringLiteral("Провести карту"), this);
+  swipe_ = new QPushButton(QStringLiteral("Провести карту..."), this);
+  swipe_->setFocusPolicy(Qt::NoFocus);
+  track_->setFocusPolicy(Qt::NoFocus);
   swipe_->setAccessibleName(swipe_->text());
   auto* card = new QHBoxLayout;
   card->addWidget(track_);
-  card->addWidget(trackText_, 1);
   card->addWidget(swipe_);
+  card->addStretch(1);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(state);
@@ -77,8 +78,7 @@ SimKeyboardWindow::SimKeyboardWindow(SimulatedKeyboard& keyboard, const ImageGeo
     keyboard_.Release(x, y);
     Poll();
   });
-  connect(swipe_, &QPushButton::clicked, this, &SimKeyboardWindow::Swipe);
-  connect(trackText_, &QLineEdit::returnPressed, this, &SimKeyboardWindow::Swipe);
+  connect(swipe_, &QPushButton::clicked, this, &SimKeyboardWindow::AskAndSwipe);
 
   ShowIndicator(numLock_, false);
   ShowIndicator(capsLock_, false);
@@ -111,11 +111,19 @@ void SimKeyboardWindow::Poll() {
   }
 }
 
-void SimKeyboardWindow::Swipe() {
+void SimKeyboardWindow::AskAndSwipe() {
+  bool ok = false;
+  const QString text = QInputDialog::getText(this, QStringLiteral("Провести карту"),
+                                             QStringLiteral("Данные дорожки %1:").arg(track_->currentData().toInt()),
+                                             QLineEdit::Normal, QString(), &ok);
+  if (ok) SwipeTrack(text);
+}
+
+void SimKeyboardWindow::SwipeTrack(const QString& trackText) {
   // Only ASCII characters are on the keys a track is typed with; the rest would
   // reach the card reader as several bytes of UTF-8 each.
   QString text;
-  for (const QChar c : trackText_->text())
+  for (const QChar c : trackText)
     if (c.unicode() < 0x80) text += c;
   keyboard_.Swipe(track_->currentData().toInt(), text.toStdString());
   Poll();

@@ -4,6 +4,9 @@
 // the Num and Caps Lock indicators the host set and each key click. What the keys
 // send goes to the port's receiver as a real keyboard's bytes do. A timer keeps
 // the keyboard running on its clock (autorepeat, queued bytes) and the view fresh.
+// The window never takes the keyboard focus: the test window and the code-sequence
+// lines read keyboard bytes only while they are active, and clicking a key here
+// must leave them so. The track's characters are asked in a dialog of their own.
 
 #include <QWidget>
 
@@ -12,7 +15,6 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTimer;
 
@@ -35,9 +37,11 @@ class SimKeyboardWindow : public QWidget {
   SimKeyField& Field() const { return *field_; }
   // Runs the keyboard up to now and shows its state (the timer's work).
   void Poll();
+  // Swipes the chosen track with text (its ASCII characters).
+  void SwipeTrack(const QString& text);
 
  private:
-  void Swipe();
+  void AskAndSwipe();
   void ShowIndicator(QLabel* label, bool lit);
 
   SimulatedKeyboard& keyboard_;
@@ -48,7 +52,6 @@ class SimKeyboardWindow : public QWidget {
   QLabel* capsLock_;
   QLabel* click_;
   QComboBox* track_;
-  QLineEdit* trackText_;
   QPushButton* swipe_;
   QTimer* timer_;
   int shownLayer_ = -1;

@@ -161,7 +161,6 @@ void TfmMain::CreateDialogs() {
                             [this] { return PortChoiceText(); },
                             [this](const std::string& choice) {
                               backend_.WriteString("", kPortSettingName, choice);
-                              portOverride_.clear();
                             },
                             [this] { return !deviceOpener_; }};
   device_ = new DeviceCommands(std::move(host), [this] {
