@@ -6,25 +6,13 @@
 
 #include <chrono>
 
+#include "CountingClock.h"
 #include "core/device/Transport.h"
 #include "sim/SimKeyboard.h"
 
 namespace {
 
-// The real clock, adding up what it was asked to wait.
-class CountingClock final : public vl::Clock {
- public:
-  void Pause(Duration duration) override {
-    asked_ += duration;
-    real_.Pause(duration);
-  }
-  Duration Now() const override { return real_.Now(); }
-  Duration Asked() const { return asked_; }
-
- private:
-  vl::RealClock real_;
-  Duration asked_{0};
-};
+using vl::bench::CountingClock;
 
 void WriteBlocks(benchmark::State& state) {
   double wall = 0;
@@ -40,7 +28,7 @@ void WriteBlocks(benchmark::State& state) {
       if (!vl::WritePacketAck(link, packet)) state.SkipWithError("block not acknowledged");
     }
     wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    asked += std::chrono::duration<double>(clock.Asked()).count();
+    asked += std::chrono::duration<double>(clock.Paused()).count();
   }
   state.counters["overhead_pct"] = 100.0 * (wall - asked) / asked;
   state.counters["protocol_s"] = asked / static_cast<double>(state.iterations());

@@ -1,12 +1,15 @@
 // vlat-screenshots DATA_DIR OUT_DIR: renders the main window with a sample layout
-// and a template, and the dialogs, into PNG files for docs/screenshots. DATA_DIR
+// and a template, the dialogs, and the device windows over a simulated keyboard in
+// the process, into PNG files for docs/screenshots. DATA_DIR
 // is the program folder (catalogue, templates, spaste.ini, help). Runs on any
 // platform plugin, offscreen included; touches no settings of the real program.
 
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QComboBox>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -14,6 +17,11 @@
 
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/device/DeviceCommands.h"
+#include "app/device/TfmIBD.h"
+#include "app/device/TfmInfo.h"
+#include "app/device/TfmProgress.h"
+#include "app/device/TfmTest.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
@@ -24,6 +32,7 @@
 #include "core/document/KeyNoteOps.h"
 #include "core/document/LayoutFile.h"
 #include "core/text/Cp1251.h"
+#include "sim/SimKeyboard.h"
 
 namespace {
 
@@ -76,6 +85,66 @@ void WhenShown(QDialog& dialog, const QString& file, std::function<void()> prepa
     Save(dialog, file);
     dialog.reject();
   });
+}
+
+// Grabs a window each time it is shown.
+class GrabOnShow final : public QObject {
+ public:
+  GrabOnShow(QWidget& widget, QString file) : QObject(&widget), file_(std::move(file)) {
+    widget.installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) Save(*static_cast<QWidget*>(watched), file_);
+    return false;
+  }
+
+ private:
+  QString file_;
+};
+
+// The device windows with a simulated keyboard of the shipped catalogue's type
+// 0105 in the process, on the virtual clock: download, information, interval,
+// upload into a new layout, the test window.
+void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
+  main.SetDeviceOpener([data]() -> std::unique_ptr<AppDevice> {
+    auto clock = std::make_unique<VirtualClock>();
+    sim::SimConfig config;
+    config.identity.DeviceType = 0x105;
+    auto keyboard = std::make_unique<sim::SimKeyboard>(*clock, config);
+    return std::make_unique<AppDevice>(std::move(clock), std::move(keyboard),
+                                       std::make_unique<FolderDeviceCatalogue>(data.toStdString()));
+  });
+  DeviceCommands& device = main.Device();
+  new GrabOnShow(device.Detect(), QDir(out).filePath("device_detect.png"));
+  auto* once = new QObject(&device.Progress());
+  QObject::connect(device.Progress().Bar(), &QProgressBar::valueChanged, once, [&device, out, once](int value) {
+    if (value < 40) return;
+    Save(device.Progress(), QDir(out).filePath("device_progress.png"));
+    delete once;
+  });
+  main.Action("acDownLoad")->trigger();
+
+  WhenShown(device.Info(), QDir(out).filePath("device_info.png"));
+  main.Action("acInfo")->trigger();
+  WhenShown(device.IntervalDialog(), QDir(out).filePath("device_interval.png"));
+  main.Action("acIBD")->trigger();
+
+  main.NewLayout();
+  main.Action("acUpload")->trigger();
+  QApplication::processEvents();
+  Save(main, QDir(out).filePath("device_uploaded.png"));
+
+  TfmTest& test = device.Test();
+  test.ShowTest();
+  test.System()->setCurrentIndex(0);
+  for (quint8 byte : {0x1E, 0x9E, 0x30, 0xB0}) test.Receive(byte);
+  test.System()->setCurrentIndex(1);
+  for (quint8 byte : {0x1E, 0x9E, 0x30, 0xB0}) test.Receive(byte);
+  test.System()->setCurrentIndex(2);
+  for (quint8 byte : {0x2A, 0x1E, 0x9E, 0xAA, 0x30, 0x30, 0xB0, 0x1C, 0x9C}) test.Receive(byte);
+  QApplication::processEvents();
+  Save(test, QDir(out).filePath("device_test.png"));
+  test.hide();
 }
 
 }  // namespace
@@ -152,5 +221,6 @@ int main(int argc, char** argv) {
   TfmCopyToLayers& layers = main.CopyToLayersDialog();
   WhenShown(layers, QDir(out).filePath("copy_to_layers.png"));
   layers.Exec(1);
+  RunDeviceWindows(main, data, out);
   return 0;
 }

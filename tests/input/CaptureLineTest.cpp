@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "InputTestSupport.h"
+
 #include "core/input/CaptureLine.h"
 
 namespace vl {
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
+using testing::Bytes;
 
 class CaptureLineTest : public ::testing::Test {
  protected:
@@ -65,6 +63,18 @@ TEST_F(CaptureLineTest, ExitKeyReleaseWithoutItsMakeIsRecorded) {
   line.Enter({});
   Feed({0x01, 0x81});
   EXPECT_EQ(line.Content(), Bytes({0x76, 0xF0, 0x76}));
+}
+
+// Enter pressed on a modal window's OK is released after the line resumes.
+TEST_F(CaptureLineTest, ReleaseOfAKeyPressedInAModalWindowIsNotRecorded) {
+  line.Enter({});
+  Feed({0x1E});  // a held while the window opens
+  line.IgnoreStrayReleases();
+  Feed({0x9C, 0x9E, 0x30, 0xB0});
+  EXPECT_EQ(line.Content(), Bytes({0x1C, 0xF0, 0x1C, 0x32, 0xF0, 0x32}));
+  line.Leave();
+  line.Enter({});
+  EXPECT_EQ(Feed({0x9C}), LineInput::Recorded);
 }
 
 TEST_F(CaptureLineTest, PauseKeyIsNeverRecordedAndItsTailIsSwallowed) {

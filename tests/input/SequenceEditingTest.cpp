@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "InputTestSupport.h"
+
 #include <set>
 
 #include "core/input/KeyEvents.h"
@@ -11,11 +13,7 @@
 namespace vl {
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
+using testing::Bytes;
 
 std::vector<std::string> Texts(const std::string& sequence, KeyLanguage language,
                                LockStates start = {}) {

@@ -92,8 +92,7 @@ class KeyboardByteSourceTest : public QObject {
     QCoreApplication::processEvents();
     QCOMPARE(spy.size(), 200);
 
-    source.Start(&target, &port);
-    source.RestoreIndicators({.NumLock = true, .CapsLock = true});
+    KeyboardByteSource::RestoreIndicators(&port, {.NumLock = true, .CapsLock = true});
     QCOMPARE(port.sent, (std::vector<uint8_t>{0xED, 0x06}));
   }
 
@@ -116,12 +115,11 @@ class KeyboardByteSourceTest : public QObject {
   }
 };
 
-}  // namespace vl
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  vl::KeyboardByteSourceTest source;
-  return QTest::qExec(&source, argc, argv);
+int RunKeyboardByteSourceTest(int argc, char** argv) {
+  KeyboardByteSourceTest test;
+  return QTest::qExec(&test, argc, argv);
 }
+
+}  // namespace vl
 
 #include "KeyboardByteSourceTest.moc"

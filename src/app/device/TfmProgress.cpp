@@ -102,6 +102,8 @@ OperationResult TfmProgress::Run(OperationKind kind, TfmGrid& window, AppDevice&
                                                                     : U("защищенный (для портативных компьютеров)"));
   lbStep_->clear();
   pbProgress_->setValue(0);
+  shownStatus_.clear();
+  shownPosition_ = 0;
   bbCancel_->setEnabled(false);
   QTimer::singleShot(0, this, &TfmProgress::Prepare);
   exec();
@@ -183,6 +185,9 @@ void TfmProgress::PlaySound() {
 }
 
 void TfmProgress::SetStatus(const std::string& text) {
+  // The worker names its step before every block; only a change costs a call across.
+  if (text == shownStatus_) return;
+  shownStatus_ = text;
   RunOnUiThread(this, [&] {
     lbStep_->setText(QString::fromStdString(text));
     lbStep_->repaint();
@@ -190,6 +195,8 @@ void TfmProgress::SetStatus(const std::string& text) {
 }
 
 void TfmProgress::SetProgress(int position) {
+  if (position == shownPosition_) return;
+  shownPosition_ = position;
   RunOnUiThread(this, [&] { pbProgress_->setValue(position); });
 }
 

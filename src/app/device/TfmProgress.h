@@ -85,6 +85,10 @@ class TfmProgress : public QDialog, public IReporter {
   IDocumentObserver* owner_ = nullptr;
   QThread* thread_ = nullptr;
   OperationResult result_ = OperationResult::Failed;
+  // What the window shows; read and written by whichever thread reports (the
+  // preparation's, then the worker's, never both at once).
+  std::string shownStatus_;
+  int shownPosition_ = 0;
 };
 
 }  // namespace vl

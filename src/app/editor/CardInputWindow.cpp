@@ -61,6 +61,7 @@ TfmCardInputWnd::TfmCardInputWnd(const InputContext& context, QWidget* parent)
 }
 
 void TfmCardInputWnd::Attach(TfmGrid* window) {
+  WriteBack();
   window_ = window;
   if (window_) {
     card_.Load(window_->Document());

@@ -46,6 +46,11 @@ TfmInputWnd::TfmInputWnd(const InputContext& context, const char* placementKey, 
 }
 
 TfmInputWnd::~TfmInputWnd() {
+  // Hiding the dying window takes the focus from its line; the model is gone.
+  for (int row = 0; row < kInputRows; ++row) {
+    if (press_[row]) disconnect(press_[row], nullptr, this, nullptr);
+    if (release_[row]) disconnect(release_[row], nullptr, this, nullptr);
+  }
   context_.Backend.WriteInt(placementKey_, "left", static_cast<uint32_t>(pos().x()));
   context_.Backend.WriteInt(placementKey_, "top", static_cast<uint32_t>(pos().y()));
 }
@@ -222,7 +227,12 @@ void TfmInputWnd::Modal(Run run) {
   inCommand_ = true;
   run(line);
   inCommand_ = false;
-  if (line != nullptr) line->Resume();
+  if (line == nullptr) return;
+  // Closing the modal window hands the activation to its owner, the main
+  // window: take it back so the line goes on capturing.
+  activateWindow();
+  line->setFocus(Qt::OtherFocusReason);
+  line->Resume();
 }
 
 void TfmInputWnd::CopyLine(TPortEdit& line) const {

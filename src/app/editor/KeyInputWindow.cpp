@@ -49,6 +49,7 @@ void TfmKeyInputWnd::ShowFunction() {
 
 void TfmKeyInputWnd::Attach(TfmGrid* window) {
   if (window == window_ && window != nullptr) return;
+  WriteBack();
   disconnect(selection_);
   disconnect(content_);
   window_ = window;
@@ -61,16 +62,24 @@ void TfmKeyInputWnd::Attach(TfmGrid* window) {
       if (!isActiveWindow()) LoadSelection();
     });
   }
-  LoadSelection();
+  Reload();
 }
 
 void TfmKeyInputWnd::LoadSelection() {
+  // Without a window manager, or when the grid is clicked before the focus
+  // moves, the selection can change while this window still holds edits.
+  WriteBack();
+  Reload();
+}
+
+void TfmKeyInputWnd::Reload() {
   if (!window_) {
     model_.ClearAll();
     setWindowTitle(QString::fromUtf8("Клавиша"));
   } else {
+    block_ = window_->Grid().Selection();
     model_.Load(window_->Grid().Summary().Key);
-    setWindowTitle(QString::fromStdString(SelectionCaption(window_->Grid().Selection())));
+    setWindowTitle(QString::fromStdString(SelectionCaption(block_)));
   }
   LoadRows();
   ShowFunction();
@@ -78,7 +87,7 @@ void TfmKeyInputWnd::LoadSelection() {
 
 void TfmKeyInputWnd::Apply() {
   if (!window_) return;
-  model_.ApplyTo(window_->Document(), window_->Grid().Selection());
+  model_.ApplyTo(window_->Document(), block_);
 }
 
 }  // namespace vl

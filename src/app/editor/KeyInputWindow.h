@@ -22,7 +22,8 @@ class TfmKeyInputWnd : public TfmInputWnd {
   // Follows this layout window's selection (null: none).
   void Attach(TfmGrid* window);
   TfmGrid* Attached() const { return window_; }
-  // Loads the selection summary of the attached window.
+  // Writes pending changes to the keys they were made for, then loads the
+  // selection summary of the attached window.
   void LoadSelection();
   QComboBox* FunctionBox() const { return cbFunction_; }
 
@@ -31,10 +32,12 @@ class TfmKeyInputWnd : public TfmInputWnd {
   void Apply() override;
 
  private:
+  void Reload();
   void ShowFunction();
 
   InputWindowModel model_;
   QPointer<TfmGrid> window_;
+  TRect block_;  // the selection the window shows
   QMetaObject::Connection selection_;
   QMetaObject::Connection content_;
   QComboBox* cbFunction_;

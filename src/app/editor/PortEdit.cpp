@@ -61,7 +61,9 @@ void TPortEdit::StartCapture() {
 
 void TPortEdit::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  if (!line_.Entered()) {
+  if (line_.Entered()) {
+    line_.IgnoreStrayReleases();
+  } else {
     Configure();
     line_.Enter(ReadDesktopLocks());
   }
@@ -96,6 +98,7 @@ void TPortEdit::Suspend() {
 
 void TPortEdit::Resume() {
   suspended_ = false;
+  line_.IgnoreStrayReleases();
   StartCapture();
 }
 

@@ -8,11 +8,6 @@
 namespace vl {
 namespace {
 
-constexpr uint8_t kLeftShift = 0x12;
-constexpr uint8_t kRightShift = 0x59;
-constexpr uint8_t kNumLock = 0x77;
-constexpr uint8_t kCapsLock = 0x58;
-
 // Set-2 codes of the exit keys in the order of setting "tab key".
 constexpr std::array<uint8_t, 5> kExitKeys = {0x76, 0x0D, 0x78, 0x29, 0x14};
 
@@ -65,6 +60,7 @@ bool CaptureLine::StripWrapper(uint8_t lockCode) {
 void CaptureLine::Enter(LockStates keyboard) {
   entered_ = true;
   stopped_ = false;
+  ignoreStray_ = false;
   decoder_.Reset();
   skip_ = 0;
   extended_ = release_ = false;
@@ -73,16 +69,16 @@ void CaptureLine::Enter(LockStates keyboard) {
   if (correctLock_ && content_.empty()) {
     locks_ = keyboard;
   } else if (correctLock_) {
-    if (StripWrapper(kCapsLock)) locks_.CapsLock = !locks_.CapsLock;
-    if (StripWrapper(kNumLock)) locks_.NumLock = !locks_.NumLock;
+    if (StripWrapper(kCapsLockCode)) locks_.CapsLock = !locks_.CapsLock;
+    if (StripWrapper(kNumLockCode)) locks_.NumLock = !locks_.NumLock;
   }
   startLocks_ = locks_;
 }
 
 void CaptureLine::Leave() {
   if (correctLock_ && !content_.empty()) {
-    if (!locks_.NumLock) content_ = Wrapper(kNumLock) + content_ + Wrapper(kNumLock);
-    if (locks_.CapsLock) content_ = Wrapper(kCapsLock) + content_ + Wrapper(kCapsLock);
+    if (!locks_.NumLock) content_ = Wrapper(kNumLockCode) + content_ + Wrapper(kNumLockCode);
+    if (locks_.CapsLock) content_ = Wrapper(kCapsLockCode) + content_ + Wrapper(kCapsLockCode);
   }
   entered_ = false;
   locks_ = startLocks_ = LockStates{};
@@ -122,7 +118,7 @@ LineInput CaptureLine::FeedSet2(uint8_t byte) {
   const bool release = release_;
   extended_ = release_ = false;
 
-  if (extended && (byte == kLeftShift || byte == kRightShift)) return LineInput::Ignored;
+  if (extended && (byte == kLeftShiftCode || byte == kRightShiftCode)) return LineInput::Ignored;
   if (exitKeyActive_ && exitKey_ != 0 && !extended && byte == exitKey_) {
     // The exit key leaves the line only when its make was seen here; the release
     // of the key that brought the focus in is an ordinary key.
@@ -132,24 +128,25 @@ LineInput CaptureLine::FeedSet2(uint8_t byte) {
     }
     if (held_.erase(HeldId(byte, false)) > 0) return LineInput::Exit;
   }
+  if (release && ignoreStray_ && !held_.contains(HeldId(byte, extended))) return LineInput::Ignored;
   return Record(byte, extended, release);
 }
 
 LineInput CaptureLine::Record(uint8_t code, bool extended, bool release) {
   std::string element;
   const bool addedShift = extended && IsGrayNavigation(code) && locks_.NumLock;
-  if (addedShift && !release) element += {static_cast<char>(kScanExtended), static_cast<char>(kLeftShift)};
+  if (addedShift && !release) element += {static_cast<char>(kScanExtended), static_cast<char>(kLeftShiftCode)};
   if (extended) element.push_back(static_cast<char>(kScanExtended));
   if (release) element.push_back(static_cast<char>(kScanBreak));
   element.push_back(static_cast<char>(code));
   if (addedShift && release) {
     element += {static_cast<char>(kScanExtended), static_cast<char>(kScanBreak),
-                static_cast<char>(kLeftShift)};
+                static_cast<char>(kLeftShiftCode)};
   }
 
   LockStates locks = locks_;
-  if (!extended && !release && code == kNumLock) locks.NumLock = !locks.NumLock;
-  if (!extended && !release && code == kCapsLock) locks.CapsLock = !locks.CapsLock;
+  if (!extended && !release && code == kNumLockCode) locks.NumLock = !locks.NumLock;
+  if (!extended && !release && code == kCapsLockCode) locks.CapsLock = !locks.CapsLock;
   if (content_.size() + element.size() > LimitFor(locks)) {
     stopped_ = true;
     return LineInput::Full;

@@ -52,6 +52,11 @@ class CaptureLine {
   // returns to Num Lock on, Caps Lock off.
   void Leave();
   bool Entered() const { return entered_; }
+  // The capture resumes after a menu or a modal window: the releases of keys
+  // pressed there (Enter on OK) are not the user's input for this line. From now
+  // until the line is entered again, a release of a key not pressed in the line
+  // is dropped.
+  void IgnoreStrayReleases() { ignoreStray_ = true; }
 
   // One raw set-1 byte from the keyboard.
   LineInput FeedSet1(uint8_t raw);
@@ -86,6 +91,7 @@ class CaptureLine {
   bool entered_ = false;
   bool stopped_ = false;
   bool exitKeyActive_ = true;
+  bool ignoreStray_ = false;
   LockStates locks_;
   LockStates startLocks_;
   Set1Decoder decoder_;

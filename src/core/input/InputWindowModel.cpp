@@ -74,9 +74,11 @@ void InputWindowModel::SetFunction(uint8_t function) {
 }
 
 void InputWindowModel::ApplyTo(TVL2Document& document, const TRect& block) {
-  ApplyRecord(document, block, Store(), changed_);
+  // The flags are cleared first: the document's notification may come back here.
+  const ChangedFlags changed = changed_;
   loaded_ = Store();
   changed_.reset();
+  ApplyRecord(document, block, loaded_, changed);
 }
 
 void CardReaderModel::Load(const TDocument& document) {

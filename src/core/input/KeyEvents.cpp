@@ -7,11 +7,6 @@
 namespace vl {
 namespace {
 
-constexpr uint8_t kLeftShift = 0x12;
-constexpr uint8_t kRightShift = 0x59;
-constexpr uint8_t kCapsLock = 0x58;
-constexpr uint8_t kNumLock = 0x77;
-
 std::string HexCode(uint8_t code) {
   char text[3];
   std::snprintf(text, sizeof text, "%02X", code);
@@ -75,10 +70,10 @@ std::vector<std::string> KeyEventTexts(const std::vector<KeyEvent>& events, KeyL
       continue;
     }
     if (!event.Extended) {
-      if (event.Code == kLeftShift) state.LeftShift = !event.Release;
-      if (event.Code == kRightShift) state.RightShift = !event.Release;
-      if (!event.Release && event.Code == kCapsLock) state.CapsLock = !state.CapsLock;
-      if (!event.Release && event.Code == kNumLock) state.NumLock = !state.NumLock;
+      if (event.Code == kLeftShiftCode) state.LeftShift = !event.Release;
+      if (event.Code == kRightShiftCode) state.RightShift = !event.Release;
+      if (!event.Release && event.Code == kCapsLockCode) state.CapsLock = !state.CapsLock;
+      if (!event.Release && event.Code == kNumLockCode) state.NumLock = !state.NumLock;
     }
     std::string text = KeyText(event.Code, event.Extended, language, state);
     if (text.empty()) text = event.Extended ? "E0 " + HexCode(event.Code) : HexCode(event.Code);

@@ -1,0 +1,292 @@
+// The key function and card-reader windows driven as a user would: keys typed
+// into a line as desktop key events, the window left, the document checked.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+
+#include "app/editor/CardInputWindow.h"
+#include "app/editor/GridWindow.h"
+#include "app/editor/KeyInputWindow.h"
+#include "app/editor/KeyListDialog.h"
+#include "app/editor/MainWindow.h"
+#include "app/editor/PauseDialog.h"
+#include "app/editor/VL2Grid.h"
+#include "core/input/LineClipboard.h"
+#include "core/settings/SettingsBackend.h"
+
+namespace vl {
+namespace {
+
+class RecordingPrompt final : public IPrompt {
+ public:
+  Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
+    asked.push_back(text);
+    return Answer::Ok;
+  }
+  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::vector<std::string> asked;
+};
+
+// evdev codes of the keys the tests type.
+constexpr int kKeyA = 30;
+constexpr int kKeyB = 48;
+constexpr int kRightCtrl = 97;
+constexpr int kEsc = 1;
+
+void Key(QWidget* target, int evdev, bool press) {
+  QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, 0, Qt::NoModifier,
+                  static_cast<quint32>(evdev + 8), 0, 0);
+  QApplication::sendEvent(target, &event);
+}
+
+void Tap(QWidget* target, int evdev) {
+  Key(target, evdev, true);
+  Key(target, evdev, false);
+}
+
+// Accepts the next modal dialog once it is shown, after prepare has run on it.
+template <typename Prepare>
+void WhenModal(Prepare prepare) {
+  QTimer::singleShot(0, [prepare] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog != nullptr);
+    prepare(dialog);
+    dialog->accept();
+  });
+}
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out.push_back(static_cast<char>(v));
+  return out;
+}
+
+}  // namespace
+
+class InputWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  MemorySettingsBackend backend_{"/tmp"};
+  SettingsStore settings_;
+  RecordingPrompt prompt_;
+  std::unique_ptr<TfmMain> main_;
+
+  TfmGrid& Layout() { return *main_->ActiveLayout(); }
+  TVL2Document& Document() { return Layout().Document(); }
+
+  // Focuses a line of a shown input window so that it captures.
+  static void Focus(QWidget* line) {
+    QApplication::setActiveWindow(line->window());
+    line->setFocus(Qt::MouseFocusReason);
+    QVERIFY(line->hasFocus());
+  }
+  // The user goes back to the layout window.
+  void LeaveWindow() { QApplication::setActiveWindow(main_.get()); }
+
+ private slots:
+  void init() {
+    settings_ = SettingsStore{};
+    prompt_.asked.clear();
+    main_ = std::make_unique<TfmMain>(settings_, backend_, QString(), QStringList{}, &prompt_);
+    main_->show();
+    main_->CreateDialogs();
+    QVERIFY(main_->ActiveLayout() != nullptr);
+  }
+  void cleanup() { main_.reset(); }
+
+  void TypedKeysAreWrittenToEverySelectedKey() {
+    Layout().Grid().Select(2, 2, 3, 2);
+    Layout().Action(TfmGrid::acKeyInput)->trigger();
+    TfmKeyInputWnd& window = main_->KeyInput();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("Клавиши (2,2)-(3,2)"));
+    TPortEdit* line = window.PressLine(0);
+    Focus(line);
+    QVERIFY(line->Capturing());
+    Tap(line, kKeyA);
+    Key(line, kKeyB, true);
+    Key(line, kKeyB, true);  // held: a repeat
+    Key(line, kKeyB, false);
+    Tap(line, kRightCtrl);
+    QCOMPARE(line->CellTexts(), (QStringList{"a", QString::fromUtf8("Отжатие a"), "b",
+                                             QString::fromUtf8("Отжатие b"), "RControl",
+                                             QString::fromUtf8("Отжатие RControl")}));
+    QVERIFY(!Document().Modified);
+    LeaveWindow();
+    QVERIFY(!line->Capturing());
+    QVERIFY(Document().Modified);
+    const std::string expected =
+        Bytes({0x1C, 0xF0, 0x1C, 0x32, 0xF0, 0x32, 0xE0, 0x14, 0xE0, 0xF0, 0x14});
+    for (int column : {2, 3}) {
+      QVERIFY(Document().GetKey(column, 2) != nullptr);
+      QCOMPARE(Document().GetKey(column, 2)->Layers[0].Macro[0], expected);
+    }
+  }
+
+  // Without a window manager a click on the grid changes the selection while
+  // the key window keeps the focus; the edits belong to the keys they were made for.
+  void SelectionChangeWhileEditingKeepsTheEdits() {
+    Layout().Grid().Select(7, 1, 7, 1);
+    Layout().Action(TfmGrid::acKeyInput)->trigger();
+    TPortEdit* line = main_->KeyInput().PressLine(0);
+    Focus(line);
+    Tap(line, kKeyA);
+    Layout().Grid().Select(8, 1, 8, 1);
+    QVERIFY(Document().GetKey(7, 1) != nullptr);
+    QCOMPARE(Document().GetKey(7, 1)->Layers[0].Macro[0], Bytes({0x1C, 0xF0, 0x1C}));
+    QVERIFY(Document().GetKey(8, 1) == nullptr);
+    QVERIFY(line->Bytes().empty());
+  }
+
+  void ExitKeyMovesOnWithoutRecording() {
+    Layout().Action(TfmGrid::acKeyInput)->trigger();
+    TPortEdit* line = main_->KeyInput().PressLine(0);
+    Focus(line);
+    Tap(line, kEsc);  // setting "tab key" 0: Esc
+    QVERIFY(!line->hasFocus());
+    QVERIFY(line->Bytes().empty());
+  }
+
+  void OnlyChangedFieldsAreWritten() {
+    for (int column : {1, 2}) {
+      auto key = std::make_unique<TMacroButton>();
+      key->Func = kFuncMacro;
+      key->Layers[0].Macro[1] = std::string(1, static_cast<char>(0x10 + column));
+      key->Layers[2].Note = "keep";
+      Document().SetKey(column, 1, std::move(key));
+    }
+    Layout().Grid().Select(1, 1, 2, 1);
+    Layout().Action(TfmGrid::acKeyInput)->trigger();
+    TfmKeyInputWnd& window = main_->KeyInput();
+    QVERIFY(window.ReleaseLine(0)->Bytes().empty());  // the keys differ there
+    Focus(window.PressLine(1));
+    Tap(window.PressLine(1), kKeyA);
+    QTest::mouseClick(window.AutoRepeatBox(3), Qt::LeftButton);
+    LeaveWindow();
+    for (int column : {1, 2}) {
+      const TMacroButton* key = Document().GetKey(column, 1);
+      QCOMPARE(key->Layers[0].Macro[1], std::string(1, static_cast<char>(0x10 + column)));
+      QCOMPARE(key->Layers[1].Macro[0], Bytes({0x1C, 0xF0, 0x1C}));
+      QCOMPARE(key->Layers[3].AutoRepeat, uint8_t{1});
+      QCOMPARE(key->Layers[2].Note, std::string("keep"));
+    }
+  }
+
+  void FunctionChoiceHidesThePages() {
+    Layout().Action(TfmGrid::acKeyInput)->trigger();
+    TfmKeyInputWnd& window = main_->KeyInput();
+    QCOMPARE(window.FunctionBox()->currentIndex(), -1);  // an empty key has no function
+    QVERIFY(!window.Pages()->isHidden());
+    QApplication::setActiveWindow(&window);
+    window.FunctionBox()->setCurrentIndex(3);
+    emit window.FunctionBox()->activated(3);
+    QVERIFY(window.Pages()->isHidden());
+    LeaveWindow();
+    QCOMPARE(Document().GetKey(1, 1)->Func, uint8_t{3});
+  }
+
+  void DoubleClickOpensTheKeyWindowAndClosingTheLastLayoutHidesIt() {
+    Layout().Grid().Select(4, 5, 4, 5);
+    emit Layout().Grid().KeyDoubleClicked();
+    QVERIFY(main_->KeyInput().isVisible());
+    QCOMPARE(main_->KeyInput().windowTitle(), QString::fromUtf8("Клавиша (4,5)"));
+    main_->CloseAll();
+    QTRY_VERIFY(!main_->KeyInput().isVisible());
+  }
+
+  void LineCommandsAddNamedKeysPausesAndClipboard() {
+    Layout().Action(TfmGrid::acKeyInput)->trigger();
+    TfmKeyInputWnd& window = main_->KeyInput();
+    TPortEdit* line = window.PressLine(0);
+    Focus(line);
+    window.RefreshCommands();
+    QVERIFY(!window.Action(TfmInputWnd::acPause)->isEnabled());
+    WhenModal([](QDialog* dialog) {
+      QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Добавить код нажатия"));
+      static_cast<TfmKeyList*>(dialog)->List()->setCurrentRow(0);  // right Control
+    });
+    window.Action(TfmInputWnd::acAddDown)->trigger();
+    QCOMPARE(line->Bytes(), Bytes({0xE0, 0x14}));
+    QTRY_VERIFY(line->Capturing());  // resumed after the modal window
+
+    window.RefreshCommands();
+    WhenModal([](QDialog* dialog) { static_cast<TfmPause*>(dialog)->Before()->setValue(15); });
+    window.Action(TfmInputWnd::acPause)->trigger();
+    QCOMPARE(line->Bytes(), Bytes({0xFF, 0x5F, 0xE0, 0x14}));
+    QTRY_VERIFY(line->Capturing());
+
+    window.Action(TfmInputWnd::acCopy)->trigger();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    QVERIFY(data != nullptr && data->hasFormat(kScanCodesMimeType));
+    TPortEdit* other = window.PressLine(1);
+    Focus(other);
+    window.Action(TfmInputWnd::acPaste)->trigger();
+    window.Action(TfmInputWnd::acPaste)->trigger();
+    QCOMPARE(other->Bytes(), line->Bytes() + line->Bytes());
+
+    // A plain text becomes the keys of its letters.
+    QApplication::clipboard()->setText("ab");
+    window.Action(TfmInputWnd::acClear)->trigger();
+    window.Action(TfmInputWnd::acPaste)->trigger();
+    QCOMPARE(other->Bytes(), Bytes({0x1C, 0xF0, 0x1C, 0x32, 0xF0, 0x32}));
+
+    // Too much from the private format is refused whole.
+    auto* big = new QMimeData;
+    big->setData(kScanCodesMimeType, QByteArray::fromStdString(EncodeLineClipboard(std::string(240, '\x1c'))));
+    QApplication::clipboard()->setMimeData(big);
+    window.Action(TfmInputWnd::acPaste)->trigger();
+    QCOMPARE(other->Bytes().size(), size_t{6});
+    QCOMPARE(prompt_.asked.back(), std::string("Вставка данных приведет к переполнению строки ввода."));
+  }
+
+  void CardReaderWindowWritesTracksAndOutputFlags() {
+    main_->Action("acCardInput")->trigger();
+    TfmCardInputWnd& window = main_->CardInput();
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.PressLine(1)->isEnabled());
+    QVERIFY(!window.LrcBox()->isEnabled());
+    QVERIFY(!window.Action(TfmInputWnd::acBeep)->isVisible());
+    QCOMPARE(window.PressLine(1)->accessibleName(), QString::fromUtf8("Header, дорожка 2"));
+    QApplication::setActiveWindow(&window);
+    QTest::mouseClick(window.TrackBox(1), Qt::LeftButton);
+    QVERIFY(window.PressLine(1)->isEnabled());
+    QTest::mouseClick(window.StartStopBox(), Qt::LeftButton);
+    QTest::mouseClick(window.LrcBox(), Qt::LeftButton);
+    Focus(window.ReleaseLine(1));
+    Tap(window.ReleaseLine(1), kKeyA);
+    LeaveWindow();
+    QCOMPARE(Document().TrackMask, uint8_t{0x02});
+    QCOMPARE(Document().CardReader.Layers[0].Click, uint8_t{kCardOutputStartStop | kCardOutputLrc});
+    QCOMPARE(Document().CardReader.Layers[1].Macro[1], Bytes({0x1C, 0xF0, 0x1C}));
+    QVERIFY(Document().Modified);
+
+    QApplication::setActiveWindow(&window);
+    QTest::mouseClick(window.StartStopBox(), Qt::LeftButton);  // takes LRC with it
+    QVERIFY(!window.LrcBox()->isChecked());
+    LeaveWindow();
+    QCOMPARE(Document().CardReader.Layers[0].Click, uint8_t{0});
+  }
+};
+
+int RunInputWindowsTest(int argc, char** argv) {
+  InputWindowsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace vl
+
+#include "InputWindowsTest.moc"
