@@ -12,6 +12,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
 
 if [ -x build/default/src/app/velmorando ]; then
+  bash scripts/desktop-check.sh build/default/src/cli/vlat-cli || exit 1
   exec build/default/src/app/velmorando "$@"
 fi
 # Until the application is there, the command-line tool shows the bundled example.

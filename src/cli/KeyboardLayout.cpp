@@ -7,25 +7,12 @@
 #include <filesystem>
 
 #include "core/common/SafeWrite.h"
-#include "core/device/Upload.h"
 
 namespace vl::cli {
 
-std::optional<PreparedOperation> ReadKeyboardLayout(DeviceLine& line, SettingsStore settings,
+std::optional<PreparedOperation> ReadKeyboardLayout(DeviceLine& line, const SettingsStore& settings,
                                                     TVL2Document& document, IReporter& reporter, IPrompt& prompt) {
-  settings.Set(Setting::IsUploadInSelection, 0);
-  settings.Set(Setting::IsUploadInCard, 1);
-  const OperationRequest request{OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}};
-  auto prepared = PrepareOperation(line.Access(), settings, *line.catalogue, request, reporter, prompt);
-  if (!prepared) return std::nullopt;
-  CancelGate gate;
-  DeviceSession session{line.Access(), settings, prepared->model, prepared->identity,
-                        prepared->header, reporter, prompt, gate};
-  // An empty keyboard fails the upload (after saying so) before anything is stored.
-  if (RunUpload(session, UploadJob{document, prepared->selection, prepared->placement}) != OperationResult::Done &&
-      prepared->header.DataSize != 0)
-    return std::nullopt;
-  return prepared;
+  return vl::ReadKeyboardLayout(line.Access(), settings, *line.catalogue, document, reporter, prompt);
 }
 
 bool CanWriteFile(const std::string& path) {

@@ -1,19 +1,16 @@
 #pragma once
-// Reading the keyboard's layout for the commands that look at it before or instead
-// of a download: the backup before a download and the comparison with a file.
+// The keyboard's layout as the command line reads it: through its device line.
 
 #include <optional>
 #include <string>
 
 #include "cli/DeviceCommandSupport.h"
-#include "core/device/OperationDriver.h"
+#include "core/device/KeyboardLayout.h"
 
 namespace vl::cli {
 
-// Reads the keyboard's layout, card reader included, into document (the upload
-// into the device-sized block at the top-left cell); an empty keyboard leaves the
-// document empty. What the preparation settled, or nullopt after telling why.
-std::optional<PreparedOperation> ReadKeyboardLayout(DeviceLine& line, SettingsStore settings,
+// vl::ReadKeyboardLayout through the line's port and catalogue.
+std::optional<PreparedOperation> ReadKeyboardLayout(DeviceLine& line, const SettingsStore& settings,
                                                     TVL2Document& document, IReporter& reporter, IPrompt& prompt);
 
 // True when a file can be created or replaced at path: its folder takes a new

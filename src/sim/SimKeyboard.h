@@ -86,6 +86,9 @@ class SimKeyboard final : public Port {
   bool ReleaseKey(int x, int y);
   bool SwipeCard(int track, std::string_view text);
   const KeyboardModel& Keys() const { return keys_; }
+  // Delivers what is due by the clock's present time; a caller on the real clock
+  // calls it regularly so autorepeats and queued bytes go out while nobody asks.
+  void Poll() { Pump(); }
 
  private:
   struct Pending {

@@ -126,6 +126,10 @@ class AppFixture {
 int RunLayoutWindowTest(int argc, char** argv);
 // The faults a new user met on the first day; returns the Qt Test status.
 int RunFirstDayTest(int argc, char** argv);
+// The simulated keyboard's window; returns the Qt Test status.
+int RunSimKeyboardWindowTest(int argc, char** argv);
+// The simulated keyboard in the main window's commands; returns the Qt Test status.
+int RunSimulatorCommandsTest(int argc, char** argv);
 // The device commands and windows; returns the Qt Test status.
 int RunDeviceWindowsTest(int argc, char** argv);
 

@@ -378,6 +378,8 @@ int main(int argc, char** argv) {
   }
   status |= RunLayoutWindowTest(argc, argv);
   status |= RunFirstDayTest(argc, argv);
+  status |= RunSimKeyboardWindowTest(argc, argv);
+  status |= RunSimulatorCommandsTest(argc, argv);
   status |= RunDeviceWindowsTest(argc, argv);
   return status;
 }

@@ -5,7 +5,7 @@
 
 #include "core/common/SafeWrite.h"
 #include "ports/PortSelect.h"
-#include "sim/SimKeyboard.h"
+#include "sim/CatalogueConfig.h"
 
 namespace vl {
 
@@ -14,31 +14,41 @@ std::unique_ptr<AppDevice> AppDevice::Open(const std::string& choiceText, const 
   const PortChoice choice = ParsePortChoice(choiceText);
   auto catalogue = std::make_unique<FolderDeviceCatalogue>(dataFolder);
   auto clock = std::make_unique<RealClock>();
-  auto port = OpenChosenPort(choice, *clock, catalogue->Catalogue());
-  auto device = std::make_unique<AppDevice>(std::move(clock), std::move(port), std::move(catalogue));
-  device->deliversBytes_ = choice.kind != PortChoice::Kind::None;
-  if (choice.kind == PortChoice::Kind::Sim) {
-    device->sim_ = static_cast<sim::SimKeyboard*>(&device->DevicePort());
-    device->stateFile_ = StateFile(stateFolder, choice.simType);
-    QFile state(device->stateFile_);
-    auto& memory = device->sim_->Memory();
-    // A file of another size belongs to another catalogue entry: the keyboard starts erased.
-    if (state.open(QIODevice::ReadOnly) && state.size() == static_cast<qint64>(memory.size()))
-      state.read(reinterpret_cast<char*>(memory.data()), static_cast<qint64>(memory.size()));
+  if (choice.kind != PortChoice::Kind::Sim) {
+    auto port = OpenChosenPort(choice, *clock, catalogue->Catalogue());
+    auto device = std::make_unique<AppDevice>(std::move(clock), std::move(port), std::move(catalogue));
+    device->deliversBytes_ = choice.kind != PortChoice::Kind::None;
+    return device;
+  }
+  auto keyboard =
+      std::make_unique<SimulatedKeyboard>(*clock, sim::CatalogueConfig(catalogue->Catalogue(), choice.simType));
+  auto device = std::make_unique<AppDevice>(std::move(clock), std::move(keyboard), std::move(catalogue));
+  device->stateFile_ = StateFile(stateFolder, choice.simType);
+  QFile state(device->stateFile_);
+  // A file of another size belongs to another catalogue entry: the keyboard starts erased.
+  if (state.open(QIODevice::ReadOnly)) {
+    const QByteArray kept = state.read(0x10000 + 1);
+    device->simulated_->SetMemory(std::vector<uint8_t>(kept.begin(), kept.end()));
   }
   return device;
 }
 
 AppDevice::AppDevice(std::unique_ptr<Clock> clock, std::unique_ptr<Port> port,
                      std::unique_ptr<IDeviceCatalogue> catalogue)
-    : clock_(std::move(clock)), port_(std::move(port)), catalogue_(std::move(catalogue)) {}
+    : clock_(std::move(clock)), ownedPort_(std::move(port)), port_(ownedPort_.get()),
+      catalogue_(std::move(catalogue)) {}
+
+AppDevice::AppDevice(std::unique_ptr<Clock> clock, std::unique_ptr<SimulatedKeyboard> keyboard,
+                     std::unique_ptr<IDeviceCatalogue> catalogue)
+    : clock_(std::move(clock)), simulated_(std::move(keyboard)), port_(&simulated_->GetPort()),
+      catalogue_(std::move(catalogue)), deliversBytes_(true) {}
 
 AppDevice::~AppDevice() { KeepState(); }
 
 void AppDevice::KeepState() const {
-  if (!sim_ || stateFile_.isEmpty()) return;
+  if (!simulated_ || stateFile_.isEmpty()) return;
   QDir().mkpath(QFileInfo(stateFile_).absolutePath());
-  const auto& memory = sim_->Memory();
+  const std::vector<uint8_t> memory = simulated_->Memory();
   WriteFileSafely(stateFile_.toStdString(), {reinterpret_cast<const char*>(memory.data()), memory.size()});
 }
 

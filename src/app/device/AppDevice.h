@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/device/SimulatedKeyboard.h"
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/device/Clock.h"
 #include "core/device/DeviceSession.h"
@@ -17,10 +18,6 @@
 #include "core/device/Port.h"
 
 namespace vl {
-
-namespace sim {
-class SimKeyboard;
-}
 
 class AppDevice {
  public:
@@ -33,10 +30,15 @@ class AppDevice {
 
   // A port and clock made elsewhere (tests), with the catalogue to use.
   AppDevice(std::unique_ptr<Clock> clock, std::unique_ptr<Port> port, std::unique_ptr<IDeviceCatalogue> catalogue);
+  // A simulated keyboard on the clock (tests, or Open for a "sim" choice).
+  AppDevice(std::unique_ptr<Clock> clock, std::unique_ptr<SimulatedKeyboard> keyboard,
+            std::unique_ptr<IDeviceCatalogue> catalogue);
   ~AppDevice();
 
   PortAccess Access() { return PortAccess{*port_, *clock_, locks_}; }
   Port& DevicePort() { return *port_; }
+  // The simulated keyboard when it is the port, else nullptr.
+  SimulatedKeyboard* Simulated() const { return simulated_.get(); }
   const IDeviceCatalogue& Catalogue() const { return *catalogue_; }
   // Bytes arrive from this port without a request (a keyboard to test).
   bool DeliversBytes() const { return deliversBytes_; }
@@ -54,11 +56,12 @@ class AppDevice {
 
  private:
   std::unique_ptr<Clock> clock_;
-  std::unique_ptr<Port> port_;
+  std::unique_ptr<Port> ownedPort_;
+  std::unique_ptr<SimulatedKeyboard> simulated_;
+  Port* port_;
   std::unique_ptr<IDeviceCatalogue> catalogue_;
   FixedLockState locks_;
   bool deliversBytes_ = false;
-  sim::SimKeyboard* sim_ = nullptr;
   QString stateFile_;
 };
 

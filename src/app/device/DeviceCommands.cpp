@@ -2,11 +2,14 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
+#include <ctime>
 
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/device/DetectingReporter.h"
+#include "app/device/SimCaption.h"
 #include "app/device/TfmDetect.h"
 #include "app/device/TfmIBD.h"
 #include "app/device/TfmInfo.h"
@@ -18,13 +21,19 @@
 #include "core/device/Clear.h"
 #include "core/device/Detect.h"
 #include "core/document/BusyScope.h"
+#include "core/device/LayoutBackups.h"
 #include "core/document/Undo.h"
 #include "core/mtf/KeyImageDevice.h"
+#include "ports/PortSelect.h"
 
 namespace vl {
 namespace {
 
 constexpr const char* kDeviceIdError = "Ошибка преобразования идентификатора устройства.";
+constexpr const char* kOfferSimulator = "Порт клавиатуры не найден. Использовать имитатор клавиатуры?";
+constexpr const char* kBackupFailed =
+    "Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в параметрах "
+    "(страница \"Устройство\").";
 
 }  // namespace
 
@@ -39,12 +48,16 @@ DeviceCommands::DeviceCommands(Host host, std::function<std::unique_ptr<AppDevic
     AppDevice* device = Device(true);
     return device && device->DeliversBytes() ? &device->DevicePort() : nullptr;
   }, host_.window);
+  captions_ = new SimCaption([this] { return SimulatedChosen(); }, this);
+  for (QWidget* window : std::initializer_list<QWidget*>{progress_, info_, ibd_, detect_, test_, &progress_->Detect()})
+    captions_->Watch(window);
 }
 
 DeviceCommands::~DeviceCommands() = default;
 
 AppDevice* DeviceCommands::Device(bool quiet) {
   if (device_) return device_.get();
+  if (!quiet) OfferSimulator();
   try {
     device_ = openDevice_();
   } catch (const std::exception& error) {
@@ -53,9 +66,75 @@ AppDevice* DeviceCommands::Device(bool quiet) {
   return device_.get();
 }
 
-void DeviceCommands::ForgetDevice() { device_.reset(); }
+void DeviceCommands::ForgetDevice() {
+  // The window works on the device's keyboard, so it goes first.
+  delete simulator_;
+  device_.reset();
+  emit PortChanged();
+}
 
 void DeviceCommands::ShowTest() { test_->ShowTest(); }
+
+bool DeviceCommands::SimulatedChosen() const {
+  try {
+    return ParsePortChoice(host_.portChoice()).kind == PortChoice::Kind::Sim;
+  } catch (const std::invalid_argument&) {
+    return false;
+  }
+}
+
+void DeviceCommands::OfferSimulator() {
+  if (simulatorOffered_ || !host_.mayOfferSimulator()) return;
+  const std::string chosen = host_.portChoice();
+  if (!chosen.empty() || ParsePortChoice(chosen).kind != PortChoice::Kind::None) return;
+  simulatorOffered_ = true;
+  if (host_.prompt.Ask(kOfferSimulator, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
+      Answer::Yes)
+    return;
+  if (host_.deviceList.Exec() != QDialog::Accepted) return;
+  const auto type = ParseDeviceSectionName(host_.deviceList.SelectedSection().toStdString());
+  if (!type) {
+    host_.prompt.Message(kDeviceIdError, kCaptionError, MessageIcon::Error);
+    return;
+  }
+  host_.choosePort("sim:" + DeviceSectionName(*type));
+  emit PortChanged();
+}
+
+void DeviceCommands::ShowSimulator() {
+  if (!simulator_) {
+    AppDevice* device = SimulatedChosen() ? Device() : nullptr;
+    if (!device || !device->Simulated()) return;
+    SimulatedKeyboard& keyboard = *device->Simulated();
+    ImageGeometry geometry;
+    try {
+      const DeviceCatalogue catalogue = FolderDeviceCatalogue(host_.deviceList.DataFolder().toStdString()).Catalogue();
+      if (catalogue.IsImage(keyboard.DeviceType())) geometry = catalogue.Geometry(keyboard.DeviceType());
+    } catch (const std::exception&) {
+      // Without the catalogue's geometry the keys are drawn as a plain grid.
+    }
+    simulator_ = new SimKeyboardWindow(keyboard, geometry, host_.settings, host_.window);
+    simulator_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  simulator_->show();
+  simulator_->raise();
+}
+
+bool DeviceCommands::KeepBackup(AppDevice& device) {
+  const QString folder =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
+  const std::time_t now = std::time(nullptr);
+  std::tm localTime{};
+  localtime_r(&now, &localTime);
+  DetectingReporter reporter(host_.status, *detect_);
+  const auto file = KeepKeyboardLayout(device.Access(), host_.settings, device.Catalogue(), folder.toStdString(),
+                                       localTime, reporter, host_.prompt);
+  if (!file) {
+    host_.prompt.Message(kBackupFailed, kCaptionError, MessageIcon::Error);
+    return false;
+  }
+  return true;
+}
 
 void DeviceCommands::Transfer(OperationKind kind, TfmGrid& window) {
   AppDevice* device = Device();
@@ -64,6 +143,7 @@ void DeviceCommands::Transfer(OperationKind kind, TfmGrid& window) {
   const bool download = kind == OperationKind::Download;
   if (download && host_.settings.IsOn(Setting::IsSaveBeforeDownload) && document.Modified && !host_.save(window))
     return;
+  if (download && BackupBeforeDownload(host_.backend) && !KeepBackup(*device)) return;
   if (!download) SaveUndo(document, kUndoDeviceRead);
   {
     const BusyScope busy(document);

@@ -1,7 +1,9 @@
 #pragma once
 // The main window's device commands: download, upload, clear, information,
-// interval, key image and the test window. Owns the device windows; the port is
-// opened on first use from "keyboard port" (or --port) and kept.
+// interval, key image, the test window and the simulated keyboard's window. Owns
+// the device windows; the port is opened on first use from "keyboard port" (or
+// --port) and kept. With no port at all, the first command offers the simulated
+// keyboard; a backup of the keyboard's layout can precede each download.
 
 #include <QObject>
 #include <QPointer>
@@ -10,6 +12,7 @@
 #include <optional>
 
 #include "app/device/AppDevice.h"
+#include "app/device/SimKeyboardWindow.h"
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/device/OperationDriver.h"
@@ -21,6 +24,7 @@ class QWidget;
 namespace vl {
 
 class IFileDialogs;
+class SimCaption;
 class TfmDetect;
 class TfmExAbout;
 class TfmGrid;
@@ -44,6 +48,12 @@ class DeviceCommands : public QObject {
     std::function<bool(TfmGrid&)> save;    // the autosave routine
     std::function<QString()> layoutsFolder;
     std::function<void()> commandsChanged;
+    // The port choice in force (--port or the stored one), and storing a new one.
+    std::function<std::string()> portChoice = [] { return std::string(); };
+    std::function<void(const std::string&)> choosePort = [](const std::string&) {};
+    // Whether a missing port may be answered with the simulated keyboard (not when
+    // the device is handed in).
+    std::function<bool()> mayOfferSimulator = [] { return false; };
   };
   // openDevice makes the device when a command first needs it; it may throw
   // std::exception with the reason.
@@ -58,6 +68,10 @@ class DeviceCommands : public QObject {
   void Interval();
   void KeyImage(TfmGrid& window);
   void ShowTest();
+  // The simulated keyboard's window; nothing unless it is the port.
+  void ShowSimulator();
+  // Whether the simulated keyboard is the chosen port.
+  bool SimulatedChosen() const;
 
   // The port is opened again on next use (after the settings changed).
   void ForgetDevice();
@@ -67,10 +81,20 @@ class DeviceCommands : public QObject {
   TfmIBD& IntervalDialog() const { return *ibd_; }
   TfmDetect& Detect() const { return *detect_; }
   TfmTest& Test() const { return *test_; }
+  SimKeyboardWindow* Simulator() const { return simulator_; }
   // The device, opened if need be; nullptr when it cannot be (told unless quiet).
   AppDevice* Device(bool quiet = false);
 
+ signals:
+  // The chosen port changed (the simulated keyboard was taken up, or forgotten).
+  void PortChanged();
+
  private:
+  // With no port present and none chosen, offers the simulated keyboard once.
+  void OfferSimulator();
+  // Saves the keyboard's layout before a download; false (told why) when it failed.
+  bool KeepBackup(AppDevice& device);
+
   void Transfer(OperationKind kind, TfmGrid& window);
   // The keyboard type for the key image: detected, or chosen from the list.
   std::optional<uint16_t> ImageDeviceType();
@@ -83,6 +107,9 @@ class DeviceCommands : public QObject {
   TfmIBD* ibd_;
   TfmDetect* detect_;
   TfmTest* test_;
+  SimCaption* captions_;
+  QPointer<SimKeyboardWindow> simulator_;
+  bool simulatorOffered_ = false;
 };
 
 }  // namespace vl

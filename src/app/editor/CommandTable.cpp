@@ -135,6 +135,8 @@ std::vector<CommandRow> MakeCommands() {
       {"acIBD", P::Main, "&Интервал", QKeySequence(Qt::Key_F6), "Установка временного интервала"},
       {"acImage", P::Main, "&Рисунок клавиш", {}, nullptr, any},
       {"acWindowTest", P::Main, "&Тестирование"},
+      // Enabled by the main window while the simulated keyboard is the chosen port.
+      {"acWindowSimulator", P::Main, "&Имитатор клавиатуры", {}, "Клавиши имитатора клавиатуры"},
       // Service, windows and help
       {"acServiceCheck", P::Main, "П&роверка раскладки", Ctrl(Qt::Key_F5), nullptr, any},
       {"acServiceSetPassword", P::Main, "&Установить пароль", {}, nullptr, any},

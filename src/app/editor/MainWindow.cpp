@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QDir>
@@ -46,6 +47,7 @@
 #include "core/document/BusyScope.h"
 #include "core/document/LayoutFile.h"
 #include "core/document/PasswordOps.h"
+#include "core/device/LayoutBackups.h"
 #include "core/document/Undo.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
@@ -142,14 +144,19 @@ void TfmMain::CreateDialogs() {
                             *exAbout_,
                             [this](TfmGrid& window) { return SaveWindow(window, false); },
                             [this] { return LayoutsFolder(); },
-                            [this] { CommandsChanged(); }};
+                            [this] { CommandsChanged(); },
+                            [this] { return PortChoiceText(); },
+                            [this](const std::string& choice) {
+                              backend_.WriteString("", kPortSettingName, choice);
+                            },
+                            [this] { return !deviceOpener_; }};
   device_ = new DeviceCommands(std::move(host), [this] {
     if (deviceOpener_) return deviceOpener_();
-    const std::string choice =
-        portOverride_.isEmpty() ? StoredPortChoice(backend_) : portOverride_.toStdString();
-    return AppDevice::Open(choice, dataFolder_.toStdString(),
+    return AppDevice::Open(PortChoiceText(), dataFolder_.toStdString(),
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
   });
+  connect(device_, &DeviceCommands::PortChanged, this, &TfmMain::ShowPortChoice);
+  ShowPortChoice();
   gotoBookmark_ = new TfmGotoBookmark(this);
   pause_ = new TfmPause(*prompt_, this);
   click_ = new TfmClick(this);
@@ -210,9 +217,11 @@ void TfmMain::BuildActions() {
        [this] {
          parameters_->SetPortChoices(AppDevice::PortChoices(dataFolder_.toStdString()),
                                      QString::fromStdString(StoredPortChoice(backend_)));
+         parameters_->BackupCheck()->setChecked(BackupBeforeDownload(backend_));
          if (parameters_->Exec() == QDialog::Accepted) {
            RestartAutosave();
            backend_.WriteString("", kPortSettingName, parameters_->PortChoice().toStdString());
+           SetBackupBeforeDownload(backend_, parameters_->BackupCheck()->isChecked());
            device_->ForgetDevice();
          }
          if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
@@ -233,6 +242,7 @@ void TfmMain::BuildActions() {
          if (TfmGrid* window = ActiveLayout()) device_->KeyImage(*window);
        }},
       {"acWindowTest", [this] { device_->ShowTest(); }},
+      {"acWindowSimulator", [this] { device_->ShowSimulator(); }},
       {"acCardInput", [this] { ShowCardInput(); }},
       {"acArrange", [this] { Arrange(arrange_->Exec()); }},
       {"acHelp", [this] { ShowHelp(this, QStringLiteral("index.html")); }},
@@ -345,7 +355,7 @@ void TfmMain::BuildMenus() {
   add(service, {"", "acParameters"});
 
   windowMenu_ = menuBar()->addMenu(U("&Окно"));
-  add(windowMenu_, {"acWindowTest", "acKeyInput", "acCardInput", "acArrange", ""});
+  add(windowMenu_, {"acWindowTest", "acWindowSimulator", "acKeyInput", "acCardInput", "acArrange", ""});
   connect(windowMenu_, &QMenu::aboutToShow, this, &TfmMain::RebuildWindowMenu);
 
   add(menuBar()->addMenu(U("&?")), {"acHelp", "acExAbout", "", "acWWW", "acWWWUA", "", "acAbout"});
@@ -407,6 +417,22 @@ void TfmMain::BuildStatusBar() {
   progress_->setGeometry(170, 2, 80, 16);
   progress_->hide();
   reporter_ = std::make_unique<StatusReporter>(Panel(StatusPanel::Saved), progress_);
+  simulatorPanel_ = new QLabel(U("Порт: имитатор клавиатуры"));
+  simulatorPanel_->setAccessibleName(simulatorPanel_->text());
+  simulatorPanel_->setFrameShape(QFrame::StyledPanel);
+  simulatorPanel_->setStyleSheet(QStringLiteral("background: #ffe08a"));
+  bar->addPermanentWidget(simulatorPanel_);
+  simulatorPanel_->hide();
+}
+
+std::string TfmMain::PortChoiceText() const {
+  return portOverride_.isEmpty() ? StoredPortChoice(backend_) : portOverride_.toStdString();
+}
+
+void TfmMain::ShowPortChoice() {
+  const bool simulated = device_ && device_->SimulatedChosen();
+  simulatorPanel_->setVisible(simulated);
+  Action("acWindowSimulator")->setEnabled(simulated);
 }
 
 QString TfmMain::StatusText(StatusPanel panel) const { return Panel(panel)->text(); }
@@ -420,6 +446,7 @@ void TfmMain::CommandsChanged() {
     action->setEnabled(row.MainRule == EnableRule::Always || (any && window->Allows(row.MainRule)));
     if (any && row.Check != CheckRule::None) action->setChecked(window->Checks(row));
   }
+  Action("acWindowSimulator")->setEnabled(device_ && device_->SimulatedChosen());
   QAction* undo = Action("acUndo");
   if (any && window->Document().UndoAvailable) {
     undo->setText(QString::fromStdString(UndoCaption(window->Document())));

@@ -138,6 +138,10 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void BuildMenus();
   void BuildToolbars();
   void BuildStatusBar();
+  // The port choice in force: --port, else the stored "keyboard port".
+  std::string PortChoiceText() const;
+  // The status bar's mark and the window menu's entry of the simulated keyboard.
+  void ShowPortChoice();
   void FirstShow();
   TfmGrid* AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption);
   void CloseUntitledActive();
@@ -167,6 +171,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   QMdiArea* mdi_;
   QLabel* panels_[kStatusPanelCount];
   QLabel* Panel(StatusPanel panel) const { return panels_[static_cast<int>(panel)]; }
+  QLabel* simulatorPanel_ = nullptr;
   QProgressBar* progress_;
   QDockWidget* cellInfo_;
   QPlainTextEdit* cellText_;

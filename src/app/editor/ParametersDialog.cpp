@@ -134,6 +134,9 @@ QWidget* TfmParameters::BuildDevicePage() {
   left->addWidget(Group("Режим загрузки/чтения данных", mode));
   auto* writing = new QVBoxLayout;
   writing->addWidget(Check(Setting::IsSaveBeforeDownload, "сохранять перед программированием"));
+  cbBackup_ = new QCheckBox(U("сохранять копию раскладки устройства перед загрузкой"));
+  cbBackup_->setAccessibleName(cbBackup_->text());
+  writing->addWidget(cbBackup_);
   writing->addWidget(Check(Setting::IsDownloadFromSelection, "загружать выделенный фрагмент"));
   writing->addWidget(Check(Setting::IsCheckLayout, "проверять раскладку"));
   writing->addWidget(Check(Setting::IsTestAfterDownload, "открывать окно тестирования после загрузки"));

@@ -42,6 +42,8 @@ class TfmParameters : public QDialog {
   // The stored value of the port chosen.
   QString PortChoice() const;
   QComboBox* PortCombo() const { return cbPort_; }
+  // "сохранять копию раскладки устройства перед загрузкой", kept beside the settings.
+  QCheckBox* BackupCheck() const { return cbBackup_; }
 
   QTabWidget* Pages() const { return pages_; }
   QCheckBox* CheckBoxFor(Setting setting) const;
@@ -71,6 +73,7 @@ class TfmParameters : public QDialog {
   std::vector<std::pair<Setting, QCheckBox*>> checks_;
   std::vector<std::pair<Setting, QComboBox*>> combos_;
   QComboBox* cbPort_ = nullptr;
+  QCheckBox* cbBackup_ = nullptr;
   QCheckBox* cbAutosave_ = nullptr;
   QSpinBox* seAutosave_ = nullptr;
   QListWidget* clImageLayers_ = nullptr;

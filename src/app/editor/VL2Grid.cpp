@@ -12,6 +12,7 @@
 #include <array>
 
 #include "app/editor/WaitCursor.h"
+#include "app/editor/LayerSwitchIcon.h"
 #include "core/document/BlockOps.h"
 #include "core/text/Cp1251.h"
 
@@ -27,33 +28,6 @@ const QColor kFixedColour(212, 208, 200);
 const QColor kGlyphColour(128, 128, 128);
 const QColor kGlyphSelectedColour(192, 192, 192);
 
-constexpr std::array<QPoint, 8> kArrowA = {QPoint(5, 15), QPoint(12, 2), QPoint(19, 15),
-                                           QPoint(15, 15), QPoint(15, 20), QPoint(9, 20),
-                                           QPoint(9, 15), QPoint(5, 15)};
-constexpr std::array<QPoint, 11> kOutlineB = {
-    QPoint(1, 12), QPoint(4, 9),  QPoint(5, 9),  QPoint(8, 12), QPoint(6, 12), QPoint(6, 17),
-    QPoint(8, 19), QPoint(6, 21), QPoint(3, 18), QPoint(3, 12), QPoint(1, 12)};
-
-// Icon points scaled from the cell corner; mirror turns (x, y) into (x, 25 - y)
-// or, for the second half of the temporary switch, (17 - x, 26 - y).
-enum class Mirror { None, Vertical, Both };
-
-template <size_t N>
-QPolygon IconPolygon(const std::array<QPoint, N>& points, const QPoint& origin, int scale,
-                     Mirror mirror) {
-  QPolygon polygon;
-  for (const QPoint& p : points) {
-    int x = p.x();
-    int y = p.y();
-    if (mirror == Mirror::Vertical) y = 25 - y;
-    if (mirror == Mirror::Both) {
-      x = 17 - x;
-      y = 26 - y;
-    }
-    polygon << origin + QPoint(x * scale, y * scale);
-  }
-  return polygon;
-}
 
 QPolygon Glyph(std::initializer_list<QPoint> points, const QPoint& origin) {
   QPolygon polygon;
@@ -289,26 +263,12 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
   const int scale = viewMode_ + 1;
   const QPoint origin = rect.topLeft();
   painter.setPen(ink);
-  auto fill = [&](const QPolygon& polygon, const QColor& colour) {
-    painter.setBrush(colour);
-    painter.drawPolygon(polygon);
-    painter.setBrush(Qt::NoBrush);
-  };
-  auto layerNumber = [&](int layer) {
-    DrawText(painter, QPoint(rect.right() + 1 - 7 * scale, rect.top() + 5 * (scale - 1)),
-             QString::number(layer));
-  };
-  if (key.Func == kFuncLayerUp) {
-    fill(IconPolygon(kArrowA, origin, scale, Mirror::None), QColor(0, 0, 255));
-  } else if (key.Func == kFuncLayerDown) {
-    fill(IconPolygon(kArrowA, origin, scale, Mirror::Vertical), QColor(0, 0, 255));
-  } else if (key.Func >= kFuncGoToLayer0 && key.Func < kFuncShiftToLayer0) {
-    layerNumber(key.Func - kFuncGoToLayer0);
-    fill(IconPolygon(kArrowA, origin, scale, Mirror::None), QColor(0, 255, 0));
-  } else if (key.Func >= kFuncShiftToLayer0 && key.Func < kFuncNone) {
-    layerNumber(key.Func - kFuncShiftToLayer0);
-    fill(IconPolygon(kOutlineB, origin, scale, Mirror::Both), QColor(255, 0, 0));
-    fill(IconPolygon(kOutlineB, origin, scale, Mirror::None), QColor(255, 0, 0));
+  if (IsLayerSwitch(key.Func)) {
+    const int target = LayerSwitchTarget(key.Func);
+    if (target >= 0)
+      DrawText(painter, QPoint(rect.right() + 1 - 7 * scale, rect.top() + 5 * (scale - 1)),
+               QString::number(target));
+    PaintLayerSwitchIcon(painter, key.Func, origin, scale);
   } else if (key.Func == kFuncMacro) {
     if (viewMode_ == 0) {
       if (shownLayer_ == kAllLayers || !key.Layers[shownLayer_].IsEmpty()) {

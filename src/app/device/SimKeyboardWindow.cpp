@@ -1,0 +1,137 @@
+#include "app/device/SimKeyboardWindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/device/SimKeyField.h"
+#include "app/device/SimulatedKeyboard.h"
+#include "sim/CardSwipe.h"
+
+namespace vl {
+
+namespace {
+
+constexpr uint8_t kNumLockLed = 0x02;
+constexpr uint8_t kCapsLockLed = 0x04;
+
+QLabel* NamedLabel(const QString& text, const QString& name, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setAccessibleName(name);
+  return label;
+}
+
+}  // namespace
+
+SimKeyboardWindow::SimKeyboardWindow(SimulatedKeyboard& keyboard, const ImageGeometry& geometry,
+                                     const SettingsStore& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowDoesNotAcceptFocus), keyboard_(keyboard), settings_(settings) {
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setWindowTitle(QStringLiteral("Имитатор клавиатуры"));
+  setAccessibleName(windowTitle());
+  field_ = new SimKeyField(keyboard.Width(), keyboard.Height(), geometry, this);
+
+  layer_ = NamedLabel(QString(), QStringLiteral("Слой"), this);
+  numLock_ = NamedLabel(QStringLiteral("Num Lock"), QStringLiteral("Num Lock"), this);
+  capsLock_ = NamedLabel(QStringLiteral("Caps Lock"), QStringLiteral("Caps Lock"), this);
+  click_ = NamedLabel(QString(), QStringLiteral("Щелчок"), this);
+  for (QLabel* indicator : {numLock_, capsLock_}) {
+    indicator->setFrameShape(QFrame::StyledPanel);
+    indicator->setMargin(2);
+  }
+  auto* state = new QHBoxLayout;
+  state->addWidget(layer_);
+  state->addSpacing(12);
+  state->addWidget(numLock_);
+  state->addWidget(capsLock_);
+  state->addSpacing(12);
+  state->addWidget(click_, 1);
+
+  track_ = new QComboBox(this);
+  track_->setAccessibleName(QStringLiteral("Дорожка"));
+  for (int track = 1; track <= sim::kTrackCount; ++track)
+    track_->addItem(QStringLiteral("Дорожка %1").arg(track), track);
+  swipe_ = new QPushButton(QStringLiteral("Провести карту..."), this);
+  swipe_->setFocusPolicy(Qt::NoFocus);
+  track_->setFocusPolicy(Qt::NoFocus);
+  swipe_->setAccessibleName(swipe_->text());
+  auto* card = new QHBoxLayout;
+  card->addWidget(track_);
+  card->addWidget(swipe_);
+  card->addStretch(1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(state);
+  layout->addWidget(field_, 1);
+  layout->addLayout(card);
+
+  connect(field_, &SimKeyField::KeyPressed, this, [this](int x, int y) {
+    keyboard_.Press(x, y);
+    Poll();
+  });
+  connect(field_, &SimKeyField::KeyReleased, this, [this](int x, int y) {
+    keyboard_.Release(x, y);
+    Poll();
+  });
+  connect(swipe_, &QPushButton::clicked, this, &SimKeyboardWindow::AskAndSwipe);
+
+  ShowIndicator(numLock_, false);
+  ShowIndicator(capsLock_, false);
+  timer_ = new QTimer(this);
+  connect(timer_, &QTimer::timeout, this, &SimKeyboardWindow::Poll);
+  timer_->start(kPollMs);
+  Poll();
+}
+
+void SimKeyboardWindow::Poll() {
+  const SimulatedKeyboard::State state = keyboard_.Poll();
+  const uint8_t language = settings_.Get(Setting::Layout);
+  if (state.layer != shownLayer_ || state.memoryVersion != shownMemory_ || language != shownLanguage_) {
+    shownLayer_ = state.layer;
+    shownMemory_ = state.memoryVersion;
+    shownLanguage_ = language;
+    field_->SetLayout(keyboard_.Layout(), state.layer, KeyLanguageFromSetting(language));
+    layer_->setText(QStringLiteral("Слой: %1").arg(state.layer));
+  }
+  if (state.indicators != shownIndicators_) {
+    shownIndicators_ = state.indicators;
+    ShowIndicator(numLock_, state.indicators & kNumLockLed);
+    ShowIndicator(capsLock_, state.indicators & kCapsLockLed);
+  }
+  if (state.clicks != shownClicks_) {
+    shownClicks_ = state.clicks;
+    click_->setText(QStringLiteral("Щелчок %1: %2 с")
+                        .arg(state.clicks)
+                        .arg(QString::number(state.lastClickTenths / 10.0, 'f', 1).replace('.', ',')));
+  }
+}
+
+void SimKeyboardWindow::AskAndSwipe() {
+  bool ok = false;
+  const QString text = QInputDialog::getText(this, QStringLiteral("Провести карту"),
+                                             QStringLiteral("Данные дорожки %1:").arg(track_->currentData().toInt()),
+                                             QLineEdit::Normal, QString(), &ok);
+  if (ok) SwipeTrack(text);
+}
+
+void SimKeyboardWindow::SwipeTrack(const QString& trackText) {
+  // Only ASCII characters are on the keys a track is typed with; the rest would
+  // reach the card reader as several bytes of UTF-8 each.
+  QString text;
+  for (const QChar c : trackText)
+    if (c.unicode() < 0x80) text += c;
+  keyboard_.Swipe(track_->currentData().toInt(), text.toStdString());
+  Poll();
+}
+
+void SimKeyboardWindow::ShowIndicator(QLabel* label, bool lit) {
+  label->setEnabled(lit);
+  label->setStyleSheet(lit ? QStringLiteral("background: #7cd67c") : QString());
+}
+
+}  // namespace vl

@@ -1,0 +1,18 @@
+#pragma once
+// Reading the keyboard's layout for the commands that look at it before or instead
+// of a download: the backup before a download and the comparison with a file.
+
+#include <optional>
+
+#include "core/device/OperationDriver.h"
+
+namespace vl {
+
+// Reads the keyboard's layout, card reader included, into document (the upload
+// into the device-sized block at the top-left cell); an empty keyboard leaves the
+// document empty. What the preparation settled, or nullopt after telling why.
+std::optional<PreparedOperation> ReadKeyboardLayout(const PortAccess& access, SettingsStore settings,
+                                                    const IDeviceCatalogue& catalogue, TVL2Document& document,
+                                                    IReporter& reporter, IPrompt& prompt);
+
+}  // namespace vl

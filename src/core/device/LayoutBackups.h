@@ -1,0 +1,54 @@
+#pragma once
+// The layouts kept from the keyboard before each download: one file per backup in
+// one folder, named by the keyboard's serial number and the local time it was
+// taken ("04660_2026-12-07_20-41-05.vld"; a second backup in the same second gets
+// "-1", "-2" ... before the extension). Only the newest few are kept, whatever
+// keyboard they came from; other files in the folder are never touched.
+
+#include <cstddef>
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/device/DeviceSession.h"
+#include "core/settings/SettingsBackend.h"
+
+namespace vl {
+
+inline constexpr size_t kKeptBackups = 20;
+
+// Whether the application keeps a backup before each download: a value beside
+// the settings, off unless stored.
+inline constexpr const char* kBackupSettingName = "backup before download";
+bool BackupBeforeDownload(const ISettingsBackend& backend);
+void SetBackupBeforeDownload(ISettingsBackend& backend, bool on);
+
+// The name of a backup taken at localTime that none of existing has.
+std::string BackupFileName(uint16_t serial, const std::tm& localTime, const std::vector<std::string>& existing);
+
+// Whether name is a backup's name as BackupFileName makes them.
+bool IsBackupFileName(const std::string& name);
+
+// The backups among names beyond the newest keep (by the time in the name, then
+// the counter after it), oldest first. Names that are not backups are left out.
+std::vector<std::string> SurplusBackups(const std::vector<std::string>& names, size_t keep = kKeptBackups);
+
+// The file names in folder (none when it cannot be read).
+std::vector<std::string> FolderFileNames(const std::filesystem::path& folder);
+
+// Deletes the surplus backups in folder; files that cannot be deleted stay.
+// Returns how many were deleted.
+size_t PruneBackups(const std::filesystem::path& folder, size_t keep = kKeptBackups);
+
+// Reads the keyboard's layout and saves it in folder (made when missing) as a new
+// backup named by the keyboard's serial number and localTime, then prunes the
+// folder. The file written, or nullopt after telling the user why nothing was.
+std::optional<std::filesystem::path> KeepKeyboardLayout(const PortAccess& access, const SettingsStore& settings,
+                                                        const IDeviceCatalogue& catalogue,
+                                                        const std::filesystem::path& folder, const std::tm& localTime,
+                                                        IReporter& reporter, IPrompt& prompt);
+
+}  // namespace vl
