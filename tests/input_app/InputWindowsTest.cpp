@@ -100,6 +100,7 @@ class InputWindowsTest : public QObject {
  private slots:
   void init() {
     settings_ = SettingsStore{};
+    backend_ = MemorySettingsBackend{"/tmp"};
     prompt_.asked.clear();
     main_ = std::make_unique<TfmMain>(settings_, backend_, QString(), QStringList{}, &prompt_);
     main_->show();
@@ -206,6 +207,31 @@ class InputWindowsTest : public QObject {
     QCOMPARE(main_->KeyInput().windowTitle(), QString::fromUtf8("Клавиша (4,5)"));
     main_->CloseAll();
     QTRY_VERIFY(!main_->KeyInput().isVisible());
+  }
+
+  void ToolWindowsCoveredModalDialogs() {
+    // Both stay above the main window only, so that a dialog of the program (a
+    // file dialog, a message box) opened while they are shown comes over them.
+    for (QWidget* tool : {static_cast<QWidget*>(&main_->KeyInput()), static_cast<QWidget*>(&main_->CardInput())}) {
+      QCOMPARE(tool->windowType(), Qt::Tool);
+      QVERIFY(!tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+      QCOMPARE(tool->parentWidget(), main_.get());
+    }
+  }
+
+  void ToolWindowsFirstShownOverTheMenus() {
+    main_->setGeometry(100, 100, 1200, 800);
+    main_->KeyInput().show();
+    main_->CardInput().show();
+    const QRect owner = main_->frameGeometry();
+    const QRect key = main_->KeyInput().frameGeometry();
+    const QRect card = main_->CardInput().frameGeometry();
+    QVERIFY(owner.contains(key));
+    QVERIFY(owner.contains(card));
+    QVERIFY(!key.intersects(card));
+    // Below the menus and toolbars, so that they stay usable.
+    QVERIFY(key.top() > main_->mapToGlobal(main_->centralWidget()->geometry().topLeft()).y());
+    QVERIFY(card.top() > main_->mapToGlobal(main_->centralWidget()->geometry().topLeft()).y());
   }
 
   void LineCommandsAddNamedKeysPausesAndClipboard() {
