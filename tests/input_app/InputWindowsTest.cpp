@@ -1,6 +1,9 @@
 // The key function and card-reader windows driven as a user would: keys typed
 // into a line as desktop key events, the window left, the document checked.
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -232,6 +235,29 @@ class InputWindowsTest : public QObject {
     // Below the menus and toolbars, so that they stay usable.
     QVERIFY(key.top() > main_->mapToGlobal(main_->centralWidget()->geometry().topLeft()).y());
     QVERIFY(card.top() > main_->mapToGlobal(main_->centralWidget()->geometry().topLeft()).y());
+  }
+
+  void ListsAndFieldsLackedAccessibleNames() {
+    // Whatever a screen reader would announce without a name, in every window the
+    // program creates at start-up. The text entry's field takes the caption it is
+    // opened with.
+    QStringList unnamed;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      const auto controls = top->findChildren<QWidget*>();
+      for (QWidget* control : controls) {
+        if (!control->focusPolicy() || qobject_cast<QAbstractScrollArea*>(control->parentWidget()) ||
+            control->inherits("QComboBoxPrivateContainer") || control->inherits("QMenu") ||
+            qobject_cast<QTabWidget*>(control) || qobject_cast<QAbstractSpinBox*>(control->parentWidget()) ||
+            control->parentWidget()->inherits("vl::TfmTextEntry"))
+          continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        if (face != nullptr && control->accessibleName().isEmpty() &&
+            face->text(QAccessible::Name).trimmed().isEmpty())
+          unnamed << QStringLiteral("%1 in %2").arg(QString::fromLatin1(control->metaObject()->className()),
+                                                    QString::fromLatin1(control->window()->metaObject()->className()));
+      }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
   }
 
   void LineCommandsAddNamedKeysPausesAndClipboard() {
