@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "cli/SignalCancel.h"
 #include "core/common/FileErrors.h"
 #include "core/mtf/LayoutFormats.h"
 #include "ports/PortSelect.h"
@@ -152,5 +153,22 @@ std::string TakeOnlyArgument(std::vector<std::string>& args, const std::string& 
 
 TerminalSide::TerminalSide(CliContext& context, bool assumeYes)
     : prompt(std::cin, *context.err, assumeYes), reporter(*context.err, IsTerminal(*context.err)) {}
+
+LayoutTransfer::LayoutTransfer(CliContext& context, bool assumeYes, std::unique_ptr<DeviceLine> openLine)
+    : line(std::move(openLine)), terminal(context, assumeYes), settings(context.settings) {}
+
+bool LayoutTransfer::Run(const OperationRequest& request) {
+  CancelGate gate;
+  // Ctrl-C or SIGTERM stop the transfer between blocks; a download then clears the device.
+  const SignalCancel interrupt(gate);
+  return RunDeviceOperation(line->Access(), settings, *line->catalogue, request, terminal.reporter,
+                            terminal.prompt, gate) == OperationResult::Done;
+}
+
+std::unique_ptr<LayoutTransfer> OpenLayoutTransfer(CliContext& context, bool assumeYes) {
+  auto line = OpenDeviceLine(context);
+  if (!line) return nullptr;
+  return std::make_unique<LayoutTransfer>(context, assumeYes, std::move(line));
+}
 
 }  // namespace vl::cli

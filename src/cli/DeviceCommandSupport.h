@@ -11,6 +11,7 @@
 #include "cli/CliContext.h"
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/device/DeviceSession.h"
+#include "core/device/OperationDriver.h"
 #include "core/device/LockState.h"
 #include "core/document/VL2Document.h"
 
@@ -91,5 +92,19 @@ struct TerminalSide {
   TerminalPrompt prompt;
   TerminalReporter reporter;
 };
+
+// A command that moves a whole layout between a file and the keyboard: the open
+// line, the terminal and the settings the command may adjust for this run.
+struct LayoutTransfer {
+  LayoutTransfer(CliContext& context, bool assumeYes, std::unique_ptr<DeviceLine> openLine);
+  std::unique_ptr<DeviceLine> line;
+  TerminalSide terminal;
+  SettingsStore settings;
+  // The download or upload on the caller's thread; true when the device finished it.
+  bool Run(const OperationRequest& request);
+};
+
+// nullptr (told on err) when the line does not open.
+std::unique_ptr<LayoutTransfer> OpenLayoutTransfer(CliContext& context, bool assumeYes);
 
 }  // namespace vl::cli

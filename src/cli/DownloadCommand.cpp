@@ -10,8 +10,6 @@
 
 #include "cli/DeviceCommandSupport.h"
 #include "cli/KeyboardLayout.h"
-#include "cli/SignalCancel.h"
-#include "core/device/OperationDriver.h"
 
 namespace vl::cli {
 
@@ -30,29 +28,21 @@ int RunDownload(CliContext& context) {
       return kExitFailure;
     }
   }
-  auto line = OpenDeviceLine(context);
-  if (!line) return kExitFailure;
-
-  TerminalSide terminal(context, yes);
-  auto& [prompt, reporter] = terminal;
-  SettingsStore settings = context.settings;
+  auto transfer = OpenLayoutTransfer(context, yes);
+  if (!transfer) return kExitFailure;
+  auto& [prompt, reporter] = transfer->terminal;
   TVL2Document document;
-  if (!LoadDocument(document, fileName, settings, prompt, reporter)) return kExitFailure;
+  if (!LoadDocument(document, fileName, transfer->settings, prompt, reporter)) return kExitFailure;
   if (backup) {
     TVL2Document held;
-    if (!ReadKeyboardLayout(*line, settings, held, reporter, prompt) ||
-        !SaveDocument(held, *backup, settings, prompt, reporter))
+    if (!ReadKeyboardLayout(*transfer->line, transfer->settings, held, reporter, prompt) ||
+        !SaveDocument(held, *backup, transfer->settings, prompt, reporter))
       return kExitFailure;
   }
   // There is no grid selection here: the fragment asked for as it is, or else the
   // device-sized block at the top-left cell, whatever the stored setting says.
-  settings.Set(Setting::IsDownloadFromSelection, rect ? 1 : 0);
-  CancelGate gate;
-  const SignalCancel interrupt(gate);
-  const OperationRequest request{OperationKind::Download, document, selection, verify, {}};
-  const auto result =
-      RunDeviceOperation(line->Access(), settings, *line->catalogue, request, reporter, prompt, gate);
-  return result == OperationResult::Done ? kExitOk : kExitFailure;
+  transfer->settings.Set(Setting::IsDownloadFromSelection, rect ? 1 : 0);
+  return transfer->Run({OperationKind::Download, document, selection, verify, {}}) ? kExitOk : kExitFailure;
 }
 
 }  // namespace vl::cli

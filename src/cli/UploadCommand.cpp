@@ -7,9 +7,7 @@
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
-#include "cli/SignalCancel.h"
 #include "core/common/SafeWrite.h"
-#include "core/device/OperationDriver.h"
 
 namespace vl::cli {
 
@@ -23,23 +21,15 @@ int RunUpload(CliContext& context) {
     *context.err << outName << ": " << WriteFailureText(outName) << '\n';
     return kExitFailure;
   }
-  auto line = OpenDeviceLine(context);
-  if (!line) return kExitFailure;
-
-  TerminalSide terminal(context, yes);
-  auto& [prompt, reporter] = terminal;
-  SettingsStore settings = context.settings;
+  auto transfer = OpenLayoutTransfer(context, yes);
+  if (!transfer) return kExitFailure;
+  auto& [prompt, reporter] = transfer->terminal;
   TVL2Document document;
-  if (into && !LoadDocument(document, *into, settings, prompt, reporter)) return kExitFailure;
+  if (into && !LoadDocument(document, *into, transfer->settings, prompt, reporter)) return kExitFailure;
   // No grid selection here: the keys go to the device-sized block at the top-left cell.
-  settings.Set(Setting::IsUploadInSelection, 0);
-  CancelGate gate;
-  const SignalCancel interrupt(gate);
-  const OperationRequest request{OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}};
-  if (RunDeviceOperation(line->Access(), settings, *line->catalogue, request, reporter, prompt, gate) !=
-      OperationResult::Done)
-    return kExitFailure;
-  return SaveDocument(document, outName, settings, prompt, reporter) ? kExitOk : kExitFailure;
+  transfer->settings.Set(Setting::IsUploadInSelection, 0);
+  if (!transfer->Run({OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}})) return kExitFailure;
+  return SaveDocument(document, outName, transfer->settings, prompt, reporter) ? kExitOk : kExitFailure;
 }
 
 }  // namespace vl::cli

@@ -1,6 +1,9 @@
 // The key function and card-reader windows driven as a user would: keys typed
 // into a line as desktop key events, the window left, the document checked.
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -100,6 +103,7 @@ class InputWindowsTest : public QObject {
  private slots:
   void init() {
     settings_ = SettingsStore{};
+    backend_ = MemorySettingsBackend{"/tmp"};
     prompt_.asked.clear();
     main_ = std::make_unique<TfmMain>(settings_, backend_, QString(), QStringList{}, &prompt_);
     main_->show();
@@ -206,6 +210,54 @@ class InputWindowsTest : public QObject {
     QCOMPARE(main_->KeyInput().windowTitle(), QString::fromUtf8("Клавиша (4,5)"));
     main_->CloseAll();
     QTRY_VERIFY(!main_->KeyInput().isVisible());
+  }
+
+  void ToolWindowsCoveredModalDialogs() {
+    // Both stay above the main window only, so that a dialog of the program (a
+    // file dialog, a message box) opened while they are shown comes over them.
+    for (QWidget* tool : {static_cast<QWidget*>(&main_->KeyInput()), static_cast<QWidget*>(&main_->CardInput())}) {
+      QCOMPARE(tool->windowType(), Qt::Tool);
+      QVERIFY(!tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+      QCOMPARE(tool->parentWidget(), main_.get());
+    }
+  }
+
+  void ToolWindowsFirstShownOverTheMenus() {
+    main_->setGeometry(100, 100, 1200, 800);
+    main_->KeyInput().show();
+    main_->CardInput().show();
+    const QRect owner = main_->frameGeometry();
+    const QRect key = main_->KeyInput().frameGeometry();
+    const QRect card = main_->CardInput().frameGeometry();
+    QVERIFY(owner.contains(key));
+    QVERIFY(owner.contains(card));
+    QVERIFY(!key.intersects(card));
+    // Below the menus and toolbars, so that they stay usable.
+    QVERIFY(key.top() > main_->mapToGlobal(main_->centralWidget()->geometry().topLeft()).y());
+    QVERIFY(card.top() > main_->mapToGlobal(main_->centralWidget()->geometry().topLeft()).y());
+  }
+
+  void ListsAndFieldsLackedAccessibleNames() {
+    // Whatever a screen reader would announce without a name, in every window the
+    // program creates at start-up. The text entry's field takes the caption it is
+    // opened with.
+    QStringList unnamed;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      const auto controls = top->findChildren<QWidget*>();
+      for (QWidget* control : controls) {
+        if (!control->focusPolicy() || qobject_cast<QAbstractScrollArea*>(control->parentWidget()) ||
+            control->inherits("QComboBoxPrivateContainer") || control->inherits("QMenu") ||
+            qobject_cast<QTabWidget*>(control) || qobject_cast<QAbstractSpinBox*>(control->parentWidget()) ||
+            control->parentWidget()->inherits("vl::TfmTextEntry"))
+          continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        if (face != nullptr && control->accessibleName().isEmpty() &&
+            face->text(QAccessible::Name).trimmed().isEmpty())
+          unnamed << QStringLiteral("%1 in %2").arg(QString::fromLatin1(control->metaObject()->className()),
+                                                    QString::fromLatin1(control->window()->metaObject()->className()));
+      }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
   }
 
   void LineCommandsAddNamedKeysPausesAndClipboard() {

@@ -20,6 +20,8 @@ TfmSpecialPaste::TfmSpecialPaste(QString dataFolder, IPrompt& prompt, QWidget* p
   lbAction_ = new QListWidget;
   lbCategory_->setMinimumSize(200, 240);
   lbAction_->setMinimumSize(260, 240);
+  lbCategory_->setAccessibleName(QString::fromUtf8("Категория"));
+  lbAction_->setAccessibleName(QString::fromUtf8("Действие"));
   QDialogButtonBox* buttons = OkCancel(this, QStringLiteral("spaste.html"));
   // OK reads the definition first and may refuse it.
   disconnect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -25,6 +25,8 @@ TfmExAbout::TfmExAbout(QString dataFolder, QWidget* parent)
   mmDescription_ = new QPlainTextEdit;
   mmDescription_->setReadOnly(true);
   mmDescription_->setMinimumSize(380, 330);
+  lbSeries_->setAccessibleName(QString::fromUtf8("Серия"));
+  mmDescription_->setAccessibleName(QString::fromUtf8("Описание"));
   auto* layout = new QGridLayout(this);
   layout->addWidget(new QLabel(QString::fromUtf8("Серия")), 0, 0);
   layout->addWidget(new QLabel(QString::fromUtf8("Описание")), 0, 1);

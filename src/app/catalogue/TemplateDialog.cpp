@@ -13,6 +13,7 @@ TfmNew::TfmNew(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromUtf8("Создать"));
   lbTemplates_ = new QListWidget;
   lbTemplates_->setMinimumSize(360, 220);
+  lbTemplates_->setAccessibleName(QString::fromUtf8("Выберите раскладку"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromUtf8("Выберите раскладку")));
   layout->addWidget(lbTemplates_);

@@ -22,7 +22,7 @@ QCheckBox* Box(const QString& caption) {
 }  // namespace
 
 TfmCardInputWnd::TfmCardInputWnd(const InputContext& context, QWidget* parent)
-    : TfmInputWnd(context, "Windows\\Card window", parent) {
+    : TfmInputWnd(context, "Windows\\Card window", Qt::AlignLeft, parent) {
   setWindowTitle(QString::fromUtf8("Считыватель магнитных карт"));
   auto* tracks = new QHBoxLayout;
   for (int track = 0; track < kInputRows; ++track) {

@@ -41,6 +41,8 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
   lbCheck_ = new QListWidget;
   lbCheck_->setProperty("tag", kCheckPanelTag);
   lbCheck_->setMinimumHeight(30);
+  grid_->setAccessibleName(U("Раскладка"));
+  lbCheck_->setAccessibleName(U("Результаты проверки"));
   splitter_ = new QSplitter(Qt::Vertical);
   splitter_->setProperty("tag", kCheckPanelTag);
   splitter_->setHandleWidth(2);

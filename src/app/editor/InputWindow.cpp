@@ -1,5 +1,7 @@
 #include "app/editor/InputWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -31,10 +33,14 @@ QString U(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 
-TfmInputWnd::TfmInputWnd(const InputContext& context, const char* placementKey, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+TfmInputWnd::TfmInputWnd(const InputContext& context, const char* placementKey, Qt::Alignment firstCorner,
+                         QWidget* parent)
+    // A tool window stays above its main window; a system-wide stay-on-top hint
+    // would also put it over the program's own dialogs and message boxes.
+    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint),
       context_(context),
-      placementKey_(placementKey) {
+      placementKey_(placementKey),
+      firstCorner_(firstCorner) {
   body_ = new QVBoxLayout(this);
   body_->setSizeConstraint(QLayout::SetFixedSize);
   pages_ = new QTabWidget;
@@ -42,6 +48,7 @@ TfmInputWnd::TfmInputWnd(const InputContext& context, const char* placementKey, 
   if (auto left = context_.Backend.ReadInt(placementKey_, "left")) {
     if (auto top = context_.Backend.ReadInt(placementKey_, "top")) {
       move(static_cast<int32_t>(*left), static_cast<int32_t>(*top));
+      placed_ = true;
     }
   }
 }
@@ -198,6 +205,18 @@ void TfmInputWnd::changeEvent(QEvent* event) {
     if (press_[row]->Suspended() || release_[row]->Suspended()) return;
   }
   WriteBack();
+}
+
+void TfmInputWnd::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (placed_ || parentWidget() == nullptr) return;
+  placed_ = true;
+  constexpr int kMargin = 24;
+  const QRect owner = parentWidget()->frameGeometry();
+  const QSize size = frameGeometry().size();
+  const int left = firstCorner_.testFlag(Qt::AlignRight) ? owner.right() - size.width() - kMargin
+                                                         : owner.left() + kMargin;
+  move(std::max(owner.left(), left), std::max(owner.top(), owner.bottom() - size.height() - kMargin));
 }
 
 QWidget* TfmInputWnd::CurrentField() const {

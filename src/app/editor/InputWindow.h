@@ -49,7 +49,11 @@ class TfmInputWnd : public QWidget {
   enum Command { acCut, acCopy, acPaste, acClear, acClearAll, acPause, acAddDown, acAddUp, acBeep };
 
   // placementKey: the settings sub-key that keeps the window's position.
-  TfmInputWnd(const InputContext& context, const char* placementKey, QWidget* parent);
+  // firstCorner: where in the main window it first shows while no position is
+  // kept (Qt::AlignLeft or Qt::AlignRight, at the bottom): clear of the menus
+  // and toolbars, and the two windows clear of each other.
+  TfmInputWnd(const InputContext& context, const char* placementKey, Qt::Alignment firstCorner,
+              QWidget* parent);
   ~TfmInputWnd() override;
 
   TPortEdit* PressLine(int row) const { return press_[row]; }
@@ -89,6 +93,7 @@ class TfmInputWnd : public QWidget {
   QVBoxLayout* Body() const { return body_; }
 
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QWidget* CurrentField() const;
@@ -118,6 +123,8 @@ class TfmInputWnd : public QWidget {
   TPortEdit* menuLine_ = nullptr;
   bool loading_ = false;
   bool inCommand_ = false;
+  Qt::Alignment firstCorner_;
+  bool placed_ = false;
 };
 
 }  // namespace vl

@@ -15,7 +15,7 @@
 namespace vl {
 
 TfmKeyInputWnd::TfmKeyInputWnd(const InputContext& context, QWidget* parent)
-    : TfmInputWnd(context, "Windows\\Key window", parent) {
+    : TfmInputWnd(context, "Windows\\Key window", Qt::AlignRight, parent) {
   setWindowTitle(QString::fromUtf8("Клавиша"));
   auto* top = new QHBoxLayout;
   auto* label = new QLabel(QString::fromUtf8("Функция клавиши"));

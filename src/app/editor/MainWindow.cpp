@@ -109,6 +109,7 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
   cellInfo_->setObjectName(QStringLiteral("CellInfo"));
   cellText_ = new QPlainTextEdit;
   cellText_->setReadOnly(true);
+  cellText_->setAccessibleName(cellInfo_->windowTitle());
   cellInfo_->setWidget(cellText_);
   addDockWidget(Qt::RightDockWidgetArea, cellInfo_);
   cellInfo_->hide();

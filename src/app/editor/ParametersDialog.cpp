@@ -204,6 +204,7 @@ QWidget* TfmParameters::BuildLayoutPage() {
   cbAutosave_ = new QCheckBox(U("сохраненять активную раскладку каждые"));
   seAutosave_ = new QSpinBox;
   seAutosave_->setRange(5, 60);
+  seAutosave_->setAccessibleName(U("минут"));
   connect(cbAutosave_, &QCheckBox::toggled, seAutosave_, &QSpinBox::setEnabled);
   autosave->addWidget(cbAutosave_);
   autosave->addWidget(seAutosave_);
@@ -239,6 +240,7 @@ QWidget* TfmParameters::BuildImagePage() {
     item->setCheckState(Qt::Unchecked);
   }
   clImageLayers_->setMaximumHeight(80);
+  clImageLayers_->setAccessibleName(U("содержимое уровней"));
   layout->addRow(U("содержимое уровней"), clImageLayers_);
   layout->addRow(Check(Setting::ImageAddFunctionKeys, "включать наименования управляющих клавиш"));
   layout->addRow(U("тип клавиатуры"),

@@ -2,14 +2,12 @@
 
 #include <cstdio>
 
+#include "core/input/KeyEvents.h"
+
 namespace vl {
 
 namespace {
 
-constexpr uint8_t kLeftShift = 0x12;
-constexpr uint8_t kRightShift = 0x59;
-constexpr uint8_t kCapsLock = 0x58;
-constexpr uint8_t kNumLock = 0x77;
 // The Pause key's sequence after its first E1.
 constexpr int kPauseTail = static_cast<int>(kPauseKeySequence.size()) - 1;
 // The key display table has no row for Pause; it is named here so that it does
@@ -65,15 +63,15 @@ std::string TestDisplay::Name(uint8_t set2Byte) {
   const bool extended = extended_;
   const bool release = release_;
   extended_ = release_ = false;
-  if (set2Byte == kLeftShift || set2Byte == kRightShift) {
+  if (set2Byte == kLeftShiftCode || set2Byte == kRightShiftCode) {
     // E0 12 and E0 59 are the shifts a keyboard adds around extended keys.
     if (extended) return {};
-    (set2Byte == kLeftShift ? state_.LeftShift : state_.RightShift) = !release;
+    (set2Byte == kLeftShiftCode ? state_.LeftShift : state_.RightShift) = !release;
   }
   if (release) return {};
   std::string name = KeyText(set2Byte, extended, KeyLanguage::English, state_);
-  if (!extended && set2Byte == kCapsLock) state_.CapsLock = !state_.CapsLock;
-  if (!extended && set2Byte == kNumLock) state_.NumLock = !state_.NumLock;
+  if (!extended && set2Byte == kCapsLockCode) state_.CapsLock = !state_.CapsLock;
+  if (!extended && set2Byte == kNumLockCode) state_.NumLock = !state_.NumLock;
   return name.empty() ? name : name + ' ';
 }
 
