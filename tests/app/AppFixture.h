@@ -9,27 +9,14 @@
 #include <memory>
 
 #include "app/editor/MainWindow.h"
+#include "ScriptedPrompt.h"
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/settings/SettingsBackend.h"
 
 namespace vl {
 
-class ScriptedPrompt final : public IPrompt {
- public:
-  Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
-    asked.push_back(text);
-    if (answers.empty()) return Answer::Ok;
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::deque<Answer> answers;
-  std::vector<std::string> asked;
-};
+using test::ScriptedPrompt;
 
 class ScriptedDialogs final : public IFileDialogs {
  public:
@@ -73,7 +60,7 @@ class AppFixture {
   std::unique_ptr<TfmMain> main_;
 
   TfmMain& Start(QStringList files = {}) {
-    promptOwner_ = std::make_unique<ScriptedPrompt>();
+    promptOwner_ = std::make_unique<ScriptedPrompt>(Answer::Ok);
     dialogsOwner_ = std::make_unique<ScriptedDialogs>();
     prompt_ = promptOwner_.get();
     dialogs_ = dialogsOwner_.get();
