@@ -14,7 +14,9 @@
 
 namespace vl {
 
-// Its first output line is the terminal path.
+// Its first output line is the terminal path. Its message gap is far beyond any
+// pause a busy machine puts between the bytes of one message, which would
+// otherwise split the message.
 class KbdSim {
  public:
   explicit KbdSim(const std::vector<std::string>& args) {
@@ -24,7 +26,8 @@ class KbdSim {
     if (pid_ == 0) {
       ::dup2(out[1], 1);
       ::close(out[0]);
-      std::vector<char*> argv{const_cast<char*>(VLAT_KBDSIM)};
+      std::vector<char*> argv{const_cast<char*>(VLAT_KBDSIM), const_cast<char*>("--message-gap"),
+                              const_cast<char*>("60000")};
       for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
       argv.push_back(nullptr);
       ::execv(VLAT_KBDSIM, argv.data());

@@ -30,9 +30,4 @@ void CancelGate::Stop() {
   changed_.notify_all();
 }
 
-bool CancelGate::StopRequested() const {
-  std::lock_guard lock(mutex_);
-  return stopped_;
-}
-
 }  // namespace vl

@@ -18,10 +18,9 @@ class CancelGate {
   void Hold();
   void Resume();
   void Stop();
-  bool StopRequested() const;
 
  private:
-  mutable std::mutex mutex_;
+  std::mutex mutex_;
   std::condition_variable changed_;
   bool held_ = false;
   bool stopped_ = false;

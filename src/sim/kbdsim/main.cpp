@@ -8,6 +8,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -32,7 +33,7 @@ void OnSignal(int) { gStop = 1; }
 
 int Usage() {
   std::cerr << "usage: vlat-kbdsim --type TYPE [--serial N] [--controller MAJOR.MINOR] --state FILE\n"
-               "                   [--data DIR]\n";
+               "                   [--data DIR] [--message-gap MS]\n";
   return 64;
 }
 
@@ -74,6 +75,8 @@ int main(int argc, char** argv) {
         dataDir = value;
       } else if (arg == "--state") {
         statePath = value;
+      } else if (arg == "--message-gap") {
+        config.messageGap = std::chrono::milliseconds(std::stoul(value));
       } else {
         return Usage();
       }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "core/settings/RecentFiles.h"
 #include "core/settings/SettingsStore.h"
@@ -12,11 +13,50 @@ namespace {
 
 constexpr const char* kDocuments = "/home/user/Documents";
 
+struct ExpectedSetting {
+  const char* name;
+  uint8_t defaultValue;
+};
+
+// The registry's settings in stored order with their defaults, written out here
+// rather than taken from the store's own table so that a slip in it shows.
+constexpr std::array<ExpectedSetting, 28> kExpectedSettings{{
+    {"download ignore empty keys", 1},
+    {"tab key", 0},
+    {"is start info", 0},
+    {"load readwrite mode", 0},
+    {"is start tip of day", 1},
+    {"is save before download", 1},
+    {"is autosave", 0},
+    {"autosave value", 5},
+    {"is download from selection", 0},
+    {"is check layout", 1},
+    {"is upload in selection", 0},
+    {"is upload in card", 0},
+    {"is test after download", 1},
+    {"is show download parameters", 1},
+    {"group download mode", 0},
+    {"image key form", 0},
+    {"is image group", 0},
+    {"image create", 0},
+    {"image text", 0},
+    {"image layers", 1},
+    {"image add function keys", 1},
+    {"image device", 0},
+    {"image run", 1},
+    {"layer count", 3},
+    {"ibd", 1},
+    {"correct lock", 0},
+    {"buffered", 0},
+    {"layout", 0},
+}};
+static_assert(kExpectedSettings.size() == kSettingCount);
+
 // A registry holding every value the store reads, each different from its default.
 MemorySettingsBackend FullRegistry() {
   MemorySettingsBackend backend(kDocuments);
-  for (const auto& setting : SettingTable()) {
-    backend.WriteInt("", setting.Name, static_cast<uint32_t>(setting.DefaultValue + 2));
+  for (const auto& setting : kExpectedSettings) {
+    backend.WriteInt("", setting.name, static_cast<uint32_t>(setting.defaultValue + 2));
   }
   backend.WriteInt("", "view mode", 0);
   backend.WriteString("", "layouts path", "/srv/layouts");
@@ -27,12 +67,19 @@ MemorySettingsBackend FullRegistry() {
 void ExpectDefaultsBut(const SettingsStore& store, uint8_t uploadInCard) {
   for (int i = 0; i < kSettingCount; ++i) {
     const auto setting = static_cast<Setting>(i);
-    const uint8_t expected = setting == Setting::IsUploadInCard ? uploadInCard : SettingTable()[i].DefaultValue;
-    EXPECT_EQ(store.Get(setting), expected) << SettingTable()[i].Name;
+    const uint8_t expected =
+        setting == Setting::IsUploadInCard ? uploadInCard : kExpectedSettings[i].defaultValue;
+    EXPECT_EQ(store.Get(setting), expected) << kExpectedSettings[i].name;
   }
   EXPECT_EQ(store.ViewMode(), 1);
   EXPECT_EQ(store.LayoutsPath(), kDocuments);
   EXPECT_EQ(store.AudioFile(), "");
+}
+
+TEST(SettingsStore, RegistryNamesAreInStoredOrder) {
+  for (int i = 0; i < kSettingCount; ++i) {
+    EXPECT_STREQ(SettingTable()[i].Name, kExpectedSettings[i].name) << "position " << i + 1;
+  }
 }
 
 TEST(SettingsStore, FreshRegistryGivesTheDefaultsAndTheDocumentsFolder) {
