@@ -36,13 +36,10 @@ class TfmParameters : public QDialog {
   std::function<std::optional<QString>()> ChooseFolder;
   std::function<std::optional<QString>()> ChooseSound;
 
-  QTabWidget* Pages() const { return pages_; }
   QCheckBox* CheckBoxFor(Setting setting) const;
   QComboBox* ComboFor(Setting setting) const;
   QSpinBox* AutosaveSpin() const { return seAutosave_; }
   QListWidget* ImageLayers() const { return clImageLayers_; }
-  QLineEdit* LayoutsPathEdit() const { return edLayoutsPath_; }
-  QLineEdit* AudioEdit() const { return edAudio_; }
 
   void BrowseFolder();
   void BrowseSound();

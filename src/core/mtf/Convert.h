@@ -43,8 +43,6 @@ class TConvert {
 
   bool Failed() const { return errorNumber_ != 0; }
   int ErrorNumber() const { return errorNumber_; }
-  // "Ошибка N. " [" Строка L. "] + the error's text (UTF-8).
-  const std::string& ErrorMessage() const { return errorMessage_; }
   // Position in the main text: line from 1, column from 1 (0 at the end of the text).
   uint32_t ErrorLine() const { return levels_[0].Line + 1; }
   uint32_t ErrorColumn() const { return levels_[0].Column; }
@@ -120,6 +118,7 @@ class TConvert {
   std::string upperName_;
 
   int errorNumber_ = 0;
+  // "Ошибка N. " [" Строка L. "] + the error's text (UTF-8).
   std::string errorMessage_;
 };
 

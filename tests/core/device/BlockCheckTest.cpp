@@ -30,7 +30,7 @@ TEST(BlockCheck, ReceivedBlocks) {
   EXPECT_FALSE(CheckBlock(B("abc\x26\x27"), CheckKind::Crc));
   EXPECT_TRUE(CheckBlock(B("abc\x26\x42"), CheckKind::Crc));
   EXPECT_FALSE(CheckBlock(B("abc\x27\x42"), CheckKind::Crc));  // low sum byte wrong
-  for (const std::string shortBlock : {std::string(), std::string("\0", 1), std::string("\0\0", 2)}) {
+  for (const std::string& shortBlock : {std::string(), std::string("\0", 1), std::string("\0\0", 2)}) {
     EXPECT_FALSE(CheckBlock(B(shortBlock), CheckKind::Sum));
     EXPECT_FALSE(CheckBlockAnyMode(B(shortBlock)));
   }

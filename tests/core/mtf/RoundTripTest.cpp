@@ -121,7 +121,9 @@ TEST(RoundTripTest, RepresentableLayoutsReadBackUnchanged) {
         const TMacroButton* actual = reader.Key(column, row);
         ASSERT_EQ(expected == nullptr, actual == nullptr) << "seed " << seed << " at " << column
                                                           << ":" << row;
-        if (expected) ASSERT_EQ(*expected, *actual) << "seed " << seed << " at " << column << ":" << row;
+        if (expected) {
+          ASSERT_EQ(*expected, *actual) << "seed " << seed << " at " << column << ":" << row;
+        }
       }
     }
   }
