@@ -1,5 +1,6 @@
 #include "core/catalogue/IniFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <limits>
@@ -25,8 +26,11 @@ std::string_view Unquote(std::string_view value) {
   return value;
 }
 
+// Compared in place: names are looked up for every value read, so no copies.
 bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && Cp1251ToUpper(a) == Cp1251ToUpper(b);
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return Cp1251UpperChar(x) == Cp1251UpperChar(y);
+         });
 }
 
 }  // namespace
