@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/common/FileErrors.h"
 #include "core/document/LayoutFile.h"
@@ -44,10 +45,11 @@ inline void LoadAndCheck(std::string_view bytes) {
     return;
   }
   CheckRecord(document.CardReader);
-  for (const auto& key : document.Keys) {
+  // Read through const access: an untouched matrix is never allocated.
+  for (const auto& key : std::as_const(document.Keys)) {
     if (key) CheckRecord(*key);
   }
-  for (const auto& note : document.Notes) {
+  for (const auto& note : std::as_const(document.Notes)) {
     if (note && (note->KeyNote.size() > kMaxKeyNoteLength || note->Mark.size() > kMaxMarkLength)) {
       __builtin_trap();
     }

@@ -12,40 +12,14 @@
 #include <memory>
 
 #include "app/editor/MainWindow.h"
+#include "ScriptedPrompt.h"
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/settings/SettingsBackend.h"
 
 namespace vl {
 
-class ScriptedPrompt final : public IPrompt {
- public:
-  Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
-    asked.push_back(text);
-    if (answers.empty()) return Answer::Ok;
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::optional<std::string> AskPasswordTitled(const std::string& caption, const std::string& firstLine,
-                                               const std::string& secondLine) override {
-    passwordWindows.push_back({caption, firstLine, secondLine});
-    return AskPassword(firstLine, secondLine);
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
-    if (passwords.empty()) return std::nullopt;
-    const std::string password = passwords.front();
-    passwords.pop_front();
-    return password;
-  }
-  struct PasswordWindow {
-    std::string caption, firstLine, secondLine;
-  };
-  std::deque<Answer> answers;
-  std::deque<std::string> passwords;
-  std::vector<PasswordWindow> passwordWindows;
-  std::vector<std::string> asked;
-};
+using test::ScriptedPrompt;
 
 class ScriptedDialogs final : public IFileDialogs {
  public:
@@ -112,7 +86,7 @@ class AppFixture {
   }
 
   TfmMain& Start(QStringList files = {}) {
-    promptOwner_ = std::make_unique<ScriptedPrompt>();
+    promptOwner_ = std::make_unique<ScriptedPrompt>(Answer::Ok);
     dialogsOwner_ = std::make_unique<ScriptedDialogs>();
     prompt_ = promptOwner_.get();
     dialogs_ = dialogsOwner_.get();

@@ -77,12 +77,12 @@ class AppTest : public QObject, public AppFixture {
 
     // Opening it again: unmodified does nothing; modified asks, and No keeps the edits.
     main.OpenFile(first);
-    QVERIFY(prompt_->asked.empty());
+    QVERIFY(prompt_->shown.empty());
     QCOMPARE(main.LayoutWindows().size(), 2);
     main.LayoutWindows()[0]->Document().Modified = true;
     prompt_->answers = {Answer::No};
     main.OpenFile(first);
-    QCOMPARE(prompt_->asked.back(), "Файл " + first.toUpper().toStdString() +
+    QCOMPARE(prompt_->Texts().back(), "Файл " + first.toUpper().toStdString() +
                                         " уже открыт. Вернуться к сохраненному файлу?");
     QVERIFY(main.LayoutWindows()[0]->Document().Modified);
   }
@@ -90,7 +90,7 @@ class AppTest : public QObject, public AppFixture {
   void OpenFailureShowsTheMessageAndOpensNothing() {
     TfmMain& main = Start();
     main.OpenFile(QStringLiteral("/nonexistent/missing.vld"));
-    QCOMPARE(prompt_->asked.size(), size_t{1});
+    QCOMPARE(prompt_->shown.size(), size_t{1});
     QCOMPARE(main.LayoutWindows().size(), 1);
   }
 
@@ -120,7 +120,7 @@ class AppTest : public QObject, public AppFixture {
     window->Document().Modified = true;
     prompt_->answers = {Answer::Cancel, Answer::Yes, Answer::No};
     QVERIFY(!window->QueryClose());
-    QCOMPARE(prompt_->asked.back(),
+    QCOMPARE(prompt_->Texts().back(),
              std::string("Раскладка [Раскладка1] была изменена. Сохранить?"));
     // Yes runs the save flow; the dialog is cancelled, so the window stays.
     QVERIFY(!window->QueryClose());
@@ -198,7 +198,7 @@ class AppTest : public QObject, public AppFixture {
     TfmGrid* window = main.LayoutWindows()[0];
     prompt_->passwords = {"secret", "other"};
     main.SetPassword();
-    QCOMPARE(prompt_->asked.back(), std::string("При подтверждении введен неверный пароль."));
+    QCOMPARE(prompt_->Texts().back(), std::string("При подтверждении введен неверный пароль."));
     QVERIFY(window->Document().Password.empty());
     // The caption "Пароль" over the window's name, then the confirmation with its warning.
     QCOMPARE(prompt_->passwordWindows[0].caption, std::string("Пароль"));
@@ -210,9 +210,9 @@ class AppTest : public QObject, public AppFixture {
     QCOMPARE(window->Document().Password, std::string("secret"));
     QCOMPARE(main.StatusText(StatusPanel::Password), QString::fromUtf8("защищена паролем"));
     main.ClearPassword();
-    QCOMPARE(prompt_->asked.back(), std::string("Пароль для чтения удален."));
+    QCOMPARE(prompt_->Texts().back(), std::string("Пароль для чтения удален."));
     main.ClearPassword();
-    QCOMPARE(prompt_->asked.back(), std::string("Пароль не установлен."));
+    QCOMPARE(prompt_->Texts().back(), std::string("Пароль не установлен."));
     QCOMPARE(main.StatusText(StatusPanel::Password), QString());
   }
 
@@ -326,7 +326,7 @@ class AppTest : public QObject, public AppFixture {
     QWidget* view = grid.viewport();
     SendMouse(view, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, grid.CellRect(2, 2).center());
     SendMouse(view, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, grid.CellRect(0, 2).center());
-    QCOMPARE(prompt_->asked.back(), std::string("Выделенный блок перетащить невозможно."));
+    QCOMPARE(prompt_->Texts().back(), std::string("Выделенный блок перетащить невозможно."));
     QVERIFY(grid.Document().GetKey(2, 2) != nullptr);
   }
 

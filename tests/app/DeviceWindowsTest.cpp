@@ -142,7 +142,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     TfmGrid* window = main.ActiveLayout();
     FillLayout(window->Document());
     main.Action("acDownLoad")->trigger();
-    QVERIFY(prompt_->asked.empty());
+    QVERIFY(prompt_->Texts().empty());
     const auto image = Expected(*window);
     QCOMPARE(Memory(image.size()), image);
     QCOMPARE(StoredSize(), static_cast<int>(image.size()));
@@ -198,9 +198,9 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       UseKeyboard(main, c.connected);
       const std::vector<uint8_t> before = keyboard_ ? keyboard_->Memory() : std::vector<uint8_t>{};
       main.Action("acDownLoad")->trigger();
-      if (c.told)
-        QVERIFY2(std::find(prompt_->asked.begin(), prompt_->asked.end(), c.told) != prompt_->asked.end(), c.name);
-      QVERIFY2(!prompt_->asked.empty(), c.name);
+      const std::vector<std::string> asked = prompt_->Texts();
+      if (c.told) QVERIFY2(std::find(asked.begin(), asked.end(), c.told) != asked.end(), c.name);
+      QVERIFY2(!asked.empty(), c.name);
       if (keyboard_) {
         QVERIFY2(keyboard_->Memory() == before, c.name);
         QCOMPARE(keyboard_->BlocksAccepted(), 0);
@@ -220,7 +220,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       CancelMidway(main);
       prompt_->answers = {answer};
       main.Action("acDownLoad")->trigger();
-      QCOMPARE(prompt_->asked, std::vector<std::string>{kCancelDownloadQuestion});
+      QCOMPARE(prompt_->Texts(), std::vector<std::string>{kCancelDownloadQuestion});
       if (answer == Answer::No) {
         QCOMPARE(StoredSize(), 0);
       } else {
@@ -241,7 +241,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
 
     TfmGrid* target = main.NewLayout();
     main.Action("acUpload")->trigger();
-    QVERIFY(prompt_->asked.empty());
+    QVERIFY(prompt_->Texts().empty());
     QVERIFY(target->Document().GetKey(8, 8));
     QCOMPARE(UndoCaption(target->Document()), std::string("&Отменить чтение данных из устройства"));
     main.Action("acUndo")->trigger();
@@ -249,7 +249,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
 
     CancelMidway(main);
     main.Action("acUpload")->trigger();
-    QVERIFY(prompt_->asked.empty());
+    QVERIFY(prompt_->Texts().empty());
     QCOMPARE(StoredSize(), stored);
     QVERIFY(!target->Document().GetKey(8, 8));
   }
@@ -277,7 +277,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       });
       QCOMPARE(dialog.Exec(*main.Device().Device()), int(QDialog::Accepted));
       QCOMPARE(keyboard_->IntervalCode(), code);
-      QVERIFY(prompt_->asked.empty());
+      QVERIFY(prompt_->Texts().empty());
       cleanup();
     }
     TfmMain& main = StartWithKeyboard(false);
@@ -287,7 +287,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     main.Action("acIBD")->trigger();
-    QCOMPARE(prompt_->asked, std::vector<std::string>{kOstrelNotConnected});
+    QCOMPARE(prompt_->Texts(), std::vector<std::string>{kOstrelNotConnected});
   }
 
   void TestWindowShowsCodesAndNames() {

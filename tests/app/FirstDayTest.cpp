@@ -210,8 +210,8 @@ class FirstDayTest : public QObject, public AppFixture {
     TfmMain& main = Start();
     main.OpenUrl = [](const QUrl&) { return false; };
     main.Action("acWWW")->trigger();
-    QCOMPARE(prompt_->asked.size(), size_t{1});
-    QVERIFY(QString::fromStdString(prompt_->asked.back()).contains("http://www.ostrel.example"));
+    QCOMPARE(prompt_->Texts().size(), size_t{1});
+    QVERIFY(QString::fromStdString(prompt_->Texts().back()).contains("http://www.ostrel.example"));
   }
 };
 

@@ -151,7 +151,7 @@ class LayoutWindowTest : public QObject, public AppFixture {
       dialog.Actions()->setCurrentRow(1);
       dialog.Choose();
       QVERIFY(dialog.isVisible());
-      QCOMPARE(prompt_->asked.size(), size_t{1});
+      QCOMPARE(prompt_->shown.size(), size_t{1});
       dialog.Actions()->setCurrentRow(0);
       Click(dialog, QDialogButtonBox::Ok);
     });
@@ -179,7 +179,7 @@ class LayoutWindowTest : public QObject, public AppFixture {
     // Without spaste.ini the dialog does not open.
     QFile::remove(dataDir_->filePath("spaste.ini"));
     main.Action("acSpecialPaste")->trigger();
-    QVERIFY(prompt_->asked.back().starts_with("Ошибка чтения из файла."));
+    QVERIFY(prompt_->Texts().back().starts_with("Ошибка чтения из файла."));
   }
 
   void GroupingCommandsAndTheirRefusals() {
@@ -191,7 +191,7 @@ class LayoutWindowTest : public QObject, public AppFixture {
     grid.Select(255, 4, 255, 4);
     main.Action("acGroup2Hor")->trigger();  // no room on the right
     QVERIFY(!document.GetGroup(255, 4).IsGrouped());
-    QVERIFY(prompt_->asked.empty());
+    QVERIFY(prompt_->shown.empty());
 
     grid.Select(2, 2, 2, 2);
     main.Action("acGroup4")->trigger();
@@ -201,11 +201,11 @@ class LayoutWindowTest : public QObject, public AppFixture {
     grid.Select(3, 3, 3, 3);
     QVERIFY(main.Action("acGroupMoveMaster")->isEnabled());
     main.Action("acGroup2Ver")->trigger();
-    QCOMPARE(prompt_->asked.back(), std::string("Пересечение групп. Группирование невозможно."));
+    QCOMPARE(prompt_->Texts().back(), std::string("Пересечение групп. Группирование невозможно."));
     grid.Select(1, 1, 2, 2);
     QVERIFY(!window.Action(TfmGrid::acGroup2Hor)->isEnabled());  // only for one key
     main.Action("acGroup")->trigger();
-    QCOMPARE(prompt_->asked.back(), std::string("Группирование невозможно."));
+    QCOMPARE(prompt_->Texts().back(), std::string("Группирование невозможно."));
     QVERIFY(!document.GetGroup(1, 1).IsGrouped());
 
     grid.Select(3, 3, 3, 3);
@@ -221,7 +221,7 @@ class LayoutWindowTest : public QObject, public AppFixture {
     TVL2Grid& grid = window.Grid();
 
     main.Action("acGoto")->trigger();
-    QCOMPARE(prompt_->asked.back(), std::string("Активное окно не содержит закладок."));
+    QCOMPARE(prompt_->Texts().back(), std::string("Активное окно не содержит закладок."));
 
     grid.Select(1, 1, 2, 1);
     Enter(QString::fromUtf8("общее"));
@@ -235,12 +235,12 @@ class LayoutWindowTest : public QObject, public AppFixture {
     // Confirming a key's own name again is no duplicate.
     Enter(QString::fromUtf8("Вход"));
     main.Action("acMarkAdd")->trigger();
-    QCOMPARE(prompt_->asked.size(), size_t{1});
+    QCOMPARE(prompt_->shown.size(), size_t{1});
 
     grid.Select(1, 1, 1, 1);
     Enter(QString::fromUtf8("Вход"));
     main.Action("acMarkAdd")->trigger();
-    QCOMPARE(prompt_->asked.back(), std::string("Закладка [Вход] в активном окне дублируется."));
+    QCOMPARE(prompt_->Texts().back(), std::string("Закладка [Вход] в активном окне дублируется."));
     QVERIFY(document.GetNote(1, 1)->Mark.empty());
     WhenShown([&] { main.TextEntry().reject(); });
     main.Action("acMarkAdd")->trigger();

@@ -87,7 +87,7 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     SetBackupBeforeDownload(backend_, true);
     Put(window->Document(), 1, 1, "\x32");
     main.Action("acDownLoad")->trigger();
-    QVERIFY(prompt_->asked.empty());
+    QVERIFY(prompt_->Texts().empty());
     const QStringList backups = QDir(BackupFolder()).entryList(QDir::Files);
     QCOMPARE(backups.size(), 1);
     QVERIFY(IsBackupFileName(backups.first().toStdString()));
@@ -111,8 +111,8 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     TfmGrid* window = main.ActiveLayout();
     Put(window->Document(), 1, 1, "\x1C");
     main.Action("acDownLoad")->trigger();
-    QVERIFY(!prompt_->asked.empty());
-    QVERIFY(QString::fromStdString(prompt_->asked.back()).startsWith(QString::fromUtf8("Копия раскладки")));
+    QVERIFY(!prompt_->Texts().empty());
+    QVERIFY(QString::fromStdString(prompt_->Texts().back()).startsWith(QString::fromUtf8("Копия раскладки")));
     QVERIFY(!keyboard_->Layout());  // nothing was written
   }
 
@@ -151,7 +151,8 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     main.Action("acDeviceClear")->trigger();
     main.Action("acDeviceClear")->trigger();
     const std::string offer = "Порт клавиатуры не найден. Использовать имитатор клавиатуры?";
-    QCOMPARE(std::count(prompt_->asked.begin(), prompt_->asked.end(), offer), 1);
+    const std::vector<std::string> asked = prompt_->Texts();
+    QCOMPARE(std::count(asked.begin(), asked.end(), offer), 1);
     QVERIFY(!backend_.ReadString("", kPortSettingName));
 
     main_.reset();

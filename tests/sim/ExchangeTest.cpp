@@ -4,6 +4,8 @@
 #include <deque>
 #include <functional>
 
+#include "RecordingReporter.h"
+#include "ScriptedPrompt.h"
 #include "core/device/Detect.h"
 #include "core/device/Transport.h"
 #include "sim/SimKeyboard.h"
@@ -38,15 +40,7 @@ class ScriptedPort final : public Port {
   std::deque<char> queue_;
 };
 
-class RecordingReporter final : public IReporter {
- public:
-  void SetStatus(const std::string& text) override { texts.push_back(text); }
-  void ShowProgress(bool) override {}
-  void SetProgress(int) override {}
-  std::vector<std::string> texts;
-};
-
-// Keeps the detection dialog's calls apart from the status line.
+// A reporter with a detection window: its calls kept apart from the status line.
 class DialogReporter final : public IReporter {
  public:
   void SetStatus(const std::string& text) override { statuses.push_back(text); }
@@ -59,16 +53,6 @@ class DialogReporter final : public IReporter {
   void CloseDetection() override { dialog.push_back("closed"); }
   std::vector<std::string> statuses;
   std::vector<std::string> dialog;
-};
-
-class RecordingPrompt final : public IPrompt {
- public:
-  Answer Ask(const std::string& text, const std::string& caption, MessageButtons, MessageIcon) override {
-    messages.push_back(caption + ": " + text);
-    return Answer::Ok;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return {}; }
-  std::vector<std::string> messages;
 };
 
 struct SimLink {
@@ -248,12 +232,12 @@ TEST(Detection, IdentifiesUnderEitherCheck) {
     config.identity = {.DeviceType = 0x2F1, .SerialNumber = 77, .HasSmartReader = 1};
     SimLink s(config);
     s.link.checksumKind = 5;  // not known yet: identification must not depend on it
-    RecordingReporter reporter;
-    RecordingPrompt prompt;
+    test::RecordingReporter reporter;
+    test::ScriptedPrompt prompt;
     const auto id = DetectDevice(s.link, reporter, prompt);
     ASSERT_TRUE(id);
     EXPECT_EQ(*id, config.identity);
-    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_TRUE(prompt.Labelled().empty());
   }
 }
 
@@ -262,16 +246,16 @@ TEST(Detection, ReportsAttemptsAndNotConnected) {
   NullPort none;
   FixedLockState locks;
   Link link{none, clock, locks};
-  RecordingReporter reporter;
-  RecordingPrompt prompt;
+  test::RecordingReporter reporter;
+  test::ScriptedPrompt prompt;
   EXPECT_FALSE(DetectDevice(link, reporter, prompt));
-  EXPECT_EQ(reporter.texts, (std::vector<std::string>{kDetectText, "1-я попытка", "2-я попытка", "3-я попытка", ""}));
-  EXPECT_EQ(prompt.messages, (std::vector<std::string>{"Информация: Устройство не подключено."}));
+  EXPECT_EQ(reporter.statuses, (std::vector<std::string>{kDetectText, "1-я попытка", "2-я попытка", "3-я попытка", ""}));
+  EXPECT_EQ(prompt.Labelled(), (std::vector<std::string>{"Информация: Устройство не подключено."}));
 
-  reporter.texts.clear();
+  reporter.statuses.clear();
   EXPECT_FALSE(ReadControllerVersion(link, 0, 100, reporter));
-  EXPECT_EQ(reporter.texts.size(), 7u);
-  EXPECT_EQ(reporter.texts[5], "5-я попытка");
+  EXPECT_EQ(reporter.statuses.size(), 7u);
+  EXPECT_EQ(reporter.statuses[5], "5-я попытка");
 
   DialogReporter dialog;
   EXPECT_FALSE(DetectDevice(link, dialog, prompt));

@@ -50,8 +50,6 @@ class TfmParameters : public QDialog {
   QComboBox* ComboFor(Setting setting) const;
   QSpinBox* AutosaveSpin() const { return seAutosave_; }
   QListWidget* ImageLayers() const { return clImageLayers_; }
-  QLineEdit* LayoutsPathEdit() const { return edLayoutsPath_; }
-  QLineEdit* AudioEdit() const { return edAudio_; }
 
   void BrowseFolder();
   void BrowseSound();

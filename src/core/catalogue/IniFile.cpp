@@ -1,5 +1,6 @@
 #include "core/catalogue/IniFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <limits>

@@ -150,7 +150,7 @@ void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
   HashIndex byHash;
   std::vector<std::pair<size_t, size_t>> withContent;  // index, hash
   for (size_t index = 0; index < kFieldCells; ++index) {
-    const TMacroButton* key = document.Keys.begin()[index].get();
+    const TMacroButton* key = document.Keys.At(index).get();
     if (!key || key->IsEmpty()) continue;
     const size_t hash = HashRecord(*key);
     withContent.emplace_back(index, hash);
@@ -161,7 +161,7 @@ void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
   PassProgress progress(reporter);
   for (const auto& [index, hash] : withContent) {
     if (written[index]) continue;
-    const TMacroButton& key = *document.Keys.begin()[index];
+    const TMacroButton& key = *document.Keys.At(index);
     out.Put(kKey, ColumnByte(index), RowByte(index));
     PutKeyBody(out, key);
     out.Put(kEndOfKey);
@@ -169,7 +169,7 @@ void PutKeys(LayoutBytes& out, const TDocument& document, IReporter& reporter) {
     progress.Written();
     if (byHash.Alone(index)) continue;
     for (const auto& [sameHash, other] : byHash.With(hash)) {
-      if (written[other] || !(*document.Keys.begin()[other] == key)) continue;
+      if (written[other] || !(*document.Keys.At(other) == key)) continue;
       out.Put(kSameKey, ColumnByte(other), RowByte(other));
       written[other] = true;
       progress.Written();
@@ -183,14 +183,14 @@ void PutNotes(LayoutBytes& out, const TVL2Document& document, IReporter& reporte
   const std::hash<std::string_view> textHash;
   HashIndex byText;  // the notes that can be written as same-note records
   for (size_t index = 0; index < kFieldCells; ++index) {
-    const TKeyNote* note = document.Notes.begin()[index].get();
+    const TKeyNote* note = document.Notes.At(index).get();
     if (note && !note->KeyNote.empty() && note->Mark.empty()) byText.Add(textHash(note->KeyNote), index);
   }
   byText.Sort();
   std::vector<bool> written(kFieldCells, false);
   PassProgress progress(reporter);
   for (size_t index = 0; index < kFieldCells; ++index) {
-    const TKeyNote* note = document.Notes.begin()[index].get();
+    const TKeyNote* note = document.Notes.At(index).get();
     if (!note || written[index]) continue;
     out.Put(kNote, ColumnByte(index), RowByte(index));
     out.Text(kKeyNote, note->KeyNote, kMaxKeyNoteLength);
@@ -201,7 +201,7 @@ void PutNotes(LayoutBytes& out, const TVL2Document& document, IReporter& reporte
     // A note with a bookmark is not indexed, but its text may be shared.
     if (note->KeyNote.empty() || (note->Mark.empty() && byText.Alone(index))) continue;
     for (const auto& [hash, other] : byText.With(textHash(note->KeyNote))) {
-      if (written[other] || document.Notes.begin()[other]->KeyNote != note->KeyNote) continue;
+      if (written[other] || document.Notes.At(other)->KeyNote != note->KeyNote) continue;
       out.Put(kSameNote, ColumnByte(other), RowByte(other));
       written[other] = true;
       progress.Written();
@@ -213,7 +213,7 @@ void PutNotes(LayoutBytes& out, const TVL2Document& document, IReporter& reporte
 void PutGroups(LayoutBytes& out, const TVL2Document& document) {
   std::vector<bool> written(kFieldCells, false);
   for (size_t index = 0; index < kFieldCells; ++index) {
-    const TGroupCell& cell = document.Groups.begin()[index];
+    const TGroupCell& cell = document.Groups.At(index);
     if (written[index] || !cell.IsGrouped()) continue;
     out.Put(kGroup, kGroupByteCount);
     out.Put(cell.MasterCol, cell.MasterRow);

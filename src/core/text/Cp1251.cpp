@@ -137,35 +137,33 @@ std::string Utf8ToCp1251Lossy(std::string_view utf8) {
   return out;
 }
 
+char Cp1251UpperChar(char ch) {
+  const auto b = static_cast<unsigned char>(ch);
+  if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
+  if (b >= 0xE0) return static_cast<char>(b - 32);  // а-я -> А-Я
+  switch (b) {
+    case 0xB8: return static_cast<char>(0xA8);  // ё
+    case 0xA2: return static_cast<char>(0xA1);  // ў
+    case 0xB3: return static_cast<char>(0xB2);  // і
+    case 0xBF: return static_cast<char>(0xAF);  // ї
+    case 0xBA: return static_cast<char>(0xAA);  // є
+    case 0xB4: return static_cast<char>(0xA5);  // ґ
+    case 0xBC: return static_cast<char>(0xA3);  // ј
+    case 0xBE: return static_cast<char>(0xBD);  // ѕ
+    case 0x90: return static_cast<char>(0x80);  // ђ
+    case 0x83: return static_cast<char>(0x81);  // ѓ
+    case 0x9A: return static_cast<char>(0x8A);  // љ
+    case 0x9C: return static_cast<char>(0x8C);  // њ
+    case 0x9D: return static_cast<char>(0x8D);  // ќ
+    case 0x9E: return static_cast<char>(0x8E);  // ћ
+    case 0x9F: return static_cast<char>(0x8F);  // џ
+    default: return ch;
+  }
+}
+
 std::string Cp1251ToUpper(std::string_view cp1251) {
   std::string out(cp1251);
-  for (char& ch : out) {
-    const auto b = static_cast<unsigned char>(ch);
-    if (b >= 'a' && b <= 'z') {
-      ch = static_cast<char>(b - 32);
-    } else if (b >= 0xE0) {
-      ch = static_cast<char>(b - 32);  // а-я -> А-Я
-    } else {
-      switch (b) {
-        case 0xB8: ch = static_cast<char>(0xA8); break;  // ё
-        case 0xA2: ch = static_cast<char>(0xA1); break;  // ў
-        case 0xB3: ch = static_cast<char>(0xB2); break;  // і
-        case 0xBF: ch = static_cast<char>(0xAF); break;  // ї
-        case 0xBA: ch = static_cast<char>(0xAA); break;  // є
-        case 0xB4: ch = static_cast<char>(0xA5); break;  // ґ
-        case 0xBC: ch = static_cast<char>(0xA3); break;  // ј
-        case 0xBE: ch = static_cast<char>(0xBD); break;  // ѕ
-        case 0x90: ch = static_cast<char>(0x80); break;  // ђ
-        case 0x83: ch = static_cast<char>(0x81); break;  // ѓ
-        case 0x9A: ch = static_cast<char>(0x8A); break;  // љ
-        case 0x9C: ch = static_cast<char>(0x8C); break;  // њ
-        case 0x9D: ch = static_cast<char>(0x8D); break;  // ќ
-        case 0x9E: ch = static_cast<char>(0x8E); break;  // ћ
-        case 0x9F: ch = static_cast<char>(0x8F); break;  // џ
-        default: break;
-      }
-    }
-  }
+  for (char& ch : out) ch = Cp1251UpperChar(ch);
   return out;
 }
 

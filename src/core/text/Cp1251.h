@@ -24,5 +24,7 @@ std::string Utf8ToCp1251Lossy(std::string_view utf8);
 // Upper-casing of 1251 text the way the program's messages need it: Latin a-z and
 // Cyrillic а-я, ё, ў, і, ї, є, ґ and the other 1251 lower-case letters.
 std::string Cp1251ToUpper(std::string_view cp1251);
+// The same for one character.
+char Cp1251UpperChar(char ch);
 
 }  // namespace vl

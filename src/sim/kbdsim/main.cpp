@@ -10,6 +10,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -37,7 +38,7 @@ void OnSignal(int) { gStop = 1; }
 
 int Usage() {
   std::cerr << "usage: vlat-kbdsim --type TYPE [--serial N] [--controller MAJOR.MINOR] --state FILE\n"
-               "                   [--data DIR] [--scan-set 1|2]\n"
+               "                   [--data DIR] [--scan-set 1|2] [--message-gap MS]\n"
                "--scan-set 2: the host gets the keys' set-2 bytes untranslated (default: set 1)\n";
   return 64;
 }
@@ -83,6 +84,8 @@ int main(int argc, char** argv) {
         config.rawSet2 = value == "2";
       } else if (arg == "--state") {
         statePath = value;
+      } else if (arg == "--message-gap") {
+        config.messageGap = std::chrono::milliseconds(std::stoul(value));
       } else {
         return Usage();
       }

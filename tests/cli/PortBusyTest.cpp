@@ -1,0 +1,60 @@
+// One program per keyboard port: a second opener is told the port is busy before
+// it sends anything, and the first goes on undisturbed.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "KbdSimProcess.h"
+#include "ScriptedPrompt.h"
+#include "core/device/Detect.h"
+#include "core/device/Transport.h"
+#include "platform/SerioRawPort.h"
+
+namespace vl {
+namespace {
+
+TEST(PortBusy, SecondOpenOfThePortIsRefusedAndTheFirstCompletes) {
+  const TempFolder folder("vlat-port-busy");
+  folder.Write("DEVICES.TYP", "[0101]\r\nKeys=12\r\nWidth=4\r\nHeight=3\r\nMemory=2048\r\nFile=K12.DEC\r\nCheck=CS\r\n");
+  folder.Write("K12.DEC", "0:0 0:1 0:2 1:0 1:1 1:2 2:0 2:1 2:2 3:0 3:1 3:2");
+  KbdSim sim({"--type", "101", "--state", folder / "state", "--data", folder.Path().string()});
+  ASSERT_FALSE(sim.Path().empty());
+  RealClock clock;
+  FixedLockState locks;
+  NullReporter reporter;
+  test::ScriptedPrompt prompt(Answer::Ok);
+  {
+    SerioRawPort first(sim.Path());
+    try {
+      SerioRawPort second(sim.Path());
+      ADD_FAILURE() << "opened twice";
+    } catch (const PortBusyError& error) {
+      EXPECT_EQ(error.code(), std::errc::device_or_resource_busy);
+    }
+
+    // Another program (vlat-cli) is refused before it says a word to the keyboard.
+    folder.Write("in.mtf", "");
+    const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " " VLAT_CLI " --data " +
+                                folder.Path().string() + " --port " + sim.Path() + " download --yes " +
+                                folder / "in.mtf" + " </dev/null >/dev/null 2>" + folder / "err";
+    const int status = std::system(command.c_str());
+    EXPECT_NE(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+    std::ifstream err(folder / "err");
+    const std::string told{std::istreambuf_iterator<char>(err), {}};
+    EXPECT_NE(told.find("in use by another program"), std::string::npos) << told;
+
+    Link link{first, clock, locks, TransferMode::Normal, 0};
+    const auto id = DetectDevice(link, reporter, prompt);
+    ASSERT_TRUE(id);
+    EXPECT_EQ(id->DeviceType, 0x101);
+    StopCapture(link);
+  }
+  // Closed, the port is free again.
+  EXPECT_NO_THROW(SerioRawPort(sim.Path()));
+}
+
+}  // namespace
+}  // namespace vl

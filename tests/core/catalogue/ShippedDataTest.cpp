@@ -1,0 +1,114 @@
+// The files that lie beside the program: every one loads and they agree with
+// each other.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "ScriptedPrompt.h"
+#include "core/catalogue/DecodingTable.h"
+#include "core/catalogue/DeviceCatalogue.h"
+#include "core/catalogue/ProgramFile.h"
+#include "core/catalogue/SpecialPaste.h"
+#include "core/catalogue/StandardFields.h"
+#include "core/catalogue/Templates.h"
+#include "core/common/Reporter.h"
+#include "core/document/LayoutFile.h"
+#include "core/mtf/MtfReader.h"
+#include "core/mtf/MtfWriter.h"
+
+namespace vl {
+namespace {
+
+const std::string kData = VLAT_SOURCE_DATA_DIR;
+
+TEST(ShippedData, CatalogueCoversTheStandardFieldsAndBothCheckKinds) {
+  const DeviceCatalogue catalogue = DeviceCatalogue::Open(kData + "/DEVICES.TYP");
+  const auto types = catalogue.Types();
+  EXPECT_GE(types.size(), 6u);
+  std::set<std::pair<int, int>> sizes;
+  std::set<bool> crc;
+  std::set<int> numerations;
+  for (const uint16_t type : types) {
+    SCOPED_TRACE(DeviceSectionName(type));
+    const auto [highestColumn, highestRow] = catalogue.Size(type);
+    sizes.emplace(highestColumn + 1, highestRow + 1);
+    crc.insert(catalogue.UsesCrc(type));
+    numerations.insert(catalogue.Numeration(type));
+    EXPECT_EQ(catalogue.Keys(type), (highestColumn + 1) * (highestRow + 1));
+    EXPECT_GE(catalogue.Memory(type), 2048);
+    EXPECT_LE(catalogue.Memory(type), 16384);
+    EXPECT_FALSE(catalogue.About(type).empty());
+    EXPECT_FALSE(catalogue.Text(type).empty());
+    EXPECT_TRUE(catalogue.Ini().HasKey(DeviceSectionName(type), "Date"));
+    if (catalogue.IsImage(type)) {
+      const ImageGeometry geometry = catalogue.Geometry(type);
+      EXPECT_GT(geometry.KeyWidth, 0);
+      EXPECT_GT(geometry.KeyHeight, 0);
+      EXPECT_GE(highestColumn, 1);  // the image refuses fields narrower than 2 keys
+      EXPECT_GE(highestRow, 1);
+    }
+  }
+  for (const StandardField& field : StandardFields()) {
+    EXPECT_TRUE(sizes.count({field.Columns, field.Rows})) << field.Caption;
+  }
+  EXPECT_EQ(crc, (std::set<bool>{false, true}));
+  EXPECT_EQ(numerations, (std::set<int>{0, 1}));
+}
+
+TEST(ShippedData, EveryDecodingFilePlacesEachKeyInItsOwnCell) {
+  const DeviceCatalogue catalogue = DeviceCatalogue::Open(kData + "/DEVICES.TYP");
+  for (const uint16_t type : catalogue.Types()) {
+    SCOPED_TRACE(DeviceSectionName(type));
+    const auto [highestColumn, highestRow] = catalogue.Size(type);
+    DecodingTable table;
+    ASSERT_TRUE(table.Load(ProgramFilePath(kData, catalogue.File(type)).string(), highestColumn, highestRow));
+    EXPECT_EQ(table.EntryCount(), (highestColumn + 1) * (highestRow + 1));
+    std::set<std::pair<int, int>> cells;
+    for (int x = 0; x <= highestColumn; ++x) {
+      for (int y = 0; y <= highestRow; ++y) {
+        const GridOffset offset = table.At(x, y);
+        EXPECT_TRUE(offset.Dx >= 0 && offset.Dx <= highestColumn && offset.Dy >= 0 && offset.Dy <= highestRow)
+            << x << ',' << y;
+        EXPECT_TRUE(cells.emplace(offset.Dx, offset.Dy).second) << "cell used twice: " << x << ',' << y;
+      }
+    }
+  }
+}
+
+TEST(ShippedData, EveryTemplateOpensAndMatchesItsSource) {
+  const auto templates = ReadTemplates(kData);
+  EXPECT_GE(templates.size(), 4u);
+  test::ScriptedPrompt prompt;
+  NullReporter reporter;
+  for (const auto& entry : templates) {
+    SCOPED_TRACE(entry.File);
+    const NewLayout layout = NewLayoutFromTemplate(kData, entry.File, prompt, reporter);
+    ASSERT_TRUE(layout.FromTemplate);
+    // The shipped file is what vlat-make-templates makes of its source.
+    const auto source = ProgramFilePath(kData, "template-src/" + entry.File + ".mtf");
+    ASSERT_TRUE(std::filesystem::exists(source));
+    TVL2Document fromSource;
+    SettingsStore sourceSettings;
+    ReadMtf(fromSource, source.string(), sourceSettings, prompt, reporter);
+    const SettingsStore settings;
+    EXPECT_EQ(MtfText(*layout.Document, settings), MtfText(fromSource, settings));
+  }
+  EXPECT_EQ(prompt.Labelled(), std::vector<std::string>{}) << "a shipped template asks or tells something";
+}
+
+TEST(ShippedData, EverySpecialPasteValueParses) {
+  const auto categories = ReadSpecialPaste(kData + "/spaste.ini");
+  EXPECT_GE(categories.size(), 6u);
+  for (const auto& category : categories) {
+    EXPECT_FALSE(category.Actions.empty());
+    for (const auto& action : category.Actions) {
+      const auto parse = ParseSpecialPaste(action.Name, action.Value);
+      EXPECT_TRUE(parse.Result) << parse.Error;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vl

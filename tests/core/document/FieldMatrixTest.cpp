@@ -1,0 +1,50 @@
+// The field matrix allocates its cells on the first write; before that every cell
+// must read as empty and swaps and undo must not lose or invent records.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+
+#include "core/document/FieldMatrix.h"
+#include "core/document/Undo.h"
+#include "core/document/VL2Document.h"
+
+namespace vl {
+namespace {
+
+TEST(FieldMatrix, UnwrittenCellsReadEmptyAndTheFirstWriteKeepsTheRestEmpty) {
+  FieldMatrix<int> matrix;
+  const auto& reader = std::as_const(matrix);
+  EXPECT_EQ(reader(1, 1), 0);
+  EXPECT_EQ(reader(255, 255), 0);
+  EXPECT_EQ(reader.At(kFieldCells - 1), 0);
+  EXPECT_EQ(reader.begin(), reader.end());
+
+  matrix(3, 7) = 5;
+  EXPECT_EQ(reader(3, 7), 5);
+  EXPECT_EQ(reader.At(FieldMatrix<int>::Index(3, 7)), 5);
+  EXPECT_EQ(reader(7, 3), 0);
+  EXPECT_EQ(static_cast<size_t>(reader.end() - reader.begin()), kFieldCells);
+
+  FieldMatrix<int> empty;
+  matrix.Swap(empty);
+  EXPECT_EQ(reader(3, 7), 0);
+  EXPECT_EQ(std::as_const(empty)(3, 7), 5);
+}
+
+TEST(FieldMatrix, UndoOfAFirstEditRestoresTheEmptyField) {
+  TVL2Document document;
+  SaveUndo(document, kUndoApplyRecord);
+  auto key = std::make_unique<TMacroButton>();
+  key->Layers[0].Macro[0] = "\x1C";
+  document.SetKey(4, 4, std::move(key));
+  Undo(document);
+  EXPECT_EQ(document.GetKey(4, 4), nullptr);
+  Undo(document);  // and again: the edit is back
+  ASSERT_NE(document.GetKey(4, 4), nullptr);
+  EXPECT_EQ(document.GetKey(4, 4)->Layers[0].Macro[0], "\x1C");
+}
+
+}  // namespace
+}  // namespace vl
