@@ -4,23 +4,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ScriptedPrompt.h"
 #include "app/device/PortAttachOption.h"
 #include "app/device/PortHelper.h"
 #include "app/editor/ParametersDialog.h"
 
 namespace vl {
 namespace {
-
-class TextPrompt final : public IPrompt {
- public:
-  Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
-    said.push_back(text);
-    return answer;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override { return std::nullopt; }
-  Answer answer = Answer::Yes;
-  std::vector<std::string> said;
-};
 
 // Stands for pkexec and vlat-port: records the verbs and makes the port appear
 // on a successful attach.
@@ -63,13 +53,13 @@ class PortHelperTest : public QObject {
   void OfferAsksAttachesAndReports() {
     FakeHelper helper;
     helper.port = Port();
-    TextPrompt prompt;
-    prompt.answer = Answer::No;
+    test::ScriptedPrompt prompt(Answer::Yes);
+    prompt.fallback = Answer::No;
     QVERIFY(!OfferPortAttach(Port(), prompt, helper.Runner()));
     QVERIFY(helper.verbs.isEmpty());
-    QCOMPARE(prompt.said.size(), size_t(1));
+    QCOMPARE(prompt.Texts().size(), size_t(1));
 
-    prompt.answer = Answer::Yes;
+    prompt.fallback = Answer::Yes;
     QVERIFY(OfferPortAttach(Port(), prompt, helper.Runner()));
     QCOMPARE(helper.verbs, QStringList{"attach"});
     // Present now: nothing more to offer.
@@ -78,17 +68,17 @@ class PortHelperTest : public QObject {
     QFile::remove(QString::fromStdString(Port()));
 
     helper.succeed = false;
-    prompt.said.clear();
+    prompt.shown.clear();
     QVERIFY(!OfferPortAttach(Port(), prompt, helper.Runner()));
-    QCOMPARE(prompt.said.size(), size_t(2));
-    QVERIFY(prompt.said[1].find("no i8042 keyboard port") != std::string::npos);
+    QCOMPARE(prompt.Texts().size(), size_t(2));
+    QVERIFY(prompt.Texts()[1].find("no i8042 keyboard port") != std::string::npos);
   }
 
   void DownloadAttachmentFollowsTheSettingAndReleasesAfterwards() {
     MemorySettingsBackend backend;
     FakeHelper helper;
     helper.port = Port();
-    TextPrompt prompt;
+    test::ScriptedPrompt prompt(Answer::Yes);
     {
       PortAttachment attachment(backend, Port(), prompt, helper.Runner());
       QVERIFY(!attachment.Attached());
@@ -103,7 +93,7 @@ class PortHelperTest : public QObject {
       QVERIFY(QFile::exists(QString::fromStdString(Port())));
     }
     QCOMPARE(helper.verbs, (QStringList{"attach", "release"}));
-    QVERIFY(prompt.said.empty());
+    QVERIFY(prompt.Texts().empty());
 
     // A port that is already there was not ours to attach, nor to release.
     QFile(QString::fromStdString(Port())).open(QIODevice::WriteOnly);
@@ -115,7 +105,7 @@ class PortHelperTest : public QObject {
     helper.succeed = false;
     { PortAttachment attachment(backend, Port(), prompt, helper.Runner()); }
     QCOMPARE(helper.verbs, (QStringList{"attach", "release", "attach"}));
-    QCOMPARE(prompt.said.size(), size_t(1));
+    QCOMPARE(prompt.Texts().size(), size_t(1));
   }
 
   void ParametersKeepTheChoiceBesideTheSettingsOnlyWhenAccepted() {

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <deque>
 
+#include "ScriptedPrompt.h"
 #include "app/editor/CardInputWindow.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/KeyInputWindow.h"
@@ -30,18 +31,6 @@
 
 namespace vl {
 namespace {
-
-class RecordingPrompt final : public IPrompt {
- public:
-  Answer Ask(const std::string& text, const std::string&, MessageButtons, MessageIcon) override {
-    asked.push_back(text);
-    return Answer::Ok;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::vector<std::string> asked;
-};
 
 // evdev codes of the keys the tests type.
 constexpr int kKeyA = 30;
@@ -85,7 +74,7 @@ class InputWindowsTest : public QObject {
  private:
   MemorySettingsBackend backend_{"/tmp"};
   SettingsStore settings_;
-  RecordingPrompt prompt_;
+  test::ScriptedPrompt prompt_{Answer::Ok};
   std::unique_ptr<TfmMain> main_;
 
   TfmGrid& Layout() { return *main_->ActiveLayout(); }
@@ -104,7 +93,7 @@ class InputWindowsTest : public QObject {
   void init() {
     settings_ = SettingsStore{};
     backend_ = MemorySettingsBackend{"/tmp"};
-    prompt_.asked.clear();
+    prompt_.shown.clear();
     main_ = std::make_unique<TfmMain>(settings_, backend_, QString(), QStringList{}, &prompt_);
     main_->show();
     main_->CreateDialogs();
@@ -302,7 +291,7 @@ class InputWindowsTest : public QObject {
     QApplication::clipboard()->setMimeData(big);
     window.Action(TfmInputWnd::acPaste)->trigger();
     QCOMPARE(other->Bytes().size(), size_t{6});
-    QCOMPARE(prompt_.asked.back(), std::string("Вставка данных приведет к переполнению строки ввода."));
+    QCOMPARE(prompt_.Texts().back(), std::string("Вставка данных приведет к переполнению строки ввода."));
   }
 
   void CardReaderWindowWritesTracksAndOutputFlags() {
