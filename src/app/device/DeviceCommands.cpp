@@ -2,13 +2,16 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 #include <ctime>
+#include <optional>
 
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/device/DetectingReporter.h"
+#include "app/device/PortHelper.h"
 #include "app/device/SimCaption.h"
 #include "app/device/TfmDetect.h"
 #include "app/device/TfmIBD.h"
@@ -61,7 +64,11 @@ AppDevice* DeviceCommands::Device(bool quiet) {
   try {
     device_ = openDevice_();
   } catch (const std::exception& error) {
-    if (!quiet) host_.prompt.Message(error.what(), kCaptionError, MessageIcon::Error);
+    if (quiet) return nullptr;
+    // A serio_raw port that is not there yet: the keyboard port may be handed to it.
+    const std::string path = PortPathToAttach(host_.portChoice());
+    if (!path.empty() && OfferPortAttach(path, host_.prompt)) return Device(quiet);
+    host_.prompt.Message(error.what(), kCaptionError, MessageIcon::Error);
   }
   return device_.get();
 }
@@ -137,10 +144,20 @@ bool DeviceCommands::KeepBackup(AppDevice& device) {
 }
 
 void DeviceCommands::Transfer(OperationKind kind, TfmGrid& window) {
+  const bool download = kind == OperationKind::Download;
+  // Where the user allows it, the keyboard port goes to serio_raw for the download
+  // only, so the keyboard types again when it is over.
+  std::optional<PortAttachment> attachment;
+  const std::string attachPath = download ? PortPathToAttach(host_.portChoice()) : std::string();
+  if (!attachPath.empty() && !device_ && AttachPortForDownload(host_.backend))
+    attachment.emplace(host_.backend, attachPath, host_.prompt);
+  // The port is closed before it is given back.
+  const auto closeAttached = qScopeGuard([&] {
+    if (attachment && attachment->Attached()) ForgetDevice();
+  });
   AppDevice* device = Device();
   if (!device) return;
   TVL2Document& document = window.Document();
-  const bool download = kind == OperationKind::Download;
   if (download && host_.settings.IsOn(Setting::IsSaveBeforeDownload) && document.Modified && !host_.save(window))
     return;
   if (download && BackupBeforeDownload(host_.backend) && !KeepBackup(*device)) return;
