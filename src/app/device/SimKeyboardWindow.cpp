@@ -11,6 +11,7 @@
 
 #include "app/device/SimKeyField.h"
 #include "app/device/SimulatedKeyboard.h"
+#include "app/editor/HelpViewer.h"
 #include "sim/CardSwipe.h"
 
 namespace vl {
@@ -60,10 +61,14 @@ SimKeyboardWindow::SimKeyboardWindow(SimulatedKeyboard& keyboard, const ImageGeo
   swipe_->setFocusPolicy(Qt::NoFocus);
   track_->setFocusPolicy(Qt::NoFocus);
   swipe_->setAccessibleName(swipe_->text());
+  auto* help = new QPushButton(QStringLiteral("Справка"), this);
+  help->setFocusPolicy(Qt::NoFocus);
+  help->setAccessibleName(help->text());
   auto* card = new QHBoxLayout;
   card->addWidget(track_);
   card->addWidget(swipe_);
   card->addStretch(1);
+  card->addWidget(help);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(state);
@@ -79,6 +84,7 @@ SimKeyboardWindow::SimKeyboardWindow(SimulatedKeyboard& keyboard, const ImageGeo
     Poll();
   });
   connect(swipe_, &QPushButton::clicked, this, &SimKeyboardWindow::AskAndSwipe);
+  connect(help, &QPushButton::clicked, this, [this] { ShowHelp(this, QStringLiteral("simulator.html")); });
 
   ShowIndicator(numLock_, false);
   ShowIndicator(capsLock_, false);
