@@ -12,6 +12,7 @@
 #include "core/catalogue/IniFile.h"
 #include "core/catalogue/SpecialPaste.h"
 #include "core/document/Field.h"
+#include "core/document/VL2Document.h"
 #include "core/mtf/KeyImageDevice.h"
 #include "core/text/Cp1251.h"
 
