@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
@@ -67,6 +68,8 @@ int main(int argc, char** argv) {
   vl::InstallQtRussian(app);
   QApplication::setApplicationName(QString::fromUtf8("Ostrel Velmorando AT"));
   QApplication::setApplicationDisplayName(QString::fromUtf8("Ostrel Velmorando AT"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.ostrel.velmorando"),
+                                               QIcon(QStringLiteral(":/program/org.ostrel.velmorando.svg"))));
   QStringList files = QApplication::arguments().mid(1);
   const bool splash = !files.removeAll(QStringLiteral("--no-splash"));
   // --data DIR: the catalogue, templates, special paste and help from another folder.
