@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/input/KeyEvents.h"
+#include "core/text/ScanCode.h"
 
 namespace vl {
 

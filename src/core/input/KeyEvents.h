@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/text/KeyTexts.h"
+#include "core/text/ScanCode.h"
 
 namespace vl {
 
@@ -28,12 +29,6 @@ struct KeyEvent {
 // The events of a sequence in order. A pause not followed by a key and a
 // truncated element at the end are left out.
 std::vector<KeyEvent> ParseKeyEvents(std::string_view sequence);
-
-// Set-2 codes of the keys whose state changes how other keys are shown.
-inline constexpr uint8_t kLeftShiftCode = 0x12;
-inline constexpr uint8_t kRightShiftCode = 0x59;
-inline constexpr uint8_t kCapsLockCode = 0x58;
-inline constexpr uint8_t kNumLockCode = 0x77;
 
 // The lock states a sequence starts from.
 struct LockStates {

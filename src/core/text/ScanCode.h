@@ -17,6 +17,12 @@ inline constexpr uint8_t kScanWait = 0xFF;      // a pause element: FF, kWaitBas
 inline constexpr uint8_t kWaitBase = 80;        // n tenths of a second, n = 0..15
 inline constexpr int kMaxWait = 15;
 
+// Set-2 codes of the keys whose state changes how other keys are shown.
+inline constexpr uint8_t kLeftShiftCode = 0x12;
+inline constexpr uint8_t kRightShiftCode = 0x59;
+inline constexpr uint8_t kCapsLockCode = 0x58;
+inline constexpr uint8_t kNumLockCode = 0x77;
+
 // The Pause key in set 2: E1 14 77 E1 F0 14 F0 77. After its E1 the other 7
 // bytes belong to it.
 inline constexpr std::array<uint8_t, 8> kPauseKeySequence = {0xE1, 0x14, 0x77, 0xE1,
