@@ -5,7 +5,8 @@
 
 #include <iostream>
 
-#include "cli/KeyboardLayout.h"
+#include "cli/DeviceCommandSupport.h"
+#include "core/device/KeyboardLayout.h"
 #include "core/device/LayoutCompare.h"
 
 namespace vl::cli {
@@ -28,7 +29,7 @@ int RunCompare(CliContext& context) {
   if (!line) return kExitError;
 
   TVL2Document keyboard;
-  const auto prepared = ReadKeyboardLayout(*line, settings, keyboard, reporter, prompt);
+  const auto prepared = ReadKeyboardLayout(line->Access(), settings, *line->catalogue, keyboard, reporter, prompt);
   if (!prepared) return kExitError;
   const ImageDevice device{prepared->identity.SerialNumber, prepared->model.Width, prepared->model.Height,
                            prepared->model.Check == CheckKind::Crc, prepared->header.ControllerMajor,

@@ -1,11 +1,16 @@
 #include "cli/DeviceCommandSupport.h"
 
+#include <fcntl.h>
+#include <stdlib.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include <iostream>
 
 #include "cli/SignalCancel.h"
 #include "core/common/FileErrors.h"
+#include "core/common/SafeWrite.h"
 #include "core/mtf/LayoutFormats.h"
 #include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
@@ -169,6 +174,27 @@ std::unique_ptr<LayoutTransfer> OpenLayoutTransfer(CliContext& context, bool ass
   auto line = OpenDeviceLine(context);
   if (!line) return nullptr;
   return std::make_unique<LayoutTransfer>(context, assumeYes, std::move(line));
+}
+
+bool CanWriteFile(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path file(path);
+  // Not a folder, and no FIFO either: opening one to write would wait for a reader.
+  if (!IsReplaceableFile(file)) return false;
+  if (fs::exists(file, error)) {
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    if (fd < 0) return false;
+    ::close(fd);
+  }
+  // The file is written beside itself and renamed, so its folder must take a new file.
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  std::string probe = (folder / ".vlat-probe-XXXXXX").string();
+  const int fd = ::mkstemp(probe.data());
+  if (fd < 0) return false;
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return true;
 }
 
 }  // namespace vl::cli

@@ -77,6 +77,10 @@ bool LoadDocument(TVL2Document& document, const std::string& fileName, SettingsS
                   IPrompt& prompt, IReporter& reporter);
 // UsageError unless the name is one SaveDocument writes.
 void RequireWritableLayoutName(const std::string& fileName);
+// True when a file can be created or replaced at path: its folder takes a new
+// file and the path is not a folder, FIFO, device or a file that refuses writing.
+// Asked before anything goes to the device.
+bool CanWriteFile(const std::string& path);
 bool SaveDocument(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter);
 

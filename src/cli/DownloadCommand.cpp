@@ -9,7 +9,7 @@
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
-#include "cli/KeyboardLayout.h"
+#include "core/device/KeyboardLayout.h"
 
 namespace vl::cli {
 
@@ -35,7 +35,8 @@ int RunDownload(CliContext& context) {
   if (!LoadDocument(document, fileName, transfer->settings, prompt, reporter)) return kExitFailure;
   if (backup) {
     TVL2Document held;
-    if (!ReadKeyboardLayout(*transfer->line, transfer->settings, held, reporter, prompt) ||
+    if (!ReadKeyboardLayout(transfer->line->Access(), transfer->settings, *transfer->line->catalogue, held,
+                            reporter, prompt) ||
         !SaveDocument(held, *backup, transfer->settings, prompt, reporter))
       return kExitFailure;
   }

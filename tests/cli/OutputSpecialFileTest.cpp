@@ -8,7 +8,7 @@
 #include <fstream>
 #include <random>
 
-#include "cli/KeyboardLayout.h"
+#include "cli/DeviceCommandSupport.h"
 
 namespace vl::cli {
 namespace {
