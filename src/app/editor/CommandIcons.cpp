@@ -1,9 +1,5 @@
 #include "app/editor/CommandIcons.h"
 
-#include <QAction>
-#include <QMainWindow>
-#include <QToolBar>
-
 namespace vl {
 
 std::span<const CommandIcon> CommandIconTable() {
@@ -46,19 +42,6 @@ QIcon CommandIconFor(const QString& action) {
     return entry.themeName ? QIcon::fromTheme(QLatin1String(entry.themeName), ours) : ours;
   }
   return {};
-}
-
-void ApplyCommandIcons(QMainWindow& window) {
-  for (QToolBar* toolbar : window.findChildren<QToolBar*>()) {
-    for (QAction* action : toolbar->actions()) {
-      if (action->isSeparator()) continue;
-      if (const QIcon icon = CommandIconFor(action->objectName()); !icon.isNull()) action->setIcon(icon);
-      // A hint stays the tooltip; otherwise the caption without its accelerator mark.
-      if (action->statusTip().isEmpty()) {
-        action->setToolTip(QString(action->text()).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
-      }
-    }
-  }
 }
 
 }  // namespace vl

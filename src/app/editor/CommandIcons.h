@@ -7,8 +7,6 @@
 #include <QString>
 #include <span>
 
-class QMainWindow;
-
 namespace vl {
 
 struct CommandIcon {
@@ -23,10 +21,5 @@ std::span<const CommandIcon> CommandIconTable();
 // The theme's icon when the theme has it, else ours; a null icon for a command
 // without one.
 QIcon CommandIconFor(const QString& action);
-
-// Gives the actions of the window's toolbars their icons and their captions (or
-// hints, where they have one) as tooltips. Actions that already have an icon and
-// no table entry keep theirs.
-void ApplyCommandIcons(QMainWindow& window);
 
 }  // namespace vl

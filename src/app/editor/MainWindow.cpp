@@ -273,7 +273,8 @@ void TfmMain::BuildActions() {
       action->setToolTip(U(row.Hint));
       action->setStatusTip(U(row.Hint));
     }
-    if (row.Icon) action->setIcon(row.Icon());
+    // The grouping shapes are drawn; the other pictures come from the theme or our own.
+    action->setIcon(row.Icon ? row.Icon() : CommandIconFor(action->objectName()));
     actions_[row.Name] = action;
     if (row.Grid) {
       const GridCommand command = *row.Grid;
@@ -399,7 +400,6 @@ void TfmMain::BuildToolbars() {
     toolbarMenu_->addAction(toggle);
     toolbars_[bar.name] = toolbar;
   }
-  ApplyCommandIcons(*this);
 }
 
 void TfmMain::BuildStatusBar() {
