@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "core/device/Transport.h"
 #include "core/input/EvdevTable.h"
 
 namespace vl {
@@ -10,9 +11,6 @@ namespace {
 
 // X11 and Wayland report the evdev code plus 8 as the native scan code.
 constexpr quint32 kNativeScanOffset = 8;
-constexpr uint8_t kSetIndicators = 0xED;
-constexpr uint8_t kNumLockIndicator = 2;
-constexpr uint8_t kCapsLockIndicator = 4;
 
 }  // namespace
 
@@ -43,8 +41,7 @@ void KeyboardByteSource::Stop() {
 void KeyboardByteSource::RestoreIndicators(Port* port, LockStates locks) {
   if (port == nullptr) return;
   port->SendByte(kSetIndicators);
-  port->SendByte(static_cast<uint8_t>((locks.NumLock ? kNumLockIndicator : 0) |
-                                       (locks.CapsLock ? kCapsLockIndicator : 0)));
+  port->SendByte(IndicatorBits(locks.NumLock, locks.CapsLock));
 }
 
 std::vector<uint8_t> KeyboardByteSource::KeyEventBytes(const QKeyEvent& event) {

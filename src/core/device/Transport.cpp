@@ -156,10 +156,9 @@ bool ResetKeyboard(Link& link) {
   StopCapture(link);
   const bool ok = buffer.size() == 1 && static_cast<uint8_t>(buffer[0]) == 0xAA;
   const int locks = ReadLockState(link.locks);
-  const uint8_t indicators = static_cast<uint8_t>(((locks & 0x20) ? 0x02 : 0) | ((locks & 0x40) ? 0x04 : 0));
   if (ok) {
-    SendBytePaced(link, 0xED);
-    SendBytePaced(link, indicators);
+    SendBytePaced(link, kSetIndicators);
+    SendBytePaced(link, IndicatorBits(locks & 0x20, locks & 0x40));
   }
   return ok;
 }

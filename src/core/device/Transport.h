@@ -74,6 +74,12 @@ Bytes PacketBytes(uint8_t checksumKind, const Bytes& data);
 // for an unknown checksum kind (or command).
 Bytes FrameBytes(uint8_t checksumKind, const Bytes& data, uint16_t word, uint8_t command);
 
+// The keyboard's indicator command and the indicator byte it takes.
+inline constexpr uint8_t kSetIndicators = 0xED;
+inline constexpr uint8_t IndicatorBits(bool numLock, bool capsLock) {
+  return static_cast<uint8_t>((numLock ? 0x02 : 0) | (capsLock ? 0x04 : 0));
+}
+
 bool ResetKeyboard(Link& link);
 bool SendPacket(Link& link, const Bytes& data);
 bool SendFrame(Link& link, const Bytes& data, uint16_t word, uint8_t command);
