@@ -2,7 +2,8 @@
 #   cmake -DSOURCE_DIR=<project>/src -P CheckIncludeOrder.cmake
 # Core folders come in a strict order and each includes only itself and the folders
 # before it. sim and platform see the core only (the simulated keyboard's program
-# may use platform as any program does); ports sees both; the programs see all.
+# may use platform as any program does); ports sees both; render (the key image
+# painted with Qt) sees the core only; the programs see all.
 
 set(core_order text common settings document input catalogue mtf device)
 
@@ -16,6 +17,7 @@ set(allowed_sim core sim)
 set(allowed_sim/kbdsim core sim platform)
 set(allowed_platform core platform)
 set(allowed_ports core sim platform ports)
+set(allowed_render core render)
 
 set(problems "")
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)

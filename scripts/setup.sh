@@ -7,8 +7,9 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl1-mesa-dev
   xvfb xauth
+  poppler-utils python3-pdfminer
   qt6-translations-l10n libqt6svg6
   desktop-file-utils appstream shared-mime-info dpkg-dev file lintian
 )

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QAbstractButton>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QProgressBar>
 #include <QTabWidget>
@@ -161,6 +162,23 @@ void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
   QApplication::processEvents();
   Save(test, QDir(out).filePath("device_test.png"));
   test.hide();
+
+  // The key image of the uploaded layout in the print preview, for the detected keyboard.
+  main.Settings().Set(Setting::ImageDevice, 0);
+  main.Settings().Set(Setting::ImageCreate, 1);
+  main.Settings().Set(Setting::ImageLayers, 0b11);
+  auto* preview = new QTimer(&main);
+  QObject::connect(preview, &QTimer::timeout, preview, [preview, out] {
+    auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    preview->stop();
+    dialog->resize(900, 1000);
+    QApplication::processEvents();
+    Save(*dialog, QDir(out).filePath("key_image_preview.png"));
+    dialog->reject();
+  });
+  preview->start(20);
+  main.Action("acPrintImage")->trigger();
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ std::span<const CommandInfo> AllCommands() {
       CommandInfo{"new", "[--template NAME] OUT.vld | --list",
                   "a new layout file, empty or from a template; --list shows the templates", RunNew},
       CommandInfo{"image",
-                  "FILE.vld --device TYPE -o OUT [--rect C1,R1] [--format emf|rtf] [--form rect|round|ellipse] "
+                  "FILE.vld --device TYPE -o OUT.emf|.rtf|.pdf|.svg [--rect C1,R1] [--format emf|rtf|pdf|svg] "
+                  "[--form rect|round|ellipse] "
                   "[--text press|release|layer-note|key-note] [--create all|non-empty|none] [--layers 0,1,..] "
                   "[--function-keys yes|no] [--language en|ru|uk]",
                   "the key image of a layout for a catalogue device (drawing options default to the settings)",

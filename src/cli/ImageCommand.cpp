@@ -1,8 +1,9 @@
-// vlat-cli image FILE.vld --device TYPE [--rect C1,R1] [--format emf|rtf] -o OUT
+// vlat-cli image FILE.vld --device TYPE [--rect C1,R1] [--format emf|rtf|pdf|svg] -o OUT
 // [--form ...] [--text ...] [--create ...] [--layers ...] [--function-keys ...]
 // [--language ...]: the key image of a layout for a catalogue device. The drawing
 // options default to the stored image settings; the field and the key geometry
-// come from the device's catalogue entry.
+// come from the device's catalogue entry. The format follows OUT's extension
+// unless --format names it; a name with no known extension is refused.
 
 #include <algorithm>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "core/common/FileErrors.h"
 #include "core/document/LayoutFile.h"
 #include "core/mtf/KeyImageDevice.h"
+#include "render/KeyImagePainter.h"
 
 namespace vl::cli {
 namespace {
@@ -75,9 +77,13 @@ int RunImage(CliContext& context) {
   if (!out) throw UsageError{"-o OUT is needed"};
   const uint16_t type = ParseDeviceType(*device);
   const auto [left, top] = rect ? TopLeft(*rect) : std::make_pair(1, 1);
+  const std::optional<KeyImageFormat> named = KeyImageFormatOf(*out);
+  if (!format && !named) {
+    throw UsageError{"-o " + *out + ": the format follows the extension, one of " + kKeyImageFormatList +
+                     " (or give --format)"};
+  }
   const KeyImageFormat imageFormat =
-      Choice(format, {"emf", "rtf"}, HasExtension(*out, ".rtf") ? KeyImageFormat::RichText : KeyImageFormat::Metafile,
-             "--format");
+      Choice(format, {"emf", "rtf", "pdf", "svg"}, named.value_or(KeyImageFormat::Metafile), "--format");
 
   const auto catalogue = OpenCatalogue(context);
   if (!catalogue) return kExitFailure;
@@ -94,7 +100,9 @@ int RunImage(CliContext& context) {
   const auto request =
       DeviceImageRequest(*catalogue, type, document, left, top, imageFormat, options, terminal.prompt);
   if (!request) return kExitFailure;
-  return WriteKeyImage(*out, imageFormat, *request, terminal.prompt, terminal.reporter) ? kExitOk : kExitFailure;
+  if (imageFormat == KeyImageFormat::Pdf || imageFormat == KeyImageFormat::Svg) EnsurePaintingApplication();
+  const auto build = [&](IReporter& reporter) { return KeyImageBytes(imageFormat, *request, reporter); };
+  return WriteKeyImage(*out, build, terminal.prompt, terminal.reporter) ? kExitOk : kExitFailure;
 }
 
 }  // namespace vl::cli

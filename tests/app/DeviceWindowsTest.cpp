@@ -9,6 +9,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QProgressBar>
 #include <QTimer>
@@ -53,7 +56,9 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(devices.open(QIODevice::WriteOnly));
     devices.write(QStringLiteral("[0105]\r\nAbout=Test\r\nKeys=64\r\nWidth=8\r\nHeight=8\r\nMemory=%1\r\nFile=%2\r\n"
                                  "IsImage=1\r\nImageWidth=1800\r\nImageHeight=1800\r\nKeyWidth=200\r\n"
-                                 "KeyHeight=200\r\nStepX=220\r\nStepY=220\r\n")
+                                 "KeyHeight=200\r\nStepX=220\r\nStepY=220\r\nImageKeyWidth=1800\r\nImageKeyHeight=1800\r\n"
+                                 "ImageHorKeySpace=100\r\nImageVerKeySpace=100\r\nImageLeftSpace=500\r\n"
+                                 "ImageTopSpace=500\r\n")
                       .arg(catalogueMemory)
                       .arg(QString::fromLatin1(decodingFile))
                       .toLatin1());
@@ -373,6 +378,60 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     const QByteArray bytes = written.readAll();
     QVERIFY(bytes.startsWith("{\\rtf1"));
     QCOMPARE(bytes, reference.readAll());
+  }
+
+  void KeyImageTakesTheFormatFromTheName() {
+    settings_.Set(Setting::ImageDevice, 0);
+    settings_.Set(Setting::ImageRun, 0);
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    QTemporaryDir out;
+    dialogs_->names = {out.filePath("keys.pdf"), out.filePath("keys.svg")};
+    main.Action("acImage")->trigger();
+    main.Action("acImage")->trigger();
+    QFile pdf(out.filePath("keys.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().startsWith("%PDF-"));
+    QFile svg(out.filePath("keys.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QVERIFY(svg.readAll().contains("<svg width=\"161mm\" height=\"161mm\""));
+  }
+
+  void PrintKeyImagePreviewsAndPrints() {
+    settings_.Set(Setting::ImageDevice, 0);
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    window->Grid().Select(2, 2, 2, 2);
+    QTemporaryDir out;
+    const QString file = out.filePath("printed.pdf");
+    int pages = -1;
+    QString title;
+    // The preview is modal: look for it until it is there, then print it to a file.
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+      auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+      if (preview == nullptr || !preview->isVisible()) return;
+      poll.stop();
+      title = preview->windowTitle();
+      auto* widget = preview->findChild<QPrintPreviewWidget*>();
+      pages = widget ? widget->pageCount() : -1;
+      preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+      preview->printer()->setOutputFileName(file);
+      if (widget) widget->print();
+      preview->reject();
+    });
+    poll.start(10);
+    QAction* print = main.Action("acPrintImage");
+    QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    print->trigger();
+    QCOMPARE(title, U("Печать рисунка клавиш"));
+    // The device's field from the selection's corner, on one sheet.
+    QCOMPARE(window->Grid().Selection(), (TRect{2, 2, 9, 9}));
+    QCOMPARE(pages, 1);
+    QFile printed(file);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QVERIFY(printed.readAll().startsWith("%PDF-"));
   }
 };
 

@@ -129,5 +129,42 @@ TEST_F(CatalogueCommands, ImageWritesReadableMetafileAndRichText) {
   EXPECT_EQ(Cli("image '" + Output("missing.vld") + "' --device 0105 -o '" + Output("m.emf") + "'").exitCode, 1);
 }
 
+// A shell command's exit code and what it printed.
+std::pair<int, std::string> Shell(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return {-1, output};
+  char buffer[4096];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+TEST_F(CatalogueCommands, ImageFormatFollowsTheExtensionAndUnknownOnesAreRefused) {
+  ASSERT_EQ(Cli("new --template kassa '" + Output("k.vld") + "'").exitCode, 0);
+  const std::string image = std::string(VLAT_CLI) + " --data '" + kData + "' image '" + Output("k.vld") +
+                            "' --device 0105 ";
+
+  // Painted without a display: the tool brings its own offscreen platform.
+  EXPECT_EQ(Shell("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + image + "-o '" + Output("k.PDF") +
+                  "' >/dev/null 2>&1")
+                .first,
+            0);
+  const std::string pdf = ReadRegularFile(Output("k.PDF"), 1u << 22).value_or("");
+  EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+  EXPECT_EQ(Shell(image + "-o '" + Output("k.svg") + "' >/dev/null 2>&1").first, 0);
+  const std::string svg = ReadRegularFile(Output("k.svg"), 1u << 22).value_or("");
+  // 8 x 8 keys of 18 mm, 1 mm apart, 5 mm margins.
+  EXPECT_NE(svg.find("<svg width=\"161mm\" height=\"161mm\""), std::string::npos);
+  EXPECT_EQ(Shell(image + "--format svg -o '" + Output("k.picture") + "' >/dev/null 2>&1").first, 0);
+  EXPECT_NE(ReadRegularFile(Output("k.picture"), 1u << 22).value_or("").find("<svg"), std::string::npos);
+
+  // An extension it does not write is a usage error naming the formats, and no file.
+  const auto [code, errors] = Shell(image + "-o '" + Output("k.png") + "' 2>&1 >/dev/null");
+  EXPECT_EQ(code, 64);
+  EXPECT_NE(errors.find("emf, rtf, pdf, svg"), std::string::npos) << errors;
+  EXPECT_FALSE(std::filesystem::exists(Output("k.png")));
+}
+
 }  // namespace
 }  // namespace vl

@@ -1,6 +1,8 @@
 #include "app/device/DeviceCommands.h"
 
 #include <QDesktopServices>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -27,6 +29,7 @@
 #include "core/device/LayoutBackups.h"
 #include "core/document/Undo.h"
 #include "core/mtf/KeyImageDevice.h"
+#include "render/KeyImagePainter.h"
 #include "ports/PortSelect.h"
 
 namespace vl {
@@ -217,15 +220,16 @@ std::optional<uint16_t> DeviceCommands::ImageDeviceType() {
   return type;
 }
 
-void DeviceCommands::KeyImage(TfmGrid& window) {
+std::optional<KeyImageRequest> DeviceCommands::ImageRequest(
+    TfmGrid& window, const std::function<std::optional<KeyImageFormat>()>& chooseFormat) {
   const auto type = ImageDeviceType();
-  if (!type) return;
+  if (!type) return std::nullopt;
   std::unique_ptr<FolderDeviceCatalogue> catalogue;
   try {
     catalogue = std::make_unique<FolderDeviceCatalogue>(host_.deviceList.DataFolder().toStdString());
   } catch (const std::exception& error) {
     host_.prompt.Message(error.what(), kCaptionError, MessageIcon::Error);
-    return;
+    return std::nullopt;
   }
   const TVL2Document& document = window.Document();
   const TRect selection = window.Grid().Selection();
@@ -233,20 +237,47 @@ void DeviceCommands::KeyImage(TfmGrid& window) {
   // The device's checks (and their messages) come before the selection and the file.
   if (!DeviceImageRequest(catalogue->Catalogue(), *type, document, selection.Left, selection.Top,
                           KeyImageFormat::Metafile, options, host_.prompt))
-    return;
+    return std::nullopt;
   const DeviceModel model = *catalogue->Model(*type);
   const TRect field = DeviceBlock(selection, model.Width, model.Height);
   window.Grid().Select(field.Left, field.Top, field.Right, field.Bottom);
+  const std::optional<KeyImageFormat> format = chooseFormat();
+  if (!format) return std::nullopt;
+  return DeviceImageRequest(catalogue->Catalogue(), *type, document, field.Left, field.Top, *format, options,
+                            host_.prompt);
+}
 
-  const QString file = host_.dialogs.Choose(FileDialogKind::SaveKeyImage, host_.layoutsFolder(), window.Caption());
-  if (file.isEmpty()) return;
-  const KeyImageFormat format = QFileInfo(file).suffix().compare(QStringLiteral("rtf"), Qt::CaseInsensitive) == 0
-                                    ? KeyImageFormat::RichText
-                                    : KeyImageFormat::Metafile;
-  const auto request = DeviceImageRequest(catalogue->Catalogue(), *type, document, field.Left, field.Top, format,
-                                          options, host_.prompt);
-  if (!request || !WriteKeyImage(file.toStdString(), format, *request, host_.prompt, host_.status)) return;
+void DeviceCommands::KeyImage(TfmGrid& window) {
+  QString file;
+  KeyImageFormat format = KeyImageFormat::Metafile;
+  const auto request = ImageRequest(window, [&]() -> std::optional<KeyImageFormat> {
+    file = host_.dialogs.Choose(FileDialogKind::SaveKeyImage, host_.layoutsFolder(), window.Caption());
+    if (file.isEmpty()) return std::nullopt;
+    // A name without a known extension gets the metafile, the dialog's first format.
+    format = KeyImageFormatOf(file.toStdString()).value_or(KeyImageFormat::Metafile);
+    return format;
+  });
+  if (!request) return;
+  const auto build = [&](IReporter& reporter) { return KeyImageBytes(format, *request, reporter); };
+  if (!WriteKeyImage(file.toStdString(), build, host_.prompt, host_.status)) return;
   if (host_.settings.IsOn(Setting::ImageRun)) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+void DeviceCommands::PrintKeyImage(TfmGrid& window) {
+  const auto request = ImageRequest(window, [] { return std::optional(KeyImageFormat::Pdf); });
+  if (!request) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(KeyImageWantsLandscape(*request) ? QPageLayout::Landscape : QPageLayout::Portrait);
+  printer.setDocName(window.Caption());
+  QPrintPreviewDialog preview(&printer, host_.window);
+  preview.setObjectName(QStringLiteral("KeyImagePreview"));
+  preview.setWindowTitle(QString::fromUtf8("Печать рисунка клавиш"));
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* target) {
+    // Painted at 100 %: the printer's page and margins decide only how keys go onto sheets.
+    ReportScope scope(host_.status, "Создание рисунка");
+    PaintKeyImagePages(*target, *request, host_.status);
+  });
+  preview.exec();
 }
 
 }  // namespace vl

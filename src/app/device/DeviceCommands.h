@@ -16,6 +16,7 @@
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/device/OperationDriver.h"
+#include "core/mtf/KeyImage.h"
 #include "core/settings/SettingsBackend.h"
 #include "core/settings/SettingsStore.h"
 
@@ -67,6 +68,8 @@ class DeviceCommands : public QObject {
   void Information();
   void Interval();
   void KeyImage(TfmGrid& window);
+  // The key image through the print preview, at true scale on as many sheets as it needs.
+  void PrintKeyImage(TfmGrid& window);
   void ShowTest();
   // The simulated keyboard's window; nothing unless it is the port.
   void ShowSimulator();
@@ -98,6 +101,11 @@ class DeviceCommands : public QObject {
   void Transfer(OperationKind kind, TfmGrid& window);
   // The keyboard type for the key image: detected, or chosen from the list.
   std::optional<uint16_t> ImageDeviceType();
+  // The key image command up to the drawing: the keyboard type, the device's
+  // checks, the grid selection set to the device's field, then the format (the
+  // user may still cancel there); nothing when the command ends early.
+  std::optional<KeyImageRequest> ImageRequest(TfmGrid& window,
+                                              const std::function<std::optional<KeyImageFormat>()>& chooseFormat);
 
   Host host_;
   std::function<std::unique_ptr<AppDevice>()> openDevice_;

@@ -59,6 +59,7 @@ std::vector<CommandRow> MakeCommands() {
       {"acCloseAll", P::Main, "Зак&рыть все", {}, nullptr, any},
       {"acSave", P::Main, "&Cохранить", Ctrl(Qt::Key_S), nullptr, any},
       {"acSaveAs", P::Main, "Сохранить &как...", {}, nullptr, any},
+      {"acPrintImage", P::Main, "Печать рисунка клавиш…", Ctrl(Qt::Key_P), nullptr, any},
       {"acExit", P::Main, "&Выход"},
       // Edit
       {"acUndo", P::Main, "&Отменить", Ctrl(Qt::Key_Z), nullptr, E::UndoStep},

@@ -33,7 +33,8 @@ QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const 
   QString suffix;
   if (kind == FileDialogKind::SaveKeyImage) {
     filters << QStringLiteral("Enhanced Windows Meta-File (*.emf)")
-            << QStringLiteral("Rich Text Format (Word 97) (*.rtf)");
+            << QStringLiteral("Rich Text Format (Word 97) (*.rtf)") << QStringLiteral("PDF (*.pdf)")
+            << QStringLiteral("SVG (*.svg)");
     suffix = QStringLiteral("emf");
   } else {
     const std::vector<LayoutFormatId> formats = FormatsOf(kind);
@@ -54,6 +55,11 @@ QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const 
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(suffix);
+  // A name typed without its extension takes the chosen filter's, not the first one's.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+    const qsizetype dot = filter.lastIndexOf(QStringLiteral("*."));
+    if (dot >= 0) dialog.setDefaultSuffix(filter.mid(dot + 2).chopped(1));
+  });
   if (!proposed.isEmpty()) dialog.selectFile(QDir(start).filePath(proposed));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   lastFolder_ = dialog.directory().absolutePath();

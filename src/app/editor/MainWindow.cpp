@@ -242,6 +242,10 @@ void TfmMain::BuildActions() {
        [this] {
          if (TfmGrid* window = ActiveLayout()) device_->KeyImage(*window);
        }},
+      {"acPrintImage",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) device_->PrintKeyImage(*window);
+       }},
       {"acWindowTest", [this] { device_->ShowTest(); }},
       {"acWindowSimulator", [this] { device_->ShowSimulator(); }},
       {"acCardInput", [this] { ShowCardInput(); }},
@@ -328,7 +332,7 @@ void TfmMain::BuildMenus() {
   add(file, {"acExtNew", "acOpen"});
   file->addMenu(U("&Импортировать"))->addAction(Action("acImportMTF"));
   file->addMenu(U("&Экспортировать"))->addAction(Action("acExportMTF"));
-  add(file, {"acClose", "acCloseAll", "", "acSave", "acSaveAs", ""});
+  add(file, {"acClose", "acCloseAll", "", "acSave", "acSaveAs", "", "acPrintImage", ""});
   recentMenu_ = file;
   file->addAction(Action("acExit"));
 

@@ -13,6 +13,7 @@ constexpr int32_t kDeviceMillimetresX = 210;
 constexpr int32_t kDeviceMillimetresY = 297;
 constexpr int32_t kUnitsPerMillimetre = 10;
 constexpr uint32_t kTransparent = 1;
+constexpr uint32_t kTextClipped = 4;
 constexpr uint32_t kGraphicsModeCompatible = 1;
 constexpr uint32_t kFontWeightNormal = 400;
 constexpr uint8_t kDefaultCharset = 1;
@@ -180,7 +181,7 @@ void EmfWriter::Ellipse(const EmfRect& box) {
   EndRecord();
 }
 
-void EmfWriter::Text(int32_t x, int32_t y, std::string_view utf8) {
+void EmfWriter::Text(int32_t x, int32_t y, std::string_view utf8, const EmfRect& clip) {
   const std::u16string text = ToUtf16(utf8);
   constexpr uint32_t kFixedPart = 76;  // record header to the end of the text block
   const auto chars = static_cast<uint32_t>(text.size());
@@ -190,7 +191,9 @@ void EmfWriter::Text(int32_t x, int32_t y, std::string_view utf8) {
   for (char16_t c : text) width += Advance(c, height);
 
   BeginRecord(kEmrExtTextOutW);
-  PutRect({x, y, x + width, y + height});  // bounds
+  // Bounds: what is drawn, so no more than the clipping rectangle.
+  PutRect({std::max(x, clip.Left), std::max(y, clip.Top), std::min(x + width, clip.Right),
+           std::min(y + height, clip.Bottom)});
   Put32(kGraphicsModeCompatible);
   Put32(0);  // x scale: unused in the compatible mode
   Put32(0);  // y scale
@@ -198,8 +201,8 @@ void EmfWriter::Text(int32_t x, int32_t y, std::string_view utf8) {
   Put32(static_cast<uint32_t>(y));
   Put32(chars);
   Put32(kFixedPart);
-  Put32(0);  // options: no clipping, no opaque box
-  PutRect({0, 0, -1, -1});
+  Put32(kTextClipped);  // no opaque box
+  PutRect(clip);
   Put32(kFixedPart + stringBytes);  // spacing array
   for (char16_t c : text) {
     body_.push_back(static_cast<char>(c & 0xFF));

@@ -60,9 +60,10 @@ class EmfWriter {
   void Rectangle(const EmfRect& box);
   void RoundRect(const EmfRect& box, int32_t cornerWidth, int32_t cornerHeight);
   void Ellipse(const EmfRect& box);
-  // Text with its top-left corner at (x, y) in the last created font; the text is
-  // UTF-8, written as UTF-16 with a spacing array estimated from that font's height.
-  void Text(int32_t x, int32_t y, std::string_view utf8);
+  // Text with its top-left corner at (x, y) in the last created font, cut off at
+  // the clipping rectangle; the text is UTF-8, written as UTF-16 with a spacing
+  // array estimated from that font's height.
+  void Text(int32_t x, int32_t y, std::string_view utf8, const EmfRect& clip);
 
   // Appends the end record and returns the whole metafile.
   std::string Finish();

@@ -1,6 +1,7 @@
 #include "core/mtf/KeyImage.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "core/common/SafeWrite.h"
@@ -24,7 +25,18 @@ std::string NoteLabel(const std::string& cp1251) {
 }  // namespace
 
 double ScaleFactor(KeyImageFormat format) {
-  return format == KeyImageFormat::Metafile ? kMetafileScale : kRichTextScale;
+  return format == KeyImageFormat::RichText ? kRichTextScale : kMetafileScale;
+}
+
+std::optional<KeyImageFormat> KeyImageFormatOf(const std::filesystem::path& file) {
+  std::string extension = file.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == ".emf") return KeyImageFormat::Metafile;
+  if (extension == ".rtf") return KeyImageFormat::RichText;
+  if (extension == ".pdf") return KeyImageFormat::Pdf;
+  if (extension == ".svg") return KeyImageFormat::Svg;
+  return std::nullopt;
 }
 
 KeyImageGeometry ScaleGeometry(const KeyImageGeometry& g, double factor) {
@@ -113,18 +125,28 @@ int PositionProgress(const KeyImageRequest& r, int done) {
   return total > 0 ? done * 100 / total : 100;
 }
 
-bool WriteKeyImage(const std::filesystem::path& file, KeyImageFormat format,
-                   const KeyImageRequest& request, IPrompt& prompt, IReporter& reporter) {
+std::string BuildKeyImage(KeyImageFormat format, const KeyImageRequest& request, IReporter& reporter) {
+  return format == KeyImageFormat::RichText ? BuildKeyImageRichText(request, reporter)
+                                            : BuildKeyImageMetafile(request, reporter);
+}
+
+bool WriteKeyImage(const std::filesystem::path& file, const KeyImageBuilder& build, IPrompt& prompt,
+                   IReporter& reporter) {
   bool written = false;
   {
     ReportScope scope(reporter, "Создание рисунка");
-    const std::string bytes = format == KeyImageFormat::Metafile
-                                  ? BuildKeyImageMetafile(request, reporter)
-                                  : BuildKeyImageRichText(request, reporter);
-    written = WriteFileSafely(file, bytes);
+    const std::optional<std::string> bytes = build(reporter);
+    written = bytes && WriteFileSafely(file, *bytes);
   }
   if (!written) prompt.Message(WriteFailureText(file), kCaptionError, MessageIcon::Error);
   return written;
+}
+
+bool WriteKeyImage(const std::filesystem::path& file, KeyImageFormat format,
+                   const KeyImageRequest& request, IPrompt& prompt, IReporter& reporter) {
+  return WriteKeyImage(
+      file, [&](IReporter& r) -> std::optional<std::string> { return BuildKeyImage(format, request, r); }, prompt,
+      reporter);
 }
 
 }  // namespace vl

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,11 +32,18 @@ struct KeyImageGeometry {
   bool operator==(const KeyImageGeometry&) const = default;
 };
 
-enum class KeyImageFormat { Metafile, RichText };
+// PDF and SVG are painted (outside the core) on the metafile's grid, so a key
+// has the same size in millimetres as in the metafile.
+enum class KeyImageFormat { Metafile, RichText, Pdf, Svg };
 
 // Metafile units are tenths of a millimetre; Rich Text units are twips.
 inline constexpr double kMetafileScale = 0.1;
 inline constexpr double kRichTextScale = 1440.0 / 2540.0;
+
+// The format a file name's extension (any case) asks for: .emf, .rtf, .pdf, .svg.
+std::optional<KeyImageFormat> KeyImageFormatOf(const std::filesystem::path& file);
+// The extensions KeyImageFormatOf knows, for messages: "emf, rtf, pdf, svg".
+inline constexpr const char* kKeyImageFormatList = "emf, rtf, pdf, svg";
 
 double ScaleFactor(KeyImageFormat format);
 // Every value multiplied by factor and rounded to the nearest integer.
@@ -101,10 +110,17 @@ std::vector<std::string> LabelsToDraw(const KeyImageRequest& request, int i, int
 // Progress 0..100 after `done` of the request's positions.
 int PositionProgress(const KeyImageRequest& request, int done);
 
-// Builds the image and writes it to the file, never leaving a half-written file
-// in place of an old one. Shows "Создание рисунка" and the progress through the
-// reporter and clears both at the end; a failure to write is told through the
-// prompt as "Ошибка записи в файл." and gives false.
+// The whole file in a format the core writes itself (metafile, Rich Text).
+std::string BuildKeyImage(KeyImageFormat format, const KeyImageRequest& request, IReporter& reporter);
+
+// Builds the image's bytes and writes them to the file, never leaving a
+// half-written file in place of an old one. Shows "Создание рисунка" and the
+// progress through the reporter and clears both at the end; a failure to build or
+// to write is told through the prompt as "Ошибка записи в файл." and gives false.
+using KeyImageBuilder = std::function<std::optional<std::string>(IReporter&)>;
+bool WriteKeyImage(const std::filesystem::path& file, const KeyImageBuilder& build, IPrompt& prompt,
+                   IReporter& reporter);
+// The same for a format the core writes itself.
 bool WriteKeyImage(const std::filesystem::path& file, KeyImageFormat format,
                    const KeyImageRequest& request, IPrompt& prompt, IReporter& reporter);
 

@@ -35,8 +35,10 @@ std::string BuildKeyImageMetafile(const KeyImageRequest& request, IReporter& rep
         case KeyForm::RoundRect: emf.RoundRect(box, kRoundCorner, kRoundCorner); break;
         case KeyForm::Ellipse: emf.Ellipse(box); break;
       }
+      // A label longer than its key is cut at the key's edge instead of running
+      // over its neighbours.
       for (const std::string& label : LabelsToDraw(request, i, j)) {
-        emf.Text(key.Left, key.Top, label);
+        emf.Text(key.Left, key.Top, label, box);
       }
       ++done;
     }

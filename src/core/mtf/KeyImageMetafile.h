@@ -1,6 +1,7 @@
 #pragma once
 // The key image as an Enhanced Metafile: a grey border, then per key position its
-// outline (black pen, white brush) and its labels at the key's top-left corner.
+// outline (black pen, white brush) and its labels at the key's top-left corner,
+// clipped to the key.
 
 #include <string>
 

@@ -63,6 +63,10 @@ constexpr std::string_view kOutlineShape =
 constexpr std::string_view kLabelShape =
     VL_SHAPE_INSTANCE
     "{\\sp{\\sn lTxid}{\\sv 65536}}{\\sp{\\sn fFilled}{\\sv 0}}{\\sp{\\sn fLine}{\\sv 0}}"
+    // Half a millimetre inside the key instead of the readers' default of 2.5 mm
+    // left and right, which left a key name too little width.
+    "{\\sp{\\sn dxTextLeft}{\\sv 18000}}{\\sp{\\sn dyTextTop}{\\sv 18000}}"
+    "{\\sp{\\sn dxTextRight}{\\sv 18000}}{\\sp{\\sn dyTextBottom}{\\sv 18000}}"
     "{\\shptxt " VL_PARAGRAPH "%7}}"
     "{\\shprslt{\\*\\do\\dobxcolumn\\dobypara\\dodhgt%4\\dptxbx\\dptxbxmar0"
     "{\\dptxbxtext " VL_PARAGRAPH "%7}\\dpx%0\\dpy%1\\dpxsize%8\\dpysize%9"
@@ -120,14 +124,28 @@ std::string RichTextLabel(std::string_view utf8) {
   std::string out;
   bool inRun = false;
   bool cyrillicRun = false;
-  for (char ch : text) {
+  bool inName = false;
+  bool afterName = false;
+  for (size_t k = 0; k < text.size(); ++k) {
+    const char ch = text[k];
     const auto c = static_cast<uint8_t>(ch);
+    // A key name in brackets is one word: word processors may wrap before and
+    // after it (a zero-width space) but, given the width, not inside it.
+    const bool nameStarts = !inName && ch == '[' && text.find(']', k + 1) != std::string::npos;
+    const bool breakBefore = k > 0 && ch != ' ' && text[k - 1] != ' ' && (nameStarts || afterName);
+    afterName = false;
+    if (nameStarts) inName = true;
     const bool cyrillic = c >= 0xC0 || IsLowCyrillicLetter(c);
     if (!inRun || cyrillic != cyrillicRun) {
       out += inRun ? "}{" : "{";
       out += cyrillic ? "\\f17 " : "\\lang1033 ";
       inRun = true;
       cyrillicRun = cyrillic;
+    }
+    if (breakBefore) out += "\\u8203?";
+    if (inName && ch == ']') {
+      inName = false;
+      afterName = true;
     }
     if (c == '"') {
       out += "\\'94";
@@ -167,11 +185,8 @@ std::string BuildKeyImageRichText(const KeyImageRequest& request, IReporter& rep
       AppendFilled(out, kOutlineShape, args);
       ++shape;
 
-      const int labelHeight = (g.KeyHeight + 1) / 2;
-      args[2] = std::to_string(key.Left + g.KeyWidth);
-      args[3] = std::to_string(key.Top + labelHeight);
+      // The label box is the whole key: a box of half its height cut the second line.
       args[6] = std::string(kTextBoxType);
-      args[9] = std::to_string(labelHeight);
       for (const std::string& label : LabelsToDraw(request, i, j)) {
         args[4] = std::to_string(shape);
         args[5] = std::to_string(shape + kShapeIdBase);

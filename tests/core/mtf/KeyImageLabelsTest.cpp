@@ -78,11 +78,15 @@ TEST(KeyImageLabels, CreateModeAndLayerBits) {
   request.Options.Create = LabelCreate::Never;
   EXPECT_TRUE(LabelsToDraw(request, 0, 0).empty());
 
-  // Two layers: two label boxes at the same place in the document.
+  // Two layers: two label boxes at the same place in the document, each as
+  // high as the key, so a second line is not cut in half.
   request.Options.Create = LabelCreate::NonEmpty;
   NullReporter reporter;
   const std::string rtf = BuildKeyImageRichText(request, reporter);
-  EXPECT_EQ(CountOf(rtf, "\\shpleft283\\shptop283\\shpright1303\\shpbottom793"), 2u);
+  EXPECT_EQ(CountOf(rtf, "\\shpleft283\\shptop283\\shpright1303\\shpbottom1303"), 3u);
+  EXPECT_EQ(CountOf(rtf, "\\dpxsize1020\\dpysize1020"), 12u + 2u);  // outlines and labels alike
+  // Their text keeps half a millimetre from the outline, not the readers' 2.5 mm.
+  EXPECT_EQ(CountOf(rtf, "{\\sp{\\sn dxTextLeft}{\\sv 18000}}"), 2u);
   EXPECT_EQ(CountOf(rtf, "{\\sv 202}}"), 2u);
   // Labels stack above their outline, each shape with its own identifier.
   EXPECT_NE(rtf.find("\\shpbottom1303\\shpfhdr0\\shpbxcolumn\\shpbypara\\shpwr3\\shpwrk0"
@@ -132,6 +136,17 @@ TEST(RichTextLabel, RunsAndEscapes) {
   // Ukrainian letters and ё lie below C0h in the code page but are Cyrillic.
   EXPECT_EQ(RichTextLabel("їё"), "{\\f17 \\'BF\\'B8}{\\par }");
   EXPECT_EQ(RichTextLabel("№"), "{\\lang1033 \\'B9}{\\par }");
+}
+
+TEST(RichTextLabel, WrapsBetweenKeyNamesNotInside) {
+  // A zero-width space between names and their neighbours lets a word processor
+  // wrap there rather than in the middle of "[RControl]".
+  EXPECT_EQ(RichTextLabel("[RControl]p[F1]"), "{\\lang1033 [RControl]\\u8203?p\\u8203?[F1]}{\\par }");
+  EXPECT_EQ(RichTextLabel("[L Alt] x"), "{\\lang1033 [L Alt] x}{\\par }");
+  EXPECT_EQ(RichTextLabel("я[Enter]"), "{\\f17 \\'FF}{\\lang1033 \\u8203?[Enter]}{\\par }");
+  // A bracket with no name after it, or a name cut short, is plain text.
+  EXPECT_EQ(RichTextLabel("a[b"), "{\\lang1033 a[b}{\\par }");
+  EXPECT_EQ(RichTextLabel("]a"), "{\\lang1033 ]a}{\\par }");
 }
 
 }  // namespace

@@ -47,4 +47,18 @@ inline size_t CountOf(const std::string& haystack, const std::string& needle) {
   return count;
 }
 
+// Short and long labels, names that must not be split, Cyrillic, a switch key and
+// two layers on one key.
+inline void FillSmallLayout(TVL2Document& document) {
+  PutKey(document, 1, 1, kFuncMacro).Layers[0].Macro[0] = Bytes({0x05, 0xF0, 0x05});  // [F1]
+  TMacroButton& two = PutKey(document, 2, 1, kFuncMacro);
+  two.Layers[0].Macro[0] = Bytes({0xE0, 0x14, 0x4D, 0xE0, 0xF0, 0x14});  // [RControl]p
+  two.Layers[1].Macro[0] = Bytes({0x5A});                                // [Enter]
+  PutKey(document, 3, 1, kFuncMacro).Layers[0].Macro[0] =
+      Bytes({0x66, 0xE0, 0x14, 0xE0, 0x14, 0xE0, 0x14, 0xE0, 0x14});  // [BackSpace][RControl]...
+  PutKey(document, 4, 1, kFuncMacro).Layers[0].Macro[0] = Bytes({0x1B, 0x1D});  // ыц
+  PutKey(document, 1, 2, kFuncGoToLayer0 + 1);
+  PutKey(document, 2, 3, kFuncShiftToLayer0 + 3);
+}
+
 }  // namespace vl::test

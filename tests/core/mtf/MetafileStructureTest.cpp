@@ -72,6 +72,12 @@ TEST(MetafileStructure, HeaderRecordsAndBounds) {
     if (r.Type == 84 && TextOf(emf, r) == u"UP TO LAYER 2") {
       EXPECT_EQ(S32(emf, r.Offset + 36), 50 + 200);
       EXPECT_EQ(S32(emf, r.Offset + 40), 50 + 2 * 200);
+      // Clipped to its key (180 units wide: the label is wider), bounds included.
+      EXPECT_EQ(Le32(emf, r.Offset + 52), 4u);
+      EXPECT_EQ((std::vector<int32_t>{S32(emf, r.Offset + 56), S32(emf, r.Offset + 60), S32(emf, r.Offset + 64),
+                                      S32(emf, r.Offset + 68)}),
+                (std::vector<int32_t>{250, 450, 430, 630}));
+      EXPECT_EQ(S32(emf, r.Offset + 16), 430);
       const uint32_t offDx = Le32(emf, r.Offset + 72);
       EXPECT_LE(offDx + 13 * 4, r.Size);
     }
