@@ -11,11 +11,6 @@
 
 namespace vl::cli {
 
-namespace {
-constexpr int kExitDifferent = 1;
-constexpr int kExitError = 2;
-}  // namespace
-
 int RunCompare(CliContext& context) {
   auto& args = context.args;
   const bool yes = TakeFlag(args, "--yes");
@@ -24,24 +19,36 @@ int RunCompare(CliContext& context) {
   auto& [prompt, reporter] = terminal;
   SettingsStore settings = context.settings;
   TVL2Document layout;
-  if (!LoadDocument(layout, fileName, settings, prompt, reporter)) return kExitError;
+  if (!LoadDocument(layout, fileName, settings, prompt, reporter)) return kExitUnreadable;
   auto line = OpenDeviceLine(context);
-  if (!line) return kExitError;
+  if (!line) return kExitFailure;
 
   TVL2Document keyboard;
   const auto prepared = ReadKeyboardLayout(line->Access(), settings, *line->catalogue, keyboard, reporter, prompt);
-  if (!prepared) return kExitError;
+  if (!prepared) return Verdict(context, false, "", "Сравнение не выполнено.");
   const ImageDevice device{prepared->identity.SerialNumber, prepared->model.Width, prepared->model.Height,
                            prepared->model.Check == CheckKind::Crc, prepared->header.ControllerMajor,
                            prepared->header.ControllerMinor};
   const auto differences =
       CompareLayouts(layout, keyboard, settings, device, prepared->selection, prepared->placement);
   if (!differences) {
-    *context.err << "the layout does not fit the device\n";
-    return kExitError;
+    *context.err << "Раскладка не помещается в память устройства.\n";
+    return Verdict(context, false, "", "Сравнение не выполнено.");
   }
-  for (const auto& difference : *differences) *context.out << DifferenceLine(difference) << '\n';
-  return differences->empty() ? kExitOk : kExitDifferent;
+  Json listed = Json::Array();
+  for (const auto& difference : *differences) {
+    *context.out << DifferenceLine(difference) << '\n';
+    Json item = Json::Object().Set("column", difference.Column).Set("row", difference.Row);
+    item.Set("x", difference.X).Set("y", difference.Y);
+    item.Set("layer", difference.Layer == kWholeKey ? Json() : Json(difference.Layer));
+    Json what = Json::Array();
+    for (const auto& name : DifferenceNames(difference.What)) what.Push(name);
+    listed.Push(item.Set("what", what));
+  }
+  context.result.Set("file", fileName).Set("equal", differences->empty()).Set("differences", listed);
+  if (differences->empty()) return Verdict(context, true, "Раскладки совпадают.", "");
+  *context.out << "Различий: " << differences->size() << ".\n";
+  return kExitDifferent;
 }
 
 }  // namespace vl::cli

@@ -11,6 +11,8 @@
 #include "cli/SignalCancel.h"
 #include "core/common/FileErrors.h"
 #include "core/common/SafeWrite.h"
+#include "core/device/Detect.h"
+#include "core/device/Interval.h"
 #include "core/mtf/LayoutFormats.h"
 #include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
@@ -32,11 +34,12 @@ const LayoutFormat& FormatOf(const std::string& fileName, bool reading) {
 
 }  // namespace
 
-TerminalPrompt::TerminalPrompt(std::istream& in, std::ostream& err, bool assumeYes)
-    : in_(in), err_(err), assumeYes_(assumeYes) {}
+TerminalPrompt::TerminalPrompt(CliContext& context, bool assumeYes)
+    : in_(std::cin), err_(*context.err), noDevice_(context.noDevice), assumeYes_(assumeYes) {}
 
 Answer TerminalPrompt::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon) {
+  if (text == kNotConnected || text == kOstrelNotConnected) noDevice_ = true;
   err_ << caption << ": " << text << '\n';
   if (buttons == MessageButtons::Ok) return Answer::Ok;
   if (assumeYes_) return Answer::Yes;
@@ -102,8 +105,13 @@ std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   try {
     line->catalogue = std::make_unique<FolderDeviceCatalogue>(context.dataDir);
     line->port = OpenChosenPort(choice, line->clock, line->catalogue->Catalogue());
+  } catch (const std::system_error& e) {
+    // A port that is missing, busy or refuses us.
+    context.noDevice = true;
+    *context.err << e.what() << '\n';
+    return nullptr;
   } catch (const std::exception& e) {
-    // No catalogue, a simulated type it does not describe, or a port that will not open.
+    // No catalogue, or a simulated type it does not describe.
     *context.err << e.what() << '\n';
     return nullptr;
   }
@@ -157,7 +165,7 @@ std::string TakeOnlyArgument(std::vector<std::string>& args, const std::string& 
 }
 
 TerminalSide::TerminalSide(CliContext& context, bool assumeYes)
-    : prompt(std::cin, *context.err, assumeYes), reporter(*context.err, IsTerminal(*context.err)) {}
+    : prompt(context, assumeYes), reporter(*context.progress, IsTerminal(*context.progress)) {}
 
 LayoutTransfer::LayoutTransfer(CliContext& context, bool assumeYes, std::unique_ptr<DeviceLine> openLine)
     : line(std::move(openLine)), terminal(context, assumeYes), settings(context.settings) {}
@@ -174,6 +182,12 @@ std::unique_ptr<LayoutTransfer> OpenLayoutTransfer(CliContext& context, bool ass
   auto line = OpenDeviceLine(context);
   if (!line) return nullptr;
   return std::make_unique<LayoutTransfer>(context, assumeYes, std::move(line));
+}
+
+int Verdict(CliContext& context, bool done, const std::string& doneText, const std::string& failedText) {
+  context.result.Set("verdict", done ? doneText : failedText);
+  (done ? *context.out : *context.err) << (done ? doneText : failedText) << '\n';
+  return done ? kExitOk : kExitFailure;
 }
 
 bool CanWriteFile(const std::string& path) {

@@ -143,8 +143,8 @@ TEST(CliDevice, MissingCatalogueFilesAndUnknownFormatsStopBeforeTheDevice) {
 
   // A simulated type the catalogue does not list, and files of no layout format.
   EXPECT_EQ(RunCli(folder, "sim:2a1", "clear --yes"), 1);
-  EXPECT_EQ(RunCli(folder, "sim:101", "download " + folder / "in.txt"), 64);
-  EXPECT_EQ(RunCli(folder, "sim:101", "upload " + folder / "out.mkb"), 64);
+  EXPECT_EQ(RunCli(folder, "sim:101", "download " + folder / "in.txt"), 2);
+  EXPECT_EQ(RunCli(folder, "sim:101", "upload " + folder / "out.mkb"), 2);
 }
 
 // vlat-cli started in the background; its process id.

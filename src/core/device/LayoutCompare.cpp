@@ -78,24 +78,30 @@ std::optional<std::vector<KeyDifference>> CompareLayouts(const TVL2Document& lay
   return differences;
 }
 
-std::string DifferenceLine(const KeyDifference& difference) {
+std::vector<std::string> DifferenceNames(uint8_t what) {
   static constexpr std::array<std::pair<uint8_t, const char*>, 5> kNames = {{
-      {kDiffFunction, "function"},
-      {kDiffPress, "press"},
-      {kDiffRelease, "release"},
-      {kDiffAutoRepeat, "autorepeat"},
-      {kDiffClick, "click"},
+      {kDiffFunction, "функция"},
+      {kDiffPress, "нажатие"},
+      {kDiffRelease, "отпускание"},
+      {kDiffAutoRepeat, "автоповтор"},
+      {kDiffClick, "щелчок"},
   }};
-  std::string line = "column " + std::to_string(difference.Column) + ", row " + std::to_string(difference.Row) +
-                     " (device key " + std::to_string(difference.X) + "," + std::to_string(difference.Y) + ")";
-  if (difference.Layer != kWholeKey) line += " layer " + std::to_string(difference.Layer);
+  std::vector<std::string> names;
+  for (const auto& [bit, name] : kNames)
+    if (what & bit) names.emplace_back(name);
+  return names;
+}
+
+std::string DifferenceLine(const KeyDifference& difference) {
+  std::string line = "столбец " + std::to_string(difference.Column) + ", строка " +
+                     std::to_string(difference.Row) + " (клавиша устройства " + std::to_string(difference.X) +
+                     "," + std::to_string(difference.Y) + ")";
+  if (difference.Layer != kWholeKey) line += " слой " + std::to_string(difference.Layer);
   const char* separator = ": ";
-  for (const auto& [bit, name] : kNames) {
-    if (difference.What & bit) {
-      line += separator;
-      line += name;
-      separator = ", ";
-    }
+  for (const auto& name : DifferenceNames(difference.What)) {
+    line += separator;
+    line += name;
+    separator = ", ";
   }
   return line;
 }

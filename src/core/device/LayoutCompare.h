@@ -45,8 +45,11 @@ std::optional<std::vector<KeyDifference>> CompareLayouts(const TVL2Document& lay
                                                          const SettingsStore& settings, const ImageDevice& device,
                                                          const TRect& selection, const KeyPlacement& placement);
 
-// "column 3, row 2 (device key 1,0) layer 1: press, autorepeat"; the layer is left
-// out for a function difference.
+// The names of the DifferenceKind bits set in what, in a fixed order.
+std::vector<std::string> DifferenceNames(uint8_t what);
+
+// "столбец 3, строка 2 (клавиша устройства 1,0) слой 1: нажатие, автоповтор"; the
+// layer is left out for a function difference.
 std::string DifferenceLine(const KeyDifference& difference);
 
 }  // namespace vl

@@ -59,8 +59,8 @@ TEST(LayoutCompare, ListsEachKeyAndLayerWithWhatDiffers) {
       {2, 0, 1, 1, 3, kDiffClick},
   };
   EXPECT_EQ(Compare(layout, keyboard), expected);
-  EXPECT_EQ(DifferenceLine(expected[2]), "column 1, row 1 (device key 2,0) layer 1: press, autorepeat");
-  EXPECT_EQ(DifferenceLine(expected[1]), "column 2, row 2 (device key 1,1): function");
+  EXPECT_EQ(DifferenceLine(expected[2]), "столбец 1, строка 1 (клавиша устройства 2,0) слой 1: нажатие, автоповтор");
+  EXPECT_EQ(DifferenceLine(expected[1]), "столбец 2, строка 2 (клавиша устройства 1,1): функция");
 }
 
 TEST(LayoutCompare, LayersBeyondTheLayerCountAreWhatADownloadWouldLeaveEmpty) {
