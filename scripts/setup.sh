@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   qt6-translations-l10n libqt6svg6
   desktop-file-utils appstream shared-mime-info dpkg-dev file lintian
+  ansible-core
 )
 
 missing=()
