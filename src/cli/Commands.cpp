@@ -35,8 +35,9 @@ std::span<const CommandInfo> AllCommands() {
                   "write a layout into the keyboard; --backup first saves the keyboard's layout", RunDownload},
       CommandInfo{"upload", "OUT.vld|OUT.mtf [--into FILE] [--card] [--yes]",
                   "read the layout out of the keyboard; --card reads the card reader too", RunUpload},
-      CommandInfo{"compare", "FILE.vld|FILE.mtf [--yes]",
-                  "what differs between a layout and the keyboard's, per key and layer (exit 1 when any)",
+      CommandInfo{"compare", "FILE.vld|FILE.mtf [OTHER.vld|OTHER.mtf] [--no-card] [--yes]",
+                  "what differs between a layout and the keyboard's (or OTHER's), per key and layer and per "
+                  "card reader track; exit 1 when anything differs",
                   RunCompare},
       CommandInfo{"monitor", "[--show dec|hex|names] [--seconds N]",
                   "print what the keyboard sends, as the test window shows it", RunMonitor},

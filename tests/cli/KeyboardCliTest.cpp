@@ -184,5 +184,48 @@ TEST(KeyboardCli, BackupBeforeDownloadAndCompareWithTheKeyboard) {
   EXPECT_EQ(RunCli(folder, sim.Path(), "compare " + folder / "missing.vld"), 2);
 }
 
+TEST(KeyboardCli, CardReaderIsComparedAndReadOnlyWhenAskedFor) {
+  const TempFolder folder("vlat-keyboard-card");
+  WriteCatalogue(folder);
+  WriteUserSettings(folder);
+  TVL2Document held, keysOnly;
+  FillLayout(held);
+  FillLayout(keysOnly);
+  held.CardReader.Layers[1].Macro = {"\x1C", "\x5A"};
+  held.TrackMask = 0b0010;
+  WriteState(folder / "state", held);
+  NullReporter reporter;
+  SaveLayout(held, folder / "held.vld", SettingsStore{}, reporter);
+  SaveLayout(keysOnly, folder / "keys.vld", SettingsStore{}, reporter);
+  Keyboard keyboard(folder);
+  auto& sim = keyboard.sim;
+
+  // The keys are equal, the keyboard reads track 2 the file leaves off.
+  EXPECT_EQ(RunCli(folder, sim.Path(), "compare " + folder / "keys.vld"), 1) << Contents(folder / "err");
+  EXPECT_EQ(Contents(folder / "out"), "дорожка 2: включение, заголовок, разделитель\nРазличий: 1.\n");
+  EXPECT_EQ(RunCli(folder, sim.Path(), "compare --no-card " + folder / "keys.vld"), 0) << Contents(folder / "err");
+  EXPECT_EQ(RunCli(folder, sim.Path(), "compare " + folder / "held.vld"), 0) << Contents(folder / "err");
+
+  // Two files, no device.
+  EXPECT_EQ(RunCli(folder, "none", "compare " + folder / "held.vld" + " " + folder / "keys.vld"), 1);
+  EXPECT_EQ(Contents(folder / "out"), "дорожка 2: включение, заголовок, разделитель\nРазличий: 1.\n");
+  EXPECT_EQ(RunCli(folder, "none", "compare " + folder / "held.vld" + " " + folder / "held.vld"), 0);
+  EXPECT_EQ(Contents(folder / "out"), "Раскладки совпадают.\n");
+
+  // The upload leaves the card reader out unless asked for, and says so.
+  test::ScriptedPrompt prompt(Answer::Ok);
+  ASSERT_EQ(RunCli(folder, sim.Path(), "upload " + folder / "plain.vld"), 0) << Contents(folder / "err");
+  EXPECT_NE(Contents(folder / "out").find("Считыватель магнитных карт не прочитан"), std::string::npos);
+  TVL2Document plain, withCard;
+  LoadLayout(plain, folder / "plain.vld", prompt, reporter);
+  EXPECT_EQ(plain.TrackMask, 0);
+  EXPECT_TRUE(plain.CardReader.Layers[1].Macro[0].empty());
+  ASSERT_EQ(RunCli(folder, sim.Path(), "upload --card " + folder / "card.vld"), 0) << Contents(folder / "err");
+  EXPECT_EQ(Contents(folder / "out").find("не прочитан"), std::string::npos);
+  LoadLayout(withCard, folder / "card.vld", prompt, reporter);
+  EXPECT_EQ(withCard.TrackMask, 0b0010);
+  EXPECT_EQ(withCard.CardReader.Layers[1].Macro, held.CardReader.Layers[1].Macro);
+}
+
 }  // namespace
 }  // namespace vl
