@@ -17,6 +17,7 @@ struct CliContext {
   std::vector<std::string> args;  // the command's arguments, options included, in order
   std::string dataDir;            // --data DIR, or the program folder's data
   std::string port;               // --port none|PATH|sim[:TYPE]; empty = the stored "keyboard port"
+  std::string simState;           // --sim-state FILE: the simulated keyboard's memory; empty = the application's
   SettingsStore settings;         // loaded from the user's settings at start
   ISettingsBackend* settingsBackend = nullptr;  // where settings are stored, when a command asks
   std::ostream* out = nullptr;       // the command's result for people (standard error under --json)

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include <iostream>
 
@@ -16,6 +17,8 @@
 #include "core/mtf/LayoutFormats.h"
 #include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
+#include "platform/SimulatedMemory.h"
+#include "sim/SimKeyboard.h"
 
 namespace vl::cli {
 namespace {
@@ -94,6 +97,32 @@ void TerminalReporter::Redraw() {
   drawn_ = true;
 }
 
+DeviceLine::~DeviceLine() {
+  auto* simulated = dynamic_cast<sim::SimKeyboard*>(port.get());
+  if (!simulated || memoryFile.empty()) return;
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(memoryFile).parent_path(), error);
+  const auto& memory = simulated->Memory();
+  if (!WriteFileSafely(memoryFile, {reinterpret_cast<const char*>(memory.data()), memory.size()}))
+    std::cerr << memoryFile << ": " << WriteFailureText(memoryFile) << '\n';
+}
+
+namespace {
+
+// Puts the kept memory back; a file of another size belongs to another catalogue
+// entry, and the keyboard starts erased.
+void LoadSimulatedMemory(Port& port, const std::string& file) {
+  auto* simulated = dynamic_cast<sim::SimKeyboard*>(&port);
+  std::ifstream in(file, std::ios::binary);
+  if (!simulated || !in) return;
+  std::vector<uint8_t>& memory = simulated->Memory();
+  std::vector<char> kept(memory.size() + 1);
+  in.read(kept.data(), static_cast<std::streamsize>(kept.size()));
+  if (static_cast<size_t>(in.gcount()) == memory.size()) std::copy(kept.begin(), kept.end() - 1, memory.begin());
+}
+
+}  // namespace
+
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   PortChoice choice;
   try {
@@ -105,6 +134,10 @@ std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   try {
     line->catalogue = std::make_unique<FolderDeviceCatalogue>(context.dataDir);
     line->port = OpenChosenPort(choice, line->clock, line->catalogue->Catalogue());
+    if (choice.kind == PortChoice::Kind::Sim) {
+      line->memoryFile = context.simState.empty() ? SimulatedMemoryFile(choice.simType) : context.simState;
+      LoadSimulatedMemory(*line->port, line->memoryFile);
+    }
   } catch (const std::system_error& e) {
     // A port that is missing, busy or refuses us.
     context.noDevice = true;

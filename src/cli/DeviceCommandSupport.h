@@ -54,12 +54,15 @@ class TerminalReporter final : public IReporter {
 };
 
 // Everything a device command talks to: the port from --port and the catalogue
-// read from the program folder.
+// read from the program folder. A simulated keyboard's memory is read from its
+// file when the line opens and written back when it closes.
 struct DeviceLine {
+  ~DeviceLine();
   RealClock clock;
   FixedLockState locks;
   std::unique_ptr<FolderDeviceCatalogue> catalogue;
   std::unique_ptr<Port> port;
+  std::string memoryFile;  // the simulated keyboard's; empty for a real port
   PortAccess Access() { return PortAccess{*port, clock, locks}; }
 };
 

@@ -14,7 +14,7 @@
 namespace {
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: vlat-cli [--data DIR] [--port none|PATH|sim[:TYPE]] [--json] COMMAND [ARGS]\n\ncommands:\n";
+  out << "usage: vlat-cli [--data DIR] [--port none|PATH|sim[:TYPE]] [--sim-state FILE] [--json] COMMAND [ARGS]\n\ncommands:\n";
   for (const auto& command : vl::cli::AllCommands()) {
     out << "  " << command.name << (*command.usage ? " " : "") << command.usage << "\n      "
         << command.summary << '\n';
@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
   try {
     context.dataDir = TakeOption(args, "--data").value_or(vl::ProgramDataFolder(argv[0]));
     context.port = TakeOption(args, "--port").value_or("");
+    context.simState = TakeOption(args, "--sim-state").value_or("");
   } catch (const UsageError& error) {
     std::cerr << "vlat-cli: " << error.message << '\n';
     return kExitUsage;

@@ -48,7 +48,7 @@ void WriteUserSettings(const TempFolder& folder, const SettingsStore& settings, 
 // Runs vlat-cli with the folder as program folder and its own settings (the
 // stored port unless one is given); the exit code.
 int RunCli(const TempFolder& folder, const std::string& port, const std::string& arguments) {
-  const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " " VLAT_CLI " --data " +
+  const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " XDG_DATA_HOME=" + folder / "data-home" + " " VLAT_CLI " --data " +
                               folder.Path().string() + (port.empty() ? "" : " --port " + port) + " " + arguments +
                               " </dev/null >" + folder / "out" + " 2>" + folder / "err";
   const int status = std::system(command.c_str());
@@ -149,7 +149,7 @@ TEST(CliDevice, MissingCatalogueFilesAndUnknownFormatsStopBeforeTheDevice) {
 
 // vlat-cli started in the background; its process id.
 pid_t StartCli(const TempFolder& folder, const std::string& arguments) {
-  const std::string command = "exec env XDG_CONFIG_HOME=" + folder / "config" + " " VLAT_CLI " --data " +
+  const std::string command = "exec env XDG_CONFIG_HOME=" + folder / "config" + " XDG_DATA_HOME=" + folder / "data-home" + " " VLAT_CLI " --data " +
                               folder.Path().string() + " " + arguments + " </dev/null >" + folder / "out" +
                               " 2>" + folder / "err";
   const pid_t pid = ::fork();

@@ -52,7 +52,7 @@ class JsonExitCodes : public ::testing::Test {
   }
 
   CliRun Cli(const std::string& arguments) {
-    const std::string command = "XDG_CONFIG_HOME=" + folder_ / "config" + " " VLAT_CLI " --data " +
+    const std::string command = "XDG_CONFIG_HOME=" + folder_ / "config" + " XDG_DATA_HOME=" + folder_ / "data-home" + " " VLAT_CLI " --data " +
                                 folder_.Path().string() + " " + arguments + " </dev/null >" + folder_ / "out" +
                                 " 2>" + folder_ / "err";
     const int status = std::system(command.c_str());
@@ -119,6 +119,30 @@ TEST_F(JsonExitCodes, NoPortOrNoAnswerIsThree) {
   EXPECT_EQ(Cli("--port " + folder_ / "serio_raw9" + " compare " + folder_ / "in.vld").code, 3);
   // A failure that is not about the port stays 1: the catalogue lacks the type.
   EXPECT_EQ(Cli("--port sim:2a1 clear --yes").code, 1);
+}
+
+// --port sim:TYPE keeps the keyboard's memory where the application keeps it, so
+// what one run writes the next one reads; --sim-state names another file.
+TEST_F(JsonExitCodes, SimulatedKeyboardKeepsItsMemoryWhereTheApplicationDoes) {
+  TVL2Document document;
+  auto& key = document.Keys(1, 1);
+  key = std::make_unique<TMacroButton>();
+  key->Func = kFuncMacro;
+  key->Layers[0].Macro = {"\x1C", "\xF0\x1C"};
+  NullReporter reporter;
+  SaveLayout(document, folder_ / "in.vld", SettingsStore{}, reporter);
+
+  const CliRun download = Cli("--port sim:101 download --yes " + folder_ / "in.vld");
+  ASSERT_EQ(download.code, 0) << download.err;
+  EXPECT_EQ(download.out, "Раскладка загружена в устройство.\n");
+  const std::string kept = folder_ / "data-home/Ostrel Velmorando AT/keyboard-0101.mem";
+  EXPECT_EQ(ReadAll(kept).size(), 2048u);
+  EXPECT_EQ(Cli("--port sim:101 compare " + folder_ / "in.vld").code, 0);
+
+  // Another file starts erased, and leaves the application's alone.
+  EXPECT_EQ(Cli("--port sim:101 --sim-state " + folder_ / "other.mem" + " compare " + folder_ / "in.vld").code, 1);
+  EXPECT_EQ(ReadAll(folder_ / "other.mem").size(), 2048u);
+  EXPECT_EQ(Cli("--port sim:101 compare " + folder_ / "in.vld").code, 0);
 }
 
 }  // namespace

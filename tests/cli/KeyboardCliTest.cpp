@@ -81,7 +81,7 @@ void WriteUserSettings(const TempFolder& folder) {
 // vlat-cli on the terminal with the folder as program folder and settings home.
 int RunCli(const TempFolder& folder, const std::string& port, const std::string& arguments,
            const std::string& runner = "") {
-  const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " " + runner + VLAT_CLI " --data " +
+  const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " XDG_DATA_HOME=" + folder / "data-home" + " " + runner + VLAT_CLI " --data " +
                               folder.Path().string() + " --port " + port + " " + arguments + " </dev/null >" +
                               folder / "out" + " 2>" + folder / "err";
   const int status = std::system(command.c_str());
