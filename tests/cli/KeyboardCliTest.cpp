@@ -52,11 +52,12 @@ void FillLayout(TVL2Document& document) {
   }
 }
 
-// The keyboard's memory holding the layout on two layers, as a download leaves it.
+// The keyboard's memory holding the layout on two layers, as a download to the
+// simulated keyboard's controller 1.7 leaves it.
 void WriteState(const std::string& path, const TVL2Document& document) {
   SettingsStore settings;
   settings.Set(Setting::LayerCount, 1);
-  const auto image = BuildDeviceImage(document, settings, ImageDevice{0x1234, kWidth, kHeight, true, 1, 2},
+  const auto image = BuildDeviceImage(document, settings, ImageDevice{0x1234, kWidth, kHeight, true, 1, 7},
                                       TRect{1, 1, kWidth, kHeight}, [](int x, int y) { return GridOffset{x, y}; });
   ASSERT_TRUE(image);
   std::string memory(kMemory, '\xFF');
@@ -66,6 +67,7 @@ void WriteState(const std::string& path, const TVL2Document& document) {
                                               .ProgrammerMajor = 2},
                                  true);
   std::copy(header.begin(), header.end(), memory.begin() + kMemory - 32);
+  memory[kMemory - 32 + 4] = '\x17';  // the controller version the keyboard keeps there
   std::ofstream(path, std::ios::binary) << memory;
 }
 
