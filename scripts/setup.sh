@@ -12,6 +12,7 @@ packages=(
   poppler-utils python3-pdfminer
   qt6-translations-l10n libqt6svg6
   desktop-file-utils appstream shared-mime-info dpkg-dev file lintian
+  ansible-core
 )
 
 missing=()

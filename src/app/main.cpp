@@ -21,6 +21,7 @@
 #include "core/common/Prompt.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsBackend.h"
+#include "platform/SimulatedMemory.h"
 
 namespace {
 
@@ -66,8 +67,8 @@ class Application final : public QApplication {
 int main(int argc, char** argv) {
   Application app(argc, argv);
   vl::InstallQtRussian(app);
-  QApplication::setApplicationName(QString::fromUtf8("Ostrel Velmorando AT"));
-  QApplication::setApplicationDisplayName(QString::fromUtf8("Ostrel Velmorando AT"));
+  QApplication::setApplicationName(QString::fromUtf8(vl::kApplicationName));
+  QApplication::setApplicationDisplayName(QString::fromUtf8(vl::kApplicationName));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.ostrel.velmorando"),
                                                QIcon(QStringLiteral(":/program/org.ostrel.velmorando.svg"))));
   QStringList files = QApplication::arguments().mid(1);

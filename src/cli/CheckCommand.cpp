@@ -27,7 +27,12 @@ int RunCheck(CliContext& context) {
     if (layers < 1 || layers > kLayerCount) throw UsageError{"--layers needs 1..4"};
   }
   const auto remarks = CheckLayout(document, area, layers);
-  for (const auto& remark : remarks) *context.out << remark.Line() << '\n';
+  Json lines = Json::Array();
+  for (const auto& remark : remarks) {
+    *context.out << remark.Line() << '\n';
+    lines.Push(remark.Line());
+  }
+  context.result.Set("file", args[0]).Set("remarks", lines);
   if (remarks.empty()) *context.out << "Проверка окончена. Замечаний нет.\n";
   return remarks.empty() ? kExitOk : kExitFailure;
 }

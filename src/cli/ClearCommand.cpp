@@ -14,9 +14,9 @@ int RunClear(CliContext& context) {
   auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
   TerminalSide terminal(context, yes);
-  return vl::RunClear(line->Access(), context.settings, *line->catalogue, terminal.reporter, terminal.prompt)
-             ? kExitOk
-             : kExitFailure;
+  const bool done =
+      vl::RunClear(line->Access(), context.settings, *line->catalogue, terminal.reporter, terminal.prompt);
+  return Verdict(context, done, "Память устройства очищена.", "Память устройства не очищена.");
 }
 
 }  // namespace vl::cli

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/ExitCodes.h"
+#include "cli/Json.h"
 #include "core/document/Field.h"
 #include "core/settings/SettingsStore.h"
 
@@ -15,16 +17,16 @@ struct CliContext {
   std::vector<std::string> args;  // the command's arguments, options included, in order
   std::string dataDir;            // --data DIR, or the program folder's data
   std::string port;               // --port none|PATH|sim[:TYPE]; empty = the stored "keyboard port"
+  std::string simState;           // --sim-state FILE: the simulated keyboard's memory; empty = the application's
   SettingsStore settings;         // loaded from the user's settings at start
   ISettingsBackend* settingsBackend = nullptr;  // where settings are stored, when a command asks
-  std::ostream* out = nullptr;
-  std::ostream* err = nullptr;
+  std::ostream* out = nullptr;       // the command's result for people (standard error under --json)
+  std::ostream* err = nullptr;       // messages for people
+  std::ostream* progress = nullptr;  // progress of a transfer, never part of a message
+  bool json = false;                 // --json: main writes result on standard output at the end
+  Json result;                       // the facts of the command, for --json
+  bool noDevice = false;             // the port would not open or no device answered
 };
-
-// Exit codes of the tool.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;
-inline constexpr int kExitUsage = 64;
 
 // Takes "--name value" out of args; nullopt when absent. A missing value throws.
 std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name);

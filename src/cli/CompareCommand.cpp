@@ -1,7 +1,8 @@
-// vlat-cli compare FILE [--yes]: reads the keyboard's layout and lists, per device
-// key and layer, what differs from the layout in FILE as a download would write it
-// (the device-sized block at the top-left cell). Exit 0 when equal, 1 when not,
-// 2 when either side cannot be read.
+// vlat-cli compare FILE [--no-card] [--yes]: reads the keyboard's layout and lists,
+// per device key and layer, what differs from the layout in FILE as a download
+// would write it (the device-sized block at the top-left cell), then per card
+// reader track. compare A B does the same for two layout files, without a device.
+// Exit 0 when equal, 1 when not.
 
 #include <iostream>
 
@@ -10,38 +11,75 @@
 #include "core/device/LayoutCompare.h"
 
 namespace vl::cli {
-
 namespace {
-constexpr int kExitDifferent = 1;
-constexpr int kExitError = 2;
+
+constexpr const char* kCompareFailed = "Сравнение не выполнено.";
+
+// Prints the differences and fills the result; the exit code.
+int Report(CliContext& context, const std::vector<KeyDifference>& keys, const std::vector<TrackDifference>& tracks) {
+  Json listed = Json::Array();
+  for (const auto& difference : keys) {
+    *context.out << DifferenceLine(difference) << '\n';
+    Json item = Json::Object().Set("column", difference.Column).Set("row", difference.Row);
+    if (difference.X != kNoDeviceKey) item.Set("x", difference.X).Set("y", difference.Y);
+    item.Set("layer", difference.Layer == kWholeKey ? Json() : Json(difference.Layer));
+    Json what = Json::Array();
+    for (const auto& name : DifferenceNames(difference.What)) what.Push(name);
+    listed.Push(item.Set("what", what));
+  }
+  for (const auto& difference : tracks) {
+    *context.out << TrackDifferenceLine(difference) << '\n';
+    Json what = Json::Array();
+    for (const auto& name : TrackDifferenceNames(difference.What)) what.Push(name);
+    listed.Push(Json::Object().Set("track", difference.Track).Set("what", what));
+  }
+  const size_t count = keys.size() + tracks.size();
+  context.result.Set("equal", count == 0).Set("differences", listed);
+  if (count == 0) return Verdict(context, true, "Раскладки совпадают.", "");
+  *context.out << "Различий: " << count << ".\n";
+  return kExitDifferent;
+}
+
 }  // namespace
 
 int RunCompare(CliContext& context) {
   auto& args = context.args;
   const bool yes = TakeFlag(args, "--yes");
-  const std::string fileName = TakeOnlyArgument(args, "a layout file");
+  const bool card = !TakeFlag(args, "--no-card");
+  if (args.empty()) throw UsageError{"a layout file is needed"};
+  if (args.size() > 2) throw UsageError{"unexpected argument: " + args[2]};
   TerminalSide terminal(context, yes);
   auto& [prompt, reporter] = terminal;
   SettingsStore settings = context.settings;
   TVL2Document layout;
-  if (!LoadDocument(layout, fileName, settings, prompt, reporter)) return kExitError;
-  auto line = OpenDeviceLine(context);
-  if (!line) return kExitError;
+  if (!LoadDocument(layout, args[0], settings, prompt, reporter)) return kExitUnreadable;
+  context.result.Set("file", args[0]);
 
+  if (args.size() == 2) {
+    TVL2Document other;
+    if (!LoadDocument(other, args[1], settings, prompt, reporter)) return kExitUnreadable;
+    context.result.Set("other", args[1]);
+    return Report(context, CompareLayoutFiles(layout, other),
+                  card ? CompareLayoutFileCards(layout, other) : std::vector<TrackDifference>{});
+  }
+
+  auto line = OpenDeviceLine(context);
+  if (!line) return kExitFailure;
   TVL2Document keyboard;
   const auto prepared = ReadKeyboardLayout(line->Access(), settings, *line->catalogue, keyboard, reporter, prompt);
-  if (!prepared) return kExitError;
+  if (!prepared) return Verdict(context, false, "", kCompareFailed);
   const ImageDevice device{prepared->identity.SerialNumber, prepared->model.Width, prepared->model.Height,
                            prepared->model.Check == CheckKind::Crc, prepared->header.ControllerMajor,
                            prepared->header.ControllerMinor};
-  const auto differences =
-      CompareLayouts(layout, keyboard, settings, device, prepared->selection, prepared->placement);
-  if (!differences) {
-    *context.err << "the layout does not fit the device\n";
-    return kExitError;
+  const auto keys = CompareLayouts(layout, keyboard, settings, device, prepared->selection, prepared->placement);
+  const auto tracks = card ? CompareCardReaders(layout, keyboard, settings, device, prepared->selection,
+                                                prepared->placement)
+                           : std::optional<std::vector<TrackDifference>>(std::vector<TrackDifference>{});
+  if (!keys || !tracks) {
+    *context.err << "Раскладка не помещается в память устройства.\n";
+    return Verdict(context, false, "", kCompareFailed);
   }
-  for (const auto& difference : *differences) *context.out << DifferenceLine(difference) << '\n';
-  return differences->empty() ? kExitOk : kExitDifferent;
+  return Report(context, *keys, *tracks);
 }
 
 }  // namespace vl::cli

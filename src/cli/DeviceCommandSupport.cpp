@@ -5,15 +5,20 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include <iostream>
 
 #include "cli/SignalCancel.h"
 #include "core/common/FileErrors.h"
 #include "core/common/SafeWrite.h"
+#include "core/device/Detect.h"
+#include "core/device/Interval.h"
 #include "core/mtf/LayoutFormats.h"
 #include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
+#include "platform/SimulatedMemory.h"
+#include "sim/SimKeyboard.h"
 
 namespace vl::cli {
 namespace {
@@ -32,11 +37,12 @@ const LayoutFormat& FormatOf(const std::string& fileName, bool reading) {
 
 }  // namespace
 
-TerminalPrompt::TerminalPrompt(std::istream& in, std::ostream& err, bool assumeYes)
-    : in_(in), err_(err), assumeYes_(assumeYes) {}
+TerminalPrompt::TerminalPrompt(CliContext& context, bool assumeYes)
+    : in_(std::cin), err_(*context.err), noDevice_(context.noDevice), assumeYes_(assumeYes) {}
 
 Answer TerminalPrompt::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon) {
+  if (text == kNotConnected || text == kOstrelNotConnected) noDevice_ = true;
   err_ << caption << ": " << text << '\n';
   if (buttons == MessageButtons::Ok) return Answer::Ok;
   if (assumeYes_) return Answer::Yes;
@@ -91,6 +97,32 @@ void TerminalReporter::Redraw() {
   drawn_ = true;
 }
 
+DeviceLine::~DeviceLine() {
+  auto* simulated = dynamic_cast<sim::SimKeyboard*>(port.get());
+  if (!simulated || memoryFile.empty()) return;
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(memoryFile).parent_path(), error);
+  const auto& memory = simulated->Memory();
+  if (!WriteFileSafely(memoryFile, {reinterpret_cast<const char*>(memory.data()), memory.size()}))
+    std::cerr << memoryFile << ": " << WriteFailureText(memoryFile) << '\n';
+}
+
+namespace {
+
+// Puts the kept memory back; a file of another size belongs to another catalogue
+// entry, and the keyboard starts erased.
+void LoadSimulatedMemory(Port& port, const std::string& file) {
+  auto* simulated = dynamic_cast<sim::SimKeyboard*>(&port);
+  std::ifstream in(file, std::ios::binary);
+  if (!simulated || !in) return;
+  std::vector<uint8_t>& memory = simulated->Memory();
+  std::vector<char> kept(memory.size() + 1);
+  in.read(kept.data(), static_cast<std::streamsize>(kept.size()));
+  if (static_cast<size_t>(in.gcount()) == memory.size()) std::copy(kept.begin(), kept.end() - 1, memory.begin());
+}
+
+}  // namespace
+
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   PortChoice choice;
   try {
@@ -102,8 +134,17 @@ std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   try {
     line->catalogue = std::make_unique<FolderDeviceCatalogue>(context.dataDir);
     line->port = OpenChosenPort(choice, line->clock, line->catalogue->Catalogue());
+    if (choice.kind == PortChoice::Kind::Sim) {
+      line->memoryFile = context.simState.empty() ? SimulatedMemoryFile(choice.simType) : context.simState;
+      LoadSimulatedMemory(*line->port, line->memoryFile);
+    }
+  } catch (const std::system_error& e) {
+    // A port that is missing, busy or refuses us.
+    context.noDevice = true;
+    *context.err << e.what() << '\n';
+    return nullptr;
   } catch (const std::exception& e) {
-    // No catalogue, a simulated type it does not describe, or a port that will not open.
+    // No catalogue, or a simulated type it does not describe.
     *context.err << e.what() << '\n';
     return nullptr;
   }
@@ -157,7 +198,7 @@ std::string TakeOnlyArgument(std::vector<std::string>& args, const std::string& 
 }
 
 TerminalSide::TerminalSide(CliContext& context, bool assumeYes)
-    : prompt(std::cin, *context.err, assumeYes), reporter(*context.err, IsTerminal(*context.err)) {}
+    : prompt(context, assumeYes), reporter(*context.progress, IsTerminal(*context.progress)) {}
 
 LayoutTransfer::LayoutTransfer(CliContext& context, bool assumeYes, std::unique_ptr<DeviceLine> openLine)
     : line(std::move(openLine)), terminal(context, assumeYes), settings(context.settings) {}
@@ -174,6 +215,12 @@ std::unique_ptr<LayoutTransfer> OpenLayoutTransfer(CliContext& context, bool ass
   auto line = OpenDeviceLine(context);
   if (!line) return nullptr;
   return std::make_unique<LayoutTransfer>(context, assumeYes, std::move(line));
+}
+
+int Verdict(CliContext& context, bool done, const std::string& doneText, const std::string& failedText) {
+  context.result.Set("verdict", done ? doneText : failedText);
+  (done ? *context.out : *context.err) << (done ? doneText : failedText) << '\n';
+  return done ? kExitOk : kExitFailure;
 }
 
 bool CanWriteFile(const std::string& path) {

@@ -19,9 +19,10 @@ namespace vl::cli {
 
 // Questions on the terminal: "y"/"д" is Yes, anything else (end of input too) No.
 // With assumeYes every question is answered Yes unasked. Messages go to err.
+// A "device not connected" message marks the context's noDevice.
 class TerminalPrompt final : public IPrompt {
  public:
-  TerminalPrompt(std::istream& in, std::ostream& err, bool assumeYes);
+  TerminalPrompt(CliContext& context, bool assumeYes);
   Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
              MessageIcon icon) override;
   std::optional<std::string> AskPassword(const std::string& firstLine, const std::string& secondLine) override;
@@ -29,6 +30,7 @@ class TerminalPrompt final : public IPrompt {
  private:
   std::istream& in_;
   std::ostream& err_;
+  bool& noDevice_;
   bool assumeYes_;
 };
 
@@ -52,17 +54,20 @@ class TerminalReporter final : public IReporter {
 };
 
 // Everything a device command talks to: the port from --port and the catalogue
-// read from the program folder.
+// read from the program folder. A simulated keyboard's memory is read from its
+// file when the line opens and written back when it closes.
 struct DeviceLine {
+  ~DeviceLine();
   RealClock clock;
   FixedLockState locks;
   std::unique_ptr<FolderDeviceCatalogue> catalogue;
   std::unique_ptr<Port> port;
+  std::string memoryFile;  // the simulated keyboard's; empty for a real port
   PortAccess Access() { return PortAccess{*port, clock, locks}; }
 };
 
-// Reads the catalogue and opens the port. nullptr (told on err) when either fails;
-// UsageError for a malformed --port.
+// Reads the catalogue and opens the port. nullptr (told on err) when either fails,
+// with noDevice marked when the port would not open; UsageError for a malformed --port.
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context);
 
 // True when out is an interactive terminal.
@@ -110,5 +115,9 @@ struct LayoutTransfer {
 
 // nullptr (told on err) when the line does not open.
 std::unique_ptr<LayoutTransfer> OpenLayoutTransfer(CliContext& context, bool assumeYes);
+
+// The command's last line for people, "done" or "failed", and its JSON "verdict";
+// the exit code, kExitOk when done.
+int Verdict(CliContext& context, bool done, const std::string& doneText, const std::string& failedText);
 
 }  // namespace vl::cli

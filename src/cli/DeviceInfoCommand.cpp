@@ -12,12 +12,17 @@ int RunDeviceInfo(CliContext& context) {
   ExpectNoMoreArguments(context.args);
   auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
-  TerminalPrompt prompt(std::cin, *context.err, true);
+  TerminalPrompt prompt(context, true);
   NullReporter reporter;
   const auto rows = QueryDeviceInfo(line->Access(), context.settings, *line->catalogue, reporter, prompt);
   if (!rows) return kExitFailure;
   *context.out << kInfoCaption << '\n';
-  for (const auto& [parameter, value] : *rows) *context.out << parameter << ": " << value << '\n';
+  Json information = Json::Object();
+  for (const auto& [parameter, value] : *rows) {
+    *context.out << parameter << ": " << value << '\n';
+    information.Set(parameter, value);
+  }
+  context.result.Set("information", information);
   return kExitOk;
 }
 

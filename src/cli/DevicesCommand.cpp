@@ -12,14 +12,23 @@
 namespace vl::cli {
 namespace {
 
-void ListTypes(const DeviceCatalogue& catalogue, std::ostream& out) {
+void ListTypes(const DeviceCatalogue& catalogue, std::ostream& out, Json& result) {
+  Json types = Json::Array();
   for (const uint16_t type : catalogue.Types()) {
     const auto [highestColumn, highestRow] = catalogue.Size(type);
+    types.Push(Json::Object()
+                   .Set("type", DeviceSectionName(type))
+                   .Set("width", highestColumn + 1)
+                   .Set("height", highestRow + 1)
+                   .Set("memory", catalogue.Memory(type))
+                   .Set("check", catalogue.UsesCrc(type) ? "CRC-8" : "CS")
+                   .Set("about", Cp1251ToUtf8(catalogue.About(type))));
     const std::string field = std::to_string(highestColumn + 1) + "x" + std::to_string(highestRow + 1);
     out << DeviceSectionName(type) << "  " << std::left << std::setw(6) << field << std::right << std::setw(6)
         << catalogue.Memory(type) << " байт  " << std::left << std::setw(6)
         << (catalogue.UsesCrc(type) ? "CRC-8" : "CS") << Cp1251ToUtf8(catalogue.About(type)) << '\n';
   }
+  result.Set("devices", types);
 }
 
 }  // namespace
@@ -32,13 +41,18 @@ int RunDevices(CliContext& context) {
   const auto catalogue = OpenCatalogue(context);
   if (!catalogue) return kExitFailure;
   if (!wanted) {
-    ListTypes(*catalogue, *context.out);
+    ListTypes(*catalogue, *context.out, context.result);
     return kExitOk;
   }
   // The section as the file names it, however the type was written.
   for (const auto& section : catalogue->Ini().Sections()) {
     if (section.size() != 4 || ParseDeviceSectionName(section) != wanted) continue;
-    for (const auto& line : DescribeDevice(catalogue->Ini(), section)) *context.out << line << '\n';
+    Json lines = Json::Array();
+    for (const auto& line : DescribeDevice(catalogue->Ini(), section)) {
+      *context.out << line << '\n';
+      lines.Push(line);
+    }
+    context.result.Set("type", section).Set("description", lines);
     return kExitOk;
   }
   *context.err << "Устройство " << DeviceSectionName(*wanted) << " не описано в каталоге.\n";

@@ -30,6 +30,7 @@ int RunDownload(CliContext& context) {
   }
   auto transfer = OpenLayoutTransfer(context, yes);
   if (!transfer) return kExitFailure;
+  context.result.Set("written", false);
   auto& [prompt, reporter] = transfer->terminal;
   TVL2Document document;
   if (!LoadDocument(document, fileName, transfer->settings, prompt, reporter)) return kExitFailure;
@@ -43,7 +44,13 @@ int RunDownload(CliContext& context) {
   // There is no grid selection here: the fragment asked for as it is, or else the
   // device-sized block at the top-left cell, whatever the stored setting says.
   transfer->settings.Set(Setting::IsDownloadFromSelection, rect ? 1 : 0);
-  return transfer->Run({OperationKind::Download, document, selection, verify, {}}) ? kExitOk : kExitFailure;
+  context.result.Set("file", fileName).Set("verify", verify);
+  if (backup) context.result.Set("backup", *backup);
+  const bool done = transfer->Run({OperationKind::Download, document, selection, verify, {}});
+  context.result.Set("written", done);
+  return Verdict(context, done,
+                 verify ? "Раскладка загружена в устройство и проверена." : "Раскладка загружена в устройство.",
+                 "Раскладка не загружена в устройство.");
 }
 
 }  // namespace vl::cli

@@ -26,7 +26,7 @@ int RunIdentify(CliContext& context) {
   ExpectNoMoreArguments(context.args);
   auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
-  TerminalPrompt prompt(std::cin, *context.err, true);
+  TerminalPrompt prompt(context, true);
   NullReporter reporter;
   Link link{*line->port, line->clock, line->locks, SettingsMode(context.settings), 0};
 
@@ -53,6 +53,19 @@ int RunIdentify(CliContext& context) {
     source.ControllerMajor = header->ControllerMajor;
     source.ControllerMinor = header->ControllerMinor;
   }
+  auto& result = context.result;
+  result.Set("type", DeviceSectionName(identity->DeviceType))
+      .Set("serial", static_cast<int>(identity->SerialNumber))
+      .Set("card_reader", identity->HasCardReader != 0)
+      .Set("smart_card_reader", identity->HasSmartReader != 0)
+      .Set("external_keyboard", identity->HasExternalKeyboard != 0);
+  if (header) {
+    result.Set("controller", std::to_string(header->ControllerMajor) + "." + std::to_string(header->ControllerMinor))
+        .Set("programmer", std::to_string(header->ProgrammerMajor) + "." + std::to_string(header->ProgrammerMinor));
+  } else {
+    result.Set("controller", Json()).Set("programmer", Json());
+  }
+  if (const auto model = line->catalogue->Model(identity->DeviceType)) result.Set("memory", model->Memory);
   for (const auto& [parameter, value] : DeviceInfoRows(source)) {
     if (!FromDevice(parameter)) continue;
     const bool unread = !header && (parameter == "Программатор" || parameter == "Версия контроллера устройства");

@@ -34,10 +34,11 @@ int RunInterval(CliContext& context) {
   const int item = ItemOf(context.args.front());
   auto line = OpenDeviceLine(context);
   if (!line) return kExitFailure;
-  TerminalPrompt prompt(std::cin, *context.err, true);
-  if (!vl::RunInterval(line->Access(), item, prompt)) return kExitFailure;
-  *context.out << IntervalItemText(item) << " мс\n";
-  return kExitOk;
+  TerminalPrompt prompt(context, true);
+  context.result.Set("interval", IntervalItemText(item));
+  const bool done = vl::RunInterval(line->Access(), item, prompt);
+  return Verdict(context, done, "Интервал между скан-кодами установлен: " + IntervalItemText(item) + " мс.",
+                 "Интервал между скан-кодами не установлен.");
 }
 
 }  // namespace vl::cli

@@ -14,9 +14,6 @@
 
 namespace vl::cli {
 
-// Exit code for an input that cannot be read (also a wrong or missing password).
-inline constexpr int kExitUnreadable = 2;
-
 // The file commands' answers. Converting an old file is what the command asks
 // for, so that question is agreed to unasked. The password comes from --password,
 // else from the terminal without echo; without a terminal there is none.

@@ -62,16 +62,24 @@ int RunMonitor(CliContext& context) {
   ByteQueue queue;
   line->port->Forward(&queue);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds{limit};
-  auto& out = *context.out;
+  // Under --json each byte is a line of its own on standard output, as it arrives.
+  auto& out = context.json ? std::cout : *context.out;
+  const auto print = [&](uint8_t byte) {
+    if (context.json)
+      out << Json::Object().Set("byte", byte).Set("shown", display.Format(byte)).Dump() << '\n';
+    else
+      out << display.Format(byte);
+  };
   while (!gInterrupted && (limit == 0 || std::chrono::steady_clock::now() < deadline)) {
     std::this_thread::sleep_for(std::chrono::milliseconds{10});
-    for (uint8_t byte : queue.Take()) out << display.Format(byte);
+    for (uint8_t byte : queue.Take()) print(byte);
     out << std::flush;
   }
   line->port->Forward(nullptr);
   std::signal(SIGINT, previous);
-  for (uint8_t byte : queue.Take()) out << display.Format(byte);
-  out << '\n' << std::flush;
+  for (uint8_t byte : queue.Take()) print(byte);
+  if (!context.json) out << '\n';
+  out << std::flush;
   return kExitOk;
 }
 

@@ -7,17 +7,46 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/ToldLines.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsBackend.h"
 
 namespace {
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: vlat-cli [--data DIR] [--port none|PATH|sim[:TYPE]] COMMAND [ARGS]\n\ncommands:\n";
+  out << "usage: vlat-cli [--data DIR] [--port none|PATH|sim[:TYPE]] [--sim-state FILE] [--json] COMMAND [ARGS]\n\ncommands:\n";
   for (const auto& command : vl::cli::AllCommands()) {
     out << "  " << command.name << (*command.usage ? " " : "") << command.usage << "\n      "
         << command.summary << '\n';
   }
+}
+
+// Runs the named command; the exit code. Usage errors are told on err.
+int RunCommand(vl::cli::CliContext& context, const std::string& name, std::vector<std::string> args) {
+  using namespace vl::cli;
+  for (const auto& command : AllCommands()) {
+    if (name != command.name) continue;
+    vl::QtSettingsBackend backend;
+    context.settings.Load(backend);
+    context.settingsBackend = &backend;
+    context.args = std::move(args);
+    try {
+      const int code = command.run(context);
+      // A failure because no keyboard could be reached has its own code.
+      return code == kExitFailure && context.noDevice ? kExitNoDevice : code;
+    } catch (const UsageError& error) {
+      *context.err << "vlat-cli " << name << ": " << error.message << "\nusage: vlat-cli " << name << ' '
+                   << command.usage << '\n';
+      return kExitUsage;
+    } catch (const std::bad_alloc&) {
+      // Input too large for the memory at hand: say so instead of aborting.
+      *context.err << "vlat-cli " << name << ": out of memory\n";
+      return kExitFailure;
+    }
+  }
+  *context.err << "vlat-cli: unknown command \"" << name << "\"\n";
+  PrintUsage(*context.err);
+  return kExitUsage;
 }
 
 }  // namespace
@@ -28,9 +57,11 @@ int main(int argc, char** argv) {
   CliContext context;
   context.out = &std::cout;
   context.err = &std::cerr;
+  context.progress = &std::cerr;
   try {
     context.dataDir = TakeOption(args, "--data").value_or(vl::ProgramDataFolder(argv[0]));
     context.port = TakeOption(args, "--port").value_or("");
+    context.simState = TakeOption(args, "--sim-state").value_or("");
   } catch (const UsageError& error) {
     std::cerr << "vlat-cli: " << error.message << '\n';
     return kExitUsage;
@@ -39,27 +70,27 @@ int main(int argc, char** argv) {
     PrintUsage(args.empty() ? std::cerr : std::cout);
     return args.empty() ? kExitUsage : kExitOk;
   }
-  const std::string name = args[0];
-  args.erase(args.begin());
-  for (const auto& command : AllCommands()) {
-    if (name != command.name) continue;
-    vl::QtSettingsBackend backend;
-    context.settings.Load(backend);
-    context.settingsBackend = &backend;
-    context.args = std::move(args);
-    try {
-      return command.run(context);
-    } catch (const UsageError& error) {
-      std::cerr << "vlat-cli " << name << ": " << error.message << "\nusage: vlat-cli " << name << ' '
-                << command.usage << '\n';
-      return kExitUsage;
-    } catch (const std::bad_alloc&) {
-      // Input too large for the memory at hand: say so instead of aborting.
-      std::cerr << "vlat-cli " << name << ": out of memory\n";
-      return kExitFailure;
-    }
+  context.json = TakeFlag(args, "--json");
+  if (!context.json) {
+    const std::string name = args[0];
+    return RunCommand(context, name, {args.begin() + 1, args.end()});
   }
-  std::cerr << "vlat-cli: unknown command \"" << name << "\"\n";
-  PrintUsage(std::cerr);
-  return kExitUsage;
+
+  // Under --json standard output carries only the JSON: the text for people goes
+  // to standard error, and the messages among it become the result's message.
+  ToldLines told(std::cerr);
+  std::ostream err(&told);
+  context.out = &std::cerr;
+  context.err = &err;
+  const std::string name = args.empty() ? "" : args[0];
+  context.result.Set("command", name);
+  const int code = args.empty() ? (err << "vlat-cli: a command is needed\n", kExitUsage)
+                                : RunCommand(context, name, {args.begin() + 1, args.end()});
+  err.flush();
+  context.result.Set("exit", code).Set("ok", code == kExitOk);
+  std::string message;
+  for (const auto& line : told.Lines()) message += (message.empty() ? "" : "\n") + line;
+  if (!message.empty()) context.result.Set("message", message);
+  std::cout << context.result.Dump() << std::endl;
+  return code;
 }

@@ -20,6 +20,12 @@ std::optional<long> Number(std::istringstream& in) {
   return std::stol(word);
 }
 
+// The valid key positions, counted from 0 unlike the application's columns and rows.
+std::string KeyRanges(const SimConfig& config) {
+  return "X 0.." + std::to_string(config.keyColumns - 1) + ", Y 0.." + std::to_string(config.keyRows - 1) +
+         ", counted from 0 (the application's column X+1, row Y+1)";
+}
+
 bool AtEnd(std::istringstream& in) {
   std::string rest;
   return !(in >> rest);
@@ -38,7 +44,9 @@ std::optional<std::string> KeyCommands::Run(const std::string& line) {
     if (!x || !y || !AtEnd(in)) return "error: " + command + " takes X Y";
     const int kx = static_cast<int>(*x), ky = static_cast<int>(*y);
     const bool isKey = command == "release" ? keyboard_.ReleaseKey(kx, ky) : keyboard_.PressKey(kx, ky);
-    if (!isKey) return "error: no key at " + std::to_string(*x) + " " + std::to_string(*y);
+    if (!isKey)
+      return "error: no key at " + std::to_string(*x) + " " + std::to_string(*y) + " (" +
+             KeyRanges(keyboard_.Config()) + ")";
     if (command != "tap") return kOk;
     release_ = {kx, ky};
     due_ = clock_.Now() + kTapHold;
@@ -54,6 +62,9 @@ std::optional<std::string> KeyCommands::Run(const std::string& line) {
     return kOk;
   }
   if (command == "layer" && AtEnd(in)) return std::to_string(keyboard_.Keys().Layer());
+  if (command == "help" && AtEnd(in))
+    return "press X Y, release X Y, tap X Y with " + KeyRanges(keyboard_.Config()) +
+           "; swipe T TEXT; layer; wait MS; help";
   if (command == "wait") {
     const auto ms = Number(in);
     if (!ms || *ms < 0 || *ms > kMaxWaitMs || !AtEnd(in)) return "error: wait takes MS (0 to 3600000)";

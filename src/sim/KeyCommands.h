@@ -1,8 +1,9 @@
 #pragma once
 // The simulated keyboard's command channel, one command a line, one answer line
 // each: "press X Y", "release X Y", "tap X Y" (released 50 ms later), "swipe T
-// TEXT", "layer" (answers the current layer), "wait MS". Answers are "ok", the
-// layer, or "error: " and why. tap and wait answer when their time has passed;
+// TEXT", "layer" (answers the current layer), "wait MS", "help". Answers are "ok",
+// the layer, or "error: " and why. X and Y count from 0, where the application
+// counts columns and rows from 1; the answers say so. tap and wait answer when their time has passed;
 // the caller keeps the keyboard running meanwhile and takes no new command.
 
 #include <optional>

@@ -75,6 +75,7 @@ class SimKeyboard final : public Port {
 
   std::vector<uint8_t>& Memory() { return memory_; }
   uint32_t HeaderAddress() const { return config_.memorySize - 32; }
+  const SimConfig& Config() const { return config_; }
   uint8_t Indicators() const { return indicators_; }
   bool ScanningDisabled() const { return scanningDisabled_; }
   int IntervalCode() const { return intervalCode_; }

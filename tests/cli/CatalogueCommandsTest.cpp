@@ -74,7 +74,7 @@ TEST_F(CatalogueCommands, DevicesListsTheCatalogueAndDescribesAType) {
   EXPECT_NE(description.out.find("Горизонтальный шаг: 19.00мм\n"), std::string::npos);
 
   EXPECT_EQ(Cli("devices 0999").exitCode, 1);
-  EXPECT_EQ(Cli("devices 12x4").exitCode, 64);
+  EXPECT_EQ(Cli("devices 12x4").exitCode, 2);
   EXPECT_EQ(Cli("devices", scratch.Path()).exitCode, 1);  // no DEVICES.TYP there
 }
 
@@ -125,7 +125,7 @@ TEST_F(CatalogueCommands, ImageWritesReadableMetafileAndRichText) {
 
   EXPECT_EQ(Cli("image '" + Output("g.vld") + "' --device 0102 -o '" + Output("none.emf") + "'").exitCode, 1);
   EXPECT_FALSE(std::filesystem::exists(Output("none.emf")));
-  EXPECT_EQ(Cli("image '" + Output("g.vld") + "' --device 0105 --text sideways -o x.emf").exitCode, 64);
+  EXPECT_EQ(Cli("image '" + Output("g.vld") + "' --device 0105 --text sideways -o x.emf").exitCode, 2);
   EXPECT_EQ(Cli("image '" + Output("missing.vld") + "' --device 0105 -o '" + Output("m.emf") + "'").exitCode, 1);
 }
 

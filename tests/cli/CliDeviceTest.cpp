@@ -48,7 +48,7 @@ void WriteUserSettings(const TempFolder& folder, const SettingsStore& settings, 
 // Runs vlat-cli with the folder as program folder and its own settings (the
 // stored port unless one is given); the exit code.
 int RunCli(const TempFolder& folder, const std::string& port, const std::string& arguments) {
-  const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " " VLAT_CLI " --data " +
+  const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " XDG_DATA_HOME=" + folder / "data-home" + " " VLAT_CLI " --data " +
                               folder.Path().string() + (port.empty() ? "" : " --port " + port) + " " + arguments +
                               " </dev/null >" + folder / "out" + " 2>" + folder / "err";
   const int status = std::system(command.c_str());
@@ -143,13 +143,13 @@ TEST(CliDevice, MissingCatalogueFilesAndUnknownFormatsStopBeforeTheDevice) {
 
   // A simulated type the catalogue does not list, and files of no layout format.
   EXPECT_EQ(RunCli(folder, "sim:2a1", "clear --yes"), 1);
-  EXPECT_EQ(RunCli(folder, "sim:101", "download " + folder / "in.txt"), 64);
-  EXPECT_EQ(RunCli(folder, "sim:101", "upload " + folder / "out.mkb"), 64);
+  EXPECT_EQ(RunCli(folder, "sim:101", "download " + folder / "in.txt"), 2);
+  EXPECT_EQ(RunCli(folder, "sim:101", "upload " + folder / "out.mkb"), 2);
 }
 
 // vlat-cli started in the background; its process id.
 pid_t StartCli(const TempFolder& folder, const std::string& arguments) {
-  const std::string command = "exec env XDG_CONFIG_HOME=" + folder / "config" + " " VLAT_CLI " --data " +
+  const std::string command = "exec env XDG_CONFIG_HOME=" + folder / "config" + " XDG_DATA_HOME=" + folder / "data-home" + " " VLAT_CLI " --data " +
                               folder.Path().string() + " " + arguments + " </dev/null >" + folder / "out" +
                               " 2>" + folder / "err";
   const pid_t pid = ::fork();

@@ -52,11 +52,12 @@ void FillLayout(TVL2Document& document) {
   }
 }
 
-// The keyboard's memory holding the layout on two layers, as a download leaves it.
+// The keyboard's memory holding the layout on two layers, as a download to the
+// simulated keyboard's controller 1.7 leaves it.
 void WriteState(const std::string& path, const TVL2Document& document) {
   SettingsStore settings;
   settings.Set(Setting::LayerCount, 1);
-  const auto image = BuildDeviceImage(document, settings, ImageDevice{0x1234, kWidth, kHeight, true, 1, 2},
+  const auto image = BuildDeviceImage(document, settings, ImageDevice{0x1234, kWidth, kHeight, true, 1, 7},
                                       TRect{1, 1, kWidth, kHeight}, [](int x, int y) { return GridOffset{x, y}; });
   ASSERT_TRUE(image);
   std::string memory(kMemory, '\xFF');
@@ -66,6 +67,7 @@ void WriteState(const std::string& path, const TVL2Document& document) {
                                               .ProgrammerMajor = 2},
                                  true);
   std::copy(header.begin(), header.end(), memory.begin() + kMemory - 32);
+  memory[kMemory - 32 + 4] = '\x17';  // the controller version the keyboard keeps there
   std::ofstream(path, std::ios::binary) << memory;
 }
 
@@ -81,7 +83,7 @@ void WriteUserSettings(const TempFolder& folder) {
 // vlat-cli on the terminal with the folder as program folder and settings home.
 int RunCli(const TempFolder& folder, const std::string& port, const std::string& arguments,
            const std::string& runner = "") {
-  const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " " + runner + VLAT_CLI " --data " +
+  const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " XDG_DATA_HOME=" + folder / "data-home" + " " + runner + VLAT_CLI " --data " +
                               folder.Path().string() + " --port " + port + " " + arguments + " </dev/null >" +
                               folder / "out" + " 2>" + folder / "err";
   const int status = std::system(command.c_str());
@@ -158,7 +160,7 @@ TEST(KeyboardCli, BackupBeforeDownloadAndCompareWithTheKeyboard) {
   EXPECT_EQ(sim.Command("layer"), "1");
 
   EXPECT_EQ(RunCli(folder, sim.Path(), "compare " + folder / "held.vld"), 0) << Contents(folder / "err");
-  EXPECT_EQ(Contents(folder / "out"), "");
+  EXPECT_EQ(Contents(folder / "out"), "Раскладки совпадают.\n");
 
   ASSERT_EQ(RunCli(folder, sim.Path(),
                    "download " + folder / "next.vld" + " --backup " + folder / "backup.vld" + " --yes"),
@@ -175,12 +177,56 @@ TEST(KeyboardCli, BackupBeforeDownloadAndCompareWithTheKeyboard) {
   EXPECT_EQ(RunCli(folder, sim.Path(), "compare " + folder / "next.vld"), 0) << Contents(folder / "err");
   EXPECT_EQ(RunCli(folder, sim.Path(), "compare " + folder / "held.vld"), 1) << Contents(folder / "err");
   EXPECT_EQ(Contents(folder / "out"),
-            "column 1, row 1 (device key 0,0) layer 0: press, release\n"
-            "column 1, row 1 (device key 0,0) layer 1: press, release\n"
-            "column 2, row 1 (device key 1,0): function\n"
-            "column 3, row 1 (device key 2,0): function\n"
-            "column 4, row 3 (device key 3,2) layer 0: press, release\n");
+            "столбец 1, строка 1 (клавиша устройства 0,0) слой 0: нажатие, отпускание\n"
+            "столбец 1, строка 1 (клавиша устройства 0,0) слой 1: нажатие, отпускание\n"
+            "столбец 2, строка 1 (клавиша устройства 1,0): функция\n"
+            "столбец 3, строка 1 (клавиша устройства 2,0): функция\n"
+            "столбец 4, строка 3 (клавиша устройства 3,2) слой 0: нажатие, отпускание\n"
+            "Различий: 5.\n");
   EXPECT_EQ(RunCli(folder, sim.Path(), "compare " + folder / "missing.vld"), 2);
+}
+
+TEST(KeyboardCli, CardReaderIsComparedAndReadOnlyWhenAskedFor) {
+  const TempFolder folder("vlat-keyboard-card");
+  WriteCatalogue(folder);
+  WriteUserSettings(folder);
+  TVL2Document held, keysOnly;
+  FillLayout(held);
+  FillLayout(keysOnly);
+  held.CardReader.Layers[1].Macro = {"\x1C", "\x5A"};
+  held.TrackMask = 0b0010;
+  WriteState(folder / "state", held);
+  NullReporter reporter;
+  SaveLayout(held, folder / "held.vld", SettingsStore{}, reporter);
+  SaveLayout(keysOnly, folder / "keys.vld", SettingsStore{}, reporter);
+  Keyboard keyboard(folder);
+  auto& sim = keyboard.sim;
+
+  // The keys are equal, the keyboard reads track 2 the file leaves off.
+  EXPECT_EQ(RunCli(folder, sim.Path(), "compare " + folder / "keys.vld"), 1) << Contents(folder / "err");
+  EXPECT_EQ(Contents(folder / "out"), "дорожка 2: включение, заголовок, разделитель\nРазличий: 1.\n");
+  EXPECT_EQ(RunCli(folder, sim.Path(), "compare --no-card " + folder / "keys.vld"), 0) << Contents(folder / "err");
+  EXPECT_EQ(RunCli(folder, sim.Path(), "compare " + folder / "held.vld"), 0) << Contents(folder / "err");
+
+  // Two files, no device.
+  EXPECT_EQ(RunCli(folder, "none", "compare " + folder / "held.vld" + " " + folder / "keys.vld"), 1);
+  EXPECT_EQ(Contents(folder / "out"), "дорожка 2: включение, заголовок, разделитель\nРазличий: 1.\n");
+  EXPECT_EQ(RunCli(folder, "none", "compare " + folder / "held.vld" + " " + folder / "held.vld"), 0);
+  EXPECT_EQ(Contents(folder / "out"), "Раскладки совпадают.\n");
+
+  // The upload leaves the card reader out unless asked for, and says so.
+  test::ScriptedPrompt prompt(Answer::Ok);
+  ASSERT_EQ(RunCli(folder, sim.Path(), "upload " + folder / "plain.vld"), 0) << Contents(folder / "err");
+  EXPECT_NE(Contents(folder / "out").find("Считыватель магнитных карт не прочитан"), std::string::npos);
+  TVL2Document plain, withCard;
+  LoadLayout(plain, folder / "plain.vld", prompt, reporter);
+  EXPECT_EQ(plain.TrackMask, 0);
+  EXPECT_TRUE(plain.CardReader.Layers[1].Macro[0].empty());
+  ASSERT_EQ(RunCli(folder, sim.Path(), "upload --card " + folder / "card.vld"), 0) << Contents(folder / "err");
+  EXPECT_EQ(Contents(folder / "out").find("не прочитан"), std::string::npos);
+  LoadLayout(withCard, folder / "card.vld", prompt, reporter);
+  EXPECT_EQ(withCard.TrackMask, 0b0010);
+  EXPECT_EQ(withCard.CardReader.Layers[1].Macro, held.CardReader.Layers[1].Macro);
 }
 
 }  // namespace

@@ -366,7 +366,10 @@ TEST(KeyCommands, TapAndWaitAnswerWhenTheirTimeHasPassedAndBadLinesAreRefused) {
   for (const char* bad : {"press 1", "press 1 0 2", "press x 0", "release 0 1e", "wait -5", "wait", "swipe 1",
                           "swipe x y", "layer 2"})
     EXPECT_EQ(commands.Run(bad).value_or("").rfind("error: ", 0), 0u) << bad;
-  EXPECT_EQ(commands.Run("tap 2 0"), "error: no key at 2 0");
+  // Positions count from 0 where the application counts from 1: the answers say so.
+  const std::string ranges = "X 0..1, Y 0..0, counted from 0 (the application's column X+1, row Y+1)";
+  EXPECT_EQ(commands.Run("tap 2 0"), "error: no key at 2 0 (" + ranges + ")");
+  EXPECT_NE(commands.Run("help").value_or("").find(ranges), std::string::npos);
 }
 
 }  // namespace

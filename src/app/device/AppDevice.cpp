@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "core/common/SafeWrite.h"
+#include "platform/SimulatedMemory.h"
 #include "ports/PortSelect.h"
 #include "sim/CatalogueConfig.h"
 
@@ -72,7 +73,7 @@ std::vector<std::pair<QString, QString>> AppDevice::PortChoices(const std::strin
 }
 
 QString AppDevice::StateFile(const QString& folder, uint16_t deviceType) {
-  return QDir(folder).filePath(QStringLiteral("keyboard-%1.mem").arg(deviceType, 4, 16, QLatin1Char('0')));
+  return QString::fromStdString(SimulatedMemoryFile(folder.toStdString(), deviceType));
 }
 
 }  // namespace vl

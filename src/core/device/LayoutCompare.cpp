@@ -7,31 +7,67 @@ namespace vl {
 
 namespace {
 
-// The keys of an image by key number k = x * height + y.
-class RecordSink final : public IUploadSink {
+// What an image holds: the keys by key number k = x * height + y, and the card reader.
+struct ImageContent {
+  std::vector<TMacroButton> keys;
+  TMacroButton card;
+  uint8_t trackMask = 0;
+};
+
+class ContentSink final : public IUploadSink {
  public:
-  RecordSink(std::vector<TMacroButton>& records, int height) : records_(records), height_(height) {}
+  ContentSink(ImageContent& content, int height) : content_(content), height_(height) {}
   void StoreKey(GridOffset offset, const TMacroButton& record) override {
-    records_[static_cast<size_t>(offset.Dx) * height_ + offset.Dy] = record;
+    content_.keys[static_cast<size_t>(offset.Dx) * height_ + offset.Dy] = record;
   }
-  void StoreCardReader(const TMacroButton&, uint8_t) override {}
+  void StoreCardReader(const TMacroButton& card, uint8_t trackMask) override {
+    content_.card = card;
+    content_.trackMask = trackMask;
+  }
 
  private:
-  std::vector<TMacroButton>& records_;
+  ImageContent& content_;
   int height_;
 };
 
-std::optional<std::vector<TMacroButton>> DeviceKeys(const TVL2Document& document, const SettingsStore& settings,
-                                                    const ImageDevice& device, const TRect& selection,
-                                                    const KeyPlacement& placement) {
+std::optional<ImageContent> DeviceContent(const TVL2Document& document, const SettingsStore& settings,
+                                          const ImageDevice& device, const TRect& selection,
+                                          const KeyPlacement& placement) {
   auto image = BuildDeviceImage(document, settings, device, selection, placement);
   if (!image) return std::nullopt;
   image->pop_back();  // the CRC-8
-  std::vector<TMacroButton> records(static_cast<size_t>(device.Width) * device.Height);
-  RecordSink sink(records, device.Height);
-  const ImageReadOptions options{.Width = device.Width, .Height = device.Height};
+  ImageContent content;
+  content.keys.resize(static_cast<size_t>(device.Width) * device.Height);
+  ContentSink sink(content, device.Height);
+  const ImageReadOptions options{.Width = device.Width, .Height = device.Height, .WithCard = true};
   ReadDeviceImage(*image, options, [](int x, int y) { return GridOffset{x, y}; }, sink);
-  return records;
+  return content;
+}
+
+// The keyboard's layout was read from the device: everything it holds is compared.
+SettingsStore AllLayers(const SettingsStore& settings) {
+  SettingsStore allLayers = settings;
+  allLayers.Set(Setting::LayerCount, kLayerCount - 1);
+  return allLayers;
+}
+
+// "name, name" of the bits set in what.
+template <size_t N>
+std::vector<std::string> NamesOf(uint8_t what, const std::array<std::pair<uint8_t, const char*>, N>& names) {
+  std::vector<std::string> listed;
+  for (const auto& [bit, name] : names)
+    if (what & bit) listed.emplace_back(name);
+  return listed;
+}
+
+std::string JoinedAfter(std::string line, const std::vector<std::string>& names) {
+  const char* separator = ": ";
+  for (const auto& name : names) {
+    line += separator;
+    line += name;
+    separator = ", ";
+  }
+  return line;
 }
 
 uint8_t LayerDifference(const TMacros& a, const TMacros& b) {
@@ -43,16 +79,44 @@ uint8_t LayerDifference(const TMacros& a, const TMacros& b) {
   return what;
 }
 
+// A key whose function differs is listed once, as kWholeKey; else each layer that differs.
+void AddKeyDifferences(const TMacroButton& a, const TMacroButton& b, KeyDifference difference,
+                       std::vector<KeyDifference>& differences) {
+  if (a.Func != b.Func) {
+    difference.What = kDiffFunction;
+    differences.push_back(difference);
+    return;
+  }
+  for (int layer = 0; layer < kLayerCount; ++layer) {
+    difference.Layer = layer;
+    difference.What = LayerDifference(a.Layers[layer], b.Layers[layer]);
+    if (difference.What) differences.push_back(difference);
+  }
+}
+
+std::vector<TrackDifference> TrackDifferences(const TMacroButton& a, uint8_t maskA, const TMacroButton& b,
+                                              uint8_t maskB) {
+  std::vector<TrackDifference> differences;
+  for (int track = 0; track < static_cast<int>(a.Layers.size()); ++track) {
+    const TMacros& trackA = a.Layers[track];
+    const TMacros& trackB = b.Layers[track];
+    uint8_t what = 0;
+    if ((maskA ^ maskB) & (1 << track)) what |= kTrackEnabled;
+    if (trackA.Macro[0] != trackB.Macro[0]) what |= kTrackHeader;
+    if (trackA.Macro[1] != trackB.Macro[1]) what |= kTrackTerminator;
+    if (trackA.Click != trackB.Click) what |= kTrackFlags;
+    if (what) differences.push_back(TrackDifference{track + 1, what});
+  }
+  return differences;
+}
+
 }  // namespace
 
 std::optional<std::vector<KeyDifference>> CompareLayouts(const TVL2Document& layout, const TVL2Document& keyboard,
                                                          const SettingsStore& settings, const ImageDevice& device,
                                                          const TRect& selection, const KeyPlacement& placement) {
-  // The keyboard's layout was read from the device: everything it holds is compared.
-  SettingsStore allLayers = settings;
-  allLayers.Set(Setting::LayerCount, kLayerCount - 1);
-  const auto ours = DeviceKeys(layout, settings, device, selection, placement);
-  const auto theirs = DeviceKeys(keyboard, allLayers, device, selection, placement);
+  const auto ours = DeviceContent(layout, settings, device, selection, placement);
+  const auto theirs = DeviceContent(keyboard, AllLayers(settings), device, selection, placement);
   if (!ours || !theirs) return std::nullopt;
 
   std::vector<KeyDifference> differences;
@@ -61,43 +125,75 @@ std::optional<std::vector<KeyDifference>> CompareLayouts(const TVL2Document& lay
       const size_t key = static_cast<size_t>(x) * device.Height + y;
       const GridOffset offset = placement(x, y);
       KeyDifference difference{x, y, selection.Left + offset.Dx, selection.Top + offset.Dy};
-      const TMacroButton& a = (*ours)[key];
-      const TMacroButton& b = (*theirs)[key];
-      if (a.Func != b.Func) {
-        difference.What = kDiffFunction;
-        differences.push_back(difference);
-        continue;
-      }
-      for (int layer = 0; layer < kLayerCount; ++layer) {
-        difference.Layer = layer;
-        difference.What = LayerDifference(a.Layers[layer], b.Layers[layer]);
-        if (difference.What) differences.push_back(difference);
-      }
+      AddKeyDifferences(ours->keys[key], theirs->keys[key], difference, differences);
     }
   }
   return differences;
 }
 
-std::string DifferenceLine(const KeyDifference& difference) {
-  static constexpr std::array<std::pair<uint8_t, const char*>, 5> kNames = {{
-      {kDiffFunction, "function"},
-      {kDiffPress, "press"},
-      {kDiffRelease, "release"},
-      {kDiffAutoRepeat, "autorepeat"},
-      {kDiffClick, "click"},
-  }};
-  std::string line = "column " + std::to_string(difference.Column) + ", row " + std::to_string(difference.Row) +
-                     " (device key " + std::to_string(difference.X) + "," + std::to_string(difference.Y) + ")";
-  if (difference.Layer != kWholeKey) line += " layer " + std::to_string(difference.Layer);
-  const char* separator = ": ";
-  for (const auto& [bit, name] : kNames) {
-    if (difference.What & bit) {
-      line += separator;
-      line += name;
-      separator = ", ";
+std::optional<std::vector<TrackDifference>> CompareCardReaders(const TVL2Document& layout,
+                                                               const TVL2Document& keyboard,
+                                                               const SettingsStore& settings,
+                                                               const ImageDevice& device, const TRect& selection,
+                                                               const KeyPlacement& placement) {
+  const auto ours = DeviceContent(layout, settings, device, selection, placement);
+  const auto theirs = DeviceContent(keyboard, AllLayers(settings), device, selection, placement);
+  if (!ours || !theirs) return std::nullopt;
+  std::vector<TrackDifference> differences;
+  return TrackDifferences(ours->card, ours->trackMask, theirs->card, theirs->trackMask);
+}
+
+std::vector<KeyDifference> CompareLayoutFiles(const TVL2Document& a, const TVL2Document& b) {
+  std::vector<KeyDifference> differences;
+  // A cell without a key is what a keyboard holds for it: a macro key with nothing on it.
+  TMacroButton empty;
+  empty.Func = kFuncMacro;
+  for (int column = 1; column <= kFieldSize; ++column) {
+    for (int row = 1; row <= kFieldSize; ++row) {
+      const TMacroButton* keyA = a.GetKey(column, row);
+      const TMacroButton* keyB = b.GetKey(column, row);
+      KeyDifference difference{kNoDeviceKey, kNoDeviceKey, column, row};
+      AddKeyDifferences(keyA ? *keyA : empty, keyB ? *keyB : empty, difference, differences);
     }
   }
-  return line;
+  return differences;
+}
+
+std::vector<TrackDifference> CompareLayoutFileCards(const TVL2Document& a, const TVL2Document& b) {
+  return TrackDifferences(a.CardReader, a.TrackMask, b.CardReader, b.TrackMask);
+}
+
+std::vector<std::string> TrackDifferenceNames(uint8_t what) {
+  static constexpr std::array<std::pair<uint8_t, const char*>, 4> kNames = {{
+      {kTrackEnabled, "включение"},
+      {kTrackHeader, "заголовок"},
+      {kTrackTerminator, "разделитель"},
+      {kTrackFlags, "старт-стоп символы и LRC"},
+  }};
+  return NamesOf(what, kNames);
+}
+
+std::string TrackDifferenceLine(const TrackDifference& difference) {
+  return JoinedAfter("дорожка " + std::to_string(difference.Track), TrackDifferenceNames(difference.What));
+}
+
+std::vector<std::string> DifferenceNames(uint8_t what) {
+  static constexpr std::array<std::pair<uint8_t, const char*>, 5> kNames = {{
+      {kDiffFunction, "функция"},
+      {kDiffPress, "нажатие"},
+      {kDiffRelease, "отпускание"},
+      {kDiffAutoRepeat, "автоповтор"},
+      {kDiffClick, "щелчок"},
+  }};
+  return NamesOf(what, kNames);
+}
+
+std::string DifferenceLine(const KeyDifference& difference) {
+  std::string line = "столбец " + std::to_string(difference.Column) + ", строка " + std::to_string(difference.Row);
+  if (difference.X != kNoDeviceKey)
+    line += " (клавиша устройства " + std::to_string(difference.X) + "," + std::to_string(difference.Y) + ")";
+  if (difference.Layer != kWholeKey) line += " слой " + std::to_string(difference.Layer);
+  return JoinedAfter(line, DifferenceNames(difference.What));
 }
 
 }  // namespace vl

@@ -25,6 +25,7 @@ enum DifferenceKind : uint8_t {
 };
 
 inline constexpr int kWholeKey = -1;
+inline constexpr int kNoDeviceKey = -1;  // two files compared: no device position
 
 struct KeyDifference {
   int X = 0;  // device position
@@ -45,8 +46,43 @@ std::optional<std::vector<KeyDifference>> CompareLayouts(const TVL2Document& lay
                                                          const SettingsStore& settings, const ImageDevice& device,
                                                          const TRect& selection, const KeyPlacement& placement);
 
-// "column 3, row 2 (device key 1,0) layer 1: press, autorepeat"; the layer is left
-// out for a function difference.
+enum TrackDifferenceKind : uint8_t {
+  kTrackHeader = 1,
+  kTrackTerminator = 2,
+  kTrackFlags = 4,    // the start/stop symbols and LRC flags
+  kTrackEnabled = 8,  // read or not (the track mask)
+};
+
+struct TrackDifference {
+  int Track = 1;  // 1 to 4
+  uint8_t What = 0;  // TrackDifferenceKind bits
+  bool operator==(const TrackDifference&) const = default;
+};
+
+// The card reader as CompareLayouts compares the keys: both sides as a download
+// to this device writes them, so a track a controller below 1.7 gets as filler
+// equals an empty one. Tracks in order; nullopt when either image cannot be built.
+std::optional<std::vector<TrackDifference>> CompareCardReaders(const TVL2Document& layout,
+                                                               const TVL2Document& keyboard,
+                                                               const SettingsStore& settings,
+                                                               const ImageDevice& device, const TRect& selection,
+                                                               const KeyPlacement& placement);
+
+// Two layouts as their files hold them, cell by cell over the whole field (X and
+// Y kNoDeviceKey), and their card readers track by track.
+std::vector<KeyDifference> CompareLayoutFiles(const TVL2Document& a, const TVL2Document& b);
+std::vector<TrackDifference> CompareLayoutFileCards(const TVL2Document& a, const TVL2Document& b);
+
+// "дорожка 2: заголовок, включение".
+std::string TrackDifferenceLine(const TrackDifference& difference);
+// The names of the TrackDifferenceKind bits set in what.
+std::vector<std::string> TrackDifferenceNames(uint8_t what);
+
+// The names of the DifferenceKind bits set in what, in a fixed order.
+std::vector<std::string> DifferenceNames(uint8_t what);
+
+// "столбец 3, строка 2 (клавиша устройства 1,0) слой 1: нажатие, автоповтор"; the
+// layer is left out for a function difference, the device key without one.
 std::string DifferenceLine(const KeyDifference& difference);
 
 }  // namespace vl

@@ -59,8 +59,8 @@ TEST(LayoutCompare, ListsEachKeyAndLayerWithWhatDiffers) {
       {2, 0, 1, 1, 3, kDiffClick},
   };
   EXPECT_EQ(Compare(layout, keyboard), expected);
-  EXPECT_EQ(DifferenceLine(expected[2]), "column 1, row 1 (device key 2,0) layer 1: press, autorepeat");
-  EXPECT_EQ(DifferenceLine(expected[1]), "column 2, row 2 (device key 1,1): function");
+  EXPECT_EQ(DifferenceLine(expected[2]), "столбец 1, строка 1 (клавиша устройства 2,0) слой 1: нажатие, автоповтор");
+  EXPECT_EQ(DifferenceLine(expected[1]), "столбец 2, строка 2 (клавиша устройства 1,1): функция");
 }
 
 TEST(LayoutCompare, LayersBeyondTheLayerCountAreWhatADownloadWouldLeaveEmpty) {
@@ -72,6 +72,58 @@ TEST(LayoutCompare, LayersBeyondTheLayerCountAreWhatADownloadWouldLeaveEmpty) {
   ASSERT_EQ(differences.size(), 1u);
   EXPECT_EQ(differences[0].Layer, 1);
   EXPECT_EQ(differences[0].What, kDiffPress | kDiffRelease | kDiffAutoRepeat | kDiffClick);
+}
+
+std::vector<TrackDifference> CompareCards(const TVL2Document& layout, const TVL2Document& keyboard,
+                                          const ImageDevice& device) {
+  const auto differences =
+      CompareCardReaders(layout, keyboard, SettingsStore{}, device, TRect{1, 1, 3, 2}, Mirrored);
+  EXPECT_TRUE(differences);
+  return differences.value_or(std::vector<TrackDifference>{});
+}
+
+TEST(LayoutCompare, CardReaderTracksDifferAsADownloadWritesThem) {
+  TVL2Document layout, keyboard;
+  layout.CardReader.Layers[0].Macro = {"\x1C", "\x5A"};
+  layout.TrackMask = 0b0011;
+  keyboard.CardReader = layout.CardReader;
+  keyboard.TrackMask = 0b0011;
+  EXPECT_TRUE(CompareCards(layout, keyboard, kDevice).empty());
+
+  // The keyboard reads other tracks, ends track 1 otherwise and sends LRC on track 3.
+  keyboard.TrackMask = 0b0110;
+  keyboard.CardReader.Layers[0].Macro[1] = "\x29";
+  keyboard.CardReader.Layers[2].Click = 2;
+  const std::vector<TrackDifference> expected = {{1, kTrackEnabled | kTrackTerminator},
+                                                 {3, kTrackEnabled | kTrackFlags}};
+  EXPECT_EQ(CompareCards(layout, keyboard, kDevice), expected);
+  EXPECT_EQ(TrackDifferenceLine(expected[0]), "дорожка 1: включение, разделитель");
+
+  // Below controller 1.7 a download writes an empty track as the filler, so a
+  // keyboard that holds the filler has what the layout's empty track becomes.
+  const std::string filler = "\x7E\xF0\x7E\x7E\xF0\x7E";
+  TVL2Document held;
+  for (auto& track : held.CardReader.Layers) track.Macro = {filler, filler};
+  constexpr ImageDevice kOldController{0x1234, 3, 2, true, 1, 6};
+  EXPECT_TRUE(CompareCards(TVL2Document{}, held, kOldController).empty());
+  EXPECT_EQ(CompareCards(TVL2Document{}, held, kDevice).size(), 4u);
+}
+
+TEST(LayoutCompare, TwoFilesAreComparedCellByCellWithoutADevice) {
+  TVL2Document a, b;
+  Fill(a);
+  Fill(b);
+  EXPECT_TRUE(CompareLayoutFiles(a, b).empty());
+  Key(b, 200, 255).Layers[3].Macro[0] = "\x21";
+  b.Keys(2, 2).reset();
+  b.TrackMask = 1;
+  const std::vector<KeyDifference> expected = {
+      {kNoDeviceKey, kNoDeviceKey, 2, 2, kWholeKey, kDiffFunction},
+      {kNoDeviceKey, kNoDeviceKey, 200, 255, 3, kDiffPress},
+  };
+  EXPECT_EQ(CompareLayoutFiles(a, b), expected);
+  EXPECT_EQ(DifferenceLine(expected[1]), "столбец 200, строка 255 слой 3: нажатие");
+  EXPECT_EQ(CompareLayoutFileCards(a, b), (std::vector<TrackDifference>{{1, kTrackEnabled}}));
 }
 
 }  // namespace

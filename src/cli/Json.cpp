@@ -1,0 +1,142 @@
+#include "cli/Json.h"
+
+#include <cstdio>
+
+namespace vl::cli {
+namespace {
+
+// Length of the valid UTF-8 sequence at text[at], 0 when there is none.
+size_t Utf8Length(const std::string& text, size_t at) {
+  const auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
+  const uint8_t lead = byte(at);
+  size_t length = 0;
+  uint32_t lowest = 0;
+  if (lead < 0x80) return 1;
+  if ((lead & 0xE0) == 0xC0) length = 2, lowest = 0x80;
+  else if ((lead & 0xF0) == 0xE0) length = 3, lowest = 0x800;
+  else if ((lead & 0xF8) == 0xF0) length = 4, lowest = 0x10000;
+  else return 0;
+  if (at + length > text.size()) return 0;
+  uint32_t code = lead & (0x7F >> length);
+  for (size_t i = 1; i < length; ++i) {
+    if ((byte(at + i) & 0xC0) != 0x80) return 0;
+    code = code << 6 | (byte(at + i) & 0x3F);
+  }
+  // Overlong forms, surrogates and code points beyond Unicode are not valid.
+  if (code < lowest || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return 0;
+  return length;
+}
+
+}  // namespace
+
+Json Json::Object() {
+  Json json;
+  json.value_ = std::make_shared<Members>();
+  return json;
+}
+
+Json Json::Array() {
+  Json json;
+  json.value_ = std::make_shared<Items>();
+  return json;
+}
+
+Json& Json::Set(const std::string& key, Json value) {
+  if (IsNull()) *this = Object();
+  auto& members = *std::get<std::shared_ptr<Members>>(value_);
+  for (auto& [name, member] : members) {
+    if (name == key) {
+      member = std::move(value);
+      return *this;
+    }
+  }
+  members.emplace_back(key, std::move(value));
+  return *this;
+}
+
+Json& Json::Push(Json value) {
+  if (IsNull()) *this = Array();
+  std::get<std::shared_ptr<Items>>(value_)->push_back(std::move(value));
+  return *this;
+}
+
+const Json* Json::Find(const std::string& key) const {
+  const auto* members = std::get_if<std::shared_ptr<Members>>(&value_);
+  if (!members) return nullptr;
+  for (const auto& [name, member] : **members)
+    if (name == key) return &member;
+  return nullptr;
+}
+
+std::string Json::Dump() const {
+  std::string out;
+  DumpTo(out);
+  return out;
+}
+
+void Json::DumpTo(std::string& out) const {
+  if (IsNull()) {
+    out += "null";
+  } else if (const auto* flag = std::get_if<bool>(&value_)) {
+    out += *flag ? "true" : "false";
+  } else if (const auto* number = std::get_if<int64_t>(&value_)) {
+    out += std::to_string(*number);
+  } else if (const auto* text = std::get_if<std::string>(&value_)) {
+    out += JsonString(*text);
+  } else if (const auto* members = std::get_if<std::shared_ptr<Members>>(&value_)) {
+    out += '{';
+    const char* separator = "";
+    for (const auto& [name, member] : **members) {
+      out += separator;
+      out += JsonString(name);
+      out += ':';
+      member.DumpTo(out);
+      separator = ",";
+    }
+    out += '}';
+  } else {
+    out += '[';
+    const char* separator = "";
+    for (const auto& item : *std::get<std::shared_ptr<Items>>(value_)) {
+      out += separator;
+      item.DumpTo(out);
+      separator = ",";
+    }
+    out += ']';
+  }
+}
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (size_t at = 0; at < text.size();) {
+    const auto c = static_cast<uint8_t>(text[at]);
+    const size_t length = Utf8Length(text, at);
+    if (length == 0) {
+      out += "\xEF\xBF\xBD";
+      ++at;
+      continue;
+    }
+    if (length > 1) {
+      out.append(text, at, length);
+    } else if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c < 0x20 || c == 0x7F) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += static_cast<char>(c);
+    }
+    at += length;
+  }
+  return out + "\"";
+}
+
+}  // namespace vl::cli

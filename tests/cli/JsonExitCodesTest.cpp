@@ -1,0 +1,149 @@
+// vlat-cli for scripts: the JSON writer, one JSON object on standard output under
+// --json, and the exit codes 0 done, 1 failed or different, 2 bad usage or an
+// unreadable input, 3 no keyboard to talk to.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include <sys/wait.h>
+
+#include "KbdSimProcess.h"
+#include "cli/Json.h"
+#include "core/common/Reporter.h"
+#include "core/document/LayoutFile.h"
+
+namespace vl {
+namespace {
+
+using cli::Json;
+
+TEST(Json, EscapesAndKeepsMemberOrder) {
+  Json object = Json::Object().Set("b", 1).Set("a", "x\"\\\n\t\x01");
+  object.Set("b", Json::Array().Push(true).Push(Json()).Push(int64_t{-7}));
+  EXPECT_EQ(object.Dump(), R"({"b":[true,null,-7],"a":"x\"\\\n\t\u0001"})");
+  // Cyrillic passes as it is; a stray byte of code page 1251 must not break the output.
+  EXPECT_EQ(cli::JsonString("Серия \xC0!"), "\"Серия \xEF\xBF\xBD!\"");
+  // Overlong and truncated sequences are not UTF-8 either.
+  EXPECT_EQ(cli::JsonString("\xC0\xAF"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"");
+  EXPECT_EQ(cli::JsonString("\xD0"), "\"\xEF\xBF\xBD\"");
+  EXPECT_EQ(Json().Dump(), "null");
+  EXPECT_EQ(Json::Object().Dump(), "{}");
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+struct CliRun {
+  int code;
+  std::string out, err;
+};
+
+class JsonExitCodes : public ::testing::Test {
+ protected:
+  JsonExitCodes() : folder_("vlat-cli-json") {
+    folder_.Write("DEVICES.TYP",
+                  "[0101]\r\nKeys=12\r\nWidth=4\r\nHeight=3\r\nMemory=2048\r\nFile=K.DEC\r\nCheck=CS\r\n");
+    folder_.Write("K.DEC", "0:0 0:1 0:2 1:0 1:1 1:2 2:0 2:1 2:2 3:0 3:1 3:2");
+  }
+
+  CliRun Cli(const std::string& arguments) {
+    const std::string command = "XDG_CONFIG_HOME=" + folder_ / "config" + " XDG_DATA_HOME=" + folder_ / "data-home" + " " VLAT_CLI " --data " +
+                                folder_.Path().string() + " " + arguments + " </dev/null >" + folder_ / "out" +
+                                " 2>" + folder_ / "err";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(folder_ / "out"), ReadAll(folder_ / "err")};
+  }
+
+  TempFolder folder_;
+};
+
+TEST_F(JsonExitCodes, DoneIsZeroWithTheDeviceFactsAsOneObject) {
+  const CliRun identify = Cli("--port sim:101 --json identify");
+  EXPECT_EQ(identify.code, 0) << identify.err;
+  EXPECT_EQ(identify.out,
+            R"({"command":"identify","type":"0101","serial":4660,"card_reader":true,"smart_card_reader":false,)"
+            R"("external_keyboard":false,"controller":"1.2","programmer":"15.15","memory":2048,"exit":0,"ok":true})"
+            "\n");
+  // The rows for people went to standard error.
+  EXPECT_NE(identify.err.find("Серия: 0101"), std::string::npos);
+
+  const CliRun clear = Cli("--port sim:101 clear --yes --json");
+  EXPECT_EQ(clear.code, 0) << clear.err;
+  EXPECT_EQ(clear.out.rfind(R"({"command":"clear","verdict":"Память устройства очищена.","exit":0,"ok":true,)", 0), 0u)
+      << clear.out;
+  EXPECT_EQ(Cli("--port sim:101 clear --yes").out, "Память устройства очищена.\n");
+}
+
+TEST_F(JsonExitCodes, FailedOperationIsOneAndCarriesItsMessage) {
+  // A new simulated keyboard's memory is erased: its header names no layout.
+  const CliRun upload = Cli("--port sim:101 --json upload " + folder_ / "out.vld");
+  EXPECT_EQ(upload.code, 1);
+  EXPECT_NE(upload.out.find(R"("exit":1,"ok":false,"message":")"), std::string::npos) << upload.out;
+  EXPECT_NE(upload.out.find("Ошибка определения размера данных"), std::string::npos) << upload.out;
+  EXPECT_NE(upload.out.find(R"("verdict":"Раскладка не прочитана из устройства.")"), std::string::npos);
+  EXPECT_EQ(upload.out.find('\n'), upload.out.size() - 1);
+}
+
+TEST_F(JsonExitCodes, BadUsageAndUnreadableInputAreTwo) {
+  const CliRun unknown = Cli("--port sim:101 --json frobnicate");
+  EXPECT_EQ(unknown.code, 2);
+  EXPECT_NE(unknown.out.find(R"({"command":"frobnicate","exit":2,"ok":false,"message":"vlat-cli: unknown command)"),
+            std::string::npos)
+      << unknown.out;
+  EXPECT_EQ(Cli("--port sim:101 interval 3.3").code, 2);
+  EXPECT_EQ(Cli("--port sim:101 download").code, 2);
+  EXPECT_EQ(Cli("--port").code, 2);
+  EXPECT_EQ(Cli("--port sim:101 compare " + folder_ / "missing.vld").code, 2);
+  EXPECT_EQ(Cli("check " + folder_ / "missing.vld").code, 2);
+}
+
+TEST_F(JsonExitCodes, NoPortOrNoAnswerIsThree) {
+  // A port path that does not exist, no port at all, and a layout for either.
+  const CliRun missing = Cli("--port " + folder_ / "serio_raw9" + " --json identify");
+  EXPECT_EQ(missing.code, 3);
+  EXPECT_NE(missing.out.find(R"("exit":3,"ok":false,"message":")"), std::string::npos) << missing.out;
+  EXPECT_NE(missing.out.find("serio_raw9"), std::string::npos) << missing.out;
+  EXPECT_EQ(Cli("--port " + folder_ / "serio_raw9" + " clear --yes").code, 3);
+  EXPECT_EQ(Cli("--port none interval 3.2").code, 3);
+  TVL2Document document;
+  NullReporter reporter;
+  SaveLayout(document, folder_ / "in.vld", SettingsStore{}, reporter);
+  const CliRun download = Cli("--port none --json download --yes " + folder_ / "in.vld");
+  EXPECT_EQ(download.code, 3);
+  EXPECT_NE(download.out.find("Устройство не подключено."), std::string::npos) << download.out;
+  EXPECT_EQ(Cli("--port " + folder_ / "serio_raw9" + " compare " + folder_ / "in.vld").code, 3);
+  // A failure that is not about the port stays 1: the catalogue lacks the type.
+  EXPECT_EQ(Cli("--port sim:2a1 clear --yes").code, 1);
+}
+
+// --port sim:TYPE keeps the keyboard's memory where the application keeps it, so
+// what one run writes the next one reads; --sim-state names another file.
+TEST_F(JsonExitCodes, SimulatedKeyboardKeepsItsMemoryWhereTheApplicationDoes) {
+  TVL2Document document;
+  auto& key = document.Keys(1, 1);
+  key = std::make_unique<TMacroButton>();
+  key->Func = kFuncMacro;
+  key->Layers[0].Macro = {"\x1C", "\xF0\x1C"};
+  NullReporter reporter;
+  SaveLayout(document, folder_ / "in.vld", SettingsStore{}, reporter);
+
+  const CliRun download = Cli("--port sim:101 download --yes " + folder_ / "in.vld");
+  ASSERT_EQ(download.code, 0) << download.err;
+  EXPECT_EQ(download.out, "Раскладка загружена в устройство.\n");
+  const std::string kept = folder_ / "data-home/Ostrel Velmorando AT/keyboard-0101.mem";
+  EXPECT_EQ(ReadAll(kept).size(), 2048u);
+  EXPECT_EQ(Cli("--port sim:101 compare " + folder_ / "in.vld").code, 0);
+
+  // Another file starts erased, and leaves the application's alone.
+  EXPECT_EQ(Cli("--port sim:101 --sim-state " + folder_ / "other.mem" + " compare " + folder_ / "in.vld").code, 1);
+  EXPECT_EQ(ReadAll(folder_ / "other.mem").size(), 2048u);
+  EXPECT_EQ(Cli("--port sim:101 compare " + folder_ / "in.vld").code, 0);
+}
+
+}  // namespace
+}  // namespace vl
