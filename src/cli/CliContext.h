@@ -25,6 +25,7 @@ struct CliContext {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 64;
+inline constexpr int kExitNoPort = 3;  // no keyboard port at the path given
 
 // Takes "--name value" out of args; nullopt when absent. A missing value throws.
 std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name);

@@ -14,11 +14,13 @@
 #include "core/mtf/LayoutFormats.h"
 #include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
+#include "platform/SerioRawPort.h"
 
 namespace vl::cli {
 namespace {
 
 constexpr int kBarWidth = 30;
+constexpr const char* kCancelledText = "cancelled";
 
 // The format of the name's extension; a UsageError for a name no format reads
 // (writes, when not reading).
@@ -102,6 +104,8 @@ std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   try {
     line->catalogue = std::make_unique<FolderDeviceCatalogue>(context.dataDir);
     line->port = OpenChosenPort(choice, line->clock, line->catalogue->Catalogue());
+  } catch (const NotAPortError&) {
+    throw;  // main tells it with its own exit code
   } catch (const std::exception& e) {
     // No catalogue, a simulated type it does not describe, or a port that will not open.
     *context.err << e.what() << '\n';
@@ -164,10 +168,14 @@ LayoutTransfer::LayoutTransfer(CliContext& context, bool assumeYes, std::unique_
 
 bool LayoutTransfer::Run(const OperationRequest& request) {
   CancelGate gate;
-  // Ctrl-C or SIGTERM stop the transfer between blocks; a download then clears the device.
+  // Ctrl-C, SIGTERM or SIGHUP stop the transfer between blocks; a download then clears the device.
   const SignalCancel interrupt(gate);
-  return RunDeviceOperation(line->Access(), settings, *line->catalogue, request, terminal.reporter,
-                            terminal.prompt, gate) == OperationResult::Done;
+  const OperationResult result = RunDeviceOperation(line->Access(), settings, *line->catalogue, request,
+                                                    terminal.reporter, terminal.prompt, gate);
+  if (result == OperationResult::Cancelled && interrupt.Signalled()) {
+    terminal.reporter.SetStatus(kCancelledText);
+  }
+  return result == OperationResult::Done;
 }
 
 std::unique_ptr<LayoutTransfer> OpenLayoutTransfer(CliContext& context, bool assumeYes) {

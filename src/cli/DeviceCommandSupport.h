@@ -62,7 +62,7 @@ struct DeviceLine {
 };
 
 // Reads the catalogue and opens the port. nullptr (told on err) when either fails;
-// UsageError for a malformed --port.
+// UsageError for a malformed --port, NotAPortError for a path that is no port.
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context);
 
 // True when out is an interactive terminal.

@@ -28,7 +28,7 @@ int RunUpload(CliContext& context) {
   if (into && !LoadDocument(document, *into, transfer->settings, prompt, reporter)) return kExitFailure;
   // No grid selection here: the keys go to the device-sized block at the top-left cell.
   transfer->settings.Set(Setting::IsUploadInSelection, 0);
-  if (!transfer->Run({OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}})) return kExitFailure;
+  if (!transfer->Run({OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}, {}})) return kExitFailure;
   return SaveDocument(document, outName, transfer->settings, prompt, reporter) ? kExitOk : kExitFailure;
 }
 

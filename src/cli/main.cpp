@@ -1,5 +1,6 @@
 // vlat-cli: batch use of the layout core and the device link.
 
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <new>
@@ -9,6 +10,7 @@
 #include "cli/Commands.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsBackend.h"
+#include "platform/SerioRawPort.h"
 
 namespace {
 
@@ -24,6 +26,9 @@ void PrintUsage(std::ostream& out) {
 
 int main(int argc, char** argv) {
   using namespace vl::cli;
+  // A reader that goes away (vlat-cli ... | head) must not end a transfer half way:
+  // writes to it then merely fail.
+  std::signal(SIGPIPE, SIG_IGN);
   std::vector<std::string> args(argv + 1, argv + argc);
   CliContext context;
   context.out = &std::cout;
@@ -53,6 +58,10 @@ int main(int argc, char** argv) {
       std::cerr << "vlat-cli " << name << ": " << error.message << "\nusage: vlat-cli " << name << ' '
                 << command.usage << '\n';
       return kExitUsage;
+    } catch (const vl::NotAPortError& error) {
+      // A file or FIFO given as the port: refused before a byte reached it.
+      std::cerr << "vlat-cli " << name << ": " << error.what() << '\n';
+      return kExitNoPort;
     } catch (const std::bad_alloc&) {
       // Input too large for the memory at hand: say so instead of aborting.
       std::cerr << "vlat-cli " << name << ": out of memory\n";

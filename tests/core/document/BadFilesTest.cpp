@@ -60,23 +60,50 @@ TEST_F(BadFiles, SaveNeverReplacesAFifoOrFolderAndLeavesALeftoverTemporaryFolder
     EXPECT_EQ(error.what(), WithFileName("Запись возможна только в обычный файл.", Path("pipe.vld")));
   }
 
-  // A leftover temporary name that is not a regular file is neither deleted nor
-  // opened (a FIFO would block the save for ever); the target stays as it was.
+  // Whatever already has the old temporary name is left alone and never written
+  // through: a folder, a FIFO (opening it would block), or a hard link to another file.
   Write("old", "layout.vld");
   std::filesystem::create_directory(Path("layout.vld.tmp"));
-  EXPECT_FALSE(WriteFileSafely(Path("layout.vld"), "new"));
+  EXPECT_TRUE(WriteFileSafely(Path("layout.vld"), "one"));
   EXPECT_TRUE(std::filesystem::is_directory(Path("layout.vld.tmp")));
   std::filesystem::remove(Path("layout.vld.tmp"));
   ASSERT_EQ(::mkfifo(Path("layout.vld.tmp").c_str(), 0600), 0);
-  EXPECT_FALSE(WriteFileSafely(Path("layout.vld"), "new"));
+  EXPECT_TRUE(WriteFileSafely(Path("layout.vld"), "two"));
   EXPECT_TRUE(std::filesystem::is_fifo(Path("layout.vld.tmp")));
-  EXPECT_EQ(Bytes(), "old");
-
-  // A leftover regular temporary file is simply overwritten.
   std::filesystem::remove(Path("layout.vld.tmp"));
-  Write("stale", "layout.vld.tmp");
-  EXPECT_TRUE(WriteFileSafely(Path("layout.vld"), "new"));
+  Write("other", "other.vld");
+  std::filesystem::create_hard_link(Path("other.vld"), Path("layout.vld.tmp"));
+  EXPECT_TRUE(WriteFileSafely(Path("layout.vld"), "three"));
+  EXPECT_EQ(Bytes(), "three");
+  EXPECT_EQ(Bytes("other.vld"), "other");
+  EXPECT_EQ(FolderEntries(), (std::set<std::string>{"layout.vld", "layout.vld.tmp", "other.vld", "pipe.vld", "folder.vld"}));
+}
+
+TEST_F(BadFiles, SaveKeepsPermissionsAndWritesThroughLinks) {
+  // A layout kept private stays private.
+  Write("old", "layout.vld");
+  ::chmod(Path("layout.vld").c_str(), 0600);
+  ASSERT_TRUE(WriteFileSafely(Path("layout.vld"), "new"));
+  struct stat saved {};
+  ASSERT_EQ(::stat(Path("layout.vld").c_str(), &saved), 0);
+  EXPECT_EQ(saved.st_mode & 07777, 0600u);
   EXPECT_EQ(Bytes(), "new");
+
+  // A link (relative, through a second link) stays a link; the file it names gets the bytes.
+  std::filesystem::create_directory(Path("real"));
+  Write("old", "real/target.vld");
+  std::filesystem::create_symlink("real/target.vld", Path("hop.vld"));
+  std::filesystem::create_symlink(Path("hop.vld"), Path("link.vld"));
+  ASSERT_TRUE(WriteFileSafely(Path("link.vld"), "through"));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path("link.vld")));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path("hop.vld")));
+  EXPECT_EQ(Bytes("real/target.vld"), "through");
+  // A link to a file not yet there creates that file.
+  std::filesystem::create_symlink("real/new.vld", Path("dangling.vld"));
+  ASSERT_TRUE(WriteFileSafely(Path("dangling.vld"), "created"));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path("dangling.vld")));
+  EXPECT_EQ(Bytes("real/new.vld"), "created");
+  EXPECT_EQ(FolderEntries(), (std::set<std::string>{"dangling.vld", "hop.vld", "layout.vld", "link.vld", "real"}));
 }
 
 }  // namespace
