@@ -6,6 +6,9 @@
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
+#include "cli/LayoutFiles.h"
+#include "core/device/DeviceImage.h"
+#include "core/device/Download.h"
 #include "core/device/KeyboardLayout.h"
 #include "core/device/LayoutCompare.h"
 
@@ -34,10 +37,13 @@ int RunCompare(CliContext& context) {
   const ImageDevice device{prepared->identity.SerialNumber, prepared->model.Width, prepared->model.Height,
                            prepared->model.Check == CheckKind::Crc, prepared->header.ControllerMajor,
                            prepared->header.ControllerMinor};
+  // A layout the download would refuse is told as the download tells it, not
+  // listed as differences.
+  const auto image = BuildDeviceImage(layout, settings, device, prepared->selection, prepared->placement);
   const auto differences =
       CompareLayouts(layout, keyboard, settings, device, prepared->selection, prepared->placement);
-  if (!differences) {
-    *context.err << "the layout does not fit the device\n";
+  if (!image || static_cast<int>(image->size()) >= AddressableMemory(prepared->model) - 32 || !differences) {
+    PrintMessage(*context.err, kImageTooLarge);
     return kExitError;
   }
   for (const auto& difference : *differences) *context.out << DifferenceLine(difference) << '\n';

@@ -288,6 +288,32 @@ TEST(CliDevice, BackupNeverReplacesTheInputOrAnotherFileUnasked) {
   EXPECT_NE(ReadAll(folder / "old.vld"), "precious");
 }
 
+TEST(CliDevice, CompareOfALayoutTooLargeForTheDeviceSaysSo) {
+  const TempFolder folder("vlat-cli-compare-large");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  TVL2Document small;
+  TVL2Document large;
+  for (int column = 1; column <= 4; ++column) {
+    for (int row = 1; row <= 3; ++row) {
+      auto& key = large.Keys(column, row);
+      key = std::make_unique<TMacroButton>();
+      key->Func = kFuncMacro;
+      for (auto& layer : key->Layers) layer.Macro = {std::string(60, '\x1C'), std::string(60, '\x1E')};
+    }
+  }
+  NullReporter reporter;
+  SaveLayout(small, folder / "small.vld", SettingsStore{}, reporter);
+  SaveLayout(large, folder / "large.vld", SettingsStore{}, reporter);
+  KbdSim sim({"--type", "0101", "--state", folder / "state", "--data", folder.Path().string()});
+  ASSERT_FALSE(sim.Path().empty());
+  WriteUserSettings(folder, SettingsStore{}, sim.Path());
+  ASSERT_EQ(RunCli(folder, "", "download " + folder / "small.vld" + " --yes"), 0) << ReadAll(folder / "err");
+  EXPECT_EQ(RunCli(folder, "", "compare " + folder / "large.vld" + " --yes"), 2);
+  EXPECT_NE(ReadAll(folder / "err").find("Объем раскладки превосходит память устройства."), std::string::npos)
+      << ReadAll(folder / "err");
+  EXPECT_EQ(ReadAll(folder / "out"), "");
+}
+
 TEST(CliDevice, AFileGivenAsThePortIsRefusedUntouched) {
   const TempFolder folder("vlat-cli-file-port");
   WriteCatalogue(folder, "MIRROR.DEC");
