@@ -8,6 +8,7 @@
 #include "core/catalogue/IniFile.h"
 #include "core/common/ReadFile.h"
 #include "core/common/SafeWrite.h"
+#include "core/common/StateFile.h"
 #include "core/mtf/MtfWriter.h"
 
 namespace vl::test {
@@ -104,6 +105,29 @@ TEST_F(BadFiles, SaveKeepsPermissionsAndWritesThroughLinks) {
   EXPECT_TRUE(std::filesystem::is_symlink(Path("dangling.vld")));
   EXPECT_EQ(Bytes("real/new.vld"), "created");
   EXPECT_EQ(FolderEntries(), (std::set<std::string>{"dangling.vld", "hop.vld", "layout.vld", "link.vld", "real"}));
+}
+
+// A simulated keyboard's memory file: checked without blocking and before use.
+TEST_F(BadFiles, StateFilesAreCheckedWithoutBlocking) {
+  using Problem = StateFileCheck::Problem;
+  ASSERT_EQ(::mkfifo(Path("fifo.mem").c_str(), 0600), 0);
+  const auto fifo = CheckStateFile(Path("fifo.mem"), 64);
+  EXPECT_EQ(fifo.problem, Problem::NotAFile);
+  EXPECT_NE(StateFileProblemText(Path("fifo.mem"), fifo).find("is a FIFO"), std::string::npos);
+  std::filesystem::create_directory(Path("dir.mem"));
+  const auto folder = CheckStateFile(Path("dir.mem"), 64);
+  EXPECT_EQ(folder.problem, Problem::NotAFile);
+  EXPECT_NE(StateFileProblemText(Path("dir.mem"), folder).find("is a folder"), std::string::npos);
+  EXPECT_EQ(CheckStateFile(Path("none/x.mem"), 64).problem, Problem::NotWritable);
+  Write(std::string(65, 'x'), "big.mem");
+  EXPECT_EQ(CheckStateFile(Path("big.mem"), 64).problem, Problem::TooLarge);
+
+  const auto missing = CheckStateFile(Path("new.mem"), 64);
+  EXPECT_EQ(missing.problem, Problem::None);
+  EXPECT_FALSE(missing.bytes);
+  Write("memory", "kept.mem");
+  std::filesystem::create_symlink(Path("kept.mem"), Path("link.mem"));
+  EXPECT_EQ(CheckStateFile(Path("link.mem"), 64).bytes, "memory");
 }
 
 }  // namespace
