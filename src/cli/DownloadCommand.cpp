@@ -40,11 +40,11 @@ int RunDownload(CliContext& context) {
   const std::string fileName = TakeOnlyArgument(args, "a layout file");
   if (backup) {
     RequireWritableLayoutName(*backup);
-    RequireSeparateBackup(fileName, *backup, force);
     if (!CanWriteFile(*backup)) {
       *context.err << "\"" << *backup << "\" cannot be written; nothing was sent to the keyboard\n";
       return kExitFailure;
     }
+    RequireSeparateBackup(fileName, *backup, force);
   }
   auto transfer = OpenLayoutTransfer(context, yes);
   if (!transfer) return kExitFailure;
