@@ -175,9 +175,8 @@ int WaitExit(pid_t pid) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(CliDevice, InterruptedDownloadClearsTheDeviceAndInterruptedUploadLeavesIt) {
-  const TempFolder folder("vlat-cli-interrupt");
-  WriteCatalogue(folder, "MIRROR.DEC");
+// A layout filling the 4 x 3 keyboard, long enough for a signal to land mid-way.
+void WriteLongLayout(const TempFolder& folder, const std::string& name) {
   TVL2Document document;
   for (int column = 1; column <= 4; ++column) {
     for (int row = 1; row <= 3; ++row) {
@@ -188,7 +187,13 @@ TEST(CliDevice, InterruptedDownloadClearsTheDeviceAndInterruptedUploadLeavesIt) 
     }
   }
   NullReporter reporter;
-  SaveLayout(document, folder / "in.vld", SettingsStore{}, reporter);
+  SaveLayout(document, folder / name, SettingsStore{}, reporter);
+}
+
+TEST(CliDevice, InterruptedDownloadClearsTheDeviceAndInterruptedUploadLeavesIt) {
+  const TempFolder folder("vlat-cli-interrupt");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  WriteLongLayout(folder, "in.vld");
   const std::string state = folder / "state";
   KbdSim sim({"--type", "0101", "--state", state, "--data", folder.Path().string()});
   ASSERT_FALSE(sim.Path().empty());
@@ -213,21 +218,6 @@ TEST(CliDevice, InterruptedDownloadClearsTheDeviceAndInterruptedUploadLeavesIt) 
   EXPECT_NE(ReadAll(folder / "err").find("очистка памяти устройства"), std::string::npos);
   EXPECT_EQ(RunCli(folder, "", "upload " + folder / "out2.vld" + " --yes"), 1);
   EXPECT_NE(ReadAll(folder / "err").find("Память устройства пуста."), std::string::npos) << ReadAll(folder / "err");
-}
-
-// A layout filling the 4 x 3 keyboard, long enough for a signal to land mid-way.
-void WriteLongLayout(const TempFolder& folder, const std::string& name) {
-  TVL2Document document;
-  for (int column = 1; column <= 4; ++column) {
-    for (int row = 1; row <= 3; ++row) {
-      auto& key = document.Keys(column, row);
-      key = std::make_unique<TMacroButton>();
-      key->Func = kFuncMacro;
-      key->Layers[0].Macro = {std::string(24, '\x1C'), std::string(24, '\x1E')};
-    }
-  }
-  NullReporter reporter;
-  SaveLayout(document, folder / name, SettingsStore{}, reporter);
 }
 
 // A closed terminal stops a download as Ctrl-C does; a reader that went away does
