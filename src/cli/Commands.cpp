@@ -31,8 +31,10 @@ std::span<const CommandInfo> AllCommands() {
       CommandInfo{"identify", "",
                   "identify the keyboard on the port and read its controller version", RunIdentify},
       CommandInfo{"download",
-                  "FILE.vld|FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--backup OUT.vld] [--yes]",
-                  "write a layout into the keyboard; --backup first saves the keyboard's layout", RunDownload},
+                  "FILE.vld|FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--backup OUT.vld [--force]] [--yes]",
+                  "write a layout into the keyboard; --backup saves the keyboard's layout once the download "
+                  "is agreed",
+                  RunDownload},
       CommandInfo{"upload", "OUT.vld|OUT.mtf [--into FILE] [--card] [--yes]",
                   "read the layout out of the keyboard; --card reads the card reader too", RunUpload},
       CommandInfo{"compare", "FILE.vld|FILE.mtf [OTHER.vld|OTHER.mtf] [--no-card] [--yes]",

@@ -7,6 +7,9 @@
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
+#include "cli/LayoutFiles.h"
+#include "core/device/DeviceImage.h"
+#include "core/device/Download.h"
 #include "core/device/KeyboardLayout.h"
 #include "core/device/LayoutCompare.h"
 
@@ -71,13 +74,17 @@ int RunCompare(CliContext& context) {
   const ImageDevice device{prepared->identity.SerialNumber, prepared->model.Width, prepared->model.Height,
                            prepared->model.Check == CheckKind::Crc, prepared->header.ControllerMajor,
                            prepared->header.ControllerMinor};
+  // A layout the download would refuse is told as the download tells it, not
+  // listed as differences; like an unreadable input it cannot be compared at all.
+  const auto image = BuildDeviceImage(layout, settings, device, prepared->selection, prepared->placement);
   const auto keys = CompareLayouts(layout, keyboard, settings, device, prepared->selection, prepared->placement);
   const auto tracks = card ? CompareCardReaders(layout, keyboard, settings, device, prepared->selection,
                                                 prepared->placement)
                            : std::optional<std::vector<TrackDifference>>(std::vector<TrackDifference>{});
-  if (!keys || !tracks) {
-    *context.err << "Раскладка не помещается в память устройства.\n";
-    return Verdict(context, false, "", kCompareFailed);
+  if (!image || static_cast<int>(image->size()) >= AddressableMemory(prepared->model) - 32 || !keys || !tracks) {
+    PrintMessage(*context.err, kImageTooLarge);
+    Verdict(context, false, "", kCompareFailed);
+    return kExitUnreadable;
   }
   return Report(context, *keys, *tracks);
 }

@@ -24,6 +24,7 @@ namespace vl::cli {
 namespace {
 
 constexpr int kBarWidth = 30;
+constexpr const char* kCancelledText = "cancelled";
 
 // The format of the name's extension; a UsageError for a name no format reads
 // (writes, when not reading).
@@ -205,10 +206,14 @@ LayoutTransfer::LayoutTransfer(CliContext& context, bool assumeYes, std::unique_
 
 bool LayoutTransfer::Run(const OperationRequest& request) {
   CancelGate gate;
-  // Ctrl-C or SIGTERM stop the transfer between blocks; a download then clears the device.
+  // Ctrl-C, SIGTERM or SIGHUP stop the transfer between blocks; a download then clears the device.
   const SignalCancel interrupt(gate);
-  return RunDeviceOperation(line->Access(), settings, *line->catalogue, request, terminal.reporter,
-                            terminal.prompt, gate) == OperationResult::Done;
+  const OperationResult result = RunDeviceOperation(line->Access(), settings, *line->catalogue, request,
+                                                    terminal.reporter, terminal.prompt, gate);
+  if (result == OperationResult::Cancelled && interrupt.Signalled()) {
+    terminal.reporter.SetStatus(kCancelledText);
+  }
+  return result == OperationResult::Done;
 }
 
 std::unique_ptr<LayoutTransfer> OpenLayoutTransfer(CliContext& context, bool assumeYes) {

@@ -67,7 +67,8 @@ struct DeviceLine {
 };
 
 // Reads the catalogue and opens the port. nullptr (told on err) when either fails,
-// with noDevice marked when the port would not open; UsageError for a malformed --port.
+// with noDevice marked when the port would not open or is no port at all (a file,
+// a FIFO); UsageError for a malformed --port.
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context);
 
 // True when out is an interactive terminal.

@@ -2,9 +2,12 @@
 // writes the layout (a layout file, or Macro Text Format) into the keyboard.
 // Without --rect the device-sized block at the top-left cell goes; --verify reads
 // the image back and compares; --backup first saves what the keyboard holds into
-// OUT, and nothing goes to the device when OUT cannot be written. Exit 0 only when
+// OUT once the download is agreed to (OUT must not be the input, nor an existing
+// file without --force), and nothing goes to the device when OUT cannot be written. Exit 0 only when
 // the device holds the layout. Ctrl-C or SIGTERM stops before the next block and
 // clears the device, since a half-written layout must not run.
+
+#include <sys/stat.h>
 
 #include <iostream>
 
@@ -12,6 +15,19 @@
 #include "core/device/KeyboardLayout.h"
 
 namespace vl::cli {
+namespace {
+
+// The backup may neither be the layout going in (the keyboard's old layout would
+// replace it) nor, without --force, any other file already there.
+void RequireSeparateBackup(const std::string& input, const std::string& backup, bool force) {
+  struct stat in {}, out {};
+  if (::stat(backup.c_str(), &out) != 0) return;
+  if (::stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+    throw UsageError{"--backup \"" + backup + "\" is the layout file being downloaded"};
+  if (!force) throw UsageError{"--backup \"" + backup + "\" exists; give --force to replace it"};
+}
+
+}  // namespace
 
 int RunDownload(CliContext& context) {
   auto& args = context.args;
@@ -20,6 +36,7 @@ int RunDownload(CliContext& context) {
   const bool verify = TakeFlag(args, "--verify");
   const bool yes = TakeFlag(args, "--yes");
   const auto backup = TakeOption(args, "--backup");
+  const bool force = TakeFlag(args, "--force");
   const std::string fileName = TakeOnlyArgument(args, "a layout file");
   if (backup) {
     RequireWritableLayoutName(*backup);
@@ -27,6 +44,7 @@ int RunDownload(CliContext& context) {
       *context.err << "\"" << *backup << "\" cannot be written; nothing was sent to the keyboard\n";
       return kExitFailure;
     }
+    RequireSeparateBackup(fileName, *backup, force);
   }
   auto transfer = OpenLayoutTransfer(context, yes);
   if (!transfer) return kExitFailure;
@@ -34,19 +52,19 @@ int RunDownload(CliContext& context) {
   auto& [prompt, reporter] = transfer->terminal;
   TVL2Document document;
   if (!LoadDocument(document, fileName, transfer->settings, prompt, reporter)) return kExitFailure;
-  if (backup) {
-    TVL2Document held;
-    if (!ReadKeyboardLayout(transfer->line->Access(), transfer->settings, *transfer->line->catalogue, held,
-                            reporter, prompt) ||
-        !SaveDocument(held, *backup, transfer->settings, prompt, reporter))
-      return kExitFailure;
-  }
+  // What the keyboard holds is read first but kept only once the download is agreed to.
+  TVL2Document held;
+  if (backup && !ReadKeyboardLayout(transfer->line->Access(), transfer->settings, *transfer->line->catalogue,
+                                    held, reporter, prompt))
+    return kExitFailure;
   // There is no grid selection here: the fragment asked for as it is, or else the
   // device-sized block at the top-left cell, whatever the stored setting says.
   transfer->settings.Set(Setting::IsDownloadFromSelection, rect ? 1 : 0);
   context.result.Set("file", fileName).Set("verify", verify);
   if (backup) context.result.Set("backup", *backup);
-  const bool done = transfer->Run({OperationKind::Download, document, selection, verify, {}});
+  OperationRequest request{OperationKind::Download, document, selection, verify, {}, {}};
+  if (backup) request.agreed = [&] { return SaveDocument(held, *backup, transfer->settings, prompt, reporter); };
+  const bool done = transfer->Run(request);
   context.result.Set("written", done);
   return Verdict(context, done,
                  verify ? "Раскладка загружена в устройство и проверена." : "Раскладка загружена в устройство.",

@@ -3,6 +3,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <iostream>
 
 #include "core/common/FileErrors.h"
@@ -28,6 +29,19 @@ std::optional<std::string> ReadHiddenLine(std::ostream& err) {
   return line;
 }
 
+// Why a layout could not be read, when the file itself says it: missing, a
+// folder, a FIFO or device (which are never opened). Empty otherwise.
+std::string UnreadableReason(const std::string& fileName) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  switch (fs::status(fileName, error).type()) {
+    case fs::file_type::not_found: return "no such file";
+    case fs::file_type::directory: return "a folder, not a layout file";
+    case fs::file_type::regular: return {};
+    default: return "not a regular file (a FIFO or device)";
+  }
+}
+
 }  // namespace
 
 LayoutPrompt::LayoutPrompt(std::ostream& err, std::optional<std::string> password)
@@ -40,6 +54,11 @@ Answer LayoutPrompt::Ask(const std::string& text, const std::string&, MessageBut
 }
 
 std::optional<std::string> LayoutPrompt::AskPassword(const std::string& firstLine, const std::string&) {
+  if (password_ && password_->empty()) {
+    // An empty answer is the reader's "cancelled"; it must not end the command unexplained.
+    passwordUnavailable_ = true;
+    return std::nullopt;
+  }
   if (password_) return password_;
   if (isatty(STDIN_FILENO) != 1) {
     passwordUnavailable_ = true;
@@ -71,11 +90,12 @@ int ReadLayoutInput(TVL2Document& document, const std::string& fileName, Setting
   } catch (const OperationAbandoned&) {
     // The reader's own report is told already; a password that could not be asked for is not.
     if (prompt.PasswordUnavailable()) {
-      err << fileName << ": the layout is protected by a password; give --password TEXT\n";
+      err << fileName << ": the layout is protected by a password; give --password TEXT (not empty)\n";
     }
     return kExitUnreadable;
   } catch (const FileError& error) {
     PrintMessage(err, error.what());
+    if (const std::string why = UnreadableReason(fileName); !why.empty()) err << fileName << ": " << why << '\n';
     return kExitUnreadable;
   }
 }

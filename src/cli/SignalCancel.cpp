@@ -32,6 +32,7 @@ SignalCancel::SignalCancel(CancelGate& gate) : gate_(gate) {
   action.sa_flags = SA_RESTART;
   ::sigaction(SIGINT, &action, &previousInt_);
   ::sigaction(SIGTERM, &action, &previousTerm_);
+  ::sigaction(SIGHUP, &action, &previousHup_);
   watcher_ = std::thread([this] { Watch(); });
 }
 
@@ -39,6 +40,7 @@ SignalCancel::~SignalCancel() {
   if (pipe_[0] < 0) return;
   ::sigaction(SIGINT, &previousInt_, nullptr);
   ::sigaction(SIGTERM, &previousTerm_, nullptr);
+  ::sigaction(SIGHUP, &previousHup_, nullptr);
   const char byte = kFinished;
   [[maybe_unused]] const ssize_t written = ::write(pipe_[1], &byte, 1);
   watcher_.join();
@@ -56,6 +58,7 @@ void SignalCancel::Watch() {
     if (got != 1 || byte == kFinished) return;
     if (!stopped) gate_.Stop();
     stopped = true;
+    signalled_ = true;
   }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
-// Ctrl-C and SIGTERM during a device transfer: the first one stops the transfer at
+// Ctrl-C, SIGTERM and SIGHUP (the terminal or session closed) during a device transfer: the first one stops the transfer at
 // its next block through the cancel gate, so a download ends by clearing the
 // device as a cancel does; later ones are swallowed, so the clearing is never
 // abandoned half way. Outside its lifetime the signals act as before.
 
+#include <atomic>
 #include <csignal>
 #include <thread>
 
@@ -16,6 +17,8 @@ class SignalCancel {
   // One at a time: the signal handlers are the process's.
   explicit SignalCancel(CancelGate& gate);
   ~SignalCancel();
+  // A signal came while it lived.
+  bool Signalled() const { return signalled_; }
   SignalCancel(const SignalCancel&) = delete;
   SignalCancel& operator=(const SignalCancel&) = delete;
 
@@ -26,6 +29,8 @@ class SignalCancel {
   int pipe_[2] = {-1, -1};
   struct sigaction previousInt_ {};
   struct sigaction previousTerm_ {};
+  struct sigaction previousHup_ {};
+  std::atomic<bool> signalled_ = false;
   std::thread watcher_;
 };
 

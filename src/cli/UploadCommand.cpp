@@ -32,7 +32,7 @@ int RunUpload(CliContext& context) {
   // The card reader only when asked for, as "is upload in card" does in the program.
   transfer->settings.Set(Setting::IsUploadInCard, card ? 1 : 0);
   context.result.Set("file", outName).Set("card", card);
-  const bool done = transfer->Run({OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}}) &&
+  const bool done = transfer->Run({OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}, {}}) &&
                     SaveDocument(document, outName, transfer->settings, prompt, reporter);
   if (done && !card) *context.out << "Считыватель магнитных карт не прочитан (--card читает и его).\n";
   return Verdict(context, done, "Раскладка прочитана из устройства и записана в " + outName + ".",

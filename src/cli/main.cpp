@@ -1,5 +1,6 @@
 // vlat-cli: batch use of the layout core and the device link.
 
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <new>
@@ -53,6 +54,9 @@ int RunCommand(vl::cli::CliContext& context, const std::string& name, std::vecto
 
 int main(int argc, char** argv) {
   using namespace vl::cli;
+  // A reader that goes away (vlat-cli ... | head) must not end a transfer half way:
+  // writes to it then merely fail.
+  std::signal(SIGPIPE, SIG_IGN);
   std::vector<std::string> args(argv + 1, argv + argc);
   CliContext context;
   context.out = &std::cout;

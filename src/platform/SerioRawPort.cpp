@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,6 +20,11 @@ SerioRawPort::SerioRawPort(const std::string& path) {
   fd_ = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd_ < 0 && errno == EBUSY) throw PortBusyError(path);  // a terminal held exclusively
   if (fd_ < 0) throw std::system_error(errno, std::generic_category(), path);
+  struct stat info {};
+  if (::fstat(fd_, &info) != 0 || !S_ISCHR(info.st_mode)) {
+    ::close(fd_);
+    throw NotAPortError(path);
+  }
   // Two programs interleaving their bytes on one keyboard both fail and leave it
   // cleared: the port is ours alone until it is closed. The lock holds for every
   // program; exclusive mode also keeps other terminal users (but root) out.
@@ -42,6 +48,10 @@ SerioRawPort::~SerioRawPort() {
 
 PortBusyError::PortBusyError(const std::string& path)
     : std::system_error(EBUSY, std::generic_category(), path + ": the port is in use by another program") {}
+
+NotAPortError::NotAPortError(const std::string& path)
+    : std::system_error(ENODEV, std::generic_category(),
+                        path + ": not a keyboard port (not a character device); nothing was written to it") {}
 
 bool SerioRawPort::SendByte(uint8_t byte) {
   for (int tries = 0; tries < 100; ++tries) {

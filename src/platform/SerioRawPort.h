@@ -21,12 +21,20 @@ class PortBusyError : public std::system_error {
   explicit PortBusyError(const std::string& path);
 };
 
+// The path is no character device (a layout file, a FIFO, a folder): protocol
+// bytes written there would only damage it.
+class NotAPortError : public std::system_error {
+ public:
+  explicit NotAPortError(const std::string& path);
+};
+
 class SerioRawPort final : public Port {
  public:
   // Opens path read-write, non-blocking, and takes it for this object alone (an
   // exclusive lock, and exclusive mode on a terminal) until it is destroyed.
-  // Throws PortBusyError when another program holds it, std::system_error when it
-  // cannot be opened.
+  // Throws NotAPortError for anything but a character device (before a byte is
+  // written), PortBusyError when another program holds it, std::system_error when
+  // it cannot be opened.
   explicit SerioRawPort(const std::string& path);
   ~SerioRawPort() override;
   SerioRawPort(const SerioRawPort&) = delete;

@@ -55,6 +55,11 @@ PortOutcome AttachPort(SerioSysfs& sysfs, const std::function<bool()>& loadRawDr
   const std::string keyboardDriver = previous.empty() ? std::string(kKeyboardDriver) : previous;
   std::string failure;
   if (!sysfs.RequestDriver(*port, kRawDriver)) {
+    // Nothing reached the kernel: the port keeps its driver, nothing to give back.
+    if (sysfs.BoundDriver(*port) == previous) {
+      return {false, *port + ": writing to the port's drvctl failed; nothing was changed, the port stays with " +
+                         (previous.empty() ? std::string("no driver") : previous)};
+    }
     failure = "writing to the port's drvctl failed";
   } else if (sysfs.BoundDriver(*port) != kRawDriver) {
     failure = "serio_raw did not take the port";

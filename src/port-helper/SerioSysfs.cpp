@@ -1,10 +1,10 @@
 #include "port-helper/SerioSysfs.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
 #include <system_error>
 
 namespace vl::port {
@@ -12,12 +12,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The first line of a small attribute file, without its line end.
+constexpr size_t kMaxAttribute = 4096;  // a sysfs attribute is at most a page
+
+// The first line of a small attribute file, without its line end; empty for
+// anything but a regular file (a FIFO would block, a link lead elsewhere).
 std::string ReadAttribute(const fs::path& path) {
-  std::ifstream in(path);
-  std::string line;
-  std::getline(in, line);
-  while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' ')) line.pop_back();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return {};
+  struct stat info {};
+  std::string text(kMaxAttribute, '\0');
+  ssize_t got = -1;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) got = ::read(fd, text.data(), text.size());
+  ::close(fd);
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  std::string line = text.substr(0, text.find('\n'));
+  while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
   return line;
 }
 
@@ -44,8 +53,11 @@ std::optional<std::string> SerioSysfs::KeyboardPort() const {
 
 std::string SerioSysfs::BoundDriver(const std::string& port) const {
   std::error_code error;
-  const fs::path target = fs::read_symlink(PortFolder(port) / "driver", error);
-  return error ? std::string() : target.filename().string();
+  const fs::path link = PortFolder(port) / "driver";
+  const fs::path target = fs::read_symlink(link, error);
+  // Only a link that leads to a driver's folder names one (a link to itself does not).
+  if (error || !fs::is_directory(link, error) || error) return {};
+  return target.filename().string();
 }
 
 bool SerioSysfs::HasDriver(const std::string& driver) const {
@@ -65,9 +77,15 @@ std::vector<std::string> SerioSysfs::RawDevices(const std::string& port) const {
 }
 
 bool SerioSysfs::RequestDriver(const std::string& port, const std::string& request) {
-  // Never creates the file: a missing drvctl means there is no such port.
-  const int fd = ::open((PortFolder(port) / "drvctl").c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  // Never creates the file: a missing drvctl means there is no such port. Nor is a
+  // link followed or anything but a regular file written (a FIFO would block).
+  const int fd = ::open((PortFolder(port) / "drvctl").c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) return false;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return false;
+  }
   const ssize_t written = ::write(fd, request.data(), request.size());
   const bool closed = ::close(fd) == 0;
   return written == static_cast<ssize_t>(request.size()) && closed;

@@ -28,6 +28,15 @@ int Usage() {
   return kExitUsage;
 }
 
+// Names come from the sysfs tree: a control character in one (a line break)
+// must not pass for a line of this program's own.
+std::string Printable(std::string text) {
+  for (char& c : text) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  }
+  return text;
+}
+
 bool LoadRawDriver() {
   const char* argv[] = {"/sbin/modprobe", "-q", vl::port::kRawDriver, nullptr};
   pid_t pid = 0;
@@ -58,13 +67,16 @@ int main(int argc, char** argv) {
     std::cout << "usage: vlat-port [--root DIR] status|attach|release\n";
     return 0;
   }
-  // A signal between the two driver requests must not leave the port without a driver.
+  vl::port::SerioSysfs sysfs(root);
+  // A signal between two driver requests must not leave the port without a
+  // driver: attach and release hold the signals until they are done (every sysfs
+  // access is non-blocking, so they cannot hang meanwhile); status stays
+  // interruptible.
   sigset_t blocked;
   sigemptyset(&blocked);
   for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&blocked, signal);
-  sigprocmask(SIG_BLOCK, &blocked, nullptr);
+  if (verb == "attach" || verb == "release") sigprocmask(SIG_BLOCK, &blocked, nullptr);
 
-  vl::port::SerioSysfs sysfs(root);
   vl::port::PortOutcome outcome;
   if (verb == "status") {
     outcome = vl::port::PortStatus(sysfs);
@@ -76,6 +88,6 @@ int main(int argc, char** argv) {
   } else {
     return Usage();
   }
-  (outcome.ok ? std::cout : std::cerr) << (outcome.ok ? "" : "vlat-port: ") << outcome.message << '\n';
+  (outcome.ok ? std::cout : std::cerr) << (outcome.ok ? "" : "vlat-port: ") << Printable(outcome.message) << '\n';
   return outcome.ok ? 0 : kExitFailed;
 }

@@ -175,9 +175,8 @@ int WaitExit(pid_t pid) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(CliDevice, InterruptedDownloadClearsTheDeviceAndInterruptedUploadLeavesIt) {
-  const TempFolder folder("vlat-cli-interrupt");
-  WriteCatalogue(folder, "MIRROR.DEC");
+// A layout filling the 4 x 3 keyboard, long enough for a signal to land mid-way.
+void WriteLongLayout(const TempFolder& folder, const std::string& name) {
   TVL2Document document;
   for (int column = 1; column <= 4; ++column) {
     for (int row = 1; row <= 3; ++row) {
@@ -188,7 +187,13 @@ TEST(CliDevice, InterruptedDownloadClearsTheDeviceAndInterruptedUploadLeavesIt) 
     }
   }
   NullReporter reporter;
-  SaveLayout(document, folder / "in.vld", SettingsStore{}, reporter);
+  SaveLayout(document, folder / name, SettingsStore{}, reporter);
+}
+
+TEST(CliDevice, InterruptedDownloadClearsTheDeviceAndInterruptedUploadLeavesIt) {
+  const TempFolder folder("vlat-cli-interrupt");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  WriteLongLayout(folder, "in.vld");
   const std::string state = folder / "state";
   KbdSim sim({"--type", "0101", "--state", state, "--data", folder.Path().string()});
   ASSERT_FALSE(sim.Path().empty());
@@ -213,6 +218,104 @@ TEST(CliDevice, InterruptedDownloadClearsTheDeviceAndInterruptedUploadLeavesIt) 
   EXPECT_NE(ReadAll(folder / "err").find("очистка памяти устройства"), std::string::npos);
   EXPECT_EQ(RunCli(folder, "", "upload " + folder / "out2.vld" + " --yes"), 1);
   EXPECT_NE(ReadAll(folder / "err").find("Память устройства пуста."), std::string::npos) << ReadAll(folder / "err");
+}
+
+// A closed terminal stops a download as Ctrl-C does; a reader that went away does
+// not stop it at all.
+TEST(CliDevice, HangUpClearsAHalfWrittenLayoutAndABrokenPipeIsIgnored) {
+  const TempFolder folder("vlat-cli-hangup");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  WriteLongLayout(folder, "in.vld");
+  KbdSim sim({"--type", "0101", "--state", folder / "state", "--data", folder.Path().string()});
+  ASSERT_FALSE(sim.Path().empty());
+  WriteUserSettings(folder, SettingsStore{}, sim.Path());
+
+  pid_t cli = StartCli(folder, "download " + folder / "in.vld" + " --yes");
+  ASSERT_TRUE(WaitForText(folder / "err", "загрузка данных в память устройства"));
+  ::kill(cli, SIGHUP);
+  EXPECT_EQ(WaitExit(cli), 1);
+  EXPECT_NE(ReadAll(folder / "err").find("очистка памяти устройства"), std::string::npos);
+  EXPECT_NE(ReadAll(folder / "err").find("cancelled"), std::string::npos) << ReadAll(folder / "err");
+
+  std::filesystem::remove(folder / "err");
+  cli = StartCli(folder, "download " + folder / "in.vld" + " --yes");
+  ASSERT_TRUE(WaitForText(folder / "err", "загрузка данных в память устройства"));
+  ::kill(cli, SIGPIPE);
+  EXPECT_EQ(WaitExit(cli), 0) << ReadAll(folder / "err");
+  EXPECT_EQ(RunCli(folder, "", "upload " + folder / "out.vld" + " --yes"), 0) << ReadAll(folder / "err");
+}
+
+TEST(CliDevice, BackupNeverReplacesTheInputOrAnotherFileUnasked) {
+  const TempFolder folder("vlat-cli-backup");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  WriteLongLayout(folder, "in.vld");
+  const std::string input = ReadAll(folder / "in.vld");
+  KbdSim sim({"--type", "0101", "--state", folder / "state", "--data", folder.Path().string()});
+  ASSERT_FALSE(sim.Path().empty());
+  WriteUserSettings(folder, SettingsStore{}, sim.Path());
+  ASSERT_EQ(RunCli(folder, "", "download " + folder / "in.vld" + " --yes"), 0) << ReadAll(folder / "err");
+
+  // The input itself, also under another name.
+  std::filesystem::create_hard_link(folder / "in.vld", folder / "same.vld");
+  for (const char* name : {"in.vld", "same.vld"}) {
+    EXPECT_NE(RunCli(folder, "", "download " + folder / "in.vld" + " --yes --force --backup " + folder / name), 0);
+    EXPECT_NE(ReadAll(folder / "err").find("is the layout file being downloaded"), std::string::npos)
+        << ReadAll(folder / "err");
+    EXPECT_EQ(ReadAll(folder / "in.vld"), input);
+  }
+
+  // Another file stays unless --force says otherwise.
+  folder.Write("old.vld", "precious");
+  EXPECT_NE(RunCli(folder, "", "download " + folder / "in.vld" + " --yes --backup " + folder / "old.vld"), 0);
+  EXPECT_EQ(ReadAll(folder / "old.vld"), "precious");
+
+  // Declined: no backup is written.
+  EXPECT_EQ(RunCli(folder, "", "download " + folder / "in.vld" + " --backup " + folder / "new.vld"), 1);
+  EXPECT_FALSE(std::filesystem::exists(folder / "new.vld"));
+  EXPECT_EQ(RunCli(folder, "", "download " + folder / "in.vld" + " --yes --force --backup " + folder / "old.vld"),
+            0)
+      << ReadAll(folder / "err");
+  EXPECT_NE(ReadAll(folder / "old.vld"), "precious");
+}
+
+TEST(CliDevice, CompareOfALayoutTooLargeForTheDeviceSaysSo) {
+  const TempFolder folder("vlat-cli-compare-large");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  TVL2Document small;
+  TVL2Document large;
+  for (int column = 1; column <= 4; ++column) {
+    for (int row = 1; row <= 3; ++row) {
+      auto& key = large.Keys(column, row);
+      key = std::make_unique<TMacroButton>();
+      key->Func = kFuncMacro;
+      for (auto& layer : key->Layers) layer.Macro = {std::string(60, '\x1C'), std::string(60, '\x1E')};
+    }
+  }
+  NullReporter reporter;
+  SaveLayout(small, folder / "small.vld", SettingsStore{}, reporter);
+  SaveLayout(large, folder / "large.vld", SettingsStore{}, reporter);
+  KbdSim sim({"--type", "0101", "--state", folder / "state", "--data", folder.Path().string()});
+  ASSERT_FALSE(sim.Path().empty());
+  WriteUserSettings(folder, SettingsStore{}, sim.Path());
+  ASSERT_EQ(RunCli(folder, "", "download " + folder / "small.vld" + " --yes"), 0) << ReadAll(folder / "err");
+  EXPECT_EQ(RunCli(folder, "", "compare " + folder / "large.vld" + " --yes"), 2);
+  EXPECT_NE(ReadAll(folder / "err").find("Объем раскладки превосходит память устройства."), std::string::npos)
+      << ReadAll(folder / "err");
+  EXPECT_EQ(ReadAll(folder / "out"), "");
+}
+
+TEST(CliDevice, AFileGivenAsThePortIsRefusedUntouched) {
+  const TempFolder folder("vlat-cli-file-port");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  WriteLongLayout(folder, "in.vld");
+  WriteLongLayout(folder, "till.vld");
+  const std::string till = ReadAll(folder / "till.vld");
+  // Given on the command line, and stored in the settings.
+  EXPECT_EQ(RunCli(folder, folder / "till.vld", "download " + folder / "in.vld" + " --yes"), 3);
+  EXPECT_NE(ReadAll(folder / "err").find(folder / "till.vld"), std::string::npos) << ReadAll(folder / "err");
+  WriteUserSettings(folder, SettingsStore{}, folder / "till.vld");
+  EXPECT_EQ(RunCli(folder, "", "download " + folder / "in.vld" + " --yes"), 3);
+  EXPECT_EQ(ReadAll(folder / "till.vld"), till);
 }
 
 }  // namespace

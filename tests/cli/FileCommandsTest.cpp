@@ -2,6 +2,7 @@
 // process with the example layout.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -101,6 +102,19 @@ TEST_F(FileCommands, PropertiesOfAnImportHoldForTheRunUnlessSaved) {
   EXPECT_EQ(backend.ReadInt("", "layout"), 1u);
 }
 
+// An input that is no layout file says which file and why.
+TEST_F(FileCommands, UnreadableInputsAreNamedWithTheReason) {
+  std::filesystem::create_directory(Path("folder.vld"));
+  ASSERT_EQ(::mkfifo(Path("fifo.vld").c_str(), 0600), 0);
+  for (const auto& [name, why] : {std::pair<std::string, std::string>{"missing.vld", "no such file"},
+                                  {"folder.vld", "a folder"},
+                                  {"fifo.vld", "not a regular file"}}) {
+    const Outcome info = Run("info", {Path(name)});
+    EXPECT_EQ(info.code, 2) << name;
+    EXPECT_NE(info.err.find(Path(name) + ": " + why), std::string::npos) << info.err;
+  }
+}
+
 TEST_F(FileCommands, PasswordIsAddedAskedForAndTakenOff) {
   const std::string example = kExamples + "cash-register.vld";
   ASSERT_EQ(Run("convert", {example, Path("locked.vld"), "--password", "Тайна"}).code, 0);
@@ -113,6 +127,10 @@ TEST_F(FileCommands, PasswordIsAddedAskedForAndTakenOff) {
   info = Run("info", {Path("locked.vld"), "--password", "тайна"});
   EXPECT_EQ(info.code, 2);
   EXPECT_EQ(info.err, "Указан неверный пароль. Не удается открыть раскладку.\n(" + Path("locked.vld") + ")\n");
+
+  info = Run("info", {Path("locked.vld"), "--password", ""});
+  EXPECT_EQ(info.code, 2);
+  EXPECT_NE(info.err.find("protected by a password"), std::string::npos) << info.err;
 
   info = Run("info", {"--password", "Тайна", Path("locked.vld")});
   EXPECT_EQ(info.code, 0) << info.err;
@@ -146,7 +164,8 @@ TEST_F(FileCommands, OldLayoutConvertsToCurrentAndLayoutExportsToMacroText) {
 TEST_F(FileCommands, UnreadableInputExitsTwoAndUnwritableOutputOne) {
   Outcome outcome = Run("convert", {Path("missing.vld"), Path("x.vld")});
   EXPECT_EQ(outcome.code, 2);
-  EXPECT_EQ(outcome.err, "Ошибка чтения раскладки.\n(" + Path("missing.vld") + ")\n");
+  EXPECT_EQ(outcome.err, "Ошибка чтения раскладки.\n(" + Path("missing.vld") + ")\n" + Path("missing.vld") +
+                             ": no such file\n");
 
   std::ofstream(Path("bad.mtf"), std::ios::binary) << "\\key(1,1,MACROS){\\nosuchkey}";
   outcome = Run("check", {Path("bad.mtf")});

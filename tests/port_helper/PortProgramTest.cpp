@@ -2,6 +2,7 @@
 // writes, so an attach always fails after its first request.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -35,6 +36,48 @@ TEST(PortProgramTest, AttachThatTheKernelIgnoresLeavesTheKeyboardDriverRequested
   EXPECT_EQ(run.output, "vlat-port: serio_raw did not take the port; the port is back with atkbd\n");
   EXPECT_EQ(tree.Drvctl("serio0"), "atkbd");
   EXPECT_EQ(tree.Drvctl("serio1"), "");
+}
+
+// Whatever stands in the tree, the program ends and says what it found: a FIFO
+// is neither read nor written, a link is not written through, a looping link
+// names no driver, and a name cannot break the output's lines.
+TEST(PortProgramTest, OddSysfsTreesNeitherHangNorMislead) {
+  {
+    FakeSysfsTree tree;
+    fs::remove(tree.Port("serio0") / "description");
+    ASSERT_EQ(::mkfifo((tree.Port("serio0") / "description").c_str(), 0600), 0);
+    const ProgramRun run = RunPort("--root " + tree.Root().string() + " status", "timeout 10");
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+  }
+  {
+    FakeSysfsTree tree;
+    fs::remove(tree.Port("serio0") / "drvctl");
+    ASSERT_EQ(::mkfifo((tree.Port("serio0") / "drvctl").c_str(), 0600), 0);
+    const ProgramRun run = RunPort("--root " + tree.Root().string() + " attach", "timeout 10");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "vlat-port: serio0: writing to the port's drvctl failed; nothing was changed, the port "
+                          "stays with atkbd\n");
+  }
+  {
+    FakeSysfsTree tree;
+    std::ofstream(tree.Root() / "elsewhere");
+    fs::remove(tree.Port("serio0") / "drvctl");
+    fs::create_symlink(tree.Root() / "elsewhere", tree.Port("serio0") / "drvctl");
+    EXPECT_EQ(RunPort("--root " + tree.Root().string() + " attach").exitCode, 1);
+    EXPECT_EQ(fs::file_size(tree.Root() / "elsewhere"), 0u);
+  }
+  {
+    FakeSysfsTree tree;
+    fs::remove(tree.Port("serio0") / "driver");
+    fs::create_symlink("driver", tree.Port("serio0") / "driver");
+    EXPECT_EQ(RunPort("--root " + tree.Root().string() + " status").output,
+              "serio0: no driver (the keyboard does not type)\n");
+    fs::remove(tree.Port("serio0") / "driver");
+    fs::create_directories(tree.Bus() / "drivers" / "evil\nserio0: serio_raw");
+    fs::create_directory_symlink("../../drivers/evil\nserio0: serio_raw", tree.Port("serio0") / "driver");
+    EXPECT_EQ(RunPort("--root " + tree.Root().string() + " status").output,
+              "serio0: evil?serio0: serio_raw (the keyboard types)\n");
+  }
 }
 
 TEST(PortProgramTest, StatusAndRefusals) {

@@ -3,12 +3,19 @@
 #include <QDir>
 #include <QFile>
 
+#include <stdexcept>
+
 #include "core/common/SafeWrite.h"
+#include "core/common/StateFile.h"
 #include "platform/SimulatedMemory.h"
 #include "ports/PortSelect.h"
 #include "sim/CatalogueConfig.h"
 
 namespace vl {
+namespace {
+// A state file beyond the largest memory is not one.
+constexpr std::uintmax_t kMaxStateBytes = 0x10000;
+}  // namespace
 
 std::unique_ptr<AppDevice> AppDevice::Open(const std::string& choiceText, const std::string& dataFolder,
                                            const QString& stateFolder) {
@@ -25,12 +32,18 @@ std::unique_ptr<AppDevice> AppDevice::Open(const std::string& choiceText, const 
       std::make_unique<SimulatedKeyboard>(*clock, sim::CatalogueConfig(catalogue->Catalogue(), choice.simType));
   auto device = std::make_unique<AppDevice>(std::move(clock), std::move(keyboard), std::move(catalogue));
   device->stateFile_ = StateFile(stateFolder, choice.simType);
-  QFile state(device->stateFile_);
-  // A file of another size belongs to another catalogue entry: the keyboard starts erased.
-  if (state.open(QIODevice::ReadOnly)) {
-    const QByteArray kept = state.read(0x10000 + 1);
-    device->simulated_->SetMemory(std::vector<uint8_t>(kept.begin(), kept.end()));
+  QDir().mkpath(QFileInfo(device->stateFile_).absolutePath());
+  // Checked without blocking (a FIFO would freeze the window) and before the
+  // session, so memory that could not be kept is told now, not lost at the end.
+  const std::string statePath = device->stateFile_.toStdString();
+  const StateFileCheck state = CheckStateFile(statePath, kMaxStateBytes);
+  if (state.problem != StateFileCheck::Problem::None) {
+    device->stateFile_.clear();  // nothing is written over whatever stands there
+    throw std::runtime_error("Память имитатора клавиатуры не может храниться в файле: " +
+                             StateFileProblemText(statePath, state));
   }
+  // A file of another size belongs to another catalogue entry: the keyboard starts erased.
+  if (state.bytes) device->simulated_->SetMemory(std::vector<uint8_t>(state.bytes->begin(), state.bytes->end()));
   return device;
 }
 

@@ -115,7 +115,8 @@ void TfmProgress::Prepare() {
   TVL2Document& document = window_->Document();
   TfmGrid* window = window_;
   OperationRequest request{kind_, document, window_->Grid().Selection(), false,
-                           [window](const std::vector<CheckRemark>& remarks) { window->ShowCheckRemarks(remarks); }};
+                           [window](const std::vector<CheckRemark>& remarks) { window->ShowCheckRemarks(remarks); },
+                           {}};
   auto prepared = PrepareOperation(device_->Access(), settings_, device_->Catalogue(), request, *this, prompt_);
   if (!prepared) {
     done(QDialog::Rejected);

@@ -1,7 +1,12 @@
 #include "core/common/SafeWrite.h"
 
-#include <fstream>
-#include <optional>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <system_error>
 
 namespace vl {
@@ -9,19 +14,43 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The temporary name, unless something other than a regular file holds it: a
-// leftover folder or FIFO is not ours to delete, opening a FIFO would block and a
-// link would write elsewhere.
-std::optional<fs::path> TemporaryName(const fs::path& file) {
-  fs::path temp = file;
-  temp += ".tmp";
-  std::error_code error;
-  const fs::file_type type = fs::symlink_status(temp, error).type();
-  if (type != fs::file_type::not_found && type != fs::file_type::regular) return std::nullopt;
+// Links are followed at most this deep, as the kernel does.
+constexpr int kMaxLinkDepth = 40;
+constexpr int kNameAttempts = 100;
+
+// A name beside the target no other writer picks: process, time and a counter.
+fs::path TemporaryName(const fs::path& target, int attempt) {
+  static std::atomic<unsigned> counter{0};
+  const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+  fs::path temp = target;
+  temp += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(now) + "-" +
+          std::to_string(counter++) + "-" + std::to_string(attempt);
   return temp;
 }
 
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
 }  // namespace
+
+fs::path WriteTarget(const fs::path& file) {
+  fs::path target = file;
+  for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(target, error))) return target;
+    const fs::path next = fs::read_symlink(target, error);
+    if (error) return target;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return target;
+}
 
 bool IsReplaceableFile(const fs::path& file) {
   std::error_code error;
@@ -34,26 +63,32 @@ std::string WriteFailureText(const fs::path& file) {
 }
 
 bool WriteFileSafely(const fs::path& file, std::string_view bytes) {
-  if (!IsReplaceableFile(file)) return false;
-  const auto temp = TemporaryName(file);
-  if (!temp) return false;
-  bool written = false;
-  {
-    std::ofstream out(*temp, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      out.flush();
-      written = static_cast<bool>(out);
-    }
+  const fs::path target = WriteTarget(file);
+  struct stat old {};
+  const bool replacing = ::lstat(target.c_str(), &old) == 0;
+  if (replacing && !S_ISREG(old.st_mode)) return false;
+  if (!replacing && errno != ENOENT) return false;
+
+  fs::path temp;
+  int fd = -1;
+  for (int attempt = 0; fd < 0 && attempt < kNameAttempts; ++attempt) {
+    temp = TemporaryName(target, attempt);
+    // O_EXCL with O_NOFOLLOW: never an existing file or link under that name.
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return false;
   }
-  std::error_code error;
-  if (written) fs::rename(*temp, file, error);
-  if (!written || error) {
-    std::error_code ignored;
-    fs::remove(*temp, ignored);
-    return false;
+  if (fd < 0) return false;
+  bool written = true;
+  if (replacing) {
+    // The owner first: changing it may clear set-id bits the mode then restores.
+    [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
+    written = ::fchmod(fd, old.st_mode & 07777) == 0;
   }
-  return true;
+  written = written && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  written = ::close(fd) == 0 && written;
+  if (written && ::rename(temp.c_str(), target.c_str()) == 0) return true;
+  ::unlink(temp.c_str());
+  return false;
 }
 
 }  // namespace vl

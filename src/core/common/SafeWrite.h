@@ -7,12 +7,18 @@
 
 namespace vl {
 
-// Writes the bytes next to the target (name + ".tmp") and renames over the target,
-// so a failure keeps the previous file. A target that exists but is not a regular
-// file (a folder, a FIFO, a device node) is never replaced, and a leftover
-// name.tmp that is not a regular file is left alone and fails the write. False on
-// any failure; the temporary file is then removed.
+// Writes the bytes into a new temporary file beside the target (created
+// exclusively under a fresh name, so nothing already there is opened) and renames
+// it over the target, so a failure keeps the previous file. A symbolic link is
+// followed: its target is replaced and the link stays. The new file keeps the
+// replaced file's permission bits (and owner, where the process may set it). A
+// target that exists but is not a regular file (a folder, a FIFO, a device node)
+// is never replaced. False on any failure; the temporary file is then removed.
 bool WriteFileSafely(const std::filesystem::path& file, std::string_view bytes);
+
+// The file a write to path replaces: path with its symbolic links followed, as far
+// as they lead (a link to a missing file gives that file's path).
+std::filesystem::path WriteTarget(const std::filesystem::path& file);
 
 // True when WriteFileSafely may replace the target: it is missing or a regular file
 // (after links).

@@ -1,5 +1,7 @@
 #include "core/device/Download.h"
 
+#include <optional>
+
 #include "core/device/OperationDriver.h"
 #include "core/device/Upload.h"
 
@@ -49,21 +51,18 @@ DeviceHeader DownloadHeader(const DeviceSession& session, size_t imageSize) {
   return header;
 }
 
-// Reads the written image back; an empty text when it matches. The layout is
-// complete by now, so a stop asked for meanwhile no longer applies: the read-back
-// passes a gate of its own rather than failing on the worker's.
-std::string Verify(Link& link, DeviceSession& session, const std::vector<uint8_t>& image) {
+// Reads the written image back; an empty text when it matches, nullopt when a
+// stop was asked for between the blocks of the read-back.
+std::optional<std::string> Verify(Link& link, DeviceSession& session, const std::vector<uint8_t>& image) {
   std::vector<uint8_t> readBack;
   SendBytePaced(link, 0xF5);
-  CancelGate open;
-  DeviceSession reading{session.access, session.settings, session.model,  session.identity,
-                        session.header, session.reporter, session.prompt, open};
   const MemoryTransfer read =
-      ReadDeviceMemory(link, reading, static_cast<uint16_t>(image.size()), kStatusVerify, readBack);
+      ReadDeviceMemory(link, session, static_cast<uint16_t>(image.size()), kStatusVerify, readBack);
+  if (read == MemoryTransfer::Stopped) return std::nullopt;
   if (read != MemoryTransfer::Done) return kVerifyReadError;
   for (size_t i = 0; i < image.size(); ++i)
     if (readBack[i] != image[i]) return VerifyMismatchText(static_cast<int>(i));
-  return {};
+  return std::string();
 }
 
 }  // namespace
@@ -132,8 +131,15 @@ OperationResult RunDownload(DeviceSession& session, const DownloadJob& job) {
   }
 
   if (job.verify) {
-    if (const std::string difference = Verify(link, session, image); !difference.empty()) {
-      FinishOperation(link, session, difference, true);
+    const auto difference = Verify(link, session, image);
+    if (!difference) {
+      // The layout is whole and in force; only the check was given up, so it stays.
+      DeviceCommand(link, IntervalCode(session.settings.Get(Setting::Ibd)), false);
+      FinishOperation(link, session, kVerifyStopped, false);
+      return OperationResult::Cancelled;
+    }
+    if (!difference->empty()) {
+      FinishOperation(link, session, *difference, true);
       return OperationResult::Failed;
     }
   }

@@ -26,6 +26,8 @@ inline constexpr const char* kWriteErrorNormal =
 inline constexpr const char* kWriteErrorProtected = "Ошибка записи данных в память устройства.";
 inline constexpr const char* kHeaderError = "Ошибка подготовки устройства.";
 inline constexpr const char* kVerifyReadError = "Ошибка проверки данных: память устройства не читается.";
+inline constexpr const char* kVerifyStopped =
+    "Проверка данных прервана: раскладка загружена в устройство, но не проверена.";
 
 inline constexpr int kWriteSends = 11;  // the first send and ten repeats
 

@@ -10,7 +10,7 @@ std::optional<PreparedOperation> ReadKeyboardLayout(const PortAccess& access, Se
                                                     IReporter& reporter, IPrompt& prompt) {
   settings.Set(Setting::IsUploadInSelection, 0);
   settings.Set(Setting::IsUploadInCard, 1);
-  const OperationRequest request{OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}};
+  const OperationRequest request{OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}, {}};
   auto prepared = PrepareOperation(access, settings, catalogue, request, reporter, prompt);
   if (!prepared) return std::nullopt;
   CancelGate gate;

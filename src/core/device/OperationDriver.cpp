@@ -116,6 +116,7 @@ std::optional<PreparedOperation> PrepareOperation(const PortAccess& access, cons
   const Setting ownSelection = download ? Setting::IsDownloadFromSelection : Setting::IsUploadInSelection;
   if (!settings.IsOn(ownSelection)) fragment = DeviceBlock(fragment, model->Width, model->Height);
   if (download && !DownloadAgreed(settings, request, fragment, prompt)) return close();
+  if (download && request.agreed && !request.agreed()) return close();
 
   SendBytePaced(link, 0xF5);
   const auto header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*model), reporter);

@@ -64,6 +64,9 @@ struct OperationRequest {
   bool verify = false;  // download: read the image back and compare
   // Shows the layout check's remarks before the question; may be empty.
   std::function<void(const std::vector<CheckRemark>&)> showRemarks;
+  // Download: called once the user agreed, before a byte is written; false stops
+  // the operation there (it has told why). May be empty.
+  std::function<bool()> agreed;
 };
 
 // The preparation, on the caller's thread. nullopt when it ends early: the device

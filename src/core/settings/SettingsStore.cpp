@@ -4,34 +4,34 @@ namespace vl {
 
 const std::array<SettingInfo, kSettingCount>& SettingTable() {
   static const std::array<SettingInfo, kSettingCount> table = {{
-      {"download ignore empty keys", 1},
-      {"tab key", 0},
-      {"is start info", 0},
-      {"load readwrite mode", 0},
-      {"is start tip of day", 1},
-      {"is save before download", 1},
-      {"is autosave", 0},
-      {"autosave value", 5},
-      {"is download from selection", 0},
-      {"is check layout", 1},
-      {"is upload in selection", 0},
-      {"is upload in card", 0},
-      {"is test after download", 1},
-      {"is show download parameters", 1},
-      {"group download mode", 0},
-      {"image key form", 0},
-      {"is image group", 0},
-      {"image create", 0},
-      {"image text", 0},
-      {"image layers", 1},
-      {"image add function keys", 1},
-      {"image device", 0},
-      {"image run", 1},
-      {"layer count", 3},
-      {"ibd", 1},
-      {"correct lock", 0},
-      {"buffered", 0},
-      {"layout", 0},
+      {"download ignore empty keys", 1, 0, 1, true},
+      {"tab key", 0, 0, 5, false},
+      {"is start info", 0, 0, 1, true},
+      {"load readwrite mode", 0, 0, 1, false},
+      {"is start tip of day", 1, 0, 1, true},
+      {"is save before download", 1, 0, 1, true},
+      {"is autosave", 0, 0, 1, true},
+      {"autosave value", 5, 5, 60, false},
+      {"is download from selection", 0, 0, 1, true},
+      {"is check layout", 1, 0, 1, true},
+      {"is upload in selection", 0, 0, 1, true},
+      {"is upload in card", 0, 0, 1, true},
+      {"is test after download", 1, 0, 1, true},
+      {"is show download parameters", 1, 0, 1, true},
+      {"group download mode", 0, 0, 2, false},
+      {"image key form", 0, 0, 2, false},
+      {"is image group", 0, 0, 1, true},
+      {"image create", 0, 0, 2, false},
+      {"image text", 0, 0, 3, false},
+      {"image layers", 1, 0, 15, false},
+      {"image add function keys", 1, 0, 1, true},
+      {"image device", 0, 0, 1, false},
+      {"image run", 1, 0, 1, true},
+      {"layer count", 3, 0, 3, false},
+      {"ibd", 1, 0, 15, false},
+      {"correct lock", 0, 0, 1, true},
+      {"buffered", 0, 0, 1, true},
+      {"layout", 0, 0, 2, false},
   }};
   return table;
 }
@@ -41,6 +41,16 @@ constexpr const char* kViewMode = "view mode";
 constexpr const char* kLayoutsPath = "layouts path";
 constexpr const char* kAudioFile = "audio file";
 constexpr uint8_t kDefaultViewMode = 1;
+
+// A stored value as the program may use it: a yes/no setting is on exactly when 1,
+// a number is held to its range (the store may hold anything another program or
+// hand put there).
+uint8_t InRange(const SettingInfo& info, uint32_t value) {
+  if (info.Boolean) return value == 1 ? 1 : 0;
+  if (value < info.Min) return info.Min;
+  if (value > info.Max) return info.Max;
+  return static_cast<uint8_t>(value);
+}
 }  // namespace
 
 SettingsStore::SettingsStore() {
@@ -74,7 +84,7 @@ void SettingsStore::Load(const ISettingsBackend& backend) {
       failed = true;
       break;
     }
-    read[i] = static_cast<uint8_t>(*value & 0xFF);
+    read[i] = InRange(SettingTable()[i], *value & 0xFF);  // the low byte is the setting
     if (static_cast<Setting>(i) == Setting::IsUploadInCard) uploadInCardRead = read[i];
   }
   std::optional<uint32_t> viewMode;

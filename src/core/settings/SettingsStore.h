@@ -49,6 +49,9 @@ inline constexpr int kSettingCount = 28;
 struct SettingInfo {
   const char* Name;      // registry value name
   uint8_t DefaultValue;
+  uint8_t Min;           // the range a value read from the store is held to
+  uint8_t Max;
+  bool Boolean;          // yes/no: on exactly when 1
 };
 
 // The 28 settings in stored order.
@@ -83,7 +86,8 @@ class SettingsStore {
   // the documents folder and "audio file" empty.
   void Defaults(const std::string& documentsFolder);
 
-  // Reads the store. Any failed integer read applies the defaults to the whole
+  // Reads the store, each value held to its setting's range (a yes/no setting is
+  // on exactly when 1). Any failed integer read applies the defaults to the whole
   // store; "is upload in card" then keeps a value already read (else 0).
   void Load(const ISettingsBackend& backend);
   // Writes the 28 settings in order, then "layouts path", "view mode", "audio file".

@@ -53,13 +53,13 @@ std::vector<uint8_t> Stored(DeviceRig& rig, size_t size) {
 }
 
 OperationResult Download(DeviceRig& rig, TVL2Document& document, bool verify = false) {
-  OperationRequest request{OperationKind::Download, document, TRect{1, 1, 1, 1}, verify, {}};
+  OperationRequest request{OperationKind::Download, document, TRect{1, 1, 1, 1}, verify, {}, {}};
   return RunDeviceOperation(rig.Access(), rig.settings, rig.catalogue, request, rig.reporter, rig.prompt,
                             rig.gate);
 }
 
 OperationResult Upload(DeviceRig& rig, TVL2Document& document) {
-  OperationRequest request{OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}};
+  OperationRequest request{OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}, {}};
   return RunDeviceOperation(rig.Access(), rig.settings, rig.catalogue, request, rig.reporter, rig.prompt,
                             rig.gate);
 }
@@ -210,14 +210,14 @@ TEST(Download, CancelAnsweredYesGoesOnAndNoClearsSilently) {
   }
 }
 
-TEST(Download, StopAfterTheLastBlockKeepsAVerifiedLayout) {
+TEST(Download, StopAfterTheLastBlockKeepsTheLayout) {
   DeviceRig rig;
   TVL2Document document;
   FillLayout(document);
   rig.reporter.onStatus = [&](const std::string& status) {
     if (status == kStatusWriteHeader) rig.gate.Stop();
   };
-  EXPECT_EQ(Download(rig, document, true), OperationResult::Done);
+  EXPECT_EQ(Download(rig, document), OperationResult::Done);
   EXPECT_EQ(rig.prompt.Messages(), std::vector<std::string>{});
   EXPECT_FALSE(rig.reporter.Saw(kStatusClearing));
   const auto image = Built(rig, document);
@@ -288,6 +288,30 @@ TEST(Download, VerifyReportsTheFirstDifferenceAndClears) {
   DeviceRig clean;
   EXPECT_EQ(Download(clean, document, true), OperationResult::Done);
   EXPECT_TRUE(clean.reporter.Saw(kStatusVerify));
+}
+
+// A stop during the read-back ends it at the next block: the layout, complete by
+// then, stays in the device, and the result says it was not checked.
+TEST(Download, StopDuringVerifyEndsTheReadBackAndKeepsTheLayout) {
+  DeviceRig rig;
+  TVL2Document document;
+  FillLayout(document);
+  const auto image = Built(rig, document);
+  bool verifying = false;
+  int readBackPositions = 0;
+  rig.reporter.onStatus = [&](const std::string& status) {
+    verifying = verifying || status == kStatusVerify;
+  };
+  rig.reporter.onProgress = [&](int) {
+    if (!verifying) return;
+    if (++readBackPositions == 2) rig.gate.Stop();
+  };
+  EXPECT_EQ(Download(rig, document, true), OperationResult::Cancelled);
+  EXPECT_EQ(readBackPositions, 2);
+  EXPECT_EQ(rig.prompt.Messages(), std::vector<std::string>{kVerifyStopped});
+  EXPECT_FALSE(rig.reporter.Saw(kStatusClearing));
+  EXPECT_EQ(rig.StoredHeader().DataSize, image.size());
+  EXPECT_EQ(Stored(rig, image.size()), image);
 }
 
 // Whatever goes wrong on the line, success means the device holds the image, and
@@ -473,7 +497,7 @@ TEST(Preparation, AsksOnlyWhatTheSelectionAndSettingsCallFor) {
   DeviceRig rig;
   rig.settings.Set(Setting::IsShowDownloadParameters, 0);
   TVL2Document document;
-  OperationRequest request{OperationKind::Download, document, TRect{1, 1, 8, 8}, false, {}};
+  OperationRequest request{OperationKind::Download, document, TRect{1, 1, 8, 8}, false, {}, {}};
   auto prepared = PrepareOperation(rig.Access(), rig.settings, rig.catalogue, request, rig.reporter, rig.prompt);
   ASSERT_TRUE(prepared);
   EXPECT_TRUE(rig.prompt.shown.empty());
@@ -503,7 +527,8 @@ TEST(Preparation, DeclinedQuestionsAndAnUnreadableTableWriteNothing) {
   Key(document, 1, 1).Layers[3].Macro[0] = "a";  // data on a layer that is not loaded
   std::vector<CheckRemark> remarksShown;
   OperationRequest request{OperationKind::Download, document, TRect{1, 1, 8, 8}, false,
-                           [&](const std::vector<CheckRemark>& remarks) { remarksShown = remarks; }};
+                           [&](const std::vector<CheckRemark>& remarks) { remarksShown = remarks; },
+                           {}};
   {
     DeviceRig rig;
     rig.prompt.answersByText[kCheckRemarks] = Answer::No;

@@ -45,7 +45,7 @@ Attempt Download(DeviceRig& rig, const IDeviceCatalogue& catalogue) {
   key.Layers[0].Macro[0] = "\x1C";
   document.SetKey(1, 1, std::make_unique<TMacroButton>(key));
   CancelGate gate;
-  const OperationRequest request{OperationKind::Download, document, TRect{1, 1, 1, 1}, false, {}};
+  const OperationRequest request{OperationKind::Download, document, TRect{1, 1, 1, 1}, false, {}, {}};
   const OperationResult result =
       RunDeviceOperation(rig.Access(), rig.settings, catalogue, request, rig.reporter, rig.prompt, gate);
   return {result, rig.keyboard.HostBytes(), rig.prompt.Texts()};

@@ -2,6 +2,9 @@
 // Saving and loading layouts in a temporary folder, with scripted answers.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,10 +58,40 @@ class LayoutFileTest : public ::testing::Test {
     return WithFileName("Ошибка чтения раскладки.", Path(name));
   }
 
+  // The names in the folder: a failed or finished save leaves no temporary file.
+  std::set<std::string> FolderEntries() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) names.insert(entry.path().filename());
+    return names;
+  }
+
   std::filesystem::path folder_;
   SettingsStore settings;
   ScriptedPrompt prompt{Answer::Yes};
   RecordingReporter reporter;
+};
+
+// While it lives, no file of this process grows beyond the bytes given: writes
+// past it fail (the signal that would end the process is ignored meanwhile).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
 };
 
 inline TMacroButton MacroKey(const std::string& press, const std::string& release = {}) {

@@ -58,6 +58,7 @@ MemorySettingsBackend FullRegistry() {
   for (const auto& setting : kExpectedSettings) {
     backend.WriteInt("", setting.name, static_cast<uint32_t>(setting.defaultValue + 2));
   }
+  backend.WriteInt("", "is upload in card", 1);  // yes/no: anything but 1 reads as 0
   backend.WriteInt("", "view mode", 0);
   backend.WriteString("", "layouts path", "/srv/layouts");
   backend.WriteString("", "audio file", "/srv/done.wav");
@@ -102,17 +103,17 @@ TEST(SettingsStore, AnyMissingIntegerAppliesTheDefaultsKeepingUploadInCardWhenRe
   MemorySettingsBackend late = FullRegistry();
   late.Remove("", "layout");
   store.Load(late);
-  ExpectDefaultsBut(store, 2);
+  ExpectDefaultsBut(store, 1);
 
   // "view mode" is an integer read too; a text where a number belongs fails as well.
   MemorySettingsBackend noView = FullRegistry();
   noView.Remove("", "view mode");
   store.Load(noView);
-  ExpectDefaultsBut(store, 2);
+  ExpectDefaultsBut(store, 1);
   MemorySettingsBackend wrongType = FullRegistry();
   wrongType.WriteString("", "ibd", "3");
   store.Load(wrongType);
-  ExpectDefaultsBut(store, 2);
+  ExpectDefaultsBut(store, 1);
 }
 
 TEST(SettingsStore, CompleteRegistryIsTakenAsStoredAndSavedBackInFull) {
@@ -121,7 +122,7 @@ TEST(SettingsStore, CompleteRegistryIsTakenAsStoredAndSavedBackInFull) {
   SettingsStore store;
   store.Load(backend);
   EXPECT_EQ(store.Get(Setting::Ibd), 0x0F);
-  EXPECT_EQ(store.Get(Setting::LayerCount), 5);
+  EXPECT_EQ(store.Get(Setting::LayerCount), 3);  // 5 is beyond the four layers
   EXPECT_EQ(store.ViewMode(), 0);
   EXPECT_EQ(store.LayoutsPath(), "/srv/layouts");
   EXPECT_EQ(store.AudioFile(), "/srv/done.wav");
@@ -143,11 +144,35 @@ TEST(SettingsStore, CompleteRegistryIsTakenAsStoredAndSavedBackInFull) {
   EXPECT_EQ(store.LayoutsPath(), kDocuments);
 }
 
+// Whatever the store holds, the program sees values it can use: the download
+// never asks about 256 layers, shows an interval beyond the list or reads a 2 as
+// "yes" in one place and "no" in another.
+TEST(SettingsStore, ValuesReadAreHeldToTheirRanges) {
+  MemorySettingsBackend backend = FullRegistry();
+  for (const char* name : {"layer count", "ibd", "layout", "image text", "autosave value", "tab key"})
+    backend.WriteInt("", name, 255);
+  backend.WriteInt("", "is show download parameters", 2);
+  backend.WriteInt("", "is check layout", 1);
+  SettingsStore store;
+  store.Load(backend);
+  EXPECT_EQ(store.LayerCountValue(), 4);
+  EXPECT_EQ(store.Get(Setting::Ibd), 15);
+  EXPECT_EQ(store.Get(Setting::Layout), 2);
+  EXPECT_EQ(store.Get(Setting::ImageText), 3);
+  EXPECT_EQ(store.Get(Setting::AutosaveValue), 60);
+  EXPECT_EQ(store.Get(Setting::TabKey), 5);
+  EXPECT_EQ(store.Get(Setting::IsShowDownloadParameters), 0);
+  EXPECT_EQ(store.Get(Setting::IsCheckLayout), 1);
+  backend.WriteInt("", "autosave value", 0);
+  store.Load(backend);
+  EXPECT_EQ(store.Get(Setting::AutosaveValue), 5);
+}
+
 TEST(SettingsStore, DefaultsLeaveUploadInCardAlone) {
   SettingsStore store;
   store.Load(FullRegistry());
   store.Defaults(kDocuments);
-  ExpectDefaultsBut(store, 2);
+  ExpectDefaultsBut(store, 1);
 }
 
 TEST(RecentFiles, KeepsEightNewestFirstAndMovesARepeatToTheTopInItsNewSpelling) {
