@@ -1,5 +1,7 @@
 #include "app/editor/KeyListDialog.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
@@ -20,8 +22,17 @@ TfmKeyList::TfmKeyList(QWidget* parent) : QDialog(parent) {
   connect(lbKeys_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 
+int TitleWidth(const QString& caption) {
+  // The title bar's text in the desktop's title font (the application's where
+  // unknown), beside the window's buttons and icon.
+  constexpr int kTitleBarExtras = 140;
+  const QFont font = QApplication::font("QMdiSubWindowTitleBar");
+  return QFontMetrics(font).horizontalAdvance(caption) + kTitleBarExtras;
+}
+
 std::optional<ListedKey> TfmKeyList::Exec(const QString& caption) {
   setWindowTitle(caption);
+  setMinimumWidth(TitleWidth(caption));
   if (lbKeys_->currentRow() < 0) lbKeys_->setCurrentRow(0);
   lbKeys_->setFocus();
   if (exec() != QDialog::Accepted || lbKeys_->currentRow() < 0) return std::nullopt;

@@ -107,7 +107,7 @@ void TPortEdit::OnByte(quint8 byte) { Handle(line_.FeedSet1(byte)); }
 void TPortEdit::Handle(LineInput input) {
   update();
   if (input == LineInput::Exit) {
-    focusNextChild();
+    emit ExitPressed();
   } else if (input == LineInput::Full) {
     Suspend();
     prompt_.Message(kLineFullMessage, kCaptionAttention, MessageIcon::Warning);
