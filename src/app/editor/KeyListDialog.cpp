@@ -23,11 +23,13 @@ TfmKeyList::TfmKeyList(QWidget* parent) : QDialog(parent) {
 }
 
 int TitleWidth(const QString& caption) {
-  // The title bar's text in the desktop's title font (the application's where
-  // unknown), beside the window's buttons and icon.
-  constexpr int kTitleBarExtras = 140;
-  const QFont font = QApplication::font("QMdiSubWindowTitleBar");
-  return QFontMetrics(font).horizontalAdvance(caption) + kTitleBarExtras;
+  // The desktop shows the program's name after the caption, in its bold title
+  // font, beside the window's buttons and icon.
+  constexpr int kTitleBarExtras = 120;
+  const QString shown = caption + QString::fromUtf8(" \u2014 ") + QGuiApplication::applicationDisplayName();
+  QFont font = QApplication::font();
+  font.setBold(true);
+  return QFontMetrics(font).horizontalAdvance(shown) + kTitleBarExtras;
 }
 
 std::optional<ListedKey> TfmKeyList::Exec(const QString& caption) {
