@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -377,9 +378,12 @@ class InputWindowsTest : public QObject {
     QCOMPARE(Document().TrackMask, uint8_t{0x04});
     QVERIFY(!Document().Modified);
 
-    // A track that is off shows nothing that can be edited, its note included.
+    // A track that is off shows nothing that can be edited, its note included,
+    // and its lines were drawn white like the ones that take keys.
     for (int track = 0; track < kInputRows; ++track) {
       const bool on = track == 2;
+      const QImage drawn = window.PressLine(track)->grab().toImage();
+      QCOMPARE(drawn.pixelColor(drawn.width() - 5, drawn.height() / 2) == QColor(Qt::white), on);
       QCOMPARE(window.PressLine(track)->isEnabled(), on);
       QCOMPARE(window.NoteEdit(track)->isEnabled(), on);
       QCOMPARE(qobject_cast<QLabel*>(window.NoteEdit(track)->parentWidget()->layout()->itemAt(
