@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
@@ -476,9 +477,20 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(!test.isVisible());
     QVERIFY(main.statusBar()->currentMessage().isEmpty());
 
+    // The progress window stood over the main window, not in the middle of the screen.
+    main.setGeometry(20, 20, 500, 400);
+    TfmProgress& progress = main.Device().Progress();
+    QPoint centre;
+    auto* once = new QObject(progress.Bar());
+    connect(progress.Bar(), &QProgressBar::valueChanged, once, [&progress, &centre, once](int value) {
+      if (value == 0) return;
+      centre = progress.frameGeometry().center();
+      delete once;
+    });
     prompt_->answers = {Answer::Yes};
     main.Action("acDownLoad")->trigger();
     QCOMPARE(main.statusBar()->currentMessage(), U(kDownloadDoneStatus));
+    QVERIFY((centre - QApplication::primaryScreen()->availableGeometry().center()).manhattanLength() <= 6);
     QTRY_VERIFY(test.isVisible());
     QTRY_VERIFY(test.isActiveWindow());
     QCOMPARE(test.Pages()->currentIndex(), 0);
