@@ -256,7 +256,7 @@ void DeviceCommands::KeyImage(TfmGrid& window) {
   const TRect field = DeviceBlock(selection, model.Width, model.Height);
   window.Grid().Select(field.Left, field.Top, field.Right, field.Bottom);
 
-  const QString file = host_.dialogs.Choose(FileDialogKind::SaveKeyImage, host_.layoutsFolder(), window.Caption());
+  const QString file = host_.dialogs.Choose(FileDialogKind::SaveKeyImage, host_.dialogFolder(), window.Caption());
   if (file.isEmpty()) return;
   const KeyImageFormat format = QFileInfo(file).suffix().compare(QStringLiteral("rtf"), Qt::CaseInsensitive) == 0
                                     ? KeyImageFormat::RichText

@@ -47,7 +47,7 @@ class DeviceCommands : public QObject {
     IFileDialogs& dialogs;
     TfmExAbout& deviceList;        // the supported-devices window as chooser
     std::function<bool(TfmGrid&)> save;    // the save before a download; false: no download
-    std::function<QString()> layoutsFolder;  // where the key image's file dialog starts
+    std::function<QString()> dialogFolder;  // where the key image's file dialog starts
     std::function<void()> commandsChanged;
     // The port choice in force (--port or the stored one), and storing a new one.
     std::function<std::string()> portChoice = [] { return std::string(); };
