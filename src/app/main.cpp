@@ -1,7 +1,8 @@
 // velmorando: the layout editor. Every argument is a layout file to open;
 // --no-splash skips the start-up picture (for automation); --data DIR reads the
 // catalogue, templates and the rest from DIR instead of the program folder;
-// --port none|PATH|sim[:TYPE] talks to that keyboard instead of the stored one.
+// --port none|PATH|sim[:TYPE] talks to that keyboard instead of the stored one;
+// --help and --version print and end.
 
 #include <QApplication>
 #include <QDir>
@@ -12,9 +13,13 @@
 #include <QScreen>
 #include <QSplashScreen>
 #include <QThread>
+#include <cstdio>
 #include <memory>
 #include <new>
+#include <string>
+#include <vector>
 
+#include "app/editor/CommandLine.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/QtTranslations.h"
@@ -65,26 +70,30 @@ class Application final : public QApplication {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Help, version and a mistyped option need no display.
+  const vl::EditorCommandLine line = vl::ParseEditorCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  switch (line.action) {
+    case vl::EditorCommandLine::Action::Help:
+      std::fputs(vl::EditorUsage().c_str(), stdout);
+      return 0;
+    case vl::EditorCommandLine::Action::Version:
+      std::fputs(vl::EditorVersion().c_str(), stdout);
+      return 0;
+    case vl::EditorCommandLine::Action::Refuse:
+      std::fprintf(stderr, "%s\n", line.error.c_str());
+      return 2;
+    case vl::EditorCommandLine::Action::Run:
+      break;
+  }
   Application app(argc, argv);
   vl::InstallQtRussian(app);
   QApplication::setApplicationName(QString::fromUtf8(vl::kApplicationName));
   QApplication::setApplicationDisplayName(QString::fromUtf8(vl::kApplicationName));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.ostrel.velmorando"),
                                                QIcon(QStringLiteral(":/program/org.ostrel.velmorando.svg"))));
-  QStringList files = QApplication::arguments().mid(1);
-  const bool splash = !files.removeAll(QStringLiteral("--no-splash"));
-  // --data DIR: the catalogue, templates, special paste and help from another folder.
-  vl::SetDataFolder(vl::ProgramDataFolder(argv[0]));
-  if (const qsizetype at = files.indexOf(QStringLiteral("--data")); at >= 0 && at + 1 < files.size()) {
-    vl::SetDataFolder(files[at + 1].toStdString());
-    files.remove(at, 2);
-  }
-  // --port PORT: the keyboard port for this run, over the stored "keyboard port".
-  QString port;
-  if (const qsizetype at = files.indexOf(QStringLiteral("--port")); at >= 0 && at + 1 < files.size()) {
-    port = files[at + 1];
-    files.remove(at, 2);
-  }
+  QStringList files;
+  for (const std::string& file : line.files) files.append(QString::fromLocal8Bit(file));
+  vl::SetDataFolder(line.data.empty() ? vl::ProgramDataFolder(argv[0]) : line.data);
   const QString dataFolder = QString::fromStdString(vl::DataFolder());
   vl::SetHelpFolder(QDir(dataFolder).filePath(QStringLiteral("help")));
 
@@ -92,9 +101,9 @@ int main(int argc, char** argv) {
   vl::SettingsStore settings;
   // The main window comes first and reads no setting until it is shown.
   vl::TfmMain window(settings, backend, dataFolder, files);
-  window.SetPortOverride(port);
+  window.SetPortOverride(QString::fromStdString(line.port));
   std::unique_ptr<QSplashScreen> screen;
-  if (splash) {
+  if (line.splash) {
     screen = std::make_unique<QSplashScreen>(SplashPicture(), Qt::WindowStaysOnTopHint);
     screen->show();
     app.processEvents();

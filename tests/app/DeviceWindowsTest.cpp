@@ -14,12 +14,15 @@
 #include <QPrinter>
 #include <QTabWidget>
 #include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include "AppFixture.h"
 #include "app/device/DeviceCommands.h"
+#include "app/device/DeviceVerdicts.h"
 #include "app/device/TfmIBD.h"
 #include "app/device/TfmInfo.h"
 #include "app/device/TfmProgress.h"
@@ -100,6 +103,11 @@ class DeviceWindowsTest : public QObject, public AppFixture {
   static void FillLayout(TVL2Document& document) {
     for (int column = 1; column <= 8; ++column)
       for (int row = 1; row <= 8; ++row) Put(document, column, row, std::string(8, static_cast<char>(0x1C)));
+  }
+
+  static QByteArray Contents(const QString& file) {
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
   }
 
   std::vector<uint8_t> Memory(size_t count) const {
@@ -432,6 +440,152 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QFile printed(file);
     QVERIFY(printed.open(QIODevice::ReadOnly));
     QVERIFY(printed.readAll().startsWith("%PDF-"));
+  }
+
+  // The key image reported in the first status panel and left it empty, so a
+  // modified layout looked saved; a viewer that cannot start is told.
+  void KeyImageGivesTheStatusBackAndTellsAViewerNotStarted() {
+    settings_.Set(Setting::ImageDevice, 0);
+    settings_.Set(Setting::ImageRun, 1);
+    TfmMain& main = StartWithKeyboard();
+    main.OpenUrl = [](const QUrl&) { return false; };
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    window->Document().Modified = true;
+    main.CommandsChanged();
+    QTemporaryDir out;
+    dialogs_->names = {out.filePath("keys.rtf")};
+    main.Action("acImage")->trigger();
+    QVERIFY(QFile::exists(out.filePath("keys.rtf")));
+    QCOMPARE(main.StatusText(StatusPanel::Saved), U("не сохранена"));
+    QCOMPARE(prompt_->Texts().size(), size_t{1});
+    QVERIFY(QString::fromStdString(prompt_->Texts()[0]).contains(QStringLiteral("keys.rtf")));
+  }
+
+  // An upload replaced the layout of a file: the save before a download and the
+  // periodic autosave asked nothing and wrote the device's content over the file,
+  // notes and all. Now they ask; No downloads without saving and keeps the file.
+  void AutomaticSaveAsksBeforeOverwritingAnUploadedLayout() {
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    main.Action("acDownLoad")->trigger();
+
+    TfmGrid* window = main.NewLayout();
+    Put(window->Document(), 1, 1, std::string(1, '\x1C'));
+    window->Document().GetKey(1, 1)->Layers[0].Note = "kept in the file only";
+    const QString file = dataDir_->filePath("kept.vld");
+    dialogs_->names = {file};
+    window->Document().Modified = true;
+    QVERIFY(main.SaveWindow(*window, false));
+    const QByteArray saved = Contents(file);
+    main.Action("acUpload")->trigger();
+    QVERIFY(window->Document().Modified);
+
+    const int blocks = keyboard_->BlocksAccepted();
+    prompt_->answers = {Answer::No};
+    main.Action("acDownLoad")->trigger();
+    QCOMPARE(prompt_->Texts().size(), size_t{1});
+    QVERIFY(QString::fromStdString(prompt_->Texts()[0]).contains(QStringLiteral("kept.vld")));
+    QCOMPARE(Contents(file), saved);
+    QVERIFY(keyboard_->BlocksAccepted() > blocks);
+
+    prompt_->answers = {Answer::No};
+    main.AutosaveTick();
+    QCOMPARE(Contents(file), saved);
+    prompt_->answers = {Answer::Yes};
+    main.AutosaveTick();
+    QVERIFY(Contents(file) != saved);
+    QVERIFY(!window->Document().Modified);
+    // Once saved, the file holds what the window shows: no more questions.
+    window->Document().Modified = true;
+    main.AutosaveTick();
+    QCOMPARE(prompt_->Texts().size(), size_t{3});
+  }
+
+  // A save before the download that was cancelled (or failed) ended the download
+  // without a word.
+  void UnsavedLayoutIsToldAndMayBeDownloadedAnyway() {
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+      init();
+      TfmMain& main = StartWithKeyboard();
+      TfmGrid* window = main.ActiveLayout();
+      FillLayout(window->Document());
+      window->Document().Modified = true;
+      prompt_->answers = {answer};
+      main.Action("acDownLoad")->trigger();  // the save dialog is cancelled
+      QCOMPARE(prompt_->Texts().size(), size_t{1});
+      QVERIFY(QString::fromStdString(prompt_->Texts()[0]).contains(U("не сохранена")));
+      QCOMPARE(keyboard_->BlocksAccepted() > 0, answer == Answer::Yes);
+      cleanup();
+    }
+  }
+
+  // The test window opened after any download, declined ones included, and lost
+  // the activation to the main window when the progress window closed; finished
+  // commands said nothing.
+  void FinishedCommandsSaySoAndTheTestWindowFollowsADoneDownload() {
+    settings_.Set(Setting::IsTestAfterDownload, 1);
+    settings_.Set(Setting::IsShowDownloadParameters, 1);
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    TfmTest& test = main.Device().Test();
+    test.Pages()->setCurrentIndex(1);
+    prompt_->answers = {Answer::No};
+    main.Action("acDownLoad")->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(!test.isVisible());
+    QVERIFY(main.statusBar()->currentMessage().isEmpty());
+
+    // The progress window stood over the main window, not in the middle of the screen.
+    main.setGeometry(20, 20, 500, 400);
+    TfmProgress& progress = main.Device().Progress();
+    QPoint centre;
+    auto* once = new QObject(progress.Bar());
+    connect(progress.Bar(), &QProgressBar::valueChanged, once, [&progress, &centre, once](int value) {
+      if (value == 0) return;
+      centre = progress.frameGeometry().center();
+      delete once;
+    });
+    prompt_->answers = {Answer::Yes};
+    main.Action("acDownLoad")->trigger();
+    QCOMPARE(main.statusBar()->currentMessage(), U(kDownloadDoneStatus));
+    QVERIFY((centre - QApplication::primaryScreen()->availableGeometry().center()).manhattanLength() <= 6);
+    QTRY_VERIFY(test.isVisible());
+    QTRY_VERIFY(test.isActiveWindow());
+    QCOMPARE(test.Pages()->currentIndex(), 0);
+    QVERIFY(test.PortMemo()->hasFocus());
+
+    prompt_->answers = {Answer::Yes};
+    main.Action("acDeviceClear")->trigger();
+    QCOMPARE(main.statusBar()->currentMessage(), U(kClearDoneStatus));
+
+    TfmIBD& dialog = main.Device().IntervalDialog();
+    QTimer::singleShot(0, &dialog, [&dialog] {
+      dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    main.Action("acIBD")->trigger();
+    QCOMPARE(main.statusBar()->currentMessage(), U(kIntervalDoneStatus));
+  }
+
+  // The questions before a download spoke of the device's W x H field while the
+  // grid still showed the user's own selection; keys beyond the field were left
+  // out without a word.
+  void DownloadQuestionsSeeTheFieldAndCountTheKeysLeftOut() {
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    Put(window->Document(), 10, 3, std::string(1, '\x1C'));
+    Put(window->Document(), 9, 9, std::string(1, '\x1C'));
+    window->Grid().Select(1, 1, 1, 1);
+    prompt_->answers = {Answer::No};
+    main.Action("acDownLoad")->trigger();
+    QCOMPARE(prompt_->Texts(), std::vector<std::string>{KeysOutsideQuestion(2, 8, 8)});
+    QCOMPARE(window->Grid().Selection(), (TRect{1, 1, 8, 8}));
+    QCOMPARE(keyboard_->BlocksAccepted(), 0);
+
+    prompt_->answers = {Answer::Yes};
+    main.Action("acDownLoad")->trigger();
+    QVERIFY(keyboard_->BlocksAccepted() > 0);
   }
 };
 

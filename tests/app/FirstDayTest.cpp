@@ -20,6 +20,7 @@
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
 #include "app/editor/ArrangeDialog.h"
+#include "app/editor/CommandLine.h"
 #include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/ParametersDialog.h"
@@ -72,10 +73,51 @@ class FirstDayTest : public QObject, public AppFixture {
     QVERIFY(main.SaveWindow(*window, false));
     QCOMPARE(dialogs_->folders.back(), documents);
     QVERIFY(QFile::exists(documents + "/first.vld"));
-    // A folder that cannot be made gives way to the home folder.
+    // A folder that cannot be made gives way to the layout's own folder, then
+    // to the last one used, and to the home folder when both are gone.
     settings_.SetLayoutsPath("/proc/no-such-folder");
     main.SaveWindow(*window, true);
+    QCOMPARE(dialogs_->folders.back(), documents);
+    TfmGrid* untitled = main.NewLayout();
+    untitled->Document().Modified = true;
+    main.SaveWindow(*untitled, false);
+    QCOMPARE(dialogs_->folders.back(), documents);
+    QVERIFY(QDir(documents).removeRecursively());
+    main.SaveWindow(*untitled, false);
     QCOMPARE(dialogs_->folders.back(), QDir::homePath());
+  }
+
+  // --help was opened as a layout file, and so was any mistyped option.
+  void OptionsWereTakenForFiles() {
+    using Action = EditorCommandLine::Action;
+    QCOMPARE(ParseEditorCommandLine({"--help"}).action, Action::Help);
+    QCOMPARE(ParseEditorCommandLine({"a.vld", "--version"}).action, Action::Version);
+    const EditorCommandLine typo = ParseEditorCommandLine({"a.vld", "--prot", "sim"});
+    QCOMPARE(typo.action, Action::Refuse);
+    QVERIFY(typo.error.find("--prot") != std::string::npos);
+    QCOMPARE(ParseEditorCommandLine({"--data"}).action, Action::Refuse);
+    const EditorCommandLine run =
+        ParseEditorCommandLine({"--no-splash", "--port", "sim", "a.vld", "--data", "/d", "--", "--odd.vld"});
+    QCOMPARE(run.action, Action::Run);
+    QVERIFY(!run.splash);
+    QCOMPARE(run.port, std::string("sim"));
+    QCOMPARE(run.data, std::string("/d"));
+    QCOMPARE(run.files, (std::vector<std::string>{"a.vld", "--odd.vld"}));
+    for (const char* option : {"--no-splash", "--data", "--port", "--help", "--version"})
+      QVERIFY2(EditorUsage().find(option) != std::string::npos, option);
+  }
+
+  // The dialogs started in the layouts folder whatever layout was worked on.
+  void FileDialogsStartedFarFromTheLayout() {
+    QTemporaryDir elsewhere;
+    const QString file = elsewhere.filePath("shop.vld");
+    TfmMain& main = Start();
+    TfmGrid* window = main.LayoutWindows()[0];
+    window->Document().Modified = true;
+    dialogs_->names = {file};
+    QVERIFY(main.SaveWindow(*window, false));
+    main.Action("acOpen")->trigger();
+    QCOMPARE(dialogs_->folders.back(), elsewhere.path());
   }
 
   void LayoutWindowsOpenedLargerThanTheArea() {

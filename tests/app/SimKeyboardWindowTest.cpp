@@ -3,7 +3,10 @@
 // out, and what the window shows of the keyboard's state.
 
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 #include <chrono>
 #include <vector>
@@ -28,6 +31,8 @@ class Collector final : public IByteReceiver {
   Bytes Take() { return std::exchange(bytes, {}); }
   Bytes bytes;
 };
+
+void Append(Bytes& to, const Bytes& more) { to.insert(to.end(), more.begin(), more.end()); }
 
 TMacroButton& Key(TVL2Document& document, int x, int y, uint8_t func = kFuncMacro) {
   auto& ref = document.Keys(x + 1, y + 1);
@@ -154,6 +159,69 @@ class SimKeyboardWindowTest : public QObject {
     rig.window.findChild<QComboBox*>()->setCurrentIndex(1);
     rig.window.SwipeTrack(QString::fromUtf8("1ж2"));  // a character no key bears is left out
     QCOMPARE(rig.After(1s), (Bytes{0x02, 0x82, 0x03, 0x83, 0x1C}));
+  }
+
+  // A temporary layer's key was held only while the mouse button was, so no
+  // other key could be clicked meanwhile. A right click latches it until clicked again.
+  void RightClickLatchesAKeyUntilClickedAgain() {
+    Rig rig;
+    TVL2Document document;
+    TMacroButton& letters = Key(document, 0, 0);
+    letters.Layers[0] = {{"\x1C", "\xF0\x1C"}, 0, 0, ""};
+    letters.Layers[1] = {{"\x32", "\xF0\x32"}, 0, 0, ""};
+    Key(document, 2, 1, kFuncShiftToLayer0 + 1);
+    rig.Program(document, 2);
+    SimKeyField& field = rig.window.Field();
+    QTest::mouseClick(&field, Qt::RightButton, {}, rig.Centre(2, 1));
+    QCOMPARE(rig.After(1s), Bytes{});
+    QCOMPARE(rig.Label("Слой"), QString::fromUtf8("Слой: 1"));
+    QCOMPARE(field.LatchedKeys(), std::vector<QPoint>{QPoint(2, 1)});
+    rig.Click(0, 0);
+    QCOMPARE(rig.After(1s), (Bytes{0x30, 0xB0}));  // b, from layer 1
+    rig.Click(2, 1);                                // clicked again: let go
+    rig.After(1s);
+    QCOMPARE(rig.Label("Слой"), QString::fromUtf8("Слой: 0"));
+    QVERIFY(field.LatchedKeys().empty());
+    rig.Click(0, 0);
+    QCOMPARE(rig.After(1s), (Bytes{0x1E, 0x9E}));
+
+    // A latched key is let go with the window, or it would stay down for ever.
+    QTest::mouseClick(&field, Qt::RightButton, {}, rig.Centre(0, 0));
+    QCOMPARE(rig.After(100ms), Bytes{0x1E});
+    rig.window.hide();
+    QCOMPARE(rig.After(1s), Bytes{0x9E});
+  }
+
+  // The swipe's question took the activation from the window reading the card,
+  // which lost the track's bytes.
+  void SwipeGoesToTheWindowThatWasActive() {
+    Rig rig;
+    TVL2Document document;
+    document.CardReader.Layers[1] = {{"", "\x5A"}, 0, 0, ""};
+    document.TrackMask = 0b0010;
+    rig.Program(document, 1);
+    rig.window.findChild<QComboBox*>()->setCurrentIndex(1);
+    QWidget reader;
+    auto* line = new QLineEdit(&reader);
+    reader.show();
+    QApplication::setActiveWindow(&reader);
+    line->setFocus();
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog != nullptr);
+      dialog->setTextValue(QStringLiteral("12"));
+      dialog->accept();
+    });
+    QPushButton* swipe = nullptr;
+    for (QPushButton* button : rig.window.findChildren<QPushButton*>())
+      if (button->accessibleName() == QString::fromUtf8("Провести карту...")) swipe = button;
+    QVERIFY(swipe != nullptr);
+    swipe->click();
+    QTRY_COMPARE(QApplication::activeWindow(), &reader);
+    QVERIFY(line->hasFocus());
+    Bytes received;
+    QTRY_VERIFY((Append(received, rig.After(10ms)), received.size() >= 5));
+    QCOMPARE(received, (Bytes{0x02, 0x82, 0x03, 0x83, 0x1C}));
   }
 
   void KeysLieWhereTheCatalogueDrawsThemAndGapsPressNothing() {

@@ -7,6 +7,7 @@ man_dir=$1
 cli=$2
 kbdsim=$3
 port=$4
+editor=$5
 failed=0
 
 # Options of a help text, one per line, in roff spelling (\-\-name).
@@ -33,5 +34,7 @@ done
 check_options vlat-cli.1 "$cli_help"
 check_options vlat-kbdsim.1 "$("$kbdsim" 2>&1 || true)"
 check_options vlat-port.1 "$("$port" --help)"
+check_options velmorando.1 "$("$editor" --help)"
+"$editor" --no-such-option >/dev/null 2>&1 && { echo "velmorando took an unknown option for a file"; failed=1; }
 [ "$failed" -eq 0 ] && echo "manual pages describe $(wc -w <<<"$commands") vlat-cli commands and every listed option"
 exit "$failed"

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -13,6 +14,7 @@
 
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/device/DetectingReporter.h"
+#include "app/device/DeviceVerdicts.h"
 #include "app/device/PortHelper.h"
 #include "app/device/SimCaption.h"
 #include "app/device/TfmDetect.h"
@@ -23,6 +25,7 @@
 #include "app/editor/FileDialogs.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
+#include "app/editor/WaitCursor.h"
 #include "core/device/Clear.h"
 #include "core/device/Detect.h"
 #include "core/document/BusyScope.h"
@@ -37,6 +40,9 @@ namespace {
 
 constexpr const char* kDeviceIdError = "Ошибка преобразования идентификатора устройства.";
 constexpr const char* kOfferSimulator = "Порт клавиатуры не найден. Использовать имитатор клавиатуры?";
+constexpr const char* kEditorNotStarted =
+    "Изображение клавиш сохранено в файл %1, но программа для его просмотра не запущена: с этим типом файлов "
+    "не связана ни одна программа.";
 constexpr const char* kBackupFailed =
     "Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в параметрах "
     "(страница \"Устройство\").";
@@ -164,13 +170,20 @@ void DeviceCommands::Transfer(OperationKind kind, TfmGrid& window) {
   if (download && host_.settings.IsOn(Setting::IsSaveBeforeDownload) && document.Modified && !host_.save(window))
     return;
   if (download && BackupBeforeDownload(host_.backend) && !KeepBackup(*device)) return;
-  if (!download) SaveUndo(document, kUndoDeviceRead);
+  if (!download) {
+    const WaitCursor wait;  // the snapshot of a large layout takes a moment
+    SaveUndo(document, kUndoDeviceRead);
+  }
+  OperationResult result = OperationResult::Failed;
   {
     const BusyScope busy(document);
-    progress_->Run(kind, window, *device);
+    result = progress_->Run(kind, window, *device);
   }
   if (download) {
-    if (host_.settings.IsOn(Setting::IsTestAfterDownload)) ShowTest();
+    if (result == OperationResult::Done) {
+      host_.tell(QString::fromUtf8(kDownloadDoneStatus));
+      if (host_.settings.IsOn(Setting::IsTestAfterDownload)) test_->ShowForKeys();
+    }
     progress_->PlaySound();
   }
   window.Grid().viewport()->update();
@@ -185,8 +198,9 @@ void DeviceCommands::Clear() {
   AppDevice* device = Device();
   if (!device) return;
   DetectingReporter reporter(host_.status, *detect_);
-  RunClear(device->Access(), host_.settings, device->Catalogue(), reporter, host_.prompt);
+  const bool cleared = RunClear(device->Access(), host_.settings, device->Catalogue(), reporter, host_.prompt);
   device->KeepState();
+  if (cleared) host_.tell(QString::fromUtf8(kClearDoneStatus));
 }
 
 void DeviceCommands::Information() {
@@ -200,7 +214,9 @@ void DeviceCommands::Information() {
 }
 
 void DeviceCommands::Interval() {
-  if (AppDevice* device = Device()) ibd_->Exec(*device);
+  AppDevice* device = Device();
+  if (device && ibd_->Exec(*device) == QDialog::Accepted && ibd_->Sent())
+    host_.tell(QString::fromUtf8(kIntervalDoneStatus));
 }
 
 std::optional<uint16_t> DeviceCommands::ImageDeviceType() {
@@ -248,10 +264,13 @@ std::optional<KeyImageRequest> DeviceCommands::ImageRequest(
 }
 
 void DeviceCommands::KeyImage(TfmGrid& window) {
+  // The detection and the writing report in the status bar's first panel, which
+  // otherwise tells whether the layout is saved.
+  const auto restoreStatus = qScopeGuard([this] { host_.commandsChanged(); });
   QString file;
   KeyImageFormat format = KeyImageFormat::Metafile;
   const auto request = ImageRequest(window, [&]() -> std::optional<KeyImageFormat> {
-    file = host_.dialogs.Choose(FileDialogKind::SaveKeyImage, host_.layoutsFolder(), window.Caption());
+    file = host_.dialogs.Choose(FileDialogKind::SaveKeyImage, host_.dialogFolder(), window.Caption());
     if (file.isEmpty()) return std::nullopt;
     // A name without a known extension gets the metafile, the dialog's first format.
     format = KeyImageFormatOf(file.toStdString()).value_or(KeyImageFormat::Metafile);
@@ -260,10 +279,13 @@ void DeviceCommands::KeyImage(TfmGrid& window) {
   if (!request) return;
   const auto build = [&](IReporter& reporter) { return KeyImageBytes(format, *request, reporter); };
   if (!WriteKeyImage(file.toStdString(), build, host_.prompt, host_.status)) return;
-  if (host_.settings.IsOn(Setting::ImageRun)) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+  if (host_.settings.IsOn(Setting::ImageRun) && !host_.openFile(QUrl::fromLocalFile(file)))
+    host_.prompt.Message(QString::fromUtf8(kEditorNotStarted).arg(QDir::toNativeSeparators(file)).toStdString(),
+                         kCaptionAttention, MessageIcon::Warning);
 }
 
 void DeviceCommands::PrintKeyImage(TfmGrid& window) {
+  const auto restoreStatus = qScopeGuard([this] { host_.commandsChanged(); });
   const auto request = ImageRequest(window, [] { return std::optional(KeyImageFormat::Pdf); });
   if (!request) return;
   QPrinter printer(QPrinter::HighResolution);

@@ -20,6 +20,7 @@
 #include "core/settings/SettingsBackend.h"
 #include "core/settings/SettingsStore.h"
 
+class QUrl;
 class QWidget;
 
 namespace vl {
@@ -46,8 +47,8 @@ class DeviceCommands : public QObject {
     IReporter& status;             // the main window's status bar
     IFileDialogs& dialogs;
     TfmExAbout& deviceList;        // the supported-devices window as chooser
-    std::function<bool(TfmGrid&)> save;    // the autosave routine
-    std::function<QString()> layoutsFolder;
+    std::function<bool(TfmGrid&)> save;    // the save before a download; false: no download
+    std::function<QString()> dialogFolder;  // where the key image's file dialog starts
     std::function<void()> commandsChanged;
     // The port choice in force (--port or the stored one), and storing a new one.
     std::function<std::string()> portChoice = [] { return std::string(); };
@@ -55,6 +56,10 @@ class DeviceCommands : public QObject {
     // Whether a missing port may be answered with the simulated keyboard (not when
     // the device is handed in).
     std::function<bool()> mayOfferSimulator = [] { return false; };
+    // A command's outcome in the status bar.
+    std::function<void(const QString&)> tell = [](const QString&) {};
+    // Opens a file in the desktop's program for it; false when none could start.
+    std::function<bool(const QUrl&)> openFile = [](const QUrl&) { return false; };
   };
   // openDevice makes the device when a command first needs it; it may throw
   // std::exception with the reason.

@@ -37,6 +37,7 @@ SimKeyField::SimKeyField(int width, int height, const ImageGeometry& geometry, Q
     margin_ = QPoint(kPlainMargin, kPlainMargin);
   }
   setAccessibleName(QStringLiteral("Клавиши"));
+  setToolTip(QStringLiteral("Щелчок правой кнопкой мыши фиксирует клавишу нажатой до следующего щелчка по ней"));
   setMinimumSize(sizeHint());
 }
 
@@ -98,9 +99,11 @@ void SimKeyField::paintEvent(QPaintEvent*) {
     for (int y = 0; y < height_; ++y) {
       const QRect face = KeyRect(x, y);
       const bool held = held_ && *held_ == QPoint(x, y);
-      painter.setPen(QColor(40, 40, 40));
-      painter.setBrush(held ? QColor(150, 170, 200) : QColor(232, 232, 226));
+      const bool latched = std::find(latched_.begin(), latched_.end(), QPoint(x, y)) != latched_.end();
+      painter.setPen(latched ? QPen(QColor(200, 90, 0), 3) : QPen(QColor(40, 40, 40)));
+      painter.setBrush(held || latched ? QColor(150, 170, 200) : QColor(232, 232, 226));
       painter.drawRoundedRect(face, 4, 4);
+      painter.setPen(QColor(40, 40, 40));
       const Label* label = LabelOf(x, y);
       if (!label) continue;
       if (IsLayerSwitch(label->func)) {
@@ -118,18 +121,39 @@ void SimKeyField::paintEvent(QPaintEvent*) {
 }
 
 void SimKeyField::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || held_) return;
-  held_ = KeyAt(event->position().toPoint());
-  if (!held_) return;
+  const std::optional<QPoint> key = KeyAt(event->position().toPoint());
+  if (!key || held_) return;
+  const bool latched = std::find(latched_.begin(), latched_.end(), *key) != latched_.end();
+  if (event->button() == Qt::RightButton || (event->button() == Qt::LeftButton && latched)) {
+    ToggleLatch(*key);
+    return;
+  }
+  if (event->button() != Qt::LeftButton) return;
+  held_ = key;
   update();
   emit KeyPressed(held_->x(), held_->y());
+}
+
+void SimKeyField::ToggleLatch(const QPoint& key) {
+  const auto at = std::find(latched_.begin(), latched_.end(), key);
+  if (at != latched_.end()) {
+    latched_.erase(at);
+    emit KeyReleased(key.x(), key.y());
+  } else {
+    latched_.push_back(key);
+    emit KeyPressed(key.x(), key.y());
+  }
+  update();
 }
 
 void SimKeyField::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) LetGo();
 }
 
-void SimKeyField::hideEvent(QHideEvent*) { LetGo(); }
+void SimKeyField::hideEvent(QHideEvent*) {
+  LetGo();
+  while (!latched_.empty()) ToggleLatch(latched_.back());
+}
 
 void SimKeyField::LetGo() {
   if (!held_) return;

@@ -2,7 +2,9 @@
 // The simulated keyboard's keys as a picture: Width x Height keys laid out by the
 // catalogue's key image geometry where it has one, else as a plain grid, each key
 // labelled from one layer of the keyboard's layout. A press of the left mouse
-// button on a key presses it; letting go releases it.
+// button on a key presses it; letting go releases it. A right click latches a key
+// down until it is clicked again, so that a key held for a temporary layer can be
+// tried together with the keys clicked meanwhile.
 
 #include <QWidget>
 #include <optional>
@@ -32,6 +34,8 @@ class SimKeyField : public QWidget {
   std::optional<QPoint> KeyAt(const QPoint& point) const;
   // The key held with the mouse, if any.
   std::optional<QPoint> HeldKey() const { return held_; }
+  // The keys latched down, in the order they were latched.
+  const std::vector<QPoint>& LatchedKeys() const { return latched_; }
 
   QSize sizeHint() const override;
 
@@ -53,6 +57,8 @@ class SimKeyField : public QWidget {
   };
   const Label* LabelOf(int x, int y) const;
   void LetGo();
+  // Latches the key, or lets a latched one go.
+  void ToggleLatch(const QPoint& key);
 
   int width_;
   int height_;
@@ -62,6 +68,7 @@ class SimKeyField : public QWidget {
   QPoint margin_;
   std::vector<Label> labels_;  // by key number x * height + y
   std::optional<QPoint> held_;
+  std::vector<QPoint> latched_;
 };
 
 }  // namespace vl

@@ -1,5 +1,6 @@
 #include "app/device/SimKeyboardWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -118,11 +119,31 @@ void SimKeyboardWindow::Poll() {
 }
 
 void SimKeyboardWindow::AskAndSwipe() {
+  // The window that reads the card (the test window, a code-sequence line) gets
+  // keyboard bytes only while it is active: the dialog takes that from it, so it
+  // is given back before the track's bytes go out.
+  const QPointer<QWidget> reader = QApplication::activeWindow();
+  const QPointer<QWidget> focus = QApplication::focusWidget();
   bool ok = false;
   const QString text = QInputDialog::getText(this, QStringLiteral("Провести карту"),
                                              QStringLiteral("Данные дорожки %1:").arg(track_->currentData().toInt()),
                                              QLineEdit::Normal, QString(), &ok);
-  if (ok) SwipeTrack(text);
+  if (!ok) return;
+  if (reader) {
+    reader->activateWindow();
+    if (focus) focus->setFocus(Qt::OtherFocusReason);
+  }
+  SwipeWhenActive(reader, text, kReactivationPolls);
+}
+
+void SimKeyboardWindow::SwipeWhenActive(const QPointer<QWidget>& reader, const QString& text, int pollsLeft) {
+  // The window manager hands the activation back in its own time; the swipe waits
+  // for it a little, and goes out anyway rather than never.
+  if (reader && !reader->isActiveWindow() && pollsLeft > 0) {
+    QTimer::singleShot(kPollMs, this, [this, reader, text, pollsLeft] { SwipeWhenActive(reader, text, pollsLeft - 1); });
+    return;
+  }
+  SwipeTrack(text);
 }
 
 void SimKeyboardWindow::SwipeTrack(const QString& trackText) {

@@ -4,10 +4,12 @@
 // the Num and Caps Lock indicators the host set and each key click. What the keys
 // send goes to the port's receiver as a real keyboard's bytes do. A timer keeps
 // the keyboard running on its clock (autorepeat, queued bytes) and the view fresh.
+// A right click latches a key (a temporary layer's key) while others are clicked.
 // The window never takes the keyboard focus: the test window and the code-sequence
 // lines read keyboard bytes only while they are active, and clicking a key here
 // must leave them so. The track's characters are asked in a dialog of their own.
 
+#include <QPointer>
 #include <QWidget>
 
 #include "core/catalogue/DeviceCatalogue.h"
@@ -28,6 +30,8 @@ class SimKeyboardWindow : public QWidget {
 
  public:
   static constexpr int kPollMs = 10;
+  // How long a swipe waits for the window it was made for to be active again.
+  static constexpr int kReactivationPolls = 50;
 
   // keyboard and settings must outlive the window; geometry is the catalogue's key
   // image geometry of the keyboard's type (none: a plain grid).
@@ -42,6 +46,7 @@ class SimKeyboardWindow : public QWidget {
 
  private:
   void AskAndSwipe();
+  void SwipeWhenActive(const QPointer<QWidget>& reader, const QString& text, int pollsLeft);
   void ShowIndicator(QLabel* label, bool lit);
 
   SimulatedKeyboard& keyboard_;

@@ -1,10 +1,10 @@
 #include "app/device/TfmDetect.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
+
+#include "app/device/CentreOnScreen.h"
 
 namespace vl {
 
@@ -35,8 +35,7 @@ void TfmDetect::Open(const QString& caption, const QString& text) {
   setWindowTitle(caption);
   stInfo_->setText(text);
   lbRepeat_->setText(QString::fromUtf8("1-я попытка"));
-  if (const QScreen* screen = QApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(*this);
   show();
   repaint();
 }

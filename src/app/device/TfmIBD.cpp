@@ -30,7 +30,7 @@ TfmIBD::TfmIBD(IPrompt& prompt, QWidget* parent) : QDialog(parent), prompt_(prom
   buttons->button(QDialogButtonBox::Help)->setText(QString::fromUtf8("Справка"));
   buttons->button(QDialogButtonBox::Help)->setAccessibleName(QString::fromUtf8("Справка"));
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-    RunInterval(device_->Access(), cbIBD_->currentIndex(), prompt_);
+    sent_ = RunInterval(device_->Access(), cbIBD_->currentIndex(), prompt_);
     accept();
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -44,6 +44,7 @@ TfmIBD::TfmIBD(IPrompt& prompt, QWidget* parent) : QDialog(parent), prompt_(prom
 
 int TfmIBD::Exec(AppDevice& device) {
   device_ = &device;
+  sent_ = false;
   cbIBD_->setCurrentIndex(1);
   return exec();
 }

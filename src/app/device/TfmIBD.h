@@ -21,11 +21,14 @@ class TfmIBD : public QDialog {
   // Shows the dialog with "3,2" chosen; OK sends the interval to the device.
   int Exec(AppDevice& device);
   QComboBox* Intervals() const { return cbIBD_; }
+  // Whether the last OK reached the device.
+  bool Sent() const { return sent_; }
 
  private:
   IPrompt& prompt_;
   QComboBox* cbIBD_;
   AppDevice* device_ = nullptr;
+  bool sent_ = false;
 };
 
 }  // namespace vl

@@ -15,6 +15,7 @@
 #include "app/editor/HelpViewer.h"
 
 #include "app/device/AppDevice.h"
+#include "app/device/CentreOnScreen.h"
 #include "app/device/UiThread.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
@@ -106,6 +107,7 @@ OperationResult TfmProgress::Run(OperationKind kind, TfmGrid& window, AppDevice&
   shownPosition_ = 0;
   bbCancel_->setEnabled(false);
   QTimer::singleShot(0, this, &TfmProgress::Prepare);
+  CentreOnScreen(*this);
   exec();
   device.KeepState();
   return result_;
@@ -116,15 +118,16 @@ void TfmProgress::Prepare() {
   TfmGrid* window = window_;
   OperationRequest request{kind_, document, window_->Grid().Selection(), false,
                            [window](const std::vector<CheckRemark>& remarks) { window->ShowCheckRemarks(remarks); },
-                           {}};
+                           {},
+                           [window](const TRect& fragment) {
+                             window->Grid().Select(fragment.Left, fragment.Top, fragment.Right, fragment.Bottom);
+                           }};
   auto prepared = PrepareOperation(device_->Access(), settings_, device_->Catalogue(), request, *this, prompt_);
   if (!prepared) {
     done(QDialog::Rejected);
     return;
   }
   prepared_ = std::make_unique<PreparedOperation>(std::move(*prepared));
-  const TRect& fragment = prepared_->selection;
-  window_->Grid().Select(fragment.Left, fragment.Top, fragment.Right, fragment.Bottom);
   session_ = std::make_unique<DeviceSession>(DeviceSession{device_->Access(), settings_, prepared_->model,
                                                            prepared_->identity, prepared_->header, *this,
                                                            workerPrompt_, *gate_});

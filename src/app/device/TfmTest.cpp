@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTimer>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -113,6 +114,13 @@ void TfmTest::SavePlacement() {
   backend_.WriteInt(kPlacement, "height", static_cast<uint32_t>(height()));
   backend_.WriteInt(kPlacement, "system", static_cast<uint32_t>(cbSystem_->currentIndex()));
   backend_.WriteInt(kPlacement, "active page", static_cast<uint32_t>(pcTest_->currentIndex()));
+}
+
+void TfmTest::ShowForKeys() {
+  pcTest_->setCurrentIndex(0);
+  // After the progress window has closed and given the activation back to its
+  // owner; the first keys the user presses are then caught.
+  QTimer::singleShot(0, this, &TfmTest::ShowTest);
 }
 
 void TfmTest::ShowTest() {

@@ -30,6 +30,8 @@ class TfmTest : public QWidget {
 
   // Shows the window and gives the port memo the focus when its page is shown.
   void ShowTest();
+  // Opened after a download: the port page, active, the memo focused.
+  void ShowForKeys();
 
   // One byte from the keyboard, shown in the current mode.
   void Receive(quint8 byte);

@@ -9,6 +9,7 @@
 
 #include "app/editor/GridWindow.h"
 #include "app/editor/HelpViewer.h"
+#include "app/editor/VL2Grid.h"
 
 namespace vl {
 namespace {
@@ -62,7 +63,18 @@ TfmCardInputWnd::TfmCardInputWnd(const InputContext& context, QWidget* parent)
 
 void TfmCardInputWnd::Attach(TfmGrid* window) {
   WriteBack();
+  disconnect(content_);
   window_ = window;
+  // A record kept from before the change would be written back over the new one
+  // when the window is left; edits the user is making here are kept.
+  if (window_)
+    content_ = connect(&window_->Grid(), &TVL2Grid::DocumentChanged, this, [this] {
+      if (!isActiveWindow()) Reload();
+    });
+  Reload();
+}
+
+void TfmCardInputWnd::Reload() {
   if (window_) {
     card_.Load(window_->Document());
   } else {
@@ -75,8 +87,7 @@ void TfmCardInputWnd::Attach(TfmGrid* window) {
 void TfmCardInputWnd::ShowSwitches() {
   for (int track = 0; track < kInputRows; ++track) {
     cbTracks_[track]->setChecked(card_.TrackEnabled(track));
-    PressLine(track)->setEnabled(card_.TrackEnabled(track));
-    ReleaseLine(track)->setEnabled(card_.TrackEnabled(track));
+    SetRowEnabled(track, card_.TrackEnabled(track));
   }
   cbStartStop_->setChecked(card_.StartStop());
   cbLrc_->setEnabled(card_.LrcEnabled());

@@ -20,7 +20,8 @@ class TfmCardInputWnd : public TfmInputWnd {
  public:
   TfmCardInputWnd(const InputContext& context, QWidget* parent = nullptr);
 
-  // Shows this layout window's card reader (null: none).
+  // Shows this layout window's card reader (null: none), and again whenever its
+  // document changes from elsewhere (an upload, undo, an import).
   void Attach(TfmGrid* window);
   TfmGrid* Attached() const { return window_; }
   QCheckBox* TrackBox(int track) const { return cbTracks_[track]; }
@@ -33,9 +34,11 @@ class TfmCardInputWnd : public TfmInputWnd {
 
  private:
   void ShowSwitches();
+  void Reload();
 
   CardReaderModel card_;
   QPointer<TfmGrid> window_;
+  QMetaObject::Connection content_;
   std::array<QCheckBox*, kInputRows> cbTracks_{};
   QCheckBox* cbStartStop_;
   QCheckBox* cbLrc_;

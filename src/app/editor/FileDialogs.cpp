@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <vector>
@@ -26,6 +27,13 @@ std::vector<LayoutFormatId> FormatsOf(FileDialogKind kind) {
 
 }  // namespace
 
+QString DialogStartFolder(const QString& layoutFile, const QString& lastFolder, const QString& layoutsFolder) {
+  const QString layoutFolder = layoutFile.isEmpty() ? QString() : QFileInfo(layoutFile).absolutePath();
+  for (const QString& folder : {layoutFolder, lastFolder, layoutsFolder})
+    if (!folder.isEmpty() && QDir(folder).exists()) return folder;
+  return QDir::homePath();
+}
+
 QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const QString& proposed) {
   const bool save = kind == FileDialogKind::SaveLayout || kind == FileDialogKind::ExportMtf ||
                     kind == FileDialogKind::SaveKeyImage;
@@ -49,8 +57,7 @@ QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const 
     const std::string_view defaultSuffix = GetLayoutFormat(formats.front()).DefaultSuffix();
     suffix = QString::fromUtf8(defaultSuffix.data(), static_cast<qsizetype>(defaultSuffix.size()));
   }
-  // A folder that is gone (a removed drive, a deleted folder) starts where the user last was.
-  const QString start = QDir(folder).exists() ? folder : lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_;
+  const QString start = QDir(folder).exists() ? folder : QDir::homePath();
   QFileDialog dialog(parent_, QString(), start, filters.join(QStringLiteral(";;")));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -62,7 +69,6 @@ QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const 
   });
   if (!proposed.isEmpty()) dialog.selectFile(QDir(start).filePath(proposed));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-  lastFolder_ = dialog.directory().absolutePath();
   return dialog.selectedFiles().first();
 }
 

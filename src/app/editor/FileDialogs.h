@@ -17,6 +17,11 @@ class IFileDialogs {
   virtual QString Choose(FileDialogKind kind, const QString& folder, const QString& proposed) = 0;
 };
 
+// Where a file dialog starts: the folder of the layout worked on, else the last
+// folder a file was chosen in, else the layouts folder; never a folder that is
+// gone (a removed drive, a deleted folder).
+QString DialogStartFolder(const QString& layoutFile, const QString& lastFolder, const QString& layoutsFolder);
+
 class QtFileDialogs final : public IFileDialogs {
  public:
   explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
@@ -24,7 +29,6 @@ class QtFileDialogs final : public IFileDialogs {
 
  private:
   QWidget* parent_;
-  QString lastFolder_;  // the folder of the last file chosen
 };
 
 }  // namespace vl

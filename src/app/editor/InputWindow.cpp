@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -128,8 +129,10 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
         menuLine_ = nullptr;
       });
       connect(edit, &TPortEdit::Left, this, [this, row, release] { LineLeft(row, release); });
+      connect(edit, &TPortEdit::ExitPressed, this, &TfmInputWnd::FocusOffLines);
       auto* caption = new QLabel(label);
       caption->setBuddy(edit);
+      captions_[row][release ? 1 : 0] = caption;
       grid->addWidget(caption, row, 0);
       grid->addWidget(edit, row, 1);
       return edit;
@@ -154,11 +157,19 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
     });
     auto* noteLabel = new QLabel(label);
     noteLabel->setBuddy(notes_[row]);
+    captions_[row][2] = noteLabel;
     notePage->addWidget(noteLabel, row, 0);
     notePage->addWidget(notes_[row], row, 1);
   }
   body_->addWidget(pages_);
+  // Switching pages would hand the focus to the new page's first line, where
+  // capture would start unnoticed; the page tabs take it first.
+  connect(pages_->tabBar(), &QTabBar::tabBarClicked, this, [this] {
+    if (CurrentLine()) FocusOffLines();
+  });
 }
+
+void TfmInputWnd::FocusOffLines() { pages_->tabBar()->setFocus(Qt::OtherFocusReason); }
 
 void TfmInputWnd::LoadRows() {
   loading_ = true;
@@ -195,6 +206,14 @@ void TfmInputWnd::WriteBack() {
     release_[row]->LeaveLine();
   }
   Apply();
+}
+
+void TfmInputWnd::SetRowEnabled(int row, bool on) {
+  press_[row]->setEnabled(on);
+  release_[row]->setEnabled(on);
+  notes_[row]->setEnabled(on);
+  if (autoRepeat_[row]) autoRepeat_[row]->setEnabled(on);
+  for (QLabel* caption : captions_[row]) caption->setEnabled(on);
 }
 
 void TfmInputWnd::changeEvent(QEvent* event) {

@@ -70,6 +70,8 @@ class TfmInputWnd : public QWidget {
   void WriteBack();
   // Evaluates the enable rules for the focused field.
   void RefreshCommands();
+  // A row that is switched off: its lines, note and captions look disabled.
+  void SetRowEnabled(int row, bool on);
 
  protected:
   struct RowTexts {
@@ -104,6 +106,8 @@ class TfmInputWnd : public QWidget {
   void Modal(Run run);
   void BuildActions();
   void LineLeft(int row, bool release);
+  // Leaves the line for a control that does not capture keys.
+  void FocusOffLines();
   void CopyLine(TPortEdit& line) const;
   void Paste();
   void Pauses();
@@ -118,6 +122,7 @@ class TfmInputWnd : public QWidget {
   std::array<TPortEdit*, kInputRows> release_{};
   std::array<QLineEdit*, kInputRows> notes_{};
   std::array<QCheckBox*, kInputRows> autoRepeat_{};
+  std::array<std::array<QLabel*, 3>, kInputRows> captions_{};  // press, release, note pages
   std::map<Command, QAction*> actions_;
   QMenu* pmLine_;
   TPortEdit* menuLine_ = nullptr;

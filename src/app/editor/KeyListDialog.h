@@ -11,13 +11,17 @@ class QListWidget;
 
 namespace vl {
 
+// The width a window needs for its title to be shown whole.
+int TitleWidth(const QString& caption);
+
 class TfmKeyList : public QDialog {
   Q_OBJECT
 
  public:
   explicit TfmKeyList(QWidget* parent = nullptr);
 
-  // The chosen key on OK (or a double-click); nullopt on Cancel.
+  // The chosen key on OK (or a double-click); nullopt on Cancel. The window is
+  // wide enough for its caption.
   std::optional<ListedKey> Exec(const QString& caption);
   QListWidget* List() const { return lbKeys_; }
 

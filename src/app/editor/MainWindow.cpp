@@ -28,6 +28,7 @@
 #include "app/device/PortAttachOption.h"
 #include "app/editor/ArrangeDialog.h"
 #include "app/device/DeviceCommands.h"
+#include "app/editor/AutoSave.h"
 #include "app/editor/CardInputWindow.h"
 #include "app/editor/ClickDialog.h"
 #include "app/editor/CommandIcons.h"
@@ -65,6 +66,7 @@ const char* const kMainPlacement = "Windows\\Main";
 const char* const kToolbarsKey = "Toolbars";
 constexpr int kMinimumLayoutSize = 250;
 constexpr int kWindowStep = 25;  // how far each new or cascaded window steps down and right
+constexpr int kVerdictTimeout = 10000;  // how long a device command's outcome stays in the status bar
 
 QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
 
@@ -143,14 +145,19 @@ void TfmMain::CreateDialogs() {
                             *reporter_,
                             *dialogs_,
                             *exAbout_,
-                            [this](TfmGrid& window) { return SaveWindow(window, false); },
-                            [this] { return LayoutsFolder(); },
+                            [this](TfmGrid& window) {
+                              return SaveBeforeDownload(window.Document(), *prompt_,
+                                                        [this, &window] { return SaveWindow(window, false); });
+                            },
+                            [this] { return DialogFolder(ActiveLayout()); },
                             [this] { CommandsChanged(); },
                             [this] { return PortChoiceText(); },
                             [this](const std::string& choice) {
                               backend_.WriteString("", kPortSettingName, choice);
                             },
-                            [this] { return !deviceOpener_; }};
+                            [this] { return !deviceOpener_; },
+                            [this](const QString& text) { statusBar()->showMessage(text, kVerdictTimeout); },
+                            [this](const QUrl& url) { return OpenUrl(url); }};
   device_ = new DeviceCommands(std::move(host), [this] {
     if (deviceOpener_) return deviceOpener_();
     return AppDevice::Open(PortChoiceText(), dataFolder_.toStdString(),
@@ -181,7 +188,7 @@ void TfmMain::BuildActions() {
       {"acOpen", [this] { ChooseAndOpen(); }},
       {"acImportMTF",
        [this] {
-         const QString name = dialogs_->Choose(FileDialogKind::ImportMtf, LayoutsFolder(), QString());
+         const QString name = ChooseFile(FileDialogKind::ImportMtf, ActiveLayout(), QString());
          if (!name.isEmpty()) ImportFile(name);
        }},
       {"acExportMTF",
@@ -575,6 +582,18 @@ QString TfmMain::LayoutsFolder() const {
   return QDir::homePath();
 }
 
+QString TfmMain::DialogFolder(const TfmGrid* window) const {
+  const TVL2Document* document = window ? &window->Document() : nullptr;
+  const QString file = document && document->Named ? QString::fromStdString(document->FileName) : QString();
+  return DialogStartFolder(file, lastFolder_, LayoutsFolder());
+}
+
+QString TfmMain::ChooseFile(FileDialogKind kind, const TfmGrid* window, const QString& proposed) {
+  const QString name = dialogs_->Choose(kind, DialogFolder(window), proposed);
+  if (!name.isEmpty()) lastFolder_ = QFileInfo(name).absolutePath();
+  return name;
+}
+
 TfmGrid* TfmMain::AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption) {
   auto* window = new TfmGrid(std::move(document), *this);
   window->SetCaption(caption);
@@ -683,7 +702,7 @@ void TfmMain::CloseAll() {
 // ---- file flows ------------------------------------------------------------------
 
 void TfmMain::ChooseAndOpen() {
-  const QString name = dialogs_->Choose(FileDialogKind::OpenLayout, LayoutsFolder(), QString());
+  const QString name = ChooseFile(FileDialogKind::OpenLayout, ActiveLayout(), QString());
   if (!name.isEmpty()) OpenFile(name);
 }
 
@@ -741,7 +760,7 @@ bool TfmMain::ExportTo(TfmGrid& window, const QString& fileName) {
   TVL2Document& document = window.Document();
   const BusyScope busy(document);
   QString name = fileName;
-  if (name.isEmpty()) name = dialogs_->Choose(FileDialogKind::ExportMtf, LayoutsFolder(), window.Caption());
+  if (name.isEmpty()) name = ChooseFile(FileDialogKind::ExportMtf, &window, window.Caption());
   if (name.isEmpty()) return false;
   try {
     ExportMtf(document, name.toStdString(), settings_, *reporter_);
@@ -759,7 +778,7 @@ bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
     const BusyScope busy(document);
     QString name = QString::fromStdString(document.FileName);
     if (!document.Named || saveAs || name.isEmpty()) {
-      name = dialogs_->Choose(FileDialogKind::SaveLayout, LayoutsFolder(), window.Caption());
+      name = ChooseFile(FileDialogKind::SaveLayout, &window, window.Caption());
       if (name.isEmpty()) return false;
     }
     try {
@@ -865,7 +884,7 @@ void TfmMain::AutosaveTick() {
     Panel(StatusPanel::Saved)->setText(U("не сохранена (сохранение отложено)"));
     return;
   }
-  SaveWindow(*window, false);
+  AutoSave(window->Document(), *prompt_, [this, window] { return SaveWindow(*window, false); });
 }
 
 void TfmMain::showEvent(QShowEvent* event) {

@@ -152,6 +152,10 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void SavePersistentState();
   QString NextUntitledName();
   QString LayoutsFolder() const;
+  // Where a file dialog for the window's layout (null: none) starts.
+  QString DialogFolder(const TfmGrid* window) const;
+  // A file dialog's choice; the folder it was made in is remembered.
+  QString ChooseFile(FileDialogKind kind, const TfmGrid* window, const QString& proposed);
 
   SettingsStore& settings_;
   ISettingsBackend& backend_;
@@ -194,6 +198,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmGotoBookmark* gotoBookmark_ = nullptr;
   DeviceCommands* device_ = nullptr;
   QString portOverride_;
+  QString lastFolder_;  // where the last file was chosen
   std::function<std::unique_ptr<AppDevice>()> deviceOpener_;
   TfmPause* pause_ = nullptr;
   TfmClick* click_ = nullptr;

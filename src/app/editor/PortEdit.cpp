@@ -107,7 +107,7 @@ void TPortEdit::OnByte(quint8 byte) { Handle(line_.FeedSet1(byte)); }
 void TPortEdit::Handle(LineInput input) {
   update();
   if (input == LineInput::Exit) {
-    focusNextChild();
+    emit ExitPressed();
   } else if (input == LineInput::Full) {
     Suspend();
     prompt_.Message(kLineFullMessage, kCaptionAttention, MessageIcon::Warning);
@@ -129,7 +129,11 @@ void TPortEdit::TypeText(const QString& text) { Handle(line_.TypeText(text.toStd
 
 void TPortEdit::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), Capturing() ? kCaptureColor : QColor(Qt::white));
+  // A line that is switched off (a card track not read) looks like any disabled field.
+  const QColor face = !isEnabled() ? palette().color(QPalette::Disabled, QPalette::Window)
+                      : Capturing() ? kCaptureColor
+                                    : QColor(Qt::white);
+  painter.fillRect(rect(), face);
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
@@ -150,7 +154,7 @@ void TPortEdit::paintEvent(QPaintEvent*) {
     const QRect cell(x, top, widths[i], kCellHeight);
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(cell.adjusted(0, 0, -1, -1));
-    painter.setPen(palette().color(QPalette::Text));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, QPalette::Text));
     painter.drawText(cell, Qt::AlignCenter, texts[i]);
     x += widths[i];
   }

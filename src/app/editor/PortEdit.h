@@ -60,6 +60,8 @@ class TPortEdit : public QWidget {
  signals:
   // The line was left: its bytes are final.
   void Left();
+  // The exit key was pressed: the owner moves the focus away from the line.
+  void ExitPressed();
 
  protected:
   void focusInEvent(QFocusEvent* event) override;

@@ -60,6 +60,23 @@ std::string DecodingFileError(const std::string& programFolder) {
   return "Ошибка чтения файла декодирующей таблицы. Ошибочный путь (" + programFolder + ")";
 }
 
+int KeysOutside(const TDocument& document, const TRect& block) {
+  int count = 0;
+  for (int row = 1; row <= kFieldSize; ++row)
+    for (int column = 1; column <= kFieldSize; ++column) {
+      const bool inside =
+          column >= block.Left && column <= block.Right && row >= block.Top && row <= block.Bottom;
+      const TMacroButton* key = inside ? nullptr : document.GetKey(column, row);
+      if (key && !key->IsBlank()) ++count;
+    }
+  return count;
+}
+
+std::string KeysOutsideQuestion(int count, int width, int height) {
+  return "Клавиш с данными вне поля устройства (" + std::to_string(width) + "x" + std::to_string(height) +
+         "): " + std::to_string(count) + ". Они не будут записаны в устройство. Продолжить загрузку?";
+}
+
 namespace {
 
 bool Agreed(IPrompt& prompt, const std::string& text, MessageIcon icon) {
@@ -68,11 +85,19 @@ bool Agreed(IPrompt& prompt, const std::string& text, MessageIcon icon) {
 
 // The download's own questions on the fragment; false when the user declines.
 bool DownloadAgreed(const SettingsStore& settings, const OperationRequest& request, const TRect& fragment,
-                    IPrompt& prompt) {
+                    const DeviceModel& model, IPrompt& prompt) {
   const auto remarks = CheckLayout(request.document, fragment, settings.LayerCountValue());
   if (!remarks.empty()) {
     if (request.showRemarks) request.showRemarks(remarks);
     if (!Agreed(prompt, kCheckRemarks, MessageIcon::Exclamation)) return false;
+  }
+  // A fragment the user selected leaves the rest out by choice; the device's
+  // field taken whole leaves out, unasked, what lies beyond it.
+  if (!settings.IsOn(Setting::IsDownloadFromSelection)) {
+    const int outside = KeysOutside(request.document, fragment);
+    if (outside > 0 &&
+        !Agreed(prompt, KeysOutsideQuestion(outside, model.Width, model.Height), MessageIcon::Exclamation))
+      return false;
   }
   return !settings.IsOn(Setting::IsShowDownloadParameters) ||
          Agreed(prompt, DownloadPropertiesText(settings), MessageIcon::Information);
@@ -115,7 +140,8 @@ std::optional<PreparedOperation> PrepareOperation(const PortAccess& access, cons
   const bool download = request.kind == OperationKind::Download;
   const Setting ownSelection = download ? Setting::IsDownloadFromSelection : Setting::IsUploadInSelection;
   if (!settings.IsOn(ownSelection)) fragment = DeviceBlock(fragment, model->Width, model->Height);
-  if (download && !DownloadAgreed(settings, request, fragment, prompt)) return close();
+  if (request.showFragment) request.showFragment(fragment);
+  if (download && !DownloadAgreed(settings, request, fragment, *model, prompt)) return close();
   if (download && request.agreed && !request.agreed()) return close();
 
   SendBytePaced(link, 0xF5);

@@ -67,7 +67,16 @@ struct OperationRequest {
   // Download: called once the user agreed, before a byte is written; false stops
   // the operation there (it has told why). May be empty.
   std::function<bool()> agreed;
+  // Shows the fragment to transfer once it is known, before the download's
+  // questions, so that they speak of what the user sees selected; may be empty.
+  std::function<void(const TRect&)> showFragment{};
 };
+
+// Keys holding anything outside the block; a download of the block leaves them out.
+int KeysOutside(const TDocument& document, const TRect& block);
+// The question a download asks when keys with content lie outside the device's
+// width x height field it writes.
+std::string KeysOutsideQuestion(int count, int width, int height);
 
 // The preparation, on the caller's thread. nullopt when it ends early: the device
 // is missing, its decoding table unreadable, the user said no to a question, or the

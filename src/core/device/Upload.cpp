@@ -91,6 +91,7 @@ OperationResult RunUpload(DeviceSession& session, const UploadJob& job) {
   const bool read = ReadDeviceImage(image, options, job.placement, store);
   // What was stored stays stored even when the image ran short.
   job.document.Modified = true;
+  job.document.ReadFromDevice = true;
   job.document.Notify(DocumentNotification::ContentChanged);
   if (!read) {
     session.prompt.Message(kProcessError, kCaptionError, MessageIcon::Error);

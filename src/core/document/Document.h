@@ -37,6 +37,10 @@ class TDocument {
   FieldMatrix<KeyRef> Keys;              // owned key records; empty = no record
   TMacroButton CardReader;               // Func always 11; block t = track t+1
   bool Modified = false;
+  // Content read from the device replaced some of this layout since it was last
+  // saved: the file may hold what the device does not (notes), so only a save
+  // the user asks for writes it without a question.
+  bool ReadFromDevice = false;
 
  private:
   IDocumentObserver* owner_ = nullptr;

@@ -8,7 +8,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -90,6 +95,8 @@ class InputWindowsTest : public QObject {
   void LeaveWindow() { QApplication::setActiveWindow(main_.get()); }
 
  private slots:
+  void initTestCase() { QGuiApplication::setApplicationDisplayName(QStringLiteral("Ostrel Velmorando AT")); }
+
   void init() {
     settings_ = SettingsStore{};
     backend_ = MemorySettingsBackend{"/tmp"};
@@ -152,6 +159,27 @@ class InputWindowsTest : public QObject {
     Tap(line, kEsc);  // setting "tab key" 0: Esc
     QVERIFY(!line->hasFocus());
     QVERIFY(line->Bytes().empty());
+    TfmKeyInputWnd& window = main_->KeyInput();
+
+    // Nothing goes on capturing: the next line did, unseen.
+    main_->Action("acCardInput")->trigger();
+    TfmCardInputWnd& card = main_->CardInput();
+    QApplication::setActiveWindow(&card);
+    QTest::mouseClick(card.TrackBox(0), Qt::LeftButton);
+    QTest::mouseClick(card.TrackBox(1), Qt::LeftButton);
+    Focus(card.PressLine(0));
+    Tap(card.PressLine(0), kEsc);
+    for (int row = 0; row < kInputRows; ++row) QVERIFY(!card.PressLine(row)->Capturing());
+    Tap(&card, kKeyA);
+    QVERIFY(card.PressLine(1)->Bytes().empty());
+
+    // The same for a page switched while a line captures.
+    window.Pages()->setCurrentIndex(1);
+    QTabBar* tabs = window.Pages()->tabBar();
+    Focus(window.ReleaseLine(0));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    QCOMPARE(window.Pages()->currentIndex(), 0);
+    for (int row = 0; row < kInputRows; ++row) QVERIFY(!window.PressLine(row)->Capturing());
   }
 
   void OnlyChangedFieldsAreWritten() {
@@ -258,6 +286,12 @@ class InputWindowsTest : public QObject {
     QVERIFY(!window.Action(TfmInputWnd::acPause)->isEnabled());
     WhenModal([](QDialog* dialog) {
       QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Добавить код нажатия"));
+      // The title was cut: the desktop shows it followed by the program's name,
+      // in a bold font, and the list was narrower than that.
+      QFont bold = QApplication::font();
+      bold.setBold(true);
+      const QString shown = dialog->windowTitle() + QString::fromUtf8(" — Ostrel Velmorando AT");
+      QVERIFY(dialog->width() >= QFontMetrics(bold).horizontalAdvance(shown));
       static_cast<TfmKeyList*>(dialog)->List()->setCurrentRow(0);  // right Control
     });
     window.Action(TfmInputWnd::acAddDown)->trigger();
@@ -320,6 +354,41 @@ class InputWindowsTest : public QObject {
     QVERIFY(!window.LrcBox()->isChecked());
     LeaveWindow();
     QCOMPARE(Document().CardReader.Layers[0].Click, uint8_t{0});
+  }
+
+  // The device's card reader read into the layout (an upload, undo) while the
+  // window shows the old one: leaving the window keeps what was read.
+  void CardReaderWindowFollowsTheDocument() {
+    main_->Action("acCardInput")->trigger();
+    TfmCardInputWnd& window = main_->CardInput();
+    LeaveWindow();
+    TMacroButton read;
+    read.Layers[2].Macro[0] = Bytes({0x1C, 0xF0, 0x1C});
+    read.Layers[2].Note = "track";
+    Document().SetCardReader(read);
+    Document().SetTrackMask(0x04);
+    Document().Modified = false;
+    Document().Notify(DocumentNotification::ContentChanged);
+    QVERIFY(window.TrackBox(2)->isChecked());
+    QCOMPARE(window.PressLine(2)->Bytes(), read.Layers[2].Macro[0]);
+
+    QApplication::setActiveWindow(&window);
+    LeaveWindow();
+    QVERIFY(Document().CardReader == read);
+    QCOMPARE(Document().TrackMask, uint8_t{0x04});
+    QVERIFY(!Document().Modified);
+
+    // A track that is off shows nothing that can be edited, its note included,
+    // and its lines were drawn white like the ones that take keys.
+    for (int track = 0; track < kInputRows; ++track) {
+      const bool on = track == 2;
+      const QImage drawn = window.PressLine(track)->grab().toImage();
+      QCOMPARE(drawn.pixelColor(drawn.width() - 5, drawn.height() / 2) == QColor(Qt::white), on);
+      QCOMPARE(window.PressLine(track)->isEnabled(), on);
+      QCOMPARE(window.NoteEdit(track)->isEnabled(), on);
+      QCOMPARE(qobject_cast<QLabel*>(window.NoteEdit(track)->parentWidget()->layout()->itemAt(
+                                         track * 2)->widget())->isEnabled(), on);
+    }
   }
 };
 

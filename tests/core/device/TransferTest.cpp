@@ -522,6 +522,34 @@ TEST(Preparation, AsksOnlyWhatTheSelectionAndSettingsCallFor) {
   EXPECT_EQ(prepared->selection, request.selection);
 }
 
+// Keys beyond the device's field were left out of a download without a word, and
+// the fragment was shown only after the questions about it.
+TEST(Preparation, KeysBeyondTheFieldAreToldBeforeTheDownload) {
+  DeviceRig rig;
+  rig.settings.Set(Setting::IsShowDownloadParameters, 0);
+  TVL2Document document;
+  Key(document, 9, 1).Layers[0].Macro[0] = "\x1C";
+  Key(document, 40, 200).Layers[1].Macro[1] = "\xF0\x1C";
+  Key(document, 1, 9);  // a blank record loses nothing
+  Key(document, 8, 8).Layers[0].Macro[0] = "\x1C";
+  std::optional<TRect> shown;
+  OperationRequest request{OperationKind::Download, document, TRect{1, 1, 1, 1}, false, {}, {},
+                           [&](const TRect& fragment) { shown = fragment; }};
+  rig.prompt.answers = {Answer::No};
+  EXPECT_FALSE(PrepareOperation(rig.Access(), rig.settings, rig.catalogue, request, rig.reporter, rig.prompt));
+  EXPECT_EQ(shown, (TRect{1, 1, 8, 8}));
+  ASSERT_EQ(rig.prompt.shown.size(), 1u);
+  EXPECT_EQ(rig.prompt.shown[0].text, KeysOutsideQuestion(2, 8, 8));
+  EXPECT_EQ(rig.keyboard.BlocksAccepted(), 0);
+
+  // A selection downloaded on purpose leaves the rest out by the user's choice.
+  rig.prompt.shown.clear();
+  rig.settings.Set(Setting::IsDownloadFromSelection, 1);
+  request.selection = TRect{1, 1, 8, 8};
+  EXPECT_TRUE(PrepareOperation(rig.Access(), rig.settings, rig.catalogue, request, rig.reporter, rig.prompt));
+  EXPECT_TRUE(rig.prompt.shown.empty());
+}
+
 TEST(Preparation, DeclinedQuestionsAndAnUnreadableTableWriteNothing) {
   TVL2Document document;
   Key(document, 1, 1).Layers[3].Macro[0] = "a";  // data on a layer that is not loaded

@@ -1,0 +1,34 @@
+#include "app/editor/AutoSave.h"
+
+#include <QFileInfo>
+#include <QString>
+
+namespace vl {
+namespace {
+
+constexpr const char* kReplacedQuestion =
+    "Раскладка \"%1\" заменена данными, прочитанными из устройства. Записать её поверх файла? "
+    "Примечания и всё, чего нет в устройстве, в файле не сохранятся.";
+constexpr const char* kNotSavedQuestion =
+    "Раскладка не сохранена (параметр \"сохранять перед программированием\"). Загрузить её в устройство "
+    "без сохранения?";
+
+}  // namespace
+
+AutoSaveResult AutoSave(const TVL2Document& document, IPrompt& prompt, const std::function<bool()>& save) {
+  if (document.ReadFromDevice && document.Named) {
+    const QString name = QFileInfo(QString::fromStdString(document.FileName)).fileName();
+    const std::string question = QString::fromUtf8(kReplacedQuestion).arg(name).toStdString();
+    if (prompt.Ask(question, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) != Answer::Yes)
+      return AutoSaveResult::Declined;
+  }
+  return save() ? AutoSaveResult::Saved : AutoSaveResult::Failed;
+}
+
+bool SaveBeforeDownload(const TVL2Document& document, IPrompt& prompt, const std::function<bool()>& save) {
+  if (AutoSave(document, prompt, save) != AutoSaveResult::Failed) return true;
+  return prompt.Ask(kNotSavedQuestion, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) ==
+         Answer::Yes;
+}
+
+}  // namespace vl
