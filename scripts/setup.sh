@@ -9,8 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
   xvfb xauth
-  qt6-translations-l10n libqt6svg6
-  desktop-file-utils appstream shared-mime-info dpkg-dev file lintian
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6
+  desktop-file-utils appstream shared-mime-info dpkg-dev file lintian rpm
 )
 
 missing=()
