@@ -18,6 +18,7 @@
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/QtTranslations.h"
+#include "app/input/DisplaySession.h"
 #include "core/common/Prompt.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsBackend.h"
@@ -64,6 +65,7 @@ class Application final : public QApplication {
 }  // namespace
 
 int main(int argc, char** argv) {
+  vl::ApplyPlatformChoice(vl::ChoosePlatform(vl::ReadSessionEnvironment()));
   Application app(argc, argv);
   vl::InstallQtRussian(app);
   QApplication::setApplicationName(QString::fromUtf8("Ostrel Velmorando AT"));

@@ -21,6 +21,7 @@
 #include "app/editor/KeyListDialog.h"
 #include "app/editor/PauseDialog.h"
 #include "app/editor/DialogButtons.h"
+#include "app/input/DisplaySession.h"
 #include "core/input/LineClipboard.h"
 #include "core/settings/SettingsBackend.h"
 #include "core/settings/SettingsStore.h"
@@ -158,6 +159,7 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
     notePage->addWidget(notes_[row], row, 1);
   }
   body_->addWidget(pages_);
+  if (QWidget* notice = NewWaylandKeysNotice()) body_->addWidget(notice);
 }
 
 void TfmInputWnd::LoadRows() {
