@@ -23,6 +23,7 @@
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/QtTranslations.h"
+#include "app/input/DisplaySession.h"
 #include "core/common/Prompt.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsBackend.h"
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
     case vl::EditorCommandLine::Action::Run:
       break;
   }
+  vl::ApplyPlatformChoice(vl::ChoosePlatform(vl::ReadSessionEnvironment()));
   Application app(argc, argv);
   vl::InstallQtRussian(app);
   QApplication::setApplicationName(QString::fromUtf8(vl::kApplicationName));

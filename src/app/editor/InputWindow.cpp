@@ -22,6 +22,7 @@
 #include "app/editor/KeyListDialog.h"
 #include "app/editor/PauseDialog.h"
 #include "app/editor/DialogButtons.h"
+#include "app/input/DisplaySession.h"
 #include "core/input/LineClipboard.h"
 #include "core/settings/SettingsBackend.h"
 #include "core/settings/SettingsStore.h"
@@ -167,6 +168,7 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
   connect(pages_->tabBar(), &QTabBar::tabBarClicked, this, [this] {
     if (CurrentLine()) FocusOffLines();
   });
+  if (QWidget* notice = NewWaylandKeysNotice()) body_->addWidget(notice);
 }
 
 void TfmInputWnd::FocusOffLines() { pages_->tabBar()->setFocus(Qt::OtherFocusReason); }

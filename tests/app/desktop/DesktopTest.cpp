@@ -12,6 +12,7 @@
 namespace vl {
 
 int RunPortHelperTest(int argc, char** argv);
+int RunDisplaySessionTest(int argc, char** argv);
 
 namespace {
 
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
     status |= QTest::qExec(&desktop, argc, argv);
   }
   status |= vl::RunPortHelperTest(argc, argv);
+  status |= vl::RunDisplaySessionTest(argc, argv);
   return status;
 }
 
