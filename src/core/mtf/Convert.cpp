@@ -189,7 +189,7 @@ void TConvert::Step(char c) {
   ++level.Column;
   if (c == '\n') {
     ++level.Line;
-    if (includeDepth_ == 1) level.Column = 0;
+    level.Column = 0;
   }
   const char upper = UpperAscii(c);
   switch (kActions[static_cast<size_t>(ClassOf(upper))][static_cast<size_t>(state_)]) {
@@ -298,21 +298,19 @@ bool TConvert::Finish() {
 void TConvert::SetError(int number, const std::string& text) {
   if (Failed()) return;
   errorNumber_ = number;
-  errorMessage_ = "Ошибка " + std::to_string(number) + ". ";
-  if (includeDepth_ >= 2) {
-    errorMessage_ += " Строка " + std::to_string(levels_[includeDepth_ - 1].Line) + ". ";
+  errorMessage_ = "Ошибка " + std::to_string(number) + ". " + text;
+  errorPlace_.clear();
+  for (int depth = includeDepth_; depth >= 1; --depth) {
+    const TInclude& level = levels_[depth - 1];
+    const std::string name = depth == 1 ? UpperFileName(mainFileName_) : Cp1251ToUtf8(level.FileName);
+    errorPlace_ += (depth == includeDepth_ ? "Файл " : "Включён из файла ") + name + ", строка " +
+                   std::to_string(level.Line + 1) + ", столбец " + std::to_string(level.Column) + "\r\n";
   }
-  errorMessage_ += text;
 }
 
 void TConvert::SetCharacterError(int number, const char* text, char c) {
   SetError(number, text + Cp1251ToUtf8(std::string(1, c)) + " (ASCII:" +
                        std::to_string(static_cast<unsigned char>(c)) + ")");
-}
-
-std::string TConvert::ErrorReport() const {
-  return "Файл " + UpperFileName(mainFileName_) + ", cтрока " + std::to_string(ErrorLine()) +
-         ", столбец " + std::to_string(ErrorColumn()) + "\r\n" + errorMessage_;
 }
 
 void TConvert::BeginCommand() {

@@ -24,12 +24,18 @@ namespace vl {
 // not a regular readable file.
 using IncludeLoader = std::function<std::unique_ptr<IIncludeSource>(const std::string& name)>;
 
+// Beyond the longest text the export writes: a full field of keys, every press
+// and release sequence of every layer at its 255-byte limit in the wordiest key
+// names, comes to about 2 GiB. The reader takes a main file this large.
+inline constexpr uint64_t kMaxMtfTextBytes = 5ull << 29;  // 2.5 GiB
+
 // What one reading may take from included files: every \include opens a file, so
 // without a bound a few small files that include each other several times over
-// would make the reader open and read them exponentially often.
+// would make the reader open and read them exponentially often. One included
+// export may be as large as a main file.
 struct IncludeLimits {
-  int Files = 1000;                  // files opened by \include
-  uint64_t Bytes = 64ull << 20;      // bytes read from them, all together
+  int Files = 1000;                    // files opened by \include
+  uint64_t Bytes = kMaxMtfTextBytes;   // bytes read from them, all together
 };
 
 class TConvert {
@@ -52,13 +58,14 @@ class TConvert {
 
   bool Failed() const { return errorNumber_ != 0; }
   int ErrorNumber() const { return errorNumber_; }
-  // "Ошибка N. " [" Строка L. "] + the error's text (UTF-8).
+  // "Ошибка N. " + the error's text (UTF-8).
   const std::string& ErrorMessage() const { return errorMessage_; }
-  // Position in the main text: line from 1, column from 1 (0 at the end of the text).
-  uint32_t ErrorLine() const { return levels_[0].Line + 1; }
-  uint32_t ErrorColumn() const { return levels_[0].Column; }
-  // The text of the error message box: "Файл NAME, cтрока L, столбец C" CR LF message.
-  std::string ErrorReport() const;
+  // The text of the error message box: where the error is, "Файл NAME, строка L,
+  // столбец C" CR LF, then for an included file one line per file that includes it,
+  // innermost first ("Включён из файла NAME, строка L, столбец C" CR LF, the place
+  // of its \include), then the message. Lines and columns count from 1 in the file
+  // they belong to; column 0 is the end of the main text (on the line after the last).
+  std::string ErrorReport() const { return errorPlace_ + errorMessage_; }
 
  private:
   enum class LexState : uint8_t { BetweenCommands, InName, InComment, InParameters };
@@ -152,6 +159,7 @@ class TConvert {
   std::string upperName_;
 
   int errorNumber_ = 0;
+  std::string errorPlace_;  // the report's lines before the message, fixed when the error is set
   std::string errorMessage_;
 };
 

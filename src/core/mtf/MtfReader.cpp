@@ -1,8 +1,8 @@
 #include "core/mtf/MtfReader.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
 
 #include "core/common/FileErrors.h"
 #include "core/common/ReadFile.h"
@@ -11,69 +11,91 @@
 namespace vl {
 namespace {
 
+constexpr size_t kChunkBytes = 64 * 1024;
+
 // A regular file read one buffer at a time.
 class FileIncludeSource final : public IIncludeSource {
  public:
-  static std::unique_ptr<IIncludeSource> Open(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return nullptr;
-    auto source = std::make_unique<FileIncludeSource>();
-    source->in_.open(path, std::ios::binary);
-    if (!source->in_) return nullptr;
-    return source;
+  static std::unique_ptr<FileIncludeSource> Open(const std::filesystem::path& path) {
+    auto file = RegularFile::Open(path);
+    if (!file) return nullptr;
+    return std::make_unique<FileIncludeSource>(std::move(*file));
   }
+  explicit FileIncludeSource(RegularFile file) : file_(std::move(file)) {}
+
+  std::uintmax_t Size() const { return file_.Size(); }
 
   std::optional<std::string_view> NextChunk() override {
-    if (in_.eof()) return std::string_view();
-    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    if (in_.bad() || (in_.fail() && !in_.eof())) return std::nullopt;
-    return std::string_view(buffer_.data(), static_cast<size_t>(in_.gcount()));
+    const auto got = file_.Read(buffer_);
+    if (!got) return std::nullopt;
+    return std::string_view(buffer_.data(), *got);
   }
 
  private:
-  std::ifstream in_;
-  std::array<char, 64 * 1024> buffer_{};
+  RegularFile file_;
+  std::array<char, kChunkBytes> buffer_{};
 };
+
+FileReadError TooLarge(const std::string& fileName) {
+  return FileReadError(WithFileName("Файл больше " + std::to_string(kMaxMtfTextBytes) +
+                                        " байт (2,5 ГиБ): такого текста программа не пишет и не читает.",
+                                    fileName));
+}
 
 }  // namespace
 
-bool ConvertMtfText(TConvert& convert, std::string_view text,
-                    const std::function<void(int)>& onProgress) {
-  int shown = -1;
-  bool lineOpen = false;
-  auto endLine = [&](size_t position) {
-    convert.Process('\r');
-    convert.Process('\n');
-    lineOpen = false;
-    if (onProgress && !text.empty()) {
-      const int percent = static_cast<int>(position * 100 / text.size());
-      if (percent != shown) onProgress(shown = percent);
-    }
-  };
-  // A line ends at CR LF, at a lone CR or at a lone LF; a last line without its
-  // break still gets one.
-  for (size_t i = 0; i < text.size() && !convert.Failed(); ++i) {
-    const char c = text[i];
+void MtfLineFeed::Add(std::string_view piece) {
+  for (const char c : piece) {
+    if (convert_.Failed()) return;
+    const bool lfOfCrLf = c == '\n' && afterCr_;
+    afterCr_ = c == '\r';
+    if (lfOfCrLf) continue;
     if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      endLine(i);
+      EndLine();
     } else {
-      convert.Process(c);
-      lineOpen = true;
+      convert_.Process(c);
+      lineOpen_ = true;
     }
   }
-  if (lineOpen && !convert.Failed()) endLine(text.size());
-  return convert.Finish();
+}
+
+bool MtfLineFeed::Finish() {
+  if (lineOpen_ && !convert_.Failed()) EndLine();
+  return convert_.Finish();
+}
+
+void MtfLineFeed::EndLine() {
+  convert_.Process('\r');
+  convert_.Process('\n');
+  lineOpen_ = false;
+}
+
+bool ConvertMtfText(TConvert& convert, std::string_view text) {
+  MtfLineFeed feed(convert);
+  feed.Add(text);
+  return feed.Finish();
 }
 
 void ReadMtf(TDocument& document, const std::string& fileName, SettingsStore& settings,
              IPrompt& prompt, IReporter& reporter) {
   ReportScope scope(reporter, "Чтение раскладки в Macro Text Format");
-  // The main file is held whole; it may be as large as all included files together.
-  const auto text = ReadRegularFile(std::filesystem::path(fileName), IncludeLimits{}.Bytes);
-  if (!text) throw FileReadError(WithFileName("Ошибка чтения файла.", fileName));
+  const auto source = FileIncludeSource::Open(std::filesystem::path(fileName));
+  if (!source) throw FileReadError(WithFileName("Ошибка чтения файла.", fileName));
+  if (source->Size() > kMaxMtfTextBytes) throw TooLarge(fileName);
   TConvert convert(fileName, document, settings, LoadIncludedFile);
-  if (!ConvertMtfText(convert, *text, [&](int percent) { reporter.SetProgress(percent); })) {
+  MtfLineFeed feed(convert);
+  uint64_t read = 0;
+  while (!convert.Failed()) {
+    const auto chunk = source->NextChunk();
+    if (!chunk) throw FileReadError(WithFileName("Ошибка чтения файла.", fileName));
+    if (chunk->empty()) break;
+    read += chunk->size();
+    // A file that grows while it is read stops at the same bound.
+    if (read > kMaxMtfTextBytes) throw TooLarge(fileName);
+    feed.Add(*chunk);
+    reporter.SetProgress(static_cast<int>(std::min<uint64_t>(100, read * 100 / std::max<uint64_t>(source->Size(), 1))));
+  }
+  if (!feed.Finish()) {
     prompt.Message(convert.ErrorReport(), kCaptionError, MessageIcon::Error);
     throw OperationAbandoned();
   }

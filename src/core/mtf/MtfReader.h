@@ -1,7 +1,6 @@
 #pragma once
 // Reading a Macro Text Format file into a layout (the import).
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,19 +14,35 @@
 
 namespace vl {
 
+// Hands a main text to a converter as the program always has: line by line, every
+// line closed by CR LF whatever break the text used (CR LF, a lone CR or a lone LF);
+// a last line without its break still gets one. The text may come in pieces.
+class MtfLineFeed {
+ public:
+  explicit MtfLineFeed(TConvert& convert) : convert_(convert) {}
+  void Add(std::string_view piece);
+  // Ends the text and the converter: true when no error occurred.
+  bool Finish();
+
+ private:
+  void EndLine();
+  TConvert& convert_;
+  bool lineOpen_ = false;
+  bool afterCr_ = false;
+};
+
 // Reads the file into the document and the layout-property settings (which change
-// at once, as the text sets them). The text is passed line by line with CR LF after
-// every line, as the program always has. On a reader error the report is shown
-// through the prompt (caption "Ошибка") and OperationAbandoned is thrown; what was
-// read before the error stays in the document and the settings. A main file that
-// cannot be read throws FileReadError. Status text and progress go to the reporter.
+// at once, as the text sets them). The file is read a piece at a time, so even the
+// export of a full field costs little memory; a file larger than kMaxMtfTextBytes
+// is refused before it is read. On a reader error the report is shown through the
+// prompt (caption "Ошибка") and OperationAbandoned is thrown; what was read before
+// the error stays in the document and the settings. A main file that cannot be
+// read throws FileReadError. Status text and progress go to the reporter.
 void ReadMtf(TDocument& document, const std::string& fileName, SettingsStore& settings,
              IPrompt& prompt, IReporter& reporter);
 
 // Feeds a whole main text to a converter the way ReadMtf does and finishes it.
-// onProgress, when given, gets the percentage read (0..100) whenever it changes.
-bool ConvertMtfText(TConvert& convert, std::string_view text,
-                    const std::function<void(int)>& onProgress = {});
+bool ConvertMtfText(TConvert& convert, std::string_view text);
 
 // The loader of included files from disk: the name as written, relative names
 // against the current folder, then its upper-cased form (the language upper-cases
