@@ -29,9 +29,10 @@ class SilentPrompt final : public vl::IPrompt {
 // A device's values pass the range check only when the procedures can use them.
 void CheckDevice(const vl::DeviceCatalogue& catalogue, uint16_t type) {
   const vl::DeviceModel model = catalogue.Model(type);
-  if (catalogue.ModelValueOutOfRange(type).empty() &&
-      (model.Width < 1 || model.Width > 16 || model.Height < 1 || model.Height > 18 || model.Memory < 64 ||
-       model.Memory > 0x10000 || model.Keys < 1 || model.Keys > model.Width * model.Height)) {
+  if (catalogue.ModelProblem(type).empty() &&
+      (model.Width < 1 || model.Width > 16 || model.Height < 1 || model.Height > 18 ||
+       model.Width * model.Height > 255 || model.Memory < 64 || model.Memory > 0x10000 || model.Keys < 1 ||
+       model.Keys > model.Width * model.Height)) {
     __builtin_trap();
   }
   SilentPrompt prompt;

@@ -44,7 +44,7 @@ int RunIdentify(CliContext& context) {
     link.checksumKind = static_cast<uint8_t>(model->Check);
     header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*model), reporter);
   } else {
-    *context.err << "device type " << DeviceSectionName(identity->DeviceType) << " is not in the catalogue\n";
+    *context.err << line->catalogue->Problem(identity->DeviceType) << '\n';
   }
   if (header) {
     source.Programmer = header->Programmer;

@@ -133,11 +133,11 @@ TEST(CliDevice, MissingCatalogueFilesAndUnknownFormatsStopBeforeTheDevice) {
   EXPECT_EQ(RunCli(folder, "sim:101", "download " + folder / "in.vld" + " --yes"), 1);
   EXPECT_NE(ReadAll(folder / "err").find("DEVICES.TYP"), std::string::npos);
 
-  // The type's decoding file is missing: the program folder is named.
+  // The type's decoding file is missing: the file is named with the reason.
   WriteCatalogue(folder, "GONE.DEC");
   EXPECT_EQ(RunCli(folder, "sim:101", "download " + folder / "in.vld" + " --yes"), 1);
-  EXPECT_NE(ReadAll(folder / "err").find("Ошибка чтения файла декодирующей таблицы. Ошибочный путь (" +
-                                         folder.Path().string() + ")"),
+  EXPECT_NE(ReadAll(folder / "err").find("Ошибка чтения файла декодирующей таблицы устройства 0101 " +
+                                         folder / "GONE.DEC" + ": нет такого файла."),
             std::string::npos)
       << ReadAll(folder / "err");
 
@@ -316,6 +316,22 @@ TEST(CliDevice, AFileGivenAsThePortIsRefusedUntouched) {
   WriteUserSettings(folder, SettingsStore{}, folder / "till.vld");
   EXPECT_EQ(RunCli(folder, "", "download " + folder / "in.vld" + " --yes"), 3);
   EXPECT_EQ(ReadAll(folder / "till.vld"), till);
+}
+
+// A catalogue value the device procedures cannot take is named with its range,
+// not taken for a type the catalogue does not list.
+TEST(CliDevice, AWrongCatalogueValueIsNamed) {
+  const TempFolder folder("vlat-cli-catalogue-value");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  KbdSim sim({"--type", "0101", "--state", folder / "state", "--data", folder.Path().string()});
+  ASSERT_FALSE(sim.Path().empty());
+  folder.Write("DEVICES.TYP", "[0101]\r\nKeys=12\r\nWidth=0\r\nHeight=3\r\nMemory=2048\r\nFile=MIRROR.DEC\r\n");
+  RunCli(folder, sim.Path(), "identify");
+  const std::string err = ReadAll(folder / "err");
+  EXPECT_NE(err.find("Устройство 0101 в каталоге DEVICES.TYP: Width=0, а число столбцов клавиш должно быть от 1 до 16."),
+            std::string::npos)
+      << err;
+  EXPECT_EQ(err.find("not in the catalogue"), std::string::npos) << err;
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ class DecodingTable {
   // colon, an offset lies beyond 254 either way (no field cell is that far),
   // highestColumn is outside 0..15 or highestRow outside 0..17, or there are more
   // entries than 16 columns hold; the table is then all zero. Fewer entries than
-  // the device has keys leave the rest at (0, 0).
+  // the device has keys leave the rest at (0, 0). Problem() then tells why.
   bool Load(const std::string& path, int highestColumn, int highestRow);
   // The same from the file's contents.
   bool LoadText(std::string_view text, int highestRow);
@@ -36,14 +36,19 @@ class DecodingTable {
 
   // Entries stored by the last successful load.
   int EntryCount() const { return entries_; }
-  // True when the last load gave exactly one entry per key of a device this size and
-  // no two keys share a cell: what a device operation needs.
-  bool PlacesEachKeyOnce(int highestColumn, int highestRow) const;
+  // Why the last load failed, in a few Russian words ("запись 3 «1;2» — ..."); empty
+  // after a successful one.
+  const std::string& Problem() const { return problem_; }
+  // Empty when the last load gave exactly one entry per key of a device this size
+  // and no two keys share a cell, as a device operation needs; else what is wrong.
+  std::string PlacementProblem(int highestColumn, int highestRow) const;
 
  private:
+  bool Fail(std::string problem);
   void Clear();
   std::array<std::array<GridOffset, kDecodingRows>, kDecodingColumns> cells_{};
   int entries_ = 0;
+  std::string problem_;
 };
 
 }  // namespace vl

@@ -16,6 +16,8 @@ constexpr size_t kMaxTextLength = 255;
 // What the device's memory and the 16-bit header address allow.
 constexpr int kMinMemory = 64;
 constexpr int kMaxMemory = 0x10000;
+// The layout image counts the device's keys in one byte.
+constexpr int kMaxDeviceKeys = 255;
 constexpr int kMaxGeometry = 100000;
 constexpr const char* kGeometryKeys[] = {"ImageKeyWidth",    "ImageKeyHeight", "ImageHorKeySpace",
                                          "ImageVerKeySpace", "ImageTopSpace",  "ImageLeftSpace"};
@@ -98,27 +100,37 @@ DeviceModel DeviceCatalogue::Model(uint16_t deviceType) const {
   };
 }
 
-std::string DeviceCatalogue::ModelValueOutOfRange(uint16_t deviceType) const {
-  for (std::string fault : {OutOfRange(deviceType, "Width", 1, kDecodingColumns),
-                            OutOfRange(deviceType, "Height", 1, kDecodingRows),
-                            OutOfRange(deviceType, "Memory", kMinMemory, kMaxMemory)}) {
-    if (!fault.empty()) return fault;
+std::string DeviceCatalogue::ModelProblem(uint16_t deviceType) const {
+  const std::string device = "Устройство " + DeviceSectionName(deviceType);
+  if (!Has(deviceType)) return device + " не описано в каталоге " + kCatalogueFileName + ".";
+  const int width = Integer(deviceType, "Width");
+  const int height = Integer(deviceType, "Height");
+  std::string fault = OutOfRange(deviceType, "Width", 1, kDecodingColumns, "число столбцов клавиш");
+  if (fault.empty()) fault = OutOfRange(deviceType, "Height", 1, kDecodingRows, "число рядов клавиш");
+  if (fault.empty() && width * height > kMaxDeviceKeys) {
+    fault = "поле " + std::to_string(width) + "x" + std::to_string(height) + " — " + std::to_string(width * height) +
+            " клавиш, а раскладка в памяти устройства описывает не более " + std::to_string(kMaxDeviceKeys);
   }
-  return OutOfRange(deviceType, "Keys", 1, Integer(deviceType, "Width") * Integer(deviceType, "Height"));
+  if (fault.empty()) fault = OutOfRange(deviceType, "Memory", kMinMemory, kMaxMemory, "объём памяти в байтах");
+  if (fault.empty()) fault = OutOfRange(deviceType, "Keys", 1, width * height, "число клавиш (не больше Width x Height)");
+  if (fault.empty()) return {};
+  return device + " в каталоге " + kCatalogueFileName + ": " + fault + ".";
 }
 
 std::string DeviceCatalogue::GeometryValueOutOfRange(uint16_t deviceType) const {
   for (const char* key : kGeometryKeys) {
-    std::string fault = OutOfRange(deviceType, key, 0, kMaxGeometry);
-    if (!fault.empty()) return fault;
+    const int value = Integer(deviceType, key);
+    if (value < 0 || value > kMaxGeometry) return std::string(key) + "=" + file_.ReadString(DeviceSectionName(deviceType), key);
   }
   return {};
 }
 
-std::string DeviceCatalogue::OutOfRange(uint16_t deviceType, const char* key, int min, int max) const {
+std::string DeviceCatalogue::OutOfRange(uint16_t deviceType, const char* key, int min, int max,
+                                        const std::string& meaning) const {
   const int value = Integer(deviceType, key);
   if (value >= min && value <= max) return {};
-  return std::string(key) + "=" + file_.ReadString(DeviceSectionName(deviceType), key);
+  return std::string(key) + "=" + file_.ReadString(DeviceSectionName(deviceType), key) + ", а " + meaning +
+         " должно быть от " + std::to_string(min) + " до " + std::to_string(max);
 }
 
 std::string DeviceCatalogue::Value(uint16_t deviceType, const char* key) const {
@@ -138,16 +150,37 @@ FolderDeviceCatalogue::FolderDeviceCatalogue(std::string folder, DeviceCatalogue
     : folder_(std::move(folder)), catalogue_(std::move(catalogue)) {}
 
 std::optional<DeviceModel> FolderDeviceCatalogue::Model(uint16_t deviceType) const {
-  if (!catalogue_.Has(deviceType) || !catalogue_.ModelValueOutOfRange(deviceType).empty()) return std::nullopt;
+  if (!catalogue_.ModelProblem(deviceType).empty()) return std::nullopt;
   return catalogue_.Model(deviceType);
 }
 
 std::optional<KeyPlacement> FolderDeviceCatalogue::Decoding(uint16_t deviceType) const {
+  std::string problem;
+  return LoadDecoding(deviceType, problem);
+}
+
+std::string FolderDeviceCatalogue::Problem(uint16_t deviceType) const {
+  if (std::string problem = catalogue_.ModelProblem(deviceType); !problem.empty()) return problem;
+  std::string problem;
+  LoadDecoding(deviceType, problem);
+  return problem;
+}
+
+std::optional<KeyPlacement> FolderDeviceCatalogue::LoadDecoding(uint16_t deviceType, std::string& problem) const {
   const auto [highestColumn, highestRow] = catalogue_.Size(deviceType);
   const std::string file = catalogue_.File(deviceType);
+  const std::string device = "устройства " + DeviceSectionName(deviceType);
+  if (!StaysInProgramFolder(file)) {
+    problem = "Файл декодирующей таблицы " + device + " «" + Cp1251ToUtf8(file) + "» (File в " + kCatalogueFileName +
+              ") лежит вне папки программы " + folder_ + ".";
+    return std::nullopt;
+  }
+  const std::string path = ProgramFilePath(folder_, file).string();
   DecodingTable table;
-  if (!StaysInProgramFolder(file) || !table.Load(ProgramFilePath(folder_, file).string(), highestColumn, highestRow) ||
-      !table.PlacesEachKeyOnce(highestColumn, highestRow)) {
+  const bool loaded = table.Load(path, highestColumn, highestRow);
+  const std::string fault = loaded ? table.PlacementProblem(highestColumn, highestRow) : table.Problem();
+  if (!fault.empty()) {
+    problem = "Ошибка чтения файла декодирующей таблицы " + device + " " + path + ": " + fault + ".";
     return std::nullopt;
   }
   return table.Placement();

@@ -62,10 +62,12 @@ class DeviceCatalogue {
   // What the device procedures need of a type (texts in UTF-8).
   DeviceModel Model(uint16_t deviceType) const;
 
-  // The first value the device procedures cannot work with, as it is written
-  // ("Memory=0"): Width 1..16, Height 1..18, Memory 64..65 536, Keys 1..Width x
-  // Height. Empty when every one is in range.
-  std::string ModelValueOutOfRange(uint16_t deviceType) const;
+  // Why the device procedures cannot work with the type, naming the first value
+  // they cannot take as it is written and what it should be: no section; Width
+  // 1..16; Height 1..18; a field of at most 255 keys (the layout image counts its
+  // keys in one byte); Memory 64..65 536; Keys 1..Width x Height. Empty when the
+  // type is usable.
+  std::string ModelProblem(uint16_t deviceType) const;
   // The same for the key image: every geometry value 0..100 000 hundredths of a
   // millimetre (a metre, far beyond any key cap).
   std::string GeometryValueOutOfRange(uint16_t deviceType) const;
@@ -75,8 +77,9 @@ class DeviceCatalogue {
  private:
   std::string Value(uint16_t deviceType, const char* key) const;
   int Integer(uint16_t deviceType, const char* key) const;
-  // "key=value" as written when the integer is outside min..max, else empty.
-  std::string OutOfRange(uint16_t deviceType, const char* key, int min, int max) const;
+  // "key=value" as written, then what it should be, when the integer is outside
+  // min..max; else empty.
+  std::string OutOfRange(uint16_t deviceType, const char* key, int min, int max, const std::string& meaning) const;
   IniFile file_;
 };
 
@@ -96,11 +99,13 @@ class FolderDeviceCatalogue final : public IDeviceCatalogue {
   // cell of its own (fewer would pile keys on the fragment's corner, repeated cells
   // would write keys over each other).
   std::optional<KeyPlacement> Decoding(uint16_t deviceType) const override;
-  std::string ProgramFolder() const override { return folder_; }
+  std::string Problem(uint16_t deviceType) const override;
 
   const DeviceCatalogue& Catalogue() const { return catalogue_; }
 
  private:
+  // The table, or nullopt with the reason in problem.
+  std::optional<KeyPlacement> LoadDecoding(uint16_t deviceType, std::string& problem) const;
   std::string folder_;
   DeviceCatalogue catalogue_;
 };

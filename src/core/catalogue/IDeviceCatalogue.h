@@ -17,8 +17,9 @@ class IDeviceCatalogue {
   virtual std::optional<DeviceModel> Model(uint16_t deviceType) const = 0;
   // The type's decoding table; nullopt when its file cannot be read.
   virtual std::optional<KeyPlacement> Decoding(uint16_t deviceType) const = 0;
-  // The folder the decoding files are read from (for the error message).
-  virtual std::string ProgramFolder() const = 0;
+  // Why Model or Decoding gives nothing for the type: which value or file is wrong
+  // and how (a sentence in Russian for the message box).
+  virtual std::string Problem(uint16_t deviceType) const = 0;
 };
 
 }  // namespace vl

@@ -13,11 +13,13 @@ bool RunClear(const PortAccess& access, const SettingsStore& settings, const IDe
   const auto identity = DetectDevice(link, reporter, prompt);
   if (!identity) return false;
   const auto model = catalogue.Model(identity->DeviceType);
-  bool cleared = false;
-  if (model) {
-    link.checksumKind = static_cast<uint8_t>(model->Check);
-    cleared = ClearDevice(link, identity->SerialNumber, HeaderAddress(*model), 0, ProgrammerVersion{});
+  if (!model) {
+    StopCapture(link);
+    prompt.Message(catalogue.Problem(identity->DeviceType), kCaptionError, MessageIcon::Error);
+    return false;
   }
+  link.checksumKind = static_cast<uint8_t>(model->Check);
+  const bool cleared = ClearDevice(link, identity->SerialNumber, HeaderAddress(*model), 0, ProgrammerVersion{});
   StopCapture(link);
   if (cleared)
     prompt.Message(kClearDone, kCaptionInformation, MessageIcon::Information);

@@ -12,11 +12,13 @@ std::optional<DeviceInfoTable> QueryDeviceInfo(const PortAccess& access, const S
   const auto identity = DetectDevice(link, reporter, prompt);
   if (!identity) return std::nullopt;
   const auto model = catalogue.Model(identity->DeviceType);
-  std::optional<DeviceHeader> header;
-  if (model) {
-    link.checksumKind = static_cast<uint8_t>(model->Check);
-    header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*model), reporter);
+  if (!model) {
+    StopCapture(link);
+    prompt.Message(catalogue.Problem(identity->DeviceType), kCaptionError, MessageIcon::Error);
+    return std::nullopt;
   }
+  link.checksumKind = static_cast<uint8_t>(model->Check);
+  const auto header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*model), reporter);
   StopCapture(link);
   if (!header) {
     prompt.Message(kControllerReadError, kCaptionError, MessageIcon::Error);

@@ -56,10 +56,6 @@ std::string DownloadPropertiesText(const SettingsStore& settings) {
 
 uint8_t IntervalCode(int item) { return item >= 15 ? 0 : static_cast<uint8_t>(item + 1); }
 
-std::string DecodingFileError(const std::string& programFolder) {
-  return "Ошибка чтения файла декодирующей таблицы. Ошибочный путь (" + programFolder + ")";
-}
-
 int KeysOutside(const TDocument& document, const TRect& block) {
   int count = 0;
   for (int row = 1; row <= kFieldSize; ++row)
@@ -125,7 +121,7 @@ std::optional<PreparedOperation> PrepareOperation(const PortAccess& access, cons
   auto placement = model ? catalogue.Decoding(identity->DeviceType) : std::nullopt;
   if (!placement) {
     StopCapture(link);
-    prompt.Message(DecodingFileError(catalogue.ProgramFolder()), kCaptionError, MessageIcon::Error);
+    prompt.Message(catalogue.Problem(identity->DeviceType), kCaptionError, MessageIcon::Error);
     return std::nullopt;
   }
 

@@ -43,9 +43,6 @@ std::string DownloadPropertiesText(const SettingsStore& settings);
 // The device's interval command code for list item 0..15: item + 1, item 15 is 0.
 uint8_t IntervalCode(int item);
 
-// The message for a decoding file that could not be loaded from the program folder.
-std::string DecodingFileError(const std::string& programFolder);
-
 enum class OperationKind { Download, Upload };
 
 // What the preparation settles for the worker.

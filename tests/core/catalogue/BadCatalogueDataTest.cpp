@@ -21,29 +21,48 @@ DeviceCatalogue OneType(const std::string& values) {
   return DeviceCatalogue(IniFile("[0101]\nKeys=12\nWidth=4\nHeight=3\nMemory=2048\n" + values));
 }
 
-TEST(CatalogueValuesOutOfRange, AreNamedWithTheirWrittenValueAndNeverReachTheProcedures) {
-  EXPECT_EQ(OneType("").ModelValueOutOfRange(0x0101), "");
+TEST(CatalogueValuesOutOfRange, AreNamedWithTheirWrittenValueAndRangeAndNeverReachTheProcedures) {
+  EXPECT_EQ(OneType("").ModelProblem(0x0101), "");
   // The value under test comes first, so it wins over the sound one after it.
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"Width=-2147483648", "Width=-2147483648"}, {"Width=17", "Width=17"},  {"Height=0", "Height=0"},
-      {"Height=19", "Height=19"},                 {"Memory=0", "Memory=0"},  {"Memory=63", "Memory=63"},
-      {"Memory=99999999", "Memory=99999999"},     {"Memory=-1", "Memory=-1"}, {"Memory=65537", "Memory=65537"},
-      {"Memory=99999999999", "Memory=99999999999"},  // beyond int: read as 0, shown as written
-      {"Keys=-1", "Keys=-1"},                     {"Keys=13", "Keys=13"},    {"Keys=0", "Keys=0"},
+      {"Width=-2147483648", "Width=-2147483648, а число столбцов клавиш должно быть от 1 до 16"},
+      {"Width=17", "Width=17, а число столбцов клавиш должно быть от 1 до 16"},
+      {"Width=0", "Width=0, а число столбцов клавиш должно быть от 1 до 16"},
+      {"Height=0", "Height=0, а число рядов клавиш должно быть от 1 до 18"},
+      {"Height=19", "Height=19, а число рядов клавиш должно быть от 1 до 18"},
+      {"Memory=0", "Memory=0, а объём памяти в байтах должно быть от 64 до 65536"},
+      {"Memory=63", "Memory=63, а объём памяти в байтах должно быть от 64 до 65536"},
+      {"Memory=-1", "Memory=-1, а объём памяти в байтах должно быть от 64 до 65536"},
+      {"Memory=65537", "Memory=65537, а объём памяти в байтах должно быть от 64 до 65536"},
+      // beyond int: read as 0, shown as written
+      {"Memory=99999999999", "Memory=99999999999, а объём памяти в байтах должно быть от 64 до 65536"},
+      {"Keys=-1", "Keys=-1, а число клавиш (не больше Width x Height) должно быть от 1 до 12"},
+      {"Keys=13", "Keys=13, а число клавиш (не больше Width x Height) должно быть от 1 до 12"},
+      {"Keys=2147483648", "Keys=2147483648, а число клавиш (не больше Width x Height) должно быть от 1 до 12"},
   };
   for (const auto& [value, fault] : cases) {
     SCOPED_TRACE(value);
     const DeviceCatalogue catalogue(IniFile("[0101]\n" + value + "\nKeys=12\nWidth=4\nHeight=3\nMemory=2048\n"));
-    EXPECT_EQ(catalogue.ModelValueOutOfRange(0x0101), fault);
+    const std::string problem = "Устройство 0101 в каталоге DEVICES.TYP: " + fault + ".";
+    EXPECT_EQ(catalogue.ModelProblem(0x0101), problem);
     const FolderDeviceCatalogue folder("/nonexistent", catalogue);
     EXPECT_EQ(folder.Model(0x0101), std::nullopt);
+    EXPECT_EQ(folder.Problem(0x0101), problem);
   }
   for (const char* edge : {"Memory=64", "Memory=65536", "Memory=0x10000", "Keys=1"}) {
     const DeviceCatalogue catalogue(IniFile(std::string("[0101]\n") + edge + "\nKeys=12\nWidth=4\nHeight=3\nMemory=2048\n"));
-    EXPECT_EQ(catalogue.ModelValueOutOfRange(0x0101), "") << edge;
+    EXPECT_EQ(catalogue.ModelProblem(0x0101), "") << edge;
   }
-  const DeviceCatalogue widest(IniFile("[0101]\nKeys=288\nWidth=16\nHeight=18\nMemory=65536\n"));
-  EXPECT_EQ(widest.ModelValueOutOfRange(0x0101), "");
+  EXPECT_EQ(OneType("").ModelProblem(0x0304), "Устройство 0304 не описано в каталоге DEVICES.TYP.");
+
+  // The layout image counts a device's keys in one byte: 15 x 17 is the largest
+  // field, and a larger one is refused for that, not for its memory.
+  const DeviceCatalogue largest(IniFile("[0101]\nKeys=255\nWidth=15\nHeight=17\nMemory=65536\n"));
+  EXPECT_EQ(largest.ModelProblem(0x0101), "");
+  const DeviceCatalogue square(IniFile("[0101]\nKeys=256\nWidth=16\nHeight=16\nMemory=65536\n"));
+  EXPECT_EQ(square.ModelProblem(0x0101),
+            "Устройство 0101 в каталоге DEVICES.TYP: поле 16x16 — 256 клавиш, а раскладка в памяти устройства "
+            "описывает не более 255.");
 
   // No overflow in the size for the smallest int; a count below 1 is no field.
   const DeviceCatalogue smallest(IniFile("[0101]\nWidth=-2147483648\nHeight=-5\n"));
@@ -79,7 +98,7 @@ TEST(CatalogueValuesOutOfRange, KeyImageGeometryNearTheIntLimitIsRefusedWithTheV
 TEST(DecodingFile, MustPlaceEveryKeyOfTheDeviceOnceInItsOwnCell) {
   DecodingTable table;
   const auto places = [&](std::string_view text, int highestColumn, int highestRow) {
-    return table.LoadText(text, highestRow) && table.PlacesEachKeyOnce(highestColumn, highestRow);
+    return table.LoadText(text, highestRow) && table.PlacementProblem(highestColumn, highestRow).empty();
   };
   EXPECT_TRUE(places("0:0 0:1 1:0 1:1", 1, 1));
   EXPECT_TRUE(places("-3:7 0:1 1:0 1:1", 1, 1));  // offsets need not lie in the block

@@ -64,7 +64,7 @@ class TestCatalogue final : public IDeviceCatalogue {
     if (!decodingReadable) return std::nullopt;
     return KeyPlacement(Straight);
   }
-  std::string ProgramFolder() const override { return "/opt/vlat"; }
+  std::string Problem(uint16_t) const override { return "the test's decoding file cannot be read"; }
 
   bool decodingReadable = true;
 

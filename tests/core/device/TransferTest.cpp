@@ -582,7 +582,7 @@ TEST(Preparation, DeclinedQuestionsAndAnUnreadableTableWriteNothing) {
   rig.catalogue.decodingReadable = false;
   EXPECT_FALSE(PrepareOperation(rig.Access(), rig.settings, rig.catalogue, request, rig.reporter, rig.prompt));
   EXPECT_EQ(rig.prompt.Messages(),
-            std::vector<std::string>{"Ошибка чтения файла декодирующей таблицы. Ошибочный путь (/opt/vlat)"});
+            std::vector<std::string>{"the test's decoding file cannot be read"});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // A download whose decoding file does not place every key of the device once
-// stops before the layout goes out, as an unreadable file does.
+// stops before the layout goes out, as an unreadable file does, and the message
+// names the file and what is wrong in it.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 
 #include "DeviceRig.h"
 #include "core/catalogue/DeviceCatalogue.h"
+#include "core/catalogue/ProgramFile.h"
 #include "core/device/OperationDriver.h"
 
 namespace vl {
@@ -65,10 +67,19 @@ TEST(WrongDecodingFile, ShortOrRepeatedEntriesStopTheDownloadBeforeAnyByteOfTheL
   const std::string twelve = "0:0 0:1 0:2 1:0 1:1 1:2 2:0 2:1 2:2 3:0 3:1 3:2";
   std::string allInOneCell;
   for (int key = 0; key < 12; ++key) allInOneCell += "0:0 ";
-  const std::vector<std::string> wrongFiles = {
-      "", "0:0 1:0", twelve.substr(0, twelve.size() - 4), twelve + " 3:3",
-      "0:0 0:1 0:2 1:0 1:1 1:2 2:0 2:1 2:2 3:0 3:1 0:0", allInOneCell};
-  for (const std::string& file : wrongFiles) {
+  const std::string shortOf = ", а клавиш у устройства 4x3 — 12";
+  const std::vector<std::pair<std::string, std::string>> wrongFiles = {
+      {"", "записей 0" + shortOf},
+      {"0:0 1:0", "записей 2" + shortOf},
+      {twelve.substr(0, twelve.size() - 4), "записей 11" + shortOf},
+      {twelve + " 3:3", "записей 13" + shortOf},
+      {"0:0 0:1 0:2 1:0 1:1 1:2 2:0 2:1 2:2 3:0 3:1 0:0", "клавиши (1, 1) и (4, 3) попадают в одну клетку 0:0"},
+      {allInOneCell, "клавиши (1, 1) и (1, 2) попадают в одну клетку 0:0"},
+      {"0:0 0:1 x:2", "запись 3 «x:2» не пара чисел от -254 до 254 через двоеточие"},
+  };
+  const std::string path = ProgramFilePath(folder.Path(), "K12.DEC").string();
+  const std::string device = DeviceSectionName(sim::SimConfig{}.identity.DeviceType);
+  for (const auto& [file, fault] : wrongFiles) {
     SCOPED_TRACE("decoding file: \"" + file + "\"");
     folder.Write("K12.DEC", file);
     DeviceRig rig(test::RigOptions{.width = 4, .height = 3});
@@ -76,9 +87,18 @@ TEST(WrongDecodingFile, ShortOrRepeatedEntriesStopTheDownloadBeforeAnyByteOfTheL
     const Attempt attempt = Download(rig, catalogue);
     EXPECT_EQ(attempt.result, OperationResult::Failed);
     EXPECT_EQ(attempt.hostBytes, unreadable.hostBytes);
-    EXPECT_EQ(attempt.messages, std::vector<std::string>{DecodingFileError(folder.Path())});
+    EXPECT_EQ(attempt.messages, std::vector<std::string>{"Ошибка чтения файла декодирующей таблицы устройства " +
+                                                         device + " " + path + ": " + fault + "."});
     EXPECT_EQ(rig.keyboard.Memory(), memory);
   }
+  // A file that is not there or not a file is named with the reason.
+  std::filesystem::remove(path);
+  EXPECT_EQ(catalogue.Problem(sim::SimConfig{}.identity.DeviceType),
+            "Ошибка чтения файла декодирующей таблицы устройства " + device + " " + path + ": нет такого файла.");
+  std::filesystem::create_directory(path);
+  EXPECT_EQ(catalogue.Problem(sim::SimConfig{}.identity.DeviceType),
+            "Ошибка чтения файла декодирующей таблицы устройства " + device + " " + path + ": это папка.");
+  std::filesystem::remove(path);
 
   folder.Write("K12.DEC", twelve);
   DeviceRig rig(test::RigOptions{.width = 4, .height = 3});
