@@ -9,10 +9,12 @@
 
 #include <iostream>
 
+#include "cli/LayoutFiles.h"
 #include "cli/SignalCancel.h"
 #include "core/common/FileErrors.h"
 #include "core/common/SafeWrite.h"
 #include "core/device/Detect.h"
+#include "core/device/Download.h"
 #include "core/device/Interval.h"
 #include "core/mtf/LayoutFormats.h"
 #include "ports/PortSelect.h"
@@ -25,6 +27,12 @@ namespace {
 
 constexpr int kBarWidth = 30;
 constexpr const char* kCancelledText = "cancelled";
+// The write failure of the normal mode without the application's menu, which a
+// command line does not have: most often the keyboard or its port went away.
+constexpr const char* kWriteErrorHere =
+    "Ошибка записи данных в память устройства: устройство не подтверждает блоки. Проверьте, что клавиатура "
+    "подключена и --port указывает на неё; для переносных компьютеров нужен защищённый режим "
+    "(настройка \"load readwrite mode\" = 1).";
 
 // The format of the name's extension; a UsageError for a name no format reads
 // (writes, when not reading).
@@ -44,7 +52,8 @@ TerminalPrompt::TerminalPrompt(CliContext& context, bool assumeYes)
 Answer TerminalPrompt::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon) {
   if (text == kNotConnected || text == kOstrelNotConnected) noDevice_ = true;
-  err_ << caption << ": " << text << '\n';
+  err_ << caption << ": ";
+  PrintMessage(err_, text == kWriteErrorNormal ? kWriteErrorHere : text);
   if (buttons == MessageButtons::Ok) return Answer::Ok;
   if (assumeYes_) return Answer::Yes;
   err_ << "[y/n] " << std::flush;

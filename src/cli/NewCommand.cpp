@@ -1,10 +1,12 @@
 // vlat-cli new [--template NAME] OUT.vld: a new layout file, started from one of
 // the templates of template.ini (NAME is its display name or its file name) or
-// empty. vlat-cli new --list shows the templates. A template that cannot be read
-// still gives the empty layout, but the exit code is then a failure.
+// empty. vlat-cli new --list shows the templates, and fails when template.ini
+// cannot be read. A template that cannot be read still gives the empty layout,
+// but the exit code is then a failure.
 
 #include "cli/CliContext.h"
 #include "cli/DeviceCommandSupport.h"
+#include "cli/LayoutFiles.h"
 #include "core/catalogue/Templates.h"
 #include "core/common/FileErrors.h"
 #include "core/document/LayoutFile.h"
@@ -25,15 +27,22 @@ const TemplateEntry* FindTemplate(const std::vector<TemplateEntry>& templates, c
 
 int RunNew(CliContext& context) {
   auto& args = context.args;
-  const auto templates = ReadTemplates(context.dataDir);
   if (TakeFlag(args, "--list")) {
     ExpectNoMoreArguments(args);
+    std::vector<TemplateEntry> templates;
+    try {
+      templates = LoadTemplates(context.dataDir);
+    } catch (const FileReadError& error) {
+      PrintMessage(*context.err, error.what());
+      return kExitFailure;
+    }
     for (const auto& entry : templates) {
       *context.out << Cp1251ToUtf8(entry.File) << '\t' << Cp1251ToUtf8(entry.Name) << '\n';
     }
     return kExitOk;
   }
   const auto name = TakeOption(args, "--template");
+  const auto templates = ReadTemplates(context.dataDir);
   const std::string out = TakeOnlyArgument(args, "the output file");
 
   TerminalSide terminal(context, false);

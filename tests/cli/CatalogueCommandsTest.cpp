@@ -166,5 +166,32 @@ TEST_F(CatalogueCommands, ImageFormatFollowsTheExtensionAndUnknownOnesAreRefused
   EXPECT_FALSE(std::filesystem::exists(Output("k.png")));
 }
 
+TEST_F(CatalogueCommands, ImageThatCannotBeWrittenNamesTheFile) {
+  ASSERT_EQ(Cli("new --template kassa '" + Output("k.vld") + "'").exitCode, 0);
+  const std::string target = Output("missing-folder/k.emf");
+  const auto [code, errors] = Shell(std::string(VLAT_CLI) + " --data '" + kData + "' image '" + Output("k.vld") +
+                                    "' --device 0105 -o '" + target + "' 2>&1 >/dev/null");
+  EXPECT_EQ(code, 1);
+  EXPECT_NE(errors.find("Ошибка записи в файл."), std::string::npos) << errors;
+  EXPECT_NE(errors.find(target), std::string::npos) << errors;
+}
+
+// A template list that cannot be read is told with its name and reason, and the
+// listing fails instead of printing nothing.
+TEST_F(CatalogueCommands, NewListWithAnUnreadableTemplateListFails) {
+  test::ScratchFolder data;
+  const std::string list = std::string(VLAT_CLI) + " --data '" + data.Path() + "' new --list 2>&1";
+  const auto [missingCode, missing] = Shell(list);
+  EXPECT_EQ(missingCode, 1);
+  EXPECT_NE(missing.find("template.ini"), std::string::npos) << missing;
+  EXPECT_NE(missing.find("нет такого файла"), std::string::npos) << missing;
+
+  std::filesystem::create_directory(data.Path() + "/template.ini");
+  const auto [folderCode, folder] = Shell(list);
+  EXPECT_EQ(folderCode, 1);
+  EXPECT_NE(folder.find("это папка"), std::string::npos) << folder;
+}
+
+
 }  // namespace
 }  // namespace vl

@@ -334,5 +334,23 @@ TEST(CliDevice, AWrongCatalogueValueIsNamed) {
   EXPECT_EQ(err.find("not in the catalogue"), std::string::npos) << err;
 }
 
+// A keyboard that goes away during a download: the message tells what a command
+// line user can check, not the application's menu.
+TEST(CliDevice, ALostPortIsToldWithoutTheApplicationsMenu) {
+  const TempFolder folder("vlat-cli-lost-port");
+  WriteCatalogue(folder, "MIRROR.DEC");
+  WriteLongLayout(folder, "in.vld");
+  KbdSim sim({"--type", "0101", "--state", folder / "state", "--data", folder.Path().string()});
+  ASSERT_FALSE(sim.Path().empty());
+  WriteUserSettings(folder, SettingsStore{}, sim.Path());
+  const pid_t cli = StartCli(folder, "download " + folder / "in.vld" + " --yes");
+  ASSERT_TRUE(WaitForText(folder / "err", "загрузка данных в память устройства"));
+  sim.Stop();
+  EXPECT_EQ(WaitExit(cli), 1);
+  const std::string err = ReadAll(folder / "err");
+  EXPECT_EQ(err.find("Сервис-Параметры"), std::string::npos) << err;
+  EXPECT_NE(err.find("--port"), std::string::npos) << err;
+}
+
 }  // namespace
 }  // namespace vl

@@ -89,7 +89,11 @@ IniFile::IniFile(std::string_view contents) {
 
 IniFile IniFile::Load(const std::string& path) {
   const auto bytes = ReadRegularFile(std::filesystem::path(path), kMaxIniFileBytes);
-  if (!bytes) throw FileReadError(WithFileName("Ошибка чтения файла.", path));
+  if (!bytes) {
+    throw FileReadError(
+        WithFileName("Ошибка чтения файла: " + UnreadableFileText(std::filesystem::path(path), kMaxIniFileBytes) + ".",
+                     path));
+  }
   return IniFile(*bytes);
 }
 

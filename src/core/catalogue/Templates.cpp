@@ -7,15 +7,19 @@
 
 namespace vl {
 
-std::vector<TemplateEntry> ReadTemplates(const std::string& programFolder) {
+std::vector<TemplateEntry> LoadTemplates(const std::string& programFolder) {
   std::vector<TemplateEntry> entries;
-  try {
-    const IniFile list = IniFile::Load(ProgramFilePath(programFolder, kTemplateListFileName).string());
-    for (auto& [name, file] : list.SectionValues(kTemplateSection)) entries.push_back({name, file});
-  } catch (const FileReadError&) {
-    // No list: the new-layout command makes an empty layout.
-  }
+  const IniFile list = IniFile::Load(ProgramFilePath(programFolder, kTemplateListFileName).string());
+  for (auto& [name, file] : list.SectionValues(kTemplateSection)) entries.push_back({name, file});
   return entries;
+}
+
+std::vector<TemplateEntry> ReadTemplates(const std::string& programFolder) {
+  try {
+    return LoadTemplates(programFolder);
+  } catch (const FileReadError&) {
+    return {};
+  }
 }
 
 std::string TemplatePath(const std::string& programFolder, const std::string& file) {

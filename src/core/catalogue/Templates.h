@@ -22,7 +22,11 @@ struct TemplateEntry {
   bool operator==(const TemplateEntry&) const = default;
 };
 
-// The entries in file order; empty when template.ini is missing or unreadable.
+// The entries in file order. Throws FileReadError, naming the file and why, when
+// template.ini cannot be read.
+std::vector<TemplateEntry> LoadTemplates(const std::string& programFolder);
+// The same, but empty when template.ini is missing or unreadable: the new-layout
+// command then makes an empty layout.
 std::vector<TemplateEntry> ReadTemplates(const std::string& programFolder);
 
 // programFolder/TEMPLATE/<file>.VLD (UTF-8 path; file taken from 1251).

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "core/common/FileErrors.h"
 #include "core/common/SafeWrite.h"
 #include "core/document/VL2Document.h"
 #include "core/mtf/KeyImageMetafile.h"
@@ -138,7 +139,7 @@ bool WriteKeyImage(const std::filesystem::path& file, const KeyImageBuilder& bui
     const std::optional<std::string> bytes = build(reporter);
     written = bytes && WriteFileSafely(file, *bytes);
   }
-  if (!written) prompt.Message(WriteFailureText(file), kCaptionError, MessageIcon::Error);
+  if (!written) prompt.Message(WithFileName(WriteFailureText(file), file.string()), kCaptionError, MessageIcon::Error);
   return written;
 }
 

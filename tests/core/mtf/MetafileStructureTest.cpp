@@ -110,7 +110,7 @@ TEST(KeyImageFile, FailureIsToldAndRestoresTheStatus) {
   const auto file = std::filesystem::temp_directory_path() / "vlat_no_such_dir" / "x" / "image.emf";
   const KeyImageRequest request = test::SmallDeviceRequest(document, KeyImageFormat::Metafile);
   EXPECT_FALSE(WriteKeyImage(file, KeyImageFormat::Metafile, request, prompt, reporter));
-  EXPECT_EQ(prompt.Labelled(), (std::vector<std::string>{"Ошибка: Ошибка записи в файл."}));
+  EXPECT_EQ(prompt.Labelled(), (std::vector<std::string>{"Ошибка: Ошибка записи в файл.\n\r(" + file.string() + ")"}));
   EXPECT_EQ(prompt.Icons(), (std::vector<MessageIcon>{MessageIcon::Error}));
   EXPECT_EQ(reporter.statuses.back(), "");
   EXPECT_EQ(reporter.shown.back(), false);
