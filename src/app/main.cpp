@@ -88,7 +88,9 @@ int main(int argc, char** argv) {
   }
   vl::ApplyPlatformChoice(vl::ChoosePlatform(vl::ReadSessionEnvironment()));
   Application app(argc, argv);
-  vl::InstallQtRussian(app);
+  vl::QtSettingsBackend backend;
+  const vl::UiLanguage language = vl::ResolveUiLanguage(vl::StoredUiLanguage(backend), vl::ReadLocaleEnvironment());
+  vl::InstallTranslations(app, language);
   QApplication::setApplicationName(QString::fromUtf8(vl::kApplicationName));
   QApplication::setApplicationDisplayName(QString::fromUtf8(vl::kApplicationName));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.ostrel.velmorando"),
@@ -97,9 +99,8 @@ int main(int argc, char** argv) {
   for (const std::string& file : line.files) files.append(QString::fromLocal8Bit(file));
   vl::SetDataFolder(line.data.empty() ? vl::ProgramDataFolder(argv[0]) : line.data);
   const QString dataFolder = QString::fromStdString(vl::DataFolder());
-  vl::SetHelpFolder(QDir(dataFolder).filePath(QStringLiteral("help")));
+  vl::SetHelpFolder(QDir(dataFolder).filePath(QStringLiteral("help/") + vl::LanguageCode(language)));
 
-  vl::QtSettingsBackend backend;
   vl::SettingsStore settings;
   // The main window comes first and reads no setting until it is shown.
   vl::TfmMain window(settings, backend, dataFolder, files);

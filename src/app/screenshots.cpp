@@ -1,8 +1,9 @@
-// vlat-screenshots DATA_DIR OUT_DIR: renders the main window with a sample layout
+// vlat-screenshots DATA_DIR OUT_DIR [ru|uk|en]: renders the main window with a sample layout
 // and a template, the dialogs, and the device windows over a simulated keyboard in
 // the process, into PNG files for docs/screenshots. DATA_DIR
 // is the program folder (catalogue, templates, spaste.ini, help). Runs on any
 // platform plugin, offscreen included; touches no settings of the real program.
+// The windows speak the language named (Russian by default).
 
 #include <QApplication>
 #include <QDir>
@@ -185,16 +186,17 @@ void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  vl::InstallQtRussian(app);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: vlat-screenshots DATA_DIR OUT_DIR\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: vlat-screenshots DATA_DIR OUT_DIR [ru|uk|en]\n");
     return 2;
   }
+  const vl::UiLanguage language = vl::LanguageFromLocale({.Lang = argc == 4 ? argv[3] : "ru"});
+  vl::InstallTranslations(app, language);
   const QString out = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(out);
   const QString data = QString::fromLocal8Bit(argv[1]);
   QTemporaryDir folder;  // the sample layout's file
-  SetHelpFolder(QDir(data).filePath("help"));
+  SetHelpFolder(QDir(data).filePath("help/" + LanguageCode(language)));
 
   MemorySettingsBackend backend(folder.path().toStdString());
   SettingsStore settings;

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QImage>
 #include <QToolBar>
+#include <QTranslator>
 #include <QtTest>
 
 #include "app/editor/CommandIcons.h"
@@ -13,6 +14,7 @@ namespace vl {
 
 int RunPortHelperTest(int argc, char** argv);
 int RunDisplaySessionTest(int argc, char** argv);
+int RunUiLanguageTest(int argc, char** argv);
 
 namespace {
 
@@ -67,13 +69,28 @@ class DesktopTest : public QObject {
     QVERIFY(CommandIconFor(QStringLiteral("acNoSuchCommand")).isNull());
   }
 
-  void QtsOwnTextsAreRussian() {
-    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qt_ru.qm"))) {
-      QSKIP("Qt's Russian translation is not installed (qt6-translations-l10n)");
+  // Qt's texts and ours follow the language chosen; the translators are removed
+  // again so that the other tests see the Russian texts.
+  void QtsTextsAndOursFollowTheLanguage() {
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(qtFolder + QStringLiteral("/qt_ru.qm")) || !QFile::exists(qtFolder + "/qt_uk.qm")) {
+      QSKIP("Qt's translations are not installed (qt6-translations-l10n)");
     }
-    QVERIFY(InstallQtRussian(*QCoreApplication::instance()));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8("&Да"));
-    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QString::fromUtf8("Перейти к:"));
+    const char* ours = "Перейти к закладке";
+    struct Expected {
+      UiLanguage language;
+      const char* yes;
+      const char* bookmark;
+    };
+    for (const Expected& e :
+         {Expected{UiLanguage::Russian, "&Да", ours}, Expected{UiLanguage::Ukrainian, "Т&ак", "Перейти до закладки"},
+          Expected{UiLanguage::English, "&Yes", "Go to Bookmark"}}) {
+      QCoreApplication& application = *QCoreApplication::instance();
+      QVERIFY(InstallTranslations(application, e.language));
+      QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8(e.yes));
+      QCOMPARE(QCoreApplication::translate("vl::TfmGotoBookmark", ours), QString::fromUtf8(e.bookmark));
+      for (QTranslator* translator : application.findChildren<QTranslator*>()) delete translator;
+    }
   }
 };
 
@@ -88,6 +105,7 @@ int main(int argc, char** argv) {
   }
   status |= vl::RunPortHelperTest(argc, argv);
   status |= vl::RunDisplaySessionTest(argc, argv);
+  status |= vl::RunUiLanguageTest(argc, argv);
   return status;
 }
 

@@ -1,0 +1,339 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ru_RU">
+<context>
+    <name>vl::DialogButtons</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>vl::DisplaySession</name>
+    <message>
+        <source>Рабочий стол Wayland оставляет некоторые клавиши себе (Alt+Tab, клавиша Super): их нельзя записать в макропоследовательность.</source>
+        <translation>The Wayland desktop keeps some keys for itself (Alt+Tab, the Super key): they cannot be recorded in a macro sequence.</translation>
+    </message>
+</context>
+<context>
+    <name>vl::HelpViewer</name>
+    <message>
+        <source>Справочная система</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmGotoBookmark</name>
+    <message>
+        <source>Перейти к закладке</source>
+        <translation>Go to Bookmark</translation>
+    </message>
+    <message>
+        <source>Закладки</source>
+        <translation>Bookmarks</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmParameters</name>
+    <message>
+        <source>Параметры</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Общее</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Устройство</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Раскладка</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Рисунок клавиш</source>
+        <translation>Key Image</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>По умолчанию</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>Расположение</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Файл аудио (*.wav)</source>
+        <translation>Audio file (*.wav)</translation>
+    </message>
+    <message>
+        <source>Kлaвиша выхода из строки ввода кодовых последовательностей</source>
+        <translation>Key that leaves the code sequence entry line</translation>
+    </message>
+    <message>
+        <source>Пробел</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Левый Control</source>
+        <translation>Left Control</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>выводить информацию о подключенном устройстве</source>
+        <translation>show information about the connected device</translation>
+    </message>
+    <message>
+        <source>Действия пpи запуске программы</source>
+        <translation>At program start</translation>
+    </message>
+    <message>
+        <source>Расположение файлов раскладок</source>
+        <translation>Layout files location</translation>
+    </message>
+    <message>
+        <source>автоматически</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>язык интерфейса</source>
+        <translation>interface language</translation>
+    </message>
+    <message>
+        <source>Действует со следующего запуска программы</source>
+        <translation>Takes effect the next time the program starts</translation>
+    </message>
+    <message>
+        <source>нормальный (рабочие станции)</source>
+        <translation>normal (workstations)</translation>
+    </message>
+    <message>
+        <source>защищенный (портативные компьютеры)</source>
+        <translation>protected (laptops)</translation>
+    </message>
+    <message>
+        <source>Режим загрузки/чтения данных</source>
+        <translation>Download/read mode</translation>
+    </message>
+    <message>
+        <source>сохранять перед программированием</source>
+        <translation>save before programming</translation>
+    </message>
+    <message>
+        <source>сохранять копию раскладки устройства перед загрузкой</source>
+        <translation>keep a copy of the device&apos;s layout before downloading</translation>
+    </message>
+    <message>
+        <source>загружать выделенный фрагмент</source>
+        <translation>download the selection</translation>
+    </message>
+    <message>
+        <source>проверять раскладку</source>
+        <translation>check the layout</translation>
+    </message>
+    <message>
+        <source>открывать окно тестирования после загрузки</source>
+        <translation>open the test window after downloading</translation>
+    </message>
+    <message>
+        <source>показывать свойства раскладки перед загрузкой</source>
+        <translation>show the layout properties before downloading</translation>
+    </message>
+    <message>
+        <source>группы ячеек</source>
+        <translation>cell groups</translation>
+    </message>
+    <message>
+        <source>загружать значение только для мастер-клавиши</source>
+        <translation>download the master key&apos;s value only</translation>
+    </message>
+    <message>
+        <source>присваивать каждой клавише сожержимое мастер-клавиши</source>
+        <translation>give every key the master key&apos;s content</translation>
+    </message>
+    <message>
+        <source>не учитывать</source>
+        <translation>ignore</translation>
+    </message>
+    <message>
+        <source>Загрузка</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>игнорировать пустые клавиши</source>
+        <translation>ignore empty keys</translation>
+    </message>
+    <message>
+        <source>читать в выделенный фрагмент</source>
+        <translation>read into the selection</translation>
+    </message>
+    <message>
+        <source>заменять содержимое считывателя магных карт</source>
+        <translation>replace the magnetic card reader&apos;s content</translation>
+    </message>
+    <message>
+        <source>Чтение</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>количество уровней</source>
+        <translation>number of layers</translation>
+    </message>
+    <message>
+        <source>Задержка между SCAN-кодами посылаемыми клавиатурой</source>
+        <translation>Delay between the SCAN codes the keyboard sends</translation>
+    </message>
+    <message>
+        <source>задержка между SCAN-кодами (мс)</source>
+        <translation>delay between SCAN codes (ms)</translation>
+    </message>
+    <message>
+        <source>автокоррекция Num Lock и Caps Lock</source>
+        <translation>Num Lock and Caps Lock autocorrection</translation>
+    </message>
+    <message>
+        <source>буферизация нажатых клавиш</source>
+        <translation>buffer pressed keys</translation>
+    </message>
+    <message>
+        <source>Свойства загружаемой раскладки</source>
+        <translation>Properties of the downloaded layout</translation>
+    </message>
+    <message>
+        <source>звуковой сигнал</source>
+        <translation>sound signal</translation>
+    </message>
+    <message>
+        <source>порт клавиатуры</source>
+        <translation>keyboard port</translation>
+    </message>
+    <message>
+        <source>сохраненять активную раскладку каждые</source>
+        <translation>save the active layout every</translation>
+    </message>
+    <message>
+        <source>минут</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>английский</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>украинский</source>
+        <translation>Ukrainian</translation>
+    </message>
+    <message>
+        <source>Установка языка, которым будет отображаться  текст при наборе макроса</source>
+        <translation>The language in which text is shown while typing a macro</translation>
+    </message>
+    <message>
+        <source>язык</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>Форма изображения клавиши</source>
+        <translation>Key shape</translation>
+    </message>
+    <message>
+        <source>прямоугольник</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <source>скругленный прямоугольник</source>
+        <translation>rounded rectangle</translation>
+    </message>
+    <message>
+        <source>круг</source>
+        <translation>circle</translation>
+    </message>
+    <message>
+        <source>учитывать группирование клавиш</source>
+        <translation>take key groups into account</translation>
+    </message>
+    <message>
+        <source>создавать текстовую надпись</source>
+        <translation>create a text label</translation>
+    </message>
+    <message>
+        <source>для всех клавиш</source>
+        <translation>for all keys</translation>
+    </message>
+    <message>
+        <source>для непустых</source>
+        <translation>for non-empty keys</translation>
+    </message>
+    <message>
+        <source>не создавать</source>
+        <translation>do not create</translation>
+    </message>
+    <message>
+        <source>текст надписи</source>
+        <translation>label text</translation>
+    </message>
+    <message>
+        <source>макропоследов. нажатия</source>
+        <translation>press macro</translation>
+    </message>
+    <message>
+        <source>макропоследов. отжатия</source>
+        <translation>release macro</translation>
+    </message>
+    <message>
+        <source>примечание уровня</source>
+        <translation>layer note</translation>
+    </message>
+    <message>
+        <source>примечание клавиши</source>
+        <translation>key note</translation>
+    </message>
+    <message>
+        <source>содержимое уровней</source>
+        <translation>layer contents</translation>
+    </message>
+    <message>
+        <source>включать наименования управляющих клавиш</source>
+        <translation>include control key names</translation>
+    </message>
+    <message>
+        <source>тип клавиатуры</source>
+        <translation>keyboard type</translation>
+    </message>
+    <message>
+        <source>подключенная клавиатура</source>
+        <translation>connected keyboard</translation>
+    </message>
+    <message>
+        <source>предлагать список поддерживаемых клавиатур</source>
+        <translation>offer the list of supported keyboards</translation>
+    </message>
+    <message>
+        <source>запускать редактор после создания раскладки</source>
+        <translation>open the editor after creating the layout</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ошибка выбора папки.</source>
+        <translation>Could not choose the folder.</translation>
+    </message>
+</context>
+</TS>

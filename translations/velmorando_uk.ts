@@ -1,0 +1,339 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA" sourcelanguage="ru_RU">
+<context>
+    <name>vl::DialogButtons</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+</context>
+<context>
+    <name>vl::DisplaySession</name>
+    <message>
+        <source>Рабочий стол Wayland оставляет некоторые клавиши себе (Alt+Tab, клавиша Super): их нельзя записать в макропоследовательность.</source>
+        <translation>Стільниця Wayland залишає деякі клавіші собі (Alt+Tab, клавіша Super): їх не можна записати в макропослідовність.</translation>
+    </message>
+</context>
+<context>
+    <name>vl::HelpViewer</name>
+    <message>
+        <source>Справочная система</source>
+        <translation>Довідкова система</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmGotoBookmark</name>
+    <message>
+        <source>Перейти к закладке</source>
+        <translation>Перейти до закладки</translation>
+    </message>
+    <message>
+        <source>Закладки</source>
+        <translation>Закладки</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmParameters</name>
+    <message>
+        <source>Параметры</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Общее</source>
+        <translation>Загальне</translation>
+    </message>
+    <message>
+        <source>Устройство</source>
+        <translation>Пристрій</translation>
+    </message>
+    <message>
+        <source>Раскладка</source>
+        <translation>Розкладка</translation>
+    </message>
+    <message>
+        <source>Рисунок клавиш</source>
+        <translation>Малюнок клавіш</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>По умолчанию</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>Расположение</source>
+        <translation>Розташування</translation>
+    </message>
+    <message>
+        <source>Файл аудио (*.wav)</source>
+        <translation>Аудіофайл (*.wav)</translation>
+    </message>
+    <message>
+        <source>Kлaвиша выхода из строки ввода кодовых последовательностей</source>
+        <translation>Клавіша виходу з рядка введення кодових послідовностей</translation>
+    </message>
+    <message>
+        <source>Пробел</source>
+        <translation>Пробіл</translation>
+    </message>
+    <message>
+        <source>Левый Control</source>
+        <translation>Лівий Control</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>Немає</translation>
+    </message>
+    <message>
+        <source>выводить информацию о подключенном устройстве</source>
+        <translation>показувати інформацію про підключений пристрій</translation>
+    </message>
+    <message>
+        <source>Действия пpи запуске программы</source>
+        <translation>Дії під час запуску програми</translation>
+    </message>
+    <message>
+        <source>Расположение файлов раскладок</source>
+        <translation>Розташування файлів розкладок</translation>
+    </message>
+    <message>
+        <source>автоматически</source>
+        <translation>автоматично</translation>
+    </message>
+    <message>
+        <source>язык интерфейса</source>
+        <translation>мова інтерфейсу</translation>
+    </message>
+    <message>
+        <source>Действует со следующего запуска программы</source>
+        <translation>Діє з наступного запуску програми</translation>
+    </message>
+    <message>
+        <source>нормальный (рабочие станции)</source>
+        <translation>звичайний (робочі станції)</translation>
+    </message>
+    <message>
+        <source>защищенный (портативные компьютеры)</source>
+        <translation>захищений (портативні комп&apos;ютери)</translation>
+    </message>
+    <message>
+        <source>Режим загрузки/чтения данных</source>
+        <translation>Режим завантаження/читання даних</translation>
+    </message>
+    <message>
+        <source>сохранять перед программированием</source>
+        <translation>зберігати перед програмуванням</translation>
+    </message>
+    <message>
+        <source>сохранять копию раскладки устройства перед загрузкой</source>
+        <translation>зберігати копію розкладки пристрою перед завантаженням</translation>
+    </message>
+    <message>
+        <source>загружать выделенный фрагмент</source>
+        <translation>завантажувати виділений фрагмент</translation>
+    </message>
+    <message>
+        <source>проверять раскладку</source>
+        <translation>перевіряти розкладку</translation>
+    </message>
+    <message>
+        <source>открывать окно тестирования после загрузки</source>
+        <translation>відкривати вікно тестування після завантаження</translation>
+    </message>
+    <message>
+        <source>показывать свойства раскладки перед загрузкой</source>
+        <translation>показувати властивості розкладки перед завантаженням</translation>
+    </message>
+    <message>
+        <source>группы ячеек</source>
+        <translation>групи комірок</translation>
+    </message>
+    <message>
+        <source>загружать значение только для мастер-клавиши</source>
+        <translation>завантажувати значення тільки для майстер-клавіші</translation>
+    </message>
+    <message>
+        <source>присваивать каждой клавише сожержимое мастер-клавиши</source>
+        <translation>надавати кожній клавіші вміст майстер-клавіші</translation>
+    </message>
+    <message>
+        <source>не учитывать</source>
+        <translation>не враховувати</translation>
+    </message>
+    <message>
+        <source>Загрузка</source>
+        <translation>Завантаження</translation>
+    </message>
+    <message>
+        <source>игнорировать пустые клавиши</source>
+        <translation>ігнорувати порожні клавіші</translation>
+    </message>
+    <message>
+        <source>читать в выделенный фрагмент</source>
+        <translation>читати у виділений фрагмент</translation>
+    </message>
+    <message>
+        <source>заменять содержимое считывателя магных карт</source>
+        <translation>замінювати вміст зчитувача магнітних карток</translation>
+    </message>
+    <message>
+        <source>Чтение</source>
+        <translation>Читання</translation>
+    </message>
+    <message>
+        <source>количество уровней</source>
+        <translation>кількість рівнів</translation>
+    </message>
+    <message>
+        <source>Задержка между SCAN-кодами посылаемыми клавиатурой</source>
+        <translation>Затримка між SCAN-кодами, які надсилає клавіатура</translation>
+    </message>
+    <message>
+        <source>задержка между SCAN-кодами (мс)</source>
+        <translation>затримка між SCAN-кодами (мс)</translation>
+    </message>
+    <message>
+        <source>автокоррекция Num Lock и Caps Lock</source>
+        <translation>автокорекція Num Lock і Caps Lock</translation>
+    </message>
+    <message>
+        <source>буферизация нажатых клавиш</source>
+        <translation>буферизація натиснутих клавіш</translation>
+    </message>
+    <message>
+        <source>Свойства загружаемой раскладки</source>
+        <translation>Властивості розкладки, що завантажується</translation>
+    </message>
+    <message>
+        <source>звуковой сигнал</source>
+        <translation>звуковий сигнал</translation>
+    </message>
+    <message>
+        <source>порт клавиатуры</source>
+        <translation>порт клавіатури</translation>
+    </message>
+    <message>
+        <source>сохраненять активную раскладку каждые</source>
+        <translation>зберігати активну розкладку кожні</translation>
+    </message>
+    <message>
+        <source>минут</source>
+        <translation>хвилин</translation>
+    </message>
+    <message>
+        <source>английский</source>
+        <translation>англійська</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>російська</translation>
+    </message>
+    <message>
+        <source>украинский</source>
+        <translation>українська</translation>
+    </message>
+    <message>
+        <source>Установка языка, которым будет отображаться  текст при наборе макроса</source>
+        <translation>Мова, якою відображатиметься текст під час набору макросу</translation>
+    </message>
+    <message>
+        <source>язык</source>
+        <translation>мова</translation>
+    </message>
+    <message>
+        <source>Форма изображения клавиши</source>
+        <translation>Форма зображення клавіші</translation>
+    </message>
+    <message>
+        <source>прямоугольник</source>
+        <translation>прямокутник</translation>
+    </message>
+    <message>
+        <source>скругленный прямоугольник</source>
+        <translation>заокруглений прямокутник</translation>
+    </message>
+    <message>
+        <source>круг</source>
+        <translation>коло</translation>
+    </message>
+    <message>
+        <source>учитывать группирование клавиш</source>
+        <translation>враховувати групування клавіш</translation>
+    </message>
+    <message>
+        <source>создавать текстовую надпись</source>
+        <translation>створювати текстовий напис</translation>
+    </message>
+    <message>
+        <source>для всех клавиш</source>
+        <translation>для всіх клавіш</translation>
+    </message>
+    <message>
+        <source>для непустых</source>
+        <translation>для непорожніх</translation>
+    </message>
+    <message>
+        <source>не создавать</source>
+        <translation>не створювати</translation>
+    </message>
+    <message>
+        <source>текст надписи</source>
+        <translation>текст напису</translation>
+    </message>
+    <message>
+        <source>макропоследов. нажатия</source>
+        <translation>макропослід. натискання</translation>
+    </message>
+    <message>
+        <source>макропоследов. отжатия</source>
+        <translation>макропослід. відпускання</translation>
+    </message>
+    <message>
+        <source>примечание уровня</source>
+        <translation>примітка рівня</translation>
+    </message>
+    <message>
+        <source>примечание клавиши</source>
+        <translation>примітка клавіші</translation>
+    </message>
+    <message>
+        <source>содержимое уровней</source>
+        <translation>вміст рівнів</translation>
+    </message>
+    <message>
+        <source>включать наименования управляющих клавиш</source>
+        <translation>включати назви керуючих клавіш</translation>
+    </message>
+    <message>
+        <source>тип клавиатуры</source>
+        <translation>тип клавіатури</translation>
+    </message>
+    <message>
+        <source>подключенная клавиатура</source>
+        <translation>підключена клавіатура</translation>
+    </message>
+    <message>
+        <source>предлагать список поддерживаемых клавиатур</source>
+        <translation>пропонувати список підтримуваних клавіатур</translation>
+    </message>
+    <message>
+        <source>запускать редактор после создания раскладки</source>
+        <translation>запускати редактор після створення розкладки</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Ошибка выбора папки.</source>
+        <translation>Помилка вибору теки.</translation>
+    </message>
+</context>
+</TS>
