@@ -286,7 +286,7 @@ class LayoutWindowTest : public QObject, public AppFixture {
     const QDir russian(QStringLiteral(VLAT_SOURCE_DATA_DIR "/help/ru"));
     const QStringList pages = russian.entryList({"*.html"});
     QVERIFY(pages.contains("index.html"));
-    for (const char* language : {"ru"}) {
+    for (const char* language : {"ru", "uk", "en"}) {
       const QDir help(QStringLiteral(VLAT_SOURCE_DATA_DIR "/help/") + language);
       QCOMPARE(help.entryList({"*.html"}), pages);
       for (const QString& page : pages) {
