@@ -27,6 +27,21 @@
     </message>
 </context>
 <context>
+    <name>vl::TfmExAbout</name>
+    <message>
+        <source>Поддерживаемые устройства</source>
+        <translation>Supported Devices</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>vl::TfmGotoBookmark</name>
     <message>
         <source>Перейти к закладке</source>
@@ -35,6 +50,17 @@
     <message>
         <source>Закладки</source>
         <translation>Bookmarks</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmNew</name>
+    <message>
+        <source>Создать</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Выберите раскладку</source>
+        <translation>Choose a layout</translation>
     </message>
 </context>
 <context>
@@ -334,6 +360,21 @@
     <message>
         <source>Ошибка выбора папки.</source>
         <translation>Could not choose the folder.</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmSpecialPaste</name>
+    <message>
+        <source>Специальная вставка</source>
+        <translation>Special Paste</translation>
+    </message>
+    <message>
+        <source>Категория</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Action</translation>
     </message>
 </context>
 </TS>

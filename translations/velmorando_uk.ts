@@ -27,6 +27,21 @@
     </message>
 </context>
 <context>
+    <name>vl::TfmExAbout</name>
+    <message>
+        <source>Поддерживаемые устройства</source>
+        <translation>Підтримувані пристрої</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Серія</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Опис</translation>
+    </message>
+</context>
+<context>
     <name>vl::TfmGotoBookmark</name>
     <message>
         <source>Перейти к закладке</source>
@@ -35,6 +50,17 @@
     <message>
         <source>Закладки</source>
         <translation>Закладки</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmNew</name>
+    <message>
+        <source>Создать</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Выберите раскладку</source>
+        <translation>Виберіть розкладку</translation>
     </message>
 </context>
 <context>
@@ -334,6 +360,21 @@
     <message>
         <source>Ошибка выбора папки.</source>
         <translation>Помилка вибору теки.</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmSpecialPaste</name>
+    <message>
+        <source>Специальная вставка</source>
+        <translation>Спеціальна вставка</translation>
+    </message>
+    <message>
+        <source>Категория</source>
+        <translation>Категорія</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Дія</translation>
     </message>
 </context>
 </TS>
