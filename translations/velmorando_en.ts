@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>vl::Application</name>
+    <message>
+        <source>Недостаточно памяти для выполнения операции.</source>
+        <translation>Not enough memory to carry out the operation.</translation>
+    </message>
+</context>
+<context>
+    <name>vl::AutoSave</name>
+    <message>
+        <source>Раскладка &quot;%1&quot; заменена данными, прочитанными из устройства. Записать её поверх файла? Примечания и всё, чего нет в устройстве, в файле не сохранятся.</source>
+        <translation>The layout &quot;%1&quot; has been replaced with the data read from the device. Write it over the file? Notes and everything else the device does not hold will not be kept in the file.</translation>
+    </message>
+    <message>
+        <source>Раскладка не сохранена (параметр &quot;сохранять перед программированием&quot;). Загрузить её в устройство без сохранения?</source>
+        <translation>The layout has not been saved (setting &quot;save before programming&quot;). Download it to the device without saving?</translation>
+    </message>
+</context>
+<context>
     <name>vl::DialogButtons</name>
     <message>
         <source>Отмена</source>
@@ -24,6 +42,100 @@
     <message>
         <source>Справочная система</source>
         <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>vl::QtPrompt</name>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vl::Splash</name>
+    <message>
+        <source>Ostrel · программирование клавиатур TRV</source>
+        <translation>Ostrel · TRV keyboard programming</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmArrange</name>
+    <message>
+        <source>Расположение окон</source>
+        <translation>Arrange Windows</translation>
+    </message>
+    <message>
+        <source>cверху вниз</source>
+        <translation>top to bottom</translation>
+    </message>
+    <message>
+        <source>cлева направо</source>
+        <translation>left to right</translation>
+    </message>
+    <message>
+        <source>каскадом</source>
+        <translation>cascade</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmCardInputWnd</name>
+    <message>
+        <source>Считыватель магнитных карт</source>
+        <translation>Magnetic Card Reader</translation>
+    </message>
+    <message>
+        <source>Дорожка %1</source>
+        <translation>Track %1</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>выводить старт-стоп символы</source>
+        <translation>send start and stop sentinels</translation>
+    </message>
+    <message>
+        <source>выводить LRC</source>
+        <translation>send LRC</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmClick</name>
+    <message>
+        <source>Клик</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>Выберите длительность клика для каждого уровня</source>
+        <translation>Choose the click length for each layer</translation>
+    </message>
+    <message>
+        <source>Длительность клика для %1-го уровня</source>
+        <translation>Click length for layer %1</translation>
+    </message>
+    <message>
+        <source>%1, значение</source>
+        <translation>%1, value</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmCopyToLayers</name>
+    <message>
+        <source>Копировать на уровень</source>
+        <translation>Copy to Layers</translation>
+    </message>
+    <message>
+        <source> копировать  на уровень  </source>
+        <translation> copy to layer </translation>
+    </message>
+    <message>
+        <source>удалить с активного уровня</source>
+        <translation>remove from the active layer</translation>
     </message>
 </context>
 <context>
@@ -50,6 +162,17 @@
     <message>
         <source>Закладки</source>
         <translation>Bookmarks</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmKeyList</name>
+    <message>
+        <source>Список клавиш</source>
+        <translation>List of keys</translation>
+    </message>
+    <message>
+        <source>Клавиши стандартной клавиатуры</source>
+        <translation>Keys of the standard keyboard</translation>
     </message>
 </context>
 <context>
@@ -360,6 +483,45 @@
     <message>
         <source>Ошибка выбора папки.</source>
         <translation>Could not choose the folder.</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmPause</name>
+    <message>
+        <source>Паузы</source>
+        <translation>Pauses</translation>
+    </message>
+    <message>
+        <source>Клавиши строки ввода</source>
+        <translation>Keys of the entry line</translation>
+    </message>
+    <message>
+        <source>Список нажатых клавиш</source>
+        <translation>List of pressed keys</translation>
+    </message>
+    <message>
+        <source>Перед</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Значение паузы перед нажатием</source>
+        <translation>Pause before the press</translation>
+    </message>
+    <message>
+        <source>После</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Значение паузы перед отжатием</source>
+        <translation>Pause before the release</translation>
+    </message>
+    <message>
+        <source>Перед, значение</source>
+        <translation>Before, value</translation>
+    </message>
+    <message>
+        <source>После, значение</source>
+        <translation>After, value</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="ru_RU">
 <context>
+    <name>vl::Application</name>
+    <message>
+        <source>Недостаточно памяти для выполнения операции.</source>
+        <translation>Недостатньо пам&apos;яті для виконання операції.</translation>
+    </message>
+</context>
+<context>
+    <name>vl::AutoSave</name>
+    <message>
+        <source>Раскладка &quot;%1&quot; заменена данными, прочитанными из устройства. Записать её поверх файла? Примечания и всё, чего нет в устройстве, в файле не сохранятся.</source>
+        <translation>Розкладку &quot;%1&quot; замінено даними, прочитаними з пристрою. Записати її поверх файлу? Примітки та все, чого немає в пристрої, у файлі не збережуться.</translation>
+    </message>
+    <message>
+        <source>Раскладка не сохранена (параметр &quot;сохранять перед программированием&quot;). Загрузить её в устройство без сохранения?</source>
+        <translation>Розкладку не збережено (параметр &quot;зберігати перед програмуванням&quot;). Завантажити її в пристрій без збереження?</translation>
+    </message>
+</context>
+<context>
     <name>vl::DialogButtons</name>
     <message>
         <source>Отмена</source>
@@ -24,6 +42,100 @@
     <message>
         <source>Справочная система</source>
         <translation>Довідкова система</translation>
+    </message>
+</context>
+<context>
+    <name>vl::QtPrompt</name>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>vl::Splash</name>
+    <message>
+        <source>Ostrel · программирование клавиатур TRV</source>
+        <translation>Ostrel · програмування клавіатур TRV</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmArrange</name>
+    <message>
+        <source>Расположение окон</source>
+        <translation>Розташування вікон</translation>
+    </message>
+    <message>
+        <source>cверху вниз</source>
+        <translation>згори донизу</translation>
+    </message>
+    <message>
+        <source>cлева направо</source>
+        <translation>зліва направо</translation>
+    </message>
+    <message>
+        <source>каскадом</source>
+        <translation>каскадом</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmCardInputWnd</name>
+    <message>
+        <source>Считыватель магнитных карт</source>
+        <translation>Зчитувач магнітних карток</translation>
+    </message>
+    <message>
+        <source>Дорожка %1</source>
+        <translation>Доріжка %1</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>выводить старт-стоп символы</source>
+        <translation>виводити старт-стоп символи</translation>
+    </message>
+    <message>
+        <source>выводить LRC</source>
+        <translation>виводити LRC</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmClick</name>
+    <message>
+        <source>Клик</source>
+        <translation>Клацання</translation>
+    </message>
+    <message>
+        <source>Выберите длительность клика для каждого уровня</source>
+        <translation>Виберіть тривалість клацання для кожного рівня</translation>
+    </message>
+    <message>
+        <source>Длительность клика для %1-го уровня</source>
+        <translation>Тривалість клацання для %1-го рівня</translation>
+    </message>
+    <message>
+        <source>%1, значение</source>
+        <translation>%1, значення</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmCopyToLayers</name>
+    <message>
+        <source>Копировать на уровень</source>
+        <translation>Копіювати на рівень</translation>
+    </message>
+    <message>
+        <source> копировать  на уровень  </source>
+        <translation> копіювати на рівень </translation>
+    </message>
+    <message>
+        <source>удалить с активного уровня</source>
+        <translation>видалити з активного рівня</translation>
     </message>
 </context>
 <context>
@@ -50,6 +162,17 @@
     <message>
         <source>Закладки</source>
         <translation>Закладки</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmKeyList</name>
+    <message>
+        <source>Список клавиш</source>
+        <translation>Список клавіш</translation>
+    </message>
+    <message>
+        <source>Клавиши стандартной клавиатуры</source>
+        <translation>Клавіші стандартної клавіатури</translation>
     </message>
 </context>
 <context>
@@ -360,6 +483,45 @@
     <message>
         <source>Ошибка выбора папки.</source>
         <translation>Помилка вибору теки.</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmPause</name>
+    <message>
+        <source>Паузы</source>
+        <translation>Паузи</translation>
+    </message>
+    <message>
+        <source>Клавиши строки ввода</source>
+        <translation>Клавіші рядка введення</translation>
+    </message>
+    <message>
+        <source>Список нажатых клавиш</source>
+        <translation>Список натиснутих клавіш</translation>
+    </message>
+    <message>
+        <source>Перед</source>
+        <translation>Перед</translation>
+    </message>
+    <message>
+        <source>Значение паузы перед нажатием</source>
+        <translation>Значення паузи перед натисканням</translation>
+    </message>
+    <message>
+        <source>После</source>
+        <translation>Після</translation>
+    </message>
+    <message>
+        <source>Значение паузы перед отжатием</source>
+        <translation>Значення паузи перед відпусканням</translation>
+    </message>
+    <message>
+        <source>Перед, значение</source>
+        <translation>Перед, значення</translation>
+    </message>
+    <message>
+        <source>После, значение</source>
+        <translation>Після, значення</translation>
     </message>
 </context>
 <context>

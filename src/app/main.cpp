@@ -48,7 +48,7 @@ QPixmap SplashPicture() {
   font.setBold(false);
   painter.setFont(font);
   painter.drawText(picture.rect().adjusted(0, 50, 0, 0), Qt::AlignCenter,
-                   QString::fromUtf8("Ostrel · программирование клавиатур TRV"));
+                   QCoreApplication::translate("vl::Splash", "Ostrel · программирование клавиатур TRV"));
   return picture;
 }
 
@@ -62,7 +62,7 @@ class Application final : public QApplication {
       return QApplication::notify(receiver, event);
     } catch (const std::bad_alloc&) {
       QMessageBox::critical(activeWindow(), QString::fromUtf8(vl::kCaptionError),
-                            QString::fromUtf8("Недостаточно памяти для выполнения операции."));
+                            translate("vl::Application", "Недостаточно памяти для выполнения операции."));
       return false;
     }
   }

@@ -54,7 +54,7 @@ Answer QtPrompt::Ask(const std::string& text, const std::string& caption, Messag
 
 std::optional<std::string> QtPrompt::AskPassword(const std::string& firstLine,
                                                  const std::string& secondLine) {
-  return AskPasswordTitled("Пароль", firstLine, secondLine);
+  return AskPasswordTitled(QCoreApplication::translate("vl::QtPrompt", "Пароль").toStdString(), firstLine, secondLine);
 }
 
 std::optional<std::string> QtPrompt::AskPasswordTitled(const std::string& caption,
@@ -70,7 +70,7 @@ std::optional<std::string> QtPrompt::AskPasswordTitled(const std::string& captio
   edit->setMaxLength(static_cast<int>(kMaxPasswordLength));
   layout->addWidget(edit);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отмена"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("vl::QtPrompt", "Отмена"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
