@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>язык</source>
-        <translation>language</translation>
+        <translation>key text language</translation>
     </message>
     <message>
         <source>Форма изображения клавиши</source>

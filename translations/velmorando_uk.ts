@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>язык</source>
-        <translation>мова</translation>
+        <translation>мова тексту клавіш</translation>
     </message>
     <message>
         <source>Форма изображения клавиши</source>

@@ -5,16 +5,16 @@
 // platform plugin, offscreen included; touches no settings of the real program.
 // The windows speak the language named (Russian by default).
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
-#include <QComboBox>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QAbstractButton>
 #include <QPrintPreviewDialog>
-#include <QPushButton>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,13 +23,14 @@
 #include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
-#include "app/editor/CopyToLayersDialog.h"
 #include "app/device/DeviceCommands.h"
 #include "app/device/TfmIBD.h"
 #include "app/device/TfmInfo.h"
 #include "app/device/TfmProgress.h"
 #include "app/device/TfmTest.h"
+#include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/HelpViewer.h"
+#include "app/editor/KeyInputWindow.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtTranslations.h"
@@ -234,6 +235,13 @@ int main(int argc, char** argv) {
   settings.Set(Setting::LayerCount, 1);  // two layers loaded: remarks about 2 and 3
   main.CheckActiveLayout();
   shot("main_check_panel.png", 1, kAllLayers);
+
+  // The key function window over the first key's three layers.
+  grid.Select(1, 1, 1, 1);
+  main.ShowKeyInput(window);
+  QApplication::processEvents();
+  Save(main.KeyInput(), QDir(out).filePath("key_window.png"));
+  main.KeyInput().hide();
 
   TfmParameters& parameters = main.Parameters();
   for (int page = 0; page < 4; ++page) {
