@@ -2,6 +2,165 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>core</name>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Внимание</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Достигнут предел заполнения строки ввода.</source>
+        <translation>The entry line is full.</translation>
+    </message>
+    <message>
+        <source>Все файлы (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Память устройства будет очищена. Продолжить?</source>
+        <translation>The device&apos;s memory will be cleared. Continue?</translation>
+    </message>
+    <message>
+        <source>Память устройства очищена.</source>
+        <translation>The device&apos;s memory has been cleared.</translation>
+    </message>
+    <message>
+        <source>Ошибка очистки.</source>
+        <translation>Clearing failed.</translation>
+    </message>
+    <message>
+        <source>Автоопределение</source>
+        <translation>Autodetection</translation>
+    </message>
+    <message>
+        <source>автоматическое определение типа подключенного устройства</source>
+        <translation>detecting the type of the connected device</translation>
+    </message>
+    <message>
+        <source>Контроллер</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>чтение версии контроллера подключенного устройства</source>
+        <translation>reading the controller version of the connected device</translation>
+    </message>
+    <message>
+        <source>Устройство не подключено.</source>
+        <translation>The device is not connected.</translation>
+    </message>
+    <message>
+        <source>Информация об устройстве</source>
+        <translation>Device Information</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения версии контроллера устройства.</source>
+        <translation>Could not read the device&apos;s controller version.</translation>
+    </message>
+    <message>
+        <source>сброс устройства</source>
+        <translation>resetting the device</translation>
+    </message>
+    <message>
+        <source>очистка памяти устройства</source>
+        <translation>clearing the device&apos;s memory</translation>
+    </message>
+    <message>
+        <source>создание протокола данных</source>
+        <translation>building the data image</translation>
+    </message>
+    <message>
+        <source>загрузка данных в память устройства</source>
+        <translation>writing data to the device&apos;s memory</translation>
+    </message>
+    <message>
+        <source>загрузка дополнительной информации</source>
+        <translation>writing additional information</translation>
+    </message>
+    <message>
+        <source>установка задержки между SCAN-кодами</source>
+        <translation>setting the delay between SCAN codes</translation>
+    </message>
+    <message>
+        <source>проверка данных в памяти устройства</source>
+        <translation>verifying the data in the device&apos;s memory</translation>
+    </message>
+    <message>
+        <source>Объем раскладки превосходит память устройства.</source>
+        <translation>The layout is larger than the device&apos;s memory.</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в память устройства.</source>
+        <translation>Could not write data to the device&apos;s memory.</translation>
+    </message>
+    <message>
+        <source>Ошибка подготовки устройства.</source>
+        <translation>Could not prepare the device.</translation>
+    </message>
+    <message>
+        <source>Ошибка проверки данных: память устройства не читается.</source>
+        <translation>Verification failed: the device&apos;s memory cannot be read.</translation>
+    </message>
+    <message>
+        <source>Устройство Ostrel не подключено.</source>
+        <translation>The Ostrel device is not connected.</translation>
+    </message>
+    <message>
+        <source>определение подключенного устройства</source>
+        <translation>detecting the connected device</translation>
+    </message>
+    <message>
+        <source>определение версии контроллера устройства</source>
+        <translation>finding out the device&apos;s controller version</translation>
+    </message>
+    <message>
+        <source>сброс клавиатуры</source>
+        <translation>resetting the keyboard</translation>
+    </message>
+    <message>
+        <source>Загрузка</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Чтение</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>определение объема данных</source>
+        <translation>finding out the data size</translation>
+    </message>
+    <message>
+        <source>чтение данных из памяти устройства</source>
+        <translation>reading data from the device&apos;s memory</translation>
+    </message>
+    <message>
+        <source>обработка раскладки</source>
+        <translation>processing the layout</translation>
+    </message>
+    <message>
+        <source>Память устройства пуста.</source>
+        <translation>The device&apos;s memory is empty.</translation>
+    </message>
+    <message>
+        <source>Ошибка определения размера данных в памяти устройства.</source>
+        <translation>Could not find out the size of the data in the device&apos;s memory.</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения раскладки.</source>
+        <translation>Could not read the layout.</translation>
+    </message>
+    <message>
+        <source>Ошибка обработки раскладки.</source>
+        <translation>Could not process the layout.</translation>
+    </message>
+</context>
+<context>
     <name>vl::Application</name>
     <message>
         <source>Недостаточно памяти для выполнения операции.</source>

@@ -2,6 +2,165 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="ru_RU">
 <context>
+    <name>core</name>
+    <message>
+        <source>Ошибка</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Внимание</source>
+        <translation>Увага</translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation>Інформація</translation>
+    </message>
+    <message>
+        <source>Достигнут предел заполнения строки ввода.</source>
+        <translation>Досягнуто межі заповнення рядка введення.</translation>
+    </message>
+    <message>
+        <source>Все файлы (*.*)</source>
+        <translation>Усі файли (*.*)</translation>
+    </message>
+    <message>
+        <source>Память устройства будет очищена. Продолжить?</source>
+        <translation>Пам&apos;ять пристрою буде очищено. Продовжити?</translation>
+    </message>
+    <message>
+        <source>Память устройства очищена.</source>
+        <translation>Пам&apos;ять пристрою очищено.</translation>
+    </message>
+    <message>
+        <source>Ошибка очистки.</source>
+        <translation>Помилка очищення.</translation>
+    </message>
+    <message>
+        <source>Автоопределение</source>
+        <translation>Автовизначення</translation>
+    </message>
+    <message>
+        <source>автоматическое определение типа подключенного устройства</source>
+        <translation>автоматичне визначення типу підключеного пристрою</translation>
+    </message>
+    <message>
+        <source>Контроллер</source>
+        <translation>Контролер</translation>
+    </message>
+    <message>
+        <source>чтение версии контроллера подключенного устройства</source>
+        <translation>читання версії контролера підключеного пристрою</translation>
+    </message>
+    <message>
+        <source>Устройство не подключено.</source>
+        <translation>Пристрій не підключено.</translation>
+    </message>
+    <message>
+        <source>Информация об устройстве</source>
+        <translation>Інформація про пристрій</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения версии контроллера устройства.</source>
+        <translation>Помилка читання версії контролера пристрою.</translation>
+    </message>
+    <message>
+        <source>сброс устройства</source>
+        <translation>скидання пристрою</translation>
+    </message>
+    <message>
+        <source>очистка памяти устройства</source>
+        <translation>очищення пам&apos;яті пристрою</translation>
+    </message>
+    <message>
+        <source>создание протокола данных</source>
+        <translation>створення протоколу даних</translation>
+    </message>
+    <message>
+        <source>загрузка данных в память устройства</source>
+        <translation>завантаження даних у пам&apos;ять пристрою</translation>
+    </message>
+    <message>
+        <source>загрузка дополнительной информации</source>
+        <translation>завантаження додаткової інформації</translation>
+    </message>
+    <message>
+        <source>установка задержки между SCAN-кодами</source>
+        <translation>установлення затримки між SCAN-кодами</translation>
+    </message>
+    <message>
+        <source>проверка данных в памяти устройства</source>
+        <translation>перевірка даних у пам&apos;яті пристрою</translation>
+    </message>
+    <message>
+        <source>Объем раскладки превосходит память устройства.</source>
+        <translation>Обсяг розкладки перевищує пам&apos;ять пристрою.</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в память устройства.</source>
+        <translation>Помилка запису даних у пам&apos;ять пристрою.</translation>
+    </message>
+    <message>
+        <source>Ошибка подготовки устройства.</source>
+        <translation>Помилка підготовки пристрою.</translation>
+    </message>
+    <message>
+        <source>Ошибка проверки данных: память устройства не читается.</source>
+        <translation>Помилка перевірки даних: пам&apos;ять пристрою не читається.</translation>
+    </message>
+    <message>
+        <source>Устройство Ostrel не подключено.</source>
+        <translation>Пристрій Ostrel не підключено.</translation>
+    </message>
+    <message>
+        <source>определение подключенного устройства</source>
+        <translation>визначення підключеного пристрою</translation>
+    </message>
+    <message>
+        <source>определение версии контроллера устройства</source>
+        <translation>визначення версії контролера пристрою</translation>
+    </message>
+    <message>
+        <source>сброс клавиатуры</source>
+        <translation>скидання клавіатури</translation>
+    </message>
+    <message>
+        <source>Загрузка</source>
+        <translation>Завантаження</translation>
+    </message>
+    <message>
+        <source>Чтение</source>
+        <translation>Читання</translation>
+    </message>
+    <message>
+        <source>определение объема данных</source>
+        <translation>визначення обсягу даних</translation>
+    </message>
+    <message>
+        <source>чтение данных из памяти устройства</source>
+        <translation>читання даних із пам&apos;яті пристрою</translation>
+    </message>
+    <message>
+        <source>обработка раскладки</source>
+        <translation>обробка розкладки</translation>
+    </message>
+    <message>
+        <source>Память устройства пуста.</source>
+        <translation>Пам&apos;ять пристрою порожня.</translation>
+    </message>
+    <message>
+        <source>Ошибка определения размера данных в памяти устройства.</source>
+        <translation>Помилка визначення розміру даних у пам&apos;яті пристрою.</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения раскладки.</source>
+        <translation>Помилка читання розкладки.</translation>
+    </message>
+    <message>
+        <source>Ошибка обработки раскладки.</source>
+        <translation>Помилка обробки розкладки.</translation>
+    </message>
+</context>
+<context>
     <name>vl::Application</name>
     <message>
         <source>Недостаточно памяти для выполнения операции.</source>

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/editor/CommandLine.h"
+#include "app/editor/CoreTexts.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/QtTranslations.h"
@@ -61,7 +62,7 @@ class Application final : public QApplication {
     try {
       return QApplication::notify(receiver, event);
     } catch (const std::bad_alloc&) {
-      QMessageBox::critical(activeWindow(), QString::fromUtf8(vl::kCaptionError),
+      QMessageBox::critical(activeWindow(), vl::CoreText(vl::kCaptionError),
                             translate("vl::Application", "Недостаточно памяти для выполнения операции."));
       return false;
     }
