@@ -29,6 +29,7 @@
 #include "app/device/TfmProgress.h"
 #include "app/device/TfmTest.h"
 #include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/CardInputWindow.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/KeyInputWindow.h"
 #include "app/editor/MainWindow.h"
@@ -236,12 +237,16 @@ int main(int argc, char** argv) {
   main.CheckActiveLayout();
   shot("main_check_panel.png", 1, kAllLayers);
 
-  // The key function window over the first key's three layers.
+  // The key function window over the first key's layers, then the card reader's.
   grid.Select(1, 1, 1, 1);
   main.ShowKeyInput(window);
   QApplication::processEvents();
   Save(main.KeyInput(), QDir(out).filePath("key_window.png"));
   main.KeyInput().hide();
+  main.ShowCardInput();
+  QApplication::processEvents();
+  Save(main.CardInput(), QDir(out).filePath("card_window.png"));
+  main.CardInput().hide();
 
   TfmParameters& parameters = main.Parameters();
   for (int page = 0; page < 4; ++page) {
