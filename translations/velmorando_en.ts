@@ -159,6 +159,38 @@
         <source>Ошибка обработки раскладки.</source>
         <translation>Could not process the layout.</translation>
     </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Подтверждение пароля</source>
+        <translation>Confirm Password</translation>
+    </message>
+    <message>
+        <source>Введите пароль для открытия раскладки</source>
+        <translation>Enter the password for opening the layout</translation>
+    </message>
+    <message>
+        <source>Введите пароль еще раз:</source>
+        <translation>Enter the password again:</translation>
+    </message>
+    <message>
+        <source>Внимание! Забытый пароль восстановить невозможно. Список паролей рекомендуется хранить в надежном месте. Следует также помнить, что при вводе пароля учитывается регистр букв.</source>
+        <translation>Attention! A forgotten password cannot be recovered. Keep your list of passwords in a safe place. Remember also that passwords are case-sensitive.</translation>
+    </message>
+    <message>
+        <source>При подтверждении введен неверный пароль.</source>
+        <translation>The confirmation does not match the password.</translation>
+    </message>
+    <message>
+        <source>Пароль не установлен.</source>
+        <translation>No password is set.</translation>
+    </message>
+    <message>
+        <source>Пароль для чтения удален.</source>
+        <translation>The password for reading has been removed.</translation>
+    </message>
 </context>
 <context>
     <name>vl::Application</name>

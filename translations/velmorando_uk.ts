@@ -159,6 +159,38 @@
         <source>Ошибка обработки раскладки.</source>
         <translation>Помилка обробки розкладки.</translation>
     </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Подтверждение пароля</source>
+        <translation>Підтвердження пароля</translation>
+    </message>
+    <message>
+        <source>Введите пароль для открытия раскладки</source>
+        <translation>Введіть пароль для відкриття розкладки</translation>
+    </message>
+    <message>
+        <source>Введите пароль еще раз:</source>
+        <translation>Введіть пароль ще раз:</translation>
+    </message>
+    <message>
+        <source>Внимание! Забытый пароль восстановить невозможно. Список паролей рекомендуется хранить в надежном месте. Следует также помнить, что при вводе пароля учитывается регистр букв.</source>
+        <translation>Увага! Забутий пароль відновити неможливо. Список паролів рекомендується зберігати в надійному місці. Слід також пам&apos;ятати, що під час введення пароля враховується регістр літер.</translation>
+    </message>
+    <message>
+        <source>При подтверждении введен неверный пароль.</source>
+        <translation>Під час підтвердження введено неправильний пароль.</translation>
+    </message>
+    <message>
+        <source>Пароль не установлен.</source>
+        <translation>Пароль не встановлено.</translation>
+    </message>
+    <message>
+        <source>Пароль для чтения удален.</source>
+        <translation>Пароль для читання видалено.</translation>
+    </message>
 </context>
 <context>
     <name>vl::Application</name>

@@ -12,6 +12,7 @@
 #include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
 #include "core/device/Upload.h"
+#include "core/document/PasswordOps.h"
 #include "core/input/CaptureLine.h"
 #include "core/mtf/LayoutFormats.h"
 
@@ -90,6 +91,23 @@ static_assert(std::string_view(kDataSizeError) ==
               VL_SAME_TEXT);
 static_assert(std::string_view(kReadError) == QT_TRANSLATE_NOOP("core", "Ошибка чтения раскладки."), VL_SAME_TEXT);
 static_assert(std::string_view(kProcessError) == QT_TRANSLATE_NOOP("core", "Ошибка обработки раскладки."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kPasswordCaption) == QT_TRANSLATE_NOOP("core", "Пароль"), VL_SAME_TEXT);
+static_assert(std::string_view(kRepeatCaption) == QT_TRANSLATE_NOOP("core", "Подтверждение пароля"), VL_SAME_TEXT);
+static_assert(std::string_view(kEnterPassword) == QT_TRANSLATE_NOOP("core", "Введите пароль для открытия раскладки"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kRepeatPassword) == QT_TRANSLATE_NOOP("core", "Введите пароль еще раз:"), VL_SAME_TEXT);
+static_assert(std::string_view(kForgottenPasswordWarning) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Внимание! Забытый пароль восстановить невозможно. Список паролей рекомендуется "
+                                    "хранить в надежном месте. Следует также помнить, что при вводе пароля "
+                                    "учитывается регистр букв."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kPasswordMismatch) ==
+                  QT_TRANSLATE_NOOP("core", "При подтверждении введен неверный пароль."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kNoPassword) == QT_TRANSLATE_NOOP("core", "Пароль не установлен."), VL_SAME_TEXT);
+static_assert(std::string_view(kPasswordRemoved) == QT_TRANSLATE_NOOP("core", "Пароль для чтения удален."),
               VL_SAME_TEXT);
 #undef VL_SAME_TEXT
 
