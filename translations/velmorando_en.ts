@@ -191,6 +191,18 @@
         <source>Пароль для чтения удален.</source>
         <translation>The password for reading has been removed.</translation>
     </message>
+    <message>
+        <source>Раскладка Velmorando 2 (*.vld)</source>
+        <translation>Velmorando 2 layout (*.vld)</translation>
+    </message>
+    <message>
+        <source>Раскладка Velmorando 2  (*.vld)</source>
+        <translation>Velmorando 2 layout (*.vld)</translation>
+    </message>
+    <message>
+        <source>Раскладка Velmorando 1.5 (*.mkb)</source>
+        <translation>Velmorando 1.5 layout (*.mkb)</translation>
+    </message>
 </context>
 <context>
     <name>vl::Application</name>

@@ -191,6 +191,18 @@
         <source>Пароль для чтения удален.</source>
         <translation>Пароль для читання видалено.</translation>
     </message>
+    <message>
+        <source>Раскладка Velmorando 2 (*.vld)</source>
+        <translation>Розкладка Velmorando 2 (*.vld)</translation>
+    </message>
+    <message>
+        <source>Раскладка Velmorando 2  (*.vld)</source>
+        <translation>Розкладка Velmorando 2 (*.vld)</translation>
+    </message>
+    <message>
+        <source>Раскладка Velmorando 1.5 (*.mkb)</source>
+        <translation>Розкладка Velmorando 1.5 (*.mkb)</translation>
+    </message>
 </context>
 <context>
     <name>vl::Application</name>

@@ -27,6 +27,9 @@ static_assert(std::string_view(kCaptionInformation) == QT_TRANSLATE_NOOP("core",
 static_assert(std::string_view(kLineFullMessage) ==
                   QT_TRANSLATE_NOOP("core", "Достигнут предел заполнения строки ввода."),
               VL_SAME_TEXT);
+static_assert(kLayoutFileOpenFilter == QT_TRANSLATE_NOOP("core", "Раскладка Velmorando 2 (*.vld)"), VL_SAME_TEXT);
+static_assert(kLayoutFileSaveFilter == QT_TRANSLATE_NOOP("core", "Раскладка Velmorando 2  (*.vld)"), VL_SAME_TEXT);
+static_assert(kOldLayoutFileFilter == QT_TRANSLATE_NOOP("core", "Раскладка Velmorando 1.5 (*.mkb)"), VL_SAME_TEXT);
 static_assert(std::string_view(kAllFilesFilter) == QT_TRANSLATE_NOOP("core", "Все файлы (*.*)"), VL_SAME_TEXT);
 static_assert(std::string_view(kClearQuestion) ==
                   QT_TRANSLATE_NOOP("core", "Память устройства будет очищена. Продолжить?"),

@@ -49,7 +49,7 @@ QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const 
     for (const LayoutFormatId id : formats) {
       const LayoutFormat& format = GetLayoutFormat(id);
       const std::string_view filter = save ? format.SaveFilter : format.OpenFilter;
-      filters << QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
+      filters << CoreText(std::string(filter));
     }
     if (!save) {
       filters << CoreText(std::string(kAllFilesFilter));
