@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/editor/CommandLine.h"
+#include "app/editor/CoreTexts.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/QtTranslations.h"
@@ -48,7 +49,7 @@ QPixmap SplashPicture() {
   font.setBold(false);
   painter.setFont(font);
   painter.drawText(picture.rect().adjusted(0, 50, 0, 0), Qt::AlignCenter,
-                   QString::fromUtf8("Ostrel · программирование клавиатур TRV"));
+                   QCoreApplication::translate("vl::Splash", "Ostrel · программирование клавиатур TRV"));
   return picture;
 }
 
@@ -61,8 +62,8 @@ class Application final : public QApplication {
     try {
       return QApplication::notify(receiver, event);
     } catch (const std::bad_alloc&) {
-      QMessageBox::critical(activeWindow(), QString::fromUtf8(vl::kCaptionError),
-                            QString::fromUtf8("Недостаточно памяти для выполнения операции."));
+      QMessageBox::critical(activeWindow(), vl::CoreText(vl::kCaptionError),
+                            translate("vl::Application", "Недостаточно памяти для выполнения операции."));
       return false;
     }
   }
@@ -88,7 +89,9 @@ int main(int argc, char** argv) {
   }
   vl::ApplyPlatformChoice(vl::ChoosePlatform(vl::ReadSessionEnvironment()));
   Application app(argc, argv);
-  vl::InstallQtRussian(app);
+  vl::QtSettingsBackend backend;
+  const vl::UiLanguage language = vl::ResolveUiLanguage(vl::StoredUiLanguage(backend), vl::ReadLocaleEnvironment());
+  vl::InstallTranslations(app, language);
   QApplication::setApplicationName(QString::fromUtf8(vl::kApplicationName));
   QApplication::setApplicationDisplayName(QString::fromUtf8(vl::kApplicationName));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.ostrel.velmorando"),
@@ -97,9 +100,8 @@ int main(int argc, char** argv) {
   for (const std::string& file : line.files) files.append(QString::fromLocal8Bit(file));
   vl::SetDataFolder(line.data.empty() ? vl::ProgramDataFolder(argv[0]) : line.data);
   const QString dataFolder = QString::fromStdString(vl::DataFolder());
-  vl::SetHelpFolder(QDir(dataFolder).filePath(QStringLiteral("help")));
+  vl::SetHelpFolder(QDir(dataFolder).filePath(QStringLiteral("help/") + vl::LanguageCode(language)));
 
-  vl::QtSettingsBackend backend;
   vl::SettingsStore settings;
   // The main window comes first and reads no setting until it is shown.
   vl::TfmMain window(settings, backend, dataFolder, files);

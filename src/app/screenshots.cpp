@@ -1,19 +1,20 @@
-// vlat-screenshots DATA_DIR OUT_DIR: renders the main window with a sample layout
+// vlat-screenshots DATA_DIR OUT_DIR [ru|uk|en]: renders the main window with a sample layout
 // and a template, the dialogs, and the device windows over a simulated keyboard in
 // the process, into PNG files for docs/screenshots. DATA_DIR
 // is the program folder (catalogue, templates, spaste.ini, help). Runs on any
 // platform plugin, offscreen included; touches no settings of the real program.
+// The windows speak the language named (Russian by default).
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
-#include <QComboBox>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QAbstractButton>
 #include <QPrintPreviewDialog>
-#include <QPushButton>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -22,13 +23,15 @@
 #include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
-#include "app/editor/CopyToLayersDialog.h"
 #include "app/device/DeviceCommands.h"
 #include "app/device/TfmIBD.h"
 #include "app/device/TfmInfo.h"
 #include "app/device/TfmProgress.h"
 #include "app/device/TfmTest.h"
+#include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/CardInputWindow.h"
 #include "app/editor/HelpViewer.h"
+#include "app/editor/KeyInputWindow.h"
 #include "app/editor/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/QtTranslations.h"
@@ -185,16 +188,17 @@ void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  vl::InstallQtRussian(app);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: vlat-screenshots DATA_DIR OUT_DIR\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: vlat-screenshots DATA_DIR OUT_DIR [ru|uk|en]\n");
     return 2;
   }
+  const vl::UiLanguage language = vl::LanguageFromLocale({.Lang = argc == 4 ? argv[3] : "ru"});
+  vl::InstallTranslations(app, language);
   const QString out = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(out);
   const QString data = QString::fromLocal8Bit(argv[1]);
   QTemporaryDir folder;  // the sample layout's file
-  SetHelpFolder(QDir(data).filePath("help"));
+  SetHelpFolder(QDir(data).filePath("help/" + LanguageCode(language)));
 
   MemorySettingsBackend backend(folder.path().toStdString());
   SettingsStore settings;
@@ -232,6 +236,17 @@ int main(int argc, char** argv) {
   settings.Set(Setting::LayerCount, 1);  // two layers loaded: remarks about 2 and 3
   main.CheckActiveLayout();
   shot("main_check_panel.png", 1, kAllLayers);
+
+  // The key function window over the first key's layers, then the card reader's.
+  grid.Select(1, 1, 1, 1);
+  main.ShowKeyInput(window);
+  QApplication::processEvents();
+  Save(main.KeyInput(), QDir(out).filePath("key_window.png"));
+  main.KeyInput().hide();
+  main.ShowCardInput();
+  QApplication::processEvents();
+  Save(main.CardInput(), QDir(out).filePath("card_window.png"));
+  main.CardInput().hide();
 
   TfmParameters& parameters = main.Parameters();
   for (int page = 0; page < 4; ++page) {

@@ -5,13 +5,13 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QListWidget>
-#include <QSpinBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -21,6 +21,7 @@
 #include "app/editor/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/editor/TextEntryDialog.h"
+#include "app/editor/UiLanguage.h"
 #include "app/editor/VL2Grid.h"
 #include "core/document/LayoutFile.h"
 #include "core/text/Cp1251.h"
@@ -354,6 +355,33 @@ class AppTest : public QObject, public AppFixture {
     QVERIFY(settings_.IsOn(Setting::IsStartInfo));
     QCOMPARE(settings_.Get(Setting::Ibd), uint8_t{15});
     QCOMPARE(settings_.Get(Setting::ImageLayers), uint8_t{3});  // layer 0 by default, and 1
+  }
+
+  // The interface language is kept beside the settings: shown from them (garbage as
+  // automatic), written on OK only, and "По умолчанию" brings back automatic.
+  void InterfaceLanguageIsKeptBesideTheSettings() {
+    TfmMain& main = Start();
+    TfmParameters& dialog = main.Parameters();
+    const auto run = [&](int shown, int chosen, QDialogButtonBox::StandardButton button) {
+      QTimer::singleShot(0, &dialog, [&, shown, chosen, button] {
+        QCOMPARE(dialog.UiLanguageCombo()->currentIndex(), shown);
+        dialog.UiLanguageCombo()->setCurrentIndex(chosen);
+        dialog.findChild<QDialogButtonBox*>()->button(button)->click();
+      });
+      dialog.Exec(TfmParameters::kPageGeneral);
+    };
+    backend_.WriteInt("", "interface language", 7);
+    run(0, 3, QDialogButtonBox::Cancel);
+    QVERIFY(StoredUiLanguage(backend_) == UiLanguageChoice::Automatic);
+    run(0, 2, QDialogButtonBox::Ok);
+    QVERIFY(StoredUiLanguage(backend_) == UiLanguageChoice::Ukrainian);
+    QTimer::singleShot(0, &dialog, [&] {
+      QCOMPARE(dialog.UiLanguageCombo()->currentIndex(), 2);
+      dialog.LoadDefaults();
+      dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    dialog.Exec(TfmParameters::kPageGeneral);
+    QVERIFY(StoredUiLanguage(backend_) == UiLanguageChoice::Automatic);
   }
 
   void AutosaveSpinFollowsItsCheckBox() {

@@ -272,15 +272,31 @@ class LayoutWindowTest : public QObject, public AppFixture {
     QCOMPARE(Window().Document().GetNote(1, 1)->KeyNote, std::string("a\x88\xe1"));
   }
 
-  void HelpPagesLinkOnlyToPagesThatExist() {
-    const QDir help(QStringLiteral(VLAT_SOURCE_DATA_DIR "/help"));
+  // Every language has every page, with the same places the help buttons name, and
+  // links only to pages that exist.
+  void HelpPagesLinkOnlyToPagesThatExistInEveryLanguage() {
     const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)"));
-    for (const QString& page : help.entryList({"*.html"})) {
-      QFile file(help.filePath(page));
-      QVERIFY(file.open(QIODevice::ReadOnly));
-      const QString text = QString::fromUtf8(file.readAll());
-      for (const QRegularExpressionMatch& match : link.globalMatch(text)) {
-        QVERIFY2(help.exists(match.captured(1)), qPrintable(page + " -> " + match.captured(1)));
+    const QRegularExpression anchor(QStringLiteral("(?:id|name)=\"([^\"]+)\""));
+    const auto anchors = [&](const QString& text) {
+      QStringList found;
+      for (const QRegularExpressionMatch& match : anchor.globalMatch(text)) found.append(match.captured(1));
+      found.sort();
+      return found;
+    };
+    const QDir russian(QStringLiteral(VLAT_SOURCE_DATA_DIR "/help/ru"));
+    const QStringList pages = russian.entryList({"*.html"});
+    QVERIFY(pages.contains("index.html"));
+    for (const char* language : {"ru", "uk", "en"}) {
+      const QDir help(QStringLiteral(VLAT_SOURCE_DATA_DIR "/help/") + language);
+      QCOMPARE(help.entryList({"*.html"}), pages);
+      for (const QString& page : pages) {
+        QFile file(help.filePath(page)), original(russian.filePath(page));
+        QVERIFY(file.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY2(anchors(text) == anchors(QString::fromUtf8(original.readAll())), qPrintable(help.filePath(page)));
+        for (const QRegularExpressionMatch& match : link.globalMatch(text)) {
+          QVERIFY2(help.exists(match.captured(1)), qPrintable(help.filePath(page) + " -> " + match.captured(1)));
+        }
       }
     }
   }

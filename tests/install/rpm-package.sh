@@ -24,7 +24,8 @@ missing=0
 for path in usr/bin/velmorando usr/bin/vlat-cli usr/bin/vlat-kbdsim usr/bin/vlat-port \
             usr/share/velmorando/DEVICES.TYP usr/share/velmorando/K64.DEC usr/share/velmorando/template.ini \
             usr/share/velmorando/TEMPLATE/KASSA.VLD usr/share/velmorando/spaste.ini \
-            usr/share/velmorando/help/index.html \
+            usr/share/velmorando/help/ru/index.html usr/share/velmorando/help/uk/index.html \
+            usr/share/velmorando/help/en/index.html \
             usr/share/icons/hicolor/scalable/apps/org.ostrel.velmorando.svg \
             usr/share/applications/org.ostrel.velmorando.desktop \
             usr/share/metainfo/org.ostrel.velmorando.metainfo.xml \

@@ -15,20 +15,20 @@ namespace vl {
 
 TfmSpecialPaste::TfmSpecialPaste(QString dataFolder, IPrompt& prompt, QWidget* parent)
     : QDialog(parent), dataFolder_(std::move(dataFolder)), prompt_(prompt) {
-  setWindowTitle(QString::fromUtf8("Специальная вставка"));
+  setWindowTitle(tr("Специальная вставка"));
   lbCategory_ = new QListWidget;
   lbAction_ = new QListWidget;
   lbCategory_->setMinimumSize(200, 240);
   lbAction_->setMinimumSize(260, 240);
-  lbCategory_->setAccessibleName(QString::fromUtf8("Категория"));
-  lbAction_->setAccessibleName(QString::fromUtf8("Действие"));
+  lbCategory_->setAccessibleName(tr("Категория"));
+  lbAction_->setAccessibleName(tr("Действие"));
   QDialogButtonBox* buttons = OkCancel(this, QStringLiteral("spaste.html"));
   // OK reads the definition first and may refuse it.
   disconnect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::accepted, this, &TfmSpecialPaste::Choose);
   auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel(QString::fromUtf8("Категория")), 0, 0);
-  layout->addWidget(new QLabel(QString::fromUtf8("Действие")), 0, 1);
+  layout->addWidget(new QLabel(tr("Категория")), 0, 0);
+  layout->addWidget(new QLabel(tr("Действие")), 0, 1);
   layout->addWidget(lbCategory_, 1, 0);
   layout->addWidget(lbAction_, 1, 1);
   layout->addWidget(buttons, 2, 0, 1, 2);

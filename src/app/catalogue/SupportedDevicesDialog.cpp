@@ -18,18 +18,18 @@ namespace vl {
 
 TfmExAbout::TfmExAbout(QString dataFolder, QWidget* parent)
     : QDialog(parent), dataFolder_(std::move(dataFolder)) {
-  setWindowTitle(QString::fromUtf8("Поддерживаемые устройства"));
+  setWindowTitle(tr("Поддерживаемые устройства"));
   lbSeries_ = new QListWidget;
   lbSeries_->setSortingEnabled(true);
   lbSeries_->setMaximumWidth(110);
   mmDescription_ = new QPlainTextEdit;
   mmDescription_->setReadOnly(true);
   mmDescription_->setMinimumSize(380, 330);
-  lbSeries_->setAccessibleName(QString::fromUtf8("Серия"));
-  mmDescription_->setAccessibleName(QString::fromUtf8("Описание"));
+  lbSeries_->setAccessibleName(tr("Серия"));
+  mmDescription_->setAccessibleName(tr("Описание"));
   auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel(QString::fromUtf8("Серия")), 0, 0);
-  layout->addWidget(new QLabel(QString::fromUtf8("Описание")), 0, 1);
+  layout->addWidget(new QLabel(tr("Серия")), 0, 0);
+  layout->addWidget(new QLabel(tr("Описание")), 0, 1);
   layout->addWidget(lbSeries_, 1, 0);
   layout->addWidget(mmDescription_, 1, 1);
   layout->addWidget(OkCancel(this, QStringLiteral("devices.html")), 2, 0, 1, 2);

@@ -10,12 +10,12 @@
 namespace vl {
 
 TfmNew::TfmNew(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString::fromUtf8("Создать"));
+  setWindowTitle(tr("Создать"));
   lbTemplates_ = new QListWidget;
   lbTemplates_->setMinimumSize(360, 220);
-  lbTemplates_->setAccessibleName(QString::fromUtf8("Выберите раскладку"));
+  lbTemplates_->setAccessibleName(tr("Выберите раскладку"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QString::fromUtf8("Выберите раскладку")));
+  layout->addWidget(new QLabel(tr("Выберите раскладку")));
   layout->addWidget(lbTemplates_);
   layout->addWidget(OkCancel(this, QStringLiteral("new.html")));
   connect(lbTemplates_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

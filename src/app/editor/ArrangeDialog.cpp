@@ -9,11 +9,11 @@
 namespace vl {
 
 TfmArrange::TfmArrange(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString::fromUtf8("Расположение окон"));
+  setWindowTitle(tr("Расположение окон"));
   auto* layout = new QVBoxLayout(this);
-  const char* captions[3] = {"cверху вниз", "cлева направо", "каскадом"};
+  const char* captions[3] = {QT_TR_NOOP("cверху вниз"), QT_TR_NOOP("cлева направо"), QT_TR_NOOP("каскадом")};
   for (int i = 0; i < 3; ++i) {
-    rbChoice_[i] = new QRadioButton(QString::fromUtf8(captions[i]));
+    rbChoice_[i] = new QRadioButton(tr(captions[i]));
     layout->addWidget(rbChoice_[i]);
   }
   rbChoice_[kCascade]->setChecked(true);

@@ -1,5 +1,6 @@
 #include "app/editor/AutoSave.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QString>
 
@@ -7,18 +8,22 @@ namespace vl {
 namespace {
 
 constexpr const char* kReplacedQuestion =
-    "Раскладка \"%1\" заменена данными, прочитанными из устройства. Записать её поверх файла? "
-    "Примечания и всё, чего нет в устройстве, в файле не сохранятся.";
-constexpr const char* kNotSavedQuestion =
+    QT_TRANSLATE_NOOP("vl::AutoSave",
+                      "Раскладка \"%1\" заменена данными, прочитанными из устройства. Записать её поверх файла? "
+                      "Примечания и всё, чего нет в устройстве, в файле не сохранятся.");
+constexpr const char* kNotSavedQuestion = QT_TRANSLATE_NOOP(
+    "vl::AutoSave",
     "Раскладка не сохранена (параметр \"сохранять перед программированием\"). Загрузить её в устройство "
-    "без сохранения?";
+    "без сохранения?");
+
+QString Translated(const char* text) { return QCoreApplication::translate("vl::AutoSave", text); }
 
 }  // namespace
 
 AutoSaveResult AutoSave(const TVL2Document& document, IPrompt& prompt, const std::function<bool()>& save) {
   if (document.ReadFromDevice && document.Named) {
     const QString name = QFileInfo(QString::fromStdString(document.FileName)).fileName();
-    const std::string question = QString::fromUtf8(kReplacedQuestion).arg(name).toStdString();
+    const std::string question = Translated(kReplacedQuestion).arg(name).toStdString();
     if (prompt.Ask(question, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) != Answer::Yes)
       return AutoSaveResult::Declined;
   }
@@ -27,8 +32,8 @@ AutoSaveResult AutoSave(const TVL2Document& document, IPrompt& prompt, const std
 
 bool SaveBeforeDownload(const TVL2Document& document, IPrompt& prompt, const std::function<bool()>& save) {
   if (AutoSave(document, prompt, save) != AutoSaveResult::Failed) return true;
-  return prompt.Ask(kNotSavedQuestion, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) ==
-         Answer::Yes;
+  return prompt.Ask(Translated(kNotSavedQuestion).toStdString(), kCaptionAttention, MessageButtons::YesNo,
+                    MessageIcon::Question) == Answer::Yes;
 }
 
 }  // namespace vl

@@ -24,25 +24,25 @@ QCheckBox* Box(const QString& caption) {
 
 TfmCardInputWnd::TfmCardInputWnd(const InputContext& context, QWidget* parent)
     : TfmInputWnd(context, "Windows\\Card window", Qt::AlignLeft, parent) {
-  setWindowTitle(QString::fromUtf8("Считыватель магнитных карт"));
+  setWindowTitle(tr("Считыватель магнитных карт"));
   auto* tracks = new QHBoxLayout;
   for (int track = 0; track < kInputRows; ++track) {
-    cbTracks_[track] = Box(QString::fromUtf8("Дорожка %1").arg(track + 1));
+    cbTracks_[track] = Box(tr("Дорожка %1").arg(track + 1));
     tracks->addWidget(cbTracks_[track]);
     connect(cbTracks_[track], &QCheckBox::clicked, this, [this, track](bool on) {
       card_.SetTrackEnabled(track, on);
       ShowSwitches();
     });
   }
-  auto* help = new QPushButton(QString::fromUtf8("Справка"));
+  auto* help = new QPushButton(tr("Справка"));
   help->setAccessibleName(help->text());
   connect(help, &QPushButton::clicked, this, [this] { ShowHelp(this, QStringLiteral("cardinput.html")); });
   tracks->addStretch();
   tracks->addWidget(help);
   Body()->addLayout(tracks);
   auto* output = new QHBoxLayout;
-  cbStartStop_ = Box(QString::fromUtf8("выводить старт-стоп символы"));
-  cbLrc_ = Box(QString::fromUtf8("выводить LRC"));
+  cbStartStop_ = Box(tr("выводить старт-стоп символы"));
+  cbLrc_ = Box(tr("выводить LRC"));
   output->addWidget(cbStartStop_);
   output->addWidget(cbLrc_);
   output->addStretch();

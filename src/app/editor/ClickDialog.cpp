@@ -13,12 +13,12 @@
 namespace vl {
 
 TfmClick::TfmClick(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString::fromUtf8("Клик"));
+  setWindowTitle(tr("Клик"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QString::fromUtf8("Выберите длительность клика для каждого уровня")));
+  layout->addWidget(new QLabel(tr("Выберите длительность клика для каждого уровня")));
   auto* grid = new QGridLayout;
   for (int layer = 0; layer < 4; ++layer) {
-    const QString caption = QString::fromUtf8("Длительность клика для %1-го уровня").arg(layer);
+    const QString caption = tr("Длительность клика для %1-го уровня").arg(layer);
     auto* label = new QLabel(caption);
     bars_[layer] = new QSlider(Qt::Horizontal);
     bars_[layer]->setRange(0, kMaxClick);
@@ -26,7 +26,7 @@ TfmClick::TfmClick(QWidget* parent) : QDialog(parent) {
     bars_[layer]->setAccessibleName(caption);
     label->setBuddy(bars_[layer]);
     values_[layer] = new QLabel;
-    values_[layer]->setAccessibleName(caption + QString::fromUtf8(", значение"));
+    values_[layer]->setAccessibleName(tr("%1, значение").arg(caption));
     connect(bars_[layer], &QSlider::valueChanged, values_[layer], [this, layer](int value) {
       values_[layer]->setText(QString::fromStdString(TenthsText(value)));
     });

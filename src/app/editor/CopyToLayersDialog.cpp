@@ -11,15 +11,15 @@
 namespace vl {
 
 TfmCopyToLayers::TfmCopyToLayers(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString::fromUtf8("Копировать на уровень"));
+  setWindowTitle(tr("Копировать на уровень"));
   auto* boxes = new QHBoxLayout;
   for (int layer = 0; layer < kLayerCount; ++layer) {
     cbLayer_[layer] = new QCheckBox(QString::number(layer));
     boxes->addWidget(cbLayer_[layer]);
   }
-  auto* group = new QGroupBox(QString::fromUtf8(" копировать  на уровень  "));
+  auto* group = new QGroupBox(tr(" копировать  на уровень  "));
   group->setLayout(boxes);
-  cbDelete_ = new QCheckBox(QString::fromUtf8("удалить с активного уровня"));
+  cbDelete_ = new QCheckBox(tr("удалить с активного уровня"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addWidget(cbDelete_);

@@ -1,5 +1,6 @@
 #include "app/editor/DialogButtons.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -10,7 +11,7 @@ namespace vl {
 
 QDialogButtonBox* OkCancel(QDialog* dialog, const QString& helpPage) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отмена"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("vl::DialogButtons", "Отмена"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   if (!helpPage.isEmpty()) AddHelpButton(buttons, dialog, helpPage);
@@ -18,7 +19,8 @@ QDialogButtonBox* OkCancel(QDialog* dialog, const QString& helpPage) {
 }
 
 QPushButton* AddHelpButton(QDialogButtonBox* buttons, QDialog* dialog, const QString& helpPage) {
-  QPushButton* help = buttons->addButton(QString::fromUtf8("Справка"), QDialogButtonBox::HelpRole);
+  QPushButton* help =
+      buttons->addButton(QCoreApplication::translate("vl::DialogButtons", "Справка"), QDialogButtonBox::HelpRole);
   QObject::connect(help, &QPushButton::clicked, dialog, [dialog, helpPage] { ShowHelp(dialog, helpPage); });
   return help;
 }

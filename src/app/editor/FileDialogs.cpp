@@ -4,9 +4,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
-
 #include <vector>
 
+#include "app/editor/CoreTexts.h"
 #include "core/mtf/LayoutFormats.h"
 
 namespace vl {
@@ -49,10 +49,10 @@ QString QtFileDialogs::Choose(FileDialogKind kind, const QString& folder, const 
     for (const LayoutFormatId id : formats) {
       const LayoutFormat& format = GetLayoutFormat(id);
       const std::string_view filter = save ? format.SaveFilter : format.OpenFilter;
-      filters << QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
+      filters << CoreText(std::string(filter));
     }
     if (!save) {
-      filters << QString::fromUtf8(kAllFilesFilter.data(), static_cast<qsizetype>(kAllFilesFilter.size()));
+      filters << CoreText(std::string(kAllFilesFilter));
     }
     const std::string_view defaultSuffix = GetLayoutFormat(formats.front()).DefaultSuffix();
     suffix = QString::fromUtf8(defaultSuffix.data(), static_cast<qsizetype>(defaultSuffix.size()));

@@ -9,11 +9,11 @@
 namespace vl {
 
 TfmGotoBookmark::TfmGotoBookmark(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString::fromUtf8("Перейти к закладке"));
+  setWindowTitle(tr("Перейти к закладке"));
   auto* layout = new QVBoxLayout(this);
   lbNames_ = new QListWidget;
   lbNames_->setSortingEnabled(true);
-  lbNames_->setAccessibleName(QString::fromUtf8("Закладки"));
+  lbNames_->setAccessibleName(tr("Закладки"));
   layout->addWidget(lbNames_);
   layout->addWidget(OkCancel(this, QStringLiteral("grid.html#bookmarks")));
   connect(lbNames_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

@@ -27,7 +27,7 @@ void ShowHelp(QWidget* parent, const QString& page) {
   if (!window) {
     window = new QDialog(nullptr, Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->setWindowTitle(QString::fromUtf8("Справочная система"));
+    window->setWindowTitle(QCoreApplication::translate("vl::HelpViewer", "Справочная система"));
     window->resize(720, 560);
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);

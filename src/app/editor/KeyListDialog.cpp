@@ -14,8 +14,8 @@ TfmKeyList::TfmKeyList(QWidget* parent) : QDialog(parent) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   auto* layout = new QVBoxLayout(this);
   lbKeys_ = new QListWidget;
-  lbKeys_->setToolTip(QString::fromUtf8("Список клавиш"));
-  lbKeys_->setAccessibleName(QString::fromUtf8("Клавиши стандартной клавиатуры"));
+  lbKeys_->setToolTip(tr("Список клавиш"));
+  lbKeys_->setAccessibleName(tr("Клавиши стандартной клавиатуры"));
   for (const ListedKey& key : StandardKeys()) lbKeys_->addItem(QString::fromUtf8(key.Name));
   layout->addWidget(lbKeys_);
   layout->addWidget(OkCancel(this, QStringLiteral("keyinput.html#keylist")));

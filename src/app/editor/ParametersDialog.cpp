@@ -18,15 +18,14 @@
 #include <QVBoxLayout>
 
 #include "app/editor/DialogButtons.h"
+#include "app/editor/UiLanguage.h"
 
 namespace vl {
 
 namespace {
 
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-QGroupBox* Group(const char* title, QLayout* layout) {
-  auto* box = new QGroupBox(U(title));
+QGroupBox* Group(const QString& title, QLayout* layout) {
+  auto* box = new QGroupBox(title);
   box->setLayout(layout);
   return box;
 }
@@ -35,17 +34,17 @@ QGroupBox* Group(const char* title, QLayout* layout) {
 
 TfmParameters::TfmParameters(SettingsStore& store, std::string documentsFolder, QWidget* parent)
     : QDialog(parent), store_(store), documentsFolder_(std::move(documentsFolder)) {
-  setWindowTitle(U("Параметры"));
+  setWindowTitle(tr("Параметры"));
   pages_ = new QTabWidget;
-  pages_->addTab(BuildGeneralPage(), U("Общее"));
-  pages_->addTab(BuildDevicePage(), U("Устройство"));
-  pages_->addTab(BuildLayoutPage(), U("Раскладка"));
-  pages_->addTab(BuildImagePage(), U("Рисунок клавиш"));
+  pages_->addTab(BuildGeneralPage(), tr("Общее"));
+  pages_->addTab(BuildDevicePage(), tr("Устройство"));
+  pages_->addTab(BuildLayoutPage(), tr("Раскладка"));
+  pages_->addTab(BuildImagePage(), tr("Рисунок клавиш"));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                                        QDialogButtonBox::RestoreDefaults);
-  buttons->button(QDialogButtonBox::Cancel)->setText(U("Отмена"));
-  buttons->button(QDialogButtonBox::RestoreDefaults)->setText(U("По умолчанию"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
+  buttons->button(QDialogButtonBox::RestoreDefaults)->setText(tr("По умолчанию"));
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {
     StoreControls();
     accept();
@@ -60,7 +59,7 @@ TfmParameters::TfmParameters(SettingsStore& store, std::string documentsFolder, 
   layout->addWidget(buttons);
 
   ChooseFolder = [this]() -> std::optional<QString> {
-    QFileDialog dialog(this, U("Расположение"), QString::fromStdString(store_.LayoutsPath()));
+    QFileDialog dialog(this, tr("Расположение"), QString::fromStdString(store_.LayoutsPath()));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -68,7 +67,7 @@ TfmParameters::TfmParameters(SettingsStore& store, std::string documentsFolder, 
     return files.isEmpty() ? QString() : files.first();
   };
   ChooseSound = [this]() -> std::optional<QString> {
-    QFileDialog dialog(this, QString(), QString(), U("Файл аудио (*.wav)"));
+    QFileDialog dialog(this, QString(), QString(), tr("Файл аудио (*.wav)"));
     dialog.setDefaultSuffix(QStringLiteral("wav"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -77,14 +76,14 @@ TfmParameters::TfmParameters(SettingsStore& store, std::string documentsFolder, 
 }
 
 QCheckBox* TfmParameters::Check(Setting setting, const char* caption) {
-  auto* box = new QCheckBox(U(caption));
+  auto* box = new QCheckBox(tr(caption));
   checks_.emplace_back(setting, box);
   return box;
 }
 
 QComboBox* TfmParameters::Combo(Setting setting, std::initializer_list<const char*> items) {
   auto* combo = new QComboBox;
-  for (const char* item : items) combo->addItem(U(item));
+  for (const char* item : items) combo->addItem(tr(item));
   combos_.emplace_back(setting, combo);
   return combo;
 }
@@ -106,11 +105,12 @@ QComboBox* TfmParameters::ComboFor(Setting setting) const {
 QWidget* TfmParameters::BuildGeneralPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(new QLabel(U("Kлaвиша выхода из строки ввода кодовых последовательностей")));
-  layout->addWidget(Combo(Setting::TabKey, {"Esc", "Tab", "F11", "Пробел", "Левый Control", "Нет"}));
+  layout->addWidget(new QLabel(tr("Kлaвиша выхода из строки ввода кодовых последовательностей")));
+  layout->addWidget(Combo(Setting::TabKey,
+                          {"Esc", "Tab", "F11", QT_TR_NOOP("Пробел"), QT_TR_NOOP("Левый Control"), QT_TR_NOOP("Нет")}));
   auto* start = new QVBoxLayout;
-  start->addWidget(Check(Setting::IsStartInfo, "выводить информацию о подключенном устройстве"));
-  layout->addWidget(Group("Действия пpи запуске программы", start));
+  start->addWidget(Check(Setting::IsStartInfo, QT_TR_NOOP("выводить информацию о подключенном устройстве")));
+  layout->addWidget(Group(tr("Действия пpи запуске программы"), start));
   auto* path = new QHBoxLayout;
   edLayoutsPath_ = new QLineEdit;
   edLayoutsPath_->setReadOnly(true);
@@ -119,7 +119,16 @@ QWidget* TfmParameters::BuildGeneralPage() {
   connect(browse, &QToolButton::clicked, this, &TfmParameters::BrowseFolder);
   path->addWidget(edLayoutsPath_);
   path->addWidget(browse);
-  layout->addWidget(Group("Расположение файлов раскладок", path));
+  layout->addWidget(Group(tr("Расположение файлов раскладок"), path));
+  // The languages are named in their own language, as desktops list them.
+  cbUiLanguage_ = new QComboBox;
+  cbUiLanguage_->addItems(
+      {tr("автоматически"), QString::fromUtf8("русский"), QString::fromUtf8("українська"), QStringLiteral("English")});
+  cbUiLanguage_->setAccessibleName(tr("язык интерфейса"));
+  cbUiLanguage_->setToolTip(tr("Действует со следующего запуска программы"));
+  auto* language = new QFormLayout;
+  language->addRow(tr("язык интерфейса"), cbUiLanguage_);
+  layout->addLayout(language);
   layout->addStretch();
   return page;
 }
@@ -129,39 +138,41 @@ QWidget* TfmParameters::BuildDevicePage() {
   auto* layout = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
   auto* mode = new QVBoxLayout;
-  mode->addWidget(Combo(Setting::LoadReadWriteMode,
-                        {"нормальный (рабочие станции)", "защищенный (портативные компьютеры)"}));
-  left->addWidget(Group("Режим загрузки/чтения данных", mode));
+  mode->addWidget(Combo(Setting::LoadReadWriteMode, {QT_TR_NOOP("нормальный (рабочие станции)"),
+                                                     QT_TR_NOOP("защищенный (портативные компьютеры)")}));
+  left->addWidget(Group(tr("Режим загрузки/чтения данных"), mode));
   auto* writing = new QVBoxLayout;
-  writing->addWidget(Check(Setting::IsSaveBeforeDownload, "сохранять перед программированием"));
-  cbBackup_ = new QCheckBox(U("сохранять копию раскладки устройства перед загрузкой"));
+  writing->addWidget(Check(Setting::IsSaveBeforeDownload, QT_TR_NOOP("сохранять перед программированием")));
+  cbBackup_ = new QCheckBox(tr("сохранять копию раскладки устройства перед загрузкой"));
   cbBackup_->setAccessibleName(cbBackup_->text());
   writing->addWidget(cbBackup_);
-  writing->addWidget(Check(Setting::IsDownloadFromSelection, "загружать выделенный фрагмент"));
-  writing->addWidget(Check(Setting::IsCheckLayout, "проверять раскладку"));
-  writing->addWidget(Check(Setting::IsTestAfterDownload, "открывать окно тестирования после загрузки"));
-  writing->addWidget(Check(Setting::IsShowDownloadParameters, "показывать свойства раскладки перед загрузкой"));
-  writing->addWidget(new QLabel(U("группы ячеек")));
-  writing->addWidget(Combo(Setting::GroupDownloadMode,
-                           {"загружать значение только для мастер-клавиши",
-                            "присваивать каждой клавише сожержимое мастер-клавиши", "не учитывать"}));
-  left->addWidget(Group("Загрузка", writing));
+  writing->addWidget(Check(Setting::IsDownloadFromSelection, QT_TR_NOOP("загружать выделенный фрагмент")));
+  writing->addWidget(Check(Setting::IsCheckLayout, QT_TR_NOOP("проверять раскладку")));
+  writing->addWidget(Check(Setting::IsTestAfterDownload, QT_TR_NOOP("открывать окно тестирования после загрузки")));
+  writing->addWidget(
+      Check(Setting::IsShowDownloadParameters, QT_TR_NOOP("показывать свойства раскладки перед загрузкой")));
+  writing->addWidget(new QLabel(tr("группы ячеек")));
+  writing->addWidget(
+      Combo(Setting::GroupDownloadMode,
+            {QT_TR_NOOP("загружать значение только для мастер-клавиши"),
+             QT_TR_NOOP("присваивать каждой клавише сожержимое мастер-клавиши"), QT_TR_NOOP("не учитывать")}));
+  left->addWidget(Group(tr("Загрузка"), writing));
   auto* reading = new QVBoxLayout;
-  reading->addWidget(Check(Setting::DownloadIgnoreEmptyKeys, "игнорировать пустые клавиши"));
-  reading->addWidget(Check(Setting::IsUploadInSelection, "читать в выделенный фрагмент"));
-  reading->addWidget(Check(Setting::IsUploadInCard, "заменять содержимое считывателя магных карт"));
-  left->addWidget(Group("Чтение", reading));
+  reading->addWidget(Check(Setting::DownloadIgnoreEmptyKeys, QT_TR_NOOP("игнорировать пустые клавиши")));
+  reading->addWidget(Check(Setting::IsUploadInSelection, QT_TR_NOOP("читать в выделенный фрагмент")));
+  reading->addWidget(Check(Setting::IsUploadInCard, QT_TR_NOOP("заменять содержимое считывателя магных карт")));
+  left->addWidget(Group(tr("Чтение"), reading));
 
   auto* right = new QVBoxLayout;
   auto* properties = new QFormLayout;
-  properties->addRow(U("количество уровней"), Combo(Setting::LayerCount, {"1", "2", "3", "4"}));
+  properties->addRow(tr("количество уровней"), Combo(Setting::LayerCount, {"1", "2", "3", "4"}));
   QComboBox* interval = Combo(Setting::Ibd, {"1,6", "3,2", "4,8", "6,4", "8", "9,6", "11,2", "12,8",
                                              "14,4", "16", "17,6", "19,2", "20,8", "22,4", "24", "25,6"});
-  interval->setToolTip(U("Задержка между SCAN-кодами посылаемыми клавиатурой"));
-  properties->addRow(U("задержка между SCAN-кодами (мс)"), interval);
-  properties->addRow(Check(Setting::CorrectLock, "автокоррекция Num Lock и Caps Lock"));
-  properties->addRow(Check(Setting::Buffered, "буферизация нажатых клавиш"));
-  right->addWidget(Group("Свойства загружаемой раскладки", properties));
+  interval->setToolTip(tr("Задержка между SCAN-кодами посылаемыми клавиатурой"));
+  properties->addRow(tr("задержка между SCAN-кодами (мс)"), interval);
+  properties->addRow(Check(Setting::CorrectLock, QT_TR_NOOP("автокоррекция Num Lock и Caps Lock")));
+  properties->addRow(Check(Setting::Buffered, QT_TR_NOOP("буферизация нажатых клавиш")));
+  right->addWidget(Group(tr("Свойства загружаемой раскладки"), properties));
   auto* sound = new QHBoxLayout;
   edAudio_ = new QLineEdit;
   edAudio_->setReadOnly(true);
@@ -170,13 +181,13 @@ QWidget* TfmParameters::BuildDevicePage() {
   connect(browse, &QToolButton::clicked, this, &TfmParameters::BrowseSound);
   sound->addWidget(edAudio_);
   sound->addWidget(browse);
-  right->addWidget(Group("звуковой сигнал", sound));
+  right->addWidget(Group(tr("звуковой сигнал"), sound));
   cbPort_ = new QComboBox;
   cbPort_->setObjectName(QStringLiteral("cbPort"));
-  cbPort_->setAccessibleName(U("порт клавиатуры"));
+  cbPort_->setAccessibleName(tr("порт клавиатуры"));
   auto* port = new QVBoxLayout;
   port->addWidget(cbPort_);
-  right->addWidget(Group("порт клавиатуры", port));
+  right->addWidget(Group(tr("порт клавиатуры"), port));
   right->addStretch();
   layout->addLayout(left);
   layout->addLayout(right);
@@ -201,20 +212,21 @@ QWidget* TfmParameters::BuildLayoutPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
   auto* autosave = new QHBoxLayout;
-  cbAutosave_ = new QCheckBox(U("сохраненять активную раскладку каждые"));
+  cbAutosave_ = new QCheckBox(tr("сохраненять активную раскладку каждые"));
   seAutosave_ = new QSpinBox;
   seAutosave_->setRange(5, 60);
-  seAutosave_->setAccessibleName(U("минут"));
+  seAutosave_->setAccessibleName(tr("минут"));
   connect(cbAutosave_, &QCheckBox::toggled, seAutosave_, &QSpinBox::setEnabled);
   autosave->addWidget(cbAutosave_);
   autosave->addWidget(seAutosave_);
-  autosave->addWidget(new QLabel(U("минут")));
+  autosave->addWidget(new QLabel(tr("минут")));
   autosave->addStretch();
   layout->addLayout(autosave);
   auto* language = new QFormLayout;
-  QComboBox* combo = Combo(Setting::Layout, {"английский", "русский", "украинский"});
-  combo->setToolTip(U("Установка языка, которым будет отображаться  текст при наборе макроса"));
-  language->addRow(U("язык"), combo);
+  QComboBox* combo =
+      Combo(Setting::Layout, {QT_TR_NOOP("английский"), QT_TR_NOOP("русский"), QT_TR_NOOP("украинский")});
+  combo->setToolTip(tr("Установка языка, которым будет отображаться  текст при наборе макроса"));
+  language->addRow(tr("язык"), combo);
   layout->addLayout(language);
   layout->addStretch();
   return page;
@@ -223,16 +235,18 @@ QWidget* TfmParameters::BuildLayoutPage() {
 QWidget* TfmParameters::BuildImagePage() {
   auto* page = new QWidget;
   auto* layout = new QFormLayout(page);
-  layout->addRow(U("Форма изображения клавиши"),
-                 Combo(Setting::ImageKeyForm, {"прямоугольник", "скругленный прямоугольник", "круг"}));
-  QCheckBox* group = Check(Setting::IsImageGroup, "учитывать группирование клавиш");
+  layout->addRow(tr("Форма изображения клавиши"),
+                 Combo(Setting::ImageKeyForm,
+                       {QT_TR_NOOP("прямоугольник"), QT_TR_NOOP("скругленный прямоугольник"), QT_TR_NOOP("круг")}));
+  QCheckBox* group = Check(Setting::IsImageGroup, QT_TR_NOOP("учитывать группирование клавиш"));
   group->setEnabled(false);
   layout->addRow(group);
-  layout->addRow(U("создавать текстовую надпись"),
-                 Combo(Setting::ImageCreate, {"для всех клавиш", "для непустых", "не создавать"}));
-  layout->addRow(U("текст надписи"),
-                 Combo(Setting::ImageText, {"макропоследов. нажатия", "макропоследов. отжатия",
-                                            "примечание уровня", "примечание клавиши"}));
+  layout->addRow(tr("создавать текстовую надпись"),
+                 Combo(Setting::ImageCreate,
+                       {QT_TR_NOOP("для всех клавиш"), QT_TR_NOOP("для непустых"), QT_TR_NOOP("не создавать")}));
+  layout->addRow(tr("текст надписи"),
+                 Combo(Setting::ImageText, {QT_TR_NOOP("макропоследов. нажатия"), QT_TR_NOOP("макропоследов. отжатия"),
+                                            QT_TR_NOOP("примечание уровня"), QT_TR_NOOP("примечание клавиши")}));
   clImageLayers_ = new QListWidget;
   for (int layer = 0; layer < 4; ++layer) {
     auto* item = new QListWidgetItem(QString::number(layer), clImageLayers_);
@@ -240,13 +254,13 @@ QWidget* TfmParameters::BuildImagePage() {
     item->setCheckState(Qt::Unchecked);
   }
   clImageLayers_->setMaximumHeight(80);
-  clImageLayers_->setAccessibleName(U("содержимое уровней"));
-  layout->addRow(U("содержимое уровней"), clImageLayers_);
-  layout->addRow(Check(Setting::ImageAddFunctionKeys, "включать наименования управляющих клавиш"));
-  layout->addRow(U("тип клавиатуры"),
-                 Combo(Setting::ImageDevice, {"подключенная клавиатура",
-                                              "предлагать список поддерживаемых клавиатур"}));
-  layout->addRow(Check(Setting::ImageRun, "запускать редактор после создания раскладки"));
+  clImageLayers_->setAccessibleName(tr("содержимое уровней"));
+  layout->addRow(tr("содержимое уровней"), clImageLayers_);
+  layout->addRow(Check(Setting::ImageAddFunctionKeys, QT_TR_NOOP("включать наименования управляющих клавиш")));
+  layout->addRow(tr("тип клавиатуры"),
+                 Combo(Setting::ImageDevice, {QT_TR_NOOP("подключенная клавиатура"),
+                                              QT_TR_NOOP("предлагать список поддерживаемых клавиатур")}));
+  layout->addRow(Check(Setting::ImageRun, QT_TR_NOOP("запускать редактор после создания раскладки")));
   return page;
 }
 
@@ -273,6 +287,9 @@ void TfmParameters::LoadControls(const SettingsStore& source) {
   // case-sensitive file system.
   edLayoutsPath_->setText(QString::fromStdString(source.LayoutsPath()));
   edAudio_->setText(QString::fromStdString(source.AudioFile()));
+  const UiLanguageChoice language =
+      languageBackend_ ? StoredUiLanguage(*languageBackend_) : UiLanguageChoice::Automatic;
+  cbUiLanguage_->setCurrentIndex(static_cast<int>(language));
 }
 
 void TfmParameters::StoreControls() {
@@ -289,13 +306,15 @@ void TfmParameters::StoreControls() {
   store_.Set(Setting::ImageLayers, mask);
   store_.SetLayoutsPath(edLayoutsPath_->text().toStdString());
   store_.SetAudioFile(edAudio_->text().toStdString());
+  if (languageBackend_)
+    StoreUiLanguage(*languageBackend_, static_cast<UiLanguageChoice>(cbUiLanguage_->currentIndex()));
 }
 
 void TfmParameters::BrowseFolder() {
   const std::optional<QString> folder = ChooseFolder();
   if (!folder) return;
   if (folder->isEmpty()) {
-    QMessageBox::critical(this, U("Ошибка"), U("Ошибка выбора папки."));
+    QMessageBox::critical(this, tr("Ошибка"), tr("Ошибка выбора папки."));
     return;
   }
   store_.SetLayoutsPath(folder->toStdString());
@@ -313,6 +332,7 @@ void TfmParameters::LoadDefaults() {
   SettingsStore defaults = store_;
   defaults.Defaults(documentsFolder_);
   LoadControls(defaults);
+  cbUiLanguage_->setCurrentIndex(static_cast<int>(UiLanguageChoice::Automatic));
 }
 
 }  // namespace vl

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/settings/SettingsBackend.h"
 #include "core/settings/SettingsStore.h"
 
 class QCheckBox;
@@ -44,6 +45,10 @@ class TfmParameters : public QDialog {
   QComboBox* PortCombo() const { return cbPort_; }
   // "сохранять копию раскладки устройства перед загрузкой", kept beside the settings.
   QCheckBox* BackupCheck() const { return cbBackup_; }
+  // "язык интерфейса" on the general page, kept in backend (the language it names
+  // is taken at the next start).
+  void KeepUiLanguageIn(ISettingsBackend& backend) { languageBackend_ = &backend; }
+  QComboBox* UiLanguageCombo() const { return cbUiLanguage_; }
 
   QTabWidget* Pages() const { return pages_; }
   QCheckBox* CheckBoxFor(Setting setting) const;
@@ -72,6 +77,8 @@ class TfmParameters : public QDialog {
   std::vector<std::pair<Setting, QComboBox*>> combos_;
   QComboBox* cbPort_ = nullptr;
   QCheckBox* cbBackup_ = nullptr;
+  QComboBox* cbUiLanguage_ = nullptr;
+  ISettingsBackend* languageBackend_ = nullptr;
   QCheckBox* cbAutosave_ = nullptr;
   QSpinBox* seAutosave_ = nullptr;
   QListWidget* clImageLayers_ = nullptr;

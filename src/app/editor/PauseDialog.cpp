@@ -16,42 +16,40 @@
 namespace vl {
 namespace {
 
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-QSlider* PauseBar(const char* caption, const char* hint) {
+QSlider* PauseBar(const QString& caption, const QString& hint) {
   auto* bar = new QSlider(Qt::Horizontal);
   bar->setRange(0, kMaxWait);
   bar->setTickPosition(QSlider::TicksBelow);
-  bar->setToolTip(U(hint));
-  bar->setAccessibleName(U(caption));
-  bar->setAccessibleDescription(U(hint));
+  bar->setToolTip(hint);
+  bar->setAccessibleName(caption);
+  bar->setAccessibleDescription(hint);
   return bar;
 }
 
 }  // namespace
 
 TfmPause::TfmPause(IPrompt& prompt, QWidget* parent) : QDialog(parent), prompt_(prompt) {
-  setWindowTitle(U("Паузы"));
+  setWindowTitle(tr("Паузы"));
   auto* layout = new QVBoxLayout(this);
-  auto* listLabel = new QLabel(U("Клавиши строки ввода"));
+  auto* listLabel = new QLabel(tr("Клавиши строки ввода"));
   lbKeys_ = new QListWidget;
-  lbKeys_->setToolTip(U("Список нажатых клавиш"));
+  lbKeys_->setToolTip(tr("Список нажатых клавиш"));
   lbKeys_->setAccessibleName(listLabel->text());
   listLabel->setBuddy(lbKeys_);
   layout->addWidget(listLabel);
   layout->addWidget(lbKeys_);
 
   auto* bars = new QGridLayout;
-  tbBefore_ = PauseBar("Перед", "Значение паузы перед нажатием");
-  tbAfter_ = PauseBar("После", "Значение паузы перед отжатием");
+  tbBefore_ = PauseBar(tr("Перед"), tr("Значение паузы перед нажатием"));
+  tbAfter_ = PauseBar(tr("После"), tr("Значение паузы перед отжатием"));
   lbBefore_ = new QLabel;
   lbAfter_ = new QLabel;
-  lbBefore_->setAccessibleName(U("Перед, значение"));
-  lbAfter_->setAccessibleName(U("После, значение"));
-  bars->addWidget(new QLabel(U("Перед")), 0, 0);
+  lbBefore_->setAccessibleName(tr("Перед, значение"));
+  lbAfter_->setAccessibleName(tr("После, значение"));
+  bars->addWidget(new QLabel(tr("Перед")), 0, 0);
   bars->addWidget(tbBefore_, 0, 1);
   bars->addWidget(lbBefore_, 0, 2);
-  bars->addWidget(new QLabel(U("После")), 1, 0);
+  bars->addWidget(new QLabel(tr("После")), 1, 0);
   bars->addWidget(tbAfter_, 1, 1);
   bars->addWidget(lbAfter_, 1, 2);
   layout->addLayout(bars);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/editor/CoreTexts.h"
 #include "core/document/Field.h"
 
 namespace vl {
@@ -42,8 +43,7 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
 
 Answer QtPrompt::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                      MessageIcon icon) {
-  QMessageBox box(ToQtIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                  ToQtButtons(buttons), parent_);
+  QMessageBox box(ToQtIcon(icon), CoreText(caption), CoreText(text), ToQtButtons(buttons), parent_);
   switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -54,23 +54,23 @@ Answer QtPrompt::Ask(const std::string& text, const std::string& caption, Messag
 
 std::optional<std::string> QtPrompt::AskPassword(const std::string& firstLine,
                                                  const std::string& secondLine) {
-  return AskPasswordTitled("Пароль", firstLine, secondLine);
+  return AskPasswordTitled(QCoreApplication::translate("vl::QtPrompt", "Пароль").toStdString(), firstLine, secondLine);
 }
 
 std::optional<std::string> QtPrompt::AskPasswordTitled(const std::string& caption,
                                                        const std::string& firstLine,
                                                        const std::string& secondLine) {
   QDialog dialog(parent_);
-  dialog.setWindowTitle(QString::fromStdString(caption));
+  dialog.setWindowTitle(CoreText(caption));
   auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(QString::fromStdString(firstLine)));
-  if (!secondLine.empty()) layout->addWidget(new QLabel(QString::fromStdString(secondLine)));
+  layout->addWidget(new QLabel(CoreText(firstLine)));
+  if (!secondLine.empty()) layout->addWidget(new QLabel(CoreText(secondLine)));
   auto* edit = new QLineEdit;
   edit->setEchoMode(QLineEdit::Password);
   edit->setMaxLength(static_cast<int>(kMaxPasswordLength));
   layout->addWidget(edit);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отмена"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("vl::QtPrompt", "Отмена"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
@@ -79,7 +79,7 @@ std::optional<std::string> QtPrompt::AskPasswordTitled(const std::string& captio
 }
 
 void StatusReporter::SetStatus(const std::string& text) {
-  if (status_) status_->setText(QString::fromStdString(text));
+  if (status_) status_->setText(CoreText(text));
 }
 
 void StatusReporter::ShowProgress(bool visible) {

@@ -1,13 +1,17 @@
 #pragma once
-// Qt's own texts (file dialogs, standard buttons, the edit fields' context menus)
-// in Russian like the rest of the program, whatever the desktop's language.
+// The translators of the language the windows speak: the program's own texts
+// (built into the program) and Qt's (file dialogs, standard buttons, the edit
+// fields' context menus), whatever the desktop's language.
+
+#include "app/editor/UiLanguage.h"
 
 class QCoreApplication;
 
 namespace vl {
 
-// Installs Qt's Russian translation from Qt's translations folder; false, and
-// Qt's English texts, when it is not installed.
-bool InstallQtRussian(QCoreApplication& application);
+// Installs the program's translation (none for Russian, the texts' own language)
+// and Qt's from Qt's translations folder (none for English, Qt's own). False when
+// one of them is missing; its texts then stay in their original language.
+bool InstallTranslations(QCoreApplication& application, UiLanguage language);
 
 }  // namespace vl

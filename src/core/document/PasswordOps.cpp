@@ -7,17 +7,6 @@
 namespace vl {
 namespace {
 
-constexpr const char* kPasswordCaption = "Пароль";
-constexpr const char* kRepeatCaption = "Подтверждение пароля";
-constexpr const char* kEnterPassword = "Введите пароль для открытия раскладки";
-constexpr const char* kRepeatPassword = "Введите пароль еще раз:";
-constexpr const char* kForgottenPasswordWarning =
-    "Внимание! Забытый пароль восстановить невозможно. Список паролей рекомендуется хранить в "
-    "надежном месте. Следует также помнить, что при вводе пароля учитывается регистр букв.";
-constexpr const char* kPasswordMismatch = "При подтверждении введен неверный пароль.";
-constexpr const char* kNoPassword = "Пароль не установлен.";
-constexpr const char* kPasswordRemoved = "Пароль для чтения удален.";
-
 std::optional<std::string> AskEntry(IPrompt& prompt, const std::string& caption,
                                     const std::string& firstLine, const std::string& secondLine) {
   std::optional<std::string> entry = prompt.AskPasswordTitled(caption, firstLine, secondLine);

@@ -9,6 +9,18 @@
 
 namespace vl {
 
+// The texts the commands show.
+inline constexpr const char* kPasswordCaption = "Пароль";
+inline constexpr const char* kRepeatCaption = "Подтверждение пароля";
+inline constexpr const char* kEnterPassword = "Введите пароль для открытия раскладки";
+inline constexpr const char* kRepeatPassword = "Введите пароль еще раз:";
+inline constexpr const char* kForgottenPasswordWarning =
+    "Внимание! Забытый пароль восстановить невозможно. Список паролей рекомендуется хранить в "
+    "надежном месте. Следует также помнить, что при вводе пароля учитывается регистр букв.";
+inline constexpr const char* kPasswordMismatch = "При подтверждении введен неверный пароль.";
+inline constexpr const char* kNoPassword = "Пароль не установлен.";
+inline constexpr const char* kPasswordRemoved = "Пароль для чтения удален.";
+
 // Asks for the password ("Введите пароль для открытия раскладки" over "(" +
 // window caption + ")"), then for it again under the warning that a forgotten
 // password cannot be recovered. Cancel or an empty entry at either step ends the

@@ -27,15 +27,12 @@ void WriteMacroText(TVL2Document& document, const std::string& fileName,
   ExportMtf(document, fileName, settings, reporter);
 }
 
-// In the order of LayoutFormatId. The save filter of the layout file has two
-// blanks before its parenthesis, as the program always wrote it.
+// In the order of LayoutFormatId.
 constexpr std::array<LayoutFormat, 3> kFormats = {{
-    {LayoutFormatId::LayoutFile, ".vld", "Раскладка Velmorando 2 (*.vld)",
-     "Раскладка Velmorando 2  (*.vld)", ReadLayoutFile, SaveLayout},
-    {LayoutFormatId::OldLayoutFile, ".mkb", "Раскладка Velmorando 1.5 (*.mkb)", "", ReadLayoutFile,
-     nullptr},
-    {LayoutFormatId::MacroText, ".mtf", "Macro Text Format (*.mtf)", "Macro Text Format (*.mtf)",
-     ReadMacroText, WriteMacroText},
+    {LayoutFormatId::LayoutFile, ".vld", kLayoutFileOpenFilter, kLayoutFileSaveFilter, ReadLayoutFile, SaveLayout},
+    {LayoutFormatId::OldLayoutFile, ".mkb", kOldLayoutFileFilter, "", ReadLayoutFile, nullptr},
+    {LayoutFormatId::MacroText, ".mtf", "Macro Text Format (*.mtf)", "Macro Text Format (*.mtf)", ReadMacroText,
+     WriteMacroText},
 }};
 
 }  // namespace

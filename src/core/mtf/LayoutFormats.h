@@ -47,6 +47,11 @@ const LayoutFormat& GetLayoutFormat(LayoutFormatId id);
 // The format whose extension the name ends in, or nullptr.
 const LayoutFormat* LayoutFormatOf(const std::string& fileName);
 
+// The dialogs' entries. The save filter of the layout file has two blanks before its
+// parenthesis, as the program always wrote it.
+inline constexpr std::string_view kLayoutFileOpenFilter = "Раскладка Velmorando 2 (*.vld)";
+inline constexpr std::string_view kLayoutFileSaveFilter = "Раскладка Velmorando 2  (*.vld)";
+inline constexpr std::string_view kOldLayoutFileFilter = "Раскладка Velmorando 1.5 (*.mkb)";
 // The last entry of the open dialogs.
 inline constexpr std::string_view kAllFilesFilter = "Все файлы (*.*)";
 

@@ -1,0 +1,14 @@
+#pragma once
+// The core's texts in the language the windows speak. The core writes its messages
+// in Russian and knows nothing of Qt; the whole messages it names as constants are
+// translated here under the context "core". A message built from pieces (a file
+// name, a count) passes as it is.
+
+#include <QString>
+#include <string>
+
+namespace vl {
+
+QString CoreText(const std::string& text);
+
+}  // namespace vl
