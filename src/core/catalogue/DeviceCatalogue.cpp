@@ -111,7 +111,7 @@ std::string DeviceCatalogue::ModelProblem(uint16_t deviceType) const {
     fault = "поле " + std::to_string(width) + "x" + std::to_string(height) + " — " + std::to_string(width * height) +
             " клавиш, а раскладка в памяти устройства описывает не более " + std::to_string(kMaxDeviceKeys);
   }
-  if (fault.empty()) fault = OutOfRange(deviceType, "Memory", kMinMemory, kMaxMemory, "объём памяти в байтах");
+  if (fault.empty()) fault = OutOfRange(deviceType, "Memory", kMinMemory, kMaxMemory, "число байт памяти");
   if (fault.empty()) fault = OutOfRange(deviceType, "Keys", 1, width * height, "число клавиш (не больше Width x Height)");
   if (fault.empty()) return {};
   return device + " в каталоге " + kCatalogueFileName + ": " + fault + ".";
