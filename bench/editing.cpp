@@ -13,7 +13,6 @@
 #include "core/document/BlockOps.h"
 #include "core/document/ColumnRowOps.h"
 #include "core/document/LayerOps.h"
-#include "core/document/Undo.h"
 
 namespace {
 
@@ -160,23 +159,5 @@ void BM_ApplyRecord(benchmark::State& state) {
   });
 }
 BENCHMARK(BM_ApplyRecord)->Iterations(kFreshRuns)->Unit(benchmark::kMillisecond);
-
-// The first snapshot of a document allocates its records; later ones reuse them.
-void BM_SaveUndo(benchmark::State& state) {
-  const bool again = state.range(0) != 0;
-  TimeEdit(
-      state, [](TVL2Document& document) { vl::SaveUndo(document, vl::kUndoClear); },
-      [again](TVL2Document& document) {
-        if (again) vl::SaveUndo(document, vl::kUndoPaste);
-      });
-}
-BENCHMARK(BM_SaveUndo)->Arg(0)->Arg(1)->Iterations(kFreshRuns)->Unit(benchmark::kMillisecond);
-
-void BM_Undo(benchmark::State& state) {
-  auto document = FullField();
-  vl::SaveUndo(*document, vl::kUndoClear);
-  for (auto _ : state) vl::Undo(*document);
-}
-BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
 
 }  // namespace

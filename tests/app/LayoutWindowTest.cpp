@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 #include <functional>
 
@@ -73,7 +74,9 @@ class LayoutWindowTest : public QObject, public AppFixture {
 
     TfmMain& main = Start();
     WhenShown([&] {
-      QCOMPARE(main.TemplateChoice().List()->count(), 2);
+      QCOMPARE(main.TemplateChoice().List()->count(), 3);
+      QCOMPARE(main.TemplateChoice().List()->item(0)->text(), QString::fromUtf8("Пустая раскладка"));
+      main.TemplateChoice().List()->setCurrentRow(1);
       QCOMPARE(main.TemplateChoice().List()->currentItem()->text(), QString::fromUtf8("Касса"));
       Click(main.TemplateChoice(), QDialogButtonBox::Ok);
     });
@@ -88,7 +91,7 @@ class LayoutWindowTest : public QObject, public AppFixture {
 
     // A template whose file is missing still gives a layout, an empty one.
     WhenShown([&] {
-      main.TemplateChoice().List()->setCurrentRow(1);
+      main.TemplateChoice().List()->setCurrentRow(2);
       Click(main.TemplateChoice(), QDialogButtonBox::Ok);
     });
     main.Action("acExtNew")->trigger();
@@ -96,10 +99,18 @@ class LayoutWindowTest : public QObject, public AppFixture {
     QCOMPARE(Window().Caption(), QString::fromUtf8("Раскладка3"));
     QVERIFY(Window().Document().GetKey(2, 3) == nullptr);
 
+    // The empty layout offered first.
+    WhenShown([&] { Click(main.TemplateChoice(), QDialogButtonBox::Ok); });
+    main.Action("acExtNew")->trigger();
+    QCOMPARE(main.LayoutWindows().size(), 3);
+    QCOMPARE(Window().Caption(), QString::fromUtf8("Раскладка4"));
+    QVERIFY(Window().Document().GetKey(2, 3) == nullptr);
+    QVERIFY(!Window().Document().Modified);
+
     // Cancel makes nothing.
     WhenShown([&] { main.TemplateChoice().reject(); });
     main.Action("acExtNew")->trigger();
-    QCOMPARE(main.LayoutWindows().size(), 2);
+    QCOMPARE(main.LayoutWindows().size(), 3);
   }
 
   void WithoutTemplateListNewMakesAnEmptyLayout() {
@@ -324,6 +335,15 @@ class LayoutWindowTest : public QObject, public AppFixture {
     QCOMPARE(main.Action("acUndo")->text(), QString::fromUtf8("&Отменить копирование на уровни"));
     main.Action("acUndo")->trigger();
     QCOMPARE(document.GetKey(4, 4)->Layers[0].Macro[0], std::string("\x1c"));
+    QCOMPARE(main.Action("acUndo")->text(), QString::fromUtf8("&Отменить"));
+    QVERIFY(!main.Action("acUndo")->isEnabled());
+    QCOMPARE(main.Action("acRedo")->text(), QString::fromUtf8("&Повторить копирование на уровни"));
+    main.Action("acRedo")->trigger();
+    QCOMPARE(document.GetKey(4, 4)->Layers[2].Macro[0], std::string("\x1c"));
+
+    // Повторить stands beside Отменить in the standard toolbar.
+    const QList<QAction*> standard = main.findChild<QToolBar*>("Standart")->actions();
+    QCOMPARE(standard.indexOf(main.Action("acRedo")), standard.indexOf(main.Action("acUndo")) + 1);
   }
 
   void FieldSizeMarkingStopsAtTheEdgeAndNotesTheKeys() {

@@ -25,12 +25,10 @@
 #include "app/editor/FileDialogs.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
-#include "app/editor/WaitCursor.h"
 #include "core/device/Clear.h"
 #include "core/device/Detect.h"
 #include "core/document/BusyScope.h"
 #include "core/device/LayoutBackups.h"
-#include "core/document/Undo.h"
 #include "core/mtf/KeyImageDevice.h"
 #include "render/KeyImagePainter.h"
 #include "ports/PortSelect.h"
@@ -170,10 +168,6 @@ void DeviceCommands::Transfer(OperationKind kind, TfmGrid& window) {
   if (download && host_.settings.IsOn(Setting::IsSaveBeforeDownload) && document.Modified && !host_.save(window))
     return;
   if (download && BackupBeforeDownload(host_.backend) && !KeepBackup(*device)) return;
-  if (!download) {
-    const WaitCursor wait;  // the snapshot of a large layout takes a moment
-    SaveUndo(document, kUndoDeviceRead);
-  }
   OperationResult result = OperationResult::Failed;
   {
     const BusyScope busy(document);

@@ -12,6 +12,7 @@ std::span<const CommandIcon> CommandIconTable() {
       {"acPaste", "edit-paste", "edit-paste"},
       {"acSpecialPaste", nullptr, "special-paste"},
       {"acUndo", "edit-undo", "edit-undo"},
+      {"acRedo", "edit-redo", "edit-redo"},
       {"acViewLayersAll", nullptr, "layers-all"},
       {"acViewLayers0", nullptr, "layer-0"},
       {"acViewLayers1", nullptr, "layer-1"},

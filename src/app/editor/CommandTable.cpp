@@ -63,6 +63,8 @@ std::vector<CommandRow> MakeCommands() {
       {"acExit", P::Main, "&Выход"},
       // Edit
       {"acUndo", P::Main, "&Отменить", Ctrl(Qt::Key_Z), nullptr, E::UndoStep},
+      {"acRedo", P::Main, "&Повторить", Ctrl(Qt::Key_Y), nullptr, E::RedoStep, E::Always, {}, 0,
+       C::None, nullptr, {}, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
       {"acCut", P::Both, "&Вырезать", Ctrl(Qt::Key_X), "Вырезать", any, E::Always, acCut},
       {"acCopy", P::Both, "&Копировать", Ctrl(Qt::Key_C), "Копировать", any, E::Always, acCopy},
       {"acPaste", P::Both, "Вст&авить", Ctrl(Qt::Key_V), "Вставить", any, E::Always, acPaste},

@@ -33,7 +33,8 @@ enum class EnableRule {
   SingleLayer,    // it shows a single layer
   OneKey,         // exactly one key is selected
   OneGroupedKey,  // exactly one key is selected and it belongs to a group
-  UndoStep,       // its document has an undo step
+  UndoStep,       // its document has a step to undo
+  RedoStep,       // its document has a step to redo
   HasKeyNote,     // a selected key has a note
   HasMark,        // a selected key has a bookmark
 };

@@ -20,6 +20,7 @@
 #include "core/document/KeyNoteOps.h"
 #include "core/document/LayerOps.h"
 #include "core/document/LayerSetters.h"
+#include "core/document/StepGuard.h"
 #include "core/document/Undo.h"
 #include "core/text/Cp1251.h"
 
@@ -263,7 +264,8 @@ bool TfmGrid::Allows(EnableRule rule) const {
     case EnableRule::OneKey: return one;
     case EnableRule::OneGroupedKey:
       return one && Document().GetGroup(selection.Left, selection.Top).IsGrouped();
-    case EnableRule::UndoStep: return Document().UndoAvailable;
+    case EnableRule::UndoStep: return Document().History.CanUndo();
+    case EnableRule::RedoStep: return Document().History.CanRedo();
     case EnableRule::HasKeyNote: return BlockHasKeyNote(Document(), selection);
     case EnableRule::HasMark: return BlockHasMark(Document(), selection);
   }
@@ -292,12 +294,18 @@ void TfmGrid::SpecialPaste() {
   TVL2Document& document = Document();
   const TRect& selection = grid_->Selection();
   const int layer = grid_->ShownLayer();
-  SetSequence(document, selection, layer, SequenceKind::Press, chosen->Press);
-  SetSequence(document, selection, layer, SequenceKind::Release, chosen->Release);
-  SetLayerNote(document, selection, layer, chosen->Note);
-  // The setters leave a key they emptied free; autorepeat makes every selected
-  // key a macro key again, as the definition asks.
-  SetAutoRepeat(document, selection, layer, 1);
+  {
+    // The four setters are one step.
+    const StepGuard step(document, kUndoSpecialPaste, StepScope::KeysIn(selection));
+    SetSequence(document, selection, layer, SequenceKind::Press, chosen->Press);
+    SetSequence(document, selection, layer, SequenceKind::Release, chosen->Release);
+    SetLayerNote(document, selection, layer, chosen->Note);
+    // The setters leave a key they emptied free; autorepeat makes every selected
+    // key a macro key again, as the definition asks.
+    SetAutoRepeat(document, selection, layer, 1);
+  }
+  RefreshCommands();
+  host_.CommandsChanged();
 }
 
 std::string TfmGrid::AskText(const char* caption, const char* prompt, const std::string& initial,
@@ -332,7 +340,6 @@ void TfmGrid::EditMark() {
 void TfmGrid::CopyLayers() {
   const int layer = grid_->ShownLayer();
   if (layer == kAllLayers) return;
-  SaveUndo(Document(), kUndoCopyToLayers);
   const auto choice = host_.CopyToLayersDialog().Exec(layer);
   if (choice) CopyToLayers(Document(), grid_->Selection(), layer, choice->Targets, choice->DeleteFromSource);
   host_.CommandsChanged();

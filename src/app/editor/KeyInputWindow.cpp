@@ -1,21 +1,29 @@
 #include "app/editor/KeyInputWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <chrono>
 
 #include "core/document/GridTexts.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/VL2Grid.h"
+#include "core/input/PauseRecording.h"
 
 namespace vl {
 
 TfmKeyInputWnd::TfmKeyInputWnd(const InputContext& context, QWidget* parent)
-    : TfmInputWnd(context, "Windows\\Key window", Qt::AlignRight, parent) {
+    : TfmInputWnd(context, "Windows\\Key window", Qt::AlignRight, parent),
+      backend_(context.Backend),
+      pauseClock_([] {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+      }) {
   setWindowTitle(QString::fromUtf8("Клавиша"));
   auto* top = new QHBoxLayout;
   auto* label = new QLabel(QString::fromUtf8("Функция клавиши"));
@@ -33,6 +41,15 @@ TfmKeyInputWnd::TfmKeyInputWnd(const InputContext& context, QWidget* parent)
   BuildRows({"Нажатие и автоповтор", "Отжатие", "Нажатие, уровень %1", "Отжатие, уровень %1",
              "Уровень %1", 0},
             true);
+  cbRecordPauses_ = new QCheckBox(QString::fromUtf8(kRecordPausesCaption));
+  cbRecordPauses_->setAccessibleName(cbRecordPauses_->text());
+  cbRecordPauses_->setChecked(RecordPausesOn(backend_));
+  connect(cbRecordPauses_, &QCheckBox::toggled, this, [this](bool on) {
+    SetRecordPauses(backend_, on);
+    ApplyPauseRecording();
+  });
+  Body()->addWidget(cbRecordPauses_);
+  ApplyPauseRecording();
   connect(cbFunction_, &QComboBox::activated, this, [this](int index) {
     model_.SetFunction(static_cast<uint8_t>(index));
     ShowFunction();
@@ -40,6 +57,19 @@ TfmKeyInputWnd::TfmKeyInputWnd(const InputContext& context, QWidget* parent)
   model_.ClearAll();
   LoadRows();
   ShowFunction();
+}
+
+void TfmKeyInputWnd::SetPauseClock(MillisecondClock clock) {
+  pauseClock_ = std::move(clock);
+  ApplyPauseRecording();
+}
+
+void TfmKeyInputWnd::ApplyPauseRecording() {
+  const MillisecondClock clock = cbRecordPauses_->isChecked() ? pauseClock_ : MillisecondClock();
+  for (int row = 0; row < kInputRows; ++row) {
+    PressLine(row)->Line().RecordPauses(clock);
+    ReleaseLine(row)->Line().RecordPauses(clock);
+  }
 }
 
 void TfmKeyInputWnd::ShowFunction() {

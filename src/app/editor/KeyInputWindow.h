@@ -1,12 +1,14 @@
 #pragma once
 // TfmKeyInputWnd ("Клавиша"): edits the selected keys of the active layout
 // window: the key function and, per layer, press and release sequences,
-// autorepeat, click duration and note.
+// autorepeat, click duration and note; and whether the time between typed keys
+// is recorded as pauses.
 
 #include <QPointer>
 
 #include "app/editor/InputWindow.h"
 
+class QCheckBox;
 class QComboBox;
 
 namespace vl {
@@ -26,6 +28,9 @@ class TfmKeyInputWnd : public TfmInputWnd {
   // selection summary of the attached window.
   void LoadSelection();
   QComboBox* FunctionBox() const { return cbFunction_; }
+  QCheckBox* RecordPausesBox() const { return cbRecordPauses_; }
+  // The clock the lines time pauses with while the box is checked.
+  void SetPauseClock(MillisecondClock clock);
 
  protected:
   InputWindowModel& Model() override { return model_; }
@@ -34,6 +39,7 @@ class TfmKeyInputWnd : public TfmInputWnd {
  private:
   void Reload();
   void ShowFunction();
+  void ApplyPauseRecording();
 
   InputWindowModel model_;
   QPointer<TfmGrid> window_;
@@ -41,6 +47,9 @@ class TfmKeyInputWnd : public TfmInputWnd {
   QMetaObject::Connection selection_;
   QMetaObject::Connection content_;
   QComboBox* cbFunction_;
+  QCheckBox* cbRecordPauses_;
+  ISettingsBackend& backend_;
+  MillisecondClock pauseClock_;
 };
 
 }  // namespace vl

@@ -66,6 +66,7 @@ const char* const kMainPlacement = "Windows\\Main";
 const char* const kToolbarsKey = "Toolbars";
 constexpr int kMinimumLayoutSize = 250;
 constexpr int kWindowStep = 25;  // how far each new or cascaded window steps down and right
+const char* const kEmptyLayoutChoice = "Пустая раскладка";
 constexpr int kVerdictTimeout = 10000;  // how long a device command's outcome stays in the status bar
 
 QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
@@ -212,7 +213,12 @@ void TfmMain::BuildActions() {
       {"acExit", [this] { close(); }},
       {"acUndo",
        [this] {
-         if (TfmGrid* window = ActiveLayout()) Undo(window->Document());
+         if (TfmGrid* window = ActiveLayout()) window->Document().History.Undo();
+         CommandsChanged();
+       }},
+      {"acRedo",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) window->Document().History.Redo();
          CommandsChanged();
        }},
       {"acSelectAll",
@@ -345,7 +351,7 @@ void TfmMain::BuildMenus() {
   file->addAction(Action("acExit"));
 
   QMenu* edit = menuBar()->addMenu(U("&Правка"));
-  add(edit, {"acUndo", "", "acCut", "acCopy", "acPaste", "acSpecialPaste", "acLayers", "acClear", ""});
+  add(edit, {"acUndo", "acRedo", "", "acCut", "acCopy", "acPaste", "acSpecialPaste", "acLayers", "acClear", ""});
   QMenu* field = edit->addMenu(U("Выделит&ь поле"));
   add(field, {"acSelect12", "acSelect32", "acSelect64", "acSelect105", "acSelect128", "", "acSelectAll"});
   add(edit->addMenu(U("&Группировать")),
@@ -384,7 +390,7 @@ void TfmMain::BuildToolbars() {
   };
   const Bar bars[] = {
       {"Standart", "Стандартная", "acViewStandart",
-       {"acNew", "acOpen", "acSave", "", "acCut", "acCopy", "acPaste", "acSpecialPaste", "", "acUndo"}},
+       {"acNew", "acOpen", "acSave", "", "acCut", "acCopy", "acPaste", "acSpecialPaste", "", "acUndo", "acRedo"}},
       {"Layout", "Раскладка", "acViewLayout",
        {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "",
         "acViewNormal", "acViewSuper"}},
@@ -461,11 +467,16 @@ void TfmMain::CommandsChanged() {
   }
   Action("acWindowSimulator")->setEnabled(device_ && device_->SimulatedChosen());
   QAction* undo = Action("acUndo");
-  if (any && window->Document().UndoAvailable) {
-    undo->setText(QString::fromStdString(UndoCaption(window->Document())));
-    undo->setToolTip(QString::fromStdString(UndoHint(window->Document())));
+  QAction* redo = Action("acRedo");
+  if (any) {
+    const TVL2Document& document = window->Document();
+    undo->setText(QString::fromStdString(UndoCaption(document)));
+    undo->setToolTip(QString::fromStdString(UndoHint(document)));
+    redo->setText(QString::fromStdString(RedoCaption(document)));
+    redo->setToolTip(QString::fromStdString(RedoHint(document)));
   } else {
     undo->setText(U("&Отменить"));
+    redo->setText(U("&Повторить"));
   }
   if (Panel(StatusPanel::Saved)->text() != U("не сохранена (сохранение отложено)") || !any ||
       !window->Document().Modified) {
@@ -628,12 +639,18 @@ void TfmMain::NewFromTemplate() {
     NewLayout();
     return;
   }
-  QStringList names;
+  // A layout without keys comes first, so reading a keyboard into a fresh
+  // window needs no template.
+  QStringList names{U(kEmptyLayoutChoice)};
   for (const TemplateEntry& entry : templates) names << QString::fromStdString(Cp1251ToUtf8(entry.Name));
   const int chosen = templateChoice_->Exec(names);
   if (chosen < 0) return;
+  if (chosen == 0) {
+    NewLayout();
+    return;
+  }
   auto layout = NewLayoutFromTemplate(dataFolder_.toStdString(),
-                                           templates[static_cast<size_t>(chosen)].File, *prompt_,
+                                           templates[static_cast<size_t>(chosen - 1)].File, *prompt_,
                                            *reporter_);
   if (!layout.FromTemplate) {
     NewLayout();

@@ -8,7 +8,6 @@
 #include "core/device/DeviceInfoQuery.h"
 #include "core/device/Download.h"
 #include "core/device/Upload.h"
-#include "core/document/Undo.h"
 
 namespace vl {
 namespace {
@@ -157,7 +156,6 @@ OperationResult RunDeviceOperation(const PortAccess& access, const SettingsStore
                                    const IDeviceCatalogue& catalogue, const OperationRequest& request,
                                    IReporter& reporter, IPrompt& prompt, CancelGate& gate) {
   const bool download = request.kind == OperationKind::Download;
-  if (!download) SaveUndo(request.document, kUndoDeviceRead);
   auto prepared = PrepareOperation(access, settings, catalogue, request, reporter, prompt);
   if (!prepared) return OperationResult::Failed;
   DeviceSession session{access,           settings, prepared->model, prepared->identity,

@@ -1,6 +1,7 @@
 #include "core/document/ApplyRecord.h"
 
 #include "core/document/EditingSupport.h"
+#include "core/document/StepGuard.h"
 #include "core/document/Undo.h"
 
 namespace vl {
@@ -22,27 +23,23 @@ void ApplyRecord(TVL2Document& document, const TRect& block, const TMacroButton&
                  const ChangedFlags& changed) {
   const std::optional<TRect> area = ClipToField(block);
   if (!area || changed.none()) return;
-  SaveUndo(document, kUndoApplyRecord);
-  // Every flagged layer field is written to every key; the key function only
-  // where it differs.
-  bool modified = (changed & kLayerFieldFlags).any();
-  ForEachCell(*area, [&](int column, int row) {
-    KeyRef& key = document.Keys(column, row);
-    if (!key) {
-      key = std::make_unique<TMacroButton>();
-      key->Func = kFuncMacro;
-    }
-    for (int layer = 0; layer < kLayerCount; ++layer) {
-      ApplyLayer(record.Layers[layer], key->Layers[layer], layer, changed);
-    }
-    if (changed[kChangedFunction] && key->Func != record.Func) {
-      key->Func = record.Func;
-      modified = true;
-    }
-    FreeIfBlank(key);
-  });
-  // A key function chosen again as it was is no change of the layout.
-  if (modified) document.Modified = true;
+  {
+    // Every flagged layer field is written to every key; the key function only
+    // where it differs. What ends as it was makes no step and no change.
+    const StepGuard step(document, kUndoApplyRecord, StepScope::KeysIn(*area));
+    ForEachCell(*area, [&](int column, int row) {
+      KeyRef& key = document.Keys(column, row);
+      if (!key) {
+        key = std::make_unique<TMacroButton>();
+        key->Func = kFuncMacro;
+      }
+      for (int layer = 0; layer < kLayerCount; ++layer) {
+        ApplyLayer(record.Layers[layer], key->Layers[layer], layer, changed);
+      }
+      if (changed[kChangedFunction]) key->Func = record.Func;
+      FreeIfBlank(key);
+    });
+  }
   document.Notify(DocumentNotification::ContentChanged);
 }
 

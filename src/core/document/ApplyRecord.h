@@ -22,12 +22,12 @@ inline constexpr ChangedFlags kLayerFieldFlags{(1ull << kChangedFunction) - 1};
 // The flag of one field of layer 0..3.
 constexpr int ChangedFlag(LayerField field, int layer) { return static_cast<int>(field) + layer; }
 
-// Takes the undo snapshot "изменение данных", then sets every flagged field of
+// One history step "изменение данных": sets every flagged field of
 // every key of the block from the record (the layer note cut to 50 characters);
 // a key without a record becomes a macro key first, and a key left blank is
-// freed. The key function is set where flagged and different. Sets Modified when
-// a field was written and notifies ContentChanged. With no flag set nothing happens, so a window that
-// loses the focus without an edit does not overwrite the undo snapshot.
+// freed. The key function is set where flagged. Sets Modified when a key changed
+// and notifies ContentChanged. With no flag set nothing happens, so a window that
+// loses the focus without an edit adds no history step.
 void ApplyRecord(TVL2Document& document, const TRect& block, const TMacroButton& record,
                  const ChangedFlags& changed);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/document/EditingSupport.h"
+#include "core/document/StepGuard.h"
 #include "core/document/Undo.h"
 
 namespace vl {
@@ -84,6 +85,28 @@ std::optional<PasteExtent> ChoosePasteExtent(const Clipboard& clipboard, const T
   }
 }
 
+// Moves the content of the keys whose targets lie in the field, as one step.
+void MoveBlock(TVL2Document& document, const TRect& moved, int columnShift, int rowShift, int layer) {
+  const TRect target{moved.Left + columnShift, moved.Top + rowShift, moved.Right + columnShift,
+                     moved.Bottom + rowShift};
+  const StepGuard step(document, kUndoMove,
+                       StepScope::KeysIn({std::min(moved.Left, target.Left), std::min(moved.Top, target.Top),
+                                          std::max(moved.Right, target.Right),
+                                          std::max(moved.Bottom, target.Bottom)}));
+  // Visiting against the shift reads every source before its cell is written as a
+  // target, which equals lifting all sources first.
+  const int columnStep = columnShift > 0 ? -1 : 1;
+  const int rowStep = rowShift > 0 ? -1 : 1;
+  const int firstColumn = columnShift > 0 ? moved.Right : moved.Left;
+  const int firstRow = rowShift > 0 ? moved.Bottom : moved.Top;
+  for (int i = 0, column = firstColumn; i < moved.Width(); ++i, column += columnStep) {
+    for (int j = 0, row = firstRow; j < moved.Height(); ++j, row += rowStep) {
+      MoveContent(document.Keys(column, row),
+                  document.Keys(column + columnShift, row + rowShift), layer);
+    }
+  }
+}
+
 }  // namespace
 
 bool Copy(const TVL2Document& document, Clipboard& clipboard, const TRect& block, int layer,
@@ -127,14 +150,14 @@ bool Cut(TVL2Document& document, Clipboard& clipboard, const TRect& block, int l
 void Clear(TVL2Document& document, const TRect& block, int layer) {
   const std::optional<TRect> area = ClipToField(block);
   if (!area) return;
-  // Clearing a layer frees a switching key whole, so the snapshot is taken for
-  // those too: the key function counts here as it does for Copy.
-  if (HoldsDataFor(document, *area, layer)) SaveUndoBeforeClear(document, kUndoClear, *area, layer);
-  ForEachCell(*area, [&](int column, int row) {
-    KeyRef& key = document.Keys(column, row);
-    ClearLayerOrFree(key, layer);
-    if (!key) document.Notes(column, row).reset();
-  });
+  {
+    const StepGuard step(document, kUndoClear, StepScope::KeysAndNotesIn(*area));
+    ForEachCell(*area, [&](int column, int row) {
+      KeyRef& key = document.Keys(column, row);
+      ClearLayerOrFree(key, layer);
+      if (!key) document.Notes(column, row).reset();
+    });
+  }
   FinishEdit(document);
 }
 
@@ -143,26 +166,32 @@ bool Paste(TVL2Document& document, const Clipboard& clipboard, const TRect& bloc
   const std::optional<TRect> area = ClipToField(block);
   if (clipboard.IsEmpty() || !area) return false;
   if (clipboard.Width() == 1 && clipboard.Height() == 1) {
-    SaveUndo(document, kUndoPaste);
-    const KeyRef& source = clipboard.Cell(0, 0);
-    ForEachCell(*area, [&](int column, int row) {
-      KeyRef& target = document.Keys(column, row);
-      if (source) {
-        AssignWhole(target, *source);
-      } else {
-        target.reset();
-      }
-    });
+    {
+      const StepGuard step(document, kUndoPaste, StepScope::KeysIn(*area));
+      const KeyRef& source = clipboard.Cell(0, 0);
+      ForEachCell(*area, [&](int column, int row) {
+        KeyRef& target = document.Keys(column, row);
+        if (source) {
+          AssignWhole(target, *source);
+        } else {
+          target.reset();
+        }
+      });
+    }
     FinishEdit(document);
     return true;
   }
   const std::optional<PasteExtent> extent = ChoosePasteExtent(clipboard, *area, prompt);
   if (!extent) return false;
-  SaveUndo(document, kUndoPaste);
-  for (int dx = 0; dx <= extent->Columns; ++dx) {
-    for (int dy = 0; dy <= extent->Rows; ++dy) {
-      PasteCell(clipboard.Cell(dx, dy), clipboard.Layer(),
-                document.Keys(area->Left + dx, area->Top + dy), layer);
+  {
+    const StepGuard step(document, kUndoPaste,
+                         StepScope::KeysIn({area->Left, area->Top, area->Left + extent->Columns,
+                                            area->Top + extent->Rows}));
+    for (int dx = 0; dx <= extent->Columns; ++dx) {
+      for (int dy = 0; dy <= extent->Rows; ++dy) {
+        PasteCell(clipboard.Cell(dx, dy), clipboard.Layer(),
+                  document.Keys(area->Left + dx, area->Top + dy), layer);
+      }
     }
   }
   document.Notify(DocumentNotification::SelectBlock, extent->Columns, extent->Rows);
@@ -192,19 +221,7 @@ bool Move(TVL2Document& document, const TRect& block, int columnShift, int rowSh
                              MessageIcon::Question) != Answer::Yes) {
     return false;
   }
-  SaveUndo(document, kUndoMove);
-  // Visiting against the shift reads every source before its cell is written as a
-  // target, which equals lifting all sources first.
-  const int columnStep = columnShift > 0 ? -1 : 1;
-  const int rowStep = rowShift > 0 ? -1 : 1;
-  const int firstColumn = columnShift > 0 ? moved.Right : moved.Left;
-  const int firstRow = rowShift > 0 ? moved.Bottom : moved.Top;
-  for (int i = 0, column = firstColumn; i < moved.Width(); ++i, column += columnStep) {
-    for (int j = 0, row = firstRow; j < moved.Height(); ++j, row += rowStep) {
-      MoveContent(document.Keys(column, row),
-                  document.Keys(column + columnShift, row + rowShift), layer);
-    }
-  }
+  MoveBlock(document, moved, columnShift, rowShift, layer);
   FinishEdit(document);
   return true;
 }

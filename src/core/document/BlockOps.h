@@ -4,7 +4,7 @@
 // cells; a layer argument is 0..3 or kAllLayers, the layer shown in the grid.
 // Every operation that changes the document sets Modified and notifies the owner;
 // questions go through the prompt, and a declined question changes nothing (not
-// the keys, the undo snapshot or Modified). Only key records are edited here:
+// the keys, the history or Modified). Only key records are edited here:
 // notes, bookmarks and groups stay at their cells (Clear excepted, see there).
 
 #include "core/common/Prompt.h"
@@ -26,9 +26,7 @@ bool Cut(TVL2Document& document, Clipboard& clipboard, const TRect& block, int l
 
 // Clears the layer of every key of the block (switching keys and an all-layer
 // clear free the record); a key that ends without a record also loses its note
-// and bookmark. An undo snapshot is taken only when the clear changes a key: some
-// key has a record for all layers, is no macro key (it is freed whole), or has
-// content on the layer.
+// and bookmark. The clear is one history step when it changed anything.
 void Clear(TVL2Document& document, const TRect& block, int layer);
 
 // Pastes the clipboard at the block's top-left cell, cut at column and row 255.

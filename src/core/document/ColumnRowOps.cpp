@@ -1,6 +1,7 @@
 #include "core/document/ColumnRowOps.h"
 
 #include "core/document/EditingSupport.h"
+#include "core/document/StepGuard.h"
 #include "core/document/Undo.h"
 
 namespace vl {
@@ -28,12 +29,12 @@ bool LinesFreeFor(TVL2Document& document, Axis axis, int first, int last, int la
   return true;
 }
 
-// Takes the undo snapshot, then clears the lines first to last for the layer.
-void SaveUndoAndClearLines(TVL2Document& document, Axis axis, int first, int last, int layer,
-                           const char* undoName) {
-  const TRect lines = axis == Axis::Columns ? TRect{first, 1, last, kFieldSize}
-                                            : TRect{1, first, kFieldSize, last};
-  SaveUndoBeforeClear(document, undoName, lines, layer);
+// The lines first to last, all across the field.
+TRect Lines(Axis axis, int first, int last) {
+  return axis == Axis::Columns ? TRect{first, 1, last, kFieldSize} : TRect{1, first, kFieldSize, last};
+}
+
+void ClearLines(TVL2Document& document, Axis axis, int first, int last, int layer) {
   for (int line = first; line <= last; ++line) {
     for (int position = 1; position <= kFieldSize; ++position) {
       ClearLayerOrFree(KeyOnLine(document, axis, line, position), layer);
@@ -56,9 +57,13 @@ bool InsertLines(TVL2Document& document, Axis axis, int first, int count, int la
           Answer::Yes) {
     return false;
   }
-  SaveUndoAndClearLines(document, axis, firstLost, kFieldSize, layer, undoName);
-  for (int line = firstLost - 1; line >= first; --line) {
-    MoveLine(document, axis, line, line + count, layer);
+  {
+    // Every line from the first one inserted to the field's end may change.
+    const StepGuard step(document, undoName, StepScope::KeysIn(Lines(axis, first, kFieldSize)));
+    ClearLines(document, axis, firstLost, kFieldSize, layer);
+    for (int line = firstLost - 1; line >= first; --line) {
+      MoveLine(document, axis, line, line + count, layer);
+    }
   }
   FinishEdit(document, DocumentNotification::Repaint);
   return true;
@@ -66,9 +71,12 @@ bool InsertLines(TVL2Document& document, Axis axis, int first, int count, int la
 
 void DeleteLines(TVL2Document& document, Axis axis, int first, int count, int layer,
                  const char* undoName) {
-  SaveUndoAndClearLines(document, axis, first, first + count - 1, layer, undoName);
-  for (int line = first + count; line <= kFieldSize; ++line) {
-    MoveLine(document, axis, line, line - count, layer);
+  {
+    const StepGuard step(document, undoName, StepScope::KeysIn(Lines(axis, first, kFieldSize)));
+    ClearLines(document, axis, first, first + count - 1, layer);
+    for (int line = first + count; line <= kFieldSize; ++line) {
+      MoveLine(document, axis, line, line - count, layer);
+    }
   }
   FinishEdit(document, DocumentNotification::Repaint);
 }

@@ -2,7 +2,7 @@
 // Inserting and deleting whole columns and rows of a layout on one layer (or on
 // all layers with kAllLayers). Macro keys move only the layer's content, switching
 // keys move whole; notes, bookmarks and groups stay at their cells. Each operation
-// takes an undo snapshot, sets Modified and notifies Repaint.
+// is one history step, sets Modified and notifies Repaint.
 
 #include "core/common/Prompt.h"
 #include "core/document/VL2Document.h"

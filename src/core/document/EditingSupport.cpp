@@ -12,7 +12,6 @@ std::optional<TRect> ClipToField(const TRect& block) {
 }
 
 void FinishEdit(TVL2Document& document, DocumentNotification kind) {
-  document.Modified = true;
   document.Notify(kind);
 }
 

@@ -21,7 +21,8 @@ void ForEachCell(const TRect& block, Visit&& visit) {
   }
 }
 
-// Sets Modified and tells the owner.
+// Tells the owner, once the edit's history step is closed (the history sets
+// Modified), so that what the owner asks of the history is already true.
 void FinishEdit(TVL2Document& document,
                 DocumentNotification kind = DocumentNotification::ContentChanged);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/document/EditingSupport.h"
+#include "core/document/StepGuard.h"
+#include "core/document/Undo.h"
 
 namespace vl {
 namespace {
@@ -28,20 +30,22 @@ void Ungroup(TVL2Document& document, const TRect& block) {
   const std::optional<TRect> area = ClipToField(block);
   if (!area) return;
   TRect covered = *area;
-  ForEachCell(*area, [&](int column, int row) {
-    TGroupCell& cell = document.Groups(column, row);
-    if (!cell.IsGrouped()) return;
-    cell.Flags = 0;
-    // The rectangle comes from a file; a damaged one is cut to the field and never
-    // leaves this cell grouped.
-    const std::optional<TRect> group = ClipToField({cell.Left, cell.Top, cell.Right, cell.Bottom});
-    if (!group) return;
-    ForEachCell(*group, [&](int c, int r) { document.Groups(c, r).Flags = 0; });
-    covered = Cover(covered, *group);
-  });
+  {
+    const StepGuard step(document, kUndoUngroup, StepScope::AllGroups());
+    ForEachCell(*area, [&](int column, int row) {
+      TGroupCell& cell = document.Groups(column, row);
+      if (!cell.IsGrouped()) return;
+      cell.Flags = 0;
+      // The rectangle comes from a file; a damaged one is cut to the field and never
+      // leaves this cell grouped.
+      const std::optional<TRect> group = ClipToField({cell.Left, cell.Top, cell.Right, cell.Bottom});
+      if (!group) return;
+      ForEachCell(*group, [&](int c, int r) { document.Groups(c, r).Flags = 0; });
+      covered = Cover(covered, *group);
+    });
+  }
   document.Notify(DocumentNotification::GroupsChanged, covered.Left * 256 + covered.Right,
                   covered.Top * 256 + covered.Bottom);
-  document.Modified = true;
 }
 
 }  // namespace vl

@@ -1,6 +1,8 @@
 #include "core/document/KeyNoteOps.h"
 
 #include "core/document/EditingSupport.h"
+#include "core/document/StepGuard.h"
+#include "core/document/Undo.h"
 
 namespace vl {
 namespace {
@@ -28,37 +30,46 @@ void SetKeyNote(TVL2Document& document, const TRect& block, const std::string& t
   const std::optional<TRect> area = ClipToField(block);
   if (!area) return;
   const std::string keyNote = text.substr(0, kMaxKeyNoteLength);
-  ForEachCell(*area, [&](int column, int row) {
-    std::unique_ptr<TKeyNote>& note = document.Notes(column, row);
-    if (keyNote.empty()) {
-      if (note) note->KeyNote.clear();
-      FreeNoteIfEmpty(note);
-      return;
-    }
-    if (!note) note = std::make_unique<TKeyNote>();
-    note->KeyNote = keyNote;
-  });
+  {
+    const StepGuard step(document, kUndoKeyNote, StepScope::NotesIn(*area));
+    ForEachCell(*area, [&](int column, int row) {
+      std::unique_ptr<TKeyNote>& note = document.Notes(column, row);
+      if (keyNote.empty()) {
+        if (note) note->KeyNote.clear();
+        FreeNoteIfEmpty(note);
+        return;
+      }
+      if (!note) note = std::make_unique<TKeyNote>();
+      note->KeyNote = keyNote;
+    });
+  }
   FinishEdit(document);
 }
 
 void SetMark(TVL2Document& document, int column, int row, const std::string& name) {
   if (!InField(column, row)) return;
-  std::unique_ptr<TKeyNote>& note = document.Notes(column, row);
-  if (!note) note = std::make_unique<TKeyNote>();
-  note->Mark = name.substr(0, kMaxMarkLength);
-  FreeNoteIfEmpty(note);
+  {
+    const StepGuard step(document, kUndoMark, StepScope::NotesIn({column, row, column, row}));
+    std::unique_ptr<TKeyNote>& note = document.Notes(column, row);
+    if (!note) note = std::make_unique<TKeyNote>();
+    note->Mark = name.substr(0, kMaxMarkLength);
+    FreeNoteIfEmpty(note);
+  }
   FinishEdit(document);
 }
 
 void DeleteMarks(TVL2Document& document, const TRect& block) {
   const std::optional<TRect> area = ClipToField(block);
   if (!area) return;
-  ForEachCell(*area, [&](int column, int row) {
-    std::unique_ptr<TKeyNote>& note = document.Notes(column, row);
-    if (!note) return;
-    note->Mark.clear();
-    FreeNoteIfEmpty(note);
-  });
+  {
+    const StepGuard step(document, kUndoMark, StepScope::NotesIn(*area));
+    ForEachCell(*area, [&](int column, int row) {
+      std::unique_ptr<TKeyNote>& note = document.Notes(column, row);
+      if (!note) return;
+      note->Mark.clear();
+      FreeNoteIfEmpty(note);
+    });
+  }
   FinishEdit(document);
 }
 

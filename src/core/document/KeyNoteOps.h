@@ -1,7 +1,7 @@
 #pragma once
 // Key notes and bookmarks of a layout. Texts are code page 1251. A key keeps its
 // note record only while the note or the bookmark is non-empty. Each operation
-// sets Modified and notifies ContentChanged; none is part of the undo snapshot.
+// sets Modified and notifies ContentChanged; each is one history step.
 
 #include <string>
 

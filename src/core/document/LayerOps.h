@@ -13,8 +13,7 @@ using LayerChoice = std::array<bool, kLayerCount>;
 // For every macro key of the block that has a record, copies layer L onto each
 // chosen layer in ascending order and, with deleteFromSource, then clears layer L;
 // a key left blank is freed. Keys without a record and switching keys are left
-// alone. The caller takes the undo snapshot (kUndoCopyToLayers) before it shows
-// its dialog. With L = 4 there is no single layer to copy and nothing happens.
+// alone. One history step "копирование на уровни". With L = 4 there is no single layer to copy and nothing happens.
 // Sets Modified and notifies ContentChanged.
 void CopyToLayers(TVL2Document& document, const TRect& block, int layer,
                   const LayerChoice& targets, bool deleteFromSource);

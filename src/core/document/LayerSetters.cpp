@@ -1,6 +1,8 @@
 #include "core/document/LayerSetters.h"
 
 #include "core/document/EditingSupport.h"
+#include "core/document/StepGuard.h"
+#include "core/document/Undo.h"
 
 namespace vl {
 namespace {
@@ -13,14 +15,17 @@ void SetOnLayers(TVL2Document& document, const TRect& block, int layer, Set&& se
   const int first = layer == kAllLayers ? 0 : layer;
   const int last = layer == kAllLayers ? kLayerCount - 1 : layer;
   if (first < 0 || last >= kLayerCount) return;
-  ForEachCell(*area, [&](int column, int row) {
-    KeyRef& key = document.Keys(column, row);
-    if (!key) key = std::make_unique<TMacroButton>();
-    for (int l = first; l <= last; ++l) set(key->Layers[l]);
-    // Func first, so a switching key left with empty layers is freed as well.
-    key->Func = kFuncMacro;
-    FreeIfBlank(key);
-  });
+  {
+    const StepGuard step(document, kUndoSpecialPaste, StepScope::KeysIn(*area));
+    ForEachCell(*area, [&](int column, int row) {
+      KeyRef& key = document.Keys(column, row);
+      if (!key) key = std::make_unique<TMacroButton>();
+      for (int l = first; l <= last; ++l) set(key->Layers[l]);
+      // Func first, so a switching key left with empty layers is freed as well.
+      key->Func = kFuncMacro;
+      FreeIfBlank(key);
+    });
+  }
   FinishEdit(document);
 }
 

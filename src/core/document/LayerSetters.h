@@ -3,7 +3,7 @@
 // setter works on layer L of every key of the block, or on all four layers with
 // L = 4, creating missing records; a key left blank is freed, and a record that
 // remains becomes a macro key (Func 0). Each sets Modified and notifies
-// ContentChanged. None takes an undo snapshot.
+// ContentChanged. Each is one history step (the special paste makes its setters one step).
 
 #include <cstdint>
 #include <string>

@@ -13,7 +13,8 @@
 namespace vl {
 
 // Writes the document; the layout properties come from the settings. On success
-// Modified = false, Named = true, FileName = fileName. Throws FileWriteError and
+// Modified = false, Named = true, FileName = fileName, and the history marks the
+// present state as saved (it keeps its steps). Throws FileWriteError and
 // then leaves the file on disk and the document as they were.
 void SaveLayout(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
                 IReporter& reporter);

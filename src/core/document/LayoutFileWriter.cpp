@@ -273,6 +273,7 @@ void SaveLayout(TVL2Document& document, const std::string& fileName, const Setti
     throw FileWriteError(WithFileName(WriteFailureText(file), fileName));
   }
   document.Modified = false;
+  document.History.MarkSaved();
   document.ReadFromDevice = false;
   document.Named = true;
   document.FileName = fileName;

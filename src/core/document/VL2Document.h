@@ -1,6 +1,6 @@
 #pragma once
 // TVL2Document: one layout as the editor holds it. Adds to TDocument the file
-// identity, notes and bookmarks, groups, the password and the undo snapshot.
+// identity, notes and bookmarks, groups, the password and the edit history.
 // Editing operations live in their own files and work on this class.
 
 #include <memory>
@@ -8,6 +8,7 @@
 
 #include "core/document/Document.h"
 #include "core/document/GroupCell.h"
+#include "core/document/History.h"
 #include "core/document/KeyNote.h"
 
 namespace vl {
@@ -19,15 +20,16 @@ class TVL2Document : public TDocument {
   // A copy of the cell's group record (all zero outside the field).
   TGroupCell GetGroup(int column, int row) const;
 
-  // Makes the rectangle one group with its master at the top-left cell, notifies
-  // GroupsChanged with the rectangle and sets Modified. The rectangle must lie in
+  // Makes the rectangle one group with its master at the top-left cell and
+  // notifies GroupsChanged with the rectangle. This, SetMaster and SetPassword
+  // are each one history step, which sets Modified. The rectangle must lie in
   // the field with Left <= Right and Top <= Bottom.
   void MakeGroup(const TRect& rect);
   // Moves the master of the group holding (column, row) there; an ungrouped cell
-  // only gets the notification and Modified.
+  // only gets the notification.
   void SetMaster(int column, int row);
 
-  // Stores the password (empty removes it) and sets Modified.
+  // Stores the password (empty removes it).
   void SetPassword(const std::string& password);
 
   bool Named = false;           // loaded from or saved to a current-format file
@@ -36,9 +38,7 @@ class TVL2Document : public TDocument {
   FieldMatrix<TGroupCell> Groups;
   std::string Password;         // 0..20 characters, code page 1251
   bool Busy = false;            // a device operation or a block move is running
-  bool UndoAvailable = false;
-  FieldMatrix<KeyRef> UndoKeys; // snapshot of Keys before the last undoable step
-  std::string UndoName;         // accusative name of that step (UTF-8)
+  vl::History History{*this};
 
  private:
   void NotifyGroupBlock(const TRect& rect) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "core/document/Field.h"
 
@@ -65,6 +66,7 @@ void CaptureLine::Enter(LockStates keyboard) {
   skip_ = 0;
   extended_ = release_ = false;
   held_.clear();
+  lastEvent_.reset();
   locks_ = LockStates{};
   if (correctLock_ && content_.empty()) {
     locks_ = keyboard;
@@ -151,6 +153,16 @@ LineInput CaptureLine::Record(uint8_t code, bool extended, bool release) {
     stopped_ = true;
     return LineInput::Full;
   }
+  if (pauseClock_) {
+    // A held key's repeats never get here (the set-1 decoder drops them), so
+    // holding a key is timed from its make to the next key event.
+    const int64_t now = pauseClock_();
+    if (lastEvent_) {
+      const std::string pause = PauseForGap(now - *lastEvent_);
+      if (content_.size() + pause.size() + element.size() <= LimitFor(locks)) content_ += pause;
+    }
+    lastEvent_ = now;
+  }
   content_ += element;
   locks_ = locks;
   if (release) {
@@ -164,13 +176,15 @@ LineInput CaptureLine::Record(uint8_t code, bool extended, bool release) {
 bool CaptureLine::Append(std::string_view bytes) {
   if (content_.size() + bytes.size() > Limit()) return false;
   content_ += bytes;
+  lastEvent_.reset();
   return true;
 }
 
 LineInput CaptureLine::TypeText(std::string_view utf8, KeyLanguage language) {
   if (stopped_) return LineInput::Ignored;
-  // A pasted space is a character, not the exit key.
+  // A pasted space is a character, not the exit key, and its keys have no rhythm.
   exitKeyActive_ = false;
+  const MillisecondClock clock = std::exchange(pauseClock_, {});
   LineInput result = LineInput::Ignored;
   for (size_t i = 0; i < utf8.size() && result != LineInput::Full;) {
     size_t length = 1;
@@ -191,6 +205,7 @@ LineInput CaptureLine::TypeText(std::string_view utf8, KeyLanguage language) {
     }
   }
   exitKeyActive_ = true;
+  RecordPauses(clock);
   return result;
 }
 

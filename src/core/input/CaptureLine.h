@@ -7,11 +7,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 
 #include "core/input/KeyEvents.h"
+#include "core/input/PauseRecording.h"
 #include "core/text/ScanCode.h"
 
 namespace vl {
@@ -56,7 +58,21 @@ class CaptureLine {
   // pressed there (Enter on OK) are not the user's input for this line. From now
   // until the line is entered again, a release of a key not pressed in the line
   // is dropped.
-  void IgnoreStrayReleases() { ignoreStray_ = true; }
+  // (The time spent there is no pause either.)
+  void IgnoreStrayReleases() {
+    ignoreStray_ = true;
+    lastEvent_.reset();
+  }
+  // With a clock, the time between two key events recorded here goes in before
+  // the second as a pause (PauseForGap), when the pause and the key both fit the
+  // limit; a key that fits only alone goes in without it. The first key after
+  // entering, typed text and added codes get none; a held key's repeats are no
+  // key events.
+  // An empty clock stops the recording of pauses.
+  void RecordPauses(MillisecondClock clock) {
+    pauseClock_ = std::move(clock);
+    lastEvent_.reset();
+  }
 
   // One raw set-1 byte from the keyboard.
   LineInput FeedSet1(uint8_t raw);
@@ -99,6 +115,8 @@ class CaptureLine {
   bool extended_ = false;
   bool release_ = false;
   std::set<uint16_t> held_;
+  MillisecondClock pauseClock_;
+  std::optional<int64_t> lastEvent_;  // when the last key event was recorded
 };
 
 }  // namespace vl

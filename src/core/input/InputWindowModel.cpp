@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "core/document/StepGuard.h"
+#include "core/document/Undo.h"
+
 namespace vl {
 
 void InputWindowModel::Load(const TMacroButton& record) {
@@ -89,14 +92,19 @@ void CardReaderModel::Load(const TDocument& document) {
   lrc_ = (output & kCardOutputLrc) != 0;
 }
 
-void CardReaderModel::ApplyTo(TDocument& document) const {
+void CardReaderModel::ApplyTo(TVL2Document& document) const {
   TMacroButton record = rows_.Store();
   uint8_t& output = record.Layers[0].Click;
   output = static_cast<uint8_t>(output & ~(kCardOutputStartStop | kCardOutputLrc));
   if (startStop_) output |= kCardOutputStartStop;
   if (lrc_) output |= kCardOutputLrc;
-  document.SetCardReader(record);
-  document.SetTrackMask(trackMask_);
+  if (record == document.CardReader && trackMask_ == document.TrackMask) return;
+  {
+    const StepGuard step(document, kUndoCardReader, StepScope::CardReaderOnly());
+    document.SetCardReader(record);
+    document.SetTrackMask(trackMask_);
+  }
+  document.Notify(DocumentNotification::ContentChanged);
 }
 
 void CardReaderModel::SetTrackEnabled(int track, bool on) {

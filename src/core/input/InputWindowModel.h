@@ -70,9 +70,9 @@ class CardReaderModel {
   // Rows from the document's card-reader record, the track mask, and the output
   // switches from block 0's Click byte.
   void Load(const TDocument& document);
-  // Writes the record and the track mask into the document (Modified only when
-  // they differ).
-  void ApplyTo(TDocument& document) const;
+  // Writes the record and the track mask into the document as one history step
+  // and notifies ContentChanged; nothing happens when they are as stored.
+  void ApplyTo(TVL2Document& document) const;
 
   InputWindowModel& Rows() { return rows_; }
   const InputWindowModel& Rows() const { return rows_; }

@@ -137,6 +137,49 @@ class InputWindowsTest : public QObject {
     }
   }
 
+  // The box is off at first and kept in the settings; while on, the time
+  // between typed keys goes into the line as pauses. The write is one step that
+  // the main window's commands undo and redo.
+  void RecordedPausesAndTheKeyWindowsStepsInTheHistory() {
+    Layout().Grid().Select(4, 4, 4, 4);
+    Layout().Action(TfmGrid::acKeyInput)->trigger();
+    TfmKeyInputWnd& window = main_->KeyInput();
+    QCheckBox* box = window.RecordPausesBox();
+    QCOMPARE(box->text(), QString::fromUtf8("записывать паузы"));
+    QCOMPARE(box->accessibleName(), box->text());
+    QVERIFY(!box->isChecked());
+    int64_t now = 0;
+    window.SetPauseClock([&now] { return now; });
+    box->setChecked(true);
+    QCOMPARE(backend_.ReadInt("", "RecordPauses"), std::optional<uint32_t>(1));
+
+    TPortEdit* line = window.PressLine(0);
+    Focus(line);
+    Key(line, kKeyA, true);
+    now += 400;
+    Key(line, kKeyA, false);
+    QCOMPARE(line->Bytes(), Bytes({0x1C, 0xFF, 0x54, 0xF0, 0x1C}));
+    LeaveWindow();
+    QCOMPARE(Document().GetKey(4, 4)->Layers[0].Macro[0], Bytes({0x1C, 0xFF, 0x54, 0xF0, 0x1C}));
+
+    QCOMPARE(main_->Action("acUndo")->text(), QString::fromUtf8("&Отменить изменение данных"));
+    main_->Action("acUndo")->trigger();
+    QVERIFY(Document().GetKey(4, 4) == nullptr);
+    QVERIFY(!Document().Modified);
+    QCOMPARE(main_->Action("acRedo")->text(), QString::fromUtf8("&Повторить изменение данных"));
+    QCOMPARE(main_->Action("acRedo")->shortcuts(),
+             (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+    main_->Action("acRedo")->trigger();
+    QCOMPARE(Document().GetKey(4, 4)->Layers[0].Macro[0], Bytes({0x1C, 0xFF, 0x54, 0xF0, 0x1C}));
+    QVERIFY(!main_->Action("acRedo")->isEnabled());
+
+    // A window made anew reads the box from the settings.
+    main_ = std::make_unique<TfmMain>(settings_, backend_, QString(), QStringList{}, &prompt_);
+    main_->show();
+    main_->CreateDialogs();
+    QVERIFY(main_->KeyInput().RecordPausesBox()->isChecked());
+  }
+
   // Without a window manager a click on the grid changes the selection while
   // the key window keeps the focus; the edits belong to the keys they were made for.
   void SelectionChangeWhileEditingKeepsTheEdits() {

@@ -488,8 +488,8 @@ TEST(Upload, CancelNeverClearsNorAsksAndUndoRestores) {
   ASSERT_EQ(Download(again, layout), OperationResult::Done);
   ASSERT_EQ(Upload(again, target), OperationResult::Done);
   EXPECT_NE(target.GetKey(1, 1)->Layers[0].Macro[0], "mine");
-  EXPECT_EQ(target.UndoName, kUndoDeviceRead);
-  Undo(target);
+  EXPECT_EQ(target.History.UndoName(), kUndoDeviceRead);
+  target.History.Undo();
   EXPECT_EQ(target.GetKey(1, 1)->Layers[0].Macro[0], "mine");
 }
 

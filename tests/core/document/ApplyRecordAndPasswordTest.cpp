@@ -47,7 +47,7 @@ TEST_F(ApplyRecordTest, OnlyFlaggedFieldsAreWritten) {
   EXPECT_EQ(doc.GetKey(1, 1)->Layers[0].Macro[0], "\x1c");
   EXPECT_EQ(doc.GetKey(2, 1)->Layers[0].Macro[0], "\x32");
   EXPECT_EQ(doc.GetKey(3, 1)->Layers[0].Macro[0], "");
-  EXPECT_EQ(doc.UndoName, kUndoApplyRecord);
+  EXPECT_EQ(doc.History.UndoName(), kUndoApplyRecord);
   EXPECT_TRUE(doc.Modified);
 }
 
@@ -75,9 +75,10 @@ TEST_F(ApplyRecordTest, KeyFunctionIsSetWhereItDiffers) {
 // must stay undoable.
 TEST_F(ApplyRecordTest, NothingFlaggedKeepsTheUndoSnapshot) {
   doc.SetKey(1, 1, MacroKey(0, "\x1c"));
-  SaveUndo(doc, kUndoMove);
+  doc.SetPassword("p");
+  doc.Modified = false;
   ApplyRecord(doc, {1, 1, 1, 1}, record, changed);
-  EXPECT_EQ(doc.UndoName, kUndoMove);
+  EXPECT_EQ(doc.History.UndoName(), kUndoPassword);
   EXPECT_FALSE(doc.Modified);
   EXPECT_TRUE(observed.observer.received.empty());
 }

@@ -110,7 +110,7 @@ TEST_F(ClipboardOps, CutCopiesThenClearsButLeavesAnEmptyBlockAlone) {
   EXPECT_EQ(doc.GetKey(11, 10), nullptr);
   EXPECT_TRUE(doc.GetKey(10, 10)->Layers[0].IsEmpty());
   EXPECT_FALSE(doc.GetKey(10, 10)->Layers[1].IsEmpty());
-  EXPECT_EQ(doc.UndoName, "удаление");
+  EXPECT_EQ(doc.History.UndoName(), "удаление");
 }
 
 TEST_F(ClipboardOps, ClearWithContentOnlyOnOtherLayersTakesNoSnapshot) {
@@ -118,7 +118,7 @@ TEST_F(ClipboardOps, ClearWithContentOnlyOnOtherLayersTakesNoSnapshot) {
   doc.SetKey(3, 4, MacroKey(2, "\x1c"));
   const auto before = Snapshot(doc.Keys);
   Clear(doc, {3, 3, 3, 4}, 0);
-  EXPECT_FALSE(doc.UndoAvailable);
+  EXPECT_FALSE(doc.History.CanUndo());
   EXPECT_EQ(Snapshot(doc.Keys), before);
 }
 
@@ -137,7 +137,7 @@ TEST_F(ClipboardOps, ClearFreesTheLastContentOfAKeyWithItsNote) {
   EXPECT_NE(doc.GetNote(3, 4), nullptr) << "a key that keeps its record keeps its note";
   EXPECT_EQ(doc.GetNote(3, 5), nullptr) << "a key without a record loses its note";
   EXPECT_TRUE(doc.Modified);
-  EXPECT_EQ(doc.UndoName, "удаление");
+  EXPECT_EQ(doc.History.UndoName(), "удаление");
   EXPECT_EQ(observed.observer.received.back().Kind, DocumentNotification::ContentChanged);
 }
 
@@ -147,8 +147,8 @@ TEST_F(ClipboardOps, ClearingASwitchingKeyCanBeUndone) {
   doc.SetKey(3, 3, SwitchKey(kFuncLayerUp));
   Clear(doc, {3, 3, 3, 3}, 2);
   EXPECT_EQ(doc.GetKey(3, 3), nullptr);
-  ASSERT_TRUE(doc.UndoAvailable);
-  Undo(doc);
+  ASSERT_TRUE(doc.History.CanUndo());
+  doc.History.Undo();
   ASSERT_NE(doc.GetKey(3, 3), nullptr);
   EXPECT_EQ(doc.GetKey(3, 3)->Func, kFuncLayerUp);
 }
@@ -156,7 +156,7 @@ TEST_F(ClipboardOps, ClearingASwitchingKeyCanBeUndone) {
 TEST_F(ClipboardOps, PasteWithEmptyClipboardDoesNothing) {
   EXPECT_FALSE(Paste(doc, clipboard, {1, 1, 3, 3}, 0, prompt));
   EXPECT_FALSE(doc.Modified);
-  EXPECT_FALSE(doc.UndoAvailable);
+  EXPECT_FALSE(doc.History.CanUndo());
   EXPECT_TRUE(observed.observer.received.empty());
 }
 
@@ -174,7 +174,7 @@ TEST_F(ClipboardOps, OneKeyClipboardFillsTheWholeSelection) {
     }
   }
   EXPECT_EQ(doc.GetKey(8, 5), nullptr);
-  EXPECT_EQ(doc.UndoName, "вставку");
+  EXPECT_EQ(doc.History.UndoName(), "вставку");
   EXPECT_TRUE(prompt.shown.empty());
 }
 

@@ -39,7 +39,7 @@ TEST_F(ColumnRowOps, InsertWithDataInTheLastColumnsAnsweredNoChangesNothing) {
   EXPECT_EQ(PressAt(3, 1, 0), "\x1c");
   EXPECT_EQ(PressAt(254, 9, 0), "-") << "pushed off the field";
   EXPECT_EQ(PressAt(255, 9, 0), "-");
-  EXPECT_EQ(doc.UndoName, kUndoInsertColumns);
+  EXPECT_EQ(doc.History.UndoName(), kUndoInsertColumns);
   EXPECT_EQ(observed.observer.received.back().Kind, DocumentNotification::Repaint);
 }
 
@@ -76,7 +76,7 @@ TEST_F(ColumnRowOps, InsertRowsAsksAboutTheBottomRows) {
   EXPECT_EQ(doc.GetKey(4, 255), nullptr);
   EXPECT_EQ(PressAt(4, 11, 3), "\x1c");
   EXPECT_EQ(doc.GetKey(4, 10), nullptr);
-  EXPECT_EQ(doc.UndoName, kUndoInsertRows);
+  EXPECT_EQ(doc.History.UndoName(), kUndoInsertRows);
 }
 
 TEST_F(ColumnRowOps, InsertingTheWholeFieldClearsIt) {
@@ -99,7 +99,7 @@ TEST_F(ColumnRowOps, DeleteColumnsPullsTheRightPartLeft) {
   EXPECT_EQ(PressAt(253, 200, 0), "\x21");
   EXPECT_TRUE(doc.GetKey(253, 200)->Layers[2].IsEmpty());
   EXPECT_EQ(PressAt(255, 200, 2), "\x22") << "the other layer stays in the last column";
-  EXPECT_EQ(doc.UndoName, kUndoDeleteColumns);
+  EXPECT_EQ(doc.History.UndoName(), kUndoDeleteColumns);
   EXPECT_EQ(observed.observer.received.back().Kind, DocumentNotification::Repaint);
 }
 
@@ -113,7 +113,7 @@ TEST_F(ColumnRowOps, DeleteRowsPullsTheLowerPartUp) {
   EXPECT_EQ(doc.GetKey(9, 4), nullptr);
   EXPECT_EQ(PressAt(9, 253, 1), "\x32");
   EXPECT_EQ(doc.GetKey(9, 255), nullptr);
-  EXPECT_EQ(doc.UndoName, kUndoDeleteRows);
+  EXPECT_EQ(doc.History.UndoName(), kUndoDeleteRows);
 }
 
 }  // namespace

@@ -90,22 +90,22 @@ inline void ExpectAskedOnce(const ScriptedPrompt& prompt, const std::string& tex
 }
 
 // What a declined or cancelled operation must leave as it was: the keys, the
-// undo snapshot and its name and Modified; the owner hears nothing more. Taken
+// history and Modified; the owner hears nothing more. Taken
 // just before the operation.
 class UnchangedDocument {
  public:
   explicit UnchangedDocument(const ObservedDocument& observed)
       : observed_(observed),
         keys_(Snapshot(observed.document.Keys)),
-        undo_(Snapshot(observed.document.UndoKeys)),
-        undoName_(observed.document.UndoName),
+        steps_(observed.document.History.StepCount()),
+        undoName_(observed.document.History.UndoName()),
         modified_(observed.document.Modified),
         notifications_(observed.observer.received.size()) {}
 
   void Expect() const {
     EXPECT_EQ(Snapshot(observed_.document.Keys), keys_);
-    EXPECT_EQ(Snapshot(observed_.document.UndoKeys), undo_);
-    EXPECT_EQ(observed_.document.UndoName, undoName_);
+    EXPECT_EQ(observed_.document.History.StepCount(), steps_);
+    EXPECT_EQ(observed_.document.History.UndoName(), undoName_);
     EXPECT_EQ(observed_.document.Modified, modified_);
     EXPECT_EQ(observed_.observer.received.size(), notifications_);
   }
@@ -113,7 +113,7 @@ class UnchangedDocument {
  private:
   const ObservedDocument& observed_;
   KeySnapshot keys_;
-  KeySnapshot undo_;
+  size_t steps_;
   std::string undoName_;
   bool modified_;
   size_t notifications_;
@@ -122,10 +122,11 @@ class UnchangedDocument {
 // A test of operations on an observed document, asking through a scripted prompt.
 class EditingTest : public ::testing::Test {
  protected:
-  // An earlier undoable step, saved since; returns what an operation that is
-  // declined now must keep.
+  // An earlier step (one the key operations do not touch), saved since; returns
+  // what an operation that is declined now must keep.
   UnchangedDocument AfterASavedStep() {
-    SaveUndo(doc, kUndoClear);
+    doc.SetPassword("saved");
+    doc.History.MarkSaved();
     doc.Modified = false;
     return UnchangedDocument(observed);
   }

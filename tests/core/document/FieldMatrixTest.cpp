@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "core/document/FieldMatrix.h"
-#include "core/document/Undo.h"
+#include "core/document/ApplyRecord.h"
 #include "core/document/VL2Document.h"
 
 namespace vl {
@@ -35,13 +35,14 @@ TEST(FieldMatrix, UnwrittenCellsReadEmptyAndTheFirstWriteKeepsTheRestEmpty) {
 
 TEST(FieldMatrix, UndoOfAFirstEditRestoresTheEmptyField) {
   TVL2Document document;
-  SaveUndo(document, kUndoApplyRecord);
-  auto key = std::make_unique<TMacroButton>();
-  key->Layers[0].Macro[0] = "\x1C";
-  document.SetKey(4, 4, std::move(key));
-  Undo(document);
+  TMacroButton record;
+  record.Layers[0].Macro[0] = "\x1C";
+  ChangedFlags changed;
+  changed.set(ChangedFlag(LayerField::Press, 0));
+  ApplyRecord(document, {4, 4, 4, 4}, record, changed);
+  document.History.Undo();
   EXPECT_EQ(document.GetKey(4, 4), nullptr);
-  Undo(document);  // and again: the edit is back
+  document.History.Redo();
   ASSERT_NE(document.GetKey(4, 4), nullptr);
   EXPECT_EQ(document.GetKey(4, 4)->Layers[0].Macro[0], "\x1C");
 }

@@ -31,7 +31,7 @@ TEST_F(LayerOps, CopyToLayersCopiesMacroKeysAndLeavesSwitchingKeys) {
   EXPECT_TRUE(copied.Layers[2].IsEmpty());
   EXPECT_EQ(*doc.GetKey(2, 1), *SwitchKey(kFuncLayerUp));
   EXPECT_EQ(doc.GetKey(3, 1), nullptr) << "its empty layer 1 was copied over its only content";
-  EXPECT_FALSE(doc.UndoAvailable) << "the layout window takes the snapshot";
+  EXPECT_EQ(doc.History.UndoName(), kUndoCopyToLayers);
   EXPECT_TRUE(doc.Modified);
 }
 
@@ -61,7 +61,7 @@ TEST_F(LayerOps, SettersFillTheBlockAndMakeMacroKeys) {
     }
   }
   EXPECT_EQ(doc.GetKey(2, 2)->Layers[0].Macro[0], "\x16") << "the switching key kept its layers";
-  EXPECT_FALSE(doc.UndoAvailable);
+  EXPECT_EQ(doc.History.UndoName(), kUndoSpecialPaste);
 
   SetAutoRepeat(doc, {1, 1, 1, 1}, 2, 1);
   EXPECT_EQ(doc.GetKey(1, 1)->Layers[2].AutoRepeat, 1);

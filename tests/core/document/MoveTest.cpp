@@ -99,7 +99,7 @@ TEST_F(MoveQuestion, TargetsFreeForTheLayerMoveWithoutAsking) {
   EXPECT_EQ(doc.GetKey(6, 5)->Layers[1].Macro[0], "\x1c");
   EXPECT_EQ(doc.GetKey(6, 5)->Layers[2].Macro[0], "\x32");
   EXPECT_NE(doc.GetNote(5, 5), nullptr) << "notes stay at their cells";
-  EXPECT_EQ(doc.UndoName, kUndoMove);
+  EXPECT_EQ(doc.History.UndoName(), kUndoMove);
   EXPECT_TRUE(doc.Modified);
 }
 

@@ -208,5 +208,65 @@ TEST_F(CaptureLineTest, TypedTextNeverLeavesAKeyPressedWhenFull) {
   EXPECT_EQ(line.Content().size(), 238u);
 }
 
+// Recorded pauses, timed by a clock the test moves.
+class RecordedPauses : public CaptureLineTest {
+ protected:
+  int64_t now = 1000;
+  void SetUp() override {
+    CaptureLineTest::SetUp();
+    line.RecordPauses([this] { return now; });
+  }
+  // Feeds the bytes, the clock moving on by the gap before each.
+  void At(int64_t gap, std::initializer_list<int> raw) {
+    now += gap;
+    Feed(raw);
+  }
+};
+
+TEST_F(RecordedPauses, GapsBecomeTenthsRoundedWithinBounds) {
+  EXPECT_EQ(PauseForGap(49), "");
+  EXPECT_EQ(PauseForGap(50), Bytes({0xFF, 0x51}));
+  EXPECT_EQ(PauseForGap(349), Bytes({0xFF, 0x53}));
+  EXPECT_EQ(PauseForGap(1500), Bytes({0xFF, 0x5F}));
+  EXPECT_EQ(PauseForGap(90000), Bytes({0xFF, 0x5F})) << "a long gap is one 1.5 s pause";
+
+  line.Enter({});
+  At(5000, {0x1E});        // the first key after entering gets none
+  At(30, {0x9E});          // too short to count
+  At(260, {0x30});         // 0.3 s
+  At(2000, {0x30, 0xB0});  // held for 2 s: its repeat is no event, the hold is timed
+  EXPECT_EQ(line.Content(), Bytes({0x1C, 0xF0, 0x1C, 0xFF, 0x53, 0x32, 0xFF, 0x5F, 0xF0, 0x32}));
+}
+
+TEST_F(RecordedPauses, TypedTextAddedCodesAndModalWindowsHaveNoRhythm) {
+  line.Enter({});
+  At(0, {0x1E, 0x9E});
+  now += 700;
+  EXPECT_EQ(line.TypeText("b", KeyLanguage::English), LineInput::Recorded);
+  At(900, {0x1E});
+  ASSERT_TRUE(line.Append(Bytes({0x29})));
+  At(900, {0x9E});
+  line.IgnoreStrayReleases();
+  At(900, {0x30});
+  EXPECT_EQ(line.Content(), Bytes({0x1C, 0xF0, 0x1C, 0x32, 0xF0, 0x32, 0x1C, 0x29, 0xF0, 0x1C, 0x32}));
+
+  line.RecordPauses({});
+  At(900, {0xB0});
+  EXPECT_EQ(line.Content().substr(11), Bytes({0xF0, 0x32})) << "switched off";
+}
+
+// The pause counts against the limit, lock wrappers still to come included; a
+// key that fits only without its pause is kept.
+TEST_F(RecordedPauses, StayWithinTheLimitTheWrappersLeave) {
+  line.Configure(ExitKeyCode(0), true);
+  line.SetContent(std::string(228, '\x1C'));
+  line.Enter({});
+  At(0, {0x45, 0xC5});  // Num Lock off: leaving will add its wrapper, limit 234
+  At(0, {0x1E});        // 232 bytes
+  At(500, {0x9E});      // the pause would pass 234: the break alone
+  EXPECT_EQ(line.Content().substr(228), Bytes({0x77, 0xF0, 0x77, 0x1C, 0xF0, 0x1C}));
+  EXPECT_EQ(line.Limit(), 234u);
+}
+
 }  // namespace
 }  // namespace vl
