@@ -21,6 +21,8 @@
 #include <QtTest>
 
 #include "AppFixture.h"
+#include "DeviceJobs.h"
+#include "app/device/CompareDialog.h"
 #include "app/device/DeviceCommands.h"
 #include "app/device/DeviceVerdicts.h"
 #include "app/device/TfmIBD.h"
@@ -29,6 +31,7 @@
 #include "app/device/TfmTest.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
+#include "core/device/Clear.h"
 #include "core/device/DeviceImage.h"
 #include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
@@ -154,7 +157,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     TfmMain& main = StartWithKeyboard();
     TfmGrid* window = main.ActiveLayout();
     FillLayout(window->Document());
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QVERIFY(prompt_->Texts().empty());
     const auto image = Expected(*window);
     QCOMPARE(Memory(image.size()), image);
@@ -210,7 +213,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       if (c.arrange) c.arrange(*this, *window);
       UseKeyboard(main, c.connected);
       const std::vector<uint8_t> before = keyboard_ ? keyboard_->Memory() : std::vector<uint8_t>{};
-      main.Action("acDownLoad")->trigger();
+      QVERIFY(RunCommand(main, "acDownLoad"));
       const std::vector<std::string> asked = prompt_->Texts();
       if (c.told) QVERIFY2(std::find(asked.begin(), asked.end(), c.told) != asked.end(), c.name);
       QVERIFY2(!asked.empty(), c.name);
@@ -232,7 +235,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       FillLayout(window->Document());
       CancelMidway(main);
       prompt_->answers = {answer};
-      main.Action("acDownLoad")->trigger();
+      QVERIFY(RunCommand(main, "acDownLoad"));
       QCOMPARE(prompt_->Texts(), std::vector<std::string>{kCancelDownloadQuestion});
       if (answer == Answer::No) {
         QCOMPARE(StoredSize(), 0);
@@ -249,11 +252,11 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     TfmMain& main = StartWithKeyboard();
     TfmGrid* source = main.ActiveLayout();
     FillLayout(source->Document());
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     const int stored = StoredSize();
 
     TfmGrid* target = main.NewLayout();
-    main.Action("acUpload")->trigger();
+    QVERIFY(RunCommand(main, "acUpload"));
     QVERIFY(prompt_->Texts().empty());
     QVERIFY(target->Document().GetKey(8, 8));
     QCOMPARE(UndoCaption(target->Document()), std::string("&Отменить чтение данных из устройства"));
@@ -261,7 +264,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(!target->Document().GetKey(8, 8));
 
     CancelMidway(main);
-    main.Action("acUpload")->trigger();
+    QVERIFY(RunCommand(main, "acUpload"));
     QVERIFY(prompt_->Texts().empty());
     QCOMPARE(StoredSize(), stored);
     QVERIFY(!target->Document().GetKey(8, 8));
@@ -269,9 +272,8 @@ class DeviceWindowsTest : public QObject, public AppFixture {
 
   void InformationShowsElevenRows() {
     TfmMain& main = StartWithKeyboard();
-    main.Device().Info().setModal(false);
-    QTimer::singleShot(0, &main.Device().Info(), &QDialog::accept);
-    main.Action("acInfo")->trigger();
+    QVERIFY(RunCommand(main, "acInfo"));
+    QVERIFY(main.Device().Info().isVisible());
     QTreeWidget* list = main.Device().Info().List();
     QCOMPARE(list->topLevelItemCount(), 11);
     QCOMPARE(list->topLevelItem(0)->text(1), U("0105"));
@@ -288,7 +290,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
         dialog.Intervals()->setCurrentIndex(item);
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
       });
-      QCOMPARE(dialog.Exec(*main.Device().Device()), int(QDialog::Accepted));
+      QVERIFY(RunCommand(main, "acIBD"));
       QCOMPARE(keyboard_->IntervalCode(), code);
       QVERIFY(prompt_->Texts().empty());
       cleanup();
@@ -299,7 +301,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       QCOMPARE(dialog.Intervals()->currentIndex(), 1);
       dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
-    main.Action("acIBD")->trigger();
+    QVERIFY(RunCommand(main, "acIBD"));
     QCOMPARE(prompt_->Texts(), std::vector<std::string>{kOstrelNotConnected});
   }
 
@@ -369,7 +371,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QTemporaryDir out;
     const QString file = out.filePath("keys.rtf");
     dialogs_->names = {file};
-    main.Action("acImage")->trigger();
+    QVERIFY(RunCommand(main, "acImage"));
     QCOMPARE(window->Grid().Selection(), (TRect{1, 1, 8, 8}));
     QFile written(file);
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -395,8 +397,8 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     FillLayout(main.ActiveLayout()->Document());
     QTemporaryDir out;
     dialogs_->names = {out.filePath("keys.pdf"), out.filePath("keys.svg")};
-    main.Action("acImage")->trigger();
-    main.Action("acImage")->trigger();
+    QVERIFY(RunCommand(main, "acImage"));
+    QVERIFY(RunCommand(main, "acImage"));
     QFile pdf(out.filePath("keys.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().startsWith("%PDF-"));
@@ -433,6 +435,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QAction* print = main.Action("acPrintImage");
     QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     print->trigger();
+    QVERIFY(WaitForJobs(main));
     QCOMPARE(title, U("Печать рисунка клавиш"));
     // The device's field from the selection's corner, on one sheet.
     QCOMPARE(window->Grid().Selection(), (TRect{2, 2, 9, 9}));
@@ -455,7 +458,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     main.CommandsChanged();
     QTemporaryDir out;
     dialogs_->names = {out.filePath("keys.rtf")};
-    main.Action("acImage")->trigger();
+    QVERIFY(RunCommand(main, "acImage"));
     QVERIFY(QFile::exists(out.filePath("keys.rtf")));
     QCOMPARE(main.StatusText(StatusPanel::Saved), U("не сохранена"));
     QCOMPARE(prompt_->Texts().size(), size_t{1});
@@ -468,7 +471,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
   void AutomaticSaveAsksBeforeOverwritingAnUploadedLayout() {
     TfmMain& main = StartWithKeyboard();
     FillLayout(main.ActiveLayout()->Document());
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
 
     TfmGrid* window = main.NewLayout();
     Put(window->Document(), 1, 1, std::string(1, '\x1C'));
@@ -478,12 +481,12 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     window->Document().Modified = true;
     QVERIFY(main.SaveWindow(*window, false));
     const QByteArray saved = Contents(file);
-    main.Action("acUpload")->trigger();
+    QVERIFY(RunCommand(main, "acUpload"));
     QVERIFY(window->Document().Modified);
 
     const int blocks = keyboard_->BlocksAccepted();
     prompt_->answers = {Answer::No};
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QCOMPARE(prompt_->Texts().size(), size_t{1});
     QVERIFY(QString::fromStdString(prompt_->Texts()[0]).contains(QStringLiteral("kept.vld")));
     QCOMPARE(Contents(file), saved);
@@ -512,7 +515,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       FillLayout(window->Document());
       window->Document().Modified = true;
       prompt_->answers = {answer};
-      main.Action("acDownLoad")->trigger();  // the save dialog is cancelled
+      QVERIFY(RunCommand(main, "acDownLoad"));  // the save dialog is cancelled
       QCOMPARE(prompt_->Texts().size(), size_t{1});
       QVERIFY(QString::fromStdString(prompt_->Texts()[0]).contains(U("не сохранена")));
       QCOMPARE(keyboard_->BlocksAccepted() > 0, answer == Answer::Yes);
@@ -531,7 +534,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     TfmTest& test = main.Device().Test();
     test.Pages()->setCurrentIndex(1);
     prompt_->answers = {Answer::No};
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QCoreApplication::processEvents();
     QVERIFY(!test.isVisible());
     QVERIFY(main.statusBar()->currentMessage().isEmpty());
@@ -547,7 +550,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       delete once;
     });
     prompt_->answers = {Answer::Yes};
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QCOMPARE(main.statusBar()->currentMessage(), U(kDownloadDoneStatus));
     QVERIFY((centre - QApplication::primaryScreen()->availableGeometry().center()).manhattanLength() <= 6);
     QTRY_VERIFY(test.isVisible());
@@ -556,14 +559,14 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(test.PortMemo()->hasFocus());
 
     prompt_->answers = {Answer::Yes};
-    main.Action("acDeviceClear")->trigger();
+    QVERIFY(RunCommand(main, "acDeviceClear"));
     QCOMPARE(main.statusBar()->currentMessage(), U(kClearDoneStatus));
 
     TfmIBD& dialog = main.Device().IntervalDialog();
     QTimer::singleShot(0, &dialog, [&dialog] {
       dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
-    main.Action("acIBD")->trigger();
+    QVERIFY(RunCommand(main, "acIBD"));
     QCOMPARE(main.statusBar()->currentMessage(), U(kIntervalDoneStatus));
   }
 
@@ -578,14 +581,127 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     Put(window->Document(), 9, 9, std::string(1, '\x1C'));
     window->Grid().Select(1, 1, 1, 1);
     prompt_->answers = {Answer::No};
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QCOMPARE(prompt_->Texts(), std::vector<std::string>{KeysOutsideQuestion(2, 8, 8)});
     QCOMPARE(window->Grid().Selection(), (TRect{1, 1, 8, 8}));
     QCOMPARE(keyboard_->BlocksAccepted(), 0);
 
     prompt_->answers = {Answer::Yes};
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QVERIFY(keyboard_->BlocksAccepted() > 0);
+  }
+
+  // The upload worker wrote into the document the grid was painting (a data
+  // race; a new empty layout could crash). The grid now sees nothing of the
+  // upload until it has ended, then all of it in one undoable step.
+  void UploadIntoANewLayoutWhileTheGridRepaints() {
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    TfmGrid* target = main.NewLayout();
+    QTimer painter;
+    connect(&painter, &QTimer::timeout, this, [target] { target->Grid().viewport()->repaint(); });
+    painter.start(0);
+    bool shownEarly = false;
+    int steps = 0;
+    connect(main.Device().Progress().Bar(), &QProgressBar::valueChanged, this, [&](int) {
+      ++steps;
+      target->Grid().viewport()->repaint();
+      shownEarly |= target->Document().GetKey(1, 1) != nullptr;
+    });
+    QVERIFY(RunCommand(main, "acUpload"));
+    painter.stop();
+    QVERIFY(steps > 2);
+    QVERIFY(!shownEarly);
+    QVERIFY(target->Document().GetKey(8, 8));
+    QVERIFY(target->Document().Modified);
+    QCOMPARE(UndoCaption(target->Document()), std::string("&Отменить чтение данных из устройства"));
+  }
+
+  // Cancel reaches every job at its next block: nothing is written or read
+  // into a layout, nothing but the jobs' own questions is told, and no window
+  // of an outcome opens.
+  void EveryJobStopsAtItsNextBlockWhenCancelled() {
+    settings_.Set(Setting::ImageDevice, 0);
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    const std::vector<uint8_t> memory = keyboard_->Memory();
+    const uint8_t interval = keyboard_->IntervalCode();
+    main.statusBar()->clearMessage();
+    TfmGrid* empty = main.NewLayout();
+    TfmProgress& progress = main.Device().Progress();
+    connect(&progress, &TfmProgress::RunningChanged, this, [&progress](bool running) {
+      if (running) progress.Cancel();
+    });
+    // A chooser or file dialog opened by mistake is closed rather than waited for.
+    QTimer guard;
+    connect(&guard, &QTimer::timeout, this, [] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+    });
+    guard.start(200);
+    prompt_->shown.clear();
+    prompt_->answersByText = {{kCancelDownloadQuestion, Answer::No}, {kClearQuestion, Answer::Yes}};
+    for (const char* command : {"acDownLoad", "acUpload", "acDeviceClear", "acInfo", "acIBD", "acCompare", "acImage"}) {
+      if (QByteArray(command) == "acIBD") {
+        TfmIBD& dialog = main.Device().IntervalDialog();
+        QTimer::singleShot(0, &dialog, [&dialog] {
+          dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+      }
+      QVERIFY2(RunCommand(main, command), command);
+      QVERIFY2(keyboard_->Memory() == memory, command);
+      QVERIFY2(!progress.isVisible(), command);
+    }
+    QCOMPARE(keyboard_->IntervalCode(), interval);
+    QCOMPARE(prompt_->Texts(), (std::vector<std::string>{kCancelDownloadQuestion, kClearQuestion}));
+    QVERIFY(!empty->Document().GetKey(1, 1));
+    QVERIFY(!empty->Document().UndoAvailable);
+    QVERIFY(!empty->Document().Busy);
+    QVERIFY(!main.Device().Info().isVisible());
+    QVERIFY(!main.Device().CompareWindow().isVisible());
+    QCOMPARE(dialogs_->calls, 0);
+    QVERIFY(main.statusBar()->currentMessage().isEmpty());
+    QVERIFY(main.Action("acDownLoad")->isEnabled());
+  }
+
+  // Device commands wait while a job runs; the other windows stay usable.
+  void OneJobAtATime() {
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    main.Action("acDownLoad")->trigger();
+    QVERIFY(main.Device().JobRunning());
+    for (const char* name : kDeviceCommandNames) QVERIFY2(!main.Action(name)->isEnabled(), name);
+    QVERIFY(main.Action("acWindowTest")->isEnabled());
+    QVERIFY(!main.Device().Progress().isModal());
+    main.Device().Upload(*main.ActiveLayout());  // ignored, not queued
+    QVERIFY(WaitForJobs(main));
+    for (const char* name : kDeviceCommandNames) QVERIFY2(main.Action(name)->isEnabled(), name);
+    QVERIFY(!main.ActiveLayout()->Document().UndoAvailable);
+  }
+
+  void CompareListsTheDifferencesAndSelectsTheKey() {
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QVERIFY(RunCommand(main, "acCompare"));
+    TfmCompare& compare = main.Device().CompareWindow();
+    QVERIFY(compare.isVisible());
+    QCOMPARE(compare.List()->topLevelItemCount(), 0);
+    QCOMPARE(compare.Summary()->text(), U("Раскладки совпадают."));
+
+    Put(window->Document(), 3, 5, std::string(1, '\x32'));
+    window->Grid().Select(1, 1, 1, 1);
+    QVERIFY(RunCommand(main, "acCompare"));
+    QCOMPARE(compare.List()->topLevelItemCount(), 1);
+    QTreeWidgetItem* item = compare.List()->topLevelItem(0);
+    QVERIFY(item->text(0).startsWith(U("столбец 3, строка 5")));
+    QVERIFY(!item->text(1).isEmpty());
+    QCOMPARE(item->text(2), U("нажатие"));
+    emit compare.List()->itemDoubleClicked(item, 0);
+    QCOMPARE(window->Grid().Selection(), (TRect{3, 5, 3, 5}));
+    QVERIFY(prompt_->Texts().empty());
   }
 };
 

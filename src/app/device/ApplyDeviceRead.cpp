@@ -1,0 +1,25 @@
+#include "app/device/ApplyDeviceRead.h"
+
+#include "app/editor/WaitCursor.h"
+#include "core/document/Undo.h"
+
+namespace vl {
+
+void ApplyDeviceRead(TVL2Document& document, TVL2Document& read, const TRect& fragment, bool withCard) {
+  {
+    const WaitCursor wait;  // the snapshot of a large layout takes a moment
+    SaveUndo(document, kUndoDeviceRead);
+  }
+  for (int column = fragment.Left; column <= fragment.Right; ++column)
+    for (int row = fragment.Top; row <= fragment.Bottom; ++row)
+      document.Keys(column, row) = std::move(read.Keys(column, row));
+  if (withCard) {
+    document.SetCardReader(read.CardReader);
+    document.SetTrackMask(read.TrackMask);
+  }
+  document.Modified = true;
+  document.ReadFromDevice = true;
+  document.Notify(DocumentNotification::ContentChanged);
+}
+
+}  // namespace vl
