@@ -55,6 +55,8 @@ constexpr const char* kCaptionClear = "Очистка памяти";
 constexpr const char* kCaptionInterval = "Интервал";
 constexpr const char* kCaptionIdentify = "Определение устройства";
 constexpr const char* kCaptionCompare = "Сравнение с устройством";
+constexpr const char* kCaptionAttach = "Подключение порта клавиатуры";
+constexpr const char* kCaptionRelease = "Возврат порта клавиатуре";
 
 // What the progress window names as the layout of a job.
 QString LayoutName(TfmGrid& window) {
@@ -102,7 +104,7 @@ struct DeviceCommands::KeptLayout {
 
 // The keyboard port handed to serio_raw for one download, given back after it.
 struct DeviceCommands::PortLease {
-  std::optional<PortAttachment> attachment;
+  bool givenBack = false;
 };
 
 DeviceCommands::DeviceCommands(Host host, std::function<std::unique_ptr<AppDevice>()> openDevice)
@@ -132,7 +134,7 @@ DeviceCommands::~DeviceCommands() {
   device_.reset();
 }
 
-AppDevice* DeviceCommands::Device(bool quiet) {
+AppDevice* DeviceCommands::Device(bool quiet, std::function<void()> retry) {
   if (device_) return device_.get();
   if (!quiet) OfferSimulator();
   try {
@@ -141,13 +143,33 @@ AppDevice* DeviceCommands::Device(bool quiet) {
     if (quiet) return nullptr;
     // A serio_raw port that is not there yet: the keyboard port may be handed to it.
     const std::string path = PortPathToAttach(host_.portChoice());
-    if (!path.empty() && OfferPortAttach(path, host_.prompt)) return Device(quiet);
+    if (!path.empty() && !PortPresent(path) && !JobRunning() && AskToAttachPort(path, host_.prompt)) {
+      AttachThen(path, std::move(retry));
+      return nullptr;
+    }
     host_.prompt.Message(error.what(), kCaptionError, MessageIcon::Error);
   }
   return device_.get();
 }
 
-AppDevice* DeviceCommands::IdleDevice() { return JobRunning() ? nullptr : Device(); }
+AppDevice* DeviceCommands::IdleDevice(std::function<void()> retry) {
+  return JobRunning() ? nullptr : Device(false, std::move(retry));
+}
+
+void DeviceCommands::AttachThen(const std::string& path, std::function<void()> next) {
+  auto failure = std::make_shared<std::string>();
+  TfmProgress::Job job;
+  job.caption = kCaptionAttach;
+  job.work = [path, failure](TfmProgress::Context& context) { *failure = AttachPort(path, context.gate); };
+  job.finished = [this, path, failure, next] {
+    if (!failure->empty()) {
+      host_.prompt.Message(*failure, kCaptionError, MessageIcon::Error);
+      return;
+    }
+    if (PortPresent(path) && next) next();
+  };
+  progress_->Start(std::move(job));
+}
 
 PortHandle DeviceCommands::ByteSource() {
   AppDevice* device = Device(true);
@@ -235,12 +257,27 @@ void DeviceCommands::Download(TfmGrid& window) {
   if (JobRunning()) return;
   // Where the user allows it, the keyboard port goes to serio_raw for the download
   // only, so the keyboard types again when it is over.
-  auto lease = std::make_shared<PortLease>();
   const std::string attachPath = PortPathToAttach(host_.portChoice());
-  if (!attachPath.empty() && !device_ && AttachPortForDownload(host_.backend))
-    lease->attachment.emplace(host_.backend, attachPath, host_.prompt);
-  const auto giveBack = qScopeGuard([this, lease] { GiveBackPort(*lease); });
-  AppDevice* device = Device();
+  const QPointer<TfmGrid> target(&window);
+  if (!attachPath.empty() && !device_ && AttachPortForDownload(host_.backend) && !PortPresent(attachPath)) {
+    AttachThen(attachPath, [this, target] {
+      auto lease = std::make_shared<PortLease>();
+      if (target)
+        DownloadOn(*target, lease);
+      else
+        GiveBackPort(lease);
+    });
+    return;
+  }
+  DownloadOn(window, nullptr);
+}
+
+void DeviceCommands::DownloadOn(TfmGrid& window, std::shared_ptr<PortLease> lease) {
+  const auto giveBack = qScopeGuard([this, lease] { GiveBackPort(lease); });
+  const QPointer<TfmGrid> target(&window);
+  AppDevice* device = Device(false, [this, target] {
+    if (target) Download(*target);
+  });
   if (!device) return;
   if (host_.settings.IsOn(Setting::IsSaveBeforeDownload) && window.Document().Modified && !host_.save(window))
     return;
@@ -272,7 +309,7 @@ void DeviceCommands::ReadBackupThenDownload(TfmGrid& window, AppDevice& device, 
     if (!backup->read) {
       // A stopped read stops its download without a word.
       if (!backup->stopped) host_.prompt.Message(kBackupFailed, kCaptionError, MessageIcon::Error);
-      GiveBackPort(*lease);
+      GiveBackPort(lease);
       return;
     }
     if (target) StartDownload(*target, device, backup, lease);
@@ -338,18 +375,32 @@ void DeviceCommands::StartDownload(TfmGrid& window, AppDevice& device, std::shar
     }
     progress_->PlaySound();
     if (busy->Window()) busy->Window()->Grid().viewport()->update();
-    GiveBackPort(*lease);
+    GiveBackPort(lease);
   };
   Launch(device, std::move(job));
 }
 
-void DeviceCommands::GiveBackPort(const PortLease& lease) {
-  // The port is closed before the lease gives it back; a download under way does so at its end.
-  if (lease.attachment && lease.attachment->Attached() && !JobRunning()) ForgetDevice();
+void DeviceCommands::GiveBackPort(const std::shared_ptr<PortLease>& lease) {
+  // A download under way gives it back at its end.
+  if (!lease || lease->givenBack || JobRunning()) return;
+  lease->givenBack = true;
+  // The port is closed before it is given back.
+  ForgetDevice();
+  auto failure = std::make_shared<std::string>();
+  TfmProgress::Job job;
+  job.caption = kCaptionRelease;
+  job.work = [failure](TfmProgress::Context& context) { *failure = ReleasePort(context.gate); };
+  job.finished = [this, failure] {
+    if (!failure->empty()) host_.prompt.Message(*failure, kCaptionError, MessageIcon::Error);
+  };
+  progress_->Start(std::move(job));
 }
 
 void DeviceCommands::Upload(TfmGrid& window) {
-  AppDevice* device = IdleDevice();
+  const QPointer<TfmGrid> again(&window);
+  AppDevice* device = IdleDevice([this, again] {
+    if (again) Upload(*again);
+  });
   if (!device) return;
   // The worker reads into its own copy; the window's document takes it in one step at the end.
   std::shared_ptr<TVL2Document> read = CopyForDevice(window.Document());
@@ -381,7 +432,7 @@ void DeviceCommands::Upload(TfmGrid& window) {
 }
 
 void DeviceCommands::Clear() {
-  AppDevice* device = IdleDevice();
+  AppDevice* device = IdleDevice([this] { Clear(); });
   if (!device) return;
   auto cleared = std::make_shared<bool>(false);
   const SettingsStore settings = host_.settings;
@@ -398,7 +449,7 @@ void DeviceCommands::Clear() {
 }
 
 void DeviceCommands::Information() {
-  AppDevice* device = IdleDevice();
+  AppDevice* device = IdleDevice([this] { Information(); });
   if (!device) return;
   auto rows = std::make_shared<std::optional<DeviceInfoTable>>();
   const SettingsStore settings = host_.settings;
@@ -417,7 +468,7 @@ void DeviceCommands::Information() {
 }
 
 void DeviceCommands::Interval() {
-  AppDevice* device = IdleDevice();
+  AppDevice* device = IdleDevice([this] { Interval(); });
   if (!device) return;
   const std::optional<int> item = ibd_->Choose();
   if (!item) return;
@@ -425,6 +476,7 @@ void DeviceCommands::Interval() {
   TfmProgress::Job job;
   job.caption = kCaptionInterval;
   job.work = [device, sent, item = *item](TfmProgress::Context& context) {
+    context.reporter.SetStatus(kStatusInterval);
     if (context.gate.Pass()) *sent = RunInterval(device->Access(), item, context.prompt);
   };
   job.finished = [this, sent] {
@@ -434,7 +486,10 @@ void DeviceCommands::Interval() {
 }
 
 void DeviceCommands::Compare(TfmGrid& window) {
-  AppDevice* device = IdleDevice();
+  const QPointer<TfmGrid> again(&window);
+  AppDevice* device = IdleDevice([this, again] {
+    if (again) Compare(*again);
+  });
   if (!device) return;
   std::shared_ptr<TVL2Document> layout = CopyForDevice(window.Document());
   auto comparison = std::make_shared<std::optional<KeyboardComparison>>();
@@ -471,9 +526,14 @@ void DeviceCommands::WithImageDeviceType(std::function<void(uint16_t)> next) {
     }
     next(*type);
   };
-  AppDevice* device = host_.settings.Get(Setting::ImageDevice) == 0 ? IdleDevice() : nullptr;
-  if (!device) {
+  if (host_.settings.Get(Setting::ImageDevice) != 0) {
     choose();
+    return;
+  }
+  AppDevice* device = IdleDevice([this, next] { WithImageDeviceType(next); });
+  if (!device) {
+    // Not while the port is being attached: the type is asked for when it is there.
+    if (!JobRunning()) choose();
     return;
   }
   auto identified = std::make_shared<std::optional<uint16_t>>();
@@ -482,6 +542,7 @@ void DeviceCommands::WithImageDeviceType(std::function<void(uint16_t)> next) {
   TfmProgress::Job job;
   job.caption = kCaptionIdentify;
   job.work = [device, identified, stopped, mode](TfmProgress::Context& context) {
+    context.reporter.SetStatus(kStatusDetect);
     if (!context.gate.Pass()) {
       *stopped = true;
       return;
@@ -493,9 +554,10 @@ void DeviceCommands::WithImageDeviceType(std::function<void(uint16_t)> next) {
     *stopped = context.gate.StopRequested();
   };
   job.finished = [identified, stopped, next, choose] {
+    if (*stopped) return;
     if (*identified)
       next(**identified);
-    else if (!*stopped)
+    else
       choose();  // no keyboard answered: the user names its type
   };
   Launch(*device, std::move(job));

@@ -117,8 +117,10 @@ class DeviceCommands : public QObject {
   TfmCompare& CompareWindow() const { return *compare_; }
   TfmTest& Test() const { return *test_; }
   SimKeyboardWindow* Simulator() const { return simulator_; }
-  // The device, opened if need be; nullptr when it cannot be (told unless quiet).
-  AppDevice* Device(bool quiet = false);
+  // The device, opened if need be; nullptr when it cannot be (told unless
+  // quiet). A missing serio_raw port may be attached first, by a job: retry then
+  // repeats the command once it is there.
+  AppDevice* Device(bool quiet = false, std::function<void()> retry = {});
 
  signals:
   // The chosen port changed (the simulated keyboard was taken up, or forgotten).
@@ -133,12 +135,17 @@ class DeviceCommands : public QObject {
   // Starts a job on the device; it holds the port until its end.
   void Launch(AppDevice& device, TfmProgress::Job job);
   // The device for a command: nullptr while a job runs or when it cannot be opened.
-  AppDevice* IdleDevice();
+  AppDevice* IdleDevice(std::function<void()> retry);
+  // Hands the keyboard port at path to serio_raw (a job), then runs next.
+  void AttachThen(const std::string& path, std::function<void()> next);
+  // The download once the port is there; lease: the port was attached for it.
+  void DownloadOn(TfmGrid& window, std::shared_ptr<PortLease> lease);
   // The backup job before a download: reads the keyboard's layout, then starts
   // the download, which writes it once the user agreed.
   void ReadBackupThenDownload(TfmGrid& window, AppDevice& device, std::shared_ptr<PortLease> lease);
-  // Closes the port before a lease that attached it gives it back.
-  void GiveBackPort(const PortLease& lease);
+  // Closes the port and gives it back to the keyboard (a job) for a lease that
+  // attached it, once no job uses it.
+  void GiveBackPort(const std::shared_ptr<PortLease>& lease);
   void StartDownload(TfmGrid& window, AppDevice& device, std::shared_ptr<KeptLayout> backup,
                      std::shared_ptr<PortLease> lease);
   // The keyboard type for the key image, detected (a job) or chosen from the

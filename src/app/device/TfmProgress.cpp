@@ -8,7 +8,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QThread>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -21,13 +22,15 @@ namespace {
 
 QString U(const char* text) { return QString::fromUtf8(text); }
 
+// Posted by a worker that has ended; it carries nothing.
+const QEvent::Type kWorkEnded = static_cast<QEvent::Type>(QEvent::registerEventType());
+
 }  // namespace
 
 TfmProgress::TfmProgress(const SettingsStore& settings, IPrompt& prompt, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       settings_(settings),
       prompt_(prompt),
-      calls_(this),
       workerPrompt_(prompt, calls_) {
   setObjectName(QStringLiteral("fmProgress"));
   // Other windows stay usable while the keyboard is programmed.
@@ -68,7 +71,7 @@ TfmProgress::TfmProgress(const SettingsStore& settings, IPrompt& prompt, QWidget
 TfmProgress::~TfmProgress() { StopAndWait(); }
 
 bool TfmProgress::Start(Job job) {
-  if (thread_) return false;
+  if (Running()) return false;
   job_ = std::move(job);
   gate_ = std::make_unique<CancelGate>();
   context_ = std::make_unique<Context>(Context{*this, workerPrompt_, *gate_, calls_});
@@ -82,39 +85,42 @@ bool TfmProgress::Start(Job job) {
   shownStatus_.clear();
   shownPosition_ = 0;
   bbCancel_->setEnabled(true);
-  thread_ = QThread::create([this] { job_.work(*context_); });
-  thread_->setObjectName(QStringLiteral("device job"));
-  // A job stopped by StopAndWait may still have its end queued; it is not this one's.
-  connect(thread_, &QThread::finished, this, [this, serial = ++serial_] {
-    if (serial == serial_) Finished();
-  });
   CentreOnScreen(*this);
   show();
-  thread_->start();
+  workDone_ = false;
+  worker_ = std::thread([this] {
+    job_.work(*context_);
+    workDone_ = true;
+    QCoreApplication::postEvent(this, new QEvent(kWorkEnded));
+  });
   emit RunningChanged(true);
   return true;
 }
 
+bool TfmProgress::event(QEvent* event) {
+  if (event->type() != kWorkEnded) return QDialog::event(event);
+  // A job that StopAndWait ended has posted its end as well: only a worker that
+  // runs and is done is this event's.
+  if (Running() && workDone_) Finished();
+  return true;
+}
+
 void TfmProgress::Finished() {
-  thread_->wait();
-  delete thread_;
-  thread_ = nullptr;
+  worker_.join();
   detect_->hide();
   hide();
   const std::function<void()> finished = std::move(job_.finished);
   job_ = Job{};
-  if (finished) finished();
+  // Told before the job's end is handled, which may start the next job.
   emit RunningChanged(false);
+  if (finished) finished();
 }
 
 void TfmProgress::StopAndWait() {
-  if (!thread_) return;
+  if (!Running()) return;
   gate_->Stop();
   calls_.Close();
-  ++serial_;
-  thread_->wait();
-  delete thread_;
-  thread_ = nullptr;
+  worker_.join();
   job_ = Job{};
   detect_->hide();
   hide();
@@ -122,7 +128,7 @@ void TfmProgress::StopAndWait() {
 }
 
 void TfmProgress::Cancel() {
-  if (!thread_ || asking_) return;
+  if (!Running() || asking_) return;
   if (!job_.stopQuestion) {
     gate_->Stop();
     bbCancel_->setEnabled(false);
@@ -136,7 +142,7 @@ void TfmProgress::Cancel() {
   if (!gate_) return;  // the job was stopped for good meanwhile
   if (answer == Answer::No) {
     gate_->Stop();
-    if (thread_) bbCancel_->setEnabled(false);
+    if (Running()) bbCancel_->setEnabled(false);
   } else {
     gate_->Resume();
   }
@@ -148,7 +154,7 @@ void TfmProgress::reject() {
 }
 
 void TfmProgress::closeEvent(QCloseEvent* event) {
-  if (thread_) {
+  if (Running()) {
     event->ignore();
     Cancel();
     return;

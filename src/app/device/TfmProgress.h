@@ -8,8 +8,10 @@
 // holds the worker while the user answers.
 
 #include <QDialog>
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "app/device/TfmDetect.h"
 #include "app/device/UiThread.h"
@@ -21,7 +23,6 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QThread;
 class QMediaPlayer;
 
 namespace vl {
@@ -53,7 +54,7 @@ class TfmProgress : public QDialog, public IReporter {
   // Shows the window and starts the job's worker; false (nothing started) while
   // another job runs.
   bool Start(Job job);
-  bool Running() const { return thread_ != nullptr; }
+  bool Running() const { return worker_.joinable(); }
   // The cancel button's handling.
   void Cancel();
   // Stops the running job without a question and waits for its worker, which
@@ -88,6 +89,7 @@ class TfmProgress : public QDialog, public IReporter {
  protected:
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void Finished();
@@ -109,8 +111,10 @@ class TfmProgress : public QDialog, public IReporter {
   Job job_;
   std::unique_ptr<CancelGate> gate_;
   std::unique_ptr<Context> context_;
-  QThread* thread_ = nullptr;
-  quint64 serial_ = 0;  // the running job's number
+  // The worker: a plain thread, joined when it has ended, so that what it
+  // leaves behind is seen whole (also by a race detector).
+  std::thread worker_;
+  std::atomic<bool> workDone_{false};
   bool asking_ = false;  // the cancel question is open
   // What the window shows; written by the worker only (the user-interface
   // thread reads it between jobs).

@@ -1,56 +1,66 @@
 #include "app/device/UiThread.h"
 
-#include <QMetaObject>
-#include <QObject>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QThread>
 
 namespace vl {
+namespace {
 
-struct UiThreadCalls::Pending {
-  bool started = false;
-  bool finished = false;
-  bool abandoned = false;  // the worker went on without it
-};
+const QEvent::Type kCallsQueued = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+}  // namespace
+
+UiThreadCalls::~UiThreadCalls() { Close(); }
 
 bool UiThreadCalls::Run(const std::function<void()>& call) {
-  if (QThread::currentThread() == context_->thread()) {
+  if (QThread::currentThread() == thread()) {
     call();
     return true;
   }
   auto pending = std::make_shared<Pending>();
-  {
-    const std::lock_guard lock(mutex_);
-    if (closed_) return false;
-  }
-  QMetaObject::invokeMethod(
-      context_,
-      [this, pending, &call] {
-        {
-          const std::lock_guard lock(mutex_);
-          if (pending->abandoned || closed_) return;
-          pending->started = true;
-          ++running_;
-        }
-        call();
-        {
-          const std::lock_guard lock(mutex_);
-          pending->finished = true;
-          --running_;
-        }
-        changed_.notify_all();
-      },
-      Qt::QueuedConnection);
+  pending->call = &call;
   std::unique_lock lock(mutex_);
+  if (closed_) return false;
+  queue_.push_back(pending);
+  QCoreApplication::postEvent(this, new QEvent(kCallsQueued));
   changed_.wait(lock, [&] { return pending->finished || (closed_ && !pending->started); });
-  if (pending->finished) return true;
-  pending->abandoned = true;
-  return false;
+  return pending->finished;
+}
+
+bool UiThreadCalls::event(QEvent* event) {
+  if (event->type() != kCallsQueued) return QObject::event(event);
+  RunQueued();
+  return true;
+}
+
+void UiThreadCalls::RunQueued() {
+  for (;;) {
+    std::shared_ptr<Pending> pending;
+    {
+      const std::lock_guard lock(mutex_);
+      if (queue_.empty()) return;
+      pending = queue_.front();
+      queue_.pop_front();
+      if (closed_) continue;
+      pending->started = true;
+      ++running_;
+    }
+    (*pending->call)();
+    {
+      const std::lock_guard lock(mutex_);
+      pending->finished = true;
+      --running_;
+    }
+    changed_.notify_all();
+  }
 }
 
 void UiThreadCalls::Close() {
   {
     const std::lock_guard lock(mutex_);
     closed_ = true;
+    queue_.clear();
   }
   changed_.notify_all();
 }
