@@ -2,6 +2,8 @@
 // process, on the virtual clock: download and upload under the progress window,
 // their early exits and cancels, information, interval, clear and the key image.
 
+#include <atomic>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -33,6 +35,8 @@
 #include "app/editor/VL2Grid.h"
 #include "core/device/Clear.h"
 #include "core/device/DeviceImage.h"
+#include "core/device/Download.h"
+#include "core/device/Upload.h"
 #include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
 #include "core/device/TestDisplay.h"
@@ -50,10 +54,25 @@ QString U(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 
+// The keyboard's port, gone (serio_raw unbound, the keyboard pulled) once pulled.
+class VanishingPort final : public Port {
+ public:
+  explicit VanishingPort(std::unique_ptr<Port> inner) : inner_(std::move(inner)) {}
+  bool SendByte(uint8_t byte) override { return !gone && inner_->SendByte(byte); }
+  void SetCapture(uint32_t target) override { inner_->SetCapture(target); }
+  uint16_t TakeByte() override { return gone ? 0 : inner_->TakeByte(); }
+  void Forward(IByteReceiver* receiver) override { inner_->Forward(receiver); }
+  std::atomic<bool> gone{false};
+
+ private:
+  std::unique_ptr<Port> inner_;
+};
+
 class DeviceWindowsTest : public QObject, public AppFixture {
   Q_OBJECT
 
   sim::SimKeyboard* keyboard_ = nullptr;
+  VanishingPort* port_ = nullptr;
 
   // An 8 x 8 keyboard of 8 KiB whose positions lie straight on the grid; the
   // catalogue may claim more memory than the keyboard has (an unreadable header).
@@ -88,7 +107,9 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       if (connected) {
         auto keyboard = std::make_unique<sim::SimKeyboard>(*clock, sim::SimConfig{});
         keyboard_ = keyboard.get();
-        port = std::move(keyboard);
+        auto vanishing = std::make_unique<VanishingPort>(std::move(keyboard));
+        port_ = vanishing.get();
+        port = std::move(vanishing);
       } else {
         port = std::make_unique<NullPort>();
       }
@@ -678,6 +699,35 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(WaitForJobs(main));
     for (const char* name : kDeviceCommandNames) QVERIFY2(main.Action(name)->isEnabled(), name);
     QVERIFY(!main.ActiveLayout()->Document().UndoAvailable);
+  }
+
+  // A port that goes away in the middle of a job ends it with the procedure's
+  // own error; the program goes on, and the next job works once it is back.
+  void PortVanishingMidJobEndsItWithItsError() {
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    auto* bar = main.Device().Progress().Bar();
+    QMetaObject::Connection pull = connect(bar, &QProgressBar::valueChanged, this, [this](int value) {
+      if (value >= 30) port_->gone = true;
+    });
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QCOMPARE(prompt_->Messages(), std::vector<std::string>{kWriteErrorNormal});
+    QVERIFY(!main.Device().Progress().isVisible());
+
+    disconnect(pull);
+    port_->gone = false;
+    prompt_->shown.clear();
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QVERIFY(prompt_->Texts().empty());
+    TfmGrid* target = main.NewLayout();
+    pull = connect(bar, &QProgressBar::valueChanged, this, [this](int value) {
+      if (value >= 30) port_->gone = true;
+    });
+    QVERIFY(RunCommand(main, "acUpload"));
+    QCOMPARE(prompt_->Messages(), std::vector<std::string>{kReadError});
+    QVERIFY(!target->Document().GetKey(1, 1));
+    QVERIFY(!target->Document().UndoAvailable);
+    QVERIFY(main.Action("acDownLoad")->isEnabled());
   }
 
   void CompareListsTheDifferencesAndSelectsTheKey() {
