@@ -28,7 +28,8 @@ echo "== the application's device jobs under ThreadSanitizer"
 # Only the application's tests are built here: they drive the device worker.
 cmake --preset tsan >/dev/null
 cmake --build --preset tsan -j "$jobs"
-QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" build/tsan/tests/app/test_app
+QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/app/tsan.supp" \
+  build/tsan/tests/app/test_app
 
 echo "== fuzz targets, short runs on their seed corpora"
 bash scripts/fuzz-smoke.sh "${FUZZ_SECONDS:-10}"

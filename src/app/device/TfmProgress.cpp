@@ -8,8 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QCoreApplication>
-#include <QEvent>
+#include <QMetaObject>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -21,9 +20,6 @@ namespace vl {
 namespace {
 
 QString U(const char* text) { return QString::fromUtf8(text); }
-
-// Posted by a worker that has ended; it carries nothing.
-const QEvent::Type kWorkEnded = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 }  // namespace
 
@@ -91,18 +87,16 @@ bool TfmProgress::Start(Job job) {
   worker_ = std::thread([this] {
     job_.work(*context_);
     workDone_ = true;
-    QCoreApplication::postEvent(this, new QEvent(kWorkEnded));
+    QMetaObject::invokeMethod(this, "WorkEnded", Qt::QueuedConnection);
   });
   emit RunningChanged(true);
   return true;
 }
 
-bool TfmProgress::event(QEvent* event) {
-  if (event->type() != kWorkEnded) return QDialog::event(event);
-  // A job that StopAndWait ended has posted its end as well: only a worker that
-  // runs and is done is this event's.
+void TfmProgress::WorkEnded() {
+  // A job that StopAndWait ended has queued its end as well: only a worker that
+  // runs and is done is this call's.
   if (Running() && workDone_) Finished();
-  return true;
 }
 
 void TfmProgress::Finished() {

@@ -89,9 +89,10 @@ class TfmProgress : public QDialog, public IReporter {
  protected:
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
-  bool event(QEvent* event) override;
 
  private:
+  // Queued by a worker that has ended.
+  Q_INVOKABLE void WorkEnded();
   void Finished();
   // The worker's call, dropped once the job is stopped for good.
   void OnUi(const std::function<void()>& call) { calls_.Run(call); }

@@ -1,15 +1,9 @@
 #include "app/device/UiThread.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include <QMetaObject>
 #include <QThread>
 
 namespace vl {
-namespace {
-
-const QEvent::Type kCallsQueued = static_cast<QEvent::Type>(QEvent::registerEventType());
-
-}  // namespace
 
 UiThreadCalls::~UiThreadCalls() { Close(); }
 
@@ -23,15 +17,9 @@ bool UiThreadCalls::Run(const std::function<void()>& call) {
   std::unique_lock lock(mutex_);
   if (closed_) return false;
   queue_.push_back(pending);
-  QCoreApplication::postEvent(this, new QEvent(kCallsQueued));
+  QMetaObject::invokeMethod(this, "RunQueued", Qt::QueuedConnection);
   changed_.wait(lock, [&] { return pending->finished || (closed_ && !pending->started); });
   return pending->finished;
-}
-
-bool UiThreadCalls::event(QEvent* event) {
-  if (event->type() != kCallsQueued) return QObject::event(event);
-  RunQueued();
-  return true;
 }
 
 void UiThreadCalls::RunQueued() {

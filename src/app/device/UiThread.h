@@ -5,8 +5,8 @@
 // still waiting for a call that has not begun: a worker is never left blocked on
 // a user interface that is going away, and a call that began always ends before
 // its worker goes on. Calls and their answers pass under the object's own mutex
-// (the event that wakes the user-interface thread carries no data), so a race
-// detector sees every hand-over.
+// (the queued call that wakes the user-interface thread carries no data), so a
+// race detector sees every hand-over.
 
 #include <QObject>
 #include <condition_variable>
@@ -18,6 +18,8 @@
 namespace vl {
 
 class UiThreadCalls final : public QObject {
+  Q_OBJECT
+
  public:
   UiThreadCalls() = default;
   ~UiThreadCalls() override;
@@ -33,9 +35,6 @@ class UiThreadCalls final : public QObject {
   // True while a worker's call is running on the user-interface thread.
   bool InCall() const;
 
- protected:
-  bool event(QEvent* event) override;
-
  private:
   struct Pending {
     const std::function<void()>* call = nullptr;
@@ -43,7 +42,7 @@ class UiThreadCalls final : public QObject {
     bool finished = false;
   };
   // Runs the queued calls (the user-interface thread).
-  void RunQueued();
+  Q_INVOKABLE void RunQueued();
 
   mutable std::mutex mutex_;
   std::condition_variable changed_;
