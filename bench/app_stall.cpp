@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
@@ -67,8 +68,15 @@ std::pair<double, double> Stall(vl::TfmMain& main, const std::function<void()>& 
   ticks.start(10);
   command();
   longest = std::max(longest, sinceTick.restart());  // the command's own part on this thread
-  while (main.Device().JobRunning() || wall.elapsed() < kIdleMs)
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  // An event loop that sleeps between events, as the program's own does (a loop of
+  // processEvents would spin and compete with the worker for the processor).
+  QEventLoop loop;
+  QTimer check;
+  QObject::connect(&check, &QTimer::timeout, [&] {
+    if (!main.Device().JobRunning() && wall.elapsed() >= kIdleMs) loop.quit();
+  });
+  check.start(20);
+  loop.exec();
   ticks.stop();
   return {static_cast<double>(longest), wall.elapsed() / 1000.0};
 }
