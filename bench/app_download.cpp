@@ -84,6 +84,7 @@ void BM_AppDownload2KiBRealClock(benchmark::State& state) {
     main.Device().Device();
     const auto start = std::chrono::steady_clock::now();
     main.Device().Download(*window);
+    while (main.Device().JobRunning()) QApplication::processEvents(QEventLoop::AllEvents, 5);
     const auto wall = std::chrono::steady_clock::now() - start;
     const double paused = std::chrono::duration<double>(clock->Paused()).count();
     state.counters["pauses_s"] = paused;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the full build's test suite (with the staged
 # install, the Debian package and the desktop-file checks), the core tests
-# under AddressSanitizer + UndefinedBehaviorSanitizer, and a short run of each fuzz
+# under AddressSanitizer + UndefinedBehaviorSanitizer, the application's tests
+# under ThreadSanitizer, and a short run of each fuzz
 # target on its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +23,13 @@ echo "== core tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j "$jobs"
+
+echo "== the application's device jobs under ThreadSanitizer"
+# Only the application's tests are built here: they drive the device worker.
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan -j "$jobs"
+QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/app/tsan.supp" \
+  build/tsan/tests/app/test_app
 
 echo "== fuzz targets, short runs on their seed corpora"
 bash scripts/fuzz-smoke.sh "${FUZZ_SECONDS:-10}"

@@ -23,6 +23,7 @@
 #include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
+#include "app/device/CompareDialog.h"
 #include "app/device/DeviceCommands.h"
 #include "app/device/TfmIBD.h"
 #include "app/device/TfmInfo.h"
@@ -110,6 +111,11 @@ class GrabOnShow final : public QObject {
   QString file_;
 };
 
+// Lets the device jobs a command started run to their end.
+void Finish(TfmMain& main) {
+  while (main.Device().JobRunning()) QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
 // The device windows with a simulated keyboard of the shipped catalogue's type
 // 0105 in the process, on the virtual clock: download, information, interval,
 // upload into a new layout, the test window.
@@ -135,7 +141,7 @@ void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
                                        std::make_unique<FolderDeviceCatalogue>(data.toStdString()));
   });
   DeviceCommands& device = main.Device();
-  new GrabOnShow(device.Detect(), QDir(out).filePath("device_detect.png"));
+  new GrabOnShow(device.Progress().Detect(), QDir(out).filePath("device_detect.png"));
   auto* once = new QObject(&device.Progress());
   QObject::connect(device.Progress().Bar(), &QProgressBar::valueChanged, once, [&device, out, once](int value) {
     if (value < 40) return;
@@ -143,16 +149,37 @@ void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
     delete once;
   });
   main.Action("acDownLoad")->trigger();
+  Finish(main);
 
-  WhenShown(device.Info(), QDir(out).filePath("device_info.png"));
+  auto* info = new GrabOnShow(device.Info(), QDir(out).filePath("device_info.png"));
   main.Action("acInfo")->trigger();
+  Finish(main);
+  delete info;
+  device.Info().reject();
   WhenShown(device.IntervalDialog(), QDir(out).filePath("device_interval.png"));
   main.Action("acIBD")->trigger();
+  Finish(main);
 
-  main.NewLayout();
+  TfmGrid* uploaded = main.NewLayout();
   main.Action("acUpload")->trigger();
+  Finish(main);
   QApplication::processEvents();
   Save(main, QDir(out).filePath("device_uploaded.png"));
+
+  // One key taken away from the uploaded layout: what the compare window lists.
+  TVL2Document& document = uploaded->Document();
+  for (size_t index = 0; index < kFieldCells; ++index) {
+    const int column = FieldMatrix<KeyRef>::ColumnOf(index);
+    const int row = FieldMatrix<KeyRef>::RowOf(index);
+    if (!document.GetKey(column, row)) continue;
+    document.SetKey(column, row, nullptr);
+    break;
+  }
+  main.Action("acCompare")->trigger();
+  Finish(main);
+  QApplication::processEvents();
+  Save(device.CompareWindow(), QDir(out).filePath("device_compare.png"));
+  device.CompareWindow().hide();
 
   TfmTest& test = device.Test();
   test.ShowTest();
@@ -182,6 +209,7 @@ void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
   });
   preview->start(20);
   main.Action("acPrintImage")->trigger();
+  Finish(main);
 }
 
 }  // namespace

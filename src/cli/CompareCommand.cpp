@@ -8,7 +8,6 @@
 
 #include "cli/DeviceCommandSupport.h"
 #include "cli/LayoutFiles.h"
-#include "core/device/DeviceImage.h"
 #include "core/device/Download.h"
 #include "core/device/KeyboardLayout.h"
 #include "core/device/LayoutCompare.h"
@@ -71,22 +70,15 @@ int RunCompare(CliContext& context) {
   TVL2Document keyboard;
   const auto prepared = ReadKeyboardLayout(line->Access(), settings, *line->catalogue, keyboard, reporter, prompt);
   if (!prepared) return Verdict(context, false, "", kCompareFailed);
-  const ImageDevice device{prepared->identity.SerialNumber, prepared->model.Width, prepared->model.Height,
-                           prepared->model.Check == CheckKind::Crc, prepared->header.ControllerMajor,
-                           prepared->header.ControllerMinor};
   // A layout the download would refuse is told as the download tells it, not
   // listed as differences; like an unreadable input it cannot be compared at all.
-  const auto image = BuildDeviceImage(layout, settings, device, prepared->selection, prepared->placement);
-  const auto keys = CompareLayouts(layout, keyboard, settings, device, prepared->selection, prepared->placement);
-  const auto tracks = card ? CompareCardReaders(layout, keyboard, settings, device, prepared->selection,
-                                                prepared->placement)
-                           : std::optional<std::vector<TrackDifference>>(std::vector<TrackDifference>{});
-  if (!image || static_cast<int>(image->size()) >= AddressableMemory(prepared->model) - 32 || !keys || !tracks) {
+  const auto comparison = CompareWithKeyboard(layout, keyboard, settings, *prepared, card);
+  if (!comparison) {
     PrintMessage(*context.err, kImageTooLarge);
     Verdict(context, false, "", kCompareFailed);
     return kExitUnreadable;
   }
-  return Report(context, *keys, *tracks);
+  return Report(context, comparison->keys, comparison->tracks);
 }
 
 }  // namespace vl::cli

@@ -2,6 +2,8 @@
 // process, on the virtual clock: download and upload under the progress window,
 // their early exits and cancels, information, interval, clear and the key image.
 
+#include <atomic>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -21,6 +23,8 @@
 #include <QtTest>
 
 #include "AppFixture.h"
+#include "DeviceJobs.h"
+#include "app/device/CompareDialog.h"
 #include "app/device/DeviceCommands.h"
 #include "app/device/DeviceVerdicts.h"
 #include "app/device/TfmIBD.h"
@@ -29,7 +33,10 @@
 #include "app/device/TfmTest.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
+#include "core/device/Clear.h"
 #include "core/device/DeviceImage.h"
+#include "core/device/Download.h"
+#include "core/device/Upload.h"
 #include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
 #include "core/device/TestDisplay.h"
@@ -47,10 +54,25 @@ QString U(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 
+// The keyboard's port, gone (serio_raw unbound, the keyboard pulled) once pulled.
+class VanishingPort final : public Port {
+ public:
+  explicit VanishingPort(std::unique_ptr<Port> inner) : inner_(std::move(inner)) {}
+  bool SendByte(uint8_t byte) override { return !gone && inner_->SendByte(byte); }
+  void SetCapture(uint32_t target) override { inner_->SetCapture(target); }
+  uint16_t TakeByte() override { return gone ? 0 : inner_->TakeByte(); }
+  void Forward(IByteReceiver* receiver) override { inner_->Forward(receiver); }
+  std::atomic<bool> gone{false};
+
+ private:
+  std::unique_ptr<Port> inner_;
+};
+
 class DeviceWindowsTest : public QObject, public AppFixture {
   Q_OBJECT
 
   sim::SimKeyboard* keyboard_ = nullptr;
+  VanishingPort* port_ = nullptr;
 
   // An 8 x 8 keyboard of 8 KiB whose positions lie straight on the grid; the
   // catalogue may claim more memory than the keyboard has (an unreadable header).
@@ -85,7 +107,9 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       if (connected) {
         auto keyboard = std::make_unique<sim::SimKeyboard>(*clock, sim::SimConfig{});
         keyboard_ = keyboard.get();
-        port = std::move(keyboard);
+        auto vanishing = std::make_unique<VanishingPort>(std::move(keyboard));
+        port_ = vanishing.get();
+        port = std::move(vanishing);
       } else {
         port = std::make_unique<NullPort>();
       }
@@ -154,7 +178,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     TfmMain& main = StartWithKeyboard();
     TfmGrid* window = main.ActiveLayout();
     FillLayout(window->Document());
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QVERIFY(prompt_->Texts().empty());
     const auto image = Expected(*window);
     QCOMPARE(Memory(image.size()), image);
@@ -210,7 +234,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       if (c.arrange) c.arrange(*this, *window);
       UseKeyboard(main, c.connected);
       const std::vector<uint8_t> before = keyboard_ ? keyboard_->Memory() : std::vector<uint8_t>{};
-      main.Action("acDownLoad")->trigger();
+      QVERIFY(RunCommand(main, "acDownLoad"));
       const std::vector<std::string> asked = prompt_->Texts();
       if (c.told) QVERIFY2(std::find(asked.begin(), asked.end(), c.told) != asked.end(), c.name);
       QVERIFY2(!asked.empty(), c.name);
@@ -232,7 +256,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       FillLayout(window->Document());
       CancelMidway(main);
       prompt_->answers = {answer};
-      main.Action("acDownLoad")->trigger();
+      QVERIFY(RunCommand(main, "acDownLoad"));
       QCOMPARE(prompt_->Texts(), std::vector<std::string>{kCancelDownloadQuestion});
       if (answer == Answer::No) {
         QCOMPARE(StoredSize(), 0);
@@ -249,19 +273,22 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     TfmMain& main = StartWithKeyboard();
     TfmGrid* source = main.ActiveLayout();
     FillLayout(source->Document());
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     const int stored = StoredSize();
 
     TfmGrid* target = main.NewLayout();
-    main.Action("acUpload")->trigger();
+    QVERIFY(RunCommand(main, "acUpload"));
     QVERIFY(prompt_->Texts().empty());
     QVERIFY(target->Document().GetKey(8, 8));
     QCOMPARE(UndoCaption(target->Document()), std::string("&Отменить чтение данных из устройства"));
     main.Action("acUndo")->trigger();
     QVERIFY(!target->Document().GetKey(8, 8));
+    main.Action("acRedo")->trigger();
+    QVERIFY(target->Document().GetKey(8, 8));
+    main.Action("acUndo")->trigger();
 
     CancelMidway(main);
-    main.Action("acUpload")->trigger();
+    QVERIFY(RunCommand(main, "acUpload"));
     QVERIFY(prompt_->Texts().empty());
     QCOMPARE(StoredSize(), stored);
     QVERIFY(!target->Document().GetKey(8, 8));
@@ -269,9 +296,8 @@ class DeviceWindowsTest : public QObject, public AppFixture {
 
   void InformationShowsElevenRows() {
     TfmMain& main = StartWithKeyboard();
-    main.Device().Info().setModal(false);
-    QTimer::singleShot(0, &main.Device().Info(), &QDialog::accept);
-    main.Action("acInfo")->trigger();
+    QVERIFY(RunCommand(main, "acInfo"));
+    QVERIFY(main.Device().Info().isVisible());
     QTreeWidget* list = main.Device().Info().List();
     QCOMPARE(list->topLevelItemCount(), 11);
     QCOMPARE(list->topLevelItem(0)->text(1), U("0105"));
@@ -288,7 +314,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
         dialog.Intervals()->setCurrentIndex(item);
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
       });
-      QCOMPARE(dialog.Exec(*main.Device().Device()), int(QDialog::Accepted));
+      QVERIFY(RunCommand(main, "acIBD"));
       QCOMPARE(keyboard_->IntervalCode(), code);
       QVERIFY(prompt_->Texts().empty());
       cleanup();
@@ -299,7 +325,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       QCOMPARE(dialog.Intervals()->currentIndex(), 1);
       dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
-    main.Action("acIBD")->trigger();
+    QVERIFY(RunCommand(main, "acIBD"));
     QCOMPARE(prompt_->Texts(), std::vector<std::string>{kOstrelNotConnected});
   }
 
@@ -369,7 +395,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QTemporaryDir out;
     const QString file = out.filePath("keys.rtf");
     dialogs_->names = {file};
-    main.Action("acImage")->trigger();
+    QVERIFY(RunCommand(main, "acImage"));
     QCOMPARE(window->Grid().Selection(), (TRect{1, 1, 8, 8}));
     QFile written(file);
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -395,8 +421,8 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     FillLayout(main.ActiveLayout()->Document());
     QTemporaryDir out;
     dialogs_->names = {out.filePath("keys.pdf"), out.filePath("keys.svg")};
-    main.Action("acImage")->trigger();
-    main.Action("acImage")->trigger();
+    QVERIFY(RunCommand(main, "acImage"));
+    QVERIFY(RunCommand(main, "acImage"));
     QFile pdf(out.filePath("keys.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().startsWith("%PDF-"));
@@ -433,6 +459,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QAction* print = main.Action("acPrintImage");
     QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     print->trigger();
+    QVERIFY(WaitForJobs(main));
     QCOMPARE(title, U("Печать рисунка клавиш"));
     // The device's field from the selection's corner, on one sheet.
     QCOMPARE(window->Grid().Selection(), (TRect{2, 2, 9, 9}));
@@ -455,7 +482,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     main.CommandsChanged();
     QTemporaryDir out;
     dialogs_->names = {out.filePath("keys.rtf")};
-    main.Action("acImage")->trigger();
+    QVERIFY(RunCommand(main, "acImage"));
     QVERIFY(QFile::exists(out.filePath("keys.rtf")));
     QCOMPARE(main.StatusText(StatusPanel::Saved), U("не сохранена"));
     QCOMPARE(prompt_->Texts().size(), size_t{1});
@@ -468,7 +495,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
   void AutomaticSaveAsksBeforeOverwritingAnUploadedLayout() {
     TfmMain& main = StartWithKeyboard();
     FillLayout(main.ActiveLayout()->Document());
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
 
     TfmGrid* window = main.NewLayout();
     Put(window->Document(), 1, 1, std::string(1, '\x1C'));
@@ -478,12 +505,12 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     window->Document().Modified = true;
     QVERIFY(main.SaveWindow(*window, false));
     const QByteArray saved = Contents(file);
-    main.Action("acUpload")->trigger();
+    QVERIFY(RunCommand(main, "acUpload"));
     QVERIFY(window->Document().Modified);
 
     const int blocks = keyboard_->BlocksAccepted();
     prompt_->answers = {Answer::No};
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QCOMPARE(prompt_->Texts().size(), size_t{1});
     QVERIFY(QString::fromStdString(prompt_->Texts()[0]).contains(QStringLiteral("kept.vld")));
     QCOMPARE(Contents(file), saved);
@@ -512,7 +539,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       FillLayout(window->Document());
       window->Document().Modified = true;
       prompt_->answers = {answer};
-      main.Action("acDownLoad")->trigger();  // the save dialog is cancelled
+      QVERIFY(RunCommand(main, "acDownLoad"));  // the save dialog is cancelled
       QCOMPARE(prompt_->Texts().size(), size_t{1});
       QVERIFY(QString::fromStdString(prompt_->Texts()[0]).contains(U("не сохранена")));
       QCOMPARE(keyboard_->BlocksAccepted() > 0, answer == Answer::Yes);
@@ -531,7 +558,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     TfmTest& test = main.Device().Test();
     test.Pages()->setCurrentIndex(1);
     prompt_->answers = {Answer::No};
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QCoreApplication::processEvents();
     QVERIFY(!test.isVisible());
     QVERIFY(main.statusBar()->currentMessage().isEmpty());
@@ -547,7 +574,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       delete once;
     });
     prompt_->answers = {Answer::Yes};
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QCOMPARE(main.statusBar()->currentMessage(), U(kDownloadDoneStatus));
     QVERIFY((centre - QApplication::primaryScreen()->availableGeometry().center()).manhattanLength() <= 6);
     QTRY_VERIFY(test.isVisible());
@@ -556,14 +583,14 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(test.PortMemo()->hasFocus());
 
     prompt_->answers = {Answer::Yes};
-    main.Action("acDeviceClear")->trigger();
+    QVERIFY(RunCommand(main, "acDeviceClear"));
     QCOMPARE(main.statusBar()->currentMessage(), U(kClearDoneStatus));
 
     TfmIBD& dialog = main.Device().IntervalDialog();
     QTimer::singleShot(0, &dialog, [&dialog] {
       dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
-    main.Action("acIBD")->trigger();
+    QVERIFY(RunCommand(main, "acIBD"));
     QCOMPARE(main.statusBar()->currentMessage(), U(kIntervalDoneStatus));
   }
 
@@ -578,14 +605,156 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     Put(window->Document(), 9, 9, std::string(1, '\x1C'));
     window->Grid().Select(1, 1, 1, 1);
     prompt_->answers = {Answer::No};
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QCOMPARE(prompt_->Texts(), std::vector<std::string>{KeysOutsideQuestion(2, 8, 8)});
     QCOMPARE(window->Grid().Selection(), (TRect{1, 1, 8, 8}));
     QCOMPARE(keyboard_->BlocksAccepted(), 0);
 
     prompt_->answers = {Answer::Yes};
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QVERIFY(keyboard_->BlocksAccepted() > 0);
+  }
+
+  // The upload worker wrote into the document the grid was painting (a data
+  // race; a new empty layout could crash). The grid now sees nothing of the
+  // upload until it has ended, then all of it in one undoable step.
+  void UploadIntoANewLayoutWhileTheGridRepaints() {
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    TfmGrid* target = main.NewLayout();
+    QTimer painter;
+    connect(&painter, &QTimer::timeout, this, [target] { target->Grid().viewport()->repaint(); });
+    painter.start(0);
+    bool shownEarly = false;
+    int steps = 0;
+    connect(main.Device().Progress().Bar(), &QProgressBar::valueChanged, this, [&](int) {
+      ++steps;
+      target->Grid().viewport()->repaint();
+      shownEarly |= target->Document().GetKey(1, 1) != nullptr;
+    });
+    QVERIFY(RunCommand(main, "acUpload"));
+    painter.stop();
+    QVERIFY(steps > 2);
+    QVERIFY(!shownEarly);
+    QVERIFY(target->Document().GetKey(8, 8));
+    QVERIFY(target->Document().Modified);
+    QCOMPARE(UndoCaption(target->Document()), std::string("&Отменить чтение данных из устройства"));
+  }
+
+  // Cancel reaches every job at its next block: nothing is written or read
+  // into a layout, nothing but the jobs' own questions is told, and no window
+  // of an outcome opens.
+  void EveryJobStopsAtItsNextBlockWhenCancelled() {
+    settings_.Set(Setting::ImageDevice, 0);
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    const std::vector<uint8_t> memory = keyboard_->Memory();
+    const uint8_t interval = keyboard_->IntervalCode();
+    main.statusBar()->clearMessage();
+    TfmGrid* empty = main.NewLayout();
+    TfmProgress& progress = main.Device().Progress();
+    connect(&progress, &TfmProgress::RunningChanged, this, [&progress](bool running) {
+      if (running) progress.Cancel();
+    });
+    // A chooser or file dialog opened by mistake is closed rather than waited for.
+    QTimer guard;
+    connect(&guard, &QTimer::timeout, this, [] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+    });
+    guard.start(200);
+    prompt_->shown.clear();
+    prompt_->answersByText = {{kCancelDownloadQuestion, Answer::No}, {kClearQuestion, Answer::Yes}};
+    for (const char* command : {"acDownLoad", "acUpload", "acDeviceClear", "acInfo", "acIBD", "acCompare", "acImage"}) {
+      if (QByteArray(command) == "acIBD") {
+        TfmIBD& dialog = main.Device().IntervalDialog();
+        QTimer::singleShot(0, &dialog, [&dialog] {
+          dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+      }
+      QVERIFY2(RunCommand(main, command), command);
+      QVERIFY2(keyboard_->Memory() == memory, command);
+      QVERIFY2(!progress.isVisible(), command);
+    }
+    QCOMPARE(keyboard_->IntervalCode(), interval);
+    QCOMPARE(prompt_->Texts(), (std::vector<std::string>{kCancelDownloadQuestion, kClearQuestion}));
+    QVERIFY(!empty->Document().GetKey(1, 1));
+    QVERIFY(!empty->Document().History.CanUndo());
+    QVERIFY(!empty->Document().Busy);
+    QVERIFY(!main.Device().Info().isVisible());
+    QVERIFY(!main.Device().CompareWindow().isVisible());
+    QCOMPARE(dialogs_->calls, 0);
+    QVERIFY(main.statusBar()->currentMessage().isEmpty());
+    QVERIFY(main.Action("acDownLoad")->isEnabled());
+  }
+
+  // Device commands wait while a job runs; the other windows stay usable.
+  void OneJobAtATime() {
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    main.Action("acDownLoad")->trigger();
+    QVERIFY(main.Device().JobRunning());
+    for (const char* name : kDeviceCommandNames) QVERIFY2(!main.Action(name)->isEnabled(), name);
+    QVERIFY(main.Action("acWindowTest")->isEnabled());
+    QVERIFY(!main.Device().Progress().isModal());
+    main.Device().Upload(*main.ActiveLayout());  // ignored, not queued
+    QVERIFY(WaitForJobs(main));
+    for (const char* name : kDeviceCommandNames) QVERIFY2(main.Action(name)->isEnabled(), name);
+    QVERIFY(!main.ActiveLayout()->Document().History.CanUndo());
+  }
+
+  // A port that goes away in the middle of a job ends it with the procedure's
+  // own error; the program goes on, and the next job works once it is back.
+  void PortVanishingMidJobEndsItWithItsError() {
+    TfmMain& main = StartWithKeyboard();
+    FillLayout(main.ActiveLayout()->Document());
+    auto* bar = main.Device().Progress().Bar();
+    QMetaObject::Connection pull = connect(bar, &QProgressBar::valueChanged, this, [this](int value) {
+      if (value >= 30) port_->gone = true;
+    });
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QCOMPARE(prompt_->Messages(), std::vector<std::string>{kWriteErrorNormal});
+    QVERIFY(!main.Device().Progress().isVisible());
+
+    disconnect(pull);
+    port_->gone = false;
+    prompt_->shown.clear();
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QVERIFY(prompt_->Texts().empty());
+    TfmGrid* target = main.NewLayout();
+    pull = connect(bar, &QProgressBar::valueChanged, this, [this](int value) {
+      if (value >= 30) port_->gone = true;
+    });
+    QVERIFY(RunCommand(main, "acUpload"));
+    QCOMPARE(prompt_->Messages(), std::vector<std::string>{kReadError});
+    QVERIFY(!target->Document().GetKey(1, 1));
+    QVERIFY(!target->Document().History.CanUndo());
+    QVERIFY(main.Action("acDownLoad")->isEnabled());
+  }
+
+  void CompareListsTheDifferencesAndSelectsTheKey() {
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QVERIFY(RunCommand(main, "acCompare"));
+    TfmCompare& compare = main.Device().CompareWindow();
+    QVERIFY(compare.isVisible());
+    QCOMPARE(compare.List()->topLevelItemCount(), 0);
+    QCOMPARE(compare.Summary()->text(), U("Раскладки совпадают."));
+
+    Put(window->Document(), 3, 5, std::string(1, '\x32'));
+    window->Grid().Select(1, 1, 1, 1);
+    QVERIFY(RunCommand(main, "acCompare"));
+    QCOMPARE(compare.List()->topLevelItemCount(), 1);
+    QTreeWidgetItem* item = compare.List()->topLevelItem(0);
+    QVERIFY(item->text(0).startsWith(U("столбец 3, строка 5")));
+    QVERIFY(!item->text(1).isEmpty());
+    QCOMPARE(item->text(2), U("нажатие"));
+    emit compare.List()->itemDoubleClicked(item, 0);
+    QCOMPARE(window->Grid().Selection(), (TRect{3, 5, 3, 5}));
+    QVERIFY(prompt_->Texts().empty());
   }
 };
 

@@ -3,18 +3,28 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QListWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QtTest>
 
 #include "AppFixture.h"
+#include "DeviceJobs.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/device/AppDevice.h"
 #include "app/device/DeviceCommands.h"
 #include "app/device/SimCaption.h"
 #include "app/device/SimKeyboardWindow.h"
 #include "app/device/TfmInfo.h"
+#include "app/device/TfmTest.h"
+#include "app/editor/GridWindow.h"
+#include "app/editor/VL2Grid.h"
+#include "app/editor/KeyInputWindow.h"
+#include "app/editor/PortEdit.h"
+#include "app/input/DesktopLocks.h"
+#include "app/device/SimKeyField.h"
+#include "core/device/Transport.h"
 #include "core/device/LayoutBackups.h"
 #include "core/document/LayoutFile.h"
 #include "ports/PortSelect.h"
@@ -26,6 +36,7 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
   Q_OBJECT
 
   SimulatedKeyboard* keyboard_ = nullptr;
+  VirtualClock* clock_ = nullptr;
 
   // A 2 x 2 keyboard of 8 KiB whose positions lie straight on the grid.
   void WriteCatalogue() {
@@ -43,6 +54,7 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     main.SetDeviceOpener([this]() -> std::unique_ptr<AppDevice> {
       auto catalogue = std::make_unique<FolderDeviceCatalogue>(dataDir_->path().toStdString());
       auto clock = std::make_unique<VirtualClock>();
+      clock_ = clock.get();
       auto keyboard =
           std::make_unique<SimulatedKeyboard>(*clock, sim::CatalogueConfig(catalogue->Catalogue(), 0x105));
       keyboard_ = keyboard.get();
@@ -81,12 +93,12 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     TfmMain& main = StartWithSimulator();
     TfmGrid* window = main.ActiveLayout();
     Put(window->Document(), 1, 1, "\x1C");
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QVERIFY(!QDir(BackupFolder()).exists());  // off unless chosen
 
     SetBackupBeforeDownload(backend_, true);
     Put(window->Document(), 1, 1, "\x32");
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QVERIFY(prompt_->Texts().empty());
     const QStringList backups = QDir(BackupFolder()).entryList(QDir::Files);
     QCOMPARE(backups.size(), 1);
@@ -110,7 +122,7 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     TfmMain& main = StartWithSimulator();
     TfmGrid* window = main.ActiveLayout();
     Put(window->Document(), 1, 1, "\x1C");
-    main.Action("acDownLoad")->trigger();
+    QVERIFY(RunCommand(main, "acDownLoad"));
     QVERIFY(!prompt_->Texts().empty());
     QVERIFY(QString::fromStdString(prompt_->Texts().back()).startsWith(QString::fromUtf8("Копия раскладки")));
     QVERIFY(!keyboard_->Layout());  // nothing was written
@@ -148,8 +160,8 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     if (QFile::exists(QString::fromLatin1(kDefaultSerioRawPath))) QSKIP("this machine has a keyboard port");
     TfmMain& main = Start();  // the real opener: nothing stored, no port
     prompt_->answers = {Answer::No};
-    main.Action("acDeviceClear")->trigger();
-    main.Action("acDeviceClear")->trigger();
+    QVERIFY(RunCommand(main, "acDeviceClear"));
+    QVERIFY(RunCommand(main, "acDeviceClear"));
     const std::string offer = "Порт клавиатуры не найден. Использовать имитатор клавиатуры?";
     const std::vector<std::string> asked = prompt_->Texts();
     QCOMPARE(std::count(asked.begin(), asked.end(), offer), 1);
@@ -169,6 +181,83 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     QVERIFY(again.Device().SimulatedChosen());
     QVERIFY(again.Action("acWindowSimulator")->isEnabled());
     QVERIFY(again.Device().Device() && again.Device().Device()->Simulated());
+  }
+  // The code-sequence lines never took the port's bytes (nothing gave them the
+  // port), so a click in the simulator's window did not reach a line, and
+  // leaving a line never set the keyboard's indicators back.
+  void LineTakesTheSimulatorsKeyAndLeavingSetsItsIndicators() {
+    backend_.WriteString("", kPortSettingName, "sim:0105");
+    TfmMain& main = StartWithSimulator();
+    TfmGrid* window = main.ActiveLayout();
+    Put(window->Document(), 1, 1, "\x1C");
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QVERIFY(main.Device().ByteSource().Send({kSetIndicators, 0x07}));  // every indicator lit
+    QCOMPARE(keyboard_->Poll().indicators, 0x07);
+
+    window->Grid().Select(2, 2, 2, 2);
+    window->Action(TfmGrid::acKeyInput)->trigger();
+    TPortEdit* line = main.KeyInput().PressLine(0);
+    QApplication::setActiveWindow(line->window());
+    line->setFocus(Qt::MouseFocusReason);
+    QVERIFY(line->Capturing());
+    main.Action("acWindowSimulator")->trigger();
+    SimKeyboardWindow* simulator = main.Device().Simulator();
+    QVERIFY(simulator);
+    const QPoint key = simulator->Field().KeyRect(0, 0).center();
+    QTest::mouseClick(&simulator->Field(), Qt::LeftButton, {}, key);
+    clock_->Pause(std::chrono::seconds(1));
+    simulator->Poll();
+    QTRY_COMPARE(QByteArray::fromStdString(line->Bytes()).toHex(), QByteArray("1c"));
+
+    QApplication::setActiveWindow(&main);
+    QVERIFY(!line->Capturing());
+    const LockStates locks = ReadDesktopLocks();
+    QCOMPARE(keyboard_->Poll().indicators, IndicatorBits(locks.NumLock, locks.CapsLock));
+    QVERIFY(window->Document().GetKey(2, 2));
+  }
+
+  // Closing the program while a download runs asks; No lets it finish, Yes
+  // stops it at its next block and closes, the keyboard never half-written.
+  void QuittingDuringAJobAsksThenStopsIt() {
+    backend_.WriteString("", kPortSettingName, "sim:0105");
+    TfmMain& main = StartWithSimulator();
+    TfmGrid* window = main.ActiveLayout();
+    Put(window->Document(), 1, 1, "\x1C");
+    prompt_->answersByText[kQuitDuringJob] = Answer::No;
+    main.Action("acDownLoad")->trigger();
+    QVERIFY(main.Device().JobRunning());
+    QVERIFY(!main.close());
+    QVERIFY(main.Device().JobRunning());
+    QVERIFY(WaitForJobs(main));
+    QVERIFY(keyboard_->Layout());
+
+    Put(window->Document(), 1, 1, "\x32");
+    prompt_->answersByText[kQuitDuringJob] = Answer::Yes;
+    main.Action("acDownLoad")->trigger();
+    QVERIFY(main.Device().JobRunning());
+    QVERIFY(main.close());
+    QVERIFY(!main.Device().JobRunning());
+    const auto layout = keyboard_->Layout();
+    QVERIFY(!layout || layout->keys[0].Layers[0].Macro[0] == "\x1C");
+    const std::vector<std::string> told = prompt_->Texts();
+    QCOMPARE(std::count(told.begin(), told.end(), std::string(kQuitDuringJob)), 2);
+  }
+
+  // The port went before the test window's byte reader; a job under way at the
+  // end must not outlive what it uses.
+  void EndWithTheTestWindowCapturingAndAJobUnderWay() {
+    backend_.WriteString("", kPortSettingName, "sim:0105");
+    TfmMain& main = StartWithSimulator();
+    main.Action("acWindowTest")->trigger();
+    TfmTest& test = main.Device().Test();
+    QApplication::setActiveWindow(&test);
+    test.PortMemo()->setFocus();
+    QTRY_VERIFY(test.Capturing());
+    Put(main.ActiveLayout()->Document(), 1, 1, "\x1C");
+    main.Action("acDownLoad")->trigger();
+    QVERIFY(main.Device().JobRunning());
+    main_.reset();
+    FlushDeletes();
   }
 };
 

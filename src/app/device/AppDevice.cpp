@@ -50,14 +50,31 @@ std::unique_ptr<AppDevice> AppDevice::Open(const std::string& choiceText, const 
 AppDevice::AppDevice(std::unique_ptr<Clock> clock, std::unique_ptr<Port> port,
                      std::unique_ptr<IDeviceCatalogue> catalogue)
     : clock_(std::move(clock)), ownedPort_(std::move(port)), port_(ownedPort_.get()),
-      catalogue_(std::move(catalogue)) {}
+      catalogue_(std::move(catalogue)) {
+  slot_->port = port_;
+}
 
 AppDevice::AppDevice(std::unique_ptr<Clock> clock, std::unique_ptr<SimulatedKeyboard> keyboard,
                      std::unique_ptr<IDeviceCatalogue> catalogue)
     : clock_(std::move(clock)), simulated_(std::move(keyboard)), port_(&simulated_->GetPort()),
-      catalogue_(std::move(catalogue)), deliversBytes_(true) {}
+      catalogue_(std::move(catalogue)), deliversBytes_(true) {
+  slot_->port = port_;
+}
 
-AppDevice::~AppDevice() { KeepState(); }
+AppDevice::~AppDevice() {
+  {
+    // The byte readers lose the port before it goes.
+    const std::lock_guard lock(slot_->mutex);
+    slot_->port->Forward(nullptr);
+    slot_->port = nullptr;
+  }
+  KeepState();
+}
+
+void AppDevice::HoldForJob(bool held) {
+  const std::lock_guard lock(slot_->mutex);
+  slot_->heldByJob = held;
+}
 
 void AppDevice::KeepState() const {
   if (!simulated_ || stateFile_.isEmpty()) return;

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/device/PortHandle.h"
 #include "app/device/SimulatedKeyboard.h"
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/device/Clock.h"
@@ -36,7 +37,11 @@ class AppDevice {
   ~AppDevice();
 
   PortAccess Access() { return PortAccess{*port_, *clock_, locks_}; }
-  Port& DevicePort() { return *port_; }
+  // The port for the byte readers, when bytes arrive from it without a request
+  // (a keyboard to test); an empty handle otherwise. Invalid once the device closes.
+  PortHandle ByteSource() const { return deliversBytes_ ? PortHandle(slot_) : PortHandle(); }
+  // A device job has the port: the byte readers send nothing meanwhile.
+  void HoldForJob(bool held);
   // The simulated keyboard when it is the port, else nullptr.
   SimulatedKeyboard* Simulated() const { return simulated_.get(); }
   const IDeviceCatalogue& Catalogue() const { return *catalogue_; }
@@ -63,6 +68,7 @@ class AppDevice {
   FixedLockState locks_;
   bool deliversBytes_ = false;
   QString stateFile_;
+  std::shared_ptr<PortHandle::Slot> slot_ = std::make_shared<PortHandle::Slot>();
 };
 
 }  // namespace vl

@@ -13,22 +13,27 @@
 #include <optional>
 
 #include "app/catalogue/SupportedDevicesDialog.h"
-#include "app/device/DetectingReporter.h"
+#include "app/device/ApplyDeviceRead.h"
+#include "app/device/CompareDialog.h"
 #include "app/device/DeviceVerdicts.h"
 #include "app/device/PortHelper.h"
 #include "app/device/SimCaption.h"
-#include "app/device/TfmDetect.h"
 #include "app/device/TfmIBD.h"
 #include "app/device/TfmInfo.h"
-#include "app/device/TfmProgress.h"
 #include "app/device/TfmTest.h"
 #include "app/editor/FileDialogs.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
 #include "core/device/Clear.h"
+#include "core/device/DeviceInfoQuery.h"
+#include "core/device/Download.h"
+#include "core/device/Interval.h"
+#include "core/device/KeyboardLayout.h"
+#include "core/device/Upload.h"
 #include "core/device/Detect.h"
 #include "core/document/BusyScope.h"
 #include "core/device/LayoutBackups.h"
+#include "core/document/DocumentCopy.h"
 #include "core/mtf/KeyImageDevice.h"
 #include "render/KeyImagePainter.h"
 #include "ports/PortSelect.h"
@@ -44,28 +49,92 @@ constexpr const char* kEditorNotStarted =
 constexpr const char* kBackupFailed =
     "Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в параметрах "
     "(страница \"Устройство\").";
+// The progress window's captions of the jobs that have none of their own.
+constexpr const char* kCaptionBackup = "Копия раскладки устройства";
+constexpr const char* kCaptionClear = "Очистка памяти";
+constexpr const char* kCaptionInterval = "Интервал";
+constexpr const char* kCaptionIdentify = "Определение устройства";
+constexpr const char* kCaptionCompare = "Сравнение с устройством";
+constexpr const char* kCaptionAttach = "Подключение порта клавиатуры";
+constexpr const char* kCaptionRelease = "Возврат порта клавиатуре";
+
+// What the progress window names as the layout of a job.
+QString LayoutName(TfmGrid& window) {
+  const std::string& fileName = window.Document().FileName;
+  return fileName.empty() ? window.Caption() : QString::fromStdString(fileName);
+}
+
+// A layout window's Busy flag (no autosave) held for as long as its job lives;
+// given back only to a window that still exists.
+class WindowBusy {
+ public:
+  explicit WindowBusy(TfmGrid& window) : window_(&window), was_(window.Document().Busy) {
+    window.Document().Busy = true;
+  }
+  ~WindowBusy() {
+    if (window_) window_->Document().Busy = was_;
+  }
+  WindowBusy(const WindowBusy&) = delete;
+  WindowBusy& operator=(const WindowBusy&) = delete;
+  TfmGrid* Window() const { return window_; }
+
+ private:
+  QPointer<TfmGrid> window_;
+  bool was_;
+};
+
+std::tm LocalTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm localTime{};
+  localtime_r(&now, &localTime);
+  return localTime;
+}
 
 }  // namespace
+
+// The keyboard's layout read before a download, kept until the user agreed to it.
+struct DeviceCommands::KeptLayout {
+  TVL2Document layout;
+  uint16_t serial = 0;
+  bool read = false;
+  bool stopped = false;
+  std::string folder;  // where backups go
+  std::tm time{};      // when it was read
+};
+
+// The keyboard port handed to serio_raw for one download, given back after it.
+struct DeviceCommands::PortLease {
+  bool givenBack = false;
+};
 
 DeviceCommands::DeviceCommands(Host host, std::function<std::unique_ptr<AppDevice>()> openDevice)
     : QObject(host.window), host_(std::move(host)), openDevice_(std::move(openDevice)) {
   progress_ = new TfmProgress(host_.settings, host_.prompt, host_.window);
+  connect(progress_, &TfmProgress::RunningChanged, this, [this] { host_.commandsChanged(); });
   info_ = new TfmInfo(host_.window);
-  ibd_ = new TfmIBD(host_.prompt, host_.window);
-  detect_ = new TfmDetect(host_.window);
+  ibd_ = new TfmIBD(host_.window);
+  compare_ = new TfmCompare(host_.window);
+  connect(compare_, &TfmCompare::KeyChosen, this, [this](int column, int row) {
+    if (!compared_) return;
+    compared_->Grid().Select(column, row, column, row);
+    compared_->Grid().GoToCell(column, row);
+  });
   // A keyboard that cannot be opened is tested through the desktop's key events.
-  test_ = new TfmTest(host_.backend, [this]() -> Port* {
-    AppDevice* device = Device(true);
-    return device && device->DeliversBytes() ? &device->DevicePort() : nullptr;
-  }, host_.window);
+  test_ = new TfmTest(host_.backend, [this] { return ByteSource(); }, host_.window);
   captions_ = new SimCaption([this] { return SimulatedChosen(); }, this);
-  for (QWidget* window : std::initializer_list<QWidget*>{progress_, info_, ibd_, detect_, test_, &progress_->Detect()})
+  for (QWidget* window :
+       std::initializer_list<QWidget*>{progress_, info_, ibd_, compare_, test_, &progress_->Detect()})
     captions_->Watch(window);
 }
 
-DeviceCommands::~DeviceCommands() = default;
+DeviceCommands::~DeviceCommands() {
+  // The worker ends before the port it uses; the byte readers lose the port with it.
+  progress_->StopAndWait();
+  delete simulator_;
+  device_.reset();
+}
 
-AppDevice* DeviceCommands::Device(bool quiet) {
+AppDevice* DeviceCommands::Device(bool quiet, std::function<void()> retry) {
   if (device_) return device_.get();
   if (!quiet) OfferSimulator();
   try {
@@ -74,17 +143,67 @@ AppDevice* DeviceCommands::Device(bool quiet) {
     if (quiet) return nullptr;
     // A serio_raw port that is not there yet: the keyboard port may be handed to it.
     const std::string path = PortPathToAttach(host_.portChoice());
-    if (!path.empty() && OfferPortAttach(path, host_.prompt)) return Device(quiet);
+    if (!path.empty() && !PortPresent(path) && !JobRunning() && AskToAttachPort(path, host_.prompt)) {
+      AttachThen(path, std::move(retry));
+      return nullptr;
+    }
     host_.prompt.Message(error.what(), kCaptionError, MessageIcon::Error);
   }
   return device_.get();
 }
 
+AppDevice* DeviceCommands::IdleDevice(std::function<void()> retry) {
+  return JobRunning() ? nullptr : Device(false, std::move(retry));
+}
+
+void DeviceCommands::AttachThen(const std::string& path, std::function<void()> next) {
+  auto failure = std::make_shared<std::string>();
+  TfmProgress::Job job;
+  job.caption = kCaptionAttach;
+  job.work = [path, failure](TfmProgress::Context& context) { *failure = AttachPort(path, context.gate); };
+  job.finished = [this, path, failure, next] {
+    if (!failure->empty()) {
+      host_.prompt.Message(*failure, kCaptionError, MessageIcon::Error);
+      return;
+    }
+    if (PortPresent(path) && next) next();
+  };
+  progress_->Start(std::move(job));
+}
+
+PortHandle DeviceCommands::ByteSource() {
+  AppDevice* device = Device(true);
+  return device ? device->ByteSource() : PortHandle();
+}
+
 void DeviceCommands::ForgetDevice() {
+  progress_->StopAndWait();
   // The window works on the device's keyboard, so it goes first.
   delete simulator_;
   device_.reset();
   emit PortChanged();
+}
+
+bool DeviceCommands::JobRunning() const { return progress_->Running(); }
+
+bool DeviceCommands::MayQuit() {
+  if (!progress_->Running()) return true;
+  if (progress_->Asking()) return false;
+  if (host_.prompt.Ask(kQuitDuringJob, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
+      Answer::Yes)
+    return false;
+  progress_->StopAndWait();
+  return true;
+}
+
+void DeviceCommands::Launch(AppDevice& device, TfmProgress::Job job) {
+  device.HoldForJob(true);
+  job.finished = [&device, finished = std::move(job.finished)] {
+    device.HoldForJob(false);
+    device.KeepState();
+    if (finished) finished();
+  };
+  progress_->Start(std::move(job));
 }
 
 void DeviceCommands::ShowTest() { test_->ShowTest(); }
@@ -134,106 +253,318 @@ void DeviceCommands::ShowSimulator() {
   simulator_->raise();
 }
 
-bool DeviceCommands::KeepBackup(AppDevice& device) {
-  const QString folder =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
-  const std::time_t now = std::time(nullptr);
-  std::tm localTime{};
-  localtime_r(&now, &localTime);
-  DetectingReporter reporter(host_.status, *detect_);
-  const auto file = KeepKeyboardLayout(device.Access(), host_.settings, device.Catalogue(), folder.toStdString(),
-                                       localTime, reporter, host_.prompt);
-  if (!file) {
-    host_.prompt.Message(kBackupFailed, kCaptionError, MessageIcon::Error);
-    return false;
-  }
-  return true;
-}
-
-void DeviceCommands::Transfer(OperationKind kind, TfmGrid& window) {
-  const bool download = kind == OperationKind::Download;
+void DeviceCommands::Download(TfmGrid& window) {
+  if (JobRunning()) return;
   // Where the user allows it, the keyboard port goes to serio_raw for the download
   // only, so the keyboard types again when it is over.
-  std::optional<PortAttachment> attachment;
-  const std::string attachPath = download ? PortPathToAttach(host_.portChoice()) : std::string();
-  if (!attachPath.empty() && !device_ && AttachPortForDownload(host_.backend))
-    attachment.emplace(host_.backend, attachPath, host_.prompt);
-  // The port is closed before it is given back.
-  const auto closeAttached = qScopeGuard([&] {
-    if (attachment && attachment->Attached()) ForgetDevice();
-  });
-  AppDevice* device = Device();
-  if (!device) return;
-  TVL2Document& document = window.Document();
-  if (download && host_.settings.IsOn(Setting::IsSaveBeforeDownload) && document.Modified && !host_.save(window))
+  const std::string attachPath = PortPathToAttach(host_.portChoice());
+  const QPointer<TfmGrid> target(&window);
+  if (!attachPath.empty() && !device_ && AttachPortForDownload(host_.backend) && !PortPresent(attachPath)) {
+    AttachThen(attachPath, [this, target] {
+      auto lease = std::make_shared<PortLease>();
+      if (target)
+        DownloadOn(*target, lease);
+      else
+        GiveBackPort(lease);
+    });
     return;
-  if (download && BackupBeforeDownload(host_.backend) && !KeepBackup(*device)) return;
-  OperationResult result = OperationResult::Failed;
-  {
-    const BusyScope busy(document);
-    result = progress_->Run(kind, window, *device);
   }
-  if (download) {
-    if (result == OperationResult::Done) {
+  DownloadOn(window, nullptr);
+}
+
+void DeviceCommands::DownloadOn(TfmGrid& window, std::shared_ptr<PortLease> lease) {
+  const auto giveBack = qScopeGuard([this, lease] { GiveBackPort(lease); });
+  const QPointer<TfmGrid> target(&window);
+  AppDevice* device = Device(false, [this, target] {
+    if (target) Download(*target);
+  });
+  if (!device) return;
+  if (host_.settings.IsOn(Setting::IsSaveBeforeDownload) && window.Document().Modified && !host_.save(window))
+    return;
+  if (BackupBeforeDownload(host_.backend))
+    ReadBackupThenDownload(window, *device, lease);
+  else
+    StartDownload(window, *device, nullptr, lease);
+}
+
+void DeviceCommands::ReadBackupThenDownload(TfmGrid& window, AppDevice& device, std::shared_ptr<PortLease> lease) {
+  auto backup = std::make_shared<KeptLayout>();
+  backup->folder =
+      (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups")).toStdString();
+  const SettingsStore settings = host_.settings;
+  const QPointer<TfmGrid> target(&window);
+  TfmProgress::Job job;
+  job.caption = kCaptionBackup;
+  job.layout = LayoutName(window);
+  job.work = [&device, settings, backup](TfmProgress::Context& context) {
+    const auto prepared = ReadKeyboardLayout(device.Access(), settings, device.Catalogue(), backup->layout,
+                                             context.reporter, context.prompt, &context.gate);
+    backup->stopped = context.gate.StopRequested();
+    if (!prepared) return;
+    backup->serial = prepared->identity.SerialNumber;
+    backup->time = LocalTimeNow();
+    backup->read = true;
+  };
+  job.finished = [this, target, &device, backup, lease] {
+    if (!backup->read) {
+      // A stopped read stops its download without a word.
+      if (!backup->stopped) host_.prompt.Message(kBackupFailed, kCaptionError, MessageIcon::Error);
+      GiveBackPort(lease);
+      return;
+    }
+    if (target) StartDownload(*target, device, backup, lease);
+  };
+  Launch(device, std::move(job));
+}
+
+void DeviceCommands::StartDownload(TfmGrid& window, AppDevice& device, std::shared_ptr<KeptLayout> backup,
+                                   std::shared_ptr<PortLease> lease) {
+  // The worker writes from a copy taken now; the window stays free to change.
+  std::shared_ptr<TVL2Document> layout = CopyForDevice(window.Document());
+  auto busy = std::make_shared<WindowBusy>(window);
+  auto result = std::make_shared<OperationResult>(OperationResult::Failed);
+  const SettingsStore settings = host_.settings;
+  const TRect selection = window.Grid().Selection();
+  const std::string layoutFile = window.Document().FileName;
+  const QPointer<TfmGrid> target(&window);
+  TfmProgress::Job job;
+  job.caption = kCaptionDownload;
+  job.layout = LayoutName(window);
+  job.stopQuestion = kCancelDownloadQuestion;
+  job.work = [&device, layout, result, settings, selection, layoutFile, target, backup](TfmProgress::Context& context) {
+    const auto onUi = [&context, &target](const std::function<void(TfmGrid&)>& call) {
+      context.ui.Run([&] {
+        if (target) call(*target);
+      });
+    };
+    OperationRequest request{
+        OperationKind::Download,
+        *layout,
+        selection,
+        false,
+        [&onUi](const std::vector<CheckRemark>& remarks) {
+          onUi([&](TfmGrid& window) { window.ShowCheckRemarks(remarks); });
+        },
+        {},
+        [&onUi](const TRect& fragment) {
+          onUi([&](TfmGrid& window) {
+            window.Grid().Select(fragment.Left, fragment.Top, fragment.Right, fragment.Bottom);
+          });
+        }};
+    if (backup) {
+      // The backup is written only once the user agreed to the download.
+      request.agreed = [&] {
+        if (SaveBackup(backup->layout, backup->serial, backup->folder, backup->time, layoutFile, settings,
+                       context.reporter, context.prompt))
+          return true;
+        context.prompt.Message(kBackupFailed, kCaptionError, MessageIcon::Error);
+        return false;
+      };
+    }
+    const auto prepared =
+        PrepareOperation(device.Access(), settings, device.Catalogue(), request, context.reporter, context.prompt);
+    if (!prepared) return;
+    DeviceSession session{device.Access(), settings,         prepared->model, prepared->identity,
+                          prepared->header, context.reporter, context.prompt,  context.gate};
+    *result = RunDownload(session, DownloadJob{*layout, prepared->selection, prepared->placement, false});
+  };
+  job.finished = [this, busy, result, lease] {
+    if (*result == OperationResult::Done) {
       host_.tell(QString::fromUtf8(kDownloadDoneStatus));
       if (host_.settings.IsOn(Setting::IsTestAfterDownload)) test_->ShowForKeys();
     }
     progress_->PlaySound();
-  }
-  window.Grid().viewport()->update();
-  host_.commandsChanged();
+    if (busy->Window()) busy->Window()->Grid().viewport()->update();
+    GiveBackPort(lease);
+  };
+  Launch(device, std::move(job));
 }
 
-void DeviceCommands::Download(TfmGrid& window) { Transfer(OperationKind::Download, window); }
+void DeviceCommands::GiveBackPort(const std::shared_ptr<PortLease>& lease) {
+  // A download under way gives it back at its end.
+  if (!lease || lease->givenBack || JobRunning()) return;
+  lease->givenBack = true;
+  // The port is closed before it is given back.
+  ForgetDevice();
+  auto failure = std::make_shared<std::string>();
+  TfmProgress::Job job;
+  job.caption = kCaptionRelease;
+  job.work = [failure](TfmProgress::Context& context) { *failure = ReleasePort(context.gate); };
+  job.finished = [this, failure] {
+    if (!failure->empty()) host_.prompt.Message(*failure, kCaptionError, MessageIcon::Error);
+  };
+  progress_->Start(std::move(job));
+}
 
-void DeviceCommands::Upload(TfmGrid& window) { Transfer(OperationKind::Upload, window); }
+void DeviceCommands::Upload(TfmGrid& window) {
+  const QPointer<TfmGrid> again(&window);
+  AppDevice* device = IdleDevice([this, again] {
+    if (again) Upload(*again);
+  });
+  if (!device) return;
+  // The worker reads into its own copy; the window's document takes it in one step at the end.
+  std::shared_ptr<TVL2Document> read = CopyForDevice(window.Document());
+  auto busy = std::make_shared<WindowBusy>(window);
+  auto result = std::make_shared<OperationResult>(OperationResult::Failed);
+  auto fragment = std::make_shared<TRect>();
+  const SettingsStore settings = host_.settings;
+  const TRect selection = window.Grid().Selection();
+  TfmProgress::Job job;
+  job.caption = kCaptionUpload;
+  job.layout = LayoutName(window);
+  job.work = [device, read, result, fragment, settings, selection](TfmProgress::Context& context) {
+    const OperationRequest request{OperationKind::Upload, *read, selection, false, {}, {}};
+    const auto prepared =
+        PrepareOperation(device->Access(), settings, device->Catalogue(), request, context.reporter, context.prompt);
+    if (!prepared) return;
+    DeviceSession session{device->Access(), settings,         prepared->model, prepared->identity,
+                          prepared->header,  context.reporter, context.prompt,  context.gate};
+    *fragment = prepared->selection;
+    *result = RunUpload(session, UploadJob{*read, prepared->selection, prepared->placement});
+  };
+  job.finished = [busy, read, result, fragment, withCard = settings.IsOn(Setting::IsUploadInCard)] {
+    TfmGrid* window = busy->Window();
+    if (!window) return;
+    if (*result == OperationResult::Done) ApplyDeviceRead(window->Document(), *read, *fragment, withCard);
+    window->Grid().viewport()->update();
+  };
+  Launch(*device, std::move(job));
+}
 
 void DeviceCommands::Clear() {
-  AppDevice* device = Device();
+  AppDevice* device = IdleDevice([this] { Clear(); });
   if (!device) return;
-  DetectingReporter reporter(host_.status, *detect_);
-  const bool cleared = RunClear(device->Access(), host_.settings, device->Catalogue(), reporter, host_.prompt);
-  device->KeepState();
-  if (cleared) host_.tell(QString::fromUtf8(kClearDoneStatus));
+  auto cleared = std::make_shared<bool>(false);
+  const SettingsStore settings = host_.settings;
+  TfmProgress::Job job;
+  job.caption = kCaptionClear;
+  job.work = [device, cleared, settings](TfmProgress::Context& context) {
+    *cleared = RunClear(device->Access(), settings, device->Catalogue(), context.reporter, context.prompt,
+                        &context.gate);
+  };
+  job.finished = [this, cleared] {
+    if (*cleared) host_.tell(QString::fromUtf8(kClearDoneStatus));
+  };
+  Launch(*device, std::move(job));
 }
 
 void DeviceCommands::Information() {
-  AppDevice* device = Device();
+  AppDevice* device = IdleDevice([this] { Information(); });
   if (!device) return;
-  DetectingReporter reporter(host_.status, *detect_);
-  const auto rows = QueryDeviceInfo(device->Access(), host_.settings, device->Catalogue(), reporter, host_.prompt);
-  if (!rows) return;
-  info_->SetRows(*rows);
-  info_->exec();
+  auto rows = std::make_shared<std::optional<DeviceInfoTable>>();
+  const SettingsStore settings = host_.settings;
+  TfmProgress::Job job;
+  job.caption = kInfoCaption;
+  job.work = [device, rows, settings](TfmProgress::Context& context) {
+    *rows = QueryDeviceInfo(device->Access(), settings, device->Catalogue(), context.reporter, context.prompt,
+                            &context.gate);
+  };
+  job.finished = [this, rows] {
+    if (!*rows) return;
+    info_->SetRows(**rows);
+    info_->open();
+  };
+  Launch(*device, std::move(job));
 }
 
 void DeviceCommands::Interval() {
-  AppDevice* device = Device();
-  if (device && ibd_->Exec(*device) == QDialog::Accepted && ibd_->Sent())
-    host_.tell(QString::fromUtf8(kIntervalDoneStatus));
+  AppDevice* device = IdleDevice([this] { Interval(); });
+  if (!device) return;
+  const std::optional<int> item = ibd_->Choose();
+  if (!item) return;
+  auto sent = std::make_shared<bool>(false);
+  TfmProgress::Job job;
+  job.caption = kCaptionInterval;
+  job.work = [device, sent, item = *item](TfmProgress::Context& context) {
+    context.reporter.SetStatus(kStatusInterval);
+    if (context.gate.Pass()) *sent = RunInterval(device->Access(), item, context.prompt);
+  };
+  job.finished = [this, sent] {
+    if (*sent) host_.tell(QString::fromUtf8(kIntervalDoneStatus));
+  };
+  Launch(*device, std::move(job));
 }
 
-std::optional<uint16_t> DeviceCommands::ImageDeviceType() {
-  if (host_.settings.Get(Setting::ImageDevice) == 0) {
-    if (AppDevice* device = Device()) {
-      DetectingReporter reporter(host_.status, *detect_);
-      Link link{device->Access().port, device->Access().clock, device->Access().locks,
-                SettingsMode(host_.settings), 0};
-      const auto identity = DetectDevice(link, reporter, host_.prompt);
-      StopCapture(link);
-      if (identity) return identity->DeviceType;
+void DeviceCommands::Compare(TfmGrid& window) {
+  const QPointer<TfmGrid> again(&window);
+  AppDevice* device = IdleDevice([this, again] {
+    if (again) Compare(*again);
+  });
+  if (!device) return;
+  std::shared_ptr<TVL2Document> layout = CopyForDevice(window.Document());
+  auto comparison = std::make_shared<std::optional<KeyboardComparison>>();
+  const SettingsStore settings = host_.settings;
+  const TRect selection = window.Grid().Selection();
+  const QPointer<TfmGrid> target(&window);
+  TfmProgress::Job job;
+  job.caption = kCaptionCompare;
+  job.layout = LayoutName(window);
+  job.work = [device, layout, comparison, settings, selection](TfmProgress::Context& context) {
+    TVL2Document keyboard;
+    const auto prepared = ReadKeyboardLayout(device->Access(), settings, device->Catalogue(), keyboard,
+                                             context.reporter, context.prompt, &context.gate, selection);
+    if (!prepared) return;
+    *comparison = CompareWithKeyboard(*layout, keyboard, settings, *prepared, true);
+    // A layout the download would refuse is told as the download tells it.
+    if (!*comparison) context.prompt.Message(kImageTooLarge, kCaptionError, MessageIcon::Error);
+  };
+  job.finished = [this, target, comparison] {
+    if (!*comparison || !target) return;
+    compared_ = target;
+    compare_->ShowComparison(target->Caption(), **comparison);
+  };
+  Launch(*device, std::move(job));
+}
+
+void DeviceCommands::WithImageDeviceType(std::function<void(uint16_t)> next) {
+  const auto choose = [this, next] {
+    if (host_.deviceList.Exec() != QDialog::Accepted) return;
+    const auto type = ParseDeviceSectionName(host_.deviceList.SelectedSection().toStdString());
+    if (!type) {
+      host_.prompt.Message(kDeviceIdError, kCaptionError, MessageIcon::Error);
+      return;
     }
+    next(*type);
+  };
+  if (host_.settings.Get(Setting::ImageDevice) != 0) {
+    choose();
+    return;
   }
-  if (host_.deviceList.Exec() != QDialog::Accepted) return std::nullopt;
-  const auto type = ParseDeviceSectionName(host_.deviceList.SelectedSection().toStdString());
-  if (!type) host_.prompt.Message(kDeviceIdError, kCaptionError, MessageIcon::Error);
-  return type;
+  AppDevice* device = IdleDevice([this, next] { WithImageDeviceType(next); });
+  if (!device) {
+    // Not while the port is being attached: the type is asked for when it is there.
+    if (!JobRunning()) choose();
+    return;
+  }
+  auto identified = std::make_shared<std::optional<uint16_t>>();
+  auto stopped = std::make_shared<bool>(false);
+  const TransferMode mode = SettingsMode(host_.settings);
+  TfmProgress::Job job;
+  job.caption = kCaptionIdentify;
+  job.work = [device, identified, stopped, mode](TfmProgress::Context& context) {
+    context.reporter.SetStatus(kStatusDetect);
+    if (!context.gate.Pass()) {
+      *stopped = true;
+      return;
+    }
+    Link link{device->Access().port, device->Access().clock, device->Access().locks, mode, 0};
+    const auto identity = DetectDevice(link, context.reporter, context.prompt);
+    StopCapture(link);
+    if (identity) *identified = identity->DeviceType;
+    *stopped = context.gate.StopRequested();
+  };
+  job.finished = [identified, stopped, next, choose] {
+    if (*stopped) return;
+    if (*identified)
+      next(**identified);
+    else
+      choose();  // no keyboard answered: the user names its type
+  };
+  Launch(*device, std::move(job));
 }
 
 std::optional<KeyImageRequest> DeviceCommands::ImageRequest(
-    TfmGrid& window, const std::function<std::optional<KeyImageFormat>()>& chooseFormat) {
-  const auto type = ImageDeviceType();
-  if (!type) return std::nullopt;
+    TfmGrid& window, uint16_t type, const std::function<std::optional<KeyImageFormat>()>& chooseFormat) {
   std::unique_ptr<FolderDeviceCatalogue> catalogue;
   try {
     catalogue = std::make_unique<FolderDeviceCatalogue>(host_.deviceList.DataFolder().toStdString());
@@ -245,55 +576,65 @@ std::optional<KeyImageRequest> DeviceCommands::ImageRequest(
   const TRect selection = window.Grid().Selection();
   const KeyImageOptions options = KeyImageOptions::FromSettings(host_.settings);
   // The device's checks (and their messages) come before the selection and the file.
-  if (!DeviceImageRequest(catalogue->Catalogue(), *type, document, selection.Left, selection.Top,
+  if (!DeviceImageRequest(catalogue->Catalogue(), type, document, selection.Left, selection.Top,
                           KeyImageFormat::Metafile, options, host_.prompt))
     return std::nullopt;
-  const DeviceModel model = *catalogue->Model(*type);
+  const DeviceModel model = *catalogue->Model(type);
   const TRect field = DeviceBlock(selection, model.Width, model.Height);
   window.Grid().Select(field.Left, field.Top, field.Right, field.Bottom);
   const std::optional<KeyImageFormat> format = chooseFormat();
   if (!format) return std::nullopt;
-  return DeviceImageRequest(catalogue->Catalogue(), *type, document, field.Left, field.Top, *format, options,
+  return DeviceImageRequest(catalogue->Catalogue(), type, document, field.Left, field.Top, *format, options,
                             host_.prompt);
 }
 
 void DeviceCommands::KeyImage(TfmGrid& window) {
-  // The detection and the writing report in the status bar's first panel, which
-  // otherwise tells whether the layout is saved.
-  const auto restoreStatus = qScopeGuard([this] { host_.commandsChanged(); });
-  QString file;
-  KeyImageFormat format = KeyImageFormat::Metafile;
-  const auto request = ImageRequest(window, [&]() -> std::optional<KeyImageFormat> {
-    file = host_.dialogs.Choose(FileDialogKind::SaveKeyImage, host_.dialogFolder(), window.Caption());
-    if (file.isEmpty()) return std::nullopt;
-    // A name without a known extension gets the metafile, the dialog's first format.
-    format = KeyImageFormatOf(file.toStdString()).value_or(KeyImageFormat::Metafile);
-    return format;
+  if (JobRunning()) return;
+  const QPointer<TfmGrid> target(&window);
+  WithImageDeviceType([this, target](uint16_t type) {
+    // The writing reports in the status bar's first panel, which otherwise
+    // tells whether the layout is saved.
+    const auto restoreStatus = qScopeGuard([this] { host_.commandsChanged(); });
+    if (!target) return;
+    QString file;
+    KeyImageFormat format = KeyImageFormat::Metafile;
+    const auto request = ImageRequest(*target, type, [&]() -> std::optional<KeyImageFormat> {
+      file = host_.dialogs.Choose(FileDialogKind::SaveKeyImage, host_.dialogFolder(), target->Caption());
+      if (file.isEmpty()) return std::nullopt;
+      // A name without a known extension gets the metafile, the dialog's first format.
+      format = KeyImageFormatOf(file.toStdString()).value_or(KeyImageFormat::Metafile);
+      return format;
+    });
+    if (!request) return;
+    const auto build = [&](IReporter& reporter) { return KeyImageBytes(format, *request, reporter); };
+    if (!WriteKeyImage(file.toStdString(), build, host_.prompt, host_.status)) return;
+    if (host_.settings.IsOn(Setting::ImageRun) && !host_.openFile(QUrl::fromLocalFile(file)))
+      host_.prompt.Message(QString::fromUtf8(kEditorNotStarted).arg(QDir::toNativeSeparators(file)).toStdString(),
+                           kCaptionAttention, MessageIcon::Warning);
   });
-  if (!request) return;
-  const auto build = [&](IReporter& reporter) { return KeyImageBytes(format, *request, reporter); };
-  if (!WriteKeyImage(file.toStdString(), build, host_.prompt, host_.status)) return;
-  if (host_.settings.IsOn(Setting::ImageRun) && !host_.openFile(QUrl::fromLocalFile(file)))
-    host_.prompt.Message(QString::fromUtf8(kEditorNotStarted).arg(QDir::toNativeSeparators(file)).toStdString(),
-                         kCaptionAttention, MessageIcon::Warning);
 }
 
 void DeviceCommands::PrintKeyImage(TfmGrid& window) {
-  const auto restoreStatus = qScopeGuard([this] { host_.commandsChanged(); });
-  const auto request = ImageRequest(window, [] { return std::optional(KeyImageFormat::Pdf); });
-  if (!request) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageOrientation(KeyImageWantsLandscape(*request) ? QPageLayout::Landscape : QPageLayout::Portrait);
-  printer.setDocName(window.Caption());
-  QPrintPreviewDialog preview(&printer, host_.window);
-  preview.setObjectName(QStringLiteral("KeyImagePreview"));
-  preview.setWindowTitle(QString::fromUtf8("Печать рисунка клавиш"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* target) {
-    // Painted at 100 %: the printer's page and margins decide only how keys go onto sheets.
-    ReportScope scope(host_.status, "Создание рисунка");
-    PaintKeyImagePages(*target, *request, host_.status);
+  if (JobRunning()) return;
+  const QPointer<TfmGrid> target(&window);
+  WithImageDeviceType([this, target](uint16_t type) {
+    const auto restoreStatus = qScopeGuard([this] { host_.commandsChanged(); });
+    if (!target) return;
+    const auto request = ImageRequest(*target, type, [] { return std::optional(KeyImageFormat::Pdf); });
+    if (!request) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(KeyImageWantsLandscape(*request) ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setDocName(target->Caption());
+    QPrintPreviewDialog preview(&printer, host_.window);
+    preview.setObjectName(QStringLiteral("KeyImagePreview"));
+    preview.setWindowTitle(QString::fromUtf8("Печать рисунка клавиш"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* printed) {
+      // Painted at 100 %: the printer's page and margins decide only how keys go onto sheets.
+      ReportScope scope(host_.status, "Создание рисунка");
+      PaintKeyImagePages(*printed, *request, host_.status);
+    });
+    preview.exec();
   });
-  preview.exec();
 }
 
 }  // namespace vl

@@ -1,18 +1,24 @@
 #pragma once
 // The main window's device commands: download, upload, clear, information,
-// interval, key image, the test window and the simulated keyboard's window. Owns
-// the device windows; the port is opened on first use from "keyboard port" (or
-// --port) and kept. With no port at all, the first command offers the simulated
-// keyboard; a backup of the keyboard's layout can precede each download.
+// interval, compare, key image, the test window and the simulated keyboard's
+// window. Owns the device windows; the port is opened on first use from
+// "keyboard port" (or --port) and kept. With no port at all, the first command
+// offers the simulated keyboard; a backup of the keyboard's layout can precede
+// each download. Every procedure that talks to the port is a job of the progress
+// window (TfmProgress): questions before it on the user-interface thread, the
+// port work on its worker, the outcome shown when it has ended. Workers use
+// copies of the layout, never the document a window shows.
 
 #include <QObject>
 #include <QPointer>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include "app/device/AppDevice.h"
 #include "app/device/SimKeyboardWindow.h"
+#include "app/device/TfmProgress.h"
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/device/OperationDriver.h"
@@ -27,13 +33,21 @@ namespace vl {
 
 class IFileDialogs;
 class SimCaption;
-class TfmDetect;
 class TfmExAbout;
 class TfmGrid;
+class TfmCompare;
 class TfmIBD;
 class TfmInfo;
-class TfmProgress;
 class TfmTest;
+
+// The commands that use the device: disabled while a device job runs.
+inline constexpr std::array<const char*, 8> kDeviceCommandNames = {
+    "acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD", "acCompare", "acImage", "acPrintImage"};
+
+// Asked when the program is closed while a device job runs.
+inline constexpr const char* kQuitDuringJob =
+    "Идёт работа с устройством. Прервать её и закрыть программу?\n"
+    "Прерванная загрузка оставляет память устройства очищенной.";
 
 class DeviceCommands : public QObject {
   Q_OBJECT
@@ -72,6 +86,8 @@ class DeviceCommands : public QObject {
   void Clear();
   void Information();
   void Interval();
+  // The window's layout against the keyboard's, listed in the compare window.
+  void Compare(TfmGrid& window);
   void KeyImage(TfmGrid& window);
   // The key image through the print preview, at true scale on as many sheets as it needs.
   void PrintKeyImage(TfmGrid& window);
@@ -81,17 +97,30 @@ class DeviceCommands : public QObject {
   // Whether the simulated keyboard is the chosen port.
   bool SimulatedChosen() const;
 
-  // The port is opened again on next use (after the settings changed).
+  // The port is opened again on next use (after the settings changed). A
+  // running job is stopped first.
   void ForgetDevice();
+
+  // True while a device job runs.
+  bool JobRunning() const;
+  // Whether the program may close now: while a job runs the user is asked
+  // (kQuitDuringJob), and on yes the job is stopped and waited for (its current
+  // block). False while a job's own question is open.
+  bool MayQuit();
+  // The byte readers' hold on the port: the device's, opened if need be
+  // (quietly); an empty handle when it gives no bytes or cannot be opened.
+  PortHandle ByteSource();
 
   TfmProgress& Progress() const { return *progress_; }
   TfmInfo& Info() const { return *info_; }
   TfmIBD& IntervalDialog() const { return *ibd_; }
-  TfmDetect& Detect() const { return *detect_; }
+  TfmCompare& CompareWindow() const { return *compare_; }
   TfmTest& Test() const { return *test_; }
   SimKeyboardWindow* Simulator() const { return simulator_; }
-  // The device, opened if need be; nullptr when it cannot be (told unless quiet).
-  AppDevice* Device(bool quiet = false);
+  // The device, opened if need be; nullptr when it cannot be (told unless
+  // quiet). A missing serio_raw port may be attached first, by a job: retry then
+  // repeats the command once it is there.
+  AppDevice* Device(bool quiet = false, std::function<void()> retry = {});
 
  signals:
   // The chosen port changed (the simulated keyboard was taken up, or forgotten).
@@ -100,16 +129,32 @@ class DeviceCommands : public QObject {
  private:
   // With no port present and none chosen, offers the simulated keyboard once.
   void OfferSimulator();
-  // Saves the keyboard's layout before a download; false (told why) when it failed.
-  bool KeepBackup(AppDevice& device);
+  struct KeptLayout;
+  struct PortLease;
 
-  void Transfer(OperationKind kind, TfmGrid& window);
-  // The keyboard type for the key image: detected, or chosen from the list.
-  std::optional<uint16_t> ImageDeviceType();
-  // The key image command up to the drawing: the keyboard type, the device's
-  // checks, the grid selection set to the device's field, then the format (the
-  // user may still cancel there); nothing when the command ends early.
-  std::optional<KeyImageRequest> ImageRequest(TfmGrid& window,
+  // Starts a job on the device; it holds the port until its end.
+  void Launch(AppDevice& device, TfmProgress::Job job);
+  // The device for a command: nullptr while a job runs or when it cannot be opened.
+  AppDevice* IdleDevice(std::function<void()> retry);
+  // Hands the keyboard port at path to serio_raw (a job), then runs next.
+  void AttachThen(const std::string& path, std::function<void()> next);
+  // The download once the port is there; lease: the port was attached for it.
+  void DownloadOn(TfmGrid& window, std::shared_ptr<PortLease> lease);
+  // The backup job before a download: reads the keyboard's layout, then starts
+  // the download, which writes it once the user agreed.
+  void ReadBackupThenDownload(TfmGrid& window, AppDevice& device, std::shared_ptr<PortLease> lease);
+  // Closes the port and gives it back to the keyboard (a job) for a lease that
+  // attached it, once no job uses it.
+  void GiveBackPort(const std::shared_ptr<PortLease>& lease);
+  void StartDownload(TfmGrid& window, AppDevice& device, std::shared_ptr<KeptLayout> backup,
+                     std::shared_ptr<PortLease> lease);
+  // The keyboard type for the key image, detected (a job) or chosen from the
+  // list, handed to next.
+  void WithImageDeviceType(std::function<void(uint16_t)> next);
+  // The key image command up to the drawing: the device's checks, the grid
+  // selection set to the device's field, then the format (the user may still
+  // cancel there); nothing when the command ends early.
+  std::optional<KeyImageRequest> ImageRequest(TfmGrid& window, uint16_t type,
                                               const std::function<std::optional<KeyImageFormat>()>& chooseFormat);
 
   Host host_;
@@ -118,7 +163,8 @@ class DeviceCommands : public QObject {
   TfmProgress* progress_;
   TfmInfo* info_;
   TfmIBD* ibd_;
-  TfmDetect* detect_;
+  TfmCompare* compare_;
+  QPointer<TfmGrid> compared_;  // the window the compare window speaks of
   TfmTest* test_;
   SimCaption* captions_;
   QPointer<SimKeyboardWindow> simulator_;

@@ -16,33 +16,24 @@ namespace {
 
 // udev makes the device node a moment after the driver took the port.
 constexpr int kNodeWaitMs = 3000;
-// Long enough for the user to authenticate.
-constexpr int kHelperTimeoutMs = 120000;
-
-bool Exists(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::exists(path, error);
-}
-
-bool WaitForNode(const std::string& path) {
-  QElapsedTimer waited;
-  waited.start();
-  while (!Exists(path)) {
-    if (waited.elapsed() >= kNodeWaitMs) return false;
-    QThread::msleep(50);
-  }
-  return true;
-}
+// How often a running helper and a missing node are looked at.
+constexpr int kPollMs = 50;
 
 std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
-// Attaches and waits for the port; tells the user when it fails.
-bool Attach(const std::string& portPath, IPrompt& prompt, const ProgramRunner& runner) {
-  const PortHelperRun run = RunPortHelper(QStringLiteral("attach"), runner);
-  if (run.ok && WaitForNode(portPath)) return true;
-  prompt.Message("Не удалось подключить порт клавиатуры " + portPath + ".\n" + Utf8(run.output.trimmed()),
-                 kCaptionError, MessageIcon::Error);
-  return false;
+PortHelperRun RunPortHelper(const QString& verb, const CancelGate& gate, const ProgramRunner& runner) {
+  return runner(QStringLiteral("pkexec"), {PortHelperPath(), verb}, gate);
+}
+
+// Waits for the node while the gate is open.
+bool WaitForNode(const std::string& path, const CancelGate& gate) {
+  QElapsedTimer waited;
+  waited.start();
+  while (!PortPresent(path)) {
+    if (waited.elapsed() >= kNodeWaitMs || gate.StopRequested()) return false;
+    QThread::msleep(kPollMs);
+  }
+  return true;
 }
 
 }  // namespace
@@ -61,14 +52,25 @@ std::string PortPathToAttach(const std::string& storedChoice) {
   return name.rfind("serio_raw", 0) == 0 ? storedChoice : std::string();
 }
 
-PortHelperRun RunProgram(const QString& program, const QStringList& arguments) {
+bool PortPresent(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(path, error);
+}
+
+PortHelperRun RunProgram(const QString& program, const QStringList& arguments, const CancelGate& gate) {
+  if (gate.StopRequested()) return {false, program + QStringLiteral(": stopped")};
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
   process.start(program, arguments);
-  if (!process.waitForStarted() || !process.waitForFinished(kHelperTimeoutMs)) {
-    process.kill();
-    process.waitForFinished();
-    return {false, program + QStringLiteral(": ") + process.errorString()};
+  if (!process.waitForStarted()) return {false, program + QStringLiteral(": ") + process.errorString()};
+  // In slices, so that a stop (the job's cancel, the program quitting) ends the
+  // wait for the user's authentication.
+  while (!process.waitForFinished(kPollMs)) {
+    if (gate.StopRequested() || process.state() == QProcess::NotRunning) {
+      process.kill();
+      process.waitForFinished();
+      return {false, program + QStringLiteral(": ") + process.errorString()};
+    }
   }
   return {process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
           QString::fromUtf8(process.readAll())};
@@ -82,34 +84,23 @@ QString PortHelperPath() {
   return onPath.isEmpty() ? beside : onPath;
 }
 
-PortHelperRun RunPortHelper(const QString& verb, const ProgramRunner& runner) {
-  return runner(QStringLiteral("pkexec"), {PortHelperPath(), verb});
+bool AskToAttachPort(const std::string& portPath, IPrompt& prompt) {
+  return prompt.Ask("Порт клавиатуры " + portPath +
+                        " не найден.\nПодключить порт клавиатуры для программирования? "
+                        "Пока он подключён, клавиатура не печатает.",
+                    kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) == Answer::Yes;
 }
 
-bool OfferPortAttach(const std::string& portPath, IPrompt& prompt, const ProgramRunner& runner) {
-  if (portPath.empty() || Exists(portPath)) return !portPath.empty();
-  const Answer answer = prompt.Ask("Порт клавиатуры " + portPath +
-                                       " не найден.\nПодключить порт клавиатуры для программирования? "
-                                       "Пока он подключён, клавиатура не печатает.",
-                                   kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question);
-  return answer == Answer::Yes && Attach(portPath, prompt, runner);
+std::string AttachPort(const std::string& portPath, const CancelGate& gate, const ProgramRunner& runner) {
+  const PortHelperRun run = RunPortHelper(QStringLiteral("attach"), gate, runner);
+  if ((run.ok && WaitForNode(portPath, gate)) || gate.StopRequested()) return {};
+  return "Не удалось подключить порт клавиатуры " + portPath + ".\n" + Utf8(run.output.trimmed());
 }
 
-PortAttachment::PortAttachment(const ISettingsBackend& backend, const std::string& portPath, IPrompt& prompt,
-                               ProgramRunner runner)
-    : prompt_(prompt), runner_(std::move(runner)) {
-  if (AttachPortForDownload(backend) && !portPath.empty() && !Exists(portPath)) {
-    attached_ = Attach(portPath, prompt_, runner_);
-  }
-}
-
-PortAttachment::~PortAttachment() {
-  if (!attached_) return;
-  const PortHelperRun run = RunPortHelper(QStringLiteral("release"), runner_);
-  if (!run.ok) {
-    prompt_.Message("Не удалось вернуть порт клавиатуре.\n" + Utf8(run.output.trimmed()), kCaptionError,
-                    MessageIcon::Error);
-  }
+std::string ReleasePort(const CancelGate& gate, const ProgramRunner& runner) {
+  const PortHelperRun run = RunPortHelper(QStringLiteral("release"), gate, runner);
+  if (run.ok) return {};
+  return "Не удалось вернуть порт клавиатуре.\n" + Utf8(run.output.trimmed());
 }
 
 }  // namespace vl

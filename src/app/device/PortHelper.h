@@ -1,8 +1,10 @@
 #pragma once
 // The keyboard port from the application: vlat-port, run with administrator
 // rights through pkexec, hands the i8042 keyboard port to serio_raw and back.
-// The device commands call OfferPortAttach when the chosen port is missing, and
-// hold a PortAttachment around a download when the user allows it.
+// The device commands offer to attach a missing port, and attach it around a
+// download when the user allows it. pkexec runs on a device job's worker, so
+// the window stays alive while the user authenticates, and the job's cancel
+// ends it.
 
 #include <QString>
 #include <QStringList>
@@ -10,6 +12,7 @@
 #include <string>
 
 #include "core/common/Prompt.h"
+#include "core/device/CancelGate.h"
 #include "core/settings/SettingsBackend.h"
 
 namespace vl {
@@ -26,42 +29,34 @@ void SetAttachPortForDownload(ISettingsBackend& backend, bool attach);
 // devices.
 std::string PortPathToAttach(const std::string& storedChoice);
 
+// Whether path names something that exists.
+bool PortPresent(const std::string& path);
+
 struct PortHelperRun {
   bool ok = false;
   QString output;  // what vlat-port or pkexec said
 };
 
-// Runs a program and waits for it; tests pass their own.
-using ProgramRunner = std::function<PortHelperRun(const QString& program, const QStringList& arguments)>;
-PortHelperRun RunProgram(const QString& program, const QStringList& arguments);
+// Runs a program on the calling thread until it ends or the gate is stopped
+// (the program is then killed); tests pass their own.
+using ProgramRunner =
+    std::function<PortHelperRun(const QString& program, const QStringList& arguments, const CancelGate& gate)>;
+PortHelperRun RunProgram(const QString& program, const QStringList& arguments, const CancelGate& gate);
 
 // vlat-port beside the running program (the path the polkit action names), else
 // the one on the PATH.
 QString PortHelperPath();
 
-// pkexec vlat-port VERB ("attach", "release", "status").
-PortHelperRun RunPortHelper(const QString& verb, const ProgramRunner& runner = RunProgram);
+// Asks whether to hand the missing keyboard port at portPath to serio_raw.
+bool AskToAttachPort(const std::string& portPath, IPrompt& prompt);
 
-// When portPath is missing: asks whether to hand the keyboard port to serio_raw
-// and does so. True when the port exists afterwards.
-bool OfferPortAttach(const std::string& portPath, IPrompt& prompt, const ProgramRunner& runner = RunProgram);
-
-// For one download: attaches a missing port without asking when the setting
-// allows it, and gives the port back to the keyboard when it goes out of scope.
-class PortAttachment {
- public:
-  PortAttachment(const ISettingsBackend& backend, const std::string& portPath, IPrompt& prompt,
-                 ProgramRunner runner = RunProgram);
-  ~PortAttachment();
-  PortAttachment(const PortAttachment&) = delete;
-  PortAttachment& operator=(const PortAttachment&) = delete;
-
-  bool Attached() const { return attached_; }
-
- private:
-  IPrompt& prompt_;
-  ProgramRunner runner_;
-  bool attached_ = false;
-};
+// pkexec vlat-port attach, then a wait for the device node; on the worker. The
+// message for the user when the port did not appear (empty when it did or when
+// the gate was stopped).
+std::string AttachPort(const std::string& portPath, const CancelGate& gate,
+                       const ProgramRunner& runner = RunProgram);
+// pkexec vlat-port release: the keyboard types again. The message for the user
+// when it failed, else empty.
+std::string ReleasePort(const CancelGate& gate, const ProgramRunner& runner = RunProgram);
 
 }  // namespace vl

@@ -6,13 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/device/AppDevice.h"
 #include "app/editor/HelpViewer.h"
 #include "core/device/Interval.h"
 
 namespace vl {
 
-TfmIBD::TfmIBD(IPrompt& prompt, QWidget* parent) : QDialog(parent), prompt_(prompt) {
+TfmIBD::TfmIBD(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fmIBD"));
   setWindowTitle(QString::fromUtf8("Интервал"));
   auto* text = new QLabel(QString::fromUtf8("Выберите интервал между посылаемыми устройством SCAN-кодами (мc)"));
@@ -29,10 +28,7 @@ TfmIBD::TfmIBD(IPrompt& prompt, QWidget* parent) : QDialog(parent), prompt_(prom
   buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(QString::fromUtf8("Отменa"));
   buttons->button(QDialogButtonBox::Help)->setText(QString::fromUtf8("Справка"));
   buttons->button(QDialogButtonBox::Help)->setAccessibleName(QString::fromUtf8("Справка"));
-  connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-    sent_ = RunInterval(device_->Access(), cbIBD_->currentIndex(), prompt_);
-    accept();
-  });
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons->button(QDialogButtonBox::Help), &QPushButton::clicked, this,
           [this] { ShowHelp(this, QStringLiteral("interval.html")); });
@@ -42,11 +38,10 @@ TfmIBD::TfmIBD(IPrompt& prompt, QWidget* parent) : QDialog(parent), prompt_(prom
   layout->addWidget(buttons);
 }
 
-int TfmIBD::Exec(AppDevice& device) {
-  device_ = &device;
-  sent_ = false;
+std::optional<int> TfmIBD::Choose() {
   cbIBD_->setCurrentIndex(1);
-  return exec();
+  if (exec() != QDialog::Accepted) return std::nullopt;
+  return cbIBD_->currentIndex();
 }
 
 }  // namespace vl

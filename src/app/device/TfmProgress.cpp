@@ -1,54 +1,36 @@
 #include "app/device/TfmProgress.h"
 
 #include <QAudioOutput>
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QMediaPlayer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
-#include <QTimer>
-#include <QUrl>
 #include <QShortcut>
+#include <QMetaObject>
+#include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/editor/HelpViewer.h"
-
-#include "app/device/AppDevice.h"
 #include "app/device/CentreOnScreen.h"
-#include "app/device/UiThread.h"
-#include "app/editor/GridWindow.h"
-#include "app/editor/VL2Grid.h"
-#include "core/device/Download.h"
-#include "core/device/Upload.h"
+#include "app/editor/HelpViewer.h"
+#include "core/device/DeviceSession.h"
 
 namespace vl {
 namespace {
 
 QString U(const char* text) { return QString::fromUtf8(text); }
 
-// The layout window hears of the worker's changes on its own thread.
-class UiThreadObserver final : public IDocumentObserver {
- public:
-  UiThreadObserver(IDocumentObserver* inner, QObject* context) : inner_(inner), context_(context) {}
-  void OnDocumentNotification(DocumentNotification kind, int param1, int param2) override {
-    if (inner_) RunOnUiThread(context_, [&] { inner_->OnDocumentNotification(kind, param1, param2); });
-  }
-
- private:
-  IDocumentObserver* inner_;
-  QObject* context_;
-};
-
 }  // namespace
 
 TfmProgress::TfmProgress(const SettingsStore& settings, IPrompt& prompt, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       settings_(settings),
       prompt_(prompt),
-      workerPrompt_(prompt, this) {
+      workerPrompt_(prompt, calls_) {
   setObjectName(QStringLiteral("fmProgress"));
-  setModal(true);
+  // Other windows stay usable while the keyboard is programmed.
+  setModal(false);
   detect_ = new TfmDetect(this);
   lbLayout_ = new QLabel;
   lbLayout_->setObjectName(QStringLiteral("lbLayout"));
@@ -82,96 +64,96 @@ TfmProgress::TfmProgress(const SettingsStore& settings, IPrompt& prompt, QWidget
           [this] { ShowHelp(this, QStringLiteral("device.html")); });
 }
 
-TfmProgress::~TfmProgress() {
-  if (thread_) {
-    gate_->Stop();
-    thread_->wait();
-  }
-}
+TfmProgress::~TfmProgress() { StopAndWait(); }
 
-OperationResult TfmProgress::Run(OperationKind kind, TfmGrid& window, AppDevice& device) {
-  kind_ = kind;
-  window_ = &window;
-  device_ = &device;
-  result_ = OperationResult::Failed;
+bool TfmProgress::Start(Job job) {
+  if (Running()) return false;
+  job_ = std::move(job);
   gate_ = std::make_unique<CancelGate>();
-  const bool download = kind == OperationKind::Download;
-  setWindowTitle(U(download ? kCaptionDownload : kCaptionUpload));
-  const std::string& fileName = window.Document().FileName;
-  lbLayout_->setText(fileName.empty() ? window.Caption() : QString::fromStdString(fileName));
+  context_ = std::make_unique<Context>(Context{*this, workerPrompt_, *gate_, calls_});
+  calls_.Open();
+  setWindowTitle(U(job_.caption));
+  lbLayout_->setText(job_.layout);
   lbMode_->setText(SettingsMode(settings_) == TransferMode::Normal ? U("нормальный (для рабочих станций)")
                                                                     : U("защищенный (для портативных компьютеров)"));
   lbStep_->clear();
   pbProgress_->setValue(0);
   shownStatus_.clear();
   shownPosition_ = 0;
-  bbCancel_->setEnabled(false);
-  QTimer::singleShot(0, this, &TfmProgress::Prepare);
+  bbCancel_->setEnabled(true);
   CentreOnScreen(*this);
-  exec();
-  device.KeepState();
-  return result_;
+  show();
+  workDone_ = false;
+  worker_ = std::thread([this] {
+    job_.work(*context_);
+    workDone_ = true;
+    QMetaObject::invokeMethod(this, "WorkEnded", Qt::QueuedConnection);
+  });
+  emit RunningChanged(true);
+  return true;
 }
 
-void TfmProgress::Prepare() {
-  TVL2Document& document = window_->Document();
-  TfmGrid* window = window_;
-  OperationRequest request{kind_, document, window_->Grid().Selection(), false,
-                           [window](const std::vector<CheckRemark>& remarks) { window->ShowCheckRemarks(remarks); },
-                           {},
-                           [window](const TRect& fragment) {
-                             window->Grid().Select(fragment.Left, fragment.Top, fragment.Right, fragment.Bottom);
-                           }};
-  auto prepared = PrepareOperation(device_->Access(), settings_, device_->Catalogue(), request, *this, prompt_);
-  if (!prepared) {
-    done(QDialog::Rejected);
-    return;
-  }
-  prepared_ = std::make_unique<PreparedOperation>(std::move(*prepared));
-  session_ = std::make_unique<DeviceSession>(DeviceSession{device_->Access(), settings_, prepared_->model,
-                                                           prepared_->identity, prepared_->header, *this,
-                                                           workerPrompt_, *gate_});
-  owner_ = document.Owner();
-  relay_ = std::make_unique<UiThreadObserver>(owner_, this);
-  document.SetOwner(relay_.get());
-  thread_ = QThread::create([this, &document] {
-    result_ = kind_ == OperationKind::Download
-                  ? RunDownload(*session_, DownloadJob{document, prepared_->selection, prepared_->placement, false})
-                  : RunUpload(*session_, UploadJob{document, prepared_->selection, prepared_->placement});
-  });
-  connect(thread_, &QThread::finished, this, &TfmProgress::Finished);
-  bbCancel_->setEnabled(true);
-  thread_->start();
+void TfmProgress::WorkEnded() {
+  // A job that StopAndWait ended has queued its end as well: only a worker that
+  // runs and is done is this call's.
+  if (Running() && workDone_) Finished();
 }
 
 void TfmProgress::Finished() {
-  thread_->wait();
-  delete thread_;
-  thread_ = nullptr;
-  window_->Document().SetOwner(owner_);
-  relay_.reset();
-  bbCancel_->setEnabled(false);
-  done(QDialog::Accepted);
+  worker_.join();
+  detect_->hide();
+  hide();
+  const std::function<void()> finished = std::move(job_.finished);
+  job_ = Job{};
+  // Told before the job's end is handled, which may start the next job.
+  emit RunningChanged(false);
+  if (finished) finished();
+}
+
+void TfmProgress::StopAndWait() {
+  if (!Running()) return;
+  gate_->Stop();
+  calls_.Close();
+  worker_.join();
+  job_ = Job{};
+  detect_->hide();
+  hide();
+  emit RunningChanged(false);
 }
 
 void TfmProgress::Cancel() {
-  if (!thread_) return;
-  if (kind_ == OperationKind::Upload) {
+  if (!Running() || asking_) return;
+  if (!job_.stopQuestion) {
     gate_->Stop();
+    bbCancel_->setEnabled(false);
     return;
   }
   gate_->Hold();
-  const Answer answer = prompt_.Ask(kCancelDownloadQuestion, kCaptionAttention, MessageButtons::YesNo,
+  asking_ = true;
+  const Answer answer = prompt_.Ask(job_.stopQuestion, kCaptionAttention, MessageButtons::YesNo,
                                     MessageIcon::Question);
-  if (answer == Answer::No)
+  asking_ = false;
+  if (!gate_) return;  // the job was stopped for good meanwhile
+  if (answer == Answer::No) {
     gate_->Stop();
-  else
+    if (Running()) bbCancel_->setEnabled(false);
+  } else {
     gate_->Resume();
+  }
 }
 
 void TfmProgress::reject() {
-  // Escape is the cancel button; the window closes only when the operation ends.
+  // Escape is the cancel button; the window closes only when the job ends.
   Cancel();
+}
+
+void TfmProgress::closeEvent(QCloseEvent* event) {
+  if (Running()) {
+    event->ignore();
+    Cancel();
+    return;
+  }
+  QDialog::closeEvent(event);
 }
 
 void TfmProgress::PlaySound() {
@@ -192,28 +174,25 @@ void TfmProgress::SetStatus(const std::string& text) {
   // The worker names its step before every block; only a change costs a call across.
   if (text == shownStatus_) return;
   shownStatus_ = text;
-  RunOnUiThread(this, [&] {
-    lbStep_->setText(QString::fromStdString(text));
-    lbStep_->repaint();
-  });
+  OnUi([&] { lbStep_->setText(QString::fromStdString(text)); });
 }
 
 void TfmProgress::SetProgress(int position) {
   if (position == shownPosition_) return;
   shownPosition_ = position;
-  RunOnUiThread(this, [&] { pbProgress_->setValue(position); });
+  OnUi([&] { pbProgress_->setValue(position); });
 }
 
 void TfmProgress::OpenDetection(const std::string& caption, const std::string& text) {
-  RunOnUiThread(this, [&] { detect_->Open(QString::fromStdString(caption), QString::fromStdString(text)); });
+  OnUi([&] { detect_->Open(QString::fromStdString(caption), QString::fromStdString(text)); });
 }
 
 void TfmProgress::SetAttempt(const std::string& label) {
-  RunOnUiThread(this, [&] { detect_->SetAttempt(QString::fromStdString(label)); });
+  OnUi([&] { detect_->SetAttempt(QString::fromStdString(label)); });
 }
 
 void TfmProgress::CloseDetection() {
-  RunOnUiThread(this, [&] { detect_->hide(); });
+  OnUi([&] { detect_->hide(); });
 }
 
 }  // namespace vl

@@ -1,39 +1,68 @@
 #pragma once
-// TfmProgress: drives one download or upload of a layout window. Shown modally;
-// it prepares the operation on the user-interface thread, then runs the
-// transfer on a worker thread whose status and position calls reach the window
-// synchronously. Cancel holds a download while the user is asked, and stops an
-// upload at once.
+// TfmProgress: the job runner of every device procedure and its window. One job
+// at a time: its port work runs on a worker thread while the window shows the
+// step and the position; the worker's status, position and detection steps and
+// its questions reach the user-interface thread through calls it waits for.
+// Every other window stays usable meanwhile. Cancel (the button, Esc, closing the
+// window) stops the job at its next block: a job that asks first (a download)
+// holds the worker while the user answers.
 
 #include <QDialog>
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <thread>
 
 #include "app/device/TfmDetect.h"
+#include "app/device/UiThread.h"
 #include "app/device/UiThreadPrompt.h"
+#include "core/common/Reporter.h"
 #include "core/device/CancelGate.h"
-#include "core/device/OperationDriver.h"
+#include "core/settings/SettingsStore.h"
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QThread;
 class QMediaPlayer;
 
 namespace vl {
-
-class AppDevice;
-class TfmGrid;
 
 class TfmProgress : public QDialog, public IReporter {
   Q_OBJECT
 
  public:
+  // What the worker of a job is given.
+  struct Context {
+    IReporter& reporter;  // the window
+    IPrompt& prompt;      // the user's prompt, asked on the user-interface thread
+    CancelGate& gate;
+    UiThreadCalls& ui;    // anything else the worker must do on that thread
+  };
+  struct Job {
+    const char* caption = "";      // the window's title
+    QString layout;                // what the "раскладка" line names
+    // Cancel asks the question first (the download's) and stops on No.
+    const char* stopQuestion = nullptr;
+    std::function<void(Context&)> work;  // on the worker thread
+    // On the user-interface thread once the worker has ended; not after StopAndWait.
+    std::function<void()> finished;
+  };
+
   TfmProgress(const SettingsStore& settings, IPrompt& prompt, QWidget* parent = nullptr);
   ~TfmProgress() override;
 
-  // The whole operation on the window's layout, modally; when it returns the
-  // worker has ended. The grid's selection becomes the fragment transferred.
-  OperationResult Run(OperationKind kind, TfmGrid& window, AppDevice& device);
+  // Shows the window and starts the job's worker; false (nothing started) while
+  // another job runs.
+  bool Start(Job job);
+  bool Running() const { return worker_.joinable(); }
+  // The cancel button's handling.
+  void Cancel();
+  // Stops the running job without a question and waits for its worker, which
+  // ends after its current block: the worker's pending calls are dropped, its
+  // questions answered Cancel. The job's finished is not called.
+  void StopAndWait();
+  // True while a worker's question or message is on screen.
+  bool Asking() const { return calls_.InCall(); }
 
   // IReporter, from either thread.
   void SetStatus(const std::string& text) override;
@@ -43,8 +72,6 @@ class TfmProgress : public QDialog, public IReporter {
   void SetAttempt(const std::string& label) override;
   void CloseDetection() override;
 
-  // The cancel button's handling.
-  void Cancel();
   // Plays the "audio file" setting, when one is set.
   void PlaySound();
 
@@ -54,18 +81,25 @@ class TfmProgress : public QDialog, public IReporter {
   QProgressBar* Bar() const { return pbProgress_; }
   QPushButton* CancelButton() const { return bbCancel_; }
   TfmDetect& Detect() const { return *detect_; }
-  // True while the worker runs.
-  bool Transferring() const { return thread_ != nullptr; }
+
+ signals:
+  // A job started or ended (after its finished ran).
+  void RunningChanged(bool running);
 
  protected:
   void reject() override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Prepare();
+  // Queued by a worker that has ended.
+  Q_INVOKABLE void WorkEnded();
   void Finished();
+  // The worker's call, dropped once the job is stopped for good.
+  void OnUi(const std::function<void()>& call) { calls_.Run(call); }
 
   const SettingsStore& settings_;
   IPrompt& prompt_;
+  UiThreadCalls calls_;
   UiThreadPrompt workerPrompt_;
   TfmDetect* detect_;
   QLabel* lbLayout_;
@@ -75,18 +109,16 @@ class TfmProgress : public QDialog, public IReporter {
   QPushButton* bbCancel_;
   QMediaPlayer* player_ = nullptr;
 
-  OperationKind kind_ = OperationKind::Download;
-  TfmGrid* window_ = nullptr;
-  AppDevice* device_ = nullptr;
+  Job job_;
   std::unique_ptr<CancelGate> gate_;
-  std::unique_ptr<PreparedOperation> prepared_;
-  std::unique_ptr<DeviceSession> session_;
-  std::unique_ptr<IDocumentObserver> relay_;
-  IDocumentObserver* owner_ = nullptr;
-  QThread* thread_ = nullptr;
-  OperationResult result_ = OperationResult::Failed;
-  // What the window shows; read and written by whichever thread reports (the
-  // preparation's, then the worker's, never both at once).
+  std::unique_ptr<Context> context_;
+  // The worker: a plain thread, joined when it has ended, so that what it
+  // leaves behind is seen whole (also by a race detector).
+  std::thread worker_;
+  std::atomic<bool> workDone_{false};
+  bool asking_ = false;  // the cancel question is open
+  // What the window shows; written by the worker only (the user-interface
+  // thread reads it between jobs).
   std::string shownStatus_;
   int shownPosition_ = 0;
 };

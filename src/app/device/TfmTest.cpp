@@ -23,7 +23,7 @@ QString U(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 
-TfmTest::TfmTest(ISettingsBackend& backend, std::function<Port*()> port, QWidget* parent)
+TfmTest::TfmTest(ISettingsBackend& backend, std::function<PortHandle()> port, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), backend_(backend), port_(std::move(port)) {
   setObjectName(QStringLiteral("fmTest"));
   setWindowTitle(U("Тестирование"));

@@ -22,10 +22,10 @@ class TfmTest : public QWidget {
   Q_OBJECT
 
  public:
-  // port gives the keyboard port when it delivers bytes, else nullptr (desktop
-  // key events are used). The placement is read from backend now and written
+  // port gives the keyboard port when it delivers bytes, else an empty handle
+  // (desktop key events are used). The placement is read from backend now and written
   // back when the window goes.
-  TfmTest(ISettingsBackend& backend, std::function<Port*()> port, QWidget* parent = nullptr);
+  TfmTest(ISettingsBackend& backend, std::function<PortHandle()> port, QWidget* parent = nullptr);
   ~TfmTest() override;
 
   // Shows the window and gives the port memo the focus when its page is shown.
@@ -53,7 +53,7 @@ class TfmTest : public QWidget {
   void SavePlacement();
 
   ISettingsBackend& backend_;
-  std::function<Port*()> port_;
+  std::function<PortHandle()> port_;
   KeyboardByteSource source_;
   TestDisplay display_;
   QTabWidget* pcTest_;

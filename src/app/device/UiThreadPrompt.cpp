@@ -1,20 +1,18 @@
 #include "app/device/UiThreadPrompt.h"
 
-#include "app/device/UiThread.h"
-
 namespace vl {
 
 Answer UiThreadPrompt::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon icon) {
   Answer answer = Answer::Cancel;
-  RunOnUiThread(context_, [&] { answer = inner_.Ask(text, caption, buttons, icon); });
+  calls_.Run([&] { answer = inner_.Ask(text, caption, buttons, icon); });
   return answer;
 }
 
 std::optional<std::string> UiThreadPrompt::AskPassword(const std::string& firstLine,
                                                        const std::string& secondLine) {
   std::optional<std::string> password;
-  RunOnUiThread(context_, [&] { password = inner_.AskPassword(firstLine, secondLine); });
+  calls_.Run([&] { password = inner_.AskPassword(firstLine, secondLine); });
   return password;
 }
 

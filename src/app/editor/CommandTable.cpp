@@ -136,6 +136,7 @@ std::vector<CommandRow> MakeCommands() {
       {"acUpload", P::Main, "&Чтение", {}, "Чтение раскладки", any},
       {"acDeviceClear", P::Main, "&Очистка памяти", {}, "Очистка памяти устройства"},
       {"acIBD", P::Main, "&Интервал", QKeySequence(Qt::Key_F6), "Установка временного интервала"},
+      {"acCompare", P::Main, "&Сравнить с устройством", {}, "Сравнение раскладки с раскладкой устройства", any},
       {"acImage", P::Main, "&Рисунок клавиш", {}, nullptr, any},
       {"acWindowTest", P::Main, "&Тестирование"},
       // Enabled by the main window while the simulated keyboard is the chosen port.

@@ -120,7 +120,7 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
   for (int row = 0; row < kInputRows; ++row) {
     const QString label = U(texts.RowLabel).arg(row + texts.FirstNumber);
     auto line = [&, row](QGridLayout* grid, const char* name, bool release) {
-      auto* edit = new TPortEdit(context_.Settings, context_.Prompt);
+      auto* edit = new TPortEdit(context_.Settings, context_.Prompt, context_.Port);
       edit->setAccessibleName(U(name).arg(row + texts.FirstNumber));
       edit->setMinimumWidth(360);
       edit->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -183,13 +183,6 @@ void TfmInputWnd::LoadRows() {
     if (autoRepeat_[row]) autoRepeat_[row]->setChecked(model.Row(row).AutoRepeat);
   }
   loading_ = false;
-}
-
-void TfmInputWnd::SetPort(Port* port) {
-  for (int row = 0; row < kInputRows; ++row) {
-    press_[row]->SetPort(port);
-    release_[row]->SetPort(port);
-  }
 }
 
 void TfmInputWnd::LineLeft(int row, bool release) {

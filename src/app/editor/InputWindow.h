@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 
 #include "app/editor/PortEdit.h"
@@ -40,6 +41,9 @@ struct InputContext {
   ISettingsBackend& Backend;
   IPrompt& Prompt;
   InputDialogs Dialogs;
+  // The keyboard port whose bytes the lines record; an empty handle: the
+  // desktop's key events.
+  std::function<PortHandle()> Port = [] { return PortHandle(); };
 };
 
 class TfmInputWnd : public QWidget {
@@ -64,8 +68,6 @@ class TfmInputWnd : public QWidget {
   QMenu* LineMenu() const { return pmLine_; }
   QAction* Action(Command command) const { return actions_.at(command); }
 
-  // The port whose bytes the lines record; null: the desktop's key events.
-  void SetPort(Port* port);
   // Leaves the active line, then writes the changed fields where they belong.
   void WriteBack();
   // Evaluates the enable rules for the focused field.

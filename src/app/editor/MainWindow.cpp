@@ -171,7 +171,8 @@ void TfmMain::CreateDialogs() {
   pause_ = new TfmPause(*prompt_, this);
   click_ = new TfmClick(this);
   keyList_ = new TfmKeyList(this);
-  const InputContext input{settings_, backend_, *prompt_, {*pause_, *click_, *keyList_}};
+  const InputContext input{settings_, backend_, *prompt_, {*pause_, *click_, *keyList_},
+                           [this] { return device_->ByteSource(); }};
   cardInput_ = new TfmCardInputWnd(input, this);
   keyInput_ = new TfmKeyInputWnd(input, this);
 }
@@ -251,6 +252,10 @@ void TfmMain::BuildActions() {
          if (TfmGrid* window = ActiveLayout()) device_->Upload(*window);
        }},
       {"acDeviceClear", [this] { device_->Clear(); }},
+      {"acCompare",
+       [this] {
+         if (TfmGrid* window = ActiveLayout()) device_->Compare(*window);
+       }},
       {"acIBD", [this] { device_->Interval(); }},
       {"acImage",
        [this] {
@@ -367,7 +372,7 @@ void TfmMain::BuildMenus() {
   view->addAction(Action("acViewCellInfo"));
   add(view->addMenu(U("&Детализация")), {"acViewNormal", "acViewSuper"});
 
-  add(menuBar()->addMenu(U("&Устройство")), {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD"});
+  add(menuBar()->addMenu(U("&Устройство")), {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD", "", "acCompare"});
 
   QMenu* service = menuBar()->addMenu(U("&Сервис"));
   add(service, {"acServiceCheck", "acImage"});
@@ -466,6 +471,9 @@ void TfmMain::CommandsChanged() {
     if (any && row.Check != CheckRule::None) action->setChecked(window->Checks(row));
   }
   Action("acWindowSimulator")->setEnabled(device_ && device_->SimulatedChosen());
+  // One device job at a time.
+  if (device_ && device_->JobRunning())
+    for (const char* name : kDeviceCommandNames) Action(name)->setEnabled(false);
   QAction* undo = Action("acUndo");
   QAction* redo = Action("acRedo");
   if (any) {
@@ -966,6 +974,11 @@ void TfmMain::SavePersistentState() {
 }
 
 void TfmMain::closeEvent(QCloseEvent* event) {
+  // A device job is stopped (asked first) before anything else goes.
+  if (device_ && !device_->MayQuit()) {
+    event->ignore();
+    return;
+  }
   CloseAll();
   if (!LayoutWindows().isEmpty() && closeCancelled_) {
     event->ignore();

@@ -16,8 +16,8 @@ const QColor kCaptureColor(0, 255, 0);
 
 }  // namespace
 
-TPortEdit::TPortEdit(SettingsStore& settings, IPrompt& prompt, QWidget* parent)
-    : QWidget(parent), settings_(settings), prompt_(prompt) {
+TPortEdit::TPortEdit(SettingsStore& settings, IPrompt& prompt, std::function<PortHandle()> port, QWidget* parent)
+    : QWidget(parent), settings_(settings), prompt_(prompt), port_(std::move(port)) {
   setFocusPolicy(Qt::StrongFocus);
   setFixedHeight(kHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -55,7 +55,7 @@ QStringList TPortEdit::CellTexts() const {
 }
 
 void TPortEdit::StartCapture() {
-  if (!suspended_ && hasFocus() && line_.Entered()) source_.Start(this, port_);
+  if (!suspended_ && hasFocus() && line_.Entered()) source_.Start(this, port_ ? port_() : PortHandle());
   update();
 }
 
@@ -84,7 +84,7 @@ void TPortEdit::focusOutEvent(QFocusEvent* event) {
 void TPortEdit::LeaveLine() {
   if (!line_.Entered()) return;
   source_.Stop();
-  KeyboardByteSource::RestoreIndicators(port_, ReadDesktopLocks());
+  if (port_) KeyboardByteSource::RestoreIndicators(port_(), ReadDesktopLocks());
   line_.Leave();
   update();
   emit Left();

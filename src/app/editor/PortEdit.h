@@ -5,6 +5,7 @@
 // view.
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "app/input/KeyboardByteSource.h"
@@ -22,7 +23,11 @@ class TPortEdit : public QWidget {
   static constexpr int kHeight = 23;
   static constexpr int kCellHeight = 19;
 
-  TPortEdit(SettingsStore& settings, IPrompt& prompt, QWidget* parent = nullptr);
+  // port gives the keyboard port whose bytes the line records while it
+  // captures, and to which leaving sends the indicators; an empty handle: the
+  // desktop's key events.
+  TPortEdit(SettingsStore& settings, IPrompt& prompt, std::function<PortHandle()> port = {},
+            QWidget* parent = nullptr);
 
   // The bytes shown (stored form while not entered). Setting them leaves the
   // line first.
@@ -33,16 +38,14 @@ class TPortEdit : public QWidget {
   QStringList CellTexts() const;
   bool Capturing() const { return source_.Running(); }
 
-  // The port whose forwarded bytes the line records; null: desktop key events.
-  void SetPort(Port* port) { port_ = port; }
-
   // A modal window of a command is about to open (Suspend) or has closed
   // (Resume): the capture pauses without leaving the line.
   void Suspend();
   void Resume();
   bool Suspended() const { return suspended_; }
-  // Ends the capture as losing the focus does: indicators set back, lock
-  // wrappers added. Emits Left when the line was entered.
+  // Ends the capture as losing the focus does: the port's indicators set back
+  // to the desktop's lock states (ED and the mask), lock wrappers added. Emits
+  // Left when the line was entered.
   void LeaveLine();
 
   // Appends bytes (key list, private clipboard) when they fit the limit;
@@ -79,7 +82,7 @@ class TPortEdit : public QWidget {
   IPrompt& prompt_;
   CaptureLine line_;
   KeyboardByteSource source_;
-  Port* port_ = nullptr;
+  std::function<PortHandle()> port_;
   bool suspended_ = false;
 };
 

@@ -18,30 +18,28 @@ KeyboardByteSource::KeyboardByteSource(QObject* parent) : QObject(parent) {}
 
 KeyboardByteSource::~KeyboardByteSource() { Stop(); }
 
-void KeyboardByteSource::Start(QWidget* target, Port* port) {
+void KeyboardByteSource::Start(QWidget* target, PortHandle port) {
   Stop();
   ++run_;
   target_ = target;
-  port_ = port;
+  port_ = std::move(port);
   target_->installEventFilter(this);
   target_->grabKeyboard();
-  if (port_ != nullptr) port_->Forward(this);
+  port_.Forward(this);
 }
 
 void KeyboardByteSource::Stop() {
   if (target_ == nullptr) return;
-  if (port_ != nullptr) port_->Forward(nullptr);
+  port_.Forward(nullptr);
   target_->removeEventFilter(this);
   target_->releaseKeyboard();
   target_ = nullptr;
-  port_ = nullptr;
+  port_ = PortHandle();
   ++run_;
 }
 
-void KeyboardByteSource::RestoreIndicators(Port* port, LockStates locks) {
-  if (port == nullptr) return;
-  port->SendByte(kSetIndicators);
-  port->SendByte(IndicatorBits(locks.NumLock, locks.CapsLock));
+void KeyboardByteSource::RestoreIndicators(const PortHandle& port, LockStates locks) {
+  port.Send({kSetIndicators, IndicatorBits(locks.NumLock, locks.CapsLock)});
 }
 
 std::vector<uint8_t> KeyboardByteSource::KeyEventBytes(const QKeyEvent& event) {
@@ -60,7 +58,7 @@ bool KeyboardByteSource::eventFilter(QObject* watched, QEvent* event) {
       return true;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-      if (port_ == nullptr) {
+      if (!port_.Valid()) {
         for (uint8_t byte : KeyEventBytes(*static_cast<QKeyEvent*>(event))) emit ByteReceived(byte);
       }
       return true;

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/device/Port.h"
+#include "app/device/PortHandle.h"
 #include "core/input/KeyEvents.h"
 
 class QKeyEvent;
@@ -27,16 +27,16 @@ class KeyboardByteSource final : public QObject, private IByteReceiver {
   explicit KeyboardByteSource(QObject* parent = nullptr);
   ~KeyboardByteSource() override;
 
-  // Starts delivering bytes: from the port when one is given, else from the
-  // key events of target, which takes the keyboard grab. Stops a running source
-  // first.
-  void Start(QWidget* target, Port* port);
+  // Starts delivering bytes: from the port when the handle holds one, else from
+  // the key events of target, which takes the keyboard grab. Stops a running
+  // source first.
+  void Start(QWidget* target, PortHandle port);
   void Stop();
   bool Running() const { return target_ != nullptr; }
 
   // Sets the keyboard's indicators back (ED and the mask: 2 Num Lock, 4 Caps
   // Lock) when a port is open; a desktop keyboard keeps its own.
-  static void RestoreIndicators(Port* port, LockStates locks);
+  static void RestoreIndicators(const PortHandle& port, LockStates locks);
 
   // The set-1 bytes of a desktop key event; none for an automatic repeat's
   // release (the desktop sends release and press pairs while a key is held).
@@ -52,7 +52,7 @@ class KeyboardByteSource final : public QObject, private IByteReceiver {
   void OnKeyboardByte(uint8_t byte) override;
 
   QWidget* target_ = nullptr;
-  Port* port_ = nullptr;
+  PortHandle port_;
   // Bumped by Start and Stop, so bytes queued for an earlier run are dropped.
   std::atomic<quint64> run_{0};
 };

@@ -5,13 +5,18 @@
 namespace vl {
 
 bool RunClear(const PortAccess& access, const SettingsStore& settings, const IDeviceCatalogue& catalogue,
-              IReporter& reporter, IPrompt& prompt) {
+              IReporter& reporter, IPrompt& prompt, CancelGate* gate) {
   if (prompt.Ask(kClearQuestion, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
       Answer::Yes)
     return false;
+  if (gate && !gate->Pass()) return false;
   Link link{access.port, access.clock, access.locks, SettingsMode(settings), 0};
   const auto identity = DetectDevice(link, reporter, prompt);
   if (!identity) return false;
+  if (gate && !gate->Pass()) {
+    StopCapture(link);
+    return false;
+  }
   const auto model = catalogue.Model(identity->DeviceType);
   if (!model) {
     StopCapture(link);

@@ -11,8 +11,10 @@ inline constexpr const char* kClearDone = "Память устройства о�
 inline constexpr const char* kClearFailed = "Ошибка очистки.";
 
 // True only when the device reported the memory cleared. Every outcome is told
-// through the prompt (a missing device by the detection).
+// through the prompt (a missing device by the detection), but a stop: a gate
+// given is passed before the detection and before the clearing, and a stop there
+// ends the command silently with nothing written.
 bool RunClear(const PortAccess& access, const SettingsStore& settings, const IDeviceCatalogue& catalogue,
-              IReporter& reporter, IPrompt& prompt);
+              IReporter& reporter, IPrompt& prompt, CancelGate* gate = nullptr);
 
 }  // namespace vl

@@ -7,10 +7,15 @@ namespace vl {
 
 std::optional<DeviceInfoTable> QueryDeviceInfo(const PortAccess& access, const SettingsStore& settings,
                                                const IDeviceCatalogue& catalogue, IReporter& reporter,
-                                               IPrompt& prompt) {
+                                               IPrompt& prompt, CancelGate* gate) {
+  if (gate && !gate->Pass()) return std::nullopt;
   Link link{access.port, access.clock, access.locks, SettingsMode(settings), 0};
   const auto identity = DetectDevice(link, reporter, prompt);
   if (!identity) return std::nullopt;
+  if (gate && !gate->Pass()) {
+    StopCapture(link);
+    return std::nullopt;
+  }
   const auto model = catalogue.Model(identity->DeviceType);
   if (!model) {
     StopCapture(link);

@@ -7,18 +7,18 @@ namespace vl {
 
 std::optional<PreparedOperation> ReadKeyboardLayout(const PortAccess& access, SettingsStore settings,
                                                     const IDeviceCatalogue& catalogue, TVL2Document& document,
-                                                    IReporter& reporter, IPrompt& prompt) {
+                                                    IReporter& reporter, IPrompt& prompt, CancelGate* gate, TRect at) {
   settings.Set(Setting::IsUploadInSelection, 0);
   settings.Set(Setting::IsUploadInCard, 1);
-  const OperationRequest request{OperationKind::Upload, document, TRect{1, 1, 1, 1}, false, {}, {}};
+  const OperationRequest request{OperationKind::Upload, document, TRect{at.Left, at.Top, at.Left, at.Top}, false, {}, {}};
   auto prepared = PrepareOperation(access, settings, catalogue, request, reporter, prompt);
   if (!prepared) return std::nullopt;
-  CancelGate gate;
+  CancelGate ownGate;
   DeviceSession session{access, settings, prepared->model, prepared->identity,
-                        prepared->header, reporter, prompt, gate};
+                        prepared->header, reporter, prompt, gate ? *gate : ownGate};
   // An empty keyboard fails the upload (after saying so) before anything is stored.
-  if (RunUpload(session, UploadJob{document, prepared->selection, prepared->placement}) != OperationResult::Done &&
-      prepared->header.DataSize != 0)
+  const OperationResult result = RunUpload(session, UploadJob{document, prepared->selection, prepared->placement});
+  if (result == OperationResult::Cancelled || (result == OperationResult::Failed && prepared->header.DataSize != 0))
     return std::nullopt;
   return prepared;
 }

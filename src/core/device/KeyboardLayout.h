@@ -9,10 +9,12 @@
 namespace vl {
 
 // Reads the keyboard's layout, card reader included, into document (the upload
-// into the device-sized block at the top-left cell); an empty keyboard leaves the
-// document empty. What the preparation settled, or nullopt after telling why.
+// into the device-sized block at the top-left cell of at); an empty keyboard leaves the
+// document empty. What the preparation settled, or nullopt after telling why (a
+// stop at the gate, passed once per block when one is given, is not told).
 std::optional<PreparedOperation> ReadKeyboardLayout(const PortAccess& access, SettingsStore settings,
                                                     const IDeviceCatalogue& catalogue, TVL2Document& document,
-                                                    IReporter& reporter, IPrompt& prompt);
+                                                    IReporter& reporter, IPrompt& prompt,
+                                                    CancelGate* gate = nullptr, TRect at = TRect{1, 1, 1, 1});
 
 }  // namespace vl

@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "core/common/FileErrors.h"
-#include "core/device/KeyboardLayout.h"
 #include "core/document/LayoutFile.h"
 
 namespace vl {
@@ -77,17 +76,30 @@ size_t PruneBackups(const std::filesystem::path& folder, size_t keep) {
   return deleted;
 }
 
-std::optional<std::filesystem::path> KeepKeyboardLayout(const PortAccess& access, const SettingsStore& settings,
-                                                        const IDeviceCatalogue& catalogue,
-                                                        const std::filesystem::path& folder, const std::tm& localTime,
-                                                        IReporter& reporter, IPrompt& prompt) {
-  TVL2Document held;
-  const auto prepared = ReadKeyboardLayout(access, settings, catalogue, held, reporter, prompt);
-  if (!prepared) return std::nullopt;
+bool BackupTargetAllowed(const std::filesystem::path& path, const std::string& layoutFile, IPrompt& prompt) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return true;
+  const auto text = [&path](const char* format) {
+    char line[4096];
+    std::snprintf(line, sizeof line, format, path.string().c_str());
+    return std::string(line);
+  };
+  if (!layoutFile.empty() && std::filesystem::equivalent(path, layoutFile, error)) {
+    prompt.Message(text(kBackupOverLayout), kCaptionError, MessageIcon::Error);
+    return false;
+  }
+  return prompt.Ask(text(kBackupReplaceQuestion), kCaptionAttention, MessageButtons::YesNo,
+                    MessageIcon::Question) == Answer::Yes;
+}
+
+std::optional<std::filesystem::path> SaveBackup(TVL2Document& held, uint16_t serial,
+                                                const std::filesystem::path& folder, const std::tm& localTime,
+                                                const std::string& layoutFile, const SettingsStore& settings,
+                                                IReporter& reporter, IPrompt& prompt) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  const std::filesystem::path file = folder / BackupFileName(prepared->identity.SerialNumber, localTime,
-                                                             FolderFileNames(folder));
+  const std::filesystem::path file = folder / BackupFileName(serial, localTime, FolderFileNames(folder));
+  if (!BackupTargetAllowed(file, layoutFile, prompt)) return std::nullopt;
   try {
     SaveLayout(held, file.string(), settings, reporter);
   } catch (const FileError& failure) {

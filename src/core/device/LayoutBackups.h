@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/device/DeviceSession.h"
+#include "core/document/VL2Document.h"
 #include "core/settings/SettingsBackend.h"
 
 namespace vl {
@@ -43,12 +44,22 @@ std::vector<std::string> FolderFileNames(const std::filesystem::path& folder);
 // Returns how many were deleted.
 size_t PruneBackups(const std::filesystem::path& folder, size_t keep = kKeptBackups);
 
-// Reads the keyboard's layout and saves it in folder (made when missing) as a new
-// backup named by the keyboard's serial number and localTime, then prunes the
-// folder. The file written, or nullopt after telling the user why nothing was.
-std::optional<std::filesystem::path> KeepKeyboardLayout(const PortAccess& access, const SettingsStore& settings,
-                                                        const IDeviceCatalogue& catalogue,
-                                                        const std::filesystem::path& folder, const std::tm& localTime,
-                                                        IReporter& reporter, IPrompt& prompt);
+inline constexpr const char* kBackupReplaceQuestion = "Файл %s уже существует. Заменить его копией раскладки устройства?";
+inline constexpr const char* kBackupOverLayout =
+    "Копия раскладки устройства не может быть записана в файл загружаемой раскладки %s.";
+
+// Whether a backup may be written at path: never over layoutFile, the layout
+// about to be downloaded (the same file by any name), and over another existing
+// file only when the user says yes. Told through the prompt.
+bool BackupTargetAllowed(const std::filesystem::path& path, const std::string& layoutFile, IPrompt& prompt);
+
+// Saves held, the layout read from the keyboard with serial number serial, in
+// folder (made when missing) as a new backup named by the serial number and
+// localTime, then prunes the folder; see BackupTargetAllowed. The file written,
+// or nullopt after telling the user why nothing was.
+std::optional<std::filesystem::path> SaveBackup(TVL2Document& held, uint16_t serial,
+                                                const std::filesystem::path& folder, const std::tm& localTime,
+                                                const std::string& layoutFile, const SettingsStore& settings,
+                                                IReporter& reporter, IPrompt& prompt);
 
 }  // namespace vl

@@ -188,12 +188,33 @@ std::vector<std::string> DifferenceNames(uint8_t what) {
   return NamesOf(what, kNames);
 }
 
-std::string DifferenceLine(const KeyDifference& difference) {
-  std::string line = "столбец " + std::to_string(difference.Column) + ", строка " + std::to_string(difference.Row);
+std::string DifferencePlace(const KeyDifference& difference) {
+  std::string place = "столбец " + std::to_string(difference.Column) + ", строка " + std::to_string(difference.Row);
   if (difference.X != kNoDeviceKey)
-    line += " (клавиша устройства " + std::to_string(difference.X) + "," + std::to_string(difference.Y) + ")";
+    place += " (клавиша устройства " + std::to_string(difference.X) + "," + std::to_string(difference.Y) + ")";
+  return place;
+}
+
+std::string DifferenceLine(const KeyDifference& difference) {
+  std::string line = DifferencePlace(difference);
   if (difference.Layer != kWholeKey) line += " слой " + std::to_string(difference.Layer);
   return JoinedAfter(line, DifferenceNames(difference.What));
+}
+
+std::optional<KeyboardComparison> CompareWithKeyboard(const TVL2Document& layout, const TVL2Document& keyboard,
+                                                      const SettingsStore& settings,
+                                                      const PreparedOperation& prepared, bool withCard) {
+  const ImageDevice device{prepared.identity.SerialNumber, prepared.model.Width, prepared.model.Height,
+                           prepared.model.Check == CheckKind::Crc, prepared.header.ControllerMajor,
+                           prepared.header.ControllerMinor};
+  const auto image = BuildDeviceImage(layout, settings, device, prepared.selection, prepared.placement);
+  if (!image || static_cast<int>(image->size()) >= AddressableMemory(prepared.model) - 32) return std::nullopt;
+  auto keys = CompareLayouts(layout, keyboard, settings, device, prepared.selection, prepared.placement);
+  auto tracks = withCard ? CompareCardReaders(layout, keyboard, settings, device, prepared.selection,
+                                              prepared.placement)
+                         : std::optional<std::vector<TrackDifference>>(std::vector<TrackDifference>{});
+  if (!keys || !tracks) return std::nullopt;
+  return KeyboardComparison{std::move(*keys), std::move(*tracks)};
 }
 
 }  // namespace vl

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/device/DeviceImage.h"
+#include "core/device/OperationDriver.h"
 #include "core/document/Field.h"
 #include "core/document/VL2Document.h"
 #include "core/settings/SettingsStore.h"
@@ -68,6 +69,18 @@ std::optional<std::vector<TrackDifference>> CompareCardReaders(const TVL2Documen
                                                                const ImageDevice& device, const TRect& selection,
                                                                const KeyPlacement& placement);
 
+struct KeyboardComparison {
+  std::vector<KeyDifference> keys;
+  std::vector<TrackDifference> tracks;
+};
+
+// layout against keyboard, the layout ReadKeyboardLayout read into prepared's
+// fragment: keys, and the card reader when withCard. nullopt when layout does not
+// fit the device, which a download tells as kImageTooLarge.
+std::optional<KeyboardComparison> CompareWithKeyboard(const TVL2Document& layout, const TVL2Document& keyboard,
+                                                      const SettingsStore& settings,
+                                                      const PreparedOperation& prepared, bool withCard);
+
 // Two layouts as their files hold them, cell by cell over the whole field (X and
 // Y kNoDeviceKey), and their card readers track by track.
 std::vector<KeyDifference> CompareLayoutFiles(const TVL2Document& a, const TVL2Document& b);
@@ -80,6 +93,9 @@ std::vector<std::string> TrackDifferenceNames(uint8_t what);
 
 // The names of the DifferenceKind bits set in what, in a fixed order.
 std::vector<std::string> DifferenceNames(uint8_t what);
+
+// "столбец 3, строка 2 (клавиша устройства 1,0)", the device key left out without one.
+std::string DifferencePlace(const KeyDifference& difference);
 
 // "столбец 3, строка 2 (клавиша устройства 1,0) слой 1: нажатие, автоповтор"; the
 // layer is left out for a function difference, the device key without one.

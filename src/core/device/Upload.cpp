@@ -2,8 +2,6 @@
 
 #include "core/device/Crc8.h"
 #include "core/device/UploadStore.h"
-#include "core/document/StepGuard.h"
-#include "core/document/Undo.h"
 
 namespace vl {
 namespace {
@@ -89,13 +87,10 @@ OperationResult RunUpload(DeviceSession& session, const UploadJob& job) {
   const ImageReadOptions options{session.model.Width, session.model.Height,
                                  ProgrammerVersionOf(session.header) == kVersionClickQuirk,
                                  session.settings.IsOn(Setting::IsUploadInCard)};
-  bool read = false;
-  {
-    // What was stored stays stored even when the image ran short; it is one step.
-    const StepGuard step(job.document, kUndoDeviceRead, StepScope::KeysAndCardReader());
-    UploadStore store(job.document, job.selection, session.settings);
-    read = ReadDeviceImage(image, options, job.placement, store);
-  }
+  UploadStore store(job.document, job.selection, session.settings);
+  const bool read = ReadDeviceImage(image, options, job.placement, store);
+  // What was stored stays stored even when the image ran short.
+  job.document.Modified = true;
   job.document.ReadFromDevice = true;
   job.document.Notify(DocumentNotification::ContentChanged);
   if (!read) {

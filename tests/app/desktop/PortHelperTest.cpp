@@ -2,7 +2,11 @@
 #include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
+#include <QStandardPaths>
 #include <QtTest>
+#include <chrono>
+#include <thread>
 
 #include "ScriptedPrompt.h"
 #include "app/device/PortAttachOption.h"
@@ -13,19 +17,19 @@ namespace vl {
 namespace {
 
 // Stands for pkexec and vlat-port: records the verbs and makes the port appear
-// on a successful attach.
+// on a successful attach; a stopped gate ends it as the real runner does.
 struct FakeHelper {
   std::string port;
   bool succeed = true;
   QStringList verbs;
-
   ProgramRunner Runner() {
-    return [this](const QString& program, const QStringList& arguments) {
+    return [this](const QString& program, const QStringList& arguments, const CancelGate& gate) {
       if (program != QLatin1String("pkexec") || arguments.size() != 2 ||
           !arguments[0].endsWith(QLatin1String("/vlat-port"))) {
         return PortHelperRun{false, QStringLiteral("unexpected call")};
       }
       verbs << arguments[1];
+      if (gate.StopRequested()) return PortHelperRun{false, QStringLiteral("killed")};
       if (!succeed) return PortHelperRun{false, QStringLiteral("vlat-port: no i8042 keyboard port")};
       if (arguments[1] == QLatin1String("attach")) QFile(QString::fromStdString(port)).open(QIODevice::WriteOnly);
       if (arguments[1] == QLatin1String("release")) QFile::remove(QString::fromStdString(port));
@@ -50,62 +54,47 @@ class PortHelperTest : public QObject {
     for (const char* other : {"none", "sim", "sim:0105", "/dev/pts/3"}) QCOMPARE(PortPathToAttach(other), std::string());
   }
 
-  void OfferAsksAttachesAndReports() {
+  void AttachAndReleaseRunTheHelperAndTellWhatFailed() {
     FakeHelper helper;
     helper.port = Port();
-    test::ScriptedPrompt prompt(Answer::Yes);
-    prompt.fallback = Answer::No;
-    QVERIFY(!OfferPortAttach(Port(), prompt, helper.Runner()));
-    QVERIFY(helper.verbs.isEmpty());
-    QCOMPARE(prompt.Texts().size(), size_t(1));
-
+    test::ScriptedPrompt prompt(Answer::No);
+    QVERIFY(!AskToAttachPort(Port(), prompt));
     prompt.fallback = Answer::Yes;
-    QVERIFY(OfferPortAttach(Port(), prompt, helper.Runner()));
-    QCOMPARE(helper.verbs, QStringList{"attach"});
-    // Present now: nothing more to offer.
-    QVERIFY(OfferPortAttach(Port(), prompt, helper.Runner()));
-    QCOMPARE(helper.verbs, QStringList{"attach"});
-    QFile::remove(QString::fromStdString(Port()));
+    QVERIFY(AskToAttachPort(Port(), prompt));
+    QVERIFY(QString::fromStdString(prompt.Texts()[0]).contains(QString::fromStdString(Port())));
+
+    CancelGate gate;
+    QCOMPARE(AttachPort(Port(), gate, helper.Runner()), std::string());
+    QVERIFY(PortPresent(Port()));
+    QCOMPARE(ReleasePort(gate, helper.Runner()), std::string());
+    QVERIFY(!PortPresent(Port()));
+    QCOMPARE(helper.verbs, (QStringList{"attach", "release"}));
 
     helper.succeed = false;
-    prompt.shown.clear();
-    QVERIFY(!OfferPortAttach(Port(), prompt, helper.Runner()));
-    QCOMPARE(prompt.Texts().size(), size_t(2));
-    QVERIFY(prompt.Texts()[1].find("no i8042 keyboard port") != std::string::npos);
+    const std::string failed = AttachPort(Port(), gate, helper.Runner());
+    QVERIFY(failed.find("no i8042 keyboard port") != std::string::npos);
+    QVERIFY(ReleasePort(gate, helper.Runner()).find("no i8042 keyboard port") != std::string::npos);
+    // A stopped attach is the user's own doing: nothing to tell.
+    gate.Stop();
+    QCOMPARE(AttachPort(Port(), gate, helper.Runner()), std::string());
   }
 
-  void DownloadAttachmentFollowsTheSettingAndReleasesAfterwards() {
-    MemorySettingsBackend backend;
-    FakeHelper helper;
-    helper.port = Port();
-    test::ScriptedPrompt prompt(Answer::Yes);
-    {
-      PortAttachment attachment(backend, Port(), prompt, helper.Runner());
-      QVERIFY(!attachment.Attached());
-    }
-    QVERIFY(helper.verbs.isEmpty());
-
-    SetAttachPortForDownload(backend, true);
-    QVERIFY(AttachPortForDownload(backend));
-    {
-      PortAttachment attachment(backend, Port(), prompt, helper.Runner());
-      QVERIFY(attachment.Attached());
-      QVERIFY(QFile::exists(QString::fromStdString(Port())));
-    }
-    QCOMPARE(helper.verbs, (QStringList{"attach", "release"}));
-    QVERIFY(prompt.Texts().empty());
-
-    // A port that is already there was not ours to attach, nor to release.
-    QFile(QString::fromStdString(Port())).open(QIODevice::WriteOnly);
-    { PortAttachment attachment(backend, Port(), prompt, helper.Runner()); }
-    QCOMPARE(helper.verbs, (QStringList{"attach", "release"}));
-    QFile::remove(QString::fromStdString(Port()));
-
-    // A failed attach is told and never released.
-    helper.succeed = false;
-    { PortAttachment attachment(backend, Port(), prompt, helper.Runner()); }
-    QCOMPARE(helper.verbs, (QStringList{"attach", "release", "attach"}));
-    QCOMPARE(prompt.Texts().size(), size_t(1));
+  // pkexec waits for the user's password for as long as it takes; a stop ends
+  // it (the job's cancel, the program closing) instead of a wait of minutes.
+  void StoppedGateEndsTheProgram() {
+    if (QStandardPaths::findExecutable(QStringLiteral("sleep")).isEmpty()) QSKIP("no sleep program");
+    CancelGate gate;
+    QElapsedTimer took;
+    took.start();
+    std::thread stopper([&gate] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      gate.Stop();
+    });
+    const PortHelperRun run = RunProgram(QStringLiteral("sleep"), {QStringLiteral("30")}, gate);
+    stopper.join();
+    QVERIFY(!run.ok);
+    QVERIFY(took.elapsed() < 5000);
+    QVERIFY(RunProgram(QStringLiteral("sleep"), {QStringLiteral("0")}, gate).ok == false);  // stopped stays stopped
   }
 
   void ParametersKeepTheChoiceBesideTheSettingsOnlyWhenAccepted() {

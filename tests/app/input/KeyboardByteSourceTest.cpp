@@ -52,7 +52,7 @@ class KeyboardByteSourceTest : public QObject {
     QLineEdit target;
     KeyboardByteSource source;
     QSignalSpy spy(&source, &KeyboardByteSource::ByteReceived);
-    source.Start(&target, nullptr);
+    source.Start(&target, PortHandle());
     // Right Control (evdev 97) press and release; Tab (15) would move the focus.
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier, 97 + 8, 0, 0);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier, 97 + 8, 0, 0);
@@ -77,9 +77,12 @@ class KeyboardByteSourceTest : public QObject {
   void PortBytesArriveInOrderOnlyWhileRunning() {
     QLineEdit target;
     ThreadedPort port;
+    auto slot = std::make_shared<PortHandle::Slot>();
+    slot->port = &port;
+    const PortHandle handle(slot);
     KeyboardByteSource source;
     QSignalSpy spy(&source, &KeyboardByteSource::ByteReceived);
-    source.Start(&target, &port);
+    source.Start(&target, handle);
     port.TypeFromThread(200);
     QTRY_COMPARE(spy.size(), 200);
     QList<int> expected;
@@ -92,8 +95,17 @@ class KeyboardByteSourceTest : public QObject {
     QCoreApplication::processEvents();
     QCOMPARE(spy.size(), 200);
 
-    KeyboardByteSource::RestoreIndicators(&port, {.NumLock = true, .CapsLock = true});
+    KeyboardByteSource::RestoreIndicators(handle, {.NumLock = true, .CapsLock = true});
     QCOMPARE(port.sent, (std::vector<uint8_t>{0xED, 0x06}));
+    // Not into a device job's exchange, and not into a port that was closed.
+    slot->heldByJob = true;
+    KeyboardByteSource::RestoreIndicators(handle, {});
+    slot->heldByJob = false;
+    slot->port = nullptr;
+    KeyboardByteSource::RestoreIndicators(handle, {});
+    source.Start(&target, handle);
+    source.Stop();
+    QCOMPARE(port.sent.size(), size_t{2});
   }
 
   void LedsGiveTheLockStates() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedPrompt.h"
 #include "core/device/LayoutBackups.h"
 
 namespace vl {
@@ -76,6 +77,33 @@ TEST(LayoutBackups, PruneDeletesOnlySurplusBackups) {
   std::filesystem::remove_all(folder);
 
   EXPECT_EQ(PruneBackups(folder), 0u);  // a folder that is not there
+}
+
+// A backup is never written over the layout being downloaded (by whatever
+// name), and over another file only when the user says yes.
+TEST(LayoutBackups, TargetIsNeverTheLayoutAndReplacesOnlyWhenAllowed) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("vlat-backup-target-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  const auto layout = folder / "till.vld";
+  std::ofstream(layout) << "layout";
+  std::filesystem::create_symlink(layout, folder / "link.vld");
+  test::ScriptedPrompt prompt(Answer::Yes);
+
+  EXPECT_TRUE(BackupTargetAllowed(folder / "new.vld", layout.string(), prompt));
+  EXPECT_TRUE(prompt.Texts().empty());
+  EXPECT_FALSE(BackupTargetAllowed(layout, layout.string(), prompt));
+  EXPECT_FALSE(BackupTargetAllowed(folder / "link.vld", layout.string(), prompt));
+  ASSERT_EQ(prompt.Messages().size(), 2u);
+  EXPECT_NE(prompt.Messages()[0].find("till.vld"), std::string::npos);
+
+  std::ofstream(folder / "other.vld") << "other";
+  EXPECT_TRUE(BackupTargetAllowed(folder / "other.vld", layout.string(), prompt));
+  prompt.fallback = Answer::No;
+  EXPECT_FALSE(BackupTargetAllowed(folder / "other.vld", layout.string(), prompt));
+  EXPECT_EQ(prompt.Texts().size(), 4u);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -466,7 +466,7 @@ TEST(Transfer, A64KiBDeviceTakesAndGivesItsLayout) {
   ExpectSameKeys(layout, uploaded);
 }
 
-TEST(Upload, CancelNeverClearsNorAsksAndUndoRestores) {
+TEST(Upload, CancelNeverClearsNorAsks) {
   DeviceRig rig;
   TVL2Document layout;
   FillLayout(layout);
@@ -482,14 +482,6 @@ TEST(Upload, CancelNeverClearsNorAsksAndUndoRestores) {
   EXPECT_EQ(Upload(rig, target), OperationResult::Cancelled);
   EXPECT_TRUE(rig.prompt.shown.empty());
   EXPECT_EQ(rig.keyboard.Memory(), before);
-  EXPECT_EQ(target.GetKey(1, 1)->Layers[0].Macro[0], "mine");
-
-  DeviceRig again;
-  ASSERT_EQ(Download(again, layout), OperationResult::Done);
-  ASSERT_EQ(Upload(again, target), OperationResult::Done);
-  EXPECT_NE(target.GetKey(1, 1)->Layers[0].Macro[0], "mine");
-  EXPECT_EQ(target.History.UndoName(), kUndoDeviceRead);
-  target.History.Undo();
   EXPECT_EQ(target.GetKey(1, 1)->Layers[0].Macro[0], "mine");
 }
 

@@ -1,0 +1,85 @@
+#include "app/device/CompareDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/editor/HelpViewer.h"
+
+namespace vl {
+namespace {
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+QString Joined(const std::vector<std::string>& names) {
+  QStringList list;
+  for (const std::string& name : names) list << QString::fromStdString(name);
+  return list.join(QStringLiteral(", "));
+}
+
+// Where a key's row keeps its cell.
+constexpr int kColumnRole = Qt::UserRole;
+constexpr int kRowRole = Qt::UserRole + 1;
+
+}  // namespace
+
+TfmCompare::TfmCompare(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("fmCompare"));
+  setWindowTitle(U("Сравнение с устройством"));
+  summary_ = new QLabel;
+  summary_->setAccessibleName(U("Итог сравнения"));
+  list_ = new QTreeWidget;
+  list_->setObjectName(QStringLiteral("lvDifferences"));
+  list_->setAccessibleName(U("Различия"));
+  list_->setRootIsDecorated(false);
+  list_->setHeaderLabels({U("Клавиша или дорожка"), U("Слой"), U("Различия")});
+  list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  connect(list_, &QTreeWidget::itemDoubleClicked, this, &TfmCompare::Choose);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help);
+  buttons->button(QDialogButtonBox::Close)->setText(U("Закрыть"));
+  buttons->button(QDialogButtonBox::Close)->setAccessibleName(U("Закрыть"));
+  buttons->button(QDialogButtonBox::Help)->setText(U("Справка"));
+  buttons->button(QDialogButtonBox::Help)->setAccessibleName(U("Справка"));
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(buttons->button(QDialogButtonBox::Help), &QPushButton::clicked, this,
+          [this] { ShowHelp(this, QStringLiteral("device.html")); });
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(list_, 1);
+  layout->addWidget(buttons);
+  resize(620, 360);
+}
+
+void TfmCompare::ShowComparison(const QString& layoutName, const KeyboardComparison& comparison) {
+  setWindowTitle(U("Сравнение с устройством: ") + layoutName);
+  list_->clear();
+  for (const KeyDifference& difference : comparison.keys) {
+    auto* item = new QTreeWidgetItem(list_);
+    item->setText(0, QString::fromStdString(DifferencePlace(difference)));
+    item->setText(1, difference.Layer == kWholeKey ? QString() : QString::number(difference.Layer));
+    item->setText(2, Joined(DifferenceNames(difference.What)));
+    item->setData(0, kColumnRole, difference.Column);
+    item->setData(0, kRowRole, difference.Row);
+  }
+  for (const TrackDifference& difference : comparison.tracks) {
+    auto* item = new QTreeWidgetItem(list_);
+    item->setText(0, U("дорожка %1").arg(difference.Track));
+    item->setText(2, Joined(TrackDifferenceNames(difference.What)));
+  }
+  const int count = list_->topLevelItemCount();
+  summary_->setText(count == 0 ? U("Раскладки совпадают.") : U("Различий: %1.").arg(count));
+  show();
+  raise();
+  activateWindow();
+}
+
+void TfmCompare::Choose(QTreeWidgetItem* item) {
+  const QVariant column = item->data(0, kColumnRole);
+  if (column.isValid()) emit KeyChosen(column.toInt(), item->data(0, kRowRole).toInt());
+}
+
+}  // namespace vl
