@@ -4,6 +4,11 @@
 #include "core/device/Upload.h"
 
 namespace vl {
+namespace {
+
+constexpr uint16_t kErasedDataSize = 0xFFFF;
+
+}  // namespace
 
 std::optional<PreparedOperation> ReadKeyboardLayout(const PortAccess& access, SettingsStore settings,
                                                     const IDeviceCatalogue& catalogue, TVL2Document& document,
@@ -13,6 +18,9 @@ std::optional<PreparedOperation> ReadKeyboardLayout(const PortAccess& access, Se
   const OperationRequest request{OperationKind::Upload, document, TRect{at.Left, at.Top, at.Left, at.Top}, false, {}, {}};
   auto prepared = PrepareOperation(access, settings, catalogue, request, reporter, prompt);
   if (!prepared) return std::nullopt;
+  // A keyboard never written holds erased memory, its stored size included: there
+  // is nothing to keep, and no reason to stop the download that follows.
+  if (prepared->header.DataSize == kErasedDataSize) return prepared;
   CancelGate ownGate;
   DeviceSession session{access, settings, prepared->model, prepared->identity,
                         prepared->header, reporter, prompt, gate ? *gate : ownGate};

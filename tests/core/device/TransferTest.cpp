@@ -7,9 +7,9 @@
 
 #include "DeviceRig.h"
 #include "core/device/Download.h"
+#include "core/device/KeyboardLayout.h"
 #include "core/device/OperationDriver.h"
 #include "core/device/Upload.h"
-#include "core/document/Undo.h"
 
 namespace vl {
 namespace {
@@ -575,6 +575,24 @@ TEST(Preparation, DeclinedQuestionsAndAnUnreadableTableWriteNothing) {
   EXPECT_FALSE(PrepareOperation(rig.Access(), rig.settings, rig.catalogue, request, rig.reporter, rig.prompt));
   EXPECT_EQ(rig.prompt.Messages(),
             std::vector<std::string>{"the test's decoding file cannot be read"});
+}
+
+// A keyboard never written holds erased memory, its stored size reading FFFF: a
+// backup of it is an empty layout, not an error that would stop the download.
+TEST(KeyboardLayout, NeverWrittenKeyboardReadsAsEmptyWithoutAWord) {
+  DeviceRig rig;
+  ASSERT_EQ(rig.StoredHeader().DataSize, 0xFFFF);
+  TVL2Document held;
+  ASSERT_TRUE(ReadKeyboardLayout(rig.Access(), rig.settings, rig.catalogue, held, rig.reporter, rig.prompt));
+  EXPECT_TRUE(rig.prompt.shown.empty());
+  EXPECT_EQ(held.GetKey(1, 1), nullptr);
+
+  TVL2Document layout;
+  FillLayout(layout);
+  ASSERT_EQ(Download(rig, layout), OperationResult::Done);
+  TVL2Document written;
+  ASSERT_TRUE(ReadKeyboardLayout(rig.Access(), rig.settings, rig.catalogue, written, rig.reporter, rig.prompt));
+  ExpectSameKeys(layout, written);
 }
 
 }  // namespace
