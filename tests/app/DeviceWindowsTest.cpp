@@ -35,7 +35,7 @@
 #include "core/device/OperationDriver.h"
 #include "core/device/TestDisplay.h"
 #include "core/document/Undo.h"
-#include "core/mtf/KeyImageDevice.h"
+#include "core/formats/KeyImageDevice.h"
 #include "sim/CatalogueConfig.h"
 #include "sim/SimKeyboard.h"
 

@@ -31,7 +31,7 @@
 #include "core/document/BusyScope.h"
 #include "core/device/LayoutBackups.h"
 #include "core/document/Undo.h"
-#include "core/mtf/KeyImageDevice.h"
+#include "core/formats/KeyImageDevice.h"
 #include "render/KeyImagePainter.h"
 #include "ports/PortSelect.h"
 

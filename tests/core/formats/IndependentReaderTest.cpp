@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "KeyImageTestSupport.h"
-#include "core/mtf/KeyImageMetafile.h"
-#include "core/mtf/KeyImageRichText.h"
+#include "core/formats/KeyImageMetafile.h"
+#include "core/formats/KeyImageRichText.h"
 
 namespace vl {
 namespace {
