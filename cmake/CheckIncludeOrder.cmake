@@ -5,7 +5,7 @@
 # may use platform as any program does); ports sees both; render (the key image
 # painted with Qt) sees the core only; the programs see all.
 
-set(core_order text common settings document input catalogue mtf device)
+set(core_order text common settings document input catalogue mtf formats device)
 
 # allowed_<folder>: the top-level or core folders a source in <folder> may include.
 set(seen "")

@@ -13,7 +13,7 @@
 #include "core/catalogue/SpecialPaste.h"
 #include "core/document/Field.h"
 #include "core/document/VL2Document.h"
-#include "core/mtf/KeyImageDevice.h"
+#include "core/formats/KeyImageDevice.h"
 #include "core/text/Cp1251.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // remark a line; exit 1 when there are remarks, 2 when the file cannot be read.
 
 #include "cli/LayoutFiles.h"
-#include "core/mtf/CheckLayout.h"
+#include "core/formats/CheckLayout.h"
 
 namespace vl::cli {
 

@@ -16,7 +16,7 @@
 #include "core/device/Detect.h"
 #include "core/device/Download.h"
 #include "core/device/Interval.h"
-#include "core/mtf/LayoutFormats.h"
+#include "core/formats/LayoutFormats.h"
 #include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
 #include "platform/SimulatedMemory.h"

@@ -14,7 +14,7 @@
 #include "cli/LayoutFiles.h"
 #include "core/common/FileErrors.h"
 #include "core/document/LayoutFile.h"
-#include "core/mtf/KeyImageDevice.h"
+#include "core/formats/KeyImageDevice.h"
 #include "render/KeyImagePainter.h"
 
 namespace vl::cli {

@@ -10,7 +10,7 @@
 #include "cli/CliContext.h"
 #include "core/common/Prompt.h"
 #include "core/document/VL2Document.h"
-#include "core/mtf/LayoutFormats.h"
+#include "core/formats/LayoutFormats.h"
 
 namespace vl::cli {
 

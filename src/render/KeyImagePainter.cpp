@@ -12,7 +12,7 @@
 #include <cmath>
 #include <functional>
 
-#include "core/mtf/KeyImagePages.h"
+#include "core/formats/KeyImagePages.h"
 
 namespace vl {
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "core/common/Reporter.h"
-#include "core/mtf/KeyImage.h"
-#include "core/mtf/KeyLabelFit.h"
+#include "core/formats/KeyImage.h"
+#include "core/formats/KeyLabelFit.h"
 
 class QPagedPaintDevice;
 class QPaintDevice;

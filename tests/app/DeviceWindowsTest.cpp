@@ -25,6 +25,7 @@
 #include "AppFixture.h"
 #include "DeviceJobs.h"
 #include "app/device/CompareDialog.h"
+#include "TestCatalogue.h"
 #include "app/device/DeviceCommands.h"
 #include "app/device/DeviceVerdicts.h"
 #include "app/device/TfmIBD.h"
@@ -41,7 +42,7 @@
 #include "core/device/OperationDriver.h"
 #include "core/device/TestDisplay.h"
 #include "core/document/Undo.h"
-#include "core/mtf/KeyImageDevice.h"
+#include "core/formats/KeyImageDevice.h"
 #include "sim/CatalogueConfig.h"
 #include "sim/SimKeyboard.h"
 
@@ -77,23 +78,16 @@ class DeviceWindowsTest : public QObject, public AppFixture {
   // An 8 x 8 keyboard of 8 KiB whose positions lie straight on the grid; the
   // catalogue may claim more memory than the keyboard has (an unreadable header).
   void WriteCatalogue(int catalogueMemory = 8192, const char* decodingFile = "STRAIGHT.DEC") {
-    QFile devices(dataDir_->filePath("DEVICES.TYP"));
-    QVERIFY(devices.open(QIODevice::WriteOnly));
-    devices.write(QStringLiteral("[0105]\r\nAbout=Test\r\nKeys=64\r\nWidth=8\r\nHeight=8\r\nMemory=%1\r\nFile=%2\r\n"
-                                 "IsImage=1\r\nImageWidth=1800\r\nImageHeight=1800\r\nKeyWidth=200\r\n"
-                                 "KeyHeight=200\r\nStepX=220\r\nStepY=220\r\nImageKeyWidth=1800\r\nImageKeyHeight=1800\r\n"
-                                 "ImageHorKeySpace=100\r\nImageVerKeySpace=100\r\nImageLeftSpace=500\r\n"
-                                 "ImageTopSpace=500\r\n")
-                      .arg(catalogueMemory)
-                      .arg(QString::fromLatin1(decodingFile))
-                      .toLatin1());
-    QFile decoding(dataDir_->filePath("STRAIGHT.DEC"));
-    QVERIFY(decoding.open(QIODevice::WriteOnly));
-    for (int x = 0; x < 8; ++x) {
-      QByteArray line;
-      for (int y = 0; y < 8; ++y) line += QByteArray::number(x) + ':' + QByteArray::number(y) + (y == 7 ? "\r\n" : " ");
-      decoding.write(line);
-    }
+    test::WriteCatalogue(dataDir_->path().toStdString(),
+                         {.type = "0105",
+                          .width = 8,
+                          .height = 8,
+                          .memory = catalogueMemory,
+                          .namedFile = decodingFile,
+                          .more = "About=Test\r\nIsImage=1\r\nImageWidth=1800\r\nImageHeight=1800\r\n"
+                                  "KeyWidth=200\r\nKeyHeight=200\r\nStepX=220\r\nStepY=220\r\n"
+                                  "ImageKeyWidth=1800\r\nImageKeyHeight=1800\r\nImageHorKeySpace=100\r\n"
+                                  "ImageVerKeySpace=100\r\nImageLeftSpace=500\r\nImageTopSpace=500\r\n"});
   }
 
   // The simulated keyboard (or no port) as the window's device, opened now with

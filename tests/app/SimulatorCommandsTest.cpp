@@ -11,6 +11,7 @@
 
 #include "AppFixture.h"
 #include "DeviceJobs.h"
+#include "TestCatalogue.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/device/AppDevice.h"
 #include "app/device/DeviceCommands.h"
@@ -40,12 +41,8 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
 
   // A 2 x 2 keyboard of 8 KiB whose positions lie straight on the grid.
   void WriteCatalogue() {
-    QFile devices(dataDir_->filePath("DEVICES.TYP"));
-    QVERIFY(devices.open(QIODevice::WriteOnly));
-    devices.write("[0105]\r\nAbout=Test\r\nKeys=4\r\nWidth=2\r\nHeight=2\r\nMemory=8192\r\nFile=TWO.DEC\r\n");
-    QFile decoding(dataDir_->filePath("TWO.DEC"));
-    QVERIFY(decoding.open(QIODevice::WriteOnly));
-    decoding.write("0:0 0:1\r\n1:0 1:1\r\n");
+    test::WriteCatalogue(dataDir_->path().toStdString(),
+                         {.type = "0105", .width = 2, .height = 2, .memory = 8192, .more = "About=Test\r\n"});
   }
 
   // The simulated keyboard of the catalogue on the virtual clock as the device.

@@ -6,8 +6,8 @@
 #include <sys/wait.h>
 
 #include "../core/catalogue/CatalogueTestSupport.h"
-#include "../core/mtf/EmfWalker.h"
-#include "../core/mtf/KeyImageTestSupport.h"
+#include "../core/formats/EmfWalker.h"
+#include "../core/formats/KeyImageTestSupport.h"
 #include "ScriptedPrompt.h"
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/common/ReadFile.h"

@@ -13,6 +13,7 @@
 
 #include "KbdSimProcess.h"
 #include "ScriptedPrompt.h"
+#include "TestCatalogue.h"
 #include "core/common/Reporter.h"
 #include "core/document/LayoutFile.h"
 #include "ports/PortSelect.h"
@@ -28,13 +29,8 @@ std::string ReadAll(const std::string& path) {
 
 // A 4 x 3 sum-check keyboard whose decoding file mirrors the columns.
 void WriteCatalogue(const TempFolder& folder, const std::string& decodingFile) {
-  folder.Write("DEVICES.TYP",
-               "[0101]\r\nKeys=12\r\nWidth=4\r\nHeight=3\r\nMemory=2048\r\nFile=" + decodingFile +
-                   "\r\nCheck=CS\r\n");
-  std::string entries;
-  for (int x = 0; x < 4; ++x)
-    for (int y = 0; y < 3; ++y) entries += std::to_string(3 - x) + ":" + std::to_string(y) + (y == 2 ? "\r\n" : " ");
-  folder.Write("MIRROR.DEC", entries);
+  test::WriteCatalogue(folder.Path(), {.mirrored = true, .decodingFile = "MIRROR.DEC", .namedFile = decodingFile,
+                                       .more = "Check=CS\r\n"});
 }
 
 // The user's settings as vlat-cli finds them under the folder (XDG_CONFIG_HOME).

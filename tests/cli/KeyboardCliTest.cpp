@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
 
 #include "KbdSimProcess.h"
 #include "ScriptedPrompt.h"
+#include "TestCatalogue.h"
 #include "core/common/Reporter.h"
 #include "core/device/DeviceHeader.h"
 #include "core/device/DeviceImage.h"
@@ -31,11 +33,7 @@ std::string Contents(const std::string& path) {
 
 // A 4 x 3 CRC keyboard whose device positions lie straight on the grid.
 void WriteCatalogue(const TempFolder& folder) {
-  folder.Write("DEVICES.TYP", "[0101]\r\nKeys=12\r\nWidth=4\r\nHeight=3\r\nMemory=2048\r\nFile=STRAIGHT.DEC\r\n");
-  std::string entries;
-  for (int x = 0; x < kWidth; ++x)
-    for (int y = 0; y < kHeight; ++y) entries += std::to_string(x) + ":" + std::to_string(y) + (y == 2 ? "\r\n" : " ");
-  folder.Write("STRAIGHT.DEC", entries);
+  test::WriteCatalogue(folder.Path(), {.width = kWidth, .height = kHeight, .memory = kMemory});
 }
 
 // Key (0, 0) types a on layer 0 and b on layer 1; (1, 0) holds layer 1, (2, 0) goes there.
@@ -90,6 +88,35 @@ int RunCli(const TempFolder& folder, const std::string& port, const std::string&
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// How many processes hold the file open.
+int Holders(const std::string& path) {
+  namespace fs = std::filesystem;
+  // Processes come and go while this looks: every step reports instead of throwing.
+  int holders = 0;
+  std::error_code error;
+  for (fs::directory_iterator process("/proc", error), end; !error && process != end; process.increment(error)) {
+    std::error_code fdError;
+    for (fs::directory_iterator fd(process->path() / "fd", fdError); !fdError && fd != end; fd.increment(fdError)) {
+      std::error_code linkError;
+      if (fs::read_symlink(fd->path(), linkError) == path) {
+        ++holders;
+        break;
+      }
+    }
+  }
+  return holders;
+}
+
+// Waits (at most 30 s) until a process besides the simulated keyboard, which keeps
+// its own end open, has opened the terminal.
+bool WaitForSecondHolder(const std::string& terminal) {
+  for (int i = 0; i < 3000; ++i) {
+    if (Holders(terminal) >= 2) return true;
+    std::this_thread::sleep_for(10ms);
+  }
+  return false;
+}
+
 struct Keyboard {
   explicit Keyboard(const TempFolder& folder)
       : sim({"--type", "0101", "--controller", "1.7", "--state", folder / "state", "--data",
@@ -110,7 +137,7 @@ TEST(KeyboardCli, KeyCommandsReachTheMonitorThroughTheTerminal) {
   EXPECT_EQ(sim.Command("layer"), "0");
   int exit = -1;
   std::thread monitor([&] { exit = RunCli(folder, sim.Path(), "monitor --show hex --seconds 3"); });
-  std::this_thread::sleep_for(1s);  // the monitor has opened the port
+  ASSERT_TRUE(WaitForSecondHolder(sim.Path())) << "the monitor did not open the port";
   EXPECT_EQ(sim.Command("tap 0 0"), "ok");
   EXPECT_EQ(sim.Command("press 1 0"), "ok");
   EXPECT_EQ(sim.Command("layer"), "1");

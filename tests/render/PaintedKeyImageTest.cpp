@@ -14,7 +14,7 @@
 #include <set>
 #include <sstream>
 
-#include "../core/mtf/KeyImageTestSupport.h"
+#include "../core/formats/KeyImageTestSupport.h"
 #include "render/KeyImagePainter.h"
 
 namespace vl {

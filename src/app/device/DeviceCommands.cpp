@@ -34,7 +34,7 @@
 #include "core/document/BusyScope.h"
 #include "core/device/LayoutBackups.h"
 #include "core/document/DocumentCopy.h"
-#include "core/mtf/KeyImageDevice.h"
+#include "core/formats/KeyImageDevice.h"
 #include "render/KeyImagePainter.h"
 #include "ports/PortSelect.h"
 

@@ -22,7 +22,7 @@
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/device/OperationDriver.h"
-#include "core/mtf/KeyImage.h"
+#include "core/formats/KeyImage.h"
 #include "core/settings/SettingsBackend.h"
 #include "core/settings/SettingsStore.h"
 

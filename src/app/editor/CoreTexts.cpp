@@ -14,7 +14,7 @@
 #include "core/device/Upload.h"
 #include "core/document/PasswordOps.h"
 #include "core/input/CaptureLine.h"
-#include "core/mtf/LayoutFormats.h"
+#include "core/formats/LayoutFormats.h"
 
 namespace vl {
 

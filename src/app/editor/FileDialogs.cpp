@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/editor/CoreTexts.h"
-#include "core/mtf/LayoutFormats.h"
+#include "core/formats/LayoutFormats.h"
 
 namespace vl {
 

@@ -11,7 +11,7 @@
 #include "app/editor/CommandTable.h"
 #include "core/document/Clipboard.h"
 #include "core/document/VL2Document.h"
-#include "core/mtf/CheckLayout.h"
+#include "core/formats/CheckLayout.h"
 #include "core/settings/SettingsStore.h"
 
 class QAction;

@@ -7,16 +7,16 @@ namespace {
 
 const char* YesNo(bool value) { return value ? "да" : "нет"; }
 
-std::string Format(const char* format, int first, int second = 0) {
+std::string Number(const char* format, int value) {
   char text[32];
-  std::snprintf(text, sizeof text, format, first, second);
+  std::snprintf(text, sizeof text, format, value);
   return text;
 }
 
 // A version digit pair; versions are single digits, anything else is unreadable.
 std::string Version(uint8_t major, uint8_t minor) {
   if (major >= 10 || minor >= 10) return kUnknownValue;
-  return Format("%d,%d", major, minor);
+  return std::to_string(major) + "," + std::to_string(minor);
 }
 
 const char* ProgrammerName(uint8_t programmer) {
@@ -31,12 +31,29 @@ const char* ProgrammerName(uint8_t programmer) {
 }  // namespace
 
 std::string FormatSerialNumber(uint16_t serial, int numeration) {
-  if (numeration == 0) return Format("%0.5d", serial);
+  if (numeration == 0) return Number("%0.5d", serial);
   if (numeration != 1 || serial / 1000 > 'Z' - 'A') return kUnknownValue;
   std::string text;
   text += static_cast<char>('A' + serial / 1000);
   text += static_cast<char>('A' + serial / 100 % 10);
-  return text + "00" + Format("%0.2d", serial % 100);
+  return text + "00" + Number("%0.2d", serial % 100);
+}
+
+bool ComesFromHeader(DeviceInfoRow row) {
+  return row == DeviceInfoRow::Programmer || row == DeviceInfoRow::Controller;
+}
+
+bool ComesFromDevice(DeviceInfoRow row) {
+  switch (row) {
+    case DeviceInfoRow::Series:
+    case DeviceInfoRow::Number:
+    case DeviceInfoRow::MagneticReader:
+    case DeviceInfoRow::SmartCardReader:
+    case DeviceInfoRow::ExternalKeyboard:
+      return true;
+    default:
+      return ComesFromHeader(row);
+  }
 }
 
 std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfoSource& source) {
@@ -45,15 +62,15 @@ std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfo
       version == kUnknownValue ? kUnknownValue
                                : std::string(ProgrammerName(source.Programmer)) + " " + version;
   return {
-      {"Серия", Format("%0.4x", source.DeviceType)},
+      {"Серия", Number("%0.4x", source.DeviceType)},
       {"Наименование", source.About},
       {"Номер", FormatSerialNumber(source.Serial, source.Numeration)},
-      {"Количество клавиш", Format("%d", source.Keys)},
+      {"Количество клавиш", Number("%d", source.Keys)},
       {"Исполнение", source.Text},
       {"Наличие считывателя магнитных карт", YesNo(source.MagneticReader)},
       {"Наличие считывателя Smart-карт", YesNo(source.SmartCardReader)},
       {"Наличие внешней клавиатуры", YesNo(source.ExternalKeyboard)},
-      {"Объем памяти", Format("%d  байт", source.Memory)},
+      {"Объем памяти", Number("%d  байт", source.Memory)},
       {"Программатор", programmer},
       {"Версия контроллера устройства", Version(source.ControllerMajor, source.ControllerMinor)},
   };

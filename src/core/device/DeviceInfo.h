@@ -35,7 +35,29 @@ struct DeviceInfoSource {
 // for style 1 when the thousands run past the letter Z.
 std::string FormatSerialNumber(uint16_t serial, int numeration);
 
-// The eleven (parameter, value) rows in window order (UTF-8).
+// The rows of the window, in window order: a row's value is its index in
+// DeviceInfoRows.
+enum class DeviceInfoRow {
+  Series,
+  Name,
+  Number,
+  Keys,
+  Execution,
+  MagneticReader,
+  SmartCardReader,
+  ExternalKeyboard,
+  Memory,
+  Programmer,
+  Controller,
+};
+inline constexpr int kDeviceInfoRowCount = 11;
+
+// Rows the device answers itself, and among them those read from its header block;
+// the others come from the catalogue.
+bool ComesFromDevice(DeviceInfoRow row);
+bool ComesFromHeader(DeviceInfoRow row);
+
+// The (parameter, value) rows in window order (UTF-8).
 std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfoSource& source);
 
 }  // namespace vl

@@ -1,51 +1,63 @@
 #include "core/device/DeviceInfoQuery.h"
 
 #include "core/device/Detect.h"
-#include "core/device/DeviceInfo.h"
 
 namespace vl {
+
+DeviceInfoSource DeviceInfoReading::Source() const {
+  DeviceInfoSource source;
+  source.DeviceType = identity.DeviceType;
+  source.Serial = identity.SerialNumber;
+  source.MagneticReader = identity.HasCardReader != 0;
+  source.SmartCardReader = identity.HasSmartReader != 0;
+  source.ExternalKeyboard = identity.HasExternalKeyboard != 0;
+  if (model) {
+    source.About = model->About;
+    source.Text = model->Text;
+    source.Numeration = model->Numeration;
+    source.Keys = model->Keys;
+    source.Memory = model->Memory;
+  }
+  if (header) {
+    source.Programmer = header->Programmer;
+    source.ProgrammerMajor = header->ProgrammerMajor;
+    source.ProgrammerMinor = header->ProgrammerMinor;
+    source.ControllerMajor = header->ControllerMajor;
+    source.ControllerMinor = header->ControllerMinor;
+  }
+  return source;
+}
+
+std::optional<DeviceInfoReading> ReadDeviceInfo(Link& link, const IDeviceCatalogue& catalogue, IReporter& reporter,
+                                                IPrompt& prompt) {
+  const auto identity = DetectDevice(link, reporter, prompt);
+  if (!identity) return std::nullopt;
+  DeviceInfoReading reading{*identity, catalogue.Model(identity->DeviceType), std::nullopt};
+  if (reading.model) {
+    link.checksumKind = static_cast<uint8_t>(reading.model->Check);
+    reading.header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*reading.model), reporter);
+  }
+  return reading;
+}
 
 std::optional<DeviceInfoTable> QueryDeviceInfo(const PortAccess& access, const SettingsStore& settings,
                                                const IDeviceCatalogue& catalogue, IReporter& reporter,
                                                IPrompt& prompt, CancelGate* gate) {
   if (gate && !gate->Pass()) return std::nullopt;
   Link link{access.port, access.clock, access.locks, SettingsMode(settings), 0};
-  const auto identity = DetectDevice(link, reporter, prompt);
-  if (!identity) return std::nullopt;
-  if (gate && !gate->Pass()) {
-    StopCapture(link);
-    return std::nullopt;
-  }
-  const auto model = catalogue.Model(identity->DeviceType);
-  if (!model) {
-    StopCapture(link);
-    prompt.Message(catalogue.Problem(identity->DeviceType), kCaptionError, MessageIcon::Error);
-    return std::nullopt;
-  }
-  link.checksumKind = static_cast<uint8_t>(model->Check);
-  const auto header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*model), reporter);
+  const auto reading = ReadDeviceInfo(link, catalogue, reporter, prompt);
+  if (!reading) return std::nullopt;
   StopCapture(link);
-  if (!header) {
+  if (gate && !gate->Pass()) return std::nullopt;
+  if (!reading->model) {
+    prompt.Message(catalogue.Problem(reading->identity.DeviceType), kCaptionError, MessageIcon::Error);
+    return std::nullopt;
+  }
+  if (!reading->header) {
     prompt.Message(kControllerReadError, kCaptionError, MessageIcon::Error);
     return std::nullopt;
   }
-  return DeviceInfoRows(DeviceInfoSource{
-      .DeviceType = identity->DeviceType,
-      .Serial = identity->SerialNumber,
-      .MagneticReader = identity->HasCardReader != 0,
-      .SmartCardReader = identity->HasSmartReader != 0,
-      .ExternalKeyboard = identity->HasExternalKeyboard != 0,
-      .About = model->About,
-      .Text = model->Text,
-      .Numeration = model->Numeration,
-      .Keys = model->Keys,
-      .Memory = model->Memory,
-      .Programmer = header->Programmer,
-      .ProgrammerMajor = header->ProgrammerMajor,
-      .ProgrammerMinor = header->ProgrammerMinor,
-      .ControllerMajor = header->ControllerMajor,
-      .ControllerMinor = header->ControllerMinor,
-  });
+  return DeviceInfoRows(reading->Source());
 }
 
 }  // namespace vl

@@ -7,6 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/device/DeviceHeader.h"
+#include "core/device/DeviceIdentity.h"
+#include "core/device/DeviceInfo.h"
 #include "core/device/DeviceSession.h"
 
 namespace vl {
@@ -15,6 +18,23 @@ inline constexpr const char* kInfoCaption = "Информация об устр�
 inline constexpr const char* kControllerReadError = "Ошибка чтения версии контроллера устройства.";
 
 using DeviceInfoTable = std::vector<std::pair<std::string, std::string>>;
+
+// What the identification and the header block gave: no model for a type the
+// catalogue does not describe (then no header either), no header when it could
+// not be read.
+struct DeviceInfoReading {
+  DeviceIdentity identity;
+  std::optional<DeviceModel> model;
+  std::optional<DeviceHeader> header;
+
+  // The window's source; the parts of a missing model or header stay empty.
+  DeviceInfoSource Source() const;
+};
+
+// Identifies the device on the link and reads its header block; nullopt when no
+// device answers (the detection told the user). The capture stays on.
+std::optional<DeviceInfoReading> ReadDeviceInfo(Link& link, const IDeviceCatalogue& catalogue, IReporter& reporter,
+                                                IPrompt& prompt);
 
 // The eleven rows, or nullopt when the device is missing (told by the detection)
 // or its header could not be read (told here). The header lies at the end of the

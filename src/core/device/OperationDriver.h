@@ -13,7 +13,7 @@
 #include "core/device/DeviceSession.h"
 #include "core/document/Field.h"
 #include "core/document/VL2Document.h"
-#include "core/mtf/CheckLayout.h"
+#include "core/formats/CheckLayout.h"
 #include "core/settings/SettingsStore.h"
 
 namespace vl {

@@ -19,7 +19,6 @@ class TestDisplay {
  public:
   explicit TestDisplay(TestDisplayMode mode = TestDisplayMode::Decimal) : mode_(mode) {}
 
-  TestDisplayMode Mode() const { return mode_; }
   // The name state is kept: switching modes does not forget held Shifts or locks.
   void SetMode(TestDisplayMode mode) { mode_ = mode; }
 

@@ -57,14 +57,6 @@ SettingsStore::SettingsStore() {
   for (int i = 0; i < kSettingCount; ++i) values_[i] = SettingTable()[i].DefaultValue;
 }
 
-std::optional<Setting> SettingsStore::FindByName(std::string_view name) {
-  const auto& table = SettingTable();
-  for (int i = 0; i < kSettingCount; ++i) {
-    if (name == table[i].Name) return static_cast<Setting>(i);
-  }
-  return std::nullopt;
-}
-
 void SettingsStore::Defaults(const std::string& documentsFolder) {
   const uint8_t uploadInCard = Get(Setting::IsUploadInCard);
   for (int i = 0; i < kSettingCount; ++i) values_[i] = SettingTable()[i].DefaultValue;

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/settings/SettingsBackend.h"
 
@@ -66,9 +65,6 @@ class SettingsStore {
   // Booleans read as true exactly when the byte is 1.
   bool IsOn(Setting setting) const { return Get(setting) == 1; }
   void Set(Setting setting, uint8_t value) { values_[Index(setting)] = value; }
-
-  // By registry name ("is test after download"); nullopt for an unknown name.
-  static std::optional<Setting> FindByName(std::string_view name);
 
   uint8_t ViewMode() const { return viewMode_; }
   void SetViewMode(uint8_t mode) { viewMode_ = mode; }

@@ -12,7 +12,7 @@
 #include "core/catalogue/ProgramFile.h"
 #include "core/catalogue/Templates.h"
 #include "core/document/LayoutFile.h"
-#include "core/mtf/KeyImageDevice.h"
+#include "core/formats/KeyImageDevice.h"
 
 namespace vl {
 namespace {

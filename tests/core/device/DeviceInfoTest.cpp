@@ -31,7 +31,7 @@ TEST(DeviceInfo, RowsInWindowOrder) {
   source.ControllerMajor = 1;
   source.ControllerMinor = 7;
   const auto rows = DeviceInfoRows(source);
-  ASSERT_EQ(rows.size(), 11u);
+  ASSERT_EQ(rows.size(), static_cast<size_t>(kDeviceInfoRowCount));
   EXPECT_EQ(rows[0], (std::pair<std::string, std::string>{"Серия", "00a1"}));
   EXPECT_EQ(rows[1].second, "Модель");
   EXPECT_EQ(rows[2].second, "00042");

@@ -129,15 +129,22 @@ INSTANTIATE_TEST_SUITE_P(ChecksAndModes, RoundTrip,
                                          Transfer{CheckKind::Sum, TransferMode::Protected}));
 
 TEST(Download, WritesTheImageOfEveryGroupMode) {
+  // A grouped cell's own key goes down as nothing, as the master's key, or as itself.
+  const std::string wanted[] = {"", "\x11", "\x1d"};
   for (uint8_t groupMode = 0; groupMode <= 2; ++groupMode) {
     DeviceRig rig;
     rig.settings.Set(Setting::GroupDownloadMode, groupMode);
     TVL2Document document;
     FillLayout(document);
+    Key(document, 2, 1).Layers[0].Macro[0] = "\x1d";
     document.MakeGroup(TRect{1, 1, 2, 2});
-    const std::vector<uint8_t> image = Built(rig, document);
     ASSERT_EQ(Download(rig, document), OperationResult::Done);
-    EXPECT_EQ(Stored(rig, image.size()), image) << int{groupMode};
+    TVL2Document uploaded;
+    ASSERT_EQ(Upload(rig, uploaded), OperationResult::Done);
+    const TMacroButton* grouped = uploaded.GetKey(2, 1);
+    EXPECT_EQ(grouped ? grouped->Layers[0].Macro[0] : "", wanted[groupMode]) << int{groupMode};
+    ASSERT_NE(uploaded.GetKey(1, 1), nullptr);
+    EXPECT_EQ(uploaded.GetKey(1, 1)->Layers[0].Macro[0], "\x11") << int{groupMode};
   }
 }
 

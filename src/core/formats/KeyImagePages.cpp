@@ -1,4 +1,4 @@
-#include "core/mtf/KeyImagePages.h"
+#include "core/formats/KeyImagePages.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/mtf/KeyImageDevice.h"
+#include "core/formats/KeyImageDevice.h"
 
 namespace vl {
 

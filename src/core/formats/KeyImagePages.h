@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/mtf/KeyImage.h"
+#include "core/formats/KeyImage.h"
 
 namespace vl {
 

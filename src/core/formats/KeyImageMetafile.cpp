@@ -1,6 +1,6 @@
-#include "core/mtf/KeyImageMetafile.h"
+#include "core/formats/KeyImageMetafile.h"
 
-#include "core/mtf/EmfWriter.h"
+#include "core/formats/EmfWriter.h"
 
 namespace vl {
 

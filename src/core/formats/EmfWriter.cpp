@@ -1,4 +1,4 @@
-#include "core/mtf/EmfWriter.h"
+#include "core/formats/EmfWriter.h"
 
 #include <algorithm>
 

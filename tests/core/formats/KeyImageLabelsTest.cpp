@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "KeyImageTestSupport.h"
-#include "core/mtf/KeyImageRichText.h"
+#include "core/formats/KeyImageRichText.h"
 
 namespace vl {
 namespace {

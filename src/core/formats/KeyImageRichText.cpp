@@ -1,4 +1,4 @@
-#include "core/mtf/KeyImageRichText.h"
+#include "core/formats/KeyImageRichText.h"
 
 #include <array>
 #include <cstdint>

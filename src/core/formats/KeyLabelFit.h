@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/mtf/KeyImage.h"
+#include "core/formats/KeyImage.h"
 
 namespace vl {
 

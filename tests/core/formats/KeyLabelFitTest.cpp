@@ -4,8 +4,8 @@
 #include <random>
 
 #include "KeyImageTestSupport.h"
-#include "core/mtf/KeyImagePages.h"
-#include "core/mtf/KeyLabelFit.h"
+#include "core/formats/KeyImagePages.h"
+#include "core/formats/KeyLabelFit.h"
 
 namespace vl {
 namespace {

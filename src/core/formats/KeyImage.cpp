@@ -1,4 +1,4 @@
-#include "core/mtf/KeyImage.h"
+#include "core/formats/KeyImage.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,8 +7,8 @@
 #include "core/common/FileErrors.h"
 #include "core/common/SafeWrite.h"
 #include "core/document/VL2Document.h"
-#include "core/mtf/KeyImageMetafile.h"
-#include "core/mtf/KeyImageRichText.h"
+#include "core/formats/KeyImageMetafile.h"
+#include "core/formats/KeyImageRichText.h"
 #include "core/settings/SettingsStore.h"
 #include "core/text/Cp1251.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/document/VL2Document.h"
-#include "core/mtf/KeyImage.h"
+#include "core/formats/KeyImage.h"
 
 namespace vl::test {
 

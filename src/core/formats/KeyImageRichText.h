@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/common/Reporter.h"
-#include "core/mtf/KeyImage.h"
+#include "core/formats/KeyImage.h"
 
 namespace vl {
 

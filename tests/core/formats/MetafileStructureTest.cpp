@@ -7,7 +7,7 @@
 #include "KeyImageTestSupport.h"
 #include "RecordingReporter.h"
 #include "ScriptedPrompt.h"
-#include "core/mtf/KeyImageMetafile.h"
+#include "core/formats/KeyImageMetafile.h"
 
 namespace vl {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/common/Prompt.h"
-#include "core/mtf/KeyImage.h"
+#include "core/formats/KeyImage.h"
 
 namespace vl {
 

@@ -1,4 +1,4 @@
-#include "core/mtf/CheckLayout.h"
+#include "core/formats/CheckLayout.h"
 
 #include <algorithm>
 #include <array>

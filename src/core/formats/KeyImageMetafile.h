@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/common/Reporter.h"
-#include "core/mtf/KeyImage.h"
+#include "core/formats/KeyImage.h"
 
 namespace vl {
 

@@ -6,9 +6,9 @@
 #include "KeyImageTestSupport.h"
 #include "ScriptedPrompt.h"
 #include "core/catalogue/Templates.h"
-#include "core/mtf/KeyImageDevice.h"
-#include "core/mtf/KeyImageMetafile.h"
-#include "core/mtf/KeyImageRichText.h"
+#include "core/formats/KeyImageDevice.h"
+#include "core/formats/KeyImageMetafile.h"
+#include "core/formats/KeyImageRichText.h"
 
 namespace vl {
 namespace {

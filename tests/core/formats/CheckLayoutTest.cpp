@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/mtf/CheckLayout.h"
+#include "core/formats/CheckLayout.h"
 
 namespace vl::test {
 namespace {

@@ -7,14 +7,14 @@
 #include <fstream>
 
 #include "KeyImageTestSupport.h"
-#include "core/mtf/KeyImageMetafile.h"
-#include "core/mtf/KeyImageRichText.h"
+#include "core/formats/KeyImageMetafile.h"
+#include "core/formats/KeyImageRichText.h"
 
 namespace vl {
 namespace {
 
 const std::filesystem::path kGoldenFolder =
-    std::filesystem::path(VLAT_SOURCE_DATA_DIR).parent_path() / "tests/core/mtf/golden";
+    std::filesystem::path(VLAT_SOURCE_DATA_DIR).parent_path() / "tests/core/formats/golden";
 
 void Compare(const std::string& name, const std::string& bytes) {
   const auto file = kGoldenFolder / name;

@@ -1,4 +1,4 @@
-#include "core/mtf/LayoutFormats.h"
+#include "core/formats/LayoutFormats.h"
 
 #include <array>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "core/mtf/KeyLabelFit.h"
+#include "core/formats/KeyLabelFit.h"
 
 #include <algorithm>
 #include <cmath>

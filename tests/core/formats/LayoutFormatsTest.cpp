@@ -6,7 +6,7 @@
 
 #include "core/common/FileErrors.h"
 #include "ScriptedPrompt.h"
-#include "core/mtf/LayoutFormats.h"
+#include "core/formats/LayoutFormats.h"
 
 namespace vl::test {
 namespace {
