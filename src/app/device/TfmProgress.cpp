@@ -173,7 +173,7 @@ void TfmProgress::SetStatus(const std::string& text) {
   // The worker names its step before every block; only a change costs a call across.
   if (text == shownStatus_) return;
   shownStatus_ = text;
-  OnUi([&] { lbStep_->setText(QString::fromStdString(text)); });
+  OnUi([&] { lbStep_->setText(CoreText(text)); });
 }
 
 void TfmProgress::SetProgress(int position) {
