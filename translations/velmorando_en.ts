@@ -720,6 +720,58 @@ An interrupted download leaves the device&apos;s memory cleared.</translation>
         <source>изменение пароля</source>
         <translation>Password Change</translation>
     </message>
+    <message>
+        <source>Серия</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Количество клавиш</source>
+        <translation>Number of keys</translation>
+    </message>
+    <message>
+        <source>Исполнение</source>
+        <translation>Variant</translation>
+    </message>
+    <message>
+        <source>Наличие считывателя магнитных карт</source>
+        <translation>Magnetic card reader</translation>
+    </message>
+    <message>
+        <source>Наличие считывателя Smart-карт</source>
+        <translation>Smart card reader</translation>
+    </message>
+    <message>
+        <source>Наличие внешней клавиатуры</source>
+        <translation>External keyboard</translation>
+    </message>
+    <message>
+        <source>Объем памяти</source>
+        <translation>Memory size</translation>
+    </message>
+    <message>
+        <source>Программатор</source>
+        <translation>Programmer</translation>
+    </message>
+    <message>
+        <source>Версия контроллера устройства</source>
+        <translation>Device controller version</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>

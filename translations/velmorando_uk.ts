@@ -720,6 +720,58 @@
         <source>изменение пароля</source>
         <translation>зміну пароля</translation>
     </message>
+    <message>
+        <source>Серия</source>
+        <translation>Серія</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Найменування</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Количество клавиш</source>
+        <translation>Кількість клавіш</translation>
+    </message>
+    <message>
+        <source>Исполнение</source>
+        <translation>Виконання</translation>
+    </message>
+    <message>
+        <source>Наличие считывателя магнитных карт</source>
+        <translation>Наявність зчитувача магнітних карток</translation>
+    </message>
+    <message>
+        <source>Наличие считывателя Smart-карт</source>
+        <translation>Наявність зчитувача Smart-карток</translation>
+    </message>
+    <message>
+        <source>Наличие внешней клавиатуры</source>
+        <translation>Наявність зовнішньої клавіатури</translation>
+    </message>
+    <message>
+        <source>Объем памяти</source>
+        <translation>Обсяг пам&apos;яті</translation>
+    </message>
+    <message>
+        <source>Программатор</source>
+        <translation>Програматор</translation>
+    </message>
+    <message>
+        <source>Версия контроллера устройства</source>
+        <translation>Версія контролера пристрою</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>так</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>ні</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>

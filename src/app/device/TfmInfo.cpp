@@ -5,7 +5,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/editor/CoreTexts.h"
 #include "app/editor/HelpViewer.h"
+#include "core/device/DeviceInfo.h"
 
 namespace vl {
 
@@ -35,8 +37,11 @@ TfmInfo::TfmInfo(QWidget* parent) : QDialog(parent) {
 
 void TfmInfo::SetRows(const DeviceInfoTable& rows) {
   lvInfo_->clear();
-  for (const auto& [name, value] : rows)
-    lvInfo_->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(name), QString::fromStdString(value)}));
+  for (const auto& [name, value] : rows) {
+    const bool yesOrNo = value == kInfoYes || value == kInfoNo;
+    lvInfo_->addTopLevelItem(
+        new QTreeWidgetItem({CoreText(name), yesOrNo ? CoreText(value) : QString::fromStdString(value)}));
+  }
   lvInfo_->resizeColumnToContents(0);
   lvInfo_->setColumnWidth(0, lvInfo_->columnWidth(0) + lvInfo_->fontMetrics().averageCharWidth() * 2);
 }

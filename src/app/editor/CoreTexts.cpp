@@ -6,6 +6,7 @@
 #include "core/common/Prompt.h"
 #include "core/device/Clear.h"
 #include "core/device/Detect.h"
+#include "core/device/DeviceInfo.h"
 #include "core/device/DeviceInfoQuery.h"
 #include "core/device/DeviceSession.h"
 #include "core/device/Download.h"
@@ -145,6 +146,19 @@ static_assert(std::string_view(kUndoGroup) == QT_TRANSLATE_NOOP("core", "гру�
 static_assert(std::string_view(kUndoUngroup) == QT_TRANSLATE_NOOP("core", "разгруппирование"), VL_SAME_TEXT);
 static_assert(std::string_view(kUndoMaster) == QT_TRANSLATE_NOOP("core", "перенос главной клавиши"), VL_SAME_TEXT);
 static_assert(std::string_view(kUndoPassword) == QT_TRANSLATE_NOOP("core", "изменение пароля"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[0]) == QT_TRANSLATE_NOOP("core", "Серия"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[1]) == QT_TRANSLATE_NOOP("core", "Наименование"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[2]) == QT_TRANSLATE_NOOP("core", "Номер"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[3]) == QT_TRANSLATE_NOOP("core", "Количество клавиш"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[4]) == QT_TRANSLATE_NOOP("core", "Исполнение"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[5]) == QT_TRANSLATE_NOOP("core", "Наличие считывателя магнитных карт"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[6]) == QT_TRANSLATE_NOOP("core", "Наличие считывателя Smart-карт"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[7]) == QT_TRANSLATE_NOOP("core", "Наличие внешней клавиатуры"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[8]) == QT_TRANSLATE_NOOP("core", "Объем памяти"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[9]) == QT_TRANSLATE_NOOP("core", "Программатор"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[10]) == QT_TRANSLATE_NOOP("core", "Версия контроллера устройства"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoYes) == QT_TRANSLATE_NOOP("core", "да"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoNo) == QT_TRANSLATE_NOOP("core", "нет"), VL_SAME_TEXT);
 #undef VL_SAME_TEXT
 
 QString CoreText(const std::string& text) { return QCoreApplication::translate("core", text.c_str()); }
