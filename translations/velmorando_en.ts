@@ -2,6 +2,345 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>commands</name>
+    <message>
+        <source>Созд&amp;ать</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>&amp;Oткрыть</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Зак&amp;рыть все</source>
+        <translation>Close A&amp;ll</translation>
+    </message>
+    <message>
+        <source>&amp;Cохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;как...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Печать рисунка клавиш…</source>
+        <translation>Print Key Image…</translation>
+    </message>
+    <message>
+        <source>&amp;Выход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Вырезать</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>Вырезать</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Вст&amp;авить</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Сп&amp;ециальная вставка...</source>
+        <translation>Paste &amp;Special...</translation>
+    </message>
+    <message>
+        <source>Специальная вставка</source>
+        <translation>Paste Special</translation>
+    </message>
+    <message>
+        <source>Коп&amp;ировать на уровень...</source>
+        <translation>Copy to &amp;Layer...</translation>
+    </message>
+    <message>
+        <source>К&amp;опировать на уровень...</source>
+        <translation>C&amp;opy to Layer...</translation>
+    </message>
+    <message>
+        <source>О&amp;чистить</source>
+        <translation>Cl&amp;ear</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>В&amp;ыделить все</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>С&amp;группировать</source>
+        <translation>&amp;Group</translation>
+    </message>
+    <message>
+        <source>Сгруппировать</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>&amp;Разгруппировать</source>
+        <translation>&amp;Ungroup</translation>
+    </message>
+    <message>
+        <source>Разгруппировать</source>
+        <translation>Ungroup</translation>
+    </message>
+    <message>
+        <source>&amp;Двойная горизонтальная клавиша</source>
+        <translation>&amp;Double Horizontal Key</translation>
+    </message>
+    <message>
+        <source>Двойная горизонтальная клавиша</source>
+        <translation>Double horizontal key</translation>
+    </message>
+    <message>
+        <source>Д&amp;войная вертикальная клавиша</source>
+        <translation>Double &amp;Vertical Key</translation>
+    </message>
+    <message>
+        <source>Двойная вертикальная клавиша</source>
+        <translation>Double vertical key</translation>
+    </message>
+    <message>
+        <source>&amp;Четверная клавиша</source>
+        <translation>&amp;Quadruple Key</translation>
+    </message>
+    <message>
+        <source>Четверная клавиша</source>
+        <translation>Quadruple key</translation>
+    </message>
+    <message>
+        <source>&amp;Переместить мастер-клавишу</source>
+        <translation>&amp;Move Master Key</translation>
+    </message>
+    <message>
+        <source>Переместить мастер-клавишу</source>
+        <translation>Move the master key</translation>
+    </message>
+    <message>
+        <source>Пе&amp;рейти к закладке...</source>
+        <translation>Go to &amp;Bookmark...</translation>
+    </message>
+    <message>
+        <source>Пе&amp;рейти к закладке</source>
+        <translation>Go to &amp;Bookmark</translation>
+    </message>
+    <message>
+        <source>&amp;Добавить/изменить</source>
+        <translation>&amp;Add/Edit</translation>
+    </message>
+    <message>
+        <source>Добавить закладку</source>
+        <translation>Add a bookmark</translation>
+    </message>
+    <message>
+        <source>&amp;Удалить</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Добавить примечание</source>
+        <translation>Add a note</translation>
+    </message>
+    <message>
+        <source>&amp;Все</source>
+        <translation>&amp;All</translation>
+    </message>
+    <message>
+        <source>Все уровни</source>
+        <translation>All layers</translation>
+    </message>
+    <message>
+        <source>Уровень 0</source>
+        <translation>Layer 0</translation>
+    </message>
+    <message>
+        <source>Уровень 1</source>
+        <translation>Layer 1</translation>
+    </message>
+    <message>
+        <source>Уровень 2</source>
+        <translation>Layer 2</translation>
+    </message>
+    <message>
+        <source>Уровень 3</source>
+        <translation>Layer 3</translation>
+    </message>
+    <message>
+        <source>&amp;Нормальная</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Высокая</source>
+        <translation>&amp;High</translation>
+    </message>
+    <message>
+        <source>&amp;Информация о ячейке</source>
+        <translation>&amp;Cell Information</translation>
+    </message>
+    <message>
+        <source>И&amp;нформация о клавише</source>
+        <translation>Key &amp;Information</translation>
+    </message>
+    <message>
+        <source>&amp;Добавить</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>Сво&amp;йства загружаемой раскладки</source>
+        <translation>P&amp;roperties of the Downloaded Layout</translation>
+    </message>
+    <message>
+        <source>&amp;Погасить</source>
+        <translation>&amp;Dim</translation>
+    </message>
+    <message>
+        <source>Информ&amp;ация</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>Информация об устройстве</source>
+        <translation>Device information</translation>
+    </message>
+    <message>
+        <source>&amp;Загрузка</source>
+        <translation>&amp;Download</translation>
+    </message>
+    <message>
+        <source>Загрузка раскладки</source>
+        <translation>Download the layout to the device</translation>
+    </message>
+    <message>
+        <source>&amp;Чтение</source>
+        <translation>&amp;Read</translation>
+    </message>
+    <message>
+        <source>Чтение раскладки</source>
+        <translation>Read the layout from the device</translation>
+    </message>
+    <message>
+        <source>&amp;Очистка памяти</source>
+        <translation>&amp;Clear Memory</translation>
+    </message>
+    <message>
+        <source>Очистка памяти устройства</source>
+        <translation>Clear the device&apos;s memory</translation>
+    </message>
+    <message>
+        <source>&amp;Интервал</source>
+        <translation>&amp;Interval</translation>
+    </message>
+    <message>
+        <source>Установка временного интервала</source>
+        <translation>Set the time interval</translation>
+    </message>
+    <message>
+        <source>&amp;Сравнить с устройством</source>
+        <translation>&amp;Compare with Device</translation>
+    </message>
+    <message>
+        <source>Сравнение раскладки с раскладкой устройства</source>
+        <translation>Compare the layout with the device&apos;s layout</translation>
+    </message>
+    <message>
+        <source>&amp;Рисунок клавиш</source>
+        <translation>&amp;Key Image</translation>
+    </message>
+    <message>
+        <source>&amp;Тестирование</source>
+        <translation>&amp;Testing</translation>
+    </message>
+    <message>
+        <source>&amp;Имитатор клавиатуры</source>
+        <translation>Keyboard &amp;Simulator</translation>
+    </message>
+    <message>
+        <source>Клавиши имитатора клавиатуры</source>
+        <translation>Keys of the keyboard simulator</translation>
+    </message>
+    <message>
+        <source>П&amp;роверка раскладки</source>
+        <translation>&amp;Check Layout</translation>
+    </message>
+    <message>
+        <source>&amp;Установить пароль</source>
+        <translation>&amp;Set Password</translation>
+    </message>
+    <message>
+        <source>У&amp;далить пароль</source>
+        <translation>&amp;Remove Password</translation>
+    </message>
+    <message>
+        <source>&amp;Параметры</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Программирование клавиши</source>
+        <translation>&amp;Program Key</translation>
+    </message>
+    <message>
+        <source>Про&amp;граммировать клавишу</source>
+        <translation>&amp;Program Key</translation>
+    </message>
+    <message>
+        <source>Пр&amp;ограммирование считывателя магнитных карт</source>
+        <translation>Program &amp;Magnetic Card Reader</translation>
+    </message>
+    <message>
+        <source>&amp;Расположить</source>
+        <translation>&amp;Arrange</translation>
+    </message>
+    <message>
+        <source>&amp;Справочная система</source>
+        <translation>&amp;Help Contents</translation>
+    </message>
+    <message>
+        <source>По&amp;ддерживаемые устройства</source>
+        <translation>S&amp;upported Devices</translation>
+    </message>
+    <message>
+        <source>Ostrel в &amp;Интернете</source>
+        <translation>Ostrel on the &amp;Web</translation>
+    </message>
+    <message>
+        <source>Ostrel в Интернете (&amp;Украина)</source>
+        <translation>Ostrel on the Web (U&amp;kraine)</translation>
+    </message>
+    <message>
+        <source>&amp;О программе...</source>
+        <translation>&amp;About...</translation>
+    </message>
+</context>
+<context>
     <name>core</name>
     <message>
         <source>Ошибка</source>
@@ -203,6 +542,251 @@
         <source>Раскладка Velmorando 1.5 (*.mkb)</source>
         <translation>Velmorando 1.5 layout (*.mkb)</translation>
     </message>
+    <message>
+        <source>записывать паузы</source>
+        <translation>record pauses</translation>
+    </message>
+    <message>
+        <source>Макрос</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Переход на уровень вверх</source>
+        <translation>Layer up</translation>
+    </message>
+    <message>
+        <source>Переход на уровень вниз</source>
+        <translation>Layer down</translation>
+    </message>
+    <message>
+        <source>Переход на 0 уровень</source>
+        <translation>Switch to layer 0</translation>
+    </message>
+    <message>
+        <source>Переход на 1 уровень</source>
+        <translation>Switch to layer 1</translation>
+    </message>
+    <message>
+        <source>Переход на 2 уровень</source>
+        <translation>Switch to layer 2</translation>
+    </message>
+    <message>
+        <source>Переход на 3 уровень</source>
+        <translation>Switch to layer 3</translation>
+    </message>
+    <message>
+        <source>Временный переход на 0 уровень</source>
+        <translation>Temporary switch to layer 0</translation>
+    </message>
+    <message>
+        <source>Временный переход на 1 уровень</source>
+        <translation>Temporary switch to layer 1</translation>
+    </message>
+    <message>
+        <source>Временный переход на 2 уровень</source>
+        <translation>Temporary switch to layer 2</translation>
+    </message>
+    <message>
+        <source>Временный переход на 3 уровень</source>
+        <translation>Temporary switch to layer 3</translation>
+    </message>
+    <message>
+        <source>Ошибка преобразования идентификатора устройства.</source>
+        <translation>Could not convert the device identifier.</translation>
+    </message>
+    <message>
+        <source>Порт клавиатуры не найден. Использовать имитатор клавиатуры?</source>
+        <translation>The keyboard port was not found. Use the keyboard simulator?</translation>
+    </message>
+    <message>
+        <source>Изображение клавиш сохранено в файл %1, но программа для его просмотра не запущена: с этим типом файлов не связана ни одна программа.</source>
+        <translation>The key image has been saved to the file %1, but no program was started to show it: no program is associated with this type of file.</translation>
+    </message>
+    <message>
+        <source>Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в параметрах (страница &quot;Устройство&quot;).</source>
+        <translation>The copy of the device&apos;s layout was not saved, so the download has not started. The copy can be turned off in the settings (page &quot;Device&quot;).</translation>
+    </message>
+    <message>
+        <source>Копия раскладки устройства</source>
+        <translation>Copy of the Device&apos;s Layout</translation>
+    </message>
+    <message>
+        <source>Очистка памяти</source>
+        <translation>Clearing the Memory</translation>
+    </message>
+    <message>
+        <source>Интервал</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Определение устройства</source>
+        <translation>Identifying the Device</translation>
+    </message>
+    <message>
+        <source>Сравнение с устройством</source>
+        <translation>Compare with Device</translation>
+    </message>
+    <message>
+        <source>Подключение порта клавиатуры</source>
+        <translation>Attaching the Keyboard Port</translation>
+    </message>
+    <message>
+        <source>Возврат порта клавиатуре</source>
+        <translation>Returning the Port to the Keyboard</translation>
+    </message>
+    <message>
+        <source>Идёт работа с устройством. Прервать её и закрыть программу?
+Прерванная загрузка оставляет память устройства очищенной.</source>
+        <translation>The device is being worked with. Stop it and close the program?
+An interrupted download leaves the device&apos;s memory cleared.</translation>
+    </message>
+    <message>
+        <source>Раскладка загружена в устройство.</source>
+        <translation>The layout has been downloaded to the device.</translation>
+    </message>
+    <message>
+        <source>Интервал между SCAN-кодами установлен.</source>
+        <translation>The interval between SCAN codes has been set.</translation>
+    </message>
+    <message>
+        <source>удаление</source>
+        <translation>Deletion</translation>
+    </message>
+    <message>
+        <source>вставку</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>специальную вставку</source>
+        <translation>Paste Special</translation>
+    </message>
+    <message>
+        <source>перемещение</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>добавление колонок</source>
+        <translation>Insert Columns</translation>
+    </message>
+    <message>
+        <source>добавление строк</source>
+        <translation>Insert Rows</translation>
+    </message>
+    <message>
+        <source>удаление колонок</source>
+        <translation>Delete Columns</translation>
+    </message>
+    <message>
+        <source>удаление строк</source>
+        <translation>Delete Rows</translation>
+    </message>
+    <message>
+        <source>копирование на уровни</source>
+        <translation>Copy to Layers</translation>
+    </message>
+    <message>
+        <source>изменение данных</source>
+        <translation>Data Change</translation>
+    </message>
+    <message>
+        <source>изменение считывателя</source>
+        <translation>Card Reader Change</translation>
+    </message>
+    <message>
+        <source>чтение данных из устройства</source>
+        <translation>Read from Device</translation>
+    </message>
+    <message>
+        <source>изменение примечаний</source>
+        <translation>Note Change</translation>
+    </message>
+    <message>
+        <source>изменение закладок</source>
+        <translation>Bookmark Change</translation>
+    </message>
+    <message>
+        <source>группирование</source>
+        <translation>Grouping</translation>
+    </message>
+    <message>
+        <source>разгруппирование</source>
+        <translation>Ungrouping</translation>
+    </message>
+    <message>
+        <source>перенос главной клавиши</source>
+        <translation>Master Key Move</translation>
+    </message>
+    <message>
+        <source>изменение пароля</source>
+        <translation>Password Change</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Количество клавиш</source>
+        <translation>Number of keys</translation>
+    </message>
+    <message>
+        <source>Исполнение</source>
+        <translation>Variant</translation>
+    </message>
+    <message>
+        <source>Наличие считывателя магнитных карт</source>
+        <translation>Magnetic card reader</translation>
+    </message>
+    <message>
+        <source>Наличие считывателя Smart-карт</source>
+        <translation>Smart card reader</translation>
+    </message>
+    <message>
+        <source>Наличие внешней клавиатуры</source>
+        <translation>External keyboard</translation>
+    </message>
+    <message>
+        <source>Объем памяти</source>
+        <translation>Memory size</translation>
+    </message>
+    <message>
+        <source>Программатор</source>
+        <translation>Programmer</translation>
+    </message>
+    <message>
+        <source>Версия контроллера устройства</source>
+        <translation>Device controller version</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>vl::AppDevice</name>
+    <message>
+        <source>Память имитатора клавиатуры не может храниться в файле: %1</source>
+        <translation>The keyboard simulator&apos;s memory cannot be kept in the file: %1</translation>
+    </message>
+    <message>
+        <source>нет порта</source>
+        <translation>no port</translation>
+    </message>
+    <message>
+        <source>имитатор клавиатуры %1 (%2)</source>
+        <translation>keyboard simulator %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>vl::Application</name>
@@ -220,6 +804,13 @@
     <message>
         <source>Раскладка не сохранена (параметр &quot;сохранять перед программированием&quot;). Загрузить её в устройство без сохранения?</source>
         <translation>The layout has not been saved (setting &quot;save before programming&quot;). Download it to the device without saving?</translation>
+    </message>
+</context>
+<context>
+    <name>vl::DeviceCommands</name>
+    <message>
+        <source>Печать рисунка клавиш</source>
+        <translation>Print Key Image</translation>
     </message>
 </context>
 <context>
@@ -248,6 +839,38 @@
     </message>
 </context>
 <context>
+    <name>vl::PortAttachOption</name>
+    <message>
+        <source>Порт клавиатуры</source>
+        <translation>Keyboard port</translation>
+    </message>
+    <message>
+        <source>подключать порт на время загрузки и возвращать клавиатуре</source>
+        <translation>attach the port for the download and give it back to the keyboard</translation>
+    </message>
+</context>
+<context>
+    <name>vl::PortHelper</name>
+    <message>
+        <source>Порт клавиатуры %1 не найден.
+Подключить порт клавиатуры для программирования? Пока он подключён, клавиатура не печатает.</source>
+        <translation>The keyboard port %1 was not found.
+Attach the keyboard port for programming? While it is attached, the keyboard does not type.</translation>
+    </message>
+    <message>
+        <source>Не удалось подключить порт клавиатуры %1.
+%2</source>
+        <translation>Could not attach the keyboard port %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Не удалось вернуть порт клавиатуре.
+%1</source>
+        <translation>Could not give the port back to the keyboard.
+%1</translation>
+    </message>
+</context>
+<context>
     <name>vl::QtPrompt</name>
     <message>
         <source>Пароль</source>
@@ -259,10 +882,75 @@
     </message>
 </context>
 <context>
+    <name>vl::SimKeyField</name>
+    <message>
+        <source>Клавиши</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Щелчок правой кнопкой мыши фиксирует клавишу нажатой до следующего щелчка по ней</source>
+        <translation>A right click holds the key down until the next click on it</translation>
+    </message>
+</context>
+<context>
+    <name>vl::SimKeyboardWindow</name>
+    <message>
+        <source>Имитатор клавиатуры</source>
+        <translation>Keyboard Simulator</translation>
+    </message>
+    <message>
+        <source>Слой</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Щелчок</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>Дорожка</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Дорожка %1</source>
+        <translation>Track %1</translation>
+    </message>
+    <message>
+        <source>Провести карту...</source>
+        <translation>Swipe Card...</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Слой: %1</source>
+        <translation>Layer: %1</translation>
+    </message>
+    <message>
+        <source>Щелчок %1: %2 с</source>
+        <translation>Click %1: %2 s</translation>
+    </message>
+    <message>
+        <source>Провести карту</source>
+        <translation>Swipe Card</translation>
+    </message>
+    <message>
+        <source>Данные дорожки %1:</source>
+        <translation>Track %1 data:</translation>
+    </message>
+</context>
+<context>
     <name>vl::Splash</name>
     <message>
         <source>Ostrel · программирование клавиатур TRV</source>
         <translation>Ostrel · TRV keyboard programming</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TVL2Grid</name>
+    <message>
+        <source>Выделенный блок перетащить невозможно.</source>
+        <translation>The selected block cannot be moved.</translation>
     </message>
 </context>
 <context>
@@ -327,6 +1015,53 @@
     </message>
 </context>
 <context>
+    <name>vl::TfmCompare</name>
+    <message>
+        <source>Сравнение с устройством</source>
+        <translation>Compare with Device</translation>
+    </message>
+    <message>
+        <source>Итог сравнения</source>
+        <translation>Comparison result</translation>
+    </message>
+    <message>
+        <source>Различия</source>
+        <translation>Differences</translation>
+    </message>
+    <message>
+        <source>Клавиша или дорожка</source>
+        <translation>Key or track</translation>
+    </message>
+    <message>
+        <source>Слой</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Сравнение с устройством: %1</source>
+        <translation>Compare with Device: %1</translation>
+    </message>
+    <message>
+        <source>дорожка %1</source>
+        <translation>track %1</translation>
+    </message>
+    <message>
+        <source>Раскладки совпадают.</source>
+        <translation>The layouts are the same.</translation>
+    </message>
+    <message>
+        <source>Различий: %1.</source>
+        <translation>Differences: %1.</translation>
+    </message>
+</context>
+<context>
     <name>vl::TfmCopyToLayers</name>
     <message>
         <source>Копировать на уровень</source>
@@ -339,6 +1074,21 @@
     <message>
         <source>удалить с активного уровня</source>
         <translation>remove from the active layer</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmDetect</name>
+    <message>
+        <source>Определение</source>
+        <translation>Detection</translation>
+    </message>
+    <message>
+        <source>1-я попытка</source>
+        <translation>1st attempt</translation>
+    </message>
+    <message>
+        <source>Попытка</source>
+        <translation>Attempt</translation>
     </message>
 </context>
 <context>
@@ -368,6 +1118,237 @@
     </message>
 </context>
 <context>
+    <name>vl::TfmGrid</name>
+    <message>
+        <source>Раскладка</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Результаты проверки</source>
+        <translation>Check results</translation>
+    </message>
+    <message>
+        <source>Группирование невозможно.</source>
+        <translation>The keys cannot be grouped.</translation>
+    </message>
+    <message>
+        <source>Пересечение групп. Группирование невозможно.</source>
+        <translation>The groups overlap. The keys cannot be grouped.</translation>
+    </message>
+    <message>
+        <source>Ото&amp;бражаемые уровни</source>
+        <translation>Shown &amp;Layers</translation>
+    </message>
+    <message>
+        <source>&amp;Группировать</source>
+        <translation>&amp;Group</translation>
+    </message>
+    <message>
+        <source>&amp;Примечание</source>
+        <translation>&amp;Note</translation>
+    </message>
+    <message>
+        <source>&amp;Закладка</source>
+        <translation>&amp;Bookmark</translation>
+    </message>
+    <message>
+        <source>&amp;Отображаемые уровни</source>
+        <translation>Shown &amp;Layers</translation>
+    </message>
+    <message>
+        <source>Выделит&amp;ь поле</source>
+        <translation>Select &amp;Field</translation>
+    </message>
+    <message>
+        <source>&amp;Детализация</source>
+        <translation>&amp;Detail</translation>
+    </message>
+    <message>
+        <source>&amp;Спрятать</source>
+        <translation>&amp;Hide</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Текст примечания:</source>
+        <translation>Note text:</translation>
+    </message>
+    <message>
+        <source>Закладка</source>
+        <translation>Bookmark</translation>
+    </message>
+    <message>
+        <source>Имя закладки:</source>
+        <translation>Bookmark name:</translation>
+    </message>
+    <message>
+        <source>Закладка [%1] в активном окне дублируется.</source>
+        <translation>The bookmark [%1] already exists in the active window.</translation>
+    </message>
+    <message>
+        <source>Активное окно не содержит закладок.</source>
+        <translation>The active window has no bookmarks.</translation>
+    </message>
+    <message>
+        <source>Раскладка [%1] была изменена. Сохранить?</source>
+        <translation>The layout [%1] has been changed. Save it?</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmIBD</name>
+    <message>
+        <source>Интервал</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Выберите интервал между посылаемыми устройством SCAN-кодами (мc)</source>
+        <translation>Choose the interval between the SCAN codes the device sends (ms)</translation>
+    </message>
+    <message>
+        <source>Значение временного интервала между SCAN-кодами (в миллисекундах)</source>
+        <translation>The time interval between SCAN codes (in milliseconds)</translation>
+    </message>
+    <message>
+        <source>Отменa</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmInfo</name>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Закрыть окно</source>
+        <translation>Close the window</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmInputWnd</name>
+    <message>
+        <source>Header, дорожка %1</source>
+        <translation>Header, track %1</translation>
+    </message>
+    <message>
+        <source>Terminator, дорожка %1</source>
+        <translation>Terminator, track %1</translation>
+    </message>
+    <message>
+        <source>Дорожка %1</source>
+        <translation>Track %1</translation>
+    </message>
+    <message>
+        <source>&amp;Вырезать</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Вст&amp;авить</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Оч&amp;истить</source>
+        <translation>Cl&amp;ear</translation>
+    </message>
+    <message>
+        <source>Оч&amp;истить все</source>
+        <translation>Clear A&amp;ll</translation>
+    </message>
+    <message>
+        <source>&amp;Паузы</source>
+        <translation>Pa&amp;uses</translation>
+    </message>
+    <message>
+        <source>&amp;Добавить код нажатия</source>
+        <translation>Add &amp;Press Code</translation>
+    </message>
+    <message>
+        <source>Д&amp;oбавить код отжатия</source>
+        <translation>Add &amp;Release Code</translation>
+    </message>
+    <message>
+        <source>К&amp;лик</source>
+        <translation>C&amp;lick</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Автоповтор кодов нажатия</source>
+        <translation>Repeat the press codes</translation>
+    </message>
+    <message>
+        <source>Автоповтор кодов нажатия, %1</source>
+        <translation>Repeat the press codes, %1</translation>
+    </message>
+    <message>
+        <source>Примечание, %1</source>
+        <translation>Note, %1</translation>
+    </message>
+    <message>
+        <source>Добавить код отжатия</source>
+        <translation>Add Release Code</translation>
+    </message>
+    <message>
+        <source>Добавить код нажатия</source>
+        <translation>Add Press Code</translation>
+    </message>
+    <message>
+        <source>Нажатие и автоповтор</source>
+        <translation>Press and Repeat</translation>
+    </message>
+    <message>
+        <source>Отжатие</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Нажатие, уровень %1</source>
+        <translation>Press, layer %1</translation>
+    </message>
+    <message>
+        <source>Отжатие, уровень %1</source>
+        <translation>Release, layer %1</translation>
+    </message>
+    <message>
+        <source>Уровень %1</source>
+        <translation>Layer %1</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmKeyInputWnd</name>
+    <message>
+        <source>Клавиша</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Функция клавиши</source>
+        <translation>Key function</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
     <name>vl::TfmKeyList</name>
     <message>
         <source>Список клавиш</source>
@@ -376,6 +1357,185 @@
     <message>
         <source>Клавиши стандартной клавиатуры</source>
         <translation>Keys of the standard keyboard</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmMain</name>
+    <message>
+        <source>Ostrel Velmorando AT</source>
+        <translation>Ostrel Velmorando AT</translation>
+    </message>
+    <message>
+        <source>Информация о ячейке</source>
+        <translation>Cell Information</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ostrel Velmorando AT&lt;/b&gt;&lt;br&gt;версия %1&lt;br&gt;&lt;br&gt;Программирование клавиатур TRV и их считывателей магнитных карт.</source>
+        <translation>&lt;b&gt;Ostrel Velmorando AT&lt;/b&gt;&lt;br&gt;version %1&lt;br&gt;&lt;br&gt;Programming TRV keyboards and their magnetic card readers.</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Импортировать</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>&amp;Экспортировать</source>
+        <translation>&amp;Export</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Выделит&amp;ь поле</source>
+        <translation>Select &amp;Field</translation>
+    </message>
+    <message>
+        <source>&amp;Группировать</source>
+        <translation>&amp;Group</translation>
+    </message>
+    <message>
+        <source>&amp;Закладка</source>
+        <translation>&amp;Bookmark</translation>
+    </message>
+    <message>
+        <source>&amp;Примечание</source>
+        <translation>&amp;Note</translation>
+    </message>
+    <message>
+        <source>&amp;Вид</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Отображаемые уровни</source>
+        <translation>Shown &amp;Layers</translation>
+    </message>
+    <message>
+        <source>&amp;Панели инструментов</source>
+        <translation>&amp;Toolbars</translation>
+    </message>
+    <message>
+        <source>&amp;Детализация</source>
+        <translation>&amp;Detail</translation>
+    </message>
+    <message>
+        <source>&amp;Устройство</source>
+        <translation>&amp;Device</translation>
+    </message>
+    <message>
+        <source>&amp;Сервис</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;Защита</source>
+        <translation>&amp;Protection</translation>
+    </message>
+    <message>
+        <source>&amp;Окно</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Стандартная</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Раскладка</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Устройство</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Группирование</source>
+        <translation>Grouping</translation>
+    </message>
+    <message>
+        <source>&amp;Окна программы</source>
+        <translation>Program &amp;Windows</translation>
+    </message>
+    <message>
+        <source>&amp;Стандартная</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Раскладка</source>
+        <translation>&amp;Layout</translation>
+    </message>
+    <message>
+        <source>&amp;Группирование</source>
+        <translation>&amp;Grouping</translation>
+    </message>
+    <message>
+        <source>&amp;Oкна</source>
+        <translation>&amp;Windows</translation>
+    </message>
+    <message>
+        <source>Порт: имитатор клавиатуры</source>
+        <translation>Port: keyboard simulator</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>не сохранена (сохранение отложено)</source>
+        <translation>not saved (saving postponed)</translation>
+    </message>
+    <message>
+        <source>не сохранена</source>
+        <translation>not saved</translation>
+    </message>
+    <message>
+        <source>защищена паролем</source>
+        <translation>password protected</translation>
+    </message>
+    <message>
+        <source>Не удалось запустить браузер, чтобы открыть %1.</source>
+        <translation>Could not start a browser to open %1.</translation>
+    </message>
+    <message>
+        <source>Клавиша (%1,%2)</source>
+        <translation>Key (%1,%2)</translation>
+    </message>
+    <message>
+        <source>Пустая раскладка</source>
+        <translation>Empty layout</translation>
+    </message>
+    <message>
+        <source>Файл %1 уже открыт. Вернуться к сохраненному файлу?</source>
+        <translation>The file %1 is already open. Go back to the saved file?</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения из файла.</source>
+        <translation>Could not read from the file.</translation>
+    </message>
+    <message>
+        <source>Проверка окончена. Замечаний нет.</source>
+        <translation>The check is finished. No remarks.</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>
@@ -728,6 +1888,37 @@
     </message>
 </context>
 <context>
+    <name>vl::TfmProgress</name>
+    <message>
+        <source>раскладка</source>
+        <translation>layout</translation>
+    </message>
+    <message>
+        <source>режим работы</source>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>операция</source>
+        <translation>operation</translation>
+    </message>
+    <message>
+        <source>Выполнено</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>нормальный (для рабочих станций)</source>
+        <translation>normal (for workstations)</translation>
+    </message>
+    <message>
+        <source>защищенный (для портативных компьютеров)</source>
+        <translation>protected (for laptops)</translation>
+    </message>
+</context>
+<context>
     <name>vl::TfmSpecialPaste</name>
     <message>
         <source>Специальная вставка</source>
@@ -740,6 +1931,49 @@
     <message>
         <source>Действие</source>
         <translation>Action</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmTest</name>
+    <message>
+        <source>Тестирование</source>
+        <translation>Testing</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Очистить</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>&amp;Выделить все</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>Порт клавиатуры</source>
+        <translation>Keyboard port</translation>
+    </message>
+    <message>
+        <source>Отображение</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>коды клавиш в десятичная системе иcчисления</source>
+        <translation>key codes in decimal</translation>
+    </message>
+    <message>
+        <source>коды клавиш в шестнадцатиричная системе</source>
+        <translation>key codes in hexadecimal</translation>
+    </message>
+    <message>
+        <source>наименования клавиш</source>
+        <translation>key names</translation>
+    </message>
+    <message>
+        <source>Блокнот</source>
+        <translation>Notepad</translation>
     </message>
 </context>
 </TS>

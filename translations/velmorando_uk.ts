@@ -2,6 +2,345 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="ru_RU">
 <context>
+    <name>commands</name>
+    <message>
+        <source>Созд&amp;ать</source>
+        <translation>Ство&amp;рити</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>&amp;Oткрыть</source>
+        <translation>&amp;Відкрити</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Закрити</translation>
+    </message>
+    <message>
+        <source>Зак&amp;рыть все</source>
+        <translation>Закрити в&amp;сі</translation>
+    </message>
+    <message>
+        <source>&amp;Cохранить</source>
+        <translation>З&amp;берегти</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;как...</source>
+        <translation>Зберегти &amp;як...</translation>
+    </message>
+    <message>
+        <source>Печать рисунка клавиш…</source>
+        <translation>Друк малюнка клавіш…</translation>
+    </message>
+    <message>
+        <source>&amp;Выход</source>
+        <translation>Ви&amp;хід</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Скасувати</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Повторити</translation>
+    </message>
+    <message>
+        <source>&amp;Вырезать</source>
+        <translation>&amp;Вирізати</translation>
+    </message>
+    <message>
+        <source>Вырезать</source>
+        <translation>Вирізати</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>Вст&amp;авить</source>
+        <translation>Вст&amp;авити</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Сп&amp;ециальная вставка...</source>
+        <translation>Сп&amp;еціальна вставка...</translation>
+    </message>
+    <message>
+        <source>Специальная вставка</source>
+        <translation>Спеціальна вставка</translation>
+    </message>
+    <message>
+        <source>Коп&amp;ировать на уровень...</source>
+        <translation>Коп&amp;іювати на рівень...</translation>
+    </message>
+    <message>
+        <source>К&amp;опировать на уровень...</source>
+        <translation>К&amp;опіювати на рівень...</translation>
+    </message>
+    <message>
+        <source>О&amp;чистить</source>
+        <translation>О&amp;чистити</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>В&amp;ыделить все</source>
+        <translation>Виді&amp;лити все</translation>
+    </message>
+    <message>
+        <source>С&amp;группировать</source>
+        <translation>З&amp;групувати</translation>
+    </message>
+    <message>
+        <source>Сгруппировать</source>
+        <translation>Згрупувати</translation>
+    </message>
+    <message>
+        <source>&amp;Разгруппировать</source>
+        <translation>&amp;Розгрупувати</translation>
+    </message>
+    <message>
+        <source>Разгруппировать</source>
+        <translation>Розгрупувати</translation>
+    </message>
+    <message>
+        <source>&amp;Двойная горизонтальная клавиша</source>
+        <translation>&amp;Подвійна горизонтальна клавіша</translation>
+    </message>
+    <message>
+        <source>Двойная горизонтальная клавиша</source>
+        <translation>Подвійна горизонтальна клавіша</translation>
+    </message>
+    <message>
+        <source>Д&amp;войная вертикальная клавиша</source>
+        <translation>П&amp;одвійна вертикальна клавіша</translation>
+    </message>
+    <message>
+        <source>Двойная вертикальная клавиша</source>
+        <translation>Подвійна вертикальна клавіша</translation>
+    </message>
+    <message>
+        <source>&amp;Четверная клавиша</source>
+        <translation>&amp;Четвірна клавіша</translation>
+    </message>
+    <message>
+        <source>Четверная клавиша</source>
+        <translation>Четвірна клавіша</translation>
+    </message>
+    <message>
+        <source>&amp;Переместить мастер-клавишу</source>
+        <translation>Пере&amp;містити майстер-клавішу</translation>
+    </message>
+    <message>
+        <source>Переместить мастер-клавишу</source>
+        <translation>Перемістити майстер-клавішу</translation>
+    </message>
+    <message>
+        <source>Пе&amp;рейти к закладке...</source>
+        <translation>Пе&amp;рейти до закладки...</translation>
+    </message>
+    <message>
+        <source>Пе&amp;рейти к закладке</source>
+        <translation>Пе&amp;рейти до закладки</translation>
+    </message>
+    <message>
+        <source>&amp;Добавить/изменить</source>
+        <translation>&amp;Додати/змінити</translation>
+    </message>
+    <message>
+        <source>Добавить закладку</source>
+        <translation>Додати закладку</translation>
+    </message>
+    <message>
+        <source>&amp;Удалить</source>
+        <translation>&amp;Видалити</translation>
+    </message>
+    <message>
+        <source>Добавить примечание</source>
+        <translation>Додати примітку</translation>
+    </message>
+    <message>
+        <source>&amp;Все</source>
+        <translation>&amp;Усі</translation>
+    </message>
+    <message>
+        <source>Все уровни</source>
+        <translation>Усі рівні</translation>
+    </message>
+    <message>
+        <source>Уровень 0</source>
+        <translation>Рівень 0</translation>
+    </message>
+    <message>
+        <source>Уровень 1</source>
+        <translation>Рівень 1</translation>
+    </message>
+    <message>
+        <source>Уровень 2</source>
+        <translation>Рівень 2</translation>
+    </message>
+    <message>
+        <source>Уровень 3</source>
+        <translation>Рівень 3</translation>
+    </message>
+    <message>
+        <source>&amp;Нормальная</source>
+        <translation>&amp;Звичайна</translation>
+    </message>
+    <message>
+        <source>&amp;Высокая</source>
+        <translation>&amp;Висока</translation>
+    </message>
+    <message>
+        <source>&amp;Информация о ячейке</source>
+        <translation>&amp;Інформація про комірку</translation>
+    </message>
+    <message>
+        <source>И&amp;нформация о клавише</source>
+        <translation>І&amp;нформація про клавішу</translation>
+    </message>
+    <message>
+        <source>&amp;Добавить</source>
+        <translation>&amp;Додати</translation>
+    </message>
+    <message>
+        <source>Сво&amp;йства загружаемой раскладки</source>
+        <translation>Вла&amp;стивості розкладки, що завантажується</translation>
+    </message>
+    <message>
+        <source>&amp;Погасить</source>
+        <translation>&amp;Погасити</translation>
+    </message>
+    <message>
+        <source>Информ&amp;ация</source>
+        <translation>Інформ&amp;ація</translation>
+    </message>
+    <message>
+        <source>Информация об устройстве</source>
+        <translation>Інформація про пристрій</translation>
+    </message>
+    <message>
+        <source>&amp;Загрузка</source>
+        <translation>&amp;Завантаження</translation>
+    </message>
+    <message>
+        <source>Загрузка раскладки</source>
+        <translation>Завантаження розкладки в пристрій</translation>
+    </message>
+    <message>
+        <source>&amp;Чтение</source>
+        <translation>&amp;Читання</translation>
+    </message>
+    <message>
+        <source>Чтение раскладки</source>
+        <translation>Читання розкладки з пристрою</translation>
+    </message>
+    <message>
+        <source>&amp;Очистка памяти</source>
+        <translation>&amp;Очищення пам&apos;яті</translation>
+    </message>
+    <message>
+        <source>Очистка памяти устройства</source>
+        <translation>Очищення пам&apos;яті пристрою</translation>
+    </message>
+    <message>
+        <source>&amp;Интервал</source>
+        <translation>&amp;Інтервал</translation>
+    </message>
+    <message>
+        <source>Установка временного интервала</source>
+        <translation>Встановлення часового інтервалу</translation>
+    </message>
+    <message>
+        <source>&amp;Сравнить с устройством</source>
+        <translation>&amp;Порівняти з пристроєм</translation>
+    </message>
+    <message>
+        <source>Сравнение раскладки с раскладкой устройства</source>
+        <translation>Порівняння розкладки з розкладкою пристрою</translation>
+    </message>
+    <message>
+        <source>&amp;Рисунок клавиш</source>
+        <translation>&amp;Малюнок клавіш</translation>
+    </message>
+    <message>
+        <source>&amp;Тестирование</source>
+        <translation>&amp;Тестування</translation>
+    </message>
+    <message>
+        <source>&amp;Имитатор клавиатуры</source>
+        <translation>І&amp;мітатор клавіатури</translation>
+    </message>
+    <message>
+        <source>Клавиши имитатора клавиатуры</source>
+        <translation>Клавіші імітатора клавіатури</translation>
+    </message>
+    <message>
+        <source>П&amp;роверка раскладки</source>
+        <translation>Пе&amp;ревірка розкладки</translation>
+    </message>
+    <message>
+        <source>&amp;Установить пароль</source>
+        <translation>&amp;Встановити пароль</translation>
+    </message>
+    <message>
+        <source>У&amp;далить пароль</source>
+        <translation>В&amp;идалити пароль</translation>
+    </message>
+    <message>
+        <source>&amp;Параметры</source>
+        <translation>&amp;Параметри</translation>
+    </message>
+    <message>
+        <source>&amp;Программирование клавиши</source>
+        <translation>&amp;Програмування клавіші</translation>
+    </message>
+    <message>
+        <source>Про&amp;граммировать клавишу</source>
+        <translation>Про&amp;грамувати клавішу</translation>
+    </message>
+    <message>
+        <source>Пр&amp;ограммирование считывателя магнитных карт</source>
+        <translation>Пр&amp;ограмування зчитувача магнітних карток</translation>
+    </message>
+    <message>
+        <source>&amp;Расположить</source>
+        <translation>&amp;Розташувати</translation>
+    </message>
+    <message>
+        <source>&amp;Справочная система</source>
+        <translation>&amp;Довідкова система</translation>
+    </message>
+    <message>
+        <source>По&amp;ддерживаемые устройства</source>
+        <translation>Під&amp;тримувані пристрої</translation>
+    </message>
+    <message>
+        <source>Ostrel в &amp;Интернете</source>
+        <translation>Ostrel в &amp;Інтернеті</translation>
+    </message>
+    <message>
+        <source>Ostrel в Интернете (&amp;Украина)</source>
+        <translation>Ostrel в Інтернеті (&amp;Україна)</translation>
+    </message>
+    <message>
+        <source>&amp;О программе...</source>
+        <translation>&amp;Про програму...</translation>
+    </message>
+</context>
+<context>
     <name>core</name>
     <message>
         <source>Ошибка</source>
@@ -203,6 +542,251 @@
         <source>Раскладка Velmorando 1.5 (*.mkb)</source>
         <translation>Розкладка Velmorando 1.5 (*.mkb)</translation>
     </message>
+    <message>
+        <source>записывать паузы</source>
+        <translation>записувати паузи</translation>
+    </message>
+    <message>
+        <source>Макрос</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Переход на уровень вверх</source>
+        <translation>Перехід на рівень вгору</translation>
+    </message>
+    <message>
+        <source>Переход на уровень вниз</source>
+        <translation>Перехід на рівень вниз</translation>
+    </message>
+    <message>
+        <source>Переход на 0 уровень</source>
+        <translation>Перехід на 0 рівень</translation>
+    </message>
+    <message>
+        <source>Переход на 1 уровень</source>
+        <translation>Перехід на 1 рівень</translation>
+    </message>
+    <message>
+        <source>Переход на 2 уровень</source>
+        <translation>Перехід на 2 рівень</translation>
+    </message>
+    <message>
+        <source>Переход на 3 уровень</source>
+        <translation>Перехід на 3 рівень</translation>
+    </message>
+    <message>
+        <source>Временный переход на 0 уровень</source>
+        <translation>Тимчасовий перехід на 0 рівень</translation>
+    </message>
+    <message>
+        <source>Временный переход на 1 уровень</source>
+        <translation>Тимчасовий перехід на 1 рівень</translation>
+    </message>
+    <message>
+        <source>Временный переход на 2 уровень</source>
+        <translation>Тимчасовий перехід на 2 рівень</translation>
+    </message>
+    <message>
+        <source>Временный переход на 3 уровень</source>
+        <translation>Тимчасовий перехід на 3 рівень</translation>
+    </message>
+    <message>
+        <source>Ошибка преобразования идентификатора устройства.</source>
+        <translation>Помилка перетворення ідентифікатора пристрою.</translation>
+    </message>
+    <message>
+        <source>Порт клавиатуры не найден. Использовать имитатор клавиатуры?</source>
+        <translation>Порт клавіатури не знайдено. Використати імітатор клавіатури?</translation>
+    </message>
+    <message>
+        <source>Изображение клавиш сохранено в файл %1, но программа для его просмотра не запущена: с этим типом файлов не связана ни одна программа.</source>
+        <translation>Зображення клавіш збережено у файл %1, але програму для його перегляду не запущено: з цим типом файлів не пов&apos;язано жодної програми.</translation>
+    </message>
+    <message>
+        <source>Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в параметрах (страница &quot;Устройство&quot;).</source>
+        <translation>Копію розкладки пристрою не збережено, тому завантаження не розпочато. Копію можна вимкнути в параметрах (сторінка &quot;Пристрій&quot;).</translation>
+    </message>
+    <message>
+        <source>Копия раскладки устройства</source>
+        <translation>Копія розкладки пристрою</translation>
+    </message>
+    <message>
+        <source>Очистка памяти</source>
+        <translation>Очищення пам&apos;яті</translation>
+    </message>
+    <message>
+        <source>Интервал</source>
+        <translation>Інтервал</translation>
+    </message>
+    <message>
+        <source>Определение устройства</source>
+        <translation>Визначення пристрою</translation>
+    </message>
+    <message>
+        <source>Сравнение с устройством</source>
+        <translation>Порівняння з пристроєм</translation>
+    </message>
+    <message>
+        <source>Подключение порта клавиатуры</source>
+        <translation>Підключення порту клавіатури</translation>
+    </message>
+    <message>
+        <source>Возврат порта клавиатуре</source>
+        <translation>Повернення порту клавіатурі</translation>
+    </message>
+    <message>
+        <source>Идёт работа с устройством. Прервать её и закрыть программу?
+Прерванная загрузка оставляет память устройства очищенной.</source>
+        <translation>Триває робота з пристроєм. Перервати її та закрити програму?
+Перерване завантаження залишає пам&apos;ять пристрою очищеною.</translation>
+    </message>
+    <message>
+        <source>Раскладка загружена в устройство.</source>
+        <translation>Розкладку завантажено в пристрій.</translation>
+    </message>
+    <message>
+        <source>Интервал между SCAN-кодами установлен.</source>
+        <translation>Інтервал між SCAN-кодами встановлено.</translation>
+    </message>
+    <message>
+        <source>удаление</source>
+        <translation>видалення</translation>
+    </message>
+    <message>
+        <source>вставку</source>
+        <translation>вставку</translation>
+    </message>
+    <message>
+        <source>специальную вставку</source>
+        <translation>спеціальну вставку</translation>
+    </message>
+    <message>
+        <source>перемещение</source>
+        <translation>переміщення</translation>
+    </message>
+    <message>
+        <source>добавление колонок</source>
+        <translation>додавання колонок</translation>
+    </message>
+    <message>
+        <source>добавление строк</source>
+        <translation>додавання рядків</translation>
+    </message>
+    <message>
+        <source>удаление колонок</source>
+        <translation>видалення колонок</translation>
+    </message>
+    <message>
+        <source>удаление строк</source>
+        <translation>видалення рядків</translation>
+    </message>
+    <message>
+        <source>копирование на уровни</source>
+        <translation>копіювання на рівні</translation>
+    </message>
+    <message>
+        <source>изменение данных</source>
+        <translation>зміну даних</translation>
+    </message>
+    <message>
+        <source>изменение считывателя</source>
+        <translation>зміну зчитувача</translation>
+    </message>
+    <message>
+        <source>чтение данных из устройства</source>
+        <translation>читання даних із пристрою</translation>
+    </message>
+    <message>
+        <source>изменение примечаний</source>
+        <translation>зміну приміток</translation>
+    </message>
+    <message>
+        <source>изменение закладок</source>
+        <translation>зміну закладок</translation>
+    </message>
+    <message>
+        <source>группирование</source>
+        <translation>групування</translation>
+    </message>
+    <message>
+        <source>разгруппирование</source>
+        <translation>розгрупування</translation>
+    </message>
+    <message>
+        <source>перенос главной клавиши</source>
+        <translation>перенесення головної клавіші</translation>
+    </message>
+    <message>
+        <source>изменение пароля</source>
+        <translation>зміну пароля</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Серія</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Найменування</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Количество клавиш</source>
+        <translation>Кількість клавіш</translation>
+    </message>
+    <message>
+        <source>Исполнение</source>
+        <translation>Виконання</translation>
+    </message>
+    <message>
+        <source>Наличие считывателя магнитных карт</source>
+        <translation>Наявність зчитувача магнітних карток</translation>
+    </message>
+    <message>
+        <source>Наличие считывателя Smart-карт</source>
+        <translation>Наявність зчитувача Smart-карток</translation>
+    </message>
+    <message>
+        <source>Наличие внешней клавиатуры</source>
+        <translation>Наявність зовнішньої клавіатури</translation>
+    </message>
+    <message>
+        <source>Объем памяти</source>
+        <translation>Обсяг пам&apos;яті</translation>
+    </message>
+    <message>
+        <source>Программатор</source>
+        <translation>Програматор</translation>
+    </message>
+    <message>
+        <source>Версия контроллера устройства</source>
+        <translation>Версія контролера пристрою</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>так</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>ні</translation>
+    </message>
+</context>
+<context>
+    <name>vl::AppDevice</name>
+    <message>
+        <source>Память имитатора клавиатуры не может храниться в файле: %1</source>
+        <translation>Пам&apos;ять імітатора клавіатури не може зберігатися у файлі: %1</translation>
+    </message>
+    <message>
+        <source>нет порта</source>
+        <translation>немає порту</translation>
+    </message>
+    <message>
+        <source>имитатор клавиатуры %1 (%2)</source>
+        <translation>імітатор клавіатури %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>vl::Application</name>
@@ -220,6 +804,13 @@
     <message>
         <source>Раскладка не сохранена (параметр &quot;сохранять перед программированием&quot;). Загрузить её в устройство без сохранения?</source>
         <translation>Розкладку не збережено (параметр &quot;зберігати перед програмуванням&quot;). Завантажити її в пристрій без збереження?</translation>
+    </message>
+</context>
+<context>
+    <name>vl::DeviceCommands</name>
+    <message>
+        <source>Печать рисунка клавиш</source>
+        <translation>Друк малюнка клавіш</translation>
     </message>
 </context>
 <context>
@@ -248,6 +839,38 @@
     </message>
 </context>
 <context>
+    <name>vl::PortAttachOption</name>
+    <message>
+        <source>Порт клавиатуры</source>
+        <translation>Порт клавіатури</translation>
+    </message>
+    <message>
+        <source>подключать порт на время загрузки и возвращать клавиатуре</source>
+        <translation>підключати порт на час завантаження й повертати клавіатурі</translation>
+    </message>
+</context>
+<context>
+    <name>vl::PortHelper</name>
+    <message>
+        <source>Порт клавиатуры %1 не найден.
+Подключить порт клавиатуры для программирования? Пока он подключён, клавиатура не печатает.</source>
+        <translation>Порт клавіатури %1 не знайдено.
+Підключити порт клавіатури для програмування? Поки його підключено, клавіатура не друкує.</translation>
+    </message>
+    <message>
+        <source>Не удалось подключить порт клавиатуры %1.
+%2</source>
+        <translation>Не вдалося підключити порт клавіатури %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Не удалось вернуть порт клавиатуре.
+%1</source>
+        <translation>Не вдалося повернути порт клавіатурі.
+%1</translation>
+    </message>
+</context>
+<context>
     <name>vl::QtPrompt</name>
     <message>
         <source>Пароль</source>
@@ -259,10 +882,75 @@
     </message>
 </context>
 <context>
+    <name>vl::SimKeyField</name>
+    <message>
+        <source>Клавиши</source>
+        <translation>Клавіші</translation>
+    </message>
+    <message>
+        <source>Щелчок правой кнопкой мыши фиксирует клавишу нажатой до следующего щелчка по ней</source>
+        <translation>Клацання правою кнопкою миші фіксує клавішу натиснутою до наступного клацання по ній</translation>
+    </message>
+</context>
+<context>
+    <name>vl::SimKeyboardWindow</name>
+    <message>
+        <source>Имитатор клавиатуры</source>
+        <translation>Імітатор клавіатури</translation>
+    </message>
+    <message>
+        <source>Слой</source>
+        <translation>Рівень</translation>
+    </message>
+    <message>
+        <source>Щелчок</source>
+        <translation>Клацання</translation>
+    </message>
+    <message>
+        <source>Дорожка</source>
+        <translation>Доріжка</translation>
+    </message>
+    <message>
+        <source>Дорожка %1</source>
+        <translation>Доріжка %1</translation>
+    </message>
+    <message>
+        <source>Провести карту...</source>
+        <translation>Провести картку...</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Слой: %1</source>
+        <translation>Рівень: %1</translation>
+    </message>
+    <message>
+        <source>Щелчок %1: %2 с</source>
+        <translation>Клацання %1: %2 с</translation>
+    </message>
+    <message>
+        <source>Провести карту</source>
+        <translation>Провести картку</translation>
+    </message>
+    <message>
+        <source>Данные дорожки %1:</source>
+        <translation>Дані доріжки %1:</translation>
+    </message>
+</context>
+<context>
     <name>vl::Splash</name>
     <message>
         <source>Ostrel · программирование клавиатур TRV</source>
         <translation>Ostrel · програмування клавіатур TRV</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TVL2Grid</name>
+    <message>
+        <source>Выделенный блок перетащить невозможно.</source>
+        <translation>Виділений блок перетягнути неможливо.</translation>
     </message>
 </context>
 <context>
@@ -327,6 +1015,53 @@
     </message>
 </context>
 <context>
+    <name>vl::TfmCompare</name>
+    <message>
+        <source>Сравнение с устройством</source>
+        <translation>Порівняння з пристроєм</translation>
+    </message>
+    <message>
+        <source>Итог сравнения</source>
+        <translation>Підсумок порівняння</translation>
+    </message>
+    <message>
+        <source>Различия</source>
+        <translation>Відмінності</translation>
+    </message>
+    <message>
+        <source>Клавиша или дорожка</source>
+        <translation>Клавіша або доріжка</translation>
+    </message>
+    <message>
+        <source>Слой</source>
+        <translation>Рівень</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Сравнение с устройством: %1</source>
+        <translation>Порівняння з пристроєм: %1</translation>
+    </message>
+    <message>
+        <source>дорожка %1</source>
+        <translation>доріжка %1</translation>
+    </message>
+    <message>
+        <source>Раскладки совпадают.</source>
+        <translation>Розкладки збігаються.</translation>
+    </message>
+    <message>
+        <source>Различий: %1.</source>
+        <translation>Відмінностей: %1.</translation>
+    </message>
+</context>
+<context>
     <name>vl::TfmCopyToLayers</name>
     <message>
         <source>Копировать на уровень</source>
@@ -339,6 +1074,21 @@
     <message>
         <source>удалить с активного уровня</source>
         <translation>видалити з активного рівня</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmDetect</name>
+    <message>
+        <source>Определение</source>
+        <translation>Визначення</translation>
+    </message>
+    <message>
+        <source>1-я попытка</source>
+        <translation>1-а спроба</translation>
+    </message>
+    <message>
+        <source>Попытка</source>
+        <translation>Спроба</translation>
     </message>
 </context>
 <context>
@@ -368,6 +1118,237 @@
     </message>
 </context>
 <context>
+    <name>vl::TfmGrid</name>
+    <message>
+        <source>Раскладка</source>
+        <translation>Розкладка</translation>
+    </message>
+    <message>
+        <source>Результаты проверки</source>
+        <translation>Результати перевірки</translation>
+    </message>
+    <message>
+        <source>Группирование невозможно.</source>
+        <translation>Групування неможливе.</translation>
+    </message>
+    <message>
+        <source>Пересечение групп. Группирование невозможно.</source>
+        <translation>Групи перетинаються. Групування неможливе.</translation>
+    </message>
+    <message>
+        <source>Ото&amp;бражаемые уровни</source>
+        <translation>Відо&amp;бражувані рівні</translation>
+    </message>
+    <message>
+        <source>&amp;Группировать</source>
+        <translation>&amp;Групувати</translation>
+    </message>
+    <message>
+        <source>&amp;Примечание</source>
+        <translation>&amp;Примітка</translation>
+    </message>
+    <message>
+        <source>&amp;Закладка</source>
+        <translation>&amp;Закладка</translation>
+    </message>
+    <message>
+        <source>&amp;Отображаемые уровни</source>
+        <translation>&amp;Відображувані рівні</translation>
+    </message>
+    <message>
+        <source>Выделит&amp;ь поле</source>
+        <translation>Виділ&amp;ити поле</translation>
+    </message>
+    <message>
+        <source>&amp;Детализация</source>
+        <translation>&amp;Деталізація</translation>
+    </message>
+    <message>
+        <source>&amp;Спрятать</source>
+        <translation>&amp;Сховати</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Примітка</translation>
+    </message>
+    <message>
+        <source>Текст примечания:</source>
+        <translation>Текст примітки:</translation>
+    </message>
+    <message>
+        <source>Закладка</source>
+        <translation>Закладка</translation>
+    </message>
+    <message>
+        <source>Имя закладки:</source>
+        <translation>Ім&apos;я закладки:</translation>
+    </message>
+    <message>
+        <source>Закладка [%1] в активном окне дублируется.</source>
+        <translation>Закладка [%1] в активному вікні повторюється.</translation>
+    </message>
+    <message>
+        <source>Активное окно не содержит закладок.</source>
+        <translation>Активне вікно не містить закладок.</translation>
+    </message>
+    <message>
+        <source>Раскладка [%1] была изменена. Сохранить?</source>
+        <translation>Розкладку [%1] було змінено. Зберегти?</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmIBD</name>
+    <message>
+        <source>Интервал</source>
+        <translation>Інтервал</translation>
+    </message>
+    <message>
+        <source>Выберите интервал между посылаемыми устройством SCAN-кодами (мc)</source>
+        <translation>Виберіть інтервал між SCAN-кодами, що надсилає пристрій (мс)</translation>
+    </message>
+    <message>
+        <source>Значение временного интервала между SCAN-кодами (в миллисекундах)</source>
+        <translation>Значення часового інтервалу між SCAN-кодами (у мілісекундах)</translation>
+    </message>
+    <message>
+        <source>Отменa</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmInfo</name>
+    <message>
+        <source>Параметр</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Значення</translation>
+    </message>
+    <message>
+        <source>Закрыть окно</source>
+        <translation>Закрити вікно</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmInputWnd</name>
+    <message>
+        <source>Header, дорожка %1</source>
+        <translation>Header, доріжка %1</translation>
+    </message>
+    <message>
+        <source>Terminator, дорожка %1</source>
+        <translation>Terminator, доріжка %1</translation>
+    </message>
+    <message>
+        <source>Дорожка %1</source>
+        <translation>Доріжка %1</translation>
+    </message>
+    <message>
+        <source>&amp;Вырезать</source>
+        <translation>&amp;Вирізати</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>Вст&amp;авить</source>
+        <translation>Вст&amp;авити</translation>
+    </message>
+    <message>
+        <source>Оч&amp;истить</source>
+        <translation>Оч&amp;истити</translation>
+    </message>
+    <message>
+        <source>Оч&amp;истить все</source>
+        <translation>Очистити &amp;все</translation>
+    </message>
+    <message>
+        <source>&amp;Паузы</source>
+        <translation>&amp;Паузи</translation>
+    </message>
+    <message>
+        <source>&amp;Добавить код нажатия</source>
+        <translation>&amp;Додати код натискання</translation>
+    </message>
+    <message>
+        <source>Д&amp;oбавить код отжатия</source>
+        <translation>Д&amp;одати код відпускання</translation>
+    </message>
+    <message>
+        <source>К&amp;лик</source>
+        <translation>К&amp;лацання</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Примітка</translation>
+    </message>
+    <message>
+        <source>Автоповтор кодов нажатия</source>
+        <translation>Автоповтор кодів натискання</translation>
+    </message>
+    <message>
+        <source>Автоповтор кодов нажатия, %1</source>
+        <translation>Автоповтор кодів натискання, %1</translation>
+    </message>
+    <message>
+        <source>Примечание, %1</source>
+        <translation>Примітка, %1</translation>
+    </message>
+    <message>
+        <source>Добавить код отжатия</source>
+        <translation>Додати код відпускання</translation>
+    </message>
+    <message>
+        <source>Добавить код нажатия</source>
+        <translation>Додати код натискання</translation>
+    </message>
+    <message>
+        <source>Нажатие и автоповтор</source>
+        <translation>Натискання й автоповтор</translation>
+    </message>
+    <message>
+        <source>Отжатие</source>
+        <translation>Відпускання</translation>
+    </message>
+    <message>
+        <source>Нажатие, уровень %1</source>
+        <translation>Натискання, рівень %1</translation>
+    </message>
+    <message>
+        <source>Отжатие, уровень %1</source>
+        <translation>Відпускання, рівень %1</translation>
+    </message>
+    <message>
+        <source>Уровень %1</source>
+        <translation>Рівень %1</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmKeyInputWnd</name>
+    <message>
+        <source>Клавиша</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Функция клавиши</source>
+        <translation>Функція клавіші</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+</context>
+<context>
     <name>vl::TfmKeyList</name>
     <message>
         <source>Список клавиш</source>
@@ -376,6 +1357,185 @@
     <message>
         <source>Клавиши стандартной клавиатуры</source>
         <translation>Клавіші стандартної клавіатури</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmMain</name>
+    <message>
+        <source>Ostrel Velmorando AT</source>
+        <translation>Ostrel Velmorando AT</translation>
+    </message>
+    <message>
+        <source>Информация о ячейке</source>
+        <translation>Інформація про комірку</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ostrel Velmorando AT&lt;/b&gt;&lt;br&gt;версия %1&lt;br&gt;&lt;br&gt;Программирование клавиатур TRV и их считывателей магнитных карт.</source>
+        <translation>&lt;b&gt;Ostrel Velmorando AT&lt;/b&gt;&lt;br&gt;версія %1&lt;br&gt;&lt;br&gt;Програмування клавіатур TRV та їхніх зчитувачів магнітних карток.</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Импортировать</source>
+        <translation>&amp;Імпортувати</translation>
+    </message>
+    <message>
+        <source>&amp;Экспортировать</source>
+        <translation>&amp;Експортувати</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Редагування</translation>
+    </message>
+    <message>
+        <source>Выделит&amp;ь поле</source>
+        <translation>Виділ&amp;ити поле</translation>
+    </message>
+    <message>
+        <source>&amp;Группировать</source>
+        <translation>&amp;Групувати</translation>
+    </message>
+    <message>
+        <source>&amp;Закладка</source>
+        <translation>&amp;Закладка</translation>
+    </message>
+    <message>
+        <source>&amp;Примечание</source>
+        <translation>&amp;Примітка</translation>
+    </message>
+    <message>
+        <source>&amp;Вид</source>
+        <translation>&amp;Вигляд</translation>
+    </message>
+    <message>
+        <source>&amp;Отображаемые уровни</source>
+        <translation>&amp;Відображувані рівні</translation>
+    </message>
+    <message>
+        <source>&amp;Панели инструментов</source>
+        <translation>&amp;Панелі інструментів</translation>
+    </message>
+    <message>
+        <source>&amp;Детализация</source>
+        <translation>&amp;Деталізація</translation>
+    </message>
+    <message>
+        <source>&amp;Устройство</source>
+        <translation>&amp;Пристрій</translation>
+    </message>
+    <message>
+        <source>&amp;Сервис</source>
+        <translation>С&amp;ервіс</translation>
+    </message>
+    <message>
+        <source>&amp;Защита</source>
+        <translation>&amp;Захист</translation>
+    </message>
+    <message>
+        <source>&amp;Окно</source>
+        <translation>&amp;Вікно</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Стандартная</source>
+        <translation>Стандартна</translation>
+    </message>
+    <message>
+        <source>Раскладка</source>
+        <translation>Розкладка</translation>
+    </message>
+    <message>
+        <source>Устройство</source>
+        <translation>Пристрій</translation>
+    </message>
+    <message>
+        <source>Группирование</source>
+        <translation>Групування</translation>
+    </message>
+    <message>
+        <source>&amp;Окна программы</source>
+        <translation>&amp;Вікна програми</translation>
+    </message>
+    <message>
+        <source>&amp;Стандартная</source>
+        <translation>&amp;Стандартна</translation>
+    </message>
+    <message>
+        <source>&amp;Раскладка</source>
+        <translation>&amp;Розкладка</translation>
+    </message>
+    <message>
+        <source>&amp;Группирование</source>
+        <translation>&amp;Групування</translation>
+    </message>
+    <message>
+        <source>&amp;Oкна</source>
+        <translation>&amp;Вікна</translation>
+    </message>
+    <message>
+        <source>Порт: имитатор клавиатуры</source>
+        <translation>Порт: імітатор клавіатури</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Скасувати</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Повторити</translation>
+    </message>
+    <message>
+        <source>не сохранена (сохранение отложено)</source>
+        <translation>не збережена (збереження відкладено)</translation>
+    </message>
+    <message>
+        <source>не сохранена</source>
+        <translation>не збережена</translation>
+    </message>
+    <message>
+        <source>защищена паролем</source>
+        <translation>захищена паролем</translation>
+    </message>
+    <message>
+        <source>Не удалось запустить браузер, чтобы открыть %1.</source>
+        <translation>Не вдалося запустити браузер, щоб відкрити %1.</translation>
+    </message>
+    <message>
+        <source>Клавиша (%1,%2)</source>
+        <translation>Клавіша (%1,%2)</translation>
+    </message>
+    <message>
+        <source>Пустая раскладка</source>
+        <translation>Порожня розкладка</translation>
+    </message>
+    <message>
+        <source>Файл %1 уже открыт. Вернуться к сохраненному файлу?</source>
+        <translation>Файл %1 уже відкрито. Повернутися до збереженого файлу?</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения из файла.</source>
+        <translation>Помилка читання з файлу.</translation>
+    </message>
+    <message>
+        <source>Проверка окончена. Замечаний нет.</source>
+        <translation>Перевірку закінчено. Зауважень немає.</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Повторити</translation>
     </message>
 </context>
 <context>
@@ -728,6 +1888,37 @@
     </message>
 </context>
 <context>
+    <name>vl::TfmProgress</name>
+    <message>
+        <source>раскладка</source>
+        <translation>розкладка</translation>
+    </message>
+    <message>
+        <source>режим работы</source>
+        <translation>режим роботи</translation>
+    </message>
+    <message>
+        <source>операция</source>
+        <translation>операція</translation>
+    </message>
+    <message>
+        <source>Выполнено</source>
+        <translation>Виконано</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>нормальный (для рабочих станций)</source>
+        <translation>звичайний (для робочих станцій)</translation>
+    </message>
+    <message>
+        <source>защищенный (для портативных компьютеров)</source>
+        <translation>захищений (для портативних комп&apos;ютерів)</translation>
+    </message>
+</context>
+<context>
     <name>vl::TfmSpecialPaste</name>
     <message>
         <source>Специальная вставка</source>
@@ -740,6 +1931,49 @@
     <message>
         <source>Действие</source>
         <translation>Дія</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TfmTest</name>
+    <message>
+        <source>Тестирование</source>
+        <translation>Тестування</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>&amp;Очистить</source>
+        <translation>&amp;Очистити</translation>
+    </message>
+    <message>
+        <source>&amp;Выделить все</source>
+        <translation>Виді&amp;лити все</translation>
+    </message>
+    <message>
+        <source>Порт клавиатуры</source>
+        <translation>Порт клавіатури</translation>
+    </message>
+    <message>
+        <source>Отображение</source>
+        <translation>Відображення</translation>
+    </message>
+    <message>
+        <source>коды клавиш в десятичная системе иcчисления</source>
+        <translation>коди клавіш у десятковій системі числення</translation>
+    </message>
+    <message>
+        <source>коды клавиш в шестнадцатиричная системе</source>
+        <translation>коди клавіш у шістнадцятковій системі</translation>
+    </message>
+    <message>
+        <source>наименования клавиш</source>
+        <translation>назви клавіш</translation>
+    </message>
+    <message>
+        <source>Блокнот</source>
+        <translation>Блокнот</translation>
     </message>
 </context>
 </TS>

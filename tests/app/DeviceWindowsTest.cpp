@@ -274,7 +274,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(RunCommand(main, "acUpload"));
     QVERIFY(prompt_->Texts().empty());
     QVERIFY(target->Document().GetKey(8, 8));
-    QCOMPARE(UndoCaption(target->Document()), std::string("&Отменить чтение данных из устройства"));
+    QCOMPARE(main.Action("acUndo")->text(), QString("&Отменить чтение данных из устройства"));
     main.Action("acUndo")->trigger();
     QVERIFY(!target->Document().GetKey(8, 8));
     main.Action("acRedo")->trigger();
@@ -633,7 +633,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(!shownEarly);
     QVERIFY(target->Document().GetKey(8, 8));
     QVERIFY(target->Document().Modified);
-    QCOMPARE(UndoCaption(target->Document()), std::string("&Отменить чтение данных из устройства"));
+    QCOMPARE(main.Action("acUndo")->text(), QString("&Отменить чтение данных из устройства"));
   }
 
   // Cancel reaches every job at its next block: nothing is written or read

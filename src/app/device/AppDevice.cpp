@@ -1,5 +1,6 @@
 #include "app/device/AppDevice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -39,8 +40,10 @@ std::unique_ptr<AppDevice> AppDevice::Open(const std::string& choiceText, const 
   const StateFileCheck state = CheckStateFile(statePath, kMaxStateBytes);
   if (state.problem != StateFileCheck::Problem::None) {
     device->stateFile_.clear();  // nothing is written over whatever stands there
-    throw std::runtime_error("Память имитатора клавиатуры не может храниться в файле: " +
-                             StateFileProblemText(statePath, state));
+    throw std::runtime_error(QCoreApplication::translate("vl::AppDevice",
+                                                         "Память имитатора клавиатуры не может храниться в файле: %1")
+                                 .arg(QString::fromStdString(StateFileProblemText(statePath, state)))
+                                 .toStdString());
   }
   // A file of another size belongs to another catalogue entry: the keyboard starts erased.
   if (state.bytes) device->simulated_->SetMemory(std::vector<uint8_t>(state.bytes->begin(), state.bytes->end()));
@@ -84,7 +87,7 @@ void AppDevice::KeepState() const {
 }
 
 std::vector<std::pair<QString, QString>> AppDevice::PortChoices(const std::string& dataFolder) {
-  std::vector<std::pair<QString, QString>> choices{{QStringLiteral("none"), QString::fromUtf8("нет порта")}};
+  std::vector<std::pair<QString, QString>> choices{{QStringLiteral("none"), QCoreApplication::translate("vl::AppDevice", "нет порта")}};
   const QDir devices(QStringLiteral("/dev"));
   for (const QString& name : devices.entryList({QStringLiteral("serio_raw*")}, QDir::System, QDir::Name))
     choices.emplace_back(devices.filePath(name), devices.filePath(name));
@@ -93,8 +96,8 @@ std::vector<std::pair<QString, QString>> AppDevice::PortChoices(const std::strin
     for (const uint16_t type : catalogue.Types()) {
       const QString section = QString::fromStdString(DeviceSectionName(type));
       choices.emplace_back(QStringLiteral("sim:") + section,
-                           QString::fromUtf8("имитатор клавиатуры ") + section + QStringLiteral(" (") +
-                               QString::fromStdString(catalogue.Model(type).About) + QStringLiteral(")"));
+                           QCoreApplication::translate("vl::AppDevice", "имитатор клавиатуры %1 (%2)")
+                               .arg(section, QString::fromStdString(catalogue.Model(type).About)));
     }
   } catch (const std::exception&) {
     // Without a catalogue there is no simulated keyboard to offer.

@@ -12,8 +12,6 @@
 namespace vl {
 namespace {
 
-QString U(const char* text) { return QString::fromUtf8(text); }
-
 QString Joined(const std::vector<std::string>& names) {
   QStringList list;
   for (const std::string& name : names) list << QString::fromStdString(name);
@@ -28,22 +26,22 @@ constexpr int kRowRole = Qt::UserRole + 1;
 
 TfmCompare::TfmCompare(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fmCompare"));
-  setWindowTitle(U("Сравнение с устройством"));
+  setWindowTitle(tr("Сравнение с устройством"));
   summary_ = new QLabel;
-  summary_->setAccessibleName(U("Итог сравнения"));
+  summary_->setAccessibleName(tr("Итог сравнения"));
   list_ = new QTreeWidget;
   list_->setObjectName(QStringLiteral("lvDifferences"));
-  list_->setAccessibleName(U("Различия"));
+  list_->setAccessibleName(tr("Различия"));
   list_->setRootIsDecorated(false);
-  list_->setHeaderLabels({U("Клавиша или дорожка"), U("Слой"), U("Различия")});
+  list_->setHeaderLabels({tr("Клавиша или дорожка"), tr("Слой"), tr("Различия")});
   list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   connect(list_, &QTreeWidget::itemDoubleClicked, this, &TfmCompare::Choose);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help);
-  buttons->button(QDialogButtonBox::Close)->setText(U("Закрыть"));
-  buttons->button(QDialogButtonBox::Close)->setAccessibleName(U("Закрыть"));
-  buttons->button(QDialogButtonBox::Help)->setText(U("Справка"));
-  buttons->button(QDialogButtonBox::Help)->setAccessibleName(U("Справка"));
+  buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
+  buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Закрыть"));
+  buttons->button(QDialogButtonBox::Help)->setText(tr("Справка"));
+  buttons->button(QDialogButtonBox::Help)->setAccessibleName(tr("Справка"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons->button(QDialogButtonBox::Help), &QPushButton::clicked, this,
           [this] { ShowHelp(this, QStringLiteral("device.html")); });
@@ -55,7 +53,7 @@ TfmCompare::TfmCompare(QWidget* parent) : QDialog(parent) {
 }
 
 void TfmCompare::ShowComparison(const QString& layoutName, const KeyboardComparison& comparison) {
-  setWindowTitle(U("Сравнение с устройством: ") + layoutName);
+  setWindowTitle(tr("Сравнение с устройством: %1").arg(layoutName));
   list_->clear();
   for (const KeyDifference& difference : comparison.keys) {
     auto* item = new QTreeWidgetItem(list_);
@@ -67,11 +65,11 @@ void TfmCompare::ShowComparison(const QString& layoutName, const KeyboardCompari
   }
   for (const TrackDifference& difference : comparison.tracks) {
     auto* item = new QTreeWidgetItem(list_);
-    item->setText(0, U("дорожка %1").arg(difference.Track));
+    item->setText(0, tr("дорожка %1").arg(difference.Track));
     item->setText(2, Joined(TrackDifferenceNames(difference.What)));
   }
   const int count = list_->topLevelItemCount();
-  summary_->setText(count == 0 ? U("Раскладки совпадают.") : U("Различий: %1.").arg(count));
+  summary_->setText(count == 0 ? tr("Раскладки совпадают.") : tr("Различий: %1.").arg(count));
   show();
   raise();
   activateWindow();

@@ -21,6 +21,7 @@
 #include "app/device/TfmIBD.h"
 #include "app/device/TfmInfo.h"
 #include "app/device/TfmTest.h"
+#include "app/editor/CoreTexts.h"
 #include "app/editor/FileDialogs.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
@@ -41,22 +42,28 @@
 namespace vl {
 namespace {
 
-constexpr const char* kDeviceIdError = "Ошибка преобразования идентификатора устройства.";
-constexpr const char* kOfferSimulator = "Порт клавиатуры не найден. Использовать имитатор клавиатуры?";
+// The prompt and the progress window show these through CoreText, so they are
+// translated beside the core's own texts.
+constexpr const char* kDeviceIdError =
+    QT_TRANSLATE_NOOP("core", "Ошибка преобразования идентификатора устройства.");
+constexpr const char* kOfferSimulator =
+    QT_TRANSLATE_NOOP("core", "Порт клавиатуры не найден. Использовать имитатор клавиатуры?");
 constexpr const char* kEditorNotStarted =
-    "Изображение клавиш сохранено в файл %1, но программа для его просмотра не запущена: с этим типом файлов "
-    "не связана ни одна программа.";
+    QT_TRANSLATE_NOOP("core",
+                      "Изображение клавиш сохранено в файл %1, но программа для его просмотра не запущена: с этим "
+                      "типом файлов не связана ни одна программа.");
 constexpr const char* kBackupFailed =
-    "Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в параметрах "
-    "(страница \"Устройство\").";
+    QT_TRANSLATE_NOOP("core",
+                      "Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в "
+                      "параметрах (страница \"Устройство\").");
 // The progress window's captions of the jobs that have none of their own.
-constexpr const char* kCaptionBackup = "Копия раскладки устройства";
-constexpr const char* kCaptionClear = "Очистка памяти";
-constexpr const char* kCaptionInterval = "Интервал";
-constexpr const char* kCaptionIdentify = "Определение устройства";
-constexpr const char* kCaptionCompare = "Сравнение с устройством";
-constexpr const char* kCaptionAttach = "Подключение порта клавиатуры";
-constexpr const char* kCaptionRelease = "Возврат порта клавиатуре";
+constexpr const char* kCaptionBackup = QT_TRANSLATE_NOOP("core", "Копия раскладки устройства");
+constexpr const char* kCaptionClear = QT_TRANSLATE_NOOP("core", "Очистка памяти");
+constexpr const char* kCaptionInterval = QT_TRANSLATE_NOOP("core", "Интервал");
+constexpr const char* kCaptionIdentify = QT_TRANSLATE_NOOP("core", "Определение устройства");
+constexpr const char* kCaptionCompare = QT_TRANSLATE_NOOP("core", "Сравнение с устройством");
+constexpr const char* kCaptionAttach = QT_TRANSLATE_NOOP("core", "Подключение порта клавиатуры");
+constexpr const char* kCaptionRelease = QT_TRANSLATE_NOOP("core", "Возврат порта клавиатуре");
 
 // What the progress window names as the layout of a job.
 QString LayoutName(TfmGrid& window) {
@@ -370,7 +377,7 @@ void DeviceCommands::StartDownload(TfmGrid& window, AppDevice& device, std::shar
   };
   job.finished = [this, busy, result, lease] {
     if (*result == OperationResult::Done) {
-      host_.tell(QString::fromUtf8(kDownloadDoneStatus));
+      host_.tell(CoreText(kDownloadDoneStatus));
       if (host_.settings.IsOn(Setting::IsTestAfterDownload)) test_->ShowForKeys();
     }
     progress_->PlaySound();
@@ -443,7 +450,7 @@ void DeviceCommands::Clear() {
                         &context.gate);
   };
   job.finished = [this, cleared] {
-    if (*cleared) host_.tell(QString::fromUtf8(kClearDoneStatus));
+    if (*cleared) host_.tell(CoreText(kClearDoneStatus));
   };
   Launch(*device, std::move(job));
 }
@@ -480,7 +487,7 @@ void DeviceCommands::Interval() {
     if (context.gate.Pass()) *sent = RunInterval(device->Access(), item, context.prompt);
   };
   job.finished = [this, sent] {
-    if (*sent) host_.tell(QString::fromUtf8(kIntervalDoneStatus));
+    if (*sent) host_.tell(CoreText(kIntervalDoneStatus));
   };
   Launch(*device, std::move(job));
 }
@@ -609,7 +616,7 @@ void DeviceCommands::KeyImage(TfmGrid& window) {
     const auto build = [&](IReporter& reporter) { return KeyImageBytes(format, *request, reporter); };
     if (!WriteKeyImage(file.toStdString(), build, host_.prompt, host_.status)) return;
     if (host_.settings.IsOn(Setting::ImageRun) && !host_.openFile(QUrl::fromLocalFile(file)))
-      host_.prompt.Message(QString::fromUtf8(kEditorNotStarted).arg(QDir::toNativeSeparators(file)).toStdString(),
+      host_.prompt.Message(CoreText(kEditorNotStarted).arg(QDir::toNativeSeparators(file)).toStdString(),
                            kCaptionAttention, MessageIcon::Warning);
   });
 }
@@ -627,7 +634,7 @@ void DeviceCommands::PrintKeyImage(TfmGrid& window) {
     printer.setDocName(target->Caption());
     QPrintPreviewDialog preview(&printer, host_.window);
     preview.setObjectName(QStringLiteral("KeyImagePreview"));
-    preview.setWindowTitle(QString::fromUtf8("Печать рисунка клавиш"));
+    preview.setWindowTitle(tr("Печать рисунка клавиш"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* printed) {
       // Painted at 100 %: the printer's page and margins decide only how keys go onto sheets.
       ReportScope scope(host_.status, "Создание рисунка");

@@ -46,8 +46,9 @@ inline constexpr std::array<const char*, 8> kDeviceCommandNames = {
 
 // Asked when the program is closed while a device job runs.
 inline constexpr const char* kQuitDuringJob =
-    "Идёт работа с устройством. Прервать её и закрыть программу?\n"
-    "Прерванная загрузка оставляет память устройства очищенной.";
+    QT_TRANSLATE_NOOP("core",
+                      "Идёт работа с устройством. Прервать её и закрыть программу?\n"
+                      "Прерванная загрузка оставляет память устройства очищенной.");
 
 class DeviceCommands : public QObject {
   Q_OBJECT

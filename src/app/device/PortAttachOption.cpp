@@ -12,9 +12,9 @@ namespace vl {
 
 PortAttachOption::PortAttachOption(QDialog& dialog, QWidget& page, ISettingsBackend& backend)
     : QObject(&dialog), backend_(backend) {
-  auto* group = new QGroupBox(QString::fromUtf8("Порт клавиатуры"));
+  auto* group = new QGroupBox(tr("Порт клавиатуры"));
   group->setAccessibleName(group->title());
-  cbAttachPort_ = new QCheckBox(QString::fromUtf8("подключать порт на время загрузки и возвращать клавиатуре"));
+  cbAttachPort_ = new QCheckBox(tr("подключать порт на время загрузки и возвращать клавиатуре"));
   cbAttachPort_->setObjectName(QStringLiteral("cbAttachPort"));
   cbAttachPort_->setAccessibleName(cbAttachPort_->text());
   (new QVBoxLayout(group))->addWidget(cbAttachPort_);

@@ -19,8 +19,6 @@ constexpr int kNodeWaitMs = 3000;
 // How often a running helper and a missing node are looked at.
 constexpr int kPollMs = 50;
 
-std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
-
 PortHelperRun RunPortHelper(const QString& verb, const CancelGate& gate, const ProgramRunner& runner) {
   return runner(QStringLiteral("pkexec"), {PortHelperPath(), verb}, gate);
 }
@@ -85,22 +83,28 @@ QString PortHelperPath() {
 }
 
 bool AskToAttachPort(const std::string& portPath, IPrompt& prompt) {
-  return prompt.Ask("Порт клавиатуры " + portPath +
-                        " не найден.\nПодключить порт клавиатуры для программирования? "
-                        "Пока он подключён, клавиатура не печатает.",
+  return prompt.Ask(QCoreApplication::translate("vl::PortHelper",
+                                              "Порт клавиатуры %1 не найден.\nПодключить порт клавиатуры для "
+                                              "программирования? Пока он подключён, клавиатура не печатает.")
+                        .arg(QString::fromStdString(portPath))
+                        .toStdString(),
                     kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) == Answer::Yes;
 }
 
 std::string AttachPort(const std::string& portPath, const CancelGate& gate, const ProgramRunner& runner) {
   const PortHelperRun run = RunPortHelper(QStringLiteral("attach"), gate, runner);
   if ((run.ok && WaitForNode(portPath, gate)) || gate.StopRequested()) return {};
-  return "Не удалось подключить порт клавиатуры " + portPath + ".\n" + Utf8(run.output.trimmed());
+  return QCoreApplication::translate("vl::PortHelper", "Не удалось подключить порт клавиатуры %1.\n%2")
+      .arg(QString::fromStdString(portPath), run.output.trimmed())
+      .toStdString();
 }
 
 std::string ReleasePort(const CancelGate& gate, const ProgramRunner& runner) {
   const PortHelperRun run = RunPortHelper(QStringLiteral("release"), gate, runner);
   if (run.ok) return {};
-  return "Не удалось вернуть порт клавиатуре.\n" + Utf8(run.output.trimmed());
+  return QCoreApplication::translate("vl::PortHelper", "Не удалось вернуть порт клавиатуре.\n%1")
+      .arg(run.output.trimmed())
+      .toStdString();
 }
 
 }  // namespace vl

@@ -36,8 +36,8 @@ SimKeyField::SimKeyField(int width, int height, const ImageGeometry& geometry, Q
     space_ = QSize(kPlainSpace, kPlainSpace);
     margin_ = QPoint(kPlainMargin, kPlainMargin);
   }
-  setAccessibleName(QStringLiteral("Клавиши"));
-  setToolTip(QStringLiteral("Щелчок правой кнопкой мыши фиксирует клавишу нажатой до следующего щелчка по ней"));
+  setAccessibleName(tr("Клавиши"));
+  setToolTip(tr("Щелчок правой кнопкой мыши фиксирует клавишу нажатой до следующего щелчка по ней"));
   setMinimumSize(sizeHint());
 }
 

@@ -34,14 +34,14 @@ SimKeyboardWindow::SimKeyboardWindow(SimulatedKeyboard& keyboard, const ImageGeo
                                      const SettingsStore& settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowDoesNotAcceptFocus), keyboard_(keyboard), settings_(settings) {
   setAttribute(Qt::WA_ShowWithoutActivating);
-  setWindowTitle(QStringLiteral("Имитатор клавиатуры"));
+  setWindowTitle(tr("Имитатор клавиатуры"));
   setAccessibleName(windowTitle());
   field_ = new SimKeyField(keyboard.Width(), keyboard.Height(), geometry, this);
 
-  layer_ = NamedLabel(QString(), QStringLiteral("Слой"), this);
+  layer_ = NamedLabel(QString(), tr("Слой"), this);
   numLock_ = NamedLabel(QStringLiteral("Num Lock"), QStringLiteral("Num Lock"), this);
   capsLock_ = NamedLabel(QStringLiteral("Caps Lock"), QStringLiteral("Caps Lock"), this);
-  click_ = NamedLabel(QString(), QStringLiteral("Щелчок"), this);
+  click_ = NamedLabel(QString(), tr("Щелчок"), this);
   for (QLabel* indicator : {numLock_, capsLock_}) {
     indicator->setFrameShape(QFrame::StyledPanel);
     indicator->setMargin(2);
@@ -55,14 +55,14 @@ SimKeyboardWindow::SimKeyboardWindow(SimulatedKeyboard& keyboard, const ImageGeo
   state->addWidget(click_, 1);
 
   track_ = new QComboBox(this);
-  track_->setAccessibleName(QStringLiteral("Дорожка"));
+  track_->setAccessibleName(tr("Дорожка"));
   for (int track = 1; track <= sim::kTrackCount; ++track)
-    track_->addItem(QStringLiteral("Дорожка %1").arg(track), track);
-  swipe_ = new QPushButton(QStringLiteral("Провести карту..."), this);
+    track_->addItem(tr("Дорожка %1").arg(track), track);
+  swipe_ = new QPushButton(tr("Провести карту..."), this);
   swipe_->setFocusPolicy(Qt::NoFocus);
   track_->setFocusPolicy(Qt::NoFocus);
   swipe_->setAccessibleName(swipe_->text());
-  auto* help = new QPushButton(QStringLiteral("Справка"), this);
+  auto* help = new QPushButton(tr("Справка"), this);
   help->setFocusPolicy(Qt::NoFocus);
   help->setAccessibleName(help->text());
   auto* card = new QHBoxLayout;
@@ -103,7 +103,7 @@ void SimKeyboardWindow::Poll() {
     shownMemory_ = state.memoryVersion;
     shownLanguage_ = language;
     field_->SetLayout(keyboard_.Layout(), state.layer, KeyLanguageFromSetting(language));
-    layer_->setText(QStringLiteral("Слой: %1").arg(state.layer));
+    layer_->setText(tr("Слой: %1").arg(state.layer));
   }
   if (state.indicators != shownIndicators_) {
     shownIndicators_ = state.indicators;
@@ -112,7 +112,7 @@ void SimKeyboardWindow::Poll() {
   }
   if (state.clicks != shownClicks_) {
     shownClicks_ = state.clicks;
-    click_->setText(QStringLiteral("Щелчок %1: %2 с")
+    click_->setText(tr("Щелчок %1: %2 с")
                         .arg(state.clicks)
                         .arg(QString::number(state.lastClickTenths / 10.0, 'f', 1).replace('.', ',')));
   }
@@ -125,8 +125,8 @@ void SimKeyboardWindow::AskAndSwipe() {
   const QPointer<QWidget> reader = QApplication::activeWindow();
   const QPointer<QWidget> focus = QApplication::focusWidget();
   bool ok = false;
-  const QString text = QInputDialog::getText(this, QStringLiteral("Провести карту"),
-                                             QStringLiteral("Данные дорожки %1:").arg(track_->currentData().toInt()),
+  const QString text = QInputDialog::getText(this, tr("Провести карту"),
+                                             tr("Данные дорожки %1:").arg(track_->currentData().toInt()),
                                              QLineEdit::Normal, QString(), &ok);
   if (!ok) return;
   if (reader) {

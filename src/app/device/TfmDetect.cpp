@@ -15,11 +15,11 @@ TfmDetect::TfmDetect(QWidget* parent)
   stInfo_->setObjectName(QStringLiteral("stInfo"));
   stInfo_->setAlignment(Qt::AlignCenter);
   stInfo_->setWordWrap(true);
-  stInfo_->setAccessibleName(QString::fromUtf8("Определение"));
-  lbRepeat_ = new QLabel(QString::fromUtf8("1-я попытка"));
+  stInfo_->setAccessibleName(tr("Определение"));
+  lbRepeat_ = new QLabel(tr("1-я попытка"));
   lbRepeat_->setObjectName(QStringLiteral("lbRepeat"));
   lbRepeat_->setAlignment(Qt::AlignCenter);
-  lbRepeat_->setAccessibleName(QString::fromUtf8("Попытка"));
+  lbRepeat_->setAccessibleName(tr("Попытка"));
   auto* bevel = new QFrame;
   bevel->setFrameShape(QFrame::StyledPanel);
   bevel->setFrameShadow(QFrame::Sunken);
@@ -34,7 +34,7 @@ TfmDetect::TfmDetect(QWidget* parent)
 void TfmDetect::Open(const QString& caption, const QString& text) {
   setWindowTitle(caption);
   stInfo_->setText(text);
-  lbRepeat_->setText(QString::fromUtf8("1-я попытка"));
+  lbRepeat_->setText(tr("1-я попытка"));
   CentreOnScreen(*this);
   show();
   repaint();

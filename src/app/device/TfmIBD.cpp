@@ -13,21 +13,21 @@ namespace vl {
 
 TfmIBD::TfmIBD(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fmIBD"));
-  setWindowTitle(QString::fromUtf8("Интервал"));
-  auto* text = new QLabel(QString::fromUtf8("Выберите интервал между посылаемыми устройством SCAN-кодами (мc)"));
+  setWindowTitle(tr("Интервал"));
+  auto* text = new QLabel(tr("Выберите интервал между посылаемыми устройством SCAN-кодами (мc)"));
   text->setWordWrap(true);
   cbIBD_ = new QComboBox;
   cbIBD_->setObjectName(QStringLiteral("cbIBD"));
   for (int item = 0; item < kIntervalItems; ++item) cbIBD_->addItem(QString::fromStdString(IntervalItemText(item)));
-  cbIBD_->setToolTip(QString::fromUtf8("Значение временного интервала между SCAN-кодами (в миллисекундах)"));
+  cbIBD_->setToolTip(tr("Значение временного интервала между SCAN-кодами (в миллисекундах)"));
   cbIBD_->setAccessibleName(text->text());
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
   buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отменa"));
-  buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(QString::fromUtf8("Отменa"));
-  buttons->button(QDialogButtonBox::Help)->setText(QString::fromUtf8("Справка"));
-  buttons->button(QDialogButtonBox::Help)->setAccessibleName(QString::fromUtf8("Справка"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отменa"));
+  buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Отменa"));
+  buttons->button(QDialogButtonBox::Help)->setText(tr("Справка"));
+  buttons->button(QDialogButtonBox::Help)->setAccessibleName(tr("Справка"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons->button(QDialogButtonBox::Help), &QPushButton::clicked, this,

@@ -5,7 +5,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/editor/CoreTexts.h"
 #include "app/editor/HelpViewer.h"
+#include "core/device/DeviceInfo.h"
 
 namespace vl {
 
@@ -15,16 +17,16 @@ TfmInfo::TfmInfo(QWidget* parent) : QDialog(parent) {
   lvInfo_ = new QTreeWidget;
   lvInfo_->setObjectName(QStringLiteral("lvInfo"));
   lvInfo_->setAccessibleName(QString::fromUtf8(kInfoCaption));
-  lvInfo_->setHeaderLabels({QString::fromUtf8("Параметр"), QString::fromUtf8("Значение")});
+  lvInfo_->setHeaderLabels({tr("Параметр"), tr("Значение")});
   lvInfo_->setRootIsDecorated(false);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Help);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   ok->setText(QStringLiteral("OK"));
-  ok->setToolTip(QString::fromUtf8("Закрыть окно"));
+  ok->setToolTip(tr("Закрыть окно"));
   ok->setAccessibleName(QStringLiteral("OK"));
   QPushButton* help = buttons->button(QDialogButtonBox::Help);
-  help->setText(QString::fromUtf8("Справка"));
-  help->setAccessibleName(QString::fromUtf8("Справка"));
+  help->setText(tr("Справка"));
+  help->setAccessibleName(tr("Справка"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(help, &QPushButton::clicked, this, [this] { ShowHelp(this, QStringLiteral("device-info.html")); });
   auto* layout = new QVBoxLayout(this);
@@ -35,8 +37,11 @@ TfmInfo::TfmInfo(QWidget* parent) : QDialog(parent) {
 
 void TfmInfo::SetRows(const DeviceInfoTable& rows) {
   lvInfo_->clear();
-  for (const auto& [name, value] : rows)
-    lvInfo_->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(name), QString::fromStdString(value)}));
+  for (const auto& [name, value] : rows) {
+    const bool yesOrNo = value == kInfoYes || value == kInfoNo;
+    lvInfo_->addTopLevelItem(
+        new QTreeWidgetItem({CoreText(name), yesOrNo ? CoreText(value) : QString::fromStdString(value)}));
+  }
   lvInfo_->resizeColumnToContents(0);
   lvInfo_->setColumnWidth(0, lvInfo_->columnWidth(0) + lvInfo_->fontMetrics().averageCharWidth() * 2);
 }

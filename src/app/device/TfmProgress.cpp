@@ -13,13 +13,12 @@
 #include <QVBoxLayout>
 
 #include "app/device/CentreOnScreen.h"
+#include "app/editor/CoreTexts.h"
 #include "app/editor/HelpViewer.h"
 #include "core/device/DeviceSession.h"
 
 namespace vl {
 namespace {
-
-QString U(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 
@@ -34,27 +33,27 @@ TfmProgress::TfmProgress(const SettingsStore& settings, IPrompt& prompt, QWidget
   detect_ = new TfmDetect(this);
   lbLayout_ = new QLabel;
   lbLayout_->setObjectName(QStringLiteral("lbLayout"));
-  lbLayout_->setAccessibleName(U("раскладка"));
+  lbLayout_->setAccessibleName(tr("раскладка"));
   lbMode_ = new QLabel;
   lbMode_->setObjectName(QStringLiteral("lbMode"));
-  lbMode_->setAccessibleName(U("режим работы"));
+  lbMode_->setAccessibleName(tr("режим работы"));
   lbStep_ = new QLabel;
   lbStep_->setObjectName(QStringLiteral("lbStep"));
-  lbStep_->setAccessibleName(U("операция"));
+  lbStep_->setAccessibleName(tr("операция"));
   lbStep_->setMinimumWidth(300);
   pbProgress_ = new QProgressBar;
   pbProgress_->setObjectName(QStringLiteral("pbProgress"));
   pbProgress_->setRange(0, 100);
-  pbProgress_->setAccessibleName(U("Выполнено"));
-  bbCancel_ = new QPushButton(U("Отмена"));
+  pbProgress_->setAccessibleName(tr("Выполнено"));
+  bbCancel_ = new QPushButton(tr("Отмена"));
   bbCancel_->setObjectName(QStringLiteral("bbCancel"));
-  bbCancel_->setAccessibleName(U("Отмена"));
+  bbCancel_->setAccessibleName(tr("Отмена"));
   connect(bbCancel_, &QPushButton::clicked, this, &TfmProgress::Cancel);
 
   auto* form = new QFormLayout;
-  form->addRow(U("раскладка"), lbLayout_);
-  form->addRow(U("режим работы"), lbMode_);
-  form->addRow(U("операция"), lbStep_);
+  form->addRow(tr("раскладка"), lbLayout_);
+  form->addRow(tr("режим работы"), lbMode_);
+  form->addRow(tr("операция"), lbStep_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(pbProgress_);
@@ -72,10 +71,10 @@ bool TfmProgress::Start(Job job) {
   gate_ = std::make_unique<CancelGate>();
   context_ = std::make_unique<Context>(Context{*this, workerPrompt_, *gate_, calls_});
   calls_.Open();
-  setWindowTitle(U(job_.caption));
+  setWindowTitle(CoreText(job_.caption));
   lbLayout_->setText(job_.layout);
-  lbMode_->setText(SettingsMode(settings_) == TransferMode::Normal ? U("нормальный (для рабочих станций)")
-                                                                    : U("защищенный (для портативных компьютеров)"));
+  lbMode_->setText(SettingsMode(settings_) == TransferMode::Normal ? tr("нормальный (для рабочих станций)")
+                                                                    : tr("защищенный (для портативных компьютеров)"));
   lbStep_->clear();
   pbProgress_->setValue(0);
   shownStatus_.clear();
@@ -174,7 +173,7 @@ void TfmProgress::SetStatus(const std::string& text) {
   // The worker names its step before every block; only a change costs a call across.
   if (text == shownStatus_) return;
   shownStatus_ = text;
-  OnUi([&] { lbStep_->setText(QString::fromStdString(text)); });
+  OnUi([&] { lbStep_->setText(CoreText(text)); });
 }
 
 void TfmProgress::SetProgress(int position) {
@@ -184,7 +183,7 @@ void TfmProgress::SetProgress(int position) {
 }
 
 void TfmProgress::OpenDetection(const std::string& caption, const std::string& text) {
-  OnUi([&] { detect_->Open(QString::fromStdString(caption), QString::fromStdString(text)); });
+  OnUi([&] { detect_->Open(CoreText(caption), CoreText(text)); });
 }
 
 void TfmProgress::SetAttempt(const std::string& label) {

@@ -19,24 +19,22 @@ constexpr const char* kPlacement = "Windows\\Test";
 constexpr int kMinimumWidth = 285;
 constexpr int kMinimumHeight = 200;
 
-QString U(const char* text) { return QString::fromUtf8(text); }
-
 }  // namespace
 
 TfmTest::TfmTest(ISettingsBackend& backend, std::function<PortHandle()> port, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), backend_(backend), port_(std::move(port)) {
   setObjectName(QStringLiteral("fmTest"));
-  setWindowTitle(U("Тестирование"));
+  setWindowTitle(tr("Тестирование"));
   setMinimumSize(kMinimumWidth, kMinimumHeight);
 
   pmMemo_ = new QMenu(this);
-  QAction* copy = pmMemo_->addAction(U("&Копировать"));
+  QAction* copy = pmMemo_->addAction(tr("&Копировать"));
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
   // The key copies from the test window's memos only, never the layout's keys.
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  QAction* clear = pmMemo_->addAction(U("&Очистить"));
+  QAction* clear = pmMemo_->addAction(tr("&Очистить"));
   pmMemo_->addSeparator();
-  QAction* selectAll = pmMemo_->addAction(U("&Выделить все"));
+  QAction* selectAll = pmMemo_->addAction(tr("&Выделить все"));
   connect(copy, &QAction::triggered, this, [this] {
     if (QPlainTextEdit* memo = FocusedMemo()) memo->copy();
   });
@@ -48,14 +46,14 @@ TfmTest::TfmTest(ISettingsBackend& backend, std::function<PortHandle()> port, QW
 
   mmPort_ = new QPlainTextEdit;
   mmPort_->setObjectName(QStringLiteral("mmPort"));
-  mmPort_->setAccessibleName(U("Порт клавиатуры"));
+  mmPort_->setAccessibleName(tr("Порт клавиатуры"));
   mmPort_->setReadOnly(true);
   mmPort_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   cbSystem_ = new QComboBox;
   cbSystem_->setObjectName(QStringLiteral("cbSystem"));
-  cbSystem_->setAccessibleName(U("Отображение"));
-  cbSystem_->addItems({U("коды клавиш в десятичная системе иcчисления"), U("коды клавиш в шестнадцатиричная системе"),
-                       U("наименования клавиш")});
+  cbSystem_->setAccessibleName(tr("Отображение"));
+  cbSystem_->addItems({tr("коды клавиш в десятичная системе иcчисления"), tr("коды клавиш в шестнадцатиричная системе"),
+                       tr("наименования клавиш")});
   auto* keys = new QWidget;
   keys->setObjectName(QStringLiteral("tsKeys"));
   auto* keysLayout = new QVBoxLayout(keys);
@@ -64,7 +62,7 @@ TfmTest::TfmTest(ISettingsBackend& backend, std::function<PortHandle()> port, QW
 
   mmNotebook_ = new QPlainTextEdit;
   mmNotebook_->setObjectName(QStringLiteral("mmNotebook"));
-  mmNotebook_->setAccessibleName(U("Блокнот"));
+  mmNotebook_->setAccessibleName(tr("Блокнот"));
   mmNotebook_->setLineWrapMode(QPlainTextEdit::NoWrap);
   mmNotebook_->setTabChangesFocus(false);
   auto* notebook = new QWidget;
@@ -74,9 +72,9 @@ TfmTest::TfmTest(ISettingsBackend& backend, std::function<PortHandle()> port, QW
 
   pcTest_ = new QTabWidget;
   pcTest_->setObjectName(QStringLiteral("pcTest"));
-  pcTest_->setAccessibleName(U("Тестирование"));
-  pcTest_->addTab(keys, U("Порт клавиатуры"));
-  pcTest_->addTab(notebook, U("Блокнот"));
+  pcTest_->setAccessibleName(tr("Тестирование"));
+  pcTest_->addTab(keys, tr("Порт клавиатуры"));
+  pcTest_->addTab(notebook, tr("Блокнот"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pcTest_);
 

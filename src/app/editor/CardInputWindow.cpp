@@ -55,7 +55,8 @@ TfmCardInputWnd::TfmCardInputWnd(const InputContext& context, QWidget* parent)
     card_.SetLrc(on);
     ShowSwitches();
   });
-  BuildRows({"Header", "Terminator", "Header, дорожка %1", "Terminator, дорожка %1", "Дорожка %1", 1},
+  BuildRows({"Header", "Terminator", QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Header, дорожка %1"), QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Terminator, дорожка %1"),
+             QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Дорожка %1"), 1},
             false);
   Action(acBeep)->setVisible(false);
   Attach(nullptr);

@@ -6,6 +6,7 @@
 
 #include <QIcon>
 #include <QKeySequence>
+#include <QString>
 #include <optional>
 #include <vector>
 
@@ -64,6 +65,8 @@ struct CommandRow {
 };
 
 const std::vector<CommandRow>& Commands();
+// A row's caption or hint in the interface language.
+QString CommandText(const char* text);
 // The row of a command name; the name must be in the table.
 const CommandRow& CommandNamed(const char* name);
 

@@ -6,15 +6,19 @@
 #include "core/common/Prompt.h"
 #include "core/device/Clear.h"
 #include "core/device/Detect.h"
+#include "core/device/DeviceInfo.h"
 #include "core/device/DeviceInfoQuery.h"
 #include "core/device/DeviceSession.h"
 #include "core/device/Download.h"
 #include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
 #include "core/device/Upload.h"
+#include "core/document/KeyFunction.h"
 #include "core/document/PasswordOps.h"
+#include "core/document/Undo.h"
 #include "core/input/CaptureLine.h"
 #include "core/formats/LayoutFormats.h"
+#include "core/input/PauseRecording.h"
 
 namespace vl {
 
@@ -112,6 +116,49 @@ static_assert(std::string_view(kPasswordMismatch) ==
 static_assert(std::string_view(kNoPassword) == QT_TRANSLATE_NOOP("core", "Пароль не установлен."), VL_SAME_TEXT);
 static_assert(std::string_view(kPasswordRemoved) == QT_TRANSLATE_NOOP("core", "Пароль для чтения удален."),
               VL_SAME_TEXT);
+static_assert(std::string_view(kRecordPausesCaption) == QT_TRANSLATE_NOOP("core", "записывать паузы"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[0]) == QT_TRANSLATE_NOOP("core", "Макрос"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[1]) == QT_TRANSLATE_NOOP("core", "Переход на уровень вверх"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[2]) == QT_TRANSLATE_NOOP("core", "Переход на уровень вниз"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[3]) == QT_TRANSLATE_NOOP("core", "Переход на 0 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[4]) == QT_TRANSLATE_NOOP("core", "Переход на 1 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[5]) == QT_TRANSLATE_NOOP("core", "Переход на 2 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[6]) == QT_TRANSLATE_NOOP("core", "Переход на 3 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[7]) == QT_TRANSLATE_NOOP("core", "Временный переход на 0 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[8]) == QT_TRANSLATE_NOOP("core", "Временный переход на 1 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[9]) == QT_TRANSLATE_NOOP("core", "Временный переход на 2 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[10]) == QT_TRANSLATE_NOOP("core", "Временный переход на 3 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoClear) == QT_TRANSLATE_NOOP("core", "удаление"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoPaste) == QT_TRANSLATE_NOOP("core", "вставку"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoSpecialPaste) == QT_TRANSLATE_NOOP("core", "специальную вставку"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoMove) == QT_TRANSLATE_NOOP("core", "перемещение"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoInsertColumns) == QT_TRANSLATE_NOOP("core", "добавление колонок"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoInsertRows) == QT_TRANSLATE_NOOP("core", "добавление строк"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoDeleteColumns) == QT_TRANSLATE_NOOP("core", "удаление колонок"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoDeleteRows) == QT_TRANSLATE_NOOP("core", "удаление строк"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoCopyToLayers) == QT_TRANSLATE_NOOP("core", "копирование на уровни"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoApplyRecord) == QT_TRANSLATE_NOOP("core", "изменение данных"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoCardReader) == QT_TRANSLATE_NOOP("core", "изменение считывателя"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoDeviceRead) == QT_TRANSLATE_NOOP("core", "чтение данных из устройства"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoKeyNote) == QT_TRANSLATE_NOOP("core", "изменение примечаний"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoMark) == QT_TRANSLATE_NOOP("core", "изменение закладок"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoGroup) == QT_TRANSLATE_NOOP("core", "группирование"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoUngroup) == QT_TRANSLATE_NOOP("core", "разгруппирование"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoMaster) == QT_TRANSLATE_NOOP("core", "перенос главной клавиши"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoPassword) == QT_TRANSLATE_NOOP("core", "изменение пароля"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[0]) == QT_TRANSLATE_NOOP("core", "Серия"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[1]) == QT_TRANSLATE_NOOP("core", "Наименование"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[2]) == QT_TRANSLATE_NOOP("core", "Номер"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[3]) == QT_TRANSLATE_NOOP("core", "Количество клавиш"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[4]) == QT_TRANSLATE_NOOP("core", "Исполнение"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[5]) == QT_TRANSLATE_NOOP("core", "Наличие считывателя магнитных карт"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[6]) == QT_TRANSLATE_NOOP("core", "Наличие считывателя Smart-карт"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[7]) == QT_TRANSLATE_NOOP("core", "Наличие внешней клавиатуры"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[8]) == QT_TRANSLATE_NOOP("core", "Объем памяти"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[9]) == QT_TRANSLATE_NOOP("core", "Программатор"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[10]) == QT_TRANSLATE_NOOP("core", "Версия контроллера устройства"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoYes) == QT_TRANSLATE_NOOP("core", "да"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoNo) == QT_TRANSLATE_NOOP("core", "нет"), VL_SAME_TEXT);
 #undef VL_SAME_TEXT
 
 QString CoreText(const std::string& text) { return QCoreApplication::translate("core", text.c_str()); }

@@ -28,8 +28,6 @@ namespace vl {
 
 namespace {
 
-QString U(const char* text) { return QString::fromUtf8(text); }
-
 // Children that belong to the check panel carry this tag, so that hiding the
 // panel finds them all.
 constexpr int kCheckPanelTag = 100;
@@ -42,8 +40,8 @@ TfmGrid::TfmGrid(std::unique_ptr<TVL2Document> document, ILayoutHost& host, QWid
   lbCheck_ = new QListWidget;
   lbCheck_->setProperty("tag", kCheckPanelTag);
   lbCheck_->setMinimumHeight(30);
-  grid_->setAccessibleName(U("Раскладка"));
-  lbCheck_->setAccessibleName(U("Результаты проверки"));
+  grid_->setAccessibleName(tr("Раскладка"));
+  lbCheck_->setAccessibleName(tr("Результаты проверки"));
   splitter_ = new QSplitter(Qt::Vertical);
   splitter_->setProperty("tag", kCheckPanelTag);
   splitter_->setHandleWidth(2);
@@ -95,12 +93,12 @@ TVL2Document& TfmGrid::Document() const { return grid_->Document(); }
 void TfmGrid::BuildActions() {
   for (const CommandRow& row : Commands()) {
     if (row.Place == CommandPlace::Main || !row.Grid) continue;
-    auto* action = new QAction(U(row.LayoutCaption ? row.LayoutCaption : row.Caption), this);
+    auto* action = new QAction(CommandText(row.LayoutCaption ? row.LayoutCaption : row.Caption), this);
     action->setObjectName(QString::fromUtf8(row.Name));
     action->setShortcut(row.LayoutShortcut.value_or(row.Shortcut));
     action->setCheckable(row.Check != CheckRule::None);
     action->setData(row.Data);
-    if (row.Hint) action->setToolTip(U(row.Hint));
+    if (row.Hint) action->setToolTip(CommandText(row.Hint));
     if (row.Place == CommandPlace::Both || row.Shortcut.isEmpty()) {
       // The main window carries the working shortcuts; here they only label the menus.
       action->setShortcutContext(Qt::WidgetShortcut);
@@ -171,7 +169,7 @@ void TfmGrid::Run(const CommandRow& row) {
         if (child->property("tag").toInt() == kCheckPanelTag && child != splitter_) child->hide();
       }
       break;
-    case acGroup: GroupRect(selection, "Группирование невозможно."); break;
+    case acGroup: GroupRect(selection, QT_TR_NOOP("Группирование невозможно.")); break;
     case acDegroup: Ungroup(document, selection); break;
     case acGroup2Hor: GroupShape(2, 1); break;
     case acGroup2Ver: GroupShape(1, 2); break;
@@ -186,12 +184,12 @@ void TfmGrid::GroupShape(int columns, int rows) {
   const TRect& selection = grid_->Selection();
   const TRect rect{selection.Left, selection.Top, selection.Left + columns - 1, selection.Top + rows - 1};
   if (rect.Right > kFieldSize || rect.Bottom > kFieldSize) return;
-  GroupRect(rect, "Пересечение групп. Группирование невозможно.");
+  GroupRect(rect, QT_TR_NOOP("Пересечение групп. Группирование невозможно."));
 }
 
 void TfmGrid::BuildMenus() {
   const auto addSubmenu = [this](QMenu* menu, const char* title, std::initializer_list<Command> commands) {
-    QMenu* submenu = menu->addMenu(U(title));
+    QMenu* submenu = menu->addMenu(tr(title));
     for (Command command : commands) submenu->addAction(Action(command));
     return submenu;
   };
@@ -202,12 +200,12 @@ void TfmGrid::BuildMenus() {
   pmKey_->addAction(Action(acKeyInfo));
   pmKey_->addSeparator();
   for (Command command : {acCut, acCopy, acPaste, acSpecialPaste}) pmKey_->addAction(Action(command));
-  addSubmenu(pmKey_, "Ото&бражаемые уровни", layers);
+  addSubmenu(pmKey_, QT_TR_NOOP("Ото&бражаемые уровни"), layers);
   pmKey_->addSeparator();
   pmKey_->addAction(Action(acClear));
   pmKey_->addAction(Action(acLayers));
   pmKey_->addSeparator();
-  QMenu* group = addSubmenu(pmKey_, "&Группировать", {acGroup, acDegroup});
+  QMenu* group = addSubmenu(pmKey_, QT_TR_NOOP("&Группировать"), {acGroup, acDegroup});
   group->addSeparator();
   for (Command command : {acGroup2Hor, acGroup2Ver, acGroup4}) group->addAction(Action(command));
   group->addSeparator();
@@ -215,8 +213,8 @@ void TfmGrid::BuildMenus() {
   pmKey_->addSeparator();
   pmKey_->addAction(Action(acGoto));
   pmKey_->addSeparator();
-  addSubmenu(pmKey_, "&Примечание", {acNoteAdd, acNoteDelete});
-  addSubmenu(pmKey_, "&Закладка", {acMarkAdd, acMarkDelete});
+  addSubmenu(pmKey_, QT_TR_NOOP("&Примечание"), {acNoteAdd, acNoteDelete});
+  addSubmenu(pmKey_, QT_TR_NOOP("&Закладка"), {acMarkAdd, acMarkDelete});
   pmKey_->addSeparator();
   pmKey_->addAction(Action(acProperties));
 
@@ -230,15 +228,15 @@ void TfmGrid::BuildMenus() {
   pmView_ = new QMenu(this);
   pmView_->addAction(Action(acKeyInfo));
   pmView_->addSeparator();
-  addSubmenu(pmView_, "&Отображаемые уровни", layers);
-  addSubmenu(pmView_, "Выделит&ь поле", {acSelect12, acSelect32, acSelect64, acSelect105, acSelect128});
+  addSubmenu(pmView_, QT_TR_NOOP("&Отображаемые уровни"), layers);
+  addSubmenu(pmView_, QT_TR_NOOP("Выделит&ь поле"), {acSelect12, acSelect32, acSelect64, acSelect105, acSelect128});
   pmView_->addAction(Action(acGoto));
-  addSubmenu(pmView_, "&Детализация", {acViewNormal, acViewSuper});
+  addSubmenu(pmView_, QT_TR_NOOP("&Детализация"), {acViewNormal, acViewSuper});
   pmView_->addSeparator();
   pmView_->addAction(Action(acProperties));
 
   pmHide_ = new QMenu(lbCheck_);
-  QAction* hide = pmHide_->addAction(U("&Спрятать"));
+  QAction* hide = pmHide_->addAction(tr("&Спрятать"));
   connect(hide, &QAction::triggered, Action(acHide), &QAction::trigger);
   lbCheck_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(lbCheck_, &QWidget::customContextMenuRequested, this,
@@ -310,7 +308,7 @@ void TfmGrid::SpecialPaste() {
 
 std::string TfmGrid::AskText(const char* caption, const char* prompt, const std::string& initial,
                              size_t maxLength) {
-  const QString text = host_.TextEntry().Exec(U(caption), U(prompt),
+  const QString text = host_.TextEntry().Exec(tr(caption), tr(prompt),
                                               QString::fromStdString(Cp1251ToUtf8(initial)),
                                               static_cast<int>(maxLength));
   // The entry line takes only what code page 1251 holds, so nothing is lost here.
@@ -318,18 +316,18 @@ std::string TfmGrid::AskText(const char* caption, const char* prompt, const std:
 }
 
 void TfmGrid::EditNote() {
-  const std::string text = AskText("Примечание", "Текст примечания:", grid_->Summary().Note.KeyNote, kMaxKeyNoteLength);
+  const std::string text = AskText(QT_TR_NOOP("Примечание"), QT_TR_NOOP("Текст примечания:"), grid_->Summary().Note.KeyNote, kMaxKeyNoteLength);
   if (!text.empty()) SetKeyNote(Document(), grid_->Selection(), text);
 }
 
 void TfmGrid::EditMark() {
-  const std::string name = AskText("Закладка", "Имя закладки:", grid_->Summary().Note.Mark, kMaxMarkLength);
+  const std::string name = AskText(QT_TR_NOOP("Закладка"), QT_TR_NOOP("Имя закладки:"), grid_->Summary().Note.Mark, kMaxMarkLength);
   if (name.empty()) return;
   const TRect& selection = grid_->Selection();
   const TKeyNote* note = Document().GetNote(selection.Left, selection.Top);
   if (note && note->Mark == name) return;  // the key's own name, confirmed unchanged
   if (!grid_->IsMarkFree(name)) {
-    host_.Prompt().Message("Закладка [" + Cp1251ToUtf8(name) + "] в активном окне дублируется.",
+    host_.Prompt().Message(tr("Закладка [%1] в активном окне дублируется.").arg(QString::fromStdString(Cp1251ToUtf8(name))).toStdString(),
                            kCaptionError, MessageIcon::Error);
     return;
   }
@@ -347,7 +345,7 @@ void TfmGrid::CopyLayers() {
 
 void TfmGrid::GroupRect(const TRect& rect, const char* refusal) {
   if (!IsBlockUngrouped(Document(), rect)) {
-    host_.Prompt().Message(refusal, kCaptionError, MessageIcon::Error);
+    host_.Prompt().Message(tr(refusal).toStdString(), kCaptionError, MessageIcon::Error);
     return;
   }
   Document().MakeGroup(rect);
@@ -357,7 +355,7 @@ void TfmGrid::GoToBookmark() {
   QStringList names;
   for (const std::string& name : grid_->MarkNames()) names << QString::fromStdString(Cp1251ToUtf8(name));
   if (names.isEmpty()) {
-    host_.Prompt().Message("Активное окно не содержит закладок.", kCaptionAttention,
+    host_.Prompt().Message(tr("Активное окно не содержит закладок.").toStdString(), kCaptionAttention,
                            MessageIcon::Information);
     return;
   }
@@ -388,7 +386,7 @@ bool TfmGrid::CheckPanelVisible() const { return !lbCheck_->isHidden(); }
 
 bool TfmGrid::QueryClose() {
   if (!Document().Modified) return true;
-  const std::string text = "Раскладка [" + Caption().toStdString() + "] была изменена. Сохранить?";
+  const std::string text = tr("Раскладка [%1] была изменена. Сохранить?").arg(Caption()).toStdString();
   switch (host_.Prompt().Ask(text, kCaptionAttention, MessageButtons::YesNoCancel, MessageIcon::Question)) {
     case Answer::No: return true;
     case Answer::Yes:

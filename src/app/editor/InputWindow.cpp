@@ -29,11 +29,6 @@
 #include "core/text/Cp1251.h"
 
 namespace vl {
-namespace {
-
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-}  // namespace
 
 TfmInputWnd::TfmInputWnd(const InputContext& context, const char* placementKey, Qt::Alignment firstCorner,
                          QWidget* parent)
@@ -68,12 +63,12 @@ TfmInputWnd::~TfmInputWnd() {
 void TfmInputWnd::BuildActions() {
   pmLine_ = new QMenu(this);
   auto add = [this](Command command, const char* caption) {
-    auto* action = new QAction(U(caption), this);
+    auto* action = new QAction(tr(caption), this);
     actions_[command] = action;
     pmLine_->addAction(action);
     return action;
   };
-  connect(add(acCut, "&Вырезать"), &QAction::triggered, this, [this] {
+  connect(add(acCut, QT_TR_NOOP("&Вырезать")), &QAction::triggered, this, [this] {
     if (TPortEdit* line = CurrentLine()) {
       CopyLine(*line);
       line->ReplaceBytes({});
@@ -81,29 +76,29 @@ void TfmInputWnd::BuildActions() {
       edit->cut();
     }
   });
-  connect(add(acCopy, "&Копировать"), &QAction::triggered, this, [this] {
+  connect(add(acCopy, QT_TR_NOOP("&Копировать")), &QAction::triggered, this, [this] {
     if (TPortEdit* line = CurrentLine()) {
       CopyLine(*line);
     } else if (auto* edit = qobject_cast<QLineEdit*>(CurrentField())) {
       edit->copy();
     }
   });
-  connect(add(acPaste, "Вст&авить"), &QAction::triggered, this, &TfmInputWnd::Paste);
-  connect(add(acClear, "Оч&истить"), &QAction::triggered, this, [this] {
+  connect(add(acPaste, QT_TR_NOOP("Вст&авить")), &QAction::triggered, this, &TfmInputWnd::Paste);
+  connect(add(acClear, QT_TR_NOOP("Оч&истить")), &QAction::triggered, this, [this] {
     if (TPortEdit* line = CurrentLine()) line->ReplaceBytes({});
   });
-  QAction* clearAll = add(acClearAll, "Оч&истить все");
+  QAction* clearAll = add(acClearAll, QT_TR_NOOP("Оч&истить все"));
   clearAll->setVisible(false);
   connect(clearAll, &QAction::triggered, this, [this] {
     Model().ClearAll();
     LoadRows();
   });
   pmLine_->addSeparator();
-  connect(add(acPause, "&Паузы"), &QAction::triggered, this, &TfmInputWnd::Pauses);
-  connect(add(acAddDown, "&Добавить код нажатия"), &QAction::triggered, this,
+  connect(add(acPause, QT_TR_NOOP("&Паузы")), &QAction::triggered, this, &TfmInputWnd::Pauses);
+  connect(add(acAddDown, QT_TR_NOOP("&Добавить код нажатия")), &QAction::triggered, this,
           [this] { AddCode(false); });
-  connect(add(acAddUp, "Д&oбавить код отжатия"), &QAction::triggered, this, [this] { AddCode(true); });
-  connect(add(acBeep, "К&лик"), &QAction::triggered, this, &TfmInputWnd::Clicks);
+  connect(add(acAddUp, QT_TR_NOOP("Д&oбавить код отжатия")), &QAction::triggered, this, [this] { AddCode(true); });
+  connect(add(acBeep, QT_TR_NOOP("К&лик")), &QAction::triggered, this, &TfmInputWnd::Clicks);
   connect(pmLine_, &QMenu::aboutToShow, this, &TfmInputWnd::RefreshCommands);
 }
 
@@ -111,17 +106,17 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
   auto page = [this](const char* title) {
     auto* widget = new QWidget;
     auto* grid = new QGridLayout(widget);
-    pages_->addTab(widget, U(title));
+    pages_->addTab(widget, tr(title));
     return grid;
   };
   QGridLayout* pressPage = page(texts.PressPage);
   QGridLayout* releasePage = page(texts.ReleasePage);
-  QGridLayout* notePage = page("Примечание");
+  QGridLayout* notePage = page(QT_TR_NOOP("Примечание"));
   for (int row = 0; row < kInputRows; ++row) {
-    const QString label = U(texts.RowLabel).arg(row + texts.FirstNumber);
+    const QString label = tr(texts.RowLabel).arg(row + texts.FirstNumber);
     auto line = [&, row](QGridLayout* grid, const char* name, bool release) {
       auto* edit = new TPortEdit(context_.Settings, context_.Prompt, context_.Port);
-      edit->setAccessibleName(U(name).arg(row + texts.FirstNumber));
+      edit->setAccessibleName(tr(name).arg(row + texts.FirstNumber));
       edit->setMinimumWidth(360);
       edit->setContextMenuPolicy(Qt::CustomContextMenu);
       connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
@@ -142,8 +137,8 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
     release_[row] = line(releasePage, texts.ReleaseName, true);
     if (autoRepeat) {
       autoRepeat_[row] = new QCheckBox;
-      autoRepeat_[row]->setToolTip(U("Автоповтор кодов нажатия"));
-      autoRepeat_[row]->setAccessibleName(U("Автоповтор кодов нажатия, ") + label);
+      autoRepeat_[row]->setToolTip(tr("Автоповтор кодов нажатия"));
+      autoRepeat_[row]->setAccessibleName(tr("Автоповтор кодов нажатия, %1").arg(label));
       connect(autoRepeat_[row], &QCheckBox::toggled, this, [this, row](bool on) {
         if (!loading_) Model().SetAutoRepeat(row, on);
       });
@@ -152,7 +147,7 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
     notes_[row] = new QLineEdit;
     notes_[row]->setMaxLength(static_cast<int>(kMaxLayerNoteLength));
     notes_[row]->setValidator(new Cp1251Validator(notes_[row]));
-    notes_[row]->setAccessibleName(U("Примечание, ") + label);
+    notes_[row]->setAccessibleName(tr("Примечание, %1").arg(label));
     connect(notes_[row], &QLineEdit::textEdited, this, [this, row](const QString& text) {
       Model().SetNote(row, Utf8ToCp1251Lossy(text.toStdString()));
     });
@@ -310,8 +305,8 @@ void TfmInputWnd::Pauses() {
 void TfmInputWnd::AddCode(bool release) {
   Modal([this, release](TPortEdit* line) {
     if (line == nullptr) return;
-    const char* caption = release ? "Добавить код отжатия" : "Добавить код нажатия";
-    if (auto key = context_.Dialogs.KeyList.Exec(U(caption))) {
+    const char* caption = release ? QT_TR_NOOP("Добавить код отжатия") : QT_TR_NOOP("Добавить код нажатия");
+    if (auto key = context_.Dialogs.KeyList.Exec(tr(caption))) {
       line->AppendBytes(release ? BreakBytes(*key) : MakeBytes(*key), kLineFullMessage,
                         kCaptionAttention, MessageIcon::Warning);
     }

@@ -9,10 +9,11 @@
 #include <QVBoxLayout>
 #include <chrono>
 
-#include "core/document/GridTexts.h"
+#include "app/editor/CoreTexts.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/VL2Grid.h"
+#include "core/document/GridTexts.h"
 #include "core/input/PauseRecording.h"
 
 namespace vl {
@@ -24,24 +25,25 @@ TfmKeyInputWnd::TfmKeyInputWnd(const InputContext& context, QWidget* parent)
         using namespace std::chrono;
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
       }) {
-  setWindowTitle(QString::fromUtf8("Клавиша"));
+  setWindowTitle(tr("Клавиша"));
   auto* top = new QHBoxLayout;
-  auto* label = new QLabel(QString::fromUtf8("Функция клавиши"));
+  auto* label = new QLabel(tr("Функция клавиши"));
   cbFunction_ = new QComboBox;
-  for (const char* caption : kFuncCaptions) cbFunction_->addItem(QString::fromUtf8(caption));
+  for (const char* caption : kFuncCaptions) cbFunction_->addItem(CoreText(caption));
   cbFunction_->setAccessibleName(label->text());
   label->setBuddy(cbFunction_);
   top->addWidget(label);
   top->addWidget(cbFunction_, 1);
-  auto* help = new QPushButton(QString::fromUtf8("Справка"));
+  auto* help = new QPushButton(tr("Справка"));
   help->setAccessibleName(help->text());
   connect(help, &QPushButton::clicked, this, [this] { ShowHelp(this, QStringLiteral("keyinput.html")); });
   top->addWidget(help);
   Body()->addLayout(top);
-  BuildRows({"Нажатие и автоповтор", "Отжатие", "Нажатие, уровень %1", "Отжатие, уровень %1",
-             "Уровень %1", 0},
+  BuildRows({QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Нажатие и автоповтор"), QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Отжатие"),
+             QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Нажатие, уровень %1"), QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Отжатие, уровень %1"),
+             QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Уровень %1"), 0},
             true);
-  cbRecordPauses_ = new QCheckBox(QString::fromUtf8(kRecordPausesCaption));
+  cbRecordPauses_ = new QCheckBox(CoreText(kRecordPausesCaption));
   cbRecordPauses_->setAccessibleName(cbRecordPauses_->text());
   cbRecordPauses_->setChecked(RecordPausesOn(backend_));
   connect(cbRecordPauses_, &QCheckBox::toggled, this, [this](bool on) {
@@ -105,7 +107,7 @@ void TfmKeyInputWnd::LoadSelection() {
 void TfmKeyInputWnd::Reload() {
   if (!window_) {
     model_.ClearAll();
-    setWindowTitle(QString::fromUtf8("Клавиша"));
+    setWindowTitle(tr("Клавиша"));
   } else {
     block_ = window_->Grid().Selection();
     model_.Load(window_->Grid().Summary().Key);

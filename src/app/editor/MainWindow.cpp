@@ -33,6 +33,7 @@
 #include "app/editor/ClickDialog.h"
 #include "app/editor/CommandIcons.h"
 #include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/CoreTexts.h"
 #include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/HelpViewer.h"
 #include "app/editor/KeyInputWindow.h"
@@ -49,7 +50,6 @@
 #include "core/document/LayoutFile.h"
 #include "core/document/PasswordOps.h"
 #include "core/device/LayoutBackups.h"
-#include "core/document/Undo.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
@@ -60,13 +60,10 @@ namespace vl {
 
 namespace {
 
-QString U(const char* text) { return QString::fromUtf8(text); }
-
 const char* const kMainPlacement = "Windows\\Main";
 const char* const kToolbarsKey = "Toolbars";
 constexpr int kMinimumLayoutSize = 250;
 constexpr int kWindowStep = 25;  // how far each new or cascaded window steps down and right
-const char* const kEmptyLayoutChoice = "Пустая раскладка";
 constexpr int kVerdictTimeout = 10000;  // how long a device command's outcome stays in the status bar
 
 QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
@@ -77,7 +74,7 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
                  QStringList files, IPrompt* prompt, IFileDialogs* dialogs)
     : settings_(settings), backend_(backend), dataFolder_(std::move(dataFolder)),
       startFiles_(std::move(files)) {
-  setWindowTitle(U("Ostrel Velmorando AT"));
+  setWindowTitle(tr("Ostrel Velmorando AT"));
   setMinimumSize(400, 300);
   // A first start takes most of the screen; a stored placement replaces it when shown.
   if (const QScreen* shown = screen()) {
@@ -108,7 +105,7 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
   });
 
   BuildStatusBar();
-  cellInfo_ = new QDockWidget(U("Информация о ячейке"), this);
+  cellInfo_ = new QDockWidget(tr("Информация о ячейке"), this);
   cellInfo_->setObjectName(QStringLiteral("CellInfo"));
   cellText_ = new QPlainTextEdit;
   cellText_->setReadOnly(true);
@@ -276,14 +273,15 @@ void TfmMain::BuildActions() {
       {"acWWWUA", [this] { OpenSite(QStringLiteral("http://www.ostrel.example/ua")); }},
       {"acAbout",
        [this] {
-         QMessageBox::about(this, U("О программе"),
-                            U("<b>Ostrel Velmorando AT</b><br>версия " VLAT_VERSION
-                              "<br><br>Программирование клавиатур TRV и их считывателей магнитных карт."));
+         QMessageBox::about(this, tr("О программе"),
+                            tr("<b>Ostrel Velmorando AT</b><br>версия %1"
+                               "<br><br>Программирование клавиатур TRV и их считывателей магнитных карт.")
+                                .arg(QStringLiteral(VLAT_VERSION)));
        }},
   };
   for (const CommandRow& row : Commands()) {
     if (row.Place == CommandPlace::Layout) continue;
-    auto* action = new QAction(U(row.Caption), this);
+    auto* action = new QAction(CommandText(row.Caption), this);
     action->setObjectName(QString::fromUtf8(row.Name));
     QList<QKeySequence> shortcuts;
     for (const QKeySequence& key : {row.Shortcut, row.ExtraShortcut}) {
@@ -293,8 +291,8 @@ void TfmMain::BuildActions() {
     action->setCheckable(row.Check != CheckRule::None);
     action->setData(row.Data);
     if (row.Hint) {
-      action->setToolTip(U(row.Hint));
-      action->setStatusTip(U(row.Hint));
+      action->setToolTip(CommandText(row.Hint));
+      action->setStatusTip(CommandText(row.Hint));
     }
     // The grouping shapes are drawn; the other pictures come from the theme or our own.
     action->setIcon(row.Icon ? row.Icon() : CommandIconFor(action->objectName()));
@@ -347,43 +345,43 @@ void TfmMain::BuildMenus() {
       else menu->addSeparator();
     }
   };
-  QMenu* file = menuBar()->addMenu(U("&Файл"));
+  QMenu* file = menuBar()->addMenu(tr("&Файл"));
   add(file, {"acExtNew", "acOpen"});
-  file->addMenu(U("&Импортировать"))->addAction(Action("acImportMTF"));
-  file->addMenu(U("&Экспортировать"))->addAction(Action("acExportMTF"));
+  file->addMenu(tr("&Импортировать"))->addAction(Action("acImportMTF"));
+  file->addMenu(tr("&Экспортировать"))->addAction(Action("acExportMTF"));
   add(file, {"acClose", "acCloseAll", "", "acSave", "acSaveAs", "", "acPrintImage", ""});
   recentMenu_ = file;
   file->addAction(Action("acExit"));
 
-  QMenu* edit = menuBar()->addMenu(U("&Правка"));
+  QMenu* edit = menuBar()->addMenu(tr("&Правка"));
   add(edit, {"acUndo", "acRedo", "", "acCut", "acCopy", "acPaste", "acSpecialPaste", "acLayers", "acClear", ""});
-  QMenu* field = edit->addMenu(U("Выделит&ь поле"));
+  QMenu* field = edit->addMenu(tr("Выделит&ь поле"));
   add(field, {"acSelect12", "acSelect32", "acSelect64", "acSelect105", "acSelect128", "", "acSelectAll"});
-  add(edit->addMenu(U("&Группировать")),
+  add(edit->addMenu(tr("&Группировать")),
       {"acGroup", "acDegroup", "", "acGroup2Hor", "acGroup2Ver", "acGroup4", "", "acGroupMoveMaster"});
   add(edit, {"", "acGoto"});
-  add(edit->addMenu(U("&Закладка")), {"acMarkAdd", "acMarkDelete"});
-  add(edit->addMenu(U("&Примечание")), {"acNoteAdd", "acNoteDelete"});
+  add(edit->addMenu(tr("&Закладка")), {"acMarkAdd", "acMarkDelete"});
+  add(edit->addMenu(tr("&Примечание")), {"acNoteAdd", "acNoteDelete"});
 
-  QMenu* view = menuBar()->addMenu(U("&Вид"));
-  add(view->addMenu(U("&Отображаемые уровни")),
+  QMenu* view = menuBar()->addMenu(tr("&Вид"));
+  add(view->addMenu(tr("&Отображаемые уровни")),
       {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3"});
-  toolbarMenu_ = view->addMenu(U("&Панели инструментов"));
+  toolbarMenu_ = view->addMenu(tr("&Панели инструментов"));
   view->addAction(Action("acViewCellInfo"));
-  add(view->addMenu(U("&Детализация")), {"acViewNormal", "acViewSuper"});
+  add(view->addMenu(tr("&Детализация")), {"acViewNormal", "acViewSuper"});
 
-  add(menuBar()->addMenu(U("&Устройство")), {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD", "", "acCompare"});
+  add(menuBar()->addMenu(tr("&Устройство")), {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD", "", "acCompare"});
 
-  QMenu* service = menuBar()->addMenu(U("&Сервис"));
+  QMenu* service = menuBar()->addMenu(tr("&Сервис"));
   add(service, {"acServiceCheck", "acImage"});
-  add(service->addMenu(U("&Защита")), {"acServiceSetPassword", "acServiceClearPassword"});
+  add(service->addMenu(tr("&Защита")), {"acServiceSetPassword", "acServiceClearPassword"});
   add(service, {"", "acParameters"});
 
-  windowMenu_ = menuBar()->addMenu(U("&Окно"));
+  windowMenu_ = menuBar()->addMenu(tr("&Окно"));
   add(windowMenu_, {"acWindowTest", "acWindowSimulator", "acKeyInput", "acCardInput", "acArrange", ""});
   connect(windowMenu_, &QMenu::aboutToShow, this, &TfmMain::RebuildWindowMenu);
 
-  add(menuBar()->addMenu(U("&?")), {"acHelp", "acExAbout", "", "acWWW", "acWWWUA", "", "acAbout"});
+  add(menuBar()->addMenu(tr("&?")), {"acHelp", "acExAbout", "", "acWWW", "acWWWUA", "", "acAbout"});
 }
 
 void TfmMain::BuildToolbars() {
@@ -394,30 +392,31 @@ void TfmMain::BuildToolbars() {
     std::initializer_list<const char*> actions;
   };
   const Bar bars[] = {
-      {"Standart", "Стандартная", "acViewStandart",
+      {"Standart", QT_TR_NOOP("Стандартная"), "acViewStandart",
        {"acNew", "acOpen", "acSave", "", "acCut", "acCopy", "acPaste", "acSpecialPaste", "", "acUndo", "acRedo"}},
-      {"Layout", "Раскладка", "acViewLayout",
+      {"Layout", QT_TR_NOOP("Раскладка"), "acViewLayout",
        {"acViewLayersAll", "acViewLayers0", "acViewLayers1", "acViewLayers2", "acViewLayers3", "",
         "acViewNormal", "acViewSuper"}},
-      {"Device", "Устройство", "acViewDevice",
+      {"Device", QT_TR_NOOP("Устройство"), "acViewDevice",
        {"acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD", "", "acServiceCheck", "acParameters"}},
-      {"Group", "Группирование", "acViewGroup",
+      {"Group", QT_TR_NOOP("Группирование"), "acViewGroup",
        {"acGroup", "acDegroup", "", "acGroup2Hor", "acGroup2Ver", "acGroup4", "", "acGroupMoveMaster"}},
-      {"Windows", "&Окна программы", "acViewWindows", {"acViewCellInfo", "acWindowTest", "acArrange"}},
+      {"Windows", QT_TR_NOOP("&Окна программы"), "acViewWindows", {"acViewCellInfo", "acWindowTest", "acArrange"}},
   };
-  const char* captions[] = {"&Стандартная", "&Раскладка", "&Устройство", "&Группирование", "&Oкна"};
+  const char* captions[] = {QT_TR_NOOP("&Стандартная"), QT_TR_NOOP("&Раскладка"), QT_TR_NOOP("&Устройство"),
+                            QT_TR_NOOP("&Группирование"), QT_TR_NOOP("&Oкна")};
   int index = 0;
   for (const Bar& bar : bars) {
     // Two rows by default, so that no toolbar starts folded.
     if (bar.command == std::string("acViewDevice")) addToolBarBreak();
-    QToolBar* toolbar = addToolBar(U(bar.title).remove('&'));
+    QToolBar* toolbar = addToolBar(tr(bar.title).remove('&'));
     toolbar->setObjectName(bar.name);
     for (const char* name : bar.actions) {
       if (*name) toolbar->addAction(Action(name));
       else toolbar->addSeparator();
     }
     QAction* toggle = toolbar->toggleViewAction();
-    toggle->setText(U(captions[index++]));
+    toggle->setText(tr(captions[index++]));
     toggle->setObjectName(bar.command);
     actions_[bar.command] = toggle;
     toolbarMenu_->addAction(toggle);
@@ -441,7 +440,7 @@ void TfmMain::BuildStatusBar() {
   progress_->setGeometry(170, 2, 80, 16);
   progress_->hide();
   reporter_ = std::make_unique<StatusReporter>(Panel(StatusPanel::Saved), progress_);
-  simulatorPanel_ = new QLabel(U("Порт: имитатор клавиатуры"));
+  simulatorPanel_ = new QLabel(tr("Порт: имитатор клавиатуры"));
   simulatorPanel_->setAccessibleName(simulatorPanel_->text());
   simulatorPanel_->setFrameShape(QFrame::StyledPanel);
   simulatorPanel_->setStyleSheet(QStringLiteral("background: #ffe08a"));
@@ -478,26 +477,31 @@ void TfmMain::CommandsChanged() {
   QAction* redo = Action("acRedo");
   if (any) {
     const TVL2Document& document = window->Document();
-    undo->setText(QString::fromStdString(UndoCaption(document)));
-    undo->setToolTip(QString::fromStdString(UndoHint(document)));
-    redo->setText(QString::fromStdString(RedoCaption(document)));
-    redo->setToolTip(QString::fromStdString(RedoHint(document)));
+    // The verb and the step's name are translated apart, as the history keeps the name alone.
+    const History& history = document.History;
+    const auto step = [](const QString& verb, bool available, const std::string& name) {
+      return available ? verb + ' ' + CoreText(name) : verb;
+    };
+    undo->setText(step(tr("&Отменить"), history.CanUndo(), history.UndoName()));
+    undo->setToolTip(step(tr("Отменить"), history.CanUndo(), history.UndoName()));
+    redo->setText(step(tr("&Повторить"), history.CanRedo(), history.RedoName()));
+    redo->setToolTip(step(tr("Повторить"), history.CanRedo(), history.RedoName()));
   } else {
-    undo->setText(U("&Отменить"));
-    redo->setText(U("&Повторить"));
+    undo->setText(tr("&Отменить"));
+    redo->setText(tr("&Повторить"));
   }
-  if (Panel(StatusPanel::Saved)->text() != U("не сохранена (сохранение отложено)") || !any ||
+  if (Panel(StatusPanel::Saved)->text() != tr("не сохранена (сохранение отложено)") || !any ||
       !window->Document().Modified) {
-    Panel(StatusPanel::Saved)->setText(any && window->Document().Modified ? U("не сохранена") : QString());
+    Panel(StatusPanel::Saved)->setText(any && window->Document().Modified ? tr("не сохранена") : QString());
   }
-  Panel(StatusPanel::Password)->setText(any && !window->Document().Password.empty() ? U("защищена паролем") : QString());
+  Panel(StatusPanel::Password)->setText(any && !window->Document().Password.empty() ? tr("защищена паролем") : QString());
   // The dock follows edits as well as the pointer.
   if (any && cellInfoColumn_ > 0 && !cellInfo_->isHidden()) ShowCellInformation(cellInfoColumn_, cellInfoRow_);
 }
 
 void TfmMain::OpenSite(const QString& address) {
   if (OpenUrl(QUrl(address))) return;
-  prompt_->Message("Не удалось запустить браузер, чтобы открыть " + address.toStdString() + ".",
+  prompt_->Message(tr("Не удалось запустить браузер, чтобы открыть %1.").arg(address).toStdString(),
                    kCaptionError, MessageIcon::Error);
 }
 
@@ -554,7 +558,7 @@ void TfmMain::ShowCellInformation(int column, int row) {
   if (!window) return;
   cellInfoColumn_ = column;
   cellInfoRow_ = row;
-  cellInfo_->setWindowTitle(QString::asprintf("Клавиша (%d,%d)", column, row));
+  cellInfo_->setWindowTitle(tr("Клавиша (%1,%2)").arg(column).arg(row));
   const auto language = KeyLanguageFromSetting(settings_.Get(Setting::Layout));
   cellText_->setPlainText(
       QString::fromStdString(CellInformation(window->Document(), column, row, language)));
@@ -591,7 +595,7 @@ void TfmMain::Activate(TfmGrid* window) {
 
 QString TfmMain::NextUntitledName() {
   ++documentCounter_;
-  return U("Раскладка") + QString::number(documentCounter_);
+  return tr("Раскладка") + QString::number(documentCounter_);
 }
 
 QString TfmMain::LayoutsFolder() const {
@@ -649,7 +653,7 @@ void TfmMain::NewFromTemplate() {
   }
   // A layout without keys comes first, so reading a keyboard into a fresh
   // window needs no template.
-  QStringList names{U(kEmptyLayoutChoice)};
+  QStringList names{tr("Пустая раскладка")};
   for (const TemplateEntry& entry : templates) names << QString::fromStdString(Cp1251ToUtf8(entry.Name));
   const int chosen = templateChoice_->Exec(names);
   if (chosen < 0) return;
@@ -686,7 +690,7 @@ void TfmMain::WindowClosing(TfmGrid& window) {
   Panel(StatusPanel::Position)->clear();
   cellInfoColumn_ = 0;
   cellText_->clear();
-  cellInfo_->setWindowTitle(U("Информация о ячейке"));
+  cellInfo_->setWindowTitle(tr("Информация о ячейке"));
   QTimer::singleShot(0, this, [this] {
     // The input windows go with the last layout window.
     if (keyInput_ && LayoutWindows().isEmpty()) {
@@ -738,8 +742,7 @@ void TfmMain::OpenFile(const QString& fileName, bool recent) {
     const QString open = QString::fromStdString(window->Document().FileName);
     if (open.isEmpty() || QFileInfo(open).absoluteFilePath().toUpper() != upper) continue;
     if (!window->Document().Modified && !recent) return;
-    const std::string question = "Файл " + fileName.toUpper().toStdString() +
-                                 " уже открыт. Вернуться к сохраненному файлу?";
+    const std::string question = tr("Файл %1 уже открыт. Вернуться к сохраненному файлу?").arg(fileName.toUpper()).toStdString();
     if (prompt_->Ask(question, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
         Answer::Yes) {
       return;
@@ -756,7 +759,7 @@ void TfmMain::OpenFile(const QString& fileName, bool recent) {
   } catch (const OperationAbandoned&) {
     return;
   } catch (const FileReadError&) {
-    prompt_->Message(WithFileName("Ошибка чтения из файла.", fileName.toStdString()), kCaptionError,
+    prompt_->Message(WithFileName(tr("Ошибка чтения из файла.").toStdString(), fileName.toStdString()), kCaptionError,
                      MessageIcon::Error);
     return;
   } catch (const FileError& error) {
@@ -829,7 +832,7 @@ void TfmMain::CheckActiveLayout() {
     window->ShowCheckRemarks(remarks);
   }
   if (remarks.empty()) {
-    prompt_->Message("Проверка окончена. Замечаний нет.", kCaptionInformation, MessageIcon::Information);
+    prompt_->Message(tr("Проверка окончена. Замечаний нет.").toStdString(), kCaptionInformation, MessageIcon::Information);
   }
 }
 
@@ -907,7 +910,7 @@ void TfmMain::AutosaveTick() {
   TfmGrid* window = ActiveLayout();
   if (!window || !window->Document().Modified) return;
   if (window->Document().Busy) {
-    Panel(StatusPanel::Saved)->setText(U("не сохранена (сохранение отложено)"));
+    Panel(StatusPanel::Saved)->setText(tr("не сохранена (сохранение отложено)"));
     return;
   }
   AutoSave(window->Document(), *prompt_, [this, window] { return SaveWindow(*window, false); });

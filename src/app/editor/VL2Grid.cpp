@@ -417,7 +417,7 @@ void TVL2Grid::FinishMove(const QPoint& point) {
   viewport()->update();
   switch (drop.Result) {
     case GridSelection::Drop::Outcome::Refused:
-      prompt_.Message("Выделенный блок перетащить невозможно.", kCaptionError, MessageIcon::Error);
+      prompt_.Message(tr("Выделенный блок перетащить невозможно.").toStdString(), kCaptionError, MessageIcon::Error);
       return;
     case GridSelection::Drop::Outcome::InPlace:
       emit MoveTextChanged(QString());

@@ -5,7 +5,7 @@
 namespace vl {
 namespace {
 
-const char* YesNo(bool value) { return value ? "да" : "нет"; }
+const char* YesNo(bool value) { return value ? kInfoYes : kInfoNo; }
 
 std::string Number(const char* format, int value) {
   char text[32];
@@ -62,17 +62,17 @@ std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfo
       version == kUnknownValue ? kUnknownValue
                                : std::string(ProgrammerName(source.Programmer)) + " " + version;
   return {
-      {"Серия", Number("%0.4x", source.DeviceType)},
-      {"Наименование", source.About},
-      {"Номер", FormatSerialNumber(source.Serial, source.Numeration)},
-      {"Количество клавиш", Number("%d", source.Keys)},
-      {"Исполнение", source.Text},
-      {"Наличие считывателя магнитных карт", YesNo(source.MagneticReader)},
-      {"Наличие считывателя Smart-карт", YesNo(source.SmartCardReader)},
-      {"Наличие внешней клавиатуры", YesNo(source.ExternalKeyboard)},
-      {"Объем памяти", Number("%d  байт", source.Memory)},
-      {"Программатор", programmer},
-      {"Версия контроллера устройства", Version(source.ControllerMajor, source.ControllerMinor)},
+      {kInfoRowNames[0], Number("%0.4x", source.DeviceType)},
+      {kInfoRowNames[1], source.About},
+      {kInfoRowNames[2], FormatSerialNumber(source.Serial, source.Numeration)},
+      {kInfoRowNames[3], Number("%d", source.Keys)},
+      {kInfoRowNames[4], source.Text},
+      {kInfoRowNames[5], YesNo(source.MagneticReader)},
+      {kInfoRowNames[6], YesNo(source.SmartCardReader)},
+      {kInfoRowNames[7], YesNo(source.ExternalKeyboard)},
+      {kInfoRowNames[8], Number("%d  байт", source.Memory)},
+      {kInfoRowNames[9], programmer},
+      {kInfoRowNames[10], Version(source.ControllerMajor, source.ControllerMinor)},
   };
 }
 

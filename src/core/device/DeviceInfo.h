@@ -10,6 +10,23 @@
 namespace vl {
 
 inline constexpr const char* kUnknownValue = "?";
+// The information rows' names, in the order DeviceInfoRows gives them, and the
+// values of the yes-or-no rows (UTF-8).
+inline constexpr const char* kInfoRowNames[11] = {
+    "Серия",
+    "Наименование",
+    "Номер",
+    "Количество клавиш",
+    "Исполнение",
+    "Наличие считывателя магнитных карт",
+    "Наличие считывателя Smart-карт",
+    "Наличие внешней клавиатуры",
+    "Объем памяти",
+    "Программатор",
+    "Версия контроллера устройства",
+};
+inline constexpr const char* kInfoYes = "да";
+inline constexpr const char* kInfoNo = "нет";
 
 // Everything the window shows; catalogue texts in UTF-8.
 struct DeviceInfoSource {

@@ -1,12 +1,8 @@
 #pragma once
-// The names of the history's steps and the captions of the undo and redo
-// commands. Names are accusative (UTF-8), shown after "Отменить " and "Повторить ".
-
-#include <string>
+// The names of the history's steps, accusative (UTF-8): the main window shows
+// them after "Отменить " and "Повторить ".
 
 namespace vl {
-
-class TVL2Document;
 
 inline constexpr const char* kUndoClear = "удаление";
 inline constexpr const char* kUndoPaste = "вставку";
@@ -26,12 +22,5 @@ inline constexpr const char* kUndoGroup = "группирование";
 inline constexpr const char* kUndoUngroup = "разгруппирование";
 inline constexpr const char* kUndoMaster = "перенос главной клавиши";
 inline constexpr const char* kUndoPassword = "изменение пароля";
-
-// "&Отменить " + the name of the step an undo would take, "&Отменить" without one;
-// the hint without the accelerator. The same for redo with "Повторить".
-std::string UndoCaption(const TVL2Document& document);
-std::string UndoHint(const TVL2Document& document);
-std::string RedoCaption(const TVL2Document& document);
-std::string RedoHint(const TVL2Document& document);
 
 }  // namespace vl
