@@ -772,6 +772,82 @@ An interrupted download leaves the device&apos;s memory cleared.</translation>
         <source>нет</source>
         <translation>no</translation>
     </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Закладка</source>
+        <translation>Bookmark</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Мастер-клавиша</source>
+        <translation>Master key</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Уровень </source>
+        <translation>Layer </translation>
+    </message>
+    <message>
+        <source>Нажатие</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Отжатие</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Автоповтор</source>
+        <translation>Auto-repeat</translation>
+    </message>
+    <message>
+        <source>Щелчок</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>%d,%dc</source>
+        <translation>%d.%d s</translation>
+    </message>
+    <message>
+        <source>Примечание уровня</source>
+        <translation>Layer note</translation>
+    </message>
+    <message>
+        <source>СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ</source>
+        <translation>CONTAINS CHARACTERS THAT ARE NOT SHOWN</translation>
+    </message>
+    <message>
+        <source>размер (%d,%d)</source>
+        <translation>size (%d,%d)</translation>
+    </message>
+    <message>
+        <source>Клавиша </source>
+        <translation>Key </translation>
+    </message>
+    <message>
+        <source>Клавиши (%d,%d)-(%d,%d)</source>
+        <translation>Keys (%d,%d)-(%d,%d)</translation>
+    </message>
+    <message>
+        <source>(%d,%d) в (%d,%d)</source>
+        <translation>(%d,%d) to (%d,%d)</translation>
+    </message>
+    <message>
+        <source> в </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source>Отжатие </source>
+        <translation>Release </translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>

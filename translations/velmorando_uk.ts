@@ -772,6 +772,82 @@
         <source>нет</source>
         <translation>ні</translation>
     </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Примітка</translation>
+    </message>
+    <message>
+        <source>Закладка</source>
+        <translation>Закладка</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Група</translation>
+    </message>
+    <message>
+        <source>Мастер-клавиша</source>
+        <translation>Головна клавіша</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Дія</translation>
+    </message>
+    <message>
+        <source>Уровень </source>
+        <translation>Рівень </translation>
+    </message>
+    <message>
+        <source>Нажатие</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Отжатие</source>
+        <translation>Відпускання</translation>
+    </message>
+    <message>
+        <source>Автоповтор</source>
+        <translation>Автоповтор</translation>
+    </message>
+    <message>
+        <source>Щелчок</source>
+        <translation>Клацання</translation>
+    </message>
+    <message>
+        <source>%d,%dc</source>
+        <translation>%d,%d с</translation>
+    </message>
+    <message>
+        <source>Примечание уровня</source>
+        <translation>Примітка рівня</translation>
+    </message>
+    <message>
+        <source>СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ</source>
+        <translation>МІСТИТЬ СИМВОЛИ, ЩО НЕ ВІДОБРАЖАЮТЬСЯ</translation>
+    </message>
+    <message>
+        <source>размер (%d,%d)</source>
+        <translation>розмір (%d,%d)</translation>
+    </message>
+    <message>
+        <source>Клавиша </source>
+        <translation>Клавіша </translation>
+    </message>
+    <message>
+        <source>Клавиши (%d,%d)-(%d,%d)</source>
+        <translation>Клавіші (%d,%d)-(%d,%d)</translation>
+    </message>
+    <message>
+        <source>(%d,%d) в (%d,%d)</source>
+        <translation>(%d,%d) у (%d,%d)</translation>
+    </message>
+    <message>
+        <source> в </source>
+        <translation> у </translation>
+    </message>
+    <message>
+        <source>Отжатие </source>
+        <translation>Відпускання </translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>

@@ -13,11 +13,13 @@
 #include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
 #include "core/device/Upload.h"
+#include "core/document/GridTexts.h"
 #include "core/document/KeyFunction.h"
 #include "core/document/PasswordOps.h"
 #include "core/document/Undo.h"
 #include "core/input/CaptureLine.h"
 #include "core/formats/LayoutFormats.h"
+#include "core/input/KeyEvents.h"
 #include "core/input/PauseRecording.h"
 
 namespace vl {
@@ -159,8 +161,32 @@ static_assert(std::string_view(kInfoRowNames[9]) == QT_TRANSLATE_NOOP("core", "�
 static_assert(std::string_view(kInfoRowNames[10]) == QT_TRANSLATE_NOOP("core", "Версия контроллера устройства"), VL_SAME_TEXT);
 static_assert(std::string_view(kInfoYes) == QT_TRANSLATE_NOOP("core", "да"), VL_SAME_TEXT);
 static_assert(std::string_view(kInfoNo) == QT_TRANSLATE_NOOP("core", "нет"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellNote) == QT_TRANSLATE_NOOP("core", "Примечание"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellBookmark) == QT_TRANSLATE_NOOP("core", "Закладка"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellGroup) == QT_TRANSLATE_NOOP("core", "Группа"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellMasterKey) == QT_TRANSLATE_NOOP("core", "Мастер-клавиша"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellFunction) == QT_TRANSLATE_NOOP("core", "Действие"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellLayer) == QT_TRANSLATE_NOOP("core", "Уровень "), VL_SAME_TEXT);
+static_assert(std::string_view(kCellPress) == QT_TRANSLATE_NOOP("core", "Нажатие"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellRelease) == QT_TRANSLATE_NOOP("core", "Отжатие"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellAutoRepeat) == QT_TRANSLATE_NOOP("core", "Автоповтор"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellYes) == QT_TRANSLATE_NOOP("core", "да"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellClick) == QT_TRANSLATE_NOOP("core", "Щелчок"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellClickFormat) == QT_TRANSLATE_NOOP("core", "%d,%dc"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellLayerNote) == QT_TRANSLATE_NOOP("core", "Примечание уровня"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellNothingShown) == QT_TRANSLATE_NOOP("core", "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ"), VL_SAME_TEXT);
+static_assert(std::string_view(kBlockSizeFormat) == QT_TRANSLATE_NOOP("core", "размер (%d,%d)"), VL_SAME_TEXT);
+static_assert(std::string_view(kOneKeyCaption) == QT_TRANSLATE_NOOP("core", "Клавиша "), VL_SAME_TEXT);
+static_assert(std::string_view(kBlockCaptionFormat) == QT_TRANSLATE_NOOP("core", "Клавиши (%d,%d)-(%d,%d)"), VL_SAME_TEXT);
+static_assert(std::string_view(kMoveKeyFormat) == QT_TRANSLATE_NOOP("core", "(%d,%d) в (%d,%d)"), VL_SAME_TEXT);
+static_assert(std::string_view(kMoveBlockSeparator) == QT_TRANSLATE_NOOP("core", " в "), VL_SAME_TEXT);
+static_assert(std::string_view(kReleasePrefix) == QT_TRANSLATE_NOOP("core", "Отжатие "), VL_SAME_TEXT);
 #undef VL_SAME_TEXT
 
 QString CoreText(const std::string& text) { return QCoreApplication::translate("core", text.c_str()); }
+
+TextTranslator CoreTranslator() {
+  return [](const char* text) { return QCoreApplication::translate("core", text).toStdString(); };
+}
 
 }  // namespace vl

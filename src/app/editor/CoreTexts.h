@@ -7,8 +7,12 @@
 #include <QString>
 #include <string>
 
+#include "core/common/TextTranslator.h"
+
 namespace vl {
 
 QString CoreText(const std::string& text);
+// CoreText for the core functions that compose texts from named pieces.
+TextTranslator CoreTranslator();
 
 }  // namespace vl

@@ -111,7 +111,7 @@ void TfmKeyInputWnd::Reload() {
   } else {
     block_ = window_->Grid().Selection();
     model_.Load(window_->Grid().Summary().Key);
-    setWindowTitle(QString::fromStdString(SelectionCaption(block_)));
+    setWindowTitle(QString::fromStdString(SelectionCaption(block_, CoreTranslator())));
   }
   LoadRows();
   ShowFunction();

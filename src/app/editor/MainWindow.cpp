@@ -561,7 +561,7 @@ void TfmMain::ShowCellInformation(int column, int row) {
   cellInfo_->setWindowTitle(tr("Клавиша (%1,%2)").arg(column).arg(row));
   const auto language = KeyLanguageFromSetting(settings_.Get(Setting::Layout));
   cellText_->setPlainText(
-      QString::fromStdString(CellInformation(window->Document(), column, row, language)));
+      QString::fromStdString(CellInformation(window->Document(), column, row, language, CoreTranslator())));
 }
 
 void TfmMain::ShowKeyInformation(int column, int row) {

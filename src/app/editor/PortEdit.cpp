@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QPainter>
 
+#include "app/editor/CoreTexts.h"
 #include "app/input/DesktopLocks.h"
 #include "core/common/Prompt.h"
 #include "core/settings/SettingsStore.h"
@@ -48,7 +49,7 @@ void TPortEdit::ReplaceBytes(std::string bytes) {
 QStringList TPortEdit::CellTexts() const {
   QStringList texts;
   for (const std::string& text :
-       KeyEventTexts(ParseKeyEvents(line_.Content()), Language(), line_.StartLocks())) {
+       KeyEventTexts(ParseKeyEvents(line_.Content()), Language(), line_.StartLocks(), CoreTranslator())) {
     texts << QString::fromStdString(text);
   }
   return texts;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/editor/CoreTexts.h"
 #include "app/editor/WaitCursor.h"
 #include "app/editor/LayerSwitchIcon.h"
 #include "core/document/BlockOps.h"
@@ -364,7 +365,7 @@ void TVL2Grid::UpdateMoveTarget(const QPoint& point) {
   int row = 0;
   if (!CellAt(point, column, row) || !selection_.MoveTo(column, row)) return;
   viewport()->update();
-  emit MoveTextChanged(QString::fromStdString(MoveText(Selection(), selection_.MoveTarget())));
+  emit MoveTextChanged(QString::fromStdString(MoveText(Selection(), selection_.MoveTarget(), CoreTranslator())));
 }
 
 void TVL2Grid::mouseMoveEvent(QMouseEvent* event) {
@@ -501,7 +502,7 @@ bool TVL2Grid::viewportEvent(QEvent* event) {
     int row = 0;
     const TKeyNote* note = nullptr;
     if (CellAt(help->pos(), column, row) && column > 0 && row > 0) note = document_->GetNote(column, row);
-    const std::string hint = note ? KeyHint(*note) : std::string();
+    const std::string hint = note ? KeyHint(*note, CoreTranslator()) : std::string();
     if (hint.empty()) QToolTip::hideText();
     else QToolTip::showText(help->globalPos(), QString::fromStdString(hint), viewport());
     return true;
@@ -511,8 +512,8 @@ bool TVL2Grid::viewportEvent(QEvent* event) {
 
 void TVL2Grid::RefreshPositionTexts() {
   emit MoveTextChanged(QString());
-  emit PositionChanged(QString::fromStdString(PositionText(Selection())),
-                       QString::fromStdString(SelectionCaption(Selection())));
+  emit PositionChanged(QString::fromStdString(PositionText(Selection(), CoreTranslator())),
+                       QString::fromStdString(SelectionCaption(Selection(), CoreTranslator())));
 }
 
 void TVL2Grid::SelectionUpdated() {

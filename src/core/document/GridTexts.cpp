@@ -11,15 +11,15 @@ namespace {
 
 constexpr size_t kHintLineLength = 75;
 
-std::string Format(const char* format, int a, int b) {
+std::string Format(const std::string& format, int a, int b) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, a, b);
+  std::snprintf(buffer, sizeof buffer, format.c_str(), a, b);
   return buffer;
 }
 
-std::string Format(const char* format, int a, int b, int c, int d) {
+std::string Format(const std::string& format, int a, int b, int c, int d) {
   char buffer[96];
-  std::snprintf(buffer, sizeof buffer, format, a, b, c, d);
+  std::snprintf(buffer, sizeof buffer, format.c_str(), a, b, c, d);
   return buffer;
 }
 
@@ -55,7 +55,7 @@ SelectionSummary SummarizeSelection(const TVL2Document& document, const TRect& b
   return summary;
 }
 
-std::string KeyHint(const TKeyNote& note) {
+std::string KeyHint(const TKeyNote& note, const TextTranslator& translate) {
   std::string text = note.KeyNote;
   if (text.size() > kHintLineLength) {
     text = text.substr(0, kHintLineLength) + "\n" + text.substr(kHintLineLength);
@@ -63,68 +63,70 @@ std::string KeyHint(const TKeyNote& note) {
   text = Cp1251ToUtf8(text);
   const std::string mark = Cp1251ToUtf8(note.Mark);
   if (mark.empty()) return text;
-  const std::string bookmark = "Закладка (" + mark + ")";
+  const std::string bookmark = Translated(translate, kCellBookmark) + " (" + mark + ")";
   if (text.empty()) return bookmark;
-  return "Примечание (" + text + ")\n" + bookmark;
+  return Translated(translate, kCellNote) + " (" + text + ")\n" + bookmark;
 }
 
-std::string PositionText(const TRect& selection) {
+std::string PositionText(const TRect& selection, const TextTranslator& translate) {
   if (selection.Width() == 1 && selection.Height() == 1) {
     return Format("(%d,%d)", selection.Left, selection.Top);
   }
-  return Format("размер (%d,%d)", selection.Width(), selection.Height());
+  return Format(Translated(translate, kBlockSizeFormat), selection.Width(), selection.Height());
 }
 
-std::string SelectionCaption(const TRect& selection) {
+std::string SelectionCaption(const TRect& selection, const TextTranslator& translate) {
   if (selection.Width() == 1 && selection.Height() == 1) {
-    return "Клавиша " + PositionText(selection);
+    return Translated(translate, kOneKeyCaption) + PositionText(selection, translate);
   }
-  return Format("Клавиши (%d,%d)-(%d,%d)", selection.Left, selection.Top, selection.Right,
+  return Format(Translated(translate, kBlockCaptionFormat), selection.Left, selection.Top, selection.Right,
                 selection.Bottom);
 }
 
-std::string MoveText(const TRect& source, const TRect& target) {
+std::string MoveText(const TRect& source, const TRect& target, const TextTranslator& translate) {
   if (source.Width() == 1 && source.Height() == 1) {
-    return Format("(%d,%d) в (%d,%d)", source.Left, source.Top, target.Left, target.Top);
+    return Format(Translated(translate, kMoveKeyFormat), source.Left, source.Top, target.Left, target.Top);
   }
-  return Format("(%d,%d)(%d,%d)", source.Left, source.Top, source.Right, source.Bottom) + " в " +
+  return Format("(%d,%d)(%d,%d)", source.Left, source.Top, source.Right, source.Bottom) +
+         Translated(translate, kMoveBlockSeparator) +
          Format("(%d,%d)(%d,%d)", target.Left, target.Top, target.Right, target.Bottom);
 }
 
-std::string CellSequenceText(const std::string& sequence, KeyLanguage language) {
+std::string CellSequenceText(const std::string& sequence, KeyLanguage language,
+                             const TextTranslator& translate) {
   const std::string text = SequenceToText(sequence, kNoTextLimit, language, true);
-  if (text.find_first_not_of(' ') == std::string::npos) return "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ";
+  if (text.find_first_not_of(' ') == std::string::npos) return Translated(translate, kCellNothingShown);
   return text;
 }
 
 std::string CellInformation(const TVL2Document& document, int column, int row,
-                            KeyLanguage language) {
+                            KeyLanguage language, const TextTranslator& translate) {
   std::string text;
-  auto line = [&text](const std::string& name, const std::string& value) {
-    text += name + ": " + value + "\n";
+  auto line = [&text, &translate](const char* name, const std::string& value) {
+    text += Translated(translate, name) + ": " + value + "\n";
   };
   if (const TKeyNote* note = document.GetNote(column, row)) {
-    if (!note->KeyNote.empty()) line("Примечание", Cp1251ToUtf8(note->KeyNote));
-    if (!note->Mark.empty()) line("Закладка", Cp1251ToUtf8(note->Mark));
+    if (!note->KeyNote.empty()) line(kCellNote, Cp1251ToUtf8(note->KeyNote));
+    if (!note->Mark.empty()) line(kCellBookmark, Cp1251ToUtf8(note->Mark));
   }
   const TGroupCell group = document.GetGroup(column, row);
   if (group.IsGrouped()) {
-    line("Группа", Format("(%d,%d)-(%d,%d)", group.Left, group.Top, group.Right, group.Bottom));
-    line("Мастер-клавиша", Format("(%d,%d)", group.MasterCol, group.MasterRow));
+    line(kCellGroup, Format("(%d,%d)-(%d,%d)", group.Left, group.Top, group.Right, group.Bottom));
+    line(kCellMasterKey, Format("(%d,%d)", group.MasterCol, group.MasterRow));
   }
   const TMacroButton* key = document.GetKey(column, row);
   if (!key || key->Func > kFuncShiftToLayer0 + 3) return text;
-  line("Действие", kFuncCaptions[key->Func]);
+  line(kCellFunction, Translated(translate, kFuncCaptions[key->Func]));
   if (key->Func != kFuncMacro) return text;
   for (int layer = 0; layer < kLayerCount; ++layer) {
     const TMacros& block = key->Layers[layer];
     if (block.IsEmpty()) continue;
-    text += "\nУровень " + std::to_string(layer) + "\n";
-    if (!block.Macro[0].empty()) line("Нажатие", CellSequenceText(block.Macro[0], language));
-    if (!block.Macro[1].empty()) line("Отжатие", CellSequenceText(block.Macro[1], language));
-    if (block.AutoRepeat & 1) line("Автоповтор", "да");
-    if (block.Click != 0) line("Щелчок", Format("%d,%dc", block.Click / 10, block.Click % 10));
-    if (!block.Note.empty()) line("Примечание уровня", Cp1251ToUtf8(block.Note));
+    text += "\n" + Translated(translate, kCellLayer) + std::to_string(layer) + "\n";
+    if (!block.Macro[0].empty()) line(kCellPress, CellSequenceText(block.Macro[0], language, translate));
+    if (!block.Macro[1].empty()) line(kCellRelease, CellSequenceText(block.Macro[1], language, translate));
+    if (block.AutoRepeat & 1) line(kCellAutoRepeat, Translated(translate, kCellYes));
+    if (block.Click != 0) line(kCellClick, Format(Translated(translate, kCellClickFormat), block.Click / 10, block.Click % 10));
+    if (!block.Note.empty()) line(kCellLayerNote, Cp1251ToUtf8(block.Note));
   }
   return text;
 }

@@ -5,12 +5,34 @@
 
 #include <string>
 
+#include "core/common/TextTranslator.h"
 #include "core/document/KeyNote.h"
 #include "core/document/MacroButton.h"
 #include "core/document/VL2Document.h"
 #include "core/text/KeyTexts.h"
 
 namespace vl {
+
+// The words of the texts below; each function passes them through its translator.
+inline constexpr const char* kCellNote = "Примечание";
+inline constexpr const char* kCellBookmark = "Закладка";
+inline constexpr const char* kCellGroup = "Группа";
+inline constexpr const char* kCellMasterKey = "Мастер-клавиша";
+inline constexpr const char* kCellFunction = "Действие";
+inline constexpr const char* kCellLayer = "Уровень ";
+inline constexpr const char* kCellPress = "Нажатие";
+inline constexpr const char* kCellRelease = "Отжатие";
+inline constexpr const char* kCellAutoRepeat = "Автоповтор";
+inline constexpr const char* kCellYes = "да";
+inline constexpr const char* kCellClick = "Щелчок";
+inline constexpr const char* kCellClickFormat = "%d,%dc";
+inline constexpr const char* kCellLayerNote = "Примечание уровня";
+inline constexpr const char* kCellNothingShown = "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ";
+inline constexpr const char* kBlockSizeFormat = "размер (%d,%d)";
+inline constexpr const char* kOneKeyCaption = "Клавиша ";
+inline constexpr const char* kBlockCaptionFormat = "Клавиши (%d,%d)-(%d,%d)";
+inline constexpr const char* kMoveKeyFormat = "(%d,%d) в (%d,%d)";
+inline constexpr const char* kMoveBlockSeparator = " в ";
 
 // What all keys of the block have in common: the top-left key's records, with
 // every field that differs in another key cleared (a differing function becomes
@@ -23,20 +45,22 @@ SelectionSummary SummarizeSelection(const TVL2Document& document, const TRect& b
 
 // The tooltip of a key: the note (broken after 75 characters) and the bookmark.
 // Empty when the key has neither. The note record is code page 1251.
-std::string KeyHint(const TKeyNote& note);
+std::string KeyHint(const TKeyNote& note, const TextTranslator& translate = {});
 
 // "(c,r)" for one cell, "размер (w,h)" for a block.
-std::string PositionText(const TRect& selection);
+std::string PositionText(const TRect& selection, const TextTranslator& translate = {});
 // "Клавиша (c,r)" or "Клавиши (l,t)-(r,b)": the key function window's caption.
-std::string SelectionCaption(const TRect& selection);
+std::string SelectionCaption(const TRect& selection, const TextTranslator& translate = {});
 // "(c,r) в (c,r)" for one cell, "(l,t)(r,b) в (l,t)(r,b)" for a block.
-std::string MoveText(const TRect& source, const TRect& target);
+std::string MoveText(const TRect& source, const TRect& target,
+                     const TextTranslator& translate = {});
 
 // The text of a sequence in the cell information: its conversion, or
 // "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ" when the sequence shows nothing.
-std::string CellSequenceText(const std::string& sequence, KeyLanguage language);
+std::string CellSequenceText(const std::string& sequence, KeyLanguage language,
+                             const TextTranslator& translate = {});
 // The cell information of (column, row) as lines of "name: value" for the dock.
 std::string CellInformation(const TVL2Document& document, int column, int row,
-                            KeyLanguage language);
+                            KeyLanguage language, const TextTranslator& translate = {});
 
 }  // namespace vl

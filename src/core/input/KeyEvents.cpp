@@ -58,7 +58,8 @@ std::vector<KeyEvent> ParseKeyEvents(std::string_view sequence) {
 }
 
 std::vector<std::string> KeyEventTexts(const std::vector<KeyEvent>& events, KeyLanguage language,
-                                       LockStates start) {
+                                       LockStates start, const TextTranslator& translate) {
+  const std::string releasePrefix = Translated(translate, kReleasePrefix);
   std::vector<std::string> texts;
   texts.reserve(events.size());
   KeyCaseState state;
@@ -77,7 +78,7 @@ std::vector<std::string> KeyEventTexts(const std::vector<KeyEvent>& events, KeyL
     }
     std::string text = KeyText(event.Code, event.Extended, language, state);
     if (text.empty()) text = event.Extended ? "E0 " + HexCode(event.Code) : HexCode(event.Code);
-    texts.push_back(event.Release ? kReleasePrefix + text : text);
+    texts.push_back(event.Release ? releasePrefix + text : text);
   }
   return texts;
 }

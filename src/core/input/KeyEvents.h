@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/common/TextTranslator.h"
 #include "core/text/KeyTexts.h"
 #include "core/text/ScanCode.h"
 
@@ -39,10 +40,10 @@ struct LockStates {
 
 // The text of every event as the line shows it: the key display table's text
 // with the Shift and lock states in force at that event, "Отжатие " before a
-// release, "Pause" for the Pause key and the hexadecimal code of a key the
-// table does not know.
+// release (through the translator), "Pause" for the Pause key and the
+// hexadecimal code of a key the table does not know.
 std::vector<std::string> KeyEventTexts(const std::vector<KeyEvent>& events, KeyLanguage language,
-                                       LockStates start);
+                                       LockStates start, const TextTranslator& translate = {});
 
 inline constexpr const char* kReleasePrefix = "Отжатие ";
 

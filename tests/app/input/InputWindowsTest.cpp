@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,10 +18,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <deque>
 
 #include "ScriptedPrompt.h"
@@ -135,6 +138,31 @@ class InputWindowsTest : public QObject {
       QVERIFY(Document().GetKey(column, 2) != nullptr);
       QCOMPARE(Document().GetKey(column, 2)->Layers[0].Macro[0], expected);
     }
+  }
+
+  // The texts the core composes from named pieces (the key window's caption, the
+  // release chips, the cell information) follow the interface language.
+  void ComposedCoreTextsFollowTheUkrainianTranslation() {
+    QTranslator ukrainian;  // removes itself from the application when destroyed
+    QVERIFY(ukrainian.load(QStringLiteral("velmorando_uk"), QStringLiteral(":/i18n")));
+    QVERIFY(QCoreApplication::installTranslator(&ukrainian));
+    Layout().Grid().Select(2, 2, 2, 2);
+    Layout().Action(TfmGrid::acKeyInput)->trigger();
+    TfmKeyInputWnd& window = main_->KeyInput();
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("Клавіша (2,2)"));
+    TPortEdit* line = window.PressLine(0);
+    Focus(line);
+    Tap(line, kKeyA);
+    QCOMPARE(line->CellTexts(), (QStringList{"a", QString::fromUtf8("Відпускання a")}));
+    LeaveWindow();
+    Document().GetKey(2, 2)->Layers[0].AutoRepeat = 1;
+    Document().GetKey(2, 2)->Layers[1].Macro[1] = Bytes({0xF0, 0x1C});
+    main_->ShowCellInformation(2, 2);
+    const QString text = qobject_cast<QPlainTextEdit*>(main_->CellInfo()->widget())->toPlainText();
+    QVERIFY2(text.startsWith(QString::fromUtf8("Дія: Макрос\n\nРівень 0\nНатискання: ")), qPrintable(text));
+    QVERIFY2(text.contains(QString::fromUtf8("Автоповтор: так\n\nРівень 1\n"
+                                             "Відпускання: МІСТИТЬ СИМВОЛИ, ЩО НЕ ВІДОБРАЖАЮТЬСЯ\n")),
+             qPrintable(text));
   }
 
   // The box is off at first and kept in the settings; while on, the time

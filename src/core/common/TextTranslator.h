@@ -1,0 +1,17 @@
+#pragma once
+// How a caller puts the core's named Russian texts into the language it shows.
+// The core passes each constant (UTF-8) and uses what comes back; an empty
+// translator keeps the Russian text.
+
+#include <functional>
+#include <string>
+
+namespace vl {
+
+using TextTranslator = std::function<std::string(const char*)>;
+
+inline std::string Translated(const TextTranslator& translate, const char* text) {
+  return translate ? translate(text) : std::string(text);
+}
+
+}  // namespace vl
