@@ -159,6 +159,13 @@ AppDevice* DeviceCommands::Device(bool quiet, std::function<void()> retry) {
   return device_.get();
 }
 
+AppDevice* DeviceCommands::IdleDeviceFor(TfmGrid& window, void (DeviceCommands::*command)(TfmGrid&)) {
+  const QPointer<TfmGrid> again(&window);
+  return IdleDevice([this, again, command] {
+    if (again) (this->*command)(*again);
+  });
+}
+
 AppDevice* DeviceCommands::IdleDevice(std::function<void()> retry) {
   return JobRunning() ? nullptr : Device(false, std::move(retry));
 }
@@ -404,10 +411,7 @@ void DeviceCommands::GiveBackPort(const std::shared_ptr<PortLease>& lease) {
 }
 
 void DeviceCommands::Upload(TfmGrid& window) {
-  const QPointer<TfmGrid> again(&window);
-  AppDevice* device = IdleDevice([this, again] {
-    if (again) Upload(*again);
-  });
+  AppDevice* device = IdleDeviceFor(window, &DeviceCommands::Upload);
   if (!device) return;
   // The worker reads into its own copy; the window's document takes it in one step at the end.
   std::shared_ptr<TVL2Document> read = CopyForDevice(window.Document());
@@ -493,10 +497,7 @@ void DeviceCommands::Interval() {
 }
 
 void DeviceCommands::Compare(TfmGrid& window) {
-  const QPointer<TfmGrid> again(&window);
-  AppDevice* device = IdleDevice([this, again] {
-    if (again) Compare(*again);
-  });
+  AppDevice* device = IdleDeviceFor(window, &DeviceCommands::Compare);
   if (!device) return;
   std::shared_ptr<TVL2Document> layout = CopyForDevice(window.Document());
   auto comparison = std::make_shared<std::optional<KeyboardComparison>>();

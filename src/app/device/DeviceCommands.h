@@ -137,6 +137,8 @@ class DeviceCommands : public QObject {
   void Launch(AppDevice& device, TfmProgress::Job job);
   // The device for a command: nullptr while a job runs or when it cannot be opened.
   AppDevice* IdleDevice(std::function<void()> retry);
+  // The same for a command on window, run again on it once the port is there.
+  AppDevice* IdleDeviceFor(TfmGrid& window, void (DeviceCommands::*command)(TfmGrid&));
   // Hands the keyboard port at path to serio_raw (a job), then runs next.
   void AttachThen(const std::string& path, std::function<void()> next);
   // The download once the port is there; lease: the port was attached for it.
