@@ -13,7 +13,7 @@
 #include "CountingClock.h"
 #include "app/device/DeviceCommands.h"
 #include "app/editor/GridWindow.h"
-#include "app/editor/MainWindow.h"
+#include "app/main/MainWindow.h"
 #include "sim/SimKeyboard.h"
 
 namespace {

@@ -20,9 +20,9 @@
 
 #include "app/device/AppDevice.h"
 #include "app/device/DeviceCommands.h"
-#include "app/device/TfmInfo.h"
+#include "app/device/InfoDialog.h"
 #include "app/editor/GridWindow.h"
-#include "app/editor/MainWindow.h"
+#include "app/main/MainWindow.h"
 #include "core/device/LayoutBackups.h"
 #include "sim/CatalogueConfig.h"
 

@@ -3,7 +3,9 @@
 # Core folders come in a strict order and each includes only itself and the folders
 # before it. sim and platform see the core only (the simulated keyboard's program
 # may use platform as any program does); ports sees both; render (the key image
-# painted with Qt) sees the core only; the programs see all.
+# painted with Qt) sees the core only. The application's folders come in an order
+# of their own on top of all of that; the command-line program sees everything
+# but the application. Mains at the top of a program folder see all.
 
 set(core_order text common settings document input catalogue mtf formats device)
 
@@ -18,18 +20,26 @@ set(allowed_sim/kbdsim core sim platform)
 set(allowed_platform core platform)
 set(allowed_ports core sim platform ports)
 set(allowed_render core render)
+set(below_programs core sim platform ports render)
+set(app_order common catalogue editor input device main)
+set(seen ${below_programs})
+foreach(folder ${app_order})
+  list(APPEND seen app/${folder})
+  set(allowed_app/${folder} ${seen})
+endforeach()
+set(allowed_cli ${below_programs} cli)
 
 set(problems "")
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
 foreach(source ${sources})
   get_filename_component(dir ${source} DIRECTORY)
-  string(REGEX MATCH "^core/[^/]+" core_folder "${dir}")
-  if(core_folder)
-    if(NOT DEFINED allowed_${core_folder})
-      list(APPEND problems "${source}: core folder ${core_folder} has no place in the order (cmake/CheckIncludeOrder.cmake)")
+  string(REGEX MATCH "^(core|app)/[^/]+" ordered_folder "${dir}")
+  if(ordered_folder)
+    if(NOT DEFINED allowed_${ordered_folder})
+      list(APPEND problems "${source}: folder ${ordered_folder} has no place in the order (cmake/CheckIncludeOrder.cmake)")
       continue()
     endif()
-    set(key ${core_folder})
+    set(key ${ordered_folder})
   elseif(DEFINED allowed_${dir})
     set(key ${dir})
   else()
@@ -50,7 +60,7 @@ foreach(source ${sources})
       continue()
     endif()
     set(target ${CMAKE_MATCH_1})
-    string(REGEX MATCH "^core/[^/]+" target_folder "${target}")
+    string(REGEX MATCH "^(core|app)/[^/]+" target_folder "${target}")
     if(NOT target_folder)
       string(REGEX MATCH "^[^/]+" target_folder "${target}")
     endif()

@@ -19,11 +19,11 @@
 #include <string>
 #include <vector>
 
-#include "app/editor/CommandLine.h"
-#include "app/editor/CoreTexts.h"
-#include "app/editor/HelpViewer.h"
-#include "app/editor/MainWindow.h"
-#include "app/editor/QtTranslations.h"
+#include "app/main/CommandLine.h"
+#include "app/common/CoreTexts.h"
+#include "app/common/HelpViewer.h"
+#include "app/main/MainWindow.h"
+#include "app/common/QtTranslations.h"
 #include "app/input/DisplaySession.h"
 #include "core/common/Prompt.h"
 #include "platform/ProgramFolder.h"

@@ -11,7 +11,7 @@
 #include <deque>
 #include <memory>
 
-#include "app/editor/MainWindow.h"
+#include "app/main/MainWindow.h"
 #include "ScriptedPrompt.h"
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"

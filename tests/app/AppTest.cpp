@@ -18,10 +18,10 @@
 #include <deque>
 
 #include "AppFixture.h"
-#include "app/editor/MainWindow.h"
+#include "app/main/MainWindow.h"
 #include "app/editor/ParametersDialog.h"
-#include "app/editor/TextEntryDialog.h"
-#include "app/editor/UiLanguage.h"
+#include "app/common/TextEntryDialog.h"
+#include "app/common/UiLanguage.h"
 #include "app/editor/VL2Grid.h"
 #include "core/document/LayoutFile.h"
 #include "core/text/Cp1251.h"

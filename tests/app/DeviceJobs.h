@@ -5,7 +5,7 @@
 #include <QDeadlineTimer>
 
 #include "app/device/DeviceCommands.h"
-#include "app/editor/MainWindow.h"
+#include "app/main/MainWindow.h"
 
 namespace vl {
 

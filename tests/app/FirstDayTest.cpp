@@ -20,11 +20,11 @@
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
 #include "app/editor/ArrangeDialog.h"
-#include "app/editor/CommandLine.h"
+#include "app/main/CommandLine.h"
 #include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/ParametersDialog.h"
-#include "app/editor/TextEntryDialog.h"
+#include "app/common/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
 #include "core/document/KeyNoteOps.h"
 

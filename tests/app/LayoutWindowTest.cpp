@@ -23,7 +23,7 @@
 #include "app/editor/ArrangeDialog.h"
 #include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/GotoBookmarkDialog.h"
-#include "app/editor/TextEntryDialog.h"
+#include "app/common/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
 #include "core/document/LayoutFile.h"
 #include "core/document/Undo.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "app/editor/DialogButtons.h"
+#include "app/common/DialogButtons.h"
 #include "core/catalogue/ProgramFile.h"
 #include "core/common/FileErrors.h"
 #include "core/common/Prompt.h"

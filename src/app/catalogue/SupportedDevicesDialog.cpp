@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-#include "app/editor/DialogButtons.h"
+#include "app/common/DialogButtons.h"
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/catalogue/DeviceDescription.h"
 #include "core/catalogue/IniFile.h"

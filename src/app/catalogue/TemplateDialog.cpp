@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "app/editor/DialogButtons.h"
+#include "app/common/DialogButtons.h"
 
 namespace vl {
 

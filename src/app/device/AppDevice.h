@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/device/PortHandle.h"
+#include "app/common/PortHandle.h"
 #include "app/device/SimulatedKeyboard.h"
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/device/Clock.h"

@@ -1,6 +1,6 @@
 #include "app/device/ApplyDeviceRead.h"
 
-#include "app/editor/WaitCursor.h"
+#include "app/common/WaitCursor.h"
 #include "core/document/StepGuard.h"
 #include "core/document/Undo.h"
 

@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/editor/HelpViewer.h"
+#include "app/common/HelpViewer.h"
 
 namespace vl {
 namespace {

@@ -18,7 +18,7 @@
 
 #include "app/device/AppDevice.h"
 #include "app/device/SimKeyboardWindow.h"
-#include "app/device/TfmProgress.h"
+#include "app/device/ProgressDialog.h"
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/device/OperationDriver.h"

@@ -12,7 +12,7 @@
 
 #include "app/device/SimKeyField.h"
 #include "app/device/SimulatedKeyboard.h"
-#include "app/editor/HelpViewer.h"
+#include "app/common/HelpViewer.h"
 #include "sim/CardSwipe.h"
 
 namespace vl {

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/editor/DialogButtons.h"
+#include "app/common/DialogButtons.h"
 
 namespace vl {
 

@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/editor/DialogButtons.h"
+#include "app/common/DialogButtons.h"
 
 namespace vl {
 

@@ -11,7 +11,7 @@
 #include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/ParametersDialog.h"
-#include "app/editor/TextEntryDialog.h"
+#include "app/common/TextEntryDialog.h"
 #include "app/editor/VL2Grid.h"
 #include "core/catalogue/StandardFields.h"
 #include "core/document/BlockOps.h"

@@ -17,8 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/editor/DialogButtons.h"
-#include "app/editor/UiLanguage.h"
+#include "app/common/DialogButtons.h"
+#include "app/common/UiLanguage.h"
 
 namespace vl {
 

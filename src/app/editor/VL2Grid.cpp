@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <array>
 
-#include "app/editor/CoreTexts.h"
-#include "app/editor/WaitCursor.h"
+#include "app/common/CoreTexts.h"
+#include "app/common/WaitCursor.h"
 #include "app/editor/LayerSwitchIcon.h"
 #include "core/document/BlockOps.h"
 #include "core/text/Cp1251.h"

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/device/PortHandle.h"
+#include "app/common/PortHandle.h"
 #include "core/input/KeyEvents.h"
 
 class QKeyEvent;

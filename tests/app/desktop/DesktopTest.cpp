@@ -5,11 +5,11 @@
 #include <QTranslator>
 #include <QtTest>
 
-#include "app/editor/CommandIcons.h"
-#include "app/editor/CoreTexts.h"
+#include "app/common/CommandIcons.h"
+#include "app/common/CoreTexts.h"
 #include "app/editor/GotoBookmarkDialog.h"
-#include "app/editor/MainWindow.h"
-#include "app/editor/QtTranslations.h"
+#include "app/main/MainWindow.h"
+#include "app/common/QtTranslations.h"
 #include "core/common/Prompt.h"
 #include "core/settings/SettingsBackend.h"
 

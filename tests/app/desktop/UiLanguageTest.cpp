@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "app/editor/UiLanguage.h"
+#include "app/common/UiLanguage.h"
 #include "core/settings/SettingsBackend.h"
 
 namespace vl {

@@ -27,12 +27,12 @@
 #include <deque>
 
 #include "ScriptedPrompt.h"
-#include "app/editor/CardInputWindow.h"
+#include "app/input/CardInputWindow.h"
 #include "app/editor/GridWindow.h"
-#include "app/editor/KeyInputWindow.h"
-#include "app/editor/KeyListDialog.h"
-#include "app/editor/MainWindow.h"
-#include "app/editor/PauseDialog.h"
+#include "app/input/KeyInputWindow.h"
+#include "app/input/KeyListDialog.h"
+#include "app/main/MainWindow.h"
+#include "app/input/PauseDialog.h"
 #include "app/editor/VL2Grid.h"
 #include "core/input/LineClipboard.h"
 #include "core/settings/SettingsBackend.h"

@@ -1,0 +1,192 @@
+#include "app/common/CoreTexts.h"
+
+#include <QCoreApplication>
+#include <string_view>
+
+#include "core/common/Prompt.h"
+#include "core/device/Clear.h"
+#include "core/device/Detect.h"
+#include "core/device/DeviceInfo.h"
+#include "core/device/DeviceInfoQuery.h"
+#include "core/device/DeviceSession.h"
+#include "core/device/Download.h"
+#include "core/device/Interval.h"
+#include "core/device/OperationDriver.h"
+#include "core/device/Upload.h"
+#include "core/document/GridTexts.h"
+#include "core/document/KeyFunction.h"
+#include "core/document/PasswordOps.h"
+#include "core/document/Undo.h"
+#include "core/input/CaptureLine.h"
+#include "core/formats/LayoutFormats.h"
+#include "core/input/KeyEvents.h"
+#include "core/input/PauseRecording.h"
+
+namespace vl {
+
+// Each line marks a core constant for lupdate and fails the build when the core's
+// text no longer matches the one translated.
+#define VL_SAME_TEXT "a core text changed: update it here and in translations/*.ts"
+static_assert(std::string_view(kCaptionError) == QT_TRANSLATE_NOOP("core", "Ошибка"), VL_SAME_TEXT);
+static_assert(std::string_view(kCaptionAttention) == QT_TRANSLATE_NOOP("core", "Внимание"), VL_SAME_TEXT);
+static_assert(std::string_view(kCaptionInformation) == QT_TRANSLATE_NOOP("core", "Информация"), VL_SAME_TEXT);
+static_assert(std::string_view(kLineFullMessage) ==
+                  QT_TRANSLATE_NOOP("core", "Достигнут предел заполнения строки ввода."),
+              VL_SAME_TEXT);
+static_assert(kLayoutFileOpenFilter == QT_TRANSLATE_NOOP("core", "Раскладка Velmorando 2 (*.vld)"), VL_SAME_TEXT);
+static_assert(kLayoutFileSaveFilter == QT_TRANSLATE_NOOP("core", "Раскладка Velmorando 2  (*.vld)"), VL_SAME_TEXT);
+static_assert(kOldLayoutFileFilter == QT_TRANSLATE_NOOP("core", "Раскладка Velmorando 1.5 (*.mkb)"), VL_SAME_TEXT);
+static_assert(std::string_view(kAllFilesFilter) == QT_TRANSLATE_NOOP("core", "Все файлы (*.*)"), VL_SAME_TEXT);
+static_assert(std::string_view(kClearQuestion) ==
+                  QT_TRANSLATE_NOOP("core", "Память устройства будет очищена. Продолжить?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kClearDone) == QT_TRANSLATE_NOOP("core", "Память устройства очищена."), VL_SAME_TEXT);
+static_assert(std::string_view(kClearFailed) == QT_TRANSLATE_NOOP("core", "Ошибка очистки."), VL_SAME_TEXT);
+static_assert(std::string_view(kDetectCaption) == QT_TRANSLATE_NOOP("core", "Автоопределение"), VL_SAME_TEXT);
+static_assert(std::string_view(kDetectText) ==
+                  QT_TRANSLATE_NOOP("core", "автоматическое определение типа подключенного устройства"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kControllerCaption) == QT_TRANSLATE_NOOP("core", "Контроллер"), VL_SAME_TEXT);
+static_assert(std::string_view(kControllerText) ==
+                  QT_TRANSLATE_NOOP("core", "чтение версии контроллера подключенного устройства"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kNotConnected) == QT_TRANSLATE_NOOP("core", "Устройство не подключено."), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoCaption) == QT_TRANSLATE_NOOP("core", "Информация об устройстве"), VL_SAME_TEXT);
+static_assert(std::string_view(kControllerReadError) ==
+                  QT_TRANSLATE_NOOP("core", "Ошибка чтения версии контроллера устройства."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusReset) == QT_TRANSLATE_NOOP("core", "сброс устройства"), VL_SAME_TEXT);
+static_assert(std::string_view(kStatusClearing) == QT_TRANSLATE_NOOP("core", "очистка памяти устройства"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusBuildImage) == QT_TRANSLATE_NOOP("core", "создание протокола данных"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusWriteData) == QT_TRANSLATE_NOOP("core", "загрузка данных в память устройства"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusWriteHeader) == QT_TRANSLATE_NOOP("core", "загрузка дополнительной информации"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusInterval) == QT_TRANSLATE_NOOP("core", "установка задержки между SCAN-кодами"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusVerify) == QT_TRANSLATE_NOOP("core", "проверка данных в памяти устройства"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kImageTooLarge) ==
+                  QT_TRANSLATE_NOOP("core", "Объем раскладки превосходит память устройства."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kWriteErrorProtected) ==
+                  QT_TRANSLATE_NOOP("core", "Ошибка записи данных в память устройства."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kHeaderError) == QT_TRANSLATE_NOOP("core", "Ошибка подготовки устройства."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kVerifyReadError) ==
+                  QT_TRANSLATE_NOOP("core", "Ошибка проверки данных: память устройства не читается."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kOstrelNotConnected) == QT_TRANSLATE_NOOP("core", "Устройство Ostrel не подключено."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusDetect) == QT_TRANSLATE_NOOP("core", "определение подключенного устройства"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusController) ==
+                  QT_TRANSLATE_NOOP("core", "определение версии контроллера устройства"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusKeyboardReset) == QT_TRANSLATE_NOOP("core", "сброс клавиатуры"), VL_SAME_TEXT);
+static_assert(std::string_view(kCaptionDownload) == QT_TRANSLATE_NOOP("core", "Загрузка"), VL_SAME_TEXT);
+static_assert(std::string_view(kCaptionUpload) == QT_TRANSLATE_NOOP("core", "Чтение"), VL_SAME_TEXT);
+static_assert(std::string_view(kStatusDataSize) == QT_TRANSLATE_NOOP("core", "определение объема данных"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusReadData) == QT_TRANSLATE_NOOP("core", "чтение данных из памяти устройства"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusProcess) == QT_TRANSLATE_NOOP("core", "обработка раскладки"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceEmpty) == QT_TRANSLATE_NOOP("core", "Память устройства пуста."), VL_SAME_TEXT);
+static_assert(std::string_view(kDataSizeError) ==
+                  QT_TRANSLATE_NOOP("core", "Ошибка определения размера данных в памяти устройства."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kReadError) == QT_TRANSLATE_NOOP("core", "Ошибка чтения раскладки."), VL_SAME_TEXT);
+static_assert(std::string_view(kProcessError) == QT_TRANSLATE_NOOP("core", "Ошибка обработки раскладки."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kPasswordCaption) == QT_TRANSLATE_NOOP("core", "Пароль"), VL_SAME_TEXT);
+static_assert(std::string_view(kRepeatCaption) == QT_TRANSLATE_NOOP("core", "Подтверждение пароля"), VL_SAME_TEXT);
+static_assert(std::string_view(kEnterPassword) == QT_TRANSLATE_NOOP("core", "Введите пароль для открытия раскладки"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kRepeatPassword) == QT_TRANSLATE_NOOP("core", "Введите пароль еще раз:"), VL_SAME_TEXT);
+static_assert(std::string_view(kForgottenPasswordWarning) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Внимание! Забытый пароль восстановить невозможно. Список паролей рекомендуется "
+                                    "хранить в надежном месте. Следует также помнить, что при вводе пароля "
+                                    "учитывается регистр букв."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kPasswordMismatch) ==
+                  QT_TRANSLATE_NOOP("core", "При подтверждении введен неверный пароль."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kNoPassword) == QT_TRANSLATE_NOOP("core", "Пароль не установлен."), VL_SAME_TEXT);
+static_assert(std::string_view(kPasswordRemoved) == QT_TRANSLATE_NOOP("core", "Пароль для чтения удален."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kRecordPausesCaption) == QT_TRANSLATE_NOOP("core", "записывать паузы"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[0]) == QT_TRANSLATE_NOOP("core", "Макрос"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[1]) == QT_TRANSLATE_NOOP("core", "Переход на уровень вверх"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[2]) == QT_TRANSLATE_NOOP("core", "Переход на уровень вниз"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[3]) == QT_TRANSLATE_NOOP("core", "Переход на 0 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[4]) == QT_TRANSLATE_NOOP("core", "Переход на 1 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[5]) == QT_TRANSLATE_NOOP("core", "Переход на 2 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[6]) == QT_TRANSLATE_NOOP("core", "Переход на 3 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[7]) == QT_TRANSLATE_NOOP("core", "Временный переход на 0 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[8]) == QT_TRANSLATE_NOOP("core", "Временный переход на 1 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[9]) == QT_TRANSLATE_NOOP("core", "Временный переход на 2 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kFuncCaptions[10]) == QT_TRANSLATE_NOOP("core", "Временный переход на 3 уровень"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoClear) == QT_TRANSLATE_NOOP("core", "удаление"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoPaste) == QT_TRANSLATE_NOOP("core", "вставку"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoSpecialPaste) == QT_TRANSLATE_NOOP("core", "специальную вставку"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoMove) == QT_TRANSLATE_NOOP("core", "перемещение"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoInsertColumns) == QT_TRANSLATE_NOOP("core", "добавление колонок"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoInsertRows) == QT_TRANSLATE_NOOP("core", "добавление строк"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoDeleteColumns) == QT_TRANSLATE_NOOP("core", "удаление колонок"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoDeleteRows) == QT_TRANSLATE_NOOP("core", "удаление строк"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoCopyToLayers) == QT_TRANSLATE_NOOP("core", "копирование на уровни"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoApplyRecord) == QT_TRANSLATE_NOOP("core", "изменение данных"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoCardReader) == QT_TRANSLATE_NOOP("core", "изменение считывателя"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoDeviceRead) == QT_TRANSLATE_NOOP("core", "чтение данных из устройства"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoKeyNote) == QT_TRANSLATE_NOOP("core", "изменение примечаний"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoMark) == QT_TRANSLATE_NOOP("core", "изменение закладок"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoGroup) == QT_TRANSLATE_NOOP("core", "группирование"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoUngroup) == QT_TRANSLATE_NOOP("core", "разгруппирование"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoMaster) == QT_TRANSLATE_NOOP("core", "перенос главной клавиши"), VL_SAME_TEXT);
+static_assert(std::string_view(kUndoPassword) == QT_TRANSLATE_NOOP("core", "изменение пароля"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[0]) == QT_TRANSLATE_NOOP("core", "Серия"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[1]) == QT_TRANSLATE_NOOP("core", "Наименование"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[2]) == QT_TRANSLATE_NOOP("core", "Номер"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[3]) == QT_TRANSLATE_NOOP("core", "Количество клавиш"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[4]) == QT_TRANSLATE_NOOP("core", "Исполнение"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[5]) == QT_TRANSLATE_NOOP("core", "Наличие считывателя магнитных карт"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[6]) == QT_TRANSLATE_NOOP("core", "Наличие считывателя Smart-карт"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[7]) == QT_TRANSLATE_NOOP("core", "Наличие внешней клавиатуры"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[8]) == QT_TRANSLATE_NOOP("core", "Объем памяти"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[9]) == QT_TRANSLATE_NOOP("core", "Программатор"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoRowNames[10]) == QT_TRANSLATE_NOOP("core", "Версия контроллера устройства"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoYes) == QT_TRANSLATE_NOOP("core", "да"), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoNo) == QT_TRANSLATE_NOOP("core", "нет"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellNote) == QT_TRANSLATE_NOOP("core", "Примечание"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellBookmark) == QT_TRANSLATE_NOOP("core", "Закладка"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellGroup) == QT_TRANSLATE_NOOP("core", "Группа"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellMasterKey) == QT_TRANSLATE_NOOP("core", "Мастер-клавиша"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellFunction) == QT_TRANSLATE_NOOP("core", "Действие"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellLayer) == QT_TRANSLATE_NOOP("core", "Уровень "), VL_SAME_TEXT);
+static_assert(std::string_view(kCellPress) == QT_TRANSLATE_NOOP("core", "Нажатие"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellRelease) == QT_TRANSLATE_NOOP("core", "Отжатие"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellAutoRepeat) == QT_TRANSLATE_NOOP("core", "Автоповтор"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellYes) == QT_TRANSLATE_NOOP("core", "да"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellClick) == QT_TRANSLATE_NOOP("core", "Щелчок"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellClickFormat) == QT_TRANSLATE_NOOP("core", "%d,%dc"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellLayerNote) == QT_TRANSLATE_NOOP("core", "Примечание уровня"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellNothingShown) == QT_TRANSLATE_NOOP("core", "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ"), VL_SAME_TEXT);
+static_assert(std::string_view(kBlockSizeFormat) == QT_TRANSLATE_NOOP("core", "размер (%d,%d)"), VL_SAME_TEXT);
+static_assert(std::string_view(kOneKeyCaption) == QT_TRANSLATE_NOOP("core", "Клавиша "), VL_SAME_TEXT);
+static_assert(std::string_view(kBlockCaptionFormat) == QT_TRANSLATE_NOOP("core", "Клавиши (%d,%d)-(%d,%d)"), VL_SAME_TEXT);
+static_assert(std::string_view(kMoveKeyFormat) == QT_TRANSLATE_NOOP("core", "(%d,%d) в (%d,%d)"), VL_SAME_TEXT);
+static_assert(std::string_view(kMoveBlockSeparator) == QT_TRANSLATE_NOOP("core", " в "), VL_SAME_TEXT);
+static_assert(std::string_view(kReleasePrefix) == QT_TRANSLATE_NOOP("core", "Отжатие "), VL_SAME_TEXT);
+#undef VL_SAME_TEXT
+
+QString CoreText(const std::string& text) { return QCoreApplication::translate("core", text.c_str()); }
+
+TextTranslator CoreTranslator() {
+  return [](const char* text) { return QCoreApplication::translate("core", text).toStdString(); };
+}
+
+}  // namespace vl

@@ -1,0 +1,98 @@
+#include "app/common/QtPrompt.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/common/CoreTexts.h"
+#include "core/document/Field.h"
+
+namespace vl {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Warning:
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok: return QMessageBox::Ok;
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+}  // namespace
+
+Answer QtPrompt::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
+                     MessageIcon icon) {
+  QMessageBox box(ToQtIcon(icon), CoreText(caption), CoreText(text), ToQtButtons(buttons), parent_);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: return Answer::Ok;
+  }
+}
+
+std::optional<std::string> QtPrompt::AskPassword(const std::string& firstLine,
+                                                 const std::string& secondLine) {
+  return AskPasswordTitled(QCoreApplication::translate("vl::QtPrompt", "Пароль").toStdString(), firstLine, secondLine);
+}
+
+std::optional<std::string> QtPrompt::AskPasswordTitled(const std::string& caption,
+                                                       const std::string& firstLine,
+                                                       const std::string& secondLine) {
+  QDialog dialog(parent_);
+  dialog.setWindowTitle(CoreText(caption));
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(new QLabel(CoreText(firstLine)));
+  if (!secondLine.empty()) layout->addWidget(new QLabel(CoreText(secondLine)));
+  auto* edit = new QLineEdit;
+  edit->setEchoMode(QLineEdit::Password);
+  edit->setMaxLength(static_cast<int>(kMaxPasswordLength));
+  layout->addWidget(edit);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("vl::QtPrompt", "Отмена"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return edit->text().toStdString();
+}
+
+void StatusReporter::SetStatus(const std::string& text) {
+  if (status_) status_->setText(CoreText(text));
+}
+
+void StatusReporter::ShowProgress(bool visible) {
+  if (!progress_) return;
+  progress_->setValue(0);
+  // The hourglass goes with the bar, and is restored exactly once.
+  if (visible && !progress_->isVisible()) QApplication::setOverrideCursor(Qt::WaitCursor);
+  if (!visible && progress_->isVisible()) QApplication::restoreOverrideCursor();
+  progress_->setVisible(visible);
+}
+
+void StatusReporter::SetProgress(int position) {
+  if (progress_) progress_->setValue(position);
+}
+
+}  // namespace vl

@@ -1,0 +1,34 @@
+#include "app/common/QtTranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace vl {
+
+namespace {
+
+bool Install(QCoreApplication& application, const QString& file, const QString& folder) {
+  auto* translator = new QTranslator(&application);
+  if (translator->load(file, folder) && QCoreApplication::installTranslator(translator)) return true;
+  delete translator;
+  return false;
+}
+
+}  // namespace
+
+bool InstallTranslations(QCoreApplication& application, UiLanguage language) {
+  const QString code = LanguageCode(language);
+  bool complete = true;
+  // "qt" is the catalogue that pulls in qtbase and the other modules' texts.
+  if (language != UiLanguage::English) {
+    complete = Install(application, QStringLiteral("qt_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  }
+  if (language != UiLanguage::Russian) {
+    complete = Install(application, QStringLiteral("velmorando_") + code, QStringLiteral(":/i18n")) && complete;
+  }
+  return complete;
+}
+
+}  // namespace vl

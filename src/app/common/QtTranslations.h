@@ -1,0 +1,17 @@
+#pragma once
+// The translators of the language the windows speak: the program's own texts
+// (built into the program) and Qt's (file dialogs, standard buttons, the edit
+// fields' context menus), whatever the desktop's language.
+
+#include "app/common/UiLanguage.h"
+
+class QCoreApplication;
+
+namespace vl {
+
+// Installs the program's translation (none for Russian, the texts' own language)
+// and Qt's from Qt's translations folder (none for English, Qt's own). False when
+// one of them is missing; its texts then stay in their original language.
+bool InstallTranslations(QCoreApplication& application, UiLanguage language);
+
+}  // namespace vl

@@ -1,0 +1,24 @@
+#pragma once
+// The user's prompt as a device worker sees it: every question and message is
+// asked on the user-interface thread while the worker waits for the answer. Once
+// the calls are closed (the program quits), questions are answered Cancel and
+// messages are not shown.
+
+#include "app/common/UiThread.h"
+#include "core/common/Prompt.h"
+
+namespace vl {
+
+class UiThreadPrompt final : public IPrompt {
+ public:
+  UiThreadPrompt(IPrompt& inner, UiThreadCalls& calls) : inner_(inner), calls_(calls) {}
+  Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
+             MessageIcon icon) override;
+  std::optional<std::string> AskPassword(const std::string& firstLine, const std::string& secondLine) override;
+
+ private:
+  IPrompt& inner_;
+  UiThreadCalls& calls_;
+};
+
+}  // namespace vl
