@@ -58,8 +58,9 @@ bool DecodingTable::LoadText(std::string_view text, int highestRow) {
     return Fail("устройство высотой " + std::to_string(highestRow + 1) + " рядов, а таблица знает от 1 до " +
                 std::to_string(kDecodingRows));
   }
-  int x = 0;
-  int y = 0;
+  const auto lastRow = static_cast<size_t>(highestRow);
+  size_t x = 0;
+  size_t y = 0;
   int stored = 0;
   size_t start = 0;
   // One pass past the end, so the end of the text ends the last entry as well.
@@ -82,7 +83,7 @@ bool DecodingTable::LoadText(std::string_view text, int highestRow) {
     }
     cells_[x][y] = GridOffset{*dx, *dy};
     ++stored;
-    if (++y > highestRow) {
+    if (++y > lastRow) {
       y = 0;
       ++x;
     }
@@ -102,10 +103,11 @@ std::string DecodingTable::PlacementProblem(int highestColumn, int highestRow) c
   std::map<std::pair<int, int>, std::pair<int, int>> cells;  // cell -> the key placed there first
   for (int x = 0; x <= highestColumn; ++x) {
     for (int y = 0; y <= highestRow; ++y) {
-      const auto [placed, added] = cells.emplace(std::pair(cells_[x][y].Dx, cells_[x][y].Dy), std::pair(x, y));
+      const GridOffset& cell = Cell(x, y);
+      const auto [placed, added] = cells.emplace(std::pair(cell.Dx, cell.Dy), std::pair(x, y));
       if (added) continue;
       return "клавиши " + KeyName(placed->second) + " и " + KeyName({x, y}) + " попадают в одну клетку " +
-             std::to_string(cells_[x][y].Dx) + ":" + std::to_string(cells_[x][y].Dy);
+             std::to_string(cell.Dx) + ":" + std::to_string(cell.Dy);
     }
   }
   return {};
@@ -113,7 +115,11 @@ std::string DecodingTable::PlacementProblem(int highestColumn, int highestRow) c
 
 GridOffset DecodingTable::At(int x, int y) const {
   if (x < 0 || x >= kDecodingColumns || y < 0 || y >= kDecodingRows) return {};
-  return cells_[x][y];
+  return Cell(x, y);
+}
+
+const GridOffset& DecodingTable::Cell(int x, int y) const {
+  return cells_[static_cast<size_t>(x)][static_cast<size_t>(y)];
 }
 
 KeyPlacement DecodingTable::Placement() const {

@@ -46,6 +46,8 @@ class DecodingTable {
  private:
   bool Fail(std::string problem);
   void Clear();
+  // Entry [x][y] of a key already known to lie inside the table.
+  const GridOffset& Cell(int x, int y) const;
   std::array<std::array<GridOffset, kDecodingRows>, kDecodingColumns> cells_{};
   int entries_ = 0;
   std::string problem_;

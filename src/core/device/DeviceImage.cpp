@@ -10,7 +10,7 @@ namespace {
 constexpr uint8_t kSwitchMarker = 0xFF;
 constexpr uint8_t kTemporaryRelease = 0x20;
 constexpr uint8_t kEmptyMarkerCrc = 0x0F;  // flags of the empty record on CRC-8 devices
-constexpr int kTrackCount = 4;
+constexpr size_t kTrackCount = 4;
 constexpr uint8_t kControllerWithTrackDefaults = 17;  // 1.7
 // Controllers before 1.7 need something in every track header and terminator.
 constexpr std::array<uint8_t, 6> kTrackFiller = {0x7E, 0xF0, 0x7E, 0x7E, 0xF0, 0x7E};
@@ -90,12 +90,12 @@ const TMacroButton* ContentAt(const TVL2Document& document, int column, int row,
 }
 
 // The switching key as the device runs it, in every downloaded layer.
-TMacroButton SwitchingKey(const TMacroButton& record, int layers) {
+TMacroButton SwitchingKey(const TMacroButton& record, size_t layers) {
   TMacroButton key = record;
   const std::string press = {static_cast<char>(kSwitchMarker),
                              static_cast<char>(SwitchCode(record.Func))};
   const bool temporary = record.Func >= kFuncShiftToLayer0;
-  for (int layer = 0; layer < layers; ++layer) {
+  for (size_t layer = 0; layer < layers; ++layer) {
     TMacros& block = key.Layers[layer];
     block.Macro[0] = press;
     block.Macro[1] = temporary ? std::string{static_cast<char>(kSwitchMarker),
@@ -108,11 +108,11 @@ TMacroButton SwitchingKey(const TMacroButton& record, int layers) {
 
 // A key with no function assigned is written empty, as the grid shows it: its
 // layers would otherwise go out as a one-byte 0xFF press.
-bool WrittenEmpty(const TMacroButton* record, int layers) {
+bool WrittenEmpty(const TMacroButton* record, size_t layers) {
   if (record == nullptr) return true;
   if (IsLayerSwitch(record->Func)) return false;
   if (record->Func != kFuncMacro) return true;
-  for (int layer = 0; layer < layers; ++layer) {
+  for (size_t layer = 0; layer < layers; ++layer) {
     if (!record->Layers[layer].IsEmpty()) return false;
   }
   return true;
@@ -125,12 +125,13 @@ std::optional<std::vector<uint8_t>> BuildDeviceImage(const TVL2Document& documen
                                                      const ImageDevice& device,
                                                      const TRect& selection,
                                                      const KeyPlacement& placement) {
-  const int keys = device.Width * device.Height;
-  if (keys < 0 || keys > 255) return std::nullopt;
-  const int layers = settings.LayerCountValue();
+  const int keyCount = device.Width * device.Height;
+  if (keyCount < 0 || keyCount > 255) return std::nullopt;
+  const auto keys = static_cast<size_t>(keyCount);
+  const auto layers = static_cast<size_t>(settings.LayerCountValue());
   const uint8_t groupMode = settings.Get(Setting::GroupDownloadMode);
   const size_t keyTable = 4;
-  const size_t trackTable = keyTable + 2 * static_cast<size_t>(keys) * layers;
+  const size_t trackTable = keyTable + 2 * keys * layers;
   const size_t emptyRecord = trackTable + 2 * kTrackCount + 2;
 
   ImageWriter image;
@@ -143,7 +144,7 @@ std::optional<std::vector<uint8_t>> BuildDeviceImage(const TVL2Document& documen
   image.Append(0xFF);
   image.Append(0xFF);
   const uint8_t emptyFlags = device.Crc ? kEmptyMarkerCrc : 0;
-  for (int layer = 0; layer < layers; ++layer) {
+  for (size_t layer = 0; layer < layers; ++layer) {
     image.Append(0);
     image.Append(emptyFlags);
     image.Append(0);
@@ -151,7 +152,7 @@ std::optional<std::vector<uint8_t>> BuildDeviceImage(const TVL2Document& documen
 
   for (int x = 0; x < device.Width; ++x) {
     for (int y = 0; y < device.Height; ++y) {
-      const size_t key = static_cast<size_t>(x) * device.Height + y;
+      const auto key = static_cast<size_t>(x * device.Height + y);
       const GridOffset offset = placement(x, y);
       const int column = selection.Left + offset.Dx;
       const int row = selection.Top + offset.Dy;
@@ -160,14 +161,14 @@ std::optional<std::vector<uint8_t>> BuildDeviceImage(const TVL2Document& documen
         record = ContentAt(document, column, row, groupMode);
       }
       if (WrittenEmpty(record, layers)) {
-        for (int layer = 0; layer < layers; ++layer) {
+        for (size_t layer = 0; layer < layers; ++layer) {
           image.PutWord(keyTable + layer * 2 * keys + 2 * key, emptyRecord);
         }
         continue;
       }
       const TMacroButton written =
           IsLayerSwitch(record->Func) ? SwitchingKey(*record, layers) : *record;
-      for (int layer = 0; layer < layers; ++layer) {
+      for (size_t layer = 0; layer < layers; ++layer) {
         const TMacros& block = written.Layers[layer];
         image.PutWord(keyTable + layer * 2 * keys + 2 * key, image.Size());
         image.AppendRecord(static_cast<uint8_t>(block.AutoRepeat + 2 * block.Click),
@@ -186,7 +187,7 @@ std::optional<std::vector<uint8_t>> BuildDeviceImage(const TVL2Document& documen
       }
     }
   }
-  for (int track = 0; track < kTrackCount; ++track) {
+  for (size_t track = 0; track < kTrackCount; ++track) {
     const TMacros& block = card.Layers[track];
     image.PutWord(trackTable + 2 * track, image.Size());
     image.AppendRecord(block.Click, block.Macro[0], block.Macro[1]);
@@ -230,16 +231,17 @@ class ImageReader {
 bool ReadDeviceImage(std::span<const uint8_t> image, const ImageReadOptions& options,
                      const KeyPlacement& placement, IUploadSink& sink) {
   ImageReader reader(image);
-  const int keys = options.Width * options.Height;
+  // The catalogue's checks keep the device at 1..16 columns and 1..18 rows.
+  const auto keys = static_cast<size_t>(options.Width * options.Height);
   const uint8_t layoutByte = reader.At(3);
-  const int layers = ((layoutByte >> 4) & 3) + 1;
+  const size_t layers = ((layoutByte >> 4) & 3u) + 1;
   constexpr size_t keyTable = 4;
 
   for (int x = 0; x < options.Width; ++x) {
     for (int y = 0; y < options.Height; ++y) {
-      const size_t key = static_cast<size_t>(x) * options.Height + y;
+      const auto key = static_cast<size_t>(x * options.Height + y);
       TMacroButton record;
-      for (int layer = 0; layer < layers; ++layer) {
+      for (size_t layer = 0; layer < layers; ++layer) {
         const size_t offset = reader.Word(keyTable + layer * 2 * keys + 2 * key);
         TMacros& block = record.Layers[layer];
         const uint8_t pressLength = reader.At(offset);
@@ -264,7 +266,7 @@ bool ReadDeviceImage(std::span<const uint8_t> image, const ImageReadOptions& opt
 
   if (options.WithCard) {
     TMacroButton card;
-    size_t offset = reader.Word(keyTable + 2 * static_cast<size_t>(keys) * layers);
+    size_t offset = reader.Word(keyTable + 2 * keys * layers);
     for (TMacros& track : card.Layers) {
       const uint8_t headerLength = reader.At(offset);
       track.Click = reader.At(offset + 1);

@@ -7,9 +7,16 @@ namespace {
 
 const char* YesNo(bool value) { return value ? kInfoYes : kInfoNo; }
 
-std::string Number(const char* format, int value) {
+// The value with at least digits digits, zeros in front.
+std::string Decimal(int value, int digits) {
   char text[32];
-  std::snprintf(text, sizeof text, format, value);
+  std::snprintf(text, sizeof text, "%.*d", digits, value);
+  return text;
+}
+
+std::string Hexadecimal(unsigned value, int digits) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*x", digits, value);
   return text;
 }
 
@@ -31,12 +38,12 @@ const char* ProgrammerName(uint8_t programmer) {
 }  // namespace
 
 std::string FormatSerialNumber(uint16_t serial, int numeration) {
-  if (numeration == 0) return Number("%0.5d", serial);
+  if (numeration == 0) return Decimal(serial, 5);
   if (numeration != 1 || serial / 1000 > 'Z' - 'A') return kUnknownValue;
   std::string text;
   text += static_cast<char>('A' + serial / 1000);
   text += static_cast<char>('A' + serial / 100 % 10);
-  return text + "00" + Number("%0.2d", serial % 100);
+  return text + "00" + Decimal(serial % 100, 2);
 }
 
 bool ComesFromHeader(DeviceInfoRow row) {
@@ -62,15 +69,15 @@ std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfo
       version == kUnknownValue ? kUnknownValue
                                : std::string(ProgrammerName(source.Programmer)) + " " + version;
   return {
-      {kInfoRowNames[0], Number("%0.4x", source.DeviceType)},
+      {kInfoRowNames[0], Hexadecimal(source.DeviceType, 4)},
       {kInfoRowNames[1], source.About},
       {kInfoRowNames[2], FormatSerialNumber(source.Serial, source.Numeration)},
-      {kInfoRowNames[3], Number("%d", source.Keys)},
+      {kInfoRowNames[3], std::to_string(source.Keys)},
       {kInfoRowNames[4], source.Text},
       {kInfoRowNames[5], YesNo(source.MagneticReader)},
       {kInfoRowNames[6], YesNo(source.SmartCardReader)},
       {kInfoRowNames[7], YesNo(source.ExternalKeyboard)},
-      {kInfoRowNames[8], Number("%d  байт", source.Memory)},
+      {kInfoRowNames[8], std::to_string(source.Memory) + "  байт"},
       {kInfoRowNames[9], programmer},
       {kInfoRowNames[10], Version(source.ControllerMajor, source.ControllerMinor)},
   };

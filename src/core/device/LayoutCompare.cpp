@@ -18,7 +18,7 @@ class ContentSink final : public IUploadSink {
  public:
   ContentSink(ImageContent& content, int height) : content_(content), height_(height) {}
   void StoreKey(GridOffset offset, const TMacroButton& record) override {
-    content_.keys[static_cast<size_t>(offset.Dx) * height_ + offset.Dy] = record;
+    content_.keys[static_cast<size_t>(offset.Dx * height_ + offset.Dy)] = record;
   }
   void StoreCardReader(const TMacroButton& card, uint8_t trackMask) override {
     content_.card = card;
@@ -37,7 +37,7 @@ std::optional<ImageContent> DeviceContent(const TVL2Document& document, const Se
   if (!image) return std::nullopt;
   image->pop_back();  // the CRC-8
   ImageContent content;
-  content.keys.resize(static_cast<size_t>(device.Width) * device.Height);
+  content.keys.resize(static_cast<size_t>(device.Width * device.Height));
   ContentSink sink(content, device.Height);
   const ImageReadOptions options{.Width = device.Width, .Height = device.Height, .WithCard = true};
   ReadDeviceImage(*image, options, [](int x, int y) { return GridOffset{x, y}; }, sink);
@@ -87,8 +87,8 @@ void AddKeyDifferences(const TMacroButton& a, const TMacroButton& b, KeyDifferen
     differences.push_back(difference);
     return;
   }
-  for (int layer = 0; layer < kLayerCount; ++layer) {
-    difference.Layer = layer;
+  for (size_t layer = 0; layer < kLayerCount; ++layer) {
+    difference.Layer = static_cast<int>(layer);
     difference.What = LayerDifference(a.Layers[layer], b.Layers[layer]);
     if (difference.What) differences.push_back(difference);
   }
@@ -97,7 +97,7 @@ void AddKeyDifferences(const TMacroButton& a, const TMacroButton& b, KeyDifferen
 std::vector<TrackDifference> TrackDifferences(const TMacroButton& a, uint8_t maskA, const TMacroButton& b,
                                               uint8_t maskB) {
   std::vector<TrackDifference> differences;
-  for (int track = 0; track < static_cast<int>(a.Layers.size()); ++track) {
+  for (size_t track = 0; track < a.Layers.size(); ++track) {
     const TMacros& trackA = a.Layers[track];
     const TMacros& trackB = b.Layers[track];
     uint8_t what = 0;
@@ -105,7 +105,7 @@ std::vector<TrackDifference> TrackDifferences(const TMacroButton& a, uint8_t mas
     if (trackA.Macro[0] != trackB.Macro[0]) what |= kTrackHeader;
     if (trackA.Macro[1] != trackB.Macro[1]) what |= kTrackTerminator;
     if (trackA.Click != trackB.Click) what |= kTrackFlags;
-    if (what) differences.push_back(TrackDifference{track + 1, what});
+    if (what) differences.push_back(TrackDifference{static_cast<int>(track) + 1, what});
   }
   return differences;
 }
@@ -122,7 +122,7 @@ std::optional<std::vector<KeyDifference>> CompareLayouts(const TVL2Document& lay
   std::vector<KeyDifference> differences;
   for (int x = 0; x < device.Width; ++x) {
     for (int y = 0; y < device.Height; ++y) {
-      const size_t key = static_cast<size_t>(x) * device.Height + y;
+      const auto key = static_cast<size_t>(x * device.Height + y);
       const GridOffset offset = placement(x, y);
       KeyDifference difference{x, y, selection.Left + offset.Dx, selection.Top + offset.Dy};
       AddKeyDifferences(ours->keys[key], theirs->keys[key], difference, differences);

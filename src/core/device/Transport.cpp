@@ -94,7 +94,7 @@ bool SendString(Link& link, const Bytes& bytes) {
 Bytes DecodeNibbles(const Bytes& received) {
   Bytes decoded;
   for (size_t i = 0; i + 1 < received.size(); i += 2)
-    Put(decoded, (received[i + 1] & 0x0F) << 4 | (received[i] & 0x0F));
+    Put(decoded, (static_cast<uint8_t>(received[i + 1]) & 0x0Fu) << 4 | (static_cast<uint8_t>(received[i]) & 0x0Fu));
   return decoded;
 }
 
@@ -129,7 +129,7 @@ Bytes FrameBytes(uint8_t checksumKind, const Bytes& data, uint16_t word, uint8_t
 
   Bytes frame(write ? 21 : 5, '\0');
   frame[0] = static_cast<char>(command);
-  for (int i = 0; i < 4; ++i) frame[1 + i] = static_cast<char>((word >> (4 * i)) & 0x0F);
+  for (size_t i = 0; i < 4; ++i) frame[1 + i] = static_cast<char>((word >> (4 * i)) & 0x0F);
   for (size_t i = 0; i < data.size(); ++i) {
     const auto byte = static_cast<uint8_t>(data[i]);
     if (5 + 2 * i < frame.size()) frame[5 + 2 * i] = static_cast<char>(byte & 0x0F);

@@ -1,5 +1,7 @@
 #include "core/device/Upload.h"
 
+#include <string_view>
+
 #include "core/device/Crc8.h"
 #include "core/device/UploadStore.h"
 
@@ -35,7 +37,8 @@ MemoryTransfer ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t siz
       const Bytes answer = ReadBlock(link, session.identity.SerialNumber, static_cast<uint16_t>(address));
       good = GoodAnswer(answer, link);
       if (good) {
-        image.insert(image.end(), answer.begin() + dataAt, answer.begin() + dataAt + kReadBlock);
+        const std::string_view data = std::string_view(answer).substr(dataAt, kReadBlock);
+        image.insert(image.end(), data.begin(), data.end());
         break;
       }
       session.reporter.SetStatus(RetryText(failures + 1, kReadRetrySuffix));

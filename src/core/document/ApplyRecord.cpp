@@ -7,7 +7,7 @@
 namespace vl {
 namespace {
 
-void ApplyLayer(const TMacros& from, TMacros& to, int layer, const ChangedFlags& changed) {
+void ApplyLayer(const TMacros& from, TMacros& to, size_t layer, const ChangedFlags& changed) {
   if (changed[ChangedFlag(LayerField::Press, layer)]) to.Macro[0] = from.Macro[0];
   if (changed[ChangedFlag(LayerField::Release, layer)]) to.Macro[1] = from.Macro[1];
   if (changed[ChangedFlag(LayerField::AutoRepeat, layer)]) to.AutoRepeat = from.AutoRepeat;
@@ -33,7 +33,7 @@ void ApplyRecord(TVL2Document& document, const TRect& block, const TMacroButton&
         key = std::make_unique<TMacroButton>();
         key->Func = kFuncMacro;
       }
-      for (int layer = 0; layer < kLayerCount; ++layer) {
+      for (size_t layer = 0; layer < kLayerCount; ++layer) {
         ApplyLayer(record.Layers[layer], key->Layers[layer], layer, changed);
       }
       if (changed[kChangedFunction]) key->Func = record.Func;

@@ -20,7 +20,7 @@ using ChangedFlags = std::bitset<kChangedFlagCount>;
 inline constexpr ChangedFlags kLayerFieldFlags{(1ull << kChangedFunction) - 1};
 
 // The flag of one field of layer 0..3.
-constexpr int ChangedFlag(LayerField field, int layer) { return static_cast<int>(field) + layer; }
+constexpr size_t ChangedFlag(LayerField field, size_t layer) { return static_cast<size_t>(field) + layer; }
 
 // One history step "изменение данных": sets every flagged field of
 // every key of the block from the record (the layer note cut to 50 characters);

@@ -26,7 +26,7 @@ bool HoldsDataFor(const TVL2Document& document, const TRect& block, int layer) {
   ForEachCell(block, [&](int column, int row) {
     const TMacroButton* key = document.GetKey(column, row);
     if (found || key == nullptr) return;
-    found = !IsSingleLayer(layer) || key->Func != kFuncMacro || !key->Layers[layer].IsEmpty();
+    found = !IsSingleLayer(layer) || key->Func != kFuncMacro || !key->Layers[static_cast<size_t>(layer)].IsEmpty();
   });
   return found;
 }

@@ -1,7 +1,6 @@
 #include "core/document/GridTexts.h"
 
-#include <cstdio>
-
+#include "core/common/Placeholders.h"
 #include "core/document/EditingSupport.h"
 #include "core/text/Cp1251.h"
 
@@ -11,24 +10,18 @@ namespace {
 
 constexpr size_t kHintLineLength = 75;
 
-std::string Format(const std::string& format, int a, int b) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format.c_str(), a, b);
-  return buffer;
-}
-
-std::string Format(const std::string& format, int a, int b, int c, int d) {
-  char buffer[96];
-  std::snprintf(buffer, sizeof buffer, format.c_str(), a, b, c, d);
-  return buffer;
+// The formats may be translated: their numbers are filled without printf.
+template <typename... Numbers>
+std::string Format(const std::string& format, Numbers... numbers) {
+  return FillPlaceholders(format, {std::string_view(std::to_string(numbers))...});
 }
 
 void Intersect(TMacroButton& summary, const TMacroButton& key) {
   if (summary.Func != key.Func) summary.Func = kFuncNone;
-  for (int layer = 0; layer < kLayerCount; ++layer) {
+  for (size_t layer = 0; layer < kLayerCount; ++layer) {
     TMacros& common = summary.Layers[layer];
     const TMacros& other = key.Layers[layer];
-    for (int side = 0; side < 2; ++side) {
+    for (size_t side = 0; side < 2; ++side) {
       if (common.Macro[side] != other.Macro[side]) common.Macro[side].clear();
     }
     if (common.AutoRepeat != other.AutoRepeat) common.AutoRepeat = 0;
@@ -118,7 +111,7 @@ std::string CellInformation(const TVL2Document& document, int column, int row,
   if (!key || key->Func > kFuncShiftToLayer0 + 3) return text;
   line(kCellFunction, Translated(translate, kFuncCaptions[key->Func]));
   if (key->Func != kFuncMacro) return text;
-  for (int layer = 0; layer < kLayerCount; ++layer) {
+  for (size_t layer = 0; layer < kLayerCount; ++layer) {
     const TMacros& block = key->Layers[layer];
     if (block.IsEmpty()) continue;
     text += "\n" + Translated(translate, kCellLayer) + std::to_string(layer) + "\n";

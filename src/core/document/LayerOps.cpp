@@ -16,7 +16,7 @@ void CopyToLayers(TVL2Document& document, const TRect& block, int layer,
       KeyRef& key = document.Keys(column, row);
       if (!key || key->Func != kFuncMacro) return;
       for (int target = 0; target < kLayerCount; ++target) {
-        if (targets[target]) CopyLayer(*key, *key, layer, target);
+        if (targets[static_cast<size_t>(target)]) CopyLayer(*key, *key, layer, target);
       }
       if (deleteFromSource) ClearLayerOrFree(key, layer);
       FreeIfBlank(key);

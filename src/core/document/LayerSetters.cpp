@@ -20,7 +20,7 @@ void SetOnLayers(TVL2Document& document, const TRect& block, int layer, Set&& se
     ForEachCell(*area, [&](int column, int row) {
       KeyRef& key = document.Keys(column, row);
       if (!key) key = std::make_unique<TMacroButton>();
-      for (int l = first; l <= last; ++l) set(key->Layers[l]);
+      for (int l = first; l <= last; ++l) set(key->Layers[static_cast<size_t>(l)]);
       // Func first, so a switching key left with empty layers is freed as well.
       key->Func = kFuncMacro;
       FreeIfBlank(key);

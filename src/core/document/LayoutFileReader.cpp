@@ -156,7 +156,7 @@ class CurrentBodyReader {
   IPrompt& prompt_;
   const std::string& fileName_;
   TMacroButton key_;
-  int layer_ = 0;
+  size_t layer_ = 0;
   uint8_t keyColumn_ = 0, keyRow_ = 0;
   TKeyNote note_;
   uint8_t noteColumn_ = 0, noteRow_ = 0;

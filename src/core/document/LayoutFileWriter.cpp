@@ -75,7 +75,7 @@ uint8_t RowByte(size_t index) { return static_cast<uint8_t>(FieldMatrix<KeyRef>:
 
 void PutKeyBody(LayoutBytes& out, const TMacroButton& key) {
   out.Put(kFunction, key.Func);
-  for (int layer = 0; layer < kLayerCount; ++layer) {
+  for (size_t layer = 0; layer < kLayerCount; ++layer) {
     const TMacros& block = key.Layers[layer];
     if (block.IsEmpty()) continue;
     out.Put(kLayer, static_cast<uint8_t>(layer));

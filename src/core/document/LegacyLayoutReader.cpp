@@ -36,7 +36,7 @@ void ReadLegacyLayoutBody(LayoutByteReader& in, uint8_t keyboardType, TVL2Docume
   if (!tableSize) throw LayoutFormatError{};
   const uint8_t tracksAndLayers = in.Byte();
   document.TrackMask = tracksAndLayers >> 2;
-  const int layerCount = (tracksAndLayers & 3) + 1;
+  const size_t layerCount = (tracksAndLayers & 3u) + 1;
   in.Byte();             // language and correction: the settings keep their own
   in.ByteAtMost(15);     // interval index
   for (size_t i = 0; i < *tableSize; ++i) in.ByteAtMost(4);
@@ -49,8 +49,8 @@ void ReadLegacyLayoutBody(LayoutByteReader& in, uint8_t keyboardType, TVL2Docume
     TMacroButton record;
     InitRecord(record);
     record.Func = in.ByteAtMost(kMaxFunc);
-    const int layers = cardReader ? kLayerCount : layerCount;
-    for (int layer = 0; layer < layers; ++layer) ReadLegacyLayer(in, record.Layers[layer]);
+    const size_t layers = cardReader ? kLayerCount : layerCount;
+    for (size_t layer = 0; layer < layers; ++layer) ReadLegacyLayer(in, record.Layers[layer]);
     if (record.IsEmpty()) continue;
     if (cardReader) {
       document.CardReader = record;

@@ -4,7 +4,7 @@ namespace vl {
 
 void InitRecord(TMacroButton& record) { record = TMacroButton{}; }
 
-void ClearLayer(TMacroButton& record, int layer) { record.Layers[layer] = TMacros{}; }
+void ClearLayer(TMacroButton& record, int layer) { record.Layers[static_cast<size_t>(layer)] = TMacros{}; }
 
 void CopyLayer(const TMacroButton& source, TMacroButton& target, int sourceLayer, int targetLayer) {
   if (sourceLayer == kAllLayers && targetLayer == kAllLayers) {
@@ -13,8 +13,8 @@ void CopyLayer(const TMacroButton& source, TMacroButton& target, int sourceLayer
   }
   if (sourceLayer == kAllLayers) sourceLayer = targetLayer;
   if (targetLayer == kAllLayers) targetLayer = sourceLayer;
-  TMacros& to = target.Layers[targetLayer];
-  to = source.Layers[sourceLayer];
+  TMacros& to = target.Layers[static_cast<size_t>(targetLayer)];
+  to = source.Layers[static_cast<size_t>(sourceLayer)];
   if (to.Note.size() > kMaxLayerNoteLength) to.Note.resize(kMaxLayerNoteLength);
 }
 
@@ -54,7 +54,7 @@ void MoveContent(KeyRef& source, KeyRef& target, int layer) {
 bool IsFreeFor(const TMacroButton* record, int layer) {
   if (record == nullptr || record->Func == kFuncNone) return true;
   if (record->Func == kFuncMacro && layer >= 0 && layer < kLayerCount) {
-    return record->Layers[layer].IsEmpty();
+    return record->Layers[static_cast<size_t>(layer)].IsEmpty();
   }
   return false;
 }

@@ -19,6 +19,7 @@ std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& are
   std::array<bool, kLayerCount> reachable{true, false, false, false};
   std::array<bool, kLayerCount> holdsData{true, false, false, false};
   bool relativeSwitching = false;
+  const auto loaded = static_cast<size_t>(layerCount);  // 1..4, as the callers check
 
   const int left = std::max(area.Left, 1), right = std::min(area.Right, kFieldSize);
   const int top = std::max(area.Top, 1), bottom = std::min(area.Bottom, kFieldSize);
@@ -27,7 +28,7 @@ std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& are
       const TMacroButton* key = document.GetKey(column, row);
       if (!key) continue;
       std::string unloaded;
-      for (int layer = layerCount; layer < kLayerCount; ++layer) {
+      for (size_t layer = loaded; layer < kLayerCount; ++layer) {
         if (key->Layers[layer].IsEmpty()) continue;
         if (!unloaded.empty()) unloaded += ", ";
         unloaded += std::to_string(layer);
@@ -45,13 +46,13 @@ std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& are
         add(column, row, "Ссылка на незагружаемые уровни (" + std::to_string(target) + ")");
       }
       if (key->Func == kFuncLayerUp || key->Func == kFuncLayerDown) relativeSwitching = true;
-      if (target >= 0) reachable[target] = true;
-      for (int layer = 0; layer < kLayerCount; ++layer) {
+      if (target >= 0) reachable[static_cast<size_t>(target)] = true;
+      for (size_t layer = 0; layer < kLayerCount; ++layer) {
         if (!key->Layers[layer].IsEmpty()) holdsData[layer] = true;
       }
     }
   }
-  for (int layer = 0; layer < layerCount && layer < kLayerCount; ++layer) {
+  for (size_t layer = 0; layer < loaded && layer < kLayerCount; ++layer) {
     const std::string number = std::to_string(layer);
     if (!reachable[layer] && holdsData[layer] && !relativeSwitching) {
       add(std::nullopt, std::nullopt,

@@ -24,7 +24,7 @@ void PutLe32(std::string& out, uint32_t value) {
 }
 
 void PatchLe32(std::string& out, size_t at, uint32_t value) {
-  for (int k = 0; k < 4; ++k) out[at + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
+  for (size_t k = 0; k < 4; ++k) out[at + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
 }
 
 // UTF-8 to UTF-16 code units; malformed bytes become U+FFFD.

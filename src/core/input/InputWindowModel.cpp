@@ -9,7 +9,7 @@ namespace vl {
 
 void InputWindowModel::Load(const TMacroButton& record) {
   loaded_ = record;
-  for (int row = 0; row < kInputRows; ++row) {
+  for (size_t row = 0; row < kInputRows; ++row) {
     const TMacros& layer = record.Layers[row];
     rows_[row] = InputRow{layer.Macro[0], layer.Macro[1], layer.Note, (layer.AutoRepeat & 1) != 0,
                           layer.Click};
@@ -21,7 +21,7 @@ void InputWindowModel::Load(const TMacroButton& record) {
 TMacroButton InputWindowModel::Store() const {
   TMacroButton record = loaded_;
   record.Func = function_;
-  for (int row = 0; row < kInputRows; ++row) {
+  for (size_t row = 0; row < kInputRows; ++row) {
     TMacros& layer = record.Layers[row];
     const InputRow& from = rows_[row];
     layer.Macro[0] = from.Press;

@@ -56,7 +56,8 @@ class InputWindowModel {
   void ApplyTo(TVL2Document& document, const TRect& block);
 
  private:
-  void Mark(LayerField field, int row) { changed_.set(ChangedFlag(field, row)); }
+  // After the setter's checked access, row is 0..3.
+  void Mark(LayerField field, int row) { changed_.set(ChangedFlag(field, static_cast<size_t>(row))); }
 
   TMacroButton loaded_;
   std::array<InputRow, kInputRows> rows_;

@@ -38,22 +38,24 @@ PauseEditor::PauseEditor(std::string sequence, size_t capacity, KeyLanguage lang
   }
 }
 
-int PauseEditor::EventOf(int key, bool beforeBreak) const {
-  if (key < 0 || static_cast<size_t>(key) >= keys_.size()) return -1;
-  return beforeBreak ? keys_[key].Break : keys_[key].Make;
+const KeyEvent* PauseEditor::EventOf(int key, bool beforeBreak) const {
+  if (key < 0 || static_cast<size_t>(key) >= keys_.size()) return nullptr;
+  const PauseKey& found = keys_[static_cast<size_t>(key)];
+  const int event = beforeBreak ? found.Break : found.Make;
+  return event < 0 ? nullptr : &events_[static_cast<size_t>(event)];
 }
 
 int PauseEditor::Pause(int key, bool beforeBreak) const {
-  const int event = EventOf(key, beforeBreak);
-  return event < 0 ? 0 : events_[event].Wait;
+  const KeyEvent* event = EventOf(key, beforeBreak);
+  return event ? event->Wait : 0;
 }
 
 bool PauseEditor::SetPause(int key, bool beforeBreak, int tenths) {
-  const int event = EventOf(key, beforeBreak);
-  if (event < 0) return false;
+  const KeyEvent* event = EventOf(key, beforeBreak);
+  if (event == nullptr) return false;
   tenths = std::clamp(tenths, 0, kMaxWait);
-  const size_t offset = events_[event].Offset;
-  const bool hasPause = events_[event].AfterPause;
+  const size_t offset = event->Offset;
+  const bool hasPause = event->AfterPause;
   std::string updated = sequence_;
   if (hasPause) updated.erase(offset - 2, 2);
   if (tenths > 0) {

@@ -43,7 +43,8 @@ class PauseEditor {
   bool SetPause(int key, bool beforeBreak, int tenths);
 
  private:
-  int EventOf(int key, bool beforeBreak) const;
+  // The key's make (or break) event; nullptr when it has none.
+  const KeyEvent* EventOf(int key, bool beforeBreak) const;
 
   std::string original_;
   std::string sequence_;

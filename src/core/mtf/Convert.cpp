@@ -300,7 +300,7 @@ void TConvert::SetError(int number, const std::string& text) {
   errorNumber_ = number;
   errorMessage_ = "Ошибка " + std::to_string(number) + ". " + text;
   errorPlace_.clear();
-  for (int depth = includeDepth_; depth >= 1; --depth) {
+  for (size_t depth = includeDepth_; depth >= 1; --depth) {
     const TInclude& level = levels_[depth - 1];
     const std::string name = depth == 1 ? UpperFileName(mainFileName_) : Cp1251ToUtf8(level.FileName);
     errorPlace_ += (depth == includeDepth_ ? "Файл " : "Включён из файла ") + name + ", строка " +
@@ -370,7 +370,7 @@ bool TConvert::SplitParameters(const std::string& text, bool forText) {
   }
 }
 
-bool TConvert::ReadNumber(int index, int low, int high, int& value) {
+bool TConvert::ReadNumber(size_t index, int low, int high, int& value) {
   const auto number = ParseNumber(parameters_[index]);
   if (!number) {
     SetError(59, "Ошибочный параметр");
@@ -391,10 +391,10 @@ bool TConvert::ReadSelection(int low) {
     return true;
   }
   std::array<uint8_t, 4> flags{};
-  for (int i = 0; i < parameterCount_; ++i) {
+  for (size_t i = 0; i < parameterCount_; ++i) {
     int value;
     if (!ReadNumber(i, low, low + 3, value)) return false;
-    flags[value - low] = 1;
+    flags[static_cast<size_t>(value - low)] = 1;
   }
   selection_ = flags;
   return true;
@@ -480,7 +480,7 @@ void TConvert::RunSelection(MtfCommandId id) {
   const int low = (id == MtfCommandId::Header || id == MtfCommandId::Terminator) ? 1 : 0;
   if (!ReadSelection(low) || !CheckPlacement(id)) return;
   if (id == MtfCommandId::AutoRepeat) {
-    for (int layer = 0; layer < kLayerCount; ++layer) {
+    for (size_t layer = 0; layer < kLayerCount; ++layer) {
       if (selection_[layer]) keyInProgress_.Layers[layer].AutoRepeat |= 1;
     }
   }
@@ -505,7 +505,7 @@ void TConvert::RunStandardKey() {
   const MtfCommand* key = FindMtfCommand(parameters_[2]);
   if (!key || key->Id != MtfCommandId::KeyName) return SetError(59, "Ошибочный параметр");
   if (!CheckField(column, row)) return;
-  const MtfKeyName& name = MtfKeyNames()[key->KeyIndex];
+  const MtfKeyName& name = MtfKeyNames()[static_cast<size_t>(key->KeyIndex)];
   TMacroButton record;
   record.Func = kFuncMacro;
   for (auto& layer : record.Layers) {
@@ -520,7 +520,7 @@ void TConvert::RunCardReader() {
   if (!ReadSelection(1)) return;
   keyInProgress_ = TMacroButton{};
   uint8_t mask = 0;
-  for (int track = 0; track < 4; ++track) {
+  for (size_t track = 0; track < 4; ++track) {
     if (selection_[track]) mask |= static_cast<uint8_t>(1u << track);
   }
   target_.SetTrackMask(mask);
@@ -580,13 +580,13 @@ void TConvert::RunClick(MtfCommandId id) {
   std::array<bool, 4> layers{true, true, true, true};
   if (parameterCount_ >= 2) {
     layers.fill(false);
-    for (int i = 1; i < parameterCount_; ++i) {
+    for (size_t i = 1; i < parameterCount_; ++i) {
       int layer;
       if (!ReadNumber(i, 0, 3, layer)) return;
-      layers[layer] = true;
+      layers[static_cast<size_t>(layer)] = true;
     }
   }
-  for (int layer = 0; layer < kLayerCount; ++layer) {
+  for (size_t layer = 0; layer < kLayerCount; ++layer) {
     if (layers[layer]) keyInProgress_.Layers[layer].Click = static_cast<uint8_t>(click);
   }
 }
@@ -618,7 +618,7 @@ void TConvert::RunSequence(const MtfCommand& command, Modifier modifier) {
 }
 
 void TConvert::AppendKeyName(int keyIndex, Modifier modifier, int repeat) {
-  const MtfKeyName& key = MtfKeyNames()[keyIndex];
+  const MtfKeyName& key = MtfKeyNames()[static_cast<size_t>(keyIndex)];
   if (modifier == Modifier::Release) return Append(key.Release, repeat);
   if (modifier == Modifier::Press) return Append(key.Press, repeat);
   const std::string pair = key.Press + key.Release;
@@ -629,14 +629,14 @@ void TConvert::AppendKeyName(int keyIndex, Modifier modifier, int repeat) {
 // whole append when one of them would grow beyond 255 bytes.
 void TConvert::Append(std::string_view bytes, int repeat) {
   const Environment& inner = *Innermost();
-  const int side = (inner.Kind == MtfCommandId::Down || inner.Kind == MtfCommandId::Header) ? 0 : 1;
+  const size_t side = (inner.Kind == MtfCommandId::Down || inner.Kind == MtfCommandId::Header) ? 0 : 1;
   const size_t added = bytes.size() * static_cast<size_t>(repeat);
-  for (int layer = 0; layer < kLayerCount; ++layer) {
+  for (size_t layer = 0; layer < kLayerCount; ++layer) {
     if (inner.Bytes[layer] && keyInProgress_.Layers[layer].Macro[side].size() + added > kMaxSequenceLength) {
       return SetError(67, "Переполнение буфера команд окружения");
     }
   }
-  for (int layer = 0; layer < kLayerCount; ++layer) {
+  for (size_t layer = 0; layer < kLayerCount; ++layer) {
     if (!inner.Bytes[layer]) continue;
     std::string& sequence = keyInProgress_.Layers[layer].Macro[side];
     for (int i = 0; i < repeat; ++i) sequence.append(bytes);
@@ -646,7 +646,7 @@ void TConvert::Append(std::string_view bytes, int repeat) {
 void TConvert::RunInclude() {
   if (includeDepth_ == kMaxIncludeDepth) return SetError(3, "Переполнения стека файлов");
   const std::string& name = parameters_[0];
-  for (int i = 0; i < includeDepth_; ++i) {
+  for (size_t i = 0; i < includeDepth_; ++i) {
     if (levels_[i].FileName == name) {
       return SetError(4, "Циклическая ссылка в файле [" +
                              Cp1251ToUtf8(levels_[includeDepth_ - 1].FileName) + "]");
@@ -694,7 +694,7 @@ void TConvert::CloseEnvironment() {
     } else {
       TMacroButton record;
       record.Func = keyInProgress_.Func;
-      for (int layer = 0; layer < kLayerCount; ++layer) {
+      for (size_t layer = 0; layer < kLayerCount; ++layer) {
         record.Layers[layer].AutoRepeat = keyInProgress_.Layers[layer].AutoRepeat;
       }
       StoreKey(keyColumn_, keyRow_, record);

@@ -94,7 +94,7 @@ class TConvert {
   void SaveCommand();
   void Execute(std::string_view name, Modifier modifier, const std::string* parameterText);
   bool SplitParameters(const std::string& text, bool forText);
-  bool ReadNumber(int index, int low, int high, int& value);
+  bool ReadNumber(size_t index, int low, int high, int& value);
   bool ReadSelection(int low);
   bool CheckPlacement(MtfCommandId id);
   void RunCommand(const MtfCommand& command, Modifier modifier);
@@ -148,13 +148,13 @@ class TConvert {
   std::array<uint8_t, 4> selection_{};
 
   std::array<Environment, kMaxEnvironmentDepth> environments_{};
-  int environmentDepth_ = 0;
+  size_t environmentDepth_ = 0;
   std::array<TInclude, kMaxIncludeDepth> levels_{};
-  int includeDepth_ = 1;
+  size_t includeDepth_ = 1;
 
   // Parameters of the command being executed; reused to avoid allocations.
   std::array<std::string, kMaxParameters> parameters_;
-  int parameterCount_ = 0;
+  size_t parameterCount_ = 0;
   std::string includeName_;  // the \include parameter as written, trimmed
   std::string upperName_;
 

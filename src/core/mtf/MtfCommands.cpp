@@ -48,7 +48,7 @@ struct CommandIndex {
     Commands.assign(kPlainCommands.begin(), kPlainCommands.end());
     const auto& keys = MtfKeyNames();
     for (int i = 0; i < kMtfKeyNameCount; ++i) {
-      Commands.push_back({keys[i].Name, 0, 1, MtfCommandId::KeyName, i});
+      Commands.push_back({keys[static_cast<size_t>(i)].Name, 0, 1, MtfCommandId::KeyName, i});
     }
     for (const auto& command : Commands) ByName.emplace(command.Name, &command);
   }

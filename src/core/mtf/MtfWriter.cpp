@@ -102,7 +102,7 @@ void AppendSequenceText(std::string& out, std::string_view sequence) {
   }
 }
 
-void AppendBlock(std::string& out, const char* command, int number, const std::string& comment,
+void AppendBlock(std::string& out, const char* command, size_t number, const std::string& comment,
                  std::string_view commentNumber, const std::string& suffix, std::string_view sequence) {
   out += "  \\";
   out += command;
@@ -132,7 +132,7 @@ void AppendCardReader(std::string& out, const TDocument& document) {
   if (!tracks.empty()) out += "(" + tracks + ")";
   out += texts.Tracks + tracks + "%" + kEol;
   const TMacroButton& reader = document.CardReader;
-  for (int track = 1; track <= 4; ++track) {
+  for (size_t track = 1; track <= 4; ++track) {
     const TMacros& block = reader.Layers[track - 1];
     const std::string number = std::to_string(track);
     if (!block.Macro[0].empty()) {
@@ -161,7 +161,7 @@ void AppendKey(std::string& out, int column, int row, const TMacroButton& key) {
     return;
   }
   out += "\\key(" + position + texts.KeyCodes + kEol;
-  for (int layer = 0; layer < kLayerCount; ++layer) {
+  for (size_t layer = 0; layer < kLayerCount; ++layer) {
     const TMacros& macros = key.Layers[layer];
     const std::string number = std::to_string(layer);
     if (!macros.Macro[0].empty()) {

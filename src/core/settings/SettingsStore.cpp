@@ -54,12 +54,12 @@ uint8_t InRange(const SettingInfo& info, uint32_t value) {
 }  // namespace
 
 SettingsStore::SettingsStore() {
-  for (int i = 0; i < kSettingCount; ++i) values_[i] = SettingTable()[i].DefaultValue;
+  for (size_t i = 0; i < kSettingCount; ++i) values_[i] = SettingTable()[i].DefaultValue;
 }
 
 void SettingsStore::Defaults(const std::string& documentsFolder) {
   const uint8_t uploadInCard = Get(Setting::IsUploadInCard);
-  for (int i = 0; i < kSettingCount; ++i) values_[i] = SettingTable()[i].DefaultValue;
+  for (size_t i = 0; i < kSettingCount; ++i) values_[i] = SettingTable()[i].DefaultValue;
   Set(Setting::IsUploadInCard, uploadInCard);
   viewMode_ = kDefaultViewMode;
   layoutsPath_ = documentsFolder;
@@ -70,7 +70,7 @@ void SettingsStore::Load(const ISettingsBackend& backend) {
   std::optional<uint8_t> uploadInCardRead;
   bool failed = false;
   std::array<uint8_t, kSettingCount> read{};
-  for (int i = 0; i < kSettingCount && !failed; ++i) {
+  for (size_t i = 0; i < kSettingCount && !failed; ++i) {
     const auto value = backend.ReadInt("", SettingTable()[i].Name);
     if (!value) {
       failed = true;
@@ -97,7 +97,7 @@ void SettingsStore::Load(const ISettingsBackend& backend) {
 }
 
 void SettingsStore::Save(ISettingsBackend& backend) const {
-  for (int i = 0; i < kSettingCount; ++i) backend.WriteInt("", SettingTable()[i].Name, values_[i]);
+  for (size_t i = 0; i < kSettingCount; ++i) backend.WriteInt("", SettingTable()[i].Name, values_[i]);
   backend.WriteString("", kLayoutsPath, layoutsPath_);
   backend.WriteInt("", kViewMode, viewMode_);
   backend.WriteString("", kAudioFile, audioFile_);

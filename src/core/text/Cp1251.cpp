@@ -43,7 +43,7 @@ void AppendUtf8(std::string& out, char32_t c) {
 const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
   static const auto table = [] {
     std::unordered_map<char32_t, unsigned char> map;
-    for (int i = 0; i < 128; ++i) {
+    for (size_t i = 0; i < 128; ++i) {
       if (kHighHalf[i] != 0) map.emplace(kHighHalf[i], static_cast<unsigned char>(0x80 + i));
     }
     return map;
@@ -54,7 +54,7 @@ const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
 // Decodes one UTF-8 character at pos; nullopt for a malformed sequence.
 std::optional<char32_t> NextCodePoint(std::string_view s, size_t& pos) {
   const auto lead = static_cast<unsigned char>(s[pos]);
-  int extra = 0;
+  size_t extra = 0;
   char32_t c = 0;
   if (lead < 0x80) {
     ++pos;
@@ -72,7 +72,7 @@ std::optional<char32_t> NextCodePoint(std::string_view s, size_t& pos) {
     return std::nullopt;
   }
   if (pos + extra >= s.size()) return std::nullopt;
-  for (int i = 1; i <= extra; ++i) {
+  for (size_t i = 1; i <= extra; ++i) {
     const auto next = static_cast<unsigned char>(s[pos + i]);
     if ((next & 0xC0) != 0x80) return std::nullopt;
     c = (c << 6) | (next & 0x3F);

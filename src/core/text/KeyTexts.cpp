@@ -124,7 +124,9 @@ bool IsLeadByte(char c) { return (static_cast<unsigned char>(c) & 0xC0u) != 0x80
 
 size_t CodePoints(std::string_view text) {
   size_t count = 0;
-  for (char c : text) count += IsLeadByte(c) ? 1 : 0;
+  for (char c : text) {
+    if (IsLeadByte(c)) ++count;
+  }
   return count;
 }
 

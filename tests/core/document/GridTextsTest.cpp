@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "core/document/GridTexts.h"
 #include "core/text/Cp1251.h"
 
@@ -35,6 +37,18 @@ TEST(GridTexts, PositionCaptionAndMoveTextsForOneKeyAndForABlock) {
   EXPECT_EQ(SelectionCaption({1, 1, 4, 2}), "Клавиши (1,1)-(4,2)");
   EXPECT_EQ(MoveText({1, 1, 1, 1}, {2, 3, 2, 3}), "(1,1) в (2,3)");
   EXPECT_EQ(MoveText({2, 1, 2, 255}, {4, 1, 4, 255}), "(2,1)(2,255) в (4,1)(4,255)");
+}
+
+TEST(GridTexts, TranslatedFormatsFillOnlyTheirNumberPlaces) {
+  // A translation is data: a stray, extra or foreign conversion in it must come
+  // out as written, never read an argument that was not passed.
+  const TextTranslator sloppy = [](const char* text) -> std::string {
+    if (std::string_view(text) == kBlockSizeFormat) return "%s x %d, %d %n %x 100%% 5%";
+    if (std::string_view(text) == kBlockCaptionFormat) return "Keys %d-%d";
+    return text;
+  };
+  EXPECT_EQ(PositionText({1, 1, 4, 2}, sloppy), "4 x 2, %d %n %x 100% 5%");
+  EXPECT_EQ(SelectionCaption({1, 1, 4, 2}, sloppy), "Keys 1-1");
 }
 
 TEST(GridTexts, SummaryKeepsOnlyWhatAllKeysShare) {
