@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
-#include <functional>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -21,39 +20,40 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QUrl>
+#include <functional>
 
+#include "app/common/CommandIcons.h"
+#include "app/common/CoreTexts.h"
+#include "app/common/HelpViewer.h"
+#include "app/common/QtPrompt.h"
+#include "app/common/TextEntryDialog.h"
+#include "app/common/WaitCursor.h"
 #include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
-#include "app/device/PortAttachOption.h"
 #include "app/editor/ArrangeDialog.h"
-#include "app/device/DeviceCommands.h"
-#include "app/main/AutoSave.h"
+#include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/GotoBookmarkDialog.h"
+#include "app/editor/ParametersDialog.h"
+#include "app/editor/VL2Grid.h"
 #include "app/input/CardInputWindow.h"
 #include "app/input/ClickDialog.h"
-#include "app/common/CommandIcons.h"
-#include "app/editor/CopyToLayersDialog.h"
-#include "app/common/CoreTexts.h"
-#include "app/editor/GotoBookmarkDialog.h"
-#include "app/common/HelpViewer.h"
 #include "app/input/KeyInputWindow.h"
 #include "app/input/KeyListDialog.h"
 #include "app/input/PauseDialog.h"
-#include "app/editor/ParametersDialog.h"
-#include "app/common/QtPrompt.h"
-#include "app/common/TextEntryDialog.h"
-#include "app/editor/VL2Grid.h"
-#include "app/common/WaitCursor.h"
+#include "app/device/DeviceCommands.h"
+#include "app/device/PortAttachOption.h"
+#include "app/main/AutoSave.h"
 #include "core/catalogue/Templates.h"
 #include "core/common/FileErrors.h"
+#include "core/device/LayoutBackups.h"
 #include "core/document/BusyScope.h"
 #include "core/document/LayoutFile.h"
 #include "core/document/PasswordOps.h"
-#include "core/device/LayoutBackups.h"
+#include "core/formats/LayoutFormats.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
-#include "core/document/LayoutFile.h"
 #include "ports/PortSelect.h"
 
 namespace vl {
@@ -737,10 +737,8 @@ void TfmMain::ChooseAndOpen() {
 }
 
 void TfmMain::OpenFile(const QString& fileName, bool recent) {
-  const QString upper = QFileInfo(fileName).absoluteFilePath().toUpper();
   for (TfmGrid* window : LayoutWindows()) {
-    const QString open = QString::fromStdString(window->Document().FileName);
-    if (open.isEmpty() || QFileInfo(open).absoluteFilePath().toUpper() != upper) continue;
+    if (!SameLayoutFile(window->Document().FileName, fileName.toStdString())) continue;
     if (!window->Document().Modified && !recent) return;
     const std::string question = tr("Файл %1 уже открыт. Вернуться к сохраненному файлу?").arg(fileName.toUpper()).toStdString();
     if (prompt_->Ask(question, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
