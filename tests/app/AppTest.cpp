@@ -49,14 +49,14 @@ class AppTest : public QObject, public AppFixture {
     TfmGrid* first = main.LayoutWindows()[0];
     Put(first->Document(), 3, 4, "\x1c");
     const QString file = dir.filePath("one.mtf");
-    QVERIFY(main.ExportTo(*first, file));
+    QVERIFY(main.Documents().ExportTo(*first, file));
     QVERIFY(!first->Document().Busy);
     // A modified untitled layout stays; an unmodified one is replaced.
     first->Document().Modified = true;
-    main.ImportFile(file);
+    main.Documents().ImportFile(file);
     QCOMPARE(main.LayoutWindows().size(), 2);
     main.LayoutWindows()[1]->Document().Modified = false;
-    main.ImportFile(file);
+    main.Documents().ImportFile(file);
     FlushDeletes();
     QCOMPARE(main.LayoutWindows().size(), 2);
     QVERIFY(main.LayoutWindows()[1]->Document().GetKey(3, 4) != nullptr);
@@ -77,12 +77,12 @@ class AppTest : public QObject, public AppFixture {
     QCOMPARE(main.LayoutWindows()[1]->Caption(), QStringLiteral("second"));
 
     // Opening it again: unmodified does nothing; modified asks, and No keeps the edits.
-    main.OpenFile(first);
+    main.Documents().OpenFile(first);
     QVERIFY(prompt_->shown.empty());
     QCOMPARE(main.LayoutWindows().size(), 2);
     main.LayoutWindows()[0]->Document().Modified = true;
     prompt_->answers = {Answer::No};
-    main.OpenFile(first);
+    main.Documents().OpenFile(first);
     QCOMPARE(prompt_->Texts().back(), "Файл " + first.toUpper().toStdString() +
                                         " уже открыт. Вернуться к сохраненному файлу?");
     QVERIFY(main.LayoutWindows()[0]->Document().Modified);
@@ -90,9 +90,42 @@ class AppTest : public QObject, public AppFixture {
 
   void OpenFailureShowsTheMessageAndOpensNothing() {
     TfmMain& main = Start();
-    main.OpenFile(QStringLiteral("/nonexistent/missing.vld"));
+    main.Documents().OpenFile(QStringLiteral("/nonexistent/missing.vld"));
     QCOMPARE(prompt_->shown.size(), size_t{1});
     QCOMPARE(main.LayoutWindows().size(), 1);
+  }
+
+  // Each failed file command tells one message, opens nothing and leaves the
+  // layout as it was: an unreadable layout file in the open command's words, a
+  // Macro Text Format file and a failed write in their own.
+  void FileFailuresAreToldOnceAndChangeNothing() {
+    TfmMain& main = Start();
+    QTemporaryDir dir;
+    const QString garbage = dir.filePath("garbage.vld");
+    QFile file(garbage);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\x01\x02 not a layout");
+    file.close();
+    main.Documents().OpenFile(garbage);
+    QCOMPARE(prompt_->Messages(), std::vector<std::string>{"Ошибка чтения из файла.\n\r(" + garbage.toStdString() + ")"});
+
+    const QString missing = dir.filePath("missing.mtf");
+    main.Documents().ImportFile(missing);
+    QCOMPARE(prompt_->Messages().back(), "Ошибка чтения файла.\n\r(" + missing.toStdString() + ")");
+    QCOMPARE(main.LayoutWindows().size(), 1);
+
+    TfmGrid* window = main.LayoutWindows()[0];
+    window->Document().Modified = true;
+    const QString unwritable = dir.filePath("no folder/layout.vld");
+    dialogs_->names = {unwritable};
+    QVERIFY(!main.SaveWindow(*window, false));
+    QVERIFY(!main.Documents().ExportTo(*window, dir.filePath("no folder/layout.mtf")));
+    QCOMPARE(prompt_->Messages().size(), size_t{4});
+    QVERIFY(prompt_->Messages()[2].ends_with("(" + unwritable.toStdString() + ")"));
+    QVERIFY(window->Document().Modified);
+    QVERIFY(!window->Document().Named);
+    QVERIFY(!window->Document().Busy);
+    QCOMPARE(window->Caption(), QString::fromUtf8("Раскладка1"));
   }
 
   void SaveOfUnmodifiedNamedLayoutWritesNothing() {

@@ -5,8 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -45,14 +43,8 @@
 #include "app/device/PortAttachOption.h"
 #include "app/main/AutoSave.h"
 #include "core/catalogue/Templates.h"
-#include "core/common/FileErrors.h"
 #include "core/device/LayoutBackups.h"
-#include "core/document/BusyScope.h"
-#include "core/document/LayoutFile.h"
 #include "core/document/PasswordOps.h"
-#include "core/formats/LayoutFormats.h"
-#include "core/mtf/MtfReader.h"
-#include "core/mtf/MtfWriter.h"
 #include "core/text/Cp1251.h"
 #include "ports/PortSelect.h"
 
@@ -65,8 +57,6 @@ const char* const kToolbarsKey = "Toolbars";
 constexpr int kMinimumLayoutSize = 250;
 constexpr int kWindowStep = 25;  // how far each new or cascaded window steps down and right
 constexpr int kVerdictTimeout = 10000;  // how long a device command's outcome stays in the status bar
-
-QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
 
 }  // namespace
 
@@ -105,6 +95,7 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
   });
 
   BuildStatusBar();
+  documents_ = std::make_unique<LayoutDocuments>(*this, settings_, *prompt_, *reporter_, *dialogs_);
   cellInfo_ = new QDockWidget(tr("Информация о ячейке"), this);
   cellInfo_->setObjectName(QStringLiteral("CellInfo"));
   cellText_ = new QPlainTextEdit;
@@ -148,7 +139,7 @@ void TfmMain::CreateDialogs() {
                               return SaveBeforeDownload(window.Document(), *prompt_,
                                                         [this, &window] { return SaveWindow(window, false); });
                             },
-                            [this] { return DialogFolder(ActiveLayout()); },
+                            [this] { return documents_->DialogFolder(ActiveLayout()); },
                             [this] { CommandsChanged(); },
                             [this] { return PortChoiceText(); },
                             [this](const std::string& choice) {
@@ -185,15 +176,11 @@ void TfmMain::BuildActions() {
   const std::map<std::string, std::function<void()>> handlers = {
       {"acExtNew", [this] { NewFromTemplate(); }},
       {"acNew", [this] { NewLayout(); }},
-      {"acOpen", [this] { ChooseAndOpen(); }},
-      {"acImportMTF",
-       [this] {
-         const QString name = ChooseFile(FileDialogKind::ImportMtf, ActiveLayout(), QString());
-         if (!name.isEmpty()) ImportFile(name);
-       }},
+      {"acOpen", [this] { documents_->ChooseAndOpen(); }},
+      {"acImportMTF", [this] { documents_->ChooseAndImport(); }},
       {"acExportMTF",
        [this] {
-         if (TfmGrid* window = ActiveLayout()) ExportTo(*window, QString());
+         if (TfmGrid* window = ActiveLayout()) documents_->ExportTo(*window, QString());
        }},
       {"acClose",
        [this] {
@@ -598,26 +585,6 @@ QString TfmMain::NextUntitledName() {
   return tr("Раскладка") + QString::number(documentCounter_);
 }
 
-QString TfmMain::LayoutsFolder() const {
-  const QString folder = QString::fromStdString(settings_.LayoutsPath());
-  // A fresh account may have no documents folder yet: it is made, and where it
-  // cannot be, the home folder stands in.
-  if (!folder.isEmpty() && QDir().mkpath(folder)) return folder;
-  return QDir::homePath();
-}
-
-QString TfmMain::DialogFolder(const TfmGrid* window) const {
-  const TVL2Document* document = window ? &window->Document() : nullptr;
-  const QString file = document && document->Named ? QString::fromStdString(document->FileName) : QString();
-  return DialogStartFolder(file, lastFolder_, LayoutsFolder());
-}
-
-QString TfmMain::ChooseFile(FileDialogKind kind, const TfmGrid* window, const QString& proposed) {
-  const QString name = dialogs_->Choose(kind, DialogFolder(window), proposed);
-  if (!name.isEmpty()) lastFolder_ = QFileInfo(name).absolutePath();
-  return name;
-}
-
 TfmGrid* TfmMain::AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption) {
   auto* window = new TfmGrid(std::move(document), *this);
   window->SetCaption(caption);
@@ -672,6 +639,17 @@ void TfmMain::NewFromTemplate() {
   // so two windows never share a name.
   CloseUntitledActive();
   AddLayoutWindow(std::move(layout.Document), NextUntitledName());
+}
+
+void TfmMain::AddReadLayout(std::unique_ptr<TVL2Document> document, const QString& caption) {
+  CloseUntitledActive();
+  AddLayoutWindow(std::move(document), caption.isEmpty() ? NextUntitledName() : caption);
+}
+
+void TfmMain::CloseLayoutWindow(TfmGrid& window) {
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    if (sub->widget() == &window) sub->close();
+  }
 }
 
 void TfmMain::CloseUntitledActive() {
@@ -729,97 +707,6 @@ void TfmMain::CloseAll() {
   }
 }
 
-// ---- file flows ------------------------------------------------------------------
-
-void TfmMain::ChooseAndOpen() {
-  const QString name = ChooseFile(FileDialogKind::OpenLayout, ActiveLayout(), QString());
-  if (!name.isEmpty()) OpenFile(name);
-}
-
-void TfmMain::OpenFile(const QString& fileName, bool recent) {
-  for (TfmGrid* window : LayoutWindows()) {
-    if (!SameLayoutFile(window->Document().FileName, fileName.toStdString())) continue;
-    if (!window->Document().Modified && !recent) return;
-    const std::string question = tr("Файл %1 уже открыт. Вернуться к сохраненному файлу?").arg(fileName.toUpper()).toStdString();
-    if (prompt_->Ask(question, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
-        Answer::Yes) {
-      return;
-    }
-    window->Document().Modified = false;  // closed without saving: the file is reloaded
-    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-      if (sub->widget() == window) sub->close();
-    }
-    break;
-  }
-  auto document = std::make_unique<TVL2Document>();
-  try {
-    LoadLayout(*document, fileName.toStdString(), *prompt_, *reporter_);
-  } catch (const OperationAbandoned&) {
-    return;
-  } catch (const FileReadError&) {
-    prompt_->Message(WithFileName(tr("Ошибка чтения из файла.").toStdString(), fileName.toStdString()), kCaptionError,
-                     MessageIcon::Error);
-    return;
-  } catch (const FileError& error) {
-    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
-    return;
-  }
-  CloseUntitledActive();
-  const QString caption = document->Named ? BaseCaption(fileName) : NextUntitledName();
-  AddLayoutWindow(std::move(document), caption);
-}
-
-void TfmMain::ImportFile(const QString& fileName) {
-  auto document = std::make_unique<TVL2Document>();
-  try {
-    ReadMtf(*document, fileName.toStdString(), settings_, *prompt_, *reporter_);
-  } catch (const OperationAbandoned&) {
-    return;
-  } catch (const FileError& error) {
-    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
-    return;
-  }
-  CloseUntitledActive();
-  AddLayoutWindow(std::move(document), NextUntitledName());
-}
-
-bool TfmMain::ExportTo(TfmGrid& window, const QString& fileName) {
-  TVL2Document& document = window.Document();
-  const BusyScope busy(document);
-  QString name = fileName;
-  if (name.isEmpty()) name = ChooseFile(FileDialogKind::ExportMtf, &window, window.Caption());
-  if (name.isEmpty()) return false;
-  try {
-    ExportMtf(document, name.toStdString(), settings_, *reporter_);
-  } catch (const FileError& error) {
-    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
-    return false;
-  }
-  return true;
-}
-
-bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
-  TVL2Document& document = window.Document();
-  if (!saveAs && !document.Modified && document.Named) return true;
-  {
-    const BusyScope busy(document);
-    QString name = QString::fromStdString(document.FileName);
-    if (!document.Named || saveAs || name.isEmpty()) {
-      name = ChooseFile(FileDialogKind::SaveLayout, &window, window.Caption());
-      if (name.isEmpty()) return false;
-    }
-    try {
-      SaveLayout(document, name.toStdString(), settings_, *reporter_);
-    } catch (const FileError& error) {
-      prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
-      return false;
-    }
-    window.SetCaption(BaseCaption(name));
-  }
-  CommandsChanged();
-  return true;
-}
-
 void TfmMain::CheckActiveLayout() {
   TfmGrid* window = ActiveLayout();
   if (!window) return;
@@ -863,7 +750,7 @@ void TfmMain::RebuildRecentMenu() {
     const QString name = QString::fromStdString(item);
     auto* action = new QAction(QString("&%1 %2").arg(number++).arg(name), this);
     action->setProperty("recent", true);
-    connect(action, &QAction::triggered, this, [this, name] { OpenFile(name, true); });
+    connect(action, &QAction::triggered, this, [this, name] { documents_->OpenFile(name, true); });
     recentMenu_->insertAction(exit, action);
   }
   if (!recent_.Items().empty()) {
@@ -932,7 +819,7 @@ void TfmMain::FirstShow() {
   if (startFiles_.isEmpty()) {
     NewLayout();
   } else {
-    for (const QString& file : startFiles_) OpenFile(file);
+    for (const QString& file : startFiles_) documents_->OpenFile(file);
   }
   RestartAutosave();
   QTimer::singleShot(0, this, [this] {

@@ -1,7 +1,8 @@
 #pragma once
 // TfmMain: the multi-document main window. Owns the menus, toolbars, status bar and
-// the cell information window; creates, opens, saves, imports and exports layouts,
-// each in a TfmGrid; forwards the editing commands to the active layout window.
+// the cell information window; creates layouts, each in a TfmGrid, and shows the
+// ones its file commands (LayoutDocuments) read; forwards the editing commands to
+// the active layout window.
 
 #include <QDesktopServices>
 #include <QMainWindow>
@@ -14,6 +15,7 @@
 
 #include "app/common/FileDialogs.h"
 #include "app/editor/GridWindow.h"
+#include "app/main/LayoutDocuments.h"
 #include "core/document/Clipboard.h"
 #include "core/settings/RecentFiles.h"
 #include "core/settings/SettingsBackend.h"
@@ -46,7 +48,7 @@ class TfmParameters;
 enum class StatusPanel { Saved, Position, Move, Password };
 inline constexpr int kStatusPanelCount = 4;
 
-class TfmMain : public QMainWindow, public ILayoutHost {
+class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
   Q_OBJECT
 
  public:
@@ -70,7 +72,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmGotoBookmark& GotoBookmark() override { return *gotoBookmark_; }
   TfmCopyToLayers& CopyToLayersDialog() override { return *copyToLayers_; }
   TfmSpecialPaste& SpecialPasteDialog() override { return *specialPaste_; }
-  bool SaveWindow(TfmGrid& window, bool saveAs) override;
+  bool SaveWindow(TfmGrid& window, bool saveAs) override { return documents_->Save(window, saveAs); }
   void SetCloseCancelled() override { closeCancelled_ = true; }
   bool ShowParameters(int page) override;
   void SetPositionTexts(const QString& position, const QString& move) override;
@@ -80,15 +82,17 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void WindowClosing(TfmGrid& window) override;
   void CommandsChanged() override;
 
+  // ILayoutWindows
+  QList<TfmGrid*> LayoutWindows() const override;
+  TfmGrid* ActiveLayout() const override;
+  void CloseLayoutWindow(TfmGrid& window) override;
+  void AddReadLayout(std::unique_ptr<TVL2Document> document, const QString& caption) override;
+
   // The flows behind the commands, callable without their file dialogs.
   TfmGrid* NewLayout();
   // New layout from a template chosen in TfmNew; an empty layout when there is
   // no template list or the template cannot be read.
   void NewFromTemplate();
-  // recent: the question is asked whenever the file is open, modified or not.
-  void OpenFile(const QString& fileName, bool recent = false);
-  void ImportFile(const QString& fileName);
-  bool ExportTo(TfmGrid& window, const QString& fileName);
   void CloseAll();
   void CheckActiveLayout();
   // Lays the layout windows out as chosen in TfmArrange.
@@ -99,8 +103,8 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void AutosaveTick();
   void RestartAutosave();
 
-  QList<TfmGrid*> LayoutWindows() const;
-  TfmGrid* ActiveLayout() const;
+  // The file commands: open, import, export, save.
+  LayoutDocuments& Documents() const { return *documents_; }
   void Activate(TfmGrid* window);
   QAction* Action(const QString& name) const { return actions_.at(name); }
   const RecentFiles& Recent() const { return recent_; }
@@ -145,17 +149,11 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void FirstShow();
   TfmGrid* AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption);
   void CloseUntitledActive();
-  void ChooseAndOpen();
   void RebuildRecentMenu();
   void RebuildWindowMenu();
   void RestorePlacement();
   void SavePersistentState();
   QString NextUntitledName();
-  QString LayoutsFolder() const;
-  // Where a file dialog for the window's layout (null: none) starts.
-  QString DialogFolder(const TfmGrid* window) const;
-  // A file dialog's choice; the folder it was made in is remembered.
-  QString ChooseFile(FileDialogKind kind, const TfmGrid* window, const QString& proposed);
 
   SettingsStore& settings_;
   ISettingsBackend& backend_;
@@ -166,6 +164,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   std::unique_ptr<IFileDialogs> ownDialogs_;
   IFileDialogs* dialogs_;
   std::unique_ptr<StatusReporter> reporter_;
+  std::unique_ptr<LayoutDocuments> documents_;
   Clipboard clipboard_;
   RecentFiles recent_;
   uint16_t documentCounter_ = 0;
@@ -198,7 +197,6 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmGotoBookmark* gotoBookmark_ = nullptr;
   DeviceCommands* device_ = nullptr;
   QString portOverride_;
-  QString lastFolder_;  // where the last file was chosen
   std::function<std::unique_ptr<AppDevice>()> deviceOpener_;
   TfmPause* pause_ = nullptr;
   TfmClick* click_ = nullptr;
