@@ -179,11 +179,18 @@ class AppTest : public QObject, public AppFixture {
   void ExitSavesPlacementAndRecentFilesAndReopensThem() {
     TfmMain& main = Start();
     main.LayoutWindows()[0]->Document().FileName = "/tmp/Kept.vld";
+    const QRect placed(40, 50, 640, 480);
+    main.setGeometry(placed);
     QVERIFY(main.close());
-    QVERIFY(backend_.Contains("Windows\\Main", "rcNormalPosition_Right"));
+    QCOMPARE(backend_.ReadInt("Windows\\Main", "rcNormalPosition_Right"), std::optional<uint32_t>(680));
     QCOMPARE(*backend_.ReadString("MRUList", "MRU1"), std::string("/tmp/Kept.vld"));
     TfmMain& again = Start();
     QCOMPARE(again.Recent().Items().size(), size_t{1});
+    QCOMPARE(again.geometry(), placed);
+    // A placement with a value missing is not used.
+    QVERIFY(again.close());
+    backend_.Remove("Windows\\Main", "Flags");
+    QVERIFY(Start().geometry() != placed);
   }
 
   void UndoCommandNamesTheStepAndUndoesIt() {

@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -42,6 +41,7 @@
 #include "app/device/DeviceCommands.h"
 #include "app/device/PortAttachOption.h"
 #include "app/main/AutoSave.h"
+#include "app/main/WindowPlacement.h"
 #include "core/catalogue/Templates.h"
 #include "core/device/LayoutBackups.h"
 #include "core/document/PasswordOps.h"
@@ -52,10 +52,6 @@ namespace vl {
 
 namespace {
 
-const char* const kMainPlacement = "Windows\\Main";
-const char* const kToolbarsKey = "Toolbars";
-constexpr int kMinimumLayoutSize = 250;
-constexpr int kWindowStep = 25;  // how far each new or cascaded window steps down and right
 constexpr int kVerdictTimeout = 10000;  // how long a device command's outcome stays in the status bar
 
 }  // namespace
@@ -65,13 +61,6 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
     : settings_(settings), backend_(backend), dataFolder_(std::move(dataFolder)),
       startFiles_(std::move(files)) {
   setWindowTitle(tr("Ostrel Velmorando AT"));
-  setMinimumSize(400, 300);
-  // A first start takes most of the screen; a stored placement replaces it when shown.
-  if (const QScreen* shown = screen()) {
-    const QRect available = shown->availableGeometry();
-    resize(available.size() * 4 / 5);
-    move(available.center() - rect().center());
-  }
   if (!prompt) ownPrompt_ = std::make_unique<QtPrompt>(this);
   prompt_ = prompt ? prompt : ownPrompt_.get();
   if (!dialogs) ownDialogs_ = std::make_unique<QtFileDialogs>(this);
@@ -80,8 +69,8 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
   mdi_ = new QMdiArea;
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  mdi_->viewport()->installEventFilter(this);
   setCentralWidget(mdi_);
+  placement_ = std::make_unique<WindowPlacement>(*this, *mdi_, backend_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
     if (TfmGrid* window = ActiveLayout()) {
       window->RefreshCommands();
@@ -110,9 +99,7 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
   BuildToolbars();
   recent_.Load(backend_);
   RebuildRecentMenu();
-  if (auto state = backend_.ReadString(kToolbarsKey, "State")) {
-    restoreState(QByteArray::fromBase64(QByteArray::fromStdString(*state)));
-  }
+  placement_->RestoreToolbars();
   connect(&autosave_, &QTimer::timeout, this, &TfmMain::AutosaveTick);
   CommandsChanged();
 }
@@ -252,7 +239,7 @@ void TfmMain::BuildActions() {
       {"acWindowTest", [this] { device_->ShowTest(); }},
       {"acWindowSimulator", [this] { device_->ShowSimulator(); }},
       {"acCardInput", [this] { ShowCardInput(); }},
-      {"acArrange", [this] { Arrange(arrange_->Exec()); }},
+      {"acArrange", [this] { placement_->Arrange(arrange_->Exec()); }},
       {"acHelp", [this] { ShowHelp(this, QStringLiteral("index.html")); }},
       {"acExAbout", [this] { exAbout_->Exec(); }},
       // The maker's sites: the same address the Macro Text Format header names, and its Ukrainian page.
@@ -300,29 +287,6 @@ void TfmMain::BuildActions() {
   connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [this, cellInfo] {
     cellInfo->setChecked(!cellInfo_->isHidden());
   });
-}
-
-void TfmMain::Arrange(int choice) {
-  switch (choice) {
-    case TfmArrange::kTopToBottom:
-    case TfmArrange::kLeftToRight: {
-      // Each window a full strip, stacked or side by side.
-      const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
-      const QSize area = mdi_->viewport()->size();
-      const int count = static_cast<int>(subs.size());
-      for (int i = 0; i < count; ++i) {
-        subs[i]->showNormal();
-        if (choice == TfmArrange::kTopToBottom) {
-          subs[i]->setGeometry(0, i * area.height() / count, area.width(), area.height() / count);
-        } else {
-          subs[i]->setGeometry(i * area.width() / count, 0, area.width() / count, area.height());
-        }
-      }
-      break;
-    }
-    case TfmArrange::kCascade: Cascade(); break;
-    default: break;
-  }
 }
 
 void TfmMain::BuildMenus() {
@@ -492,49 +456,6 @@ void TfmMain::OpenSite(const QString& address) {
                    kCaptionError, MessageIcon::Error);
 }
 
-void TfmMain::Cascade() {
-  // Each window a step down and right of the one before, all of one size that
-  // keeps most of the area; windows beyond the room stay at the last step.
-  QList<QMdiSubWindow*> subs;
-  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-    if (!sub->isHidden()) subs << sub;
-  }
-  if (subs.isEmpty()) return;
-  const QSize area = mdi_->viewport()->size();
-  const int steps = static_cast<int>(subs.size()) - 1;
-  const int width = std::max(area.width() - steps * kWindowStep, area.width() * 2 / 3);
-  const int height = std::max(area.height() - steps * kWindowStep, area.height() * 2 / 3);
-  for (int i = 0; i <= steps; ++i) {
-    subs[i]->showNormal();
-    subs[i]->setGeometry(std::min(i * kWindowStep, area.width() - width),
-                         std::min(i * kWindowStep, area.height() - height), width, height);
-    subs[i]->raise();
-  }
-  mdi_->setActiveSubWindow(subs.last());
-}
-
-void TfmMain::FitLayoutWindows() {
-  // A smaller area (a dock shown, the window made smaller) keeps every layout
-  // window's title buttons in reach.
-  const QRect area(QPoint(0, 0), mdi_->viewport()->size());
-  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-    if (sub->isHidden() || sub->isMaximized() || sub->isMinimized() || area.contains(sub->geometry())) {
-      continue;
-    }
-    QRect fitted = sub->geometry();
-    fitted.setWidth(std::min(fitted.width(), area.width()));
-    fitted.setHeight(std::min(fitted.height(), area.height()));
-    fitted.moveLeft(std::clamp(fitted.left(), 0, area.width() - fitted.width()));
-    fitted.moveTop(std::clamp(fitted.top(), 0, area.height() - fitted.height()));
-    sub->setGeometry(fitted);
-  }
-}
-
-bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == mdi_->viewport() && event->type() == QEvent::Resize) FitLayoutWindows();
-  return QMainWindow::eventFilter(watched, event);
-}
-
 void TfmMain::SetPositionTexts(const QString& position, const QString& move) {
   if (!position.isNull()) Panel(StatusPanel::Position)->setText(position);
   Panel(StatusPanel::Move)->setText(move);
@@ -593,14 +514,7 @@ TfmGrid* TfmMain::AddLayoutWindow(std::unique_ptr<TVL2Document> document, const 
   // The sub-window's own menu would take keys of the command set (its Close takes
   // Ctrl+W, special paste); the title buttons and the main window's commands remain.
   for (QAction* action : sub->systemMenu()->actions()) action->setShortcuts({});
-  // Each new window steps 25 pixels down and right and fills the rest of the area;
-  // when that leaves too little, it fills the area from its corner.
-  const QSize area = mdi_->viewport()->size();
-  int offset = static_cast<int>(LayoutWindows().size()) * kWindowStep;
-  if (area.width() - offset < kMinimumLayoutSize || area.height() - offset < kMinimumLayoutSize) {
-    offset = 0;
-  }
-  sub->setGeometry(offset, offset, area.width() - offset, area.height() - offset);
+  placement_->PlaceNew(*sub, static_cast<int>(LayoutWindows().size()));
   sub->show();
   mdi_->setActiveSubWindow(sub);
   window->Grid().setFocus();
@@ -815,7 +729,7 @@ void TfmMain::SetDeviceOpener(std::function<std::unique_ptr<AppDevice>()> opener
 
 void TfmMain::FirstShow() {
   CreateDialogs();
-  RestorePlacement();
+  placement_->RestorePlacement();
   if (startFiles_.isEmpty()) {
     NewLayout();
   } else {
@@ -827,38 +741,6 @@ void TfmMain::FirstShow() {
     update();
     if (settings_.IsOn(Setting::IsStartInfo)) device_->Information();
   });
-}
-
-void TfmMain::RestorePlacement() {
-  // The normal rectangle and the show command are what a window here can take;
-  // the minimised and maximised positions are kept only for the record.
-  const char* names[] = {"rcNormalPosition_Left", "rcNormalPosition_Top", "rcNormalPosition_Right",
-                         "rcNormalPosition_Bottom", "ShowCmd", "Flags", "ptMinPosition_X",
-                         "ptMinPosition_Y", "ptMaxPosition_X", "ptMaxPosition_Y"};
-  int values[10];
-  for (int i = 0; i < 10; ++i) {
-    const auto value = backend_.ReadInt(kMainPlacement, names[i]);
-    if (!value) return;  // every value must be there for the placement to apply
-    values[i] = static_cast<int>(*value);
-  }
-  setGeometry(values[0], values[1], std::max(values[2] - values[0], 400), std::max(values[3] - values[1], 300));
-  if (values[4] == 3) showMaximized();
-}
-
-void TfmMain::SavePersistentState() {
-  const QRect normal = isMaximized() ? normalGeometry() : geometry();
-  backend_.WriteInt(kMainPlacement, "Flags", 0);
-  backend_.WriteInt(kMainPlacement, "ShowCmd", isMaximized() ? 3 : 1);
-  backend_.WriteInt(kMainPlacement, "ptMinPosition_X", 0xFFFFFFFF);
-  backend_.WriteInt(kMainPlacement, "ptMinPosition_Y", 0xFFFFFFFF);
-  backend_.WriteInt(kMainPlacement, "ptMaxPosition_X", 0xFFFFFFFF);
-  backend_.WriteInt(kMainPlacement, "ptMaxPosition_Y", 0xFFFFFFFF);
-  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Left", static_cast<uint32_t>(normal.left()));
-  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Top", static_cast<uint32_t>(normal.top()));
-  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Right", static_cast<uint32_t>(normal.right() + 1));
-  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Bottom", static_cast<uint32_t>(normal.bottom() + 1));
-  backend_.WriteString(kToolbarsKey, "State", saveState().toBase64().toStdString());
-  recent_.Save(backend_);
 }
 
 void TfmMain::closeEvent(QCloseEvent* event) {
@@ -873,7 +755,8 @@ void TfmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   autosave_.stop();
-  SavePersistentState();
+  placement_->Save();
+  recent_.Save(backend_);
   event->accept();
 }
 

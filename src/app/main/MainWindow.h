@@ -43,6 +43,7 @@ class TfmKeyList;
 class TfmPause;
 class TfmNew;
 class TfmParameters;
+class WindowPlacement;
 
 // The status bar's panels, left to right.
 enum class StatusPanel { Saved, Position, Move, Password };
@@ -95,8 +96,6 @@ class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
   void NewFromTemplate();
   void CloseAll();
   void CheckActiveLayout();
-  // Lays the layout windows out as chosen in TfmArrange.
-  void Arrange(int choice);
   void SetPassword();
   void ClearPassword();
   // The autosave tick: saves the active modified layout unless it is busy.
@@ -105,6 +104,8 @@ class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
 
   // The file commands: open, import, export, save.
   LayoutDocuments& Documents() const { return *documents_; }
+  // The main window's placement and the layout windows' arrangement.
+  WindowPlacement& Placement() const { return *placement_; }
   void Activate(TfmGrid* window);
   QAction* Action(const QString& name) const { return actions_.at(name); }
   const RecentFiles& Recent() const { return recent_; }
@@ -131,12 +132,9 @@ class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildActions();
-  void Cascade();
-  void FitLayoutWindows();
   // The maker's site, or a message saying that no browser could show it.
   void OpenSite(const QString& address);
   void BuildMenus();
@@ -151,8 +149,6 @@ class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
   void CloseUntitledActive();
   void RebuildRecentMenu();
   void RebuildWindowMenu();
-  void RestorePlacement();
-  void SavePersistentState();
   QString NextUntitledName();
 
   SettingsStore& settings_;
@@ -165,6 +161,7 @@ class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
   IFileDialogs* dialogs_;
   std::unique_ptr<StatusReporter> reporter_;
   std::unique_ptr<LayoutDocuments> documents_;
+  std::unique_ptr<WindowPlacement> placement_;
   Clipboard clipboard_;
   RecentFiles recent_;
   uint16_t documentCounter_ = 0;
