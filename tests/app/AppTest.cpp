@@ -128,6 +128,26 @@ class AppTest : public QObject, public AppFixture {
     QCOMPARE(window->Caption(), QString::fromUtf8("Раскладка1"));
   }
 
+  // A main window command without a handler stops the start with its name; rows
+  // that forward to the layout window or belong to it alone need none.
+  void CommandRowWithoutHandlerIsReportedByName() {
+    std::vector<CommandRow> rows = {
+        {.Name = "acHandled"},
+        {.Name = "acForwarded", .Place = CommandPlace::Both, .Grid = GridCommand::acCut},
+        {.Name = "acLayoutOnly", .Place = CommandPlace::Layout},
+        {.Name = "acForgotten", .Place = CommandPlace::Both},
+    };
+    const CommandHandlers handlers = {{"acHandled", [] {}}};
+    try {
+      CheckCommandHandlers(rows, handlers);
+      QFAIL("a row without a handler passed");
+    } catch (const std::logic_error& error) {
+      QVERIFY(std::string(error.what()).ends_with("acForgotten"));
+    }
+    rows.pop_back();
+    CheckCommandHandlers(rows, handlers);
+  }
+
   void SaveOfUnmodifiedNamedLayoutWritesNothing() {
     TfmMain& main = Start();
     QTemporaryDir dir;

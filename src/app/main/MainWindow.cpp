@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <functional>
+#include <stdexcept>
 
 #include "app/common/CommandIcons.h"
 #include "app/common/CoreTexts.h"
@@ -159,8 +160,15 @@ TfmMain::~TfmMain() {
 
 // ---- commands --------------------------------------------------------------------
 
+void CheckCommandHandlers(const std::vector<CommandRow>& rows, const CommandHandlers& handlers) {
+  for (const CommandRow& row : rows) {
+    if (row.Place == CommandPlace::Layout || row.Grid || handlers.contains(row.Name)) continue;
+    throw std::logic_error(std::string("the main window has no handler for the command ") + row.Name);
+  }
+}
+
 void TfmMain::BuildActions() {
-  const std::map<std::string, std::function<void()>> handlers = {
+  const CommandHandlers handlers = {
       {"acExtNew", [this] { NewFromTemplate(); }},
       {"acNew", [this] { NewLayout(); }},
       {"acOpen", [this] { documents_->ChooseAndOpen(); }},
@@ -193,6 +201,7 @@ void TfmMain::BuildActions() {
          if (TfmGrid* window = ActiveLayout()) window->Document().History.Redo();
          CommandsChanged();
        }},
+      {"acViewCellInfo", [this] { cellInfo_->setVisible(Action("acViewCellInfo")->isChecked()); }},
       {"acSelectAll",
        [this] {
          if (TfmGrid* window = ActiveLayout()) window->Grid().SelectAll();
@@ -253,6 +262,7 @@ void TfmMain::BuildActions() {
                                 .arg(QStringLiteral(VLAT_VERSION)));
        }},
   };
+  CheckCommandHandlers(Commands(), handlers);
   for (const CommandRow& row : Commands()) {
     if (row.Place == CommandPlace::Layout) continue;
     auto* action = new QAction(CommandText(row.Caption), this);
@@ -277,13 +287,12 @@ void TfmMain::BuildActions() {
         if (TfmGrid* window = ActiveLayout()) window->Action(command)->trigger();
         CommandsChanged();
       });
-    } else if (auto handler = handlers.find(row.Name); handler != handlers.end()) {
-      connect(action, &QAction::triggered, this, handler->second);
+    } else {
+      connect(action, &QAction::triggered, this, handlers.at(row.Name));
     }
   }
   QAction* cellInfo = Action("acViewCellInfo");
   cellInfo->setCheckable(true);
-  connect(cellInfo, &QAction::toggled, this, [this](bool on) { cellInfo_->setVisible(on); });
   connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [this, cellInfo] {
     cellInfo->setChecked(!cellInfo_->isHidden());
   });

@@ -12,8 +12,11 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/common/FileDialogs.h"
+#include "app/editor/CommandTable.h"
 #include "app/editor/GridWindow.h"
 #include "app/main/LayoutDocuments.h"
 #include "core/document/Clipboard.h"
@@ -48,6 +51,14 @@ class WindowPlacement;
 // The status bar's panels, left to right.
 enum class StatusPanel { Saved, Position, Move, Password };
 inline constexpr int kStatusPanelCount = 4;
+
+// What the main window's commands do, by the commands' names.
+using CommandHandlers = std::map<std::string, std::function<void()>>;
+
+// Every row the main window carries either forwards to a layout window command
+// or has a handler; throws std::logic_error naming the first row that has neither,
+// so that a command added to the table cannot sit in the menus doing nothing.
+void CheckCommandHandlers(const std::vector<CommandRow>& rows, const CommandHandlers& handlers);
 
 class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
   Q_OBJECT
