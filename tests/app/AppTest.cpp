@@ -287,7 +287,15 @@ class AppTest : public QObject, public AppFixture {
     window->Document().Busy = true;
     main.AutosaveTick();
     QCOMPARE(dialogs_->calls, 0);
-    QCOMPARE(main.StatusText(StatusPanel::Saved), QString::fromUtf8("не сохранена (сохранение отложено)"));
+    const QString postponed = QString::fromUtf8("не сохранена (сохранение отложено)");
+    QCOMPARE(main.StatusText(StatusPanel::Saved), postponed);
+    // The postponement belongs to its layout, not to whichever one is active.
+    main.NewLayout()->Document().Modified = true;
+    main.CommandsChanged();
+    QCOMPARE(main.StatusText(StatusPanel::Saved), QString::fromUtf8("не сохранена"));
+    main.Activate(window);
+    main.CommandsChanged();
+    QCOMPARE(main.StatusText(StatusPanel::Saved), postponed);
     window->Document().Busy = false;
     main.AutosaveTick();
     QCOMPARE(dialogs_->calls, 1);  // the untitled layout asks for a name

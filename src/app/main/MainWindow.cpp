@@ -450,10 +450,13 @@ void TfmMain::CommandsChanged() {
     undo->setText(tr("&Отменить"));
     redo->setText(tr("&Повторить"));
   }
-  if (Panel(StatusPanel::Saved)->text() != tr("не сохранена (сохранение отложено)") || !any ||
-      !window->Document().Modified) {
-    Panel(StatusPanel::Saved)->setText(any && window->Document().Modified ? tr("не сохранена") : QString());
+  // A postponed autosave stays told until its layout is saved.
+  if (autosavePostponed_ && !autosavePostponed_->Document().Modified) autosavePostponed_ = nullptr;
+  QString saved;
+  if (any && window->Document().Modified) {
+    saved = window == autosavePostponed_ ? tr("не сохранена (сохранение отложено)") : tr("не сохранена");
   }
+  Panel(StatusPanel::Saved)->setText(saved);
   Panel(StatusPanel::Password)->setText(any && !window->Document().Password.empty() ? tr("защищена паролем") : QString());
   // The dock follows edits as well as the pointer.
   if (any && cellInfoColumn_ > 0 && !cellInfo_->isHidden()) ShowCellInformation(cellInfoColumn_, cellInfoRow_);
@@ -718,7 +721,8 @@ void TfmMain::AutosaveTick() {
   TfmGrid* window = ActiveLayout();
   if (!window || !window->Document().Modified) return;
   if (window->Document().Busy) {
-    Panel(StatusPanel::Saved)->setText(tr("не сохранена (сохранение отложено)"));
+    autosavePostponed_ = window;
+    CommandsChanged();
     return;
   }
   AutoSave(window->Document(), *prompt_, [this, window] { return SaveWindow(*window, false); });

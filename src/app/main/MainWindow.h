@@ -6,6 +6,7 @@
 
 #include <QDesktopServices>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
@@ -179,6 +180,8 @@ class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
   bool closeCancelled_ = false;
   bool shown_ = false;
   QTimer autosave_;
+  // The layout window whose autosave waits for its busy document.
+  QPointer<TfmGrid> autosavePostponed_;
   QMdiArea* mdi_;
   QLabel* panels_[kStatusPanelCount];
   QLabel* Panel(StatusPanel panel) const { return panels_[static_cast<int>(panel)]; }
