@@ -915,6 +915,17 @@ An interrupted download leaves the device&apos;s memory cleared.</translation>
     </message>
 </context>
 <context>
+    <name>vl::LayoutDocuments</name>
+    <message>
+        <source>Файл %1 уже открыт. Вернуться к сохраненному файлу?</source>
+        <translation>The file %1 is already open. Go back to the saved file?</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения из файла.</source>
+        <translation>Could not read from the file.</translation>
+    </message>
+</context>
+<context>
     <name>vl::PortAttachOption</name>
     <message>
         <source>Порт клавиатуры</source>
@@ -1592,14 +1603,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Пустая раскладка</source>
         <translation>Empty layout</translation>
-    </message>
-    <message>
-        <source>Файл %1 уже открыт. Вернуться к сохраненному файлу?</source>
-        <translation>The file %1 is already open. Go back to the saved file?</translation>
-    </message>
-    <message>
-        <source>Ошибка чтения из файла.</source>
-        <translation>Could not read from the file.</translation>
     </message>
     <message>
         <source>Проверка окончена. Замечаний нет.</source>

@@ -915,6 +915,17 @@
     </message>
 </context>
 <context>
+    <name>vl::LayoutDocuments</name>
+    <message>
+        <source>Файл %1 уже открыт. Вернуться к сохраненному файлу?</source>
+        <translation>Файл %1 уже відкрито. Повернутися до збереженого файлу?</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения из файла.</source>
+        <translation>Помилка читання з файлу.</translation>
+    </message>
+</context>
+<context>
     <name>vl::PortAttachOption</name>
     <message>
         <source>Порт клавиатуры</source>
@@ -1592,14 +1603,6 @@
     <message>
         <source>Пустая раскладка</source>
         <translation>Порожня розкладка</translation>
-    </message>
-    <message>
-        <source>Файл %1 уже открыт. Вернуться к сохраненному файлу?</source>
-        <translation>Файл %1 уже відкрито. Повернутися до збереженого файлу?</translation>
-    </message>
-    <message>
-        <source>Ошибка чтения из файла.</source>
-        <translation>Помилка читання з файлу.</translation>
     </message>
     <message>
         <source>Проверка окончена. Замечаний нет.</source>

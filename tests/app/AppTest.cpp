@@ -49,14 +49,14 @@ class AppTest : public QObject, public AppFixture {
     TfmGrid* first = main.LayoutWindows()[0];
     Put(first->Document(), 3, 4, "\x1c");
     const QString file = dir.filePath("one.mtf");
-    QVERIFY(main.ExportTo(*first, file));
+    QVERIFY(main.Documents().ExportTo(*first, file));
     QVERIFY(!first->Document().Busy);
     // A modified untitled layout stays; an unmodified one is replaced.
     first->Document().Modified = true;
-    main.ImportFile(file);
+    main.Documents().ImportFile(file);
     QCOMPARE(main.LayoutWindows().size(), 2);
     main.LayoutWindows()[1]->Document().Modified = false;
-    main.ImportFile(file);
+    main.Documents().ImportFile(file);
     FlushDeletes();
     QCOMPARE(main.LayoutWindows().size(), 2);
     QVERIFY(main.LayoutWindows()[1]->Document().GetKey(3, 4) != nullptr);
@@ -77,12 +77,12 @@ class AppTest : public QObject, public AppFixture {
     QCOMPARE(main.LayoutWindows()[1]->Caption(), QStringLiteral("second"));
 
     // Opening it again: unmodified does nothing; modified asks, and No keeps the edits.
-    main.OpenFile(first);
+    main.Documents().OpenFile(first);
     QVERIFY(prompt_->shown.empty());
     QCOMPARE(main.LayoutWindows().size(), 2);
     main.LayoutWindows()[0]->Document().Modified = true;
     prompt_->answers = {Answer::No};
-    main.OpenFile(first);
+    main.Documents().OpenFile(first);
     QCOMPARE(prompt_->Texts().back(), "Файл " + first.toUpper().toStdString() +
                                         " уже открыт. Вернуться к сохраненному файлу?");
     QVERIFY(main.LayoutWindows()[0]->Document().Modified);
@@ -90,9 +90,62 @@ class AppTest : public QObject, public AppFixture {
 
   void OpenFailureShowsTheMessageAndOpensNothing() {
     TfmMain& main = Start();
-    main.OpenFile(QStringLiteral("/nonexistent/missing.vld"));
+    main.Documents().OpenFile(QStringLiteral("/nonexistent/missing.vld"));
     QCOMPARE(prompt_->shown.size(), size_t{1});
     QCOMPARE(main.LayoutWindows().size(), 1);
+  }
+
+  // Each failed file command tells one message, opens nothing and leaves the
+  // layout as it was: an unreadable layout file in the open command's words, a
+  // Macro Text Format file and a failed write in their own.
+  void FileFailuresAreToldOnceAndChangeNothing() {
+    TfmMain& main = Start();
+    QTemporaryDir dir;
+    const QString garbage = dir.filePath("garbage.vld");
+    QFile file(garbage);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\x01\x02 not a layout");
+    file.close();
+    main.Documents().OpenFile(garbage);
+    QCOMPARE(prompt_->Messages(), std::vector<std::string>{"Ошибка чтения из файла.\n\r(" + garbage.toStdString() + ")"});
+
+    const QString missing = dir.filePath("missing.mtf");
+    main.Documents().ImportFile(missing);
+    QCOMPARE(prompt_->Messages().back(), "Ошибка чтения файла.\n\r(" + missing.toStdString() + ")");
+    QCOMPARE(main.LayoutWindows().size(), 1);
+
+    TfmGrid* window = main.LayoutWindows()[0];
+    window->Document().Modified = true;
+    const QString unwritable = dir.filePath("no folder/layout.vld");
+    dialogs_->names = {unwritable};
+    QVERIFY(!main.SaveWindow(*window, false));
+    QVERIFY(!main.Documents().ExportTo(*window, dir.filePath("no folder/layout.mtf")));
+    QCOMPARE(prompt_->Messages().size(), size_t{4});
+    QVERIFY(prompt_->Messages()[2].ends_with("(" + unwritable.toStdString() + ")"));
+    QVERIFY(window->Document().Modified);
+    QVERIFY(!window->Document().Named);
+    QVERIFY(!window->Document().Busy);
+    QCOMPARE(window->Caption(), QString::fromUtf8("Раскладка1"));
+  }
+
+  // A main window command without a handler stops the start with its name; rows
+  // that forward to the layout window or belong to it alone need none.
+  void CommandRowWithoutHandlerIsReportedByName() {
+    std::vector<CommandRow> rows = {
+        {.Name = "acHandled"},
+        {.Name = "acForwarded", .Place = CommandPlace::Both, .Grid = GridCommand::acCut},
+        {.Name = "acLayoutOnly", .Place = CommandPlace::Layout},
+        {.Name = "acForgotten", .Place = CommandPlace::Both},
+    };
+    const CommandHandlers handlers = {{"acHandled", [] {}}};
+    try {
+      CheckCommandHandlers(rows, handlers);
+      QFAIL("a row without a handler passed");
+    } catch (const std::logic_error& error) {
+      QVERIFY(std::string(error.what()).ends_with("acForgotten"));
+    }
+    rows.pop_back();
+    CheckCommandHandlers(rows, handlers);
   }
 
   void SaveOfUnmodifiedNamedLayoutWritesNothing() {
@@ -146,11 +199,18 @@ class AppTest : public QObject, public AppFixture {
   void ExitSavesPlacementAndRecentFilesAndReopensThem() {
     TfmMain& main = Start();
     main.LayoutWindows()[0]->Document().FileName = "/tmp/Kept.vld";
+    const QRect placed(40, 50, 640, 480);
+    main.setGeometry(placed);
     QVERIFY(main.close());
-    QVERIFY(backend_.Contains("Windows\\Main", "rcNormalPosition_Right"));
+    QCOMPARE(backend_.ReadInt("Windows\\Main", "rcNormalPosition_Right"), std::optional<uint32_t>(680));
     QCOMPARE(*backend_.ReadString("MRUList", "MRU1"), std::string("/tmp/Kept.vld"));
     TfmMain& again = Start();
     QCOMPARE(again.Recent().Items().size(), size_t{1});
+    QCOMPARE(again.geometry(), placed);
+    // A placement with a value missing is not used.
+    QVERIFY(again.close());
+    backend_.Remove("Windows\\Main", "Flags");
+    QVERIFY(Start().geometry() != placed);
   }
 
   void UndoCommandNamesTheStepAndUndoesIt() {
@@ -227,7 +287,15 @@ class AppTest : public QObject, public AppFixture {
     window->Document().Busy = true;
     main.AutosaveTick();
     QCOMPARE(dialogs_->calls, 0);
-    QCOMPARE(main.StatusText(StatusPanel::Saved), QString::fromUtf8("не сохранена (сохранение отложено)"));
+    const QString postponed = QString::fromUtf8("не сохранена (сохранение отложено)");
+    QCOMPARE(main.StatusText(StatusPanel::Saved), postponed);
+    // The postponement belongs to its layout, not to whichever one is active.
+    main.NewLayout()->Document().Modified = true;
+    main.CommandsChanged();
+    QCOMPARE(main.StatusText(StatusPanel::Saved), QString::fromUtf8("не сохранена"));
+    main.Activate(window);
+    main.CommandsChanged();
+    QCOMPARE(main.StatusText(StatusPanel::Saved), postponed);
     window->Document().Busy = false;
     main.AutosaveTick();
     QCOMPARE(dialogs_->calls, 1);  // the untitled layout asks for a name

@@ -21,6 +21,7 @@
 #include "app/catalogue/TemplateDialog.h"
 #include "app/editor/ArrangeDialog.h"
 #include "app/main/CommandLine.h"
+#include "app/main/WindowPlacement.h"
 #include "app/editor/CopyToLayersDialog.h"
 #include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/ParametersDialog.h"
@@ -143,7 +144,7 @@ class FirstDayTest : public QObject, public AppFixture {
     TfmMain& main = Start();
     main.NewLayout();
     main.NewLayout();
-    main.Arrange(TfmArrange::kCascade);
+    main.Placement().Arrange(TfmArrange::kCascade);
     const QRect area = AreaOf(main);
     QPoint previous(-1, -1);
     for (QMdiSubWindow* sub : main.findChildren<QMdiSubWindow*>()) {

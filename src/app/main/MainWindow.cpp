@@ -5,68 +5,55 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
-#include <functional>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QUrl>
+#include <functional>
+#include <stdexcept>
 
+#include "app/common/CommandIcons.h"
+#include "app/common/CoreTexts.h"
+#include "app/common/HelpViewer.h"
+#include "app/common/QtPrompt.h"
+#include "app/common/TextEntryDialog.h"
+#include "app/common/WaitCursor.h"
 #include "app/catalogue/SpecialPasteDialog.h"
 #include "app/catalogue/SupportedDevicesDialog.h"
 #include "app/catalogue/TemplateDialog.h"
-#include "app/device/PortAttachOption.h"
 #include "app/editor/ArrangeDialog.h"
-#include "app/device/DeviceCommands.h"
-#include "app/main/AutoSave.h"
+#include "app/editor/CopyToLayersDialog.h"
+#include "app/editor/GotoBookmarkDialog.h"
+#include "app/editor/ParametersDialog.h"
+#include "app/editor/VL2Grid.h"
 #include "app/input/CardInputWindow.h"
 #include "app/input/ClickDialog.h"
-#include "app/common/CommandIcons.h"
-#include "app/editor/CopyToLayersDialog.h"
-#include "app/common/CoreTexts.h"
-#include "app/editor/GotoBookmarkDialog.h"
-#include "app/common/HelpViewer.h"
 #include "app/input/KeyInputWindow.h"
 #include "app/input/KeyListDialog.h"
 #include "app/input/PauseDialog.h"
-#include "app/editor/ParametersDialog.h"
-#include "app/common/QtPrompt.h"
-#include "app/common/TextEntryDialog.h"
-#include "app/editor/VL2Grid.h"
-#include "app/common/WaitCursor.h"
+#include "app/device/DeviceCommands.h"
+#include "app/device/PortAttachOption.h"
+#include "app/main/AutoSave.h"
+#include "app/main/WindowPlacement.h"
 #include "core/catalogue/Templates.h"
-#include "core/common/FileErrors.h"
-#include "core/document/BusyScope.h"
-#include "core/document/LayoutFile.h"
-#include "core/document/PasswordOps.h"
 #include "core/device/LayoutBackups.h"
-#include "core/mtf/MtfReader.h"
-#include "core/mtf/MtfWriter.h"
+#include "core/document/PasswordOps.h"
 #include "core/text/Cp1251.h"
-#include "core/document/LayoutFile.h"
 #include "ports/PortSelect.h"
 
 namespace vl {
 
 namespace {
 
-const char* const kMainPlacement = "Windows\\Main";
-const char* const kToolbarsKey = "Toolbars";
-constexpr int kMinimumLayoutSize = 250;
-constexpr int kWindowStep = 25;  // how far each new or cascaded window steps down and right
 constexpr int kVerdictTimeout = 10000;  // how long a device command's outcome stays in the status bar
-
-QString BaseCaption(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
 
 }  // namespace
 
@@ -75,13 +62,6 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
     : settings_(settings), backend_(backend), dataFolder_(std::move(dataFolder)),
       startFiles_(std::move(files)) {
   setWindowTitle(tr("Ostrel Velmorando AT"));
-  setMinimumSize(400, 300);
-  // A first start takes most of the screen; a stored placement replaces it when shown.
-  if (const QScreen* shown = screen()) {
-    const QRect available = shown->availableGeometry();
-    resize(available.size() * 4 / 5);
-    move(available.center() - rect().center());
-  }
   if (!prompt) ownPrompt_ = std::make_unique<QtPrompt>(this);
   prompt_ = prompt ? prompt : ownPrompt_.get();
   if (!dialogs) ownDialogs_ = std::make_unique<QtFileDialogs>(this);
@@ -90,8 +70,8 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
   mdi_ = new QMdiArea;
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  mdi_->viewport()->installEventFilter(this);
   setCentralWidget(mdi_);
+  placement_ = std::make_unique<WindowPlacement>(*this, *mdi_, backend_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
     if (TfmGrid* window = ActiveLayout()) {
       window->RefreshCommands();
@@ -105,6 +85,7 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
   });
 
   BuildStatusBar();
+  documents_ = std::make_unique<LayoutDocuments>(*this, settings_, *prompt_, *reporter_, *dialogs_);
   cellInfo_ = new QDockWidget(tr("Информация о ячейке"), this);
   cellInfo_->setObjectName(QStringLiteral("CellInfo"));
   cellText_ = new QPlainTextEdit;
@@ -119,9 +100,7 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
   BuildToolbars();
   recent_.Load(backend_);
   RebuildRecentMenu();
-  if (auto state = backend_.ReadString(kToolbarsKey, "State")) {
-    restoreState(QByteArray::fromBase64(QByteArray::fromStdString(*state)));
-  }
+  placement_->RestoreToolbars();
   connect(&autosave_, &QTimer::timeout, this, &TfmMain::AutosaveTick);
   CommandsChanged();
 }
@@ -148,7 +127,7 @@ void TfmMain::CreateDialogs() {
                               return SaveBeforeDownload(window.Document(), *prompt_,
                                                         [this, &window] { return SaveWindow(window, false); });
                             },
-                            [this] { return DialogFolder(ActiveLayout()); },
+                            [this] { return documents_->DialogFolder(ActiveLayout()); },
                             [this] { CommandsChanged(); },
                             [this] { return PortChoiceText(); },
                             [this](const std::string& choice) {
@@ -181,19 +160,22 @@ TfmMain::~TfmMain() {
 
 // ---- commands --------------------------------------------------------------------
 
+void CheckCommandHandlers(const std::vector<CommandRow>& rows, const CommandHandlers& handlers) {
+  for (const CommandRow& row : rows) {
+    if (row.Place == CommandPlace::Layout || row.Grid || handlers.contains(row.Name)) continue;
+    throw std::logic_error(std::string("the main window has no handler for the command ") + row.Name);
+  }
+}
+
 void TfmMain::BuildActions() {
-  const std::map<std::string, std::function<void()>> handlers = {
+  const CommandHandlers handlers = {
       {"acExtNew", [this] { NewFromTemplate(); }},
       {"acNew", [this] { NewLayout(); }},
-      {"acOpen", [this] { ChooseAndOpen(); }},
-      {"acImportMTF",
-       [this] {
-         const QString name = ChooseFile(FileDialogKind::ImportMtf, ActiveLayout(), QString());
-         if (!name.isEmpty()) ImportFile(name);
-       }},
+      {"acOpen", [this] { documents_->ChooseAndOpen(); }},
+      {"acImportMTF", [this] { documents_->ChooseAndImport(); }},
       {"acExportMTF",
        [this] {
-         if (TfmGrid* window = ActiveLayout()) ExportTo(*window, QString());
+         if (TfmGrid* window = ActiveLayout()) documents_->ExportTo(*window, QString());
        }},
       {"acClose",
        [this] {
@@ -219,6 +201,7 @@ void TfmMain::BuildActions() {
          if (TfmGrid* window = ActiveLayout()) window->Document().History.Redo();
          CommandsChanged();
        }},
+      {"acViewCellInfo", [this] { cellInfo_->setVisible(Action("acViewCellInfo")->isChecked()); }},
       {"acSelectAll",
        [this] {
          if (TfmGrid* window = ActiveLayout()) window->Grid().SelectAll();
@@ -265,7 +248,7 @@ void TfmMain::BuildActions() {
       {"acWindowTest", [this] { device_->ShowTest(); }},
       {"acWindowSimulator", [this] { device_->ShowSimulator(); }},
       {"acCardInput", [this] { ShowCardInput(); }},
-      {"acArrange", [this] { Arrange(arrange_->Exec()); }},
+      {"acArrange", [this] { placement_->Arrange(arrange_->Exec()); }},
       {"acHelp", [this] { ShowHelp(this, QStringLiteral("index.html")); }},
       {"acExAbout", [this] { exAbout_->Exec(); }},
       // The maker's sites: the same address the Macro Text Format header names, and its Ukrainian page.
@@ -279,6 +262,7 @@ void TfmMain::BuildActions() {
                                 .arg(QStringLiteral(VLAT_VERSION)));
        }},
   };
+  CheckCommandHandlers(Commands(), handlers);
   for (const CommandRow& row : Commands()) {
     if (row.Place == CommandPlace::Layout) continue;
     auto* action = new QAction(CommandText(row.Caption), this);
@@ -303,39 +287,15 @@ void TfmMain::BuildActions() {
         if (TfmGrid* window = ActiveLayout()) window->Action(command)->trigger();
         CommandsChanged();
       });
-    } else if (auto handler = handlers.find(row.Name); handler != handlers.end()) {
-      connect(action, &QAction::triggered, this, handler->second);
+    } else {
+      connect(action, &QAction::triggered, this, handlers.at(row.Name));
     }
   }
   QAction* cellInfo = Action("acViewCellInfo");
   cellInfo->setCheckable(true);
-  connect(cellInfo, &QAction::toggled, this, [this](bool on) { cellInfo_->setVisible(on); });
   connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [this, cellInfo] {
     cellInfo->setChecked(!cellInfo_->isHidden());
   });
-}
-
-void TfmMain::Arrange(int choice) {
-  switch (choice) {
-    case TfmArrange::kTopToBottom:
-    case TfmArrange::kLeftToRight: {
-      // Each window a full strip, stacked or side by side.
-      const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
-      const QSize area = mdi_->viewport()->size();
-      const int count = static_cast<int>(subs.size());
-      for (int i = 0; i < count; ++i) {
-        subs[i]->showNormal();
-        if (choice == TfmArrange::kTopToBottom) {
-          subs[i]->setGeometry(0, i * area.height() / count, area.width(), area.height() / count);
-        } else {
-          subs[i]->setGeometry(i * area.width() / count, 0, area.width() / count, area.height());
-        }
-      }
-      break;
-    }
-    case TfmArrange::kCascade: Cascade(); break;
-    default: break;
-  }
 }
 
 void TfmMain::BuildMenus() {
@@ -490,10 +450,13 @@ void TfmMain::CommandsChanged() {
     undo->setText(tr("&Отменить"));
     redo->setText(tr("&Повторить"));
   }
-  if (Panel(StatusPanel::Saved)->text() != tr("не сохранена (сохранение отложено)") || !any ||
-      !window->Document().Modified) {
-    Panel(StatusPanel::Saved)->setText(any && window->Document().Modified ? tr("не сохранена") : QString());
+  // A postponed autosave stays told until its layout is saved.
+  if (autosavePostponed_ && !autosavePostponed_->Document().Modified) autosavePostponed_ = nullptr;
+  QString saved;
+  if (any && window->Document().Modified) {
+    saved = window == autosavePostponed_ ? tr("не сохранена (сохранение отложено)") : tr("не сохранена");
   }
+  Panel(StatusPanel::Saved)->setText(saved);
   Panel(StatusPanel::Password)->setText(any && !window->Document().Password.empty() ? tr("защищена паролем") : QString());
   // The dock follows edits as well as the pointer.
   if (any && cellInfoColumn_ > 0 && !cellInfo_->isHidden()) ShowCellInformation(cellInfoColumn_, cellInfoRow_);
@@ -503,49 +466,6 @@ void TfmMain::OpenSite(const QString& address) {
   if (OpenUrl(QUrl(address))) return;
   prompt_->Message(tr("Не удалось запустить браузер, чтобы открыть %1.").arg(address).toStdString(),
                    kCaptionError, MessageIcon::Error);
-}
-
-void TfmMain::Cascade() {
-  // Each window a step down and right of the one before, all of one size that
-  // keeps most of the area; windows beyond the room stay at the last step.
-  QList<QMdiSubWindow*> subs;
-  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-    if (!sub->isHidden()) subs << sub;
-  }
-  if (subs.isEmpty()) return;
-  const QSize area = mdi_->viewport()->size();
-  const int steps = static_cast<int>(subs.size()) - 1;
-  const int width = std::max(area.width() - steps * kWindowStep, area.width() * 2 / 3);
-  const int height = std::max(area.height() - steps * kWindowStep, area.height() * 2 / 3);
-  for (int i = 0; i <= steps; ++i) {
-    subs[i]->showNormal();
-    subs[i]->setGeometry(std::min(i * kWindowStep, area.width() - width),
-                         std::min(i * kWindowStep, area.height() - height), width, height);
-    subs[i]->raise();
-  }
-  mdi_->setActiveSubWindow(subs.last());
-}
-
-void TfmMain::FitLayoutWindows() {
-  // A smaller area (a dock shown, the window made smaller) keeps every layout
-  // window's title buttons in reach.
-  const QRect area(QPoint(0, 0), mdi_->viewport()->size());
-  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-    if (sub->isHidden() || sub->isMaximized() || sub->isMinimized() || area.contains(sub->geometry())) {
-      continue;
-    }
-    QRect fitted = sub->geometry();
-    fitted.setWidth(std::min(fitted.width(), area.width()));
-    fitted.setHeight(std::min(fitted.height(), area.height()));
-    fitted.moveLeft(std::clamp(fitted.left(), 0, area.width() - fitted.width()));
-    fitted.moveTop(std::clamp(fitted.top(), 0, area.height() - fitted.height()));
-    sub->setGeometry(fitted);
-  }
-}
-
-bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == mdi_->viewport() && event->type() == QEvent::Resize) FitLayoutWindows();
-  return QMainWindow::eventFilter(watched, event);
 }
 
 void TfmMain::SetPositionTexts(const QString& position, const QString& move) {
@@ -598,26 +518,6 @@ QString TfmMain::NextUntitledName() {
   return tr("Раскладка") + QString::number(documentCounter_);
 }
 
-QString TfmMain::LayoutsFolder() const {
-  const QString folder = QString::fromStdString(settings_.LayoutsPath());
-  // A fresh account may have no documents folder yet: it is made, and where it
-  // cannot be, the home folder stands in.
-  if (!folder.isEmpty() && QDir().mkpath(folder)) return folder;
-  return QDir::homePath();
-}
-
-QString TfmMain::DialogFolder(const TfmGrid* window) const {
-  const TVL2Document* document = window ? &window->Document() : nullptr;
-  const QString file = document && document->Named ? QString::fromStdString(document->FileName) : QString();
-  return DialogStartFolder(file, lastFolder_, LayoutsFolder());
-}
-
-QString TfmMain::ChooseFile(FileDialogKind kind, const TfmGrid* window, const QString& proposed) {
-  const QString name = dialogs_->Choose(kind, DialogFolder(window), proposed);
-  if (!name.isEmpty()) lastFolder_ = QFileInfo(name).absolutePath();
-  return name;
-}
-
 TfmGrid* TfmMain::AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption) {
   auto* window = new TfmGrid(std::move(document), *this);
   window->SetCaption(caption);
@@ -626,14 +526,7 @@ TfmGrid* TfmMain::AddLayoutWindow(std::unique_ptr<TVL2Document> document, const 
   // The sub-window's own menu would take keys of the command set (its Close takes
   // Ctrl+W, special paste); the title buttons and the main window's commands remain.
   for (QAction* action : sub->systemMenu()->actions()) action->setShortcuts({});
-  // Each new window steps 25 pixels down and right and fills the rest of the area;
-  // when that leaves too little, it fills the area from its corner.
-  const QSize area = mdi_->viewport()->size();
-  int offset = static_cast<int>(LayoutWindows().size()) * kWindowStep;
-  if (area.width() - offset < kMinimumLayoutSize || area.height() - offset < kMinimumLayoutSize) {
-    offset = 0;
-  }
-  sub->setGeometry(offset, offset, area.width() - offset, area.height() - offset);
+  placement_->PlaceNew(*sub, static_cast<int>(LayoutWindows().size()));
   sub->show();
   mdi_->setActiveSubWindow(sub);
   window->Grid().setFocus();
@@ -672,6 +565,17 @@ void TfmMain::NewFromTemplate() {
   // so two windows never share a name.
   CloseUntitledActive();
   AddLayoutWindow(std::move(layout.Document), NextUntitledName());
+}
+
+void TfmMain::AddReadLayout(std::unique_ptr<TVL2Document> document, const QString& caption) {
+  CloseUntitledActive();
+  AddLayoutWindow(std::move(document), caption.isEmpty() ? NextUntitledName() : caption);
+}
+
+void TfmMain::CloseLayoutWindow(TfmGrid& window) {
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    if (sub->widget() == &window) sub->close();
+  }
 }
 
 void TfmMain::CloseUntitledActive() {
@@ -729,99 +633,6 @@ void TfmMain::CloseAll() {
   }
 }
 
-// ---- file flows ------------------------------------------------------------------
-
-void TfmMain::ChooseAndOpen() {
-  const QString name = ChooseFile(FileDialogKind::OpenLayout, ActiveLayout(), QString());
-  if (!name.isEmpty()) OpenFile(name);
-}
-
-void TfmMain::OpenFile(const QString& fileName, bool recent) {
-  const QString upper = QFileInfo(fileName).absoluteFilePath().toUpper();
-  for (TfmGrid* window : LayoutWindows()) {
-    const QString open = QString::fromStdString(window->Document().FileName);
-    if (open.isEmpty() || QFileInfo(open).absoluteFilePath().toUpper() != upper) continue;
-    if (!window->Document().Modified && !recent) return;
-    const std::string question = tr("Файл %1 уже открыт. Вернуться к сохраненному файлу?").arg(fileName.toUpper()).toStdString();
-    if (prompt_->Ask(question, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
-        Answer::Yes) {
-      return;
-    }
-    window->Document().Modified = false;  // closed without saving: the file is reloaded
-    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-      if (sub->widget() == window) sub->close();
-    }
-    break;
-  }
-  auto document = std::make_unique<TVL2Document>();
-  try {
-    LoadLayout(*document, fileName.toStdString(), *prompt_, *reporter_);
-  } catch (const OperationAbandoned&) {
-    return;
-  } catch (const FileReadError&) {
-    prompt_->Message(WithFileName(tr("Ошибка чтения из файла.").toStdString(), fileName.toStdString()), kCaptionError,
-                     MessageIcon::Error);
-    return;
-  } catch (const FileError& error) {
-    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
-    return;
-  }
-  CloseUntitledActive();
-  const QString caption = document->Named ? BaseCaption(fileName) : NextUntitledName();
-  AddLayoutWindow(std::move(document), caption);
-}
-
-void TfmMain::ImportFile(const QString& fileName) {
-  auto document = std::make_unique<TVL2Document>();
-  try {
-    ReadMtf(*document, fileName.toStdString(), settings_, *prompt_, *reporter_);
-  } catch (const OperationAbandoned&) {
-    return;
-  } catch (const FileError& error) {
-    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
-    return;
-  }
-  CloseUntitledActive();
-  AddLayoutWindow(std::move(document), NextUntitledName());
-}
-
-bool TfmMain::ExportTo(TfmGrid& window, const QString& fileName) {
-  TVL2Document& document = window.Document();
-  const BusyScope busy(document);
-  QString name = fileName;
-  if (name.isEmpty()) name = ChooseFile(FileDialogKind::ExportMtf, &window, window.Caption());
-  if (name.isEmpty()) return false;
-  try {
-    ExportMtf(document, name.toStdString(), settings_, *reporter_);
-  } catch (const FileError& error) {
-    prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
-    return false;
-  }
-  return true;
-}
-
-bool TfmMain::SaveWindow(TfmGrid& window, bool saveAs) {
-  TVL2Document& document = window.Document();
-  if (!saveAs && !document.Modified && document.Named) return true;
-  {
-    const BusyScope busy(document);
-    QString name = QString::fromStdString(document.FileName);
-    if (!document.Named || saveAs || name.isEmpty()) {
-      name = ChooseFile(FileDialogKind::SaveLayout, &window, window.Caption());
-      if (name.isEmpty()) return false;
-    }
-    try {
-      SaveLayout(document, name.toStdString(), settings_, *reporter_);
-    } catch (const FileError& error) {
-      prompt_->Message(error.what(), kCaptionError, MessageIcon::Error);
-      return false;
-    }
-    window.SetCaption(BaseCaption(name));
-  }
-  CommandsChanged();
-  return true;
-}
-
 void TfmMain::CheckActiveLayout() {
   TfmGrid* window = ActiveLayout();
   if (!window) return;
@@ -865,7 +676,7 @@ void TfmMain::RebuildRecentMenu() {
     const QString name = QString::fromStdString(item);
     auto* action = new QAction(QString("&%1 %2").arg(number++).arg(name), this);
     action->setProperty("recent", true);
-    connect(action, &QAction::triggered, this, [this, name] { OpenFile(name, true); });
+    connect(action, &QAction::triggered, this, [this, name] { documents_->OpenFile(name, true); });
     recentMenu_->insertAction(exit, action);
   }
   if (!recent_.Items().empty()) {
@@ -910,7 +721,8 @@ void TfmMain::AutosaveTick() {
   TfmGrid* window = ActiveLayout();
   if (!window || !window->Document().Modified) return;
   if (window->Document().Busy) {
-    Panel(StatusPanel::Saved)->setText(tr("не сохранена (сохранение отложено)"));
+    autosavePostponed_ = window;
+    CommandsChanged();
     return;
   }
   AutoSave(window->Document(), *prompt_, [this, window] { return SaveWindow(*window, false); });
@@ -930,11 +742,11 @@ void TfmMain::SetDeviceOpener(std::function<std::unique_ptr<AppDevice>()> opener
 
 void TfmMain::FirstShow() {
   CreateDialogs();
-  RestorePlacement();
+  placement_->RestorePlacement();
   if (startFiles_.isEmpty()) {
     NewLayout();
   } else {
-    for (const QString& file : startFiles_) OpenFile(file);
+    for (const QString& file : startFiles_) documents_->OpenFile(file);
   }
   RestartAutosave();
   QTimer::singleShot(0, this, [this] {
@@ -942,38 +754,6 @@ void TfmMain::FirstShow() {
     update();
     if (settings_.IsOn(Setting::IsStartInfo)) device_->Information();
   });
-}
-
-void TfmMain::RestorePlacement() {
-  // The normal rectangle and the show command are what a window here can take;
-  // the minimised and maximised positions are kept only for the record.
-  const char* names[] = {"rcNormalPosition_Left", "rcNormalPosition_Top", "rcNormalPosition_Right",
-                         "rcNormalPosition_Bottom", "ShowCmd", "Flags", "ptMinPosition_X",
-                         "ptMinPosition_Y", "ptMaxPosition_X", "ptMaxPosition_Y"};
-  int values[10];
-  for (int i = 0; i < 10; ++i) {
-    const auto value = backend_.ReadInt(kMainPlacement, names[i]);
-    if (!value) return;  // every value must be there for the placement to apply
-    values[i] = static_cast<int>(*value);
-  }
-  setGeometry(values[0], values[1], std::max(values[2] - values[0], 400), std::max(values[3] - values[1], 300));
-  if (values[4] == 3) showMaximized();
-}
-
-void TfmMain::SavePersistentState() {
-  const QRect normal = isMaximized() ? normalGeometry() : geometry();
-  backend_.WriteInt(kMainPlacement, "Flags", 0);
-  backend_.WriteInt(kMainPlacement, "ShowCmd", isMaximized() ? 3 : 1);
-  backend_.WriteInt(kMainPlacement, "ptMinPosition_X", 0xFFFFFFFF);
-  backend_.WriteInt(kMainPlacement, "ptMinPosition_Y", 0xFFFFFFFF);
-  backend_.WriteInt(kMainPlacement, "ptMaxPosition_X", 0xFFFFFFFF);
-  backend_.WriteInt(kMainPlacement, "ptMaxPosition_Y", 0xFFFFFFFF);
-  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Left", static_cast<uint32_t>(normal.left()));
-  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Top", static_cast<uint32_t>(normal.top()));
-  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Right", static_cast<uint32_t>(normal.right() + 1));
-  backend_.WriteInt(kMainPlacement, "rcNormalPosition_Bottom", static_cast<uint32_t>(normal.bottom() + 1));
-  backend_.WriteString(kToolbarsKey, "State", saveState().toBase64().toStdString());
-  recent_.Save(backend_);
 }
 
 void TfmMain::closeEvent(QCloseEvent* event) {
@@ -988,7 +768,8 @@ void TfmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   autosave_.stop();
-  SavePersistentState();
+  placement_->Save();
+  recent_.Save(backend_);
   event->accept();
 }
 

@@ -1,19 +1,25 @@
 #pragma once
 // TfmMain: the multi-document main window. Owns the menus, toolbars, status bar and
-// the cell information window; creates, opens, saves, imports and exports layouts,
-// each in a TfmGrid; forwards the editing commands to the active layout window.
+// the cell information window; creates layouts, each in a TfmGrid, and shows the
+// ones its file commands (LayoutDocuments) read; forwards the editing commands to
+// the active layout window.
 
 #include <QDesktopServices>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/common/FileDialogs.h"
+#include "app/editor/CommandTable.h"
 #include "app/editor/GridWindow.h"
+#include "app/main/LayoutDocuments.h"
 #include "core/document/Clipboard.h"
 #include "core/settings/RecentFiles.h"
 #include "core/settings/SettingsBackend.h"
@@ -41,12 +47,21 @@ class TfmKeyList;
 class TfmPause;
 class TfmNew;
 class TfmParameters;
+class WindowPlacement;
 
 // The status bar's panels, left to right.
 enum class StatusPanel { Saved, Position, Move, Password };
 inline constexpr int kStatusPanelCount = 4;
 
-class TfmMain : public QMainWindow, public ILayoutHost {
+// What the main window's commands do, by the commands' names.
+using CommandHandlers = std::map<std::string, std::function<void()>>;
+
+// Every row the main window carries either forwards to a layout window command
+// or has a handler; throws std::logic_error naming the first row that has neither,
+// so that a command added to the table cannot sit in the menus doing nothing.
+void CheckCommandHandlers(const std::vector<CommandRow>& rows, const CommandHandlers& handlers);
+
+class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
   Q_OBJECT
 
  public:
@@ -70,7 +85,7 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmGotoBookmark& GotoBookmark() override { return *gotoBookmark_; }
   TfmCopyToLayers& CopyToLayersDialog() override { return *copyToLayers_; }
   TfmSpecialPaste& SpecialPasteDialog() override { return *specialPaste_; }
-  bool SaveWindow(TfmGrid& window, bool saveAs) override;
+  bool SaveWindow(TfmGrid& window, bool saveAs) override { return documents_->Save(window, saveAs); }
   void SetCloseCancelled() override { closeCancelled_ = true; }
   bool ShowParameters(int page) override;
   void SetPositionTexts(const QString& position, const QString& move) override;
@@ -80,27 +95,29 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void WindowClosing(TfmGrid& window) override;
   void CommandsChanged() override;
 
+  // ILayoutWindows
+  QList<TfmGrid*> LayoutWindows() const override;
+  TfmGrid* ActiveLayout() const override;
+  void CloseLayoutWindow(TfmGrid& window) override;
+  void AddReadLayout(std::unique_ptr<TVL2Document> document, const QString& caption) override;
+
   // The flows behind the commands, callable without their file dialogs.
   TfmGrid* NewLayout();
   // New layout from a template chosen in TfmNew; an empty layout when there is
   // no template list or the template cannot be read.
   void NewFromTemplate();
-  // recent: the question is asked whenever the file is open, modified or not.
-  void OpenFile(const QString& fileName, bool recent = false);
-  void ImportFile(const QString& fileName);
-  bool ExportTo(TfmGrid& window, const QString& fileName);
   void CloseAll();
   void CheckActiveLayout();
-  // Lays the layout windows out as chosen in TfmArrange.
-  void Arrange(int choice);
   void SetPassword();
   void ClearPassword();
   // The autosave tick: saves the active modified layout unless it is busy.
   void AutosaveTick();
   void RestartAutosave();
 
-  QList<TfmGrid*> LayoutWindows() const;
-  TfmGrid* ActiveLayout() const;
+  // The file commands: open, import, export, save.
+  LayoutDocuments& Documents() const { return *documents_; }
+  // The main window's placement and the layout windows' arrangement.
+  WindowPlacement& Placement() const { return *placement_; }
   void Activate(TfmGrid* window);
   QAction* Action(const QString& name) const { return actions_.at(name); }
   const RecentFiles& Recent() const { return recent_; }
@@ -127,12 +144,9 @@ class TfmMain : public QMainWindow, public ILayoutHost {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildActions();
-  void Cascade();
-  void FitLayoutWindows();
   // The maker's site, or a message saying that no browser could show it.
   void OpenSite(const QString& address);
   void BuildMenus();
@@ -145,17 +159,9 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   void FirstShow();
   TfmGrid* AddLayoutWindow(std::unique_ptr<TVL2Document> document, const QString& caption);
   void CloseUntitledActive();
-  void ChooseAndOpen();
   void RebuildRecentMenu();
   void RebuildWindowMenu();
-  void RestorePlacement();
-  void SavePersistentState();
   QString NextUntitledName();
-  QString LayoutsFolder() const;
-  // Where a file dialog for the window's layout (null: none) starts.
-  QString DialogFolder(const TfmGrid* window) const;
-  // A file dialog's choice; the folder it was made in is remembered.
-  QString ChooseFile(FileDialogKind kind, const TfmGrid* window, const QString& proposed);
 
   SettingsStore& settings_;
   ISettingsBackend& backend_;
@@ -166,12 +172,16 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   std::unique_ptr<IFileDialogs> ownDialogs_;
   IFileDialogs* dialogs_;
   std::unique_ptr<StatusReporter> reporter_;
+  std::unique_ptr<LayoutDocuments> documents_;
+  std::unique_ptr<WindowPlacement> placement_;
   Clipboard clipboard_;
   RecentFiles recent_;
   uint16_t documentCounter_ = 0;
   bool closeCancelled_ = false;
   bool shown_ = false;
   QTimer autosave_;
+  // The layout window whose autosave waits for its busy document.
+  QPointer<TfmGrid> autosavePostponed_;
   QMdiArea* mdi_;
   QLabel* panels_[kStatusPanelCount];
   QLabel* Panel(StatusPanel panel) const { return panels_[static_cast<int>(panel)]; }
@@ -198,7 +208,6 @@ class TfmMain : public QMainWindow, public ILayoutHost {
   TfmGotoBookmark* gotoBookmark_ = nullptr;
   DeviceCommands* device_ = nullptr;
   QString portOverride_;
-  QString lastFolder_;  // where the last file was chosen
   std::function<std::unique_ptr<AppDevice>()> deviceOpener_;
   TfmPause* pause_ = nullptr;
   TfmClick* click_ = nullptr;

@@ -27,6 +27,38 @@ void WriteMacroText(TVL2Document& document, const std::string& fileName,
   ExportMtf(document, fileName, settings, reporter);
 }
 
+// A name as SameLayoutFile compares it: absolute and normalised, its Latin and
+// Cyrillic letters upper-cased in place (each keeps its UTF-8 length).
+std::string ComparableName(const std::filesystem::path& name) {
+  std::error_code error;
+  std::filesystem::path full = std::filesystem::absolute(name, error);
+  if (error) full = name;
+  std::string text = full.lexically_normal().string();
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 'a' && byte <= 'z') {
+      text[i] = static_cast<char>(byte - 32);
+      continue;
+    }
+    if (i + 1 >= text.size() || (byte & 0xE0) != 0xC0 || (static_cast<unsigned char>(text[i + 1]) & 0xC0) != 0x80) {
+      continue;
+    }
+    const auto second = static_cast<unsigned char>(text[i + 1]);
+    unsigned point = ((byte & 0x1Fu) << 6) | (second & 0x3Fu);
+    if ((point >= 0xE0 && point <= 0xFE && point != 0xF7) || (point >= 0x430 && point <= 0x44F)) {
+      point -= 0x20;  // à-þ, а-я
+    } else if (point >= 0x450 && point <= 0x45F) {
+      point -= 0x50;  // ѐ-џ (ё, є, і, ї, ў and the others)
+    } else if (point == 0x491) {
+      point = 0x490;  // ґ
+    }
+    text[i] = static_cast<char>(0xC0 | (point >> 6));
+    text[i + 1] = static_cast<char>(0x80 | (point & 0x3F));
+    ++i;
+  }
+  return text;
+}
+
 // In the order of LayoutFormatId.
 constexpr std::array<LayoutFormat, 3> kFormats = {{
     {LayoutFormatId::LayoutFile, ".vld", kLayoutFileOpenFilter, kLayoutFileSaveFilter, ReadLayoutFile, SaveLayout},
@@ -58,6 +90,11 @@ bool HasExtension(const std::string& fileName, std::string_view extension) {
     if (lower != std::tolower(static_cast<unsigned char>(extension[i]))) return false;
   }
   return true;
+}
+
+bool SameLayoutFile(const std::filesystem::path& first, const std::filesystem::path& second) {
+  if (first.empty() || second.empty()) return false;
+  return ComparableName(first) == ComparableName(second);
 }
 
 }  // namespace vl

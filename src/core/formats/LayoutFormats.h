@@ -4,6 +4,7 @@
 // its dialog filters, how it reads, how it writes and how it fails, so that the
 // file dialogs and the command line take their choices from one table.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -57,5 +58,12 @@ inline constexpr std::string_view kAllFilesFilter = "Все файлы (*.*)";
 
 // The name ends in the extension (".mtf"), letter case ignored.
 bool HasExtension(const std::string& fileName, std::string_view extension);
+
+// The two names (UTF-8) lead to the same layout file: their absolute, normalised
+// paths are equal with letter case ignored (Latin and Cyrillic letters), as the
+// program always compared them. On a case-sensitive file system that is wrong
+// only for two names that differ in letter case alone, which then count as one
+// file. An empty name is no file.
+bool SameLayoutFile(const std::filesystem::path& first, const std::filesystem::path& second);
 
 }  // namespace vl
