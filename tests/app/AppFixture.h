@@ -106,5 +106,7 @@ int RunSimKeyboardWindowTest(int argc, char** argv);
 int RunSimulatorCommandsTest(int argc, char** argv);
 // The device commands and windows; returns the Qt Test status.
 int RunDeviceWindowsTest(int argc, char** argv);
+// The progress window's job runner and its worker thread; returns the Qt Test status.
+int RunJobRunnerTest(int argc, char** argv);
 
 }  // namespace vl

@@ -480,6 +480,7 @@ int main(int argc, char** argv) {
   status |= RunSimKeyboardWindowTest(argc, argv);
   status |= RunSimulatorCommandsTest(argc, argv);
   status |= RunDeviceWindowsTest(argc, argv);
+  status |= RunJobRunnerTest(argc, argv);
   return status;
 }
 

@@ -240,6 +240,35 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     QCOMPARE(std::count(told.begin(), told.end(), std::string(kQuitDuringJob)), 2);
   }
 
+  // The port replaced (the settings changed) while a download runs: the job is
+  // stopped and its end never runs on the closed device, the window is free,
+  // the byte readers lose the old port, and the new one serves the next job.
+  void PortReplacedWhileADownloadRuns() {
+    backend_.WriteString("", kPortSettingName, "sim:0105");
+    TfmMain& main = StartWithSimulator();
+    TfmGrid* window = main.ActiveLayout();
+    Put(window->Document(), 1, 1, "\x1C");
+    const PortHandle old = main.Device().ByteSource();
+    QVERIFY(old.Valid());
+    main.Action("acDownLoad")->trigger();
+    QVERIFY(main.Device().JobRunning());
+    QVERIFY(!old.Send({kSetIndicators, 0x07}));  // held by the job
+    main.Device().ForgetDevice();
+    QVERIFY(!main.Device().JobRunning());
+    QVERIFY(!old.Valid());
+    QVERIFY(!window->Document().Busy);
+    QCoreApplication::processEvents();
+    QVERIFY(prompt_->Texts().empty());
+    QVERIFY(main.Action("acDownLoad")->isEnabled());
+
+    QVERIFY(main.Device().ByteSource().Send({kSetIndicators, 0x07}));
+    QCOMPARE(keyboard_->Poll().indicators, 0x07);
+    Put(window->Document(), 1, 1, "\x32");
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QVERIFY(prompt_->Texts().empty());
+    QCOMPARE(keyboard_->Layout()->keys[0].Layers[0].Macro[0], std::string("\x32"));
+  }
+
   // The port went before the test window's byte reader; a job under way at the
   // end must not outlive what it uses.
   void EndWithTheTestWindowCapturingAndAJobUnderWay() {

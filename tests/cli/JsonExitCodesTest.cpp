@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 
 #include "KbdSimProcess.h"
+#include "TestCatalogue.h"
 #include "cli/Json.h"
 #include "core/common/Reporter.h"
 #include "core/document/LayoutFile.h"
@@ -46,9 +47,7 @@ struct CliRun {
 class JsonExitCodes : public ::testing::Test {
  protected:
   JsonExitCodes() : folder_("vlat-cli-json") {
-    folder_.Write("DEVICES.TYP",
-                  "[0101]\r\nKeys=12\r\nWidth=4\r\nHeight=3\r\nMemory=2048\r\nFile=K.DEC\r\nCheck=CS\r\n");
-    folder_.Write("K.DEC", "0:0 0:1 0:2 1:0 1:1 1:2 2:0 2:1 2:2 3:0 3:1 3:2");
+    test::WriteCatalogue(folder_.Path(), {.more = "Check=CS\r\n"});
   }
 
   CliRun Cli(const std::string& arguments) {

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "KbdSimProcess.h"
+#include "TestCatalogue.h"
 #include "ScriptedPrompt.h"
 #include "core/device/Detect.h"
 #include "core/device/Transport.h"
@@ -18,8 +19,7 @@ namespace {
 
 TEST(PortBusy, SecondOpenOfThePortIsRefusedAndTheFirstCompletes) {
   const TempFolder folder("vlat-port-busy");
-  folder.Write("DEVICES.TYP", "[0101]\r\nKeys=12\r\nWidth=4\r\nHeight=3\r\nMemory=2048\r\nFile=K12.DEC\r\nCheck=CS\r\n");
-  folder.Write("K12.DEC", "0:0 0:1 0:2 1:0 1:1 1:2 2:0 2:1 2:2 3:0 3:1 3:2");
+  test::WriteCatalogue(folder.Path(), {.more = "Check=CS\r\n"});
   KbdSim sim({"--type", "101", "--state", folder / "state", "--data", folder.Path().string()});
   ASSERT_FALSE(sim.Path().empty());
   RealClock clock;

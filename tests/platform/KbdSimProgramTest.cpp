@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "KbdSimProcess.h"
+#include "TestCatalogue.h"
 #include "platform/SerioRawPort.h"
 
 namespace vl {
@@ -24,9 +25,7 @@ std::string ReadAll(const std::string& path) {
 }
 
 void WriteCatalogue(const TempFolder& folder) {
-  folder.Write("DEVICES.TYP",
-               "[0101]\r\nKeys=12\r\nWidth=4\r\nHeight=3\r\nMemory=2048\r\nFile=K12.DEC\r\nCheck=CS\r\n");
-  folder.Write("K12.DEC", "0:0 0:1 0:2 1:0 1:1 1:2 2:0 2:1 2:2 3:0 3:1 3:2");
+  test::WriteCatalogue(folder.Path(), {.more = "Check=CS\r\n"});
 }
 
 // Runs vlat-kbdsim to its refusal (a started one is ended after 10 s); the exit

@@ -45,8 +45,6 @@ class AppDevice {
   // The simulated keyboard when it is the port, else nullptr.
   SimulatedKeyboard* Simulated() const { return simulated_.get(); }
   const IDeviceCatalogue& Catalogue() const { return *catalogue_; }
-  // Bytes arrive from this port without a request (a keyboard to test).
-  bool DeliversBytes() const { return deliversBytes_; }
 
   // Writes a simulated keyboard's memory to its state file; nothing for others.
   void KeepState() const;

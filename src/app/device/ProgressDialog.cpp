@@ -18,9 +18,6 @@
 #include "core/device/DeviceSession.h"
 
 namespace vl {
-namespace {
-
-}  // namespace
 
 TfmProgress::TfmProgress(const SettingsStore& settings, IPrompt& prompt, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -68,7 +65,7 @@ TfmProgress::~TfmProgress() { StopAndWait(); }
 bool TfmProgress::Start(Job job) {
   if (Running()) return false;
   job_ = std::move(job);
-  gate_ = std::make_unique<CancelGate>();
+  gate_ = std::make_shared<CancelGate>();
   context_ = std::make_unique<Context>(Context{*this, workerPrompt_, *gate_, calls_});
   calls_.Open();
   setWindowTitle(CoreText(job_.caption));
@@ -127,18 +124,20 @@ void TfmProgress::Cancel() {
     bbCancel_->setEnabled(false);
     return;
   }
-  gate_->Hold();
+  // The worker may end while the user answers, and its end may start the next
+  // job: the answer is for the job it was asked about.
+  const std::shared_ptr<CancelGate> gate = gate_;
+  gate->Hold();
   asking_ = true;
   const Answer answer = prompt_.Ask(job_.stopQuestion, kCaptionAttention, MessageButtons::YesNo,
                                     MessageIcon::Question);
   asking_ = false;
-  if (!gate_) return;  // the job was stopped for good meanwhile
-  if (answer == Answer::No) {
-    gate_->Stop();
-    if (Running()) bbCancel_->setEnabled(false);
-  } else {
-    gate_->Resume();
+  if (answer != Answer::No) {
+    gate->Resume();
+    return;
   }
+  gate->Stop();
+  if (gate == gate_ && Running()) bbCancel_->setEnabled(false);
 }
 
 void TfmProgress::reject() {

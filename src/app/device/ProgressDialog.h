@@ -75,11 +75,8 @@ class TfmProgress : public QDialog, public IReporter {
   // Plays the "audio file" setting, when one is set.
   void PlaySound();
 
-  QLabel* LayoutLabel() const { return lbLayout_; }
   QLabel* ModeLabel() const { return lbMode_; }
-  QLabel* StepLabel() const { return lbStep_; }
   QProgressBar* Bar() const { return pbProgress_; }
-  QPushButton* CancelButton() const { return bbCancel_; }
   TfmDetect& Detect() const { return *detect_; }
 
  signals:
@@ -110,7 +107,8 @@ class TfmProgress : public QDialog, public IReporter {
   QMediaPlayer* player_ = nullptr;
 
   Job job_;
-  std::unique_ptr<CancelGate> gate_;
+  // Shared with a cancel question, which may outlive its job.
+  std::shared_ptr<CancelGate> gate_;
   std::unique_ptr<Context> context_;
   // The worker: a plain thread, joined when it has ended, so that what it
   // leaves behind is seen whole (also by a race detector).

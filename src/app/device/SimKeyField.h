@@ -32,8 +32,6 @@ class SimKeyField : public QWidget {
   QRect KeyRect(int x, int y) const;
   // The device position of the key under point, if any.
   std::optional<QPoint> KeyAt(const QPoint& point) const;
-  // The key held with the mouse, if any.
-  std::optional<QPoint> HeldKey() const { return held_; }
   // The keys latched down, in the order they were latched.
   const std::vector<QPoint>& LatchedKeys() const { return latched_; }
 

@@ -41,7 +41,6 @@ class TfmTest : public QWidget {
   QPlainTextEdit* PortMemo() const { return mmPort_; }
   QPlainTextEdit* Notebook() const { return mmNotebook_; }
   QComboBox* System() const { return cbSystem_; }
-  QMenu* ContextMenu() const { return pmMemo_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

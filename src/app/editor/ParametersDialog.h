@@ -42,7 +42,6 @@ class TfmParameters : public QDialog {
   void SetPortChoices(const std::vector<std::pair<QString, QString>>& choices, const QString& current);
   // The stored value of the port chosen.
   QString PortChoice() const;
-  QComboBox* PortCombo() const { return cbPort_; }
   // "сохранять копию раскладки устройства перед загрузкой", kept beside the settings.
   QCheckBox* BackupCheck() const { return cbBackup_; }
   // "язык интерфейса" on the general page, kept in backend (the language it names

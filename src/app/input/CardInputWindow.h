@@ -23,7 +23,6 @@ class TfmCardInputWnd : public TfmInputWnd {
   // Shows this layout window's card reader (null: none), and again whenever its
   // document changes from elsewhere (an upload, undo, an import).
   void Attach(TfmGrid* window);
-  TfmGrid* Attached() const { return window_; }
   QCheckBox* TrackBox(int track) const { return cbTracks_[track]; }
   QCheckBox* StartStopBox() const { return cbStartStop_; }
   QCheckBox* LrcBox() const { return cbLrc_; }

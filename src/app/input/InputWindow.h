@@ -65,7 +65,6 @@ class TfmInputWnd : public QWidget {
   QLineEdit* NoteEdit(int row) const { return notes_[row]; }
   QCheckBox* AutoRepeatBox(int row) const { return autoRepeat_[row]; }
   QTabWidget* Pages() const { return pages_; }
-  QMenu* LineMenu() const { return pmLine_; }
   QAction* Action(Command command) const { return actions_.at(command); }
 
   // Leaves the active line, then writes the changed fields where they belong.

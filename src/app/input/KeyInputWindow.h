@@ -23,7 +23,6 @@ class TfmKeyInputWnd : public TfmInputWnd {
 
   // Follows this layout window's selection (null: none).
   void Attach(TfmGrid* window);
-  TfmGrid* Attached() const { return window_; }
   // Writes pending changes to the keys they were made for, then loads the
   // selection summary of the attached window.
   void LoadSelection();

@@ -30,7 +30,6 @@ class TfmPause : public QDialog {
   QListWidget* Keys() const { return lbKeys_; }
   QSlider* Before() const { return tbBefore_; }
   QSlider* After() const { return tbAfter_; }
-  PauseEditor* Editor() const { return editor_.get(); }
 
  private:
   void ShowKey();

@@ -30,7 +30,6 @@ class TDocument {
 
   // No notifications are sent while there is no owner.
   void SetOwner(IDocumentObserver* owner) { owner_ = owner; }
-  IDocumentObserver* Owner() const { return owner_; }
   void Notify(DocumentNotification kind, int param1 = 0, int param2 = 0) const;
 
   uint8_t TrackMask = 0;                 // bit t: track t+1 is read

@@ -50,7 +50,6 @@ class InputWindowModel {
   void SetFunction(uint8_t function);
 
   const ChangedFlags& Changed() const { return changed_; }
-  void ClearChanged() { changed_.reset(); }
 
   // Writes the changed fields into every key of the block and clears the flags.
   void ApplyTo(TVL2Document& document, const TRect& block);

@@ -58,8 +58,6 @@ class TConvert {
 
   bool Failed() const { return errorNumber_ != 0; }
   int ErrorNumber() const { return errorNumber_; }
-  // "Ошибка N. " + the error's text (UTF-8).
-  const std::string& ErrorMessage() const { return errorMessage_; }
   // The text of the error message box: where the error is, "Файл NAME, строка L,
   // столбец C" CR LF, then for an included file one line per file that includes it,
   // innermost first ("Включён из файла NAME, строка L, столбец C" CR LF, the place

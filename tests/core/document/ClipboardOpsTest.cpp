@@ -113,15 +113,6 @@ TEST_F(ClipboardOps, CutCopiesThenClearsButLeavesAnEmptyBlockAlone) {
   EXPECT_EQ(doc.History.UndoName(), "удаление");
 }
 
-TEST_F(ClipboardOps, ClearWithContentOnlyOnOtherLayersTakesNoSnapshot) {
-  doc.SetKey(3, 3, MacroKey(1, "\x1c"));
-  doc.SetKey(3, 4, MacroKey(2, "\x1c"));
-  const auto before = Snapshot(doc.Keys);
-  Clear(doc, {3, 3, 3, 4}, 0);
-  EXPECT_FALSE(doc.History.CanUndo());
-  EXPECT_EQ(Snapshot(doc.Keys), before);
-}
-
 TEST_F(ClipboardOps, ClearFreesTheLastContentOfAKeyWithItsNote) {
   doc.SetKey(3, 3, MacroKey(0, "\x1c"));
   doc.Notes(3, 3) = std::make_unique<TKeyNote>(TKeyNote{"note", "mark"});
@@ -129,28 +120,18 @@ TEST_F(ClipboardOps, ClearFreesTheLastContentOfAKeyWithItsNote) {
   doc.Keys(3, 4)->Layers[1].Note = "kept";
   doc.Notes(3, 4) = std::make_unique<TKeyNote>(TKeyNote{"stays", ""});
   doc.Notes(3, 5) = std::make_unique<TKeyNote>(TKeyNote{"no key", ""});
+  doc.SetKey(3, 6, SwitchKey(kFuncLayerUp, ""));
 
-  Clear(doc, {3, 3, 3, 5}, 0);
+  Clear(doc, {3, 3, 3, 6}, 0);
   EXPECT_EQ(doc.GetKey(3, 3), nullptr);
   EXPECT_EQ(doc.GetNote(3, 3), nullptr);
   ASSERT_NE(doc.GetKey(3, 4), nullptr);
   EXPECT_NE(doc.GetNote(3, 4), nullptr) << "a key that keeps its record keeps its note";
   EXPECT_EQ(doc.GetNote(3, 5), nullptr) << "a key without a record loses its note";
+  EXPECT_EQ(doc.GetKey(3, 6), nullptr) << "a switching key goes whole, even with the layer empty";
   EXPECT_TRUE(doc.Modified);
   EXPECT_EQ(doc.History.UndoName(), "удаление");
   EXPECT_EQ(observed.observer.received.back().Kind, DocumentNotification::ContentChanged);
-}
-
-// A switching key is freed whole by a one-layer clear even when that layer is
-// empty; without a snapshot the key could not be brought back.
-TEST_F(ClipboardOps, ClearingASwitchingKeyCanBeUndone) {
-  doc.SetKey(3, 3, SwitchKey(kFuncLayerUp));
-  Clear(doc, {3, 3, 3, 3}, 2);
-  EXPECT_EQ(doc.GetKey(3, 3), nullptr);
-  ASSERT_TRUE(doc.History.CanUndo());
-  doc.History.Undo();
-  ASSERT_NE(doc.GetKey(3, 3), nullptr);
-  EXPECT_EQ(doc.GetKey(3, 3)->Func, kFuncLayerUp);
 }
 
 TEST_F(ClipboardOps, PasteWithEmptyClipboardDoesNothing) {

@@ -76,11 +76,15 @@ TEST(GridSelection, HeldBlockKeepsItsGripAndStaysInTheField) {
   EXPECT_EQ(grid.Selection(), (TRect{253, 1, 255, 2}));
 }
 
+// Held whole columns move and scroll only sideways, whole rows only up and down.
 TEST(GridSelection, WholeColumnsMoveOnlySidewaysAndWholeRowsOnlyUpAndDown) {
   GridSelection grid;
   grid.PressLeft(2, 0, false);
+  EXPECT_FALSE(grid.ScrollsRows());
   grid.Release();
   ASSERT_TRUE(grid.PressRight(2, 5));
+  EXPECT_TRUE(grid.ScrollsColumns());
+  EXPECT_FALSE(grid.ScrollsRows());
   grid.MoveTo(4, 7);
   EXPECT_EQ(grid.MoveTarget(), (TRect{4, 1, 4, 255}));
   GridSelection::Drop drop = grid.EndMove(true);
@@ -90,6 +94,8 @@ TEST(GridSelection, WholeColumnsMoveOnlySidewaysAndWholeRowsOnlyUpAndDown) {
   grid.PressLeft(0, 6, false);
   grid.Release();
   ASSERT_TRUE(grid.PressRight(9, 6));
+  EXPECT_TRUE(grid.ScrollsRows());
+  EXPECT_FALSE(grid.ScrollsColumns());
   grid.MoveTo(1, 4);
   EXPECT_EQ(grid.MoveTarget(), (TRect{1, 4, 255, 4}));
   drop = grid.EndMove(true);
@@ -119,22 +125,6 @@ TEST(GridSelection, RightClickMenuFollowsTheSelectionKind) {
   EXPECT_EQ(grid.MenuFor(-1, -1), GridMenu::View);
   grid.PressLeft(0, 0, false);
   EXPECT_EQ(grid.MenuFor(7, 7), GridMenu::Key);
-}
-
-TEST(GridSelection, HeldWholeColumnsScrolledUpAndDownToo) {
-  GridSelection grid;
-  grid.PressLeft(2, 0, false);
-  EXPECT_FALSE(grid.ScrollsRows());
-  grid.Release();
-  ASSERT_TRUE(grid.PressRight(2, 5));
-  EXPECT_TRUE(grid.ScrollsColumns());
-  EXPECT_FALSE(grid.ScrollsRows());
-  grid.EndMove(true);
-  grid.PressLeft(0, 4, false);
-  grid.Release();
-  ASSERT_TRUE(grid.PressRight(6, 4));
-  EXPECT_TRUE(grid.ScrollsRows());
-  EXPECT_FALSE(grid.ScrollsColumns());
 }
 
 }  // namespace

@@ -128,17 +128,6 @@ TEST_F(HistoryTest, WalksBackAndForthThroughStepsOfEveryKind) {
   EXPECT_EQ(doc.History.UndoName(), kUndoPassword);
 }
 
-TEST_F(HistoryTest, ANewEditAfterUndoingDropsTheRedoSteps) {
-  Clear(doc, {1, 1, 1, 1}, kAllLayers);
-  Clear(doc, {2, 1, 2, 1}, kAllLayers);
-  doc.History.Undo();
-  doc.History.Undo();
-  ASSERT_TRUE(doc.History.CanRedo());
-  doc.SetPassword("new");
-  EXPECT_FALSE(doc.History.CanRedo());
-  EXPECT_EQ(doc.History.StepCount(), 1u);
-}
-
 // An edit that leaves everything as it was is no step and no change: the step
 // before stays the one to undo.
 TEST_F(HistoryTest, AnEditThatChangesNothingKeepsNoStep) {
