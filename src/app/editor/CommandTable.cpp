@@ -48,6 +48,7 @@ std::vector<CommandRow> MakeCommands() {
   using P = CommandPlace;
   using E = EnableRule;
   using C = CheckRule;
+  using enum GridCommand;
   const E any = E::AnyLayout;
   std::vector<CommandRow> rows = {
       // File
