@@ -375,12 +375,8 @@ void DeviceCommands::StartDownload(TfmGrid& window, AppDevice& device, std::shar
         return false;
       };
     }
-    const auto prepared =
-        PrepareOperation(device.Access(), settings, device.Catalogue(), request, context.reporter, context.prompt);
-    if (!prepared) return;
-    DeviceSession session{device.Access(), settings,         prepared->model, prepared->identity,
-                          prepared->header, context.reporter, context.prompt,  context.gate};
-    *result = RunDownload(session, DownloadJob{*layout, prepared->selection, prepared->placement, false});
+    *result = RunDeviceOperation(device.Access(), settings, device.Catalogue(), request, context.reporter,
+                                 context.prompt, context.gate);
   };
   job.finished = [this, busy, result, lease] {
     if (*result == OperationResult::Done) {
@@ -424,14 +420,11 @@ void DeviceCommands::Upload(TfmGrid& window) {
   job.caption = kCaptionUpload;
   job.layout = LayoutName(window);
   job.work = [device, read, result, fragment, settings, selection](TfmProgress::Context& context) {
-    const OperationRequest request{OperationKind::Upload, *read, selection, false, {}, {}};
-    const auto prepared =
-        PrepareOperation(device->Access(), settings, device->Catalogue(), request, context.reporter, context.prompt);
-    if (!prepared) return;
-    DeviceSession session{device->Access(), settings,         prepared->model, prepared->identity,
-                          prepared->header,  context.reporter, context.prompt,  context.gate};
-    *fragment = prepared->selection;
-    *result = RunUpload(session, UploadJob{*read, prepared->selection, prepared->placement});
+    // The preparation settles the fragment the read fills; the window takes just that.
+    const OperationRequest request{OperationKind::Upload, *read, selection, false, {}, {},
+                                   [&fragment = *fragment](const TRect& settled) { fragment = settled; }};
+    *result = RunDeviceOperation(device->Access(), settings, device->Catalogue(), request, context.reporter,
+                                 context.prompt, context.gate);
   };
   job.finished = [busy, read, result, fragment, withCard = settings.IsOn(Setting::IsUploadInCard)] {
     TfmGrid* window = busy->Window();
@@ -555,7 +548,7 @@ void DeviceCommands::WithImageDeviceType(std::function<void(uint16_t)> next) {
       *stopped = true;
       return;
     }
-    Link link{device->Access().port, device->Access().clock, device->Access().locks, mode, 0};
+    Link link = OpenLink(device->Access(), mode);
     const auto identity = DetectDevice(link, context.reporter, context.prompt);
     StopCapture(link);
     if (identity) *identified = identity->DeviceType;

@@ -13,7 +13,7 @@
 namespace vl {
 
 // The layout window's commands, by their program names.
-enum GridCommand {
+enum class GridCommand {
   acCut, acCopy, acPaste, acSpecialPaste, acClear, acNoteAdd, acNoteDelete, acMarkAdd,
   acMarkDelete, acGoto, acLayers, acKeyInfo, acColAdd, acColDelete, acRowAdd, acRowDelete,
   acViewLayersAll, acViewLayers0, acViewLayers1, acViewLayers2, acViewLayers3, acViewNormal,

@@ -12,16 +12,15 @@
 #include "app/editor/GotoBookmarkDialog.h"
 #include "app/editor/ParametersDialog.h"
 #include "app/common/TextEntryDialog.h"
+#include "app/common/WaitCursor.h"
 #include "app/editor/VL2Grid.h"
+#include "core/catalogue/SpecialPaste.h"
 #include "core/catalogue/StandardFields.h"
 #include "core/document/BlockOps.h"
 #include "core/document/ColumnRowOps.h"
 #include "core/document/GroupOps.h"
 #include "core/document/KeyNoteOps.h"
 #include "core/document/LayerOps.h"
-#include "core/document/LayerSetters.h"
-#include "core/document/StepGuard.h"
-#include "core/document/Undo.h"
 #include "core/text/Cp1251.h"
 
 namespace vl {
@@ -179,12 +178,9 @@ void TfmGrid::Run(const CommandRow& row) {
 }
 
 void TfmGrid::GroupShape(int columns, int rows) {
-  // The fixed shapes grow right and down from the selected key; at the field's
-  // edge there is no room and nothing happens.
-  const TRect& selection = grid_->Selection();
-  const TRect rect{selection.Left, selection.Top, selection.Left + columns - 1, selection.Top + rows - 1};
-  if (rect.Right > kFieldSize || rect.Bottom > kFieldSize) return;
-  GroupRect(rect, QT_TR_NOOP("Пересечение групп. Группирование невозможно."));
+  // At the field's edge there is no room and nothing happens.
+  if (const std::optional<TRect> shape = GroupShapeAt(grid_->Selection(), columns, rows))
+    GroupRect(*shape, QT_TR_NOOP("Пересечение групп. Группирование невозможно."));
 }
 
 void TfmGrid::BuildMenus() {
@@ -289,19 +285,7 @@ void TfmGrid::ApplyClipboard(bool cut) {
 void TfmGrid::SpecialPaste() {
   const auto chosen = host_.SpecialPasteDialog().Exec();
   if (!chosen) return;
-  TVL2Document& document = Document();
-  const TRect& selection = grid_->Selection();
-  const int layer = grid_->ShownLayer();
-  {
-    // The four setters are one step.
-    const StepGuard step(document, kUndoSpecialPaste, StepScope::KeysIn(selection));
-    SetSequence(document, selection, layer, SequenceKind::Press, chosen->Press);
-    SetSequence(document, selection, layer, SequenceKind::Release, chosen->Release);
-    SetLayerNote(document, selection, layer, chosen->Note);
-    // The setters leave a key they emptied free; autorepeat makes every selected
-    // key a macro key again, as the definition asks.
-    SetAutoRepeat(document, selection, layer, 1);
-  }
+  ApplySpecialPaste(Document(), grid_->Selection(), grid_->ShownLayer(), *chosen);
   RefreshCommands();
   host_.CommandsChanged();
 }
@@ -326,7 +310,11 @@ void TfmGrid::EditMark() {
   const TRect& selection = grid_->Selection();
   const TKeyNote* note = Document().GetNote(selection.Left, selection.Top);
   if (note && note->Mark == name) return;  // the key's own name, confirmed unchanged
-  if (!grid_->IsMarkFree(name)) {
+  const bool taken = [&] {
+    WaitCursor wait;
+    return FindMark(Document(), name).has_value();
+  }();
+  if (taken) {
     host_.Prompt().Message(tr("Закладка [%1] в активном окне дублируется.").arg(QString::fromStdString(Cp1251ToUtf8(name))).toStdString(),
                            kCaptionError, MessageIcon::Error);
     return;
@@ -353,7 +341,10 @@ void TfmGrid::GroupRect(const TRect& rect, const char* refusal) {
 
 void TfmGrid::GoToBookmark() {
   QStringList names;
-  for (const std::string& name : grid_->MarkNames()) names << QString::fromStdString(Cp1251ToUtf8(name));
+  {
+    WaitCursor wait;
+    for (const std::string& name : MarkNames(Document())) names << QString::fromStdString(Cp1251ToUtf8(name));
+  }
   if (names.isEmpty()) {
     host_.Prompt().Message(tr("Активное окно не содержит закладок.").toStdString(), kCaptionAttention,
                            MessageIcon::Information);

@@ -15,6 +15,7 @@
 #include "app/common/WaitCursor.h"
 #include "app/editor/LayerSwitchIcon.h"
 #include "core/document/BlockOps.h"
+#include "core/document/KeyNoteOps.h"
 #include "core/text/Cp1251.h"
 
 namespace vl {
@@ -85,37 +86,14 @@ void TVL2Grid::GoToCell(int column, int row) {
   if (row < v->value() || row >= v->value() + VisibleRows()) v->setValue(row);
 }
 
-bool TVL2Grid::IsMarkFree(const std::string& cp1251Name) const {
-  WaitCursor wait;
-  for (const auto& note : document_->Notes) {
-    if (note && note->Mark == cp1251Name) return false;
-  }
-  return true;
-}
-
-std::vector<std::string> TVL2Grid::MarkNames() const {
-  WaitCursor wait;
-  std::vector<std::string> names;
-  for (const auto& note : document_->Notes) {
-    if (note && !note->Mark.empty()) names.push_back(note->Mark);
-  }
-  return names;
-}
-
 bool TVL2Grid::GoToMark(const std::string& cp1251Name) {
   WaitCursor wait;
-  const auto& notes = document_->Notes;
-  for (auto it = notes.begin(); it != notes.end(); ++it) {
-    if (!*it || (*it)->Mark != cp1251Name) continue;
-    const size_t index = static_cast<size_t>(it - notes.begin());
-    const int column = FieldMatrix<int>::ColumnOf(index);
-    const int row = FieldMatrix<int>::RowOf(index);
-    selection_.SetKind(SelectionKind::Cells);
-    Select(column, row, column, row);
-    GoToCell(column, row);
-    return true;
-  }
-  return false;
+  const std::optional<MarkPlace> place = FindMark(*document_, cp1251Name);
+  if (!place) return false;
+  selection_.SetKind(SelectionKind::Cells);
+  Select(place->Column, place->Row, place->Column, place->Row);
+  GoToCell(place->Column, place->Row);
+  return true;
 }
 
 QRect TVL2Grid::CellRect(int column, int row) const {

@@ -62,9 +62,7 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   void GoToCell(int column, int row);
   const SelectionSummary& Summary() const { return summary_; }
 
-  // Bookmark walks in the program's traversal order (column, then row).
-  bool IsMarkFree(const std::string& cp1251Name) const;
-  std::vector<std::string> MarkNames() const;
+  // Selects and shows the key that carries the bookmark; false when none does.
   bool GoToMark(const std::string& cp1251Name);
 
   // Pixel geometry, for tests and the layout window.

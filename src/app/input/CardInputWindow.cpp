@@ -58,7 +58,7 @@ TfmCardInputWnd::TfmCardInputWnd(const InputContext& context, QWidget* parent)
   BuildRows({"Header", "Terminator", QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Header, дорожка %1"), QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Terminator, дорожка %1"),
              QT_TRANSLATE_NOOP("vl::TfmInputWnd", "Дорожка %1"), 1},
             false);
-  Action(acBeep)->setVisible(false);
+  Action(LineCommand::Beep)->setVisible(false);
   Attach(nullptr);
 }
 

@@ -62,13 +62,13 @@ TfmInputWnd::~TfmInputWnd() {
 
 void TfmInputWnd::BuildActions() {
   pmLine_ = new QMenu(this);
-  auto add = [this](Command command, const char* caption) {
+  auto add = [this](LineCommand command, const char* caption) {
     auto* action = new QAction(tr(caption), this);
     actions_[command] = action;
     pmLine_->addAction(action);
     return action;
   };
-  connect(add(acCut, QT_TR_NOOP("&Вырезать")), &QAction::triggered, this, [this] {
+  connect(add(LineCommand::Cut, QT_TR_NOOP("&Вырезать")), &QAction::triggered, this, [this] {
     if (TPortEdit* line = CurrentLine()) {
       CopyLine(*line);
       line->ReplaceBytes({});
@@ -76,29 +76,30 @@ void TfmInputWnd::BuildActions() {
       edit->cut();
     }
   });
-  connect(add(acCopy, QT_TR_NOOP("&Копировать")), &QAction::triggered, this, [this] {
+  connect(add(LineCommand::Copy, QT_TR_NOOP("&Копировать")), &QAction::triggered, this, [this] {
     if (TPortEdit* line = CurrentLine()) {
       CopyLine(*line);
     } else if (auto* edit = qobject_cast<QLineEdit*>(CurrentField())) {
       edit->copy();
     }
   });
-  connect(add(acPaste, QT_TR_NOOP("Вст&авить")), &QAction::triggered, this, &TfmInputWnd::Paste);
-  connect(add(acClear, QT_TR_NOOP("Оч&истить")), &QAction::triggered, this, [this] {
+  connect(add(LineCommand::Paste, QT_TR_NOOP("Вст&авить")), &QAction::triggered, this, &TfmInputWnd::Paste);
+  connect(add(LineCommand::Clear, QT_TR_NOOP("Оч&истить")), &QAction::triggered, this, [this] {
     if (TPortEdit* line = CurrentLine()) line->ReplaceBytes({});
   });
-  QAction* clearAll = add(acClearAll, QT_TR_NOOP("Оч&истить все"));
+  QAction* clearAll = add(LineCommand::ClearAll, QT_TR_NOOP("Оч&истить все"));
   clearAll->setVisible(false);
   connect(clearAll, &QAction::triggered, this, [this] {
     Model().ClearAll();
     LoadRows();
   });
   pmLine_->addSeparator();
-  connect(add(acPause, QT_TR_NOOP("&Паузы")), &QAction::triggered, this, &TfmInputWnd::Pauses);
-  connect(add(acAddDown, QT_TR_NOOP("&Добавить код нажатия")), &QAction::triggered, this,
+  connect(add(LineCommand::Pause, QT_TR_NOOP("&Паузы")), &QAction::triggered, this, &TfmInputWnd::Pauses);
+  connect(add(LineCommand::AddDown, QT_TR_NOOP("&Добавить код нажатия")), &QAction::triggered, this,
           [this] { AddCode(false); });
-  connect(add(acAddUp, QT_TR_NOOP("Д&oбавить код отжатия")), &QAction::triggered, this, [this] { AddCode(true); });
-  connect(add(acBeep, QT_TR_NOOP("К&лик")), &QAction::triggered, this, &TfmInputWnd::Clicks);
+  connect(add(LineCommand::AddUp, QT_TR_NOOP("Д&oбавить код отжатия")), &QAction::triggered, this,
+          [this] { AddCode(true); });
+  connect(add(LineCommand::Beep, QT_TR_NOOP("К&лик")), &QAction::triggered, this, &TfmInputWnd::Clicks);
   connect(pmLine_, &QMenu::aboutToShow, this, &TfmInputWnd::RefreshCommands);
 }
 
@@ -240,13 +241,13 @@ void TfmInputWnd::RefreshCommands() {
   TPortEdit* line = CurrentLine();
   const bool edit = qobject_cast<QLineEdit*>(CurrentField()) != nullptr;
   const bool filledLine = line != nullptr && !line->Bytes().empty();
-  actions_[acCut]->setEnabled(filledLine || edit);
-  actions_[acCopy]->setEnabled(filledLine || edit);
-  actions_[acPaste]->setEnabled(line != nullptr || edit);
-  actions_[acClear]->setEnabled(filledLine);
-  actions_[acPause]->setEnabled(filledLine);
-  actions_[acAddDown]->setEnabled(line != nullptr);
-  actions_[acAddUp]->setEnabled(line != nullptr);
+  actions_[LineCommand::Cut]->setEnabled(filledLine || edit);
+  actions_[LineCommand::Copy]->setEnabled(filledLine || edit);
+  actions_[LineCommand::Paste]->setEnabled(line != nullptr || edit);
+  actions_[LineCommand::Clear]->setEnabled(filledLine);
+  actions_[LineCommand::Pause]->setEnabled(filledLine);
+  actions_[LineCommand::AddDown]->setEnabled(line != nullptr);
+  actions_[LineCommand::AddUp]->setEnabled(line != nullptr);
 }
 
 template <typename Run>

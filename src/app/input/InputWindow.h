@@ -50,7 +50,8 @@ class TfmInputWnd : public QWidget {
   Q_OBJECT
 
  public:
-  enum Command { acCut, acCopy, acPaste, acClear, acClearAll, acPause, acAddDown, acAddUp, acBeep };
+  // The line menu's commands.
+  enum class LineCommand { Cut, Copy, Paste, Clear, ClearAll, Pause, AddDown, AddUp, Beep };
 
   // placementKey: the settings sub-key that keeps the window's position.
   // firstCorner: where in the main window it first shows while no position is
@@ -65,7 +66,7 @@ class TfmInputWnd : public QWidget {
   QLineEdit* NoteEdit(int row) const { return notes_[row]; }
   QCheckBox* AutoRepeatBox(int row) const { return autoRepeat_[row]; }
   QTabWidget* Pages() const { return pages_; }
-  QAction* Action(Command command) const { return actions_.at(command); }
+  QAction* Action(LineCommand command) const { return actions_.at(command); }
 
   // Leaves the active line, then writes the changed fields where they belong.
   void WriteBack();
@@ -124,7 +125,7 @@ class TfmInputWnd : public QWidget {
   std::array<QLineEdit*, kInputRows> notes_{};
   std::array<QCheckBox*, kInputRows> autoRepeat_{};
   std::array<std::array<QLabel*, 3>, kInputRows> captions_{};  // press, release, note pages
-  std::map<Command, QAction*> actions_;
+  std::map<LineCommand, QAction*> actions_;
   QMenu* pmLine_;
   TPortEdit* menuLine_ = nullptr;
   bool loading_ = false;

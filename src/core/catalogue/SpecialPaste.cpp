@@ -2,6 +2,9 @@
 
 #include "core/catalogue/IniFile.h"
 #include "core/document/Field.h"
+#include "core/document/LayerSetters.h"
+#include "core/document/StepGuard.h"
+#include "core/document/Undo.h"
 #include "core/text/Cp1251.h"
 
 namespace vl {
@@ -62,6 +65,17 @@ SpecialPasteParse ParseSpecialPaste(const std::string& actionName, std::string_v
   result.Note = std::string(note.substr(0, note.find(static_cast<char>(kPartSeparator))));
   if (result.Note.size() > kMaxLayerNoteLength) result.Note.resize(kMaxLayerNoteLength);
   return {std::move(result), {}};
+}
+
+void ApplySpecialPaste(TVL2Document& document, const TRect& block, int layer, const SpecialPasteResult& paste) {
+  // The four setters are one step.
+  const StepGuard step(document, kUndoSpecialPaste, StepScope::KeysIn(block));
+  SetSequence(document, block, layer, SequenceKind::Press, paste.Press);
+  SetSequence(document, block, layer, SequenceKind::Release, paste.Release);
+  SetLayerNote(document, block, layer, paste.Note);
+  // The setters leave a key they emptied free; autorepeat makes every key of the
+  // block a macro key again, as the definition asks.
+  SetAutoRepeat(document, block, layer, 1);
 }
 
 }  // namespace vl

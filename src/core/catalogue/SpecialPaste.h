@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/document/VL2Document.h"
+
 namespace vl {
 
 inline constexpr const char* kSpecialPasteFileName = "spaste.ini";
@@ -45,5 +47,11 @@ struct SpecialPasteParse {
   std::string Error;
 };
 SpecialPasteParse ParseSpecialPaste(const std::string& actionName, std::string_view value);
+
+// Pastes the definition into the block on the layer (kAllLayers: every layer) as
+// one history step: the press and release sequences and the layer note replace
+// what the keys had there, and every key of the block becomes a macro key with
+// autorepeat on, even where the definition leaves it blank.
+void ApplySpecialPaste(TVL2Document& document, const TRect& block, int layer, const SpecialPasteResult& paste);
 
 }  // namespace vl

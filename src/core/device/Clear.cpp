@@ -10,7 +10,7 @@ bool RunClear(const PortAccess& access, const SettingsStore& settings, const IDe
       Answer::Yes)
     return false;
   if (gate && !gate->Pass()) return false;
-  Link link{access.port, access.clock, access.locks, SettingsMode(settings), 0};
+  Link link = OpenLink(access, SettingsMode(settings));
   const auto identity = DetectDevice(link, reporter, prompt);
   if (!identity) return false;
   if (gate && !gate->Pass()) {

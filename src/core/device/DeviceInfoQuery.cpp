@@ -44,7 +44,7 @@ std::optional<DeviceInfoTable> QueryDeviceInfo(const PortAccess& access, const S
                                                const IDeviceCatalogue& catalogue, IReporter& reporter,
                                                IPrompt& prompt, CancelGate* gate) {
   if (gate && !gate->Pass()) return std::nullopt;
-  Link link{access.port, access.clock, access.locks, SettingsMode(settings), 0};
+  Link link = OpenLink(access, SettingsMode(settings));
   const auto reading = ReadDeviceInfo(link, catalogue, reporter, prompt);
   if (!reading) return std::nullopt;
   StopCapture(link);

@@ -19,6 +19,8 @@ Link OpenLink(const PortAccess& access, TransferMode mode, const DeviceModel& mo
   return Link{access.port, access.clock, access.locks, mode, static_cast<uint8_t>(model.Check)};
 }
 
+Link OpenLink(const PortAccess& access, TransferMode mode) { return Link{access.port, access.clock, access.locks, mode, 0}; }
+
 void FinishOperation(Link& link, DeviceSession& session, const std::string& message, bool clear) {
   session.reporter.SetStatus(kStatusReset);
   if (clear) {

@@ -36,6 +36,9 @@ struct PortAccess {
 
 // Opens the link in the given mode with the model's check kind.
 Link OpenLink(const PortAccess& access, TransferMode mode, const DeviceModel& model);
+// Opens the link for detection, before the model and its check kind are known:
+// packets carry the sum until the caller sets the model's kind.
+Link OpenLink(const PortAccess& access, TransferMode mode);
 // The mode the setting "load readwrite mode" names.
 TransferMode SettingsMode(const SettingsStore& settings);
 

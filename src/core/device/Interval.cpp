@@ -13,7 +13,7 @@ std::string IntervalItemText(int item) {
 
 bool RunInterval(const PortAccess& access, int item, IPrompt& prompt) {
   // The check kind plays no part in the command; normal mode whatever the setting.
-  Link link{access.port, access.clock, access.locks, TransferMode::Normal, 0};
+  Link link = OpenLink(access, TransferMode::Normal);
   const Bytes answer = DeviceCommand(link, IntervalCode(item), false);
   StopCapture(link);
   if (answer.size() == 8) return true;

@@ -105,7 +105,7 @@ std::optional<PreparedOperation> PrepareOperation(const PortAccess& access, cons
                                                   const OperationRequest& request, IReporter& reporter,
                                                   IPrompt& prompt) {
   reporter.SetProgress(0);
-  Link link{access.port, access.clock, access.locks, SettingsMode(settings), 0};
+  Link link = OpenLink(access, SettingsMode(settings));
   // Every early exit closes the port; only the disable-scanning byte has gone out.
   const auto close = [&link] {
     StopCapture(link);

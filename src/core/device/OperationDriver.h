@@ -84,9 +84,9 @@ std::optional<PreparedOperation> PrepareOperation(const PortAccess& access, cons
                                                   const OperationRequest& request, IReporter& reporter,
                                                   IPrompt& prompt);
 
-// The whole operation on the caller's thread: an upload first takes the undo
-// snapshot "чтение данных из устройства", then the preparation and the worker run.
-// Failed when the preparation ended early.
+// The whole operation on the caller's thread: the preparation, then the worker
+// on request.document (an upload reads into it; taking the read into a layout's
+// history is the caller's). Failed when the preparation ended early.
 OperationResult RunDeviceOperation(const PortAccess& access, const SettingsStore& settings,
                                    const IDeviceCatalogue& catalogue, const OperationRequest& request,
                                    IReporter& reporter, IPrompt& prompt, CancelGate& gate);

@@ -16,6 +16,12 @@ TRect Cover(const TRect& a, const TRect& b) {
 
 }  // namespace
 
+std::optional<TRect> GroupShapeAt(const TRect& selection, int columns, int rows) {
+  const TRect shape{selection.Left, selection.Top, selection.Left + columns - 1, selection.Top + rows - 1};
+  if (shape.Right > kFieldSize || shape.Bottom > kFieldSize) return std::nullopt;
+  return shape;
+}
+
 bool IsBlockUngrouped(const TVL2Document& document, const TRect& block) {
   const std::optional<TRect> area = ClipToField(block);
   if (!area) return true;

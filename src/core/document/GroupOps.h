@@ -2,12 +2,18 @@
 // Ungrouping keys and the test the group commands make before grouping. Making a
 // group and moving its master are TVL2Document::MakeGroup and SetMaster.
 
+#include <optional>
+
 #include "core/document/VL2Document.h"
 
 namespace vl {
 
 // True when no cell of the block belongs to a group.
 bool IsBlockUngrouped(const TVL2Document& document, const TRect& block);
+
+// The block of a fixed group shape, columns x rows, growing right and down from
+// the selection's top-left key; none where the field's edge leaves no room.
+std::optional<TRect> GroupShapeAt(const TRect& selection, int columns, int rows);
 
 // Releases every group that has a cell in the block: Flags become 0 on all cells
 // of its rectangle (the other bytes stay). Notifies GroupsChanged with the

@@ -81,6 +81,25 @@ bool BlockHasMark(const TVL2Document& document, const TRect& block) {
   return AnyNoteIn(document, block, [](const TKeyNote& note) { return !note.Mark.empty(); });
 }
 
+std::vector<std::string> MarkNames(const TVL2Document& document) {
+  std::vector<std::string> names;
+  for (const auto& note : document.Notes) {
+    if (note && !note->Mark.empty()) names.push_back(note->Mark);
+  }
+  return names;
+}
+
+std::optional<MarkPlace> FindMark(const TVL2Document& document, const std::string& name) {
+  if (name.empty()) return std::nullopt;
+  const auto& notes = document.Notes;
+  for (auto it = notes.begin(); it != notes.end(); ++it) {
+    if (!*it || (*it)->Mark != name) continue;
+    const auto index = static_cast<size_t>(it - notes.begin());
+    return MarkPlace{FieldMatrix<int>::ColumnOf(index), FieldMatrix<int>::RowOf(index)};
+  }
+  return std::nullopt;
+}
+
 TRect MarkField(TVL2Document& document, int column, int row, int columns, int rows,
                 const std::string& description) {
   const TRect block{column, row, std::min(column + columns - 1, kFieldSize),

@@ -354,7 +354,7 @@ class InputWindowsTest : public QObject {
     TPortEdit* line = window.PressLine(0);
     Focus(line);
     window.RefreshCommands();
-    QVERIFY(!window.Action(TfmInputWnd::acPause)->isEnabled());
+    QVERIFY(!window.Action(TfmInputWnd::LineCommand::Pause)->isEnabled());
     WhenModal([](QDialog* dialog) {
       QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Добавить код нажатия"));
       // The title was cut: the desktop shows it followed by the program's name,
@@ -365,36 +365,36 @@ class InputWindowsTest : public QObject {
       QVERIFY(dialog->width() >= QFontMetrics(bold).horizontalAdvance(shown));
       static_cast<TfmKeyList*>(dialog)->List()->setCurrentRow(0);  // right Control
     });
-    window.Action(TfmInputWnd::acAddDown)->trigger();
+    window.Action(TfmInputWnd::LineCommand::AddDown)->trigger();
     QCOMPARE(line->Bytes(), Bytes({0xE0, 0x14}));
     QTRY_VERIFY(line->Capturing());  // resumed after the modal window
 
     window.RefreshCommands();
     WhenModal([](QDialog* dialog) { static_cast<TfmPause*>(dialog)->Before()->setValue(15); });
-    window.Action(TfmInputWnd::acPause)->trigger();
+    window.Action(TfmInputWnd::LineCommand::Pause)->trigger();
     QCOMPARE(line->Bytes(), Bytes({0xFF, 0x5F, 0xE0, 0x14}));
     QTRY_VERIFY(line->Capturing());
 
-    window.Action(TfmInputWnd::acCopy)->trigger();
+    window.Action(TfmInputWnd::LineCommand::Copy)->trigger();
     const QMimeData* data = QApplication::clipboard()->mimeData();
     QVERIFY(data != nullptr && data->hasFormat(kScanCodesMimeType));
     TPortEdit* other = window.PressLine(1);
     Focus(other);
-    window.Action(TfmInputWnd::acPaste)->trigger();
-    window.Action(TfmInputWnd::acPaste)->trigger();
+    window.Action(TfmInputWnd::LineCommand::Paste)->trigger();
+    window.Action(TfmInputWnd::LineCommand::Paste)->trigger();
     QCOMPARE(other->Bytes(), line->Bytes() + line->Bytes());
 
     // A plain text becomes the keys of its letters.
     QApplication::clipboard()->setText("ab");
-    window.Action(TfmInputWnd::acClear)->trigger();
-    window.Action(TfmInputWnd::acPaste)->trigger();
+    window.Action(TfmInputWnd::LineCommand::Clear)->trigger();
+    window.Action(TfmInputWnd::LineCommand::Paste)->trigger();
     QCOMPARE(other->Bytes(), Bytes({0x1C, 0xF0, 0x1C, 0x32, 0xF0, 0x32}));
 
     // Too much from the private format is refused whole.
     auto* big = new QMimeData;
     big->setData(kScanCodesMimeType, QByteArray::fromStdString(EncodeLineClipboard(std::string(240, '\x1c'))));
     QApplication::clipboard()->setMimeData(big);
-    window.Action(TfmInputWnd::acPaste)->trigger();
+    window.Action(TfmInputWnd::LineCommand::Paste)->trigger();
     QCOMPARE(other->Bytes().size(), size_t{6});
     QCOMPARE(prompt_.Texts().back(), std::string("Вставка данных приведет к переполнению строки ввода."));
   }
@@ -405,7 +405,7 @@ class InputWindowsTest : public QObject {
     QVERIFY(window.isVisible());
     QVERIFY(!window.PressLine(1)->isEnabled());
     QVERIFY(!window.LrcBox()->isEnabled());
-    QVERIFY(!window.Action(TfmInputWnd::acBeep)->isVisible());
+    QVERIFY(!window.Action(TfmInputWnd::LineCommand::Beep)->isVisible());
     QCOMPARE(window.PressLine(1)->accessibleName(), QString::fromUtf8("Header, дорожка 2"));
     QApplication::setActiveWindow(&window);
     QTest::mouseClick(window.TrackBox(1), Qt::LeftButton);

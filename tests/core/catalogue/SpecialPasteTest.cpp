@@ -3,6 +3,7 @@
 #include "CatalogueTestSupport.h"
 #include "core/catalogue/SpecialPaste.h"
 #include "core/common/FileErrors.h"
+#include "core/document/Undo.h"
 
 namespace vl {
 namespace {
@@ -56,6 +57,38 @@ TEST(SpecialPaste, ReadsCategoriesAndActionsInFileOrder) {
   EXPECT_EQ(categories[1].Actions[1].Value, "");
   EXPECT_TRUE(categories[2].Actions.empty());
   EXPECT_THROW(ReadSpecialPaste(folder.Path() + "/missing.ini"), FileReadError);
+}
+
+TEST(SpecialPaste, PastesIntoTheLayerAsOneStepAndKeepsEveryKeyAMacroKey) {
+  TVL2Document doc;
+  auto key = std::make_unique<TMacroButton>();
+  key->Func = kFuncLayerUp;
+  key->Layers[1].Macro[1] = "\xF0\x16";
+  key->Layers[2].Macro[0] = "\x32";
+  doc.SetKey(1, 1, std::move(key));
+
+  ApplySpecialPaste(doc, {1, 1, 2, 1}, 1, SpecialPasteResult{"\x1C", "", "n"});
+  for (int column : {1, 2}) {
+    const TMacroButton* pasted = doc.GetKey(column, 1);
+    ASSERT_NE(pasted, nullptr) << column;
+    EXPECT_EQ(pasted->Func, kFuncMacro);
+    EXPECT_EQ(pasted->Layers[1].Macro[0], "\x1C");
+    EXPECT_EQ(pasted->Layers[1].Macro[1], "") << "the definition's empty release replaces the key's";
+    EXPECT_EQ(pasted->Layers[1].Note, "n");
+    EXPECT_EQ(pasted->Layers[1].AutoRepeat, 1);
+  }
+  EXPECT_EQ(doc.GetKey(1, 1)->Layers[2].Macro[0], "\x32") << "other layers stay";
+  EXPECT_EQ(doc.History.UndoName(), kUndoSpecialPaste);
+  doc.History.Undo();
+  EXPECT_FALSE(doc.History.CanUndo()) << "the paste is a single step";
+  EXPECT_EQ(doc.GetKey(1, 1)->Func, kFuncLayerUp);
+  EXPECT_EQ(doc.GetKey(1, 1)->Layers[1].Macro[1], "\xF0\x16");
+  EXPECT_EQ(doc.GetKey(2, 1), nullptr);
+
+  // An empty definition on all layers still leaves macro keys, not free cells.
+  ApplySpecialPaste(doc, {3, 3, 3, 3}, kAllLayers, SpecialPasteResult{});
+  ASSERT_NE(doc.GetKey(3, 3), nullptr);
+  for (const TMacros& layer : doc.GetKey(3, 3)->Layers) EXPECT_EQ(layer.AutoRepeat, 1);
 }
 
 }  // namespace

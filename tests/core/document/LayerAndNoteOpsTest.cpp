@@ -111,12 +111,40 @@ TEST_F(NoteOps, BookmarksGoWithoutLeavingEmptyRecords) {
   EXPECT_EQ(doc.GetNote(5, 6), nullptr);
 }
 
+TEST_F(NoteOps, BookmarksAreFoundColumnByColumn) {
+  EXPECT_TRUE(MarkNames(doc).empty());
+  EXPECT_EQ(FindMark(doc, "a"), std::nullopt);
+  // Notes without a bookmark are passed over; a column comes before the next one's top.
+  doc.Notes(1, 1) = std::make_unique<TKeyNote>(TKeyNote{"note", ""});
+  SetMark(doc, 3, 1, "last");
+  SetMark(doc, 2, 200, "first");
+  SetMark(doc, 2, 201, "second");
+  SetMark(doc, 255, 255, "corner");
+  EXPECT_EQ(MarkNames(doc), (std::vector<std::string>{"first", "second", "last", "corner"}));
+  EXPECT_EQ(FindMark(doc, "second"), (MarkPlace{2, 201}));
+  EXPECT_EQ(FindMark(doc, "last"), (MarkPlace{3, 1}));
+  EXPECT_EQ(FindMark(doc, "corner"), (MarkPlace{255, 255}));
+  EXPECT_EQ(FindMark(doc, "Last"), std::nullopt) << "names are matched exactly";
+  EXPECT_EQ(FindMark(doc, ""), std::nullopt) << "a key with a note but no bookmark is not the empty name's";
+  // A name that stands twice (as an old file may have it) is found at its first key.
+  SetMark(doc, 1, 7, "last");
+  EXPECT_EQ(FindMark(doc, "last"), (MarkPlace{1, 7}));
+}
+
 TEST_F(NoteOps, FieldMarkingNotesTheBlockCutAtTheEdge) {
   const TRect block = MarkField(doc, 250, 2, 8, 8, "64 \xea\xeb\xe0\xe2\xe8\xf8\xe8 (8x8)");
   EXPECT_EQ(block, (TRect{250, 2, 255, 9}));
   EXPECT_EQ(doc.GetNote(255, 9)->KeyNote, "64 \xea\xeb\xe0\xe2\xe8\xf8\xe8 (8x8)");
   EXPECT_EQ(doc.GetNote(250, 10), nullptr);
   EXPECT_TRUE(doc.Modified);
+}
+
+TEST(GroupOps, FixedShapesGrowFromTheSelectedKeyWhereTheFieldHoldsThem) {
+  EXPECT_EQ(GroupShapeAt({5, 7, 9, 9}, 2, 1), (TRect{5, 7, 6, 7})) << "from the top-left key of any selection";
+  EXPECT_EQ(GroupShapeAt({254, 254, 254, 254}, 2, 2), (TRect{254, 254, 255, 255}));
+  EXPECT_EQ(GroupShapeAt({255, 10, 255, 10}, 2, 1), std::nullopt);
+  EXPECT_EQ(GroupShapeAt({255, 10, 255, 10}, 1, 2), (TRect{255, 10, 255, 11}));
+  EXPECT_EQ(GroupShapeAt({10, 255, 10, 255}, 1, 2), std::nullopt);
 }
 
 TEST(GroupOps, UngroupReleasesWholeGroupsAndReportsTheCoveredBlock) {
