@@ -5,8 +5,6 @@
 namespace vl {
 namespace {
 
-const char* YesNo(bool value) { return value ? kInfoYes : kInfoNo; }
-
 std::string Number(const char* format, int value) {
   char text[32];
   std::snprintf(text, sizeof text, format, value);
@@ -56,23 +54,26 @@ bool ComesFromDevice(DeviceInfoRow row) {
   }
 }
 
-std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfoSource& source) {
+std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfoSource& source,
+                                                                const TextTranslator& translate) {
+  const auto name = [&](DeviceInfoRow row) { return Translated(translate, kInfoRowNames[static_cast<int>(row)]); };
+  const auto yesNo = [&](bool value) { return Translated(translate, value ? kInfoYes : kInfoNo); };
   const std::string version = Version(source.ProgrammerMajor, source.ProgrammerMinor);
   const std::string programmer =
       version == kUnknownValue ? kUnknownValue
                                : std::string(ProgrammerName(source.Programmer)) + " " + version;
   return {
-      {kInfoRowNames[0], Number("%0.4x", source.DeviceType)},
-      {kInfoRowNames[1], source.About},
-      {kInfoRowNames[2], FormatSerialNumber(source.Serial, source.Numeration)},
-      {kInfoRowNames[3], Number("%d", source.Keys)},
-      {kInfoRowNames[4], source.Text},
-      {kInfoRowNames[5], YesNo(source.MagneticReader)},
-      {kInfoRowNames[6], YesNo(source.SmartCardReader)},
-      {kInfoRowNames[7], YesNo(source.ExternalKeyboard)},
-      {kInfoRowNames[8], Number("%d  байт", source.Memory)},
-      {kInfoRowNames[9], programmer},
-      {kInfoRowNames[10], Version(source.ControllerMajor, source.ControllerMinor)},
+      {name(DeviceInfoRow::Series), Number("%0.4x", source.DeviceType)},
+      {name(DeviceInfoRow::Name), source.About},
+      {name(DeviceInfoRow::Number), FormatSerialNumber(source.Serial, source.Numeration)},
+      {name(DeviceInfoRow::Keys), Number("%d", source.Keys)},
+      {name(DeviceInfoRow::Execution), source.Text},
+      {name(DeviceInfoRow::MagneticReader), yesNo(source.MagneticReader)},
+      {name(DeviceInfoRow::SmartCardReader), yesNo(source.SmartCardReader)},
+      {name(DeviceInfoRow::ExternalKeyboard), yesNo(source.ExternalKeyboard)},
+      {name(DeviceInfoRow::Memory), Number("%d", source.Memory) + "  " + Translated(translate, kInfoMemoryUnit)},
+      {name(DeviceInfoRow::Programmer), programmer},
+      {name(DeviceInfoRow::Controller), Version(source.ControllerMajor, source.ControllerMinor)},
   };
 }
 

@@ -79,11 +79,7 @@ size_t PruneBackups(const std::filesystem::path& folder, size_t keep) {
 bool BackupTargetAllowed(const std::filesystem::path& path, const std::string& layoutFile, IPrompt& prompt) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return true;
-  const auto text = [&path](const char* format) {
-    char line[4096];
-    std::snprintf(line, sizeof line, format, path.string().c_str());
-    return std::string(line);
-  };
+  const auto text = [&](const char* pattern) { return TranslatedText(prompt.Translator(), pattern, {path.string()}); };
   if (!layoutFile.empty() && std::filesystem::equivalent(path, layoutFile, error)) {
     prompt.Message(text(kBackupOverLayout), kCaptionError, MessageIcon::Error);
     return false;
