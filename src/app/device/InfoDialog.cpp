@@ -31,7 +31,7 @@ TfmInfo::TfmInfo(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lvInfo_);
   layout->addWidget(buttons);
-  resize(580, 330);
+  resize(680, 330);  // wide enough for the longer Ukrainian row names beside a catalogue text
 }
 
 void TfmInfo::SetRows(const DeviceInfoTable& rows) {
