@@ -848,6 +848,234 @@ An interrupted download leaves the device&apos;s memory cleared.</translation>
         <source>Отжатие </source>
         <translation>Release </translation>
     </message>
+    <message>
+        <source>байт</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>%1-я попытка</source>
+        <translation>attempt %1</translation>
+    </message>
+    <message>
+        <source>%1-й повтор записи данных</source>
+        <translation>write retry %1</translation>
+    </message>
+    <message>
+        <source>%1-й повтор чтения данных</source>
+        <translation>read retry %1</translation>
+    </message>
+    <message>
+        <source>Ошибка проверки данных: память устройства отличается от раскладки с адреса %1.</source>
+        <translation>Verification failed: the device&apos;s memory differs from the layout from address %1.</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в память устройства. Используйте настройки программирования устройств (пункт меню Сервис-Параметры-Устройство).</source>
+        <translation>Could not write data to the device&apos;s memory. Use the device programming settings (menu Service-Settings-Device).</translation>
+    </message>
+    <message>
+        <source>Проверка данных прервана: раскладка загружена в устройство, но не проверена.</source>
+        <translation>Verification stopped: the layout has been downloaded to the device but not verified.</translation>
+    </message>
+    <message>
+        <source>Ошибочная контрольная сумма. Закройте все программы и повторите попытку чтения.</source>
+        <translation>Wrong checksum. Close all programs and try reading again.</translation>
+    </message>
+    <message>
+        <source>Размер выделенной области превосходит размер клавиатуры. Продолжить?</source>
+        <translation>The selected area is larger than the keyboard. Continue?</translation>
+    </message>
+    <message>
+        <source>При проверке загружаемого фрагмента обнаружены замечания. Продолжить загрузку?</source>
+        <translation>The check of the fragment to download found remarks. Continue the download?</translation>
+    </message>
+    <message>
+        <source>После отмены загрузки память устройства будет очищена. Продолжить загрузку?</source>
+        <translation>Cancelling the download will leave the device&apos;s memory cleared. Continue the download?</translation>
+    </message>
+    <message>
+        <source>Клавиш с данными вне поля устройства (%1x%2): %3. Они не будут записаны в устройство. Продолжить загрузку?</source>
+        <translation>Keys with data outside the device&apos;s field (%1x%2): %3. They will not be written to the device. Continue the download?</translation>
+    </message>
+    <message>
+        <source>Свойства загружаемой раскладки:
+
+  Количество уровней: %1
+  Автокоррекция Num Lock и Caps Lock: %2
+  Интервал между посылаемыми SCAN-кодами : %3 мс
+  Язык раскладки : %4
+  Буферизация нажатых клавиш : %5
+
+Заменить раскладку в подключенном устройстве?</source>
+        <translation>Properties of the downloaded layout:
+
+  Number of layers: %1
+  Num Lock and Caps Lock correction: %2
+  Interval between SCAN codes sent: %3 ms
+  Layout language: %4
+  Buffering of pressed keys: %5
+
+Replace the layout in the connected device?</translation>
+    </message>
+    <message>
+        <source>английский</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>украинский</source>
+        <translation>Ukrainian</translation>
+    </message>
+    <message>
+        <source>Файл %1 уже существует. Заменить его копией раскладки устройства?</source>
+        <translation>The file %1 already exists. Replace it with the copy of the device&apos;s layout?</translation>
+    </message>
+    <message>
+        <source>Копия раскладки устройства не может быть записана в файл загружаемой раскладки %1.</source>
+        <translation>The copy of the device&apos;s layout cannot be written to the file of the layout being downloaded, %1.</translation>
+    </message>
+    <message>
+        <source>Копируемый фрагмент пуст.</source>
+        <translation>The fragment to copy is empty.</translation>
+    </message>
+    <message>
+        <source>Прямоугольник данных в буфере обмена превосходит выделенный. Вставить ячейки буфера в выделенный прямоугольник?<byte value="xd"/>[Да] - вставить ячейки буфера в выделенный прямоугольник;<byte value="xd"/>[Нет] - вставить все ячейки буфера;<byte value="xd"/>[Отмена] - отменить вставку;</source>
+        <translation>The data in the clipboard is larger than the selection. Paste the clipboard cells into the selection?<byte value="xd"/>[Yes] - paste the clipboard cells into the selection;<byte value="xd"/>[No] - paste all clipboard cells;<byte value="xd"/>[Cancel] - cancel the paste;</translation>
+    </message>
+    <message>
+        <source>Заменить содержимое конечных кнопок?</source>
+        <translation>Replace the contents of the target keys?</translation>
+    </message>
+    <message>
+        <source>При добавлении столбцов значения правых столбцов будут удалены. Продолжить?</source>
+        <translation>Inserting columns will delete the values of the rightmost columns. Continue?</translation>
+    </message>
+    <message>
+        <source>При добавлении строк значения нижних строк будут удалены. Продолжить?</source>
+        <translation>Inserting rows will delete the values of the bottom rows. Continue?</translation>
+    </message>
+    <message>
+        <source>Указан неверный пароль. Не удается открыть раскладку.</source>
+        <translation>Wrong password. The layout cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Формат файла соответсвует формату программы Velmorando 1.5. Преобразовать файл в формат Velmorando 2.0?</source>
+        <translation>The file is in the format of Velmorando 1.5. Convert the file to the Velmorando 2.0 format?</translation>
+    </message>
+    <message>
+        <source>Чтение раскладки из файла</source>
+        <translation>Reading the layout from the file</translation>
+    </message>
+    <message>
+        <source>Сохранение функций кнопок</source>
+        <translation>Saving key functions</translation>
+    </message>
+    <message>
+        <source>Сохр. примечаний и закладок</source>
+        <translation>Saving notes and bookmarks</translation>
+    </message>
+    <message>
+        <source>Сохр. групп клавиш</source>
+        <translation>Saving key groups</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл.</source>
+        <translation>Could not write to the file.</translation>
+    </message>
+    <message>
+        <source>Запись возможна только в обычный файл.</source>
+        <translation>Only a regular file can be written.</translation>
+    </message>
+    <message>
+        <source>Создание рисунка</source>
+        <translation>Building the picture</translation>
+    </message>
+    <message>
+        <source>Чтение раскладки в Macro Text Format</source>
+        <translation>Reading the layout in Macro Text Format</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла.</source>
+        <translation>Could not read the file.</translation>
+    </message>
+    <message>
+        <source>Файл больше 2684354560 байт (2,5 ГиБ): такого текста программа не пишет и не читает.</source>
+        <translation>The file is larger than 2684354560 bytes (2.5 GiB): the program neither writes nor reads such a text.</translation>
+    </message>
+    <message>
+        <source>Вставка данных приведет к переполнению строки ввода.</source>
+        <translation>Pasting the data would overflow the entry line.</translation>
+    </message>
+    <message>
+        <source>Установка паузы перед нажатием приведет к превышению максимального объема строки ввода.</source>
+        <translation>A pause before the press would exceed the maximum size of the entry line.</translation>
+    </message>
+    <message>
+        <source>Установка паузы перед отжатием приведет к превышению максимального объема строки ввода.</source>
+        <translation>A pause before the release would exceed the maximum size of the entry line.</translation>
+    </message>
+    <message>
+        <source>включение</source>
+        <translation>enabling</translation>
+    </message>
+    <message>
+        <source>заголовок</source>
+        <translation>header</translation>
+    </message>
+    <message>
+        <source>разделитель</source>
+        <translation>terminator</translation>
+    </message>
+    <message>
+        <source>старт-стоп символы и LRC</source>
+        <translation>start and stop characters and LRC</translation>
+    </message>
+    <message>
+        <source>функция</source>
+        <translation>function</translation>
+    </message>
+    <message>
+        <source>нажатие</source>
+        <translation>press</translation>
+    </message>
+    <message>
+        <source>отпускание</source>
+        <translation>release</translation>
+    </message>
+    <message>
+        <source>автоповтор</source>
+        <translation>auto-repeat</translation>
+    </message>
+    <message>
+        <source>щелчок</source>
+        <translation>click</translation>
+    </message>
+    <message>
+        <source>столбец %1, строка %2</source>
+        <translation>column %1, row %2</translation>
+    </message>
+    <message>
+        <source> (клавиша устройства %1,%2)</source>
+        <translation> (device key %1,%2)</translation>
+    </message>
+    <message>
+        <source>Содержится информация в незагружаемых уровнях (%1)</source>
+        <translation>Data on layers that are not downloaded (%1)</translation>
+    </message>
+    <message>
+        <source>Ссылка на незагружаемые уровни (%1)</source>
+        <translation>Switch to layers that are not downloaded (%1)</translation>
+    </message>
+    <message>
+        <source>Уровень %1 содержит данные, но раскладка не имеет клавиши перехода на этот уровень</source>
+        <translation>Layer %1 holds data, but the layout has no key switching to this layer</translation>
+    </message>
+    <message>
+        <source>Раскладка содержит переход на уровень %1, но уровень не имеет запрограммированных макросов</source>
+        <translation>The layout switches to layer %1, but the layer has no programmed macros</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>

@@ -848,6 +848,234 @@
         <source>Отжатие </source>
         <translation>Відпускання </translation>
     </message>
+    <message>
+        <source>байт</source>
+        <translation>байт</translation>
+    </message>
+    <message>
+        <source>%1-я попытка</source>
+        <translation>%1-а спроба</translation>
+    </message>
+    <message>
+        <source>%1-й повтор записи данных</source>
+        <translation>%1-й повтор запису даних</translation>
+    </message>
+    <message>
+        <source>%1-й повтор чтения данных</source>
+        <translation>%1-й повтор читання даних</translation>
+    </message>
+    <message>
+        <source>Ошибка проверки данных: память устройства отличается от раскладки с адреса %1.</source>
+        <translation>Помилка перевірки даних: пам&apos;ять пристрою відрізняється від розкладки з адреси %1.</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в память устройства. Используйте настройки программирования устройств (пункт меню Сервис-Параметры-Устройство).</source>
+        <translation>Помилка запису даних у пам&apos;ять пристрою. Скористайтеся налаштуваннями програмування пристроїв (пункт меню Сервіс-Параметри-Пристрій).</translation>
+    </message>
+    <message>
+        <source>Проверка данных прервана: раскладка загружена в устройство, но не проверена.</source>
+        <translation>Перевірку даних перервано: розкладку завантажено в пристрій, але не перевірено.</translation>
+    </message>
+    <message>
+        <source>Ошибочная контрольная сумма. Закройте все программы и повторите попытку чтения.</source>
+        <translation>Помилкова контрольна сума. Закрийте всі програми й повторіть спробу читання.</translation>
+    </message>
+    <message>
+        <source>Размер выделенной области превосходит размер клавиатуры. Продолжить?</source>
+        <translation>Розмір виділеної області перевищує розмір клавіатури. Продовжити?</translation>
+    </message>
+    <message>
+        <source>При проверке загружаемого фрагмента обнаружены замечания. Продолжить загрузку?</source>
+        <translation>Під час перевірки завантажуваного фрагмента виявлено зауваження. Продовжити завантаження?</translation>
+    </message>
+    <message>
+        <source>После отмены загрузки память устройства будет очищена. Продолжить загрузку?</source>
+        <translation>Після скасування завантаження пам&apos;ять пристрою буде очищено. Продовжити завантаження?</translation>
+    </message>
+    <message>
+        <source>Клавиш с данными вне поля устройства (%1x%2): %3. Они не будут записаны в устройство. Продолжить загрузку?</source>
+        <translation>Клавіш із даними поза полем пристрою (%1x%2): %3. Їх не буде записано в пристрій. Продовжити завантаження?</translation>
+    </message>
+    <message>
+        <source>Свойства загружаемой раскладки:
+
+  Количество уровней: %1
+  Автокоррекция Num Lock и Caps Lock: %2
+  Интервал между посылаемыми SCAN-кодами : %3 мс
+  Язык раскладки : %4
+  Буферизация нажатых клавиш : %5
+
+Заменить раскладку в подключенном устройстве?</source>
+        <translation>Властивості завантажуваної розкладки:
+
+  Кількість рівнів: %1
+  Автокорекція Num Lock і Caps Lock: %2
+  Інтервал між надсилуваними SCAN-кодами : %3 мс
+  Мова розкладки : %4
+  Буферизація натиснутих клавіш : %5
+
+Замінити розкладку в підключеному пристрої?</translation>
+    </message>
+    <message>
+        <source>английский</source>
+        <translation>англійська</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>російська</translation>
+    </message>
+    <message>
+        <source>украинский</source>
+        <translation>українська</translation>
+    </message>
+    <message>
+        <source>Файл %1 уже существует. Заменить его копией раскладки устройства?</source>
+        <translation>Файл %1 уже існує. Замінити його копією розкладки пристрою?</translation>
+    </message>
+    <message>
+        <source>Копия раскладки устройства не может быть записана в файл загружаемой раскладки %1.</source>
+        <translation>Копію розкладки пристрою не можна записати у файл завантажуваної розкладки %1.</translation>
+    </message>
+    <message>
+        <source>Копируемый фрагмент пуст.</source>
+        <translation>Копійований фрагмент порожній.</translation>
+    </message>
+    <message>
+        <source>Прямоугольник данных в буфере обмена превосходит выделенный. Вставить ячейки буфера в выделенный прямоугольник?<byte value="xd"/>[Да] - вставить ячейки буфера в выделенный прямоугольник;<byte value="xd"/>[Нет] - вставить все ячейки буфера;<byte value="xd"/>[Отмена] - отменить вставку;</source>
+        <translation>Прямокутник даних у буфері обміну більший за виділений. Вставити комірки буфера у виділений прямокутник?<byte value="xd"/>[Так] - вставити комірки буфера у виділений прямокутник;<byte value="xd"/>[Ні] - вставити всі комірки буфера;<byte value="xd"/>[Скасувати] - скасувати вставлення;</translation>
+    </message>
+    <message>
+        <source>Заменить содержимое конечных кнопок?</source>
+        <translation>Замінити вміст кінцевих кнопок?</translation>
+    </message>
+    <message>
+        <source>При добавлении столбцов значения правых столбцов будут удалены. Продолжить?</source>
+        <translation>Під час додавання стовпців значення правих стовпців буде видалено. Продовжити?</translation>
+    </message>
+    <message>
+        <source>При добавлении строк значения нижних строк будут удалены. Продолжить?</source>
+        <translation>Під час додавання рядків значення нижніх рядків буде видалено. Продовжити?</translation>
+    </message>
+    <message>
+        <source>Указан неверный пароль. Не удается открыть раскладку.</source>
+        <translation>Вказано неправильний пароль. Не вдається відкрити розкладку.</translation>
+    </message>
+    <message>
+        <source>Формат файла соответсвует формату программы Velmorando 1.5. Преобразовать файл в формат Velmorando 2.0?</source>
+        <translation>Формат файлу відповідає формату програми Velmorando 1.5. Перетворити файл у формат Velmorando 2.0?</translation>
+    </message>
+    <message>
+        <source>Чтение раскладки из файла</source>
+        <translation>Читання розкладки з файлу</translation>
+    </message>
+    <message>
+        <source>Сохранение функций кнопок</source>
+        <translation>Збереження функцій кнопок</translation>
+    </message>
+    <message>
+        <source>Сохр. примечаний и закладок</source>
+        <translation>Збер. приміток і закладок</translation>
+    </message>
+    <message>
+        <source>Сохр. групп клавиш</source>
+        <translation>Збер. груп клавіш</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл.</source>
+        <translation>Помилка запису у файл.</translation>
+    </message>
+    <message>
+        <source>Запись возможна только в обычный файл.</source>
+        <translation>Записати можна лише у звичайний файл.</translation>
+    </message>
+    <message>
+        <source>Создание рисунка</source>
+        <translation>Створення малюнка</translation>
+    </message>
+    <message>
+        <source>Чтение раскладки в Macro Text Format</source>
+        <translation>Читання розкладки в Macro Text Format</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла.</source>
+        <translation>Помилка читання файлу.</translation>
+    </message>
+    <message>
+        <source>Файл больше 2684354560 байт (2,5 ГиБ): такого текста программа не пишет и не читает.</source>
+        <translation>Файл більший за 2684354560 байт (2,5 ГіБ): такого тексту програма не пише й не читає.</translation>
+    </message>
+    <message>
+        <source>Вставка данных приведет к переполнению строки ввода.</source>
+        <translation>Вставлення даних призведе до переповнення рядка введення.</translation>
+    </message>
+    <message>
+        <source>Установка паузы перед нажатием приведет к превышению максимального объема строки ввода.</source>
+        <translation>Встановлення паузи перед натисканням призведе до перевищення максимального обсягу рядка введення.</translation>
+    </message>
+    <message>
+        <source>Установка паузы перед отжатием приведет к превышению максимального объема строки ввода.</source>
+        <translation>Встановлення паузи перед відтисканням призведе до перевищення максимального обсягу рядка введення.</translation>
+    </message>
+    <message>
+        <source>включение</source>
+        <translation>увімкнення</translation>
+    </message>
+    <message>
+        <source>заголовок</source>
+        <translation>заголовок</translation>
+    </message>
+    <message>
+        <source>разделитель</source>
+        <translation>роздільник</translation>
+    </message>
+    <message>
+        <source>старт-стоп символы и LRC</source>
+        <translation>старт-стоп символи та LRC</translation>
+    </message>
+    <message>
+        <source>функция</source>
+        <translation>функція</translation>
+    </message>
+    <message>
+        <source>нажатие</source>
+        <translation>натискання</translation>
+    </message>
+    <message>
+        <source>отпускание</source>
+        <translation>відтискання</translation>
+    </message>
+    <message>
+        <source>автоповтор</source>
+        <translation>автоповтор</translation>
+    </message>
+    <message>
+        <source>щелчок</source>
+        <translation>клацання</translation>
+    </message>
+    <message>
+        <source>столбец %1, строка %2</source>
+        <translation>стовпець %1, рядок %2</translation>
+    </message>
+    <message>
+        <source> (клавиша устройства %1,%2)</source>
+        <translation> (клавіша пристрою %1,%2)</translation>
+    </message>
+    <message>
+        <source>Содержится информация в незагружаемых уровнях (%1)</source>
+        <translation>Містить інформацію на незавантажуваних рівнях (%1)</translation>
+    </message>
+    <message>
+        <source>Ссылка на незагружаемые уровни (%1)</source>
+        <translation>Посилання на незавантажувані рівні (%1)</translation>
+    </message>
+    <message>
+        <source>Уровень %1 содержит данные, но раскладка не имеет клавиши перехода на этот уровень</source>
+        <translation>Рівень %1 містить дані, але розкладка не має клавіші переходу на цей рівень</translation>
+    </message>
+    <message>
+        <source>Раскладка содержит переход на уровень %1, но уровень не имеет запрограммированных макросов</source>
+        <translation>Розкладка містить перехід на рівень %1, але рівень не має запрограмованих макросів</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>

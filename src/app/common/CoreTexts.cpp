@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <string_view>
 
+#include "core/common/FileErrors.h"
 #include "core/common/Prompt.h"
+#include "core/common/SafeWrite.h"
 #include "core/device/Clear.h"
 #include "core/device/Detect.h"
 #include "core/device/DeviceInfo.h"
@@ -11,15 +13,25 @@
 #include "core/device/DeviceSession.h"
 #include "core/device/Download.h"
 #include "core/device/Interval.h"
+#include "core/device/LayoutBackups.h"
+#include "core/device/LayoutCompare.h"
 #include "core/device/OperationDriver.h"
 #include "core/device/Upload.h"
+#include "core/document/BlockOps.h"
+#include "core/document/ColumnRowOps.h"
 #include "core/document/GridTexts.h"
 #include "core/document/KeyFunction.h"
+#include "core/document/LayoutFile.h"
 #include "core/document/PasswordOps.h"
 #include "core/document/Undo.h"
 #include "core/input/CaptureLine.h"
 #include "core/formats/LayoutFormats.h"
 #include "core/input/KeyEvents.h"
+#include "core/input/LineClipboard.h"
+#include "core/input/PauseEditor.h"
+#include "core/mtf/MtfReader.h"
+#include "core/formats/CheckLayout.h"
+#include "core/formats/KeyImage.h"
 #include "core/input/PauseRecording.h"
 
 namespace vl {
@@ -181,9 +193,152 @@ static_assert(std::string_view(kBlockCaptionFormat) == QT_TRANSLATE_NOOP("core",
 static_assert(std::string_view(kMoveKeyFormat) == QT_TRANSLATE_NOOP("core", "(%d,%d) в (%d,%d)"), VL_SAME_TEXT);
 static_assert(std::string_view(kMoveBlockSeparator) == QT_TRANSLATE_NOOP("core", " в "), VL_SAME_TEXT);
 static_assert(std::string_view(kReleasePrefix) == QT_TRANSLATE_NOOP("core", "Отжатие "), VL_SAME_TEXT);
+static_assert(std::string_view(kInfoMemoryUnit) == QT_TRANSLATE_NOOP("core", "байт"), VL_SAME_TEXT);
+static_assert(std::string_view(kAttemptPattern) == QT_TRANSLATE_NOOP("core", "%1-я попытка"), VL_SAME_TEXT);
+static_assert(std::string_view(kWriteRetryPattern) == QT_TRANSLATE_NOOP("core", "%1-й повтор записи данных"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kReadRetryPattern) == QT_TRANSLATE_NOOP("core", "%1-й повтор чтения данных"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kVerifyMismatchPattern) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Ошибка проверки данных: память устройства отличается от раскладки с адреса %1."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kWriteErrorNormal) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Ошибка записи данных в память устройства. Используйте настройки "
+                                    "программирования устройств (пункт меню Сервис-Параметры-Устройство)."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kVerifyStopped) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Проверка данных прервана: раскладка загружена в устройство, но не проверена."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kCrcError) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Ошибочная контрольная сумма. Закройте все программы и повторите попытку чтения."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kSelectionTooLarge) ==
+                  QT_TRANSLATE_NOOP("core", "Размер выделенной области превосходит размер клавиатуры. Продолжить?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kCheckRemarks) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "При проверке загружаемого фрагмента обнаружены замечания. Продолжить загрузку?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kCancelDownloadQuestion) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "После отмены загрузки память устройства будет очищена. Продолжить загрузку?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kKeysOutsidePattern) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Клавиш с данными вне поля устройства (%1x%2): %3. Они не будут записаны в "
+                                    "устройство. Продолжить загрузку?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kDownloadPropertiesPattern) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Свойства загружаемой раскладки:\n\n"
+                                    "  Количество уровней: %1\n"
+                                    "  Автокоррекция Num Lock и Caps Lock: %2\n"
+                                    "  Интервал между посылаемыми SCAN-кодами : %3 мс\n"
+                                    "  Язык раскладки : %4\n"
+                                    "  Буферизация нажатых клавиш : %5\n\n"
+                                    "Заменить раскладку в подключенном устройстве?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kLayoutLanguageNames[0]) == QT_TRANSLATE_NOOP("core", "английский"), VL_SAME_TEXT);
+static_assert(std::string_view(kLayoutLanguageNames[1]) == QT_TRANSLATE_NOOP("core", "русский"), VL_SAME_TEXT);
+static_assert(std::string_view(kLayoutLanguageNames[2]) == QT_TRANSLATE_NOOP("core", "украинский"), VL_SAME_TEXT);
+static_assert(std::string_view(kBackupReplaceQuestion) ==
+                  QT_TRANSLATE_NOOP("core", "Файл %1 уже существует. Заменить его копией раскладки устройства?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kBackupOverLayout) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Копия раскладки устройства не может быть записана в файл загружаемой раскладки %1."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kEmptyCopyText) == QT_TRANSLATE_NOOP("core", "Копируемый фрагмент пуст."), VL_SAME_TEXT);
+static_assert(std::string_view(kPasteSizeQuestion) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Прямоугольник данных в буфере обмена превосходит выделенный. Вставить ячейки "
+                                    "буфера в выделенный прямоугольник?\r[Да] - вставить ячейки буфера в выделенный "
+                                    "прямоугольник;\r[Нет] - вставить все ячейки буфера;\r[Отмена] - отменить вставку;"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kReplaceQuestion) == QT_TRANSLATE_NOOP("core", "Заменить содержимое конечных кнопок?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kInsertColumnsQuestion) ==
+                  QT_TRANSLATE_NOOP("core", "При добавлении столбцов значения правых столбцов будут удалены. Продолжить?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kInsertRowsQuestion) ==
+                  QT_TRANSLATE_NOOP("core", "При добавлении строк значения нижних строк будут удалены. Продолжить?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kLayoutReadError) == QT_TRANSLATE_NOOP("core", "Ошибка чтения раскладки."), VL_SAME_TEXT);
+static_assert(std::string_view(kWrongPasswordError) ==
+                  QT_TRANSLATE_NOOP("core", "Указан неверный пароль. Не удается открыть раскладку."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kOldFormatQuestion) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Формат файла соответсвует формату программы Velmorando 1.5. Преобразовать файл "
+                                    "в формат Velmorando 2.0?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusReadLayout) == QT_TRANSLATE_NOOP("core", "Чтение раскладки из файла"), VL_SAME_TEXT);
+static_assert(std::string_view(kStatusSaveKeys) == QT_TRANSLATE_NOOP("core", "Сохранение функций кнопок"), VL_SAME_TEXT);
+static_assert(std::string_view(kStatusSaveNotes) == QT_TRANSLATE_NOOP("core", "Сохр. примечаний и закладок"), VL_SAME_TEXT);
+static_assert(std::string_view(kStatusSaveGroups) == QT_TRANSLATE_NOOP("core", "Сохр. групп клавиш"), VL_SAME_TEXT);
+static_assert(std::string_view(kWriteFailed) == QT_TRANSLATE_NOOP("core", "Ошибка записи в файл."), VL_SAME_TEXT);
+static_assert(std::string_view(kWriteOnlyRegular) == QT_TRANSLATE_NOOP("core", "Запись возможна только в обычный файл."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStatusBuildPicture) == QT_TRANSLATE_NOOP("core", "Создание рисунка"), VL_SAME_TEXT);
+static_assert(std::string_view(kStatusReadMtf) == QT_TRANSLATE_NOOP("core", "Чтение раскладки в Macro Text Format"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kMtfReadError) == QT_TRANSLATE_NOOP("core", "Ошибка чтения файла."), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfTooLarge) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Файл больше 2684354560 байт (2,5 ГиБ): такого текста программа не пишет и не "
+                                    "читает."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kPasteOverflowMessage) ==
+                  QT_TRANSLATE_NOOP("core", "Вставка данных приведет к переполнению строки ввода."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kPressPauseTooLongMessage) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Установка паузы перед нажатием приведет к превышению максимального объема строки "
+                                    "ввода."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kReleasePauseTooLongMessage) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Установка паузы перед отжатием приведет к превышению максимального объема строки "
+                                    "ввода."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kTrackEnabledName) == QT_TRANSLATE_NOOP("core", "включение"), VL_SAME_TEXT);
+static_assert(std::string_view(kTrackHeaderName) == QT_TRANSLATE_NOOP("core", "заголовок"), VL_SAME_TEXT);
+static_assert(std::string_view(kTrackTerminatorName) == QT_TRANSLATE_NOOP("core", "разделитель"), VL_SAME_TEXT);
+static_assert(std::string_view(kTrackFlagsName) == QT_TRANSLATE_NOOP("core", "старт-стоп символы и LRC"), VL_SAME_TEXT);
+static_assert(std::string_view(kDiffFunctionName) == QT_TRANSLATE_NOOP("core", "функция"), VL_SAME_TEXT);
+static_assert(std::string_view(kDiffPressName) == QT_TRANSLATE_NOOP("core", "нажатие"), VL_SAME_TEXT);
+static_assert(std::string_view(kDiffReleaseName) == QT_TRANSLATE_NOOP("core", "отпускание"), VL_SAME_TEXT);
+static_assert(std::string_view(kDiffAutoRepeatName) == QT_TRANSLATE_NOOP("core", "автоповтор"), VL_SAME_TEXT);
+static_assert(std::string_view(kDiffClickName) == QT_TRANSLATE_NOOP("core", "щелчок"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellPlacePattern) == QT_TRANSLATE_NOOP("core", "столбец %1, строка %2"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceKeyPattern) == QT_TRANSLATE_NOOP("core", " (клавиша устройства %1,%2)"), VL_SAME_TEXT);
+static_assert(std::string_view(kUnloadedDataPattern) ==
+                  QT_TRANSLATE_NOOP("core", "Содержится информация в незагружаемых уровнях (%1)"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kUnloadedLinkPattern) == QT_TRANSLATE_NOOP("core", "Ссылка на незагружаемые уровни (%1)"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kUnreachableLayerPattern) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Уровень %1 содержит данные, но раскладка не имеет клавиши перехода на этот уровень"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kEmptyLayerPattern) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Раскладка содержит переход на уровень %1, но уровень не имеет запрограммированных "
+                                    "макросов"),
+              VL_SAME_TEXT);
 #undef VL_SAME_TEXT
 
-QString CoreText(const std::string& text) { return QCoreApplication::translate("core", text.c_str()); }
+// A message with a file name appended (WithFileName): the message is translated,
+// the name kept.
+QString CoreText(const std::string& text) {
+  const size_t name = text.find(kFileNameLead);
+  if (name == std::string::npos) return QCoreApplication::translate("core", text.c_str());
+  return QCoreApplication::translate("core", text.substr(0, name).c_str()) + QString::fromStdString(text.substr(name));
+}
 
 TextTranslator CoreTranslator() {
   return [](const char* text) { return QCoreApplication::translate("core", text).toStdString(); };

@@ -52,6 +52,8 @@ Answer QtPrompt::Ask(const std::string& text, const std::string& caption, Messag
   }
 }
 
+TextTranslator QtPrompt::Translator() const { return CoreTranslator(); }
+
 std::optional<std::string> QtPrompt::AskPassword(const std::string& firstLine,
                                                  const std::string& secondLine) {
   return AskPasswordTitled(QCoreApplication::translate("vl::QtPrompt", "Пароль").toStdString(), firstLine, secondLine);

@@ -23,6 +23,7 @@ class QtPrompt final : public IPrompt {
   std::optional<std::string> AskPasswordTitled(const std::string& caption,
                                                const std::string& firstLine,
                                                const std::string& secondLine) override;
+  TextTranslator Translator() const override;
 
  private:
   QPointer<QWidget> parent_;

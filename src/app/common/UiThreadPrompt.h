@@ -15,6 +15,8 @@ class UiThreadPrompt final : public IPrompt {
   Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
              MessageIcon icon) override;
   std::optional<std::string> AskPassword(const std::string& firstLine, const std::string& secondLine) override;
+  // The inner prompt's translator runs on any thread.
+  TextTranslator Translator() const override { return inner_.Translator(); }
 
  private:
   IPrompt& inner_;

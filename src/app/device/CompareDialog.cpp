@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/common/CoreTexts.h"
 #include "app/common/HelpViewer.h"
 
 namespace vl {
@@ -14,7 +15,7 @@ namespace {
 
 QString Joined(const std::vector<std::string>& names) {
   QStringList list;
-  for (const std::string& name : names) list << QString::fromStdString(name);
+  for (const std::string& name : names) list << CoreText(name);
   return list.join(QStringLiteral(", "));
 }
 
@@ -57,7 +58,7 @@ void TfmCompare::ShowComparison(const QString& layoutName, const KeyboardCompari
   list_->clear();
   for (const KeyDifference& difference : comparison.keys) {
     auto* item = new QTreeWidgetItem(list_);
-    item->setText(0, QString::fromStdString(DifferencePlace(difference)));
+    item->setText(0, QString::fromStdString(DifferencePlace(difference, CoreTranslator())));
     item->setText(1, difference.Layer == kWholeKey ? QString() : QString::number(difference.Layer));
     item->setText(2, Joined(DifferenceNames(difference.What)));
     item->setData(0, kColumnRole, difference.Column);

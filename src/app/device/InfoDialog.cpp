@@ -7,16 +7,15 @@
 
 #include "app/common/CoreTexts.h"
 #include "app/common/HelpViewer.h"
-#include "core/device/DeviceInfo.h"
 
 namespace vl {
 
 TfmInfo::TfmInfo(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fmInfo"));
-  setWindowTitle(QString::fromUtf8(kInfoCaption));
+  setWindowTitle(CoreText(kInfoCaption));
   lvInfo_ = new QTreeWidget;
   lvInfo_->setObjectName(QStringLiteral("lvInfo"));
-  lvInfo_->setAccessibleName(QString::fromUtf8(kInfoCaption));
+  lvInfo_->setAccessibleName(CoreText(kInfoCaption));
   lvInfo_->setHeaderLabels({tr("Параметр"), tr("Значение")});
   lvInfo_->setRootIsDecorated(false);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Help);
@@ -32,16 +31,14 @@ TfmInfo::TfmInfo(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lvInfo_);
   layout->addWidget(buttons);
-  resize(580, 330);
+  resize(680, 330);  // wide enough for the longer Ukrainian row names beside a catalogue text
 }
 
 void TfmInfo::SetRows(const DeviceInfoTable& rows) {
   lvInfo_->clear();
-  for (const auto& [name, value] : rows) {
-    const bool yesOrNo = value == kInfoYes || value == kInfoNo;
-    lvInfo_->addTopLevelItem(
-        new QTreeWidgetItem({CoreText(name), yesOrNo ? CoreText(value) : QString::fromStdString(value)}));
-  }
+  // The rows come in the language of the prompt that asked for them.
+  for (const auto& [name, value] : rows)
+    lvInfo_->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(name), QString::fromStdString(value)}));
   lvInfo_->resizeColumnToContents(0);
   lvInfo_->setColumnWidth(0, lvInfo_->columnWidth(0) + lvInfo_->fontMetrics().averageCharWidth() * 2);
 }

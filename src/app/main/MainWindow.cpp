@@ -639,7 +639,8 @@ void TfmMain::CheckActiveLayout() {
   std::vector<CheckRemark> remarks;
   {
     const WaitCursor wait;
-    remarks = CheckLayout(window->Document(), {1, 1, kFieldSize, kFieldSize}, settings_.LayerCountValue());
+    remarks = CheckLayout(window->Document(), {1, 1, kFieldSize, kFieldSize}, settings_.LayerCountValue(),
+                          CoreTranslator());
     window->ShowCheckRemarks(remarks);
   }
   if (remarks.empty()) {

@@ -36,9 +36,12 @@ class OperationAbandoned : public FileError {
   OperationAbandoned() : FileError("abandoned") {}
 };
 
+// What stands between a message and the file name appended to it.
+inline constexpr const char* kFileNameLead = "\n\r(";
+
 // "message.\n\r(" + file name + ")": how the program appends a file name to a message.
 inline std::string WithFileName(const std::string& message, const std::string& fileName) {
-  return message + "\n\r(" + fileName + ")";
+  return message + kFileNameLead + fileName + ")";
 }
 
 }  // namespace vl

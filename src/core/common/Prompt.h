@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/common/TextTranslator.h"
+
 namespace vl {
 
 enum class MessageIcon { None, Error, Warning, Exclamation, Question, Information };
@@ -36,6 +38,10 @@ class IPrompt {
     (void)caption;
     return AskPassword(firstLine, secondLine);
   }
+
+  // The language of the texts this prompt shows: the core translates the patterns
+  // of the texts it composes for it with this. None keeps them Russian.
+  virtual TextTranslator Translator() const { return {}; }
 
   void Message(const std::string& text, const std::string& caption, MessageIcon icon) {
     Ask(text, caption, MessageButtons::Ok, icon);

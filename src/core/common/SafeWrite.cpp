@@ -59,7 +59,7 @@ bool IsReplaceableFile(const fs::path& file) {
 }
 
 std::string WriteFailureText(const fs::path& file) {
-  return IsReplaceableFile(file) ? "Ошибка записи в файл." : "Запись возможна только в обычный файл.";
+  return IsReplaceableFile(file) ? kWriteFailed : kWriteOnlyRegular;
 }
 
 bool WriteFileSafely(const fs::path& file, std::string_view bytes) {

@@ -7,6 +7,9 @@
 
 namespace vl {
 
+inline constexpr const char* kWriteFailed = "Ошибка записи в файл.";
+inline constexpr const char* kWriteOnlyRegular = "Запись возможна только в обычный файл.";
+
 // Writes the bytes into a new temporary file beside the target (created
 // exclusively under a fresh name, so nothing already there is opened) and renames
 // it over the target, so a failure keeps the previous file. A symbolic link is

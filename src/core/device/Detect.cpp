@@ -2,12 +2,14 @@
 
 namespace vl {
 
-std::string AttemptText(int attempt) { return std::to_string(attempt) + "-я попытка"; }
+std::string AttemptText(int attempt, const TextTranslator& translate) {
+  return TranslatedText(translate, kAttemptPattern, {std::to_string(attempt)});
+}
 
 std::optional<DeviceIdentity> DetectDevice(Link& link, IReporter& reporter, IPrompt& prompt) {
   reporter.OpenDetection(kDetectCaption, kDetectText);
   for (int attempt = 1; attempt <= kDetectAttempts; ++attempt) {
-    reporter.SetAttempt(AttemptText(attempt));
+    reporter.SetAttempt(AttemptText(attempt, prompt.Translator()));
     const Bytes answer = DeviceCommand(link, kIdentifyCode, true);
     if (answer.size() != 8) continue;
     const std::span<const uint8_t, 8> bytes(reinterpret_cast<const uint8_t*>(answer.data()), 8);
@@ -22,11 +24,11 @@ std::optional<DeviceIdentity> DetectDevice(Link& link, IReporter& reporter, IPro
 }
 
 std::optional<DeviceHeader> ReadControllerVersion(Link& link, uint16_t serial, uint16_t headerAddress,
-                                                  IReporter& reporter) {
+                                                  IReporter& reporter, const TextTranslator& translate) {
   reporter.OpenDetection(kControllerCaption, kControllerText);
   DeviceHeader header;
   for (int attempt = 1; attempt <= kControllerAttempts; ++attempt) {
-    reporter.SetAttempt(AttemptText(attempt));
+    reporter.SetAttempt(AttemptText(attempt, translate));
     if (ReadHeader(link, serial, headerAddress, header)) {
       reporter.CloseDetection();
       return header;

@@ -19,16 +19,18 @@ inline constexpr const char* kDetectText = "автоматическое опр�
 inline constexpr const char* kControllerCaption = "Контроллер";
 inline constexpr const char* kControllerText = "чтение версии контроллера подключенного устройства";
 inline constexpr const char* kNotConnected = "Устройство не подключено.";
+inline constexpr const char* kAttemptPattern = "%1-я попытка";
 inline constexpr int kDetectAttempts = 3;
 inline constexpr int kControllerAttempts = 5;
 
-// "N-я попытка".
-std::string AttemptText(int attempt);
+// "N-я попытка", in the translator's language.
+std::string AttemptText(int attempt, const TextTranslator& translate = {});
 
 // Up to 3 identify attempts (reset first); on failure tells the user kNotConnected.
+// The attempt labels speak the prompt's language.
 std::optional<DeviceIdentity> DetectDevice(Link& link, IReporter& reporter, IPrompt& prompt);
 // Up to 5 ReadHeader attempts; failure is the caller's to report.
 std::optional<DeviceHeader> ReadControllerVersion(Link& link, uint16_t serial, uint16_t headerAddress,
-                                                  IReporter& reporter);
+                                                  IReporter& reporter, const TextTranslator& translate = {});
 
 }  // namespace vl

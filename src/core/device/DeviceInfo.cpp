@@ -5,8 +5,6 @@
 namespace vl {
 namespace {
 
-const char* YesNo(bool value) { return value ? kInfoYes : kInfoNo; }
-
 // The value with at least digits digits, zeros in front.
 std::string Decimal(int value, int digits) {
   char text[32];
@@ -63,23 +61,26 @@ bool ComesFromDevice(DeviceInfoRow row) {
   }
 }
 
-std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfoSource& source) {
+std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfoSource& source,
+                                                                const TextTranslator& translate) {
+  const auto name = [&](DeviceInfoRow row) { return Translated(translate, kInfoRowNames[static_cast<int>(row)]); };
+  const auto yesNo = [&](bool value) { return Translated(translate, value ? kInfoYes : kInfoNo); };
   const std::string version = Version(source.ProgrammerMajor, source.ProgrammerMinor);
   const std::string programmer =
       version == kUnknownValue ? kUnknownValue
                                : std::string(ProgrammerName(source.Programmer)) + " " + version;
   return {
-      {kInfoRowNames[0], Hexadecimal(source.DeviceType, 4)},
-      {kInfoRowNames[1], source.About},
-      {kInfoRowNames[2], FormatSerialNumber(source.Serial, source.Numeration)},
-      {kInfoRowNames[3], std::to_string(source.Keys)},
-      {kInfoRowNames[4], source.Text},
-      {kInfoRowNames[5], YesNo(source.MagneticReader)},
-      {kInfoRowNames[6], YesNo(source.SmartCardReader)},
-      {kInfoRowNames[7], YesNo(source.ExternalKeyboard)},
-      {kInfoRowNames[8], std::to_string(source.Memory) + "  байт"},
-      {kInfoRowNames[9], programmer},
-      {kInfoRowNames[10], Version(source.ControllerMajor, source.ControllerMinor)},
+      {name(DeviceInfoRow::Series), Hexadecimal(source.DeviceType, 4)},
+      {name(DeviceInfoRow::Name), source.About},
+      {name(DeviceInfoRow::Number), FormatSerialNumber(source.Serial, source.Numeration)},
+      {name(DeviceInfoRow::Keys), std::to_string(source.Keys)},
+      {name(DeviceInfoRow::Execution), source.Text},
+      {name(DeviceInfoRow::MagneticReader), yesNo(source.MagneticReader)},
+      {name(DeviceInfoRow::SmartCardReader), yesNo(source.SmartCardReader)},
+      {name(DeviceInfoRow::ExternalKeyboard), yesNo(source.ExternalKeyboard)},
+      {name(DeviceInfoRow::Memory), std::to_string(source.Memory) + "  " + Translated(translate, kInfoMemoryUnit)},
+      {name(DeviceInfoRow::Programmer), programmer},
+      {name(DeviceInfoRow::Controller), Version(source.ControllerMajor, source.ControllerMinor)},
   };
 }
 

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/common/TextTranslator.h"
+
 namespace vl {
 
 inline constexpr const char* kUnknownValue = "?";
@@ -27,6 +29,8 @@ inline constexpr const char* kInfoRowNames[11] = {
 };
 inline constexpr const char* kInfoYes = "да";
 inline constexpr const char* kInfoNo = "нет";
+// The memory row's unit, two spaces after the number: "1234  байт".
+inline constexpr const char* kInfoMemoryUnit = "байт";
 
 // Everything the window shows; catalogue texts in UTF-8.
 struct DeviceInfoSource {
@@ -74,7 +78,9 @@ inline constexpr int kDeviceInfoRowCount = 11;
 bool ComesFromDevice(DeviceInfoRow row);
 bool ComesFromHeader(DeviceInfoRow row);
 
-// The (parameter, value) rows in window order (UTF-8).
-std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfoSource& source);
+// The (parameter, value) rows in window order (UTF-8), the program's own words in
+// the translator's language; the catalogue's texts, numbers and names as they are.
+std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfoSource& source,
+                                                                const TextTranslator& translate = {});
 
 }  // namespace vl

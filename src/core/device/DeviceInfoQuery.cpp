@@ -35,7 +35,8 @@ std::optional<DeviceInfoReading> ReadDeviceInfo(Link& link, const IDeviceCatalog
   DeviceInfoReading reading{*identity, catalogue.Model(identity->DeviceType), std::nullopt};
   if (reading.model) {
     link.checksumKind = static_cast<uint8_t>(reading.model->Check);
-    reading.header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*reading.model), reporter);
+    reading.header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*reading.model), reporter,
+                                           prompt.Translator());
   }
   return reading;
 }
@@ -57,7 +58,7 @@ std::optional<DeviceInfoTable> QueryDeviceInfo(const PortAccess& access, const S
     prompt.Message(kControllerReadError, kCaptionError, MessageIcon::Error);
     return std::nullopt;
   }
-  return DeviceInfoRows(reading->Source());
+  return DeviceInfoRows(reading->Source(), prompt.Translator());
 }
 
 }  // namespace vl

@@ -36,7 +36,7 @@ struct DeviceInfoReading {
 std::optional<DeviceInfoReading> ReadDeviceInfo(Link& link, const IDeviceCatalogue& catalogue, IReporter& reporter,
                                                 IPrompt& prompt);
 
-// The eleven rows, or nullopt when the device is missing (told by the detection)
+// The eleven rows in the prompt's language, or nullopt when the device is missing (told by the detection)
 // or its header could not be read (told here). The header lies at the end of the
 // memory the catalogue gives, so a type the catalogue does not know has none. A
 // gate given is passed before the detection and before the header is read; a stop

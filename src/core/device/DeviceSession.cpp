@@ -37,6 +37,8 @@ int BlockPosition(size_t done, size_t total) {
   return static_cast<int>(std::lround(static_cast<double>(done) / static_cast<double>(total) * 100.0));
 }
 
-std::string RetryText(int number, const char* suffix) { return std::to_string(number) + suffix; }
+std::string RetryText(const DeviceSession& session, int number, const char* pattern) {
+  return TranslatedText(session.prompt.Translator(), pattern, {std::to_string(number)});
+}
 
 }  // namespace vl

@@ -71,7 +71,7 @@ void FinishOperation(Link& link, DeviceSession& session, const std::string& mess
 // The progress position once per block: done / total x 100, rounded.
 int BlockPosition(size_t done, size_t total);
 
-// "N" followed by suffix: the retry status texts.
-std::string RetryText(int number, const char* suffix);
+// A retry status text, from its pattern ("%1-й повтор ...") in the prompt's language.
+std::string RetryText(const DeviceSession& session, int number, const char* pattern);
 
 }  // namespace vl

@@ -31,7 +31,7 @@ bool WriteBlock(Link& link, DeviceSession& session, const std::vector<uint8_t>& 
                              : Slice(image, address, kProtectedBlock, false);
   for (int send = 1; send <= kWriteSends; ++send) {
     const bool acknowledged = normal ? WritePacketAck(link, block) : WriteFrameAck(link, block, at);
-    if (send >= 2) session.reporter.SetStatus(RetryText(send, kWriteRetrySuffix));
+    if (send >= 2) session.reporter.SetStatus(RetryText(session, send, kWriteRetryPattern));
     if (acknowledged) return true;
   }
   return false;
@@ -61,7 +61,7 @@ std::optional<std::string> Verify(Link& link, DeviceSession& session, const std:
   if (read == MemoryTransfer::Stopped) return std::nullopt;
   if (read != MemoryTransfer::Done) return kVerifyReadError;
   for (size_t i = 0; i < image.size(); ++i)
-    if (readBack[i] != image[i]) return VerifyMismatchText(static_cast<int>(i));
+    if (readBack[i] != image[i]) return VerifyMismatchText(static_cast<int>(i), session.prompt.Translator());
   return std::string();
 }
 
@@ -78,9 +78,8 @@ MemoryTransfer WriteDeviceMemory(Link& link, DeviceSession& session, const std::
   return MemoryTransfer::Done;
 }
 
-std::string VerifyMismatchText(int address) {
-  return "Ошибка проверки данных: память устройства отличается от раскладки с адреса " +
-         std::to_string(address) + ".";
+std::string VerifyMismatchText(int address, const TextTranslator& translate) {
+  return TranslatedText(translate, kVerifyMismatchPattern, {std::to_string(address)});
 }
 
 OperationResult RunDownload(DeviceSession& session, const DownloadJob& job) {

@@ -18,7 +18,7 @@ inline constexpr const char* kStatusWriteData = "загрузка данных �
 inline constexpr const char* kStatusWriteHeader = "загрузка дополнительной информации";
 inline constexpr const char* kStatusInterval = "установка задержки между SCAN-кодами";
 inline constexpr const char* kStatusVerify = "проверка данных в памяти устройства";
-inline constexpr const char* kWriteRetrySuffix = "-й повтор записи данных";
+inline constexpr const char* kWriteRetryPattern = "%1-й повтор записи данных";
 inline constexpr const char* kImageTooLarge = "Объем раскладки превосходит память устройства.";
 inline constexpr const char* kWriteErrorNormal =
     "Ошибка записи данных в память устройства. Используйте настройки программирования устройств "
@@ -29,10 +29,13 @@ inline constexpr const char* kVerifyReadError = "Ошибка проверки �
 inline constexpr const char* kVerifyStopped =
     "Проверка данных прервана: раскладка загружена в устройство, но не проверена.";
 
+inline constexpr const char* kVerifyMismatchPattern =
+    "Ошибка проверки данных: память устройства отличается от раскладки с адреса %1.";
+
 inline constexpr int kWriteSends = 11;  // the first send and ten repeats
 
 // The message for a read-back that differs from the image at address.
-std::string VerifyMismatchText(int address);
+std::string VerifyMismatchText(int address, const TextTranslator& translate = {});
 
 // Writes the image from device address 0 in the link's blocks: 16 bytes in a
 // normal-mode packet (zero-filled past the image), up to 8 in a protected-mode

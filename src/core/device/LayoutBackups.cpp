@@ -80,7 +80,7 @@ size_t PruneBackups(const std::filesystem::path& folder, size_t keep) {
 bool BackupTargetAllowed(const std::filesystem::path& path, const std::string& layoutFile, IPrompt& prompt) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return true;
-  const auto text = [&path](const char* format) { return FillPlaceholders(format, {path.string()}); };
+  const auto text = [&](const char* pattern) { return TranslatedText(prompt.Translator(), pattern, {path.string()}); };
   if (!layoutFile.empty() && std::filesystem::equivalent(path, layoutFile, error)) {
     prompt.Message(text(kBackupOverLayout), kCaptionError, MessageIcon::Error);
     return false;

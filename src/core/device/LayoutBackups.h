@@ -44,9 +44,9 @@ std::vector<std::string> FolderFileNames(const std::filesystem::path& folder);
 // Returns how many were deleted.
 size_t PruneBackups(const std::filesystem::path& folder, size_t keep = kKeptBackups);
 
-inline constexpr const char* kBackupReplaceQuestion = "Файл %s уже существует. Заменить его копией раскладки устройства?";
+inline constexpr const char* kBackupReplaceQuestion = "Файл %1 уже существует. Заменить его копией раскладки устройства?";
 inline constexpr const char* kBackupOverLayout =
-    "Копия раскладки устройства не может быть записана в файл загружаемой раскладки %s.";
+    "Копия раскладки устройства не может быть записана в файл загружаемой раскладки %1.";
 
 // Whether a backup may be written at path: never over layoutFile, the layout
 // about to be downloaded (the same file by any name), and over another existing

@@ -165,10 +165,10 @@ std::vector<TrackDifference> CompareLayoutFileCards(const TVL2Document& a, const
 
 std::vector<std::string> TrackDifferenceNames(uint8_t what) {
   static constexpr std::array<std::pair<uint8_t, const char*>, 4> kNames = {{
-      {kTrackEnabled, "включение"},
-      {kTrackHeader, "заголовок"},
-      {kTrackTerminator, "разделитель"},
-      {kTrackFlags, "старт-стоп символы и LRC"},
+      {kTrackEnabled, kTrackEnabledName},
+      {kTrackHeader, kTrackHeaderName},
+      {kTrackTerminator, kTrackTerminatorName},
+      {kTrackFlags, kTrackFlagsName},
   }};
   return NamesOf(what, kNames);
 }
@@ -179,19 +179,20 @@ std::string TrackDifferenceLine(const TrackDifference& difference) {
 
 std::vector<std::string> DifferenceNames(uint8_t what) {
   static constexpr std::array<std::pair<uint8_t, const char*>, 5> kNames = {{
-      {kDiffFunction, "функция"},
-      {kDiffPress, "нажатие"},
-      {kDiffRelease, "отпускание"},
-      {kDiffAutoRepeat, "автоповтор"},
-      {kDiffClick, "щелчок"},
+      {kDiffFunction, kDiffFunctionName},
+      {kDiffPress, kDiffPressName},
+      {kDiffRelease, kDiffReleaseName},
+      {kDiffAutoRepeat, kDiffAutoRepeatName},
+      {kDiffClick, kDiffClickName},
   }};
   return NamesOf(what, kNames);
 }
 
-std::string DifferencePlace(const KeyDifference& difference) {
-  std::string place = "столбец " + std::to_string(difference.Column) + ", строка " + std::to_string(difference.Row);
+std::string DifferencePlace(const KeyDifference& difference, const TextTranslator& translate) {
+  std::string place = TranslatedText(translate, kCellPlacePattern,
+                                     {std::to_string(difference.Column), std::to_string(difference.Row)});
   if (difference.X != kNoDeviceKey)
-    place += " (клавиша устройства " + std::to_string(difference.X) + "," + std::to_string(difference.Y) + ")";
+    place += TranslatedText(translate, kDeviceKeyPattern, {std::to_string(difference.X), std::to_string(difference.Y)});
   return place;
 }
 

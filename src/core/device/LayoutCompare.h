@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/TextTranslator.h"
 #include "core/device/DeviceImage.h"
 #include "core/device/OperationDriver.h"
 #include "core/document/Field.h"
@@ -86,6 +87,20 @@ std::optional<KeyboardComparison> CompareWithKeyboard(const TVL2Document& layout
 std::vector<KeyDifference> CompareLayoutFiles(const TVL2Document& a, const TVL2Document& b);
 std::vector<TrackDifference> CompareLayoutFileCards(const TVL2Document& a, const TVL2Document& b);
 
+// The names of the differences, each a whole word or phrase.
+inline constexpr const char* kTrackEnabledName = "включение";
+inline constexpr const char* kTrackHeaderName = "заголовок";
+inline constexpr const char* kTrackTerminatorName = "разделитель";
+inline constexpr const char* kTrackFlagsName = "старт-стоп символы и LRC";
+inline constexpr const char* kDiffFunctionName = "функция";
+inline constexpr const char* kDiffPressName = "нажатие";
+inline constexpr const char* kDiffReleaseName = "отпускание";
+inline constexpr const char* kDiffAutoRepeatName = "автоповтор";
+inline constexpr const char* kDiffClickName = "щелчок";
+// A key's place: column and row, then the device key when there is one.
+inline constexpr const char* kCellPlacePattern = "столбец %1, строка %2";
+inline constexpr const char* kDeviceKeyPattern = " (клавиша устройства %1,%2)";
+
 // "дорожка 2: заголовок, включение".
 std::string TrackDifferenceLine(const TrackDifference& difference);
 // The names of the TrackDifferenceKind bits set in what.
@@ -95,7 +110,7 @@ std::vector<std::string> TrackDifferenceNames(uint8_t what);
 std::vector<std::string> DifferenceNames(uint8_t what);
 
 // "столбец 3, строка 2 (клавиша устройства 1,0)", the device key left out without one.
-std::string DifferencePlace(const KeyDifference& difference);
+std::string DifferencePlace(const KeyDifference& difference, const TextTranslator& translate = {});
 
 // "столбец 3, строка 2 (клавиша устройства 1,0) слой 1: нажатие, автоповтор"; the
 // layer is left out for a function difference, the device key without one.

@@ -1,7 +1,7 @@
 #include "core/device/OperationDriver.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <cstdio>
 
 #include "core/device/Detect.h"
@@ -12,12 +12,10 @@
 namespace vl {
 namespace {
 
-const char* YesNo(bool value) { return value ? "да" : "нет"; }
+const char* YesNo(bool value) { return value ? kInfoYes : kInfoNo; }
 
-// The settings dialog's language list.
 const char* LanguageName(uint8_t language) {
-  static constexpr std::array<const char*, 3> kNames = {"английский", "русский", "украинский"};
-  return language < kNames.size() ? kNames[language] : "?";
+  return language < std::size(kLayoutLanguageNames) ? kLayoutLanguageNames[language] : "?";
 }
 
 }  // namespace
@@ -32,25 +30,17 @@ TRect DeviceBlock(const TRect& selection, int width, int height) {
                std::min(selection.Top + height - 1, kFieldSize)};
 }
 
-std::string DownloadPropertiesText(const SettingsStore& settings) {
+std::string DownloadPropertiesText(const SettingsStore& settings, const TextTranslator& translate) {
   // "%2.1f" must print a point whatever the locale, as the program always has.
   const double interval = SettingsStore::IntervalMs(settings.Get(Setting::Ibd));
   const int tenths = static_cast<int>(interval * 10 + 0.5);
   char number[16];
   std::snprintf(number, sizeof number, "%d.%d", tenths / 10, tenths % 10);
-  char text[1024];
-  std::snprintf(text, sizeof text,
-                "Свойства загружаемой раскладки:\n\n"
-                "  Количество уровней: %d\n"
-                "  Автокоррекция Num Lock и Caps Lock: %s\n"
-                "  Интервал между посылаемыми SCAN-кодами : %s мс\n"
-                "  Язык раскладки : %s\n"
-                "  Буферизация нажатых клавиш : %s\n\n"
-                "Заменить раскладку в подключенном устройстве?",
-                settings.Get(Setting::LayerCount) + 1, YesNo(settings.IsOn(Setting::CorrectLock)),
-                number, LanguageName(settings.Get(Setting::Layout)),
-                YesNo(settings.IsOn(Setting::Buffered)));
-  return text;
+  return TranslatedText(translate, kDownloadPropertiesPattern,
+                        {std::to_string(settings.Get(Setting::LayerCount) + 1),
+                         Translated(translate, YesNo(settings.IsOn(Setting::CorrectLock))), number,
+                         Translated(translate, LanguageName(settings.Get(Setting::Layout))),
+                         Translated(translate, YesNo(settings.IsOn(Setting::Buffered)))});
 }
 
 uint8_t IntervalCode(int item) { return item >= 15 ? 0 : static_cast<uint8_t>(item + 1); }
@@ -67,9 +57,9 @@ int KeysOutside(const TDocument& document, const TRect& block) {
   return count;
 }
 
-std::string KeysOutsideQuestion(int count, int width, int height) {
-  return "Клавиш с данными вне поля устройства (" + std::to_string(width) + "x" + std::to_string(height) +
-         "): " + std::to_string(count) + ". Они не будут записаны в устройство. Продолжить загрузку?";
+std::string KeysOutsideQuestion(int count, int width, int height, const TextTranslator& translate) {
+  return TranslatedText(translate, kKeysOutsidePattern,
+                        {std::to_string(width), std::to_string(height), std::to_string(count)});
 }
 
 namespace {
@@ -81,7 +71,7 @@ bool Agreed(IPrompt& prompt, const std::string& text, MessageIcon icon) {
 // The download's own questions on the fragment; false when the user declines.
 bool DownloadAgreed(const SettingsStore& settings, const OperationRequest& request, const TRect& fragment,
                     const DeviceModel& model, IPrompt& prompt) {
-  const auto remarks = CheckLayout(request.document, fragment, settings.LayerCountValue());
+  const auto remarks = CheckLayout(request.document, fragment, settings.LayerCountValue(), prompt.Translator());
   if (!remarks.empty()) {
     if (request.showRemarks) request.showRemarks(remarks);
     if (!Agreed(prompt, kCheckRemarks, MessageIcon::Exclamation)) return false;
@@ -91,11 +81,11 @@ bool DownloadAgreed(const SettingsStore& settings, const OperationRequest& reque
   if (!settings.IsOn(Setting::IsDownloadFromSelection)) {
     const int outside = KeysOutside(request.document, fragment);
     if (outside > 0 &&
-        !Agreed(prompt, KeysOutsideQuestion(outside, model.Width, model.Height), MessageIcon::Exclamation))
+        !Agreed(prompt, KeysOutsideQuestion(outside, model.Width, model.Height, prompt.Translator()), MessageIcon::Exclamation))
       return false;
   }
   return !settings.IsOn(Setting::IsShowDownloadParameters) ||
-         Agreed(prompt, DownloadPropertiesText(settings), MessageIcon::Information);
+         Agreed(prompt, DownloadPropertiesText(settings, prompt.Translator()), MessageIcon::Information);
 }
 
 }  // namespace
@@ -140,7 +130,8 @@ std::optional<PreparedOperation> PrepareOperation(const PortAccess& access, cons
   if (download && request.agreed && !request.agreed()) return close();
 
   SendBytePaced(link, 0xF5);
-  const auto header = ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*model), reporter);
+  const auto header =
+      ReadControllerVersion(link, identity->SerialNumber, HeaderAddress(*model), reporter, prompt.Translator());
   if (!header) {
     ResetKeyboard(link);
     StopCapture(link);

@@ -29,6 +29,19 @@ inline constexpr const char* kStatusController = "определение вер�
 inline constexpr const char* kStatusKeyboardReset = "сброс клавиатуры";
 inline constexpr const char* kCaptionDownload = "Загрузка";
 inline constexpr const char* kCaptionUpload = "Чтение";
+inline constexpr const char* kKeysOutsidePattern =
+    "Клавиш с данными вне поля устройства (%1x%2): %3. Они не будут записаны в устройство. Продолжить загрузку?";
+// %1 the layer count, %2 and %5 kInfoYes or kInfoNo, %3 the interval, %4 the language's name.
+inline constexpr const char* kDownloadPropertiesPattern =
+    "Свойства загружаемой раскладки:\n\n"
+    "  Количество уровней: %1\n"
+    "  Автокоррекция Num Lock и Caps Lock: %2\n"
+    "  Интервал между посылаемыми SCAN-кодами : %3 мс\n"
+    "  Язык раскладки : %4\n"
+    "  Буферизация нажатых клавиш : %5\n\n"
+    "Заменить раскладку в подключенном устройстве?";
+// The layout languages as the settings dialog lists them.
+inline constexpr const char* kLayoutLanguageNames[3] = {"английский", "русский", "украинский"};
 
 // More columns than the device is wide or more rows than it is high.
 bool SelectionExceedsDevice(const TRect& selection, int width, int height);
@@ -38,7 +51,7 @@ TRect DeviceBlock(const TRect& selection, int width, int height);
 
 // The layout properties question, from "layer count", "correct lock", "ibd",
 // "layout" and "buffered" (UTF-8).
-std::string DownloadPropertiesText(const SettingsStore& settings);
+std::string DownloadPropertiesText(const SettingsStore& settings, const TextTranslator& translate = {});
 
 // The device's interval command code for list item 0..15: item + 1, item 15 is 0.
 uint8_t IntervalCode(int item);
@@ -73,7 +86,7 @@ struct OperationRequest {
 int KeysOutside(const TDocument& document, const TRect& block);
 // The question a download asks when keys with content lie outside the device's
 // width x height field it writes.
-std::string KeysOutsideQuestion(int count, int width, int height);
+std::string KeysOutsideQuestion(int count, int width, int height, const TextTranslator& translate = {});
 
 // The preparation, on the caller's thread. nullopt when it ends early: the device
 // is missing, its decoding table unreadable, the user said no to a question, or the

@@ -41,7 +41,7 @@ MemoryTransfer ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t siz
         image.insert(image.end(), data.begin(), data.end());
         break;
       }
-      session.reporter.SetStatus(RetryText(failures + 1, kReadRetrySuffix));
+      session.reporter.SetStatus(RetryText(session, failures + 1, kReadRetryPattern));
       if (++failures >= kReadAttempts) return MemoryTransfer::Failed;
     }
   }

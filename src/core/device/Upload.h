@@ -14,7 +14,7 @@ namespace vl {
 inline constexpr const char* kStatusDataSize = "определение объема данных";
 inline constexpr const char* kStatusReadData = "чтение данных из памяти устройства";
 inline constexpr const char* kStatusProcess = "обработка раскладки";
-inline constexpr const char* kReadRetrySuffix = "-й повтор чтения данных";
+inline constexpr const char* kReadRetryPattern = "%1-й повтор чтения данных";
 inline constexpr const char* kDeviceEmpty = "Память устройства пуста.";
 inline constexpr const char* kDataSizeError = "Ошибка определения размера данных в памяти устройства.";
 inline constexpr const char* kReadError = "Ошибка чтения раскладки.";

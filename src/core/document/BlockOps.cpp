@@ -9,13 +9,6 @@
 namespace vl {
 namespace {
 
-constexpr const char* kEmptyCopyText = "Копируемый фрагмент пуст.";
-constexpr const char* kPasteSizeQuestion =
-    "Прямоугольник данных в буфере обмена превосходит выделенный. Вставить ячейки буфера в "
-    "выделенный прямоугольник?\r[Да] - вставить ячейки буфера в выделенный прямоугольник;\r"
-    "[Нет] - вставить все ячейки буфера;\r[Отмена] - отменить вставку;";
-constexpr const char* kReplaceQuestion = "Заменить содержимое конечных кнопок?";
-
 bool IsSingleLayer(int layer) { return layer >= 0 && layer < kLayerCount; }
 
 // True when some key of the block has something that copying or clearing the

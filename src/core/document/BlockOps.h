@@ -13,6 +13,13 @@
 
 namespace vl {
 
+inline constexpr const char* kEmptyCopyText = "Копируемый фрагмент пуст.";
+inline constexpr const char* kPasteSizeQuestion =
+    "Прямоугольник данных в буфере обмена превосходит выделенный. Вставить ячейки буфера в "
+    "выделенный прямоугольник?\r[Да] - вставить ячейки буфера в выделенный прямоугольник;\r"
+    "[Нет] - вставить все ячейки буфера;\r[Отмена] - отменить вставку;";
+inline constexpr const char* kReplaceQuestion = "Заменить содержимое конечных кнопок?";
+
 // Copies the block's keys for the layer into the clipboard: layer-switching keys
 // whole, macro keys with that layer only. When no key has data for the layer the
 // message "Копируемый фрагмент пуст." is shown, the clipboard keeps its content

@@ -7,11 +7,6 @@
 namespace vl {
 namespace {
 
-constexpr const char* kInsertColumnsQuestion =
-    "При добавлении столбцов значения правых столбцов будут удалены. Продолжить?";
-constexpr const char* kInsertRowsQuestion =
-    "При добавлении строк значения нижних строк будут удалены. Продолжить?";
-
 // Columns and rows are handled by one routine that addresses a cell as (line,
 // position along the line).
 enum class Axis { Columns, Rows };

@@ -9,6 +9,11 @@
 
 namespace vl {
 
+inline constexpr const char* kInsertColumnsQuestion =
+    "При добавлении столбцов значения правых столбцов будут удалены. Продолжить?";
+inline constexpr const char* kInsertRowsQuestion =
+    "При добавлении строк значения нижних строк будут удалены. Продолжить?";
+
 // Inserts as many empty columns at the block's left column as the block is wide,
 // pushing the columns right of it to the right. When the last columns, which fall
 // off the field, hold data for the layer the question "При добавлении столбцов

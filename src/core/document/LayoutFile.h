@@ -12,6 +12,16 @@
 
 namespace vl {
 
+inline constexpr const char* kLayoutReadError = "Ошибка чтения раскладки.";
+inline constexpr const char* kWrongPasswordError = "Указан неверный пароль. Не удается открыть раскладку.";
+inline constexpr const char* kOldFormatQuestion =
+    "Формат файла соответсвует формату программы Velmorando 1.5. Преобразовать файл в "
+    "формат Velmorando 2.0?";
+inline constexpr const char* kStatusReadLayout = "Чтение раскладки из файла";
+inline constexpr const char* kStatusSaveKeys = "Сохранение функций кнопок";
+inline constexpr const char* kStatusSaveNotes = "Сохр. примечаний и закладок";
+inline constexpr const char* kStatusSaveGroups = "Сохр. групп клавиш";
+
 // Writes the document; the layout properties come from the settings. On success
 // Modified = false, Named = true, FileName = fileName, and the history marks the
 // present state as saved (it keeps its steps). Throws FileWriteError and

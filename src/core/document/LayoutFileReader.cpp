@@ -7,6 +7,7 @@
 #include "core/document/LayoutFile.h"
 #include "core/document/LayoutFileFormat.h"
 #include "core/document/LegacyLayoutReader.h"
+#include "core/document/PasswordOps.h"
 #include "core/document/RecordOps.h"
 #include "core/text/Cp1251.h"
 
@@ -100,12 +101,12 @@ class CurrentBodyReader {
     std::string stored;
     for (uint8_t i = 0; i < n; ++i) stored.push_back(static_cast<char>(in_.Byte()));
     stored = CodePassword(stored);
-    const auto entered = prompt_.AskPassword("Введите пароль для открытия раскладки", "");
+    const auto entered = prompt_.AskPassword(kEnterPassword, "");
     if (!entered || entered->empty()) throw OperationAbandoned();
     // Compared as stored bytes; a character the code page cannot hold never matches.
     if (Utf8ToCp1251(*entered) != stored) {
       throw WrongPasswordError(
-          WithFileName("Указан неверный пароль. Не удается открыть раскладку.", fileName_));
+          WithFileName(kWrongPasswordError, fileName_));
     }
     document_.Password = stored;
     in_.Unscramble(stored);
@@ -170,14 +171,14 @@ class CurrentBodyReader {
 void LoadLayout(TVL2Document& document, const std::string& fileName, IPrompt& prompt,
                 IReporter& reporter) {
   const auto bytes = ReadRegularFile(std::filesystem::path(fileName), kMaxLayoutFileBytes);
-  if (!bytes) throw FileReadError(WithFileName("Ошибка чтения раскладки.", fileName));
+  if (!bytes) throw FileReadError(WithFileName(kLayoutReadError, fileName));
   LoadLayoutBytes(document, *bytes, fileName, prompt, reporter);
 }
 
 void LoadLayoutBytes(TVL2Document& document, std::string_view bytes, const std::string& fileName,
                      IPrompt& prompt, IReporter& reporter) {
-  const FileReadError readError(WithFileName("Ошибка чтения раскладки.", fileName));
-  ReportScope scope(reporter, "Чтение раскладки из файла");
+  const FileReadError readError(WithFileName(kLayoutReadError, fileName));
+  ReportScope scope(reporter, kStatusReadLayout);
   LayoutByteReader in(bytes, [&](int percent) { reporter.SetProgress(percent); });
   try {
     const uint8_t marker = in.Byte();
@@ -192,10 +193,7 @@ void LoadLayoutBytes(TVL2Document& document, std::string_view bytes, const std::
     // An old file of a keyboard type without a known key table cannot be read:
     // say so before offering a conversion that would fail.
     if (!LegacyKeyTypeTableSize(marker)) throw LayoutFormatError{};
-    const Answer convert = prompt.Ask(
-        "Формат файла соответсвует формату программы Velmorando 1.5. Преобразовать файл в "
-        "формат Velmorando 2.0?",
-        kCaptionAttention, MessageButtons::YesNo, MessageIcon::Warning);
+    const Answer convert = prompt.Ask(kOldFormatQuestion, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Warning);
     if (convert != Answer::Yes) throw OperationAbandoned();
     ReadLegacyLayoutBody(in, marker, document);
     document.FileName.clear();

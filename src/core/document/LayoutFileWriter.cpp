@@ -244,7 +244,7 @@ void SaveLayout(TVL2Document& document, const std::string& fileName, const Setti
                 IReporter& reporter) {
   const std::string password = document.Password.substr(0, kMaxStoredPassword);
   LayoutBytes out(password);
-  ReportScope scope(reporter, "Сохранение функций кнопок");
+  ReportScope scope(reporter, kStatusSaveKeys);
   out.Plain(Marker(!password.empty()));
   out.Plain(kWrittenVersion);
   if (!password.empty()) {
@@ -262,9 +262,9 @@ void SaveLayout(TVL2Document& document, const std::string& fileName, const Setti
     out.Put(kEndOfKey);
   }
   PutKeys(out, document, reporter);
-  reporter.SetStatus("Сохр. примечаний и закладок");
+  reporter.SetStatus(kStatusSaveNotes);
   PutNotes(out, document, reporter);
-  reporter.SetStatus("Сохр. групп клавиш");
+  reporter.SetStatus(kStatusSaveGroups);
   PutGroups(out, document);
   // The whole file is built in memory and replaces the old one in one step, so
   // a failure anywhere leaves the old file and the document as they were.

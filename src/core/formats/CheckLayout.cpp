@@ -11,10 +11,11 @@ std::string CheckRemark::Line() const {
   return line + Text;
 }
 
-std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& area, int layerCount) {
+std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& area, int layerCount,
+                                     const TextTranslator& translate) {
   std::vector<CheckRemark> remarks;
-  auto add = [&](std::optional<int> column, std::optional<int> row, std::string text) {
-    remarks.push_back({static_cast<int>(remarks.size()) + 1, column, row, std::move(text)});
+  auto add = [&](std::optional<int> column, std::optional<int> row, const char* pattern, const std::string& value) {
+    remarks.push_back({static_cast<int>(remarks.size()) + 1, column, row, TranslatedText(translate, pattern, {value})});
   };
   std::array<bool, kLayerCount> reachable{true, false, false, false};
   std::array<bool, kLayerCount> holdsData{true, false, false, false};
@@ -34,7 +35,7 @@ std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& are
         unloaded += std::to_string(layer);
       }
       if (!unloaded.empty()) {
-        add(column, row, "Содержится информация в незагружаемых уровнях (" + unloaded + ")");
+        add(column, row, kUnloadedDataPattern, unloaded);
       }
       int target = -1;
       if (key->Func >= kFuncGoToLayer0 && key->Func < kFuncShiftToLayer0) {
@@ -43,7 +44,7 @@ std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& are
         target = key->Func - kFuncShiftToLayer0;
       }
       if (target >= layerCount) {
-        add(column, row, "Ссылка на незагружаемые уровни (" + std::to_string(target) + ")");
+        add(column, row, kUnloadedLinkPattern, std::to_string(target));
       }
       if (key->Func == kFuncLayerUp || key->Func == kFuncLayerDown) relativeSwitching = true;
       if (target >= 0) reachable[static_cast<size_t>(target)] = true;
@@ -55,13 +56,10 @@ std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& are
   for (size_t layer = 0; layer < loaded && layer < kLayerCount; ++layer) {
     const std::string number = std::to_string(layer);
     if (!reachable[layer] && holdsData[layer] && !relativeSwitching) {
-      add(std::nullopt, std::nullopt,
-          "Уровень " + number + " содержит данные, но раскладка не имеет клавиши перехода на этот уровень");
+      add(std::nullopt, std::nullopt, kUnreachableLayerPattern, number);
     }
     if (reachable[layer] && !holdsData[layer]) {
-      add(std::nullopt, std::nullopt,
-          "Раскладка содержит переход на уровень " + number +
-              ", но уровень не имеет запрограммированных макросов");
+      add(std::nullopt, std::nullopt, kEmptyLayerPattern, number);
     }
   }
   return remarks;

@@ -7,10 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "core/common/TextTranslator.h"
 #include "core/document/Document.h"
 #include "core/document/Field.h"
 
 namespace vl {
+
+// The remarks' patterns: %1 the layers or the layer.
+inline constexpr const char* kUnloadedDataPattern = "Содержится информация в незагружаемых уровнях (%1)";
+inline constexpr const char* kUnloadedLinkPattern = "Ссылка на незагружаемые уровни (%1)";
+inline constexpr const char* kUnreachableLayerPattern =
+    "Уровень %1 содержит данные, но раскладка не имеет клавиши перехода на этот уровень";
+inline constexpr const char* kEmptyLayerPattern =
+    "Раскладка содержит переход на уровень %1, но уровень не имеет запрограммированных макросов";
 
 // One remark; remarks are numbered from 1 in the order found.
 struct CheckRemark {
@@ -25,7 +34,9 @@ struct CheckRemark {
 
 // Checks the keys inside the area (whole field: {1, 1, 255, 255}) against the
 // layer count 1..4. Only keys inside the area count, for reachability as well.
-// The remark counter is not limited to 16 bits: a full field can have more.
-std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& area, int layerCount);
+// The remark counter is not limited to 16 bits: a full field can have more. The
+// remarks' texts come in the translator's language.
+std::vector<CheckRemark> CheckLayout(const TDocument& document, const TRect& area, int layerCount,
+                                     const TextTranslator& translate = {});
 
 }  // namespace vl

@@ -135,7 +135,7 @@ bool WriteKeyImage(const std::filesystem::path& file, const KeyImageBuilder& bui
                    IReporter& reporter) {
   bool written = false;
   {
-    ReportScope scope(reporter, "Создание рисунка");
+    ReportScope scope(reporter, kStatusBuildPicture);
     const std::optional<std::string> bytes = build(reporter);
     written = bytes && WriteFileSafely(file, *bytes);
   }

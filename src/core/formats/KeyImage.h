@@ -67,6 +67,7 @@ struct KeyImageOptions {
 
 // Longest label: sequence texts and notes are cut to this many characters.
 inline constexpr size_t kMaxLabelChars = 40;
+inline constexpr const char* kStatusBuildPicture = "Создание рисунка";
 
 // One drawing job. Position (i, j), i = 0 .. Columns - 1 from the left and
 // j = 0 .. Rows - 1 from the top, shows the key at column Selection.Left + i,

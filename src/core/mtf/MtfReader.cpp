@@ -37,9 +37,7 @@ class FileIncludeSource final : public IIncludeSource {
 };
 
 FileReadError TooLarge(const std::string& fileName) {
-  return FileReadError(WithFileName("Файл больше " + std::to_string(kMaxMtfTextBytes) +
-                                        " байт (2,5 ГиБ): такого текста программа не пишет и не читает.",
-                                    fileName));
+  return FileReadError(WithFileName(kMtfTooLarge, fileName));
 }
 
 }  // namespace
@@ -78,16 +76,16 @@ bool ConvertMtfText(TConvert& convert, std::string_view text) {
 
 void ReadMtf(TDocument& document, const std::string& fileName, SettingsStore& settings,
              IPrompt& prompt, IReporter& reporter) {
-  ReportScope scope(reporter, "Чтение раскладки в Macro Text Format");
+  ReportScope scope(reporter, kStatusReadMtf);
   const auto source = FileIncludeSource::Open(std::filesystem::path(fileName));
-  if (!source) throw FileReadError(WithFileName("Ошибка чтения файла.", fileName));
+  if (!source) throw FileReadError(WithFileName(kMtfReadError, fileName));
   if (source->Size() > kMaxMtfTextBytes) throw TooLarge(fileName);
   TConvert convert(fileName, document, settings, LoadIncludedFile);
   MtfLineFeed feed(convert);
   uint64_t read = 0;
   while (!convert.Failed()) {
     const auto chunk = source->NextChunk();
-    if (!chunk) throw FileReadError(WithFileName("Ошибка чтения файла.", fileName));
+    if (!chunk) throw FileReadError(WithFileName(kMtfReadError, fileName));
     if (chunk->empty()) break;
     read += chunk->size();
     // A file that grows while it is read stops at the same bound.

@@ -14,6 +14,11 @@
 
 namespace vl {
 
+inline constexpr const char* kStatusReadMtf = "Чтение раскладки в Macro Text Format";
+inline constexpr const char* kMtfReadError = "Ошибка чтения файла.";
+inline constexpr const char* kMtfTooLarge = "Файл больше 2684354560 байт (2,5 ГиБ): такого текста программа не пишет и не читает.";
+static_assert(kMaxMtfTextBytes == 2684354560ull, "kMtfTooLarge names the limit");
+
 // Hands a main text to a converter as the program always has: line by line, every
 // line closed by CR LF whatever break the text used (CR LF, a lone CR or a lone LF);
 // a last line without its break still gets one. The text may come in pieces.

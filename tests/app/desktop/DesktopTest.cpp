@@ -10,7 +10,11 @@
 #include "app/editor/GotoBookmarkDialog.h"
 #include "app/main/MainWindow.h"
 #include "app/common/QtTranslations.h"
+#include "core/common/FileErrors.h"
 #include "core/common/Prompt.h"
+#include "core/device/DeviceInfo.h"
+#include "core/device/OperationDriver.h"
+#include "core/document/LayoutFile.h"
 #include "core/settings/SettingsBackend.h"
 
 namespace vl {
@@ -96,6 +100,31 @@ class DesktopTest : public QObject {
       QCOMPARE(CoreText(kCaptionError), QString::fromUtf8(e.error));
       for (QTranslator* translator : application.findChildren<QTranslator*>()) delete translator;
     }
+  }
+
+  // The texts the core composes fill a translated pattern, the ones it tells with a
+  // file name keep the name; without a translator (the CLI) they stay Russian.
+  void ComposedCoreTextsFollowTheLanguage() {
+    QCoreApplication& application = *QCoreApplication::instance();
+    QVERIFY(InstallTranslations(application, UiLanguage::English));
+    DeviceInfoSource source;
+    source.Memory = 1234;
+    const int memory = static_cast<int>(DeviceInfoRow::Memory);
+    QCOMPARE(DeviceInfoRows(source, CoreTranslator())[memory],
+             (std::pair<std::string, std::string>{"Memory size", "1234  bytes"}));
+    QCOMPARE(DeviceInfoRows(source)[memory].second, std::string("1234  байт"));
+    QCOMPARE(KeysOutsideQuestion(2, 8, 16, CoreTranslator()),
+             std::string("Keys with data outside the device's field (8x16): 2. They will not be written to the "
+                         "device. Continue the download?"));
+    SettingsStore settings;
+    const std::string properties = DownloadPropertiesText(settings, CoreTranslator());
+    // The yes-or-no values and the language's name as well: no Cyrillic left.
+    QVERIFY2(properties.find("Layout language: ") != std::string::npos &&
+                 !QString::fromStdString(properties).contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))),
+             properties.c_str());
+    QCOMPARE(CoreText(WithFileName(kLayoutReadError, "/tmp/раскладка.vld")),
+             QString::fromUtf8("Could not read the layout.\n\r(/tmp/раскладка.vld)"));
+    for (QTranslator* translator : application.findChildren<QTranslator*>()) delete translator;
   }
 };
 
