@@ -357,12 +357,12 @@ void DeviceCommands::StartDownload(TfmGrid& window, AppDevice& device, std::shar
         selection,
         false,
         [&onUi](const std::vector<CheckRemark>& remarks) {
-          onUi([&](TfmGrid& window) { window.ShowCheckRemarks(remarks); });
+          onUi([&](TfmGrid& shown) { shown.ShowCheckRemarks(remarks); });
         },
         {},
         [&onUi](const TRect& fragment) {
-          onUi([&](TfmGrid& window) {
-            window.Grid().Select(fragment.Left, fragment.Top, fragment.Right, fragment.Bottom);
+          onUi([&](TfmGrid& shown) {
+            shown.Grid().Select(fragment.Left, fragment.Top, fragment.Right, fragment.Bottom);
           });
         }};
     if (backup) {
@@ -427,10 +427,10 @@ void DeviceCommands::Upload(TfmGrid& window) {
                                  context.prompt, context.gate);
   };
   job.finished = [busy, read, result, fragment, withCard = settings.IsOn(Setting::IsUploadInCard)] {
-    TfmGrid* window = busy->Window();
-    if (!window) return;
-    if (*result == OperationResult::Done) ApplyDeviceRead(window->Document(), *read, *fragment, withCard);
-    window->Grid().viewport()->update();
+    TfmGrid* target = busy->Window();
+    if (!target) return;
+    if (*result == OperationResult::Done) ApplyDeviceRead(target->Document(), *read, *fragment, withCard);
+    target->Grid().viewport()->update();
   };
   Launch(*device, std::move(job));
 }

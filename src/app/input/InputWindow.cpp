@@ -266,11 +266,11 @@ void TfmInputWnd::Modal(Run run) {
 }
 
 void TfmInputWnd::CopyLine(TPortEdit& line) const {
-  auto* data = new QMimeData;
+  auto* copied = new QMimeData;
   const auto language = KeyLanguageFromSetting(context_.Settings.Get(Setting::Layout));
-  data->setText(QString::fromStdString(SequenceToText(line.Bytes(), kNoTextLimit, language, false)));
-  data->setData(kScanCodesMimeType, QByteArray::fromStdString(EncodeLineClipboard(line.Bytes())));
-  QApplication::clipboard()->setMimeData(data);
+  copied->setText(QString::fromStdString(SequenceToText(line.Bytes(), kNoTextLimit, language, false)));
+  copied->setData(kScanCodesMimeType, QByteArray::fromStdString(EncodeLineClipboard(line.Bytes())));
+  QApplication::clipboard()->setMimeData(copied);
 }
 
 void TfmInputWnd::Paste() {
@@ -279,17 +279,17 @@ void TfmInputWnd::Paste() {
     return;
   }
   TPortEdit* line = CurrentLine();
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  if (line == nullptr || data == nullptr) return;
-  if (data->hasFormat(kScanCodesMimeType)) {
-    if (auto bytes = DecodeLineClipboard(data->data(kScanCodesMimeType).toStdString())) {
+  const QMimeData* pasted = QApplication::clipboard()->mimeData();
+  if (line == nullptr || pasted == nullptr) return;
+  if (pasted->hasFormat(kScanCodesMimeType)) {
+    if (auto bytes = DecodeLineClipboard(pasted->data(kScanCodesMimeType).toStdString())) {
       Modal([&](TPortEdit*) {
         line->AppendBytes(*bytes, kPasteOverflowMessage, kCaptionError, MessageIcon::Error);
       });
       return;
     }
   }
-  if (data->hasText()) Modal([&](TPortEdit*) { line->TypeText(data->text()); });
+  if (pasted->hasText()) Modal([&](TPortEdit*) { line->TypeText(pasted->text()); });
 }
 
 void TfmInputWnd::Pauses() {
