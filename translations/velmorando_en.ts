@@ -1076,6 +1076,114 @@ Replace the layout in the connected device?</translation>
         <source>Раскладка содержит переход на уровень %1, но уровень не имеет запрограммированных макросов</source>
         <translation>The layout switches to layer %1, but the layer has no programmed macros</translation>
     </message>
+    <message>
+        <source>Ошибка %1. %2</source>
+        <translation>Error %1. %2</translation>
+    </message>
+    <message>
+        <source>Файл %1, строка %2, столбец %3</source>
+        <translation>File %1, line %2, column %3</translation>
+    </message>
+    <message>
+        <source>Включён из файла %1, строка %2, столбец %3</source>
+        <translation>Included from file %1, line %2, column %3</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла [%1]</source>
+        <translation>Error reading file [%1]</translation>
+    </message>
+    <message>
+        <source>Переполнения стека файлов</source>
+        <translation>File stack overflow</translation>
+    </message>
+    <message>
+        <source>Циклическая ссылка в файле [%1]</source>
+        <translation>Circular reference in file [%1]</translation>
+    </message>
+    <message>
+        <source>Превышено число включаемых файлов (%1)</source>
+        <translation>Too many included files (%1)</translation>
+    </message>
+    <message>
+        <source>Превышен объем включаемых файлов (%1 байт)</source>
+        <translation>Included files too large (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>Отсутствует }</source>
+        <translation>Missing }</translation>
+    </message>
+    <message>
+        <source>Ошибочная запись параметров команды</source>
+        <translation>Malformed command parameters</translation>
+    </message>
+    <message>
+        <source>Неизвестная команда</source>
+        <translation>Unknown command</translation>
+    </message>
+    <message>
+        <source>Ошибочное употребление модификаторов</source>
+        <translation>Modifiers used wrongly</translation>
+    </message>
+    <message>
+        <source>Ошибочное число параметров команды</source>
+        <translation>Wrong number of command parameters</translation>
+    </message>
+    <message>
+        <source>Команда употребляется вне окружения</source>
+        <translation>Command used outside an environment</translation>
+    </message>
+    <message>
+        <source>Ошибочный параметр</source>
+        <translation>Invalid parameter</translation>
+    </message>
+    <message>
+        <source>Команда употребляется в окружении команды \KEY</source>
+        <translation>Command is used in the environment of \KEY</translation>
+    </message>
+    <message>
+        <source>Команда употребляется в окружении команды \MCREADER</source>
+        <translation>Command is used in the environment of \MCREADER</translation>
+    </message>
+    <message>
+        <source>Команда употребляется в окружении \DOWN, \UP, \HEADER или \TERMINATOR</source>
+        <translation>Command is used in the environment of \DOWN, \UP, \HEADER or \TERMINATOR</translation>
+    </message>
+    <message>
+        <source>Команда не имеет окружения</source>
+        <translation>Command has no environment</translation>
+    </message>
+    <message>
+        <source>Переполнение стека команд окружения</source>
+        <translation>Environment command stack overflow</translation>
+    </message>
+    <message>
+        <source>Переполнение буфера команд окружения</source>
+        <translation>Environment command buffer overflow</translation>
+    </message>
+    <message>
+        <source>Отсутствует закрытие комментария</source>
+        <translation>Unclosed comment</translation>
+    </message>
+    <message>
+        <source>Отсутствует параметр</source>
+        <translation>Missing parameter</translation>
+    </message>
+    <message>
+        <source>Отсутствует команда окружения</source>
+        <translation>Missing environment command</translation>
+    </message>
+    <message>
+        <source>Дублирование символа %1 (ASCII:%2)</source>
+        <translation>Repeated character %1 (ASCII:%2)</translation>
+    </message>
+    <message>
+        <source>Неизвестный символ %1 (ASCII:%2)</source>
+        <translation>Unknown character %1 (ASCII:%2)</translation>
+    </message>
+    <message>
+        <source>Дублирование команды</source>
+        <translation>Repeated command</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>

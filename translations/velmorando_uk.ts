@@ -1076,6 +1076,114 @@
         <source>Раскладка содержит переход на уровень %1, но уровень не имеет запрограммированных макросов</source>
         <translation>Розкладка містить перехід на рівень %1, але рівень не має запрограмованих макросів</translation>
     </message>
+    <message>
+        <source>Ошибка %1. %2</source>
+        <translation>Помилка %1. %2</translation>
+    </message>
+    <message>
+        <source>Файл %1, строка %2, столбец %3</source>
+        <translation>Файл %1, рядок %2, стовпець %3</translation>
+    </message>
+    <message>
+        <source>Включён из файла %1, строка %2, столбец %3</source>
+        <translation>Включено з файлу %1, рядок %2, стовпець %3</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла [%1]</source>
+        <translation>Помилка читання файлу [%1]</translation>
+    </message>
+    <message>
+        <source>Переполнения стека файлов</source>
+        <translation>Переповнення стека файлів</translation>
+    </message>
+    <message>
+        <source>Циклическая ссылка в файле [%1]</source>
+        <translation>Циклічне посилання у файлі [%1]</translation>
+    </message>
+    <message>
+        <source>Превышено число включаемых файлов (%1)</source>
+        <translation>Перевищено кількість файлів, що включаються (%1)</translation>
+    </message>
+    <message>
+        <source>Превышен объем включаемых файлов (%1 байт)</source>
+        <translation>Перевищено обсяг файлів, що включаються (%1 байт)</translation>
+    </message>
+    <message>
+        <source>Отсутствует }</source>
+        <translation>Відсутня }</translation>
+    </message>
+    <message>
+        <source>Ошибочная запись параметров команды</source>
+        <translation>Помилковий запис параметрів команди</translation>
+    </message>
+    <message>
+        <source>Неизвестная команда</source>
+        <translation>Невідома команда</translation>
+    </message>
+    <message>
+        <source>Ошибочное употребление модификаторов</source>
+        <translation>Помилкове вживання модифікаторів</translation>
+    </message>
+    <message>
+        <source>Ошибочное число параметров команды</source>
+        <translation>Помилкова кількість параметрів команди</translation>
+    </message>
+    <message>
+        <source>Команда употребляется вне окружения</source>
+        <translation>Команда вживається поза оточенням</translation>
+    </message>
+    <message>
+        <source>Ошибочный параметр</source>
+        <translation>Помилковий параметр</translation>
+    </message>
+    <message>
+        <source>Команда употребляется в окружении команды \KEY</source>
+        <translation>Команда вживається в оточенні команди \KEY</translation>
+    </message>
+    <message>
+        <source>Команда употребляется в окружении команды \MCREADER</source>
+        <translation>Команда вживається в оточенні команди \MCREADER</translation>
+    </message>
+    <message>
+        <source>Команда употребляется в окружении \DOWN, \UP, \HEADER или \TERMINATOR</source>
+        <translation>Команда вживається в оточенні \DOWN, \UP, \HEADER або \TERMINATOR</translation>
+    </message>
+    <message>
+        <source>Команда не имеет окружения</source>
+        <translation>Команда не має оточення</translation>
+    </message>
+    <message>
+        <source>Переполнение стека команд окружения</source>
+        <translation>Переповнення стека команд оточення</translation>
+    </message>
+    <message>
+        <source>Переполнение буфера команд окружения</source>
+        <translation>Переповнення буфера команд оточення</translation>
+    </message>
+    <message>
+        <source>Отсутствует закрытие комментария</source>
+        <translation>Відсутнє закриття коментаря</translation>
+    </message>
+    <message>
+        <source>Отсутствует параметр</source>
+        <translation>Відсутній параметр</translation>
+    </message>
+    <message>
+        <source>Отсутствует команда окружения</source>
+        <translation>Відсутня команда оточення</translation>
+    </message>
+    <message>
+        <source>Дублирование символа %1 (ASCII:%2)</source>
+        <translation>Дублювання символу %1 (ASCII:%2)</translation>
+    </message>
+    <message>
+        <source>Неизвестный символ %1 (ASCII:%2)</source>
+        <translation>Невідомий символ %1 (ASCII:%2)</translation>
+    </message>
+    <message>
+        <source>Дублирование команды</source>
+        <translation>Дублювання команди</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>

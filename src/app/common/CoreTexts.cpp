@@ -33,6 +33,7 @@
 #include "core/formats/CheckLayout.h"
 #include "core/formats/KeyImage.h"
 #include "core/input/PauseRecording.h"
+#include "core/mtf/Convert.h"
 
 namespace vl {
 
@@ -171,6 +172,34 @@ static_assert(std::string_view(kInfoRowNames[7]) == QT_TRANSLATE_NOOP("core", "�
 static_assert(std::string_view(kInfoRowNames[8]) == QT_TRANSLATE_NOOP("core", "Объем памяти"), VL_SAME_TEXT);
 static_assert(std::string_view(kInfoRowNames[9]) == QT_TRANSLATE_NOOP("core", "Программатор"), VL_SAME_TEXT);
 static_assert(std::string_view(kInfoRowNames[10]) == QT_TRANSLATE_NOOP("core", "Версия контроллера устройства"), VL_SAME_TEXT);
+// The Macro Text Format reader's error report, put together when shown.
+static_assert(std::string_view(kMtfErrorLine) == QT_TRANSLATE_NOOP("core", "Ошибка %1. %2"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfErrorPlace) == QT_TRANSLATE_NOOP("core", "Файл %1, строка %2, столбец %3"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfIncludedFrom) == QT_TRANSLATE_NOOP("core", "Включён из файла %1, строка %2, столбец %3"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfIncludeReadError) == QT_TRANSLATE_NOOP("core", "Ошибка чтения файла [%1]"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfStackOverflow) == QT_TRANSLATE_NOOP("core", "Переполнения стека файлов"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfCircularInclude) == QT_TRANSLATE_NOOP("core", "Циклическая ссылка в файле [%1]"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfTooManyIncludes) == QT_TRANSLATE_NOOP("core", "Превышено число включаемых файлов (%1)"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfIncludesTooLarge) == QT_TRANSLATE_NOOP("core", "Превышен объем включаемых файлов (%1 байт)"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfMissingBrace) == QT_TRANSLATE_NOOP("core", "Отсутствует }"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfBadParameterList) == QT_TRANSLATE_NOOP("core", "Ошибочная запись параметров команды"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfUnknownCommand) == QT_TRANSLATE_NOOP("core", "Неизвестная команда"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfBadModifiers) == QT_TRANSLATE_NOOP("core", "Ошибочное употребление модификаторов"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfParameterCount) == QT_TRANSLATE_NOOP("core", "Ошибочное число параметров команды"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfOutsideEnvironment) == QT_TRANSLATE_NOOP("core", "Команда употребляется вне окружения"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfBadParameter) == QT_TRANSLATE_NOOP("core", "Ошибочный параметр"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfOnlyInKey) == QT_TRANSLATE_NOOP("core", "Команда употребляется в окружении команды \\KEY"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfOnlyInReader) == QT_TRANSLATE_NOOP("core", "Команда употребляется в окружении команды \\MCREADER"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfOnlyInSequence) == QT_TRANSLATE_NOOP("core", "Команда употребляется в окружении \\DOWN, \\UP, \\HEADER или \\TERMINATOR"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfNoEnvironment) == QT_TRANSLATE_NOOP("core", "Команда не имеет окружения"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfEnvironmentOverflow) == QT_TRANSLATE_NOOP("core", "Переполнение стека команд окружения"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfEnvironmentBufferOverflow) == QT_TRANSLATE_NOOP("core", "Переполнение буфера команд окружения"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfUnclosedComment) == QT_TRANSLATE_NOOP("core", "Отсутствует закрытие комментария"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfMissingParameter) == QT_TRANSLATE_NOOP("core", "Отсутствует параметр"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfMissingEnvironmentCommand) == QT_TRANSLATE_NOOP("core", "Отсутствует команда окружения"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfRepeatedCharacter) == QT_TRANSLATE_NOOP("core", "Дублирование символа %1 (ASCII:%2)"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfUnknownCharacter) == QT_TRANSLATE_NOOP("core", "Неизвестный символ %1 (ASCII:%2)"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfRepeatedCommand) == QT_TRANSLATE_NOOP("core", "Дублирование команды"), VL_SAME_TEXT);
 static_assert(std::string_view(kInfoYes) == QT_TRANSLATE_NOOP("core", "да"), VL_SAME_TEXT);
 static_assert(std::string_view(kInfoNo) == QT_TRANSLATE_NOOP("core", "нет"), VL_SAME_TEXT);
 static_assert(std::string_view(kCellNote) == QT_TRANSLATE_NOOP("core", "Примечание"), VL_SAME_TEXT);

@@ -4,8 +4,8 @@
 // translator keeps the Russian text.
 
 #include <functional>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace vl {
 
@@ -18,12 +18,12 @@ inline std::string Translated(const TextTranslator& translate, const char* text)
 // pattern with each "%1" ... "%9" replaced by that value; a marker without a value
 // stays as it is. Patterns are the core's composed texts, translated before they
 // are filled, so a translation may put the values in its own order.
-inline std::string FilledText(const std::string& pattern, std::initializer_list<std::string> values) {
+inline std::string FilledText(const std::string& pattern, const std::vector<std::string>& values) {
   std::string text;
   for (size_t i = 0; i < pattern.size(); ++i) {
     const size_t index = i + 1 < pattern.size() && pattern[i] == '%' ? size_t(pattern[i + 1] - '1') : values.size();
     if (index < values.size()) {
-      text += values.begin()[index];
+      text += values[index];
       ++i;
     } else {
       text += pattern[i];
@@ -34,7 +34,7 @@ inline std::string FilledText(const std::string& pattern, std::initializer_list<
 
 // A pattern translated, then filled.
 inline std::string TranslatedText(const TextTranslator& translate, const char* pattern,
-                                  std::initializer_list<std::string> values) {
+                                  const std::vector<std::string>& values) {
   return FilledText(Translated(translate, pattern), values);
 }
 

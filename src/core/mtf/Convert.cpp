@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <memory>
+#include <utility>
 
 #include "core/mtf/MtfKeyNames.h"
 #include "core/text/Cp1251.h"
@@ -165,7 +166,7 @@ void TConvert::DrainIncludes() {
     TInclude& level = levels_[includeDepth_ - 1];
     if (level.Position == level.Chunk.size()) {
       const auto chunk = level.Source->NextChunk();
-      if (!chunk) return SetError(2, "Ошибка чтения файла [" + Cp1251ToUtf8(level.FileName) + "]");
+      if (!chunk) return SetError(2, kMtfIncludeReadError, {Cp1251ToUtf8(level.FileName)});
       if (chunk->empty()) {
         level = TInclude{};
         --includeDepth_;
@@ -176,8 +177,7 @@ void TConvert::DrainIncludes() {
       continue;
     }
     if (bytesIncluded_ == limits_.Bytes) {
-      return SetError(6, "Превышен объем включаемых файлов (" + std::to_string(limits_.Bytes) +
-                             " байт)");
+      return SetError(6, kMtfIncludesTooLarge, {std::to_string(limits_.Bytes)});
     }
     ++bytesIncluded_;
     Step(level.Chunk[level.Position++]);
@@ -193,7 +193,7 @@ void TConvert::Step(char c) {
   }
   const char upper = UpperAscii(c);
   switch (kActions[static_cast<size_t>(ClassOf(upper))][static_cast<size_t>(state_)]) {
-    case LexAction::Bad: return SetCharacterError(73, "Неизвестный символ ", c);
+    case LexAction::Bad: return SetCharacterError(73, kMtfUnknownCharacter, c);
     case LexAction::Begin: return BeginCommand();
     case LexAction::RunAndBegin: return RunAndBegin();
     case LexAction::Parameters: return BeginParameters();
@@ -224,14 +224,14 @@ void TConvert::BeginParameters() {
 }
 
 void TConvert::RunWithParameters() {
-  if (text_.empty()) return SetError(70, "Отсутствует параметр");
+  if (text_.empty()) return SetError(70, kMtfMissingParameter);
   state_ = LexState::BetweenCommands;
   Execute(savedName_, savedModifier_, &text_);
 }
 
 // "{" between commands: it belongs to the command saved last, which a "}" forgets.
 void TConvert::OpenAfterClose() {
-  if (!savedPresent_) return SetError(71, "Отсутствует команда окружения");
+  if (!savedPresent_) return SetError(71, kMtfMissingEnvironmentCommand);
   state_ = LexState::BetweenCommands;
   OpenEnvironment();
 }
@@ -261,7 +261,7 @@ void TConvert::SetModifier(Modifier modifier, char c) {
     modifier_ = modifier;
     text_.clear();
   } else if (modifier_ == modifier) {
-    SetCharacterError(72, "Дублирование символа ", c);
+    SetCharacterError(72, kMtfRepeatedCharacter, c);
   } else {
     modifier_ = Modifier::None;
   }
@@ -287,30 +287,42 @@ bool TConvert::Finish() {
     state_ = LexState::BetweenCommands;
     Execute(text_, modifier_, nullptr);
   } else if (state_ == LexState::InComment) {
-    SetError(69, "Отсутствует закрытие комментария");
+    SetError(69, kMtfUnclosedComment);
   } else if (state_ == LexState::InParameters) {
-    SetError(59, "Ошибочный параметр");
+    SetError(59, kMtfBadParameter);
   }
-  if (!Failed() && environmentDepth_ > 0) SetError(53, "Отсутствует }");
+  if (!Failed() && environmentDepth_ > 0) SetError(53, kMtfMissingBrace);
   return !Failed();
 }
 
-void TConvert::SetError(int number, const std::string& text) {
+void TConvert::SetError(int number, const char* text, std::vector<std::string> values) {
   if (Failed()) return;
   errorNumber_ = number;
-  errorMessage_ = "Ошибка " + std::to_string(number) + ". " + text;
-  errorPlace_.clear();
+  errorText_ = text;
+  errorValues_ = std::move(values);
+  errorPlaces_.clear();
   for (size_t depth = includeDepth_; depth >= 1; --depth) {
     const TInclude& level = levels_[depth - 1];
-    const std::string name = depth == 1 ? UpperFileName(mainFileName_) : Cp1251ToUtf8(level.FileName);
-    errorPlace_ += (depth == includeDepth_ ? "Файл " : "Включён из файла ") + name + ", строка " +
-                   std::to_string(level.Line + 1) + ", столбец " + std::to_string(level.Column) + "\r\n";
+    errorPlaces_.push_back({depth == 1 ? UpperFileName(mainFileName_) : Cp1251ToUtf8(level.FileName),
+                            size_t{level.Line} + 1, size_t{level.Column}});
   }
 }
 
 void TConvert::SetCharacterError(int number, const char* text, char c) {
-  SetError(number, text + Cp1251ToUtf8(std::string(1, c)) + " (ASCII:" +
-                       std::to_string(static_cast<unsigned char>(c)) + ")");
+  SetError(number, text,
+           {Cp1251ToUtf8(std::string(1, c)), std::to_string(static_cast<unsigned char>(c))});
+}
+
+std::string TConvert::ErrorReport(const TextTranslator& translate) const {
+  if (!Failed()) return {};
+  std::string report;
+  for (const ErrorPlace& place : errorPlaces_) {
+    report += TranslatedText(translate, report.empty() ? kMtfErrorPlace : kMtfIncludedFrom,
+                             {place.FileName, std::to_string(place.Line), std::to_string(place.Column)});
+    report += "\r\n";
+  }
+  const std::string message = FilledText(Translated(translate, errorText_), errorValues_);
+  return report + TranslatedText(translate, kMtfErrorLine, {std::to_string(errorNumber_), message});
 }
 
 void TConvert::BeginCommand() {
@@ -329,15 +341,15 @@ void TConvert::Execute(std::string_view name, Modifier modifier, const std::stri
   upperName_.assign(name);
   for (char& c : upperName_) c = UpperAscii(c);
   const MtfCommand* command = FindMtfCommand(upperName_);
-  if (!command) return SetError(55, "Неизвестная команда");
+  if (!command) return SetError(55, kMtfUnknownCommand);
   const bool isText = command->Id == MtfCommandId::Text;
   if (modifier != Modifier::None && command->Id != MtfCommandId::KeyName && !isText) {
-    return SetError(56, "Ошибочное употребление модификаторов");
+    return SetError(56, kMtfBadModifiers);
   }
   parameterCount_ = 0;
   if (parameterText && !SplitParameters(*parameterText, isText)) return;
   if (parameterCount_ < command->MinParams || parameterCount_ > command->MaxParams) {
-    return SetError(57, "Ошибочное число параметров команды");
+    return SetError(57, kMtfParameterCount);
   }
   lastCommand_ = command->Id;
   RunCommand(*command, modifier);
@@ -345,13 +357,13 @@ void TConvert::Execute(std::string_view name, Modifier modifier, const std::stri
 
 bool TConvert::SplitParameters(const std::string& text, bool forText) {
   if (text.front() == ',' || text.back() == ',') {
-    SetError(54, "Ошибочная запись параметров команды");
+    SetError(54, kMtfBadParameterList);
     return false;
   }
   size_t start = 0;
   while (true) {
     if (parameterCount_ == kMaxParameters) {
-      SetError(57, "Ошибочное число параметров команды");
+      SetError(57, kMtfParameterCount);
       return false;
     }
     const size_t comma = text.find(',', start);
@@ -373,11 +385,11 @@ bool TConvert::SplitParameters(const std::string& text, bool forText) {
 bool TConvert::ReadNumber(size_t index, int low, int high, int& value) {
   const auto number = ParseNumber(parameters_[index]);
   if (!number) {
-    SetError(59, "Ошибочный параметр");
+    SetError(59, kMtfBadParameter);
     return false;
   }
   if (*number < low || *number > high) {
-    SetError(66, "Ошибочный параметр");
+    SetError(66, kMtfBadParameter);
     return false;
   }
   value = static_cast<int>(*number);
@@ -407,25 +419,24 @@ bool TConvert::CheckPlacement(MtfCommandId id) {
     case MtfCommandId::Key: case MtfCommandId::McReader: case MtfCommandId::Layout:
     case MtfCommandId::MoveRect: case MtfCommandId::StandardKey: case MtfCommandId::Layers:
     case MtfCommandId::Ibd: case MtfCommandId::KeyBuff: case MtfCommandId::AutoCorrectLock:
-      if (inner) SetError(58, "Команда употребляется вне окружения");
+      if (inner) SetError(58, kMtfOutsideEnvironment);
       break;
     case MtfCommandId::Down: case MtfCommandId::Up: case MtfCommandId::AutoRepeat:
     case MtfCommandId::Beep:
       if (!inner || kind != MtfCommandId::Key) {
-        SetError(60, "Команда употребляется в окружении команды \\KEY");
+        SetError(60, kMtfOnlyInKey);
       }
       break;
     case MtfCommandId::Header: case MtfCommandId::Terminator: case MtfCommandId::Lrc:
     case MtfCommandId::SsSymbols:
       if (!inner || kind != MtfCommandId::McReader) {
-        SetError(61, "Команда употребляется в окружении команды \\MCREADER");
+        SetError(61, kMtfOnlyInReader);
       }
       break;
     case MtfCommandId::KeyName: case MtfCommandId::Wait: case MtfCommandId::Text:
       if (!inner || (kind != MtfCommandId::Down && kind != MtfCommandId::Up &&
                      kind != MtfCommandId::Header && kind != MtfCommandId::Terminator)) {
-        SetError(63, std::string("Команда употребляется в") +
-                         " окружении \\DOWN, \\UP, \\HEADER или \\TERMINATOR");
+        SetError(63, kMtfOnlyInSequence);
       }
       break;
     case MtfCommandId::Include: case MtfCommandId::Label: case MtfCommandId::Ref:
@@ -438,7 +449,7 @@ bool TConvert::CheckPlacement(MtfCommandId id) {
 // refused rather than written beside the matrix.
 bool TConvert::CheckField(int column, int row) {
   if (column + columnOffset_ > kFieldSize || row + rowOffset_ > kFieldSize) {
-    SetError(66, "Ошибочный параметр");
+    SetError(66, kMtfBadParameter);
     return false;
   }
   return true;
@@ -452,7 +463,7 @@ void TConvert::RunCommand(const MtfCommand& command, Modifier modifier) {
   const MtfCommandId id = command.Id;
   // These read their layer or track list before their placement is checked.
   if (IsSelectionCommand(id)) return RunSelection(id);
-  if (id == MtfCommandId::Layout && layoutSeen_) return SetError(74, "Дублирование команды");
+  if (id == MtfCommandId::Layout && layoutSeen_) return SetError(74, kMtfRepeatedCommand);
   if (!CheckPlacement(id)) return;
   switch (id) {
     case MtfCommandId::Key: return RunKey();
@@ -503,7 +514,7 @@ void TConvert::RunStandardKey() {
   int column, row;
   if (!ReadNumber(0, 1, 255, column) || !ReadNumber(1, 1, 255, row)) return;
   const MtfCommand* key = FindMtfCommand(parameters_[2]);
-  if (!key || key->Id != MtfCommandId::KeyName) return SetError(59, "Ошибочный параметр");
+  if (!key || key->Id != MtfCommandId::KeyName) return SetError(59, kMtfBadParameter);
   if (!CheckField(column, row)) return;
   const MtfKeyName& name = MtfKeyNames()[static_cast<size_t>(key->KeyIndex)];
   TMacroButton record;
@@ -609,7 +620,7 @@ void TConvert::RunSequence(const MtfCommand& command, Modifier modifier) {
       for (char c : parameters_[0]) {
         const auto keyName = TextCharacterKeyName(c);
         const MtfCommand* key = keyName ? FindMtfCommand(*keyName) : nullptr;
-        if (!key) return SetError(55, "Неизвестная команда");
+        if (!key) return SetError(55, kMtfUnknownCommand);
         AppendKeyName(key->KeyIndex, modifier, 1);
         if (Failed()) return;
       }
@@ -633,7 +644,7 @@ void TConvert::Append(std::string_view bytes, int repeat) {
   const size_t added = bytes.size() * static_cast<size_t>(repeat);
   for (size_t layer = 0; layer < kLayerCount; ++layer) {
     if (inner.Bytes[layer] && keyInProgress_.Layers[layer].Macro[side].size() + added > kMaxSequenceLength) {
-      return SetError(67, "Переполнение буфера команд окружения");
+      return SetError(67, kMtfEnvironmentBufferOverflow);
     }
   }
   for (size_t layer = 0; layer < kLayerCount; ++layer) {
@@ -644,19 +655,18 @@ void TConvert::Append(std::string_view bytes, int repeat) {
 }
 
 void TConvert::RunInclude() {
-  if (includeDepth_ == kMaxIncludeDepth) return SetError(3, "Переполнения стека файлов");
+  if (includeDepth_ == kMaxIncludeDepth) return SetError(3, kMtfStackOverflow);
   const std::string& name = parameters_[0];
   for (size_t i = 0; i < includeDepth_; ++i) {
     if (levels_[i].FileName == name) {
-      return SetError(4, "Циклическая ссылка в файле [" +
-                             Cp1251ToUtf8(levels_[includeDepth_ - 1].FileName) + "]");
+      return SetError(4, kMtfCircularInclude, {Cp1251ToUtf8(levels_[includeDepth_ - 1].FileName)});
     }
   }
   if (filesOpened_ == limits_.Files) {
-    return SetError(5, "Превышено число включаемых файлов (" + std::to_string(limits_.Files) + ")");
+    return SetError(5, kMtfTooManyIncludes, {std::to_string(limits_.Files)});
   }
   auto source = loader_ ? loader_(Cp1251ToUtf8(includeName_)) : nullptr;
-  if (!source) return SetError(2, "Ошибка чтения файла [" + Cp1251ToUtf8(name) + "]");
+  if (!source) return SetError(2, kMtfIncludeReadError, {Cp1251ToUtf8(name)});
   ++filesOpened_;
   TInclude& level = levels_[includeDepth_];
   level = TInclude{};
@@ -667,10 +677,10 @@ void TConvert::RunInclude() {
 
 void TConvert::OpenEnvironment() {
   if (!lastCommand_ || !OpensEnvironment(*lastCommand_)) {
-    return SetError(64, "Команда не имеет окружения");
+    return SetError(64, kMtfNoEnvironment);
   }
   if (environmentDepth_ == kMaxEnvironmentDepth) {
-    return SetError(65, "Переполнение стека команд окружения");
+    return SetError(65, kMtfEnvironmentOverflow);
   }
   Environment& entry = environments_[environmentDepth_++];
   entry.Kind = *lastCommand_;
@@ -686,7 +696,7 @@ void TConvert::OpenEnvironment() {
 // right after it has no command to open.
 void TConvert::CloseEnvironment() {
   savedPresent_ = false;
-  if (environmentDepth_ == 0) return SetCharacterError(73, "Неизвестный символ ", '}');
+  if (environmentDepth_ == 0) return SetCharacterError(73, kMtfUnknownCharacter, '}');
   const Environment& inner = environments_[environmentDepth_ - 1];
   if (inner.Kind == MtfCommandId::Key) {
     if (keyInProgress_.Func == kFuncMacro) {

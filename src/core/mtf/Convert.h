@@ -12,7 +12,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/common/TextTranslator.h"
 #include "core/document/Document.h"
 #include "core/mtf/Include.h"
 #include "core/mtf/MtfCommands.h"
@@ -37,6 +39,38 @@ struct IncludeLimits {
   int Files = 1000;                    // files opened by \include
   uint64_t Bytes = kMaxMtfTextBytes;   // bytes read from them, all together
 };
+
+// The texts of the error report, composed only when the report is asked for, so
+// that each piece can be put into the reader's language first. %1 ... are the
+// values the reader fills in.
+inline constexpr char kMtfErrorLine[] = "Ошибка %1. %2";
+inline constexpr char kMtfErrorPlace[] = "Файл %1, строка %2, столбец %3";
+inline constexpr char kMtfIncludedFrom[] = "Включён из файла %1, строка %2, столбец %3";
+inline constexpr char kMtfIncludeReadError[] = "Ошибка чтения файла [%1]";
+inline constexpr char kMtfStackOverflow[] = "Переполнения стека файлов";
+inline constexpr char kMtfCircularInclude[] = "Циклическая ссылка в файле [%1]";
+inline constexpr char kMtfTooManyIncludes[] = "Превышено число включаемых файлов (%1)";
+inline constexpr char kMtfIncludesTooLarge[] = "Превышен объем включаемых файлов (%1 байт)";
+inline constexpr char kMtfMissingBrace[] = "Отсутствует }";
+inline constexpr char kMtfBadParameterList[] = "Ошибочная запись параметров команды";
+inline constexpr char kMtfUnknownCommand[] = "Неизвестная команда";
+inline constexpr char kMtfBadModifiers[] = "Ошибочное употребление модификаторов";
+inline constexpr char kMtfParameterCount[] = "Ошибочное число параметров команды";
+inline constexpr char kMtfOutsideEnvironment[] = "Команда употребляется вне окружения";
+inline constexpr char kMtfBadParameter[] = "Ошибочный параметр";
+inline constexpr char kMtfOnlyInKey[] = "Команда употребляется в окружении команды \\KEY";
+inline constexpr char kMtfOnlyInReader[] = "Команда употребляется в окружении команды \\MCREADER";
+inline constexpr char kMtfOnlyInSequence[] =
+    "Команда употребляется в окружении \\DOWN, \\UP, \\HEADER или \\TERMINATOR";
+inline constexpr char kMtfNoEnvironment[] = "Команда не имеет окружения";
+inline constexpr char kMtfEnvironmentOverflow[] = "Переполнение стека команд окружения";
+inline constexpr char kMtfEnvironmentBufferOverflow[] = "Переполнение буфера команд окружения";
+inline constexpr char kMtfUnclosedComment[] = "Отсутствует закрытие комментария";
+inline constexpr char kMtfMissingParameter[] = "Отсутствует параметр";
+inline constexpr char kMtfMissingEnvironmentCommand[] = "Отсутствует команда окружения";
+inline constexpr char kMtfRepeatedCharacter[] = "Дублирование символа %1 (ASCII:%2)";
+inline constexpr char kMtfUnknownCharacter[] = "Неизвестный символ %1 (ASCII:%2)";
+inline constexpr char kMtfRepeatedCommand[] = "Дублирование команды";
 
 class TConvert {
  public:
@@ -63,7 +97,8 @@ class TConvert {
   // innermost first ("Включён из файла NAME, строка L, столбец C" CR LF, the place
   // of its \include), then the message. Lines and columns count from 1 in the file
   // they belong to; column 0 is the end of the main text (on the line after the last).
-  std::string ErrorReport() const { return errorPlace_ + errorMessage_; }
+  // translate puts each piece into the shown language; without one it stays Russian.
+  std::string ErrorReport(const TextTranslator& translate = {}) const;
 
  private:
   enum class LexState : uint8_t { BetweenCommands, InName, InComment, InParameters };
@@ -85,7 +120,7 @@ class TConvert {
   void SetModifier(Modifier modifier, char c);
   void ToggleComment();
   void DrainIncludes();
-  void SetError(int number, const std::string& text);
+  void SetError(int number, const char* text, std::vector<std::string> values = {});
   void SetCharacterError(int number, const char* text, char c);
 
   void BeginCommand();
@@ -156,9 +191,16 @@ class TConvert {
   std::string includeName_;  // the \include parameter as written, trimmed
   std::string upperName_;
 
+  // Where the error is: the file, line and column of each level, innermost first.
+  struct ErrorPlace {
+    std::string FileName;
+    size_t Line = 0;
+    size_t Column = 0;
+  };
   int errorNumber_ = 0;
-  std::string errorPlace_;  // the report's lines before the message, fixed when the error is set
-  std::string errorMessage_;
+  const char* errorText_ = "";
+  std::vector<std::string> errorValues_;
+  std::vector<ErrorPlace> errorPlaces_;
 };
 
 }  // namespace vl

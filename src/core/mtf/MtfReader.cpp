@@ -94,7 +94,7 @@ void ReadMtf(TDocument& document, const std::string& fileName, SettingsStore& se
     reporter.SetProgress(static_cast<int>(std::min<uint64_t>(100, read * 100 / std::max<uint64_t>(source->Size(), 1))));
   }
   if (!feed.Finish()) {
-    prompt.Message(convert.ErrorReport(), kCaptionError, MessageIcon::Error);
+    prompt.Message(convert.ErrorReport(prompt.Translator()), kCaptionError, MessageIcon::Error);
     throw OperationAbandoned();
   }
 }

@@ -15,6 +15,9 @@
 #include "core/device/DeviceInfo.h"
 #include "core/device/OperationDriver.h"
 #include "core/document/LayoutFile.h"
+#include "core/document/VL2Document.h"
+#include "core/mtf/Convert.h"
+#include "core/mtf/MtfReader.h"
 #include "core/settings/SettingsBackend.h"
 
 namespace vl {
@@ -124,6 +127,16 @@ class DesktopTest : public QObject {
              properties.c_str());
     QCOMPARE(CoreText(WithFileName(kLayoutReadError, "/tmp/раскладка.vld")),
              QString::fromUtf8("Could not read the layout.\n\r(/tmp/раскладка.vld)"));
+    // A Macro Text Format error report, put together in the shown language.
+    TVL2Document document;
+    TConvert convert("main.mtf", document, settings, [](const std::string&) { return nullptr; });
+    QVERIFY(!ConvertMtfText(convert, "\\include(part.mtf)"));
+    const QString report = QString::fromStdString(convert.ErrorReport(CoreTranslator()));
+    QVERIFY2(report.startsWith(QStringLiteral("File MAIN.MTF, line 1, column ")) &&
+                 report.contains(QStringLiteral("\r\nError 2. Error reading file [")) &&
+                 !report.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))),
+             qPrintable(report));
+    QVERIFY(QString::fromStdString(convert.ErrorReport()).contains(QStringLiteral("Ошибка 2. Ошибка чтения файла [")));
     for (QTranslator* translator : application.findChildren<QTranslator*>()) delete translator;
   }
 };
