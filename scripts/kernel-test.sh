@@ -128,20 +128,26 @@ monitor=$work/monitor
 mkfifo "$monitor.in" "$monitor.out"
 say "booting $package ($([ ${#accel[@]} -gt 2 ] && echo KVM || echo TCG)); console in $console"
 boot_started=$SECONDS
-timeout "${VLAT_KERNEL_TIMEOUT:-1500}" "$qemu" "${accel[@]}" -M pc -m 768 -smp 1 -nodefaults \
+timeout "${VLAT_KERNEL_TIMEOUT:-900}" "$qemu" "${accel[@]}" -M pc -m 768 -smp 1 -nodefaults \
   -display none -no-reboot -nic none \
   -serial "file:$console" -monitor "pipe:$monitor" \
   -virtfs "local,path=/,mount_tag=hostroot,security_model=none,readonly=on,multidevs=remap" \
   -kernel "$kernel" -initrd "$work/initramfs.cpio.gz" \
-  -append "console=ttyS0 quiet panic=-1 vlat.script=$source_dir/tests/kernel/in-guest.sh vlat.build=$build_dir" &
+  -append "console=ttyS0 quiet panic=-1 no_timer_check vlat.script=$source_dir/tests/kernel/in-guest.sh vlat.build=$build_dir" &
 qemu_pid=$!
 cat "$monitor.out" >"$work/monitor.log" &
 exec 7>"$monitor.in"
 trap 'kill $qemu_pid 2>/dev/null || true' EXIT
 
 # The guest asks for key presses with a line of its own; each is a QEMU sendkey.
+# A guest that has not started its tests after the boot wait is stuck in the boot.
 typed=0
 while kill -0 $qemu_pid 2>/dev/null; do
+  if [ $((SECONDS - boot_started)) -gt "${VLAT_KERNEL_BOOT_WAIT:-300}" ] && ! grep -q '^VLAT-KERNEL-TEST:' "$console"; then
+    say "the guest did not boot in ${VLAT_KERNEL_BOOT_WAIT:-300} s"
+    kill $qemu_pid
+    break
+  fi
   if [ $typed -eq 0 ] && grep -q '^VLAT-SENDKEYS' "$console" 2>/dev/null; then
     for key in $(sed -n 's/^VLAT-SENDKEYS //p' "$console" | head -n1 | tr -d '\r'); do
       echo "sendkey $key" >&7

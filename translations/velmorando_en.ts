@@ -395,6 +395,12 @@
         <translation>The device is not connected.</translation>
     </message>
     <message>
+        <source>Устройство не подключено.
+На порту обычная клавиатура, не программируемая.</source>
+        <translation>The device is not connected.
+The port has a plain keyboard, not a programmable one.</translation>
+    </message>
+    <message>
         <source>Информация об устройстве</source>
         <translation>Device Information</translation>
     </message>

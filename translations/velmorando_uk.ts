@@ -395,6 +395,12 @@
         <translation>Пристрій не підключено.</translation>
     </message>
     <message>
+        <source>Устройство не подключено.
+На порту обычная клавиатура, не программируемая.</source>
+        <translation>Пристрій не підключено.
+На порту звичайна клавіатура, не програмована.</translation>
+    </message>
+    <message>
         <source>Информация об устройстве</source>
         <translation>Інформація про пристрій</translation>
     </message>

@@ -51,7 +51,7 @@ TerminalPrompt::TerminalPrompt(CliContext& context, bool assumeYes)
 
 Answer TerminalPrompt::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon) {
-  if (text == kNotConnected || text == kOstrelNotConnected) noDevice_ = true;
+  if (text == kNotConnected || text == kPlainKeyboardOnly || text == kOstrelNotConnected) noDevice_ = true;
   err_ << caption << ": ";
   PrintMessage(err_, text == kWriteErrorNormal ? kWriteErrorHere : text);
   if (buttons == MessageButtons::Ok) return Answer::Ok;

@@ -19,7 +19,7 @@ mkdir -p "$work"
 # How long a command on the plain keyboard may take: three identify attempts
 # with their resets take about 11 s; the emulator on a busy machine, more.
 bounded=90
-plain_keyboard="Устройство не подключено."
+plain_keyboard="На порту обычная клавиатура, не программируемая."
 
 # step NAME COMMAND...: the command is a shell function that fails with a
 # message on standard error.

@@ -64,6 +64,9 @@ static_assert(std::string_view(kControllerText) ==
                   QT_TRANSLATE_NOOP("core", "чтение версии контроллера подключенного устройства"),
               VL_SAME_TEXT);
 static_assert(std::string_view(kNotConnected) == QT_TRANSLATE_NOOP("core", "Устройство не подключено."), VL_SAME_TEXT);
+static_assert(std::string_view(kPlainKeyboardOnly) ==
+                  QT_TRANSLATE_NOOP("core", "Устройство не подключено.\nНа порту обычная клавиатура, не программируемая."),
+              VL_SAME_TEXT);
 static_assert(std::string_view(kInfoCaption) == QT_TRANSLATE_NOOP("core", "Информация об устройстве"), VL_SAME_TEXT);
 static_assert(std::string_view(kControllerReadError) ==
                   QT_TRANSLATE_NOOP("core", "Ошибка чтения версии контроллера устройства."),
