@@ -133,14 +133,21 @@ monitor_shows_typed_keys() {
 release_gives_port_back() {
   expect 0 "serio0: atkbd" "$vlat_port" release || return 1
   [ ! -e "$device" ] || { echo "$device is still there"; return 1; }
+  # Unloaded, so that the next attach makes serio_raw0 again, not serio_raw1.
+  if grep -q '^serio_raw ' /proc/modules; then echo "serio_raw is still loaded"; return 1; fi
   status_on_atkbd
+}
+
+# The application's download with "attach the port for the download" on.
+app_download_gives_port_back() {
+  QT_QPA_PLATFORM=offscreen "$build/tests/kernel/test_kernel_app" -silent
 }
 
 # Without serio_raw on the machine attach changes nothing.
 attach_without_serio_raw() {
   local module
   module=$(modinfo -n serio_raw) || return 1
-  rmmod serio_raw || return 1
+  rmmod serio_raw 2>/dev/null
   mv "$module" "$work/serio_raw.ko"
   expect 1 "the serio_raw driver is not available; the port stays with atkbd" "$vlat_port" attach
   local result=$?
@@ -161,5 +168,10 @@ step "info on a plain keyboard" info_on_plain_keyboard
 step "download refused on a plain keyboard" download_refused_on_plain_keyboard
 step "vlat-port release gives the port to atkbd" release_gives_port_back
 step "vlat-port release when released again" release_when_released
+if [ -x "$build/tests/kernel/test_kernel_app" ]; then
+  step "the application's download on a plain keyboard gives the port back" app_download_gives_port_back
+else
+  echo "SKIP the application's download (the application is not built)"
+fi
 step "vlat-port attach without serio_raw" attach_without_serio_raw
 echo "VLAT-KERNEL-TEST: done, guest up $(cut -d' ' -f1 /proc/uptime) s"
