@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/CatalogueSupport.h"
+#include "cli/Reason.h"
 #include "cli/CliContext.h"
 #include "cli/DeviceCommandSupport.h"
 #include "cli/LayoutFiles.h"
@@ -92,10 +93,10 @@ int RunImage(CliContext& context) {
   try {
     LoadLayout(document, file, terminal.prompt, terminal.reporter);
   } catch (const OperationAbandoned&) {
-    return kExitFailure;
+    return UnreadableInput(context);
   } catch (const FileError& error) {
     *context.err << error.what() << '\n';
-    return kExitFailure;
+    return UnreadableInput(context);
   }
   const auto request =
       DeviceImageRequest(*catalogue, type, document, left, top, imageFormat, options, terminal.prompt);
