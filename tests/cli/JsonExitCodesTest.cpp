@@ -41,6 +41,19 @@ std::string ReadAll(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// A layout file with a key in row 1 of each column given, typing A.
+void SaveKeysInRowOne(const std::string& path, std::initializer_list<int> columns) {
+  TVL2Document document;
+  for (const int column : columns) {
+    auto& key = document.Keys(column, 1);
+    key = std::make_unique<TMacroButton>();
+    key->Func = kFuncMacro;
+    key->Layers[0].Macro = {"\x1C", "\xF0\x1C"};
+  }
+  NullReporter reporter;
+  SaveLayout(document, path, SettingsStore{}, reporter);
+}
+
 struct CliRun {
   int code;
   std::string out, err;
@@ -126,13 +139,7 @@ TEST_F(JsonExitCodes, NoPortOrNoAnswerIsThree) {
 // --port sim:TYPE keeps the keyboard's memory where the application keeps it, so
 // what one run writes the next one reads; --sim-state names another file.
 TEST_F(JsonExitCodes, SimulatedKeyboardKeepsItsMemoryWhereTheApplicationDoes) {
-  TVL2Document document;
-  auto& key = document.Keys(1, 1);
-  key = std::make_unique<TMacroButton>();
-  key->Func = kFuncMacro;
-  key->Layers[0].Macro = {"\x1C", "\xF0\x1C"};
-  NullReporter reporter;
-  SaveLayout(document, folder_ / "in.vld", SettingsStore{}, reporter);
+  SaveKeysInRowOne(folder_ / "in.vld", {1});
 
   const CliRun download = Cli("--port sim:101 download --yes " + folder_ / "in.vld");
   ASSERT_EQ(download.code, 0) << download.err;
@@ -175,15 +182,7 @@ TEST_F(JsonExitCodes, EveryResultCarriesAStableReason) {
 // A layout wider than the device: --yes alone does not drop the keys beyond its
 // field, --allow-outside does; compare counts them.
 TEST_F(JsonExitCodes, KeysBeyondTheFieldNeedTheirOwnConsent) {
-  TVL2Document document;
-  for (const int column : {1, 6}) {
-    auto& key = document.Keys(column, 1);
-    key = std::make_unique<TMacroButton>();
-    key->Func = kFuncMacro;
-    key->Layers[0].Macro = {"\x1C", "\xF0\x1C"};
-  }
-  NullReporter reporter;
-  SaveLayout(document, folder_ / "wide.vld", SettingsStore{}, reporter);
+  SaveKeysInRowOne(folder_ / "wide.vld", {1, 6});  // the device is 4 keys wide
 
   const CliRun different = Cli("--port sim:101 --json compare " + folder_ / "wide.vld");
   EXPECT_EQ(different.code, 1);
