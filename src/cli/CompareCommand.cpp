@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
-#include "cli/Reason.h"
 #include "cli/LayoutFiles.h"
+#include "cli/Reason.h"
 #include "core/device/Download.h"
 #include "core/device/KeyboardLayout.h"
 #include "core/device/LayoutCompare.h"
@@ -71,8 +71,6 @@ int RunCompare(CliContext& context) {
   TVL2Document keyboard;
   const auto prepared = ReadKeyboardLayout(line->Access(), settings, *line->catalogue, keyboard, reporter, prompt);
   if (!prepared) return Verdict(context, false, "", kCompareFailed);
-  // A layout the download would refuse is told as the download tells it, not
-  // listed as differences; like an unreadable input it cannot be compared at all.
   // Keys a download would leave out are no difference of the keyboard's, but the
   // download refuses them unless told to drop them: say how many.
   const int outside = KeysOutside(layout, prepared->selection);
@@ -80,6 +78,8 @@ int RunCompare(CliContext& context) {
   if (outside > 0)
     *context.out << "Клавиш с данными вне поля устройства (" << prepared->model.Width << "x" << prepared->model.Height
                  << "): " << outside << ".\n";
+  // A layout the download would refuse is told as the download tells it, not
+  // listed as differences; like an unreadable input it cannot be compared at all.
   const auto comparison = CompareWithKeyboard(layout, keyboard, settings, *prepared, card);
   if (!comparison) {
     TellReason(context, reason::kTooLarge);

@@ -9,10 +9,10 @@
 #include <sstream>
 
 #include "cli/CatalogueSupport.h"
-#include "cli/Reason.h"
 #include "cli/CliContext.h"
 #include "cli/DeviceCommandSupport.h"
 #include "cli/LayoutFiles.h"
+#include "cli/Reason.h"
 #include "core/common/FileErrors.h"
 #include "core/document/LayoutFile.h"
 #include "core/formats/KeyImageDevice.h"
