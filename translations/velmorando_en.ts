@@ -1381,11 +1381,11 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     </message>
     <message>
         <source>клавиши записываются с порта клавиатуры, не с клавиатуры компьютера</source>
-        <translation>keys are recorded from the keyboard port, not from the computer's keyboard</translation>
+        <translation>keys are recorded from the keyboard port, not from the computer&apos;s keyboard</translation>
     </message>
     <message>
         <source>клавиши записываются с клавиатуры компьютера</source>
-        <translation>keys are recorded from the computer's keyboard</translation>
+        <translation>keys are recorded from the computer&apos;s keyboard</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +1785,10 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Вы&amp;йти из строки</source>
         <translation>Lea&amp;ve the Line</translation>
+    </message>
+    <message>
+        <source>Строки ввода</source>
+        <translation>Input lines</translation>
     </message>
 </context>
 <context>
@@ -2503,7 +2507,7 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     </message>
     <message>
         <source>Tab выводит из поля кодов; клавиша меню или Shift+F10 открывает меню поля</source>
-        <translation>Tab leaves the codes field; the menu key or Shift+F10 opens the field's menu</translation>
+        <translation>Tab leaves the codes field; the menu key or Shift+F10 opens the field&apos;s menu</translation>
     </message>
 </context>
 </TS>

@@ -1381,11 +1381,11 @@
     </message>
     <message>
         <source>клавиши записываются с порта клавиатуры, не с клавиатуры компьютера</source>
-        <translation>клавіші записуються з порту клавіатури, не з клавіатури комп'ютера</translation>
+        <translation>клавіші записуються з порту клавіатури, не з клавіатури комп&apos;ютера</translation>
     </message>
     <message>
         <source>клавиши записываются с клавиатуры компьютера</source>
-        <translation>клавіші записуються з клавіатури комп'ютера</translation>
+        <translation>клавіші записуються з клавіатури комп&apos;ютера</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +1785,10 @@
     <message>
         <source>Вы&amp;йти из строки</source>
         <translation>Ви&amp;йти з рядка</translation>
+    </message>
+    <message>
+        <source>Строки ввода</source>
+        <translation>Рядки введення</translation>
     </message>
 </context>
 <context>
