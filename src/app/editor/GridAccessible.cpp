@@ -79,7 +79,10 @@ TVL2Grid* GridAccessible::Grid() const { return static_cast<TVL2Grid*>(widget())
 
 void GridAccessible::AnnounceCursor(TVL2Grid* grid) {
   if (!QAccessible::isActive() || !grid->hasFocus()) return;
-  auto* table = QAccessible::queryAccessibleInterface(grid)->tableInterface();
+  // A program that did not install the factory sees the grid as a bare widget.
+  QAccessibleInterface* self = QAccessible::queryAccessibleInterface(grid);
+  QAccessibleTableInterface* table = self ? self->tableInterface() : nullptr;
+  if (table == nullptr) return;
   QAccessibleInterface* cell = table->cellAt(grid->CursorRow() - 1, grid->CursorColumn() - 1);
   if (cell == nullptr) return;
   QAccessibleEvent selection(cell, QAccessible::Selection);
