@@ -125,7 +125,6 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
       auto* edit = new TPortEdit(context_.Settings, context_.Prompt, context_.Port);
       edit->setAccessibleName(tr(name).arg(row + texts.FirstNumber));
       edit->setMinimumWidth(360);
-      edit->setAccessibleDescription(edit->SourceText());
       edit->setContextMenuPolicy(Qt::CustomContextMenu);
       const auto openMenu = [this, edit](const QPoint& at) {
         menuLine_ = edit;

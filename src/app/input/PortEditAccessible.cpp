@@ -24,6 +24,8 @@ QAccessible::State PortEditAccessible::state() const {
 
 QString PortEditAccessible::text(QAccessible::Text kind) const {
   if (kind == QAccessible::Value) return Content();
+  // Where the keys come from follows the port chosen at the time.
+  if (kind == QAccessible::Description) return static_cast<TPortEdit*>(widget())->SourceText();
   return QAccessibleWidget::text(kind);
 }
 

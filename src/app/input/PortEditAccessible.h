@@ -1,6 +1,7 @@
 #pragma once
 // A code-sequence line for assistive technology: a read-only text holding the
-// key events as the line shows them, the caret at its end (where typing goes).
+// key events as the line shows them, the caret at its end (where typing goes),
+// described by where its keys come from.
 
 #include <QAccessibleWidget>
 
