@@ -86,6 +86,8 @@ class TConvert {
   // are read through the loader before this returns. Nothing happens once an error
   // has been found.
   void Process(char c);
+  // The characters of the main text one after another, as Process(char) each.
+  void Process(std::string_view text);
   // The end of the main text: runs a pending command and reports what is left
   // open. True when no error occurred.
   bool Finish();
@@ -109,6 +111,10 @@ class TConvert {
   };
 
   void Step(char c);
+  // Takes the characters at the front of the text that the present state only
+  // adds to the token or skips, all of one kind, and returns how many; Step
+  // would do the same with each of them.
+  size_t TakeRun(std::string_view text);
   // The lexer's actions (Step's table names them).
   void RunAndBegin();
   void BeginParameters();
@@ -141,7 +147,8 @@ class TConvert {
   void RunClick(MtfCommandId id);
   void RunSequence(const MtfCommand& command, Modifier modifier);
   void AppendKeyName(int keyIndex, Modifier modifier, int repeat);
-  void Append(std::string_view bytes, int repeat);
+  // Appends first and then second, repeat times.
+  void Append(std::string_view first, std::string_view second, int repeat);
   void RunInclude();
   bool CheckField(int column, int row);
   void StoreKey(int column, int row, const TMacroButton& record);
