@@ -30,6 +30,7 @@ class LayoutBytes {
     scrambleFrom_ = bytes_.size();
   }
   void Put(uint8_t byte) { bytes_.push_back(static_cast<char>(byte)); }
+  void Put(std::string_view text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
   void Put(uint8_t a, uint8_t b) {
     Put(a);
     Put(b);
@@ -44,22 +45,22 @@ class LayoutBytes {
     if (text.empty()) return;
     const size_t n = std::min(text.size(), limit);
     Put(tag, static_cast<uint8_t>(n));
-    bytes_.append(text, 0, n);
+    Put(std::string_view(text).substr(0, n));
   }
 
-  const std::string& Finish() {
+  std::string_view Finish() {
     if (!password_.empty()) {
       for (size_t i = scrambleFrom_, k = 0; i < bytes_.size(); ++i, ++k) {
         bytes_[i] = static_cast<char>(bytes_[i] ^ password_[k % password_.size()]);
       }
     }
-    return bytes_;
+    return {bytes_.data(), bytes_.size()};
   }
 
  private:
   std::string password_;
   size_t scrambleFrom_ = 0;
-  std::string bytes_;
+  std::vector<char> bytes_;
 };
 
 uint8_t Marker(bool hasPassword) {
@@ -268,7 +269,7 @@ void SaveLayout(TVL2Document& document, const std::string& fileName, const Setti
   // The whole file is built in memory and replaces the old one in one step, so
   // a failure anywhere leaves the old file and the document as they were.
   const std::filesystem::path file(fileName);
-  const std::string& bytes = out.Finish();
+  const std::string_view bytes = out.Finish();
   if (!EnoughSpace(file, bytes.size()) || !WriteFileSafely(file, bytes)) {
     throw FileWriteError(WithFileName(WriteFailureText(file), fileName));
   }

@@ -1,5 +1,6 @@
 #include "core/mtf/Convert.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -190,11 +191,15 @@ size_t TConvert::TakeRun(std::string_view text) {
   const LexAction action = actions[static_cast<unsigned char>(text.front())];
   if (action != LexAction::Add && action != LexAction::Skip) return 0;
   size_t length = 0;
-  // A line feed counts a line, so Step takes it.
-  while (length < text.size() && text[length] != '\n' &&
-         actions[static_cast<unsigned char>(text[length])] == action) {
-    ++length;
+  if (state_ == LexState::InComment) {
+    // Everything up to the closing "%" is skipped: found by the library's scan,
+    // as comments make up much of an exported text.
+    length = std::min(text.find('%'), text.size());
+  } else {
+    while (length < text.size() && actions[static_cast<unsigned char>(text[length])] == action) ++length;
   }
+  // A line feed counts a line, so Step takes it.
+  length = std::min(length, text.substr(0, length).find('\n'));
   if (action == LexAction::Add) text_.append(text.data(), length);
   levels_[includeDepth_ - 1].Column += static_cast<uint32_t>(length);
   return length;
