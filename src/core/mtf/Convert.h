@@ -1,6 +1,7 @@
 #pragma once
 // TConvert: the Macro Text Format reader. It takes the text one character at a
-// time, executes every command the moment it is complete, writes keys straight
+// time (the plain stretches of a line, such as names and comments, in one go),
+// executes every command the moment it is complete, writes keys straight
 // into the target document and the layout properties into the settings, and stops
 // at the first error. Work per character is constant (apart from the bytes that a
 // command appends), so reading is linear in the size of the text.
