@@ -22,6 +22,9 @@ QT_QPA_PLATFORM=offscreen ctest --preset default -j "$jobs"
 echo "== the keyboard port on a real kernel, under QEMU"
 bash scripts/kernel-test.sh build/default
 
+echo "== the editor over AT-SPI, as a screen reader sees it"
+bash scripts/a11y-check.sh build/default
+
 echo "== core tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
