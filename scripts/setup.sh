@@ -12,7 +12,7 @@ packages=(
   poppler-utils python3-pdfminer
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6
   desktop-file-utils appstream shared-mime-info dpkg-dev file lintian rpm
-  ansible-core
+  ansible-core ansible-lint
 )
 
 missing=()

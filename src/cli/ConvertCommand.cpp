@@ -8,6 +8,7 @@
 // listed under "losses" with --json) after OUT is written; the exit code stays 0.
 
 #include "cli/LayoutFiles.h"
+#include "cli/Reason.h"
 #include "core/common/FileErrors.h"
 
 namespace vl::cli {
@@ -50,9 +51,7 @@ int RunConvert(CliContext& context) {
   SettingsStore settings = context.settings;
   TVL2Document document;
   LayoutPrompt prompt(*context.err, password);
-  if (const int code = ReadLayoutInput(document, in, settings, prompt, *context.err); code != kExitOk) {
-    return code;
-  }
+  if (ReadLayoutInput(document, in, settings, prompt, *context.err) != kExitOk) return UnreadableInput(context);
   if (storedPassword) document.Password = *storedPassword;
   if (noPassword) document.Password.clear();
 
