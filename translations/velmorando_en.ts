@@ -395,6 +395,12 @@
         <translation>The device is not connected.</translation>
     </message>
     <message>
+        <source>Устройство не подключено.
+На порту обычная клавиатура, не программируемая.</source>
+        <translation>The device is not connected.
+The port has a plain keyboard, not a programmable one.</translation>
+    </message>
+    <message>
         <source>Информация об устройстве</source>
         <translation>Device Information</translation>
     </message>
@@ -1184,6 +1190,114 @@ Replace the layout in the connected device?</translation>
         <source>Дублирование команды</source>
         <translation>Repeated command</translation>
     </message>
+    <message>
+        <source>клавиша (%1,%2) уровень %3: %4</source>
+        <translation>key (%1,%2) layer %3: %4</translation>
+    </message>
+    <message>
+        <source>клавиша (%1,%2): %3</source>
+        <translation>key (%1,%2): %3</translation>
+    </message>
+    <message>
+        <source>считыватель, дорожка %1: %2</source>
+        <translation>card reader, track %1: %2</translation>
+    </message>
+    <message>
+        <source>считыватель: %1</source>
+        <translation>card reader: %1</translation>
+    </message>
+    <message>
+        <source>код %1 (%2) не имеет имени в Macro Text Format</source>
+        <translation>code %1 (%2) has no name in Macro Text Format</translation>
+    </message>
+    <message>
+        <source>код %1 не имеет имени в Macro Text Format</source>
+        <translation>code %1 has no name in Macro Text Format</translation>
+    </message>
+    <message>
+        <source>байты %1 не составляют ни кода клавиши, ни паузы</source>
+        <translation>bytes %1 are neither a key code nor a pause</translation>
+    </message>
+    <message>
+        <source>примечание уровня не записывается</source>
+        <translation>the layer note is not written</translation>
+    </message>
+    <message>
+        <source>примечание клавиши не записывается</source>
+        <translation>the key note is not written</translation>
+    </message>
+    <message>
+        <source>закладка не записывается</source>
+        <translation>the bookmark is not written</translation>
+    </message>
+    <message>
+        <source>группа клавиш не записывается</source>
+        <translation>the key group is not written</translation>
+    </message>
+    <message>
+        <source>клавиша без функции не записывается</source>
+        <translation>a key without a function is not written</translation>
+    </message>
+    <message>
+        <source>содержимое уровня клавиши перехода не записывается</source>
+        <translation>the layer of a layer key is not written</translation>
+    </message>
+    <message>
+        <source>клик %1 не записывается</source>
+        <translation>click %1 is not written</translation>
+    </message>
+    <message>
+        <source>автоповтор %1 записывается как %2</source>
+        <translation>autorepeat %1 is written as %2</translation>
+    </message>
+    <message>
+        <source>ни одна дорожка не включена, при чтении включатся все четыре</source>
+        <translation>no track is enabled; reading it back enables all four</translation>
+    </message>
+    <message>
+        <source>флаги вывода %1 записываются как %2</source>
+        <translation>output flags %1 are written as %2</translation>
+    </message>
+    <message>
+        <source>Экспорт в Macro Text Format выполнен. В файл не вошло:</source>
+        <translation>Exported to Macro Text Format. Not in the file:</translation>
+    </message>
+    <message>
+        <source>и ещё %1</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>левая Windows</source>
+        <translation>left Windows</translation>
+    </message>
+    <message>
+        <source>правая Windows</source>
+        <translation>right Windows</translation>
+    </message>
+    <message>
+        <source>клавиша меню</source>
+        <translation>menu key</translation>
+    </message>
+    <message>
+        <source>102-я клавиша</source>
+        <translation>102nd key</translation>
+    </message>
+    <message>
+        <source>SysRq</source>
+        <translation>SysRq</translation>
+    </message>
+    <message>
+        <source>добавленный Shift</source>
+        <translation>added Shift</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Break</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Print Screen</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>
@@ -1314,6 +1428,10 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
         <source>Щелчок правой кнопкой мыши фиксирует клавишу нажатой до следующего щелчка по ней</source>
         <translation>A right click holds the key down until the next click on it</translation>
     </message>
+    <message>
+        <source>клавиша %1, %2</source>
+        <translation>key %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>vl::SimKeyboardWindow</name>
@@ -1370,10 +1488,37 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     </message>
 </context>
 <context>
+    <name>vl::TPortEdit</name>
+    <message>
+        <source>Пробел</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>клавиши записываются с порта клавиатуры, не с клавиатуры компьютера</source>
+        <translation>keys are recorded from the keyboard port, not from the computer&apos;s keyboard</translation>
+    </message>
+    <message>
+        <source>клавиши записываются с клавиатуры компьютера</source>
+        <translation>keys are recorded from the computer&apos;s keyboard</translation>
+    </message>
+</context>
+<context>
     <name>vl::TVL2Grid</name>
     <message>
         <source>Выделенный блок перетащить невозможно.</source>
         <translation>The selected block cannot be moved.</translation>
+    </message>
+    <message>
+        <source>столбец %1, строка %2</source>
+        <translation>column %1, row %2</translation>
+    </message>
+    <message>
+        <source>столбец %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>строка %1</source>
+        <translation>row %1</translation>
     </message>
 </context>
 <context>
@@ -1431,10 +1576,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Длительность клика для %1-го уровня</source>
         <translation>Click length for layer %1</translation>
-    </message>
-    <message>
-        <source>%1, значение</source>
-        <translation>%1, value</translation>
     </message>
 </context>
 <context>
@@ -1755,6 +1896,14 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
         <source>Уровень %1</source>
         <translation>Layer %1</translation>
     </message>
+    <message>
+        <source>Вы&amp;йти из строки</source>
+        <translation>Lea&amp;ve the Line</translation>
+    </message>
+    <message>
+        <source>Строки ввода</source>
+        <translation>Input lines</translation>
+    </message>
 </context>
 <context>
     <name>vl::TfmKeyInputWnd</name>
@@ -1780,6 +1929,78 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Клавиши стандартной клавиатуры</source>
         <translation>Keys of the standard keyboard</translation>
+    </message>
+    <message>
+        <source>клавиша минус</source>
+        <translation>minus key</translation>
+    </message>
+    <message>
+        <source>клавиша равно</source>
+        <translation>equals key</translation>
+    </message>
+    <message>
+        <source>клавиша открывающая квадратная скобка</source>
+        <translation>left square bracket key</translation>
+    </message>
+    <message>
+        <source>клавиша закрывающая квадратная скобка</source>
+        <translation>right square bracket key</translation>
+    </message>
+    <message>
+        <source>клавиша точка с запятой</source>
+        <translation>semicolon key</translation>
+    </message>
+    <message>
+        <source>клавиша апостроф</source>
+        <translation>apostrophe key</translation>
+    </message>
+    <message>
+        <source>клавиша тильда</source>
+        <translation>tilde key</translation>
+    </message>
+    <message>
+        <source>клавиша обратная косая черта</source>
+        <translation>backslash key</translation>
+    </message>
+    <message>
+        <source>клавиша запятая</source>
+        <translation>comma key</translation>
+    </message>
+    <message>
+        <source>клавиша точка</source>
+        <translation>full stop key</translation>
+    </message>
+    <message>
+        <source>клавиша косая черта</source>
+        <translation>slash key</translation>
+    </message>
+    <message>
+        <source>клавиша косая черта на цифровом блоке</source>
+        <translation>keypad slash key</translation>
+    </message>
+    <message>
+        <source>клавиша звёздочка на цифровом блоке</source>
+        <translation>keypad asterisk key</translation>
+    </message>
+    <message>
+        <source>клавиша минус на цифровом блоке</source>
+        <translation>keypad minus key</translation>
+    </message>
+    <message>
+        <source>клавиша плюс на цифровом блоке</source>
+        <translation>keypad plus key</translation>
+    </message>
+    <message>
+        <source>клавиша точка на цифровом блоке</source>
+        <translation>keypad full stop key</translation>
+    </message>
+    <message>
+        <source>клавиша Enter на цифровом блоке</source>
+        <translation>keypad Enter key</translation>
+    </message>
+    <message>
+        <source>клавиша %1 на цифровом блоке</source>
+        <translation>keypad %1 key</translation>
     </message>
 </context>
 <context>
@@ -2262,6 +2483,22 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
         <source>Ошибка выбора папки.</source>
         <translation>Could not choose the folder.</translation>
     </message>
+    <message>
+        <source>Выбрать папку раскладок</source>
+        <translation>Choose the layouts folder</translation>
+    </message>
+    <message>
+        <source>Выбрать звуковой файл</source>
+        <translation>Choose the sound file</translation>
+    </message>
+    <message>
+        <source>контрастные цвета</source>
+        <translation>high-contrast colours</translation>
+    </message>
+    <message>
+        <source>Сетка клавиш в цветах высокой контрастности; так же и при контрастной теме рабочего стола</source>
+        <translation>The key grid in high-contrast colours; so too under a high-contrast desktop theme</translation>
+    </message>
 </context>
 <context>
     <name>vl::TfmPause</name>
@@ -2292,14 +2529,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Значение паузы перед отжатием</source>
         <translation>Pause before the release</translation>
-    </message>
-    <message>
-        <source>Перед, значение</source>
-        <translation>Before, value</translation>
-    </message>
-    <message>
-        <source>После, значение</source>
-        <translation>After, value</translation>
     </message>
 </context>
 <context>
@@ -2389,6 +2618,10 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Блокнот</source>
         <translation>Notepad</translation>
+    </message>
+    <message>
+        <source>Tab выводит из поля кодов; клавиша меню или Shift+F10 открывает меню поля</source>
+        <translation>Tab leaves the codes field; the menu key or Shift+F10 opens the field&apos;s menu</translation>
     </message>
 </context>
 </TS>

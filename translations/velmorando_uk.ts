@@ -395,6 +395,12 @@
         <translation>Пристрій не підключено.</translation>
     </message>
     <message>
+        <source>Устройство не подключено.
+На порту обычная клавиатура, не программируемая.</source>
+        <translation>Пристрій не підключено.
+На порту звичайна клавіатура, не програмована.</translation>
+    </message>
+    <message>
         <source>Информация об устройстве</source>
         <translation>Інформація про пристрій</translation>
     </message>
@@ -1184,6 +1190,114 @@
         <source>Дублирование команды</source>
         <translation>Дублювання команди</translation>
     </message>
+    <message>
+        <source>клавиша (%1,%2) уровень %3: %4</source>
+        <translation>клавіша (%1,%2) рівень %3: %4</translation>
+    </message>
+    <message>
+        <source>клавиша (%1,%2): %3</source>
+        <translation>клавіша (%1,%2): %3</translation>
+    </message>
+    <message>
+        <source>считыватель, дорожка %1: %2</source>
+        <translation>зчитувач, доріжка %1: %2</translation>
+    </message>
+    <message>
+        <source>считыватель: %1</source>
+        <translation>зчитувач: %1</translation>
+    </message>
+    <message>
+        <source>код %1 (%2) не имеет имени в Macro Text Format</source>
+        <translation>код %1 (%2) не має імені в Macro Text Format</translation>
+    </message>
+    <message>
+        <source>код %1 не имеет имени в Macro Text Format</source>
+        <translation>код %1 не має імені в Macro Text Format</translation>
+    </message>
+    <message>
+        <source>байты %1 не составляют ни кода клавиши, ни паузы</source>
+        <translation>байти %1 не є ні кодом клавіші, ні паузою</translation>
+    </message>
+    <message>
+        <source>примечание уровня не записывается</source>
+        <translation>примітка рівня не записується</translation>
+    </message>
+    <message>
+        <source>примечание клавиши не записывается</source>
+        <translation>примітка клавіші не записується</translation>
+    </message>
+    <message>
+        <source>закладка не записывается</source>
+        <translation>закладка не записується</translation>
+    </message>
+    <message>
+        <source>группа клавиш не записывается</source>
+        <translation>група клавіш не записується</translation>
+    </message>
+    <message>
+        <source>клавиша без функции не записывается</source>
+        <translation>клавіша без функції не записується</translation>
+    </message>
+    <message>
+        <source>содержимое уровня клавиши перехода не записывается</source>
+        <translation>вміст рівня клавіші переходу не записується</translation>
+    </message>
+    <message>
+        <source>клик %1 не записывается</source>
+        <translation>клік %1 не записується</translation>
+    </message>
+    <message>
+        <source>автоповтор %1 записывается как %2</source>
+        <translation>автоповтор %1 записується як %2</translation>
+    </message>
+    <message>
+        <source>ни одна дорожка не включена, при чтении включатся все четыре</source>
+        <translation>жодну доріжку не ввімкнено, під час читання ввімкнуться всі чотири</translation>
+    </message>
+    <message>
+        <source>флаги вывода %1 записываются как %2</source>
+        <translation>прапорці виведення %1 записуються як %2</translation>
+    </message>
+    <message>
+        <source>Экспорт в Macro Text Format выполнен. В файл не вошло:</source>
+        <translation>Експорт у Macro Text Format виконано. До файлу не ввійшло:</translation>
+    </message>
+    <message>
+        <source>и ещё %1</source>
+        <translation>і ще %1</translation>
+    </message>
+    <message>
+        <source>левая Windows</source>
+        <translation>ліва Windows</translation>
+    </message>
+    <message>
+        <source>правая Windows</source>
+        <translation>права Windows</translation>
+    </message>
+    <message>
+        <source>клавиша меню</source>
+        <translation>клавіша меню</translation>
+    </message>
+    <message>
+        <source>102-я клавиша</source>
+        <translation>102-га клавіша</translation>
+    </message>
+    <message>
+        <source>SysRq</source>
+        <translation>SysRq</translation>
+    </message>
+    <message>
+        <source>добавленный Shift</source>
+        <translation>доданий Shift</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Break</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Print Screen</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>
@@ -1314,6 +1428,10 @@
         <source>Щелчок правой кнопкой мыши фиксирует клавишу нажатой до следующего щелчка по ней</source>
         <translation>Клацання правою кнопкою миші фіксує клавішу натиснутою до наступного клацання по ній</translation>
     </message>
+    <message>
+        <source>клавиша %1, %2</source>
+        <translation>клавіша %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>vl::SimKeyboardWindow</name>
@@ -1370,10 +1488,37 @@
     </message>
 </context>
 <context>
+    <name>vl::TPortEdit</name>
+    <message>
+        <source>Пробел</source>
+        <translation>Пробіл</translation>
+    </message>
+    <message>
+        <source>клавиши записываются с порта клавиатуры, не с клавиатуры компьютера</source>
+        <translation>клавіші записуються з порту клавіатури, не з клавіатури комп&apos;ютера</translation>
+    </message>
+    <message>
+        <source>клавиши записываются с клавиатуры компьютера</source>
+        <translation>клавіші записуються з клавіатури комп&apos;ютера</translation>
+    </message>
+</context>
+<context>
     <name>vl::TVL2Grid</name>
     <message>
         <source>Выделенный блок перетащить невозможно.</source>
         <translation>Виділений блок перетягнути неможливо.</translation>
+    </message>
+    <message>
+        <source>столбец %1, строка %2</source>
+        <translation>стовпець %1, рядок %2</translation>
+    </message>
+    <message>
+        <source>столбец %1</source>
+        <translation>стовпець %1</translation>
+    </message>
+    <message>
+        <source>строка %1</source>
+        <translation>рядок %1</translation>
     </message>
 </context>
 <context>
@@ -1431,10 +1576,6 @@
     <message>
         <source>Длительность клика для %1-го уровня</source>
         <translation>Тривалість клацання для %1-го рівня</translation>
-    </message>
-    <message>
-        <source>%1, значение</source>
-        <translation>%1, значення</translation>
     </message>
 </context>
 <context>
@@ -1755,6 +1896,14 @@
         <source>Уровень %1</source>
         <translation>Рівень %1</translation>
     </message>
+    <message>
+        <source>Вы&amp;йти из строки</source>
+        <translation>Ви&amp;йти з рядка</translation>
+    </message>
+    <message>
+        <source>Строки ввода</source>
+        <translation>Рядки введення</translation>
+    </message>
 </context>
 <context>
     <name>vl::TfmKeyInputWnd</name>
@@ -1780,6 +1929,78 @@
     <message>
         <source>Клавиши стандартной клавиатуры</source>
         <translation>Клавіші стандартної клавіатури</translation>
+    </message>
+    <message>
+        <source>клавиша минус</source>
+        <translation>клавіша мінус</translation>
+    </message>
+    <message>
+        <source>клавиша равно</source>
+        <translation>клавіша дорівнює</translation>
+    </message>
+    <message>
+        <source>клавиша открывающая квадратная скобка</source>
+        <translation>клавіша відкривна квадратна дужка</translation>
+    </message>
+    <message>
+        <source>клавиша закрывающая квадратная скобка</source>
+        <translation>клавіша закривна квадратна дужка</translation>
+    </message>
+    <message>
+        <source>клавиша точка с запятой</source>
+        <translation>клавіша крапка з комою</translation>
+    </message>
+    <message>
+        <source>клавиша апостроф</source>
+        <translation>клавіша апостроф</translation>
+    </message>
+    <message>
+        <source>клавиша тильда</source>
+        <translation>клавіша тильда</translation>
+    </message>
+    <message>
+        <source>клавиша обратная косая черта</source>
+        <translation>клавіша обернена скісна риска</translation>
+    </message>
+    <message>
+        <source>клавиша запятая</source>
+        <translation>клавіша кома</translation>
+    </message>
+    <message>
+        <source>клавиша точка</source>
+        <translation>клавіша крапка</translation>
+    </message>
+    <message>
+        <source>клавиша косая черта</source>
+        <translation>клавіша скісна риска</translation>
+    </message>
+    <message>
+        <source>клавиша косая черта на цифровом блоке</source>
+        <translation>клавіша скісна риска на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша звёздочка на цифровом блоке</source>
+        <translation>клавіша зірочка на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша минус на цифровом блоке</source>
+        <translation>клавіша мінус на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша плюс на цифровом блоке</source>
+        <translation>клавіша плюс на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша точка на цифровом блоке</source>
+        <translation>клавіша крапка на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша Enter на цифровом блоке</source>
+        <translation>клавіша Enter на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша %1 на цифровом блоке</source>
+        <translation>клавіша %1 на цифровому блоці</translation>
     </message>
 </context>
 <context>
@@ -2262,6 +2483,22 @@
         <source>Ошибка выбора папки.</source>
         <translation>Помилка вибору теки.</translation>
     </message>
+    <message>
+        <source>Выбрать папку раскладок</source>
+        <translation>Вибрати теку розкладок</translation>
+    </message>
+    <message>
+        <source>Выбрать звуковой файл</source>
+        <translation>Вибрати звуковий файл</translation>
+    </message>
+    <message>
+        <source>контрастные цвета</source>
+        <translation>контрастні кольори</translation>
+    </message>
+    <message>
+        <source>Сетка клавиш в цветах высокой контрастности; так же и при контрастной теме рабочего стола</source>
+        <translation>Сітка клавіш у кольорах високої контрастності; так само й за контрастної теми робочого столу</translation>
+    </message>
 </context>
 <context>
     <name>vl::TfmPause</name>
@@ -2292,14 +2529,6 @@
     <message>
         <source>Значение паузы перед отжатием</source>
         <translation>Значення паузи перед відпусканням</translation>
-    </message>
-    <message>
-        <source>Перед, значение</source>
-        <translation>Перед, значення</translation>
-    </message>
-    <message>
-        <source>После, значение</source>
-        <translation>Після, значення</translation>
     </message>
 </context>
 <context>
@@ -2389,6 +2618,10 @@
     <message>
         <source>Блокнот</source>
         <translation>Блокнот</translation>
+    </message>
+    <message>
+        <source>Tab выводит из поля кодов; клавиша меню или Shift+F10 открывает меню поля</source>
+        <translation>Tab виводить із поля кодів; клавіша меню або Shift+F10 відкриває меню поля</translation>
     </message>
 </context>
 </TS>

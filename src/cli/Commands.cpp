@@ -25,15 +25,18 @@ std::span<const CommandInfo> AllCommands() {
                   "summary of a layout file (.vld, .mkb, .mtf); without FILE the attached keyboard's information",
                   RunInfo},
       CommandInfo{"convert", "IN OUT [--password TEXT] [--no-password] [--save-settings]",
-                  "rewrite a layout: .mkb or .vld into .vld, .vld or .mkb into .mtf, .mtf into .vld", RunConvert},
+                  "rewrite a layout: .mkb or .vld into .vld, .vld or .mkb into .mtf (what .mtf cannot carry is listed on "
+                  "standard error), .mtf into .vld",
+                  RunConvert},
       CommandInfo{"check", "FILE [--layers N] [--rect C1,R1,C2,R2] [--password TEXT]",
                   "the layout check of a layout file or a Macro Text Format file", RunCheck},
       CommandInfo{"identify", "",
                   "identify the keyboard on the port and read its controller version", RunIdentify},
       CommandInfo{"download",
-                  "FILE.vld|FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--backup OUT.vld [--force]] [--yes]",
+                  "FILE.vld|FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--backup OUT.vld [--force]] [--allow-outside] "
+                  "[--yes]",
                   "write a layout into the keyboard; --backup saves the keyboard's layout once the download "
-                  "is agreed",
+                  "is agreed; keys beyond the device's field are dropped only with --allow-outside",
                   RunDownload},
       CommandInfo{"upload", "OUT.vld|OUT.mtf [--into FILE] [--card] [--yes]",
                   "read the layout out of the keyboard; --card reads the card reader too", RunUpload},

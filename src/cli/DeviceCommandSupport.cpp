@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "cli/LayoutFiles.h"
+#include "cli/Reason.h"
 #include "cli/SignalCancel.h"
 #include "core/common/FileErrors.h"
 #include "core/common/SafeWrite.h"
@@ -47,22 +48,33 @@ const LayoutFormat& FormatOf(const std::string& fileName, bool reading) {
 }  // namespace
 
 TerminalPrompt::TerminalPrompt(CliContext& context, bool assumeYes)
-    : in_(std::cin), err_(*context.err), noDevice_(context.noDevice), assumeYes_(assumeYes) {}
+    : in_(std::cin), err_(*context.err), context_(context), assumeYes_(assumeYes) {}
+
+void TerminalPrompt::Settle(const std::string& question, Answer answer, const std::string& refusedReason) {
+  settledQuestion_ = question;
+  settledAnswer_ = answer;
+  refusedReason_ = refusedReason;
+}
 
 Answer TerminalPrompt::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon) {
-  if (text == kNotConnected || text == kOstrelNotConnected) noDevice_ = true;
+  const std::string cause = ReasonOfMessage(text);
+  if (cause == reason::kNotConnected) context_.noDevice = true;
+  TellReason(context_, cause);
   err_ << caption << ": ";
   PrintMessage(err_, text == kWriteErrorNormal ? kWriteErrorHere : text);
   if (buttons == MessageButtons::Ok) return Answer::Ok;
+  if (!settledQuestion_.empty() && text == settledQuestion_) {
+    if (settledAnswer_ == Answer::No) TellReason(context_, refusedReason_);
+    return settledAnswer_;
+  }
   if (assumeYes_) return Answer::Yes;
   err_ << "[y/n] " << std::flush;
   std::string reply;
-  if (!std::getline(in_, reply)) return Answer::No;
-  return reply.starts_with("y") || reply.starts_with("Y") || reply.starts_with("д") ||
-                 reply.starts_with("Д")
-             ? Answer::Yes
-             : Answer::No;
+  const bool yes = std::getline(in_, reply) && (reply.starts_with("y") || reply.starts_with("Y") ||
+                                               reply.starts_with("д") || reply.starts_with("Д"));
+  if (!yes) TellReason(context_, reason::kDeclined);
+  return yes ? Answer::Yes : Answer::No;
 }
 
 std::optional<std::string> TerminalPrompt::AskPassword(const std::string& firstLine,
@@ -151,10 +163,12 @@ std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   } catch (const std::system_error& e) {
     // A port that is missing, busy or refuses us.
     context.noDevice = true;
+    TellReason(context, reason::kNoPort);
     *context.err << e.what() << '\n';
     return nullptr;
   } catch (const std::exception& e) {
     // No catalogue, or a simulated type it does not describe.
+    TellReason(context, reason::kCatalogue);
     *context.err << e.what() << '\n';
     return nullptr;
   }
@@ -187,7 +201,8 @@ bool SaveDocument(TVL2Document& document, const std::string& fileName, const Set
                   IPrompt& prompt, IReporter& reporter) {
   const LayoutFormat& format = FormatOf(fileName, false);
   try {
-    format.Write(document, fileName, settings, reporter);
+    const auto losses = format.Write(document, fileName, settings, reporter);
+    if (!losses.empty()) prompt.Message(MtfLossesMessage(losses, {}, losses.size()), kCaptionAttention, MessageIcon::Warning);
     return true;
   } catch (const FileError& error) {
     prompt.Message(error.what(), kCaptionError, MessageIcon::Error);
@@ -210,8 +225,11 @@ std::string TakeOnlyArgument(std::vector<std::string>& args, const std::string& 
 TerminalSide::TerminalSide(CliContext& context, bool assumeYes)
     : prompt(context, assumeYes), reporter(*context.progress, IsTerminal(*context.progress)) {}
 
-LayoutTransfer::LayoutTransfer(CliContext& context, bool assumeYes, std::unique_ptr<DeviceLine> openLine)
-    : line(std::move(openLine)), terminal(context, assumeYes), settings(context.settings) {}
+LayoutTransfer::LayoutTransfer(CliContext& commandContext, bool assumeYes, std::unique_ptr<DeviceLine> openLine)
+    : context(commandContext),
+      line(std::move(openLine)),
+      terminal(commandContext, assumeYes),
+      settings(commandContext.settings) {}
 
 bool LayoutTransfer::Run(const OperationRequest& request) {
   CancelGate gate;
@@ -220,6 +238,7 @@ bool LayoutTransfer::Run(const OperationRequest& request) {
   const OperationResult result = RunDeviceOperation(line->Access(), settings, *line->catalogue, request,
                                                     terminal.reporter, terminal.prompt, gate);
   if (result == OperationResult::Cancelled && interrupt.Signalled()) {
+    TellReason(context, reason::kCancelled);
     terminal.reporter.SetStatus(kCancelledText);
   }
   return result == OperationResult::Done;
