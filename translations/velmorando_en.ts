@@ -1298,6 +1298,14 @@ Replace the layout in the connected device?</translation>
         <source>Print Screen</source>
         <translation>Print Screen</translation>
     </message>
+    <message>
+        <source>Поле устройства %1×%2 с клавиши (%3,%4).</source>
+        <translation>Device field %1×%2 from key (%3,%4).</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок клавиш этого поля?</source>
+        <translation>Save the key image of this field?</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>
@@ -1337,6 +1345,14 @@ Replace the layout in the connected device?</translation>
     <message>
         <source>Печать рисунка клавиш</source>
         <translation>Print Key Image</translation>
+    </message>
+    <message>
+        <source>Печатать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Вся раскладка</source>
+        <translation>Whole layout</translation>
     </message>
 </context>
 <context>

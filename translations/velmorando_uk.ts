@@ -1298,6 +1298,14 @@
         <source>Print Screen</source>
         <translation>Print Screen</translation>
     </message>
+    <message>
+        <source>Поле устройства %1×%2 с клавиши (%3,%4).</source>
+        <translation>Поле пристрою %1×%2 з клавіші (%3,%4).</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок клавиш этого поля?</source>
+        <translation>Зберегти малюнок клавіш цього поля?</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>
@@ -1337,6 +1345,14 @@
     <message>
         <source>Печать рисунка клавиш</source>
         <translation>Друк малюнка клавіш</translation>
+    </message>
+    <message>
+        <source>Печатать</source>
+        <translation>Друкувати</translation>
+    </message>
+    <message>
+        <source>Вся раскладка</source>
+        <translation>Уся розкладка</translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,6 @@
 #include "app/editor/ParametersDialog.h"
 #include "app/input/CardInputWindow.h"
 #include "app/input/KeyInputWindow.h"
-#include "ports/PortSelect.h"
 #include "app/device/ProgressDialog.h"
 #include "app/device/TestWindow.h"
 #include "app/editor/GridWindow.h"
@@ -45,6 +44,7 @@
 #include "core/device/Clear.h"
 #include "core/device/DeviceImage.h"
 #include "core/device/Download.h"
+#include "core/device/DeviceField.h"
 #include "core/device/Upload.h"
 #include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
@@ -331,11 +331,19 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(RunCommand(main, "acUpload"));
     QVERIFY(prompt_->Texts().empty());
     QVERIFY(target->Document().GetKey(8, 8));
+    // The block the device filled is selected.
+    QCOMPARE(target->Grid().Selection(), (TRect{1, 1, 8, 8}));
     QCOMPARE(main.Action("acUndo")->text(), QString("&Отменить чтение данных из устройства"));
     main.Action("acUndo")->trigger();
     QVERIFY(!target->Document().GetKey(8, 8));
     main.Action("acRedo")->trigger();
     QVERIFY(target->Document().GetKey(8, 8));
+    main.Action("acUndo")->trigger();
+    // From a single selected cell, the device-sized block at it.
+    target->Grid().Select(2, 3, 2, 3);
+    QVERIFY(RunCommand(main, "acUpload"));
+    QCOMPARE(target->Grid().Selection(), (TRect{2, 3, 9, 10}));
+    QVERIFY(target->Document().GetKey(9, 10));
     main.Action("acUndo")->trigger();
 
     CancelMidway(main, kUploadMidway);
@@ -465,6 +473,28 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QCOMPARE(bytes, reference.readAll());
   }
 
+  // A stray click moved the key image's field silently; now the field is named
+  // and No writes nothing.
+  void KeyImageAwayFromTheFirstKeyNamesItsField() {
+    settings_.Set(Setting::ImageDevice, 0);
+    settings_.Set(Setting::ImageRun, 0);
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    window->Grid().Select(3, 2, 3, 2);
+    QTemporaryDir out;
+    dialogs_->names = {out.filePath("keys.rtf")};
+    prompt_->answers = {Answer::No};
+    QVERIFY(RunCommand(main, "acImage"));
+    QCOMPARE(prompt_->Texts(), (std::vector<std::string>{std::string("Поле устройства 8×8 с клавиши (3,2).\n\n") +
+                                                          kKeyImageFieldQuestion}));
+    QCOMPARE(window->Grid().Selection(), (TRect{3, 2, 10, 9}));
+    QVERIFY(!QFile::exists(out.filePath("keys.rtf")));
+    prompt_->answers = {Answer::Yes};
+    QVERIFY(RunCommand(main, "acImage"));
+    QVERIFY(QFile::exists(out.filePath("keys.rtf")));
+  }
+
   void KeyImageTakesTheFormatFromTheName() {
     settings_.Set(Setting::ImageDevice, 0);
     settings_.Set(Setting::ImageRun, 0);
@@ -492,6 +522,8 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     const QString file = out.filePath("printed.pdf");
     int pages = -1;
     QString title;
+    QStringList parts;
+    int shownFirst = -1;
     // The preview is modal: look for it until it is there, then print it to a file.
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {
@@ -499,6 +531,11 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       if (preview == nullptr || !preview->isVisible()) return;
       poll.stop();
       title = preview->windowTitle();
+      if (auto* part = preview->findChild<QComboBox*>(QStringLiteral("PrintedPart"))) {
+        for (int i = 0; i < part->count(); ++i) parts << part->itemText(i);
+        shownFirst = part->currentIndex();
+        part->setCurrentIndex(1);  // the field at the selected key, printed below
+      }
       auto* widget = preview->findChild<QPrintPreviewWidget*>();
       pages = widget ? widget->pageCount() : -1;
       preview->printer()->setOutputFormat(QPrinter::PdfFormat);
@@ -512,8 +549,11 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     print->trigger();
     QVERIFY(WaitForJobs(main));
     QCOMPARE(title, U("Печать рисунка клавиш"));
-    // The device's field from the selection's corner, on one sheet.
-    QCOMPARE(window->Grid().Selection(), (TRect{2, 2, 9, 9}));
+    // The whole layout first; the field at the selected key when chosen. The
+    // selection stays as it was.
+    QCOMPARE(parts, (QStringList{U("Вся раскладка"), U("Поле устройства 8×8 с клавиши (2,2).")}));
+    QCOMPARE(shownFirst, 0);
+    QCOMPARE(window->Grid().Selection(), (TRect{2, 2, 2, 2}));
     QCOMPARE(pages, 1);
     QFile printed(file);
     QVERIFY(printed.open(QIODevice::ReadOnly));
@@ -868,6 +908,26 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     emit compare.List()->itemDoubleClicked(item, 0);
     QCOMPARE(window->Grid().Selection(), (TRect{3, 5, 3, 5}));
     QVERIFY(prompt_->Texts().empty());
+  }
+
+  // Compare read the device's block at the selected key whatever the download
+  // wrote: a download of a selected fragment compared as different, and a stray
+  // click elsewhere reported differences with no word of where it looked.
+  void CompareTakesTheDownloadsFieldAndNamesIt() {
+    settings_.Set(Setting::IsDownloadFromSelection, 1);
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    window->Grid().Select(1, 1, 4, 4);
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QVERIFY(RunCommand(main, "acCompare"));
+    TfmCompare& compare = main.Device().CompareWindow();
+    QCOMPARE(compare.Summary()->text(), U("Раскладки совпадают."));
+
+    main.Settings().Set(Setting::IsDownloadFromSelection, 0);
+    window->Grid().Select(2, 3, 2, 3);
+    QVERIFY(RunCommand(main, "acCompare"));
+    QVERIFY(compare.Summary()->text().startsWith(U("Поле устройства 8×8 с клавиши (2,3). Различий: ")));
   }
 };
 

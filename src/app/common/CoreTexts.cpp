@@ -8,6 +8,7 @@
 #include "core/common/SafeWrite.h"
 #include "core/device/Clear.h"
 #include "core/device/Detect.h"
+#include "core/device/DeviceField.h"
 #include "core/device/DeviceInfo.h"
 #include "core/device/DeviceInfoQuery.h"
 #include "core/device/DeviceSession.h"
@@ -287,6 +288,12 @@ static_assert(std::string_view(kCheckRemarks) ==
 static_assert(std::string_view(kCancelDownloadQuestion) ==
                   QT_TRANSLATE_NOOP("core",
                                     "После отмены загрузки память устройства будет очищена. Продолжить загрузку?"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceFieldPattern) ==
+                  QT_TRANSLATE_NOOP("core", "Поле устройства %1×%2 с клавиши (%3,%4)."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kKeyImageFieldQuestion) ==
+                  QT_TRANSLATE_NOOP("core", "Сохранить рисунок клавиш этого поля?"),
               VL_SAME_TEXT);
 static_assert(std::string_view(kKeysOutsidePattern) ==
                   QT_TRANSLATE_NOOP("core",

@@ -1,7 +1,10 @@
 #include "app/device/DeviceCommands.h"
 
 #include <QDesktopServices>
+#include <QComboBox>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QToolBar>
 #include <QPrinter>
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +16,6 @@
 #include <optional>
 
 #include "app/catalogue/SupportedDevicesDialog.h"
-#include "app/device/ApplyDeviceRead.h"
 #include "app/device/CompareDialog.h"
 #include "app/device/DeviceVerdicts.h"
 #include "app/device/PortHelper.h"
@@ -23,6 +25,7 @@
 #include "app/device/TestWindow.h"
 #include "app/common/CoreTexts.h"
 #include "app/common/FileDialogs.h"
+#include "app/common/WaitCursor.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
 #include "core/device/Clear.h"
@@ -32,6 +35,7 @@
 #include "core/device/KeyboardLayout.h"
 #include "core/device/Upload.h"
 #include "core/device/Detect.h"
+#include "core/device/DeviceField.h"
 #include "core/document/BusyScope.h"
 #include "core/device/LayoutBackups.h"
 #include "core/document/DocumentCopy.h"
@@ -448,27 +452,34 @@ void DeviceCommands::GiveBackPortNow(const std::shared_ptr<PortLease>& lease) {
 void DeviceCommands::Upload(TfmGrid& window) {
   AppDevice* device = IdleDeviceFor(window, &DeviceCommands::Upload);
   if (!device) return;
-  // The worker reads into its own copy; the window's document takes it in one step at the end.
-  std::shared_ptr<TVL2Document> read = CopyForDevice(window.Document());
+  // The worker collects what it reads; the window's document takes just those
+  // cells in one step at the end. The request's document is not read by an upload.
+  auto read = std::make_shared<DeviceRead>();
+  auto unread = std::make_shared<TVL2Document>();
   auto busy = std::make_shared<WindowBusy>(window);
   auto result = std::make_shared<OperationResult>(OperationResult::Failed);
-  auto fragment = std::make_shared<TRect>();
+  auto fragment = std::make_shared<std::optional<TRect>>();
   const SettingsStore settings = host_.settings;
   const TRect selection = window.Grid().Selection();
   JobRunner::Job job;
   job.caption = kCaptionUpload;
   job.layout = LayoutName(window);
-  job.work = [device, read, result, fragment, settings, selection](JobRunner::Context& context) {
-    // The preparation settles the fragment the read fills; the window takes just that.
-    const OperationRequest request{OperationKind::Upload, *read, selection, false, {}, {},
-                                   [&fragment = *fragment](const TRect& settled) { fragment = settled; }};
+  job.work = [device, read, unread, result, fragment, settings, selection](JobRunner::Context& context) {
+    OperationRequest request{OperationKind::Upload, *unread, selection, false, {}, {},
+                             [&fragment = *fragment](const TRect& settled) { fragment = settled; }};
+    request.uploadInto = read.get();
     *result = RunDeviceOperation(device->Access(), settings, device->Catalogue(), request, context.reporter,
                                  context.prompt, context.gate);
   };
-  job.finished = [busy, read, result, fragment, withCard = settings.IsOn(Setting::IsUploadInCard)] {
+  job.finished = [busy, read, result, fragment] {
     TfmGrid* target = busy->Window();
     if (!target) return;
-    if (*result == OperationResult::Done) ApplyDeviceRead(target->Document(), *read, *fragment, withCard);
+    if (*result == OperationResult::Done) {
+      const WaitCursor wait;  // recording the step of a large layout takes a moment
+      ApplyDeviceRead(target->Document(), *read);
+    }
+    // The block the upload filled is selected, as it was settled before the read.
+    if (const auto& block = *fragment) target->Grid().Select(block->Left, block->Top, block->Right, block->Bottom);
     target->Grid().viewport()->update();
   };
   Launch(*device, std::move(job));
@@ -539,19 +550,24 @@ void DeviceCommands::Compare(TfmGrid& window) {
   JobRunner::Job job;
   job.caption = kCaptionCompare;
   job.layout = LayoutName(window);
-  job.work = [device, layout, comparison, settings, selection](JobRunner::Context& context) {
+  auto field = std::make_shared<TRect>();
+  job.work = [device, layout, comparison, field, settings, selection](JobRunner::Context& context) {
     TVL2Document keyboard;
-    const auto prepared = ReadKeyboardLayout(device->Access(), settings, device->Catalogue(), keyboard,
-                                             context.reporter, context.prompt, &context.gate, selection);
+    // The field a download would write now, from the same key and by the same setting.
+    const auto prepared =
+        ReadKeyboardLayout(device->Access(), settings, device->Catalogue(), keyboard, context.reporter,
+                           context.prompt, &context.gate, selection, settings.IsOn(Setting::IsDownloadFromSelection));
     if (!prepared) return;
+    *field = prepared->selection;
     *comparison = CompareWithKeyboard(*layout, keyboard, settings, *prepared, true);
     // A layout the download would refuse is told as the download tells it.
     if (!*comparison) context.prompt.Message(kImageTooLarge, kCaptionError, MessageIcon::Error);
   };
-  job.finished = [this, target, comparison] {
+  job.finished = [this, target, comparison, field] {
     if (!*comparison || !target) return;
     compared_ = target;
-    compare_->ShowComparison(target->Caption(), **comparison);
+    compare_->ShowComparison(target->Caption(), **comparison,
+                             QString::fromStdString(DeviceFieldNote(*field, CoreTranslator())));
   };
   Launch(*device, std::move(job));
 }
@@ -604,7 +620,8 @@ void DeviceCommands::WithImageDeviceType(std::function<void(uint16_t)> next) {
 }
 
 std::optional<KeyImageRequest> DeviceCommands::ImageRequest(
-    TfmGrid& window, uint16_t type, const std::function<std::optional<KeyImageFormat>()>& chooseFormat) {
+    TfmGrid& window, uint16_t type, int left, int top,
+    const std::function<std::optional<KeyImageFormat>(const TRect& field)>& chooseFormat) {
   std::unique_ptr<FolderDeviceCatalogue> catalogue;
   try {
     catalogue = std::make_unique<FolderDeviceCatalogue>(host_.deviceList.DataFolder().toStdString());
@@ -613,19 +630,15 @@ std::optional<KeyImageRequest> DeviceCommands::ImageRequest(
     return std::nullopt;
   }
   const TVL2Document& document = window.Document();
-  const TRect selection = window.Grid().Selection();
   const KeyImageOptions options = KeyImageOptions::FromSettings(host_.settings);
-  // The device's checks (and their messages) come before the selection and the file.
-  if (!DeviceImageRequest(catalogue->Catalogue(), type, document, selection.Left, selection.Top,
-                          KeyImageFormat::Metafile, options, host_.prompt))
+  // The device's checks (and their messages) come before the field and the file.
+  if (!DeviceImageRequest(catalogue->Catalogue(), type, document, left, top, KeyImageFormat::Metafile, options,
+                          host_.prompt))
     return std::nullopt;
   const DeviceModel model = *catalogue->Model(type);
-  const TRect field = DeviceBlock(selection, model.Width, model.Height);
-  window.Grid().Select(field.Left, field.Top, field.Right, field.Bottom);
-  const std::optional<KeyImageFormat> format = chooseFormat();
+  const std::optional<KeyImageFormat> format = chooseFormat(DeviceBlock(TRect{left, top, left, top}, model.Width, model.Height));
   if (!format) return std::nullopt;
-  return DeviceImageRequest(catalogue->Catalogue(), type, document, field.Left, field.Top, *format, options,
-                            host_.prompt);
+  return DeviceImageRequest(catalogue->Catalogue(), type, document, left, top, *format, options, host_.prompt);
 }
 
 void DeviceCommands::KeyImage(TfmGrid& window) {
@@ -638,13 +651,22 @@ void DeviceCommands::KeyImage(TfmGrid& window) {
     if (!target) return;
     QString file;
     KeyImageFormat format = KeyImageFormat::Metafile;
-    const auto request = ImageRequest(*target, type, [&]() -> std::optional<KeyImageFormat> {
+    const TRect selection = target->Grid().Selection();
+    const auto chooseFile = [&](const TRect& field) -> std::optional<KeyImageFormat> {
+      target->Grid().Select(field.Left, field.Top, field.Right, field.Bottom);
+      // A field away from the first key is named before anything is written.
+      if (!DeviceFieldNote(field).empty() &&
+          host_.prompt.Ask(WithDeviceFieldNote(field, Translated(CoreTranslator(), kKeyImageFieldQuestion),
+                                               CoreTranslator()),
+                           kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) != Answer::Yes)
+        return std::nullopt;
       file = host_.dialogs.Choose(FileDialogKind::SaveKeyImage, host_.dialogFolder(), target->Caption());
       if (file.isEmpty()) return std::nullopt;
       // A name without a known extension gets the metafile, the dialog's first format.
       format = KeyImageFormatOf(file.toStdString()).value_or(KeyImageFormat::Metafile);
       return format;
-    });
+    };
+    const auto request = ImageRequest(*target, type, selection.Left, selection.Top, chooseFile);
     if (!request) return;
     const auto build = [&](IReporter& reporter) { return KeyImageBytes(format, *request, reporter); };
     if (!WriteKeyImage(file.toStdString(), build, host_.prompt, host_.status)) return;
@@ -660,18 +682,41 @@ void DeviceCommands::PrintKeyImage(TfmGrid& window) {
   WithImageDeviceType([this, target](uint16_t type) {
     const auto restoreStatus = qScopeGuard([this] { host_.commandsChanged(); });
     if (!target) return;
-    const auto request = ImageRequest(*target, type, [] { return std::optional(KeyImageFormat::Pdf); });
-    if (!request) return;
+    const auto pdf = [](const TRect&) { return std::optional(KeyImageFormat::Pdf); };
+    // The whole layout (the device's field from the first key); the field at the
+    // selected key is offered in the preview when it starts elsewhere.
+    std::vector<KeyImageRequest> requests;
+    const auto whole = ImageRequest(*target, type, 1, 1, pdf);
+    if (!whole) return;
+    requests.push_back(*whole);
+    const TRect selection = target->Grid().Selection();
+    if (selection.Left != 1 || selection.Top != 1) {
+      if (const auto part = ImageRequest(*target, type, selection.Left, selection.Top, pdf))
+        requests.push_back(*part);
+    }
+    size_t shown = 0;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(KeyImageWantsLandscape(*request) ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageOrientation(KeyImageWantsLandscape(*whole) ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setDocName(target->Caption());
     QPrintPreviewDialog preview(&printer, host_.window);
     preview.setObjectName(QStringLiteral("KeyImagePreview"));
     preview.setWindowTitle(tr("Печать рисунка клавиш"));
+    if (requests.size() > 1) {
+      auto* part = new QComboBox(&preview);
+      part->setObjectName(QStringLiteral("PrintedPart"));
+      part->setAccessibleName(tr("Печатать"));
+      part->addItem(tr("Вся раскладка"));
+      part->addItem(QString::fromStdString(DeviceFieldText(requests[1].Selection, CoreTranslator())));
+      if (auto* bar = preview.findChild<QToolBar*>()) bar->addWidget(part);
+      connect(part, &QComboBox::currentIndexChanged, &preview, [&preview, &shown](int index) {
+        shown = static_cast<size_t>(index);
+        if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) pages->updatePreview();
+      });
+    }
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* printed) {
       // Painted at 100 %: the printer's page and margins decide only how keys go onto sheets.
       ReportScope scope(host_.status, "Создание рисунка");
-      PaintKeyImagePages(*printed, *request, host_.status);
+      PaintKeyImagePages(*printed, requests[shown], host_.status);
     });
     preview.exec();
   });

@@ -163,11 +163,12 @@ class DeviceCommands : public QObject {
   // The keyboard type for the key image, detected (a job) or chosen from the
   // list, handed to next.
   void WithImageDeviceType(std::function<void(uint16_t)> next);
-  // The key image command up to the drawing: the device's checks, the grid
-  // selection set to the device's field, then the format (the user may still
-  // cancel there); nothing when the command ends early.
-  std::optional<KeyImageRequest> ImageRequest(TfmGrid& window, uint16_t type,
-                                              const std::function<std::optional<KeyImageFormat>()>& chooseFormat);
+  // The key image command up to the drawing for the device's field at the key
+  // (left, top): the device's checks, then the format for the field (the user
+  // may still cancel there); nothing when the command ends early.
+  std::optional<KeyImageRequest> ImageRequest(
+      TfmGrid& window, uint16_t type, int left, int top,
+      const std::function<std::optional<KeyImageFormat>(const TRect& field)>& chooseFormat);
 
   Host host_;
   std::function<std::unique_ptr<AppDevice>()> openDevice_;
