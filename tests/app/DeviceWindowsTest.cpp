@@ -758,7 +758,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     guard.start(200);
     prompt_->shown.clear();
     prompt_->answersByText = {{kCancelDownloadQuestion, Answer::No}, {kClearQuestion, Answer::Yes}};
-    for (const char* command : {"acDownLoad", "acUpload", "acDeviceClear", "acInfo", "acIBD", "acImage"}) {
+    for (const char* command : {"acDownLoad", "acUpload", "acDeviceClear", "acInfo", "acIBD", "acCompare", "acImage"}) {
       if (QByteArray(command) == "acIBD") {
         TfmIBD& dialog = main.Device().IntervalDialog();
         QTimer::singleShot(0, &dialog, [&dialog] {
@@ -777,6 +777,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(!empty->Document().History.CanUndo());
     QVERIFY(!empty->Document().Busy);
     QVERIFY(!main.Device().Info().isVisible());
+    QVERIFY(!main.Device().CompareWindow().isVisible());
     QCOMPARE(dialogs_->calls, 0);
     QVERIFY(main.statusBar()->currentMessage().isEmpty());
     QVERIFY(main.Action("acDownLoad")->isEnabled());

@@ -20,6 +20,9 @@ std::optional<PreparedOperation> ReadKeyboardLayout(const PortAccess& access, Se
   const OperationRequest request{OperationKind::Upload, document, selection, false, {}, {}};
   auto prepared = PrepareOperation(access, settings, catalogue, request, reporter, prompt);
   if (!prepared) return std::nullopt;
+  // A stop decided during the preparation ends the read here, whatever the keyboard
+  // holds: an empty or never written one has no block at which it would be seen.
+  if (gate && !gate->Pass()) return std::nullopt;
   // A keyboard never written holds erased memory, its stored size included: there
   // is nothing to keep, and no reason to stop the download that follows.
   if (prepared->header.DataSize == kErasedDataSize) return prepared;

@@ -645,5 +645,25 @@ TEST(KeyboardLayout, NeverWrittenKeyboardReadsAsEmptyWithoutAWord) {
   ExpectSameKeys(layout, written);
 }
 
+// A comparison stopped before its worker began still showed its window when the
+// keyboard was empty or never written: the read ended before any block's gate.
+TEST(KeyboardLayout, AStopDecidedBeforeTheReadEndsItWhateverTheKeyboardHolds) {
+  for (const bool written : {false, true}) {
+    DeviceRig rig;
+    if (written) {
+      TVL2Document layout;
+      FillLayout(layout);
+      ASSERT_EQ(Download(rig, layout), OperationResult::Done);
+    }
+    rig.gate.Stop();
+    rig.prompt.shown.clear();
+    TVL2Document read;
+    EXPECT_FALSE(ReadKeyboardLayout(rig.Access(), rig.settings, rig.catalogue, read, rig.reporter, rig.prompt,
+                                    &rig.gate));
+    EXPECT_TRUE(rig.prompt.shown.empty());
+    EXPECT_EQ(read.GetKey(1, 1), nullptr);
+  }
+}
+
 }  // namespace
 }  // namespace vl
