@@ -28,6 +28,7 @@
 #include "AppFixture.h"
 #include "DeviceJobs.h"
 #include "app/device/CompareDialog.h"
+#include "app/device/PortHelper.h"
 #include "TestCatalogue.h"
 #include "app/device/DeviceCommands.h"
 #include "app/device/DeviceVerdicts.h"
@@ -37,6 +38,7 @@
 #include "app/editor/ParametersDialog.h"
 #include "app/input/CardInputWindow.h"
 #include "app/input/KeyInputWindow.h"
+#include "ports/PortSelect.h"
 #include "app/device/ProgressDialog.h"
 #include "app/device/TestWindow.h"
 #include "app/editor/GridWindow.h"
@@ -140,9 +142,10 @@ class DeviceWindowsTest : public QObject, public AppFixture {
 
   // The simulated keyboard (or no port) as the window's device, opened now with
   // the catalogue as it stands.
-  void UseKeyboard(TfmMain& main, bool connected = true) {
+  void UseKeyboard(TfmMain& main, bool connected = true, bool openNow = true, long pauseAfter = -1) {
     keyboard_ = nullptr;
-    main.SetDeviceOpener([this, connected]() -> std::unique_ptr<AppDevice> {
+    port_ = nullptr;
+    main.SetDeviceOpener([this, connected, pauseAfter]() -> std::unique_ptr<AppDevice> {
       auto catalogue = std::make_unique<FolderDeviceCatalogue>(dataDir_->path().toStdString());
       auto clock = std::make_unique<VirtualClock>();
       std::unique_ptr<Port> port;
@@ -151,13 +154,14 @@ class DeviceWindowsTest : public QObject, public AppFixture {
         keyboard_ = keyboard.get();
         auto vanishing = std::make_unique<VanishingPort>(std::move(keyboard));
         port_ = vanishing.get();
+        if (pauseAfter >= 0) port_->PauseAfter(pauseAfter);
         port = std::move(vanishing);
       } else {
         port = std::make_unique<NullPort>();
       }
       return std::make_unique<AppDevice>(std::move(clock), std::move(port), std::move(catalogue));
     });
-    main.Device().Device();
+    if (openNow) main.Device().Device();
   }
 
   TfmMain& StartWithKeyboard(bool connected = true) {
@@ -885,6 +889,51 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(!target->Document().GetKey(1, 1));
     QVERIFY(!target->Document().History.CanUndo());
     QVERIFY(main.Action("acDownLoad")->isEnabled());
+  }
+
+  // A port attached for a download was given back only from the job's finish,
+  // which quitting drops: the till was left with a keyboard that did not type.
+  void QuittingDuringAnAttachedDownloadGivesThePortBack() {
+    QTemporaryDir bin;
+    const QString calls = bin.filePath(QStringLiteral("calls"));
+    const QString node = bin.filePath(QStringLiteral("serio_raw0"));
+    const auto script = [&bin](const QString& name, const QString& body) {
+      QFile file(bin.filePath(name));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(("#!/bin/sh\n" + body).toUtf8());
+      file.close();
+      file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    script(QStringLiteral("vlat-port"), QStringLiteral("exit 0\n"));
+    // pkexec vlat-port VERB: the verb recorded, the port node made or removed.
+    script(QStringLiteral("pkexec"), QStringLiteral("echo \"$2\" >> '%1'\n"
+                                                    "case \"$2\" in attach) : > '%2';; release) rm -f '%2';; esac\n")
+                                         .arg(calls, node));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    const auto restorePath = qScopeGuard([path] { qputenv("PATH", path); });
+    backend_.WriteString("", kPortSettingName, node.toStdString());
+    SetAttachPortForDownload(backend_, true);
+
+    TfmMain& main = Start();
+    UseKeyboard(main, true, false, kDownloadMidway);  // opened once the port is attached
+    FillLayout(main.ActiveLayout()->Document());
+    bool quit = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+      if (!port_ || !port_->Paused()) return;
+      poll.stop();
+      port_->Resume();
+      main_.reset();  // quitting, the job in the middle of a block
+      quit = true;
+    });
+    poll.start(1);
+    main.Action("acDownLoad")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(quit, 20000);
+    QFile recorded(calls);
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QCOMPARE(recorded.readAll(), QByteArray("attach\nrelease\n"));
+    QVERIFY(!QFile::exists(node));
   }
 
   void CompareListsTheDifferencesAndSelectsTheKey() {

@@ -269,6 +269,34 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     QCOMPARE(keyboard_->Layout()->keys[0].Layers[0].Macro[0], std::string("\x32"));
   }
 
+  // The keyboard's answers to a download went to a code-sequence line that
+  // listened (Forward was not held by a job): a reader listening when a job
+  // starts is cut off, none can start listening during it, and after it they can.
+  void NoReaderHearsTheKeyboardWhileAJobHoldsThePort() {
+    struct Heard final : IByteReceiver {
+      std::vector<uint8_t> bytes;
+      void OnKeyboardByte(uint8_t byte) override { bytes.push_back(byte); }
+    } before, during;
+    backend_.WriteString("", kPortSettingName, "sim:0105");
+    TfmMain& main = StartWithSimulator();
+    Put(main.ActiveLayout()->Document(), 1, 1, "\x1C");
+    const PortHandle handle = main.Device().ByteSource();
+    QVERIFY(handle.Forward(&before));
+    main.Action("acDownLoad")->trigger();
+    QVERIFY(main.Device().JobRunning());
+    QVERIFY(!handle.Forward(&during));
+    QVERIFY(WaitForJobs(main));
+    QVERIFY(before.bytes.empty());
+    QVERIFY(during.bytes.empty());
+
+    QVERIFY(handle.Forward(&during));
+    keyboard_->Press(0, 0);
+    clock_->Pause(std::chrono::seconds(1));
+    keyboard_->Poll();
+    QVERIFY(!during.bytes.empty());
+    handle.Forward(nullptr);
+  }
+
   // The port went before the test window's byte reader; a job under way at the
   // end must not outlive what it uses.
   void EndWithTheTestWindowCapturingAndAJobUnderWay() {
