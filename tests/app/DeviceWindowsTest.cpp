@@ -119,6 +119,40 @@ class VanishingPort final : public Port {
 constexpr long kDownloadMidway = 1200;
 constexpr long kUploadMidway = 300;
 
+// Stands for pkexec and vlat-port on PATH while it lives: "pkexec vlat-port VERB"
+// records the verb (after releaseSeconds for a release, as a password prompt
+// would take) and makes or removes the port's node.
+struct FakePortHelper {
+  explicit FakePortHelper(int releaseSeconds = 0) : path(qgetenv("PATH")) {
+    Script(QStringLiteral("vlat-port"), QStringLiteral("exit 0\n"));
+    Script(QStringLiteral("pkexec"),
+           QStringLiteral("[ \"$2\" = release ] && sleep %3\n"
+                          "echo \"$2\" >> '%1'\n"
+                          "case \"$2\" in attach) : > '%2';; release) rm -f '%2';; esac\n")
+               .arg(bin.filePath(QStringLiteral("calls")), node)
+               .arg(releaseSeconds));
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+  }
+  ~FakePortHelper() { qputenv("PATH", path); }
+  QByteArray Calls() const {
+    QFile recorded(bin.filePath(QStringLiteral("calls")));
+    return recorded.open(QIODevice::ReadOnly) ? recorded.readAll() : QByteArray();
+  }
+
+  QTemporaryDir bin;
+  QString node = bin.filePath(QStringLiteral("serio_raw0"));
+  QByteArray path;
+
+ private:
+  void Script(const QString& name, const QString& body) const {
+    QFile file(bin.filePath(name));
+    if (!file.open(QIODevice::WriteOnly)) return;
+    file.write(("#!/bin/sh\n" + body).toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+};
+
 class DeviceWindowsTest : public QObject, public AppFixture {
   Q_OBJECT
 
@@ -894,27 +928,9 @@ class DeviceWindowsTest : public QObject, public AppFixture {
   // A port attached for a download was given back only from the job's finish,
   // which quitting drops: the till was left with a keyboard that did not type.
   void QuittingDuringAnAttachedDownloadGivesThePortBack() {
-    QTemporaryDir bin;
-    const QString calls = bin.filePath(QStringLiteral("calls"));
-    const QString node = bin.filePath(QStringLiteral("serio_raw0"));
-    const auto script = [&bin](const QString& name, const QString& body) {
-      QFile file(bin.filePath(name));
-      QVERIFY(file.open(QIODevice::WriteOnly));
-      file.write(("#!/bin/sh\n" + body).toUtf8());
-      file.close();
-      file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    };
-    script(QStringLiteral("vlat-port"), QStringLiteral("exit 0\n"));
-    // pkexec vlat-port VERB: the verb recorded, the port node made or removed.
-    script(QStringLiteral("pkexec"), QStringLiteral("echo \"$2\" >> '%1'\n"
-                                                    "case \"$2\" in attach) : > '%2';; release) rm -f '%2';; esac\n")
-                                         .arg(calls, node));
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
-    const auto restorePath = qScopeGuard([path] { qputenv("PATH", path); });
-    backend_.WriteString("", kPortSettingName, node.toStdString());
+    FakePortHelper helper;
+    backend_.WriteString("", kPortSettingName, helper.node.toStdString());
     SetAttachPortForDownload(backend_, true);
-
     TfmMain& main = Start();
     UseKeyboard(main, true, false, kDownloadMidway);  // opened once the port is attached
     FillLayout(main.ActiveLayout()->Document());
@@ -930,10 +946,32 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     poll.start(1);
     main.Action("acDownLoad")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(quit, 20000);
-    QFile recorded(calls);
-    QVERIFY(recorded.open(QIODevice::ReadOnly));
-    QCOMPARE(recorded.readAll(), QByteArray("attach\nrelease\n"));
-    QVERIFY(!QFile::exists(node));
+    QCOMPARE(helper.Calls(), QByteArray("attach\nrelease\n"));
+    QVERIFY(!QFile::exists(helper.node));
+  }
+
+  // Quitting while the port was being given back after a download killed the
+  // helper and left the port attached.
+  void QuittingWhileThePortIsGivenBackStillGivesItBack() {
+    FakePortHelper helper(1);
+    backend_.WriteString("", kPortSettingName, helper.node.toStdString());
+    SetAttachPortForDownload(backend_, true);
+    TfmMain& main = Start();
+    UseKeyboard(main, true, false);
+    FillLayout(main.ActiveLayout()->Document());
+    bool quit = false;
+    connect(&main.Device().Jobs(), &JobRunner::RunningChanged, this, [&](bool running) {
+      // Quit once the give-back runs.
+      if (running && main.Device().Progress().windowTitle() == U("Возврат порта клавиатуре"))
+        QTimer::singleShot(50, this, [&] {
+          main_.reset();
+          quit = true;
+        });
+    });
+    main.Action("acDownLoad")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(quit, 20000);
+    QVERIFY(helper.Calls().endsWith("release\n"));
+    QVERIFY(!QFile::exists(helper.node));
   }
 
   void CompareListsTheDifferencesAndSelectsTheKey() {

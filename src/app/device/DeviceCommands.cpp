@@ -431,9 +431,19 @@ void DeviceCommands::GiveBackPort(const std::shared_ptr<PortLease>& lease) {
   // The port is closed before it is given back.
   ForgetDevice();
   auto failure = std::make_shared<std::string>();
+  auto released = std::make_shared<bool>(false);
   JobRunner::Job job;
   job.caption = kCaptionRelease;
-  job.work = [failure](JobRunner::Context& context) { *failure = ReleasePort(context.gate); };
+  job.work = [failure, released](JobRunner::Context& context) {
+    *failure = ReleasePort(context.gate);
+    *released = !context.gate.StopRequested();
+  };
+  // Stopped (the program closing) before the helper was done: given back all the same.
+  job.end = [released](bool forGood) {
+    if (!forGood || *released) return;
+    const CancelGate gate;
+    ReleasePort(gate);
+  };
   job.finished = [this, failure] {
     if (!failure->empty()) host_.prompt.Message(*failure, kCaptionError, MessageIcon::Error);
   };
