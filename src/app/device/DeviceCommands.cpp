@@ -459,76 +459,99 @@ void DeviceCommands::GiveBackPortNow(const std::shared_ptr<PortLease>& lease) {
   ReleasePort(gate);
 }
 
+template <typename Result>
+void DeviceCommands::RunJob(AppDevice& device, const char* caption, const QString& layout,
+                            std::function<Result(AppDevice&, const SettingsStore&, JobRunner::Context&)> work,
+                            std::function<void(const Result&)> finished) {
+  auto result = std::make_shared<Result>();
+  JobRunner::Job job;
+  job.caption = caption;
+  job.layout = layout;
+  job.work = [device = &device, settings = host_.settings, work = std::move(work), result](JobRunner::Context& context) {
+    *result = work(*device, settings, context);
+  };
+  job.finished = [finished = std::move(finished), result] { finished(*result); };
+  Launch(device, std::move(job));
+}
+
+namespace {
+
+// What an upload's worker hands its window.
+struct UploadOutcome {
+  OperationResult result = OperationResult::Failed;
+  DeviceRead read;
+  std::optional<TRect> fragment;  // settled before the read
+};
+
+// What a comparison's worker hands its window.
+struct CompareOutcome {
+  std::optional<KeyboardComparison> comparison;
+  TRect field;
+};
+
+}  // namespace
+
 void DeviceCommands::Upload(TfmGrid& window) {
   AppDevice* device = IdleDeviceFor(window, &DeviceCommands::Upload);
   if (!device) return;
   // The worker collects what it reads; the window's document takes just those
-  // cells in one step at the end. The request's document is not read by an upload.
-  auto read = std::make_shared<DeviceRead>();
-  auto unread = std::make_shared<TVL2Document>();
+  // cells in one step at the end.
   auto busy = std::make_shared<WindowBusy>(window);
-  auto result = std::make_shared<OperationResult>(OperationResult::Failed);
-  auto fragment = std::make_shared<std::optional<TRect>>();
-  const SettingsStore settings = host_.settings;
   const TRect selection = window.Grid().Selection();
-  JobRunner::Job job;
-  job.caption = kCaptionUpload;
-  job.layout = LayoutName(window);
-  job.work = [device, read, unread, result, fragment, settings, selection](JobRunner::Context& context) {
-    OperationRequest request{OperationKind::Upload, *unread, selection, false, {}, {},
-                             [&fragment = *fragment](const TRect& settled) { fragment = settled; }};
-    request.uploadInto = read.get();
-    *result = RunDeviceOperation(device->Access(), settings, device->Catalogue(), request, context.reporter,
-                                 context.prompt, context.gate);
-  };
-  job.finished = [busy, read, result, fragment] {
-    TfmGrid* target = busy->Window();
-    if (!target) return;
-    if (*result == OperationResult::Done) {
-      const WaitCursor wait;  // recording the step of a large layout takes a moment
-      ApplyDeviceRead(target->Document(), *read);
-    }
-    // The block the upload filled is selected, as it was settled before the read.
-    if (const auto& block = *fragment) target->Grid().Select(block->Left, block->Top, block->Right, block->Bottom);
-    target->Grid().viewport()->update();
-  };
-  Launch(*device, std::move(job));
+  RunJob<UploadOutcome>(
+      *device, kCaptionUpload, LayoutName(window),
+      [selection](AppDevice& keyboard, const SettingsStore& settings, JobRunner::Context& context) {
+        UploadOutcome outcome;
+        TVL2Document unread;  // an upload into uploadInto leaves the request's document alone
+        OperationRequest request{OperationKind::Upload, unread, selection, false, {}, {},
+                                 [&outcome](const TRect& settled) { outcome.fragment = settled; }};
+        request.uploadInto = &outcome.read;
+        outcome.result = RunDeviceOperation(keyboard.Access(), settings, keyboard.Catalogue(), request,
+                                            context.reporter, context.prompt, context.gate);
+        return outcome;
+      },
+      [busy](const UploadOutcome& outcome) {
+        TfmGrid* target = busy->Window();
+        if (!target) return;
+        if (outcome.result == OperationResult::Done) {
+          const WaitCursor wait;  // recording the step of a large layout takes a moment
+          ApplyDeviceRead(target->Document(), outcome.read);
+        }
+        // The block the upload filled is selected, as it was settled before the read.
+        if (const auto& block = outcome.fragment)
+          target->Grid().Select(block->Left, block->Top, block->Right, block->Bottom);
+        target->Grid().viewport()->update();
+      });
 }
 
 void DeviceCommands::Clear() {
   AppDevice* device = IdleDevice([this] { Clear(); });
   if (!device) return;
-  auto cleared = std::make_shared<bool>(false);
-  const SettingsStore settings = host_.settings;
-  JobRunner::Job job;
-  job.caption = kCaptionClear;
-  job.work = [device, cleared, settings](JobRunner::Context& context) {
-    *cleared = RunClear(device->Access(), settings, device->Catalogue(), context.reporter, context.prompt,
+  RunJob<bool>(
+      *device, kCaptionClear, {},
+      [](AppDevice& keyboard, const SettingsStore& settings, JobRunner::Context& context) {
+        return RunClear(keyboard.Access(), settings, keyboard.Catalogue(), context.reporter, context.prompt,
                         &context.gate);
-  };
-  job.finished = [this, cleared] {
-    if (*cleared) host_.tell(CoreText(kClearDoneStatus));
-  };
-  Launch(*device, std::move(job));
+      },
+      [this](const bool& cleared) {
+        if (cleared) host_.tell(CoreText(kClearDoneStatus));
+      });
 }
 
 void DeviceCommands::Information() {
   AppDevice* device = IdleDevice([this] { Information(); });
   if (!device) return;
-  auto rows = std::make_shared<std::optional<DeviceInfoTable>>();
-  const SettingsStore settings = host_.settings;
-  JobRunner::Job job;
-  job.caption = kInfoCaption;
-  job.work = [device, rows, settings](JobRunner::Context& context) {
-    *rows = QueryDeviceInfo(device->Access(), settings, device->Catalogue(), context.reporter, context.prompt,
-                            &context.gate);
-  };
-  job.finished = [this, rows] {
-    if (!*rows) return;
-    info_->SetRows(**rows);
-    info_->open();
-  };
-  Launch(*device, std::move(job));
+  RunJob<std::optional<DeviceInfoTable>>(
+      *device, kInfoCaption, {},
+      [](AppDevice& keyboard, const SettingsStore& settings, JobRunner::Context& context) {
+        return QueryDeviceInfo(keyboard.Access(), settings, keyboard.Catalogue(), context.reporter, context.prompt,
+                               &context.gate);
+      },
+      [this](const std::optional<DeviceInfoTable>& rows) {
+        if (!rows) return;
+        info_->SetRows(*rows);
+        info_->open();
+      });
 }
 
 void DeviceCommands::Interval() {
@@ -536,50 +559,45 @@ void DeviceCommands::Interval() {
   if (!device) return;
   const std::optional<int> item = ibd_->Choose();
   if (!item) return;
-  auto sent = std::make_shared<bool>(false);
-  JobRunner::Job job;
-  job.caption = kCaptionInterval;
-  job.work = [device, sent, item = *item](JobRunner::Context& context) {
-    context.reporter.SetStatus(kStatusInterval);
-    if (context.gate.Pass()) *sent = RunInterval(device->Access(), item, context.prompt);
-  };
-  job.finished = [this, sent] {
-    if (*sent) host_.tell(CoreText(kIntervalDoneStatus));
-  };
-  Launch(*device, std::move(job));
+  RunJob<bool>(
+      *device, kCaptionInterval, {},
+      [item = *item](AppDevice& keyboard, const SettingsStore&, JobRunner::Context& context) {
+        context.reporter.SetStatus(kStatusInterval);
+        return context.gate.Pass() && RunInterval(keyboard.Access(), item, context.prompt);
+      },
+      [this](const bool& sent) {
+        if (sent) host_.tell(CoreText(kIntervalDoneStatus));
+      });
 }
 
 void DeviceCommands::Compare(TfmGrid& window) {
   AppDevice* device = IdleDeviceFor(window, &DeviceCommands::Compare);
   if (!device) return;
   std::shared_ptr<TVL2Document> layout = CopyForDevice(window.Document());
-  auto comparison = std::make_shared<std::optional<KeyboardComparison>>();
-  const SettingsStore settings = host_.settings;
   const TRect selection = window.Grid().Selection();
   const QPointer<TfmGrid> target(&window);
-  JobRunner::Job job;
-  job.caption = kCaptionCompare;
-  job.layout = LayoutName(window);
-  auto field = std::make_shared<TRect>();
-  job.work = [device, layout, comparison, field, settings, selection](JobRunner::Context& context) {
-    TVL2Document keyboard;
-    // The field a download would write now, from the same key and by the same setting.
-    const auto prepared =
-        ReadKeyboardLayout(device->Access(), settings, device->Catalogue(), keyboard, context.reporter,
-                           context.prompt, &context.gate, selection, settings.IsOn(Setting::IsDownloadFromSelection));
-    if (!prepared) return;
-    *field = prepared->selection;
-    *comparison = CompareWithKeyboard(*layout, keyboard, settings, *prepared, true);
-    // A layout the download would refuse is told as the download tells it.
-    if (!*comparison) context.prompt.Message(kImageTooLarge, kCaptionError, MessageIcon::Error);
-  };
-  job.finished = [this, target, comparison, field] {
-    if (!*comparison || !target) return;
-    compared_ = target;
-    compare_->ShowComparison(target->Caption(), **comparison,
-                             QString::fromStdString(DeviceFieldNote(*field, CoreTranslator())));
-  };
-  Launch(*device, std::move(job));
+  RunJob<CompareOutcome>(
+      *device, kCaptionCompare, LayoutName(window),
+      [layout, selection](AppDevice& keyboard, const SettingsStore& settings, JobRunner::Context& context) {
+        CompareOutcome outcome;
+        TVL2Document held;
+        // The field a download would write now, from the same key and by the same setting.
+        const auto prepared = ReadKeyboardLayout(keyboard.Access(), settings, keyboard.Catalogue(), held,
+                                                 context.reporter, context.prompt, &context.gate, selection,
+                                                 settings.IsOn(Setting::IsDownloadFromSelection));
+        if (!prepared) return outcome;
+        outcome.field = prepared->selection;
+        outcome.comparison = CompareWithKeyboard(*layout, held, settings, *prepared, true);
+        // A layout the download would refuse is told as the download tells it.
+        if (!outcome.comparison) context.prompt.Message(kImageTooLarge, kCaptionError, MessageIcon::Error);
+        return outcome;
+      },
+      [this, target](const CompareOutcome& outcome) {
+        if (!outcome.comparison || !target) return;
+        compared_ = target;
+        compare_->ShowComparison(target->Caption(), *outcome.comparison,
+                                 QString::fromStdString(DeviceFieldNote(outcome.field, CoreTranslator())));
+      });
 }
 
 void DeviceCommands::WithImageDeviceType(std::function<void(uint16_t)> next) {

@@ -160,6 +160,12 @@ class DeviceCommands : public QObject {
   void CloseDevice();
   void StartDownload(TfmGrid& window, AppDevice& device, std::shared_ptr<KeptLayout> backup,
                      std::shared_ptr<PortLease> lease);
+  // A device job: work computes a Result on the worker from the device and a copy
+  // of the settings; finished takes it on the user-interface thread.
+  template <typename Result>
+  void RunJob(AppDevice& device, const char* caption, const QString& layout,
+              std::function<Result(AppDevice&, const SettingsStore&, JobRunner::Context&)> work,
+              std::function<void(const Result&)> finished);
   // The keyboard type for the key image, detected (a job) or chosen from the
   // list, handed to next.
   void WithImageDeviceType(std::function<void(uint16_t)> next);
