@@ -285,8 +285,9 @@ void TfmMain::BuildActions() {
   }
   QAction* cellInfo = Action("acViewCellInfo");
   cellInfo->setCheckable(true);
-  connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [this, cellInfo] {
-    cellInfo->setChecked(!cellInfo_->isHidden());
+  // The dock hides as the window goes (~QWidget): nothing of TfmMain is touched then.
+  connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [dock = cellInfo_, cellInfo] {
+    cellInfo->setChecked(!dock->isHidden());
   });
 }
 
