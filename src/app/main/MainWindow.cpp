@@ -285,8 +285,10 @@ void TfmMain::BuildActions() {
   }
   QAction* cellInfo = Action("acViewCellInfo");
   cellInfo->setCheckable(true);
-  connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [this, cellInfo] {
-    cellInfo->setChecked(!cellInfo_->isHidden());
+  // The dock hides its children while the window is destroyed: the slot must not
+  // reach into the window then.
+  connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [dock = cellInfo_, cellInfo] {
+    cellInfo->setChecked(!dock->isHidden());
   });
 }
 
