@@ -285,7 +285,8 @@ void TfmMain::BuildActions() {
   }
   QAction* cellInfo = Action("acViewCellInfo");
   cellInfo->setCheckable(true);
-  // The dock hides as the window goes (~QWidget): nothing of TfmMain is touched then.
+  // The dock hides its children while the window is destroyed: the slot must not
+  // reach into the window then.
   connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [dock = cellInfo_, cellInfo] {
     cellInfo->setChecked(!dock->isHidden());
   });
