@@ -26,15 +26,16 @@ TfmProgress::TfmProgress(JobRunner& runner, const SettingsStore& settings, QWidg
   setObjectName(QStringLiteral("fmProgress"));
   setWindowModality(Qt::ApplicationModal);
   detect_ = new TfmDetect(this);
+  // The value labels are read by their values, the caption beside each as its description.
   lbLayout_ = new QLabel;
   lbLayout_->setObjectName(QStringLiteral("lbLayout"));
-  lbLayout_->setAccessibleName(tr("раскладка"));
+  lbLayout_->setAccessibleDescription(tr("раскладка"));
   lbMode_ = new QLabel;
   lbMode_->setObjectName(QStringLiteral("lbMode"));
-  lbMode_->setAccessibleName(tr("режим работы"));
+  lbMode_->setAccessibleDescription(tr("режим работы"));
   lbStep_ = new QLabel;
   lbStep_->setObjectName(QStringLiteral("lbStep"));
-  lbStep_->setAccessibleName(tr("операция"));
+  lbStep_->setAccessibleDescription(tr("операция"));
   lbStep_->setMinimumWidth(300);
   pbProgress_ = new QProgressBar;
   pbProgress_->setObjectName(QStringLiteral("pbProgress"));
