@@ -3,6 +3,7 @@
 // remark a line; exit 1 when there are remarks, 2 when the file cannot be read.
 
 #include "cli/LayoutFiles.h"
+#include "cli/Reason.h"
 #include "core/formats/CheckLayout.h"
 
 namespace vl::cli {
@@ -17,10 +18,7 @@ int RunCheck(CliContext& context) {
 
   TVL2Document document;
   LayoutPrompt prompt(*context.err, password);
-  if (const int code = ReadLayoutInput(document, args[0], context.settings, prompt, *context.err);
-      code != kExitOk) {
-    return code;
-  }
+  if (ReadLayoutInput(document, args[0], context.settings, prompt, *context.err) != kExitOk) return UnreadableInput(context);
   int layers = context.settings.LayerCountValue();
   if (layersOption) {
     layers = ParseInt(*layersOption, "--layers");

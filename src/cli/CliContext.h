@@ -26,6 +26,7 @@ struct CliContext {
   bool json = false;                 // --json: main writes result on standard output at the end
   Json result;                       // the facts of the command, for --json
   bool noDevice = false;             // the port would not open or no device answered
+  std::string reason;                // the cause of a failure, for --json (cli/Reason.h)
 };
 
 // Takes "--name value" out of args; nullopt when absent. A missing value throws.
@@ -41,6 +42,7 @@ TRect ParseRect(const std::string& text);
 // Thrown for a malformed command line; main prints it with the usage line.
 struct UsageError {
   std::string message;
+  const char* reason = "usage";  // for --json; a refusal with a cause of its own names it
 };
 
 }  // namespace vl::cli

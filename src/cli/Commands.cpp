@@ -31,9 +31,10 @@ std::span<const CommandInfo> AllCommands() {
       CommandInfo{"identify", "",
                   "identify the keyboard on the port and read its controller version", RunIdentify},
       CommandInfo{"download",
-                  "FILE.vld|FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--backup OUT.vld [--force]] [--yes]",
+                  "FILE.vld|FILE.mtf [--rect C1,R1,C2,R2] [--verify] [--backup OUT.vld [--force]] [--allow-outside] "
+                  "[--yes]",
                   "write a layout into the keyboard; --backup saves the keyboard's layout once the download "
-                  "is agreed",
+                  "is agreed; keys beyond the device's field are dropped only with --allow-outside",
                   RunDownload},
       CommandInfo{"upload", "OUT.vld|OUT.mtf [--into FILE] [--card] [--force] [--yes]",
                   "read the layout out of the keyboard; --card reads the card reader too", RunUpload},

@@ -8,6 +8,7 @@
 
 #include "cli/DeviceCommandSupport.h"
 #include "cli/LayoutFiles.h"
+#include "cli/Reason.h"
 #include "core/device/Download.h"
 #include "core/device/KeyboardLayout.h"
 #include "core/device/LayoutCompare.h"
@@ -54,12 +55,12 @@ int RunCompare(CliContext& context) {
   auto& [prompt, reporter] = terminal;
   SettingsStore settings = context.settings;
   TVL2Document layout;
-  if (!LoadDocument(layout, args[0], settings, prompt, reporter)) return kExitUnreadable;
+  if (!LoadDocument(layout, args[0], settings, prompt, reporter)) return UnreadableInput(context);
   context.result.Set("file", args[0]);
 
   if (args.size() == 2) {
     TVL2Document other;
-    if (!LoadDocument(other, args[1], settings, prompt, reporter)) return kExitUnreadable;
+    if (!LoadDocument(other, args[1], settings, prompt, reporter)) return UnreadableInput(context);
     context.result.Set("other", args[1]);
     return Report(context, CompareLayoutFiles(layout, other),
                   card ? CompareLayoutFileCards(layout, other) : std::vector<TrackDifference>{});
@@ -70,10 +71,18 @@ int RunCompare(CliContext& context) {
   TVL2Document keyboard;
   const auto prepared = ReadKeyboardLayout(line->Access(), settings, *line->catalogue, keyboard, reporter, prompt);
   if (!prepared) return Verdict(context, false, "", kCompareFailed);
+  // Keys a download would leave out are no difference of the keyboard's, but the
+  // download refuses them unless told to drop them: say how many.
+  const int outside = KeysOutside(layout, prepared->selection);
+  context.result.Set("outside", outside);
+  if (outside > 0)
+    *context.out << "Клавиш с данными вне поля устройства (" << prepared->model.Width << "x" << prepared->model.Height
+                 << "): " << outside << ".\n";
   // A layout the download would refuse is told as the download tells it, not
   // listed as differences; like an unreadable input it cannot be compared at all.
   const auto comparison = CompareWithKeyboard(layout, keyboard, settings, *prepared, card);
   if (!comparison) {
+    TellReason(context, reason::kTooLarge);
     PrintMessage(*context.err, kImageTooLarge);
     Verdict(context, false, "", kCompareFailed);
     return kExitUnreadable;

@@ -7,6 +7,7 @@
 // be written.
 
 #include "cli/LayoutFiles.h"
+#include "cli/Reason.h"
 #include "core/common/FileErrors.h"
 
 namespace vl::cli {
@@ -42,9 +43,7 @@ int RunConvert(CliContext& context) {
   SettingsStore settings = context.settings;
   TVL2Document document;
   LayoutPrompt prompt(*context.err, password);
-  if (const int code = ReadLayoutInput(document, in, settings, prompt, *context.err); code != kExitOk) {
-    return code;
-  }
+  if (ReadLayoutInput(document, in, settings, prompt, *context.err) != kExitOk) return UnreadableInput(context);
   if (storedPassword) document.Password = *storedPassword;
   if (noPassword) document.Password.clear();
 

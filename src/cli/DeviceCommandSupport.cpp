@@ -11,6 +11,7 @@
 #include <iostream>
 
 #include "cli/LayoutFiles.h"
+#include "cli/Reason.h"
 #include "cli/SignalCancel.h"
 #include "core/common/FileErrors.h"
 #include "core/common/SafeWrite.h"
@@ -51,22 +52,33 @@ const LayoutFormat& FormatOf(const std::string& fileName, bool reading) {
 }  // namespace
 
 TerminalPrompt::TerminalPrompt(CliContext& context, bool assumeYes)
-    : in_(std::cin), err_(*context.err), noDevice_(context.noDevice), assumeYes_(assumeYes) {}
+    : in_(std::cin), err_(*context.err), context_(context), assumeYes_(assumeYes) {}
+
+void TerminalPrompt::Settle(const std::string& question, Answer answer, const std::string& refusedReason) {
+  settledQuestion_ = question;
+  settledAnswer_ = answer;
+  refusedReason_ = refusedReason;
+}
 
 Answer TerminalPrompt::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon) {
-  if (text == kNotConnected || text == kOstrelNotConnected) noDevice_ = true;
+  const std::string cause = ReasonOfMessage(text);
+  if (cause == reason::kNotConnected) context_.noDevice = true;
+  TellReason(context_, cause);
   err_ << caption << ": ";
   PrintMessage(err_, text == kWriteErrorNormal ? kWriteErrorHere : text);
   if (buttons == MessageButtons::Ok) return Answer::Ok;
+  if (!settledQuestion_.empty() && text == settledQuestion_) {
+    if (settledAnswer_ == Answer::No) TellReason(context_, refusedReason_);
+    return settledAnswer_;
+  }
   if (assumeYes_) return Answer::Yes;
   err_ << "[y/n] " << std::flush;
   std::string reply;
-  if (!std::getline(in_, reply)) return Answer::No;
-  return reply.starts_with("y") || reply.starts_with("Y") || reply.starts_with("д") ||
-                 reply.starts_with("Д")
-             ? Answer::Yes
-             : Answer::No;
+  const bool yes = std::getline(in_, reply) && (reply.starts_with("y") || reply.starts_with("Y") ||
+                                               reply.starts_with("д") || reply.starts_with("Д"));
+  if (!yes) TellReason(context_, reason::kDeclined);
+  return yes ? Answer::Yes : Answer::No;
 }
 
 std::optional<std::string> TerminalPrompt::AskPassword(const std::string& firstLine,
@@ -148,6 +160,9 @@ std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
     // Otherwise no catalogue, a simulated type it does not describe, or memory that cannot be kept.
     context.noDevice = dynamic_cast<const std::system_error*>(&e) || dynamic_cast<const PortRefusedError*>(&e) ||
                        dynamic_cast<const StateFileBusy*>(&e);
+    TellReason(context, context.noDevice                                 ? reason::kNoPort
+                        : dynamic_cast<const StateFileRefused*>(&e) ? reason::kFileWrite
+                                                                      : reason::kCatalogue);
     *context.err << e.what() << '\n';
     return nullptr;
   }
@@ -203,8 +218,11 @@ std::string TakeOnlyArgument(std::vector<std::string>& args, const std::string& 
 TerminalSide::TerminalSide(CliContext& context, bool assumeYes)
     : prompt(context, assumeYes), reporter(*context.progress, IsTerminal(*context.progress)) {}
 
-LayoutTransfer::LayoutTransfer(CliContext& context, bool assumeYes, std::unique_ptr<DeviceLine> openLine)
-    : line(std::move(openLine)), terminal(context, assumeYes), settings(context.settings), err(*context.err) {}
+LayoutTransfer::LayoutTransfer(CliContext& commandContext, bool assumeYes, std::unique_ptr<DeviceLine> openLine)
+    : context(commandContext),
+      line(std::move(openLine)),
+      terminal(commandContext, assumeYes),
+      settings(commandContext.settings) {}
 
 bool LayoutTransfer::Run(const OperationRequest& request) {
   CancelGate gate;
@@ -213,10 +231,12 @@ bool LayoutTransfer::Run(const OperationRequest& request) {
   const OperationResult result = RunDeviceOperation(line->Access(), settings, *line->catalogue, request,
                                                     terminal.reporter, terminal.prompt, gate);
   if (result == OperationResult::Cancelled && interrupt.Signalled()) {
+    TellReason(context, reason::kCancelled);
     terminal.reporter.SetStatus(kCancelledText);
   }
   // Whatever the keyboard now holds (the layout, or a cleared memory) is kept.
-  const bool kept = line->KeepMemory(err);
+  const bool kept = line->KeepMemory(*context.err);
+  if (!kept) TellReason(context, reason::kFileWrite);
   return result == OperationResult::Done && kept;
 }
 

@@ -19,20 +19,27 @@
 namespace vl::cli {
 
 // Questions on the terminal: "y"/"д" is Yes, anything else (end of input too) No.
-// With assumeYes every question is answered Yes unasked. Messages go to err.
-// A "device not connected" message marks the context's noDevice.
+// With assumeYes every question is answered Yes unasked, but for one settled
+// beforehand. Messages go to err; the first that names a cause becomes the
+// context's reason, and a "device not connected" message marks its noDevice.
 class TerminalPrompt final : public IPrompt {
  public:
   TerminalPrompt(CliContext& context, bool assumeYes);
   Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
              MessageIcon icon) override;
   std::optional<std::string> AskPassword(const std::string& firstLine, const std::string& secondLine) override;
+  // The answer to the question whose text is question, unasked whatever
+  // assumeYes says; a No records refusedReason.
+  void Settle(const std::string& question, Answer answer, const std::string& refusedReason);
 
  private:
   std::istream& in_;
   std::ostream& err_;
-  bool& noDevice_;
+  CliContext& context_;
   bool assumeYes_;
+  std::string settledQuestion_;
+  Answer settledAnswer_ = Answer::No;
+  std::string refusedReason_;
 };
 
 // A progress bar redrawn in place on a terminal; otherwise one line per status
@@ -114,10 +121,10 @@ struct TerminalSide {
 // line, the terminal and the settings the command may adjust for this run.
 struct LayoutTransfer {
   LayoutTransfer(CliContext& context, bool assumeYes, std::unique_ptr<DeviceLine> openLine);
+  CliContext& context;
   std::unique_ptr<DeviceLine> line;
   TerminalSide terminal;
   SettingsStore settings;
-  std::ostream& err;
   // The download or upload on the caller's thread; true when the device finished
   // it and a simulated keyboard's memory is kept.
   bool Run(const OperationRequest& request);

@@ -12,6 +12,7 @@
 #include "cli/CliContext.h"
 #include "cli/DeviceCommandSupport.h"
 #include "cli/LayoutFiles.h"
+#include "cli/Reason.h"
 #include "core/common/FileErrors.h"
 #include "core/document/LayoutFile.h"
 #include "core/formats/KeyImageDevice.h"
@@ -92,10 +93,10 @@ int RunImage(CliContext& context) {
   try {
     LoadLayout(document, file, terminal.prompt, terminal.reporter);
   } catch (const OperationAbandoned&) {
-    return kExitFailure;
+    return UnreadableInput(context);
   } catch (const FileError& error) {
     *context.err << error.what() << '\n';
-    return kExitFailure;
+    return UnreadableInput(context);
   }
   const auto request =
       DeviceImageRequest(*catalogue, type, document, left, top, imageFormat, options, terminal.prompt);

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "cli/LayoutFiles.h"
+#include "cli/Reason.h"
 #include "core/text/Cp1251.h"
 
 namespace vl::cli {
@@ -87,9 +88,7 @@ int RunInfo(CliContext& context) {
   SettingsStore settings = context.settings;
   TVL2Document document;
   LayoutPrompt prompt(*context.err, password);
-  if (const int code = ReadLayoutInput(document, args[0], settings, prompt, *context.err); code != kExitOk) {
-    return code;
-  }
+  if (ReadLayoutInput(document, args[0], settings, prompt, *context.err) != kExitOk) return UnreadableInput(context);
   PrintSummary(*context.out, document, args[0]);
   return kExitOk;
 }

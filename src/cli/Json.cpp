@@ -1,5 +1,7 @@
 #include "cli/Json.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace vl::cli {
@@ -81,6 +83,11 @@ void Json::DumpTo(std::string& out) const {
     out += *flag ? "true" : "false";
   } else if (const auto* number = std::get_if<int64_t>(&value_)) {
     out += std::to_string(*number);
+  } else if (const auto* real = std::get_if<double>(&value_)) {
+    // The shortest text that reads back as the same number; JSON has no infinity.
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, *real);
+    out += std::isfinite(*real) ? std::string(text, written.ptr) : "null";
   } else if (const auto* text = std::get_if<std::string>(&value_)) {
     out += JsonString(*text);
   } else if (const auto* members = std::get_if<std::shared_ptr<Members>>(&value_)) {

@@ -17,6 +17,7 @@ class Json {
   Json(bool value) : value_(value) {}
   Json(int value) : value_(static_cast<int64_t>(value)) {}
   Json(int64_t value) : value_(value) {}
+  Json(double value) : value_(value) {}  // written with a point, whatever the locale
   Json(const char* text) : value_(std::string(text)) {}
   Json(std::string text) : value_(std::move(text)) {}
 
@@ -39,7 +40,7 @@ class Json {
   using Members = std::vector<std::pair<std::string, Json>>;
   using Items = std::vector<Json>;
   void DumpTo(std::string& out) const;
-  std::variant<std::monostate, bool, int64_t, std::string, std::shared_ptr<Members>, std::shared_ptr<Items>>
+  std::variant<std::monostate, bool, int64_t, double, std::string, std::shared_ptr<Members>, std::shared_ptr<Items>>
       value_;
 };
 

@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
+#include "cli/Reason.h"
 #include "core/common/SafeWrite.h"
 
 namespace vl::cli {
@@ -32,7 +33,7 @@ int RunUpload(CliContext& context) {
   if (!transfer) return kExitFailure;
   auto& [prompt, reporter] = transfer->terminal;
   TVL2Document document;
-  if (into && !LoadDocument(document, *into, transfer->settings, prompt, reporter)) return kExitFailure;
+  if (into && !LoadDocument(document, *into, transfer->settings, prompt, reporter)) return UnreadableInput(context);
   // No grid selection here: the keys go to the device-sized block at the top-left cell.
   transfer->settings.Set(Setting::IsUploadInSelection, 0);
   // The card reader only when asked for, as "is upload in card" does in the program.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/Reason.h"
 #include "cli/ToldLines.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsBackend.h"
@@ -15,7 +16,8 @@
 namespace {
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: vlat-cli [--data DIR] [--port none|PATH|sim[:TYPE]] [--sim-state FILE] [--json] COMMAND [ARGS]\n\ncommands:\n";
+  out << "usage: vlat-cli [--data DIR] [--port none|PATH|sim[:TYPE]] [--sim-state FILE] [--json] COMMAND [ARGS]\n"
+         "       vlat-cli [--json] help | --version\n\ncommands:\n";
   for (const auto& command : vl::cli::AllCommands()) {
     out << "  " << command.name << (*command.usage ? " " : "") << command.usage << "\n      "
         << command.summary << '\n';
@@ -36,11 +38,13 @@ int RunCommand(vl::cli::CliContext& context, const std::string& name, std::vecto
       // A failure because no keyboard could be reached has its own code.
       return code == kExitFailure && context.noDevice ? kExitNoDevice : code;
     } catch (const UsageError& error) {
+      TellReason(context, error.reason);
       *context.err << "vlat-cli " << name << ": " << error.message << "\nusage: vlat-cli " << name << ' '
                    << command.usage << '\n';
       return kExitUsage;
     } catch (const std::bad_alloc&) {
       // Input too large for the memory at hand: say so instead of aborting.
+      TellReason(context, reason::kOutOfMemory);
       *context.err << "vlat-cli " << name << ": out of memory\n";
       return kExitFailure;
     }
@@ -48,6 +52,17 @@ int RunCommand(vl::cli::CliContext& context, const std::string& name, std::vecto
   *context.err << "vlat-cli: unknown command \"" << name << "\"\n";
   PrintUsage(*context.err);
   return kExitUsage;
+}
+
+// The commands for --json help.
+vl::cli::Json CommandList() {
+  vl::cli::Json commands = vl::cli::Json::Array();
+  for (const auto& command : vl::cli::AllCommands())
+    commands.Push(vl::cli::Json::Object()
+                      .Set("name", command.name)
+                      .Set("usage", command.usage)
+                      .Set("summary", command.summary));
+  return commands;
 }
 
 }  // namespace
@@ -70,6 +85,10 @@ int main(int argc, char** argv) {
     std::cerr << "vlat-cli: " << error.message << '\n';
     return kExitUsage;
   }
+  if (args.size() == 1 && args[0] == "--version") {
+    std::cout << "vlat-cli (Velmorando AT) " VLAT_PROGRAM_VERSION "\n";
+    return kExitOk;
+  }
   if (args.empty() || args[0] == "--help" || args[0] == "help") {
     PrintUsage(args.empty() ? std::cerr : std::cout);
     return args.empty() ? kExitUsage : kExitOk;
@@ -88,10 +107,14 @@ int main(int argc, char** argv) {
   context.err = &err;
   const std::string name = args.empty() ? "" : args[0];
   context.result.Set("command", name);
-  const int code = args.empty() ? (err << "vlat-cli: a command is needed\n", kExitUsage)
-                                : RunCommand(context, name, {args.begin() + 1, args.end()});
+  int code = kExitOk;
+  if (name == "help" || name == "--help")
+    context.result.Set("command", "help").Set("version", VLAT_PROGRAM_VERSION).Set("commands", CommandList());
+  else
+    code = args.empty() ? (err << "vlat-cli: a command is needed\n", kExitUsage)
+                        : RunCommand(context, name, {args.begin() + 1, args.end()});
   err.flush();
-  context.result.Set("exit", code).Set("ok", code == kExitOk);
+  context.result.Set("exit", code).Set("ok", code == kExitOk).Set("reason", FinalReason(context, code));
   std::string message;
   for (const auto& line : told.Lines()) message += (message.empty() ? "" : "\n") + line;
   if (!message.empty()) context.result.Set("message", message);

@@ -67,6 +67,10 @@ int main(int argc, char** argv) {
     std::cout << "usage: vlat-port [--root DIR] status|attach|release\n";
     return 0;
   }
+  if (verb == "--version") {
+    std::cout << "vlat-port (Velmorando AT) " VLAT_PROGRAM_VERSION "\n";
+    return 0;
+  }
   vl::port::SerioSysfs sysfs(root);
   // A signal between two driver requests must not leave the port without a
   // driver: attach and release hold the signals until they are done (every sysfs

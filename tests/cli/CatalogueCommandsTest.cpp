@@ -126,7 +126,8 @@ TEST_F(CatalogueCommands, ImageWritesReadableMetafileAndRichText) {
   EXPECT_EQ(Cli("image '" + Output("g.vld") + "' --device 0102 -o '" + Output("none.emf") + "'").exitCode, 1);
   EXPECT_FALSE(std::filesystem::exists(Output("none.emf")));
   EXPECT_EQ(Cli("image '" + Output("g.vld") + "' --device 0105 --text sideways -o x.emf").exitCode, 2);
-  EXPECT_EQ(Cli("image '" + Output("missing.vld") + "' --device 0105 -o '" + Output("m.emf") + "'").exitCode, 1);
+  // An input that cannot be read is 2, as for every command.
+  EXPECT_EQ(Cli("image '" + Output("missing.vld") + "' --device 0105 -o '" + Output("m.emf") + "'").exitCode, 2);
 }
 
 // A shell command's exit code and what it printed.

@@ -10,7 +10,7 @@ cli=$stage/usr/bin/vlat-cli
 
 devices=$("$cli" devices)
 grep -q '^0105 ' <<<"$devices" || { echo "installed vlat-cli devices lists no 0105:"; echo "$devices"; exit 1; }
-info=$("$cli" info "$stage/usr/share/doc/velmorando/examples/cash-register.vld")
+info=$("$cli" info "$stage/usr/share/doc/velmorando-cli/examples/cash-register.vld")
 grep -q '^keys with content: ' <<<"$info" || { echo "installed vlat-cli info failed:"; echo "$info"; exit 1; }
 templates=$("$cli" new --list)
 grep -qi 'kassa' <<<"$templates" || { echo "installed vlat-cli sees no templates:"; echo "$templates"; exit 1; }

@@ -24,6 +24,8 @@ std::string Version(uint8_t major, uint8_t minor) {
   return std::to_string(major) + "," + std::to_string(minor);
 }
 
+}  // namespace
+
 const char* ProgrammerName(uint8_t programmer) {
   switch (programmer) {
     case 0: return "Velmorando AT";
@@ -32,8 +34,6 @@ const char* ProgrammerName(uint8_t programmer) {
     default: return kUnknownValue;
   }
 }
-
-}  // namespace
 
 std::string FormatSerialNumber(uint16_t serial, int numeration) {
   if (numeration == 0) return Decimal(serial, 5);

@@ -56,6 +56,9 @@ struct DeviceInfoSource {
 // for style 1 when the thousands run past the letter Z.
 std::string FormatSerialNumber(uint16_t serial, int numeration);
 
+// The tool that wrote the header, by its "Programmer" byte; "?" for one unknown.
+const char* ProgrammerName(uint8_t programmer);
+
 // The rows of the window, in window order: a row's value is its index in
 // DeviceInfoRows.
 enum class DeviceInfoRow {

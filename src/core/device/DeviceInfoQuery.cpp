@@ -44,6 +44,14 @@ std::optional<DeviceInfoReading> ReadDeviceInfo(Link& link, const IDeviceCatalog
 std::optional<DeviceInfoTable> QueryDeviceInfo(const PortAccess& access, const SettingsStore& settings,
                                                const IDeviceCatalogue& catalogue, IReporter& reporter,
                                                IPrompt& prompt, CancelGate* gate) {
+  const auto source = QueryDeviceInfoSource(access, settings, catalogue, reporter, prompt, gate);
+  if (!source) return std::nullopt;
+  return DeviceInfoRows(*source, prompt.Translator());
+}
+
+std::optional<DeviceInfoSource> QueryDeviceInfoSource(const PortAccess& access, const SettingsStore& settings,
+                                                      const IDeviceCatalogue& catalogue, IReporter& reporter,
+                                                      IPrompt& prompt, CancelGate* gate) {
   if (gate && !gate->Pass()) return std::nullopt;
   Link link = OpenLink(access, SettingsMode(settings));
   const auto reading = ReadDeviceInfo(link, catalogue, reporter, prompt);
@@ -58,7 +66,7 @@ std::optional<DeviceInfoTable> QueryDeviceInfo(const PortAccess& access, const S
     prompt.Message(kControllerReadError, kCaptionError, MessageIcon::Error);
     return std::nullopt;
   }
-  return DeviceInfoRows(reading->Source(), prompt.Translator());
+  return reading->Source();
 }
 
 }  // namespace vl

@@ -44,5 +44,9 @@ std::optional<DeviceInfoReading> ReadDeviceInfo(Link& link, const IDeviceCatalog
 std::optional<DeviceInfoTable> QueryDeviceInfo(const PortAccess& access, const SettingsStore& settings,
                                                const IDeviceCatalogue& catalogue, IReporter& reporter,
                                                IPrompt& prompt, CancelGate* gate = nullptr);
+// The same reading as the window's source, for those who format it themselves.
+std::optional<DeviceInfoSource> QueryDeviceInfoSource(const PortAccess& access, const SettingsStore& settings,
+                                                      const IDeviceCatalogue& catalogue, IReporter& reporter,
+                                                      IPrompt& prompt, CancelGate* gate = nullptr);
 
 }  // namespace vl

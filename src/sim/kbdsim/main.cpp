@@ -46,6 +46,7 @@ void OnSignal(int) { gStop = 1; }
 constexpr const char* kUsage =
     "usage: vlat-kbdsim --type TYPE [--serial N] [--controller MAJOR.MINOR] --state FILE\n"
     "                   [--data DIR] [--scan-set 1|2] [--message-gap MS]\n"
+    "       vlat-kbdsim --help | --version\n"
     "--type 0000 to 03FF (hex), --serial 0 to 65535 (or 0x0 to 0xFFFF),\n"
     "--controller 0.0 to 15.15, --message-gap 1 to 600000 ms\n"
     "--scan-set 2: the host gets the keys' set-2 bytes untranslated (default: set 1)\n";
@@ -122,6 +123,10 @@ int main(int argc, char** argv) {
   std::optional<uint16_t> type;
   std::string statePath;
   std::string dataDir = vl::ProgramDataFolder(argv[0]);
+  if (argc == 2 && std::string(argv[1]) == "--version") {
+    std::cout << "vlat-kbdsim (Velmorando AT) " VLAT_PROGRAM_VERSION "\n";
+    return 0;
+  }
   try {
     for (int i = 1; i < argc; ++i) {
       const std::string arg = argv[i];
