@@ -609,6 +609,10 @@ The port has a plain keyboard, not a programmable one.</translation>
         <translation>The key image has been saved to the file %1, but no program was started to show it: no program is associated with this type of file.</translation>
     </message>
     <message>
+        <source>Память имитатора клавиатуры не сохранена в файл &quot;%1&quot;. Программа попробует сохранить её снова после следующей операции с устройством и при выходе.</source>
+        <translation>The simulated keyboard&apos;s memory was not saved to the file &quot;%1&quot;. The program will try to save it again after the next operation with the device and on exit.</translation>
+    </message>
+    <message>
         <source>Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в параметрах (страница &quot;Устройство&quot;).</source>
         <translation>The copy of the device&apos;s layout was not saved, so the download has not started. The copy can be turned off in the settings (page &quot;Device&quot;).</translation>
     </message>

@@ -155,6 +155,32 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     }
   }
 
+  // The simulated keyboard's memory that cannot be written back after a job is
+  // told after the job's own outcome, and written by the next job once it can.
+  void MemoryThatCannotBeKeptIsTold() {
+    const QString memoryFile =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/keyboard-0105.mem");
+    QFile::remove(memoryFile);
+    backend_.WriteString("", kPortSettingName, "sim:0105");
+    TfmMain& main = Start();
+    QVERIFY(main.Device().ByteSource().Valid());  // the device and its memory file are taken
+    QVERIFY(QDir().mkpath(memoryFile + QStringLiteral("/in-the-way")));  // nothing can replace it now
+    Put(main.ActiveLayout()->Document(), 1, 1, "\x1C");
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    const QString notKept = QString::fromUtf8("Память имитатора клавиатуры не сохранена в файл \"%1\".").arg(memoryFile);
+    QVERIFY(!prompt_->Texts().empty());
+    QVERIFY2(QString::fromStdString(prompt_->Texts().back()).startsWith(notKept), prompt_->Texts().back().c_str());
+
+    QVERIFY(QDir(memoryFile).removeRecursively());
+    const size_t toldBefore = prompt_->Texts().size();
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QVERIFY(QFileInfo(memoryFile).isFile());
+    for (size_t i = toldBefore; i < prompt_->Texts().size(); ++i)
+      QVERIFY(!QString::fromStdString(prompt_->Texts()[i]).startsWith(notKept));
+    Stop();
+    QFile::remove(memoryFile);
+  }
+
   void BackupThatCannotBeWrittenStopsTheDownload() {
     SetBackupBeforeDownload(backend_, true);
     QVERIFY(QDir().mkpath(QFileInfo(BackupFolder()).absolutePath()));

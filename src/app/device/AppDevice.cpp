@@ -81,6 +81,10 @@ bool AppDevice::KeepState() const {
   return state_->Save({reinterpret_cast<const char*>(memory.data()), memory.size()});
 }
 
+QString AppDevice::StateFileName() const {
+  return state_ ? QString::fromStdString(state_->Path().string()) : QString();
+}
+
 std::vector<std::pair<QString, QString>> AppDevice::PortChoices(const std::string& dataFolder) {
   std::vector<std::pair<QString, QString>> choices{{QStringLiteral("none"), QCoreApplication::translate("vl::AppDevice", "нет порта")}};
   const QDir devices(QStringLiteral("/dev"));

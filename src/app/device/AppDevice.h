@@ -51,6 +51,8 @@ class AppDevice {
   // Writes a simulated keyboard's memory to its state file; nothing for others.
   // False when the memory could not be kept.
   bool KeepState() const;
+  // The file a simulated keyboard's memory is kept in; empty for others.
+  QString StateFileName() const;
 
   // What the settings offer as the keyboard port, as (stored value, caption):
   // no port, each serio_raw device present, a simulated keyboard of each type

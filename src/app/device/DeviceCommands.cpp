@@ -57,6 +57,12 @@ constexpr const char* kBackupFailed =
                       "Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в "
                       "параметрах (страница \"Устройство\").");
 // The progress window's captions of the jobs that have none of their own.
+// The memory stays in the application meanwhile: it is written again after the
+// next job and when the device closes.
+constexpr const char* kMemoryNotKept =
+    QT_TRANSLATE_NOOP("core",
+                      "Память имитатора клавиатуры не сохранена в файл \"%1\". Программа попробует сохранить её "
+                      "снова после следующей операции с устройством и при выходе.");
 constexpr const char* kCaptionBackup = QT_TRANSLATE_NOOP("core", "Копия раскладки устройства");
 constexpr const char* kCaptionClear = QT_TRANSLATE_NOOP("core", "Очистка памяти");
 constexpr const char* kCaptionInterval = QT_TRANSLATE_NOOP("core", "Интервал");
@@ -215,10 +221,15 @@ bool DeviceCommands::MayQuit() {
 
 void DeviceCommands::Launch(AppDevice& device, TfmProgress::Job job) {
   device.HoldForJob(true);
-  job.finished = [&device, finished = std::move(job.finished)] {
+  job.finished = [this, &device, finished = std::move(job.finished)] {
     device.HoldForJob(false);
-    device.KeepState();
+    const bool kept = device.KeepState();
+    const QString stateFile = device.StateFileName();
     if (finished) finished();
+    // After the job's own outcome, which it does not change.
+    if (!kept)
+      host_.prompt.Message(CoreText(kMemoryNotKept).arg(QDir::toNativeSeparators(stateFile)).toStdString(),
+                           kCaptionError, MessageIcon::Error);
   };
   progress_->Start(std::move(job));
 }
