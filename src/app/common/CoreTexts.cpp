@@ -6,6 +6,7 @@
 #include "core/common/FileErrors.h"
 #include "core/common/Prompt.h"
 #include "core/common/SafeWrite.h"
+#include "core/common/StateFile.h"
 #include "core/device/Clear.h"
 #include "core/device/Detect.h"
 #include "core/device/DeviceField.h"
@@ -36,6 +37,7 @@
 #include "core/input/PauseRecording.h"
 #include "core/mtf/Convert.h"
 #include "core/mtf/MtfLoss.h"
+#include "ports/PortSelect.h"
 
 namespace vl {
 
@@ -91,6 +93,32 @@ static_assert(std::string_view(kImageTooLarge) ==
               VL_SAME_TEXT);
 static_assert(std::string_view(kWriteErrorProtected) ==
                   QT_TRANSLATE_NOOP("core", "Ошибка записи данных в память устройства."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStateFileBusy) ==
+                  QT_TRANSLATE_NOOP("core", "Имитатор клавиатуры занят другой программой: его память (\"%1\") уже открыта."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStateFileFolder) ==
+                  QT_TRANSLATE_NOOP("core", "\"%1\" — папка, а не файл памяти."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStateFileSpecial) ==
+                  QT_TRANSLATE_NOOP("core", "\"%1\" — не обычный файл (FIFO, устройство или сокет), а не файл памяти."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStateFileWrongSize) ==
+                  QT_TRANSLATE_NOOP("core", "\"%1\" содержит %2 байт, а память клавиатуры — %3 байт: это не файл памяти этой клавиатуры."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStateFileUnreadable) ==
+                  QT_TRANSLATE_NOOP("core", "\"%1\" не читается: %2"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kStateFileFolderRefuses) ==
+                  QT_TRANSLATE_NOOP("core", "Память не может быть сохранена в папке файла \"%1\": %2"),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kBadSimulatedType) ==
+                  QT_TRANSLATE_NOOP("core",
+                                    "Неверный тип имитатора клавиатуры в \"%1\": нужно шестнадцатеричное число от 0 до 3FF."),
+              VL_SAME_TEXT);
+static_assert(std::string_view(kPortLost) ==
+                  QT_TRANSLATE_NOOP("core", "Ошибка записи данных в память устройства: порт клавиатуры закрыт "
+                                            "(устройство отключено)."),
               VL_SAME_TEXT);
 static_assert(std::string_view(kHeaderError) == QT_TRANSLATE_NOOP("core", "Ошибка подготовки устройства."),
               VL_SAME_TEXT);

@@ -61,6 +61,12 @@ constexpr const char* kBackupFailed =
                       "Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в "
                       "параметрах (страница \"Устройство\").");
 // The progress window's captions of the jobs that have none of their own.
+// The memory stays in the application meanwhile: it is written again after the
+// next job and when the device closes.
+constexpr const char* kMemoryNotKept =
+    QT_TRANSLATE_NOOP("core",
+                      "Память имитатора клавиатуры не сохранена в файл \"%1\". Программа попробует сохранить её "
+                      "снова после следующей операции с устройством и при выходе.");
 constexpr const char* kCaptionBackup = QT_TRANSLATE_NOOP("core", "Копия раскладки устройства");
 constexpr const char* kCaptionClear = QT_TRANSLATE_NOOP("core", "Очистка памяти");
 constexpr const char* kCaptionInterval = QT_TRANSLATE_NOOP("core", "Интервал");
@@ -236,10 +242,19 @@ bool DeviceCommands::MayQuit() {
 
 void DeviceCommands::Launch(AppDevice& device, JobRunner::Job job, std::shared_ptr<PortLease> lease) {
   device.HoldForJob(true);
-  job.end = [this, &device, lease](bool forGood) {
+  // Memory that could not be written back is told after the job's outcome, which
+  // it does not change; a job stopped for good has no outcome to follow.
+  auto notKept = std::make_shared<QString>();
+  job.end = [this, &device, lease, notKept](bool forGood) {
     device.HoldForJob(false);
-    device.KeepState();
+    if (!device.KeepState()) *notKept = device.StateFileName();
     if (forGood) GiveBackPortNow(lease);
+  };
+  job.finished = [this, notKept, finished = std::move(job.finished)] {
+    if (finished) finished();
+    if (!notKept->isEmpty())
+      host_.prompt.Message(CoreText(kMemoryNotKept).arg(QDir::toNativeSeparators(*notKept)).toStdString(),
+                           kCaptionError, MessageIcon::Error);
   };
   runner_->Start(std::move(job));
 }

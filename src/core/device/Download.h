@@ -24,6 +24,9 @@ inline constexpr const char* kWriteErrorNormal =
     "Ошибка записи данных в память устройства. Используйте настройки программирования устройств "
     "(пункт меню Сервис-Параметры-Устройство).";
 inline constexpr const char* kWriteErrorProtected = "Ошибка записи данных в память устройства.";
+// A write that failed because the port itself went away: no setting helps then.
+inline constexpr const char* kPortLost =
+    "Ошибка записи данных в память устройства: порт клавиатуры закрыт (устройство отключено).";
 inline constexpr const char* kHeaderError = "Ошибка подготовки устройства.";
 inline constexpr const char* kVerifyReadError = "Ошибка проверки данных: память устройства не читается.";
 inline constexpr const char* kVerifyStopped =

@@ -191,6 +191,15 @@ TEST(Download, BlockAcknowledgedOnTheEleventhSendCountsAndTwelveDoNot) {
   }
 }
 
+TEST(Download, APortThatGoesAwayIsToldAsGoneNotAsASettingsProblem) {
+  DeviceRig rig;
+  TVL2Document document;
+  FillLayout(document);
+  rig.reporter.onProgress = [&](int position) { rig.port.gone = rig.port.gone || position >= 30; };
+  EXPECT_EQ(Download(rig, document), OperationResult::Failed);
+  EXPECT_EQ(rig.prompt.Messages(), std::vector<std::string>{kPortLost});
+}
+
 TEST(Download, CancelAnsweredYesGoesOnAndNoClearsSilently) {
   for (bool stop : {false, true}) {
     DeviceRig rig;
