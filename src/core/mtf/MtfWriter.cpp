@@ -364,6 +364,13 @@ void AppendKey(std::string& out, int column, int row, const TMacroButton& key, L
     const TMacros& macros = key.Layers[layer];
     const char digit = static_cast<char>('0' + layer);
     const std::string_view number(&digit, 1);
+    // The end of a line of the layer: its comment, "<n>-го уровня%", CR LF.
+    const auto endLine = [&](const std::string& comment) {
+      out += comment;
+      out += number;
+      out += texts.LayerSuffix;
+      out += kEol;
+    };
     losses.At(column, row, int(layer));
     if (!macros.Macro[0].empty()) {
       AppendBlock(out, "down", layer, texts.Press, number, texts.LayerSuffix, macros.Macro[0], losses);
@@ -374,10 +381,7 @@ void AppendKey(std::string& out, int column, int row, const TMacroButton& key, L
     if (macros.AutoRepeat & 1) {
       out += "  \\autorepeat(";
       out += number;
-      out += texts.AutoRepeat;
-      out += number;
-      out += texts.LayerSuffix;
-      out += kEol;
+      endLine(texts.AutoRepeat);
     }
     if (macros.AutoRepeat & ~1) losses.Add(MtfLossKind::AutoRepeat, {}, macros.AutoRepeat, macros.AutoRepeat & 1);
     // The reader takes clicks 0 to 6. Click 1 is written too: the device tells it
@@ -387,10 +391,7 @@ void AppendKey(std::string& out, int column, int row, const TMacroButton& key, L
       AppendNumber(out, macros.Click);
       out += ", ";
       out += number;
-      out += texts.Click;
-      out += number;
-      out += texts.LayerSuffix;
-      out += kEol;
+      endLine(texts.Click);
     } else if (macros.Click > kMaxClick) {
       losses.Add(MtfLossKind::Click, {}, macros.Click);
     }
