@@ -9,10 +9,11 @@
 
 namespace vl {
 
-// Waits (at most 20 s) for the device jobs under way to end; false when one
-// still runs.
+// Waits (at most 60 s) for the device jobs under way to end; false when one
+// still runs. A backup read and a download on the simulated keyboard's real clock
+// take well over 20 s under ThreadSanitizer on a loaded machine.
 inline bool WaitForJobs(TfmMain& main) {
-  QDeadlineTimer deadline(20000);
+  QDeadlineTimer deadline(60000);
   while (main.Device().JobRunning() && !deadline.hasExpired())
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   QCoreApplication::processEvents();
