@@ -813,8 +813,8 @@ An interrupted download leaves the device&apos;s memory cleared.</translation>
         <translation>Click</translation>
     </message>
     <message>
-        <source>%d,%dc</source>
-        <translation>%d.%d s</translation>
+        <source>%1,%2c</source>
+        <translation>%1.%2 s</translation>
     </message>
     <message>
         <source>Примечание уровня</source>
@@ -825,20 +825,20 @@ An interrupted download leaves the device&apos;s memory cleared.</translation>
         <translation>CONTAINS CHARACTERS THAT ARE NOT SHOWN</translation>
     </message>
     <message>
-        <source>размер (%d,%d)</source>
-        <translation>size (%d,%d)</translation>
+        <source>размер (%1,%2)</source>
+        <translation>size (%1,%2)</translation>
     </message>
     <message>
         <source>Клавиша </source>
         <translation>Key </translation>
     </message>
     <message>
-        <source>Клавиши (%d,%d)-(%d,%d)</source>
-        <translation>Keys (%d,%d)-(%d,%d)</translation>
+        <source>Клавиши (%1,%2)-(%3,%4)</source>
+        <translation>Keys (%1,%2)-(%3,%4)</translation>
     </message>
     <message>
-        <source>(%d,%d) в (%d,%d)</source>
-        <translation>(%d,%d) to (%d,%d)</translation>
+        <source>(%1,%2) в (%3,%4)</source>
+        <translation>(%1,%2) to (%3,%4)</translation>
     </message>
     <message>
         <source> в </source>

@@ -813,8 +813,8 @@
         <translation>Клацання</translation>
     </message>
     <message>
-        <source>%d,%dc</source>
-        <translation>%d,%d с</translation>
+        <source>%1,%2c</source>
+        <translation>%1,%2 с</translation>
     </message>
     <message>
         <source>Примечание уровня</source>
@@ -825,20 +825,20 @@
         <translation>МІСТИТЬ СИМВОЛИ, ЩО НЕ ВІДОБРАЖАЮТЬСЯ</translation>
     </message>
     <message>
-        <source>размер (%d,%d)</source>
-        <translation>розмір (%d,%d)</translation>
+        <source>размер (%1,%2)</source>
+        <translation>розмір (%1,%2)</translation>
     </message>
     <message>
         <source>Клавиша </source>
         <translation>Клавіша </translation>
     </message>
     <message>
-        <source>Клавиши (%d,%d)-(%d,%d)</source>
-        <translation>Клавіші (%d,%d)-(%d,%d)</translation>
+        <source>Клавиши (%1,%2)-(%3,%4)</source>
+        <translation>Клавіші (%1,%2)-(%3,%4)</translation>
     </message>
     <message>
-        <source>(%d,%d) в (%d,%d)</source>
-        <translation>(%d,%d) у (%d,%d)</translation>
+        <source>(%1,%2) в (%3,%4)</source>
+        <translation>(%1,%2) у (%3,%4)</translation>
     </message>
     <message>
         <source> в </source>

@@ -213,13 +213,13 @@ static_assert(std::string_view(kCellRelease) == QT_TRANSLATE_NOOP("core", "От�
 static_assert(std::string_view(kCellAutoRepeat) == QT_TRANSLATE_NOOP("core", "Автоповтор"), VL_SAME_TEXT);
 static_assert(std::string_view(kCellYes) == QT_TRANSLATE_NOOP("core", "да"), VL_SAME_TEXT);
 static_assert(std::string_view(kCellClick) == QT_TRANSLATE_NOOP("core", "Щелчок"), VL_SAME_TEXT);
-static_assert(std::string_view(kCellClickFormat) == QT_TRANSLATE_NOOP("core", "%d,%dc"), VL_SAME_TEXT);
+static_assert(std::string_view(kCellClickFormat) == QT_TRANSLATE_NOOP("core", "%1,%2c"), VL_SAME_TEXT);
 static_assert(std::string_view(kCellLayerNote) == QT_TRANSLATE_NOOP("core", "Примечание уровня"), VL_SAME_TEXT);
 static_assert(std::string_view(kCellNothingShown) == QT_TRANSLATE_NOOP("core", "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ"), VL_SAME_TEXT);
-static_assert(std::string_view(kBlockSizeFormat) == QT_TRANSLATE_NOOP("core", "размер (%d,%d)"), VL_SAME_TEXT);
+static_assert(std::string_view(kBlockSizeFormat) == QT_TRANSLATE_NOOP("core", "размер (%1,%2)"), VL_SAME_TEXT);
 static_assert(std::string_view(kOneKeyCaption) == QT_TRANSLATE_NOOP("core", "Клавиша "), VL_SAME_TEXT);
-static_assert(std::string_view(kBlockCaptionFormat) == QT_TRANSLATE_NOOP("core", "Клавиши (%d,%d)-(%d,%d)"), VL_SAME_TEXT);
-static_assert(std::string_view(kMoveKeyFormat) == QT_TRANSLATE_NOOP("core", "(%d,%d) в (%d,%d)"), VL_SAME_TEXT);
+static_assert(std::string_view(kBlockCaptionFormat) == QT_TRANSLATE_NOOP("core", "Клавиши (%1,%2)-(%3,%4)"), VL_SAME_TEXT);
+static_assert(std::string_view(kMoveKeyFormat) == QT_TRANSLATE_NOOP("core", "(%1,%2) в (%3,%4)"), VL_SAME_TEXT);
 static_assert(std::string_view(kMoveBlockSeparator) == QT_TRANSLATE_NOOP("core", " в "), VL_SAME_TEXT);
 static_assert(std::string_view(kReleasePrefix) == QT_TRANSLATE_NOOP("core", "Отжатие "), VL_SAME_TEXT);
 static_assert(std::string_view(kInfoMemoryUnit) == QT_TRANSLATE_NOOP("core", "байт"), VL_SAME_TEXT);

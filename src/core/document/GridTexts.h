@@ -25,13 +25,13 @@ inline constexpr const char* kCellRelease = "Отжатие";
 inline constexpr const char* kCellAutoRepeat = "Автоповтор";
 inline constexpr const char* kCellYes = "да";
 inline constexpr const char* kCellClick = "Щелчок";
-inline constexpr const char* kCellClickFormat = "%d,%dc";
+inline constexpr const char* kCellClickFormat = "%1,%2c";
 inline constexpr const char* kCellLayerNote = "Примечание уровня";
 inline constexpr const char* kCellNothingShown = "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ";
-inline constexpr const char* kBlockSizeFormat = "размер (%d,%d)";
+inline constexpr const char* kBlockSizeFormat = "размер (%1,%2)";
 inline constexpr const char* kOneKeyCaption = "Клавиша ";
-inline constexpr const char* kBlockCaptionFormat = "Клавиши (%d,%d)-(%d,%d)";
-inline constexpr const char* kMoveKeyFormat = "(%d,%d) в (%d,%d)";
+inline constexpr const char* kBlockCaptionFormat = "Клавиши (%1,%2)-(%3,%4)";
+inline constexpr const char* kMoveKeyFormat = "(%1,%2) в (%3,%4)";
 inline constexpr const char* kMoveBlockSeparator = " в ";
 
 // What all keys of the block have in common: the top-left key's records, with
