@@ -1,7 +1,6 @@
 #include "cli/DeviceCommandSupport.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -266,14 +265,8 @@ bool CanWriteFile(const std::string& path) {
     if (fd < 0) return false;
     ::close(fd);
   }
-  // The file is written beside itself and renamed, so its folder must take a new file.
-  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  std::string probe = (folder / ".vlat-probe-XXXXXX").string();
-  const int fd = ::mkstemp(probe.data());
-  if (fd < 0) return false;
-  ::close(fd);
-  ::unlink(probe.c_str());
-  return true;
+  // The file is written beside its target and renamed, so that folder must take a new file.
+  return TemporaryFileRefusal(WriteTarget(file)) == 0;
 }
 
 }  // namespace vl::cli

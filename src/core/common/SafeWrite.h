@@ -27,6 +27,11 @@ std::filesystem::path WriteTarget(const std::filesystem::path& file);
 // (after links).
 bool IsReplaceableFile(const std::filesystem::path& file);
 
+// Whether the folder of the file (as given: pass WriteTarget to follow links) takes the new temporary file
+// a save creates beside it: 0, or the errno of the refusal. Tried with a real file,
+// created and removed, since permissions alone do not tell (read-only mounts, ACLs).
+int TemporaryFileRefusal(const std::filesystem::path& file);
+
 // The message for a failed WriteFileSafely: why the target was refused, or the
 // plain write error.
 std::string WriteFailureText(const std::filesystem::path& file);

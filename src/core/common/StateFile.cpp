@@ -22,17 +22,6 @@ std::string KindName(mode_t mode) {
   return "a special file";
 }
 
-// Whether the folder takes the temporary file a save creates; errno when not.
-int FolderRefusal(const fs::path& target) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string probe = (folder / ".vlat-state-XXXXXX").string();
-  const int fd = ::mkstemp(probe.data());
-  if (fd < 0) return errno;
-  ::close(fd);
-  ::unlink(probe.c_str());
-  return 0;
-}
-
 }  // namespace
 
 StateFileCheck CheckStateFile(const fs::path& path, std::uintmax_t maxBytes) {
@@ -70,7 +59,7 @@ StateFileCheck CheckStateFile(const fs::path& path, std::uintmax_t maxBytes) {
     ::close(fd);
     if (check.problem != StateFileCheck::Problem::None) return check;
   }
-  if (const int refusal = FolderRefusal(target)) {
+  if (const int refusal = TemporaryFileRefusal(target)) {
     check.problem = StateFileCheck::Problem::NotWritable;
     check.error = refusal;
   }
