@@ -1184,6 +1184,146 @@ Replace the layout in the connected device?</translation>
         <source>Дублирование команды</source>
         <translation>Repeated command</translation>
     </message>
+    <message>
+        <source>Правый Control</source>
+        <translation>Right Control</translation>
+    </message>
+    <message>
+        <source>Левый Control</source>
+        <translation>Left Control</translation>
+    </message>
+    <message>
+        <source>Правый Alt</source>
+        <translation>Right Alt</translation>
+    </message>
+    <message>
+        <source>Левый Alt</source>
+        <translation>Left Alt</translation>
+    </message>
+    <message>
+        <source>Правый Shift</source>
+        <translation>Right Shift</translation>
+    </message>
+    <message>
+        <source>Левый Shift</source>
+        <translation>Left Shift</translation>
+    </message>
+    <message>
+        <source>Пробел</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Стрелка Вверх</source>
+        <translation>Up Arrow</translation>
+    </message>
+    <message>
+        <source>Стрелка Вниз</source>
+        <translation>Down Arrow</translation>
+    </message>
+    <message>
+        <source>Стрелка Влево</source>
+        <translation>Left Arrow</translation>
+    </message>
+    <message>
+        <source>Стрелка Вправо</source>
+        <translation>Right Arrow</translation>
+    </message>
+    <message>
+        <source>Правая Start</source>
+        <translation>Right Start</translation>
+    </message>
+    <message>
+        <source>Левая Start</source>
+        <translation>Left Start</translation>
+    </message>
+    <message>
+        <source>Функциональное меню</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>[Идентификационные данные]</source>
+        <translation>[Identification]</translation>
+    </message>
+    <message>
+        <source>Серия: %1</source>
+        <translation>Series: %1</translation>
+    </message>
+    <message>
+        <source>Модель: %1</source>
+        <translation>Model: %1</translation>
+    </message>
+    <message>
+        <source>Дата создания серии: %1</source>
+        <translation>Series created: %1</translation>
+    </message>
+    <message>
+        <source>[Технические характеристики]</source>
+        <translation>[Specifications]</translation>
+    </message>
+    <message>
+        <source>Количество клавиш: %1</source>
+        <translation>Number of keys: %1</translation>
+    </message>
+    <message>
+        <source>Ширина клавиатурного поля: %1 клавиш</source>
+        <translation>Width of the key field: %1 keys</translation>
+    </message>
+    <message>
+        <source>Высота клавиатурного поля: %1 клавиш</source>
+        <translation>Height of the key field: %1 keys</translation>
+    </message>
+    <message>
+        <source>Объем памяти: %1 байт</source>
+        <translation>Memory size: %1 bytes</translation>
+    </message>
+    <message>
+        <source>Исполнение: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Файл декодирования: %1</source>
+        <translation>Decoding file: %1</translation>
+    </message>
+    <message>
+        <source>Тип нумерации: %1</source>
+        <translation>Numbering: %1</translation>
+    </message>
+    <message>
+        <source>[Рисунок клавиш]</source>
+        <translation>[Key image]</translation>
+    </message>
+    <message>
+        <source>Необходимость в создании рисунка: %1</source>
+        <translation>Key image needed: %1</translation>
+    </message>
+    <message>
+        <source>Ширина клавиши: %1мм</source>
+        <translation>Key width: %1 mm</translation>
+    </message>
+    <message>
+        <source>Высота клавиши: %1мм</source>
+        <translation>Key height: %1 mm</translation>
+    </message>
+    <message>
+        <source>Горизонтальный шаг: %1мм</source>
+        <translation>Horizontal pitch: %1 mm</translation>
+    </message>
+    <message>
+        <source>Вертикальный шаг: %1мм</source>
+        <translation>Vertical pitch: %1 mm</translation>
+    </message>
+    <message>
+        <source>Горизонтальный отступ: %1мм</source>
+        <translation>Left margin: %1 mm</translation>
+    </message>
+    <message>
+        <source>Вертикальный отступ: %1мм</source>
+        <translation>Top margin: %1 mm</translation>
+    </message>
+    <message>
+        <source>%1,%2 c</source>
+        <translation>%1.%2 s</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>
@@ -1216,6 +1356,43 @@ Replace the layout in the connected device?</translation>
     <message>
         <source>Раскладка не сохранена (параметр &quot;сохранять перед программированием&quot;). Загрузить её в устройство без сохранения?</source>
         <translation>The layout has not been saved (setting &quot;save before programming&quot;). Download it to the device without saving?</translation>
+    </message>
+</context>
+<context>
+    <name>vl::CommandLine</name>
+    <message>
+        <source>Справка: velmorando --help</source>
+        <translation>Help: velmorando --help</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>Использование: velmorando [ПАРАМЕТРЫ] [ФАЙЛ...]
+Редактор раскладок программируемых клавиатур TRV. Каждый ФАЙЛ (*.vld, *.mkb) открывается при запуске.
+
+  --no-splash    без заставки при запуске
+  --data DIR     каталог устройств, шаблоны и справка из папки DIR
+  --port PORT    порт клавиатуры на этот запуск: none, путь к порту или sim[:ТИП]
+  --help         эта справка
+  --version      версия программы
+  --             дальше только файлы
+</source>
+        <translation>Usage: velmorando [OPTIONS] [FILE...]
+Layout editor for TRV programmable keyboards. Each FILE (*.vld, *.mkb) is opened at start.
+
+  --no-splash    no splash screen at start
+  --data DIR     device catalogue, templates and help from the folder DIR
+  --port PORT    keyboard port for this run: none, a port path or sim[:TYPE]
+  --help         this help
+  --version      the program&apos;s version
+  --             only files follow
+</translation>
     </message>
 </context>
 <context>

@@ -1184,6 +1184,146 @@
         <source>Дублирование команды</source>
         <translation>Дублювання команди</translation>
     </message>
+    <message>
+        <source>Правый Control</source>
+        <translation>Правий Control</translation>
+    </message>
+    <message>
+        <source>Левый Control</source>
+        <translation>Лівий Control</translation>
+    </message>
+    <message>
+        <source>Правый Alt</source>
+        <translation>Правий Alt</translation>
+    </message>
+    <message>
+        <source>Левый Alt</source>
+        <translation>Лівий Alt</translation>
+    </message>
+    <message>
+        <source>Правый Shift</source>
+        <translation>Правий Shift</translation>
+    </message>
+    <message>
+        <source>Левый Shift</source>
+        <translation>Лівий Shift</translation>
+    </message>
+    <message>
+        <source>Пробел</source>
+        <translation>Пробіл</translation>
+    </message>
+    <message>
+        <source>Стрелка Вверх</source>
+        <translation>Стрілка вгору</translation>
+    </message>
+    <message>
+        <source>Стрелка Вниз</source>
+        <translation>Стрілка вниз</translation>
+    </message>
+    <message>
+        <source>Стрелка Влево</source>
+        <translation>Стрілка вліво</translation>
+    </message>
+    <message>
+        <source>Стрелка Вправо</source>
+        <translation>Стрілка вправо</translation>
+    </message>
+    <message>
+        <source>Правая Start</source>
+        <translation>Права Start</translation>
+    </message>
+    <message>
+        <source>Левая Start</source>
+        <translation>Ліва Start</translation>
+    </message>
+    <message>
+        <source>Функциональное меню</source>
+        <translation>Функціональне меню</translation>
+    </message>
+    <message>
+        <source>[Идентификационные данные]</source>
+        <translation>[Ідентифікаційні дані]</translation>
+    </message>
+    <message>
+        <source>Серия: %1</source>
+        <translation>Серія: %1</translation>
+    </message>
+    <message>
+        <source>Модель: %1</source>
+        <translation>Модель: %1</translation>
+    </message>
+    <message>
+        <source>Дата создания серии: %1</source>
+        <translation>Дата створення серії: %1</translation>
+    </message>
+    <message>
+        <source>[Технические характеристики]</source>
+        <translation>[Технічні характеристики]</translation>
+    </message>
+    <message>
+        <source>Количество клавиш: %1</source>
+        <translation>Кількість клавіш: %1</translation>
+    </message>
+    <message>
+        <source>Ширина клавиатурного поля: %1 клавиш</source>
+        <translation>Ширина клавіатурного поля: %1 клавіш</translation>
+    </message>
+    <message>
+        <source>Высота клавиатурного поля: %1 клавиш</source>
+        <translation>Висота клавіатурного поля: %1 клавіш</translation>
+    </message>
+    <message>
+        <source>Объем памяти: %1 байт</source>
+        <translation>Обсяг пам&apos;яті: %1 байт</translation>
+    </message>
+    <message>
+        <source>Исполнение: %1</source>
+        <translation>Виконання: %1</translation>
+    </message>
+    <message>
+        <source>Файл декодирования: %1</source>
+        <translation>Файл декодування: %1</translation>
+    </message>
+    <message>
+        <source>Тип нумерации: %1</source>
+        <translation>Тип нумерації: %1</translation>
+    </message>
+    <message>
+        <source>[Рисунок клавиш]</source>
+        <translation>[Малюнок клавіш]</translation>
+    </message>
+    <message>
+        <source>Необходимость в создании рисунка: %1</source>
+        <translation>Потрібен малюнок клавіш: %1</translation>
+    </message>
+    <message>
+        <source>Ширина клавиши: %1мм</source>
+        <translation>Ширина клавіші: %1 мм</translation>
+    </message>
+    <message>
+        <source>Высота клавиши: %1мм</source>
+        <translation>Висота клавіші: %1 мм</translation>
+    </message>
+    <message>
+        <source>Горизонтальный шаг: %1мм</source>
+        <translation>Горизонтальний крок: %1 мм</translation>
+    </message>
+    <message>
+        <source>Вертикальный шаг: %1мм</source>
+        <translation>Вертикальний крок: %1 мм</translation>
+    </message>
+    <message>
+        <source>Горизонтальный отступ: %1мм</source>
+        <translation>Горизонтальний відступ: %1 мм</translation>
+    </message>
+    <message>
+        <source>Вертикальный отступ: %1мм</source>
+        <translation>Вертикальний відступ: %1 мм</translation>
+    </message>
+    <message>
+        <source>%1,%2 c</source>
+        <translation>%1,%2 с</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>
@@ -1216,6 +1356,43 @@
     <message>
         <source>Раскладка не сохранена (параметр &quot;сохранять перед программированием&quot;). Загрузить её в устройство без сохранения?</source>
         <translation>Розкладку не збережено (параметр &quot;зберігати перед програмуванням&quot;). Завантажити її в пристрій без збереження?</translation>
+    </message>
+</context>
+<context>
+    <name>vl::CommandLine</name>
+    <message>
+        <source>Справка: velmorando --help</source>
+        <translation>Довідка: velmorando --help</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>після %1 потрібне значення</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>невідомий параметр %1</translation>
+    </message>
+    <message>
+        <source>Использование: velmorando [ПАРАМЕТРЫ] [ФАЙЛ...]
+Редактор раскладок программируемых клавиатур TRV. Каждый ФАЙЛ (*.vld, *.mkb) открывается при запуске.
+
+  --no-splash    без заставки при запуске
+  --data DIR     каталог устройств, шаблоны и справка из папки DIR
+  --port PORT    порт клавиатуры на этот запуск: none, путь к порту или sim[:ТИП]
+  --help         эта справка
+  --version      версия программы
+  --             дальше только файлы
+</source>
+        <translation>Використання: velmorando [ПАРАМЕТРИ] [ФАЙЛ...]
+Редактор розкладок програмованих клавіатур TRV. Кожен ФАЙЛ (*.vld, *.mkb) відкривається під час запуску.
+
+  --no-splash    без заставки під час запуску
+  --data DIR     каталог пристроїв, шаблони й довідка з теки DIR
+  --port PORT    порт клавіатури на цей запуск: none, шлях до порту або sim[:ТИП]
+  --help         ця довідка
+  --version      версія програми
+  --             далі лише файли
+</translation>
     </message>
 </context>
 <context>

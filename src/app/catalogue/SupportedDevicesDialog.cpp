@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include "app/common/CoreTexts.h"
 #include "app/common/DialogButtons.h"
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/catalogue/DeviceDescription.h"
@@ -66,7 +67,7 @@ void TfmExAbout::Describe() {
     return;
   }
   QStringList lines;
-  for (const std::string& line : DescribeDevice(*catalogue_, Utf8ToCp1251Lossy(section.toStdString()))) {
+  for (const std::string& line : DescribeDevice(*catalogue_, Utf8ToCp1251Lossy(section.toStdString()), CoreTranslator())) {
     lines << QString::fromStdString(line);
   }
   mmDescription_->setPlainText(lines.join('\n'));

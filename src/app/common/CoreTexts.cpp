@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <string_view>
 
+#include "core/catalogue/DeviceDescription.h"
 #include "core/common/FileErrors.h"
 #include "core/common/Prompt.h"
 #include "core/common/SafeWrite.h"
@@ -27,6 +28,7 @@
 #include "core/input/CaptureLine.h"
 #include "core/formats/LayoutFormats.h"
 #include "core/input/KeyEvents.h"
+#include "core/input/KeyList.h"
 #include "core/input/LineClipboard.h"
 #include "core/input/PauseEditor.h"
 #include "core/mtf/MtfReader.h"
@@ -324,6 +326,43 @@ static_assert(std::string_view(kMtfTooLarge) ==
 static_assert(std::string_view(kPasteOverflowMessage) ==
                   QT_TRANSLATE_NOOP("core", "Вставка данных приведет к переполнению строки ввода."),
               VL_SAME_TEXT);
+static_assert(std::string_view(kKeyRightControl) == QT_TRANSLATE_NOOP("core", "Правый Control"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyLeftControl) == QT_TRANSLATE_NOOP("core", "Левый Control"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyRightAlt) == QT_TRANSLATE_NOOP("core", "Правый Alt"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyLeftAlt) == QT_TRANSLATE_NOOP("core", "Левый Alt"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyRightShift) == QT_TRANSLATE_NOOP("core", "Правый Shift"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyLeftShift) == QT_TRANSLATE_NOOP("core", "Левый Shift"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeySpace) == QT_TRANSLATE_NOOP("core", "Пробел"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyUp) == QT_TRANSLATE_NOOP("core", "Стрелка Вверх"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyDown) == QT_TRANSLATE_NOOP("core", "Стрелка Вниз"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyLeft) == QT_TRANSLATE_NOOP("core", "Стрелка Влево"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyRight) == QT_TRANSLATE_NOOP("core", "Стрелка Вправо"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyRightStart) == QT_TRANSLATE_NOOP("core", "Правая Start"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyLeftStart) == QT_TRANSLATE_NOOP("core", "Левая Start"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyMenu) == QT_TRANSLATE_NOOP("core", "Функциональное меню"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceIdentity) == QT_TRANSLATE_NOOP("core", "[Идентификационные данные]"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceSeries) == QT_TRANSLATE_NOOP("core", "Серия: %1"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceModel) == QT_TRANSLATE_NOOP("core", "Модель: %1"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceDate) == QT_TRANSLATE_NOOP("core", "Дата создания серии: %1"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceTechnical) == QT_TRANSLATE_NOOP("core", "[Технические характеристики]"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceKeys) == QT_TRANSLATE_NOOP("core", "Количество клавиш: %1"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceWidth) == QT_TRANSLATE_NOOP("core", "Ширина клавиатурного поля: %1 клавиш"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceHeight) == QT_TRANSLATE_NOOP("core", "Высота клавиатурного поля: %1 клавиш"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceMemory) == QT_TRANSLATE_NOOP("core", "Объем памяти: %1 байт"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceVersion) == QT_TRANSLATE_NOOP("core", "Исполнение: %1"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceDecodingFile) == QT_TRANSLATE_NOOP("core", "Файл декодирования: %1"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceNumbering) == QT_TRANSLATE_NOOP("core", "Тип нумерации: %1"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceImage) == QT_TRANSLATE_NOOP("core", "[Рисунок клавиш]"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceImageNeeded) == QT_TRANSLATE_NOOP("core", "Необходимость в создании рисунка: %1"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceYes) == QT_TRANSLATE_NOOP("core", "да"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceNo) == QT_TRANSLATE_NOOP("core", "нет"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceKeyWidth) == QT_TRANSLATE_NOOP("core", "Ширина клавиши: %1мм"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceKeyHeight) == QT_TRANSLATE_NOOP("core", "Высота клавиши: %1мм"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceHorizontalStep) == QT_TRANSLATE_NOOP("core", "Горизонтальный шаг: %1мм"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceVerticalStep) == QT_TRANSLATE_NOOP("core", "Вертикальный шаг: %1мм"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceLeftMargin) == QT_TRANSLATE_NOOP("core", "Горизонтальный отступ: %1мм"), VL_SAME_TEXT);
+static_assert(std::string_view(kDeviceTopMargin) == QT_TRANSLATE_NOOP("core", "Вертикальный отступ: %1мм"), VL_SAME_TEXT);
+static_assert(std::string_view(kTenthsFormat) == QT_TRANSLATE_NOOP("core", "%1,%2 c"), VL_SAME_TEXT);
 static_assert(std::string_view(kPressPauseTooLongMessage) ==
                   QT_TRANSLATE_NOOP("core",
                                     "Установка паузы перед нажатием приведет к превышению максимального объема строки "

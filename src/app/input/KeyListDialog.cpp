@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
+#include "app/common/CoreTexts.h"
 #include "app/common/DialogButtons.h"
 
 namespace vl {
@@ -16,7 +17,7 @@ TfmKeyList::TfmKeyList(QWidget* parent) : QDialog(parent) {
   lbKeys_ = new QListWidget;
   lbKeys_->setToolTip(tr("Список клавиш"));
   lbKeys_->setAccessibleName(tr("Клавиши стандартной клавиатуры"));
-  for (const ListedKey& key : StandardKeys()) lbKeys_->addItem(QString::fromUtf8(key.Name));
+  for (const ListedKey& key : StandardKeys()) lbKeys_->addItem(CoreText(key.Name));
   layout->addWidget(lbKeys_);
   layout->addWidget(OkCancel(this, QStringLiteral("keyinput.html#keylist")));
   connect(lbKeys_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

@@ -16,6 +16,22 @@ struct ListedKey {
 
 inline constexpr int kListedKeyCount = 102;
 
+// The names in words; the windows show them in their own language.
+inline constexpr const char* kKeyRightControl = "Правый Control";
+inline constexpr const char* kKeyLeftControl = "Левый Control";
+inline constexpr const char* kKeyRightAlt = "Правый Alt";
+inline constexpr const char* kKeyLeftAlt = "Левый Alt";
+inline constexpr const char* kKeyRightShift = "Правый Shift";
+inline constexpr const char* kKeyLeftShift = "Левый Shift";
+inline constexpr const char* kKeySpace = "Пробел";
+inline constexpr const char* kKeyUp = "Стрелка Вверх";
+inline constexpr const char* kKeyDown = "Стрелка Вниз";
+inline constexpr const char* kKeyLeft = "Стрелка Влево";
+inline constexpr const char* kKeyRight = "Стрелка Вправо";
+inline constexpr const char* kKeyRightStart = "Правая Start";
+inline constexpr const char* kKeyLeftStart = "Левая Start";
+inline constexpr const char* kKeyMenu = "Функциональное меню";
+
 // The 102 keys in the order the list shows them.
 const std::array<ListedKey, kListedKeyCount>& StandardKeys();
 
