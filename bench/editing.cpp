@@ -1,11 +1,15 @@
 // Editing operations on a full field: 65 025 macro keys with content on all four
 // layers, the whole field selected unless a case says otherwise. Each case
 // builds a fresh document outside the timed part, so every run edits the same
-// field.
+// field. BM_Undo and BM_Redo take each edit back and again; BM_MemcpyFullField
+// copies as many bytes as the field's records hold, the yardstick the others
+// are read against.
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <functional>
+#include <vector>
 #include <memory>
 
 #include "FullField.h"
@@ -33,15 +37,24 @@ class YesPrompt final : public vl::IPrompt {
   }
 };
 
-std::unique_ptr<TVL2Document> FullField() {
+// Every key differs from the others by its layer notes, which start with mark.
+std::unique_ptr<TVL2Document> FullField(const std::string& mark = "n") {
   const std::string press = bench::TenKeyPresses();
-  return bench::FullField<TVL2Document>([&](vl::TMacros& layer) {
+  auto document = bench::FullField<TVL2Document>([&](vl::TMacros& layer) {
     layer.Macro[0] = press;
     layer.Macro[1] = "\xF0\x1C";
     layer.AutoRepeat = 1;
-    layer.Note = "layer note";
   });
+  size_t index = 0;
+  for (vl::KeyRef& key : document->Keys) {
+    for (vl::TMacros& layer : key->Layers) layer.Note = mark + std::to_string(index);
+    ++index;
+  }
+  return document;
 }
+
+// A field whose every key differs from FullField's, for pastes that change all.
+std::unique_ptr<TVL2Document> OtherField() { return FullField("o"); }
 
 // Runs of the cases that edit a fresh field each time. Building the field is not
 // timed but takes far longer than the fast cases, so the count is fixed.
@@ -64,6 +77,37 @@ void TimeEdit(benchmark::State& state, const std::function<void(TVL2Document&)>&
 
 int Layer(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
 
+size_t StringHeap(const std::string& text) {
+  return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
+}
+
+// The bytes of the field's records: each record and the strings it points to.
+size_t FieldBytes(const TVL2Document& document) {
+  size_t bytes = 0;
+  for (const vl::KeyRef& key : document.Keys) {
+    if (!key) continue;
+    bytes += sizeof(vl::TMacroButton);
+    for (const vl::TMacros& layer : key->Layers) {
+      bytes += StringHeap(layer.Macro[0]) + StringHeap(layer.Macro[1]) + StringHeap(layer.Note);
+    }
+  }
+  return bytes;
+}
+
+void BM_MemcpyFullField(benchmark::State& state) {
+  const size_t bytes = FieldBytes(*FullField());
+  std::vector<char> from(bytes, 1);
+  std::vector<char> to(bytes, 0);
+  for (auto _ : state) {
+    std::memcpy(to.data(), from.data(), bytes);
+    benchmark::DoNotOptimize(to.data());
+    benchmark::ClobberMemory();
+  }
+  state.counters["field_MB"] = static_cast<double>(bytes) / 1e6;
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+}
+BENCHMARK(BM_MemcpyFullField)->Unit(benchmark::kMillisecond);
+
 void BM_Copy(benchmark::State& state) {
   const auto document = FullField();
   vl::Clipboard clipboard;
@@ -75,7 +119,7 @@ BENCHMARK(BM_Copy)->Arg(0)->Arg(vl::kAllLayers)->Unit(benchmark::kMillisecond);
 void BM_Paste(benchmark::State& state) {
   vl::Clipboard clipboard;
   YesPrompt prompt;
-  vl::Copy(*FullField(), clipboard, kAll, Layer(state), prompt);
+  vl::Copy(*OtherField(), clipboard, kAll, Layer(state), prompt);
   TimeEdit(state, [&](TVL2Document& document) {
     vl::Paste(document, clipboard, kAll, Layer(state), prompt);
   });
@@ -159,5 +203,59 @@ void BM_ApplyRecord(benchmark::State& state) {
   });
 }
 BENCHMARK(BM_ApplyRecord)->Iterations(kFreshRuns)->Unit(benchmark::kMillisecond);
+
+// Undo (undo = true) or redo of one edit of a fresh full field, each timed alone
+// while the other runs untimed between them.
+void TimeUndoOrRedo(benchmark::State& state, const std::function<void(TVL2Document&)>& edit, bool undo) {
+  auto document = FullField();
+  edit(*document);
+  if (document->History.StepCount() != 1) state.SkipWithError("the edit kept no step");
+  for (auto _ : state) {
+    if (!undo) {
+      state.PauseTiming();
+      document->History.Undo();
+      state.ResumeTiming();
+    }
+    if (undo) {
+      document->History.Undo();
+    } else {
+      document->History.Redo();
+    }
+    if (undo) {
+      state.PauseTiming();
+      document->History.Redo();
+      state.ResumeTiming();
+    }
+  }
+}
+
+// BM_Undo/<edit> and BM_Redo/<edit> for the edits above, whole field selected.
+const bool kUndoRedoRegistered = [] {
+  static vl::Clipboard clipboard;
+  static YesPrompt prompt;
+  Copy(*OtherField(), clipboard, kAll, vl::kAllLayers, prompt);
+  const std::vector<std::pair<std::string, std::function<void(TVL2Document&)>>> edits = {
+      {"Paste/4", [](TVL2Document& d) { vl::Paste(d, clipboard, kAll, vl::kAllLayers, prompt); }},
+      {"Clear/0", [](TVL2Document& d) { vl::Clear(d, kAll, 0); }},
+      {"Clear/4", [](TVL2Document& d) { vl::Clear(d, kAll, vl::kAllLayers); }},
+      {"MoveOneColumn/0", [](TVL2Document& d) { vl::Move(d, kAll, 1, 0, 0, prompt); }},
+      {"MoveOneColumn/4", [](TVL2Document& d) { vl::Move(d, kAll, 1, 0, vl::kAllLayers, prompt); }},
+      {"InsertColumns/0", [](TVL2Document& d) { vl::InsertColumns(d, {1, 1, 1, vl::kFieldSize}, 0, prompt); }},
+      {"InsertColumns/4",
+       [](TVL2Document& d) { vl::InsertColumns(d, {1, 1, 1, vl::kFieldSize}, vl::kAllLayers, prompt); }},
+      {"DeleteRows/0", [](TVL2Document& d) { vl::DeleteRows(d, {1, 1, vl::kFieldSize, 1}, 0); }},
+      {"DeleteRows/4", [](TVL2Document& d) { vl::DeleteRows(d, {1, 1, vl::kFieldSize, 1}, vl::kAllLayers); }},
+      {"CopyToLayers", [](TVL2Document& d) { vl::CopyToLayers(d, kAll, 0, {false, true, true, true}, true); }},
+  };
+  for (const auto& [name, edit] : edits) {
+    for (const bool undo : {true, false}) {
+      benchmark::RegisterBenchmark(((undo ? "BM_Undo/" : "BM_Redo/") + name).c_str(),
+                                   [edit = edit, undo](benchmark::State& state) { TimeUndoOrRedo(state, edit, undo); })
+          ->Iterations(kFreshRuns)
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+  return true;
+}();
 
 }  // namespace

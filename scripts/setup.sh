@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl1-mesa-dev
   xvfb xauth
+  python3-pyatspi at-spi2-core dbus openbox xdotool
   poppler-utils python3-pdfminer
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6
   desktop-file-utils appstream shared-mime-info dpkg-dev file lintian rpm

@@ -19,6 +19,9 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --preset default -j "$jobs"
 
+echo "== the editor over AT-SPI, as a screen reader sees it"
+bash scripts/a11y-check.sh build/default
+
 echo "== core tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"

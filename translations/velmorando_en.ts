@@ -1491,6 +1491,10 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
         <source>Щелчок правой кнопкой мыши фиксирует клавишу нажатой до следующего щелчка по ней</source>
         <translation>A right click holds the key down until the next click on it</translation>
     </message>
+    <message>
+        <source>клавиша %1, %2</source>
+        <translation>key %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>vl::SimKeyboardWindow</name>
@@ -1547,10 +1551,37 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     </message>
 </context>
 <context>
+    <name>vl::TPortEdit</name>
+    <message>
+        <source>Пробел</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>клавиши записываются с порта клавиатуры, не с клавиатуры компьютера</source>
+        <translation>keys are recorded from the keyboard port, not from the computer&apos;s keyboard</translation>
+    </message>
+    <message>
+        <source>клавиши записываются с клавиатуры компьютера</source>
+        <translation>keys are recorded from the computer&apos;s keyboard</translation>
+    </message>
+</context>
+<context>
     <name>vl::TVL2Grid</name>
     <message>
         <source>Выделенный блок перетащить невозможно.</source>
         <translation>The selected block cannot be moved.</translation>
+    </message>
+    <message>
+        <source>столбец %1, строка %2</source>
+        <translation>column %1, row %2</translation>
+    </message>
+    <message>
+        <source>столбец %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>строка %1</source>
+        <translation>row %1</translation>
     </message>
 </context>
 <context>
@@ -1608,10 +1639,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Длительность клика для %1-го уровня</source>
         <translation>Click length for layer %1</translation>
-    </message>
-    <message>
-        <source>%1, значение</source>
-        <translation>%1, value</translation>
     </message>
 </context>
 <context>
@@ -1932,6 +1959,14 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
         <source>Уровень %1</source>
         <translation>Layer %1</translation>
     </message>
+    <message>
+        <source>Вы&amp;йти из строки</source>
+        <translation>Lea&amp;ve the Line</translation>
+    </message>
+    <message>
+        <source>Строки ввода</source>
+        <translation>Input lines</translation>
+    </message>
 </context>
 <context>
     <name>vl::TfmKeyInputWnd</name>
@@ -1957,6 +1992,78 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Клавиши стандартной клавиатуры</source>
         <translation>Keys of the standard keyboard</translation>
+    </message>
+    <message>
+        <source>клавиша минус</source>
+        <translation>minus key</translation>
+    </message>
+    <message>
+        <source>клавиша равно</source>
+        <translation>equals key</translation>
+    </message>
+    <message>
+        <source>клавиша открывающая квадратная скобка</source>
+        <translation>left square bracket key</translation>
+    </message>
+    <message>
+        <source>клавиша закрывающая квадратная скобка</source>
+        <translation>right square bracket key</translation>
+    </message>
+    <message>
+        <source>клавиша точка с запятой</source>
+        <translation>semicolon key</translation>
+    </message>
+    <message>
+        <source>клавиша апостроф</source>
+        <translation>apostrophe key</translation>
+    </message>
+    <message>
+        <source>клавиша тильда</source>
+        <translation>tilde key</translation>
+    </message>
+    <message>
+        <source>клавиша обратная косая черта</source>
+        <translation>backslash key</translation>
+    </message>
+    <message>
+        <source>клавиша запятая</source>
+        <translation>comma key</translation>
+    </message>
+    <message>
+        <source>клавиша точка</source>
+        <translation>full stop key</translation>
+    </message>
+    <message>
+        <source>клавиша косая черта</source>
+        <translation>slash key</translation>
+    </message>
+    <message>
+        <source>клавиша косая черта на цифровом блоке</source>
+        <translation>keypad slash key</translation>
+    </message>
+    <message>
+        <source>клавиша звёздочка на цифровом блоке</source>
+        <translation>keypad asterisk key</translation>
+    </message>
+    <message>
+        <source>клавиша минус на цифровом блоке</source>
+        <translation>keypad minus key</translation>
+    </message>
+    <message>
+        <source>клавиша плюс на цифровом блоке</source>
+        <translation>keypad plus key</translation>
+    </message>
+    <message>
+        <source>клавиша точка на цифровом блоке</source>
+        <translation>keypad full stop key</translation>
+    </message>
+    <message>
+        <source>клавиша Enter на цифровом блоке</source>
+        <translation>keypad Enter key</translation>
+    </message>
+    <message>
+        <source>клавиша %1 на цифровом блоке</source>
+        <translation>keypad %1 key</translation>
     </message>
 </context>
 <context>
@@ -2439,6 +2546,22 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
         <source>Ошибка выбора папки.</source>
         <translation>Could not choose the folder.</translation>
     </message>
+    <message>
+        <source>Выбрать папку раскладок</source>
+        <translation>Choose the layouts folder</translation>
+    </message>
+    <message>
+        <source>Выбрать звуковой файл</source>
+        <translation>Choose the sound file</translation>
+    </message>
+    <message>
+        <source>контрастные цвета</source>
+        <translation>high-contrast colours</translation>
+    </message>
+    <message>
+        <source>Сетка клавиш в цветах высокой контрастности; так же и при контрастной теме рабочего стола</source>
+        <translation>The key grid in high-contrast colours; so too under a high-contrast desktop theme</translation>
+    </message>
 </context>
 <context>
     <name>vl::TfmPause</name>
@@ -2469,14 +2592,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Значение паузы перед отжатием</source>
         <translation>Pause before the release</translation>
-    </message>
-    <message>
-        <source>Перед, значение</source>
-        <translation>Before, value</translation>
-    </message>
-    <message>
-        <source>После, значение</source>
-        <translation>After, value</translation>
     </message>
 </context>
 <context>
@@ -2566,6 +2681,10 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Блокнот</source>
         <translation>Notepad</translation>
+    </message>
+    <message>
+        <source>Tab выводит из поля кодов; клавиша меню или Shift+F10 открывает меню поля</source>
+        <translation>Tab leaves the codes field; the menu key or Shift+F10 opens the field&apos;s menu</translation>
     </message>
 </context>
 </TS>

@@ -1491,6 +1491,10 @@
         <source>Щелчок правой кнопкой мыши фиксирует клавишу нажатой до следующего щелчка по ней</source>
         <translation>Клацання правою кнопкою миші фіксує клавішу натиснутою до наступного клацання по ній</translation>
     </message>
+    <message>
+        <source>клавиша %1, %2</source>
+        <translation>клавіша %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>vl::SimKeyboardWindow</name>
@@ -1547,10 +1551,37 @@
     </message>
 </context>
 <context>
+    <name>vl::TPortEdit</name>
+    <message>
+        <source>Пробел</source>
+        <translation>Пробіл</translation>
+    </message>
+    <message>
+        <source>клавиши записываются с порта клавиатуры, не с клавиатуры компьютера</source>
+        <translation>клавіші записуються з порту клавіатури, не з клавіатури комп&apos;ютера</translation>
+    </message>
+    <message>
+        <source>клавиши записываются с клавиатуры компьютера</source>
+        <translation>клавіші записуються з клавіатури комп&apos;ютера</translation>
+    </message>
+</context>
+<context>
     <name>vl::TVL2Grid</name>
     <message>
         <source>Выделенный блок перетащить невозможно.</source>
         <translation>Виділений блок перетягнути неможливо.</translation>
+    </message>
+    <message>
+        <source>столбец %1, строка %2</source>
+        <translation>стовпець %1, рядок %2</translation>
+    </message>
+    <message>
+        <source>столбец %1</source>
+        <translation>стовпець %1</translation>
+    </message>
+    <message>
+        <source>строка %1</source>
+        <translation>рядок %1</translation>
     </message>
 </context>
 <context>
@@ -1608,10 +1639,6 @@
     <message>
         <source>Длительность клика для %1-го уровня</source>
         <translation>Тривалість клацання для %1-го рівня</translation>
-    </message>
-    <message>
-        <source>%1, значение</source>
-        <translation>%1, значення</translation>
     </message>
 </context>
 <context>
@@ -1932,6 +1959,14 @@
         <source>Уровень %1</source>
         <translation>Рівень %1</translation>
     </message>
+    <message>
+        <source>Вы&amp;йти из строки</source>
+        <translation>Ви&amp;йти з рядка</translation>
+    </message>
+    <message>
+        <source>Строки ввода</source>
+        <translation>Рядки введення</translation>
+    </message>
 </context>
 <context>
     <name>vl::TfmKeyInputWnd</name>
@@ -1957,6 +1992,78 @@
     <message>
         <source>Клавиши стандартной клавиатуры</source>
         <translation>Клавіші стандартної клавіатури</translation>
+    </message>
+    <message>
+        <source>клавиша минус</source>
+        <translation>клавіша мінус</translation>
+    </message>
+    <message>
+        <source>клавиша равно</source>
+        <translation>клавіша дорівнює</translation>
+    </message>
+    <message>
+        <source>клавиша открывающая квадратная скобка</source>
+        <translation>клавіша відкривна квадратна дужка</translation>
+    </message>
+    <message>
+        <source>клавиша закрывающая квадратная скобка</source>
+        <translation>клавіша закривна квадратна дужка</translation>
+    </message>
+    <message>
+        <source>клавиша точка с запятой</source>
+        <translation>клавіша крапка з комою</translation>
+    </message>
+    <message>
+        <source>клавиша апостроф</source>
+        <translation>клавіша апостроф</translation>
+    </message>
+    <message>
+        <source>клавиша тильда</source>
+        <translation>клавіша тильда</translation>
+    </message>
+    <message>
+        <source>клавиша обратная косая черта</source>
+        <translation>клавіша обернена скісна риска</translation>
+    </message>
+    <message>
+        <source>клавиша запятая</source>
+        <translation>клавіша кома</translation>
+    </message>
+    <message>
+        <source>клавиша точка</source>
+        <translation>клавіша крапка</translation>
+    </message>
+    <message>
+        <source>клавиша косая черта</source>
+        <translation>клавіша скісна риска</translation>
+    </message>
+    <message>
+        <source>клавиша косая черта на цифровом блоке</source>
+        <translation>клавіша скісна риска на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша звёздочка на цифровом блоке</source>
+        <translation>клавіша зірочка на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша минус на цифровом блоке</source>
+        <translation>клавіша мінус на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша плюс на цифровом блоке</source>
+        <translation>клавіша плюс на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша точка на цифровом блоке</source>
+        <translation>клавіша крапка на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша Enter на цифровом блоке</source>
+        <translation>клавіша Enter на цифровому блоці</translation>
+    </message>
+    <message>
+        <source>клавиша %1 на цифровом блоке</source>
+        <translation>клавіша %1 на цифровому блоці</translation>
     </message>
 </context>
 <context>
@@ -2439,6 +2546,22 @@
         <source>Ошибка выбора папки.</source>
         <translation>Помилка вибору теки.</translation>
     </message>
+    <message>
+        <source>Выбрать папку раскладок</source>
+        <translation>Вибрати теку розкладок</translation>
+    </message>
+    <message>
+        <source>Выбрать звуковой файл</source>
+        <translation>Вибрати звуковий файл</translation>
+    </message>
+    <message>
+        <source>контрастные цвета</source>
+        <translation>контрастні кольори</translation>
+    </message>
+    <message>
+        <source>Сетка клавиш в цветах высокой контрастности; так же и при контрастной теме рабочего стола</source>
+        <translation>Сітка клавіш у кольорах високої контрастності; так само й за контрастної теми робочого столу</translation>
+    </message>
 </context>
 <context>
     <name>vl::TfmPause</name>
@@ -2469,14 +2592,6 @@
     <message>
         <source>Значение паузы перед отжатием</source>
         <translation>Значення паузи перед відпусканням</translation>
-    </message>
-    <message>
-        <source>Перед, значение</source>
-        <translation>Перед, значення</translation>
-    </message>
-    <message>
-        <source>После, значение</source>
-        <translation>Після, значення</translation>
     </message>
 </context>
 <context>
@@ -2566,6 +2681,10 @@
     <message>
         <source>Блокнот</source>
         <translation>Блокнот</translation>
+    </message>
+    <message>
+        <source>Tab выводит из поля кодов; клавиша меню или Shift+F10 открывает меню поля</source>
+        <translation>Tab виводить із поля кодів; клавіша меню або Shift+F10 відкриває меню поля</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main/AccessibleFactory.h"
 #include "app/main/CommandLine.h"
 #include "app/common/CoreTexts.h"
 #include "app/common/HelpViewer.h"
@@ -99,6 +100,7 @@ int main(int argc, char** argv) {
   }
   vl::ApplyPlatformChoice(vl::ChoosePlatform(vl::ReadSessionEnvironment()));
   Application app(argc, argv);
+  vl::InstallAccessibleFactory();
   vl::QtSettingsBackend backend;
   const vl::UiLanguage language = vl::ResolveUiLanguage(vl::StoredUiLanguage(backend), vl::ReadLocaleEnvironment());
   vl::InstallTranslations(app, language);

@@ -261,6 +261,13 @@ int main(int argc, char** argv) {
   grid.Select(5, 5, 5, 5);
   shot("main_normal_all.png", 0, kAllLayers);
   shot("main_normal_layer1.png", 0, 1);
+  // The same in the colours of the setting "контрастные цвета".
+  settings.SetHighContrast(true);
+  shot("main_normal_layer1_contrast.png", 0, 1);
+  grid.Select(2, 1, 3, 2);
+  shot("main_high_layer0_contrast.png", 1, 0);
+  settings.SetHighContrast(false);
+  grid.Select(5, 5, 5, 5);
   settings.Set(Setting::LayerCount, 1);  // two layers loaded: remarks about 2 and 3
   main.CheckActiveLayout();
   shot("main_check_panel.png", 1, kAllLayers);

@@ -65,9 +65,12 @@ std::optional<std::string> QtPrompt::AskPasswordTitled(const std::string& captio
   QDialog dialog(parent_);
   dialog.setWindowTitle(CoreText(caption));
   auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(CoreText(firstLine)));
+  auto* first = new QLabel(CoreText(firstLine));
+  layout->addWidget(first);
   if (!secondLine.empty()) layout->addWidget(new QLabel(CoreText(secondLine)));
   auto* edit = new QLineEdit;
+  first->setBuddy(edit);
+  edit->setAccessibleName(first->text());
   edit->setEchoMode(QLineEdit::Password);
   edit->setMaxLength(static_cast<int>(kMaxPasswordLength));
   layout->addWidget(edit);

@@ -143,6 +143,9 @@ DeviceCommands::~DeviceCommands() {
 
 AppDevice* DeviceCommands::Device(bool quiet, std::function<void()> retry) {
   if (device_) return device_.get();
+  // A quiet look (a line's or the test window's byte source) opens no null port
+  // while nothing is chosen: that would keep the simulated keyboard from being offered.
+  if (quiet && SimulatorMayBeOffered()) return nullptr;
   if (!quiet) OfferSimulator();
   try {
     device_ = openDevice_();
@@ -230,10 +233,14 @@ bool DeviceCommands::SimulatedChosen() const {
   }
 }
 
-void DeviceCommands::OfferSimulator() {
-  if (simulatorOffered_ || !host_.mayOfferSimulator()) return;
+bool DeviceCommands::SimulatorMayBeOffered() const {
+  if (simulatorOffered_ || !host_.mayOfferSimulator()) return false;
   const std::string chosen = host_.portChoice();
-  if (!chosen.empty() || ParsePortChoice(chosen).kind != PortChoice::Kind::None) return;
+  return chosen.empty() && ParsePortChoice(chosen).kind == PortChoice::Kind::None;
+}
+
+void DeviceCommands::OfferSimulator() {
+  if (!SimulatorMayBeOffered()) return;
   simulatorOffered_ = true;
   if (host_.prompt.Ask(kOfferSimulator, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
       Answer::Yes)

@@ -129,6 +129,8 @@ class DeviceCommands : public QObject {
 
  private:
   // With no port present and none chosen, offers the simulated keyboard once.
+  // Nothing chosen yet and the simulated keyboard not offered in this run.
+  bool SimulatorMayBeOffered() const;
   void OfferSimulator();
   struct KeptLayout;
   struct PortLease;

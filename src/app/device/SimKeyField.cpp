@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/common/CoreTexts.h"
 #include "app/editor/LayerSwitchIcon.h"
 #include "core/document/KeyFunction.h"
 
@@ -65,6 +66,19 @@ const SimKeyField::Label* SimKeyField::LabelOf(int x, int y) const {
 QString SimKeyField::KeyText(int x, int y) const {
   const Label* label = LabelOf(x, y);
   return label ? label->text : QString();
+}
+
+QString SimKeyField::KeyName(int x, int y) const {
+  const Label* label = LabelOf(x, y);
+  if (label && IsLayerSwitch(label->func)) return CoreText(kFuncCaptions[label->func]);
+  if (label && !label->text.trimmed().isEmpty()) return label->text;
+  return tr("клавиша %1, %2").arg(x + 1).arg(y + 1);
+}
+
+void SimKeyField::Tap(int x, int y) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_ || held_) return;
+  emit KeyPressed(x, y);
+  emit KeyReleased(x, y);
 }
 
 QRect SimKeyField::KeyRect(int x, int y) const {

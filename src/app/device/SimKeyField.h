@@ -29,6 +29,15 @@ class SimKeyField : public QWidget {
   // empty for a layer switch, a key without a function or outside the field.
   QString KeyText(int x, int y) const;
 
+  // What a screen reader calls the key: its label, the function of a layer
+  // switch, or its position when it has neither.
+  QString KeyName(int x, int y) const;
+  int KeyColumns() const { return width_; }
+  int KeyRows() const { return height_; }
+  // Presses and lets go of a key at once, as the button action of assistive
+  // technology does.
+  void Tap(int x, int y);
+
   QRect KeyRect(int x, int y) const;
   // The device position of the key under point, if any.
   std::optional<QPoint> KeyAt(const QPoint& point) const;

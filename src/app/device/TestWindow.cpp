@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -54,10 +55,22 @@ TfmTest::TfmTest(ISettingsBackend& backend, std::function<PortHandle()> port, QW
   cbSystem_->setAccessibleName(tr("Отображение"));
   cbSystem_->addItems({tr("коды клавиш в десятичная системе иcчисления"), tr("коды клавиш в шестнадцатиричная системе"),
                        tr("наименования клавиш")});
+  // The memo takes every key of the keyboard while it has the focus: Tab (after
+  // its codes are shown) is the way out, the menu key opens the memo's menu.
+  mmPort_->setTabChangesFocus(true);
+  auto* wayOut = new QLabel(tr("Tab выводит из поля кодов; клавиша меню или Shift+F10 открывает меню поля"));
+  wayOut->setObjectName(QStringLiteral("lbWayOut"));
+  wayOut->setWordWrap(true);
+  mmPort_->setAccessibleDescription(wayOut->text());
+  source_.SetLeaveKeys({Qt::Key_Tab, Qt::Key_Backtab});
+  connect(&source_, &KeyboardByteSource::LeaveRequested, this, [this] { cbSystem_->setFocus(Qt::TabFocusReason); });
+  connect(&source_, &KeyboardByteSource::MenuRequested, this,
+          [this] { pmMemo_->exec(mmPort_->mapToGlobal(mmPort_->rect().center())); });
   auto* keys = new QWidget;
   keys->setObjectName(QStringLiteral("tsKeys"));
   auto* keysLayout = new QVBoxLayout(keys);
   keysLayout->addWidget(mmPort_);
+  keysLayout->addWidget(wayOut);
   keysLayout->addWidget(cbSystem_);
 
   mmNotebook_ = new QPlainTextEdit;

@@ -1,5 +1,7 @@
 #include "app/editor/ParametersDialog.h"
 
+#include "app/editor/VL2Grid.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -36,6 +38,7 @@ TfmParameters::TfmParameters(SettingsStore& store, std::string documentsFolder, 
     : QDialog(parent), store_(store), documentsFolder_(std::move(documentsFolder)) {
   setWindowTitle(tr("Параметры"));
   pages_ = new QTabWidget;
+  pages_->setAccessibleName(windowTitle());
   pages_->addTab(BuildGeneralPage(), tr("Общее"));
   pages_->addTab(BuildDevicePage(), tr("Устройство"));
   pages_->addTab(BuildLayoutPage(), tr("Раскладка"));
@@ -105,9 +108,13 @@ QComboBox* TfmParameters::ComboFor(Setting setting) const {
 QWidget* TfmParameters::BuildGeneralPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(new QLabel(tr("Kлaвиша выхода из строки ввода кодовых последовательностей")));
-  layout->addWidget(Combo(Setting::TabKey,
-                          {"Esc", "Tab", "F11", QT_TR_NOOP("Пробел"), QT_TR_NOOP("Левый Control"), QT_TR_NOOP("Нет")}));
+  auto* exitKeyLabel = new QLabel(tr("Kлaвиша выхода из строки ввода кодовых последовательностей"));
+  layout->addWidget(exitKeyLabel);
+  QComboBox* exitKey =
+      Combo(Setting::TabKey, {"Esc", "Tab", "F11", QT_TR_NOOP("Пробел"), QT_TR_NOOP("Левый Control"), QT_TR_NOOP("Нет")});
+  exitKeyLabel->setBuddy(exitKey);
+  exitKey->setAccessibleName(exitKeyLabel->text());
+  layout->addWidget(exitKey);
   auto* start = new QVBoxLayout;
   start->addWidget(Check(Setting::IsStartInfo, QT_TR_NOOP("выводить информацию о подключенном устройстве")));
   layout->addWidget(Group(tr("Действия пpи запуске программы"), start));
@@ -116,6 +123,8 @@ QWidget* TfmParameters::BuildGeneralPage() {
   edLayoutsPath_->setReadOnly(true);
   auto* browse = new QToolButton;
   browse->setText(QStringLiteral("..."));
+  browse->setAccessibleName(tr("Выбрать папку раскладок"));
+  edLayoutsPath_->setAccessibleName(tr("Расположение файлов раскладок"));
   connect(browse, &QToolButton::clicked, this, &TfmParameters::BrowseFolder);
   path->addWidget(edLayoutsPath_);
   path->addWidget(browse);
@@ -169,6 +178,7 @@ QWidget* TfmParameters::BuildDevicePage() {
   QComboBox* interval = Combo(Setting::Ibd, {"1,6", "3,2", "4,8", "6,4", "8", "9,6", "11,2", "12,8",
                                              "14,4", "16", "17,6", "19,2", "20,8", "22,4", "24", "25,6"});
   interval->setToolTip(tr("Задержка между SCAN-кодами посылаемыми клавиатурой"));
+  interval->setAccessibleName(tr("задержка между SCAN-кодами (мс)"));
   properties->addRow(tr("задержка между SCAN-кодами (мс)"), interval);
   properties->addRow(Check(Setting::CorrectLock, QT_TR_NOOP("автокоррекция Num Lock и Caps Lock")));
   properties->addRow(Check(Setting::Buffered, QT_TR_NOOP("буферизация нажатых клавиш")));
@@ -178,6 +188,8 @@ QWidget* TfmParameters::BuildDevicePage() {
   edAudio_->setReadOnly(true);
   auto* browse = new QToolButton;
   browse->setText(QStringLiteral("..."));
+  browse->setAccessibleName(tr("Выбрать звуковой файл"));
+  edAudio_->setAccessibleName(tr("звуковой сигнал"));
   connect(browse, &QToolButton::clicked, this, &TfmParameters::BrowseSound);
   sound->addWidget(edAudio_);
   sound->addWidget(browse);
@@ -228,6 +240,11 @@ QWidget* TfmParameters::BuildLayoutPage() {
   combo->setToolTip(tr("Установка языка, которым будет отображаться  текст при наборе макроса"));
   language->addRow(tr("язык"), combo);
   layout->addLayout(language);
+  cbHighContrast_ = new QCheckBox(tr("контрастные цвета"));
+  cbHighContrast_->setObjectName(QStringLiteral("cbHighContrast"));
+  cbHighContrast_->setAccessibleName(cbHighContrast_->text());
+  cbHighContrast_->setToolTip(tr("Сетка клавиш в цветах высокой контрастности; так же и при контрастной теме рабочего стола"));
+  layout->addWidget(cbHighContrast_);
   layout->addStretch();
   return page;
 }
@@ -279,6 +296,7 @@ void TfmParameters::LoadControls(const SettingsStore& source) {
   cbAutosave_->setChecked(source.IsOn(Setting::IsAutosave));
   seAutosave_->setValue(source.Get(Setting::AutosaveValue));
   seAutosave_->setEnabled(cbAutosave_->isChecked());
+  cbHighContrast_->setChecked(source.HighContrast());
   const uint8_t mask = source.Get(Setting::ImageLayers);
   for (int layer = 0; layer < 4; ++layer) {
     clImageLayers_->item(layer)->setCheckState(mask & (1 << layer) ? Qt::Checked : Qt::Unchecked);
@@ -306,6 +324,12 @@ void TfmParameters::StoreControls() {
   store_.Set(Setting::ImageLayers, mask);
   store_.SetLayoutsPath(edLayoutsPath_->text().toStdString());
   store_.SetAudioFile(edAudio_->text().toStdString());
+  if (store_.HighContrast() != cbHighContrast_->isChecked()) {
+    store_.SetHighContrast(cbHighContrast_->isChecked());
+    if (parentWidget()) {
+      for (TVL2Grid* grid : parentWidget()->window()->findChildren<TVL2Grid*>()) grid->viewport()->update();
+    }
+  }
   if (languageBackend_)
     StoreUiLanguage(*languageBackend_, static_cast<UiLanguageChoice>(cbUiLanguage_->currentIndex()));
 }

@@ -44,6 +44,7 @@ class TfmParameters : public QDialog {
   QString PortChoice() const;
   // "сохранять копию раскладки устройства перед загрузкой", kept beside the settings.
   QCheckBox* BackupCheck() const { return cbBackup_; }
+  QCheckBox* HighContrastCheck() const { return cbHighContrast_; }
   // "язык интерфейса" on the general page, kept in backend (the language it names
   // is taken at the next start).
   void KeepUiLanguageIn(ISettingsBackend& backend) { languageBackend_ = &backend; }
@@ -76,6 +77,7 @@ class TfmParameters : public QDialog {
   std::vector<std::pair<Setting, QComboBox*>> combos_;
   QComboBox* cbPort_ = nullptr;
   QCheckBox* cbBackup_ = nullptr;
+  QCheckBox* cbHighContrast_ = nullptr;
   QComboBox* cbUiLanguage_ = nullptr;
   ISettingsBackend* languageBackend_ = nullptr;
   QCheckBox* cbAutosave_ = nullptr;

@@ -13,6 +13,7 @@
 
 #include "app/common/CoreTexts.h"
 #include "app/common/WaitCursor.h"
+#include "app/editor/GridAccessible.h"
 #include "app/editor/LayerSwitchIcon.h"
 #include "core/document/BlockOps.h"
 #include "core/document/KeyNoteOps.h"
@@ -25,10 +26,6 @@ namespace {
 constexpr int kLine = 1;  // grid line width
 constexpr int kTimerMs = 60;
 constexpr int kGlyphHeight = 7;  // the note, bookmark and master glyphs take rows 1 to 6
-const QColor kKeyRecordColour(157, 255, 182);
-const QColor kFixedColour(212, 208, 200);
-const QColor kGlyphColour(128, 128, 128);
-const QColor kGlyphSelectedColour(192, 192, 192);
 
 
 QPolygon Glyph(std::initializer_list<QPoint> points, const QPoint& origin) {
@@ -62,6 +59,12 @@ void TVL2Grid::SetViewMode(int mode) {
   UpdateScrollBars();
   summary_ = SummarizeSelection(*document_, Selection());
   viewport()->update();
+}
+
+QString TVL2Grid::SpokenText(int column, int row) const {
+  return QString::fromStdString(CellSpokenText(*document_, column, row, shownLayer_,
+                                               KeyLanguageFromSetting(settings_.Get(Setting::Layout)),
+                                               CoreTranslator()));
 }
 
 void TVL2Grid::SetShownLayer(int layer) {
@@ -138,13 +141,14 @@ void TVL2Grid::scrollContentsBy(int, int) { viewport()->update(); }
 
 void TVL2Grid::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
+  colours_ = GridColoursFor(palette(), settings_.HighContrast());
   const QRect dirty = event->rect();
-  painter.fillRect(dirty, palette().color(QPalette::Base));
+  painter.fillRect(dirty, colours_.Base);
   const int firstColumn = horizontalScrollBar()->value();
   const int firstRow = verticalScrollBar()->value();
   const int lastColumn = std::min(kFieldSize, firstColumn + VisibleColumns() + 1);
   const int lastRow = std::min(kFieldSize, firstRow + VisibleRows() + 1);
-  painter.setPen(palette().color(QPalette::Mid));
+  painter.setPen(colours_.Lines);
   // Grid lines: one pixel right and below every cell.
   for (int column = firstColumn - 1; column <= lastColumn; ++column) {
     const QRect cell = CellRect(column < firstColumn ? 0 : column, 0);
@@ -182,17 +186,17 @@ void TVL2Grid::PaintCell(QPainter& painter, int column, int row, const QRect& re
   const bool selected = !fixed && Selection().Contains(column, row);
   const bool singleLayer = shownLayer_ != kAllLayers;
   const TMacroButton* key = fixed ? nullptr : document_->GetKey(column, row);
-  QColor background = palette().color(QPalette::Base);
-  if (selected) background = palette().color(QPalette::Highlight);
-  else if (fixed) background = kFixedColour;
-  else if (key && singleLayer) background = kKeyRecordColour;
+  QColor background = colours_.Base;
+  if (selected) background = colours_.Selection;
+  else if (fixed) background = colours_.Fixed;
+  else if (key && singleLayer) background = colours_.KeyRecord;
   painter.fillRect(rect, background);
 
   if (fixed) {
     painter.setPen(Qt::white);
     painter.drawLine(rect.bottomLeft(), rect.topLeft());
     painter.drawLine(rect.topLeft(), rect.topRight());
-    painter.setPen(Qt::black);
+    painter.setPen(colours_.FixedText);
     if (row == 0 && column == 0) {
       if (singleLayer) {
         painter.fillRect(rect, Qt::red);
@@ -206,7 +210,7 @@ void TVL2Grid::PaintCell(QPainter& painter, int column, int row, const QRect& re
     return;
   }
 
-  const QColor ink = selected ? Qt::white : Qt::black;
+  const QColor ink = selected ? colours_.SelectionText : colours_.Text;
   const TGroupCell group = document_->GetGroup(column, row);
   const int l = rect.left();
   const int t = rect.top();
@@ -218,7 +222,7 @@ void TVL2Grid::PaintCell(QPainter& painter, int column, int row, const QRect& re
   if (group.Flags & kGroupRightEdge) painter.drawLine(r - 1, t, r - 1, b - 1);
   if (group.Flags & kGroupBottomEdge) painter.drawLine(r - 1, b - 1, l, b - 1);
 
-  painter.setPen(selected ? kGlyphSelectedColour : kGlyphColour);
+  painter.setPen(selected ? colours_.GlyphSelected : colours_.Glyph);
   const QPoint origin = rect.topLeft();
   bool glyphs = group.Flags & kGroupMaster;
   if (group.Flags & kGroupMaster) {
@@ -238,7 +242,7 @@ void TVL2Grid::PaintCell(QPainter& painter, int column, int row, const QRect& re
 
 void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const QRect& rect,
                                bool selected, bool glyphs) const {
-  const QColor ink = selected ? Qt::white : Qt::black;
+  const QColor ink = selected ? colours_.SelectionText : colours_.Text;
   const int scale = viewMode_ + 1;
   const QPoint origin = rect.topLeft();
   painter.setPen(ink);
@@ -271,8 +275,14 @@ void TVL2Grid::PaintKeyContent(QPainter& painter, const TMacroButton& key, const
         line += '^';
         line += SequenceToText(block.Macro[1], 20, language, true);
       }
-      painter.setPen(layer == shownLayer_ ? QColor(Qt::red) : ink);
-      DrawText(painter, QPoint(rect.left() + 3, top + pitch * layer), QString::fromStdString(line), true);
+      const bool shown = layer == shownLayer_;
+      painter.setPen(!shown ? ink : selected ? colours_.ShownLayerSelected : colours_.ShownLayer);
+      const QPoint at(rect.left() + 3, top + pitch * layer);
+      DrawText(painter, at, QString::fromStdString(line), true);
+      if (shown && colours_.UnderlineShownLayer) {
+        const int below = at.y() + QFontMetrics(keyFont_).ascent() + 1;
+        painter.drawLine(at.x(), below, rect.right() - 2, below);
+      }
     }
     painter.restore();
   }
@@ -466,6 +476,12 @@ void TVL2Grid::keyPressEvent(QKeyEvent* event) {
   viewport()->update();
   GoToCell(selection_.CursorColumn(), selection_.CursorRow());
   RefreshPositionTexts();
+  GridAccessible::AnnounceCursor(this);
+}
+
+void TVL2Grid::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  GridAccessible::AnnounceCursor(this);
 }
 
 void TVL2Grid::keyReleaseEvent(QKeyEvent* event) {
@@ -501,6 +517,7 @@ void TVL2Grid::SelectionUpdated() {
   }
   RefreshPositionTexts();
   emit SelectionChanged();
+  GridAccessible::AnnounceCursor(this);
 }
 
 void TVL2Grid::OnDocumentNotification(DocumentNotification kind, int param1, int param2) {

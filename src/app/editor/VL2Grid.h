@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "core/common/Prompt.h"
+#include "app/editor/GridColours.h"
 #include "core/document/BusyScope.h"
 #include "core/document/DocumentObserver.h"
 #include "core/document/GridSelection.h"
@@ -61,6 +62,11 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   void SelectAll();
   void GoToCell(int column, int row);
   const SelectionSummary& Summary() const { return summary_; }
+  // The cell the arrow keys move from.
+  int CursorColumn() const { return selection_.CursorColumn(); }
+  int CursorRow() const { return selection_.CursorRow(); }
+  // What the key at (column, row) does on the shown layer, in words.
+  QString SpokenText(int column, int row) const;
 
   // Selects and shows the key that carries the bookmark; false when none does.
   bool GoToMark(const std::string& cp1251Name);
@@ -97,6 +103,7 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   bool viewportEvent(QEvent* event) override;
@@ -134,6 +141,7 @@ class TVL2Grid : public QAbstractScrollArea, public IDocumentObserver {
   QPoint lastPointer_;
   QTimer scrollTimer_;
   SelectionSummary summary_;
+  GridColours colours_;  // taken at each paint: the setting or the desktop may change
   QFont keyFont_;  // the small font of the key texts in high view
   mutable QHash<QString, QStaticText> texts_[2];  // in the widget's font, in keyFont_
 };

@@ -27,7 +27,8 @@ TfmClick::TfmClick(QWidget* parent) : QDialog(parent) {
     bars_[layer]->setAccessibleName(caption);
     label->setBuddy(bars_[layer]);
     values_[layer] = new QLabel;
-    values_[layer]->setAccessibleName(tr("%1, значение").arg(caption));
+    // The text is the value a screen reader reads; the caption describes it.
+    values_[layer]->setAccessibleDescription(caption);
     connect(bars_[layer], &QSlider::valueChanged, values_[layer], [this, layer](int value) {
       values_[layer]->setText(QString::fromStdString(TenthsText(value, CoreTranslator())));
     });

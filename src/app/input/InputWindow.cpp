@@ -41,6 +41,7 @@ TfmInputWnd::TfmInputWnd(const InputContext& context, const char* placementKey, 
   body_ = new QVBoxLayout(this);
   body_->setSizeConstraint(QLayout::SetFixedSize);
   pages_ = new QTabWidget;
+  pages_->setAccessibleName(tr("Строки ввода"));
   BuildActions();
   if (auto left = context_.Backend.ReadInt(placementKey_, "left")) {
     if (auto top = context_.Backend.ReadInt(placementKey_, "top")) {
@@ -100,6 +101,11 @@ void TfmInputWnd::BuildActions() {
   connect(add(LineCommand::AddUp, QT_TR_NOOP("Д&oбавить код отжатия")), &QAction::triggered, this,
           [this] { AddCode(true); });
   connect(add(LineCommand::Beep, QT_TR_NOOP("К&лик")), &QAction::triggered, this, &TfmInputWnd::Clicks);
+  pmLine_->addSeparator();
+  // The way out of a line that works whatever the exit key is.
+  connect(add(LineCommand::Leave, QT_TR_NOOP("Вы&йти из строки")), &QAction::triggered, this, [this] {
+    if (CurrentLine()) FocusOffLines();
+  });
   connect(pmLine_, &QMenu::aboutToShow, this, &TfmInputWnd::RefreshCommands);
 }
 
@@ -120,11 +126,13 @@ void TfmInputWnd::BuildRows(const RowTexts& texts, bool autoRepeat) {
       edit->setAccessibleName(tr(name).arg(row + texts.FirstNumber));
       edit->setMinimumWidth(360);
       edit->setContextMenuPolicy(Qt::CustomContextMenu);
-      connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
+      const auto openMenu = [this, edit](const QPoint& at) {
         menuLine_ = edit;
         pmLine_->exec(edit->mapToGlobal(at));
         menuLine_ = nullptr;
-      });
+      };
+      connect(edit, &QWidget::customContextMenuRequested, this, openMenu);
+      connect(edit, &TPortEdit::MenuRequested, this, openMenu);
       connect(edit, &TPortEdit::Left, this, [this, row, release] { LineLeft(row, release); });
       connect(edit, &TPortEdit::ExitPressed, this, &TfmInputWnd::FocusOffLines);
       auto* caption = new QLabel(label);
@@ -248,6 +256,7 @@ void TfmInputWnd::RefreshCommands() {
   actions_[LineCommand::Pause]->setEnabled(filledLine);
   actions_[LineCommand::AddDown]->setEnabled(line != nullptr);
   actions_[LineCommand::AddUp]->setEnabled(line != nullptr);
+  actions_[LineCommand::Leave]->setEnabled(line != nullptr);
 }
 
 template <typename Run>

@@ -51,7 +51,7 @@ class TfmInputWnd : public QWidget {
 
  public:
   // The line menu's commands.
-  enum class LineCommand { Cut, Copy, Paste, Clear, ClearAll, Pause, AddDown, AddUp, Beep };
+  enum class LineCommand { Cut, Copy, Paste, Clear, ClearAll, Pause, AddDown, AddUp, Beep, Leave };
 
   // placementKey: the settings sub-key that keeps the window's position.
   // firstCorner: where in the main window it first shows while no position is

@@ -11,6 +11,10 @@ class QListWidget;
 
 namespace vl {
 
+// Words for a screen reader where the list names a key by symbols alone
+// ("<*>": "клавиша звёздочка на цифровом блоке"); empty where the name is words.
+QString SpokenKeyName(const QString& name);
+
 // The width a window needs for its title to be shown whole.
 int TitleWidth(const QString& caption);
 

@@ -1,6 +1,7 @@
 #include "app/input/KeyboardByteSource.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include "core/device/Transport.h"
@@ -23,8 +24,10 @@ void KeyboardByteSource::Start(QWidget* target, PortHandle port) {
   ++run_;
   target_ = target;
   port_ = std::move(port);
+  leavePressed_.clear();
+  menuKeyScanCode_ = 0;
   target_->installEventFilter(this);
-  target_->grabKeyboard();
+  if (!port_.Valid()) target_->grabKeyboard();
   port_.Forward(this);
 }
 
@@ -50,7 +53,8 @@ std::vector<uint8_t> KeyboardByteSource::KeyEventBytes(const QKeyEvent& event) {
 }
 
 bool KeyboardByteSource::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != target_) return QObject::eventFilter(watched, event);
+  // A port delivers the bytes: the desktop's keys keep their usual meaning.
+  if (watched != target_ || port_.Valid()) return QObject::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::ShortcutOverride:
       // Accepting it keeps menu shortcuts and mnemonics from taking the key.
@@ -58,13 +62,34 @@ bool KeyboardByteSource::eventFilter(QObject* watched, QEvent* event) {
       return true;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-      if (!port_.Valid()) {
-        for (uint8_t byte : KeyEventBytes(*static_cast<QKeyEvent*>(event))) emit ByteReceived(byte);
-      }
-      return true;
+      return DesktopKey(*static_cast<QKeyEvent*>(event));
     default:
       return QObject::eventFilter(watched, event);
   }
+}
+
+bool KeyboardByteSource::DesktopKey(const QKeyEvent& event) {
+  const bool pressed = event.type() == QEvent::KeyPress;
+  const bool menuKey = event.key() == Qt::Key_Menu ||
+                       (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
+  if (pressed && menuKey && !event.isAutoRepeat()) {
+    menuKeyScanCode_ = event.nativeScanCode();
+    emit MenuRequested();
+    return true;
+  }
+  if (menuKeyScanCode_ != 0 && event.nativeScanCode() == menuKeyScanCode_) {
+    if (!pressed && !event.isAutoRepeat()) menuKeyScanCode_ = 0;
+    return true;
+  }
+  const QPointer<QWidget> target = target_;
+  for (uint8_t byte : KeyEventBytes(event)) emit ByteReceived(byte);
+  if (event.isAutoRepeat() || !leaveKeys_.contains(event.key()) || target_ != target) return true;
+  if (pressed) {
+    leavePressed_.append(event.key());
+  } else if (leavePressed_.removeAll(event.key()) > 0) {
+    emit LeaveRequested();
+  }
+  return true;
 }
 
 void KeyboardByteSource::OnKeyboardByte(uint8_t byte) {

@@ -4,9 +4,13 @@
 // keyboard): bytes arrive on the port's reader thread and are handed to the UI
 // thread in order. Otherwise from the desktop's key events, so that any keyboard
 // works: the native scan code is the evdev code + 8, turned into set-1 bytes by
-// the core's table. While a source runs, its widget gets every key: Tab, Alt,
-// F10, Esc and mnemonics neither move the focus nor open a menu.
+// the core's table. While a source reads the desktop, its widget gets every key:
+// Tab, Alt, F10, Esc and mnemonics neither move the focus nor open a menu; only
+// the menu key and Shift+F10 ask for the widget's menu. While it reads a port,
+// the desktop's keys go on working as usual (Tab, Esc, the menus), so the
+// keyboard is never trapped there.
 
+#include <QList>
 #include <QObject>
 #include <atomic>
 #include <cstdint>
@@ -33,6 +37,11 @@ class KeyboardByteSource final : public QObject, private IByteReceiver {
   void Start(QWidget* target, PortHandle port);
   void Stop();
   bool Running() const { return target_ != nullptr; }
+  // Running on a port's bytes rather than the desktop's key events.
+  bool FromPort() const { return Running() && port_.Valid(); }
+  // Desktop keys whose release (after a press seen in this run) asks the owner to
+  // let the widget go: LeaveRequested. Their bytes are delivered as usual.
+  void SetLeaveKeys(QList<int> qtKeys) { leaveKeys_ = std::move(qtKeys); }
 
   // Sets the keyboard's indicators back (ED and the mask: 2 Num Lock, 4 Caps
   // Lock) when a port is open; a desktop keyboard keeps its own.
@@ -44,14 +53,22 @@ class KeyboardByteSource final : public QObject, private IByteReceiver {
 
  signals:
   void ByteReceived(quint8 byte);
+  // The menu key or Shift+F10 on the desktop keyboard; neither is delivered.
+  void MenuRequested();
+  void LeaveRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void OnKeyboardByte(uint8_t byte) override;
+  // The desktop's key event while reading the desktop; true when it is consumed.
+  bool DesktopKey(const QKeyEvent& event);
 
   QWidget* target_ = nullptr;
+  QList<int> leaveKeys_;
+  QList<int> leavePressed_;       // leave keys pressed in this run
+  quint32 menuKeyScanCode_ = 0;   // the key that asked for the menu, until its release
   PortHandle port_;
   // Bumped by Start and Stop, so bytes queued for an earlier run are dropped.
   std::atomic<quint64> run_{0};

@@ -45,8 +45,9 @@ TfmPause::TfmPause(IPrompt& prompt, QWidget* parent) : QDialog(parent), prompt_(
   tbAfter_ = PauseBar(tr("После"), tr("Значение паузы перед отжатием"));
   lbBefore_ = new QLabel;
   lbAfter_ = new QLabel;
-  lbBefore_->setAccessibleName(tr("Перед, значение"));
-  lbAfter_->setAccessibleName(tr("После, значение"));
+  // The labels' texts are the values a screen reader reads; the captions describe them.
+  lbBefore_->setAccessibleDescription(tr("Перед"));
+  lbAfter_->setAccessibleDescription(tr("После"));
   bars->addWidget(new QLabel(tr("Перед")), 0, 0);
   bars->addWidget(tbBefore_, 0, 1);
   bars->addWidget(lbBefore_, 0, 2);

@@ -1,7 +1,10 @@
 #include "app/input/PortEdit.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <array>
 
 #include "app/common/CoreTexts.h"
 #include "app/input/DesktopLocks.h"
@@ -15,6 +18,17 @@ constexpr int kCellPadding = 7;
 constexpr int kMinTextWidth = 15;
 const QColor kCaptureColor(0, 255, 0);
 
+// The desktop keys of setting "tab key" (Esc, Tab, F11, space, left Control; 5
+// none), for a line that records a port's bytes.
+int ExitQtKey(uint8_t tabKeySetting) {
+  constexpr std::array<int, 5> kKeys = {Qt::Key_Escape, Qt::Key_Tab, Qt::Key_F11, Qt::Key_Space, Qt::Key_Control};
+  return tabKeySetting < kKeys.size() ? kKeys[tabKeySetting] : 0;
+}
+
+bool IsMenuKey(const QKeyEvent& event) {
+  return event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
+}
+
 }  // namespace
 
 TPortEdit::TPortEdit(SettingsStore& settings, IPrompt& prompt, std::function<PortHandle()> port, QWidget* parent)
@@ -23,6 +37,7 @@ TPortEdit::TPortEdit(SettingsStore& settings, IPrompt& prompt, std::function<Por
   setFixedHeight(kHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   connect(&source_, &KeyboardByteSource::ByteReceived, this, &TPortEdit::OnByte);
+  connect(&source_, &KeyboardByteSource::MenuRequested, this, &TPortEdit::OpenMenu);
 }
 
 QSize TPortEdit::sizeHint() const { return {240, kHeight}; }
@@ -38,12 +53,44 @@ void TPortEdit::Configure() {
 void TPortEdit::SetBytes(std::string bytes) {
   LeaveLine();
   line_.SetContent(std::move(bytes));
-  update();
+  Changed();
 }
 
 void TPortEdit::ReplaceBytes(std::string bytes) {
   line_.SetContent(std::move(bytes));
+  Changed();
+}
+
+QString TPortEdit::SpokenText() const {
+  QStringList spoken;
+  for (QString text : CellTexts()) {
+    // The space bar shows as a blank cell.
+    if (text.endsWith(QLatin1Char(' '))) text = (text.trimmed() + QLatin1Char(' ') + tr("Пробел")).trimmed();
+    spoken << text;
+  }
+  return spoken.join(QLatin1Char(' '));
+}
+
+QString TPortEdit::SourceText() const {
+  return port_ && port_().Valid() ? tr("клавиши записываются с порта клавиатуры, не с клавиатуры компьютера")
+                                  : tr("клавиши записываются с клавиатуры компьютера");
+}
+
+void TPortEdit::Changed() {
   update();
+  const QString now = SpokenText();
+  if (now == spoken_) return;
+  const QString before = std::exchange(spoken_, now);
+  if (!QAccessible::isActive()) return;
+  if (now.startsWith(before)) {
+    QAccessibleTextInsertEvent inserted(this, static_cast<int>(before.size()), now.mid(before.size()));
+    QAccessible::updateAccessibility(&inserted);
+  } else {
+    QAccessibleTextUpdateEvent replaced(this, 0, before, now);
+    QAccessible::updateAccessibility(&replaced);
+  }
+  QAccessibleTextCursorEvent caret(this, static_cast<int>(now.size()));
+  QAccessible::updateAccessibility(&caret);
 }
 
 QStringList TPortEdit::CellTexts() const {
@@ -67,7 +114,10 @@ void TPortEdit::focusInEvent(QFocusEvent* event) {
   } else {
     Configure();
     line_.Enter(ReadDesktopLocks());
+    // The release of the key that brought the focus here (Tab) is no input.
+    line_.IgnoreStrayReleases();
   }
+  exitKeyDown_ = false;
   StartCapture();
 }
 
@@ -87,7 +137,7 @@ void TPortEdit::LeaveLine() {
   source_.Stop();
   if (port_) KeyboardByteSource::RestoreIndicators(port_(), ReadDesktopLocks());
   line_.Leave();
-  update();
+  Changed();
   emit Left();
 }
 
@@ -106,7 +156,7 @@ void TPortEdit::Resume() {
 void TPortEdit::OnByte(quint8 byte) { Handle(line_.FeedSet1(byte)); }
 
 void TPortEdit::Handle(LineInput input) {
-  update();
+  Changed();
   if (input == LineInput::Exit) {
     emit ExitPressed();
   } else if (input == LineInput::Full) {
@@ -122,11 +172,41 @@ bool TPortEdit::AppendBytes(const std::string& bytes, const char* message, const
     prompt_.Message(message, caption, icon);
     return false;
   }
-  update();
+  Changed();
   return true;
 }
 
 void TPortEdit::TypeText(const QString& text) { Handle(line_.TypeText(text.toStdString(), Language())); }
+
+void TPortEdit::OpenMenu() {
+  // Shift+F10 typed its Shift before the F10 showed what it was for.
+  if (!source_.FromPort() && (line_.TakeBackLastMake(kLeftShiftCode) || line_.TakeBackLastMake(kRightShiftCode)))
+    Changed();
+  emit MenuRequested(QPoint(4, height() / 2));
+}
+
+void TPortEdit::keyPressEvent(QKeyEvent* event) {
+  if (!source_.FromPort() || event->isAutoRepeat()) {
+    QWidget::keyPressEvent(event);
+  } else if (IsMenuKey(*event)) {
+    OpenMenu();
+  } else if (event->key() == ExitQtKey(settings_.Get(Setting::TabKey))) {
+    exitKeyDown_ = true;
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void TPortEdit::keyReleaseEvent(QKeyEvent* event) {
+  const bool exit = source_.FromPort() && !event->isAutoRepeat() && exitKeyDown_ &&
+                    event->key() == ExitQtKey(settings_.Get(Setting::TabKey));
+  if (!exit) {
+    QWidget::keyReleaseEvent(event);
+    return;
+  }
+  exitKeyDown_ = false;
+  emit ExitPressed();
+}
 
 void TPortEdit::paintEvent(QPaintEvent*) {
   QPainter painter(this);
@@ -139,6 +219,11 @@ void TPortEdit::paintEvent(QPaintEvent*) {
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
   const QStringList texts = CellTexts();
+  if (texts.isEmpty() && source_.FromPort()) {
+    // Typing on the computer's keyboard records nothing here: say so.
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(rect().adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, SourceText());
+  }
   const QFontMetrics metrics(font());
   QList<int> widths;
   int total = 0;

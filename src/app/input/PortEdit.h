@@ -2,7 +2,9 @@
 // TPortEdit: a code-sequence line. While it has the focus it captures the
 // keyboard (green background) and records what is typed through the core's
 // CaptureLine; it shows the sequence as one cell per key event, the end kept in
-// view.
+// view. Its way out by keyboard is the exit key (on a port, also Tab), and the
+// menu key or Shift+F10 opens its menu; assistive technology reads it as a
+// read-only text (PortEditAccessible).
 
 #include <QWidget>
 #include <functional>
@@ -37,6 +39,10 @@ class TPortEdit : public QWidget {
   // The key events' texts as the cells show them.
   QStringList CellTexts() const;
   bool Capturing() const { return source_.Running(); }
+  // The cells' texts as one text for assistive technology, a blank key named.
+  QString SpokenText() const;
+  // Where the keys come from, for the line's description and its hint.
+  QString SourceText() const;
 
   // A modal window of a command is about to open (Suspend) or has closed
   // (Resume): the capture pauses without leaving the line.
@@ -65,17 +71,25 @@ class TPortEdit : public QWidget {
   void Left();
   // The exit key was pressed: the owner moves the focus away from the line.
   void ExitPressed();
+  // The menu key or Shift+F10: the owner opens the line's menu at the point.
+  void MenuRequested(const QPoint& at);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // While the port delivers the bytes, the desktop's own keys reach the line.
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   void Configure();
   void StartCapture();
   void OnByte(quint8 byte);
   void Handle(LineInput input);
+  void OpenMenu();
+  // Repaints and tells assistive technology what the content became.
+  void Changed();
   KeyLanguage Language() const;
 
   SettingsStore& settings_;
@@ -84,6 +98,8 @@ class TPortEdit : public QWidget {
   KeyboardByteSource source_;
   std::function<PortHandle()> port_;
   bool suspended_ = false;
+  bool exitKeyDown_ = false;  // the desktop's exit key pressed in the line (port capture)
+  QString spoken_;            // the text assistive technology was last told
 };
 
 }  // namespace vl

@@ -4,6 +4,8 @@
 #include "core/document/EditingSupport.h"
 #include "core/text/Cp1251.h"
 
+#include <vector>
+
 namespace vl {
 
 namespace {
@@ -121,6 +123,38 @@ std::string CellInformation(const TVL2Document& document, int column, int row,
     if (block.Click != 0) line(kCellClick, Format(Translated(translate, kCellClickFormat), block.Click / 10, block.Click % 10));
     if (!block.Note.empty()) line(kCellLayerNote, Cp1251ToUtf8(block.Note));
   }
+  return text;
+}
+
+std::string CellSpokenText(const TVL2Document& document, int column, int row, int shownLayer,
+                           KeyLanguage language, const TextTranslator& translate) {
+  std::vector<std::string> parts;
+  auto part = [&parts, &translate](const char* name, const std::string& value) {
+    parts.push_back(Translated(translate, name) + ": " + value);
+  };
+  auto layerParts = [&](const TMacros& block) {
+    if (!block.Macro[0].empty()) part(kCellPress, CellSequenceText(block.Macro[0], language, translate));
+    if (!block.Macro[1].empty()) part(kCellRelease, CellSequenceText(block.Macro[1], language, translate));
+  };
+  const TMacroButton* key = document.GetKey(column, row);
+  if (key && IsLayerSwitch(key->Func)) {
+    parts.push_back(Translated(translate, kFuncCaptions[key->Func]));
+  } else if (key && key->Func == kFuncMacro && shownLayer >= 0 && shownLayer < static_cast<int>(kLayerCount)) {
+    layerParts(key->Layers[static_cast<size_t>(shownLayer)]);
+  } else if (key && key->Func == kFuncMacro) {
+    for (size_t layer = 0; layer < kLayerCount; ++layer) {
+      const TMacros& block = key->Layers[layer];
+      if (block.Macro[0].empty() && block.Macro[1].empty()) continue;
+      parts.push_back(Translated(translate, kCellLayer) + std::to_string(layer));
+      layerParts(block);
+    }
+  }
+  if (const TKeyNote* note = document.GetNote(column, row)) {
+    if (!note->KeyNote.empty()) part(kCellNote, Cp1251ToUtf8(note->KeyNote));
+    if (!note->Mark.empty()) part(kCellBookmark, Cp1251ToUtf8(note->Mark));
+  }
+  std::string text;
+  for (const std::string& one : parts) text += (text.empty() ? "" : "; ") + one;
   return text;
 }
 

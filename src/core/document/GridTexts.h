@@ -59,6 +59,12 @@ std::string MoveText(const TRect& source, const TRect& target,
 // "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ" when the sequence shows nothing.
 std::string CellSequenceText(const std::string& sequence, KeyLanguage language,
                              const TextTranslator& translate = {});
+// What a screen reader says of the key at (column, row) with layer shown (0 to 3,
+// 4 for all): the function of a layer-switching key, or the press and release
+// texts of the shown layer (of each non-empty layer when all are shown), then
+// the note and the bookmark; parts joined by "; ". Empty for a key with nothing.
+std::string CellSpokenText(const TVL2Document& document, int column, int row, int shownLayer,
+                           KeyLanguage language, const TextTranslator& translate = {});
 // The cell information of (column, row) as lines of "name: value" for the dock.
 std::string CellInformation(const TVL2Document& document, int column, int row,
                             KeyLanguage language, const TextTranslator& translate = {});

@@ -1,8 +1,11 @@
 #include "core/document/History.h"
 
+#include <cstring>
 #include <limits>
+#include <string_view>
 #include <utility>
 
+#include "core/document/CellBytes.h"
 #include "core/document/VL2Document.h"
 
 namespace vl {
@@ -28,88 +31,103 @@ size_t HeapBytes(const TMacroButton& record) {
   return bytes;
 }
 
-// The three kinds of cell a step records, seen alike: present or absent, copied,
-// compared and counted.
+// Whether a cell has a value, without its bytes.
 bool Present(const std::unique_ptr<TMacroButton>& key) { return key != nullptr; }
 bool Present(const std::unique_ptr<TKeyNote>& note) { return note != nullptr; }
 bool Present(const TGroupCell& cell) { return !(cell == TGroupCell{}); }
 
-std::unique_ptr<TMacroButton> CopyOf(const std::unique_ptr<TMacroButton>& key) {
-  return std::make_unique<TMacroButton>(*key);
-}
-std::unique_ptr<TKeyNote> CopyOf(const std::unique_ptr<TKeyNote>& note) {
-  return std::make_unique<TKeyNote>(*note);
-}
-TGroupCell CopyOf(const TGroupCell& cell) { return cell; }
+}  // namespace
 
-template <class T>
-bool Same(const std::unique_ptr<T>& a, const std::unique_ptr<T>& b) {
-  return a == nullptr ? b == nullptr : b != nullptr && *a == *b;
-}
-bool Same(const TGroupCell& a, const TGroupCell& b) { return a == b; }
-
-size_t ValueBytes(const std::unique_ptr<TMacroButton>& key) {
-  return key ? sizeof(TMacroButton) + HeapBytes(*key) : 0;
-}
-size_t ValueBytes(const std::unique_ptr<TKeyNote>& note) {
-  return note ? sizeof(TKeyNote) + StringHeap(note->KeyNote) + StringHeap(note->Mark) : 0;
-}
-size_t ValueBytes(const TGroupCell&) { return 0; }
-
-// Records the cells of the rectangle not recorded yet: a copy of each present
-// value, a mark for each absent one.
-template <class Change, class Matrix>
-void Record(std::vector<Change>& changes, std::vector<uint8_t>& marks, const Matrix& matrix,
-            const TRect& cells) {
+// Records the cells of the rectangle not recorded yet: the bytes of each present
+// value, a mark for each absent one. The bytes are counted first, so the buffer
+// grows once.
+template <class Matrix>
+void History::Record(CellChanges& changes, std::vector<uint8_t>& marks, const Matrix& matrix,
+                     const TRect& cells) {
   if (marks.empty()) marks.resize(kFieldCells, kOutside);
+  size_t count = 0;
+  size_t present = 0;
   for (int column = cells.Left; column <= cells.Right; ++column) {
     for (int row = cells.Top; row <= cells.Bottom; ++row) {
       const size_t index = Matrix::Index(column, row);
       if (marks[index] != kOutside) continue;
-      const auto& value = matrix.At(index);
-      if (Present(value)) {
-        changes.push_back({static_cast<uint32_t>(index), CopyOf(value)});
+      const size_t length = CellByteCount(matrix.At(index));
+      count += length;
+      present += length > 0 ? 1 : 0;
+    }
+  }
+  const size_t start = changes.Bytes.size();
+  changes.Bytes.resize(start + count);
+  changes.Cells.reserve(changes.Cells.size() + present);
+  char* out = changes.Bytes.data() + start;
+  for (int column = cells.Left; column <= cells.Right; ++column) {
+    for (int row = cells.Top; row <= cells.Bottom; ++row) {
+      const size_t index = Matrix::Index(column, row);
+      if (marks[index] != kOutside) continue;
+      char* const end = WriteCellBytes(out, matrix.At(index));
+      if (end != out) {
+        changes.Cells.push_back({static_cast<uint32_t>(index), static_cast<uint32_t>(end - out)});
         marks[index] = kRecordedValue;
       } else {
         marks[index] = kRecordedAbsent;
       }
+      out = end;
     }
   }
 }
 
-// Keeps the recorded cells whose value differs now, and adds the cells recorded
-// absent that hold a value now.
-template <class Change, class Matrix>
-void Settle(std::vector<Change>& changes, const std::vector<uint8_t>& marks, const Matrix& matrix) {
-  std::vector<Change> kept;
-  for (Change& change : changes) {
-    if (!Same(change.Value, matrix.At(change.Index))) kept.push_back(std::move(change));
+// Keeps the recorded cells whose value differs now, moving their bytes forward
+// over those of the cells dropped, and adds the cells recorded absent that hold a
+// value now.
+template <class Matrix>
+void History::Settle(CellChanges& changes, const std::vector<uint8_t>& marks, const Matrix& matrix) {
+  size_t read = 0;
+  size_t written = 0;
+  size_t keptCells = 0;
+  char* bytes = changes.Bytes.data();
+  for (const CellChanges::Cell& cell : changes.Cells) {
+    if (!CellMatches(std::string_view(bytes + read, cell.Length), matrix.At(cell.Index))) {
+      if (written != read) std::memmove(bytes + written, bytes + read, cell.Length);
+      written += cell.Length;
+      changes.Cells[keptCells++] = cell;
+    }
+    read += cell.Length;
   }
+  changes.Bytes.resize(written);
+  changes.Cells.resize(keptCells);
   for (size_t index = 0; index < marks.size(); ++index) {
     if (marks[index] == kRecordedAbsent && Present(matrix.At(index))) {
-      kept.push_back({static_cast<uint32_t>(index), {}});
+      changes.Cells.push_back({static_cast<uint32_t>(index), 0});
     }
   }
-  kept.shrink_to_fit();
-  changes = std::move(kept);
+  changes.Cells.shrink_to_fit();
+  changes.Bytes.shrink_to_fit();
 }
 
-template <class Change>
-size_t ChangeBytes(const std::vector<Change>& changes) {
-  size_t bytes = changes.capacity() * sizeof(Change);
-  for (const Change& change : changes) bytes += ValueBytes(change.Value);
-  return bytes;
-}
-
-template <class Change, class Matrix>
-void ExchangeCells(std::vector<Change>& changes, Matrix& matrix) {
-  for (Change& change : changes) {
-    using std::swap;
-    swap(change.Value, matrix(Matrix::ColumnOf(change.Index), Matrix::RowOf(change.Index)));
+// Puts the step's values into the document and the document's into the step.
+template <class Matrix>
+void History::ExchangeCells(CellChanges& changes, Matrix& matrix) {
+  CellChanges other;
+  other.Cells.reserve(changes.Cells.size());
+  size_t count = 0;
+  for (const CellChanges::Cell& cell : changes.Cells) count += CellByteCount(matrix.At(cell.Index));
+  other.Bytes.resize(count);
+  char* out = other.Bytes.data();
+  size_t read = 0;
+  for (const CellChanges::Cell& cell : changes.Cells) {
+    auto& value = matrix(Matrix::ColumnOf(cell.Index), Matrix::RowOf(cell.Index));
+    char* const end = WriteCellBytes(out, value);
+    other.Cells.push_back({cell.Index, static_cast<uint32_t>(end - out)});
+    out = end;
+    RestoreCell(std::string_view(changes.Bytes.data() + read, cell.Length), value);
+    read += cell.Length;
   }
+  changes = std::move(other);
 }
 
-}  // namespace
+size_t History::ChangeBytes(const CellChanges& changes) {
+  return changes.Cells.capacity() * sizeof(CellChanges::Cell) + StringHeap(changes.Bytes);
+}
 
 History::History(TVL2Document& document, size_t stepLimit, size_t byteLimit)
     : document_(document), stepLimit_(stepLimit), byteLimit_(byteLimit) {}
@@ -145,7 +163,7 @@ bool History::EndStep() {
     step.Card.reset();
   }
   if (step.Password == document_.Password) step.Password.reset();
-  if (step.Keys.empty() && step.Notes.empty() && step.Groups.empty() && !step.Card &&
+  if (step.Keys.Cells.empty() && step.Notes.Cells.empty() && step.Groups.Cells.empty() && !step.Card &&
       !step.Password) {
     document_.Modified = open->ModifiedBefore;
     return false;

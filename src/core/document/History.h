@@ -6,7 +6,9 @@
 // step then holds the state after the edit, which redoing exchanges back.
 //
 // An edit opens a step naming the parts and cells it may change (StepGuard does
-// this for a scope); closing the step keeps the cells that really differ. A step
+// this for a scope); closing the step keeps the cells that really differ. The
+// cells are kept in their flat form (CellBytes.h), which costs no allocation
+// per cell and less memory than the records themselves. A step
 // that changed nothing is not kept. A step opened while another is open widens
 // the open one: the edit and its inner edits are one step under the outer name.
 //
@@ -89,10 +91,15 @@ class History {
   size_t Bytes() const { return bytes_; }
 
  private:
-  template <class T>
-  struct CellChange {
-    uint32_t Index;
-    T Value;
+  // The cells of one part that a step holds, their values one after another in
+  // Bytes; a cell of Length 0 holds no value (no record, an ungrouped cell).
+  struct CellChanges {
+    struct Cell {
+      uint32_t Index;
+      uint32_t Length;
+    };
+    std::vector<Cell> Cells;
+    std::string Bytes;
   };
   struct CardState {
     TMacroButton Record;
@@ -101,9 +108,9 @@ class History {
   struct Step {
     std::string Name;
     uint64_t Id = 0;
-    std::vector<CellChange<std::unique_ptr<TMacroButton>>> Keys;
-    std::vector<CellChange<std::unique_ptr<TKeyNote>>> Notes;
-    std::vector<CellChange<TGroupCell>> Groups;
+    CellChanges Keys;
+    CellChanges Notes;
+    CellChanges Groups;
     std::optional<CardState> Card;
     std::optional<std::string> Password;
     size_t Bytes = 0;
@@ -119,6 +126,13 @@ class History {
   };
 
   uint64_t CurrentId() const { return applied_ > 0 ? steps_[applied_ - 1].Id : baseId_; }
+  template <class Matrix>
+  static void Record(CellChanges& changes, std::vector<uint8_t>& marks, const Matrix& matrix, const TRect& cells);
+  template <class Matrix>
+  static void Settle(CellChanges& changes, const std::vector<uint8_t>& marks, const Matrix& matrix);
+  template <class Matrix>
+  static void ExchangeCells(CellChanges& changes, Matrix& matrix);
+  static size_t ChangeBytes(const CellChanges& changes);
   void Exchange(Step& step);
   // Counts the step's bytes anew into bytes_.
   void Measure(Step& step);

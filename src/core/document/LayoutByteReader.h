@@ -2,6 +2,7 @@
 // A bounded cursor over the bytes of a layout file. Every read checks the end:
 // running past it is a format error, never a read outside the buffer.
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -44,12 +45,19 @@ class LayoutByteReader {
   // A length byte and that many bytes, appended to the text; the text keeps at
   // most limit bytes, the rest is read and dropped.
   void AppendCounted(std::string& text, size_t limit) {
-    const uint8_t n = Byte();
+    const size_t n = Byte();
     if (n > bytes_.size() - position_) throw LayoutFormatError{};
-    for (uint8_t i = 0; i < n; ++i) {
-      const uint8_t byte = Byte();
-      if (text.size() < limit) text.push_back(static_cast<char>(byte));
+    const size_t start = text.size();
+    const size_t kept = start < limit ? std::min(n, limit - start) : 0;
+    text.append(bytes_.data() + position_, kept);
+    if (!key_.empty()) {
+      for (size_t i = 0; i < kept; ++i) {
+        text[start + i] = static_cast<char>(text[start + i] ^ key_[(keyed_ + i) % key_.size()]);
+      }
+      keyed_ += n;
     }
+    position_ += n;
+    if (position_ >= nextReport_) Report();
   }
 
  private:

@@ -19,16 +19,18 @@ namespace {
 using namespace layout_file;
 
 // The file's bytes as they are built: the header goes in plain, everything after
-// the password record through the scrambler.
+// the password record through the scrambler, which runs once over all of it
+// when the bytes are taken.
 class LayoutBytes {
  public:
   explicit LayoutBytes(std::string password) : password_(std::move(password)) {}
 
-  void Plain(uint8_t byte) { bytes_.push_back(static_cast<char>(byte)); }
-  void Put(uint8_t byte) {
+  void Plain(uint8_t byte) {
     bytes_.push_back(static_cast<char>(byte));
-    ScrambleFrom(bytes_.size() - 1);
+    scrambleFrom_ = bytes_.size();
   }
+  void Put(uint8_t byte) { bytes_.push_back(static_cast<char>(byte)); }
+  void Put(std::string_view text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
   void Put(uint8_t a, uint8_t b) {
     Put(a);
     Put(b);
@@ -43,24 +45,22 @@ class LayoutBytes {
     if (text.empty()) return;
     const size_t n = std::min(text.size(), limit);
     Put(tag, static_cast<uint8_t>(n));
-    const size_t start = bytes_.size();
-    bytes_.append(text, 0, n);
-    ScrambleFrom(start);
+    Put(std::string_view(text).substr(0, n));
   }
 
-  const std::string& Bytes() const { return bytes_; }
+  std::string_view Finish() {
+    if (!password_.empty()) {
+      for (size_t i = scrambleFrom_, k = 0; i < bytes_.size(); ++i, ++k) {
+        bytes_[i] = static_cast<char>(bytes_[i] ^ password_[k % password_.size()]);
+      }
+    }
+    return {bytes_.data(), bytes_.size()};
+  }
 
  private:
-  void ScrambleFrom(size_t start) {
-    if (password_.empty()) return;
-    for (size_t i = start; i < bytes_.size(); ++i) {
-      bytes_[i] = static_cast<char>(bytes_[i] ^ password_[scrambled_++ % password_.size()]);
-    }
-  }
-
   std::string password_;
-  size_t scrambled_ = 0;
-  std::string bytes_;
+  size_t scrambleFrom_ = 0;
+  std::vector<char> bytes_;
 };
 
 uint8_t Marker(bool hasPassword) {
@@ -269,7 +269,8 @@ void SaveLayout(TVL2Document& document, const std::string& fileName, const Setti
   // The whole file is built in memory and replaces the old one in one step, so
   // a failure anywhere leaves the old file and the document as they were.
   const std::filesystem::path file(fileName);
-  if (!EnoughSpace(file, out.Bytes().size()) || !WriteFileSafely(file, out.Bytes())) {
+  const std::string_view bytes = out.Finish();
+  if (!EnoughSpace(file, bytes.size()) || !WriteFileSafely(file, bytes)) {
     throw FileWriteError(WithFileName(WriteFailureText(file), fileName));
   }
   document.Modified = false;

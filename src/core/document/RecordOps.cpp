@@ -2,7 +2,23 @@
 
 namespace vl {
 
-void InitRecord(TMacroButton& record) { record = TMacroButton{}; }
+namespace {
+
+// Empties the layer and keeps its strings' storage for what comes next.
+void EmptyLayer(TMacros& layer) {
+  layer.Macro[0].clear();
+  layer.Macro[1].clear();
+  layer.AutoRepeat = 0;
+  layer.Click = 0;
+  layer.Note.clear();
+}
+
+}  // namespace
+
+void InitRecord(TMacroButton& record) {
+  record.Func = kFuncNone;
+  for (TMacros& layer : record.Layers) EmptyLayer(layer);
+}
 
 void ClearLayer(TMacroButton& record, int layer) { record.Layers[static_cast<size_t>(layer)] = TMacros{}; }
 

@@ -173,6 +173,20 @@ LineInput CaptureLine::Record(uint8_t code, bool extended, bool release) {
   return LineInput::Recorded;
 }
 
+bool CaptureLine::TakeBackLastMake(uint8_t code) {
+  if (!held_.contains(HeldId(code, false)) || content_.empty() || static_cast<uint8_t>(content_.back()) != code) {
+    return false;
+  }
+  // After E0 or F0 the code is part of another element.
+  if (content_.size() >= 2) {
+    const auto before = static_cast<uint8_t>(content_[content_.size() - 2]);
+    if (before == kScanExtended || before == kScanBreak) return false;
+  }
+  content_.pop_back();
+  held_.erase(HeldId(code, false));
+  return true;
+}
+
 bool CaptureLine::Append(std::string_view bytes) {
   if (content_.size() + bytes.size() > Limit()) return false;
   content_ += bytes;

@@ -63,6 +63,10 @@ class CaptureLine {
     ignoreStray_ = true;
     lastEvent_.reset();
   }
+  // Takes back the make of the held key code (not extended) when it is the last
+  // thing recorded: the Shift of Shift+F10, which opens the line's menu instead
+  // of being typed. False leaves the line as it was.
+  bool TakeBackLastMake(uint8_t code);
   // With a clock, the time between two key events recorded here goes in before
   // the second as a pause (PauseForGap), when the pause and the key both fit the
   // limit; a key that fits only alone goes in without it. The first key after

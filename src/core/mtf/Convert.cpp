@@ -1,5 +1,6 @@
 #include "core/mtf/Convert.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -37,7 +38,7 @@ enum class LexAction : uint8_t {
   RunAndOpen,    // execute the name read so far, then open its environment
 };
 
-CharClass ClassOf(char upper) {
+constexpr CharClass ClassOf(char upper) {
   switch (upper) {
     case '\\': return CharClass::Backslash;
     case '(': return CharClass::OpenParen;
@@ -78,6 +79,19 @@ constexpr std::array<std::array<LexAction, 4>, kCharClassCount> kActions = {{
     /* :       */ {{A::Bad,          A::Bad,          A::Skip,      A::Add}},
     /* .       */ {{A::Bad,          A::Bad,          A::Skip,      A::Add}},
 }};
+
+// What the lexer does with each byte in each state, looked up once per byte.
+constexpr std::array<std::array<LexAction, 256>, 4> kActionsByByte = [] {
+  std::array<std::array<LexAction, 256>, 4> table{};
+  for (size_t byte = 0; byte < 256; ++byte) {
+    char c = static_cast<char>(byte);
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (size_t state = 0; state < 4; ++state) {
+      table[state][byte] = kActions[static_cast<size_t>(ClassOf(c))][state];
+    }
+  }
+  return table;
+}();
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -159,6 +173,38 @@ void TConvert::Process(char c) {
   DrainIncludes();
 }
 
+void TConvert::Process(std::string_view text) {
+  while (!text.empty() && !Failed()) {
+    const size_t run = TakeRun(text);
+    if (run > 0) {
+      text.remove_prefix(run);
+      continue;
+    }
+    Step(text.front());
+    text.remove_prefix(1);
+    DrainIncludes();
+  }
+}
+
+size_t TConvert::TakeRun(std::string_view text) {
+  const auto& actions = kActionsByByte[static_cast<size_t>(state_)];
+  const LexAction action = actions[static_cast<unsigned char>(text.front())];
+  if (action != LexAction::Add && action != LexAction::Skip) return 0;
+  size_t length = 0;
+  if (state_ == LexState::InComment) {
+    // Everything up to the closing "%" is skipped: found by the library's scan,
+    // as comments make up much of an exported text.
+    length = std::min(text.find('%'), text.size());
+  } else {
+    while (length < text.size() && actions[static_cast<unsigned char>(text[length])] == action) ++length;
+  }
+  // A line feed counts a line, so Step takes it.
+  length = std::min(length, text.substr(0, length).find('\n'));
+  if (action == LexAction::Add) text_.append(text.data(), length);
+  levels_[includeDepth_ - 1].Column += static_cast<uint32_t>(length);
+  return length;
+}
+
 // Included files are read here, deepest level first, so that an \include inside an
 // included file is finished before the file holding it continues.
 void TConvert::DrainIncludes() {
@@ -191,8 +237,7 @@ void TConvert::Step(char c) {
     ++level.Line;
     level.Column = 0;
   }
-  const char upper = UpperAscii(c);
-  switch (kActions[static_cast<size_t>(ClassOf(upper))][static_cast<size_t>(state_)]) {
+  switch (kActionsByByte[static_cast<size_t>(state_)][static_cast<unsigned char>(c)]) {
     case LexAction::Bad: return SetCharacterError(73, kMtfUnknownCharacter, c);
     case LexAction::Begin: return BeginCommand();
     case LexAction::RunAndBegin: return RunAndBegin();
@@ -614,7 +659,7 @@ void TConvert::RunSequence(const MtfCommand& command, Modifier modifier) {
       int pause = 2;
       if (parameterCount_ == 1 && !ReadNumber(0, 0, kMaxWait, pause)) return;
       const char bytes[2] = {static_cast<char>(kScanWait), static_cast<char>(kWaitBase + pause)};
-      return Append(std::string_view(bytes, 2), 1);
+      return Append(std::string_view(bytes, 2), {}, 1);
     }
     default:  // \text
       for (char c : parameters_[0]) {
@@ -630,18 +675,17 @@ void TConvert::RunSequence(const MtfCommand& command, Modifier modifier) {
 
 void TConvert::AppendKeyName(int keyIndex, Modifier modifier, int repeat) {
   const MtfKeyName& key = MtfKeyNames()[static_cast<size_t>(keyIndex)];
-  if (modifier == Modifier::Release) return Append(key.Release, repeat);
-  if (modifier == Modifier::Press) return Append(key.Press, repeat);
-  const std::string pair = key.Press + key.Release;
-  Append(pair, repeat);
+  if (modifier == Modifier::Release) return Append(key.Release, {}, repeat);
+  if (modifier == Modifier::Press) return Append(key.Press, {}, repeat);
+  Append(key.Press, key.Release, repeat);
 }
 
 // Appends to every selected sequence of the innermost environment; refuses the
 // whole append when one of them would grow beyond 255 bytes.
-void TConvert::Append(std::string_view bytes, int repeat) {
+void TConvert::Append(std::string_view first, std::string_view second, int repeat) {
   const Environment& inner = *Innermost();
   const size_t side = (inner.Kind == MtfCommandId::Down || inner.Kind == MtfCommandId::Header) ? 0 : 1;
-  const size_t added = bytes.size() * static_cast<size_t>(repeat);
+  const size_t added = (first.size() + second.size()) * static_cast<size_t>(repeat);
   for (size_t layer = 0; layer < kLayerCount; ++layer) {
     if (inner.Bytes[layer] && keyInProgress_.Layers[layer].Macro[side].size() + added > kMaxSequenceLength) {
       return SetError(67, kMtfEnvironmentBufferOverflow);
@@ -650,7 +694,7 @@ void TConvert::Append(std::string_view bytes, int repeat) {
   for (size_t layer = 0; layer < kLayerCount; ++layer) {
     if (!inner.Bytes[layer]) continue;
     std::string& sequence = keyInProgress_.Layers[layer].Macro[side];
-    for (int i = 0; i < repeat; ++i) sequence.append(bytes);
+    for (int i = 0; i < repeat; ++i) sequence.append(first).append(second);
   }
 }
 

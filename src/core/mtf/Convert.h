@@ -1,6 +1,7 @@
 #pragma once
 // TConvert: the Macro Text Format reader. It takes the text one character at a
-// time, executes every command the moment it is complete, writes keys straight
+// time (the plain stretches of a line, such as names and comments, in one go),
+// executes every command the moment it is complete, writes keys straight
 // into the target document and the layout properties into the settings, and stops
 // at the first error. Work per character is constant (apart from the bytes that a
 // command appends), so reading is linear in the size of the text.
@@ -86,6 +87,8 @@ class TConvert {
   // are read through the loader before this returns. Nothing happens once an error
   // has been found.
   void Process(char c);
+  // The characters of the main text one after another, as Process(char) each.
+  void Process(std::string_view text);
   // The end of the main text: runs a pending command and reports what is left
   // open. True when no error occurred.
   bool Finish();
@@ -109,6 +112,10 @@ class TConvert {
   };
 
   void Step(char c);
+  // Takes the characters at the front of the text that the present state only
+  // adds to the token or skips, all of one kind, and returns how many; Step
+  // would do the same with each of them.
+  size_t TakeRun(std::string_view text);
   // The lexer's actions (Step's table names them).
   void RunAndBegin();
   void BeginParameters();
@@ -141,7 +148,8 @@ class TConvert {
   void RunClick(MtfCommandId id);
   void RunSequence(const MtfCommand& command, Modifier modifier);
   void AppendKeyName(int keyIndex, Modifier modifier, int repeat);
-  void Append(std::string_view bytes, int repeat);
+  // Appends first and then second, repeat times.
+  void Append(std::string_view first, std::string_view second, int repeat);
   void RunInclude();
   bool CheckField(int column, int row);
   void StoreKey(int column, int row, const TMacroButton& record);

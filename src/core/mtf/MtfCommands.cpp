@@ -2,7 +2,6 @@
 
 #include <array>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/mtf/MtfKeyNames.h"
@@ -40,26 +39,50 @@ constexpr std::array<std::string_view, 11> kFunctionConstants = {
     "TOLAYER3", "SHIFTLAYER0", "SHIFTLAYER1", "SHIFTLAYER2", "SHIFTLAYER3"};
 constexpr std::array<std::string_view, 3> kLanguageConstants = {"ENGLISH", "RUSSIAN", "UKRAINIAN"};
 
-struct CommandIndex {
-  std::vector<MtfCommand> Commands;
-  std::unordered_map<std::string_view, const MtfCommand*> ByName;
-
+// The commands by name in an open-addressing table: every key name of a text is
+// looked up here, so the lookup is a short hash and a probe or two.
+class CommandIndex {
+ public:
   CommandIndex() {
-    Commands.assign(kPlainCommands.begin(), kPlainCommands.end());
+    commands_.assign(kPlainCommands.begin(), kPlainCommands.end());
     const auto& keys = MtfKeyNames();
     for (int i = 0; i < kMtfKeyNameCount; ++i) {
-      Commands.push_back({keys[static_cast<size_t>(i)].Name, 0, 1, MtfCommandId::KeyName, i});
+      commands_.push_back({keys[static_cast<size_t>(i)].Name, 0, 1, MtfCommandId::KeyName, i});
     }
-    for (const auto& command : Commands) ByName.emplace(command.Name, &command);
+    // A name given twice keeps its first command, which comes first on its probe path.
+    for (const auto& command : commands_) {
+      size_t slot = Hash(command.Name);
+      while (slots_[slot]) slot = (slot + 1) % kSlots;
+      slots_[slot] = &command;
+    }
   }
+
+  const MtfCommand* Find(std::string_view name) const {
+    for (size_t slot = Hash(name); slots_[slot]; slot = (slot + 1) % kSlots) {
+      if (slots_[slot]->Name == name) return slots_[slot];
+    }
+    return nullptr;
+  }
+
+ private:
+  static constexpr size_t kSlots = 512;  // a power of two, four times the commands
+  static_assert(kSlots >= 4 * kMtfCommandCount);
+
+  static size_t Hash(std::string_view name) {
+    uint32_t hash = 2166136261u;
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash % kSlots;
+  }
+
+  std::vector<MtfCommand> commands_;
+  std::array<const MtfCommand*, kSlots> slots_{};
 };
 
 }  // namespace
 
 const MtfCommand* FindMtfCommand(std::string_view upperName) {
   static const CommandIndex kIndex;
-  auto it = kIndex.ByName.find(upperName);
-  return it == kIndex.ByName.end() ? nullptr : it->second;
+  return kIndex.Find(upperName);
 }
 
 std::optional<int> FindMtfConstant(std::string_view upperText) {

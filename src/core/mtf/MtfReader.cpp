@@ -43,17 +43,22 @@ FileReadError TooLarge(const std::string& fileName) {
 }  // namespace
 
 void MtfLineFeed::Add(std::string_view piece) {
-  for (const char c : piece) {
-    if (convert_.Failed()) return;
+  while (!piece.empty() && !convert_.Failed()) {
+    // The characters up to the next line break go to the converter in one run.
+    size_t run = 0;
+    while (run < piece.size() && piece[run] != '\r' && piece[run] != '\n') ++run;
+    if (run > 0) {
+      convert_.Process(piece.substr(0, run));
+      lineOpen_ = true;
+      afterCr_ = false;
+      piece.remove_prefix(run);
+      continue;
+    }
+    const char c = piece.front();
+    piece.remove_prefix(1);
     const bool lfOfCrLf = c == '\n' && afterCr_;
     afterCr_ = c == '\r';
-    if (lfOfCrLf) continue;
-    if (c == '\r' || c == '\n') {
-      EndLine();
-    } else {
-      convert_.Process(c);
-      lineOpen_ = true;
-    }
+    if (!lfOfCrLf) EndLine();
   }
 }
 

@@ -40,6 +40,8 @@ namespace {
 constexpr const char* kViewMode = "view mode";
 constexpr const char* kLayoutsPath = "layouts path";
 constexpr const char* kAudioFile = "audio file";
+// Added after the others: a store without it keeps its values and reads it off.
+constexpr const char* kHighContrast = "high contrast";
 constexpr uint8_t kDefaultViewMode = 1;
 
 // A stored value as the program may use it: a yes/no setting is on exactly when 1,
@@ -64,6 +66,7 @@ void SettingsStore::Defaults(const std::string& documentsFolder) {
   viewMode_ = kDefaultViewMode;
   layoutsPath_ = documentsFolder;
   audioFile_.clear();
+  highContrast_ = false;
 }
 
 void SettingsStore::Load(const ISettingsBackend& backend) {
@@ -91,6 +94,7 @@ void SettingsStore::Load(const ISettingsBackend& backend) {
   }
   values_ = read;
   viewMode_ = static_cast<uint8_t>(*viewMode & 0xFF);
+  highContrast_ = backend.ReadInt("", kHighContrast).value_or(0) == 1;
   audioFile_ = backend.ReadString("", kAudioFile).value_or("");
   layoutsPath_ = backend.ReadString("", kLayoutsPath).value_or("");
   if (layoutsPath_.empty()) layoutsPath_ = backend.DocumentsFolder();
@@ -101,6 +105,7 @@ void SettingsStore::Save(ISettingsBackend& backend) const {
   backend.WriteString("", kLayoutsPath, layoutsPath_);
   backend.WriteInt("", kViewMode, viewMode_);
   backend.WriteString("", kAudioFile, audioFile_);
+  backend.WriteInt("", kHighContrast, highContrast_ ? 1 : 0);
 }
 
 }  // namespace vl

@@ -1,6 +1,7 @@
 #pragma once
 // The program's settings: 28 one-byte settings in their fixed stored order, plus
-// "view mode", "layouts path" and "audio file". Every subsystem reads them here.
+// "view mode", "layouts path", "audio file" and "high contrast". Every subsystem
+// reads them here.
 
 #include <array>
 #include <cstdint>
@@ -72,6 +73,9 @@ class SettingsStore {
   void SetLayoutsPath(std::string path) { layoutsPath_ = std::move(path); }
   const std::string& AudioFile() const { return audioFile_; }
   void SetAudioFile(std::string file) { audioFile_ = std::move(file); }
+  // "контрастные цвета": the key grid drawn in colours of high contrast.
+  bool HighContrast() const { return highContrast_; }
+  void SetHighContrast(bool on) { highContrast_ = on; }
 
   // Layers downloaded, 1 to 4.
   int LayerCountValue() const { return (Get(Setting::LayerCount) & 3) + 1; }
@@ -86,7 +90,8 @@ class SettingsStore {
   // on exactly when 1). Any failed integer read applies the defaults to the whole
   // store; "is upload in card" then keeps a value already read (else 0).
   void Load(const ISettingsBackend& backend);
-  // Writes the 28 settings in order, then "layouts path", "view mode", "audio file".
+  // Writes the 28 settings in order, then "layouts path", "view mode", "audio file",
+  // "high contrast".
   void Save(ISettingsBackend& backend) const;
 
  private:
@@ -96,6 +101,7 @@ class SettingsStore {
   uint8_t viewMode_ = 1;
   std::string layoutsPath_;
   std::string audioFile_;
+  bool highContrast_ = false;
 };
 
 }  // namespace vl

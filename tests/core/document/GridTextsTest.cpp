@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/document/GridTexts.h"
+#include "core/document/KeyNoteOps.h"
 #include "core/text/Cp1251.h"
 
 namespace vl {
@@ -80,6 +81,28 @@ TEST(GridTexts, CellInformationListsNotesGroupAndEachUsedLayer) {
   EXPECT_EQ(text.find("Уровень 1"), std::string::npos) << text;
   EXPECT_EQ(CellSequenceText(std::string("\xF0\x1c", 2), KeyLanguage::English),
             "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ");
+}
+
+TEST(GridTexts, SpokenCellTextFollowsTheShownLayer) {
+  TVL2Document document;
+  TMacroButton& key = PutMacro(document, 2, 3, "\x1c");  // a
+  key.Layers[1].Macro[0] = "\x32";                       // b
+  key.Layers[1].Macro[1] = std::string("\xF0\x32", 2);
+  EXPECT_EQ(CellSpokenText(document, 2, 3, 0, KeyLanguage::English), "Нажатие: a");
+  // As in the cell information: a sequence of releases alone shows nothing.
+  EXPECT_EQ(CellSpokenText(document, 2, 3, 1, KeyLanguage::English),
+            "Нажатие: b; Отжатие: СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ");
+  // A layer the key leaves empty says nothing of the others.
+  EXPECT_EQ(CellSpokenText(document, 2, 3, 2, KeyLanguage::English), "");
+  EXPECT_EQ(CellSpokenText(document, 2, 3, kAllLayers, KeyLanguage::English),
+            "Уровень 0; Нажатие: a; Уровень 1; Нажатие: b; Отжатие: СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ");
+
+  auto up = std::make_unique<TMacroButton>();
+  up->Func = 1;
+  document.SetKey(4, 4, std::move(up));
+  SetKeyNote(document, {4, 4, 4, 4}, *Utf8ToCp1251("вверх"));
+  EXPECT_EQ(CellSpokenText(document, 4, 4, 0, KeyLanguage::English), "Переход на уровень вверх; Примечание: вверх");
+  EXPECT_EQ(CellSpokenText(document, 9, 9, 0, KeyLanguage::English), "");
 }
 
 }  // namespace

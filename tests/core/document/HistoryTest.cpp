@@ -220,6 +220,66 @@ TEST(HistoryBounds, KeepsWithinItsBytesAndASingleLargerStepAlone) {
   EXPECT_FALSE(history.CanUndo());
 }
 
+// The history's own count against the memory the edits touched: a hundred
+// one-key edits stay within a megabyte, and a clear of a full field within a
+// tenth above the records it cleared.
+size_t RecordHeap(const TMacroButton& key) {
+  const auto heap = [](const std::string& text) {
+    return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
+  };
+  size_t bytes = sizeof(TMacroButton);
+  for (const TMacros& layer : key.Layers) bytes += heap(layer.Macro[0]) + heap(layer.Macro[1]) + heap(layer.Note);
+  return bytes;
+}
+
+TEST(HistoryBounds, HundredKeyEditsAndAFullClearStayWithinTheirMemory) {
+  TVL2Document doc;
+  size_t cleared = 0;
+  for (int column = 1; column <= kFieldSize; ++column) {
+    for (int row = 1; row <= kFieldSize; ++row) {
+      auto key = MacroKey(0, std::string(30, static_cast<char>(column)));
+      for (TMacros& layer : key->Layers) layer.Note = "note " + std::to_string(row);
+      cleared += RecordHeap(*key);
+      doc.SetKey(column, row, std::move(key));
+    }
+  }
+  for (int edit = 0; edit < 100; ++edit) {
+    ApplyRecord(doc, {1 + edit, 1 + edit / 3, 1 + edit, 1 + edit / 3},
+                PressRecord(1, std::string(1 + edit % 20, static_cast<char>(0x1C + edit % 8))), PressOf(1));
+  }
+  ASSERT_EQ(doc.History.StepCount(), 100u);
+  EXPECT_LE(doc.History.Bytes(), size_t{1} << 20);
+
+  TVL2Document full;
+  for (size_t index = 0; index < kFieldCells; ++index) {
+    const TMacroButton* key = doc.Keys.At(index).get();
+    full.SetKey(FieldMatrix<KeyRef>::ColumnOf(index), FieldMatrix<KeyRef>::RowOf(index),
+                std::make_unique<TMacroButton>(*key));
+  }
+  Clear(full, {1, 1, kFieldSize, kFieldSize}, kAllLayers);
+  EXPECT_LE(full.History.Bytes(), cleared + cleared / 10);
+  full.History.Undo();
+  EXPECT_EQ(Snapshot(full.Keys), Snapshot(doc.Keys));
+}
+
+// Texts longer than a length byte holds, in the key records and the notes, come
+// back whole through undo and redo.
+TEST_F(HistoryTest, LongTextsComeBackWhole) {
+  auto key = MacroKey(2, std::string(300, '\x1c'));
+  key->Layers[3].Note = std::string(20000, 'n');
+  key->Layers[3].Macro[1] = std::string(128, '\xF0');
+  doc.SetKey(40, 40, std::move(key));
+  doc.Notes(40, 40) = std::make_unique<TKeyNote>(TKeyNote{std::string(70000, 'k'), std::string(129, 'm')});
+  const DocumentState before = StateOf(doc);
+  Clear(doc, {39, 39, 41, 41}, kAllLayers);
+  const DocumentState after = StateOf(doc);
+  ASSERT_NE(after, before);
+  doc.History.Undo();
+  EXPECT_EQ(StateOf(doc), before);
+  doc.History.Redo();
+  EXPECT_EQ(StateOf(doc), after);
+}
+
 TEST_F(HistoryTest, ModifiedFollowsTheSavedStateAcrossASave) {
   const std::filesystem::path file =
       std::filesystem::temp_directory_path() / ("history-" + std::to_string(::getpid()) + ".vld");

@@ -87,6 +87,25 @@ TEST_F(CaptureLineTest, ReleaseOfAKeyPressedInAModalWindowIsNotRecorded) {
   EXPECT_EQ(Feed({0x9C}), LineInput::Recorded);
 }
 
+// Shift+F10 opens the line's menu: the Shift typed on the way is taken back, and
+// its release afterwards is stray.
+TEST_F(CaptureLineTest, TakingBackTheHeldShiftOfTheMenuKey) {
+  line.Enter({});
+  Feed({0x1E, 0x9E, 0x2A});  // a, then left Shift held
+  EXPECT_TRUE(line.TakeBackLastMake(0x12));
+  EXPECT_EQ(line.Content(), Bytes({0x1C, 0xF0, 0x1C}));
+  line.IgnoreStrayReleases();
+  Feed({0xAA});
+  EXPECT_EQ(line.Content(), Bytes({0x1C, 0xF0, 0x1C}));
+  // Only a held key's make that ends the line goes: not a release, not an
+  // extended code, not a key let go.
+  Feed({0x2A, 0xAA});
+  EXPECT_FALSE(line.TakeBackLastMake(0x12));
+  Feed({0xE0, 0x1D});  // right Control: E0 14
+  EXPECT_FALSE(line.TakeBackLastMake(0x14));
+  EXPECT_EQ(line.Content(), Bytes({0x1C, 0xF0, 0x1C, 0x12, 0xF0, 0x12, 0xE0, 0x14}));
+}
+
 TEST_F(CaptureLineTest, GrayNavigationGetsItsShiftsOnlyWhileNumLockIsOn) {
   line.Enter({});
   // The keyboard's own added shift (E0 2A) is dropped, the line adds its own.

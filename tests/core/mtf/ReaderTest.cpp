@@ -309,3 +309,41 @@ TEST_F(ReaderTest, IncludedFileFromDiskReadsAcrossItsBuffers) {
 
 }  // namespace
 }  // namespace vl::test
+
+namespace vl::test {
+namespace {
+
+// The reader takes a line's plain stretches (names, blanks, comments, parameter
+// lists) whole; a text given a character at a time must read the same, to the
+// line and column of an error.
+TEST(ReaderPieces, ACharacterAtATimeReadsAsTheWholeText) {
+  const std::vector<std::string> texts = {
+      "\\layers(3)  % one %\r\n\\key(1, 2, MACROS){ %two\rlines% \\down(0, 2){\\a \\^shift _b\\wait(3)}\n"
+      "\\up{\\text(Ab1)}\\autorepeat(1)}\r\n\\key(3,4,tolayer2)",
+      "\\key(1,1,0){\\down{\\a \\bb}}",
+      "\\key(1,1,0){\\down{\\a\\b  }} % open",
+      "  \\layout(2, FALSE,\r\n 3, RUSSIAN, 1)\r\n\\layout(1,0,1,0,0)",
+      "\\key(1,1,0){\\down{\\a^^}}",
+  };
+  for (const std::string& text : texts) {
+    MtfReaderFixture whole;
+    const ReadResult expected = whole.Read(text);
+    MtfReaderFixture pieces;
+    TConvert convert("main.mtf", pieces.document, pieces.settings, {});
+    MtfLineFeed feed(convert);
+    for (const char c : text) feed.Add(std::string_view(&c, 1));
+    EXPECT_EQ(feed.Finish(), expected.ok) << text;
+    EXPECT_EQ(convert.ErrorReport(), expected.report) << text;
+    for (size_t index = 0; index < kFieldCells; ++index) {
+      const TMacroButton* a = whole.document.Keys.At(index).get();
+      const TMacroButton* b = pieces.document.Keys.At(index).get();
+      ASSERT_EQ(a == nullptr, b == nullptr) << text;
+      if (a) {
+        EXPECT_EQ(*a, *b) << text;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vl::test

@@ -129,7 +129,7 @@ TEST(SettingsStore, CompleteRegistryIsTakenAsStoredAndSavedBackInFull) {
 
   MemorySettingsBackend saved;
   store.Save(saved);
-  EXPECT_EQ(saved.Size(), static_cast<size_t>(kSettingCount) + 3);
+  EXPECT_EQ(saved.Size(), static_cast<size_t>(kSettingCount) + 4);
   EXPECT_EQ(saved.ReadInt("", "ibd"), 0x0Fu);
   EXPECT_EQ(saved.ReadString("", "layouts path"), "/srv/layouts");
   SettingsStore again;
@@ -166,6 +166,24 @@ TEST(SettingsStore, ValuesReadAreHeldToTheirRanges) {
   backend.WriteInt("", "autosave value", 0);
   store.Load(backend);
   EXPECT_EQ(store.Get(Setting::AutosaveValue), 5);
+}
+
+// "high contrast" came later: a registry without it is no first start, and the
+// value goes back and forth like the others.
+TEST(SettingsStore, HighContrastIsReadWhenPresentAndNeverResetsTheRest) {
+  MemorySettingsBackend backend = FullRegistry();
+  SettingsStore store;
+  store.Load(backend);
+  EXPECT_FALSE(store.HighContrast());
+  EXPECT_EQ(store.ViewMode(), 0);  // the registry's values were kept
+  backend.WriteInt("", "high contrast", 1);
+  store.Load(backend);
+  EXPECT_TRUE(store.HighContrast());
+  MemorySettingsBackend saved;
+  store.Save(saved);
+  EXPECT_EQ(saved.ReadInt("", "high contrast"), 1u);
+  store.Defaults(kDocuments);
+  EXPECT_FALSE(store.HighContrast());
 }
 
 TEST(SettingsStore, DefaultsLeaveUploadInCardAlone) {
