@@ -154,7 +154,7 @@ class DesktopTest : public QObject {
     TVL2Document clicked;
     auto key = std::make_unique<TMacroButton>();
     key->Func = kFuncMacro;
-    key->Layers[0].Macro[0] = "\x1c";
+    key->Layers[0].Macro[0] = std::string(1, '\x1c');
     key->Layers[0].Click = 5;
     clicked.SetKey(1, 1, std::move(key));
     QVERIFY(CellInformation(clicked, 1, 1, KeyLanguage::English, CoreTranslator()).find("0.5 s") != std::string::npos);
