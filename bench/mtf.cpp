@@ -14,9 +14,9 @@
 
 namespace {
 
-std::unique_ptr<vl::TDocument> FullField() {
+std::unique_ptr<vl::TVL2Document> FullField() {
   const std::string sequence = bench::TenKeyPresses();
-  return bench::FullField<vl::TDocument>([&](vl::TMacros& layer) { layer.Macro[0] = sequence; });
+  return bench::FullField<vl::TVL2Document>([&](vl::TMacros& layer) { layer.Macro[0] = sequence; });
 }
 
 void BM_ExportFullField(benchmark::State& state) {

@@ -14,6 +14,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6
   desktop-file-utils appstream shared-mime-info dpkg-dev file lintian rpm
   ansible-core ansible-lint
+  qemu-system-x86 busybox-static kmod cpio xz-utils udev
 )
 
 missing=()

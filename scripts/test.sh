@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the full build's test suite (with the staged
-# install, the Debian package and the desktop-file checks), the core tests
+# install, the Debian package and the desktop-file checks), the keyboard port
+# on a real kernel under QEMU (scripts/kernel-test.sh), the core tests
 # under AddressSanitizer + UndefinedBehaviorSanitizer, the application's tests
 # under ThreadSanitizer, and a short run of each fuzz
 # target on its seed corpus.
@@ -18,6 +19,8 @@ echo "== build and test (default preset)"
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --preset default -j "$jobs"
+echo "== the keyboard port on a real kernel, under QEMU"
+bash scripts/kernel-test.sh build/default
 
 echo "== the editor over AT-SPI, as a screen reader sees it"
 bash scripts/a11y-check.sh build/default

@@ -395,6 +395,12 @@
         <translation>The device is not connected.</translation>
     </message>
     <message>
+        <source>Устройство не подключено.
+На порту обычная клавиатура, не программируемая.</source>
+        <translation>The device is not connected.
+The port has a plain keyboard, not a programmable one.</translation>
+    </message>
+    <message>
         <source>Информация об устройстве</source>
         <translation>Device Information</translation>
     </message>
@@ -1323,6 +1329,114 @@ Replace the layout in the connected device?</translation>
     <message>
         <source>%1,%2 c</source>
         <translation>%1.%2 s</translation>
+    </message>
+    <message>
+        <source>клавиша (%1,%2) уровень %3: %4</source>
+        <translation>key (%1,%2) layer %3: %4</translation>
+    </message>
+    <message>
+        <source>клавиша (%1,%2): %3</source>
+        <translation>key (%1,%2): %3</translation>
+    </message>
+    <message>
+        <source>считыватель, дорожка %1: %2</source>
+        <translation>card reader, track %1: %2</translation>
+    </message>
+    <message>
+        <source>считыватель: %1</source>
+        <translation>card reader: %1</translation>
+    </message>
+    <message>
+        <source>код %1 (%2) не имеет имени в Macro Text Format</source>
+        <translation>code %1 (%2) has no name in Macro Text Format</translation>
+    </message>
+    <message>
+        <source>код %1 не имеет имени в Macro Text Format</source>
+        <translation>code %1 has no name in Macro Text Format</translation>
+    </message>
+    <message>
+        <source>байты %1 не составляют ни кода клавиши, ни паузы</source>
+        <translation>bytes %1 are neither a key code nor a pause</translation>
+    </message>
+    <message>
+        <source>примечание уровня не записывается</source>
+        <translation>the layer note is not written</translation>
+    </message>
+    <message>
+        <source>примечание клавиши не записывается</source>
+        <translation>the key note is not written</translation>
+    </message>
+    <message>
+        <source>закладка не записывается</source>
+        <translation>the bookmark is not written</translation>
+    </message>
+    <message>
+        <source>группа клавиш не записывается</source>
+        <translation>the key group is not written</translation>
+    </message>
+    <message>
+        <source>клавиша без функции не записывается</source>
+        <translation>a key without a function is not written</translation>
+    </message>
+    <message>
+        <source>содержимое уровня клавиши перехода не записывается</source>
+        <translation>the layer of a layer key is not written</translation>
+    </message>
+    <message>
+        <source>клик %1 не записывается</source>
+        <translation>click %1 is not written</translation>
+    </message>
+    <message>
+        <source>автоповтор %1 записывается как %2</source>
+        <translation>autorepeat %1 is written as %2</translation>
+    </message>
+    <message>
+        <source>ни одна дорожка не включена, при чтении включатся все четыре</source>
+        <translation>no track is enabled; reading it back enables all four</translation>
+    </message>
+    <message>
+        <source>флаги вывода %1 записываются как %2</source>
+        <translation>output flags %1 are written as %2</translation>
+    </message>
+    <message>
+        <source>Экспорт в Macro Text Format выполнен. В файл не вошло:</source>
+        <translation>Exported to Macro Text Format. Not in the file:</translation>
+    </message>
+    <message>
+        <source>и ещё %1</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>левая Windows</source>
+        <translation>left Windows</translation>
+    </message>
+    <message>
+        <source>правая Windows</source>
+        <translation>right Windows</translation>
+    </message>
+    <message>
+        <source>клавиша меню</source>
+        <translation>menu key</translation>
+    </message>
+    <message>
+        <source>102-я клавиша</source>
+        <translation>102nd key</translation>
+    </message>
+    <message>
+        <source>SysRq</source>
+        <translation>SysRq</translation>
+    </message>
+    <message>
+        <source>добавленный Shift</source>
+        <translation>added Shift</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Break</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Print Screen</translation>
     </message>
 </context>
 <context>

@@ -395,6 +395,12 @@
         <translation>Пристрій не підключено.</translation>
     </message>
     <message>
+        <source>Устройство не подключено.
+На порту обычная клавиатура, не программируемая.</source>
+        <translation>Пристрій не підключено.
+На порту звичайна клавіатура, не програмована.</translation>
+    </message>
+    <message>
         <source>Информация об устройстве</source>
         <translation>Інформація про пристрій</translation>
     </message>
@@ -1323,6 +1329,114 @@
     <message>
         <source>%1,%2 c</source>
         <translation>%1,%2 с</translation>
+    </message>
+    <message>
+        <source>клавиша (%1,%2) уровень %3: %4</source>
+        <translation>клавіша (%1,%2) рівень %3: %4</translation>
+    </message>
+    <message>
+        <source>клавиша (%1,%2): %3</source>
+        <translation>клавіша (%1,%2): %3</translation>
+    </message>
+    <message>
+        <source>считыватель, дорожка %1: %2</source>
+        <translation>зчитувач, доріжка %1: %2</translation>
+    </message>
+    <message>
+        <source>считыватель: %1</source>
+        <translation>зчитувач: %1</translation>
+    </message>
+    <message>
+        <source>код %1 (%2) не имеет имени в Macro Text Format</source>
+        <translation>код %1 (%2) не має імені в Macro Text Format</translation>
+    </message>
+    <message>
+        <source>код %1 не имеет имени в Macro Text Format</source>
+        <translation>код %1 не має імені в Macro Text Format</translation>
+    </message>
+    <message>
+        <source>байты %1 не составляют ни кода клавиши, ни паузы</source>
+        <translation>байти %1 не є ні кодом клавіші, ні паузою</translation>
+    </message>
+    <message>
+        <source>примечание уровня не записывается</source>
+        <translation>примітка рівня не записується</translation>
+    </message>
+    <message>
+        <source>примечание клавиши не записывается</source>
+        <translation>примітка клавіші не записується</translation>
+    </message>
+    <message>
+        <source>закладка не записывается</source>
+        <translation>закладка не записується</translation>
+    </message>
+    <message>
+        <source>группа клавиш не записывается</source>
+        <translation>група клавіш не записується</translation>
+    </message>
+    <message>
+        <source>клавиша без функции не записывается</source>
+        <translation>клавіша без функції не записується</translation>
+    </message>
+    <message>
+        <source>содержимое уровня клавиши перехода не записывается</source>
+        <translation>вміст рівня клавіші переходу не записується</translation>
+    </message>
+    <message>
+        <source>клик %1 не записывается</source>
+        <translation>клік %1 не записується</translation>
+    </message>
+    <message>
+        <source>автоповтор %1 записывается как %2</source>
+        <translation>автоповтор %1 записується як %2</translation>
+    </message>
+    <message>
+        <source>ни одна дорожка не включена, при чтении включатся все четыре</source>
+        <translation>жодну доріжку не ввімкнено, під час читання ввімкнуться всі чотири</translation>
+    </message>
+    <message>
+        <source>флаги вывода %1 записываются как %2</source>
+        <translation>прапорці виведення %1 записуються як %2</translation>
+    </message>
+    <message>
+        <source>Экспорт в Macro Text Format выполнен. В файл не вошло:</source>
+        <translation>Експорт у Macro Text Format виконано. До файлу не ввійшло:</translation>
+    </message>
+    <message>
+        <source>и ещё %1</source>
+        <translation>і ще %1</translation>
+    </message>
+    <message>
+        <source>левая Windows</source>
+        <translation>ліва Windows</translation>
+    </message>
+    <message>
+        <source>правая Windows</source>
+        <translation>права Windows</translation>
+    </message>
+    <message>
+        <source>клавиша меню</source>
+        <translation>клавіша меню</translation>
+    </message>
+    <message>
+        <source>102-я клавиша</source>
+        <translation>102-га клавіша</translation>
+    </message>
+    <message>
+        <source>SysRq</source>
+        <translation>SysRq</translation>
+    </message>
+    <message>
+        <source>добавленный Shift</source>
+        <translation>доданий Shift</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Break</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Print Screen</translation>
     </message>
 </context>
 <context>

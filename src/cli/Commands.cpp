@@ -25,7 +25,9 @@ std::span<const CommandInfo> AllCommands() {
                   "summary of a layout file (.vld, .mkb, .mtf); without FILE the attached keyboard's information",
                   RunInfo},
       CommandInfo{"convert", "IN OUT [--password TEXT] [--no-password] [--save-settings]",
-                  "rewrite a layout: .mkb or .vld into .vld, .vld or .mkb into .mtf, .mtf into .vld", RunConvert},
+                  "rewrite a layout: .mkb or .vld into .vld, .vld or .mkb into .mtf (what .mtf cannot carry is listed on "
+                  "standard error), .mtf into .vld",
+                  RunConvert},
       CommandInfo{"check", "FILE [--layers N] [--rect C1,R1,C2,R2] [--password TEXT]",
                   "the layout check of a layout file or a Macro Text Format file", RunCheck},
       CommandInfo{"identify", "",

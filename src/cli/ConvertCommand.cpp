@@ -4,7 +4,8 @@
 // --password opens a protected IN and protects OUT; --no-password leaves OUT
 // unprotected (both together take the password off a protected file). Layout properties that a .mtf sets hold for this run only unless
 // --save-settings stores them. Exit 2 when IN cannot be read, 1 when OUT cannot
-// be written.
+// be written. What Macro Text Format cannot carry is told on standard error (and
+// listed under "losses" with --json) after OUT is written; the exit code stays 0.
 
 #include "cli/LayoutFiles.h"
 #include "cli/Reason.h"
@@ -13,15 +14,22 @@
 namespace vl::cli {
 namespace {
 
-// What Macro Text Format has no place for.
-bool HasNotesOrGroups(const TVL2Document& document) {
-  for (const auto& note : document.Notes) {
-    if (note) return true;
+// What Macro Text Format could not carry, for scripts.
+Json LossList(const std::vector<MtfLoss>& losses) {
+  Json list = Json::Array();
+  for (const MtfLoss& loss : losses) {
+    Json item = Json::Object();
+    if (loss.IsCardReader()) {
+      item.Set("card", true).Set("track", loss.Layer == kMtfWholeKey ? Json() : Json(loss.Layer));
+    } else {
+      item.Set("column", loss.Column).Set("row", loss.Row);
+      item.Set("layer", loss.Layer == kMtfWholeKey ? Json() : Json(loss.Layer));
+    }
+    item.Set("what", std::string(MtfLossKindName(loss.Kind)));
+    if (!loss.Codes.empty()) item.Set("codes", MtfLossCodesText(loss.Codes));
+    list.Push(item.Set("text", MtfLossText(loss)));
   }
-  for (const auto& cell : document.Groups) {
-    if (cell.IsGrouped()) return true;
-  }
-  return false;
+  return list;
 }
 
 }  // namespace
@@ -47,17 +55,17 @@ int RunConvert(CliContext& context) {
   if (storedPassword) document.Password = *storedPassword;
   if (noPassword) document.Password.clear();
 
-  if (outFormat.Id == LayoutFormatId::MacroText && HasNotesOrGroups(document)) {
-    *context.err << "vlat-cli convert: notes, bookmarks and groups have no place in Macro Text Format and are "
-                    "left out\n";
-  }
   NullReporter reporter;
+  std::vector<MtfLoss> losses;
   try {
-    outFormat.Write(document, out, settings, reporter);
+    losses = outFormat.Write(document, out, settings, reporter);
   } catch (const FileError& error) {
     PrintMessage(*context.err, error.what());
     return kExitFailure;
   }
+  // The file is written; what it lacks is told, and the conversion still succeeds.
+  if (!losses.empty()) PrintMessage(*context.err, MtfLossesMessage(losses, {}, losses.size()));
+  if (outFormat.Id == LayoutFormatId::MacroText) context.result.Set("losses", LossList(losses));
   if (saveSettings) settings.Save(*context.settingsBackend);
   return kExitOk;
 }

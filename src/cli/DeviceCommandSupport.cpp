@@ -200,7 +200,8 @@ bool SaveDocument(TVL2Document& document, const std::string& fileName, const Set
                   IPrompt& prompt, IReporter& reporter) {
   const LayoutFormat& format = FormatOf(fileName, false);
   try {
-    format.Write(document, fileName, settings, reporter);
+    const auto losses = format.Write(document, fileName, settings, reporter);
+    if (!losses.empty()) prompt.Message(MtfLossesMessage(losses, {}, losses.size()), kCaptionAttention, MessageIcon::Warning);
     return true;
   } catch (const FileError& error) {
     prompt.Message(error.what(), kCaptionError, MessageIcon::Error);

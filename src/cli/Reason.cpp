@@ -31,6 +31,7 @@ std::string_view Lead(const char* text) {
 std::string ReasonOfMessage(const std::string& text) {
   static const std::array known = {
       KnownMessage{kNotConnected, reason::kNotConnected},
+      KnownMessage{kPlainKeyboardOnly, reason::kNotConnected},
       KnownMessage{kOstrelNotConnected, reason::kNotConnected},
       KnownMessage{kControllerReadError, reason::kController},
       KnownMessage{kDeviceEmpty, reason::kEmpty},

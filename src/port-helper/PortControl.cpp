@@ -70,12 +70,15 @@ PortOutcome AttachPort(SerioSysfs& sysfs, const std::function<bool()>& loadRawDr
   return {false, failure + GivenBackText(GiveBack(sysfs, *port, keyboardDriver), keyboardDriver)};
 }
 
-PortOutcome ReleasePort(SerioSysfs& sysfs) {
+PortOutcome ReleasePort(SerioSysfs& sysfs, const std::function<void()>& unloadRawDriver) {
   const auto port = sysfs.KeyboardPort();
   if (!port) return NoPort(sysfs);
   const std::string driver = sysfs.BoundDriver(*port);
   if (!driver.empty() && driver != kRawDriver) return {true, *port + ": already " + driver};
-  if (GiveBack(sysfs, *port, kKeyboardDriver)) return {true, *port + ": " + sysfs.BoundDriver(*port)};
+  if (GiveBack(sysfs, *port, kKeyboardDriver)) {
+    if (driver == kRawDriver && unloadRawDriver && !sysfs.DriverBound(kRawDriver)) unloadRawDriver();
+    return {true, *port + ": " + sysfs.BoundDriver(*port)};
+  }
   return {false, *port + ": neither " + std::string(kKeyboardDriver) +
                      " nor any other driver took the port: the keyboard has no driver"};
 }

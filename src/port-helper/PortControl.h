@@ -21,6 +21,10 @@ PortOutcome PortStatus(const SerioSysfs& sysfs);
 PortOutcome AttachPort(SerioSysfs& sysfs, const std::function<bool()>& loadRawDriver);
 
 // Gives the port to the keyboard driver; also mends a port left with no driver.
-PortOutcome ReleasePort(SerioSysfs& sysfs);
+// unloadRawDriver is asked to unload serio_raw once the port left it and no
+// other port uses it: the kernel numbers serio_raw's devices on from the last
+// one until the module is loaded afresh, and the programs look for the first,
+// /dev/serio_raw0.
+PortOutcome ReleasePort(SerioSysfs& sysfs, const std::function<void()>& unloadRawDriver = {});
 
 }  // namespace vl::port

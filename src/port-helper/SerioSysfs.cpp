@@ -65,6 +65,14 @@ bool SerioSysfs::HasDriver(const std::string& driver) const {
   return fs::is_directory(BusFolder() / "drivers" / driver, error);
 }
 
+bool SerioSysfs::DriverBound(const std::string& driver) const {
+  std::error_code error;
+  for (fs::directory_iterator it(BusFolder() / "devices", error), end; !error && it != end; it.increment(error)) {
+    if (BoundDriver(it->path().filename().string()) == driver) return true;
+  }
+  return false;
+}
+
 std::vector<std::string> SerioSysfs::RawDevices(const std::string& port) const {
   std::error_code error;
   std::vector<std::string> devices;

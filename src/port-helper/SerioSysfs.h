@@ -28,6 +28,8 @@ class SerioSysfs {
   std::string BoundDriver(const std::string& port) const;
   // Whether the bus knows the driver (its module is loaded).
   bool HasDriver(const std::string& driver) const;
+  // Whether any port of the bus is bound to the driver.
+  bool DriverBound(const std::string& driver) const;
   // The character devices serio_raw made for the port ("serio_raw0").
   std::vector<std::string> RawDevices(const std::string& port) const;
 

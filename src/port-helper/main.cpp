@@ -37,8 +37,11 @@ std::string Printable(std::string text) {
   return text;
 }
 
-bool LoadRawDriver() {
-  const char* argv[] = {"/sbin/modprobe", "-q", vl::port::kRawDriver, nullptr};
+// modprobe -q [-r] serio_raw; true when it succeeded.
+bool Modprobe(bool remove) {
+  const char* load[] = {"/sbin/modprobe", "-q", vl::port::kRawDriver, nullptr};
+  const char* unload[] = {"/sbin/modprobe", "-q", "-r", vl::port::kRawDriver, nullptr};
+  const char** argv = remove ? unload : load;
   pid_t pid = 0;
   if (posix_spawn(&pid, argv[0], nullptr, nullptr, const_cast<char**>(argv), environ) != 0) return false;
   int status = 0;
@@ -86,9 +89,10 @@ int main(int argc, char** argv) {
     outcome = vl::port::PortStatus(sysfs);
   } else if (verb == "attach") {
     // Loading a module only makes sense for the running system's own tree.
-    outcome = vl::port::AttachPort(sysfs, root == "/" ? LoadRawDriver : std::function<bool()>());
+    outcome = vl::port::AttachPort(sysfs, root == "/" ? [] { return Modprobe(false); } : std::function<bool()>());
   } else if (verb == "release") {
-    outcome = vl::port::ReleasePort(sysfs);
+    // A module built into the kernel, or one in use, stays: nothing to tell.
+    outcome = vl::port::ReleasePort(sysfs, root == "/" ? [] { Modprobe(true); } : std::function<void()>());
   } else {
     return Usage();
   }

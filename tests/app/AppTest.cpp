@@ -62,6 +62,24 @@ class AppTest : public QObject, public AppFixture {
     QVERIFY(main.LayoutWindows()[1]->Document().GetKey(3, 4) != nullptr);
   }
 
+  // What the text cannot carry is told once, after the file is written, as a warning.
+  void ExportTellsWhatTheTextCannotCarryInOneMessage() {
+    TfmMain& main = Start();
+    QTemporaryDir dir;
+    TfmGrid* window = main.LayoutWindows()[0];
+    Put(window->Document(), 3, 1, "\x1F\xF0\x1F");
+    Put(window->Document(), 4, 1, "\x1C\x61");
+    const QString file = dir.filePath("keys.mtf");
+    QVERIFY(main.Documents().ExportTo(*window, file));
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(prompt_->shown.size(), size_t{1});
+    QCOMPARE(prompt_->shown[0].icon, MessageIcon::Warning);
+    QCOMPARE(prompt_->Messages()[0],
+             std::string("Экспорт в Macro Text Format выполнен. В файл не вошло:\n"
+                         "клавиша (3,1) уровень 0: код 1F (левая Windows) не имеет имени в Macro Text Format\n"
+                         "клавиша (4,1) уровень 0: код 61 (102-я клавиша) не имеет имени в Macro Text Format"));
+  }
+
   void StartupWithTwoFilesOpensTwoWindowsAndNoUntitledOne() {
     QTemporaryDir dir;
     const QString first = dir.filePath("first.vld");

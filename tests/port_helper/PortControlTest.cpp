@@ -23,6 +23,24 @@ TEST(PortControlTest, AttachHandsThePortToSerioRawAndReleaseGivesItBack) {
   EXPECT_EQ(kernel.requests, (std::vector<std::string>{"serio0:serio_raw", "serio0:atkbd"}));
 }
 
+TEST(PortControlTest, ReleaseUnloadsSerioRawOnlyWhenNoPortUsesIt) {
+  FakeSysfsTree tree;
+  FakeKernel kernel(tree);
+  int unloads = 0;
+  const auto unload = [&] { ++unloads; };
+  ASSERT_TRUE(AttachPort(kernel, nullptr).ok);
+  EXPECT_TRUE(ReleasePort(kernel, unload).ok);
+  EXPECT_EQ(unloads, 1);
+  EXPECT_TRUE(ReleasePort(kernel, unload).ok);  // already released: nothing to unload
+  EXPECT_EQ(unloads, 1);
+
+  // Another port still has serio_raw.
+  tree.AddPort("serio2", "i8042 AUX2 port", "serio_raw");
+  ASSERT_TRUE(AttachPort(kernel, nullptr).ok);
+  EXPECT_TRUE(ReleasePort(kernel, unload).ok);
+  EXPECT_EQ(unloads, 1);
+}
+
 TEST(PortControlTest, RepeatedRequestsChangeNothing) {
   FakeSysfsTree tree;
   FakeKernel kernel(tree);

@@ -36,6 +36,7 @@
 #include "core/formats/KeyImage.h"
 #include "core/input/PauseRecording.h"
 #include "core/mtf/Convert.h"
+#include "core/mtf/MtfLoss.h"
 
 namespace vl {
 
@@ -66,6 +67,9 @@ static_assert(std::string_view(kControllerText) ==
                   QT_TRANSLATE_NOOP("core", "чтение версии контроллера подключенного устройства"),
               VL_SAME_TEXT);
 static_assert(std::string_view(kNotConnected) == QT_TRANSLATE_NOOP("core", "Устройство не подключено."), VL_SAME_TEXT);
+static_assert(std::string_view(kPlainKeyboardOnly) ==
+                  QT_TRANSLATE_NOOP("core", "Устройство не подключено.\nНа порту обычная клавиатура, не программируемая."),
+              VL_SAME_TEXT);
 static_assert(std::string_view(kInfoCaption) == QT_TRANSLATE_NOOP("core", "Информация об устройстве"), VL_SAME_TEXT);
 static_assert(std::string_view(kControllerReadError) ==
                   QT_TRANSLATE_NOOP("core", "Ошибка чтения версии контроллера устройства."),
@@ -202,6 +206,34 @@ static_assert(std::string_view(kMtfMissingEnvironmentCommand) == QT_TRANSLATE_NO
 static_assert(std::string_view(kMtfRepeatedCharacter) == QT_TRANSLATE_NOOP("core", "Дублирование символа %1 (ASCII:%2)"), VL_SAME_TEXT);
 static_assert(std::string_view(kMtfUnknownCharacter) == QT_TRANSLATE_NOOP("core", "Неизвестный символ %1 (ASCII:%2)"), VL_SAME_TEXT);
 static_assert(std::string_view(kMtfRepeatedCommand) == QT_TRANSLATE_NOOP("core", "Дублирование команды"), VL_SAME_TEXT);
+// What a Macro Text Format export could not carry, put together when shown.
+static_assert(std::string_view(kMtfLossAtKeyLayer) == QT_TRANSLATE_NOOP("core", "клавиша (%1,%2) уровень %3: %4"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossAtKey) == QT_TRANSLATE_NOOP("core", "клавиша (%1,%2): %3"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossAtTrack) == QT_TRANSLATE_NOOP("core", "считыватель, дорожка %1: %2"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossAtCardReader) == QT_TRANSLATE_NOOP("core", "считыватель: %1"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossUnnamedCode) == QT_TRANSLATE_NOOP("core", "код %1 (%2) не имеет имени в Macro Text Format"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossUnknownCode) == QT_TRANSLATE_NOOP("core", "код %1 не имеет имени в Macro Text Format"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossNoKeyCode) == QT_TRANSLATE_NOOP("core", "байты %1 не составляют ни кода клавиши, ни паузы"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossLayerNote) == QT_TRANSLATE_NOOP("core", "примечание уровня не записывается"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossKeyNote) == QT_TRANSLATE_NOOP("core", "примечание клавиши не записывается"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossBookmark) == QT_TRANSLATE_NOOP("core", "закладка не записывается"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossGroup) == QT_TRANSLATE_NOOP("core", "группа клавиш не записывается"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossNoFunction) == QT_TRANSLATE_NOOP("core", "клавиша без функции не записывается"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossSwitchKeyContent) == QT_TRANSLATE_NOOP("core", "содержимое уровня клавиши перехода не записывается"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossClick) == QT_TRANSLATE_NOOP("core", "клик %1 не записывается"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossAutoRepeat) == QT_TRANSLATE_NOOP("core", "автоповтор %1 записывается как %2"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossNoTrack) == QT_TRANSLATE_NOOP("core", "ни одна дорожка не включена, при чтении включатся все четыре"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossOutputFlags) == QT_TRANSLATE_NOOP("core", "флаги вывода %1 записываются как %2"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossesHeading) == QT_TRANSLATE_NOOP("core", "Экспорт в Macro Text Format выполнен. В файл не вошло:"), VL_SAME_TEXT);
+static_assert(std::string_view(kMtfLossesMore) == QT_TRANSLATE_NOOP("core", "и ещё %1"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyLeftWindows) == QT_TRANSLATE_NOOP("core", "левая Windows"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyRightWindows) == QT_TRANSLATE_NOOP("core", "правая Windows"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyMenu) == QT_TRANSLATE_NOOP("core", "клавиша меню"), VL_SAME_TEXT);
+static_assert(std::string_view(kKey102nd) == QT_TRANSLATE_NOOP("core", "102-я клавиша"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeySysRq) == QT_TRANSLATE_NOOP("core", "SysRq"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyAddedShift) == QT_TRANSLATE_NOOP("core", "добавленный Shift"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyBreak) == QT_TRANSLATE_NOOP("core", "Break"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyPrintScreen) == QT_TRANSLATE_NOOP("core", "Print Screen"), VL_SAME_TEXT);
 static_assert(std::string_view(kInfoYes) == QT_TRANSLATE_NOOP("core", "да"), VL_SAME_TEXT);
 static_assert(std::string_view(kInfoNo) == QT_TRANSLATE_NOOP("core", "нет"), VL_SAME_TEXT);
 static_assert(std::string_view(kCellNote) == QT_TRANSLATE_NOOP("core", "Примечание"), VL_SAME_TEXT);
@@ -339,7 +371,7 @@ static_assert(std::string_view(kKeyLeft) == QT_TRANSLATE_NOOP("core", "Стре�
 static_assert(std::string_view(kKeyRight) == QT_TRANSLATE_NOOP("core", "Стрелка Вправо"), VL_SAME_TEXT);
 static_assert(std::string_view(kKeyRightStart) == QT_TRANSLATE_NOOP("core", "Правая Start"), VL_SAME_TEXT);
 static_assert(std::string_view(kKeyLeftStart) == QT_TRANSLATE_NOOP("core", "Левая Start"), VL_SAME_TEXT);
-static_assert(std::string_view(kKeyMenu) == QT_TRANSLATE_NOOP("core", "Функциональное меню"), VL_SAME_TEXT);
+static_assert(std::string_view(kKeyFunctionMenu) == QT_TRANSLATE_NOOP("core", "Функциональное меню"), VL_SAME_TEXT);
 static_assert(std::string_view(kDeviceIdentity) == QT_TRANSLATE_NOOP("core", "[Идентификационные данные]"), VL_SAME_TEXT);
 static_assert(std::string_view(kDeviceSeries) == QT_TRANSLATE_NOOP("core", "Серия: %1"), VL_SAME_TEXT);
 static_assert(std::string_view(kDeviceModel) == QT_TRANSLATE_NOOP("core", "Модель: %1"), VL_SAME_TEXT);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/common/CoreTexts.h"
 #include "app/editor/GridWindow.h"
 #include "core/document/BusyScope.h"
 
@@ -51,11 +52,19 @@ void LayoutDocuments::ImportFile(const QString& fileName) {
 }
 
 bool LayoutDocuments::ExportTo(TfmGrid& window, const QString& fileName) {
-  TVL2Document& document = window.Document();
-  const BusyScope busy(document);
-  QString name = fileName;
-  if (name.isEmpty()) name = ChooseFile(FileDialogKind::ExportMtf, &window, window.Caption());
-  return !name.isEmpty() && Write(LayoutFormatId::MacroText, document, name);
+  std::vector<MtfLoss> losses;
+  {
+    TVL2Document& document = window.Document();
+    const BusyScope busy(document);
+    QString name = fileName;
+    if (name.isEmpty()) name = ChooseFile(FileDialogKind::ExportMtf, &window, window.Caption());
+    if (name.isEmpty() || !Write(LayoutFormatId::MacroText, document, name, &losses)) return false;
+  }
+  // The file is written; what it could not carry is told once, in one message.
+  if (!losses.empty()) {
+    prompt_.Message(MtfLossesMessage(losses, CoreTranslator()), kCaptionAttention, MessageIcon::Warning);
+  }
+  return true;
 }
 
 bool LayoutDocuments::Save(TfmGrid& window, bool saveAs) {
@@ -87,9 +96,13 @@ std::unique_ptr<TVL2Document> LayoutDocuments::Read(LayoutFormatId id, const QSt
   return read ? std::move(document) : nullptr;
 }
 
-bool LayoutDocuments::Write(LayoutFormatId id, TVL2Document& document, const QString& fileName) {
+bool LayoutDocuments::Write(LayoutFormatId id, TVL2Document& document, const QString& fileName,
+                            std::vector<MtfLoss>* losses) {
   const LayoutFormat& format = GetLayoutFormat(id);
-  return Attempt([&] { format.Write(document, fileName.toStdString(), settings_, reporter_); });
+  return Attempt([&] {
+    auto left = format.Write(document, fileName.toStdString(), settings_, reporter_);
+    if (losses) *losses = std::move(left);
+  });
 }
 
 bool LayoutDocuments::Attempt(const std::function<void()>& operation, const std::string& readFailure) {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/common/FileDialogs.h"
 #include "core/common/FileErrors.h"
@@ -51,7 +52,8 @@ class LayoutDocuments {
   void OpenFile(const QString& fileName, bool recent = false);
   // A Macro Text Format file into a new untitled window.
   void ImportFile(const QString& fileName);
-  // The window's layout as Macro Text Format; an empty name asks for one. False
+  // The window's layout as Macro Text Format; an empty name asks for one. What the
+  // text could not carry is told in one message after the file is written. False
   // when cancelled or failed.
   bool ExportTo(TfmGrid& window, const QString& fileName);
   // The window's layout into its file, or one chosen in the dialog (always for
@@ -71,8 +73,10 @@ class LayoutDocuments {
   QString ChooseFile(FileDialogKind kind, const TfmGrid* window, const QString& proposed);
   // A fresh document read from the file, or null after a failure (told).
   std::unique_ptr<TVL2Document> Read(LayoutFormatId id, const QString& fileName);
-  // False after a failure (told).
-  bool Write(LayoutFormatId id, TVL2Document& document, const QString& fileName);
+  // False after a failure (told). losses, when given, gets what the format could
+  // not carry.
+  bool Write(LayoutFormatId id, TVL2Document& document, const QString& fileName,
+             std::vector<MtfLoss>* losses = nullptr);
   // Runs the file operation and tells its failure: nothing when the user declined
   // or the reader has told it, readFailure (when given) for a file that cannot be
   // read, the failure's own message otherwise. False after a failure.

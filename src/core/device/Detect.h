@@ -19,6 +19,8 @@ inline constexpr const char* kDetectText = "автоматическое опр�
 inline constexpr const char* kControllerCaption = "Контроллер";
 inline constexpr const char* kControllerText = "чтение версии контроллера подключенного устройства";
 inline constexpr const char* kNotConnected = "Устройство не подключено.";
+inline constexpr const char* kPlainKeyboardOnly =
+    "Устройство не подключено.\nНа порту обычная клавиатура, не программируемая.";
 inline constexpr const char* kAttemptPattern = "%1-я попытка";
 inline constexpr int kDetectAttempts = 3;
 inline constexpr int kControllerAttempts = 5;
@@ -26,7 +28,17 @@ inline constexpr int kControllerAttempts = 5;
 // "N-я попытка", in the translator's language.
 std::string AttemptText(int attempt, const TextTranslator& translate = {});
 
-// Up to 3 identify attempts (reset first); on failure tells the user kNotConnected.
+// A standard keyboard's replies to command bytes it does not know.
+inline constexpr uint8_t kKeyboardResend = 0xFE;
+inline constexpr uint8_t kKeyboardAcknowledge = 0xFA;
+
+// True when what arrived for the identify command is a standard keyboard's
+// reply: one resend request or acknowledgement for each byte sent, and nothing
+// else. The programmable keyboard sends no such replies, only its answer.
+bool IsPlainKeyboardReply(const Bytes& received);
+
+// Up to 3 identify attempts (reset first); on failure tells the user kNotConnected,
+// or kPlainKeyboardOnly when every attempt got a plain keyboard's reply.
 // The attempt labels speak the prompt's language.
 std::optional<DeviceIdentity> DetectDevice(Link& link, IReporter& reporter, IPrompt& prompt);
 // Up to 5 ReadHeader attempts; failure is the caller's to report.

@@ -173,16 +173,16 @@ bool SendFrame(Link& link, const Bytes& data, uint16_t word, uint8_t command) {
   return !frame.empty() && SendString(link, frame);
 }
 
-Bytes DeviceCommand(Link& link, uint8_t code, bool resetFirst) {
+Bytes DeviceCommand(Link& link, uint8_t code, bool resetFirst, Bytes* received) {
   if (resetFirst) ResetKeyboard(link);
   bool sent = false;
   Bytes command;
-  Put(command, 0xE3);
-  Put(command, 0xA4);
+  for (uint8_t byte : kDeviceCommandPrefix) Put(command, byte);
   Put(command, code);
-  const Bytes received = Exchange(link, [&] { return SendString(link, command); }, kCommandPoll, 16, sent);
-  if (received.size() != 16) return "0";
-  return DecodeNibbles(received);
+  const Bytes answer = Exchange(link, [&] { return SendString(link, command); }, kCommandPoll, 16, sent);
+  if (received) *received = answer;
+  if (answer.size() != 16) return "0";
+  return DecodeNibbles(answer);
 }
 
 bool WritePacketAck(Link& link, const Bytes& packet) {

@@ -88,8 +88,11 @@ bool SendFrame(Link& link, const Bytes& data, uint16_t word, uint8_t command);
 // exactly two bytes arrived that decode to ack.
 bool IsAcknowledgement(const Bytes& received, bool sent, uint8_t ack);
 
-// 8 decoded bytes, or "0" unless exactly 16 bytes arrived.
-Bytes DeviceCommand(Link& link, uint8_t code, bool resetFirst);
+// The bytes that open every device command, before its code.
+inline constexpr uint8_t kDeviceCommandPrefix[] = {0xE3, 0xA4};
+// 8 decoded bytes, or "0" unless exactly 16 bytes arrived. received, when given,
+// gets what arrived as it came.
+Bytes DeviceCommand(Link& link, uint8_t code, bool resetFirst, Bytes* received = nullptr);
 bool WritePacketAck(Link& link, const Bytes& packet);
 bool WriteFrameAck(Link& link, const Bytes& data8, uint16_t address);
 

@@ -12,6 +12,9 @@
 
 namespace vl {
 
+// The highest click the click window sets (and Macro Text Format reads).
+inline constexpr int kMaxClick = 6;
+
 struct TMacros {
   std::array<std::string, 2> Macro;  // [0] press sequence, [1] release sequence
   uint8_t AutoRepeat = 0;            // bit 0: the press sequence repeats while held

@@ -22,9 +22,15 @@ void ReadMacroText(TVL2Document& document, const std::string& fileName, Settings
   ReadMtf(document, fileName, settings, prompt, reporter);
 }
 
-void WriteMacroText(TVL2Document& document, const std::string& fileName,
-                    const SettingsStore& settings, IReporter& reporter) {
-  ExportMtf(document, fileName, settings, reporter);
+std::vector<MtfLoss> WriteLayoutFile(TVL2Document& document, const std::string& fileName,
+                                     const SettingsStore& settings, IReporter& reporter) {
+  SaveLayout(document, fileName, settings, reporter);
+  return {};
+}
+
+std::vector<MtfLoss> WriteMacroText(TVL2Document& document, const std::string& fileName,
+                                    const SettingsStore& settings, IReporter& reporter) {
+  return ExportMtf(document, fileName, settings, reporter);
 }
 
 // A name as SameLayoutFile compares it: absolute and normalised, its Latin and
@@ -61,7 +67,7 @@ std::string ComparableName(const std::filesystem::path& name) {
 
 // In the order of LayoutFormatId.
 constexpr std::array<LayoutFormat, 3> kFormats = {{
-    {LayoutFormatId::LayoutFile, ".vld", kLayoutFileOpenFilter, kLayoutFileSaveFilter, ReadLayoutFile, SaveLayout},
+    {LayoutFormatId::LayoutFile, ".vld", kLayoutFileOpenFilter, kLayoutFileSaveFilter, ReadLayoutFile, WriteLayoutFile},
     {LayoutFormatId::OldLayoutFile, ".mkb", kOldLayoutFileFilter, "", ReadLayoutFile, nullptr},
     {LayoutFormatId::MacroText, ".mtf", "Macro Text Format (*.mtf)", "Macro Text Format (*.mtf)", ReadMacroText,
      WriteMacroText},

@@ -7,10 +7,12 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
 #include "core/document/VL2Document.h"
+#include "core/mtf/MtfLoss.h"
 #include "core/settings/SettingsStore.h"
 
 namespace vl {
@@ -20,8 +22,8 @@ enum class LayoutFormatId { LayoutFile, OldLayoutFile, MacroText };
 struct LayoutFormat {
   using ReadFunction = void (*)(TVL2Document& document, const std::string& fileName,
                                 SettingsStore& settings, IPrompt& prompt, IReporter& reporter);
-  using WriteFunction = void (*)(TVL2Document& document, const std::string& fileName,
-                                 const SettingsStore& settings, IReporter& reporter);
+  using WriteFunction = std::vector<MtfLoss> (*)(TVL2Document& document, const std::string& fileName,
+                                                 const SettingsStore& settings, IReporter& reporter);
 
   LayoutFormatId Id;
   std::string_view Extension;   // lower case, with its dot: ".vld"
@@ -34,8 +36,10 @@ struct LayoutFormat {
   // layout file's document is to be discarded; Macro Text Format keeps what it read.
   ReadFunction Read;
   // Writes the document with the layout properties from the settings; nullptr when
-  // read only. Throws FileWriteError carrying the message to show, and then leaves
-  // the file on disk as it was.
+  // read only. Returns what the format could not carry (only Macro Text Format
+  // leaves anything out), for the caller to tell once the file is written. Throws
+  // FileWriteError carrying the message to show, and then leaves the file on disk
+  // as it was.
   WriteFunction Write;
 
   // The name ends in the extension, letter case ignored.

@@ -15,7 +15,6 @@
 namespace vl {
 
 inline constexpr int kInputRows = 4;
-inline constexpr int kMaxClick = 6;
 
 struct InputRow {
   std::string Press;    // set-2 bytes

@@ -18,7 +18,7 @@ constexpr std::array<ListedKey, kListedKeyCount> kKeys = {{
     E0Key("PgDown", 0x7A), E0Key("PrintScreen", 0x7C), Key("Caps Lock", 0x58),
     Key("Num Lock", 0x77), Key("Scrool Lock", 0x7E), E0Key(kKeyUp, 0x75),
     E0Key(kKeyDown, 0x72), E0Key(kKeyLeft, 0x6B), E0Key(kKeyRight, 0x74),
-    Key(kKeyRightStart, 0x27), Key(kKeyLeftStart, 0x1F), Key(kKeyMenu, 0x2F),
+    Key(kKeyRightStart, 0x27), Key(kKeyLeftStart, 0x1F), Key(kKeyFunctionMenu, 0x2F),
     Key("F1", 0x05), Key("F2", 0x06), Key("F3", 0x04), Key("F4", 0x0C), Key("F5", 0x03),
     Key("F6", 0x0B), Key("F7", 0x83), Key("F8", 0x0A), Key("F9", 0x01), Key("F10", 0x09),
     Key("F11", 0x78), Key("F12", 0x07),

@@ -30,7 +30,7 @@ inline constexpr const char* kKeyLeft = "Стрелка Влево";
 inline constexpr const char* kKeyRight = "Стрелка Вправо";
 inline constexpr const char* kKeyRightStart = "Правая Start";
 inline constexpr const char* kKeyLeftStart = "Левая Start";
-inline constexpr const char* kKeyMenu = "Функциональное меню";
+inline constexpr const char* kKeyFunctionMenu = "Функциональное меню";
 
 // The 102 keys in the order the list shows them.
 const std::array<ListedKey, kListedKeyCount>& StandardKeys();

@@ -632,7 +632,7 @@ void TConvert::RunClick(MtfCommandId id) {
     return;
   }
   int click = 2;
-  if (parameterCount_ >= 1 && !ReadNumber(0, 0, 6, click)) return;
+  if (parameterCount_ >= 1 && !ReadNumber(0, 0, kMaxClick, click)) return;
   std::array<bool, 4> layers{true, true, true, true};
   if (parameterCount_ >= 2) {
     layers.fill(false);

@@ -50,43 +50,36 @@ const std::array<MtfKeyName, kMtfKeyNameCount> kNames = {
     One("GREY0", 0x70), One("GREYDT", 0x71), One("GREYPLUS", 0x79), Ext("GREYENTER", 0x5A),
 };
 
-struct WriterEntry {
-  uint8_t Code;
-  std::string_view Name;
-};
-
-// Searched front to back, the first match wins (so 7Eh is "scroll" although the
-// table names it twice). Codes 29h and 7Eh carry the reader's names "spacebar"
-// and "scroll"; the four codes that no key-name command can express (61h, 1Fh,
-// 27h, 2Fh) are left without a name.
-constexpr std::array<WriterEntry, 90> kWriterTable = {{
-    {0x76, "esc"}, {0x16, "1"}, {0x1E, "2"}, {0x26, "3"}, {0x25, "4"}, {0x2E, "5"},
-    {0x36, "6"}, {0x3D, "7"}, {0x3E, "8"}, {0x46, "9"}, {0x45, "0"}, {0x4E, "minus"},
-    {0x55, "equal"}, {0x66, "backspace"}, {0x0D, "tab"}, {0x15, "q"}, {0x1D, "w"},
-    {0x24, "e"}, {0x2D, "r"}, {0x2C, "t"}, {0x35, "y"}, {0x3C, "u"}, {0x43, "i"},
-    {0x44, "o"}, {0x4D, "p"}, {0x54, "sqbracketopen"}, {0x5B, "sqbracketclose"},
-    {0x5A, "enter"}, {0x14, "rightcontrol"}, {0x1C, "a"}, {0x1B, "s"}, {0x23, "d"},
-    {0x2B, "f"}, {0x34, "g"}, {0x33, "h"}, {0x3B, "j"}, {0x42, "k"}, {0x4B, "l"},
-    {0x4C, "dc"}, {0x52, "st"}, {0x0E, "tm"}, {0x12, "leftshift"}, {0x5D, "backslash"},
-    {0x1A, "z"}, {0x22, "x"}, {0x21, "c"}, {0x2A, "v"}, {0x32, "b"}, {0x31, "n"},
-    {0x3A, "m"}, {0x41, "cm"}, {0x49, "dt"}, {0x4A, "slash"}, {0x59, "rightshift"},
-    {0x7C, "printscreen"}, {0x11, "rightalt"}, {0x29, "spacebar"}, {0x58, "caps"},
-    {0x05, "f1"}, {0x06, "f2"}, {0x04, "f3"}, {0x0C, "f4"}, {0x03, "f5"}, {0x0B, "f6"},
-    {0x83, "f7"}, {0x0A, "f8"}, {0x01, "f9"}, {0x09, "f10"}, {0x77, "num"},
-    {0x7E, "scroll"}, {0x6C, "home"}, {0x75, "arrowup"}, {0x7D, "pageup"},
-    {0x7B, "greyminus"}, {0x6B, "arrowleft"}, {0x73, "grey5"}, {0x74, "arrowright"},
-    {0x79, "greyplus"}, {0x69, "end"}, {0x72, "arrowdown"}, {0x7A, "pagedown"},
-    {0x70, "insert"}, {0x71, "delete"}, {0x61, ""}, {0x78, "f11"}, {0x07, "f12"},
-    {0x1F, ""}, {0x27, ""}, {0x2F, ""}, {0x84, "printscreen"},
-}};
-
-// The table searched once per code; the export names millions of codes.
+// The look-ups of the writer, built once: the export names millions of codes.
 struct WriterIndex {
-  std::array<std::string_view, 256> Names{};
+  std::array<int16_t, 512> ByCode;  // [extended * 256 + code]
+  std::array<std::string, kMtfKeyNameCount> LowerNames;
+  int PrintScreen = -1;
+  int Pause = -1;
+
   WriterIndex() {
-    for (auto it = kWriterTable.rbegin(); it != kWriterTable.rend(); ++it) Names[it->Code] = it->Name;
+    ByCode.fill(-1);
+    for (int i = kMtfKeyNameCount - 1; i >= 0; --i) {
+      const MtfKeyName& key = kNames[static_cast<size_t>(i)];
+      for (char c : key.Name) LowerNames[static_cast<size_t>(i)] += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+      const auto first = static_cast<uint8_t>(key.Press[0]);
+      if (key.Press.size() == 1) {
+        ByCode[first] = static_cast<int16_t>(i);
+      } else if (key.Press.size() == 2 && first == kScanExtended) {
+        ByCode[256 + static_cast<uint8_t>(key.Press[1])] = static_cast<int16_t>(i);
+      } else if (first == kScanPausePrefix) {
+        Pause = i;
+      } else {
+        PrintScreen = i;
+      }
+    }
   }
 };
+
+const WriterIndex& Index() {
+  static const WriterIndex kIndex;
+  return kIndex;
+}
 
 }  // namespace
 
@@ -115,9 +108,12 @@ std::optional<std::string_view> TextCharacterKeyName(char c) {
   }
 }
 
-std::string_view WriterKeyName(uint8_t code) {
-  static const WriterIndex kIndex;
-  return kIndex.Names[code];
-}
+int MtfKeyNameOfCode(bool extended, uint8_t code) { return Index().ByCode[(extended ? 256u : 0u) + code]; }
+
+std::string_view MtfWrittenName(int keyIndex) { return Index().LowerNames[static_cast<size_t>(keyIndex)]; }
+
+int MtfPrintScreenIndex() { return Index().PrintScreen; }
+
+int MtfPauseIndex() { return Index().Pause; }
 
 }  // namespace vl

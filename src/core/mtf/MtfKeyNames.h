@@ -1,7 +1,7 @@
 #pragma once
-// The key names of Macro Text Format: the reader's 101 key-name commands with their
-// press and release codes, the characters of \text, and the writer's own
-// code-to-name table.
+// The key names of Macro Text Format: the 101 key-name commands with their press
+// and release codes, the characters of \text, and the look-up from a code to its
+// name that the writer uses.
 
 #include <array>
 #include <cstdint>
@@ -28,9 +28,17 @@ const std::array<MtfKeyName, kMtfKeyNameCount>& MtfKeyNames();
 // nullopt for every other character.
 std::optional<std::string_view> TextCharacterKeyName(char c);
 
-// The writer's name for a set-2 code (lower case, the E0 prefix does not change
-// it). Empty for a code the writer cannot name: such codes are left out of the
-// text rather than written as a bare backslash that no reader accepts.
-std::string_view WriterKeyName(uint8_t code);
+// The key-name command whose press is this one set-2 code, with or without its
+// E0 prefix: an index into MtfKeyNames(), or -1 when the language has no name for
+// it. Print Screen and Pause, whose presses are longer sequences, are not found
+// this way.
+int MtfKeyNameOfCode(bool extended, uint8_t code);
+
+// A key-name command's name as the writer writes it: lower case.
+std::string_view MtfWrittenName(int keyIndex);
+
+// Indices of the two key-name commands that stand for whole sequences.
+int MtfPrintScreenIndex();
+int MtfPauseIndex();
 
 }  // namespace vl

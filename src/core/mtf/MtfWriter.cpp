@@ -1,6 +1,8 @@
 #include "core/mtf/MtfWriter.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "core/common/FileErrors.h"
 #include "core/common/SafeWrite.h"
@@ -13,6 +15,7 @@ namespace vl {
 namespace {
 
 constexpr const char* kEol = "\r\n";
+constexpr uint8_t kAllTracks = 0x0F;
 
 // The fixed Russian comments, converted once to the file's code page.
 struct Comments {
@@ -48,62 +51,137 @@ const Comments& Texts() {
   return kTexts;
 }
 
-bool IsShift(uint8_t code) { return code == 0x12 || code == 0x59; }
+// Collects the losses of one place (a key's layer, a track, a whole key), each
+// kind and code once.
+class LossList {
+ public:
+  explicit LossList(std::vector<MtfLoss>* losses) : losses_(losses) {}
 
-void AppendName(std::string& out, const char* modifier, std::string_view name) {
-  if (name.empty()) return;
-  out += " \\";
-  out += modifier;
-  out += name;
+  void At(int column, int row, int layer) {
+    column_ = column;
+    row_ = row;
+    layer_ = layer;
+  }
+
+  void Add(MtfLossKind kind, std::string_view codes = {}, int value = 0, int written = 0) {
+    if (!losses_) return;
+    for (auto it = losses_->rbegin(); it != losses_->rend(); ++it) {
+      if (it->Column != column_ || it->Row != row_ || it->Layer != layer_) break;
+      if (it->Kind == kind && it->Codes == codes) return;
+    }
+    losses_->push_back({column_, row_, layer_, kind, std::string(codes), value, written});
+  }
+
+ private:
+  std::vector<MtfLoss>* losses_;
+  int column_ = 0;
+  int row_ = 0;
+  int layer_ = kMtfWholeKey;
+};
+
+// A sequence is written as the pieces the language has words for.
+enum class PieceKind : uint8_t { Press, Release, Wait, Unnamed, NoKeyCode };
+
+struct Piece {
+  PieceKind Kind;
+  int Value;   // the key-name command (Press, Release), the pause (Wait)
+  size_t End;  // where the next piece begins
+  bool Extended = false;  // Unnamed: the code and whether E0 came before it
+  uint8_t Code = 0;
+};
+
+bool IsPrefix(uint8_t byte) {
+  return byte == kScanExtended || byte == kScanBreak || byte == kScanPausePrefix || byte == kScanWait;
 }
 
-void AppendSequenceText(std::string& out, std::string_view sequence) {
-  out += "  ";
-  bool extended = false;
-  bool make = true;
-  bool pause = false;
+Piece NextPiece(std::string_view sequence, size_t i) {
   const size_t n = sequence.size();
-  for (size_t i = 0; i < n; ++i) {
-    const auto code = static_cast<uint8_t>(sequence[i]);
-    if (pause) {
-      out += " \\wait(";
-      out += std::to_string(static_cast<int>(code) - kWaitBase);
-      out += ')';
-      out += kEol;
-      pause = false;
-      continue;
+  const auto at = [sequence](size_t k) { return static_cast<uint8_t>(sequence[k]); };
+  if (at(i) == kScanWait) {
+    if (i + 1 < n && at(i + 1) >= kWaitBase && at(i + 1) <= kWaitBase + kMaxWait) {
+      return {PieceKind::Wait, at(i + 1) - kWaitBase, i + 2};
     }
-    if (code == kScanExtended) {
-      extended = true;
-    } else if (code == kScanBreak) {
-      make = false;
-    } else if (code == kScanWait) {
-      pause = true;
-    } else if (IsShift(code)) {
-      // An extended Shift code is the fake Shift inside Print Screen and the like.
-      if (!extended) {
-        const std::string_view name = WriterKeyName(code);
-        const bool tap = make && i + 2 < n && static_cast<uint8_t>(sequence[i + 1]) == kScanBreak &&
-                         static_cast<uint8_t>(sequence[i + 2]) == code;
-        if (tap) {
-          AppendName(out, "", name);
-          i += 2;
-        } else {
-          AppendName(out, make ? "_" : "^", name);
+    return {PieceKind::NoKeyCode, 0, i + 1 < n ? i + 2 : n};
+  }
+  // Pause and Print Screen are whole sequences with a name of their own; Pause has
+  // no release, its press is the whole key.
+  const std::string_view rest = sequence.substr(i);
+  const int pause = MtfPauseIndex();
+  const int print = MtfPrintScreenIndex();
+  const std::string& pausePress = MtfKeyNames()[size_t(pause)].Press;
+  const std::string& printPress = MtfKeyNames()[size_t(print)].Press;
+  const std::string& printRelease = MtfKeyNames()[size_t(print)].Release;
+  if (rest.starts_with(pausePress)) return {PieceKind::Press, pause, i + pausePress.size()};
+  if (rest.starts_with(printPress)) return {PieceKind::Press, print, i + printPress.size()};
+  if (rest.starts_with(printRelease)) return {PieceKind::Release, print, i + printRelease.size()};
+
+  size_t j = i;
+  const bool extended = at(j) == kScanExtended;
+  if (extended) ++j;
+  const bool release = j < n && at(j) == kScanBreak;
+  if (release) ++j;
+  if (j >= n || IsPrefix(at(j))) return {PieceKind::NoKeyCode, 0, j > i ? j : i + 1};
+  const int key = MtfKeyNameOfCode(extended, at(j));
+  if (key < 0) return {PieceKind::Unnamed, 0, j + 1, extended, at(j)};
+  return {release ? PieceKind::Release : PieceKind::Press, key, j + 1};
+}
+
+void AppendName(std::string& out, std::string_view modifier, int key) {
+  out += " \\";
+  out += modifier;
+  out += MtfWrittenName(key);
+}
+
+// A press directly followed by its own release is the plain name, as the program
+// always wrote it; a press or release on its own keeps its modifier.
+void AppendSequenceText(std::string& out, std::string_view sequence, LossList& losses) {
+  out += "  ";
+  const size_t n = sequence.size();
+  for (size_t i = 0; i < n;) {
+    const Piece piece = NextPiece(sequence, i);
+    switch (piece.Kind) {
+      case PieceKind::Wait:
+        out += " \\wait(";
+        if (piece.Value >= 10) out += '1';
+        out += static_cast<char>('0' + piece.Value % 10);
+        out += ')';
+        out += kEol;
+        break;
+      case PieceKind::Press: {
+        if (MtfKeyNames()[size_t(piece.Value)].Release.empty()) {
+          AppendName(out, "", piece.Value);
+          break;
         }
+        if (piece.End < n) {
+          const Piece next = NextPiece(sequence, piece.End);
+          if (next.Kind == PieceKind::Release && next.Value == piece.Value) {
+            AppendName(out, "", piece.Value);
+            i = next.End;
+            continue;
+          }
+        }
+        AppendName(out, "_", piece.Value);
+        break;
       }
-      make = true;
-      extended = false;
-    } else {
-      if (make) AppendName(out, "", WriterKeyName(code));
-      make = true;
-      extended = false;
+      case PieceKind::Release:
+        AppendName(out, "^", piece.Value);
+        break;
+      case PieceKind::Unnamed: {
+        const char code[2] = {static_cast<char>(kScanExtended), static_cast<char>(piece.Code)};
+        losses.Add(MtfLossKind::UnnamedCode, piece.Extended ? std::string_view(code, 2) : std::string_view(code + 1, 1));
+        break;
+      }
+      case PieceKind::NoKeyCode:
+        losses.Add(MtfLossKind::NoKeyCode, sequence.substr(i, piece.End - i));
+        break;
     }
+    i = piece.End;
   }
 }
 
 void AppendBlock(std::string& out, const char* command, size_t number, const std::string& comment,
-                 std::string_view commentNumber, const std::string& suffix, std::string_view sequence) {
+                 std::string_view commentNumber, const std::string& suffix, std::string_view sequence,
+                 LossList& losses) {
   out += "  \\";
   out += command;
   out += '(';
@@ -112,12 +190,28 @@ void AppendBlock(std::string& out, const char* command, size_t number, const std
   out += commentNumber;
   out += suffix;
   out += kEol;
-  AppendSequenceText(out, sequence);
+  AppendSequenceText(out, sequence, losses);
   out += "  }";
   out += kEol;
 }
 
-void AppendCardReader(std::string& out, const TDocument& document) {
+// The reader takes one set of output flags for all four tracks, and nothing else
+// of a track but its header and terminator.
+void AddCardReaderLosses(const TDocument& document, LossList& losses) {
+  const TMacroButton& reader = document.CardReader;
+  losses.At(0, 0, kMtfWholeKey);
+  if (!reader.IsEmpty() && !(document.TrackMask & kAllTracks)) losses.Add(MtfLossKind::NoTrack);
+  const uint8_t flags = reader.Layers[0].Click & (kCardOutputStartStop | kCardOutputLrc);
+  for (int track = 1; track <= 4; ++track) {
+    const TMacros& block = reader.Layers[size_t(track - 1)];
+    losses.At(0, 0, track);
+    if (block.Click != flags) losses.Add(MtfLossKind::OutputFlags, {}, block.Click, flags);
+    if (block.AutoRepeat) losses.Add(MtfLossKind::AutoRepeat, {}, block.AutoRepeat, 0);
+    if (!block.Note.empty()) losses.Add(MtfLossKind::LayerNote);
+  }
+}
+
+void AppendCardReader(std::string& out, const TDocument& document, LossList& losses) {
   const Comments& texts = Texts();
   std::string tracks;
   for (int track = 0; track < 4; ++track) {
@@ -135,12 +229,12 @@ void AppendCardReader(std::string& out, const TDocument& document) {
   for (size_t track = 1; track <= 4; ++track) {
     const TMacros& block = reader.Layers[track - 1];
     const std::string number = std::to_string(track);
+    losses.At(0, 0, int(track));
     if (!block.Macro[0].empty()) {
-      AppendBlock(out, "header", track, texts.Header, number, texts.TrackSuffix, block.Macro[0]);
+      AppendBlock(out, "header", track, texts.Header, number, texts.TrackSuffix, block.Macro[0], losses);
     }
     if (!block.Macro[1].empty()) {
-      AppendBlock(out, "terminator", track, texts.Terminator, number, texts.TrackSuffix,
-                  block.Macro[1]);
+      AppendBlock(out, "terminator", track, texts.Terminator, number, texts.TrackSuffix, block.Macro[1], losses);
     }
   }
   const uint8_t flags = reader.Layers[0].Click;
@@ -148,51 +242,86 @@ void AppendCardReader(std::string& out, const TDocument& document) {
   if (flags & kCardOutputLrc) out += texts.Lrc + kEol;
   out += '}';
   out += kEol;
+  AddCardReaderLosses(document, losses);
 }
 
-void AppendKey(std::string& out, int column, int row, const TMacroButton& key) {
+void AppendKey(std::string& out, int column, int row, const TMacroButton& key, LossList& losses) {
   const Comments& texts = Texts();
   const std::string position = std::to_string(column) + ", " + std::to_string(row);
   if (key.Func != kFuncMacro) {
-    if (key.Func > 10) return;
-    out += "\\key(" + position + ", ";
-    out += MtfFunctionConstant(key.Func);
-    out += texts.SwitchKey + kEol;
+    if (key.Func < kFuncNone) {
+      out += "\\key(" + position + ", ";
+      out += MtfFunctionConstant(key.Func);
+      out += texts.SwitchKey + kEol;
+    } else {
+      losses.At(column, row, kMtfWholeKey);
+      losses.Add(MtfLossKind::NoFunction);
+      return;
+    }
+    for (size_t layer = 0; layer < kLayerCount; ++layer) {
+      losses.At(column, row, int(layer));
+      if (!key.Layers[layer].IsEmpty()) losses.Add(MtfLossKind::SwitchKeyContent);
+    }
     return;
   }
   out += "\\key(" + position + texts.KeyCodes + kEol;
   for (size_t layer = 0; layer < kLayerCount; ++layer) {
     const TMacros& macros = key.Layers[layer];
     const std::string number = std::to_string(layer);
+    losses.At(column, row, int(layer));
     if (!macros.Macro[0].empty()) {
-      AppendBlock(out, "down", layer, texts.Press, number, texts.LayerSuffix, macros.Macro[0]);
+      AppendBlock(out, "down", layer, texts.Press, number, texts.LayerSuffix, macros.Macro[0], losses);
     }
     if (!macros.Macro[1].empty()) {
-      AppendBlock(out, "up", layer, texts.Release, number, texts.LayerSuffix, macros.Macro[1]);
+      AppendBlock(out, "up", layer, texts.Release, number, texts.LayerSuffix, macros.Macro[1], losses);
     }
     if (macros.AutoRepeat & 1) {
       out += "  \\autorepeat(" + number + texts.AutoRepeat + number + texts.LayerSuffix + kEol;
     }
-    if (macros.Click > 1) {
+    if (macros.AutoRepeat & ~1) losses.Add(MtfLossKind::AutoRepeat, {}, macros.AutoRepeat, macros.AutoRepeat & 1);
+    // The reader takes clicks 0 to 6. Click 1 is written too: the device tells it
+    // from 0, so leaving it out (as the program once did) changed the layout.
+    if (macros.Click >= 1 && macros.Click <= kMaxClick) {
       out += "  \\beep(" + std::to_string(macros.Click) + ", " + number + texts.Click + number +
              texts.LayerSuffix + kEol;
+    } else if (macros.Click > kMaxClick) {
+      losses.Add(MtfLossKind::Click, {}, macros.Click);
     }
+    if (!macros.Note.empty()) losses.Add(MtfLossKind::LayerNote);
   }
   out += '}';
   out += kEol;
 }
 
+// What the document holds beside its keys: notes, bookmarks and groups.
+void AddNoteAndGroupLosses(const TVL2Document& document, std::vector<MtfLoss>& losses) {
+  LossList list(&losses);
+  for (int column = 1; column <= kFieldSize; ++column) {
+    for (int row = 1; row <= kFieldSize; ++row) {
+      list.At(column, row, kMtfWholeKey);
+      if (const TKeyNote* note = document.GetNote(column, row)) {
+        if (!note->KeyNote.empty()) list.Add(MtfLossKind::KeyNote);
+        if (!note->Mark.empty()) list.Add(MtfLossKind::Bookmark);
+      }
+      const TGroupCell group = document.GetGroup(column, row);
+      if (group.IsGrouped() && group.Left == column && group.Top == row) list.Add(MtfLossKind::Group);
+    }
+  }
+}
+
 }  // namespace
 
-std::string MtfSequenceText(std::string_view sequence) {
+std::string MtfSequenceText(std::string_view sequence, std::vector<MtfLoss>* losses) {
   std::string out;
-  AppendSequenceText(out, sequence);
+  LossList list(losses);
+  AppendSequenceText(out, sequence, list);
   return out;
 }
 
 std::string MtfText(const TDocument& document, const SettingsStore& settings,
-                    const std::function<void(int)>& onProgress) {
+                    const std::function<void(int)>& onProgress, std::vector<MtfLoss>* losses) {
   const Comments& texts = Texts();
+  LossList list(losses);
   std::string out;
   out += "%";
   out += kEol;
@@ -214,13 +343,15 @@ std::string MtfText(const TDocument& document, const SettingsStore& settings,
   out += texts.Language + kEol;
   out += std::string("        ") + boolean(Setting::Buffered) + texts.Buffering + kEol;
 
-  if (!document.CardReader.IsEmpty()) AppendCardReader(out, document);
+  // Enabled tracks are written even with nothing else on the card reader, so that
+  // the track selection reads back.
+  if (!document.CardReader.IsEmpty() || (document.TrackMask & kAllTracks)) AppendCardReader(out, document, list);
 
   int shown = -1;
   for (int column = 1; column <= kFieldSize; ++column) {
     for (int row = 1; row <= kFieldSize; ++row) {
       const TMacroButton* key = document.GetKey(column, row);
-      if (key && !key->IsEmpty()) AppendKey(out, column, row, *key);
+      if (key && !key->IsEmpty()) AppendKey(out, column, row, *key, list);
     }
     const int percent = column * kFieldSize * 100 / kFieldCells;
     if (onProgress && percent != shown) onProgress(shown = percent);
@@ -228,14 +359,20 @@ std::string MtfText(const TDocument& document, const SettingsStore& settings,
   return out;
 }
 
-void ExportMtf(const TDocument& document, const std::string& fileName,
-               const SettingsStore& settings, IReporter& reporter) {
+std::vector<MtfLoss> ExportMtf(const TVL2Document& document, const std::string& fileName,
+                               const SettingsStore& settings, IReporter& reporter) {
   ReportScope scope(reporter, "Экспорт в Macro Text Format");
+  std::vector<MtfLoss> losses;
   const std::string text =
-      MtfText(document, settings, [&](int percent) { reporter.SetProgress(percent); });
+      MtfText(document, settings, [&](int percent) { reporter.SetProgress(percent); }, &losses);
   if (!WriteFileSafely(std::filesystem::path(fileName), text)) {
     throw FileWriteError(WithFileName(WriteFailureText(std::filesystem::path(fileName)), fileName));
   }
+  AddNoteAndGroupLosses(document, losses);
+  std::stable_sort(losses.begin(), losses.end(), [](const MtfLoss& a, const MtfLoss& b) {
+    return std::pair(a.Column, a.Row) < std::pair(b.Column, b.Row);
+  });
+  return losses;
 }
 
 }  // namespace vl

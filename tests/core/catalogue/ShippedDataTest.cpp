@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <set>
+#include <unistd.h>
 
 #include "ScriptedPrompt.h"
 #include "core/catalogue/DecodingTable.h"
@@ -14,6 +15,7 @@
 #include "core/catalogue/StandardFields.h"
 #include "core/catalogue/Templates.h"
 #include "core/common/Reporter.h"
+#include "core/formats/LayoutFormats.h"
 #include "core/document/LayoutFile.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
@@ -96,6 +98,56 @@ TEST(ShippedData, EveryTemplateOpensAndMatchesItsSource) {
     EXPECT_EQ(MtfText(*layout.Document, settings), MtfText(fromSource, settings));
   }
   EXPECT_EQ(prompt.Labelled(), std::vector<std::string>{}) << "a shipped template asks or tells something";
+}
+
+// Every shipped layout, exported to Macro Text Format and read back, has the same
+// keys, card reader and properties; the export tells only what the text has no
+// place for (the example's notes, bookmarks and groups), and those are all it lacks.
+TEST(ShippedData, EveryShippedLayoutGoesToMacroTextAndBackUnchanged) {
+  std::vector<std::filesystem::path> layouts = {kData + "/examples/cash-register.vld",
+                                                kData + "/examples/cash-register.mtf"};
+  for (const auto& folder : {kData + "/TEMPLATE", kData + "/template-src"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) layouts.push_back(entry.path());
+  }
+  const auto exported = std::filesystem::temp_directory_path() / ("vlat-shipped-" + std::to_string(::getpid()) + ".mtf");
+  test::ScriptedPrompt prompt;
+  NullReporter reporter;
+  for (const auto& layout : layouts) {
+    SCOPED_TRACE(layout.string());
+    TVL2Document original;
+    SettingsStore settings;
+    if (HasExtension(layout.string(), ".mtf")) {
+      ReadMtf(original, layout.string(), settings, prompt, reporter);
+    } else {
+      LoadLayout(original, layout.string(), prompt, reporter);
+    }
+    const auto losses = ExportMtf(original, exported.string(), settings, reporter);
+    for (const MtfLoss& loss : losses) {
+      EXPECT_TRUE(loss.Kind == MtfLossKind::LayerNote || loss.Kind == MtfLossKind::KeyNote ||
+                  loss.Kind == MtfLossKind::Bookmark || loss.Kind == MtfLossKind::Group)
+          << MtfLossText(loss);
+    }
+    TVL2Document back;
+    SettingsStore backSettings;
+    ReadMtf(back, exported.string(), backSettings, prompt, reporter);
+    EXPECT_EQ(back.TrackMask, original.TrackMask);
+    EXPECT_EQ(back.CardReader, original.CardReader);
+    for (Setting setting : {Setting::LayerCount, Setting::Ibd, Setting::CorrectLock, Setting::Buffered, Setting::Layout}) {
+      EXPECT_EQ(backSettings.Get(setting), settings.Get(setting));
+    }
+    for (int column = 1; column <= kFieldSize; ++column) {
+      for (int row = 1; row <= kFieldSize; ++row) {
+        const TMacroButton* key = original.GetKey(column, row);
+        ASSERT_EQ(key == nullptr, back.GetKey(column, row) == nullptr) << column << ":" << row;
+        if (!key) continue;
+        TMacroButton withoutNotes = *key;
+        for (auto& layer : withoutNotes.Layers) layer.Note.clear();
+        EXPECT_EQ(*back.GetKey(column, row), withoutNotes) << column << ":" << row;
+      }
+    }
+  }
+  std::filesystem::remove(exported);
+  EXPECT_EQ(prompt.Labelled(), std::vector<std::string>{});
 }
 
 TEST(ShippedData, EverySpecialPasteValueParses) {

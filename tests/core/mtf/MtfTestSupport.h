@@ -7,10 +7,16 @@
 
 #include "core/document/Document.h"
 #include "core/mtf/Convert.h"
+#include "core/mtf/MtfLoss.h"
 #include "core/mtf/MtfReader.h"
 #include "core/settings/SettingsStore.h"
 
 namespace vl::test {
+
+inline MtfLoss Loss(int column, int row, int layer, MtfLossKind kind, std::string codes = {}, int value = 0,
+                    int written = 0) {
+  return MtfLoss{column, row, layer, kind, std::move(codes), value, written};
+}
 
 struct ReadResult {
   bool ok = false;
