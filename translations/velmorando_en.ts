@@ -1438,6 +1438,10 @@ Replace the layout in the connected device?</translation>
         <source>Print Screen</source>
         <translation>Print Screen</translation>
     </message>
+    <message>
+        <source>%1,%2</source>
+        <translation>%1.%2</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>
@@ -1593,6 +1597,13 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vl::SimCaption</name>
+    <message>
+        <source> — имитатор клавиатуры</source>
+        <translation> — keyboard simulator</translation>
     </message>
 </context>
 <context>

@@ -1438,6 +1438,10 @@
         <source>Print Screen</source>
         <translation>Print Screen</translation>
     </message>
+    <message>
+        <source>%1,%2</source>
+        <translation>%1,%2</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>
@@ -1593,6 +1597,13 @@
     <message>
         <source>Отмена</source>
         <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>vl::SimCaption</name>
+    <message>
+        <source> — имитатор клавиатуры</source>
+        <translation> — імітатор клавіатури</translation>
     </message>
 </context>
 <context>

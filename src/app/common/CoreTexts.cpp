@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/catalogue/DeviceDescription.h"
+#include "core/common/DecimalText.h"
 #include "core/common/FileErrors.h"
 #include "core/common/Prompt.h"
 #include "core/common/SafeWrite.h"
@@ -43,6 +44,7 @@ namespace vl {
 // Each line marks a core constant for lupdate and fails the build when the core's
 // text no longer matches the one translated.
 #define VL_SAME_TEXT "a core text changed: update it here and in translations/*.ts"
+static_assert(std::string_view(kDecimalPattern) == QT_TRANSLATE_NOOP("core", "%1,%2"), VL_SAME_TEXT);
 static_assert(std::string_view(kCaptionError) == QT_TRANSLATE_NOOP("core", "Ошибка"), VL_SAME_TEXT);
 static_assert(std::string_view(kCaptionAttention) == QT_TRANSLATE_NOOP("core", "Внимание"), VL_SAME_TEXT);
 static_assert(std::string_view(kCaptionInformation) == QT_TRANSLATE_NOOP("core", "Информация"), VL_SAME_TEXT);

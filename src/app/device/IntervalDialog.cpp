@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/common/CoreTexts.h"
 #include "app/common/HelpViewer.h"
 #include "core/device/Interval.h"
 
@@ -18,7 +19,7 @@ TfmIBD::TfmIBD(QWidget* parent) : QDialog(parent) {
   text->setWordWrap(true);
   cbIBD_ = new QComboBox;
   cbIBD_->setObjectName(QStringLiteral("cbIBD"));
-  for (int item = 0; item < kIntervalItems; ++item) cbIBD_->addItem(QString::fromStdString(IntervalItemText(item)));
+  for (int item = 0; item < kIntervalItems; ++item) cbIBD_->addItem(QString::fromStdString(IntervalItemText(item, CoreTranslator())));
   cbIBD_->setToolTip(tr("Значение временного интервала между SCAN-кодами (в миллисекундах)"));
   cbIBD_->setAccessibleName(text->text());
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);

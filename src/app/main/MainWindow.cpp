@@ -24,6 +24,7 @@
 #include "app/common/CoreTexts.h"
 #include "app/common/HelpViewer.h"
 #include "app/common/QtPrompt.h"
+#include "app/common/QtTranslations.h"
 #include "app/common/TextEntryDialog.h"
 #include "app/common/WaitCursor.h"
 #include "app/catalogue/SpecialPasteDialog.h"
@@ -43,6 +44,8 @@
 #include "app/device/PortAttachOption.h"
 #include "app/main/AutoSave.h"
 #include "app/main/WindowPlacement.h"
+#include "core/catalogue/NameTranslations.h"
+#include "core/catalogue/ProgramFile.h"
 #include "core/catalogue/Templates.h"
 #include "core/device/LayoutBackups.h"
 #include "core/document/PasswordOps.h"
@@ -547,7 +550,9 @@ void TfmMain::NewFromTemplate() {
   // A layout without keys comes first, so reading a keyboard into a fresh
   // window needs no template.
   QStringList names{tr("Пустая раскладка")};
-  for (const TemplateEntry& entry : templates) names << QString::fromStdString(Cp1251ToUtf8(entry.Name));
+  const NameTranslations translated = NameTranslations::Read(
+      ProgramFilePath(dataFolder_.toStdString(), kTemplateListFileName).string(), TranslationLanguage());
+  for (const TemplateEntry& entry : templates) names << QString::fromStdString(Cp1251ToUtf8(translated(entry.Name)));
   const int chosen = templateChoice_->Exec(names);
   if (chosen < 0) return;
   if (chosen == 0) {

@@ -11,10 +11,12 @@
 #include "app/main/CommandLine.h"
 #include "app/main/MainWindow.h"
 #include "app/common/QtTranslations.h"
+#include "app/device/SimCaption.h"
 #include "core/catalogue/DeviceDescription.h"
 #include "core/common/FileErrors.h"
 #include "core/common/Prompt.h"
 #include "core/device/DeviceInfo.h"
+#include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
 #include "core/document/GridTexts.h"
 #include "core/document/LayoutFile.h"
@@ -158,7 +160,17 @@ class DesktopTest : public QObject {
     key->Layers[0].Click = 5;
     clicked.SetKey(1, 1, std::move(key));
     QVERIFY(CellInformation(clicked, 1, 1, KeyLanguage::English, CoreTranslator()).find("0.5 s") != std::string::npos);
+    // Decimal points in the interval list and the versions, the simulator's mark
+    // on window titles, and the language the data files' names follow.
+    QCOMPARE(IntervalItemText(0, CoreTranslator()), std::string("1.6"));
+    source.ControllerMajor = 1;
+    source.ControllerMinor = 7;
+    QCOMPARE(DeviceInfoRows(source, CoreTranslator())[static_cast<int>(DeviceInfoRow::Controller)].second,
+             std::string("1.7"));
+    QCOMPARE(SimCaption::Marked(QStringLiteral("Download"), true), QStringLiteral("Download — keyboard simulator"));
+    QCOMPARE(TranslationLanguage(), std::string("en"));
     for (QTranslator* translator : application.findChildren<QTranslator*>()) delete translator;
+    QCOMPARE(TranslationLanguage(), std::string("ru"));
   }
 };
 
