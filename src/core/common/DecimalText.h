@@ -6,10 +6,11 @@
 #include <string>
 
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 
 namespace vl {
 
-inline constexpr const char* kDecimalPattern = "%1,%2";
+inline constexpr const char* kDecimalPattern = VL_TEXT("core", "%1,%2");
 
 inline std::string DecimalText(int whole, int tenth, const TextTranslator& translate = {}) {
   return TranslatedText(translate, kDecimalPattern, {std::to_string(whole), std::to_string(tenth)});

@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/common/TranslatableText.h"
+
 namespace vl {
 
-inline constexpr const char* kWriteFailed = "Ошибка записи в файл.";
-inline constexpr const char* kWriteOnlyRegular = "Запись возможна только в обычный файл.";
+inline constexpr const char* kWriteFailed = VL_TEXT("core", "Ошибка записи в файл.");
+inline constexpr const char* kWriteOnlyRegular = VL_TEXT("core", "Запись возможна только в обычный файл.");
 
 // Writes the bytes into a new temporary file beside the target (created
 // exclusively under a fresh name, so nothing already there is opened) and renames

@@ -3,11 +3,12 @@
 // the scan codes it sends, always in normal mode. The setting "ibd" is not changed.
 
 #include "core/common/Prompt.h"
+#include "core/common/TranslatableText.h"
 #include "core/device/DeviceSession.h"
 
 namespace vl {
 
-inline constexpr const char* kOstrelNotConnected = "Устройство Ostrel не подключено.";
+inline constexpr const char* kOstrelNotConnected = VL_TEXT("core", "Устройство Ostrel не подключено.");
 inline constexpr int kIntervalItems = 16;
 
 // The list item of the interval dialog: item i is (i + 1) x 1.6 ms, "1,6" to "25,6"

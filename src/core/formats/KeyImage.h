@@ -12,6 +12,7 @@
 
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/Field.h"
 #include "core/text/KeyTexts.h"
 
@@ -67,7 +68,7 @@ struct KeyImageOptions {
 
 // Longest label: sequence texts and notes are cut to this many characters.
 inline constexpr size_t kMaxLabelChars = 40;
-inline constexpr const char* kStatusBuildPicture = "Создание рисунка";
+inline constexpr const char* kStatusBuildPicture = VL_TEXT("core", "Создание рисунка");
 
 // One drawing job. Position (i, j), i = 0 .. Columns - 1 from the left and
 // j = 0 .. Rows - 1 from the top, shows the key at column Selection.Left + i,
