@@ -1546,6 +1546,29 @@ Layout editor for TRV programmable keyboards. Each FILE (*.vld, *.mkb) is opened
     </message>
 </context>
 <context>
+    <name>vl::IntervalDialog</name>
+    <message>
+        <source>Интервал</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Выберите интервал между посылаемыми устройством SCAN-кодами (мc)</source>
+        <translation>Choose the interval between the SCAN codes the device sends (ms)</translation>
+    </message>
+    <message>
+        <source>Значение временного интервала между SCAN-кодами (в миллисекундах)</source>
+        <translation>The time interval between SCAN codes (in milliseconds)</translation>
+    </message>
+    <message>
+        <source>Отменa</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
     <name>vl::LayoutDocuments</name>
     <message>
         <source>Файл %1 уже открыт. Вернуться к сохраненному файлу?</source>
@@ -1676,6 +1699,21 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     </message>
 </context>
 <context>
+    <name>vl::SupportedDevicesDialog</name>
+    <message>
+        <source>Поддерживаемые устройства</source>
+        <translation>Supported Devices</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>vl::TPortEdit</name>
     <message>
         <source>Пробел</source>
@@ -1707,6 +1745,17 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>строка %1</source>
         <translation>row %1</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TemplateDialog</name>
+    <message>
+        <source>Создать</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Выберите раскладку</source>
+        <translation>Choose a layout</translation>
     </message>
 </context>
 <context>
@@ -1844,21 +1893,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     </message>
 </context>
 <context>
-    <name>vl::TfmExAbout</name>
-    <message>
-        <source>Поддерживаемые устройства</source>
-        <translation>Supported Devices</translation>
-    </message>
-    <message>
-        <source>Серия</source>
-        <translation>Series</translation>
-    </message>
-    <message>
-        <source>Описание</source>
-        <translation>Description</translation>
-    </message>
-</context>
-<context>
     <name>vl::TfmGotoBookmark</name>
     <message>
         <source>Перейти к закладке</source>
@@ -1946,29 +1980,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Раскладка [%1] была изменена. Сохранить?</source>
         <translation>The layout [%1] has been changed. Save it?</translation>
-    </message>
-</context>
-<context>
-    <name>vl::TfmIBD</name>
-    <message>
-        <source>Интервал</source>
-        <translation>Interval</translation>
-    </message>
-    <message>
-        <source>Выберите интервал между посылаемыми устройством SCAN-кодами (мc)</source>
-        <translation>Choose the interval between the SCAN codes the device sends (ms)</translation>
-    </message>
-    <message>
-        <source>Значение временного интервала между SCAN-кодами (в миллисекундах)</source>
-        <translation>The time interval between SCAN codes (in milliseconds)</translation>
-    </message>
-    <message>
-        <source>Отменa</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Справка</source>
-        <translation>Help</translation>
     </message>
 </context>
 <context>
@@ -2360,17 +2371,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Повторить</source>
         <translation>Redo</translation>
-    </message>
-</context>
-<context>
-    <name>vl::TfmNew</name>
-    <message>
-        <source>Создать</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Выберите раскладку</source>
-        <translation>Choose a layout</translation>
     </message>
 </context>
 <context>

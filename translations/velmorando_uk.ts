@@ -1546,6 +1546,29 @@
     </message>
 </context>
 <context>
+    <name>vl::IntervalDialog</name>
+    <message>
+        <source>Интервал</source>
+        <translation>Інтервал</translation>
+    </message>
+    <message>
+        <source>Выберите интервал между посылаемыми устройством SCAN-кодами (мc)</source>
+        <translation>Виберіть інтервал між SCAN-кодами, що надсилає пристрій (мс)</translation>
+    </message>
+    <message>
+        <source>Значение временного интервала между SCAN-кодами (в миллисекундах)</source>
+        <translation>Значення часового інтервалу між SCAN-кодами (у мілісекундах)</translation>
+    </message>
+    <message>
+        <source>Отменa</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+</context>
+<context>
     <name>vl::LayoutDocuments</name>
     <message>
         <source>Файл %1 уже открыт. Вернуться к сохраненному файлу?</source>
@@ -1676,6 +1699,21 @@
     </message>
 </context>
 <context>
+    <name>vl::SupportedDevicesDialog</name>
+    <message>
+        <source>Поддерживаемые устройства</source>
+        <translation>Підтримувані пристрої</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Серія</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Опис</translation>
+    </message>
+</context>
+<context>
     <name>vl::TPortEdit</name>
     <message>
         <source>Пробел</source>
@@ -1707,6 +1745,17 @@
     <message>
         <source>строка %1</source>
         <translation>рядок %1</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TemplateDialog</name>
+    <message>
+        <source>Создать</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Выберите раскладку</source>
+        <translation>Виберіть розкладку</translation>
     </message>
 </context>
 <context>
@@ -1844,21 +1893,6 @@
     </message>
 </context>
 <context>
-    <name>vl::TfmExAbout</name>
-    <message>
-        <source>Поддерживаемые устройства</source>
-        <translation>Підтримувані пристрої</translation>
-    </message>
-    <message>
-        <source>Серия</source>
-        <translation>Серія</translation>
-    </message>
-    <message>
-        <source>Описание</source>
-        <translation>Опис</translation>
-    </message>
-</context>
-<context>
     <name>vl::TfmGotoBookmark</name>
     <message>
         <source>Перейти к закладке</source>
@@ -1946,29 +1980,6 @@
     <message>
         <source>Раскладка [%1] была изменена. Сохранить?</source>
         <translation>Розкладку [%1] було змінено. Зберегти?</translation>
-    </message>
-</context>
-<context>
-    <name>vl::TfmIBD</name>
-    <message>
-        <source>Интервал</source>
-        <translation>Інтервал</translation>
-    </message>
-    <message>
-        <source>Выберите интервал между посылаемыми устройством SCAN-кодами (мc)</source>
-        <translation>Виберіть інтервал між SCAN-кодами, що надсилає пристрій (мс)</translation>
-    </message>
-    <message>
-        <source>Значение временного интервала между SCAN-кодами (в миллисекундах)</source>
-        <translation>Значення часового інтервалу між SCAN-кодами (у мілісекундах)</translation>
-    </message>
-    <message>
-        <source>Отменa</source>
-        <translation>Скасувати</translation>
-    </message>
-    <message>
-        <source>Справка</source>
-        <translation>Довідка</translation>
     </message>
 </context>
 <context>
@@ -2360,17 +2371,6 @@
     <message>
         <source>Повторить</source>
         <translation>Повторити</translation>
-    </message>
-</context>
-<context>
-    <name>vl::TfmNew</name>
-    <message>
-        <source>Создать</source>
-        <translation>Створити</translation>
-    </message>
-    <message>
-        <source>Выберите раскладку</source>
-        <translation>Виберіть розкладку</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@
 #include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
 #include "platform/SimulatedMemory.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl::cli {
 namespace {
@@ -119,7 +119,7 @@ void TerminalReporter::Redraw() {
 }
 
 DeviceLine::~DeviceLine() {
-  auto* simulated = dynamic_cast<sim::SimKeyboard*>(port.get());
+  auto* simulated = dynamic_cast<sim::SimulatedPort*>(port.get());
   if (!simulated || memoryFile.empty()) return;
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(memoryFile).parent_path(), error);
@@ -133,7 +133,7 @@ namespace {
 // Puts the kept memory back; a file of another size belongs to another catalogue
 // entry, and the keyboard starts erased.
 void LoadSimulatedMemory(Port& port, const std::string& file) {
-  auto* simulated = dynamic_cast<sim::SimKeyboard*>(&port);
+  auto* simulated = dynamic_cast<sim::SimulatedPort*>(&port);
   std::ifstream in(file, std::ios::binary);
   if (!simulated || !in) return;
   std::vector<uint8_t>& memory = simulated->Memory();

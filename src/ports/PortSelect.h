@@ -11,7 +11,7 @@
 #include "core/device/Clock.h"
 #include "core/device/Port.h"
 #include "core/settings/SettingsBackend.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl {
 

@@ -124,7 +124,7 @@ class LayoutWindowTest : public QObject, public AppFixture {
     WriteCp1251(dataDir_->filePath("DEVICES.TYP"),
                 "[0107]\nAbout=Малая\nKeys=32\nImageKeyWidth=1850\n[0042]\nAbout=Большая\nFile=k128.dec\n");
     TfmMain& main = Start();
-    TfmExAbout& window = main.SupportedDevices();
+    SupportedDevicesDialog& window = main.SupportedDevices();
     WhenShown([&] {
       QCOMPARE(window.List()->count(), 2);
       QCOMPARE(window.List()->item(0)->text(), QStringLiteral("0042"));

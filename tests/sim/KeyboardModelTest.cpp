@@ -14,7 +14,7 @@
 #include "core/device/DeviceImage.h"
 #include "sim/CardSwipe.h"
 #include "sim/KeyCommands.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl {
 namespace {
@@ -125,7 +125,7 @@ struct Rig {
   }
 
   VirtualClock clock;
-  sim::SimKeyboard sim;
+  sim::SimulatedPort sim;
   Collector received;
   int width;
   int height;

@@ -12,7 +12,7 @@
 
 namespace vl {
 
-TfmIBD::TfmIBD(QWidget* parent) : QDialog(parent) {
+IntervalDialog::IntervalDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fmIBD"));
   setWindowTitle(tr("Интервал"));
   auto* text = new QLabel(tr("Выберите интервал между посылаемыми устройством SCAN-кодами (мc)"));
@@ -39,7 +39,7 @@ TfmIBD::TfmIBD(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
 }
 
-std::optional<int> TfmIBD::Choose() {
+std::optional<int> IntervalDialog::Choose() {
   cbIBD_->setCurrentIndex(1);
   if (exec() != QDialog::Accepted) return std::nullopt;
   return cbIBD_->currentIndex();

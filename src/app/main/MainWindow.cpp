@@ -110,10 +110,10 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
 
 void TfmMain::CreateDialogs() {
   if (parameters_) return;
-  exAbout_ = new TfmExAbout(dataFolder_, this);
+  supportedDevices_ = new SupportedDevicesDialog(dataFolder_, this);
   arrange_ = new TfmArrange(this);
   textEntry_ = new TfmTextEntry(this);
-  templateChoice_ = new TfmNew(this);
+  templateChoice_ = new TemplateDialog(this);
   copyToLayers_ = new TfmCopyToLayers(this);
   specialPaste_ = new TfmSpecialPaste(dataFolder_, *prompt_, this);
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
@@ -125,7 +125,7 @@ void TfmMain::CreateDialogs() {
                             *prompt_,
                             *reporter_,
                             *dialogs_,
-                            *exAbout_,
+                            *supportedDevices_,
                             [this](TfmGrid& window) {
                               return SaveBeforeDownload(window.Document(), *prompt_,
                                                         [this, &window] { return SaveWindow(window, false); });
@@ -253,7 +253,7 @@ void TfmMain::BuildActions() {
       {"acCardInput", [this] { ShowCardInput(); }},
       {"acArrange", [this] { placement_->Arrange(arrange_->Exec()); }},
       {"acHelp", [this] { ShowHelp(this, QStringLiteral("index.html")); }},
-      {"acExAbout", [this] { exAbout_->Exec(); }},
+      {"acExAbout", [this] { supportedDevices_->Exec(); }},
       // The maker's sites: the same address the Macro Text Format header names, and its Ukrainian page.
       {"acWWW", [this] { OpenSite(QStringLiteral("http://www.ostrel.example")); }},
       {"acWWWUA", [this] { OpenSite(QStringLiteral("http://www.ostrel.example/ua")); }},

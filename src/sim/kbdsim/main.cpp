@@ -31,7 +31,7 @@
 #include "platform/ProgramFolder.h"
 #include "sim/CatalogueConfig.h"
 #include "sim/KeyCommands.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace {
 
@@ -184,7 +184,7 @@ int main(int argc, char** argv) {
   }
 
   vl::RealClock clock;
-  vl::sim::SimKeyboard keyboard(clock, config);
+  vl::sim::SimulatedPort keyboard(clock, config);
   // The state file is checked before the session: one that could not be saved
   // at the end, or that is not this keyboard's memory, is never taken.
   const vl::StateFileCheck state = vl::CheckStateFile(statePath, keyboard.Memory().size());
