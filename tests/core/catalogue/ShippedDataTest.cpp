@@ -12,6 +12,7 @@
 #include "core/catalogue/DecodingTable.h"
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/catalogue/IniFile.h"
+#include "core/catalogue/NameTranslations.h"
 #include "core/catalogue/ProgramFile.h"
 #include "core/catalogue/SpecialPaste.h"
 #include "core/catalogue/StandardFields.h"
@@ -161,6 +162,8 @@ TEST(ShippedData, EverySpecialPasteValueParses) {
     for (const auto& action : category.Actions) {
       const auto parse = ParseSpecialPaste(action.Name, action.Value);
       EXPECT_TRUE(parse.Result) << parse.Error;
+      // A byte FFh (the letter я) would end the note there: "Копия чека" became "Копи".
+      EXPECT_EQ(action.Value.find('\xFF'), std::string::npos) << Cp1251ToUtf8(action.Name);
     }
   }
 }
@@ -172,10 +175,12 @@ void ExpectTranslated(const std::string& translations, const std::set<std::strin
   for (const char* language : {"en", "uk"}) {
     for (const std::string& name : names) {
       const bool cyrillic = std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
-      if (cyrillic) EXPECT_TRUE(file.HasKey(language, name)) << language << ": " << Cp1251ToUtf8(name);
+      if (cyrillic) {
+        EXPECT_TRUE(file.HasKey(language, name)) << language << ": " << Cp1251ToUtf8(name);
+      }
     }
-    for (const auto& [name, translated] : file.SectionValues(language)) {
-      EXPECT_TRUE(names.contains(name)) << language << ": " << Cp1251ToUtf8(name) << " names nothing";
+    for (const auto& entry : file.SectionValues(language)) {
+      EXPECT_TRUE(names.contains(entry.first)) << language << ": " << Cp1251ToUtf8(entry.first) << " names nothing";
     }
   }
 }
@@ -186,15 +191,24 @@ TEST(ShippedData, TemplateAndSpecialPasteNamesHaveTheirTranslations) {
   ExpectTranslated(kData + "/template.ini", templates);
 
   std::set<std::string> paste;
+  std::set<std::string> notes;
   for (const auto& category : ReadSpecialPaste(kData + "/spaste.ini")) {
     paste.insert(category.Name);
     for (const auto& action : category.Actions) {
       paste.insert(action.Name);
       const auto parse = ParseSpecialPaste(action.Name, action.Value);
-      if (parse.Result && !parse.Result->Note.empty()) paste.insert(parse.Result->Note);
+      if (parse.Result && !parse.Result->Note.empty()) notes.insert(parse.Result->Note);
     }
   }
+  paste.insert(notes.begin(), notes.end());
   ExpectTranslated(kData + "/" + kSpecialPasteNamesFileName, paste);
+  // Translated notes must not hold a byte FFh either.
+  for (const char* language : {"en", "uk"}) {
+    const NameTranslations names = NameTranslations::Read(kData + "/" + kSpecialPasteNamesFileName, language);
+    for (const std::string& note : notes) {
+      EXPECT_EQ(names(note).find('\xFF'), std::string::npos) << language << ": " << Cp1251ToUtf8(note);
+    }
+  }
 }
 
 }  // namespace
