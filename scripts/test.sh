@@ -3,7 +3,7 @@
 # install, the Debian package and the desktop-file checks), the keyboard port
 # on a real kernel under QEMU (scripts/kernel-test.sh), the core tests
 # under AddressSanitizer + UndefinedBehaviorSanitizer, the application's tests
-# under ThreadSanitizer, and a short run of each fuzz
+# under ThreadSanitizer and under AddressSanitizer + UndefinedBehaviorSanitizer, and a short run of each fuzz
 # target on its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,6 +36,14 @@ cmake --preset tsan >/dev/null
 cmake --build --preset tsan -j "$jobs"
 QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/app/tsan.supp" \
   build/tsan/tests/app/test_app
+
+echo "== the application's tests under AddressSanitizer + UndefinedBehaviorSanitizer"
+# The core's objects come from the compiler cache of the asan build above.
+cmake --preset app-asan >/dev/null
+cmake --build --preset app-asan -j "$jobs"
+# Qt and the font libraries keep caches until exit: leaks are not looked for here.
+QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  build/app-asan/tests/app/test_app
 
 echo "== fuzz targets, short runs on their seed corpora"
 bash scripts/fuzz-smoke.sh "${FUZZ_SECONDS:-10}"

@@ -3,6 +3,8 @@
 // their early exits and cancels, information, interval, clear and the key image.
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -19,6 +21,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -30,6 +33,11 @@
 #include "app/device/DeviceVerdicts.h"
 #include "app/device/IntervalDialog.h"
 #include "app/device/InfoDialog.h"
+#include "app/device/JobRunner.h"
+#include "app/editor/ParametersDialog.h"
+#include "app/input/CardInputWindow.h"
+#include "app/input/KeyInputWindow.h"
+#include "ports/PortSelect.h"
 #include "app/device/ProgressDialog.h"
 #include "app/device/TestWindow.h"
 #include "app/editor/GridWindow.h"
@@ -56,18 +64,58 @@ QString U(const char* text) { return QString::fromUtf8(text); }
 }  // namespace
 
 // The keyboard's port, gone (serio_raw unbound, the keyboard pulled) once pulled.
+// It can also hold the worker in the middle of a block, after a given number of
+// bytes, until the user-interface thread lets it go on: the worker's reports do
+// not wait for the user interface, so this is how a test acts mid-job.
 class VanishingPort final : public Port {
  public:
   explicit VanishingPort(std::unique_ptr<Port> inner) : inner_(std::move(inner)) {}
-  bool SendByte(uint8_t byte) override { return !gone && inner_->SendByte(byte); }
+  ~VanishingPort() override { Resume(); }
+  bool SendByte(uint8_t byte) override {
+    {
+      std::unique_lock lock(mutex_);
+      if (++sent_ == pauseAt_) {
+        paused_ = true;
+        resumed_.wait(lock, [this] { return !paused_; });
+      }
+    }
+    return !gone && inner_->SendByte(byte);
+  }
   void SetCapture(uint32_t target) override { inner_->SetCapture(target); }
   uint16_t TakeByte() override { return gone ? 0 : inner_->TakeByte(); }
   void Forward(IByteReceiver* receiver) override { inner_->Forward(receiver); }
   std::atomic<bool> gone{false};
 
+  void PauseAfter(long bytes) {
+    const std::lock_guard lock(mutex_);
+    pauseAt_ = sent_ + bytes;
+  }
+  bool Paused() const {
+    const std::lock_guard lock(mutex_);
+    return paused_;
+  }
+  void Resume() {
+    {
+      const std::lock_guard lock(mutex_);
+      paused_ = false;
+      pauseAt_ = -1;
+    }
+    resumed_.notify_all();
+  }
+
  private:
   std::unique_ptr<Port> inner_;
+  mutable std::mutex mutex_;
+  std::condition_variable resumed_;
+  long sent_ = 0;
+  long pauseAt_ = -1;
+  bool paused_ = false;
 };
+
+// Bytes the host sends before a download of the filled 8 x 8 layout is about
+// half written, and before an upload of it is about half read.
+constexpr long kDownloadMidway = 1200;
+constexpr long kUploadMidway = 300;
 
 class DeviceWindowsTest : public QObject, public AppFixture {
   Q_OBJECT
@@ -145,15 +193,24 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     });
   }
 
-  // Presses the progress window's cancel once the bar has passed 30.
-  void CancelMidway(TfmMain& main) {
-    auto* bar = main.Device().Progress().Bar();
-    auto* once = new QObject(bar);
-    connect(bar, &QProgressBar::valueChanged, once, [&main, once](int value) {
-      if (value < 30) return;
-      delete once;
-      main.Device().Progress().Cancel();
+  // Runs step on the user-interface thread while the next job's worker is held
+  // after bytes sent bytes, in the middle of a block; then lets it go on.
+  void WhilePaused(long bytes, std::function<void()> step) {
+    port_->PauseAfter(bytes);
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this, poll, step = std::move(step)] {
+      if (!port_->Paused()) return;
+      poll->deleteLater();
+      poll->stop();
+      step();
+      port_->Resume();
     });
+    poll->start(1);
+  }
+
+  // Presses the progress window's cancel in the middle of the next job.
+  void CancelMidway(TfmMain& main, long bytes = kDownloadMidway) {
+    WhilePaused(bytes, [&main] { main.Device().Jobs().Cancel(); });
   }
 
  private slots:
@@ -281,7 +338,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(target->Document().GetKey(8, 8));
     main.Action("acUndo")->trigger();
 
-    CancelMidway(main);
+    CancelMidway(main, kUploadMidway);
     QVERIFY(RunCommand(main, "acUpload"));
     QVERIFY(prompt_->Texts().empty());
     QCOMPARE(StoredSize(), stored);
@@ -649,8 +706,9 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     main.statusBar()->clearMessage();
     TfmGrid* empty = main.NewLayout();
     TfmProgress& progress = main.Device().Progress();
-    connect(&progress, &TfmProgress::RunningChanged, this, [&progress](bool running) {
-      if (running) progress.Cancel();
+    JobRunner& jobs = main.Device().Jobs();
+    connect(&jobs, &JobRunner::RunningChanged, this, [&jobs](bool running) {
+      if (running) jobs.Cancel();
     });
     // A chooser or file dialog opened by mistake is closed rather than waited for.
     QTimer guard;
@@ -660,7 +718,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     guard.start(200);
     prompt_->shown.clear();
     prompt_->answersByText = {{kCancelDownloadQuestion, Answer::No}, {kClearQuestion, Answer::Yes}};
-    for (const char* command : {"acDownLoad", "acUpload", "acDeviceClear", "acInfo", "acIBD", "acCompare", "acImage"}) {
+    for (const char* command : {"acDownLoad", "acUpload", "acDeviceClear", "acInfo", "acIBD", "acImage"}) {
       if (QByteArray(command) == "acIBD") {
         IntervalDialog& dialog = main.Device().IntervalChoice();
         QTimer::singleShot(0, &dialog, [&dialog] {
@@ -670,32 +728,99 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       QVERIFY2(RunCommand(main, command), command);
       QVERIFY2(keyboard_->Memory() == memory, command);
       QVERIFY2(!progress.isVisible(), command);
+      QVERIFY2(!empty->Document().GetKey(1, 1), command);
     }
     QCOMPARE(keyboard_->IntervalCode(), interval);
-    QCOMPARE(prompt_->Texts(), (std::vector<std::string>{kCancelDownloadQuestion, kClearQuestion}));
+    // The clear's own question is not asked once its job was told to stop.
+    QCOMPARE(prompt_->Texts(), std::vector<std::string>{kCancelDownloadQuestion});
     QVERIFY(!empty->Document().GetKey(1, 1));
     QVERIFY(!empty->Document().History.CanUndo());
     QVERIFY(!empty->Document().Busy);
     QVERIFY(!main.Device().Info().isVisible());
-    QVERIFY(!main.Device().CompareWindow().isVisible());
     QCOMPARE(dialogs_->calls, 0);
     QVERIFY(main.statusBar()->currentMessage().isEmpty());
     QVERIFY(main.Action("acDownLoad")->isEnabled());
   }
 
-  // Device commands wait while a job runs; the other windows stay usable.
-  void OneJobAtATime() {
+  // While a job runs its progress window is modal for the whole application and
+  // has the focus: clicks and keys reach no other window, so the document, the
+  // settings and the lines cannot change under a download or an upload; device
+  // commands wait; Escape reaches the cancel button.
+  void NothingTheJobDependsOnChangesWhileItRuns() {
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    TfmProgress& progress = main.Device().Progress();
+    QToolButton* parameters = nullptr;
+    for (auto* button : main.findChildren<QToolButton*>())
+      if (button->defaultAction() == main.Action("acParameters") && button->isVisible()) parameters = button;
+    QVERIFY(parameters);
+    int checked = 0;
+    const std::function<void()> tryToEdit = [&] {
+      ++checked;
+      QCOMPARE(QApplication::activeModalWidget(), &progress);
+      QCOMPARE(progress.focusWidget(), progress.CancelButton());
+      for (const CommandRow& row : Commands())
+        if (row.Place != CommandPlace::Layout) QVERIFY2(!main.Action(row.Name)->isEnabled(), row.Name);
+      // A click into the grid, Delete, a click on the settings' button and a
+      // click into a code-sequence line go nowhere.
+      TVL2Grid& grid = window->Grid();
+      QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(3, 3).center());
+      QTest::keyClick(&grid, Qt::Key_Delete);
+      QTest::mouseClick(parameters, Qt::LeftButton);
+      QVERIFY(!main.KeyInput().isEnabled());
+      QVERIFY(!main.CardInput().isEnabled());
+      QCOMPARE(QApplication::activeModalWidget(), &progress);
+      QCOMPARE(grid.Selection(), (TRect{1, 1, 8, 8}));
+      QVERIFY(window->Document().GetKey(1, 1));
+      main.Device().Upload(*window);  // ignored, not queued
+    };
+    window->Grid().Select(1, 1, 8, 8);
+    WhilePaused(kDownloadMidway, tryToEdit);
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QCOMPARE(checked, 1);
+    QCOMPARE(Memory(Expected(*window).size()), Expected(*window));
+
+    WhilePaused(kUploadMidway, tryToEdit);
+    QVERIFY(RunCommand(main, "acUpload"));
+    QCOMPARE(checked, 2);
+    QVERIFY(!window->Document().History.CanUndo());  // the same content read back: no step
+    QVERIFY(main.Action("acDownLoad")->isEnabled());
+    QVERIFY(main.KeyInput().isEnabled());
+    QVERIFY(prompt_->Texts().empty());
+
+    // Escape in the focused progress window is its cancel.
+    prompt_->answersByText = {{kCancelDownloadQuestion, Answer::No}};
+    WhilePaused(kDownloadMidway, [&progress] { QTest::keyClick(&progress, Qt::Key_Escape); });
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QCOMPARE(prompt_->Texts(), std::vector<std::string>{kCancelDownloadQuestion});
+    QCOMPARE(StoredSize(), 0);
+  }
+
+  // The settings are applied one way from Parameters and from the layout
+  // window's Properties: the port and the autosave interval take effect, and
+  // the open port (with what the keyboard holds) is kept unless another was chosen.
+  void ParametersAndPropertiesApplyTheSameWay() {
     TfmMain& main = StartWithKeyboard();
     FillLayout(main.ActiveLayout()->Document());
-    main.Action("acDownLoad")->trigger();
-    QVERIFY(main.Device().JobRunning());
-    for (const char* name : kDeviceCommandNames) QVERIFY2(!main.Action(name)->isEnabled(), name);
-    QVERIFY(main.Action("acWindowTest")->isEnabled());
-    QVERIFY(!main.Device().Progress().isModal());
-    main.Device().Upload(*main.ActiveLayout());  // ignored, not queued
-    QVERIFY(WaitForJobs(main));
-    for (const char* name : kDeviceCommandNames) QVERIFY2(main.Action(name)->isEnabled(), name);
-    QVERIFY(!main.ActiveLayout()->Document().History.CanUndo());
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    const int stored = StoredSize();
+    TfmParameters& dialog = main.Parameters();
+    WhenShown([&dialog] { dialog.accept(); });
+    main.Action("acParameters")->trigger();
+    QVERIFY(main.Device().Device(true));
+    QCOMPARE(StoredSize(), stored);  // the same keyboard, not a fresh one
+
+    settings_.Set(Setting::IsAutosave, 1);
+    settings_.Set(Setting::AutosaveValue, 7);
+    WhenShown([&dialog] {
+      dialog.findChild<QComboBox*>(QStringLiteral("cbPort"))->setCurrentIndex(0);  // no port
+      dialog.accept();
+    });
+    main.ActiveLayout()->findChild<QAction*>(QStringLiteral("acProperties"))->trigger();
+    QCOMPARE(QString::fromStdString(StoredPortChoice(backend_)), QStringLiteral("none"));
+    QVERIFY(main.AutosaveTimer().isActive());
+    QCOMPARE(main.AutosaveTimer().interval(), 7 * 60000);
   }
 
   // A port that goes away in the middle of a job ends it with the procedure's
@@ -703,23 +828,17 @@ class DeviceWindowsTest : public QObject, public AppFixture {
   void PortVanishingMidJobEndsItWithItsError() {
     TfmMain& main = StartWithKeyboard();
     FillLayout(main.ActiveLayout()->Document());
-    auto* bar = main.Device().Progress().Bar();
-    QMetaObject::Connection pull = connect(bar, &QProgressBar::valueChanged, this, [this](int value) {
-      if (value >= 30) port_->gone = true;
-    });
+    WhilePaused(kDownloadMidway, [this] { port_->gone = true; });
     QVERIFY(RunCommand(main, "acDownLoad"));
     QCOMPARE(prompt_->Messages(), std::vector<std::string>{kWriteErrorNormal});
     QVERIFY(!main.Device().Progress().isVisible());
 
-    disconnect(pull);
     port_->gone = false;
     prompt_->shown.clear();
     QVERIFY(RunCommand(main, "acDownLoad"));
     QVERIFY(prompt_->Texts().empty());
     TfmGrid* target = main.NewLayout();
-    pull = connect(bar, &QProgressBar::valueChanged, this, [this](int value) {
-      if (value >= 30) port_->gone = true;
-    });
+    WhilePaused(kUploadMidway, [this] { port_->gone = true; });
     QVERIFY(RunCommand(main, "acUpload"));
     QCOMPARE(prompt_->Messages(), std::vector<std::string>{kReadError});
     QVERIFY(!target->Document().GetKey(1, 1));

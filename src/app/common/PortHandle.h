@@ -2,7 +2,9 @@
 // How the keyboard's byte readers (the test window, the code-sequence lines)
 // hold the port: through a handle that the device invalidates when it closes the
 // port, so none of them keeps a port that is gone. While a device job holds the
-// port, nothing is sent through a handle: the job's exchange must not be broken.
+// port, nothing is sent through a handle and nothing is forwarded to one: the
+// job's exchange must not be broken, and the keyboard's answers to the protocol
+// are not key presses.
 
 #include <cstdint>
 #include <initializer_list>
@@ -31,11 +33,14 @@ class PortHandle {
     const std::lock_guard lock(slot_->mutex);
     return slot_->port != nullptr;
   }
-  // Passes the keyboard's bytes to receiver (nullptr stops); nothing once closed.
-  void Forward(IByteReceiver* receiver) const {
-    if (!slot_) return;
+  // Passes the keyboard's bytes to receiver (nullptr stops); nothing once closed
+  // or while a job holds the port (false then).
+  bool Forward(IByteReceiver* receiver) const {
+    if (!slot_) return false;
     const std::lock_guard lock(slot_->mutex);
-    if (slot_->port) slot_->port->Forward(receiver);
+    if (!slot_->port || (receiver && slot_->heldByJob)) return false;
+    slot_->port->Forward(receiver);
+    return true;
   }
   // Sends bytes to the keyboard unless the port is closed or held by a job.
   bool Send(std::initializer_list<uint8_t> bytes) const {

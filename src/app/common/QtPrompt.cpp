@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -39,11 +41,60 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton ToQtButton(Answer answer) {
+  switch (answer) {
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Ok: break;
+  }
+  return QMessageBox::Ok;
+}
+
+// Takes no click on the buttons it watches for a double-click's time after it
+// was made.
+class EarlyClickFilter final : public QObject {
+ public:
+  explicit EarlyClickFilter(QObject* parent) : QObject(parent) { made_.start(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+        if (made_.elapsed() < QApplication::doubleClickInterval()) return true;
+        break;
+      default: break;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QElapsedTimer made_;
+};
+
 }  // namespace
 
 Answer QtPrompt::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                      MessageIcon icon) {
+  return Show(text, caption, buttons, icon, buttons == MessageButtons::YesNo ? std::optional(Answer::No) : std::nullopt);
+}
+
+Answer QtPrompt::AskKeeping(const std::string& text, const std::string& caption, MessageButtons buttons,
+                            MessageIcon icon, Answer keep) {
+  return Show(text, caption, buttons, icon, keep);
+}
+
+Answer QtPrompt::Show(const std::string& text, const std::string& caption, MessageButtons buttons,
+                      MessageIcon icon, std::optional<Answer> keep) {
   QMessageBox box(ToQtIcon(icon), CoreText(caption), CoreText(text), ToQtButtons(buttons), parent_);
+  if (QAbstractButton* keeping = keep ? box.button(ToQtButton(*keep)) : nullptr) {
+    box.setDefaultButton(qobject_cast<QPushButton*>(keeping));
+    box.setEscapeButton(keeping);
+  }
+  auto* filter = new EarlyClickFilter(&box);
+  for (QAbstractButton* button : box.buttons()) button->installEventFilter(filter);
   switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

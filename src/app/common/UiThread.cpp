@@ -7,19 +7,34 @@ namespace vl {
 
 UiThreadCalls::~UiThreadCalls() { Close(); }
 
+void UiThreadCalls::Enqueue(std::shared_ptr<Pending> pending) {
+  queue_.push_back(std::move(pending));
+  QMetaObject::invokeMethod(this, "RunQueued", Qt::QueuedConnection);
+}
+
 bool UiThreadCalls::Run(const std::function<void()>& call) {
   if (QThread::currentThread() == thread()) {
     call();
     return true;
   }
   auto pending = std::make_shared<Pending>();
-  pending->call = &call;
+  pending->waited = &call;
   std::unique_lock lock(mutex_);
   if (closed_) return false;
-  queue_.push_back(pending);
-  QMetaObject::invokeMethod(this, "RunQueued", Qt::QueuedConnection);
+  Enqueue(pending);
   changed_.wait(lock, [&] { return pending->finished || (closed_ && !pending->started); });
   return pending->finished;
+}
+
+void UiThreadCalls::Post(std::function<void()> call) {
+  if (QThread::currentThread() == thread()) {
+    call();
+    return;
+  }
+  auto pending = std::make_shared<Pending>();
+  pending->posted = std::move(call);
+  const std::lock_guard lock(mutex_);
+  if (!closed_) Enqueue(std::move(pending));
 }
 
 void UiThreadCalls::RunQueued() {
@@ -27,20 +42,25 @@ void UiThreadCalls::RunQueued() {
     std::shared_ptr<Pending> pending;
     {
       const std::lock_guard lock(mutex_);
-      if (queue_.empty()) return;
+      if (queue_.empty() || deferred_) return;
       pending = queue_.front();
       queue_.pop_front();
       if (closed_) continue;
       pending->started = true;
-      ++running_;
+      if (pending->waited) ++running_;
     }
-    (*pending->call)();
+    if (!pending->waited) {
+      pending->posted();
+      continue;
+    }
+    (*pending->waited)();
     {
       const std::lock_guard lock(mutex_);
       pending->finished = true;
       --running_;
     }
     changed_.notify_all();
+    emit CallEnded();
   }
 }
 
@@ -56,6 +76,15 @@ void UiThreadCalls::Close() {
 void UiThreadCalls::Open() {
   const std::lock_guard lock(mutex_);
   closed_ = false;
+}
+
+void UiThreadCalls::Defer(bool deferred) {
+  {
+    const std::lock_guard lock(mutex_);
+    deferred_ = deferred;
+    if (deferred || queue_.empty()) return;
+  }
+  QMetaObject::invokeMethod(this, "RunQueued", Qt::QueuedConnection);
 }
 
 bool UiThreadCalls::InCall() const {

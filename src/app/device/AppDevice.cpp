@@ -77,6 +77,8 @@ AppDevice::~AppDevice() {
 void AppDevice::HoldForJob(bool held) {
   const std::lock_guard lock(slot_->mutex);
   slot_->heldByJob = held;
+  // A reader that still listens (a line that kept the focus) hears nothing of the job.
+  if (held) port_->Forward(nullptr);
 }
 
 void AppDevice::KeepState() const {

@@ -40,7 +40,7 @@ class AppDevice {
   // The port for the byte readers, when bytes arrive from it without a request
   // (a keyboard to test); an empty handle otherwise. Invalid once the device closes.
   PortHandle ByteSource() const { return deliversBytes_ ? PortHandle(slot_) : PortHandle(); }
-  // A device job has the port: the byte readers send nothing meanwhile.
+  // A device job has the port: the byte readers send and hear nothing meanwhile.
   void HoldForJob(bool held);
   // The simulated keyboard when it is the port, else nullptr.
   SimulatedKeyboard* Simulated() const { return simulated_.get(); }

@@ -116,8 +116,9 @@ struct DeviceCommands::PortLease {
 
 DeviceCommands::DeviceCommands(Host host, std::function<std::unique_ptr<AppDevice>()> openDevice)
     : QObject(host.window), host_(std::move(host)), openDevice_(std::move(openDevice)) {
-  progress_ = new TfmProgress(host_.settings, host_.prompt, host_.window);
-  connect(progress_, &TfmProgress::RunningChanged, this, [this] { host_.commandsChanged(); });
+  runner_ = new JobRunner(host_.prompt, this);
+  progress_ = new TfmProgress(*runner_, host_.settings, host_.window);
+  connect(runner_, &JobRunner::RunningChanged, this, [this] { host_.commandsChanged(); });
   info_ = new TfmInfo(host_.window);
   ibd_ = new IntervalDialog(host_.window);
   compare_ = new TfmCompare(host_.window);
@@ -135,10 +136,13 @@ DeviceCommands::DeviceCommands(Host host, std::function<std::unique_ptr<AppDevic
 }
 
 DeviceCommands::~DeviceCommands() {
+  // The host is going: the job's end is not told to it.
+  disconnect(runner_, nullptr, this, nullptr);
   // The worker ends before the port it uses; the byte readers lose the port with it.
-  progress_->StopAndWait();
-  delete simulator_;
-  device_.reset();
+  runner_->StopAndWait();
+  CloseDevice();
+  // Its windows call back into it (the test window asks for the port).
+  for (QWidget* window : std::initializer_list<QWidget*>{test_, compare_, ibd_, info_, progress_}) delete window;
 }
 
 AppDevice* DeviceCommands::Device(bool quiet, std::function<void()> retry) {
@@ -173,19 +177,28 @@ AppDevice* DeviceCommands::IdleDevice(std::function<void()> retry) {
   return JobRunning() ? nullptr : Device(false, std::move(retry));
 }
 
-void DeviceCommands::AttachThen(const std::string& path, std::function<void()> next) {
+void DeviceCommands::AttachThen(const std::string& path, std::function<void()> next,
+                                std::shared_ptr<PortLease> lease) {
   auto failure = std::make_shared<std::string>();
-  TfmProgress::Job job;
+  auto stopped = std::make_shared<bool>(false);
+  JobRunner::Job job;
   job.caption = kCaptionAttach;
-  job.work = [path, failure](TfmProgress::Context& context) { *failure = AttachPort(path, context.gate); };
-  job.finished = [this, path, failure, next] {
-    if (!failure->empty()) {
-      host_.prompt.Message(*failure, kCaptionError, MessageIcon::Error);
-      return;
-    }
-    if (PortPresent(path) && next) next();
+  job.work = [path, failure, stopped](JobRunner::Context& context) {
+    *failure = AttachPort(path, context.gate);
+    *stopped = context.gate.StopRequested();
   };
-  progress_->Start(std::move(job));
+  job.end = [this, lease](bool forGood) {
+    if (forGood) GiveBackPortNow(lease);
+  };
+  job.finished = [this, path, failure, stopped, next, lease] {
+    if (!failure->empty()) host_.prompt.Message(*failure, kCaptionError, MessageIcon::Error);
+    // A cancelled attach goes no further.
+    if (failure->empty() && !*stopped && PortPresent(path) && next)
+      next();
+    else
+      GiveBackPort(lease);
+  };
+  runner_->Start(std::move(job));
 }
 
 PortHandle DeviceCommands::ByteSource() {
@@ -194,33 +207,37 @@ PortHandle DeviceCommands::ByteSource() {
 }
 
 void DeviceCommands::ForgetDevice() {
-  progress_->StopAndWait();
-  // The window works on the device's keyboard, so it goes first.
-  delete simulator_;
-  device_.reset();
+  runner_->StopAndWait();
+  CloseDevice();
   emit PortChanged();
 }
 
-bool DeviceCommands::JobRunning() const { return progress_->Running(); }
+void DeviceCommands::CloseDevice() {
+  // The window works on the device's keyboard, so it goes first.
+  delete simulator_;
+  device_.reset();
+}
+
+bool DeviceCommands::JobRunning() const { return runner_->Running(); }
 
 bool DeviceCommands::MayQuit() {
-  if (!progress_->Running()) return true;
-  if (progress_->Asking()) return false;
+  if (!runner_->Running()) return true;
+  if (runner_->Asking()) return false;
   if (host_.prompt.Ask(kQuitDuringJob, kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) !=
       Answer::Yes)
     return false;
-  progress_->StopAndWait();
+  runner_->StopAndWait();
   return true;
 }
 
-void DeviceCommands::Launch(AppDevice& device, TfmProgress::Job job) {
+void DeviceCommands::Launch(AppDevice& device, JobRunner::Job job, std::shared_ptr<PortLease> lease) {
   device.HoldForJob(true);
-  job.finished = [&device, finished = std::move(job.finished)] {
+  job.end = [this, &device, lease](bool forGood) {
     device.HoldForJob(false);
     device.KeepState();
-    if (finished) finished();
+    if (forGood) GiveBackPortNow(lease);
   };
-  progress_->Start(std::move(job));
+  runner_->Start(std::move(job));
 }
 
 void DeviceCommands::ShowTest() { test_->ShowTest(); }
@@ -281,13 +298,16 @@ void DeviceCommands::Download(TfmGrid& window) {
   const std::string attachPath = PortPathToAttach(host_.portChoice());
   const QPointer<TfmGrid> target(&window);
   if (!attachPath.empty() && !device_ && AttachPortForDownload(host_.backend) && !PortPresent(attachPath)) {
-    AttachThen(attachPath, [this, target] {
-      auto lease = std::make_shared<PortLease>();
-      if (target)
-        DownloadOn(*target, lease);
-      else
-        GiveBackPort(lease);
-    });
+    auto lease = std::make_shared<PortLease>();
+    AttachThen(
+        attachPath,
+        [this, target, lease] {
+          if (target)
+            DownloadOn(*target, lease);
+          else
+            GiveBackPort(lease);
+        },
+        lease);
     return;
   }
   DownloadOn(window, nullptr);
@@ -314,10 +334,10 @@ void DeviceCommands::ReadBackupThenDownload(TfmGrid& window, AppDevice& device, 
       (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups")).toStdString();
   const SettingsStore settings = host_.settings;
   const QPointer<TfmGrid> target(&window);
-  TfmProgress::Job job;
+  JobRunner::Job job;
   job.caption = kCaptionBackup;
   job.layout = LayoutName(window);
-  job.work = [&device, settings, backup](TfmProgress::Context& context) {
+  job.work = [&device, settings, backup](JobRunner::Context& context) {
     const auto prepared = ReadKeyboardLayout(device.Access(), settings, device.Catalogue(), backup->layout,
                                              context.reporter, context.prompt, &context.gate);
     backup->stopped = context.gate.StopRequested();
@@ -333,9 +353,12 @@ void DeviceCommands::ReadBackupThenDownload(TfmGrid& window, AppDevice& device, 
       GiveBackPort(lease);
       return;
     }
-    if (target) StartDownload(*target, device, backup, lease);
+    if (target)
+      StartDownload(*target, device, backup, lease);
+    else
+      GiveBackPort(lease);
   };
-  Launch(device, std::move(job));
+  Launch(device, std::move(job), lease);
 }
 
 void DeviceCommands::StartDownload(TfmGrid& window, AppDevice& device, std::shared_ptr<KeptLayout> backup,
@@ -348,11 +371,11 @@ void DeviceCommands::StartDownload(TfmGrid& window, AppDevice& device, std::shar
   const TRect selection = window.Grid().Selection();
   const std::string layoutFile = window.Document().FileName;
   const QPointer<TfmGrid> target(&window);
-  TfmProgress::Job job;
+  JobRunner::Job job;
   job.caption = kCaptionDownload;
   job.layout = LayoutName(window);
   job.stopQuestion = kCancelDownloadQuestion;
-  job.work = [&device, layout, result, settings, selection, layoutFile, target, backup](TfmProgress::Context& context) {
+  job.work = [&device, layout, result, settings, selection, layoutFile, target, backup](JobRunner::Context& context) {
     const auto onUi = [&context, &target](const std::function<void(TfmGrid&)>& call) {
       context.ui.Run([&] {
         if (target) call(*target);
@@ -394,7 +417,7 @@ void DeviceCommands::StartDownload(TfmGrid& window, AppDevice& device, std::shar
     if (busy->Window()) busy->Window()->Grid().viewport()->update();
     GiveBackPort(lease);
   };
-  Launch(device, std::move(job));
+  Launch(device, std::move(job), lease);
 }
 
 void DeviceCommands::GiveBackPort(const std::shared_ptr<PortLease>& lease) {
@@ -404,13 +427,22 @@ void DeviceCommands::GiveBackPort(const std::shared_ptr<PortLease>& lease) {
   // The port is closed before it is given back.
   ForgetDevice();
   auto failure = std::make_shared<std::string>();
-  TfmProgress::Job job;
+  JobRunner::Job job;
   job.caption = kCaptionRelease;
-  job.work = [failure](TfmProgress::Context& context) { *failure = ReleasePort(context.gate); };
+  job.work = [failure](JobRunner::Context& context) { *failure = ReleasePort(context.gate); };
   job.finished = [this, failure] {
     if (!failure->empty()) host_.prompt.Message(*failure, kCaptionError, MessageIcon::Error);
   };
-  progress_->Start(std::move(job));
+  runner_->Start(std::move(job));
+}
+
+void DeviceCommands::GiveBackPortNow(const std::shared_ptr<PortLease>& lease) {
+  if (!lease || lease->givenBack) return;
+  lease->givenBack = true;
+  CloseDevice();
+  // Nobody is left to be told of a failure: the program is closing or the port replaced.
+  const CancelGate gate;
+  ReleasePort(gate);
 }
 
 void DeviceCommands::Upload(TfmGrid& window) {
@@ -423,10 +455,10 @@ void DeviceCommands::Upload(TfmGrid& window) {
   auto fragment = std::make_shared<TRect>();
   const SettingsStore settings = host_.settings;
   const TRect selection = window.Grid().Selection();
-  TfmProgress::Job job;
+  JobRunner::Job job;
   job.caption = kCaptionUpload;
   job.layout = LayoutName(window);
-  job.work = [device, read, result, fragment, settings, selection](TfmProgress::Context& context) {
+  job.work = [device, read, result, fragment, settings, selection](JobRunner::Context& context) {
     // The preparation settles the fragment the read fills; the window takes just that.
     const OperationRequest request{OperationKind::Upload, *read, selection, false, {}, {},
                                    [&fragment = *fragment](const TRect& settled) { fragment = settled; }};
@@ -447,9 +479,9 @@ void DeviceCommands::Clear() {
   if (!device) return;
   auto cleared = std::make_shared<bool>(false);
   const SettingsStore settings = host_.settings;
-  TfmProgress::Job job;
+  JobRunner::Job job;
   job.caption = kCaptionClear;
-  job.work = [device, cleared, settings](TfmProgress::Context& context) {
+  job.work = [device, cleared, settings](JobRunner::Context& context) {
     *cleared = RunClear(device->Access(), settings, device->Catalogue(), context.reporter, context.prompt,
                         &context.gate);
   };
@@ -464,9 +496,9 @@ void DeviceCommands::Information() {
   if (!device) return;
   auto rows = std::make_shared<std::optional<DeviceInfoTable>>();
   const SettingsStore settings = host_.settings;
-  TfmProgress::Job job;
+  JobRunner::Job job;
   job.caption = kInfoCaption;
-  job.work = [device, rows, settings](TfmProgress::Context& context) {
+  job.work = [device, rows, settings](JobRunner::Context& context) {
     *rows = QueryDeviceInfo(device->Access(), settings, device->Catalogue(), context.reporter, context.prompt,
                             &context.gate);
   };
@@ -484,9 +516,9 @@ void DeviceCommands::Interval() {
   const std::optional<int> item = ibd_->Choose();
   if (!item) return;
   auto sent = std::make_shared<bool>(false);
-  TfmProgress::Job job;
+  JobRunner::Job job;
   job.caption = kCaptionInterval;
-  job.work = [device, sent, item = *item](TfmProgress::Context& context) {
+  job.work = [device, sent, item = *item](JobRunner::Context& context) {
     context.reporter.SetStatus(kStatusInterval);
     if (context.gate.Pass()) *sent = RunInterval(device->Access(), item, context.prompt);
   };
@@ -504,10 +536,10 @@ void DeviceCommands::Compare(TfmGrid& window) {
   const SettingsStore settings = host_.settings;
   const TRect selection = window.Grid().Selection();
   const QPointer<TfmGrid> target(&window);
-  TfmProgress::Job job;
+  JobRunner::Job job;
   job.caption = kCaptionCompare;
   job.layout = LayoutName(window);
-  job.work = [device, layout, comparison, settings, selection](TfmProgress::Context& context) {
+  job.work = [device, layout, comparison, settings, selection](JobRunner::Context& context) {
     TVL2Document keyboard;
     const auto prepared = ReadKeyboardLayout(device->Access(), settings, device->Catalogue(), keyboard,
                                              context.reporter, context.prompt, &context.gate, selection);
@@ -547,9 +579,9 @@ void DeviceCommands::WithImageDeviceType(std::function<void(uint16_t)> next) {
   auto identified = std::make_shared<std::optional<uint16_t>>();
   auto stopped = std::make_shared<bool>(false);
   const TransferMode mode = SettingsMode(host_.settings);
-  TfmProgress::Job job;
+  JobRunner::Job job;
   job.caption = kCaptionIdentify;
-  job.work = [device, identified, stopped, mode](TfmProgress::Context& context) {
+  job.work = [device, identified, stopped, mode](JobRunner::Context& context) {
     context.reporter.SetStatus(kStatusDetect);
     if (!context.gate.Pass()) {
       *stopped = true;

@@ -4,10 +4,12 @@
 // window. Owns the device windows; the port is opened on first use from
 // "keyboard port" (or --port) and kept. With no port at all, the first command
 // offers the simulated keyboard; a backup of the keyboard's layout can precede
-// each download. Every procedure that talks to the port is a job of the progress
-// window (TfmProgress): questions before it on the user-interface thread, the
-// port work on its worker, the outcome shown when it has ended. Workers use
-// copies of the layout, never the document a window shows.
+// each download. Every procedure that talks to the port is a job of the job
+// runner, shown by the progress window (TfmProgress): questions before it on the
+// user-interface thread, the port work on its worker, the outcome shown when it
+// has ended. A job holds the port until its end step, which also keeps the
+// simulated keyboard's memory and gives back a port attached for it, however the
+// job ends. Workers use copies of the layout, never the document a window shows.
 
 #include <QObject>
 #include <QPointer>
@@ -18,6 +20,7 @@
 
 #include "app/device/AppDevice.h"
 #include "app/device/SimKeyboardWindow.h"
+#include "app/device/JobRunner.h"
 #include "app/device/ProgressDialog.h"
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
@@ -39,10 +42,6 @@ class TfmCompare;
 class IntervalDialog;
 class TfmInfo;
 class TfmTest;
-
-// The commands that use the device: disabled while a device job runs.
-inline constexpr std::array<const char*, 8> kDeviceCommandNames = {
-    "acInfo", "acDownLoad", "acUpload", "acDeviceClear", "acIBD", "acCompare", "acImage", "acPrintImage"};
 
 // Asked when the program is closed while a device job runs.
 inline constexpr const char* kQuitDuringJob =
@@ -99,7 +98,7 @@ class DeviceCommands : public QObject {
   bool SimulatedChosen() const;
 
   // The port is opened again on next use (after the settings changed). A
-  // running job is stopped first.
+  // running job is stopped for good first.
   void ForgetDevice();
 
   // True while a device job runs.
@@ -112,6 +111,7 @@ class DeviceCommands : public QObject {
   // (quietly); an empty handle when it gives no bytes or cannot be opened.
   PortHandle ByteSource();
 
+  JobRunner& Jobs() const { return *runner_; }
   TfmProgress& Progress() const { return *progress_; }
   TfmInfo& Info() const { return *info_; }
   IntervalDialog& IntervalChoice() const { return *ibd_; }
@@ -135,14 +135,16 @@ class DeviceCommands : public QObject {
   struct KeptLayout;
   struct PortLease;
 
-  // Starts a job on the device; it holds the port until its end.
-  void Launch(AppDevice& device, TfmProgress::Job job);
+  // Starts a job on the device; it holds the port until its end. lease: the port
+  // was attached for the job, and is given back at once when it is stopped for good.
+  void Launch(AppDevice& device, JobRunner::Job job, std::shared_ptr<PortLease> lease = nullptr);
   // The device for a command: nullptr while a job runs or when it cannot be opened.
   AppDevice* IdleDevice(std::function<void()> retry);
   // The same for a command on window, run again on it once the port is there.
   AppDevice* IdleDeviceFor(TfmGrid& window, void (DeviceCommands::*command)(TfmGrid&));
-  // Hands the keyboard port at path to serio_raw (a job), then runs next.
-  void AttachThen(const std::string& path, std::function<void()> next);
+  // Hands the keyboard port at path to serio_raw (a job), then runs next; lease:
+  // it is attached for a download only.
+  void AttachThen(const std::string& path, std::function<void()> next, std::shared_ptr<PortLease> lease = nullptr);
   // The download once the port is there; lease: the port was attached for it.
   void DownloadOn(TfmGrid& window, std::shared_ptr<PortLease> lease);
   // The backup job before a download: reads the keyboard's layout, then starts
@@ -151,6 +153,11 @@ class DeviceCommands : public QObject {
   // Closes the port and gives it back to the keyboard (a job) for a lease that
   // attached it, once no job uses it.
   void GiveBackPort(const std::shared_ptr<PortLease>& lease);
+  // The same at once, on this thread: the job was stopped for good (the program
+  // quits), so no job can follow.
+  void GiveBackPortNow(const std::shared_ptr<PortLease>& lease);
+  // Closes the port; the simulated keyboard's window goes first.
+  void CloseDevice();
   void StartDownload(TfmGrid& window, AppDevice& device, std::shared_ptr<KeptLayout> backup,
                      std::shared_ptr<PortLease> lease);
   // The keyboard type for the key image, detected (a job) or chosen from the
@@ -165,6 +172,7 @@ class DeviceCommands : public QObject {
   Host host_;
   std::function<std::unique_ptr<AppDevice>()> openDevice_;
   std::unique_ptr<AppDevice> device_;
+  JobRunner* runner_;
   TfmProgress* progress_;
   TfmInfo* info_;
   IntervalDialog* ibd_;

@@ -151,13 +151,17 @@ void TfmMain::CreateDialogs() {
   click_ = new TfmClick(this);
   keyList_ = new TfmKeyList(this);
   const InputContext input{settings_, backend_, *prompt_, {*pause_, *click_, *keyList_},
-                           [this] { return device_->ByteSource(); }};
+                           [this] { return device_ ? device_->ByteSource() : PortHandle(); }};
   cardInput_ = new TfmCardInputWnd(input, this);
   keyInput_ = new TfmKeyInputWnd(input, this);
 }
 
 TfmMain::~TfmMain() {
-  // Layout windows go first: their grids still talk to this window while dying.
+  // The device layer goes first: a running job is stopped and ended while every
+  // window it may touch is still whole.
+  delete device_;
+  device_ = nullptr;
+  // Layout windows go next: their grids still talk to this window while dying.
   for (QMdiSubWindow* sub : mdi_->subWindowList()) delete sub;
 }
 
@@ -212,19 +216,7 @@ void TfmMain::BuildActions() {
       {"acServiceCheck", [this] { CheckActiveLayout(); }},
       {"acServiceSetPassword", [this] { SetPassword(); }},
       {"acServiceClearPassword", [this] { ClearPassword(); }},
-      {"acParameters",
-       [this] {
-         parameters_->SetPortChoices(AppDevice::PortChoices(dataFolder_.toStdString()),
-                                     QString::fromStdString(StoredPortChoice(backend_)));
-         parameters_->BackupCheck()->setChecked(BackupBeforeDownload(backend_));
-         if (parameters_->Exec() == QDialog::Accepted) {
-           RestartAutosave();
-           backend_.WriteString("", kPortSettingName, parameters_->PortChoice().toStdString());
-           SetBackupBeforeDownload(backend_, parameters_->BackupCheck()->isChecked());
-           device_->ForgetDevice();
-         }
-         if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
-       }},
+      {"acParameters", [this] { ShowParameters(-1); }},
       {"acInfo", [this] { device_->Information(); }},
       {"acDownLoad",
        [this] {
@@ -296,8 +288,10 @@ void TfmMain::BuildActions() {
   }
   QAction* cellInfo = Action("acViewCellInfo");
   cellInfo->setCheckable(true);
-  connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [this, cellInfo] {
-    cellInfo->setChecked(!cellInfo_->isHidden());
+  // The dock hides its children while the window is destroyed: the slot must not
+  // reach into the window then.
+  connect(cellInfo_, &QDockWidget::visibilityChanged, cellInfo, [dock = cellInfo_, cellInfo] {
+    cellInfo->setChecked(!dock->isHidden());
   });
 }
 
@@ -433,9 +427,15 @@ void TfmMain::CommandsChanged() {
     if (any && row.Check != CheckRule::None) action->setChecked(window->Checks(row));
   }
   Action("acWindowSimulator")->setEnabled(device_ && device_->SimulatedChosen());
-  // One device job at a time.
-  if (device_ && device_->JobRunning())
-    for (const char* name : kDeviceCommandNames) Action(name)->setEnabled(false);
+  // While a device job runs, only its progress window takes input (it is modal
+  // as well): no command, layout window or key programming window can change
+  // what the job works on, and no second device command starts.
+  const bool jobRunning = device_ && device_->JobRunning();
+  if (jobRunning)
+    for (const auto& [name, action] : actions_) action->setEnabled(false);
+  mdi_->setEnabled(!jobRunning);
+  for (QWidget* input : std::initializer_list<QWidget*>{keyInput_, cardInput_})
+    if (input) input->setEnabled(!jobRunning);
   QAction* undo = Action("acUndo");
   QAction* redo = Action("acRedo");
   if (any) {
@@ -711,7 +711,18 @@ void TfmMain::RebuildWindowMenu() {
 // ---- settings-driven behaviour ---------------------------------------------------
 
 bool TfmMain::ShowParameters(int page) {
+  parameters_->SetPortChoices(AppDevice::PortChoices(dataFolder_.toStdString()),
+                              QString::fromStdString(StoredPortChoice(backend_)));
+  parameters_->BackupCheck()->setChecked(BackupBeforeDownload(backend_));
+  const std::string portInForce = PortChoiceText();
   const bool accepted = parameters_->Exec(page) == QDialog::Accepted;
+  if (accepted) {
+    RestartAutosave();
+    backend_.WriteString("", kPortSettingName, parameters_->PortChoice().toStdString());
+    SetBackupBeforeDownload(backend_, parameters_->BackupCheck()->isChecked());
+    // The open port (and a running job on it) is left alone unless another port was chosen.
+    if (PortChoiceText() != portInForce) device_->ForgetDevice();
+  }
   if (TfmGrid* window = ActiveLayout()) window->Grid().viewport()->update();
   return accepted;
 }

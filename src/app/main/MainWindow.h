@@ -87,6 +87,8 @@ class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
   TfmSpecialPaste& SpecialPasteDialog() override { return *specialPaste_; }
   bool SaveWindow(TfmGrid& window, bool saveAs) override { return documents_->Save(window, saveAs); }
   void SetCloseCancelled() override { closeCancelled_ = true; }
+  // The settings dialog on page (-1: the page last used) and, on OK, everything
+  // that follows from it: the autosave, the port, the backup and the attach option.
   bool ShowParameters(int page) override;
   void SetPositionTexts(const QString& position, const QString& move) override;
   void ShowCellInformation(int column, int row) override;

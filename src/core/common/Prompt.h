@@ -26,6 +26,14 @@ class IPrompt {
   // A message box; returns the button chosen (Ok for a plain message).
   virtual Answer Ask(const std::string& text, const std::string& caption,
                      MessageButtons buttons, MessageIcon icon) = 0;
+  // A question whose default button and Escape mean keep, the answer that leaves
+  // the keyboard as it is (where the plain Ask of a yes/no question keeps with
+  // No). A prompt without such buttons asks as Ask does.
+  virtual Answer AskKeeping(const std::string& text, const std::string& caption, MessageButtons buttons,
+                            MessageIcon icon, Answer keep) {
+    (void)keep;
+    return Ask(text, caption, buttons, icon);
+  }
 
   // The password window: two text lines and a masked input of at most 20
   // characters. nullopt when cancelled. The text returned is UTF-8.

@@ -70,7 +70,8 @@ std::optional<std::string> Verify(Link& link, DeviceSession& session, const std:
 MemoryTransfer WriteDeviceMemory(Link& link, DeviceSession& session, const std::vector<uint8_t>& image) {
   const size_t step = link.mode == TransferMode::Normal ? kNormalBlock : kProtectedBlock;
   for (size_t address = 0; address < image.size(); address += step) {
-    if (!session.gate.Pass()) return MemoryTransfer::Stopped;
+    // The gate before the first block is the caller's.
+    if (address > 0 && !session.gate.Pass()) return MemoryTransfer::Stopped;
     session.reporter.SetProgress(BlockPosition(address, image.size()));
     session.reporter.SetStatus(kStatusWriteData);
     if (!WriteBlock(link, session, image, address)) return MemoryTransfer::Failed;
@@ -91,7 +92,6 @@ OperationResult RunDownload(DeviceSession& session, const DownloadJob& job) {
   const auto built = BuildDeviceImage(job.document, session.settings, device, job.selection, job.placement);
 
   Link link = OpenLink(session.access, SettingsMode(session.settings), session.model);
-  // Stopped before a byte was written: the device still holds its old layout intact.
   if (session.gate.StopRequested()) {
     FinishOperation(link, session, {}, false);
     return OperationResult::Cancelled;
@@ -103,6 +103,13 @@ OperationResult RunDownload(DeviceSession& session, const DownloadJob& job) {
     return OperationResult::Failed;
   }
   const std::vector<uint8_t>& image = *built;
+  // The first block's gate: a stop decided here (the user may be answering
+  // whether to stop) comes before a byte was written, so the device still holds
+  // its old layout whole and is only reset.
+  if (!session.gate.Pass()) {
+    FinishOperation(link, session, {}, false);
+    return OperationResult::Cancelled;
+  }
 
   reporter.SetStatus(kStatusWriteData);
   switch (WriteDeviceMemory(link, session, image)) {

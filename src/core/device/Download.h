@@ -40,8 +40,9 @@ std::string VerifyMismatchText(int address, const TextTranslator& translate = {}
 
 // Writes the image from device address 0 in the link's blocks: 16 bytes in a
 // normal-mode packet (zero-filled past the image), up to 8 in a protected-mode
-// frame. Before each block the gate is passed, the position shown and the status
-// set; each block is sent up to kWriteSends times until it is acknowledged.
+// frame. Before each block but the first (whose gate the caller passes) the gate
+// is passed; before each the position is shown and the status set; each block is
+// sent up to kWriteSends times until it is acknowledged.
 MemoryTransfer WriteDeviceMemory(Link& link, DeviceSession& session, const std::vector<uint8_t>& image);
 
 struct DownloadJob {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -18,6 +19,8 @@
 #include <QVBoxLayout>
 
 #include "ScriptedPrompt.h"
+#include "app/device/DeviceCommands.h"
+#include "app/device/ProgressDialog.h"
 #include "app/device/SimKeyField.h"
 #include "app/device/TestWindow.h"
 #include "app/editor/GridColours.h"
@@ -222,6 +225,19 @@ class AccessibilityTest : public QObject {
     QCOMPARE(QAccessible::queryAccessibleInterface(&main_->KeyInput())->role(), QAccessible::Window);
     TfmTest test(backend_, [] { return PortHandle(); });
     QCOMPARE(QAccessible::queryAccessibleInterface(&test)->role(), QAccessible::Window);
+  }
+
+  // A value label read by a fixed caption hides its value from a screen reader.
+  void ProgressValuesAreReadByTheirValues() {
+    TfmProgress& progress = main_->Device().Progress();
+    for (const char* name : {"lbLayout", "lbMode", "lbStep"}) {
+      auto* label = progress.findChild<QLabel*>(QString::fromLatin1(name));
+      QVERIFY2(label != nullptr, name);
+      label->setText(QStringLiteral("value of %1").arg(QLatin1String(name)));
+      QAccessibleInterface* read = QAccessible::queryAccessibleInterface(label);
+      QCOMPARE(read->text(QAccessible::Name), label->text());
+      QVERIFY2(!read->text(QAccessible::Description).isEmpty(), name);
+    }
   }
 
   void SimulatedKeysAreButtonsNamedByTheirLabels() {

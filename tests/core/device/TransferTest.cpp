@@ -226,18 +226,35 @@ TEST(Download, StopAfterTheLastBlockKeepsTheLayout) {
   EXPECT_EQ(Stored(rig, image.size()), image);
 }
 
+// Stopped before the download, or while the worker waits at the first block's
+// gate for the user's answer: nothing was written, so nothing is cleared.
 TEST(Download, StopBeforeTheFirstBlockKeepsTheOldLayout) {
-  DeviceRig rig;
-  TVL2Document old;
-  FillLayout(old);
-  ASSERT_EQ(Download(rig, old), OperationResult::Done);
-  const auto oldImage = CleanImage(old);
-  rig.gate.Stop();
-  TVL2Document other;
-  EXPECT_EQ(Download(rig, other), OperationResult::Cancelled);
-  EXPECT_FALSE(rig.reporter.Saw(kStatusClearing));
-  EXPECT_EQ(rig.StoredHeader().DataSize, oldImage.size());
-  EXPECT_EQ(Stored(rig, oldImage.size()), oldImage);
+  for (const bool heldAtTheGate : {false, true}) {
+    DeviceRig rig;
+    TVL2Document old;
+    FillLayout(old);
+    ASSERT_EQ(Download(rig, old), OperationResult::Done);
+    const auto oldImage = CleanImage(old);
+    std::thread answer;
+    if (heldAtTheGate) {
+      rig.reporter.onStatus = [&](const std::string& status) {
+        if (status != kStatusBuildImage || answer.joinable()) return;
+        rig.gate.Hold();
+        answer = std::thread([&rig] {
+          std::this_thread::sleep_for(std::chrono::milliseconds(5));
+          rig.gate.Stop();
+        });
+      };
+    } else {
+      rig.gate.Stop();
+    }
+    TVL2Document other;
+    EXPECT_EQ(Download(rig, other), OperationResult::Cancelled);
+    if (answer.joinable()) answer.join();
+    EXPECT_FALSE(rig.reporter.Saw(kStatusClearing));
+    EXPECT_EQ(rig.StoredHeader().DataSize, oldImage.size());
+    EXPECT_EQ(Stored(rig, oldImage.size()), oldImage);
+  }
 }
 
 // A 9-byte image: one zero-filled packet in normal mode; in protected mode frames
