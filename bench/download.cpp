@@ -63,7 +63,7 @@ Run DownloadAndUpload(Clock& clock, const TVL2Document& document, int layers, ui
   session.header = UnpackHeader(std::span<const uint8_t, 8>(&keyboard.Memory()[keyboard.HeaderAddress()], 8));
   run.imageSize = session.header.DataSize;
   if (upload) {
-    TVL2Document uploaded;
+    DeviceRead uploaded;
     run.upload = RunUpload(session, UploadJob{uploaded, TRect{1, 1, 8, 8}, straight});
   }
   return run;

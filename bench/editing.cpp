@@ -1,7 +1,8 @@
 // Editing operations on a full field: 65 025 macro keys with content on all four
 // layers, the whole field selected unless a case says otherwise. Each case
 // builds a fresh document outside the timed part, so every run edits the same
-// field. BM_Undo and BM_Redo take each edit back and again; BM_MemcpyFullField
+// field. BM_Undo and BM_Redo take each edit back and again, BM_FirstUndo times
+// the first undo of a fresh edit alone; BM_MemcpyFullField
 // copies as many bytes as the field's records hold, the yardstick the others
 // are read against.
 
@@ -229,7 +230,23 @@ void TimeUndoOrRedo(benchmark::State& state, const std::function<void(TVL2Docume
   }
 }
 
-// BM_Undo/<edit> and BM_Redo/<edit> for the edits above, whole field selected.
+// The first undo of an edit of a fresh full field: it makes records of the
+// step's bytes, which the undos and redos after it (BM_Undo, BM_Redo) swap.
+void TimeFirstUndo(benchmark::State& state, const std::function<void(TVL2Document&)>& edit) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto document = FullField();
+    edit(*document);
+    state.ResumeTiming();
+    document->History.Undo();
+    state.PauseTiming();
+    document.reset();
+    state.ResumeTiming();
+  }
+}
+
+// BM_Undo/<edit>, BM_Redo/<edit> and BM_FirstUndo/<edit> for the edits above,
+// whole field selected.
 const bool kUndoRedoRegistered = [] {
   static vl::Clipboard clipboard;
   static YesPrompt prompt;
@@ -254,6 +271,10 @@ const bool kUndoRedoRegistered = [] {
           ->Iterations(kFreshRuns)
           ->Unit(benchmark::kMillisecond);
     }
+    benchmark::RegisterBenchmark(("BM_FirstUndo/" + name).c_str(),
+                                 [edit = edit](benchmark::State& state) { TimeFirstUndo(state, edit); })
+        ->Iterations(kFreshRuns)
+        ->Unit(benchmark::kMillisecond);
   }
   return true;
 }();

@@ -1,5 +1,5 @@
-# Runs lupdate over the application's sources (src/app) and the core's (src/core)
-# into the translation files. The core knows no Qt: its texts are marked with
+# Runs lupdate over the application's sources (src/app), the core's (src/core) and the
+# ports' (src/ports) into the translation files. The core knows no Qt: its texts are marked with
 # VL_TEXT (core/common/TranslatableText.h), which lupdate reads as QT_TRANSLATE_NOOP.
 #   -DMODE=update  writes translations/*.ts (the target update-translations)
 #   -DMODE=check   works on copies in WORK_DIR and fails when a text is untranslated
@@ -29,7 +29,7 @@ endif()
 # namespaces (the translation contexts are the qualified class names).
 execute_process(COMMAND ${LUPDATE} -silent -locations none -source-language ru_RU -extensions cpp,h
                         -tr-function-alias QT_TRANSLATE_NOOP+=VL_TEXT
-                        -I ${SOURCE_DIR} -recursive ${SOURCE_DIR}/app ${SOURCE_DIR}/core -ts ${targets}
+                        -I ${SOURCE_DIR} -recursive ${SOURCE_DIR}/app ${SOURCE_DIR}/core ${SOURCE_DIR}/ports -ts ${targets}
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "lupdate failed (${status})")

@@ -45,8 +45,9 @@ void CheckDevice(const vl::DeviceCatalogue& catalogue, uint16_t type) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const vl::IniFile ini(std::string_view(reinterpret_cast<const char*>(data), size));
-  const vl::DeviceCatalogue catalogue(ini);
+  // Parsed once: the catalogue takes the file, and the checks read it there.
+  const vl::DeviceCatalogue catalogue(vl::IniFile(std::string_view(reinterpret_cast<const char*>(data), size)));
+  const vl::IniFile& ini = catalogue.Ini();
   for (const uint16_t type : catalogue.Types()) CheckDevice(catalogue, type);
   for (const auto& section : ini.Sections()) {
     if (!ini.HasSection(vl::Cp1251ToUpper(section))) __builtin_trap();

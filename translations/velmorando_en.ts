@@ -1442,6 +1442,50 @@ Replace the layout in the connected device?</translation>
         <source>%1,%2</source>
         <translation>%1.%2</translation>
     </message>
+    <message>
+        <source>Память имитатора клавиатуры не сохранена в файл &quot;%1&quot;. Программа попробует сохранить её снова после следующей операции с устройством и при выходе.</source>
+        <translation>The simulated keyboard&apos;s memory was not saved to the file &quot;%1&quot;. The program will try to save it again after the next operation with the device and on exit.</translation>
+    </message>
+    <message>
+        <source>Имитатор клавиатуры занят другой программой: его память (&quot;%1&quot;) уже открыта.</source>
+        <translation>The simulated keyboard is in use by another program: its memory (&quot;%1&quot;) is already open.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; — папка, а не файл памяти.</source>
+        <translation>&quot;%1&quot; is a folder, not a memory file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; — не обычный файл (FIFO, устройство или сокет), а не файл памяти.</source>
+        <translation>&quot;%1&quot; is not a regular file (a FIFO, device or socket), not a memory file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; содержит %2 байт, а память клавиатуры — %3 байт: это не файл памяти этой клавиатуры.</source>
+        <translation>&quot;%1&quot; holds %2 bytes, but the keyboard&apos;s memory is %3 bytes: it is not this keyboard&apos;s memory file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; не читается: %2</source>
+        <translation>&quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Память не может быть сохранена в папке файла &quot;%1&quot;: %2</source>
+        <translation>The memory cannot be saved in the folder of &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Поле устройства %1×%2 с клавиши (%3,%4).</source>
+        <translation>Device field %1×%2 from key (%3,%4).</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок клавиш этого поля?</source>
+        <translation>Save the key image of this field?</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в память устройства: порт клавиатуры закрыт (устройство отключено).</source>
+        <translation>Could not write data to the device&apos;s memory: the keyboard port has closed (the device is gone).</translation>
+    </message>
+    <message>
+        <source>Неверный тип имитатора клавиатуры в &quot;%1&quot;: нужно шестнадцатеричное число от 0 до 3FF.</source>
+        <translation>Wrong simulated keyboard type in &quot;%1&quot;: a hexadecimal number from 0 to 3FF is needed.</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>
@@ -1518,6 +1562,14 @@ Layout editor for TRV programmable keyboards. Each FILE (*.vld, *.mkb) is opened
     <message>
         <source>Печать рисунка клавиш</source>
         <translation>Print Key Image</translation>
+    </message>
+    <message>
+        <source>Печатать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Вся раскладка</source>
+        <translation>Whole layout</translation>
     </message>
 </context>
 <context>

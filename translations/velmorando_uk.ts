@@ -1442,6 +1442,50 @@
         <source>%1,%2</source>
         <translation>%1,%2</translation>
     </message>
+    <message>
+        <source>Память имитатора клавиатуры не сохранена в файл &quot;%1&quot;. Программа попробует сохранить её снова после следующей операции с устройством и при выходе.</source>
+        <translation>Пам&apos;ять імітатора клавіатури не збережено у файл &quot;%1&quot;. Програма спробує зберегти її знову після наступної операції з пристроєм і під час виходу.</translation>
+    </message>
+    <message>
+        <source>Имитатор клавиатуры занят другой программой: его память (&quot;%1&quot;) уже открыта.</source>
+        <translation>Імітатор клавіатури зайнятий іншою програмою: його пам&apos;ять (&quot;%1&quot;) вже відкрито.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; — папка, а не файл памяти.</source>
+        <translation>&quot;%1&quot; — тека, а не файл пам&apos;яті.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; — не обычный файл (FIFO, устройство или сокет), а не файл памяти.</source>
+        <translation>&quot;%1&quot; — не звичайний файл (FIFO, пристрій або сокет), а не файл пам&apos;яті.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; содержит %2 байт, а память клавиатуры — %3 байт: это не файл памяти этой клавиатуры.</source>
+        <translation>&quot;%1&quot; містить %2 байт, а пам&apos;ять клавіатури — %3 байт: це не файл пам&apos;яті цієї клавіатури.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; не читается: %2</source>
+        <translation>&quot;%1&quot; не читається: %2</translation>
+    </message>
+    <message>
+        <source>Память не может быть сохранена в папке файла &quot;%1&quot;: %2</source>
+        <translation>Пам&apos;ять не може бути збережена в теці файлу &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Поле устройства %1×%2 с клавиши (%3,%4).</source>
+        <translation>Поле пристрою %1×%2 з клавіші (%3,%4).</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок клавиш этого поля?</source>
+        <translation>Зберегти малюнок клавіш цього поля?</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в память устройства: порт клавиатуры закрыт (устройство отключено).</source>
+        <translation>Помилка запису даних у пам&apos;ять пристрою: порт клавіатури закрито (пристрій від&apos;єднано).</translation>
+    </message>
+    <message>
+        <source>Неверный тип имитатора клавиатуры в &quot;%1&quot;: нужно шестнадцатеричное число от 0 до 3FF.</source>
+        <translation>Неправильний тип імітатора клавіатури в &quot;%1&quot;: потрібне шістнадцяткове число від 0 до 3FF.</translation>
+    </message>
 </context>
 <context>
     <name>vl::AppDevice</name>
@@ -1518,6 +1562,14 @@
     <message>
         <source>Печать рисунка клавиш</source>
         <translation>Друк малюнка клавіш</translation>
+    </message>
+    <message>
+        <source>Печатать</source>
+        <translation>Друкувати</translation>
+    </message>
+    <message>
+        <source>Вся раскладка</source>
+        <translation>Уся розкладка</translation>
     </message>
 </context>
 <context>

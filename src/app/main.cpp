@@ -24,6 +24,7 @@
 #include "app/common/CoreTexts.h"
 #include "app/common/HelpViewer.h"
 #include "app/main/MainWindow.h"
+#include "app/main/ShutdownSignals.h"
 #include "app/common/QtTranslations.h"
 #include "app/input/DisplaySession.h"
 #include "core/common/Prompt.h"
@@ -135,7 +136,7 @@ int main(int argc, char** argv) {
   settings.Load(backend);
   screen.reset();
   window.show();
-  const int result = app.exec();
+  const int result = vl::RunUntilQuit(window.Device());
   settings.Save(backend);
   backend.Sync();
   return result;

@@ -15,7 +15,8 @@ int RunClear(CliContext& context) {
   if (!line) return kExitFailure;
   TerminalSide terminal(context, yes);
   const bool done =
-      vl::RunClear(line->Access(), context.settings, *line->catalogue, terminal.reporter, terminal.prompt);
+      vl::RunClear(line->Access(), context.settings, *line->catalogue, terminal.reporter, terminal.prompt) &&
+      line->KeepMemory(*context.err);
   return Verdict(context, done, "Память устройства очищена.", "Память устройства не очищена.");
 }
 

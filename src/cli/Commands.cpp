@@ -38,7 +38,7 @@ std::span<const CommandInfo> AllCommands() {
                   "write a layout into the keyboard; --backup saves the keyboard's layout once the download "
                   "is agreed; keys beyond the device's field are dropped only with --allow-outside",
                   RunDownload},
-      CommandInfo{"upload", "OUT.vld|OUT.mtf [--into FILE] [--card] [--yes]",
+      CommandInfo{"upload", "OUT.vld|OUT.mtf [--into FILE] [--card] [--force] [--yes]",
                   "read the layout out of the keyboard; --card reads the card reader too", RunUpload},
       CommandInfo{"compare", "FILE.vld|FILE.mtf [OTHER.vld|OTHER.mtf] [--no-card] [--yes]",
                   "what differs between a layout and the keyboard's (or OTHER's), per key and layer and per "

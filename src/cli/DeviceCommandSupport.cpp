@@ -1,6 +1,7 @@
 #include "cli/DeviceCommandSupport.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include "core/formats/LayoutFormats.h"
 #include "ports/PortSelect.h"
 #include "platform/QtSettingsBackend.h"
+#include "platform/SerioRawPort.h"
 #include "platform/SimulatedMemory.h"
 #include "sim/SimulatedPort.h"
 
@@ -26,7 +28,9 @@ namespace vl::cli {
 namespace {
 
 constexpr int kBarWidth = 30;
-constexpr const char* kCancelledText = "cancelled";
+constexpr const char* kCancelledText = "прервано по сигналу";
+// After the write failure of a simulated keyboard's memory file.
+constexpr const char* kMemoryNotKept = "Память имитатора клавиатуры не сохранена.";
 // The write failure of the normal mode without the application's menu, which a
 // command line does not have: most often the keyboard or its port went away.
 constexpr const char* kWriteErrorHere =
@@ -118,31 +122,14 @@ void TerminalReporter::Redraw() {
   drawn_ = true;
 }
 
-DeviceLine::~DeviceLine() {
+bool DeviceLine::KeepMemory(std::ostream& err) const {
   auto* simulated = dynamic_cast<sim::SimulatedPort*>(port.get());
-  if (!simulated || memoryFile.empty()) return;
-  std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(memoryFile).parent_path(), error);
-  const auto& memory = simulated->Memory();
-  if (!WriteFileSafely(memoryFile, {reinterpret_cast<const char*>(memory.data()), memory.size()}))
-    std::cerr << memoryFile << ": " << WriteFailureText(memoryFile) << '\n';
+  if (!simulated || !memory) return true;
+  const auto& bytes = simulated->Memory();
+  if (memory->Save({reinterpret_cast<const char*>(bytes.data()), bytes.size()})) return true;
+  err << memory->Path().string() << ": " << WriteFailureText(memory->Path()) << ' ' << kMemoryNotKept << '\n';
+  return false;
 }
-
-namespace {
-
-// Puts the kept memory back; a file of another size belongs to another catalogue
-// entry, and the keyboard starts erased.
-void LoadSimulatedMemory(Port& port, const std::string& file) {
-  auto* simulated = dynamic_cast<sim::SimulatedPort*>(&port);
-  std::ifstream in(file, std::ios::binary);
-  if (!simulated || !in) return;
-  std::vector<uint8_t>& memory = simulated->Memory();
-  std::vector<char> kept(memory.size() + 1);
-  in.read(kept.data(), static_cast<std::streamsize>(kept.size()));
-  if (static_cast<size_t>(in.gcount()) == memory.size()) std::copy(kept.begin(), kept.end() - 1, memory.begin());
-}
-
-}  // namespace
 
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   PortChoice choice;
@@ -155,19 +142,26 @@ std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   try {
     line->catalogue = std::make_unique<FolderDeviceCatalogue>(context.dataDir);
     line->port = OpenChosenPort(choice, line->clock, line->catalogue->Catalogue());
-    if (choice.kind == PortChoice::Kind::Sim) {
-      line->memoryFile = context.simState.empty() ? SimulatedMemoryFile(choice.simType) : context.simState;
-      LoadSimulatedMemory(*line->port, line->memoryFile);
+    if (auto* simulated = dynamic_cast<sim::SimulatedPort*>(line->port.get())) {
+      // The application's folder is made on first use; a folder named by --sim-state must be there.
+      std::string file = context.simState;
+      if (file.empty()) {
+        file = SimulatedMemoryFile(choice.simType);
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
+      }
+      line->memory = std::make_unique<StateFile>(file, simulated->Memory().size());
+      if (const auto& kept = line->memory->Kept()) std::copy(kept->begin(), kept->end(), simulated->Memory().begin());
     }
-  } catch (const std::system_error& e) {
-    // A port that is missing, busy or refuses us.
-    context.noDevice = true;
-    TellReason(context, reason::kNoPort);
-    *context.err << e.what() << '\n';
-    return nullptr;
   } catch (const std::exception& e) {
-    // No catalogue, or a simulated type it does not describe.
-    TellReason(context, reason::kCatalogue);
+    // A port that is missing, busy or refuses us, or a simulated keyboard held
+    // like a port by the application, vlat-kbdsim or another vlat-cli: no device.
+    // Otherwise no catalogue, a simulated type it does not describe, or memory that cannot be kept.
+    context.noDevice = dynamic_cast<const std::system_error*>(&e) || dynamic_cast<const PortRefusedError*>(&e) ||
+                       dynamic_cast<const StateFileBusy*>(&e);
+    TellReason(context, context.noDevice                                 ? reason::kNoPort
+                        : dynamic_cast<const StateFileRefused*>(&e) ? reason::kFileWrite
+                                                                      : reason::kCatalogue);
     *context.err << e.what() << '\n';
     return nullptr;
   }
@@ -240,7 +234,10 @@ bool LayoutTransfer::Run(const OperationRequest& request) {
     TellReason(context, reason::kCancelled);
     terminal.reporter.SetStatus(kCancelledText);
   }
-  return result == OperationResult::Done;
+  // Whatever the keyboard now holds (the layout, or a cleared memory) is kept.
+  const bool kept = line->KeepMemory(*context.err);
+  if (!kept) TellReason(context, reason::kFileWrite);
+  return result == OperationResult::Done && kept;
 }
 
 std::unique_ptr<LayoutTransfer> OpenLayoutTransfer(CliContext& context, bool assumeYes) {
@@ -253,6 +250,12 @@ int Verdict(CliContext& context, bool done, const std::string& doneText, const s
   context.result.Set("verdict", done ? doneText : failedText);
   (done ? *context.out : *context.err) << (done ? doneText : failedText) << '\n';
   return done ? kExitOk : kExitFailure;
+}
+
+bool SameFile(const std::string& one, const std::string& other) {
+  struct stat first {}, second {};
+  return ::stat(one.c_str(), &first) == 0 && ::stat(other.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 bool CanWriteFile(const std::string& path) {

@@ -10,6 +10,7 @@
 
 #include "cli/CliContext.h"
 #include "core/catalogue/DeviceCatalogue.h"
+#include "core/common/StateFile.h"
 #include "core/device/DeviceSession.h"
 #include "core/device/OperationDriver.h"
 #include "core/device/LockState.h"
@@ -61,21 +62,25 @@ class TerminalReporter final : public IReporter {
 };
 
 // Everything a device command talks to: the port from --port and the catalogue
-// read from the program folder. A simulated keyboard's memory is read from its
-// file when the line opens and written back when it closes.
+// read from the program folder. A simulated keyboard's memory file is held from
+// the line's opening to its end and read when it opens; a command that changes
+// the memory keeps it with KeepMemory.
 struct DeviceLine {
-  ~DeviceLine();
   RealClock clock;
   FixedLockState locks;
   std::unique_ptr<FolderDeviceCatalogue> catalogue;
   std::unique_ptr<Port> port;
-  std::string memoryFile;  // the simulated keyboard's; empty for a real port
+  std::unique_ptr<StateFile> memory;  // the simulated keyboard's; nullptr for a real port
   PortAccess Access() { return PortAccess{*port, clock, locks}; }
+  // Writes a simulated keyboard's memory back to its file; false (told on err)
+  // when it could not be kept. True for a real port.
+  bool KeepMemory(std::ostream& err) const;
 };
 
 // Reads the catalogue and opens the port. nullptr (told on err) when either fails,
-// with noDevice marked when the port would not open or is no port at all (a file,
-// a FIFO); UsageError for a malformed --port.
+// with noDevice marked when the port would not open, is no port at all (a file,
+// a FIFO) or is a simulated keyboard another program holds; UsageError for a
+// malformed --port.
 std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context);
 
 // True when out is an interactive terminal.
@@ -94,6 +99,8 @@ void RequireWritableLayoutName(const std::string& fileName);
 // file and the path is not a folder, FIFO, device or a file that refuses writing.
 // Asked before anything goes to the device.
 bool CanWriteFile(const std::string& path);
+// True when both names lead to one existing file (links followed, hard links too).
+bool SameFile(const std::string& one, const std::string& other);
 bool SaveDocument(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
                   IPrompt& prompt, IReporter& reporter);
 
@@ -118,7 +125,8 @@ struct LayoutTransfer {
   std::unique_ptr<DeviceLine> line;
   TerminalSide terminal;
   SettingsStore settings;
-  // The download or upload on the caller's thread; true when the device finished it.
+  // The download or upload on the caller's thread; true when the device finished
+  // it and a simulated keyboard's memory is kept.
   bool Run(const OperationRequest& request);
 };
 

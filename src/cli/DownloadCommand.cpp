@@ -9,8 +9,7 @@
 // the device holds the layout. Ctrl-C or SIGTERM stops before the next block and
 // clears the device, since a half-written layout must not run.
 
-#include <sys/stat.h>
-
+#include <filesystem>
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
@@ -23,10 +22,8 @@ namespace {
 // The backup may neither be the layout going in (the keyboard's old layout would
 // replace it) nor, without --force, any other file already there.
 void RequireSeparateBackup(const std::string& input, const std::string& backup, bool force) {
-  struct stat in {}, out {};
-  if (::stat(backup.c_str(), &out) != 0) return;
-  if (::stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
-    throw UsageError{"--backup \"" + backup + "\" is the layout file being downloaded"};
+  if (!std::filesystem::exists(backup)) return;
+  if (SameFile(input, backup)) throw UsageError{"--backup \"" + backup + "\" is the layout file being downloaded"};
   if (!force) throw UsageError{"--backup \"" + backup + "\" exists; give --force to replace it", reason::kBackupExists};
 }
 

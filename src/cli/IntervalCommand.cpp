@@ -36,7 +36,7 @@ int RunInterval(CliContext& context) {
   if (!line) return kExitFailure;
   TerminalPrompt prompt(context, true);
   context.result.Set("interval", (item + 1) * 16 / 10.0);
-  const bool done = vl::RunInterval(line->Access(), item, prompt);
+  const bool done = vl::RunInterval(line->Access(), item, prompt) && line->KeepMemory(*context.err);
   return Verdict(context, done, "Интервал между скан-кодами установлен: " + IntervalItemText(item) + " мс.",
                  "Интервал между скан-кодами не установлен.");
 }

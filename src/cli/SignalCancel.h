@@ -1,14 +1,15 @@
 #pragma once
-// Ctrl-C, SIGTERM and SIGHUP (the terminal or session closed) during a device transfer: the first one stops the transfer at
-// its next block through the cancel gate, so a download ends by clearing the
-// device as a cancel does; later ones are swallowed, so the clearing is never
-// abandoned half way. Outside its lifetime the signals act as before.
+// Ctrl-C, SIGTERM and SIGHUP (the terminal or session closed) during a device
+// transfer: the first one stops the transfer at its next block through the cancel
+// gate, so a download ends by clearing the device as a cancel does; later ones are
+// swallowed, so the clearing is never abandoned half way. Outside its lifetime the
+// signals act as before.
 
 #include <atomic>
-#include <csignal>
 #include <thread>
 
 #include "core/device/CancelGate.h"
+#include "platform/SignalPipe.h"
 
 namespace vl::cli {
 
@@ -26,10 +27,7 @@ class SignalCancel {
   void Watch();
 
   CancelGate& gate_;
-  int pipe_[2] = {-1, -1};
-  struct sigaction previousInt_ {};
-  struct sigaction previousTerm_ {};
-  struct sigaction previousHup_ {};
+  SignalPipe signals_;
   std::atomic<bool> signalled_ = false;
   std::thread watcher_;
 };

@@ -1,9 +1,11 @@
-// vlat-cli upload OUT [--into FILE] [--card] [--yes]: reads the layout out of the
-// keyboard into FILE's layout (or an empty one) and writes it to OUT (a layout
-// file, or Macro Text Format); --card reads the card reader too. Exit 0 only when the
-// whole image was read and OUT written. Ctrl-C or SIGTERM stops before the next
-// block; the device is left as it is.
+// vlat-cli upload OUT [--into FILE] [--card] [--force] [--yes]: reads the layout
+// out of the keyboard into FILE's layout (or an empty one) and writes it to OUT (a
+// layout file, or Macro Text Format); --card reads the card reader too. An OUT
+// already there is replaced only with --force or when --into names it. Exit 0 only
+// when the whole image was read and OUT written. Ctrl-C or SIGTERM stops before
+// the next block; the device is left as it is.
 
+#include <filesystem>
 #include <iostream>
 
 #include "cli/DeviceCommandSupport.h"
@@ -17,12 +19,16 @@ int RunUpload(CliContext& context) {
   const auto into = TakeOption(args, "--into");
   const bool yes = TakeFlag(args, "--yes");
   const bool card = TakeFlag(args, "--card");
+  const bool force = TakeFlag(args, "--force");
   const std::string outName = TakeOnlyArgument(args, "an output file");
   RequireWritableLayoutName(outName);  // before the device is read
   if (!IsReplaceableFile(outName)) {
     *context.err << outName << ": " << WriteFailureText(outName) << '\n';
     return kExitFailure;
   }
+  // Updating the layout --into names is asked for; any other file there is not.
+  if (!force && std::filesystem::exists(outName) && !(into && SameFile(*into, outName)))
+    throw UsageError{"\"" + outName + "\" exists; give --force to replace it"};
   auto transfer = OpenLayoutTransfer(context, yes);
   if (!transfer) return kExitFailure;
   auto& [prompt, reporter] = transfer->terminal;

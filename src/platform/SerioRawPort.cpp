@@ -47,11 +47,10 @@ SerioRawPort::~SerioRawPort() {
 }
 
 PortBusyError::PortBusyError(const std::string& path)
-    : std::system_error(EBUSY, std::generic_category(), path + ": the port is in use by another program") {}
+    : PortRefusedError("Порт клавиатуры \"" + path + "\" занят другой программой.") {}
 
 NotAPortError::NotAPortError(const std::string& path)
-    : std::system_error(ENODEV, std::generic_category(),
-                        path + ": not a keyboard port (not a character device); nothing was written to it") {}
+    : PortRefusedError("\"" + path + "\" — не порт клавиатуры (не символьное устройство); в него ничего не записано.") {}
 
 bool SerioRawPort::SendByte(uint8_t byte) {
   for (int tries = 0; tries < 100; ++tries) {
@@ -83,17 +82,27 @@ void SerioRawPort::Forward(IByteReceiver* receiver) {
 }
 
 // Bytes that come while neither capture nor forwarding is on are read and
-// dropped, so a later capture sees only what arrived after it started.
+// dropped, so a later capture sees only what arrived after it started. A hang-up
+// (the device gone, the far end of a terminal closed) ends the loop: poll would
+// report it at once for ever after.
 void SerioRawPort::ReadLoop() {
   pollfd watch{fd_, POLLIN, 0};
   while (!stop_) {
-    if (::poll(&watch, 1, kPollMs) <= 0 || !(watch.revents & POLLIN)) {
-      if (watch.revents & (POLLHUP | POLLERR)) ::usleep(kPollMs * 1000);
-      continue;
+    const int ready = ::poll(&watch, 1, kPollMs);
+    if (ready < 0 && errno != EINTR) {
+      lost_ = true;
+      return;
     }
+    if (ready <= 0) continue;
+    // Without POLLIN only the hang-up and error bits are left; a read of nothing
+    // at all is the end of the file.
     uint8_t buffer[64];
-    const ssize_t n = ::read(fd_, buffer, sizeof buffer);
-    if (n <= 0) continue;
+    const ssize_t n = (watch.revents & POLLIN) ? ::read(fd_, buffer, sizeof buffer) : 0;
+    if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+    if (n <= 0) {
+      lost_ = true;
+      return;
+    }
     std::lock_guard lock(mutex_);
     for (ssize_t i = 0; i < n; ++i) {
       if (receiver_) receiver_->OnKeyboardByte(buffer[i]);

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <deque>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -15,15 +16,21 @@
 
 namespace vl {
 
+// The path is not taken as the keyboard port; what() is the whole message.
+class PortRefusedError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // Another program has the port open.
-class PortBusyError : public std::system_error {
+class PortBusyError final : public PortRefusedError {
  public:
   explicit PortBusyError(const std::string& path);
 };
 
 // The path is no character device (a layout file, a FIFO, a folder): protocol
 // bytes written there would only damage it.
-class NotAPortError : public std::system_error {
+class NotAPortError final : public PortRefusedError {
  public:
   explicit NotAPortError(const std::string& path);
 };
@@ -44,6 +51,7 @@ class SerioRawPort final : public Port {
   void SetCapture(uint32_t target) override;
   uint16_t TakeByte() override;
   void Forward(IByteReceiver* receiver) override;
+  bool Lost() const override { return lost_; }
 
  private:
   void ReadLoop();
@@ -51,6 +59,7 @@ class SerioRawPort final : public Port {
   int fd_ = -1;
   bool terminal_ = false;  // in exclusive mode, to be left on close
   std::atomic<bool> stop_{false};
+  std::atomic<bool> lost_{false};
   std::mutex mutex_;
   bool capturing_ = false;
   IByteReceiver* receiver_ = nullptr;

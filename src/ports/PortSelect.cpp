@@ -12,7 +12,7 @@ std::string StoredPortChoice(const ISettingsBackend& backend) {
   return backend.ReadString("", kPortSettingName).value_or("");
 }
 
-PortChoice ParsePortChoice(const std::string& text) {
+PortChoice ParsePortChoice(const std::string& text, const TextTranslator& translate) {
   PortChoice choice;
   if (text.empty()) {
     if (std::filesystem::exists(kDefaultSerioRawPath)) {
@@ -32,7 +32,7 @@ PortChoice ParsePortChoice(const std::string& text) {
       } catch (const std::exception&) {
         used = 0;
       }
-      if (used != text.size() - 4 || type > 1023) throw std::invalid_argument("bad device type: " + text);
+      if (used != text.size() - 4 || type > 1023) throw std::invalid_argument(TranslatedText(translate, kBadSimulatedType, {text}));
       choice.simType = static_cast<uint16_t>(type);
     }
     return choice;

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "core/catalogue/DeviceCatalogue.h"
+#include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 #include "core/device/Clock.h"
 #include "core/device/Port.h"
 #include "core/settings/SettingsBackend.h"
@@ -28,8 +30,12 @@ struct PortChoice {
   uint16_t simType = 0x105;     // Sim
 };
 
-// Throws std::invalid_argument for a malformed "sim:TYPE".
-PortChoice ParsePortChoice(const std::string& text);
+inline constexpr const char* kBadSimulatedType =
+    VL_TEXT("core", "Неверный тип имитатора клавиатуры в \"%1\": нужно шестнадцатеричное число от 0 до 3FF.");
+
+// Throws std::invalid_argument for a malformed "sim:TYPE" (kBadSimulatedType,
+// translated by translate).
+PortChoice ParsePortChoice(const std::string& text, const TextTranslator& translate = {});
 
 // Opens the chosen port; the simulated keyboard runs on the given clock with
 // the given configuration (its identity's type replaced by the choice's).

@@ -108,5 +108,7 @@ int RunSimulatorCommandsTest(int argc, char** argv);
 int RunDeviceWindowsTest(int argc, char** argv);
 // The progress window's job runner and its worker thread; returns the Qt Test status.
 int RunJobRunnerTest(int argc, char** argv);
+// The core's questions as message boxes; returns the Qt Test status.
+int RunQtPromptTest(int argc, char** argv);
 
 }  // namespace vl

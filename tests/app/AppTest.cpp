@@ -499,6 +499,7 @@ int main(int argc, char** argv) {
   status |= RunSimulatorCommandsTest(argc, argv);
   status |= RunDeviceWindowsTest(argc, argv);
   status |= RunJobRunnerTest(argc, argv);
+  status |= RunQtPromptTest(argc, argv);
   return status;
 }
 

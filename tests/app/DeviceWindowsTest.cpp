@@ -28,6 +28,7 @@
 #include "AppFixture.h"
 #include "DeviceJobs.h"
 #include "app/device/CompareDialog.h"
+#include "app/device/PortHelper.h"
 #include "TestCatalogue.h"
 #include "app/device/DeviceCommands.h"
 #include "app/device/DeviceVerdicts.h"
@@ -45,6 +46,7 @@
 #include "core/device/Clear.h"
 #include "core/device/DeviceImage.h"
 #include "core/device/Download.h"
+#include "core/device/DeviceField.h"
 #include "core/device/Upload.h"
 #include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
@@ -117,6 +119,49 @@ class VanishingPort final : public Port {
 constexpr long kDownloadMidway = 1200;
 constexpr long kUploadMidway = 300;
 
+// Stands for pkexec and vlat-port on PATH while it lives: "pkexec vlat-port VERB"
+// records the verb (after releaseSeconds for a release, as a password prompt
+// would take) and makes or removes the port's node.
+struct FakePortHelper {
+  explicit FakePortHelper(int releaseSeconds = 0) : path(qgetenv("PATH")) {
+    Script(QStringLiteral("vlat-port"), QStringLiteral("exit 0\n"));
+    Script(QStringLiteral("pkexec"),
+           QStringLiteral("[ \"$2\" = release ] && sleep %3\n"
+                          "echo \"$2\" >> '%1'\n"
+                          "case \"$2\" in attach) : > '%2';; release) rm -f '%2';; esac\n")
+               .arg(bin.filePath(QStringLiteral("calls")), node)
+               .arg(releaseSeconds));
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+  }
+  ~FakePortHelper() { qputenv("PATH", path); }
+  QByteArray Calls() const {
+    QFile recorded(bin.filePath(QStringLiteral("calls")));
+    return recorded.open(QIODevice::ReadOnly) ? recorded.readAll() : QByteArray();
+  }
+
+  QTemporaryDir bin;
+  QString node = bin.filePath(QStringLiteral("serio_raw0"));
+  QByteArray path;
+
+ private:
+  void Script(const QString& name, const QString& body) const {
+    QFile file(bin.filePath(name));
+    if (!file.open(QIODevice::WriteOnly)) return;
+    file.write(("#!/bin/sh\n" + body).toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+};
+
+// ThreadSanitizer cannot follow the fork of a process started from a worker thread
+// (it loses the thread's synchronisation and kills the child): the helper's tests
+// run in the other builds.
+#if defined(__SANITIZE_THREAD__)
+#define SKIP_UNDER_THREAD_SANITIZER() QSKIP("a helper process started from a worker thread")
+#else
+#define SKIP_UNDER_THREAD_SANITIZER()
+#endif
+
 class DeviceWindowsTest : public QObject, public AppFixture {
   Q_OBJECT
 
@@ -140,9 +185,10 @@ class DeviceWindowsTest : public QObject, public AppFixture {
 
   // The simulated keyboard (or no port) as the window's device, opened now with
   // the catalogue as it stands.
-  void UseKeyboard(TfmMain& main, bool connected = true) {
+  void UseKeyboard(TfmMain& main, bool connected = true, bool openNow = true, long pauseAfter = -1) {
     keyboard_ = nullptr;
-    main.SetDeviceOpener([this, connected]() -> std::unique_ptr<AppDevice> {
+    port_ = nullptr;
+    main.SetDeviceOpener([this, connected, pauseAfter]() -> std::unique_ptr<AppDevice> {
       auto catalogue = std::make_unique<FolderDeviceCatalogue>(dataDir_->path().toStdString());
       auto clock = std::make_unique<VirtualClock>();
       std::unique_ptr<Port> port;
@@ -151,13 +197,14 @@ class DeviceWindowsTest : public QObject, public AppFixture {
         keyboard_ = keyboard.get();
         auto vanishing = std::make_unique<VanishingPort>(std::move(keyboard));
         port_ = vanishing.get();
+        if (pauseAfter >= 0) port_->PauseAfter(pauseAfter);
         port = std::move(vanishing);
       } else {
         port = std::make_unique<NullPort>();
       }
       return std::make_unique<AppDevice>(std::move(clock), std::move(port), std::move(catalogue));
     });
-    main.Device().Device();
+    if (openNow) main.Device().Device();
   }
 
   TfmMain& StartWithKeyboard(bool connected = true) {
@@ -331,11 +378,19 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(RunCommand(main, "acUpload"));
     QVERIFY(prompt_->Texts().empty());
     QVERIFY(target->Document().GetKey(8, 8));
+    // The block the device filled is selected.
+    QCOMPARE(target->Grid().Selection(), (TRect{1, 1, 8, 8}));
     QCOMPARE(main.Action("acUndo")->text(), QString("&Отменить чтение данных из устройства"));
     main.Action("acUndo")->trigger();
     QVERIFY(!target->Document().GetKey(8, 8));
     main.Action("acRedo")->trigger();
     QVERIFY(target->Document().GetKey(8, 8));
+    main.Action("acUndo")->trigger();
+    // From a single selected cell, the device-sized block at it.
+    target->Grid().Select(2, 3, 2, 3);
+    QVERIFY(RunCommand(main, "acUpload"));
+    QCOMPARE(target->Grid().Selection(), (TRect{2, 3, 9, 10}));
+    QVERIFY(target->Document().GetKey(9, 10));
     main.Action("acUndo")->trigger();
 
     CancelMidway(main, kUploadMidway);
@@ -465,6 +520,28 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QCOMPARE(bytes, reference.readAll());
   }
 
+  // A stray click moved the key image's field silently; now the field is named
+  // and No writes nothing.
+  void KeyImageAwayFromTheFirstKeyNamesItsField() {
+    settings_.Set(Setting::ImageDevice, 0);
+    settings_.Set(Setting::ImageRun, 0);
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    window->Grid().Select(3, 2, 3, 2);
+    QTemporaryDir out;
+    dialogs_->names = {out.filePath("keys.rtf")};
+    prompt_->answers = {Answer::No};
+    QVERIFY(RunCommand(main, "acImage"));
+    QCOMPARE(prompt_->Texts(), (std::vector<std::string>{std::string("Поле устройства 8×8 с клавиши (3,2).\n\n") +
+                                                          kKeyImageFieldQuestion}));
+    QCOMPARE(window->Grid().Selection(), (TRect{3, 2, 10, 9}));
+    QVERIFY(!QFile::exists(out.filePath("keys.rtf")));
+    prompt_->answers = {Answer::Yes};
+    QVERIFY(RunCommand(main, "acImage"));
+    QVERIFY(QFile::exists(out.filePath("keys.rtf")));
+  }
+
   void KeyImageTakesTheFormatFromTheName() {
     settings_.Set(Setting::ImageDevice, 0);
     settings_.Set(Setting::ImageRun, 0);
@@ -492,6 +569,8 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     const QString file = out.filePath("printed.pdf");
     int pages = -1;
     QString title;
+    QStringList parts;
+    int shownFirst = -1;
     // The preview is modal: look for it until it is there, then print it to a file.
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {
@@ -499,6 +578,11 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       if (preview == nullptr || !preview->isVisible()) return;
       poll.stop();
       title = preview->windowTitle();
+      if (auto* part = preview->findChild<QComboBox*>(QStringLiteral("PrintedPart"))) {
+        for (int i = 0; i < part->count(); ++i) parts << part->itemText(i);
+        shownFirst = part->currentIndex();
+        part->setCurrentIndex(1);  // the field at the selected key, printed below
+      }
       auto* widget = preview->findChild<QPrintPreviewWidget*>();
       pages = widget ? widget->pageCount() : -1;
       preview->printer()->setOutputFormat(QPrinter::PdfFormat);
@@ -512,8 +596,11 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     print->trigger();
     QVERIFY(WaitForJobs(main));
     QCOMPARE(title, U("Печать рисунка клавиш"));
-    // The device's field from the selection's corner, on one sheet.
-    QCOMPARE(window->Grid().Selection(), (TRect{2, 2, 9, 9}));
+    // The whole layout first; the field at the selected key when chosen. The
+    // selection stays as it was.
+    QCOMPARE(parts, (QStringList{U("Вся раскладка"), U("Поле устройства 8×8 с клавиши (2,2).")}));
+    QCOMPARE(shownFirst, 0);
+    QCOMPARE(window->Grid().Selection(), (TRect{2, 2, 2, 2}));
     QCOMPARE(pages, 1);
     QFile printed(file);
     QVERIFY(printed.open(QIODevice::ReadOnly));
@@ -718,7 +805,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     guard.start(200);
     prompt_->shown.clear();
     prompt_->answersByText = {{kCancelDownloadQuestion, Answer::No}, {kClearQuestion, Answer::Yes}};
-    for (const char* command : {"acDownLoad", "acUpload", "acDeviceClear", "acInfo", "acIBD", "acImage"}) {
+    for (const char* command : {"acDownLoad", "acUpload", "acDeviceClear", "acInfo", "acIBD", "acCompare", "acImage"}) {
       if (QByteArray(command) == "acIBD") {
         IntervalDialog& dialog = main.Device().IntervalChoice();
         QTimer::singleShot(0, &dialog, [&dialog] {
@@ -737,6 +824,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(!empty->Document().History.CanUndo());
     QVERIFY(!empty->Document().Busy);
     QVERIFY(!main.Device().Info().isVisible());
+    QVERIFY(!main.Device().CompareWindow().isVisible());
     QCOMPARE(dialogs_->calls, 0);
     QVERIFY(main.statusBar()->currentMessage().isEmpty());
     QVERIFY(main.Action("acDownLoad")->isEnabled());
@@ -846,6 +934,57 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(main.Action("acDownLoad")->isEnabled());
   }
 
+  // A port attached for a download was given back only from the job's finish,
+  // which quitting drops: the till was left with a keyboard that did not type.
+  void QuittingDuringAnAttachedDownloadGivesThePortBack() {
+    SKIP_UNDER_THREAD_SANITIZER();
+    FakePortHelper helper;
+    backend_.WriteString("", kPortSettingName, helper.node.toStdString());
+    SetAttachPortForDownload(backend_, true);
+    TfmMain& main = Start();
+    UseKeyboard(main, true, false, kDownloadMidway);  // opened once the port is attached
+    FillLayout(main.ActiveLayout()->Document());
+    bool quit = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+      if (!port_ || !port_->Paused()) return;
+      poll.stop();
+      port_->Resume();
+      main_.reset();  // quitting, the job in the middle of a block
+      quit = true;
+    });
+    poll.start(1);
+    main.Action("acDownLoad")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(quit, 20000);
+    QCOMPARE(helper.Calls(), QByteArray("attach\nrelease\n"));
+    QVERIFY(!QFile::exists(helper.node));
+  }
+
+  // Quitting while the port was being given back after a download killed the
+  // helper and left the port attached.
+  void QuittingWhileThePortIsGivenBackStillGivesItBack() {
+    SKIP_UNDER_THREAD_SANITIZER();
+    FakePortHelper helper(1);
+    backend_.WriteString("", kPortSettingName, helper.node.toStdString());
+    SetAttachPortForDownload(backend_, true);
+    TfmMain& main = Start();
+    UseKeyboard(main, true, false);
+    FillLayout(main.ActiveLayout()->Document());
+    bool quit = false;
+    connect(&main.Device().Jobs(), &JobRunner::RunningChanged, this, [&](bool running) {
+      // Quit once the give-back runs.
+      if (running && main.Device().Progress().windowTitle() == U("Возврат порта клавиатуре"))
+        QTimer::singleShot(50, this, [&] {
+          main_.reset();
+          quit = true;
+        });
+    });
+    main.Action("acDownLoad")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(quit, 20000);
+    QVERIFY(helper.Calls().endsWith("release\n"));
+    QVERIFY(!QFile::exists(helper.node));
+  }
+
   void CompareListsTheDifferencesAndSelectsTheKey() {
     TfmMain& main = StartWithKeyboard();
     TfmGrid* window = main.ActiveLayout();
@@ -868,6 +1007,26 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     emit compare.List()->itemDoubleClicked(item, 0);
     QCOMPARE(window->Grid().Selection(), (TRect{3, 5, 3, 5}));
     QVERIFY(prompt_->Texts().empty());
+  }
+
+  // Compare read the device's block at the selected key whatever the download
+  // wrote: a download of a selected fragment compared as different, and a stray
+  // click elsewhere reported differences with no word of where it looked.
+  void CompareTakesTheDownloadsFieldAndNamesIt() {
+    settings_.Set(Setting::IsDownloadFromSelection, 1);
+    TfmMain& main = StartWithKeyboard();
+    TfmGrid* window = main.ActiveLayout();
+    FillLayout(window->Document());
+    window->Grid().Select(1, 1, 4, 4);
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QVERIFY(RunCommand(main, "acCompare"));
+    TfmCompare& compare = main.Device().CompareWindow();
+    QCOMPARE(compare.Summary()->text(), U("Раскладки совпадают."));
+
+    main.Settings().Set(Setting::IsDownloadFromSelection, 0);
+    window->Grid().Select(2, 3, 2, 3);
+    QVERIFY(RunCommand(main, "acCompare"));
+    QVERIFY(compare.Summary()->text().startsWith(U("Поле устройства 8×8 с клавиши (2,3). Различий: ")));
   }
 };
 

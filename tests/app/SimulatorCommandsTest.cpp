@@ -4,10 +4,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QListWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QtTest>
+#include <csignal>
+#include <unistd.h>
 
 #include "AppFixture.h"
 #include "DeviceJobs.h"
@@ -18,6 +21,7 @@
 #include "app/device/SimCaption.h"
 #include "app/device/SimKeyboardWindow.h"
 #include "app/device/InfoDialog.h"
+#include "app/device/ProgressDialog.h"
 #include "app/device/TestWindow.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
@@ -25,7 +29,10 @@
 #include "app/input/PortEdit.h"
 #include "app/input/DesktopLocks.h"
 #include "app/device/SimKeyField.h"
+#include "app/main/ShutdownSignals.h"
 #include "core/device/Transport.h"
+#include "core/device/Download.h"
+#include "core/device/Upload.h"
 #include "core/device/LayoutBackups.h"
 #include "core/document/LayoutFile.h"
 #include "ports/PortSelect.h"
@@ -108,6 +115,70 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     QCOMPARE(held.GetKey(1, 1)->Layers[0].Macro[0], std::string("\x1C"));
     // And the keyboard took the new layout.
     QCOMPARE(keyboard_->Layout()->keys[0].Layers[0].Macro[0], std::string("\x32"));
+  }
+
+  // A logout, a shutdown or a closed terminal during a download ends the
+  // application at a block boundary: the half-written layout is cleared and the
+  // memory file keeps the empty keyboard, which reads back empty, never with a
+  // bad checksum.
+  void SignalDuringADownloadClearsTheKeyboardAndKeepsItsMemory() {
+    const QString memoryFile =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/keyboard-0105.mem");
+    for (const int ending : {SIGTERM, SIGHUP, SIGINT}) {
+      QFile::remove(memoryFile);
+      backend_.WriteString("", kPortSettingName, "sim:0105");  // the simulated keyboard in real time, kept in its file
+      TfmMain& main = Start();
+      for (int column = 1; column <= 2; ++column)
+        for (int row = 1; row <= 2; ++row) Put(main.ActiveLayout()->Document(), column, row, std::string(200, '\x1C'));
+      main.Action("acDownLoad")->trigger();
+      QDeadlineTimer deadline(30000);
+      while (main.Device().Progress().Bar()->value() < 10 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+      // The keyboard runs in real time here; on a machine too busy to keep its
+      // pace the download fails before the signal could be sent mid-way.
+      if (!main.Device().JobRunning() && !prompt_->Texts().empty() && prompt_->Texts().back() == kWriteErrorNormal)
+        QSKIP("the real-time simulated keyboard could not keep pace on this machine");
+      QVERIFY2(main.Device().JobRunning(), prompt_->Texts().empty() ? "no job" : prompt_->Texts().back().c_str());
+      QTimer::singleShot(0, [ending] { ::kill(::getpid(), ending); });
+      QCOMPARE(RunUntilQuit(main.Device()), 0);
+      QVERIFY(!main.Device().JobRunning());
+      QVERIFY(QFile::exists(memoryFile));
+      Stop();
+
+      // Read back by the next run.
+      TfmMain& next = Start();
+      QVERIFY(RunCommand(next, "acUpload"));
+      const std::vector<std::string> told = prompt_->Texts();
+      QVERIFY(std::find(told.begin(), told.end(), kDeviceEmpty) != told.end());
+      QVERIFY(std::find(told.begin(), told.end(), kCrcError) == told.end());
+      Stop();
+    }
+  }
+
+  // The simulated keyboard's memory that cannot be written back after a job is
+  // told after the job's own outcome, and written by the next job once it can.
+  void MemoryThatCannotBeKeptIsTold() {
+    const QString memoryFile =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/keyboard-0105.mem");
+    QFile::remove(memoryFile);
+    backend_.WriteString("", kPortSettingName, "sim:0105");
+    TfmMain& main = Start();
+    QVERIFY(main.Device().ByteSource().Valid());  // the device and its memory file are taken
+    QVERIFY(QDir().mkpath(memoryFile + QStringLiteral("/in-the-way")));  // nothing can replace it now
+    Put(main.ActiveLayout()->Document(), 1, 1, "\x1C");
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    const QString notKept = QString::fromUtf8("Память имитатора клавиатуры не сохранена в файл \"%1\".").arg(memoryFile);
+    QVERIFY(!prompt_->Texts().empty());
+    QVERIFY2(QString::fromStdString(prompt_->Texts().back()).startsWith(notKept), prompt_->Texts().back().c_str());
+
+    QVERIFY(QDir(memoryFile).removeRecursively());
+    const size_t toldBefore = prompt_->Texts().size();
+    QVERIFY(RunCommand(main, "acDownLoad"));
+    QVERIFY(QFileInfo(memoryFile).isFile());
+    for (size_t i = toldBefore; i < prompt_->Texts().size(); ++i)
+      QVERIFY(!QString::fromStdString(prompt_->Texts()[i]).startsWith(notKept));
+    Stop();
+    QFile::remove(memoryFile);
   }
 
   void BackupThatCannotBeWrittenStopsTheDownload() {
@@ -267,6 +338,34 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     QVERIFY(RunCommand(main, "acDownLoad"));
     QVERIFY(prompt_->Texts().empty());
     QCOMPARE(keyboard_->Layout()->keys[0].Layers[0].Macro[0], std::string("\x32"));
+  }
+
+  // The keyboard's answers to a download went to a code-sequence line that
+  // listened (Forward was not held by a job): a reader listening when a job
+  // starts is cut off, none can start listening during it, and after it they can.
+  void NoReaderHearsTheKeyboardWhileAJobHoldsThePort() {
+    struct Heard final : IByteReceiver {
+      std::vector<uint8_t> bytes;
+      void OnKeyboardByte(uint8_t byte) override { bytes.push_back(byte); }
+    } before, during;
+    backend_.WriteString("", kPortSettingName, "sim:0105");
+    TfmMain& main = StartWithSimulator();
+    Put(main.ActiveLayout()->Document(), 1, 1, "\x1C");
+    const PortHandle handle = main.Device().ByteSource();
+    QVERIFY(handle.Forward(&before));
+    main.Action("acDownLoad")->trigger();
+    QVERIFY(main.Device().JobRunning());
+    QVERIFY(!handle.Forward(&during));
+    QVERIFY(WaitForJobs(main));
+    QVERIFY(before.bytes.empty());
+    QVERIFY(during.bytes.empty());
+
+    QVERIFY(handle.Forward(&during));
+    keyboard_->Press(0, 0);
+    clock_->Pause(std::chrono::seconds(1));
+    keyboard_->Poll();
+    QVERIFY(!during.bytes.empty());
+    handle.Forward(nullptr);
   }
 
   // The port went before the test window's byte reader; a job under way at the

@@ -8,11 +8,13 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include "KbdSimProcess.h"
 #include "TestCatalogue.h"
 #include "cli/Json.h"
+#include "core/common/StateFile.h"
 #include "core/common/Reporter.h"
 #include "core/document/LayoutFile.h"
 
@@ -150,8 +152,74 @@ TEST_F(JsonExitCodes, SimulatedKeyboardKeepsItsMemoryWhereTheApplicationDoes) {
 
   // Another file starts erased, and leaves the application's alone.
   EXPECT_EQ(Cli("--port sim:101 --sim-state " + folder_ / "other.mem" + " compare " + folder_ / "in.vld").code, 1);
+  EXPECT_EQ(Cli("--port sim:101 --sim-state " + folder_ / "other.mem" + " clear --yes").code, 0);
   EXPECT_EQ(ReadAll(folder_ / "other.mem").size(), 2048u);
   EXPECT_EQ(Cli("--port sim:101 compare " + folder_ / "in.vld").code, 0);
+}
+
+// The memory file is taken before anything goes to the keyboard: one that is no
+// memory (a FIFO would hang the reader, a folder or a layout would be lost), one
+// another program plays, or one whose folder takes no file fails the command at once;
+// memory that cannot be written at the end fails it too.
+TEST_F(JsonExitCodes, SimulatedMemoryThatCannotBeKeptOrIsHeldFailsTheCommand) {
+  SaveKeysInRowOne(folder_ / "in.vld", {1});
+  const std::string download = " --json download --yes " + folder_ / "in.vld";
+
+  ASSERT_EQ(::mkfifo((folder_ / "fifo").c_str(), 0600), 0);
+  std::filesystem::create_directory(folder_ / "dir");
+  const std::string layout = ReadAll(folder_ / "in.vld");
+  for (const std::string name : {"fifo", "dir", "in.vld", "none/state"}) {
+    const CliRun run = Cli("--port sim:101 --sim-state " + folder_ / name + download);
+    EXPECT_EQ(run.code, 1) << name << run.err;
+    EXPECT_EQ(run.out.find(R"("written":true)"), std::string::npos) << name;
+    EXPECT_EQ(run.out.find(R"("ok":true)"), std::string::npos) << name;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(folder_ / "fifo"));
+  EXPECT_EQ(ReadAll(folder_ / "in.vld"), layout);
+
+  // Held by another program (as the application holds it while it runs): exit 3
+  // and the memory as it was.
+  const std::string kept = folder_ / "data-home/Ostrel Velmorando AT/keyboard-0101.mem";
+  ASSERT_EQ(Cli("--port sim:101 clear --yes").code, 0);
+  const std::string cleared = ReadAll(kept);
+  {
+    const StateFile held(kept, 2048);
+    const CliRun busy = Cli("--port sim:101" + download);
+    EXPECT_EQ(busy.code, 3) << busy.err;
+    EXPECT_NE(busy.out.find("Имитатор клавиатуры занят другой программой"), std::string::npos) << busy.out;
+  }
+  EXPECT_EQ(ReadAll(kept), cleared);
+
+  // A file limit stands for a full disk: the memory is not kept, so neither is the layout.
+  // The limit is the program's alone: what it tells passes through a pipe.
+  const int status = std::system(("bash -c \"trap '' XFSZ; set -o pipefail; (ulimit -f 1; exec env XDG_CONFIG_HOME=" +
+                                  folder_ / "config" + " XDG_DATA_HOME=" + folder_ / "data-home" + " " VLAT_CLI
+                                  " --data " + folder_.Path().string() + " --port sim:101 download --yes " +
+                                  folder_ / "in.vld" + ") 2>&1 >/dev/null </dev/null | cat >" + folder_ / "err" + "\"")
+                                     .c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1) << ReadAll(folder_ / "err");
+  EXPECT_NE(ReadAll(folder_ / "err").find("Память имитатора клавиатуры не сохранена."), std::string::npos)
+      << ReadAll(folder_ / "err");
+  EXPECT_EQ(ReadAll(kept), cleared);
+}
+
+// An upload writes a new file: one already there is replaced only when asked.
+TEST_F(JsonExitCodes, UploadRefusesAnExistingFileUnlessForcedOrUpdated) {
+  SaveKeysInRowOne(folder_ / "mine.vld", {1});
+  const std::string mine = ReadAll(folder_ / "mine.vld");
+  ASSERT_EQ(Cli("--port sim:101 download --yes " + folder_ / "mine.vld").code, 0);
+
+  const CliRun refused = Cli("--port sim:101 --json upload " + folder_ / "mine.vld");
+  EXPECT_EQ(refused.code, 2) << refused.err;
+  EXPECT_NE(refused.out.find("exists; give --force to replace it"), std::string::npos) << refused.out;
+  EXPECT_EQ(refused.err.find("чтение"), std::string::npos) << "the keyboard was read: " << refused.err;
+  EXPECT_EQ(ReadAll(folder_ / "mine.vld"), mine);
+
+  std::filesystem::create_hard_link(folder_ / "mine.vld", folder_ / "same.vld");
+  EXPECT_EQ(Cli("--port sim:101 upload " + folder_ / "mine.vld" + " --into " + folder_ / "same.vld").code, 0);
+  EXPECT_EQ(Cli("--port sim:101 upload " + folder_ / "other.vld").code, 0);
+  EXPECT_EQ(Cli("--port sim:101 upload " + folder_ / "other.vld").code, 2);
+  EXPECT_EQ(Cli("--port sim:101 upload --force " + folder_ / "other.vld").code, 0);
 }
 
 // Every result names its cause with a stable code, whatever the Russian message says.

@@ -2,6 +2,7 @@
 // and the port refusing what is no keyboard.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -66,18 +67,60 @@ TEST(KbdSimProgram, StateFilesThatCannotBeKeptAreRefusedAtStart) {
   const std::string layout(1500, 'L');
   folder.Write("layout.vld", layout);
   EXPECT_EQ(Refusal(folder, head + folder / "layout.vld"), 1);
-  EXPECT_NE(ReadAll(folder / "err").find("1500 bytes"), std::string::npos) << ReadAll(folder / "err");
+  EXPECT_NE(ReadAll(folder / "err").find("1500 байт"), std::string::npos) << ReadAll(folder / "err");
   EXPECT_EQ(ReadAll(folder / "layout.vld"), layout);
 
   ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
   EXPECT_EQ(Refusal(folder, head + folder / "fifo"), 1);
-  EXPECT_NE(ReadAll(folder / "err").find("is a FIFO"), std::string::npos) << ReadAll(folder / "err");
+  EXPECT_NE(ReadAll(folder / "err").find("FIFO"), std::string::npos) << ReadAll(folder / "err");
   std::filesystem::create_directory(folder / "dir");
   EXPECT_EQ(Refusal(folder, head + folder / "dir"), 1);
-  EXPECT_NE(ReadAll(folder / "err").find("is a folder"), std::string::npos) << ReadAll(folder / "err");
+  EXPECT_NE(ReadAll(folder / "err").find("папка"), std::string::npos) << ReadAll(folder / "err");
   EXPECT_EQ(Refusal(folder, head + folder / "none/state"), 1);
-  EXPECT_NE(ReadAll(folder / "err").find("cannot be saved in its folder"), std::string::npos)
+  EXPECT_NE(ReadAll(folder / "err").find("не может быть сохранена в папке"), std::string::npos)
       << ReadAll(folder / "err");
+}
+
+// One keyboard, one player: a second simulator, or vlat-cli, on the memory of a
+// running one is refused and changes nothing.
+TEST(KbdSimProgram, ARunningSimulatorHoldsItsMemory) {
+  const TempFolder folder("vlat-kbdsim-held");
+  WriteCatalogue(folder);
+  KbdSim sim({"--type", "0101", "--state", folder / "state", "--data", folder.Path().string()});
+  ASSERT_FALSE(sim.Path().empty());
+  EXPECT_EQ(Refusal(folder, "--type 0101 --state " + folder / "state"), 1);
+  EXPECT_NE(ReadAll(folder / "err").find("занят другой программой"), std::string::npos) << ReadAll(folder / "err");
+  folder.Write("in.mtf", "");
+  const std::string command = "XDG_CONFIG_HOME=" + folder / "config" + " " VLAT_CLI " --data " +
+                              folder.Path().string() + " --port sim:101 --sim-state " + folder / "state" +
+                              " clear --yes </dev/null >/dev/null 2>" + folder / "err";
+  const int status = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 3);
+  EXPECT_FALSE(std::filesystem::exists(folder / "state"));  // written only when the simulator ends
+}
+
+// Its terminal closing (SIGHUP) or the reader of its answers going away (SIGPIPE)
+// ends a session as SIGTERM does: with the memory saved.
+TEST(KbdSimProgram, HangUpAndBrokenPipeSaveTheMemory) {
+  const TempFolder folder("vlat-kbdsim-hangup");
+  WriteCatalogue(folder);
+  for (const int signal : {SIGHUP, SIGPIPE}) {
+    std::filesystem::remove(folder / "state");
+    KbdSim sim({"--type", "0101", "--state", folder / "state", "--data", folder.Path().string()});
+    ASSERT_FALSE(sim.Path().empty());
+    EXPECT_EQ(sim.Stop(signal), 0) << signal;
+    EXPECT_EQ(ReadAll(folder / "state").size(), kMemory) << signal;
+  }
+}
+
+TEST(KbdSimProgram, HelpIsAnsweredAndARefusedValueIsNamedWhole) {
+  const TempFolder folder("vlat-kbdsim-help");
+  const std::string command = VLAT_KBDSIM " --help >" + folder / "out" + " 2>&1";
+  const int status = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+  EXPECT_EQ(ReadAll(folder / "out").rfind("usage: vlat-kbdsim", 0), 0u) << ReadAll(folder / "out");
+  EXPECT_EQ(Refusal(folder, "--type 0101 --controller 1.2.3 --state " + folder / "state"), 64);
+  EXPECT_NE(ReadAll(folder / "err").find("--controller 1.2.3:"), std::string::npos) << ReadAll(folder / "err");
 }
 
 TEST(KbdSimProgram, StateIsWrittenThroughALinkAndKeepsItsPermissions) {
@@ -121,7 +164,9 @@ TEST(KbdSimProgram, APortPathThatIsNoDeviceIsRefusedUntouched) {
       SerioRawPort port(folder / name);
       ADD_FAILURE() << name << " opened";
     } catch (const NotAPortError& error) {
-      EXPECT_NE(std::string(error.what()).find(folder / name), std::string::npos) << error.what();
+      // One sentence, without a system reason tacked on.
+      EXPECT_EQ(std::string(error.what()),
+                "\"" + folder / name + "\" — не порт клавиатуры (не символьное устройство); в него ничего не записано.");
     }
   }
   EXPECT_EQ(ReadAll(folder / "till.vld"), layout);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -52,6 +53,38 @@ TEST(SerioRawPort, TalksToTheSimulatorAndTheStateSurvives) {
     ASSERT_EQ(answer.size(), 13u);
     EXPECT_EQ(answer.substr(3, 8), "ytes\xFF\xFF\xFF\xFF");  // the rest of memory is still erased
   }
+}
+
+// The simulator's terminal closing under an open port: the port says it is gone,
+// costs no processor time from then on, and a download tells that the port went
+// away rather than pointing at the transfer settings.
+TEST(SerioRawPort, AFarEndThatClosesEndsThePortQuietly) {
+  const TempFolder folder("vlat-serio-gone");
+  folder.Write("DEVICES.TYP", "[0101]\r\nMemory=2048\r\nCheck=CS\r\n");
+  KbdSim sim({"--type", "101", "--state", folder / "state", "--data", folder.Path().string()});
+  ASSERT_FALSE(sim.Path().empty());
+  SerioRawPort port(sim.Path());
+  EXPECT_FALSE(port.Lost());
+  EXPECT_EQ(sim.Stop(), 0);
+  for (int waited = 0; !port.Lost() && waited < 5000; waited += 10) ::usleep(10000);
+  EXPECT_TRUE(port.Lost());
+
+  const auto cpu = [] {
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1000 + now.tv_nsec / 1000000;
+  };
+  const auto before = cpu();
+  ::usleep(300000);
+  EXPECT_LT(cpu() - before, 100) << "the read loop spins on the hang-up";
+  EXPECT_FALSE(port.SendByte(0xEE));
+
+  RealClock clock;
+  FixedLockState locks;
+  test::ScriptedPrompt prompt{Answer::Ok};
+  NullReporter reporter;
+  Link link{port, clock, locks, TransferMode::Normal, 0};
+  EXPECT_FALSE(WritePacketAck(link, WriteBlockPacket(1, 0, 0x10, "bytes")));
 }
 
 }  // namespace

@@ -16,7 +16,12 @@ TEST(PortSelect, Choices) {
   EXPECT_EQ(ParsePortChoice("/dev/x").path, "/dev/x");
   EXPECT_EQ(ParsePortChoice("sim").kind, PortChoice::Kind::Sim);
   EXPECT_EQ(ParsePortChoice("sim:2a1").simType, 0x2A1);
-  EXPECT_THROW(ParsePortChoice("sim:zz"), std::invalid_argument);
+  try {
+    ParsePortChoice("sim:zz");
+    ADD_FAILURE() << "sim:zz taken";
+  } catch (const std::invalid_argument& error) {
+    EXPECT_EQ(std::string(error.what()), FilledText(kBadSimulatedType, {"sim:zz"}));
+  }
   EXPECT_THROW(ParsePortChoice("sim:400"), std::invalid_argument);
   EXPECT_THROW(SerioRawPort("/nonexistent/serio"), std::system_error);
 

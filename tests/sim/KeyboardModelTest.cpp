@@ -12,6 +12,7 @@
 #include "core/device/Crc8.h"
 #include "core/device/DeviceHeader.h"
 #include "core/device/DeviceImage.h"
+#include "core/input/InputWindowModel.h"
 #include "sim/CardSwipe.h"
 #include "sim/KeyCommands.h"
 #include "sim/SimulatedPort.h"
@@ -334,6 +335,26 @@ TEST(KeyboardModel, CardTracksTypeBetweenHeaderAndTerminatorWhenEnabled) {
   EXPECT_TRUE(rig.Drain().empty());
   EXPECT_FALSE(rig.sim.SwipeCard(5, "1"));
   EXPECT_EQ(sim::LrcCharacter(2, ";12?"), '7');
+}
+
+// The card-reader window's switches reach every track's block, so a keyboard
+// programmed from it sends track 2 with its symbols and LRC as the window shows.
+TEST(KeyboardModel, TheCardWindowsSwitchesReachTrack2) {
+  Rig rig(1, 1);
+  TVL2Document document;
+  document.CardReader.Layers[1] = {{"", "\x5A"}, 0, 0, ""};
+  document.TrackMask = 0b0010;
+  CardReaderModel window;
+  window.Load(document);
+  window.SetStartStop(true);
+  window.SetLrc(true);
+  window.ApplyTo(document);
+  for (const TMacros& track : document.CardReader.Layers)
+    EXPECT_EQ(track.Click, kCardOutputStartStop | kCardOutputLrc);
+  rig.Program(document, 1);
+  // ';' '1' '?' and the LRC '5' (0xB ^ 0x1 ^ 0xF), Enter.
+  rig.sim.SwipeCard(2, "1");
+  EXPECT_EQ(rig.Drain(), (Bytes{0x27, 0xA7, 0x02, 0x82, 0x2A, 0x35, 0xB5, 0xAA, 0x06, 0x86, 0x1C}));
 }
 
 TEST(KeyCommands, TapAndWaitAnswerWhenTheirTimeHasPassedAndBadLinesAreRefused) {

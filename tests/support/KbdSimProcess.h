@@ -47,9 +47,10 @@ class KbdSim {
     ::close(answers_);
     ::close(commands_);
   }
-  int Stop() {
+  // Ends it with the signal; its exit code (-1 when the signal killed it).
+  int Stop(int signal = SIGTERM) {
     if (pid_ <= 0) return 0;
-    ::kill(pid_, SIGTERM);
+    ::kill(pid_, signal);
     int status = 0;
     ::waitpid(pid_, &status, 0);
     pid_ = -1;

@@ -6,21 +6,16 @@
 
 #include <stdexcept>
 
-#include "core/common/SafeWrite.h"
-#include "core/common/StateFile.h"
+#include "app/common/CoreTexts.h"
 #include "platform/SimulatedMemory.h"
 #include "ports/PortSelect.h"
 #include "sim/CatalogueConfig.h"
 
 namespace vl {
-namespace {
-// A state file beyond the largest memory is not one.
-constexpr std::uintmax_t kMaxStateBytes = 0x10000;
-}  // namespace
 
 std::unique_ptr<AppDevice> AppDevice::Open(const std::string& choiceText, const std::string& dataFolder,
                                            const QString& stateFolder) {
-  const PortChoice choice = ParsePortChoice(choiceText);
+  const PortChoice choice = ParsePortChoice(choiceText, CoreTranslator());
   auto catalogue = std::make_unique<FolderDeviceCatalogue>(dataFolder);
   auto clock = std::make_unique<RealClock>();
   if (choice.kind != PortChoice::Kind::Sim) {
@@ -31,22 +26,23 @@ std::unique_ptr<AppDevice> AppDevice::Open(const std::string& choiceText, const 
   }
   auto keyboard =
       std::make_unique<SimulatedKeyboard>(*clock, sim::CatalogueConfig(catalogue->Catalogue(), choice.simType));
-  auto device = std::make_unique<AppDevice>(std::move(clock), std::move(keyboard), std::move(catalogue));
-  device->stateFile_ = StateFile(stateFolder, choice.simType);
-  QDir().mkpath(QFileInfo(device->stateFile_).absolutePath());
-  // Checked without blocking (a FIFO would freeze the window) and before the
-  // session, so memory that could not be kept is told now, not lost at the end.
-  const std::string statePath = device->stateFile_.toStdString();
-  const StateFileCheck state = CheckStateFile(statePath, kMaxStateBytes);
-  if (state.problem != StateFileCheck::Problem::None) {
-    device->stateFile_.clear();  // nothing is written over whatever stands there
+  const std::string statePath = SimulatedMemoryFile(stateFolder.toStdString(), choice.simType);
+  QDir().mkpath(QFileInfo(QString::fromStdString(statePath)).absolutePath());
+  // Taken before the session: memory another program holds, or that could not be
+  // kept, is told now, not lost at the end. Nothing is written over whatever
+  // stands there.
+  std::unique_ptr<StateFile> state;
+  try {
+    state = std::make_unique<StateFile>(statePath, keyboard->Memory().size(), CoreTranslator());
+  } catch (const StateFileRefused& refused) {
     throw std::runtime_error(QCoreApplication::translate("vl::AppDevice",
                                                          "Память имитатора клавиатуры не может храниться в файле: %1")
-                                 .arg(QString::fromStdString(StateFileProblemText(statePath, state)))
+                                 .arg(QString::fromUtf8(refused.what()))
                                  .toStdString());
   }
-  // A file of another size belongs to another catalogue entry: the keyboard starts erased.
-  if (state.bytes) device->simulated_->SetMemory(std::vector<uint8_t>(state.bytes->begin(), state.bytes->end()));
+  if (state->Kept()) keyboard->SetMemory(std::vector<uint8_t>(state->Kept()->begin(), state->Kept()->end()));
+  auto device = std::make_unique<AppDevice>(std::move(clock), std::move(keyboard), std::move(catalogue));
+  device->state_ = std::move(state);
   return device;
 }
 
@@ -81,11 +77,14 @@ void AppDevice::HoldForJob(bool held) {
   if (held) port_->Forward(nullptr);
 }
 
-void AppDevice::KeepState() const {
-  if (!simulated_ || stateFile_.isEmpty()) return;
-  QDir().mkpath(QFileInfo(stateFile_).absolutePath());
+bool AppDevice::KeepState() const {
+  if (!simulated_ || !state_) return true;
   const std::vector<uint8_t> memory = simulated_->Memory();
-  WriteFileSafely(stateFile_.toStdString(), {reinterpret_cast<const char*>(memory.data()), memory.size()});
+  return state_->Save({reinterpret_cast<const char*>(memory.data()), memory.size()});
+}
+
+QString AppDevice::StateFileName() const {
+  return state_ ? QString::fromStdString(state_->Path().string()) : QString();
 }
 
 std::vector<std::pair<QString, QString>> AppDevice::PortChoices(const std::string& dataFolder) {
@@ -105,10 +104,6 @@ std::vector<std::pair<QString, QString>> AppDevice::PortChoices(const std::strin
     // Without a catalogue there is no simulated keyboard to offer.
   }
   return choices;
-}
-
-QString AppDevice::StateFile(const QString& folder, uint16_t deviceType) {
-  return QString::fromStdString(SimulatedMemoryFile(folder.toStdString(), deviceType));
 }
 
 }  // namespace vl

@@ -13,6 +13,7 @@
 #include "app/common/PortHandle.h"
 #include "app/device/SimulatedKeyboard.h"
 #include "core/catalogue/DeviceCatalogue.h"
+#include "core/common/StateFile.h"
 #include "core/device/Clock.h"
 #include "core/device/DeviceSession.h"
 #include "core/device/LockState.h"
@@ -23,9 +24,10 @@ namespace vl {
 class AppDevice {
  public:
   // Opens the port named by choiceText (see PortChoice) with the catalogue of
-  // dataFolder; a simulated keyboard's memory lives in stateFolder. Throws
-  // std::exception with the reason when the catalogue, the choice or the port
-  // fails.
+  // dataFolder; a simulated keyboard's memory lives in stateFolder, held by this
+  // device alone until it closes. Throws std::exception with the reason when the
+  // catalogue, the choice or the port fails, or the memory is another program's
+  // or cannot be kept.
   static std::unique_ptr<AppDevice> Open(const std::string& choiceText, const std::string& dataFolder,
                                          const QString& stateFolder);
 
@@ -47,15 +49,15 @@ class AppDevice {
   const IDeviceCatalogue& Catalogue() const { return *catalogue_; }
 
   // Writes a simulated keyboard's memory to its state file; nothing for others.
-  void KeepState() const;
+  // False when the memory could not be kept.
+  bool KeepState() const;
+  // The file a simulated keyboard's memory is kept in; empty for others.
+  QString StateFileName() const;
 
   // What the settings offer as the keyboard port, as (stored value, caption):
   // no port, each serio_raw device present, a simulated keyboard of each type
   // the catalogue of dataFolder lists.
   static std::vector<std::pair<QString, QString>> PortChoices(const std::string& dataFolder);
-
-  // The state file of a simulated keyboard of the type, under folder.
-  static QString StateFile(const QString& folder, uint16_t deviceType);
 
  private:
   std::unique_ptr<Clock> clock_;
@@ -65,7 +67,7 @@ class AppDevice {
   std::unique_ptr<IDeviceCatalogue> catalogue_;
   FixedLockState locks_;
   bool deliversBytes_ = false;
-  QString stateFile_;
+  std::unique_ptr<StateFile> state_;
   std::shared_ptr<PortHandle::Slot> slot_ = std::make_shared<PortHandle::Slot>();
 };
 

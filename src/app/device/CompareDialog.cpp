@@ -53,7 +53,8 @@ TfmCompare::TfmCompare(QWidget* parent) : QDialog(parent) {
   resize(620, 360);
 }
 
-void TfmCompare::ShowComparison(const QString& layoutName, const KeyboardComparison& comparison) {
+void TfmCompare::ShowComparison(const QString& layoutName, const KeyboardComparison& comparison,
+                                const QString& field) {
   setWindowTitle(tr("Сравнение с устройством: %1").arg(layoutName));
   list_->clear();
   for (const KeyDifference& difference : comparison.keys) {
@@ -70,7 +71,8 @@ void TfmCompare::ShowComparison(const QString& layoutName, const KeyboardCompari
     item->setText(2, Joined(TrackDifferenceNames(difference.What)));
   }
   const int count = list_->topLevelItemCount();
-  summary_->setText(count == 0 ? tr("Раскладки совпадают.") : tr("Различий: %1.").arg(count));
+  const QString summary = count == 0 ? tr("Раскладки совпадают.") : tr("Различий: %1.").arg(count);
+  summary_->setText(field.isEmpty() ? summary : field + QLatin1Char(' ') + summary);
   show();
   raise();
   activateWindow();

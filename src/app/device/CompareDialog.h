@@ -19,8 +19,9 @@ class TfmCompare : public QDialog {
  public:
   explicit TfmCompare(QWidget* parent = nullptr);
 
-  // Shows the comparison of the layout named layoutName, not modally.
-  void ShowComparison(const QString& layoutName, const KeyboardComparison& comparison);
+  // Shows the comparison of the layout named layoutName, not modally; field names
+  // the device's field before the summary when it does not start at the first key.
+  void ShowComparison(const QString& layoutName, const KeyboardComparison& comparison, const QString& field = {});
 
   QTreeWidget* List() const { return list_; }
   QLabel* Summary() const { return summary_; }

@@ -1,7 +1,10 @@
 #include "app/device/DeviceCommands.h"
 
 #include <QDesktopServices>
+#include <QComboBox>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QToolBar>
 #include <QPrinter>
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +16,6 @@
 #include <optional>
 
 #include "app/catalogue/SupportedDevicesDialog.h"
-#include "app/device/ApplyDeviceRead.h"
 #include "app/device/CompareDialog.h"
 #include "app/device/DeviceVerdicts.h"
 #include "app/device/PortHelper.h"
@@ -23,6 +25,7 @@
 #include "app/device/TestWindow.h"
 #include "app/common/CoreTexts.h"
 #include "app/common/FileDialogs.h"
+#include "app/common/WaitCursor.h"
 #include "app/editor/GridWindow.h"
 #include "app/editor/VL2Grid.h"
 #include "core/device/Clear.h"
@@ -32,6 +35,7 @@
 #include "core/device/KeyboardLayout.h"
 #include "core/device/Upload.h"
 #include "core/device/Detect.h"
+#include "core/device/DeviceField.h"
 #include "core/document/BusyScope.h"
 #include "core/device/LayoutBackups.h"
 #include "core/document/DocumentCopy.h"
@@ -57,6 +61,12 @@ constexpr const char* kBackupFailed =
                       "Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в "
                       "параметрах (страница \"Устройство\").");
 // The progress window's captions of the jobs that have none of their own.
+// The memory stays in the application meanwhile: it is written again after the
+// next job and when the device closes.
+constexpr const char* kMemoryNotKept =
+    QT_TRANSLATE_NOOP("core",
+                      "Память имитатора клавиатуры не сохранена в файл \"%1\". Программа попробует сохранить её "
+                      "снова после следующей операции с устройством и при выходе.");
 constexpr const char* kCaptionBackup = QT_TRANSLATE_NOOP("core", "Копия раскладки устройства");
 constexpr const char* kCaptionClear = QT_TRANSLATE_NOOP("core", "Очистка памяти");
 constexpr const char* kCaptionInterval = QT_TRANSLATE_NOOP("core", "Интервал");
@@ -232,10 +242,19 @@ bool DeviceCommands::MayQuit() {
 
 void DeviceCommands::Launch(AppDevice& device, JobRunner::Job job, std::shared_ptr<PortLease> lease) {
   device.HoldForJob(true);
-  job.end = [this, &device, lease](bool forGood) {
+  // Memory that could not be written back is told after the job's outcome, which
+  // it does not change; a job stopped for good has no outcome to follow.
+  auto notKept = std::make_shared<QString>();
+  job.end = [this, &device, lease, notKept](bool forGood) {
     device.HoldForJob(false);
-    device.KeepState();
+    if (!device.KeepState()) *notKept = device.StateFileName();
     if (forGood) GiveBackPortNow(lease);
+  };
+  job.finished = [this, notKept, finished = std::move(job.finished)] {
+    if (finished) finished();
+    if (!notKept->isEmpty())
+      host_.prompt.Message(CoreText(kMemoryNotKept).arg(QDir::toNativeSeparators(*notKept)).toStdString(),
+                           kCaptionError, MessageIcon::Error);
   };
   runner_->Start(std::move(job));
 }
@@ -427,9 +446,19 @@ void DeviceCommands::GiveBackPort(const std::shared_ptr<PortLease>& lease) {
   // The port is closed before it is given back.
   ForgetDevice();
   auto failure = std::make_shared<std::string>();
+  auto released = std::make_shared<bool>(false);
   JobRunner::Job job;
   job.caption = kCaptionRelease;
-  job.work = [failure](JobRunner::Context& context) { *failure = ReleasePort(context.gate); };
+  job.work = [failure, released](JobRunner::Context& context) {
+    *failure = ReleasePort(context.gate);
+    *released = !context.gate.StopRequested();
+  };
+  // Stopped (the program closing) before the helper was done: given back all the same.
+  job.end = [released](bool forGood) {
+    if (!forGood || *released) return;
+    const CancelGate gate;
+    ReleasePort(gate);
+  };
   job.finished = [this, failure] {
     if (!failure->empty()) host_.prompt.Message(*failure, kCaptionError, MessageIcon::Error);
   };
@@ -445,69 +474,99 @@ void DeviceCommands::GiveBackPortNow(const std::shared_ptr<PortLease>& lease) {
   ReleasePort(gate);
 }
 
+template <typename Result>
+void DeviceCommands::RunJob(AppDevice& device, const char* caption, const QString& layout,
+                            std::function<Result(AppDevice&, const SettingsStore&, JobRunner::Context&)> work,
+                            std::function<void(const Result&)> finished) {
+  auto result = std::make_shared<Result>();
+  JobRunner::Job job;
+  job.caption = caption;
+  job.layout = layout;
+  job.work = [device = &device, settings = host_.settings, work = std::move(work), result](JobRunner::Context& context) {
+    *result = work(*device, settings, context);
+  };
+  job.finished = [finished = std::move(finished), result] { finished(*result); };
+  Launch(device, std::move(job));
+}
+
+namespace {
+
+// What an upload's worker hands its window.
+struct UploadOutcome {
+  OperationResult result = OperationResult::Failed;
+  DeviceRead read;
+  std::optional<TRect> fragment;  // settled before the read
+};
+
+// What a comparison's worker hands its window.
+struct CompareOutcome {
+  std::optional<KeyboardComparison> comparison;
+  TRect field;
+};
+
+}  // namespace
+
 void DeviceCommands::Upload(TfmGrid& window) {
   AppDevice* device = IdleDeviceFor(window, &DeviceCommands::Upload);
   if (!device) return;
-  // The worker reads into its own copy; the window's document takes it in one step at the end.
-  std::shared_ptr<TVL2Document> read = CopyForDevice(window.Document());
+  // The worker collects what it reads; the window's document takes just those
+  // cells in one step at the end.
   auto busy = std::make_shared<WindowBusy>(window);
-  auto result = std::make_shared<OperationResult>(OperationResult::Failed);
-  auto fragment = std::make_shared<TRect>();
-  const SettingsStore settings = host_.settings;
   const TRect selection = window.Grid().Selection();
-  JobRunner::Job job;
-  job.caption = kCaptionUpload;
-  job.layout = LayoutName(window);
-  job.work = [device, read, result, fragment, settings, selection](JobRunner::Context& context) {
-    // The preparation settles the fragment the read fills; the window takes just that.
-    const OperationRequest request{OperationKind::Upload, *read, selection, false, {}, {},
-                                   [&fragment = *fragment](const TRect& settled) { fragment = settled; }};
-    *result = RunDeviceOperation(device->Access(), settings, device->Catalogue(), request, context.reporter,
-                                 context.prompt, context.gate);
-  };
-  job.finished = [busy, read, result, fragment, withCard = settings.IsOn(Setting::IsUploadInCard)] {
-    TfmGrid* target = busy->Window();
-    if (!target) return;
-    if (*result == OperationResult::Done) ApplyDeviceRead(target->Document(), *read, *fragment, withCard);
-    target->Grid().viewport()->update();
-  };
-  Launch(*device, std::move(job));
+  RunJob<UploadOutcome>(
+      *device, kCaptionUpload, LayoutName(window),
+      [selection](AppDevice& keyboard, const SettingsStore& settings, JobRunner::Context& context) {
+        UploadOutcome outcome;
+        TVL2Document unread;  // an upload into uploadInto leaves the request's document alone
+        OperationRequest request{OperationKind::Upload, unread, selection, false, {}, {},
+                                 [&outcome](const TRect& settled) { outcome.fragment = settled; }};
+        request.uploadInto = &outcome.read;
+        outcome.result = RunDeviceOperation(keyboard.Access(), settings, keyboard.Catalogue(), request,
+                                            context.reporter, context.prompt, context.gate);
+        return outcome;
+      },
+      [busy](const UploadOutcome& outcome) {
+        TfmGrid* target = busy->Window();
+        if (!target) return;
+        if (outcome.result == OperationResult::Done) {
+          const WaitCursor wait;  // recording the step of a large layout takes a moment
+          ApplyDeviceRead(target->Document(), outcome.read);
+        }
+        // The block the upload filled is selected, as it was settled before the read.
+        if (const auto& block = outcome.fragment)
+          target->Grid().Select(block->Left, block->Top, block->Right, block->Bottom);
+        target->Grid().viewport()->update();
+      });
 }
 
 void DeviceCommands::Clear() {
   AppDevice* device = IdleDevice([this] { Clear(); });
   if (!device) return;
-  auto cleared = std::make_shared<bool>(false);
-  const SettingsStore settings = host_.settings;
-  JobRunner::Job job;
-  job.caption = kCaptionClear;
-  job.work = [device, cleared, settings](JobRunner::Context& context) {
-    *cleared = RunClear(device->Access(), settings, device->Catalogue(), context.reporter, context.prompt,
+  RunJob<bool>(
+      *device, kCaptionClear, {},
+      [](AppDevice& keyboard, const SettingsStore& settings, JobRunner::Context& context) {
+        return RunClear(keyboard.Access(), settings, keyboard.Catalogue(), context.reporter, context.prompt,
                         &context.gate);
-  };
-  job.finished = [this, cleared] {
-    if (*cleared) host_.tell(CoreText(kClearDoneStatus));
-  };
-  Launch(*device, std::move(job));
+      },
+      [this](const bool& cleared) {
+        if (cleared) host_.tell(CoreText(kClearDoneStatus));
+      });
 }
 
 void DeviceCommands::Information() {
   AppDevice* device = IdleDevice([this] { Information(); });
   if (!device) return;
-  auto rows = std::make_shared<std::optional<DeviceInfoTable>>();
-  const SettingsStore settings = host_.settings;
-  JobRunner::Job job;
-  job.caption = kInfoCaption;
-  job.work = [device, rows, settings](JobRunner::Context& context) {
-    *rows = QueryDeviceInfo(device->Access(), settings, device->Catalogue(), context.reporter, context.prompt,
-                            &context.gate);
-  };
-  job.finished = [this, rows] {
-    if (!*rows) return;
-    info_->SetRows(**rows);
-    info_->open();
-  };
-  Launch(*device, std::move(job));
+  RunJob<std::optional<DeviceInfoTable>>(
+      *device, kInfoCaption, {},
+      [](AppDevice& keyboard, const SettingsStore& settings, JobRunner::Context& context) {
+        return QueryDeviceInfo(keyboard.Access(), settings, keyboard.Catalogue(), context.reporter, context.prompt,
+                               &context.gate);
+      },
+      [this](const std::optional<DeviceInfoTable>& rows) {
+        if (!rows) return;
+        info_->SetRows(*rows);
+        info_->open();
+      });
 }
 
 void DeviceCommands::Interval() {
@@ -515,45 +574,45 @@ void DeviceCommands::Interval() {
   if (!device) return;
   const std::optional<int> item = ibd_->Choose();
   if (!item) return;
-  auto sent = std::make_shared<bool>(false);
-  JobRunner::Job job;
-  job.caption = kCaptionInterval;
-  job.work = [device, sent, item = *item](JobRunner::Context& context) {
-    context.reporter.SetStatus(kStatusInterval);
-    if (context.gate.Pass()) *sent = RunInterval(device->Access(), item, context.prompt);
-  };
-  job.finished = [this, sent] {
-    if (*sent) host_.tell(CoreText(kIntervalDoneStatus));
-  };
-  Launch(*device, std::move(job));
+  RunJob<bool>(
+      *device, kCaptionInterval, {},
+      [item = *item](AppDevice& keyboard, const SettingsStore&, JobRunner::Context& context) {
+        context.reporter.SetStatus(kStatusInterval);
+        return context.gate.Pass() && RunInterval(keyboard.Access(), item, context.prompt);
+      },
+      [this](const bool& sent) {
+        if (sent) host_.tell(CoreText(kIntervalDoneStatus));
+      });
 }
 
 void DeviceCommands::Compare(TfmGrid& window) {
   AppDevice* device = IdleDeviceFor(window, &DeviceCommands::Compare);
   if (!device) return;
   std::shared_ptr<TVL2Document> layout = CopyForDevice(window.Document());
-  auto comparison = std::make_shared<std::optional<KeyboardComparison>>();
-  const SettingsStore settings = host_.settings;
   const TRect selection = window.Grid().Selection();
   const QPointer<TfmGrid> target(&window);
-  JobRunner::Job job;
-  job.caption = kCaptionCompare;
-  job.layout = LayoutName(window);
-  job.work = [device, layout, comparison, settings, selection](JobRunner::Context& context) {
-    TVL2Document keyboard;
-    const auto prepared = ReadKeyboardLayout(device->Access(), settings, device->Catalogue(), keyboard,
-                                             context.reporter, context.prompt, &context.gate, selection);
-    if (!prepared) return;
-    *comparison = CompareWithKeyboard(*layout, keyboard, settings, *prepared, true);
-    // A layout the download would refuse is told as the download tells it.
-    if (!*comparison) context.prompt.Message(kImageTooLarge, kCaptionError, MessageIcon::Error);
-  };
-  job.finished = [this, target, comparison] {
-    if (!*comparison || !target) return;
-    compared_ = target;
-    compare_->ShowComparison(target->Caption(), **comparison);
-  };
-  Launch(*device, std::move(job));
+  RunJob<CompareOutcome>(
+      *device, kCaptionCompare, LayoutName(window),
+      [layout, selection](AppDevice& keyboard, const SettingsStore& settings, JobRunner::Context& context) {
+        CompareOutcome outcome;
+        TVL2Document held;
+        // The field a download would write now, from the same key and by the same setting.
+        const auto prepared = ReadKeyboardLayout(keyboard.Access(), settings, keyboard.Catalogue(), held,
+                                                 context.reporter, context.prompt, &context.gate, selection,
+                                                 settings.IsOn(Setting::IsDownloadFromSelection));
+        if (!prepared) return outcome;
+        outcome.field = prepared->selection;
+        outcome.comparison = CompareWithKeyboard(*layout, held, settings, *prepared, true);
+        // A layout the download would refuse is told as the download tells it.
+        if (!outcome.comparison) context.prompt.Message(kImageTooLarge, kCaptionError, MessageIcon::Error);
+        return outcome;
+      },
+      [this, target](const CompareOutcome& outcome) {
+        if (!outcome.comparison || !target) return;
+        compared_ = target;
+        compare_->ShowComparison(target->Caption(), *outcome.comparison,
+                                 QString::fromStdString(DeviceFieldNote(outcome.field, CoreTranslator())));
+      });
 }
 
 void DeviceCommands::WithImageDeviceType(std::function<void(uint16_t)> next) {
@@ -604,7 +663,8 @@ void DeviceCommands::WithImageDeviceType(std::function<void(uint16_t)> next) {
 }
 
 std::optional<KeyImageRequest> DeviceCommands::ImageRequest(
-    TfmGrid& window, uint16_t type, const std::function<std::optional<KeyImageFormat>()>& chooseFormat) {
+    TfmGrid& window, uint16_t type, int left, int top,
+    const std::function<std::optional<KeyImageFormat>(const TRect& field)>& chooseFormat) {
   std::unique_ptr<FolderDeviceCatalogue> catalogue;
   try {
     catalogue = std::make_unique<FolderDeviceCatalogue>(host_.deviceList.DataFolder().toStdString());
@@ -613,19 +673,15 @@ std::optional<KeyImageRequest> DeviceCommands::ImageRequest(
     return std::nullopt;
   }
   const TVL2Document& document = window.Document();
-  const TRect selection = window.Grid().Selection();
   const KeyImageOptions options = KeyImageOptions::FromSettings(host_.settings);
-  // The device's checks (and their messages) come before the selection and the file.
-  if (!DeviceImageRequest(catalogue->Catalogue(), type, document, selection.Left, selection.Top,
-                          KeyImageFormat::Metafile, options, host_.prompt))
+  // The device's checks (and their messages) come before the field and the file.
+  if (!DeviceImageRequest(catalogue->Catalogue(), type, document, left, top, KeyImageFormat::Metafile, options,
+                          host_.prompt))
     return std::nullopt;
   const DeviceModel model = *catalogue->Model(type);
-  const TRect field = DeviceBlock(selection, model.Width, model.Height);
-  window.Grid().Select(field.Left, field.Top, field.Right, field.Bottom);
-  const std::optional<KeyImageFormat> format = chooseFormat();
+  const std::optional<KeyImageFormat> format = chooseFormat(DeviceBlock(TRect{left, top, left, top}, model.Width, model.Height));
   if (!format) return std::nullopt;
-  return DeviceImageRequest(catalogue->Catalogue(), type, document, field.Left, field.Top, *format, options,
-                            host_.prompt);
+  return DeviceImageRequest(catalogue->Catalogue(), type, document, left, top, *format, options, host_.prompt);
 }
 
 void DeviceCommands::KeyImage(TfmGrid& window) {
@@ -638,13 +694,22 @@ void DeviceCommands::KeyImage(TfmGrid& window) {
     if (!target) return;
     QString file;
     KeyImageFormat format = KeyImageFormat::Metafile;
-    const auto request = ImageRequest(*target, type, [&]() -> std::optional<KeyImageFormat> {
+    const TRect selection = target->Grid().Selection();
+    const auto chooseFile = [&](const TRect& field) -> std::optional<KeyImageFormat> {
+      target->Grid().Select(field.Left, field.Top, field.Right, field.Bottom);
+      // A field away from the first key is named before anything is written.
+      if (!DeviceFieldNote(field).empty() &&
+          host_.prompt.Ask(WithDeviceFieldNote(field, Translated(CoreTranslator(), kKeyImageFieldQuestion),
+                                               CoreTranslator()),
+                           kCaptionAttention, MessageButtons::YesNo, MessageIcon::Question) != Answer::Yes)
+        return std::nullopt;
       file = host_.dialogs.Choose(FileDialogKind::SaveKeyImage, host_.dialogFolder(), target->Caption());
       if (file.isEmpty()) return std::nullopt;
       // A name without a known extension gets the metafile, the dialog's first format.
       format = KeyImageFormatOf(file.toStdString()).value_or(KeyImageFormat::Metafile);
       return format;
-    });
+    };
+    const auto request = ImageRequest(*target, type, selection.Left, selection.Top, chooseFile);
     if (!request) return;
     const auto build = [&](IReporter& reporter) { return KeyImageBytes(format, *request, reporter); };
     if (!WriteKeyImage(file.toStdString(), build, host_.prompt, host_.status)) return;
@@ -660,18 +725,41 @@ void DeviceCommands::PrintKeyImage(TfmGrid& window) {
   WithImageDeviceType([this, target](uint16_t type) {
     const auto restoreStatus = qScopeGuard([this] { host_.commandsChanged(); });
     if (!target) return;
-    const auto request = ImageRequest(*target, type, [] { return std::optional(KeyImageFormat::Pdf); });
-    if (!request) return;
+    const auto pdf = [](const TRect&) { return std::optional(KeyImageFormat::Pdf); };
+    // The whole layout (the device's field from the first key); the field at the
+    // selected key is offered in the preview when it starts elsewhere.
+    std::vector<KeyImageRequest> requests;
+    const auto whole = ImageRequest(*target, type, 1, 1, pdf);
+    if (!whole) return;
+    requests.push_back(*whole);
+    const TRect selection = target->Grid().Selection();
+    if (selection.Left != 1 || selection.Top != 1) {
+      if (const auto part = ImageRequest(*target, type, selection.Left, selection.Top, pdf))
+        requests.push_back(*part);
+    }
+    size_t shown = 0;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(KeyImageWantsLandscape(*request) ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageOrientation(KeyImageWantsLandscape(*whole) ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setDocName(target->Caption());
     QPrintPreviewDialog preview(&printer, host_.window);
     preview.setObjectName(QStringLiteral("KeyImagePreview"));
     preview.setWindowTitle(tr("Печать рисунка клавиш"));
+    if (requests.size() > 1) {
+      auto* part = new QComboBox(&preview);
+      part->setObjectName(QStringLiteral("PrintedPart"));
+      part->setAccessibleName(tr("Печатать"));
+      part->addItem(tr("Вся раскладка"));
+      part->addItem(QString::fromStdString(DeviceFieldText(requests[1].Selection, CoreTranslator())));
+      if (auto* bar = preview.findChild<QToolBar*>()) bar->addWidget(part);
+      connect(part, &QComboBox::currentIndexChanged, &preview, [&preview, &shown](int index) {
+        shown = static_cast<size_t>(index);
+        if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) pages->updatePreview();
+      });
+    }
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* printed) {
       // Painted at 100 %: the printer's page and margins decide only how keys go onto sheets.
       ReportScope scope(host_.status, "Создание рисунка");
-      PaintKeyImagePages(*printed, *request, host_.status);
+      PaintKeyImagePages(*printed, requests[shown], host_.status);
     });
     preview.exec();
   });

@@ -160,14 +160,21 @@ class DeviceCommands : public QObject {
   void CloseDevice();
   void StartDownload(TfmGrid& window, AppDevice& device, std::shared_ptr<KeptLayout> backup,
                      std::shared_ptr<PortLease> lease);
+  // A device job: work computes a Result on the worker from the device and a copy
+  // of the settings; finished takes it on the user-interface thread.
+  template <typename Result>
+  void RunJob(AppDevice& device, const char* caption, const QString& layout,
+              std::function<Result(AppDevice&, const SettingsStore&, JobRunner::Context&)> work,
+              std::function<void(const Result&)> finished);
   // The keyboard type for the key image, detected (a job) or chosen from the
   // list, handed to next.
   void WithImageDeviceType(std::function<void(uint16_t)> next);
-  // The key image command up to the drawing: the device's checks, the grid
-  // selection set to the device's field, then the format (the user may still
-  // cancel there); nothing when the command ends early.
-  std::optional<KeyImageRequest> ImageRequest(TfmGrid& window, uint16_t type,
-                                              const std::function<std::optional<KeyImageFormat>()>& chooseFormat);
+  // The key image command up to the drawing for the device's field at the key
+  // (left, top): the device's checks, then the format for the field (the user
+  // may still cancel there); nothing when the command ends early.
+  std::optional<KeyImageRequest> ImageRequest(
+      TfmGrid& window, uint16_t type, int left, int top,
+      const std::function<std::optional<KeyImageFormat>(const TRect& field)>& chooseFormat);
 
   Host host_;
   std::function<std::unique_ptr<AppDevice>()> openDevice_;

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <system_error>
 
@@ -19,14 +20,22 @@ namespace fs = std::filesystem;
 constexpr int kMaxLinkDepth = 40;
 constexpr int kNameAttempts = 100;
 
-// A name beside the target no other writer picks: process, time and a counter.
+// A short hidden name beside the target that no other writer picks (process,
+// time and a counter mixed into six letters): a long file name leaves no room for
+// more, since the folder's limit on a name applies to the temporary file too.
 fs::path TemporaryName(const fs::path& target, int attempt) {
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static constexpr uint64_t kLetterCount = sizeof kLetters - 1;
   static std::atomic<unsigned> counter{0};
-  const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-  fs::path temp = target;
-  temp += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(now) + "-" +
-          std::to_string(counter++) + "-" + std::to_string(attempt);
-  return temp;
+  uint64_t mixed = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  mixed ^= (static_cast<uint64_t>(::getpid()) << 40) ^ (uint64_t{counter++} << 20) ^ static_cast<uint64_t>(attempt);
+  // Every input bit reaches every letter.
+  mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9ull;
+  mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBull;
+  mixed ^= mixed >> 31;
+  std::string name = ".vl-";
+  for (int i = 0; i < 6; ++i, mixed /= kLetterCount) name += kLetters[mixed % kLetterCount];
+  return target.parent_path() / name;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {

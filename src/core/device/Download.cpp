@@ -118,7 +118,10 @@ OperationResult RunDownload(DeviceSession& session, const DownloadJob& job) {
       return OperationResult::Cancelled;
     case MemoryTransfer::Failed:
       FinishOperation(link, session,
-                      link.mode == TransferMode::Normal ? kWriteErrorNormal : kWriteErrorProtected, true);
+                      link.port.Lost()                       ? kPortLost
+                      : link.mode == TransferMode::Normal ? kWriteErrorNormal
+                                                          : kWriteErrorProtected,
+                      true);
       return OperationResult::Failed;
     case MemoryTransfer::Done:
       break;

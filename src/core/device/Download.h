@@ -25,6 +25,9 @@ inline constexpr const char* kWriteErrorNormal =
     VL_TEXT("core", "Ошибка записи данных в память устройства. Используйте настройки программирования устройств "
     "(пункт меню Сервис-Параметры-Устройство).");
 inline constexpr const char* kWriteErrorProtected = VL_TEXT("core", "Ошибка записи данных в память устройства.");
+// A write that failed because the port itself went away: no setting helps then.
+inline constexpr const char* kPortLost =
+    VL_TEXT("core", "Ошибка записи данных в память устройства: порт клавиатуры закрыт (устройство отключено).");
 inline constexpr const char* kHeaderError = VL_TEXT("core", "Ошибка подготовки устройства.");
 inline constexpr const char* kVerifyReadError = VL_TEXT("core", "Ошибка проверки данных: память устройства не читается.");
 inline constexpr const char* kVerifyStopped =

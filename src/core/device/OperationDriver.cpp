@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/device/Detect.h"
+#include "core/device/DeviceField.h"
 #include "core/device/DeviceInfoQuery.h"
 #include "core/device/Download.h"
 #include "core/device/Upload.h"
@@ -69,23 +70,27 @@ bool Agreed(IPrompt& prompt, const std::string& text, MessageIcon icon) {
 }
 
 // The download's own questions on the fragment; false when the user declines.
+// Each question names the field when it does not start at the first key.
 bool DownloadAgreed(const SettingsStore& settings, const OperationRequest& request, const TRect& fragment,
                     const DeviceModel& model, IPrompt& prompt) {
+  const auto agreed = [&](const std::string& question, MessageIcon icon) {
+    return Agreed(prompt, WithDeviceFieldNote(fragment, question, prompt.Translator()), icon);
+  };
   const auto remarks = CheckLayout(request.document, fragment, settings.LayerCountValue(), prompt.Translator());
   if (!remarks.empty()) {
     if (request.showRemarks) request.showRemarks(remarks);
-    if (!Agreed(prompt, kCheckRemarks, MessageIcon::Exclamation)) return false;
+    if (!agreed(Translated(prompt.Translator(), kCheckRemarks), MessageIcon::Exclamation)) return false;
   }
   // A fragment the user selected leaves the rest out by choice; the device's
   // field taken whole leaves out, unasked, what lies beyond it.
   if (!settings.IsOn(Setting::IsDownloadFromSelection)) {
     const int outside = KeysOutside(request.document, fragment);
     if (outside > 0 &&
-        !Agreed(prompt, KeysOutsideQuestion(outside, model.Width, model.Height, prompt.Translator()), MessageIcon::Exclamation))
+        !agreed(KeysOutsideQuestion(outside, model.Width, model.Height, prompt.Translator()), MessageIcon::Exclamation))
       return false;
   }
   return !settings.IsOn(Setting::IsShowDownloadParameters) ||
-         Agreed(prompt, DownloadPropertiesText(settings, prompt.Translator()), MessageIcon::Information);
+         agreed(DownloadPropertiesText(settings, prompt.Translator()), MessageIcon::Information);
 }
 
 }  // namespace
@@ -154,7 +159,11 @@ OperationResult RunDeviceOperation(const PortAccess& access, const SettingsStore
   if (download)
     return RunDownload(session, DownloadJob{request.document, prepared->selection, prepared->placement,
                                             request.verify});
-  return RunUpload(session, UploadJob{request.document, prepared->selection, prepared->placement});
+  DeviceRead read;
+  DeviceRead& into = request.uploadInto ? *request.uploadInto : read;
+  const OperationResult result = RunUpload(session, UploadJob{into, prepared->selection, prepared->placement});
+  if (!request.uploadInto) StoreDeviceRead(request.document, read);
+  return result;
 }
 
 }  // namespace vl

@@ -12,6 +12,7 @@
 
 #include "core/common/TranslatableText.h"
 #include "core/device/DeviceSession.h"
+#include "core/document/DeviceRead.h"
 #include "core/document/Field.h"
 #include "core/document/VL2Document.h"
 #include "core/formats/CheckLayout.h"
@@ -81,6 +82,9 @@ struct OperationRequest {
   // Shows the fragment to transfer once it is known, before the download's
   // questions, so that they speak of what the user sees selected; may be empty.
   std::function<void(const TRect&)> showFragment{};
+  // Upload: takes what was read, and document is left alone (the caller takes the
+  // read into a layout its own way). Empty: the read goes into document.
+  DeviceRead* uploadInto = nullptr;
 };
 
 // Keys holding anything outside the block; a download of the block leaves them out.
@@ -99,8 +103,8 @@ std::optional<PreparedOperation> PrepareOperation(const PortAccess& access, cons
                                                   IPrompt& prompt);
 
 // The whole operation on the caller's thread: the preparation, then the worker
-// on request.document (an upload reads into it; taking the read into a layout's
-// history is the caller's). Failed when the preparation ended early.
+// on request.document (an upload reads into it, or into request.uploadInto).
+// Failed when the preparation ended early.
 OperationResult RunDeviceOperation(const PortAccess& access, const SettingsStore& settings,
                                    const IDeviceCatalogue& catalogue, const OperationRequest& request,
                                    IReporter& reporter, IPrompt& prompt, CancelGate& gate);

@@ -1,5 +1,6 @@
 #pragma once
-// The keyboard port as the driver offers it: four requests, nothing more.
+// The keyboard port as the driver offers it: four requests, and whether it is
+// still there.
 // Implementations: NullPort (no driver), the Linux serio_raw port, the
 // simulated keyboard.
 
@@ -29,6 +30,9 @@ class Port {
   // Passes every byte the keyboard sends to receiver; nullptr stops it. The
   // receiver must not call back into the port.
   virtual void Forward(IByteReceiver* receiver) = 0;
+  // True once the port has gone away for good (the device node removed, the far
+  // end of a terminal closed): nothing will pass any more, whatever the settings.
+  virtual bool Lost() const { return false; }
 };
 
 // No driver: bytes sent go nowhere (and report failure), nothing arrives.

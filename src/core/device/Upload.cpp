@@ -90,12 +90,8 @@ OperationResult RunUpload(DeviceSession& session, const UploadJob& job) {
   const ImageReadOptions options{session.model.Width, session.model.Height,
                                  ProgrammerVersionOf(session.header) == kVersionClickQuirk,
                                  session.settings.IsOn(Setting::IsUploadInCard)};
-  UploadStore store(job.document, job.selection, session.settings);
+  UploadStore store(job.read, job.selection, session.settings);
   const bool read = ReadDeviceImage(image, options, job.placement, store);
-  // What was stored stays stored even when the image ran short.
-  job.document.Modified = true;
-  job.document.ReadFromDevice = true;
-  job.document.Notify(DocumentNotification::ContentChanged);
   if (!read) {
     session.prompt.Message(kProcessError, kCaptionError, MessageIcon::Error);
     return OperationResult::Failed;

@@ -1,6 +1,6 @@
 #pragma once
 // The upload worker: reads the image out of the device in 8-byte blocks, checks
-// its CRC-8 and stores its keys into the document. An upload never clears the
+// its CRC-8 and collects its keys for the layout. An upload never clears the
 // device; every end resets the keyboard.
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 #include "core/common/TranslatableText.h"
 #include "core/device/DeviceSession.h"
-#include "core/document/VL2Document.h"
+#include "core/document/DeviceRead.h"
 
 namespace vl {
 
@@ -33,13 +33,13 @@ MemoryTransfer ReadDeviceMemory(Link& link, DeviceSession& session, uint16_t siz
                             std::vector<uint8_t>& image);
 
 struct UploadJob {
-  TVL2Document& document;
+  DeviceRead& read;        // takes the keys; the caller puts them into a layout
   TRect selection;         // where the keys go
   KeyPlacement placement;  // the device's decoding table
 };
 
-// Runs the whole upload; the document changes only once the image has been read
-// and its CRC holds. On success the document is marked modified.
+// Runs the whole upload; read is filled only once the image has been read and its
+// CRC holds (an image that runs short still leaves what was read before its end).
 OperationResult RunUpload(DeviceSession& session, const UploadJob& job);
 
 }  // namespace vl

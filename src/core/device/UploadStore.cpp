@@ -1,34 +1,27 @@
 #include "core/device/UploadStore.h"
 
-#include <memory>
-
-#include "core/document/RecordOps.h"
-
 namespace vl {
 
-UploadStore::UploadStore(TVL2Document& document, const TRect& selection,
-                         const SettingsStore& settings)
-    : document_(document),
-      selection_(selection),
-      ignoreEmpty_(settings.IsOn(Setting::DownloadIgnoreEmptyKeys)) {}
+UploadStore::UploadStore(DeviceRead& read, const TRect& selection, const SettingsStore& settings)
+    : read_(read), ignoreEmpty_(settings.IsOn(Setting::DownloadIgnoreEmptyKeys)) {
+  read_.Fragment = selection;
+}
 
 void UploadStore::StoreKey(GridOffset offset, const TMacroButton& record) {
-  const int column = selection_.Left + offset.Dx;
-  const int row = selection_.Top + offset.Dy;
-  if (column > selection_.Right || row > selection_.Bottom || !InField(column, row)) return;
+  const TRect& selection = read_.Fragment;
+  const int column = selection.Left + offset.Dx;
+  const int row = selection.Top + offset.Dy;
+  if (column > selection.Right || row > selection.Bottom || !InField(column, row)) return;
   // A device key without content reads back as a macro key with empty layers.
   if (ignoreEmpty_ && record.IsBlank()) return;
-  KeyRef& target = document_.Keys(column, row);
-  if (!target) target = std::make_unique<TMacroButton>();
-  *target = record;
-  FreeIfBlank(target);
+  read_.Cells.push_back({column, row, record});
 }
 
 void UploadStore::StoreCardReader(const TMacroButton& record, uint8_t trackMask) {
   TMacroButton card = record;
   card.Func = kFuncNone;
-  document_.SetCardReader(card);
-  document_.SetTrackMask(trackMask);
+  read_.CardReader = card;
+  read_.TrackMask = trackMask;
 }
 
 }  // namespace vl

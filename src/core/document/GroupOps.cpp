@@ -54,4 +54,27 @@ void Ungroup(TVL2Document& document, const TRect& block) {
                   covered.Top * 256 + covered.Bottom);
 }
 
+void PlaceGroup(TVL2Document& document, const TRect& rect, int masterColumn, int masterRow) {
+  for (int column = rect.Left; column <= rect.Right; ++column) {
+    for (int row = rect.Top; row <= rect.Bottom; ++row) {
+      TGroupCell& cell = document.Groups(column, row);
+      cell.MasterCol = static_cast<uint8_t>(masterColumn);
+      cell.MasterRow = static_cast<uint8_t>(masterRow);
+      cell.Left = static_cast<uint8_t>(rect.Left);
+      cell.Top = static_cast<uint8_t>(rect.Top);
+      cell.Right = static_cast<uint8_t>(rect.Right);
+      cell.Bottom = static_cast<uint8_t>(rect.Bottom);
+      // Every cell is a member; edge bits are OR-ed, so a one-column or one-row
+      // group carries both bits of its degenerate side.
+      uint8_t flags = kGroupMember;
+      if (column == rect.Left) flags |= kGroupLeftEdge;
+      if (column == rect.Right) flags |= kGroupRightEdge;
+      if (row == rect.Top) flags |= kGroupTopEdge;
+      if (row == rect.Bottom) flags |= kGroupBottomEdge;
+      if (column == masterColumn && row == masterRow) flags |= kGroupMaster;
+      cell.Flags = flags;
+    }
+  }
+}
+
 }  // namespace vl

@@ -1,6 +1,7 @@
 #pragma once
-// Ungrouping keys and the test the group commands make before grouping. Making a
-// group and moving its master are TVL2Document::MakeGroup and SetMaster.
+// Ungrouping keys, the test the group commands make before grouping, and the
+// group cells as a reader places them. Making a group and moving its master as
+// edits are TVL2Document::MakeGroup and SetMaster.
 
 #include <optional>
 
@@ -20,5 +21,11 @@ std::optional<TRect> GroupShapeAt(const TRect& selection, int columns, int rows)
 // smallest rectangle covering the block and the released groups, and sets
 // Modified.
 void Ungroup(TVL2Document& document, const TRect& block);
+
+// The cells of rect made one group with its master at (masterColumn, masterRow),
+// which must lie in rect, as MakeGroup makes them but without a history step or a
+// notification: for a document being built (a reader), whose first state is no
+// edit to undo.
+void PlaceGroup(TVL2Document& document, const TRect& rect, int masterColumn, int masterRow);
 
 }  // namespace vl

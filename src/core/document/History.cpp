@@ -31,6 +31,13 @@ size_t HeapBytes(const TMacroButton& record) {
   return bytes;
 }
 
+// The heap a value kept in a step holds beyond itself.
+size_t ValueHeap(const std::unique_ptr<TMacroButton>& key) { return key ? sizeof(TMacroButton) + HeapBytes(*key) : 0; }
+size_t ValueHeap(const std::unique_ptr<TKeyNote>& note) {
+  return note ? sizeof(TKeyNote) + StringHeap(note->KeyNote) + StringHeap(note->Mark) : 0;
+}
+size_t ValueHeap(const TGroupCell&) { return 0; }
+
 // Whether a cell has a value, without its bytes.
 bool Present(const std::unique_ptr<TMacroButton>& key) { return key != nullptr; }
 bool Present(const std::unique_ptr<TKeyNote>& note) { return note != nullptr; }
@@ -41,8 +48,8 @@ bool Present(const TGroupCell& cell) { return !(cell == TGroupCell{}); }
 // Records the cells of the rectangle not recorded yet: the bytes of each present
 // value, a mark for each absent one. The bytes are counted first, so the buffer
 // grows once.
-template <class Matrix>
-void History::Record(CellChanges& changes, std::vector<uint8_t>& marks, const Matrix& matrix,
+template <class Value, class Matrix>
+void History::Record(CellChanges<Value>& changes, std::vector<uint8_t>& marks, const Matrix& matrix,
                      const TRect& cells) {
   if (marks.empty()) marks.resize(kFieldCells, kOutside);
   size_t count = 0;
@@ -79,13 +86,13 @@ void History::Record(CellChanges& changes, std::vector<uint8_t>& marks, const Ma
 // Keeps the recorded cells whose value differs now, moving their bytes forward
 // over those of the cells dropped, and adds the cells recorded absent that hold a
 // value now.
-template <class Matrix>
-void History::Settle(CellChanges& changes, const std::vector<uint8_t>& marks, const Matrix& matrix) {
+template <class Value, class Matrix>
+void History::Settle(CellChanges<Value>& changes, const std::vector<uint8_t>& marks, const Matrix& matrix) {
   size_t read = 0;
   size_t written = 0;
   size_t keptCells = 0;
   char* bytes = changes.Bytes.data();
-  for (const CellChanges::Cell& cell : changes.Cells) {
+  for (const auto& cell : changes.Cells) {
     if (!CellMatches(std::string_view(bytes + read, cell.Length), matrix.At(cell.Index))) {
       if (written != read) std::memmove(bytes + written, bytes + read, cell.Length);
       written += cell.Length;
@@ -105,28 +112,32 @@ void History::Settle(CellChanges& changes, const std::vector<uint8_t>& marks, co
 }
 
 // Puts the step's values into the document and the document's into the step.
-template <class Matrix>
-void History::ExchangeCells(CellChanges& changes, Matrix& matrix) {
-  CellChanges other;
-  other.Cells.reserve(changes.Cells.size());
-  size_t count = 0;
-  for (const CellChanges::Cell& cell : changes.Cells) count += CellByteCount(matrix.At(cell.Index));
-  other.Bytes.resize(count);
-  char* out = other.Bytes.data();
-  size_t read = 0;
-  for (const CellChanges::Cell& cell : changes.Cells) {
-    auto& value = matrix(Matrix::ColumnOf(cell.Index), Matrix::RowOf(cell.Index));
-    char* const end = WriteCellBytes(out, value);
-    other.Cells.push_back({cell.Index, static_cast<uint32_t>(end - out)});
-    out = end;
-    RestoreCell(std::string_view(changes.Bytes.data() + read, cell.Length), value);
-    read += cell.Length;
+// The first time, the step's values are made from its bytes and the document's
+// records are taken as they are; from then on the two swap.
+template <class Value, class Matrix>
+void History::ExchangeCells(CellChanges<Value>& changes, Matrix& matrix) {
+  if (changes.Values.size() != changes.Cells.size()) {
+    changes.Values.resize(changes.Cells.size());
+    size_t read = 0;
+    for (size_t i = 0; i < changes.Cells.size(); ++i) {
+      const uint32_t length = changes.Cells[i].Length;
+      RestoreCell(std::string_view(changes.Bytes.data() + read, length), changes.Values[i]);
+      read += length;
+    }
+    std::string().swap(changes.Bytes);  // an assignment would keep the storage
   }
-  changes = std::move(other);
+  for (size_t i = 0; i < changes.Cells.size(); ++i) {
+    const uint32_t index = changes.Cells[i].Index;
+    std::swap(changes.Values[i], matrix(Matrix::ColumnOf(index), Matrix::RowOf(index)));
+  }
 }
 
-size_t History::ChangeBytes(const CellChanges& changes) {
-  return changes.Cells.capacity() * sizeof(CellChanges::Cell) + StringHeap(changes.Bytes);
+template <class Value>
+size_t History::ChangeBytes(const CellChanges<Value>& changes) {
+  size_t bytes = changes.Cells.capacity() * sizeof(typename CellChanges<Value>::Cell) + StringHeap(changes.Bytes) +
+                 changes.Values.capacity() * sizeof(Value);
+  for (const Value& value : changes.Values) bytes += ValueHeap(value);
+  return bytes;
 }
 
 History::History(TVL2Document& document, size_t stepLimit, size_t byteLimit)

@@ -8,8 +8,9 @@
 // An edit opens a step naming the parts and cells it may change (StepGuard does
 // this for a scope); closing the step keeps the cells that really differ. The
 // cells are kept in their flat form (CellBytes.h), which costs no allocation
-// per cell and less memory than the records themselves. A step
-// that changed nothing is not kept. A step opened while another is open widens
+// per cell and less memory than the records themselves. The first undo of a
+// step turns them into records, taking the document's own, so that undoing and
+// redoing it again only swaps records. A step that changed nothing is not kept. A step opened while another is open widens
 // the open one: the edit and its inner edits are one step under the outer name.
 //
 // The history is bounded in steps and in bytes; the oldest steps go first, and a
@@ -91,8 +92,11 @@ class History {
   size_t Bytes() const { return bytes_; }
 
  private:
-  // The cells of one part that a step holds, their values one after another in
-  // Bytes; a cell of Length 0 holds no value (no record, an ungrouped cell).
+  // The cells of one part that a step holds. As recorded, their values lie one
+  // after another in Bytes; a cell of Length 0 holds no value (no record, an
+  // ungrouped cell). The first exchange puts the values themselves in Values, in
+  // the order of Cells, and empties Bytes.
+  template <class Value>
   struct CellChanges {
     struct Cell {
       uint32_t Index;
@@ -100,6 +104,7 @@ class History {
     };
     std::vector<Cell> Cells;
     std::string Bytes;
+    std::vector<Value> Values;
   };
   struct CardState {
     TMacroButton Record;
@@ -108,9 +113,9 @@ class History {
   struct Step {
     std::string Name;
     uint64_t Id = 0;
-    CellChanges Keys;
-    CellChanges Notes;
-    CellChanges Groups;
+    CellChanges<std::unique_ptr<TMacroButton>> Keys;
+    CellChanges<std::unique_ptr<TKeyNote>> Notes;
+    CellChanges<TGroupCell> Groups;
     std::optional<CardState> Card;
     std::optional<std::string> Password;
     size_t Bytes = 0;
@@ -126,13 +131,15 @@ class History {
   };
 
   uint64_t CurrentId() const { return applied_ > 0 ? steps_[applied_ - 1].Id : baseId_; }
-  template <class Matrix>
-  static void Record(CellChanges& changes, std::vector<uint8_t>& marks, const Matrix& matrix, const TRect& cells);
-  template <class Matrix>
-  static void Settle(CellChanges& changes, const std::vector<uint8_t>& marks, const Matrix& matrix);
-  template <class Matrix>
-  static void ExchangeCells(CellChanges& changes, Matrix& matrix);
-  static size_t ChangeBytes(const CellChanges& changes);
+  template <class Value, class Matrix>
+  static void Record(CellChanges<Value>& changes, std::vector<uint8_t>& marks, const Matrix& matrix,
+                     const TRect& cells);
+  template <class Value, class Matrix>
+  static void Settle(CellChanges<Value>& changes, const std::vector<uint8_t>& marks, const Matrix& matrix);
+  template <class Value, class Matrix>
+  static void ExchangeCells(CellChanges<Value>& changes, Matrix& matrix);
+  template <class Value>
+  static size_t ChangeBytes(const CellChanges<Value>& changes);
   void Exchange(Step& step);
   // Counts the step's bytes anew into bytes_.
   void Measure(Step& step);

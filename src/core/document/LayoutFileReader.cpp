@@ -5,6 +5,7 @@
 #include "core/common/ReadFile.h"
 #include "core/document/LayoutByteReader.h"
 #include "core/document/LayoutFile.h"
+#include "core/document/GroupOps.h"
 #include "core/document/LayoutFileFormat.h"
 #include "core/document/LegacyLayoutReader.h"
 #include "core/document/PasswordOps.h"
@@ -147,9 +148,12 @@ class CurrentBodyReader {
     if (rect.Right < rect.Left || rect.Bottom < rect.Top || !InField(rect.Left, rect.Top)) {
       throw LayoutFormatError{};
     }
-    document_.MakeGroup(rect);
-    // A master outside its own rectangle would move another group's master.
-    if (rect.Contains(masterColumn, masterRow)) document_.SetMaster(masterColumn, masterRow);
+    // A master outside its own rectangle would move another group's master. The
+    // group is part of the file, not an edit: it leaves nothing to undo.
+    if (rect.Contains(masterColumn, masterRow))
+      PlaceGroup(document_, rect, masterColumn, masterRow);
+    else
+      PlaceGroup(document_, rect, rect.Left, rect.Top);
   }
 
   LayoutByteReader& in_;

@@ -1,5 +1,6 @@
 #include "core/document/VL2Document.h"
 
+#include "core/document/GroupOps.h"
 #include "core/document/StepGuard.h"
 #include "core/document/Undo.h"
 
@@ -18,26 +19,7 @@ TGroupCell TVL2Document::GetGroup(int column, int row) const {
 void TVL2Document::MakeGroup(const TRect& rect) {
   {
     const StepGuard step(*this, kUndoGroup, StepScope::AllGroups());
-    for (int column = rect.Left; column <= rect.Right; ++column) {
-      for (int row = rect.Top; row <= rect.Bottom; ++row) {
-        TGroupCell& cell = Groups(column, row);
-        cell.MasterCol = static_cast<uint8_t>(rect.Left);
-        cell.MasterRow = static_cast<uint8_t>(rect.Top);
-        cell.Left = static_cast<uint8_t>(rect.Left);
-        cell.Top = static_cast<uint8_t>(rect.Top);
-        cell.Right = static_cast<uint8_t>(rect.Right);
-        cell.Bottom = static_cast<uint8_t>(rect.Bottom);
-        // Every cell is a member; edge bits are OR-ed, so a one-column or one-row
-        // group carries both bits of its degenerate side.
-        uint8_t flags = kGroupMember;
-        if (column == rect.Left) flags |= kGroupLeftEdge;
-        if (column == rect.Right) flags |= kGroupRightEdge;
-        if (row == rect.Top) flags |= kGroupTopEdge;
-        if (row == rect.Bottom) flags |= kGroupBottomEdge;
-        if (column == rect.Left && row == rect.Top) flags |= kGroupMaster;
-        cell.Flags = flags;
-      }
-    }
+    PlaceGroup(*this, rect, rect.Left, rect.Top);
   }
   NotifyGroupBlock(rect);
 }

@@ -94,11 +94,18 @@ void CardReaderModel::Load(const TDocument& document) {
 
 void CardReaderModel::ApplyTo(TVL2Document& document) const {
   TMacroButton record = rows_.Store();
-  uint8_t& output = record.Layers[0].Click;
-  output = static_cast<uint8_t>(output & ~(kCardOutputStartStop | kCardOutputLrc));
-  if (startStop_) output |= kCardOutputStartStop;
-  if (lrc_) output |= kCardOutputLrc;
+  const auto withSwitches = [this](uint8_t click) {
+    auto output = static_cast<uint8_t>(click & ~(kCardOutputStartStop | kCardOutputLrc));
+    if (startStop_) output |= kCardOutputStartStop;
+    if (lrc_) output |= kCardOutputLrc;
+    return output;
+  };
+  record.Layers[0].Click = withSwitches(record.Layers[0].Click);
+  // The switches shown are block 0's; a layout whose blocks disagree stays as it
+  // is until something is changed here.
   if (record == document.CardReader && trackMask_ == document.TrackMask) return;
+  // Every track's block carries the switches: the keyboard reads each track's own.
+  for (TMacros& track : record.Layers) track.Click = withSwitches(track.Click);
   {
     const StepGuard step(document, kUndoCardReader, StepScope::CardReaderOnly());
     document.SetCardReader(record);

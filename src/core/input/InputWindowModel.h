@@ -70,7 +70,8 @@ class CardReaderModel {
   // switches from block 0's Click byte.
   void Load(const TDocument& document);
   // Writes the record and the track mask into the document as one history step
-  // and notifies ContentChanged; nothing happens when they are as stored.
+  // and notifies ContentChanged, the output switches into all four tracks' blocks;
+  // nothing happens when they are as stored (block 0's switches taken for all).
   void ApplyTo(TVL2Document& document) const;
 
   InputWindowModel& Rows() { return rows_; }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "core/document/RecordOps.h"
 #include "core/mtf/MtfKeyNames.h"
 #include "core/text/Cp1251.h"
 #include "core/text/ScanCode.h"
@@ -136,6 +137,16 @@ std::optional<long long> ParseNumber(std::string_view text) {
   return value;
 }
 
+// What a key name without a modifier appends: its press, then its release.
+const std::array<std::string, kMtfKeyNameCount>& Strokes() {
+  static const auto kStrokes = [] {
+    std::array<std::string, kMtfKeyNameCount> strokes;
+    for (size_t i = 0; i < strokes.size(); ++i) strokes[i] = MtfKeyNames()[i].Press + MtfKeyNames()[i].Release;
+    return strokes;
+  }();
+  return kStrokes;
+}
+
 bool IsSelectionCommand(MtfCommandId id) {
   return id == MtfCommandId::Down || id == MtfCommandId::Up || id == MtfCommandId::AutoRepeat ||
          id == MtfCommandId::Header || id == MtfCommandId::Terminator;
@@ -175,14 +186,108 @@ void TConvert::Process(char c) {
 
 void TConvert::Process(std::string_view text) {
   while (!text.empty() && !Failed()) {
-    const size_t run = TakeRun(text);
-    if (run > 0) {
-      text.remove_prefix(run);
+    text.remove_prefix(Scan(text));
+    DrainIncludes();
+  }
+}
+
+size_t TConvert::Scan(std::string_view text) {
+  const size_t depth = includeDepth_;
+  size_t at = 0;
+  uint32_t& column = levels_[depth - 1].Column;
+  while (at < text.size() && !Failed() && includeDepth_ == depth) {
+    if (state_ == LexState::BetweenCommands) {
+      // Blanks up to the next command, the most frequent way between two.
+      size_t next = at;
+      while (next < text.size() && (text[next] == ' ' || text[next] == '\t' || text[next] == '\r')) ++next;
+      column += static_cast<uint32_t>(next - at);
+      at = next;
+      if (at == text.size()) break;
+      if (text[at] == '\\') {
+        ++column;
+        ++at;
+        BeginCommand();
+        continue;
+      }
+    }
+    const std::string_view rest = text.substr(at);
+    if (state_ == LexState::InName && text_.empty() && modifier_ == Modifier::None) {
+      if (const size_t taken = TakeCommand(rest)) {
+        at += taken;
+        continue;
+      }
+    } else if (state_ == LexState::InComment) {
+      // A comment closed on the same line is skipped whole.
+      const size_t close = rest.find('%');
+      if (close != std::string_view::npos && rest.substr(0, close).find('\n') == std::string_view::npos) {
+        column += static_cast<uint32_t>(close + 1);
+        at += close + 1;
+        state_ = commentState_;
+        continue;
+      }
+    }
+    if (const size_t run = TakeRun(rest)) {
+      at += run;
       continue;
     }
-    Step(text.front());
-    text.remove_prefix(1);
-    DrainIncludes();
+    Step(text[at++]);
+  }
+  return at;
+}
+
+size_t TConvert::TakeCommand(std::string_view text) {
+  const auto& inName = kActionsByByte[static_cast<size_t>(LexState::InName)];
+  size_t at = 0;
+  Modifier modifier = Modifier::None;
+  if (text.front() == '^' || text.front() == '_') {
+    modifier = text.front() == '^' ? Modifier::Release : Modifier::Press;
+    ++at;
+  }
+  const size_t start = at;
+  while (at < text.size() && inName[static_cast<unsigned char>(text[at])] == LexAction::Add) ++at;
+  if (at == text.size()) return 0;
+  const std::string_view name = text.substr(start, at - start);
+  uint32_t& column = levels_[includeDepth_ - 1].Column;
+  const char end = text[at];
+  switch (end) {
+    case '(': {
+      const auto& inList = kActionsByByte[static_cast<size_t>(LexState::InParameters)];
+      size_t close = at + 1;
+      while (close < text.size() && inList[static_cast<unsigned char>(text[close])] == LexAction::Add) ++close;
+      if (close == text.size() || text[close] != ')') return 0;
+      column += static_cast<uint32_t>(close + 1);
+      savedPresent_ = true;
+      savedModifier_ = modifier;
+      const std::string_view list = text.substr(at + 1, close - at - 1);
+      if (list.empty()) {
+        SetError(70, kMtfMissingParameter);
+      } else {
+        state_ = LexState::BetweenCommands;
+        Execute(name, modifier, &list);
+      }
+      return close + 1;
+    }
+    case ' ': case '\t': case '\r': case '%': case '\\': case ',':
+      // Executed as the name is complete; a "%" then opens a comment, and "\" or ","
+      // begins the next name at once (the state stays as it is: in a name, empty).
+      column += static_cast<uint32_t>(at + 1);
+      savedPresent_ = true;
+      savedModifier_ = modifier;
+      if (end != '\\' && end != ',') state_ = LexState::BetweenCommands;
+      Execute(name, modifier, nullptr);
+      if (end == '%' && !Failed()) {
+        commentState_ = state_;
+        state_ = LexState::InComment;
+      }
+      return at + 1;
+    case '{': case '}':
+      column += static_cast<uint32_t>(at + 1);
+      state_ = LexState::BetweenCommands;
+      Execute(name, modifier, nullptr);
+      if (!Failed()) end == '{' ? OpenEnvironment() : CloseEnvironment();
+      return at + 1;
+    default:
+      return 0;
   }
 }
 
@@ -225,8 +330,11 @@ void TConvert::DrainIncludes() {
     if (bytesIncluded_ == limits_.Bytes) {
       return SetError(6, kMtfIncludesTooLarge, {std::to_string(limits_.Bytes)});
     }
-    ++bytesIncluded_;
-    Step(level.Chunk[level.Position++]);
+    const size_t allowed = static_cast<size_t>(
+        std::min<uint64_t>(level.Chunk.size() - level.Position, limits_.Bytes - bytesIncluded_));
+    const size_t taken = Scan(level.Chunk.substr(level.Position, allowed));
+    level.Position += taken;
+    bytesIncluded_ += taken;
   }
 }
 
@@ -271,7 +379,8 @@ void TConvert::BeginParameters() {
 void TConvert::RunWithParameters() {
   if (text_.empty()) return SetError(70, kMtfMissingParameter);
   state_ = LexState::BetweenCommands;
-  Execute(savedName_, savedModifier_, &text_);
+  const std::string_view list = text_;
+  Execute(savedName_, savedModifier_, &list);
 }
 
 // "{" between commands: it belongs to the command saved last, which a "}" forgets.
@@ -382,10 +491,8 @@ void TConvert::SaveCommand() {
   savedModifier_ = modifier_;
 }
 
-void TConvert::Execute(std::string_view name, Modifier modifier, const std::string* parameterText) {
-  upperName_.assign(name);
-  for (char& c : upperName_) c = UpperAscii(c);
-  const MtfCommand* command = FindMtfCommand(upperName_);
+void TConvert::Execute(std::string_view name, Modifier modifier, const std::string_view* parameterText) {
+  const MtfCommand* command = FindMtfCommand(name);
   if (!command) return SetError(55, kMtfUnknownCommand);
   const bool isText = command->Id == MtfCommandId::Text;
   if (modifier != Modifier::None && command->Id != MtfCommandId::KeyName && !isText) {
@@ -400,7 +507,7 @@ void TConvert::Execute(std::string_view name, Modifier modifier, const std::stri
   RunCommand(*command, modifier);
 }
 
-bool TConvert::SplitParameters(const std::string& text, bool forText) {
+bool TConvert::SplitParameters(std::string_view text, bool forText) {
   if (text.front() == ',' || text.back() == ',') {
     SetError(54, kMtfBadParameterList);
     return false;
@@ -412,8 +519,8 @@ bool TConvert::SplitParameters(const std::string& text, bool forText) {
       return false;
     }
     const size_t comma = text.find(',', start);
-    const size_t end = comma == std::string::npos ? text.size() : comma;
-    std::string_view part(text.data() + start, end - start);
+    const size_t end = comma == std::string_view::npos ? text.size() : comma;
+    std::string_view part = text.substr(start, end - start);
     if (!forText) part = Trim(part);
     if (parameterCount_ == 0) includeName_.assign(part);
     std::string& parameter = parameters_[parameterCount_++];
@@ -422,7 +529,7 @@ bool TConvert::SplitParameters(const std::string& text, bool forText) {
     if (!forText) {
       if (auto value = FindMtfConstant(parameter)) parameter = std::to_string(*value);
     }
-    if (comma == std::string::npos) return true;
+    if (comma == std::string_view::npos) return true;
     start = comma + 1;
   }
 }
@@ -500,8 +607,8 @@ bool TConvert::CheckField(int column, int row) {
   return true;
 }
 
-void TConvert::StoreKey(int column, int row, const TMacroButton& record) {
-  target_.SetKey(column + columnOffset_, row + rowOffset_, std::make_unique<TMacroButton>(record));
+void TConvert::StoreKey(int column, int row, TMacroButton record) {
+  target_.SetKey(column + columnOffset_, row + rowOffset_, std::make_unique<TMacroButton>(std::move(record)));
 }
 
 void TConvert::RunCommand(const MtfCommand& command, Modifier modifier) {
@@ -548,7 +655,7 @@ void TConvert::RunKey() {
       !ReadNumber(2, 0, 10, function) || !CheckField(column, row)) {
     return;
   }
-  keyInProgress_ = TMacroButton{};
+  InitRecord(keyInProgress_);
   keyInProgress_.Func = static_cast<uint8_t>(function);
   keyColumn_ = column;
   keyRow_ = row;
@@ -569,12 +676,12 @@ void TConvert::RunStandardKey() {
     layer.Macro[1] = name.Release;
     layer.AutoRepeat = 1;
   }
-  StoreKey(column, row, record);
+  StoreKey(column, row, std::move(record));
 }
 
 void TConvert::RunCardReader() {
   if (!ReadSelection(1)) return;
-  keyInProgress_ = TMacroButton{};
+  InitRecord(keyInProgress_);
   uint8_t mask = 0;
   for (size_t track = 0; track < 4; ++track) {
     if (selection_[track]) mask |= static_cast<uint8_t>(1u << track);
@@ -659,7 +766,7 @@ void TConvert::RunSequence(const MtfCommand& command, Modifier modifier) {
       int pause = 2;
       if (parameterCount_ == 1 && !ReadNumber(0, 0, kMaxWait, pause)) return;
       const char bytes[2] = {static_cast<char>(kScanWait), static_cast<char>(kWaitBase + pause)};
-      return Append(std::string_view(bytes, 2), {}, 1);
+      return Append(std::string_view(bytes, 2), 1);
     }
     default:  // \text
       for (char c : parameters_[0]) {
@@ -674,18 +781,18 @@ void TConvert::RunSequence(const MtfCommand& command, Modifier modifier) {
 }
 
 void TConvert::AppendKeyName(int keyIndex, Modifier modifier, int repeat) {
-  const MtfKeyName& key = MtfKeyNames()[static_cast<size_t>(keyIndex)];
-  if (modifier == Modifier::Release) return Append(key.Release, {}, repeat);
-  if (modifier == Modifier::Press) return Append(key.Press, {}, repeat);
-  Append(key.Press, key.Release, repeat);
+  const size_t index = static_cast<size_t>(keyIndex);
+  if (modifier == Modifier::Release) return Append(MtfKeyNames()[index].Release, repeat);
+  if (modifier == Modifier::Press) return Append(MtfKeyNames()[index].Press, repeat);
+  Append(Strokes()[index], repeat);
 }
 
 // Appends to every selected sequence of the innermost environment; refuses the
 // whole append when one of them would grow beyond 255 bytes.
-void TConvert::Append(std::string_view first, std::string_view second, int repeat) {
+void TConvert::Append(std::string_view bytes, int repeat) {
   const Environment& inner = *Innermost();
   const size_t side = (inner.Kind == MtfCommandId::Down || inner.Kind == MtfCommandId::Header) ? 0 : 1;
-  const size_t added = (first.size() + second.size()) * static_cast<size_t>(repeat);
+  const size_t added = bytes.size() * static_cast<size_t>(repeat);
   for (size_t layer = 0; layer < kLayerCount; ++layer) {
     if (inner.Bytes[layer] && keyInProgress_.Layers[layer].Macro[side].size() + added > kMaxSequenceLength) {
       return SetError(67, kMtfEnvironmentBufferOverflow);
@@ -694,7 +801,7 @@ void TConvert::Append(std::string_view first, std::string_view second, int repea
   for (size_t layer = 0; layer < kLayerCount; ++layer) {
     if (!inner.Bytes[layer]) continue;
     std::string& sequence = keyInProgress_.Layers[layer].Macro[side];
-    for (int i = 0; i < repeat; ++i) sequence.append(first).append(second);
+    for (int i = 0; i < repeat; ++i) sequence.append(bytes);
   }
 }
 
@@ -744,14 +851,16 @@ void TConvert::CloseEnvironment() {
   const Environment& inner = environments_[environmentDepth_ - 1];
   if (inner.Kind == MtfCommandId::Key) {
     if (keyInProgress_.Func == kFuncMacro) {
-      StoreKey(keyColumn_, keyRow_, keyInProgress_);
+      // Nothing reads the key in progress after its environment closes: the next
+      // \key or \mcreader starts a new one, so its sequences move into the field.
+      StoreKey(keyColumn_, keyRow_, std::move(keyInProgress_));
     } else {
       TMacroButton record;
       record.Func = keyInProgress_.Func;
       for (size_t layer = 0; layer < kLayerCount; ++layer) {
         record.Layers[layer].AutoRepeat = keyInProgress_.Layers[layer].AutoRepeat;
       }
-      StoreKey(keyColumn_, keyRow_, record);
+      StoreKey(keyColumn_, keyRow_, std::move(record));
     }
   } else if (inner.Kind == MtfCommandId::McReader) {
     target_.SetCardReader(keyInProgress_);

@@ -1,10 +1,11 @@
 #pragma once
-// TConvert: the Macro Text Format reader. It takes the text one character at a
-// time (the plain stretches of a line, such as names and comments, in one go),
-// executes every command the moment it is complete, writes keys straight
-// into the target document and the layout properties into the settings, and stops
-// at the first error. Work per character is constant (apart from the bytes that a
-// command appends), so reading is linear in the size of the text.
+// TConvert: the Macro Text Format reader. It is a lexer of one character at a
+// time that takes what it can in one go: a command name with its parameter list
+// and what ends it, blanks, comments. It executes every command the moment it is
+// complete, writes keys straight into the target document and the layout
+// properties into the settings, and stops at the first error. Work per character
+// is constant (apart from the bytes that a command appends), so reading is linear
+// in the size of the text.
 
 #include <array>
 #include <cstdint>
@@ -112,6 +113,15 @@ class TConvert {
     std::array<uint8_t, 4> Bytes;  // \key: column - 1, row - 1, function; else selection flags
   };
 
+  // Reads what it can of the text at the present include level and returns how
+  // much: it stops at the end, at an error, or right after an \include, whose file
+  // must be read before the rest.
+  size_t Scan(std::string_view text);
+  // A command name with what ends it (a blank, "\", ",", "{", "}", "%" or a whole
+  // parameter list), taken at once from the text that follows a "\": returns how
+  // many characters, having done what Step would do with each. 0 leaves the text
+  // to Step: a name or list the text does not finish, a line feed, anything rarer.
+  size_t TakeCommand(std::string_view text);
   void Step(char c);
   // Takes the characters at the front of the text that the present state only
   // adds to the token or skips, all of one kind, and returns how many; Step
@@ -133,8 +143,8 @@ class TConvert {
 
   void BeginCommand();
   void SaveCommand();
-  void Execute(std::string_view name, Modifier modifier, const std::string* parameterText);
-  bool SplitParameters(const std::string& text, bool forText);
+  void Execute(std::string_view name, Modifier modifier, const std::string_view* parameterText);
+  bool SplitParameters(std::string_view text, bool forText);
   bool ReadNumber(size_t index, int low, int high, int& value);
   bool ReadSelection(int low);
   bool CheckPlacement(MtfCommandId id);
@@ -149,11 +159,11 @@ class TConvert {
   void RunClick(MtfCommandId id);
   void RunSequence(const MtfCommand& command, Modifier modifier);
   void AppendKeyName(int keyIndex, Modifier modifier, int repeat);
-  // Appends first and then second, repeat times.
-  void Append(std::string_view first, std::string_view second, int repeat);
+  // Appends the bytes repeat times.
+  void Append(std::string_view bytes, int repeat);
   void RunInclude();
   bool CheckField(int column, int row);
-  void StoreKey(int column, int row, const TMacroButton& record);
+  void StoreKey(int column, int row, TMacroButton record);
 
   void OpenEnvironment();
   void CloseEnvironment();
@@ -198,7 +208,6 @@ class TConvert {
   std::array<std::string, kMaxParameters> parameters_;
   size_t parameterCount_ = 0;
   std::string includeName_;  // the \include parameter as written, trimmed
-  std::string upperName_;
 
   // Where the error is: the file, line and column of each level, innermost first.
   struct ErrorPlace {

@@ -24,8 +24,8 @@ struct MtfCommand {
 
 inline constexpr int kMtfCommandCount = 123;
 
-// The command of an upper-cased name, or nullptr.
-const MtfCommand* FindMtfCommand(std::string_view upperName);
+// The command of a name, its ASCII letters in either case, or nullptr.
+const MtfCommand* FindMtfCommand(std::string_view name);
 
 // The value of a symbolic constant (TRUE, MACROS, TOLAYER2, RUSSIAN ...) or nullopt.
 std::optional<int> FindMtfConstant(std::string_view upperText);

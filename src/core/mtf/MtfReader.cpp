@@ -44,12 +44,11 @@ FileReadError TooLarge(const std::string& fileName) {
 
 void MtfLineFeed::Add(std::string_view piece) {
   while (!piece.empty() && !convert_.Failed()) {
-    // The characters up to the next line break go to the converter in one run.
-    size_t run = 0;
-    while (run < piece.size() && piece[run] != '\r' && piece[run] != '\n') ++run;
+    // Lines already closed by CR LF go to the converter as they are, as many as
+    // follow each other, with the open line after them.
+    const size_t run = ClosedLines(piece);
     if (run > 0) {
       convert_.Process(piece.substr(0, run));
-      lineOpen_ = true;
       afterCr_ = false;
       piece.remove_prefix(run);
       continue;
@@ -59,6 +58,20 @@ void MtfLineFeed::Add(std::string_view piece) {
     const bool lfOfCrLf = c == '\n' && afterCr_;
     afterCr_ = c == '\r';
     if (!lfOfCrLf) EndLine();
+  }
+}
+
+size_t MtfLineFeed::ClosedLines(std::string_view piece) {
+  size_t end = 0;
+  while (true) {
+    const std::string_view rest = piece.substr(end);
+    const size_t cr = std::min(rest.find('\r'), rest.size());
+    const size_t lf = std::min(rest.substr(0, cr).find('\n'), cr);
+    if (lf > 0) lineOpen_ = true;
+    // A line break other than a whole CR LF ends the run; the caller adds its own.
+    if (lf < cr || cr + 1 >= rest.size() || rest[cr + 1] != '\n') return end + lf;
+    end += cr + 2;
+    lineOpen_ = false;
   }
 }
 

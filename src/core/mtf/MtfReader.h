@@ -31,6 +31,10 @@ class MtfLineFeed {
   bool Finish();
 
  private:
+  // How many characters at the front of the piece are lines closed by CR LF and
+  // the line that follows them, up to any other line break; notes whether a line
+  // is left open.
+  size_t ClosedLines(std::string_view piece);
   void EndLine();
   TConvert& convert_;
   bool lineOpen_ = false;

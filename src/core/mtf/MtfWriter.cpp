@@ -1,6 +1,10 @@
 #include "core/mtf/MtfWriter.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <utility>
 
@@ -94,7 +98,54 @@ bool IsPrefix(uint8_t byte) {
   return byte == kScanExtended || byte == kScanBreak || byte == kScanPausePrefix || byte == kScanWait;
 }
 
-Piece NextPiece(std::string_view sequence, size_t i) {
+// A name as written, padded so that it is copied as a whole block.
+struct Word {
+  std::array<char, 24> Text{};
+  size_t Length = 0;
+};
+
+// What the sequences are written with, gathered once: the two whole-sequence
+// names, each name as written in its three forms (blank and backslash included),
+// and the name of each code at hand.
+struct SequenceWords {
+  int Pause = MtfPauseIndex();
+  int PrintScreen = MtfPrintScreenIndex();
+  std::string_view PausePress = MtfKeyNames()[size_t(Pause)].Press;
+  std::string_view PrintPress = MtfKeyNames()[size_t(PrintScreen)].Press;
+  std::string_view PrintRelease = MtfKeyNames()[size_t(PrintScreen)].Release;
+  std::array<Word, kMtfKeyNameCount> Plain, Pressed, Released;  // " \a", " \_a", " \^a"
+  std::array<bool, kMtfKeyNameCount> PressOnly{};  // a key without a release (Pause)
+  std::array<int16_t, 512> ByCode;  // MtfKeyNameOfCode at [extended * 256 + code]
+
+  SequenceWords() {
+    for (size_t code = 0; code < 256; ++code) {
+      ByCode[code] = static_cast<int16_t>(MtfKeyNameOfCode(false, static_cast<uint8_t>(code)));
+      ByCode[256 + code] = static_cast<int16_t>(MtfKeyNameOfCode(true, static_cast<uint8_t>(code)));
+    }
+    for (size_t key = 0; key < kMtfKeyNameCount; ++key) {
+      const std::string_view name = MtfWrittenName(int(key));
+      Plain[key] = Written(" \\", name);
+      Pressed[key] = Written(" \\_", name);
+      Released[key] = Written(" \\^", name);
+      PressOnly[key] = MtfKeyNames()[key].Release.empty();
+    }
+  }
+
+  static Word Written(std::string_view prefix, std::string_view name) {
+    Word word;
+    word.Length = prefix.size() + name.size();
+    if (word.Length > word.Text.size()) std::abort();  // the longest name has 14 letters
+    std::copy(name.begin(), name.end(), std::copy(prefix.begin(), prefix.end(), word.Text.begin()));
+    return word;
+  }
+};
+
+const SequenceWords& Words() {
+  static const SequenceWords kWords;
+  return kWords;
+}
+
+Piece NextPiece(const SequenceWords& words, std::string_view sequence, size_t i) {
   const size_t n = sequence.size();
   const auto at = [sequence](size_t k) { return static_cast<uint8_t>(sequence[k]); };
   if (at(i) == kScanWait) {
@@ -104,16 +155,17 @@ Piece NextPiece(std::string_view sequence, size_t i) {
     return {PieceKind::NoKeyCode, 0, i + 1 < n ? i + 2 : n};
   }
   // Pause and Print Screen are whole sequences with a name of their own; Pause has
-  // no release, its press is the whole key.
+  // no release, its press is the whole key. Their first bytes tell whether to look.
   const std::string_view rest = sequence.substr(i);
-  const int pause = MtfPauseIndex();
-  const int print = MtfPrintScreenIndex();
-  const std::string& pausePress = MtfKeyNames()[size_t(pause)].Press;
-  const std::string& printPress = MtfKeyNames()[size_t(print)].Press;
-  const std::string& printRelease = MtfKeyNames()[size_t(print)].Release;
-  if (rest.starts_with(pausePress)) return {PieceKind::Press, pause, i + pausePress.size()};
-  if (rest.starts_with(printPress)) return {PieceKind::Press, print, i + printPress.size()};
-  if (rest.starts_with(printRelease)) return {PieceKind::Release, print, i + printRelease.size()};
+  if (rest[0] == words.PausePress[0] && rest.starts_with(words.PausePress)) {
+    return {PieceKind::Press, words.Pause, i + words.PausePress.size()};
+  }
+  if (rest[0] == words.PrintPress[0] && rest.starts_with(words.PrintPress)) {
+    return {PieceKind::Press, words.PrintScreen, i + words.PrintPress.size()};
+  }
+  if (rest[0] == words.PrintRelease[0] && rest.starts_with(words.PrintRelease)) {
+    return {PieceKind::Release, words.PrintScreen, i + words.PrintRelease.size()};
+  }
 
   size_t j = i;
   const bool extended = at(j) == kScanExtended;
@@ -121,50 +173,78 @@ Piece NextPiece(std::string_view sequence, size_t i) {
   const bool release = j < n && at(j) == kScanBreak;
   if (release) ++j;
   if (j >= n || IsPrefix(at(j))) return {PieceKind::NoKeyCode, 0, j > i ? j : i + 1};
-  const int key = MtfKeyNameOfCode(extended, at(j));
+  const int key = words.ByCode[(extended ? 256u : 0u) + at(j)];
   if (key < 0) return {PieceKind::Unnamed, 0, j + 1, extended, at(j)};
   return {release ? PieceKind::Release : PieceKind::Press, key, j + 1};
 }
 
-void AppendName(std::string& out, std::string_view modifier, int key) {
-  out += " \\";
-  out += modifier;
-  out += MtfWrittenName(key);
-}
+// The text of a sequence is put together in a buffer, whole words at a time, and
+// added to the output in large pieces; Finish adds the rest.
+class SequenceOut {
+ public:
+  explicit SequenceOut(std::string& out) : out_(out) {}
+  void Finish() { out_.append(buffer_.data(), next_); }
+
+  void Add(const Word& word) {
+    MakeRoom();
+    std::memcpy(buffer_.data() + next_, word.Text.data(), word.Text.size());
+    next_ += word.Length;
+  }
+  void Add(std::string_view text) {
+    MakeRoom();
+    std::memcpy(buffer_.data() + next_, text.data(), text.size());
+    next_ += text.size();
+  }
+
+ private:
+  static constexpr size_t kLongest = 24;  // a Word, or a pause with its line end
+  void MakeRoom() {
+    if (next_ + kLongest <= buffer_.size()) return;
+    out_.append(buffer_.data(), next_);
+    next_ = 0;
+  }
+  std::string& out_;
+  std::array<char, 2048> buffer_;
+  size_t next_ = 0;
+};
 
 // A press directly followed by its own release is the plain name, as the program
 // always wrote it; a press or release on its own keeps its modifier.
 void AppendSequenceText(std::string& out, std::string_view sequence, LossList& losses) {
-  out += "  ";
+  const SequenceWords& words = Words();
+  SequenceOut text(out);
+  text.Add("  ");
   const size_t n = sequence.size();
   for (size_t i = 0; i < n;) {
-    const Piece piece = NextPiece(sequence, i);
+    const Piece piece = NextPiece(words, sequence, i);
+    const size_t key = size_t(piece.Value);
     switch (piece.Kind) {
-      case PieceKind::Wait:
-        out += " \\wait(";
-        if (piece.Value >= 10) out += '1';
-        out += static_cast<char>('0' + piece.Value % 10);
-        out += ')';
-        out += kEol;
+      case PieceKind::Wait: {
+        const char tens[2] = {'1', static_cast<char>('0' + piece.Value % 10)};
+        text.Add(" \\wait(");
+        text.Add(piece.Value >= 10 ? std::string_view(tens, 2) : std::string_view(tens + 1, 1));
+        text.Add(")");
+        text.Add(kEol);
         break;
+      }
       case PieceKind::Press: {
-        if (MtfKeyNames()[size_t(piece.Value)].Release.empty()) {
-          AppendName(out, "", piece.Value);
+        if (words.PressOnly[key]) {
+          text.Add(words.Plain[key]);
           break;
         }
         if (piece.End < n) {
-          const Piece next = NextPiece(sequence, piece.End);
+          const Piece next = NextPiece(words, sequence, piece.End);
           if (next.Kind == PieceKind::Release && next.Value == piece.Value) {
-            AppendName(out, "", piece.Value);
+            text.Add(words.Plain[key]);
             i = next.End;
             continue;
           }
         }
-        AppendName(out, "_", piece.Value);
+        text.Add(words.Pressed[key]);
         break;
       }
       case PieceKind::Release:
-        AppendName(out, "^", piece.Value);
+        text.Add(words.Released[key]);
         break;
       case PieceKind::Unnamed: {
         const char code[2] = {static_cast<char>(kScanExtended), static_cast<char>(piece.Code)};
@@ -177,6 +257,13 @@ void AppendSequenceText(std::string& out, std::string_view sequence, LossList& l
     }
     i = piece.End;
   }
+  text.Finish();
+}
+
+void AppendNumber(std::string& out, size_t number) {
+  char digits[20];
+  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  out.append(digits, end);
 }
 
 void AppendBlock(std::string& out, const char* command, size_t number, const std::string& comment,
@@ -185,7 +272,7 @@ void AppendBlock(std::string& out, const char* command, size_t number, const std
   out += "  \\";
   out += command;
   out += '(';
-  out += std::to_string(number);
+  AppendNumber(out, number);
   out += comment;
   out += commentNumber;
   out += suffix;
@@ -247,10 +334,16 @@ void AppendCardReader(std::string& out, const TDocument& document, LossList& los
 
 void AppendKey(std::string& out, int column, int row, const TMacroButton& key, LossList& losses) {
   const Comments& texts = Texts();
-  const std::string position = std::to_string(column) + ", " + std::to_string(row);
+  const auto appendPosition = [&] {
+    out += "\\key(";
+    AppendNumber(out, size_t(column));
+    out += ", ";
+    AppendNumber(out, size_t(row));
+  };
   if (key.Func != kFuncMacro) {
     if (key.Func < kFuncNone) {
-      out += "\\key(" + position + ", ";
+      appendPosition();
+      out += ", ";
       out += MtfFunctionConstant(key.Func);
       out += texts.SwitchKey + kEol;
     } else {
@@ -264,10 +357,20 @@ void AppendKey(std::string& out, int column, int row, const TMacroButton& key, L
     }
     return;
   }
-  out += "\\key(" + position + texts.KeyCodes + kEol;
+  appendPosition();
+  out += texts.KeyCodes;
+  out += kEol;
   for (size_t layer = 0; layer < kLayerCount; ++layer) {
     const TMacros& macros = key.Layers[layer];
-    const std::string number = std::to_string(layer);
+    const char digit = static_cast<char>('0' + layer);
+    const std::string_view number(&digit, 1);
+    // The end of a line of the layer: its comment, "<n>-го уровня%", CR LF.
+    const auto endLine = [&](const std::string& comment) {
+      out += comment;
+      out += number;
+      out += texts.LayerSuffix;
+      out += kEol;
+    };
     losses.At(column, row, int(layer));
     if (!macros.Macro[0].empty()) {
       AppendBlock(out, "down", layer, texts.Press, number, texts.LayerSuffix, macros.Macro[0], losses);
@@ -276,14 +379,19 @@ void AppendKey(std::string& out, int column, int row, const TMacroButton& key, L
       AppendBlock(out, "up", layer, texts.Release, number, texts.LayerSuffix, macros.Macro[1], losses);
     }
     if (macros.AutoRepeat & 1) {
-      out += "  \\autorepeat(" + number + texts.AutoRepeat + number + texts.LayerSuffix + kEol;
+      out += "  \\autorepeat(";
+      out += number;
+      endLine(texts.AutoRepeat);
     }
     if (macros.AutoRepeat & ~1) losses.Add(MtfLossKind::AutoRepeat, {}, macros.AutoRepeat, macros.AutoRepeat & 1);
     // The reader takes clicks 0 to 6. Click 1 is written too: the device tells it
     // from 0, so leaving it out (as the program once did) changed the layout.
     if (macros.Click >= 1 && macros.Click <= kMaxClick) {
-      out += "  \\beep(" + std::to_string(macros.Click) + ", " + number + texts.Click + number +
-             texts.LayerSuffix + kEol;
+      out += "  \\beep(";
+      AppendNumber(out, macros.Click);
+      out += ", ";
+      out += number;
+      endLine(texts.Click);
     } else if (macros.Click > kMaxClick) {
       losses.Add(MtfLossKind::Click, {}, macros.Click);
     }
@@ -309,6 +417,24 @@ void AddNoteAndGroupLosses(const TVL2Document& document, std::vector<MtfLoss>& l
   }
 }
 
+// About the size of the text, so that it is not copied over and over as it grows:
+// a full field is tens of megabytes. Sequences of plain names take one or two
+// characters per byte; a key and each of its sequences add a line or two.
+size_t EstimatedTextSize(const TDocument& document) {
+  size_t size = 4096;
+  for (size_t index = 0; index < kFieldCells; ++index) {
+    const TMacroButton* key = document.Keys.At(index).get();
+    if (!key) continue;
+    size += 64;
+    for (const TMacros& layer : key->Layers) {
+      for (const std::string& sequence : layer.Macro) {
+        if (!sequence.empty()) size += 64 + 2 * sequence.size();
+      }
+    }
+  }
+  return size;
+}
+
 }  // namespace
 
 std::string MtfSequenceText(std::string_view sequence, std::vector<MtfLoss>* losses) {
@@ -323,6 +449,7 @@ std::string MtfText(const TDocument& document, const SettingsStore& settings,
   const Comments& texts = Texts();
   LossList list(losses);
   std::string out;
+  out.reserve(EstimatedTextSize(document));
   out += "%";
   out += kEol;
   out += "    Ostrel Velmorando AT";

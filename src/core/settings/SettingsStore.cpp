@@ -53,6 +53,9 @@ uint8_t InRange(const SettingInfo& info, uint32_t value) {
   if (value > info.Max) return info.Max;
   return static_cast<uint8_t>(value);
 }
+
+// A value stored but not as a number (text put into the settings file by hand).
+bool Present(const ISettingsBackend& backend, const char* name) { return backend.ReadString("", name).has_value(); }
 }  // namespace
 
 SettingsStore::SettingsStore() {
@@ -75,16 +78,20 @@ void SettingsStore::Load(const ISettingsBackend& backend) {
   std::array<uint8_t, kSettingCount> read{};
   for (size_t i = 0; i < kSettingCount && !failed; ++i) {
     const auto value = backend.ReadInt("", SettingTable()[i].Name);
-    if (!value) {
-      failed = true;
+    if (!value && Present(backend, SettingTable()[i].Name)) {
+      read[i] = SettingTable()[i].DefaultValue;  // a value spoilt by hand costs only itself
+    } else if (!value) {
+      failed = true;  // missing: the first start, or a store of another program
       break;
+    } else {
+      read[i] = InRange(SettingTable()[i], *value & 0xFF);  // the low byte is the setting
     }
-    read[i] = InRange(SettingTable()[i], *value & 0xFF);  // the low byte is the setting
     if (static_cast<Setting>(i) == Setting::IsUploadInCard) uploadInCardRead = read[i];
   }
   std::optional<uint32_t> viewMode;
   if (!failed) {
     viewMode = backend.ReadInt("", kViewMode);
+    if (!viewMode && Present(backend, kViewMode)) viewMode = kDefaultViewMode;
     failed = !viewMode;
   }
   if (failed) {

@@ -134,8 +134,14 @@ char Cp1251UpperChar(char ch) {
 }
 
 std::string Cp1251ToUpper(std::string_view cp1251) {
+  // Every name look-up of an initialisation file comes here: one table load a byte.
+  static const std::array<char, 256> kUpper = [] {
+    std::array<char, 256> table{};
+    for (size_t b = 0; b < table.size(); ++b) table[b] = Cp1251UpperChar(static_cast<char>(b));
+    return table;
+  }();
   std::string out(cp1251);
-  for (char& ch : out) ch = Cp1251UpperChar(ch);
+  for (char& ch : out) ch = kUpper[static_cast<unsigned char>(ch)];
   return out;
 }
 

@@ -1,7 +1,7 @@
 // vlat-kbdsim: the simulated keyboard on a pseudo-terminal, so the real port's
 // file-descriptor code can talk to it. Its memory size and check kind are those
 // the catalogue gives the type. Prints the terminal's path on the first line of
-// standard output, then serves until SIGTERM or SIGINT. Key commands come on
+// standard output, then serves until SIGTERM, SIGINT, SIGHUP or SIGPIPE. Key commands come on
 // standard input, one a line (sim/KeyCommands.h); each answer is one line on
 // standard output, and what the keys send goes out on the terminal.
 
@@ -25,7 +25,6 @@
 
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/catalogue/ProgramFile.h"
-#include "core/common/SafeWrite.h"
 #include "core/common/StateFile.h"
 #include "core/device/Clock.h"
 #include "platform/ProgramFolder.h"
@@ -46,8 +45,8 @@ void OnSignal(int) { gStop = 1; }
 
 constexpr const char* kUsage =
     "usage: vlat-kbdsim --type TYPE [--serial N] [--controller MAJOR.MINOR] --state FILE\n"
-    "       vlat-kbdsim --version\n"
     "                   [--data DIR] [--scan-set 1|2] [--message-gap MS]\n"
+    "       vlat-kbdsim --help | --version\n"
     "--type 0000 to 03FF (hex), --serial 0 to 65535 (or 0x0 to 0xFFFF),\n"
     "--controller 0.0 to 15.15, --message-gap 1 to 600000 ms\n"
     "--scan-set 2: the host gets the keys' set-2 bytes untranslated (default: set 1)\n";
@@ -76,20 +75,6 @@ unsigned long ParseRanged(const std::string& option, const std::string& text, un
                        std::to_string(max)};
   }
   return value;
-}
-
-std::string StateProblem(const std::string& path, const vl::StateFileCheck& check, size_t memorySize) {
-  if (check.problem != vl::StateFileCheck::Problem::None) return vl::StateFileProblemText(path, check);
-  if (check.bytes && check.bytes->size() != memorySize) {
-    return "\"" + path + "\" holds " + std::to_string(check.bytes->size()) + " bytes, not the " +
-           std::to_string(memorySize) + " bytes of the keyboard's memory: not a state file of this keyboard";
-  }
-  return {};
-}
-
-// Through a temporary file, so a failed write keeps the previous programming.
-bool SaveState(const std::string& path, const std::vector<uint8_t>& memory) {
-  return vl::WriteFileSafely(path, {reinterpret_cast<const char*>(memory.data()), memory.size()});
 }
 
 // Command lines from standard input: an over-long line is dropped to its end and
@@ -145,6 +130,10 @@ int main(int argc, char** argv) {
   try {
     for (int i = 1; i < argc; ++i) {
       const std::string arg = argv[i];
+      if (arg == "--help" || arg == "-h") {
+        std::cout << kUsage;
+        return 0;
+      }
       if (i + 1 >= argc) return Usage(arg + " needs a value");
       const std::string value = argv[++i];
       if (arg == "--type") {
@@ -153,10 +142,15 @@ int main(int argc, char** argv) {
       } else if (arg == "--serial") {
         config.identity.SerialNumber = static_cast<uint16_t>(ParseRanged(arg, value, 0, 0xFFFF, true));
       } else if (arg == "--controller") {
+        // Each part is judged, but a refusal names the whole value as given.
         const auto dot = value.find('.');
-        if (dot == std::string::npos) return Usage("--controller " + value + ": MAJOR.MINOR, each 0 to 15");
-        config.controllerMajor = static_cast<uint8_t>(ParseRanged(arg, value.substr(0, dot), 0, 15));
-        config.controllerMinor = static_cast<uint8_t>(ParseRanged(arg, value.substr(dot + 1), 0, 15));
+        try {
+          if (dot == std::string::npos) throw UsageRefusal{};
+          config.controllerMajor = static_cast<uint8_t>(ParseRanged(arg, value.substr(0, dot), 0, 15));
+          config.controllerMinor = static_cast<uint8_t>(ParseRanged(arg, value.substr(dot + 1), 0, 15));
+        } catch (const UsageRefusal&) {
+          return Usage("--controller " + value + ": MAJOR.MINOR, each 0 to 15");
+        }
       } else if (arg == "--data") {
         dataDir = value;
       } else if (arg == "--scan-set") {
@@ -185,14 +179,17 @@ int main(int argc, char** argv) {
 
   vl::RealClock clock;
   vl::sim::SimulatedPort keyboard(clock, config);
-  // The state file is checked before the session: one that could not be saved
-  // at the end, or that is not this keyboard's memory, is never taken.
-  const vl::StateFileCheck state = vl::CheckStateFile(statePath, keyboard.Memory().size());
-  if (const std::string problem = StateProblem(statePath, state, keyboard.Memory().size()); !problem.empty()) {
-    std::cerr << "vlat-kbdsim: --state " << problem << '\n';
+  // The state file is taken before the session, and held for it: one that could
+  // not be saved at the end, that is not this keyboard's memory or that another
+  // program plays is never taken.
+  std::optional<vl::StateFile> state;
+  try {
+    state.emplace(statePath, keyboard.Memory().size());
+  } catch (const vl::FileError& refused) {
+    std::cerr << "vlat-kbdsim: --state: " << refused.what() << '\n';
     return 1;
   }
-  if (state.bytes) std::copy(state.bytes->begin(), state.bytes->end(), keyboard.Memory().begin());
+  if (const auto& kept = state->Kept()) std::copy(kept->begin(), kept->end(), keyboard.Memory().begin());
 
   const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
   if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
@@ -208,8 +205,9 @@ int main(int argc, char** argv) {
   ::cfmakeraw(&raw);
   ::tcsetattr(slave, TCSANOW, &raw);
 
-  std::signal(SIGTERM, OnSignal);
-  std::signal(SIGINT, OnSignal);
+  // Whatever ends the session saves the memory: a kill, Ctrl-C, the terminal
+  // closing (SIGHUP) or the reader of the answers gone (SIGPIPE: ... | head).
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGPIPE}) std::signal(signal, OnSignal);
   // Started in the background of a terminal, reading it fails instead of stopping
   // the keyboard; the commands then simply end.
   std::signal(SIGTTIN, SIG_IGN);
@@ -252,7 +250,8 @@ int main(int argc, char** argv) {
   }
   ::close(slave);
   ::close(master);
-  if (!SaveState(statePath, keyboard.Memory())) {
+  const auto& memory = keyboard.Memory();
+  if (!state->Save({reinterpret_cast<const char*>(memory.data()), memory.size()})) {
     std::cerr << "vlat-kbdsim: the memory could not be saved in \"" << statePath << "\"\n";
     return 1;
   }

@@ -311,23 +311,27 @@ TEST(UploadStore, PlacesKeysWithinTheSelectionByTheSettings) {
 
   SettingsStore settings;
   settings.Set(Setting::DownloadIgnoreEmptyKeys, 1);
-  UploadStore ignoring(document, TRect{2, 2, 3, 3}, settings);
+  DeviceRead ignored;
+  UploadStore ignoring(ignored, TRect{2, 2, 3, 3}, settings);
   ignoring.StoreKey({1, 1}, blank);
-  EXPECT_EQ(document.GetKey(3, 3)->Layers[0].Macro[0], "\x1c");
   ignoring.StoreKey({1, 2}, uploaded);  // row 4 is beyond the selection
-  EXPECT_EQ(document.GetKey(3, 4)->Layers[0].Macro[0], "\x1d");
   ignoring.StoreKey({0, 0}, uploaded);
+  StoreDeviceRead(document, ignored);
+  EXPECT_EQ(document.GetKey(3, 3)->Layers[0].Macro[0], "\x1c");
+  EXPECT_EQ(document.GetKey(3, 4)->Layers[0].Macro[0], "\x1d");
   ASSERT_TRUE(document.GetKey(2, 2));
   EXPECT_EQ(*document.GetKey(2, 2), uploaded);
+  EXPECT_TRUE(document.Modified);
 
   settings.Set(Setting::DownloadIgnoreEmptyKeys, 0);
-  UploadStore replacing(document, TRect{2, 2, 3, 3}, settings);
+  DeviceRead replaced;
+  UploadStore replacing(replaced, TRect{2, 2, 3, 3}, settings);
   replacing.StoreKey({1, 1}, blank);
-  EXPECT_EQ(document.GetKey(3, 3), nullptr);
-
   TMacroButton card;
   card.Layers[0].Macro[0] = "\x16";
   replacing.StoreCardReader(card, 0x03);
+  StoreDeviceRead(document, replaced);
+  EXPECT_EQ(document.GetKey(3, 3), nullptr);
   EXPECT_EQ(document.CardReader.Layers[0].Macro[0], "\x16");
   EXPECT_EQ(document.TrackMask, 0x03);
 }

@@ -15,11 +15,13 @@
 namespace vl::test {
 
 // Passes everything to the keyboard, except that it can lose the next host bytes,
-// go deaf to the keyboard's answers or spoil one byte of the next answers.
+// go deaf to the keyboard's answers, spoil one byte of the next answers or go
+// away altogether.
 class TapPort final : public Port {
  public:
   explicit TapPort(Port& inner) : inner_(inner) {}
   bool SendByte(uint8_t byte) override {
+    if (gone) return false;
     if (dropHostBytes > 0) {
       --dropHostBytes;
       return true;
@@ -36,12 +38,14 @@ class TapPort final : public Port {
       --spoiledCaptures;
       taken ^= 0x0100;  // a data bit of the received byte
     }
-    return deaf ? 0 : taken;
+    return deaf || gone ? 0 : taken;
   }
   void Forward(IByteReceiver* receiver) override { inner_.Forward(receiver); }
+  bool Lost() const override { return gone; }
 
   int dropHostBytes = 0;
   bool deaf = false;
+  bool gone = false;
   int spoilByteAt = 0;      // 1-based position in a capture
   int spoiledCaptures = 0;  // captures still to spoil
 

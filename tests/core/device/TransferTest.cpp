@@ -56,6 +56,14 @@ OperationResult Upload(DeviceRig& rig, TVL2Document& document) {
                             rig.gate);
 }
 
+// The worker alone, its read put into target as the command line's upload does.
+OperationResult UploadInto(DeviceSession& session, TVL2Document& target) {
+  DeviceRead read;
+  const OperationResult result = RunUpload(session, UploadJob{read, TRect{1, 1, 8, 8}, test::Straight});
+  StoreDeviceRead(target, read);
+  return result;
+}
+
 // What a download on a fault-free line leaves in the device, up to the header's
 // length: the reference for downloads that are stopped, faulted or retried.
 std::vector<uint8_t> CleanImage(TVL2Document& document, const RigOptions& options = {}) {
@@ -181,6 +189,15 @@ TEST(Download, BlockAcknowledgedOnTheEleventhSendCountsAndTwelveDoNot) {
       EXPECT_EQ(rig.StoredHeader().DataSize, 0);  // cleared
     }
   }
+}
+
+TEST(Download, APortThatGoesAwayIsToldAsGoneNotAsASettingsProblem) {
+  DeviceRig rig;
+  TVL2Document document;
+  FillLayout(document);
+  rig.reporter.onProgress = [&](int position) { rig.port.gone = rig.port.gone || position >= 30; };
+  EXPECT_EQ(Download(rig, document), OperationResult::Failed);
+  EXPECT_EQ(rig.prompt.Messages(), std::vector<std::string>{kPortLost});
 }
 
 TEST(Download, CancelAnsweredYesGoesOnAndNoClearsSilently) {
@@ -388,7 +405,7 @@ TEST(Upload, BadBlocksAndBadCrcLeaveTheDocumentAlone) {
 
   DeviceSession session = rig.Session();
   rig.port.deaf = true;
-  EXPECT_EQ(RunUpload(session, UploadJob{target, TRect{1, 1, 8, 8}, test::Straight}), OperationResult::Failed);
+  EXPECT_EQ(UploadInto(session, target), OperationResult::Failed);
   EXPECT_TRUE(rig.reporter.Saw("1-й повтор чтения данных"));
   EXPECT_TRUE(rig.reporter.Saw("10-й повтор чтения данных"));
   EXPECT_EQ(rig.prompt.Messages(), std::vector<std::string>{kReadError});
@@ -396,7 +413,7 @@ TEST(Upload, BadBlocksAndBadCrcLeaveTheDocumentAlone) {
 
   rig.keyboard.Memory()[100] ^= 1;
   rig.prompt.shown.clear();
-  EXPECT_EQ(RunUpload(session, UploadJob{target, TRect{1, 1, 8, 8}, test::Straight}), OperationResult::Failed);
+  EXPECT_EQ(UploadInto(session, target), OperationResult::Failed);
   EXPECT_EQ(rig.prompt.Messages(), std::vector<std::string>{kCrcError});
   EXPECT_EQ(target.GetKey(5, 5)->Layers[0].Macro[0], "x");
   EXPECT_EQ(target.GetKey(1, 1), nullptr);
@@ -417,7 +434,7 @@ TEST(Upload, BlocksWithAWrongCheckAreReadAgain) {
     rig.prompt.shown.clear();
     DeviceSession session = rig.Session();
     TVL2Document target;
-    const auto result = RunUpload(session, UploadJob{target, TRect{1, 1, 8, 8}, test::Straight});
+    const auto result = UploadInto(session, target);
     EXPECT_TRUE(rig.reporter.Saw("1-й повтор чтения данных"));
     if (spoiled == 1) {
       EXPECT_EQ(result, OperationResult::Done);
@@ -467,7 +484,7 @@ TEST(Upload, AShortImageStoresWhatItReadAndReportsTheRest) {
   session.header.ProgrammerMinor = 3;
   session.header.DataSize = static_cast<uint16_t>(session.header.DataSize - 100);
   TVL2Document target;
-  EXPECT_EQ(RunUpload(session, UploadJob{target, TRect{1, 1, 8, 8}, test::Straight}), OperationResult::Failed);
+  EXPECT_EQ(UploadInto(session, target), OperationResult::Failed);
   EXPECT_EQ(rig.prompt.Messages(), std::vector<std::string>{kProcessError});
   EXPECT_NE(target.GetKey(1, 1), nullptr);  // read before the end
   EXPECT_TRUE(target.Modified);
@@ -560,6 +577,30 @@ TEST(Preparation, KeysBeyondTheFieldAreToldBeforeTheDownload) {
   EXPECT_TRUE(rig.prompt.shown.empty());
 }
 
+// A stray click on another key moved the field a download writes without a word:
+// every question of the download now names the field when it does not start at (1,1).
+TEST(Preparation, TheDownloadsQuestionsNameAFieldAwayFromTheFirstKey) {
+  DeviceRig rig;
+  TVL2Document document;
+  Key(document, 1, 1).Layers[0].Macro[0] = "\x1C";
+  Key(document, 10, 3).Layers[3].Macro[0] = "a";  // a remark: data on a layer that is not loaded
+  OperationRequest request{OperationKind::Download, document, TRect{10, 3, 10, 3}, false, {}, {}};
+  rig.prompt.fallback = Answer::Yes;
+  rig.prompt.answers = {Answer::Yes, Answer::Yes, Answer::No};
+  EXPECT_FALSE(PrepareOperation(rig.Access(), rig.settings, rig.catalogue, request, rig.reporter, rig.prompt));
+  const std::string field = "Поле устройства 8×8 с клавиши (10,3).\n\n";
+  EXPECT_EQ(rig.prompt.Texts(), (std::vector<std::string>{field + kCheckRemarks, field + KeysOutsideQuestion(1, 8, 8),
+                                                          field + DownloadPropertiesText(rig.settings)}));
+  EXPECT_EQ(rig.keyboard.BlocksAccepted(), 0);
+
+  // From the first key the questions stay as they were.
+  rig.prompt.shown.clear();
+  request.selection = TRect{1, 1, 1, 1};
+  rig.prompt.answers = {Answer::No};
+  EXPECT_FALSE(PrepareOperation(rig.Access(), rig.settings, rig.catalogue, request, rig.reporter, rig.prompt));
+  EXPECT_EQ(rig.prompt.Texts(), (std::vector<std::string>{KeysOutsideQuestion(1, 8, 8)}));
+}
+
 TEST(Preparation, DeclinedQuestionsAndAnUnreadableTableWriteNothing) {
   TVL2Document document;
   Key(document, 1, 1).Layers[3].Macro[0] = "a";  // data on a layer that is not loaded
@@ -611,6 +652,26 @@ TEST(KeyboardLayout, NeverWrittenKeyboardReadsAsEmptyWithoutAWord) {
   TVL2Document written;
   ASSERT_TRUE(ReadKeyboardLayout(rig.Access(), rig.settings, rig.catalogue, written, rig.reporter, rig.prompt));
   ExpectSameKeys(layout, written);
+}
+
+// A comparison stopped before its worker began still showed its window when the
+// keyboard was empty or never written: the read ended before any block's gate.
+TEST(KeyboardLayout, AStopDecidedBeforeTheReadEndsItWhateverTheKeyboardHolds) {
+  for (const bool written : {false, true}) {
+    DeviceRig rig;
+    if (written) {
+      TVL2Document layout;
+      FillLayout(layout);
+      ASSERT_EQ(Download(rig, layout), OperationResult::Done);
+    }
+    rig.gate.Stop();
+    rig.prompt.shown.clear();
+    TVL2Document read;
+    EXPECT_FALSE(ReadKeyboardLayout(rig.Access(), rig.settings, rig.catalogue, read, rig.reporter, rig.prompt,
+                                    &rig.gate));
+    EXPECT_TRUE(rig.prompt.shown.empty());
+    EXPECT_EQ(read.GetKey(1, 1), nullptr);
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <memory>
 #include <utility>
 
@@ -21,16 +22,37 @@ TEST(FieldMatrix, UnwrittenCellsReadEmptyAndTheFirstWriteKeepsTheRestEmpty) {
   EXPECT_EQ(reader.At(kFieldCells - 1), 0);
   EXPECT_EQ(reader.begin(), reader.end());
 
-  matrix(3, 7) = 5;
+  int& written = matrix(3, 7);
+  written = 5;
   EXPECT_EQ(reader(3, 7), 5);
   EXPECT_EQ(reader.At(FieldMatrix<int>::Index(3, 7)), 5);
   EXPECT_EQ(reader(7, 3), 0);
-  EXPECT_EQ(static_cast<size_t>(reader.end() - reader.begin()), kFieldCells);
+  // Reading visits the cells from the first to the last written, in traversal order.
+  EXPECT_EQ(static_cast<size_t>(reader.end() - reader.begin()), FieldMatrix<int>::Index(3, 7) + 1);
+  EXPECT_EQ(*(reader.begin() + static_cast<std::ptrdiff_t>(FieldMatrix<int>::Index(3, 7))), 5);
+
+  // A cell written further on leaves the first reference good; writing through
+  // iteration opens the whole field.
+  matrix(255, 255) = 6;
+  written = 7;
+  EXPECT_EQ(reader(3, 7), 7);
+  EXPECT_EQ(reader(255, 255), 6);
+  FieldMatrix<int> copy = matrix;
+  FieldMatrix<int> small;
+  small(1, 2) = 1;
+  FieldMatrix<int> copied = small;
+  int& first = copied(1, 2);
+  copied(200, 1) = 2;
+  first = 3;
+  EXPECT_EQ(std::as_const(copied)(1, 2), 3);
+  EXPECT_EQ(std::as_const(copy)(3, 7), 7);
+  FieldMatrix<int> iterated;
+  EXPECT_EQ(static_cast<size_t>(iterated.end() - iterated.begin()), kFieldCells);
 
   FieldMatrix<int> empty;
   matrix.Swap(empty);
   EXPECT_EQ(reader(3, 7), 0);
-  EXPECT_EQ(std::as_const(empty)(3, 7), 5);
+  EXPECT_EQ(std::as_const(empty)(3, 7), 7);
 }
 
 TEST(FieldMatrix, UndoOfAFirstEditRestoresTheEmptyField) {

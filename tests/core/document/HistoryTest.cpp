@@ -260,6 +260,11 @@ TEST(HistoryBounds, HundredKeyEditsAndAFullClearStayWithinTheirMemory) {
   EXPECT_LE(full.History.Bytes(), cleared + cleared / 10);
   full.History.Undo();
   EXPECT_EQ(Snapshot(full.Keys), Snapshot(doc.Keys));
+  // Once undone, the step holds records, which it swaps with the document's.
+  full.History.Redo();
+  EXPECT_LE(full.History.Bytes(), cleared + cleared / 10);
+  full.History.Undo();
+  EXPECT_EQ(Snapshot(full.Keys), Snapshot(doc.Keys));
 }
 
 // Texts longer than a length byte holds, in the key records and the notes, come

@@ -260,6 +260,18 @@ TEST_F(LayoutFileFailure, SaveNeverReplacesAFifoOrFolderAndLeavesALeftoverTempor
   EXPECT_EQ(FolderEntries(), (std::set<std::string>{"layout.vld", "layout.vld.tmp", "other.vld", "pipe.vld", "folder.vld"}));
 }
 
+// A folder allows 255 bytes a name, the temporary file's included: 120 Cyrillic
+// letters take 240 of them.
+TEST_F(LayoutFileFailure, ALongNameIsSavedThroughAShortTemporaryName) {
+  std::string name;
+  for (int i = 0; i < 120; ++i) name += "ж";
+  name += ".vld";
+  TVL2Document document;
+  PutKey(document, 1, 1, MacroKey("\x1C"));
+  SaveLayout(document, Path(name), settings, reporter);
+  EXPECT_EQ(FolderEntries(), (std::set<std::string>{name}));
+}
+
 TEST_F(LayoutFileFailure, SaveKeepsPermissionsAndWritesThroughLinks) {
   // A layout kept private stays private.
   Write("old", "layout.vld");
@@ -287,27 +299,47 @@ TEST_F(LayoutFileFailure, SaveKeepsPermissionsAndWritesThroughLinks) {
   EXPECT_EQ(FolderEntries(), (std::set<std::string>{"dangling.vld", "hop.vld", "layout.vld", "link.vld", "real"}));
 }
 
-// A simulated keyboard's memory file: checked without blocking and before use.
-TEST_F(LayoutFileFailure, StateFilesAreCheckedWithoutBlocking) {
-  using Problem = StateFileCheck::Problem;
+// A simulated keyboard's memory file: checked without blocking and before use,
+// never taken when it is not this keyboard's memory, and held by one at a time.
+TEST_F(LayoutFileFailure, StateFilesAreCheckedWithoutBlockingAndHeldByOne) {
+  const auto refusal = [&](const std::string& name) -> std::string {
+    try {
+      StateFile state(Path(name), 64);
+    } catch (const StateFileRefused& refused) {
+      return refused.what();
+    }
+    return "taken";
+  };
   ASSERT_EQ(::mkfifo(Path("fifo.mem").c_str(), 0600), 0);
-  const auto fifo = CheckStateFile(Path("fifo.mem"), 64);
-  EXPECT_EQ(fifo.problem, Problem::NotAFile);
-  EXPECT_NE(StateFileProblemText(Path("fifo.mem"), fifo).find("is a FIFO"), std::string::npos);
+  EXPECT_EQ(refusal("fifo.mem"), FilledText(kStateFileSpecial, {Path("fifo.mem")}));
   std::filesystem::create_directory(Path("dir.mem"));
-  const auto folder = CheckStateFile(Path("dir.mem"), 64);
-  EXPECT_EQ(folder.problem, Problem::NotAFile);
-  EXPECT_NE(StateFileProblemText(Path("dir.mem"), folder).find("is a folder"), std::string::npos);
-  EXPECT_EQ(CheckStateFile(Path("none/x.mem"), 64).problem, Problem::NotWritable);
-  Write(std::string(65, 'x'), "big.mem");
-  EXPECT_EQ(CheckStateFile(Path("big.mem"), 64).problem, Problem::TooLarge);
+  EXPECT_EQ(refusal("dir.mem"), FilledText(kStateFileFolder, {Path("dir.mem")}));
+  EXPECT_NE(refusal("none/x.mem").find("Память не может быть сохранена в папке"), std::string::npos);
+  const std::string layout(65, 'L');
+  Write(layout, "layout.vld");
+  EXPECT_EQ(refusal("layout.vld"), FilledText(kStateFileWrongSize, {Path("layout.vld"), "65", "64"}));
+  EXPECT_EQ(Bytes("layout.vld"), layout);
 
-  const auto missing = CheckStateFile(Path("new.mem"), 64);
-  EXPECT_EQ(missing.problem, Problem::None);
-  EXPECT_FALSE(missing.bytes);
-  Write("memory", "kept.mem");
+  EXPECT_FALSE(StateFile(Path("new.mem"), 64).Kept());
+  const std::string memory(64, 'm');
+  Write(memory, "kept.mem");
   std::filesystem::create_symlink(Path("kept.mem"), Path("link.mem"));
-  EXPECT_EQ(CheckStateFile(Path("link.mem"), 64).bytes, "memory");
+  {
+    StateFile held(Path("link.mem"), 64);
+    EXPECT_EQ(held.Kept(), memory);
+    // Another taker, by any name, is told it is in use and reads nothing.
+    for (const char* name : {"kept.mem", "link.mem"}) {
+      try {
+        StateFile second(Path(name), 64);
+        ADD_FAILURE() << name << " taken twice";
+      } catch (const StateFileBusy& busy) {
+        EXPECT_EQ(busy.what(), FilledText(kStateFileBusy, {Path(name)}));
+      }
+    }
+    EXPECT_TRUE(held.Save(std::string(64, 'n')));
+  }
+  EXPECT_EQ(StateFile(Path("kept.mem"), 64).Kept(), std::string(64, 'n'));
+  EXPECT_EQ(FolderEntries(), (std::set<std::string>{"dir.mem", "fifo.mem", "kept.mem", "layout.vld", "link.mem"}));
 }
 
 }  // namespace

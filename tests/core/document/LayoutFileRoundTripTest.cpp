@@ -80,10 +80,16 @@ TEST_F(LayoutFileRoundTrip, FlagsAfterSaveAndLoad) {
   EXPECT_TRUE(document.Named);
   EXPECT_EQ(document.FileName, Path("layout.vld"));
 
+  document.SetMaster(3, 3);
+  Save(document);
   const auto loaded = Load();
   EXPECT_FALSE(loaded->Modified);  // making the groups while reading does not count
   EXPECT_TRUE(loaded->Named);
   EXPECT_EQ(loaded->FileName, Path("layout.vld"));
+  // Nor is it an edit: undo has nothing to take the file's groups away with.
+  EXPECT_FALSE(loaded->History.CanUndo());
+  EXPECT_TRUE(loaded->GetGroup(2, 2) == document.GetGroup(2, 2));
+  EXPECT_TRUE(loaded->GetGroup(3, 3) == document.GetGroup(3, 3));
 }
 
 TEST_F(LayoutFileRoundTrip, StatusTextsAndProgressAreShownAndClearedAgain) {

@@ -313,19 +313,51 @@ TEST_F(ReaderTest, IncludedFileFromDiskReadsAcrossItsBuffers) {
 namespace vl::test {
 namespace {
 
-// The reader takes a line's plain stretches (names, blanks, comments, parameter
-// lists) whole; a text given a character at a time must read the same, to the
-// line and column of an error.
-TEST(ReaderPieces, ACharacterAtATimeReadsAsTheWholeText) {
-  const std::vector<std::string> texts = {
+// Texts that reach every way the reader takes a command whole (each character
+// that ends a name, parameter lists, comments) and every way it leaves the text
+// to the character steps (names and lists cut by a line break, a comment or the
+// end of a piece, modifiers inside a name), with errors among them.
+const std::vector<std::string>& PieceTexts() {
+  static const std::vector<std::string> texts = {
       "\\layers(3)  % one %\r\n\\key(1, 2, MACROS){ %two\rlines% \\down(0, 2){\\a \\^shift _b\\wait(3)}\n"
       "\\up{\\text(Ab1)}\\autorepeat(1)}\r\n\\key(3,4,tolayer2)",
       "\\key(1,1,0){\\down{\\a \\bb}}",
       "\\key(1,1,0){\\down{\\a\\b  }} % open",
       "  \\layout(2, FALSE,\r\n 3, RUSSIAN, 1)\r\n\\layout(1,0,1,0,0)",
       "\\key(1,1,0){\\down{\\a^^}}",
+      "\\key(1,1,0){\\down(1,3){\\A,b%c%\\_C\\^c\\Q(2)\\w(%two%2)\\e(\r\n3)}\\up{\\r}}\\key(2,2,0){}",
+      "\\key(1,1,0){\\down{\\a\t\\b\r\n\\c\n\\d\r\\e\n\r\\f}}\\KEY(4,4,TOLAYER1)",
+      "\\key(1,1,0){\\down{\\a_b \\_^c \\^_d \\__e}}",
+      "\\key(1,1,0){\\down{\\a \\b \\nosuch \\c}}",
+      "\\key(1,1,0){\\down{\\a}}\r\n\\key(2,1,0){\\down{\\a(0)}",
+      "\\layers(2)\\IBD(3)\\KeyBuff\\autocorrectlock\\ibd(4)\n\\layers(1)\r\\layers(2)\\Layers()",
+      "\\key(1,1,0){\\down{\\Sqbracketclose \\autocorrectlockxy}}",
+      "\\key(1,1,0){\\down{\\a{}}}",
+      "\\ ",
+      "\\(1)",
+      "\\key(1,1,0){\\down{\\a}\\up{\\b}}}",
+      "\\mcreader(1,2){\\header(1){\\a}\\terminator(2){\\b}\\lrc}\\key(5,5,0){\\down{\\a(3)}}",
   };
-  for (const std::string& text : texts) {
+  return texts;
+}
+
+void ExpectSameKeys(const TDocument& expected, const TDocument& actual, const std::string& text) {
+  for (size_t index = 0; index < kFieldCells; ++index) {
+    const TMacroButton* a = expected.Keys.At(index).get();
+    const TMacroButton* b = actual.Keys.At(index).get();
+    ASSERT_EQ(a == nullptr, b == nullptr) << text;
+    if (a) {
+      EXPECT_EQ(*a, *b) << text;
+    }
+  }
+  EXPECT_EQ(expected.CardReader, actual.CardReader) << text;
+}
+
+// The reader takes a line's plain stretches (names, blanks, comments, parameter
+// lists) whole; a text given a character at a time must read the same, to the
+// line and column of an error.
+TEST(ReaderPieces, ACharacterAtATimeReadsAsTheWholeText) {
+  for (const std::string& text : PieceTexts()) {
     MtfReaderFixture whole;
     const ReadResult expected = whole.Read(text);
     MtfReaderFixture pieces;
@@ -334,14 +366,38 @@ TEST(ReaderPieces, ACharacterAtATimeReadsAsTheWholeText) {
     for (const char c : text) feed.Add(std::string_view(&c, 1));
     EXPECT_EQ(feed.Finish(), expected.ok) << text;
     EXPECT_EQ(convert.ErrorReport(), expected.report) << text;
-    for (size_t index = 0; index < kFieldCells; ++index) {
-      const TMacroButton* a = whole.document.Keys.At(index).get();
-      const TMacroButton* b = pieces.document.Keys.At(index).get();
-      ASSERT_EQ(a == nullptr, b == nullptr) << text;
-      if (a) {
-        EXPECT_EQ(*a, *b) << text;
-      }
-    }
+    ExpectSameKeys(whole.document, pieces.document, text);
+  }
+}
+
+// An included file that comes a byte at a time.
+class ByteSource final : public IIncludeSource {
+ public:
+  explicit ByteSource(std::string_view text) : rest_(text) {}
+  std::optional<std::string_view> NextChunk() override {
+    const std::string_view chunk = rest_.substr(0, 1);
+    rest_.remove_prefix(chunk.size());
+    return chunk;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+// Included files are read chunk by chunk as they come, their line breaks as they
+// are: any chunking reads alike, and an error names the same place.
+TEST(ReaderPieces, AnIncludedFileReadAByteAtATimeReadsAsTheWholeFile) {
+  const std::string main = "\\key(9,9,0){}\\include(inc)\r\n\\layers(2)";
+  for (const std::string& text : PieceTexts()) {
+    MtfReaderFixture whole;
+    whole.files["inc"] = text;
+    const ReadResult expected = whole.Read(main);
+    MtfReaderFixture pieces;
+    TConvert convert("main.mtf", pieces.document, pieces.settings,
+                     [&text](const std::string&) { return std::make_unique<ByteSource>(text); });
+    EXPECT_EQ(ConvertMtfText(convert, main), expected.ok) << text;
+    EXPECT_EQ(convert.ErrorReport(), expected.report) << text;
+    ExpectSameKeys(whole.document, pieces.document, text);
   }
 }
 

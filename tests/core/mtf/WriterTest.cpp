@@ -148,6 +148,15 @@ TEST_F(WriterTest, SequenceText) {
             "   \\_printscreen \\a \\^printscreen");
   EXPECT_EQ(MtfSequenceText("\xE1\x14\x77\xE1\xF0\x14\xF0\x77\x1C\xF0\x1C"), "   \\pause \\a");
   EXPECT_EQ(MtfSequenceText(std::string("\xFF\x50\xFF\x5F", 4)), "   \\wait(0)\r\n \\wait(15)\r\n");
+  // The longest sequences, of the longest words, come out whole.
+  std::string held = "  ";
+  std::string waits = "  ";
+  for (int i = 0; i < 255; ++i) held += " \\_sqbracketclose";
+  for (int i = 0; i < 127; ++i) waits += " \\wait(15)\r\n";
+  EXPECT_EQ(MtfSequenceText(std::string(255, '\x5B')), held);
+  std::string pauses;
+  for (int i = 0; i < 127; ++i) pauses += "\xFF\x5F";
+  EXPECT_EQ(MtfSequenceText(pauses), waits);
 
   std::vector<MtfLoss> losses;
   EXPECT_EQ(MtfSequenceText("\x29\xF0\x29\x61\xF0\x61\xE0\x1F\xE0\xF0\x1F\x1F\x0F\xF0\x0F", &losses), "   \\spacebar");

@@ -105,15 +105,30 @@ TEST(SettingsStore, AnyMissingIntegerAppliesTheDefaultsKeepingUploadInCardWhenRe
   store.Load(late);
   ExpectDefaultsBut(store, 1);
 
-  // "view mode" is an integer read too; a text where a number belongs fails as well.
+  // "view mode" is an integer read too.
   MemorySettingsBackend noView = FullRegistry();
   noView.Remove("", "view mode");
   store.Load(noView);
   ExpectDefaultsBut(store, 1);
-  MemorySettingsBackend wrongType = FullRegistry();
-  wrongType.WriteString("", "ibd", "3");
-  store.Load(wrongType);
-  ExpectDefaultsBut(store, 1);
+}
+
+TEST(SettingsStore, AValueThatIsNoNumberFallsBackAloneAndTheRestIsKept) {
+  SettingsStore whole;
+  whole.Load(FullRegistry());
+  MemorySettingsBackend spoilt = FullRegistry();
+  spoilt.WriteString("", "image layers", "abc");
+  spoilt.WriteString("", "view mode", "high");
+  SettingsStore store;
+  store.Load(spoilt);
+  for (int i = 0; i < kSettingCount; ++i) {
+    const auto setting = static_cast<Setting>(i);
+    EXPECT_EQ(store.Get(setting), setting == Setting::ImageLayers ? 1 : whole.Get(setting))
+        << kExpectedSettings[i].name;
+  }
+  EXPECT_EQ(store.Get(Setting::ImageKeyForm), 2);  // round keys stay round
+  EXPECT_EQ(store.ViewMode(), 1);
+  EXPECT_EQ(store.LayoutsPath(), "/srv/layouts");
+  EXPECT_EQ(store.AudioFile(), "/srv/done.wav");
 }
 
 TEST(SettingsStore, CompleteRegistryIsTakenAsStoredAndSavedBackInFull) {
