@@ -14,7 +14,7 @@
 #include "app/device/DeviceCommands.h"
 #include "app/editor/GridWindow.h"
 #include "app/main/MainWindow.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ void BM_AppDownload2KiBRealClock(benchmark::State& state) {
   main.SetDeviceOpener([&]() -> std::unique_ptr<vl::AppDevice> {
     auto counting = std::make_unique<vl::bench::CountingClock>();
     clock = counting.get();
-    auto keyboard = std::make_unique<vl::sim::SimKeyboard>(*counting, vl::sim::SimConfig{});
+    auto keyboard = std::make_unique<vl::sim::SimulatedPort>(*counting, vl::sim::SimConfig{});
     return std::make_unique<vl::AppDevice>(std::move(counting), std::move(keyboard),
                                            std::make_unique<vl::FolderDeviceCatalogue>(folder.path().toStdString()));
   });

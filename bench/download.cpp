@@ -11,7 +11,7 @@
 #include "core/device/Download.h"
 #include "core/device/LockState.h"
 #include "core/device/Upload.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl {
 namespace {
@@ -45,7 +45,7 @@ struct Run {
 Run DownloadAndUpload(Clock& clock, const TVL2Document& document, int layers, uint32_t memory, bool upload) {
   sim::SimConfig config;
   config.memorySize = memory;
-  sim::SimKeyboard keyboard(clock, config);
+  sim::SimulatedPort keyboard(clock, config);
   FixedLockState locks;
   SettingsStore settings;
   settings.Set(Setting::LayerCount, static_cast<uint8_t>(layers - 1));

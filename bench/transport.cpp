@@ -8,7 +8,7 @@
 
 #include "CountingClock.h"
 #include "core/device/Transport.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ void WriteBlocks(benchmark::State& state) {
   for (auto _ : state) {
     CountingClock clock;
     vl::FixedLockState locks;
-    vl::sim::SimKeyboard keyboard(clock, {});
+    vl::sim::SimulatedPort keyboard(clock, {});
     vl::Link link{keyboard, clock, locks, vl::TransferMode::Normal, 1};
     const auto start = std::chrono::steady_clock::now();
     for (uint16_t block = 0; block < 64; ++block) {

@@ -5,7 +5,11 @@
 # may use platform as any program does); ports sees both; render (the key image
 # painted with Qt) sees the core only. The application's folders come in an order
 # of their own on top of all of that; the command-line program sees everything
-# but the application. Mains at the top of a program folder see all.
+# but the application. Mains at the top of a program folder see all; a file directly
+# in core has no place in the order. Includes of the project's own headers count
+# whether written with quotes or angle brackets.
+
+cmake_minimum_required(VERSION 3.25)
 
 set(core_order text common settings document input catalogue mtf formats device)
 
@@ -28,13 +32,18 @@ foreach(folder ${app_order})
   set(allowed_app/${folder} ${seen})
 endforeach()
 set(allowed_cli ${below_programs} cli)
+# The top folders of src: an angle-bracket include starting with one of them is ours.
+set(project_folders core app sim platform ports render cli port-helper)
 
 set(problems "")
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
 foreach(source ${sources})
   get_filename_component(dir ${source} DIRECTORY)
   string(REGEX MATCH "^(core|app)/[^/]+" ordered_folder "${dir}")
-  if(ordered_folder)
+  if(dir STREQUAL "core")
+    list(APPEND problems "${source}: a file directly in core has no place in the order (cmake/CheckIncludeOrder.cmake)")
+    continue()
+  elseif(ordered_folder)
     if(NOT DEFINED allowed_${ordered_folder})
       list(APPEND problems "${source}: folder ${ordered_folder} has no place in the order (cmake/CheckIncludeOrder.cmake)")
       continue()
@@ -56,10 +65,17 @@ foreach(source ${sources})
       list(APPEND problems "${source}: the core is Qt-free: ${line}")
       continue()
     endif()
-    if(NOT line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+    if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+      set(target ${CMAKE_MATCH_1})
+    elseif(line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
+      set(target ${CMAKE_MATCH_1})
+      string(REGEX MATCH "^[^/]+" target_top "${target}")
+      if(NOT target_top IN_LIST project_folders OR NOT target MATCHES "/")
+        continue()  # a system or library header
+      endif()
+    else()
       continue()
     endif()
-    set(target ${CMAKE_MATCH_1})
     string(REGEX MATCH "^(core|app)/[^/]+" target_folder "${target}")
     if(NOT target_folder)
       string(REGEX MATCH "^[^/]+" target_folder "${target}")

@@ -3,7 +3,7 @@
 # everything a headless till needs, without Qt Widgets or multimedia):
 #   bin/                          velmorando; vlat-cli, vlat-kbdsim, vlat-port (cli)
 #   share/velmorando/             the program folder (cli): catalogue, decoding files,
-#                                 template.ini, TEMPLATE/, spaste.ini, help/
+#                                 template.ini, TEMPLATE/, spaste.ini, spaste-names.ini, help/
 #   share/applications, metainfo, mime/packages, icons/hicolor/scalable/apps
 #   share/man/man1                the manual pages, compressed, each with its program
 #   share/doc/velmorando[-cli]    copyright, changelog; the example layouts (cli)

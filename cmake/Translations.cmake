@@ -1,9 +1,11 @@
-# Runs lupdate over the application's sources (src/app) into the translation files.
+# Runs lupdate over the application's sources (src/app), the core's (src/core) and the
+# ports' (src/ports) into the translation files. The core knows no Qt: its texts are marked with
+# VL_TEXT (core/common/TranslatableText.h), which lupdate reads as QT_TRANSLATE_NOOP.
 #   -DMODE=update  writes translations/*.ts (the target update-translations)
 #   -DMODE=check   works on copies in WORK_DIR and fails when a text is untranslated
 #                  or a translation is left over from a text that is gone (ctest
 #                  `translations_complete`)
-# -DLUPDATE=path -DSOURCE_DIR=src/app -DTS_FILES=a.ts;b.ts [-DWORK_DIR=dir]
+# -DLUPDATE=path -DSOURCE_DIR=src -DTS_FILES=a.ts;b.ts [-DWORK_DIR=dir]
 foreach(variable LUPDATE SOURCE_DIR TS_FILES MODE)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "${variable} is not set")
@@ -25,9 +27,9 @@ endif()
 
 # The sources include their headers from src/, where lupdate finds the classes'
 # namespaces (the translation contexts are the qualified class names).
-get_filename_component(include_dir ${SOURCE_DIR} DIRECTORY)
 execute_process(COMMAND ${LUPDATE} -silent -locations none -source-language ru_RU -extensions cpp,h
-                        -I ${include_dir} -recursive ${SOURCE_DIR} -ts ${targets}
+                        -tr-function-alias QT_TRANSLATE_NOOP+=VL_TEXT
+                        -I ${SOURCE_DIR} -recursive ${SOURCE_DIR}/app ${SOURCE_DIR}/core ${SOURCE_DIR}/ports -ts ${targets}
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "lupdate failed (${status})")

@@ -609,10 +609,6 @@ The port has a plain keyboard, not a programmable one.</translation>
         <translation>The key image has been saved to the file %1, but no program was started to show it: no program is associated with this type of file.</translation>
     </message>
     <message>
-        <source>Память имитатора клавиатуры не сохранена в файл &quot;%1&quot;. Программа попробует сохранить её снова после следующей операции с устройством и при выходе.</source>
-        <translation>The simulated keyboard&apos;s memory was not saved to the file &quot;%1&quot;. The program will try to save it again after the next operation with the device and on exit.</translation>
-    </message>
-    <message>
         <source>Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в параметрах (страница &quot;Устройство&quot;).</source>
         <translation>The copy of the device&apos;s layout was not saved, so the download has not started. The copy can be turned off in the settings (page &quot;Device&quot;).</translation>
     </message>
@@ -823,8 +819,8 @@ An interrupted download leaves the device&apos;s memory cleared.</translation>
         <translation>Click</translation>
     </message>
     <message>
-        <source>%d,%dc</source>
-        <translation>%d.%d s</translation>
+        <source>%1,%2c</source>
+        <translation>%1.%2 s</translation>
     </message>
     <message>
         <source>Примечание уровня</source>
@@ -835,20 +831,20 @@ An interrupted download leaves the device&apos;s memory cleared.</translation>
         <translation>CONTAINS CHARACTERS THAT ARE NOT SHOWN</translation>
     </message>
     <message>
-        <source>размер (%d,%d)</source>
-        <translation>size (%d,%d)</translation>
+        <source>размер (%1,%2)</source>
+        <translation>size (%1,%2)</translation>
     </message>
     <message>
         <source>Клавиша </source>
         <translation>Key </translation>
     </message>
     <message>
-        <source>Клавиши (%d,%d)-(%d,%d)</source>
-        <translation>Keys (%d,%d)-(%d,%d)</translation>
+        <source>Клавиши (%1,%2)-(%3,%4)</source>
+        <translation>Keys (%1,%2)-(%3,%4)</translation>
     </message>
     <message>
-        <source>(%d,%d) в (%d,%d)</source>
-        <translation>(%d,%d) to (%d,%d)</translation>
+        <source>(%1,%2) в (%3,%4)</source>
+        <translation>(%1,%2) to (%3,%4)</translation>
     </message>
     <message>
         <source> в </source>
@@ -1195,36 +1191,144 @@ Replace the layout in the connected device?</translation>
         <translation>Repeated command</translation>
     </message>
     <message>
-        <source>Ошибка записи данных в память устройства: порт клавиатуры закрыт (устройство отключено).</source>
-        <translation>Could not write data to the device&apos;s memory: the keyboard port has closed (the device is gone).</translation>
+        <source>Правый Control</source>
+        <translation>Right Control</translation>
     </message>
     <message>
-        <source>Имитатор клавиатуры занят другой программой: его память (&quot;%1&quot;) уже открыта.</source>
-        <translation>The simulated keyboard is in use by another program: its memory (&quot;%1&quot;) is already open.</translation>
+        <source>Левый Control</source>
+        <translation>Left Control</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; — папка, а не файл памяти.</source>
-        <translation>&quot;%1&quot; is a folder, not a memory file.</translation>
+        <source>Правый Alt</source>
+        <translation>Right Alt</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; — не обычный файл (FIFO, устройство или сокет), а не файл памяти.</source>
-        <translation>&quot;%1&quot; is not a regular file (a FIFO, device or socket), not a memory file.</translation>
+        <source>Левый Alt</source>
+        <translation>Left Alt</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; содержит %2 байт, а память клавиатуры — %3 байт: это не файл памяти этой клавиатуры.</source>
-        <translation>&quot;%1&quot; holds %2 bytes, but the keyboard&apos;s memory is %3 bytes: it is not this keyboard&apos;s memory file.</translation>
+        <source>Правый Shift</source>
+        <translation>Right Shift</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; не читается: %2</source>
-        <translation>&quot;%1&quot; cannot be read: %2</translation>
+        <source>Левый Shift</source>
+        <translation>Left Shift</translation>
     </message>
     <message>
-        <source>Память не может быть сохранена в папке файла &quot;%1&quot;: %2</source>
-        <translation>The memory cannot be saved in the folder of &quot;%1&quot;: %2</translation>
+        <source>Пробел</source>
+        <translation>Space</translation>
     </message>
     <message>
-        <source>Неверный тип имитатора клавиатуры в &quot;%1&quot;: нужно шестнадцатеричное число от 0 до 3FF.</source>
-        <translation>Wrong simulated keyboard type in &quot;%1&quot;: a hexadecimal number from 0 to 3FF is needed.</translation>
+        <source>Стрелка Вверх</source>
+        <translation>Up Arrow</translation>
+    </message>
+    <message>
+        <source>Стрелка Вниз</source>
+        <translation>Down Arrow</translation>
+    </message>
+    <message>
+        <source>Стрелка Влево</source>
+        <translation>Left Arrow</translation>
+    </message>
+    <message>
+        <source>Стрелка Вправо</source>
+        <translation>Right Arrow</translation>
+    </message>
+    <message>
+        <source>Правая Start</source>
+        <translation>Right Start</translation>
+    </message>
+    <message>
+        <source>Левая Start</source>
+        <translation>Left Start</translation>
+    </message>
+    <message>
+        <source>Функциональное меню</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>[Идентификационные данные]</source>
+        <translation>[Identification]</translation>
+    </message>
+    <message>
+        <source>Серия: %1</source>
+        <translation>Series: %1</translation>
+    </message>
+    <message>
+        <source>Модель: %1</source>
+        <translation>Model: %1</translation>
+    </message>
+    <message>
+        <source>Дата создания серии: %1</source>
+        <translation>Series created: %1</translation>
+    </message>
+    <message>
+        <source>[Технические характеристики]</source>
+        <translation>[Specifications]</translation>
+    </message>
+    <message>
+        <source>Количество клавиш: %1</source>
+        <translation>Number of keys: %1</translation>
+    </message>
+    <message>
+        <source>Ширина клавиатурного поля: %1 клавиш</source>
+        <translation>Width of the key field: %1 keys</translation>
+    </message>
+    <message>
+        <source>Высота клавиатурного поля: %1 клавиш</source>
+        <translation>Height of the key field: %1 keys</translation>
+    </message>
+    <message>
+        <source>Объем памяти: %1 байт</source>
+        <translation>Memory size: %1 bytes</translation>
+    </message>
+    <message>
+        <source>Исполнение: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Файл декодирования: %1</source>
+        <translation>Decoding file: %1</translation>
+    </message>
+    <message>
+        <source>Тип нумерации: %1</source>
+        <translation>Numbering: %1</translation>
+    </message>
+    <message>
+        <source>[Рисунок клавиш]</source>
+        <translation>[Key image]</translation>
+    </message>
+    <message>
+        <source>Необходимость в создании рисунка: %1</source>
+        <translation>Key image needed: %1</translation>
+    </message>
+    <message>
+        <source>Ширина клавиши: %1мм</source>
+        <translation>Key width: %1 mm</translation>
+    </message>
+    <message>
+        <source>Высота клавиши: %1мм</source>
+        <translation>Key height: %1 mm</translation>
+    </message>
+    <message>
+        <source>Горизонтальный шаг: %1мм</source>
+        <translation>Horizontal pitch: %1 mm</translation>
+    </message>
+    <message>
+        <source>Вертикальный шаг: %1мм</source>
+        <translation>Vertical pitch: %1 mm</translation>
+    </message>
+    <message>
+        <source>Горизонтальный отступ: %1мм</source>
+        <translation>Left margin: %1 mm</translation>
+    </message>
+    <message>
+        <source>Вертикальный отступ: %1мм</source>
+        <translation>Top margin: %1 mm</translation>
+    </message>
+    <message>
+        <source>%1,%2 c</source>
+        <translation>%1.%2 s</translation>
     </message>
     <message>
         <source>клавиша (%1,%2) уровень %3: %4</source>
@@ -1335,12 +1439,52 @@ Replace the layout in the connected device?</translation>
         <translation>Print Screen</translation>
     </message>
     <message>
+        <source>%1,%2</source>
+        <translation>%1.%2</translation>
+    </message>
+    <message>
+        <source>Память имитатора клавиатуры не сохранена в файл &quot;%1&quot;. Программа попробует сохранить её снова после следующей операции с устройством и при выходе.</source>
+        <translation>The simulated keyboard&apos;s memory was not saved to the file &quot;%1&quot;. The program will try to save it again after the next operation with the device and on exit.</translation>
+    </message>
+    <message>
+        <source>Имитатор клавиатуры занят другой программой: его память (&quot;%1&quot;) уже открыта.</source>
+        <translation>The simulated keyboard is in use by another program: its memory (&quot;%1&quot;) is already open.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; — папка, а не файл памяти.</source>
+        <translation>&quot;%1&quot; is a folder, not a memory file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; — не обычный файл (FIFO, устройство или сокет), а не файл памяти.</source>
+        <translation>&quot;%1&quot; is not a regular file (a FIFO, device or socket), not a memory file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; содержит %2 байт, а память клавиатуры — %3 байт: это не файл памяти этой клавиатуры.</source>
+        <translation>&quot;%1&quot; holds %2 bytes, but the keyboard&apos;s memory is %3 bytes: it is not this keyboard&apos;s memory file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; не читается: %2</source>
+        <translation>&quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Память не может быть сохранена в папке файла &quot;%1&quot;: %2</source>
+        <translation>The memory cannot be saved in the folder of &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
         <source>Поле устройства %1×%2 с клавиши (%3,%4).</source>
         <translation>Device field %1×%2 from key (%3,%4).</translation>
     </message>
     <message>
         <source>Сохранить рисунок клавиш этого поля?</source>
         <translation>Save the key image of this field?</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в память устройства: порт клавиатуры закрыт (устройство отключено).</source>
+        <translation>Could not write data to the device&apos;s memory: the keyboard port has closed (the device is gone).</translation>
+    </message>
+    <message>
+        <source>Неверный тип имитатора клавиатуры в &quot;%1&quot;: нужно шестнадцатеричное число от 0 до 3FF.</source>
+        <translation>Wrong simulated keyboard type in &quot;%1&quot;: a hexadecimal number from 0 to 3FF is needed.</translation>
     </message>
 </context>
 <context>
@@ -1374,6 +1518,43 @@ Replace the layout in the connected device?</translation>
     <message>
         <source>Раскладка не сохранена (параметр &quot;сохранять перед программированием&quot;). Загрузить её в устройство без сохранения?</source>
         <translation>The layout has not been saved (setting &quot;save before programming&quot;). Download it to the device without saving?</translation>
+    </message>
+</context>
+<context>
+    <name>vl::CommandLine</name>
+    <message>
+        <source>Справка: velmorando --help</source>
+        <translation>Help: velmorando --help</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>Использование: velmorando [ПАРАМЕТРЫ] [ФАЙЛ...]
+Редактор раскладок программируемых клавиатур TRV. Каждый ФАЙЛ (*.vld, *.mkb) открывается при запуске.
+
+  --no-splash    без заставки при запуске
+  --data DIR     каталог устройств, шаблоны и справка из папки DIR
+  --port PORT    порт клавиатуры на этот запуск: none, путь к порту или sim[:ТИП]
+  --help         эта справка
+  --version      версия программы
+  --             дальше только файлы
+</source>
+        <translation>Usage: velmorando [OPTIONS] [FILE...]
+Layout editor for TRV programmable keyboards. Each FILE (*.vld, *.mkb) is opened at start.
+
+  --no-splash    no splash screen at start
+  --data DIR     device catalogue, templates and help from the folder DIR
+  --port PORT    keyboard port for this run: none, a port path or sim[:TYPE]
+  --help         this help
+  --version      the program&apos;s version
+  --             only files follow
+</translation>
     </message>
 </context>
 <context>
@@ -1413,6 +1594,29 @@ Replace the layout in the connected device?</translation>
     <name>vl::HelpViewer</name>
     <message>
         <source>Справочная система</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>vl::IntervalDialog</name>
+    <message>
+        <source>Интервал</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Выберите интервал между посылаемыми устройством SCAN-кодами (мc)</source>
+        <translation>Choose the interval between the SCAN codes the device sends (ms)</translation>
+    </message>
+    <message>
+        <source>Значение временного интервала между SCAN-кодами (в миллисекундах)</source>
+        <translation>The time interval between SCAN codes (in milliseconds)</translation>
+    </message>
+    <message>
+        <source>Отменa</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Справка</source>
         <translation>Help</translation>
     </message>
 </context>
@@ -1468,6 +1672,13 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vl::SimCaption</name>
+    <message>
+        <source> — имитатор клавиатуры</source>
+        <translation> — keyboard simulator</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1751,21 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     </message>
 </context>
 <context>
+    <name>vl::SupportedDevicesDialog</name>
+    <message>
+        <source>Поддерживаемые устройства</source>
+        <translation>Supported Devices</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>vl::TPortEdit</name>
     <message>
         <source>Пробел</source>
@@ -1571,6 +1797,17 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>строка %1</source>
         <translation>row %1</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TemplateDialog</name>
+    <message>
+        <source>Создать</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Выберите раскладку</source>
+        <translation>Choose a layout</translation>
     </message>
 </context>
 <context>
@@ -1708,21 +1945,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     </message>
 </context>
 <context>
-    <name>vl::TfmExAbout</name>
-    <message>
-        <source>Поддерживаемые устройства</source>
-        <translation>Supported Devices</translation>
-    </message>
-    <message>
-        <source>Серия</source>
-        <translation>Series</translation>
-    </message>
-    <message>
-        <source>Описание</source>
-        <translation>Description</translation>
-    </message>
-</context>
-<context>
     <name>vl::TfmGotoBookmark</name>
     <message>
         <source>Перейти к закладке</source>
@@ -1810,29 +2032,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Раскладка [%1] была изменена. Сохранить?</source>
         <translation>The layout [%1] has been changed. Save it?</translation>
-    </message>
-</context>
-<context>
-    <name>vl::TfmIBD</name>
-    <message>
-        <source>Интервал</source>
-        <translation>Interval</translation>
-    </message>
-    <message>
-        <source>Выберите интервал между посылаемыми устройством SCAN-кодами (мc)</source>
-        <translation>Choose the interval between the SCAN codes the device sends (ms)</translation>
-    </message>
-    <message>
-        <source>Значение временного интервала между SCAN-кодами (в миллисекундах)</source>
-        <translation>The time interval between SCAN codes (in milliseconds)</translation>
-    </message>
-    <message>
-        <source>Отменa</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Справка</source>
-        <translation>Help</translation>
     </message>
 </context>
 <context>
@@ -2224,17 +2423,6 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
     <message>
         <source>Повторить</source>
         <translation>Redo</translation>
-    </message>
-</context>
-<context>
-    <name>vl::TfmNew</name>
-    <message>
-        <source>Создать</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Выберите раскладку</source>
-        <translation>Choose a layout</translation>
     </message>
 </context>
 <context>

@@ -609,10 +609,6 @@
         <translation>Зображення клавіш збережено у файл %1, але програму для його перегляду не запущено: з цим типом файлів не пов&apos;язано жодної програми.</translation>
     </message>
     <message>
-        <source>Память имитатора клавиатуры не сохранена в файл &quot;%1&quot;. Программа попробует сохранить её снова после следующей операции с устройством и при выходе.</source>
-        <translation>Пам&apos;ять імітатора клавіатури не збережено у файл &quot;%1&quot;. Програма спробує зберегти її знову після наступної операції з пристроєм і під час виходу.</translation>
-    </message>
-    <message>
         <source>Копия раскладки устройства не сохранена, поэтому загрузка не начата. Копию можно отключить в параметрах (страница &quot;Устройство&quot;).</source>
         <translation>Копію розкладки пристрою не збережено, тому завантаження не розпочато. Копію можна вимкнути в параметрах (сторінка &quot;Пристрій&quot;).</translation>
     </message>
@@ -823,8 +819,8 @@
         <translation>Клацання</translation>
     </message>
     <message>
-        <source>%d,%dc</source>
-        <translation>%d,%d с</translation>
+        <source>%1,%2c</source>
+        <translation>%1,%2 с</translation>
     </message>
     <message>
         <source>Примечание уровня</source>
@@ -835,20 +831,20 @@
         <translation>МІСТИТЬ СИМВОЛИ, ЩО НЕ ВІДОБРАЖАЮТЬСЯ</translation>
     </message>
     <message>
-        <source>размер (%d,%d)</source>
-        <translation>розмір (%d,%d)</translation>
+        <source>размер (%1,%2)</source>
+        <translation>розмір (%1,%2)</translation>
     </message>
     <message>
         <source>Клавиша </source>
         <translation>Клавіша </translation>
     </message>
     <message>
-        <source>Клавиши (%d,%d)-(%d,%d)</source>
-        <translation>Клавіші (%d,%d)-(%d,%d)</translation>
+        <source>Клавиши (%1,%2)-(%3,%4)</source>
+        <translation>Клавіші (%1,%2)-(%3,%4)</translation>
     </message>
     <message>
-        <source>(%d,%d) в (%d,%d)</source>
-        <translation>(%d,%d) у (%d,%d)</translation>
+        <source>(%1,%2) в (%3,%4)</source>
+        <translation>(%1,%2) у (%3,%4)</translation>
     </message>
     <message>
         <source> в </source>
@@ -1195,36 +1191,144 @@
         <translation>Дублювання команди</translation>
     </message>
     <message>
-        <source>Ошибка записи данных в память устройства: порт клавиатуры закрыт (устройство отключено).</source>
-        <translation>Помилка запису даних у пам&apos;ять пристрою: порт клавіатури закрито (пристрій від&apos;єднано).</translation>
+        <source>Правый Control</source>
+        <translation>Правий Control</translation>
     </message>
     <message>
-        <source>Имитатор клавиатуры занят другой программой: его память (&quot;%1&quot;) уже открыта.</source>
-        <translation>Імітатор клавіатури зайнятий іншою програмою: його пам&apos;ять (&quot;%1&quot;) вже відкрито.</translation>
+        <source>Левый Control</source>
+        <translation>Лівий Control</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; — папка, а не файл памяти.</source>
-        <translation>&quot;%1&quot; — тека, а не файл пам&apos;яті.</translation>
+        <source>Правый Alt</source>
+        <translation>Правий Alt</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; — не обычный файл (FIFO, устройство или сокет), а не файл памяти.</source>
-        <translation>&quot;%1&quot; — не звичайний файл (FIFO, пристрій або сокет), а не файл пам&apos;яті.</translation>
+        <source>Левый Alt</source>
+        <translation>Лівий Alt</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; содержит %2 байт, а память клавиатуры — %3 байт: это не файл памяти этой клавиатуры.</source>
-        <translation>&quot;%1&quot; містить %2 байт, а пам&apos;ять клавіатури — %3 байт: це не файл пам&apos;яті цієї клавіатури.</translation>
+        <source>Правый Shift</source>
+        <translation>Правий Shift</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; не читается: %2</source>
-        <translation>&quot;%1&quot; не читається: %2</translation>
+        <source>Левый Shift</source>
+        <translation>Лівий Shift</translation>
     </message>
     <message>
-        <source>Память не может быть сохранена в папке файла &quot;%1&quot;: %2</source>
-        <translation>Пам&apos;ять не може бути збережена в теці файлу &quot;%1&quot;: %2</translation>
+        <source>Пробел</source>
+        <translation>Пробіл</translation>
     </message>
     <message>
-        <source>Неверный тип имитатора клавиатуры в &quot;%1&quot;: нужно шестнадцатеричное число от 0 до 3FF.</source>
-        <translation>Неправильний тип імітатора клавіатури в &quot;%1&quot;: потрібне шістнадцяткове число від 0 до 3FF.</translation>
+        <source>Стрелка Вверх</source>
+        <translation>Стрілка вгору</translation>
+    </message>
+    <message>
+        <source>Стрелка Вниз</source>
+        <translation>Стрілка вниз</translation>
+    </message>
+    <message>
+        <source>Стрелка Влево</source>
+        <translation>Стрілка вліво</translation>
+    </message>
+    <message>
+        <source>Стрелка Вправо</source>
+        <translation>Стрілка вправо</translation>
+    </message>
+    <message>
+        <source>Правая Start</source>
+        <translation>Права Start</translation>
+    </message>
+    <message>
+        <source>Левая Start</source>
+        <translation>Ліва Start</translation>
+    </message>
+    <message>
+        <source>Функциональное меню</source>
+        <translation>Функціональне меню</translation>
+    </message>
+    <message>
+        <source>[Идентификационные данные]</source>
+        <translation>[Ідентифікаційні дані]</translation>
+    </message>
+    <message>
+        <source>Серия: %1</source>
+        <translation>Серія: %1</translation>
+    </message>
+    <message>
+        <source>Модель: %1</source>
+        <translation>Модель: %1</translation>
+    </message>
+    <message>
+        <source>Дата создания серии: %1</source>
+        <translation>Дата створення серії: %1</translation>
+    </message>
+    <message>
+        <source>[Технические характеристики]</source>
+        <translation>[Технічні характеристики]</translation>
+    </message>
+    <message>
+        <source>Количество клавиш: %1</source>
+        <translation>Кількість клавіш: %1</translation>
+    </message>
+    <message>
+        <source>Ширина клавиатурного поля: %1 клавиш</source>
+        <translation>Ширина клавіатурного поля: %1 клавіш</translation>
+    </message>
+    <message>
+        <source>Высота клавиатурного поля: %1 клавиш</source>
+        <translation>Висота клавіатурного поля: %1 клавіш</translation>
+    </message>
+    <message>
+        <source>Объем памяти: %1 байт</source>
+        <translation>Обсяг пам&apos;яті: %1 байт</translation>
+    </message>
+    <message>
+        <source>Исполнение: %1</source>
+        <translation>Виконання: %1</translation>
+    </message>
+    <message>
+        <source>Файл декодирования: %1</source>
+        <translation>Файл декодування: %1</translation>
+    </message>
+    <message>
+        <source>Тип нумерации: %1</source>
+        <translation>Тип нумерації: %1</translation>
+    </message>
+    <message>
+        <source>[Рисунок клавиш]</source>
+        <translation>[Малюнок клавіш]</translation>
+    </message>
+    <message>
+        <source>Необходимость в создании рисунка: %1</source>
+        <translation>Потрібен малюнок клавіш: %1</translation>
+    </message>
+    <message>
+        <source>Ширина клавиши: %1мм</source>
+        <translation>Ширина клавіші: %1 мм</translation>
+    </message>
+    <message>
+        <source>Высота клавиши: %1мм</source>
+        <translation>Висота клавіші: %1 мм</translation>
+    </message>
+    <message>
+        <source>Горизонтальный шаг: %1мм</source>
+        <translation>Горизонтальний крок: %1 мм</translation>
+    </message>
+    <message>
+        <source>Вертикальный шаг: %1мм</source>
+        <translation>Вертикальний крок: %1 мм</translation>
+    </message>
+    <message>
+        <source>Горизонтальный отступ: %1мм</source>
+        <translation>Горизонтальний відступ: %1 мм</translation>
+    </message>
+    <message>
+        <source>Вертикальный отступ: %1мм</source>
+        <translation>Вертикальний відступ: %1 мм</translation>
+    </message>
+    <message>
+        <source>%1,%2 c</source>
+        <translation>%1,%2 с</translation>
     </message>
     <message>
         <source>клавиша (%1,%2) уровень %3: %4</source>
@@ -1335,12 +1439,52 @@
         <translation>Print Screen</translation>
     </message>
     <message>
+        <source>%1,%2</source>
+        <translation>%1,%2</translation>
+    </message>
+    <message>
+        <source>Память имитатора клавиатуры не сохранена в файл &quot;%1&quot;. Программа попробует сохранить её снова после следующей операции с устройством и при выходе.</source>
+        <translation>Пам&apos;ять імітатора клавіатури не збережено у файл &quot;%1&quot;. Програма спробує зберегти її знову після наступної операції з пристроєм і під час виходу.</translation>
+    </message>
+    <message>
+        <source>Имитатор клавиатуры занят другой программой: его память (&quot;%1&quot;) уже открыта.</source>
+        <translation>Імітатор клавіатури зайнятий іншою програмою: його пам&apos;ять (&quot;%1&quot;) вже відкрито.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; — папка, а не файл памяти.</source>
+        <translation>&quot;%1&quot; — тека, а не файл пам&apos;яті.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; — не обычный файл (FIFO, устройство или сокет), а не файл памяти.</source>
+        <translation>&quot;%1&quot; — не звичайний файл (FIFO, пристрій або сокет), а не файл пам&apos;яті.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; содержит %2 байт, а память клавиатуры — %3 байт: это не файл памяти этой клавиатуры.</source>
+        <translation>&quot;%1&quot; містить %2 байт, а пам&apos;ять клавіатури — %3 байт: це не файл пам&apos;яті цієї клавіатури.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; не читается: %2</source>
+        <translation>&quot;%1&quot; не читається: %2</translation>
+    </message>
+    <message>
+        <source>Память не может быть сохранена в папке файла &quot;%1&quot;: %2</source>
+        <translation>Пам&apos;ять не може бути збережена в теці файлу &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
         <source>Поле устройства %1×%2 с клавиши (%3,%4).</source>
         <translation>Поле пристрою %1×%2 з клавіші (%3,%4).</translation>
     </message>
     <message>
         <source>Сохранить рисунок клавиш этого поля?</source>
         <translation>Зберегти малюнок клавіш цього поля?</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в память устройства: порт клавиатуры закрыт (устройство отключено).</source>
+        <translation>Помилка запису даних у пам&apos;ять пристрою: порт клавіатури закрито (пристрій від&apos;єднано).</translation>
+    </message>
+    <message>
+        <source>Неверный тип имитатора клавиатуры в &quot;%1&quot;: нужно шестнадцатеричное число от 0 до 3FF.</source>
+        <translation>Неправильний тип імітатора клавіатури в &quot;%1&quot;: потрібне шістнадцяткове число від 0 до 3FF.</translation>
     </message>
 </context>
 <context>
@@ -1374,6 +1518,43 @@
     <message>
         <source>Раскладка не сохранена (параметр &quot;сохранять перед программированием&quot;). Загрузить её в устройство без сохранения?</source>
         <translation>Розкладку не збережено (параметр &quot;зберігати перед програмуванням&quot;). Завантажити її в пристрій без збереження?</translation>
+    </message>
+</context>
+<context>
+    <name>vl::CommandLine</name>
+    <message>
+        <source>Справка: velmorando --help</source>
+        <translation>Довідка: velmorando --help</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>після %1 потрібне значення</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>невідомий параметр %1</translation>
+    </message>
+    <message>
+        <source>Использование: velmorando [ПАРАМЕТРЫ] [ФАЙЛ...]
+Редактор раскладок программируемых клавиатур TRV. Каждый ФАЙЛ (*.vld, *.mkb) открывается при запуске.
+
+  --no-splash    без заставки при запуске
+  --data DIR     каталог устройств, шаблоны и справка из папки DIR
+  --port PORT    порт клавиатуры на этот запуск: none, путь к порту или sim[:ТИП]
+  --help         эта справка
+  --version      версия программы
+  --             дальше только файлы
+</source>
+        <translation>Використання: velmorando [ПАРАМЕТРИ] [ФАЙЛ...]
+Редактор розкладок програмованих клавіатур TRV. Кожен ФАЙЛ (*.vld, *.mkb) відкривається під час запуску.
+
+  --no-splash    без заставки під час запуску
+  --data DIR     каталог пристроїв, шаблони й довідка з теки DIR
+  --port PORT    порт клавіатури на цей запуск: none, шлях до порту або sim[:ТИП]
+  --help         ця довідка
+  --version      версія програми
+  --             далі лише файли
+</translation>
     </message>
 </context>
 <context>
@@ -1414,6 +1595,29 @@
     <message>
         <source>Справочная система</source>
         <translation>Довідкова система</translation>
+    </message>
+</context>
+<context>
+    <name>vl::IntervalDialog</name>
+    <message>
+        <source>Интервал</source>
+        <translation>Інтервал</translation>
+    </message>
+    <message>
+        <source>Выберите интервал между посылаемыми устройством SCAN-кодами (мc)</source>
+        <translation>Виберіть інтервал між SCAN-кодами, що надсилає пристрій (мс)</translation>
+    </message>
+    <message>
+        <source>Значение временного интервала между SCAN-кодами (в миллисекундах)</source>
+        <translation>Значення часового інтервалу між SCAN-кодами (у мілісекундах)</translation>
+    </message>
+    <message>
+        <source>Отменa</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
     </message>
 </context>
 <context>
@@ -1468,6 +1672,13 @@
     <message>
         <source>Отмена</source>
         <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>vl::SimCaption</name>
+    <message>
+        <source> — имитатор клавиатуры</source>
+        <translation> — імітатор клавіатури</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1751,21 @@
     </message>
 </context>
 <context>
+    <name>vl::SupportedDevicesDialog</name>
+    <message>
+        <source>Поддерживаемые устройства</source>
+        <translation>Підтримувані пристрої</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Серія</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Опис</translation>
+    </message>
+</context>
+<context>
     <name>vl::TPortEdit</name>
     <message>
         <source>Пробел</source>
@@ -1571,6 +1797,17 @@
     <message>
         <source>строка %1</source>
         <translation>рядок %1</translation>
+    </message>
+</context>
+<context>
+    <name>vl::TemplateDialog</name>
+    <message>
+        <source>Создать</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Выберите раскладку</source>
+        <translation>Виберіть розкладку</translation>
     </message>
 </context>
 <context>
@@ -1708,21 +1945,6 @@
     </message>
 </context>
 <context>
-    <name>vl::TfmExAbout</name>
-    <message>
-        <source>Поддерживаемые устройства</source>
-        <translation>Підтримувані пристрої</translation>
-    </message>
-    <message>
-        <source>Серия</source>
-        <translation>Серія</translation>
-    </message>
-    <message>
-        <source>Описание</source>
-        <translation>Опис</translation>
-    </message>
-</context>
-<context>
     <name>vl::TfmGotoBookmark</name>
     <message>
         <source>Перейти к закладке</source>
@@ -1810,29 +2032,6 @@
     <message>
         <source>Раскладка [%1] была изменена. Сохранить?</source>
         <translation>Розкладку [%1] було змінено. Зберегти?</translation>
-    </message>
-</context>
-<context>
-    <name>vl::TfmIBD</name>
-    <message>
-        <source>Интервал</source>
-        <translation>Інтервал</translation>
-    </message>
-    <message>
-        <source>Выберите интервал между посылаемыми устройством SCAN-кодами (мc)</source>
-        <translation>Виберіть інтервал між SCAN-кодами, що надсилає пристрій (мс)</translation>
-    </message>
-    <message>
-        <source>Значение временного интервала между SCAN-кодами (в миллисекундах)</source>
-        <translation>Значення часового інтервалу між SCAN-кодами (у мілісекундах)</translation>
-    </message>
-    <message>
-        <source>Отменa</source>
-        <translation>Скасувати</translation>
-    </message>
-    <message>
-        <source>Справка</source>
-        <translation>Довідка</translation>
     </message>
 </context>
 <context>
@@ -2224,17 +2423,6 @@
     <message>
         <source>Повторить</source>
         <translation>Повторити</translation>
-    </message>
-</context>
-<context>
-    <name>vl::TfmNew</name>
-    <message>
-        <source>Создать</source>
-        <translation>Створити</translation>
-    </message>
-    <message>
-        <source>Выберите раскладку</source>
-        <translation>Виберіть розкладку</translation>
     </message>
 </context>
 <context>

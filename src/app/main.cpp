@@ -75,7 +75,17 @@ class Application final : public QApplication {
 
 int main(int argc, char** argv) {
   // Help, version and a mistyped option need no display.
-  const vl::EditorCommandLine line = vl::ParseEditorCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  vl::EditorCommandLine line = vl::ParseEditorCommandLine(arguments);
+  std::unique_ptr<QCoreApplication> console;
+  if (line.action == vl::EditorCommandLine::Action::Help || line.action == vl::EditorCommandLine::Action::Refuse) {
+    // Told in the user's language: read again with the translations in place.
+    console = std::make_unique<QCoreApplication>(argc, argv);
+    vl::QtSettingsBackend backend;
+    vl::InstallTranslations(*console,
+                            vl::ResolveUiLanguage(vl::StoredUiLanguage(backend), vl::ReadLocaleEnvironment()));
+    line = vl::ParseEditorCommandLine(arguments);
+  }
   switch (line.action) {
     case vl::EditorCommandLine::Action::Help:
       std::fputs(vl::EditorUsage().c_str(), stdout);

@@ -41,7 +41,7 @@
 #include "core/document/KeyNoteOps.h"
 #include "core/document/LayoutFile.h"
 #include "core/text/Cp1251.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace {
 
@@ -136,7 +136,7 @@ void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
     auto clock = std::make_unique<VirtualClock>();
     sim::SimConfig config;
     config.identity.DeviceType = 0x105;
-    auto keyboard = std::make_unique<sim::SimKeyboard>(*clock, config);
+    auto keyboard = std::make_unique<sim::SimulatedPort>(*clock, config);
     return std::make_unique<AppDevice>(std::move(clock), std::move(keyboard),
                                        std::make_unique<FolderDeviceCatalogue>(data.toStdString()));
   });
@@ -156,7 +156,7 @@ void RunDeviceWindows(TfmMain& main, const QString& data, const QString& out) {
   Finish(main);
   delete info;
   device.Info().reject();
-  WhenShown(device.IntervalDialog(), QDir(out).filePath("device_interval.png"));
+  WhenShown(device.IntervalChoice(), QDir(out).filePath("device_interval.png"));
   main.Action("acIBD")->trigger();
   Finish(main);
 
@@ -288,11 +288,11 @@ int main(int argc, char** argv) {
     WhenShown(parameters, QDir(out).filePath(QString("parameters_page%1.png").arg(page)));
     parameters.Exec(page);
   }
-  TfmExAbout& devices = main.SupportedDevices();
+  SupportedDevicesDialog& devices = main.SupportedDevices();
   WhenShown(devices, QDir(out).filePath("supported_devices.png"));
   devices.Exec();
-  // The first template, chosen in TfmNew, opens beside the sample.
-  TfmNew& templates = main.TemplateChoice();
+  // The first template, chosen in TemplateDialog, opens beside the sample.
+  TemplateDialog& templates = main.TemplateChoice();
   QTimer::singleShot(0, &templates, [&] {
     Save(templates, QDir(out).filePath("template_choice.png"));
     templates.accept();

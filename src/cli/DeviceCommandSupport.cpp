@@ -1,7 +1,6 @@
 #include "cli/DeviceCommandSupport.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,7 +22,7 @@
 #include "platform/QtSettingsBackend.h"
 #include "platform/SerioRawPort.h"
 #include "platform/SimulatedMemory.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl::cli {
 namespace {
@@ -124,7 +123,7 @@ void TerminalReporter::Redraw() {
 }
 
 bool DeviceLine::KeepMemory(std::ostream& err) const {
-  auto* simulated = dynamic_cast<sim::SimKeyboard*>(port.get());
+  auto* simulated = dynamic_cast<sim::SimulatedPort*>(port.get());
   if (!simulated || !memory) return true;
   const auto& bytes = simulated->Memory();
   if (memory->Save({reinterpret_cast<const char*>(bytes.data()), bytes.size()})) return true;
@@ -143,7 +142,7 @@ std::unique_ptr<DeviceLine> OpenDeviceLine(CliContext& context) {
   try {
     line->catalogue = std::make_unique<FolderDeviceCatalogue>(context.dataDir);
     line->port = OpenChosenPort(choice, line->clock, line->catalogue->Catalogue());
-    if (auto* simulated = dynamic_cast<sim::SimKeyboard*>(line->port.get())) {
+    if (auto* simulated = dynamic_cast<sim::SimulatedPort*>(line->port.get())) {
       // The application's folder is made on first use; a folder named by --sim-state must be there.
       std::string file = context.simState;
       if (file.empty()) {
@@ -270,14 +269,8 @@ bool CanWriteFile(const std::string& path) {
     if (fd < 0) return false;
     ::close(fd);
   }
-  // The file is written beside itself and renamed, so its folder must take a new file.
-  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  std::string probe = (folder / ".vlat-probe-XXXXXX").string();
-  const int fd = ::mkstemp(probe.data());
-  if (fd < 0) return false;
-  ::close(fd);
-  ::unlink(probe.c_str());
-  return true;
+  // The file is written beside its target and renamed, so that folder must take a new file.
+  return TemporaryFileRefusal(WriteTarget(file)) == 0;
 }
 
 }  // namespace vl::cli

@@ -4,32 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/text/Utf8.h"
+
 namespace vl::cli {
-namespace {
-
-// Length of the valid UTF-8 sequence at text[at], 0 when there is none.
-size_t Utf8Length(const std::string& text, size_t at) {
-  const auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
-  const uint8_t lead = byte(at);
-  size_t length = 0;
-  uint32_t lowest = 0;
-  if (lead < 0x80) return 1;
-  if ((lead & 0xE0) == 0xC0) length = 2, lowest = 0x80;
-  else if ((lead & 0xF0) == 0xE0) length = 3, lowest = 0x800;
-  else if ((lead & 0xF8) == 0xF0) length = 4, lowest = 0x10000;
-  else return 0;
-  if (at + length > text.size()) return 0;
-  uint32_t code = lead & (0x7F >> length);
-  for (size_t i = 1; i < length; ++i) {
-    if ((byte(at + i) & 0xC0) != 0x80) return 0;
-    code = code << 6 | (byte(at + i) & 0x3F);
-  }
-  // Overlong forms, surrogates and code points beyond Unicode are not valid.
-  if (code < lowest || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return 0;
-  return length;
-}
-
-}  // namespace
 
 Json Json::Object() {
   Json json;
@@ -117,12 +94,13 @@ std::string JsonString(const std::string& text) {
   std::string out = "\"";
   for (size_t at = 0; at < text.size();) {
     const auto c = static_cast<uint8_t>(text[at]);
-    const size_t length = Utf8Length(text, at);
-    if (length == 0) {
+    size_t next = at;
+    if (!NextUtf8CodePoint(text, next)) {
       out += "\xEF\xBF\xBD";
       ++at;
       continue;
     }
+    const size_t length = next - at;
     if (length > 1) {
       out.append(text, at, length);
     } else if (c == '"' || c == '\\') {

@@ -47,7 +47,7 @@ std::unique_ptr<Port> OpenChosenPort(const PortChoice& choice, Clock& clock, sim
     case PortChoice::Kind::Device: return std::make_unique<SerioRawPort>(choice.path);
     case PortChoice::Kind::Sim:
       simConfig.identity.DeviceType = choice.simType;
-      return std::make_unique<sim::SimKeyboard>(clock, simConfig);
+      return std::make_unique<sim::SimulatedPort>(clock, simConfig);
     case PortChoice::Kind::None: break;
   }
   return std::make_unique<NullPort>();

@@ -9,10 +9,11 @@
 
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 #include "core/device/Clock.h"
 #include "core/device/Port.h"
 #include "core/settings/SettingsBackend.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl {
 
@@ -30,7 +31,7 @@ struct PortChoice {
 };
 
 inline constexpr const char* kBadSimulatedType =
-    "Неверный тип имитатора клавиатуры в \"%1\": нужно шестнадцатеричное число от 0 до 3FF.";
+    VL_TEXT("core", "Неверный тип имитатора клавиатуры в \"%1\": нужно шестнадцатеричное число от 0 до 3FF.");
 
 // Throws std::invalid_argument for a malformed "sim:TYPE" (kBadSimulatedType,
 // translated by translate).

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "core/catalogue/DeviceCatalogue.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl::sim {
 

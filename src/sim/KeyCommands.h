@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/device/Clock.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl::sim {
 
@@ -18,7 +18,7 @@ inline constexpr Clock::Duration kTapHold = std::chrono::milliseconds{50};
 
 class KeyCommands {
  public:
-  KeyCommands(SimKeyboard& keyboard, Clock& clock) : keyboard_(keyboard), clock_(clock) {}
+  KeyCommands(SimulatedPort& keyboard, Clock& clock) : keyboard_(keyboard), clock_(clock) {}
 
   // Runs the line; its answer, or nullopt when it answers later through Poll.
   std::optional<std::string> Run(const std::string& line);
@@ -27,7 +27,7 @@ class KeyCommands {
   bool Busy() const { return due_.has_value(); }
 
  private:
-  SimKeyboard& keyboard_;
+  SimulatedPort& keyboard_;
   Clock& clock_;
   std::optional<Clock::Duration> due_;
   std::optional<std::pair<int, int>> release_;  // the tapped key, released when due

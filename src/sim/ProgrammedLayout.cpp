@@ -9,22 +9,6 @@ namespace {
 
 constexpr size_t kHeaderSize = 8;
 
-class LayoutSink final : public IUploadSink {
- public:
-  LayoutSink(ProgrammedLayout& layout, size_t height) : layout_(layout), height_(height) {}
-  void StoreKey(GridOffset offset, const TMacroButton& record) override {
-    layout_.keys[static_cast<size_t>(offset.Dx) * height_ + static_cast<size_t>(offset.Dy)] = record;
-  }
-  void StoreCardReader(const TMacroButton& record, uint8_t trackMask) override {
-    layout_.card = record;
-    layout_.trackMask = trackMask;
-  }
-
- private:
-  ProgrammedLayout& layout_;
-  size_t height_;
-};
-
 }  // namespace
 
 Clock::Duration ScanInterval(uint8_t code) { return std::chrono::microseconds{1600} * ((code & 0x0F) + 1); }
@@ -43,10 +27,8 @@ std::optional<ProgrammedLayout> ReadProgrammedLayout(std::span<const uint8_t> me
 
   ProgrammedLayout layout;
   layout.layers = ((image.size() > 3 ? image[3] : 0) >> 4 & 3) + 1;
-  layout.keys.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
-  LayoutSink sink(layout, static_cast<size_t>(height));
   const ImageReadOptions options{.Width = width, .Height = height, .ClickQuirk = false, .WithCard = true};
-  if (!ReadDeviceImage(image, options, [](int x, int y) { return GridOffset{x, y}; }, sink)) return std::nullopt;
+  if (!ReadImageRecords(image, options, layout)) return std::nullopt;
   return layout;
 }
 

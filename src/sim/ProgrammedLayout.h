@@ -11,15 +11,15 @@
 
 #include "core/device/Clock.h"
 #include "core/device/DeviceHeader.h"
+#include "core/device/DeviceImage.h"
 #include "core/document/MacroButton.h"
 
 namespace vl::sim {
 
-struct ProgrammedLayout {
-  int layers = 1;             // L, 1..4
-  uint8_t trackMask = 0;      // bit t - 1: track t answers
-  std::vector<TMacroButton> keys;  // by key number k = x * height + y
-  TMacroButton card;          // block t - 1: track t's header, terminator and output flags
+// The image's records (card block t - 1: track t's header, terminator and output
+// flags) and the layer count.
+struct ProgrammedLayout : ImageRecords {
+  int layers = 1;  // L, 1..4
 };
 
 // The interval between two bytes the keyboard sends: (code + 1) x 1.6 ms, as

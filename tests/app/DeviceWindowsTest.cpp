@@ -54,7 +54,7 @@
 #include "core/document/Undo.h"
 #include "core/formats/KeyImageDevice.h"
 #include "sim/CatalogueConfig.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl {
 namespace {
@@ -165,7 +165,7 @@ struct FakePortHelper {
 class DeviceWindowsTest : public QObject, public AppFixture {
   Q_OBJECT
 
-  sim::SimKeyboard* keyboard_ = nullptr;
+  sim::SimulatedPort* keyboard_ = nullptr;
   VanishingPort* port_ = nullptr;
 
   // An 8 x 8 keyboard of 8 KiB whose positions lie straight on the grid; the
@@ -193,7 +193,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       auto clock = std::make_unique<VirtualClock>();
       std::unique_ptr<Port> port;
       if (connected) {
-        auto keyboard = std::make_unique<sim::SimKeyboard>(*clock, sim::SimConfig{});
+        auto keyboard = std::make_unique<sim::SimulatedPort>(*clock, sim::SimConfig{});
         keyboard_ = keyboard.get();
         auto vanishing = std::make_unique<VanishingPort>(std::move(keyboard));
         port_ = vanishing.get();
@@ -415,7 +415,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
   void IntervalSendsItsCodeAndTellsAMissingDevice() {
     for (const auto& [item, code] : {std::pair{15, 0}, std::pair{1, 2}, std::pair{0, 1}}) {
       TfmMain& main = StartWithKeyboard();
-      TfmIBD& dialog = main.Device().IntervalDialog();
+      IntervalDialog& dialog = main.Device().IntervalChoice();
       QTimer::singleShot(0, &dialog, [&dialog, item] {
         dialog.Intervals()->setCurrentIndex(item);
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
@@ -426,7 +426,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
       cleanup();
     }
     TfmMain& main = StartWithKeyboard(false);
-    TfmIBD& dialog = main.Device().IntervalDialog();
+    IntervalDialog& dialog = main.Device().IntervalChoice();
     QTimer::singleShot(0, &dialog, [&dialog] {
       QCOMPARE(dialog.Intervals()->currentIndex(), 1);
       dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
@@ -724,7 +724,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     QVERIFY(RunCommand(main, "acDeviceClear"));
     QCOMPARE(main.statusBar()->currentMessage(), U(kClearDoneStatus));
 
-    TfmIBD& dialog = main.Device().IntervalDialog();
+    IntervalDialog& dialog = main.Device().IntervalChoice();
     QTimer::singleShot(0, &dialog, [&dialog] {
       dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
@@ -807,7 +807,7 @@ class DeviceWindowsTest : public QObject, public AppFixture {
     prompt_->answersByText = {{kCancelDownloadQuestion, Answer::No}, {kClearQuestion, Answer::Yes}};
     for (const char* command : {"acDownLoad", "acUpload", "acDeviceClear", "acInfo", "acIBD", "acCompare", "acImage"}) {
       if (QByteArray(command) == "acIBD") {
-        TfmIBD& dialog = main.Device().IntervalDialog();
+        IntervalDialog& dialog = main.Device().IntervalChoice();
         QTimer::singleShot(0, &dialog, [&dialog] {
           dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });

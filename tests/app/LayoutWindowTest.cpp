@@ -124,7 +124,7 @@ class LayoutWindowTest : public QObject, public AppFixture {
     WriteCp1251(dataDir_->filePath("DEVICES.TYP"),
                 "[0107]\nAbout=Малая\nKeys=32\nImageKeyWidth=1850\n[0042]\nAbout=Большая\nFile=k128.dec\n");
     TfmMain& main = Start();
-    TfmExAbout& window = main.SupportedDevices();
+    SupportedDevicesDialog& window = main.SupportedDevices();
     WhenShown([&] {
       QCOMPARE(window.List()->count(), 2);
       QCOMPARE(window.List()->item(0)->text(), QStringLiteral("0042"));
@@ -283,15 +283,18 @@ class LayoutWindowTest : public QObject, public AppFixture {
     QCOMPARE(Window().Document().GetNote(1, 1)->KeyNote, std::string("a\x88\xe1"));
   }
 
-  // Every language has every page, with the same places the help buttons name, and
+  // Every language has every page, with the same places the help buttons name and
+  // the same sections (the same headings, level by level, in the same order), and
   // links only to pages that exist.
   void HelpPagesLinkOnlyToPagesThatExistInEveryLanguage() {
     const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)"));
     const QRegularExpression anchor(QStringLiteral("(?:id|name)=\"([^\"]+)\""));
+    const QRegularExpression heading(QStringLiteral("<h([1-6])[ >]"));
     const auto anchors = [&](const QString& text) {
       QStringList found;
       for (const QRegularExpressionMatch& match : anchor.globalMatch(text)) found.append(match.captured(1));
       found.sort();
+      for (const QRegularExpressionMatch& match : heading.globalMatch(text)) found.append("h" + match.captured(1));
       return found;
     };
     const QDir russian(QStringLiteral(VLAT_SOURCE_DATA_DIR "/help/ru"));

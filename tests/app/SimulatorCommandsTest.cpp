@@ -238,7 +238,7 @@ class SimulatorCommandsTest : public QObject, public AppFixture {
     main_.reset();
     TfmMain& again = Start();
     prompt_->answers = {Answer::Yes};
-    auto* list = again.findChild<TfmExAbout*>();
+    auto* list = again.findChild<SupportedDevicesDialog*>();
     QVERIFY(list);
     QTimer::singleShot(0, list, [list] {
       list->List()->setCurrentRow(0);

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <sys/wait.h>
 
 #include "../core/catalogue/CatalogueTestSupport.h"
 #include "../core/formats/EmfWalker.h"
 #include "../core/formats/KeyImageTestSupport.h"
 #include "ScriptedPrompt.h"
+#include "ShellRun.h"
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/common/ReadFile.h"
 #include "core/document/LayoutFile.h"
@@ -18,10 +18,7 @@ namespace {
 
 const std::string kData = VLAT_SOURCE_DATA_DIR;
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-};
+using CliRun = test::ShellRun;
 
 class CatalogueCommands : public ::testing::Test {
  protected:
@@ -34,14 +31,7 @@ class CatalogueCommands : public ::testing::Test {
   // vlat-cli --data DATA ARGS, standard output captured, errors dropped.
   CliRun Cli(const std::string& arguments, const std::string& data = kData) {
     const std::string command = std::string(VLAT_CLI) + " --data '" + data + "' " + arguments + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return test::RunShell(command);
   }
 
   std::unique_ptr<TVL2Document> Load(const std::string& file) {
@@ -62,16 +52,16 @@ TEST_F(CatalogueCommands, DevicesListsTheCatalogueAndDescribesAType) {
   ASSERT_EQ(list.exitCode, 0);
   const DeviceCatalogue catalogue = DeviceCatalogue::Open(kData + "/DEVICES.TYP");
   for (const uint16_t type : catalogue.Types()) {
-    EXPECT_NE(("\n" + list.out).find("\n" + DeviceSectionName(type) + "  "), std::string::npos) << type;
+    EXPECT_NE(("\n" + list.output).find("\n" + DeviceSectionName(type) + "  "), std::string::npos) << type;
   }
-  EXPECT_NE(list.out.find("0101  4x3     2048 байт  CS    TRV-12"), std::string::npos) << list.out;
-  EXPECT_NE(list.out.find("0120  16x8   16384 байт  CRC-8 TRV-128"), std::string::npos) << list.out;
+  EXPECT_NE(list.output.find("0101  4x3     2048 байт  CS    TRV-12"), std::string::npos) << list.output;
+  EXPECT_NE(list.output.find("0120  16x8   16384 байт  CRC-8 TRV-128"), std::string::npos) << list.output;
 
   const CliRun description = Cli("devices 105");
   ASSERT_EQ(description.exitCode, 0);
-  EXPECT_EQ(test::CountOf(description.out, "\n"), 22u);
-  EXPECT_EQ(description.out.rfind("[Идентификационные данные]\nСерия: 0105\n", 0), 0u);
-  EXPECT_NE(description.out.find("Горизонтальный шаг: 19.00мм\n"), std::string::npos);
+  EXPECT_EQ(test::CountOf(description.output, "\n"), 22u);
+  EXPECT_EQ(description.output.rfind("[Идентификационные данные]\nСерия: 0105\n", 0), 0u);
+  EXPECT_NE(description.output.find("Горизонтальный шаг: 19.00мм\n"), std::string::npos);
 
   EXPECT_EQ(Cli("devices 0999").exitCode, 1);
   EXPECT_EQ(Cli("devices 12x4").exitCode, 2);
@@ -93,7 +83,7 @@ TEST_F(CatalogueCommands, NewStartsFromATemplateOrEmpty) {
 
   EXPECT_EQ(Cli("new --template nope '" + Output("d.vld") + "'").exitCode, 1);
   EXPECT_FALSE(std::filesystem::exists(Output("d.vld")));
-  EXPECT_NE(Cli("new --list").out.find("KASSA\t"), std::string::npos);
+  EXPECT_NE(Cli("new --list").output.find("KASSA\t"), std::string::npos);
 
   // A listed template whose file is gone gives an empty layout, and says so by the exit code.
   test::ScratchFolder data;
@@ -130,38 +120,27 @@ TEST_F(CatalogueCommands, ImageWritesReadableMetafileAndRichText) {
   EXPECT_EQ(Cli("image '" + Output("missing.vld") + "' --device 0105 -o '" + Output("m.emf") + "'").exitCode, 2);
 }
 
-// A shell command's exit code and what it printed.
-std::pair<int, std::string> Shell(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return {-1, output};
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
 TEST_F(CatalogueCommands, ImageFormatFollowsTheExtensionAndUnknownOnesAreRefused) {
   ASSERT_EQ(Cli("new --template kassa '" + Output("k.vld") + "'").exitCode, 0);
   const std::string image = std::string(VLAT_CLI) + " --data '" + kData + "' image '" + Output("k.vld") +
                             "' --device 0105 ";
 
   // Painted without a display: the tool brings its own offscreen platform.
-  EXPECT_EQ(Shell("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + image + "-o '" + Output("k.PDF") +
+  EXPECT_EQ(test::RunShell("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + image + "-o '" + Output("k.PDF") +
                   "' >/dev/null 2>&1")
-                .first,
+                .exitCode,
             0);
   const std::string pdf = ReadRegularFile(Output("k.PDF"), 1u << 22).value_or("");
   EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
-  EXPECT_EQ(Shell(image + "-o '" + Output("k.svg") + "' >/dev/null 2>&1").first, 0);
+  EXPECT_EQ(test::RunShell(image + "-o '" + Output("k.svg") + "' >/dev/null 2>&1").exitCode, 0);
   const std::string svg = ReadRegularFile(Output("k.svg"), 1u << 22).value_or("");
   // 8 x 8 keys of 18 mm, 1 mm apart, 5 mm margins.
   EXPECT_NE(svg.find("<svg width=\"161mm\" height=\"161mm\""), std::string::npos);
-  EXPECT_EQ(Shell(image + "--format svg -o '" + Output("k.picture") + "' >/dev/null 2>&1").first, 0);
+  EXPECT_EQ(test::RunShell(image + "--format svg -o '" + Output("k.picture") + "' >/dev/null 2>&1").exitCode, 0);
   EXPECT_NE(ReadRegularFile(Output("k.picture"), 1u << 22).value_or("").find("<svg"), std::string::npos);
 
   // An extension it does not write is a usage error naming the formats, and no file.
-  const auto [code, errors] = Shell(image + "-o '" + Output("k.png") + "' 2>&1 >/dev/null");
+  const auto [code, errors] = test::RunShell(image + "-o '" + Output("k.png") + "' 2>&1 >/dev/null");
   EXPECT_EQ(code, 2);
   EXPECT_NE(errors.find("emf, rtf, pdf, svg"), std::string::npos) << errors;
   EXPECT_FALSE(std::filesystem::exists(Output("k.png")));
@@ -170,7 +149,7 @@ TEST_F(CatalogueCommands, ImageFormatFollowsTheExtensionAndUnknownOnesAreRefused
 TEST_F(CatalogueCommands, ImageThatCannotBeWrittenNamesTheFile) {
   ASSERT_EQ(Cli("new --template kassa '" + Output("k.vld") + "'").exitCode, 0);
   const std::string target = Output("missing-folder/k.emf");
-  const auto [code, errors] = Shell(std::string(VLAT_CLI) + " --data '" + kData + "' image '" + Output("k.vld") +
+  const auto [code, errors] = test::RunShell(std::string(VLAT_CLI) + " --data '" + kData + "' image '" + Output("k.vld") +
                                     "' --device 0105 -o '" + target + "' 2>&1 >/dev/null");
   EXPECT_EQ(code, 1);
   EXPECT_NE(errors.find("Ошибка записи в файл."), std::string::npos) << errors;
@@ -182,13 +161,13 @@ TEST_F(CatalogueCommands, ImageThatCannotBeWrittenNamesTheFile) {
 TEST_F(CatalogueCommands, NewListWithAnUnreadableTemplateListFails) {
   test::ScratchFolder data;
   const std::string list = std::string(VLAT_CLI) + " --data '" + data.Path() + "' new --list 2>&1";
-  const auto [missingCode, missing] = Shell(list);
+  const auto [missingCode, missing] = test::RunShell(list);
   EXPECT_EQ(missingCode, 1);
   EXPECT_NE(missing.find("template.ini"), std::string::npos) << missing;
   EXPECT_NE(missing.find("нет такого файла"), std::string::npos) << missing;
 
   std::filesystem::create_directory(data.Path() + "/template.ini");
-  const auto [folderCode, folder] = Shell(list);
+  const auto [folderCode, folder] = test::RunShell(list);
   EXPECT_EQ(folderCode, 1);
   EXPECT_NE(folder.find("это папка"), std::string::npos) << folder;
 }

@@ -27,3 +27,12 @@ types=$(sed -n 's/^MimeType=//p' "$source_dir/org.ostrel.velmorando.desktop" | t
 for type in $types; do
   [ -f "$mime/$type.xml" ] || { echo "the desktop entry opens $type, which no file type defines"; exit 1; }
 done
+# What the desktop shows is in Ukrainian wherever it is in Russian.
+for key in GenericName Comment Keywords; do
+  grep -q "^$key\[uk\]=" "$source_dir/org.ostrel.velmorando.desktop" || { echo "no $key[uk] in the desktop entry"; exit 1; }
+done
+for file in org.ostrel.velmorando.metainfo.xml velmorando.xml org.ostrel.velmorando.port.policy.in; do
+  russian=$(grep -c 'xml:lang="ru"' "$source_dir/$file")
+  ukrainian=$(grep -c 'xml:lang="uk"' "$source_dir/$file")
+  [ "$russian" -gt 0 ] && [ "$russian" = "$ukrainian" ] || { echo "$file: $russian Russian texts, $ukrainian Ukrainian"; exit 1; }
+done

@@ -4,7 +4,7 @@
 cli_packaged_files=(
   usr/bin/vlat-cli usr/bin/vlat-kbdsim usr/bin/vlat-port
   usr/share/velmorando/DEVICES.TYP usr/share/velmorando/K64.DEC usr/share/velmorando/template.ini
-  usr/share/velmorando/TEMPLATE/KASSA.VLD usr/share/velmorando/spaste.ini
+  usr/share/velmorando/TEMPLATE/KASSA.VLD usr/share/velmorando/spaste.ini usr/share/velmorando/spaste-names.ini
   usr/share/velmorando/help/ru/index.html usr/share/velmorando/help/uk/index.html
   usr/share/velmorando/help/en/index.html
   usr/share/man/man1/vlat-cli.1.gz usr/share/man/man1/vlat-kbdsim.1.gz usr/share/man/man1/vlat-port.1.gz

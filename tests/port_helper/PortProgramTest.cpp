@@ -3,30 +3,20 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <string>
 
 #include "FakeSysfs.h"
+#include "ShellRun.h"
 
 namespace vl::port::test {
 namespace {
 
-struct ProgramRun {
-  int exitCode = -1;
-  std::string output;
-};
+using ProgramRun = vl::test::ShellRun;
 
 ProgramRun RunPort(const std::string& arguments, const std::string& environment = "") {
-  ProgramRun run;
-  FILE* pipe = ::popen((environment + " " VLAT_PORT " " + arguments + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[256];
-  while (const size_t size = std::fread(buffer, 1, sizeof buffer, pipe)) run.output.append(buffer, size);
-  const int status = ::pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return vl::test::RunShell(environment + " " VLAT_PORT " " + arguments + " 2>&1");
 }
 
 TEST(PortProgramTest, AttachThatTheKernelIgnoresLeavesTheKeyboardDriverRequested) {

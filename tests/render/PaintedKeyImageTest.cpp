@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "../core/formats/KeyImageTestSupport.h"
+#include "ShellRun.h"
 #include "render/KeyImagePainter.h"
 
 namespace vl {
@@ -53,13 +54,9 @@ std::filesystem::path TempFile(const std::string& name) {
 std::vector<Page> ReadBack(const std::filesystem::path& pdf) {
   std::vector<Page> pages;
   const std::string command = "/usr/bin/python3 " VLAT_PDF_BOXES " \"" + pdf.string() + "\"";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return pages;
-  std::string output;
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  if (pclose(pipe) != 0) return {};
-  std::istringstream lines(output);
+  const test::ShellRun run = test::RunShell(command);
+  if (run.exitCode != 0) return pages;
+  std::istringstream lines(run.output);
   for (std::string line; std::getline(lines, line);) {
     std::istringstream in(line);
     std::string kind;

@@ -8,14 +8,14 @@
 #include "ScriptedPrompt.h"
 #include "core/device/Detect.h"
 #include "core/device/Transport.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl {
 namespace {
 
 using namespace std::chrono_literals;
 using sim::SimConfig;
-using sim::SimKeyboard;
+using sim::SimulatedPort;
 
 std::vector<uint8_t> V(const std::string& s) { return {s.begin(), s.end()}; }
 
@@ -61,7 +61,7 @@ struct SimLink {
         link{keyboard, clock, locks, mode, static_cast<uint8_t>(config.check)} {}
   VirtualClock clock;
   FixedLockState locks{true, false};
-  SimKeyboard keyboard;
+  SimulatedPort keyboard;
   Link link;
 };
 

@@ -15,7 +15,7 @@
 #include "core/input/InputWindowModel.h"
 #include "sim/CardSwipe.h"
 #include "sim/KeyCommands.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl {
 namespace {
@@ -126,7 +126,7 @@ struct Rig {
   }
 
   VirtualClock clock;
-  sim::SimKeyboard sim;
+  sim::SimulatedPort sim;
   Collector received;
   int width;
   int height;

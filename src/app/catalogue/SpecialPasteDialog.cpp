@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "app/common/DialogButtons.h"
+#include "app/common/QtTranslations.h"
 #include "core/catalogue/ProgramFile.h"
 #include "core/common/FileErrors.h"
 #include "core/common/Prompt.h"
@@ -41,13 +42,15 @@ std::optional<SpecialPasteResult> TfmSpecialPaste::Exec() {
   const std::string path = ProgramFilePath(dataFolder_.toStdString(), kSpecialPasteFileName).string();
   try {
     categories_ = ReadSpecialPaste(path);
+    names_ = NameTranslations::Read(ProgramFilePath(dataFolder_.toStdString(), kSpecialPasteNamesFileName).string(),
+                                    TranslationLanguage());
   } catch (const FileReadError&) {
     prompt_.Message(WithFileName("Ошибка чтения из файла.", path), kCaptionError, MessageIcon::Error);
     return std::nullopt;
   }
   lbCategory_->clear();
   for (const SpecialPasteCategory& category : categories_) {
-    lbCategory_->addItem(QString::fromStdString(Cp1251ToUtf8(category.Name)));
+    lbCategory_->addItem(QString::fromStdString(Cp1251ToUtf8(names_(category.Name))));
   }
   lbCategory_->setCurrentRow(0);
   exec();
@@ -58,7 +61,7 @@ void TfmSpecialPaste::FillActions(int category) {
   lbAction_->clear();
   if (category < 0 || category >= static_cast<int>(categories_.size())) return;
   for (const SpecialPasteAction& action : categories_[static_cast<size_t>(category)].Actions) {
-    lbAction_->addItem(QString::fromStdString(Cp1251ToUtf8(action.Name)));
+    lbAction_->addItem(QString::fromStdString(Cp1251ToUtf8(names_(action.Name))));
   }
   lbAction_->setCurrentRow(0);
 }
@@ -72,7 +75,7 @@ void TfmSpecialPaste::Choose() {
   }
   const SpecialPasteAction& chosen =
       categories_[static_cast<size_t>(category)].Actions[static_cast<size_t>(action)];
-  SpecialPasteParse parse = ParseSpecialPaste(chosen.Name, chosen.Value);
+  SpecialPasteParse parse = ParseSpecialPaste(names_(chosen.Name), chosen.Value, names_);
   if (!parse.Result) {
     prompt_.Message(parse.Error, kCaptionError, MessageIcon::Error);
     return;

@@ -37,6 +37,7 @@ class TfmSpecialPaste : public QDialog {
   QString dataFolder_;
   IPrompt& prompt_;
   std::vector<SpecialPasteCategory> categories_;
+  NameTranslations names_;
   std::optional<SpecialPasteResult> result_;
   QListWidget* lbCategory_;
   QListWidget* lbAction_;

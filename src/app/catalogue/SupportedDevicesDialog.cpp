@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include "app/common/CoreTexts.h"
 #include "app/common/DialogButtons.h"
 #include "core/catalogue/DeviceCatalogue.h"
 #include "core/catalogue/DeviceDescription.h"
@@ -16,7 +17,7 @@
 
 namespace vl {
 
-TfmExAbout::TfmExAbout(QString dataFolder, QWidget* parent)
+SupportedDevicesDialog::SupportedDevicesDialog(QString dataFolder, QWidget* parent)
     : QDialog(parent), dataFolder_(std::move(dataFolder)) {
   setWindowTitle(tr("Поддерживаемые устройства"));
   lbSeries_ = new QListWidget;
@@ -33,18 +34,18 @@ TfmExAbout::TfmExAbout(QString dataFolder, QWidget* parent)
   layout->addWidget(lbSeries_, 1, 0);
   layout->addWidget(mmDescription_, 1, 1);
   layout->addWidget(OkCancel(this, QStringLiteral("devices.html")), 2, 0, 1, 2);
-  connect(lbSeries_, &QListWidget::currentRowChanged, this, &TfmExAbout::Describe);
+  connect(lbSeries_, &QListWidget::currentRowChanged, this, &SupportedDevicesDialog::Describe);
   connect(lbSeries_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 
-TfmExAbout::~TfmExAbout() = default;
+SupportedDevicesDialog::~SupportedDevicesDialog() = default;
 
-int TfmExAbout::Exec() {
+int SupportedDevicesDialog::Exec() {
   Load();
   return exec();
 }
 
-void TfmExAbout::Load() {
+void SupportedDevicesDialog::Load() {
   lbSeries_->clear();
   mmDescription_->clear();
   try {
@@ -59,25 +60,25 @@ void TfmExAbout::Load() {
   lbSeries_->setCurrentRow(0);
 }
 
-void TfmExAbout::Describe() {
+void SupportedDevicesDialog::Describe() {
   const QString section = SelectedSection();
   if (section.isEmpty() || !catalogue_) {
     mmDescription_->clear();
     return;
   }
   QStringList lines;
-  for (const std::string& line : DescribeDevice(*catalogue_, Utf8ToCp1251Lossy(section.toStdString()))) {
+  for (const std::string& line : DescribeDevice(*catalogue_, Utf8ToCp1251Lossy(section.toStdString()), CoreTranslator())) {
     lines << QString::fromStdString(line);
   }
   mmDescription_->setPlainText(lines.join('\n'));
 }
 
-QString TfmExAbout::SelectedSection() const {
+QString SupportedDevicesDialog::SelectedSection() const {
   const QListWidgetItem* item = lbSeries_->currentItem();
   return item ? item->text() : QString();
 }
 
-void TfmExAbout::hideEvent(QHideEvent* event) {
+void SupportedDevicesDialog::hideEvent(QHideEvent* event) {
   catalogue_.reset();
   QDialog::hideEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// TfmExAbout: "Поддерживаемые устройства". Lists the sections of DEVICES.TYP and
-// describes the chosen one; also serves as a device chooser. The catalogue is
+// The supported-devices window (TfmExAbout in the program this one replaces):
+// "Поддерживаемые устройства". Lists the sections of DEVICES.TYP and describes
+// the chosen one; also serves as a device chooser. The catalogue is
 // read afresh on every show, so an edited file shows without a restart.
 
 #include <QDialog>
@@ -12,13 +13,13 @@ namespace vl {
 
 class IniFile;
 
-class TfmExAbout : public QDialog {
+class SupportedDevicesDialog : public QDialog {
   Q_OBJECT
 
  public:
   // dataFolder holds DEVICES.TYP.
-  explicit TfmExAbout(QString dataFolder, QWidget* parent = nullptr);
-  ~TfmExAbout() override;
+  explicit SupportedDevicesDialog(QString dataFolder, QWidget* parent = nullptr);
+  ~SupportedDevicesDialog() override;
 
   int Exec();
   // The section chosen, as listed (a device type in hexadecimal); empty if none.

@@ -9,7 +9,7 @@
 
 namespace vl {
 
-TfmNew::TfmNew(QWidget* parent) : QDialog(parent) {
+TemplateDialog::TemplateDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Создать"));
   lbTemplates_ = new QListWidget;
   lbTemplates_->setMinimumSize(360, 220);
@@ -21,7 +21,7 @@ TfmNew::TfmNew(QWidget* parent) : QDialog(parent) {
   connect(lbTemplates_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 
-int TfmNew::Exec(const QStringList& names) {
+int TemplateDialog::Exec(const QStringList& names) {
   lbTemplates_->clear();
   lbTemplates_->addItems(names);
   lbTemplates_->setCurrentRow(0);

@@ -1,5 +1,6 @@
 #pragma once
-// TfmNew: "Создать", the choice of a template for a new layout.
+// The template choice (TfmNew in the program this one replaces): "Создать", the
+// choice of a template for a new layout.
 
 #include <QDialog>
 #include <QStringList>
@@ -8,11 +9,11 @@ class QListWidget;
 
 namespace vl {
 
-class TfmNew : public QDialog {
+class TemplateDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfmNew(QWidget* parent = nullptr);
+  explicit TemplateDialog(QWidget* parent = nullptr);
 
   // Lists the names in the order given, the first selected. Returns the index
   // chosen with OK or a double-click, -1 when cancelled.

@@ -1,8 +1,9 @@
 #pragma once
 // The core's texts in the language the windows speak. The core writes its messages
-// in Russian and knows nothing of Qt; the whole messages it names as constants are
-// translated here under the context "core". A message built from pieces (a file
-// name, a count) passes as it is.
+// in Russian and knows nothing of Qt; the whole messages it names as constants,
+// marked with VL_TEXT("core", ...) where they are defined, are translated here
+// under the context "core". A message built from pieces (a file name, a count)
+// passes as it is.
 
 #include <QString>
 #include <string>

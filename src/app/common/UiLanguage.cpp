@@ -30,18 +30,17 @@ std::string Variable(const char* name) {
 }  // namespace
 
 UiLanguage LanguageFromLocale(const LocaleEnvironment& environment) {
+  // Unlike gettext, LANGUAGE counts under the C locale too: C.UTF-8 is the default
+  // of minimal and container systems, where LANGUAGE is the user's only way to ask.
+  std::string_view list = environment.Language;
+  while (!list.empty()) {
+    const size_t colon = list.find(':');
+    if (const auto language = Translated(list.substr(0, colon))) return *language;
+    list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
+  }
   std::string_view locale = environment.LcAll;
   if (locale.empty()) locale = environment.LcMessages;
   if (locale.empty()) locale = environment.Lang;
-  const bool plain = locale.empty() || locale == "C" || locale == "POSIX" || locale.starts_with("C.");
-  if (!plain) {
-    std::string_view list = environment.Language;
-    while (!list.empty()) {
-      const size_t colon = list.find(':');
-      if (const auto language = Translated(list.substr(0, colon))) return *language;
-      list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
-    }
-  }
   return Translated(locale).value_or(UiLanguage::Russian);
 }
 

@@ -25,8 +25,8 @@ struct LocaleEnvironment {
 };
 
 // uk gives Ukrainian, en English; ru, the C locale and every language without a
-// translation give Russian. LANGUAGE's list is read up to its first language with
-// a translation, and only when the locale is not C, as gettext does.
+// translation give Russian. LANGUAGE's list is read first, up to its first language
+// with a translation, whatever the locale (C included).
 UiLanguage LanguageFromLocale(const LocaleEnvironment& environment);
 
 LocaleEnvironment ReadLocaleEnvironment();

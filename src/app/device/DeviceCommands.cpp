@@ -130,7 +130,7 @@ DeviceCommands::DeviceCommands(Host host, std::function<std::unique_ptr<AppDevic
   progress_ = new TfmProgress(*runner_, host_.settings, host_.window);
   connect(runner_, &JobRunner::RunningChanged, this, [this] { host_.commandsChanged(); });
   info_ = new TfmInfo(host_.window);
-  ibd_ = new TfmIBD(host_.window);
+  ibd_ = new IntervalDialog(host_.window);
   compare_ = new TfmCompare(host_.window);
   connect(compare_, &TfmCompare::KeyChosen, this, [this](int column, int row) {
     if (!compared_) return;

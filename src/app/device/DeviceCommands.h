@@ -36,10 +36,10 @@ namespace vl {
 
 class IFileDialogs;
 class SimCaption;
-class TfmExAbout;
+class SupportedDevicesDialog;
 class TfmGrid;
 class TfmCompare;
-class TfmIBD;
+class IntervalDialog;
 class TfmInfo;
 class TfmTest;
 
@@ -60,7 +60,7 @@ class DeviceCommands : public QObject {
     IPrompt& prompt;
     IReporter& status;             // the main window's status bar
     IFileDialogs& dialogs;
-    TfmExAbout& deviceList;        // the supported-devices window as chooser
+    SupportedDevicesDialog& deviceList;        // the supported-devices window as chooser
     std::function<bool(TfmGrid&)> save;    // the save before a download; false: no download
     std::function<QString()> dialogFolder;  // where the key image's file dialog starts
     std::function<void()> commandsChanged;
@@ -114,7 +114,7 @@ class DeviceCommands : public QObject {
   JobRunner& Jobs() const { return *runner_; }
   TfmProgress& Progress() const { return *progress_; }
   TfmInfo& Info() const { return *info_; }
-  TfmIBD& IntervalDialog() const { return *ibd_; }
+  IntervalDialog& IntervalChoice() const { return *ibd_; }
   TfmCompare& CompareWindow() const { return *compare_; }
   TfmTest& Test() const { return *test_; }
   SimKeyboardWindow* Simulator() const { return simulator_; }
@@ -182,7 +182,7 @@ class DeviceCommands : public QObject {
   JobRunner* runner_;
   TfmProgress* progress_;
   TfmInfo* info_;
-  TfmIBD* ibd_;
+  IntervalDialog* ibd_;
   TfmCompare* compare_;
   QPointer<TfmGrid> compared_;  // the window the compare window speaks of
   TfmTest* test_;

@@ -6,19 +6,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/common/CoreTexts.h"
 #include "app/common/HelpViewer.h"
 #include "core/device/Interval.h"
 
 namespace vl {
 
-TfmIBD::TfmIBD(QWidget* parent) : QDialog(parent) {
+IntervalDialog::IntervalDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fmIBD"));
   setWindowTitle(tr("Интервал"));
   auto* text = new QLabel(tr("Выберите интервал между посылаемыми устройством SCAN-кодами (мc)"));
   text->setWordWrap(true);
   cbIBD_ = new QComboBox;
   cbIBD_->setObjectName(QStringLiteral("cbIBD"));
-  for (int item = 0; item < kIntervalItems; ++item) cbIBD_->addItem(QString::fromStdString(IntervalItemText(item)));
+  for (int item = 0; item < kIntervalItems; ++item) cbIBD_->addItem(QString::fromStdString(IntervalItemText(item, CoreTranslator())));
   cbIBD_->setToolTip(tr("Значение временного интервала между SCAN-кодами (в миллисекундах)"));
   cbIBD_->setAccessibleName(text->text());
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
@@ -38,7 +39,7 @@ TfmIBD::TfmIBD(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
 }
 
-std::optional<int> TfmIBD::Choose() {
+std::optional<int> IntervalDialog::Choose() {
   cbIBD_->setCurrentIndex(1);
   if (exec() != QDialog::Accepted) return std::nullopt;
   return cbIBD_->currentIndex();

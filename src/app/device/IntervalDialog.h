@@ -1,6 +1,6 @@
 #pragma once
-// TfmIBD: "Интервал", chooses the attached keyboard's interval between the
-// scan codes it sends. The stored setting "ibd" is not changed.
+// The interval dialog (TfmIBD in the program this one replaces): "Интервал",
+// chooses the attached keyboard's interval between the scan codes it sends. The stored setting "ibd" is not changed.
 
 #include <QDialog>
 #include <optional>
@@ -9,11 +9,11 @@ class QComboBox;
 
 namespace vl {
 
-class TfmIBD : public QDialog {
+class IntervalDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfmIBD(QWidget* parent = nullptr);
+  explicit IntervalDialog(QWidget* parent = nullptr);
 
   // Shows the dialog with "3,2" chosen; the list item chosen with OK, nothing
   // when cancelled. The device command sends it.

@@ -11,12 +11,14 @@ SimCaption::SimCaption(std::function<bool()> simulated, QObject* parent)
 void SimCaption::Watch(QWidget* window) { window->installEventFilter(this); }
 
 QString SimCaption::Marked(const QString& caption, bool simulated) {
-  const QString suffix = QString::fromUtf8(kSimCaptionSuffix);
+  const QString suffix = Suffix();
   const bool marked = caption.endsWith(suffix);
   if (simulated && !marked) return caption + suffix;
   if (!simulated && marked) return caption.chopped(suffix.size());
   return caption;
 }
+
+QString SimCaption::Suffix() { return tr(" — имитатор клавиатуры"); }
 
 bool SimCaption::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Show || event->type() == QEvent::WindowTitleChange) {

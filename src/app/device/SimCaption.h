@@ -1,8 +1,8 @@
 #pragma once
 // Marks the device windows while the simulated keyboard is the chosen port, so
 // nobody takes it for the real keyboard: each watched window's caption gets
-// " — имитатор клавиатуры" whenever it is shown or retitled, and loses it when the
-// real keyboard is chosen again.
+// " — имитатор клавиатуры" (in the windows' language) whenever it is shown or
+// retitled, and loses it when the real keyboard is chosen again.
 
 #include <QObject>
 #include <QString>
@@ -11,8 +11,6 @@
 class QWidget;
 
 namespace vl {
-
-inline constexpr const char* kSimCaptionSuffix = " — имитатор клавиатуры";
 
 class SimCaption : public QObject {
   Q_OBJECT
@@ -24,6 +22,7 @@ class SimCaption : public QObject {
   void Watch(QWidget* window);
   // The caption as it should read now.
   static QString Marked(const QString& caption, bool simulated);
+  static QString Suffix();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

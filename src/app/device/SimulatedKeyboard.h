@@ -12,7 +12,7 @@
 #include "core/device/Clock.h"
 #include "core/device/Port.h"
 #include "sim/ProgrammedLayout.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl {
 
@@ -68,7 +68,7 @@ class SimulatedKeyboard {
 
   sim::SimConfig config_;
   std::mutex mutex_;
-  sim::SimKeyboard keyboard_;
+  sim::SimulatedPort keyboard_;
   LockedPort port_{*this};
   int memoryPuts_ = 0;
 };

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
+#include "app/common/CoreTexts.h"
 #include "app/common/DialogButtons.h"
 #include "core/input/InputWindowModel.h"
 #include "core/input/PauseEditor.h"
@@ -29,7 +30,7 @@ TfmClick::TfmClick(QWidget* parent) : QDialog(parent) {
     // The text is the value a screen reader reads; the caption describes it.
     values_[layer]->setAccessibleDescription(caption);
     connect(bars_[layer], &QSlider::valueChanged, values_[layer], [this, layer](int value) {
-      values_[layer]->setText(QString::fromStdString(TenthsText(value)));
+      values_[layer]->setText(QString::fromStdString(TenthsText(value, CoreTranslator())));
     });
     grid->addWidget(label, layer * 2, 0, 1, 2);
     grid->addWidget(bars_[layer], layer * 2 + 1, 0);
@@ -42,7 +43,7 @@ TfmClick::TfmClick(QWidget* parent) : QDialog(parent) {
 std::optional<std::array<int, 4>> TfmClick::Exec(const std::array<int, 4>& durations) {
   for (int layer = 0; layer < 4; ++layer) {
     bars_[layer]->setValue(durations[layer]);
-    values_[layer]->setText(QString::fromStdString(TenthsText(durations[layer])));
+    values_[layer]->setText(QString::fromStdString(TenthsText(durations[layer], CoreTranslator())));
   }
   if (exec() != QDialog::Accepted) return std::nullopt;
   std::array<int, 4> chosen{};

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
+#include "app/common/CoreTexts.h"
 #include "app/common/DialogButtons.h"
 
 namespace vl {
@@ -47,7 +48,7 @@ TfmKeyList::TfmKeyList(QWidget* parent) : QDialog(parent) {
   lbKeys_->setToolTip(tr("Список клавиш"));
   lbKeys_->setAccessibleName(tr("Клавиши стандартной клавиатуры"));
   for (const ListedKey& key : StandardKeys()) {
-    auto* item = new QListWidgetItem(QString::fromUtf8(key.Name), lbKeys_);
+    auto* item = new QListWidgetItem(CoreText(key.Name), lbKeys_);
     const QString spoken = SpokenKeyName(item->text());
     if (!spoken.isEmpty()) item->setData(Qt::AccessibleTextRole, spoken);
   }

@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
+#include "app/common/CoreTexts.h"
 #include "app/common/DialogButtons.h"
 #include "core/common/Prompt.h"
 #include "core/text/ScanCode.h"
@@ -91,8 +92,8 @@ void TfmPause::ShowKey() {
 }
 
 void TfmPause::ShowValues() {
-  lbBefore_->setText(QString::fromStdString(TenthsText(tbBefore_->value())));
-  lbAfter_->setText(QString::fromStdString(TenthsText(tbAfter_->value())));
+  lbBefore_->setText(QString::fromStdString(TenthsText(tbBefore_->value(), CoreTranslator())));
+  lbAfter_->setText(QString::fromStdString(TenthsText(tbAfter_->value(), CoreTranslator())));
 }
 
 void TfmPause::Move(bool beforeBreak, int value) {

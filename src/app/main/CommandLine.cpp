@@ -1,12 +1,21 @@
 #include "app/main/CommandLine.h"
 
+#include <QCoreApplication>
+
 namespace vl {
+
+namespace {
+
+// The texts in the language of the translations installed, if any.
+std::string Text(const char* text) { return QCoreApplication::translate("vl::CommandLine", text).toStdString(); }
+
+}  // namespace
 
 EditorCommandLine ParseEditorCommandLine(const std::vector<std::string>& args) {
   EditorCommandLine line;
   const auto refuse = [&line](std::string why) {
     line.action = EditorCommandLine::Action::Refuse;
-    line.error = std::move(why) + "\nСправка: velmorando --help";
+    line.error = std::move(why) + "\n" + Text(QT_TRANSLATE_NOOP("vl::CommandLine", "Справка: velmorando --help"));
     return line;
   };
   bool optionsEnd = false;
@@ -25,25 +34,34 @@ EditorCommandLine ParseEditorCommandLine(const std::vector<std::string>& args) {
     } else if (arg == "--no-splash") {
       line.splash = false;
     } else if (arg == "--data" || arg == "--port") {
-      if (at + 1 >= args.size()) return refuse("velmorando: после " + arg + " нужно значение");
+      if (at + 1 >= args.size()) {
+        return refuse("velmorando: " +
+                      QCoreApplication::translate("vl::CommandLine", "после %1 нужно значение")
+                          .arg(QString::fromStdString(arg))
+                          .toStdString());
+      }
       (arg == "--data" ? line.data : line.port) = args[++at];
     } else {
-      return refuse("velmorando: неизвестный параметр " + arg);
+      return refuse("velmorando: " + QCoreApplication::translate("vl::CommandLine", "неизвестный параметр %1")
+                                         .arg(QString::fromStdString(arg))
+                                         .toStdString());
     }
   }
   return line;
 }
 
 std::string EditorUsage() {
-  return "Использование: velmorando [ПАРАМЕТРЫ] [ФАЙЛ...]\n"
-         "Редактор раскладок программируемых клавиатур TRV. Каждый ФАЙЛ (*.vld, *.mkb) открывается при запуске.\n"
-         "\n"
-         "  --no-splash    без заставки при запуске\n"
-         "  --data DIR     каталог устройств, шаблоны и справка из папки DIR\n"
-         "  --port PORT    порт клавиатуры на этот запуск: none, путь к порту или sim[:ТИП]\n"
-         "  --help         эта справка\n"
-         "  --version      версия программы\n"
-         "  --             дальше только файлы\n";
+  return Text(QT_TRANSLATE_NOOP("vl::CommandLine",
+                                "Использование: velmorando [ПАРАМЕТРЫ] [ФАЙЛ...]\n"
+                                "Редактор раскладок программируемых клавиатур TRV. Каждый ФАЙЛ (*.vld, *.mkb) "
+                                "открывается при запуске.\n"
+                                "\n"
+                                "  --no-splash    без заставки при запуске\n"
+                                "  --data DIR     каталог устройств, шаблоны и справка из папки DIR\n"
+                                "  --port PORT    порт клавиатуры на этот запуск: none, путь к порту или sim[:ТИП]\n"
+                                "  --help         эта справка\n"
+                                "  --version      версия программы\n"
+                                "  --             дальше только файлы\n"));
 }
 
 std::string EditorVersion() { return std::string("velmorando (Velmorando AT) ") + VLAT_PROGRAM_VERSION + "\n"; }

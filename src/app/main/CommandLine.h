@@ -18,7 +18,8 @@ struct EditorCommandLine {
   std::string error;  // for Refuse
 };
 
-// args: the arguments after the program's name.
+// args: the arguments after the program's name. The texts (the refusal, the
+// usage) are in the language of the translations installed when called.
 EditorCommandLine ParseEditorCommandLine(const std::vector<std::string>& args);
 std::string EditorUsage();
 std::string EditorVersion();

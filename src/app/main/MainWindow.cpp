@@ -24,6 +24,7 @@
 #include "app/common/CoreTexts.h"
 #include "app/common/HelpViewer.h"
 #include "app/common/QtPrompt.h"
+#include "app/common/QtTranslations.h"
 #include "app/common/TextEntryDialog.h"
 #include "app/common/WaitCursor.h"
 #include "app/catalogue/SpecialPasteDialog.h"
@@ -43,6 +44,8 @@
 #include "app/device/PortAttachOption.h"
 #include "app/main/AutoSave.h"
 #include "app/main/WindowPlacement.h"
+#include "core/catalogue/NameTranslations.h"
+#include "core/catalogue/ProgramFile.h"
 #include "core/catalogue/Templates.h"
 #include "core/device/LayoutBackups.h"
 #include "core/document/PasswordOps.h"
@@ -107,10 +110,10 @@ TfmMain::TfmMain(SettingsStore& settings, ISettingsBackend& backend, QString dat
 
 void TfmMain::CreateDialogs() {
   if (parameters_) return;
-  exAbout_ = new TfmExAbout(dataFolder_, this);
+  supportedDevices_ = new SupportedDevicesDialog(dataFolder_, this);
   arrange_ = new TfmArrange(this);
   textEntry_ = new TfmTextEntry(this);
-  templateChoice_ = new TfmNew(this);
+  templateChoice_ = new TemplateDialog(this);
   copyToLayers_ = new TfmCopyToLayers(this);
   specialPaste_ = new TfmSpecialPaste(dataFolder_, *prompt_, this);
   parameters_ = new TfmParameters(settings_, backend_.DocumentsFolder(), this);
@@ -122,7 +125,7 @@ void TfmMain::CreateDialogs() {
                             *prompt_,
                             *reporter_,
                             *dialogs_,
-                            *exAbout_,
+                            *supportedDevices_,
                             [this](TfmGrid& window) {
                               return SaveBeforeDownload(window.Document(), *prompt_,
                                                         [this, &window] { return SaveWindow(window, false); });
@@ -242,7 +245,7 @@ void TfmMain::BuildActions() {
       {"acCardInput", [this] { ShowCardInput(); }},
       {"acArrange", [this] { placement_->Arrange(arrange_->Exec()); }},
       {"acHelp", [this] { ShowHelp(this, QStringLiteral("index.html")); }},
-      {"acExAbout", [this] { exAbout_->Exec(); }},
+      {"acExAbout", [this] { supportedDevices_->Exec(); }},
       // The maker's sites: the same address the Macro Text Format header names, and its Ukrainian page.
       {"acWWW", [this] { OpenSite(QStringLiteral("http://www.ostrel.example")); }},
       {"acWWWUA", [this] { OpenSite(QStringLiteral("http://www.ostrel.example/ua")); }},
@@ -547,7 +550,9 @@ void TfmMain::NewFromTemplate() {
   // A layout without keys comes first, so reading a keyboard into a fresh
   // window needs no template.
   QStringList names{tr("Пустая раскладка")};
-  for (const TemplateEntry& entry : templates) names << QString::fromStdString(Cp1251ToUtf8(entry.Name));
+  const NameTranslations translated = NameTranslations::Read(
+      ProgramFilePath(dataFolder_.toStdString(), kTemplateListFileName).string(), TranslationLanguage());
+  for (const TemplateEntry& entry : templates) names << QString::fromStdString(Cp1251ToUtf8(translated(entry.Name)));
   const int chosen = templateChoice_->Exec(names);
   if (chosen < 0) return;
   if (chosen == 0) {

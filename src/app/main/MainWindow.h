@@ -41,11 +41,11 @@ class StatusReporter;
 class TfmArrange;
 class TfmCardInputWnd;
 class TfmClick;
-class TfmExAbout;
+class SupportedDevicesDialog;
 class TfmKeyInputWnd;
 class TfmKeyList;
 class TfmPause;
-class TfmNew;
+class TemplateDialog;
 class TfmParameters;
 class WindowPlacement;
 
@@ -105,7 +105,7 @@ class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
 
   // The flows behind the commands, callable without their file dialogs.
   TfmGrid* NewLayout();
-  // New layout from a template chosen in TfmNew; an empty layout when there is
+  // New layout from a template chosen in TemplateDialog; an empty layout when there is
   // no template list or the template cannot be read.
   void NewFromTemplate();
   void CloseAll();
@@ -128,8 +128,8 @@ class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
   QDockWidget* CellInfo() const { return cellInfo_; }
   QTimer& AutosaveTimer() { return autosave_; }
   TfmParameters& Parameters() const { return *parameters_; }
-  TfmNew& TemplateChoice() const { return *templateChoice_; }
-  TfmExAbout& SupportedDevices() const { return *exAbout_; }
+  TemplateDialog& TemplateChoice() const { return *templateChoice_; }
+  SupportedDevicesDialog& SupportedDevices() const { return *supportedDevices_; }
   DeviceCommands& Device() const { return *device_; }
   // The port text --port gave, which overrides the stored "keyboard port".
   void SetPortOverride(const QString& port) { portOverride_ = port; }
@@ -200,10 +200,10 @@ class TfmMain : public QMainWindow, public ILayoutHost, public ILayoutWindows {
   QMenu* windowMenu_ = nullptr;
   QList<QAction*> windowListActions_;
   // The dialogs, created once by CreateDialogs and shown again and again.
-  TfmExAbout* exAbout_ = nullptr;
+  SupportedDevicesDialog* supportedDevices_ = nullptr;
   TfmArrange* arrange_ = nullptr;
   TfmTextEntry* textEntry_ = nullptr;
-  TfmNew* templateChoice_ = nullptr;
+  TemplateDialog* templateChoice_ = nullptr;
   TfmCopyToLayers* copyToLayers_ = nullptr;
   TfmSpecialPaste* specialPaste_ = nullptr;
   TfmParameters* parameters_ = nullptr;

@@ -10,18 +10,22 @@ namespace {
 
 constexpr const char* kUnknown = "?";
 
-// Hundredths of a millimetre as "%2.2fмм". to_chars keeps the point whatever
-// locale the program runs in.
+// Hundredths of a millimetre with two decimals; to_chars keeps the point whatever
+// locale the program runs in. The unit is the line pattern's.
 std::string Millimetres(long long hundredths) {
   char digits[32];
   const auto result = std::to_chars(digits, digits + sizeof digits, static_cast<double>(hundredths) / 100,
                                     std::chars_format::fixed, 2);
-  return std::string(digits, result.ptr) + "мм";
+  return std::string(digits, result.ptr);
 }
 
 }  // namespace
 
-std::vector<std::string> DescribeDevice(const IniFile& catalogue, const std::string& section) {
+std::vector<std::string> DescribeDevice(const IniFile& catalogue, const std::string& section,
+                                        const TextTranslator& translate) {
+  const auto line = [&](const char* pattern, const std::string& value) {
+    return TranslatedText(translate, pattern, {value});
+  };
   const auto text = [&](const char* key, const char* fallback = kUnknown) {
     return Cp1251ToUtf8(catalogue.ReadString(section, key, fallback));
   };
@@ -31,30 +35,30 @@ std::vector<std::string> DescribeDevice(const IniFile& catalogue, const std::str
   const auto number = [&](const char* key) -> long long { return catalogue.ReadInteger(section, key, 0); };
   const long long keyWidth = number("ImageKeyWidth");
   const long long keyHeight = number("ImageKeyHeight");
+  const bool image = catalogue.ReadString(section, "IsImage") == "1";
   return {
-      "[Идентификационные данные]",
-      "Серия: " + Cp1251ToUtf8(section),
-      "Модель: " + text("About"),
-      "Дата создания серии: " + text("Date"),
+      Translated(translate, kDeviceIdentity),
+      line(kDeviceSeries, Cp1251ToUtf8(section)),
+      line(kDeviceModel, text("About")),
+      line(kDeviceDate, text("Date")),
       "",
-      "[Технические характеристики]",
-      "Количество клавиш: " + text("Keys"),
-      "Ширина клавиатурного поля: " + text("Width") + " клавиш",
-      "Высота клавиатурного поля: " + text("Height") + " клавиш",
-      "Объем памяти: " + text("Memory") + " байт",
-      "Исполнение: " + text("Text"),
-      "Файл декодирования: " + upper("File", kUnknown),
-      "Тип нумерации: " + upper("Numeration", "0"),
+      Translated(translate, kDeviceTechnical),
+      line(kDeviceKeys, text("Keys")),
+      line(kDeviceWidth, text("Width")),
+      line(kDeviceHeight, text("Height")),
+      line(kDeviceMemory, text("Memory")),
+      line(kDeviceVersion, text("Text")),
+      line(kDeviceDecodingFile, upper("File", kUnknown)),
+      line(kDeviceNumbering, upper("Numeration", "0")),
       "",
-      "[Рисунок клавиш]",
-      std::string("Необходимость в создании рисунка: ") +
-          (catalogue.ReadString(section, "IsImage") == "1" ? "да" : "нет"),
-      "Ширина клавиши: " + Millimetres(keyWidth),
-      "Высота клавиши: " + Millimetres(keyHeight),
-      "Горизонтальный шаг: " + Millimetres(keyWidth + number("ImageHorKeySpace")),
-      "Вертикальный шаг: " + Millimetres(keyHeight + number("ImageVerKeySpace")),
-      "Горизонтальный отступ: " + Millimetres(number("ImageLeftSpace")),
-      "Вертикальный отступ: " + Millimetres(number("ImageTopSpace")),
+      Translated(translate, kDeviceImage),
+      line(kDeviceImageNeeded, Translated(translate, image ? kDeviceYes : kDeviceNo)),
+      line(kDeviceKeyWidth, Millimetres(keyWidth)),
+      line(kDeviceKeyHeight, Millimetres(keyHeight)),
+      line(kDeviceHorizontalStep, Millimetres(keyWidth + number("ImageHorKeySpace"))),
+      line(kDeviceVerticalStep, Millimetres(keyHeight + number("ImageVerKeySpace"))),
+      line(kDeviceLeftMargin, Millimetres(number("ImageLeftSpace"))),
+      line(kDeviceTopMargin, Millimetres(number("ImageTopSpace"))),
   };
 }
 

@@ -35,7 +35,8 @@ std::vector<SpecialPasteCategory> ReadSpecialPaste(const std::string& path) {
   return categories;
 }
 
-SpecialPasteParse ParseSpecialPaste(const std::string& actionName, std::string_view value) {
+SpecialPasteParse ParseSpecialPaste(const std::string& actionName, std::string_view value,
+                                    const NameTranslations& names) {
   SpecialPasteResult result;
   std::string* parts[] = {&result.Press, &result.Release};
   size_t part = 0;
@@ -60,9 +61,9 @@ SpecialPasteParse ParseSpecialPaste(const std::string& actionName, std::string_v
     *parts[part] += static_cast<char>(byte);
   }
   // The note is the rest as written, up to a byte FFh (a part the result has no
-  // place for) and within the length of a layer note.
+  // place for), in the language of names and within the length of a layer note.
   const std::string_view note = value.substr(i);
-  result.Note = std::string(note.substr(0, note.find(static_cast<char>(kPartSeparator))));
+  result.Note = names(std::string(note.substr(0, note.find(static_cast<char>(kPartSeparator)))));
   if (result.Note.size() > kMaxLayerNoteLength) result.Note.resize(kMaxLayerNoteLength);
   return {std::move(result), {}};
 }

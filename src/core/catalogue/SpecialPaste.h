@@ -9,11 +9,14 @@
 #include <utility>
 #include <vector>
 
+#include "core/catalogue/NameTranslations.h"
 #include "core/document/VL2Document.h"
 
 namespace vl {
 
 inline constexpr const char* kSpecialPasteFileName = "spaste.ini";
+// The names of categories, actions and notes in the other languages (NameTranslations).
+inline constexpr const char* kSpecialPasteNamesFileName = "spaste-names.ini";
 
 struct SpecialPasteAction {
   std::string Name;   // code page 1251
@@ -40,13 +43,14 @@ struct SpecialPasteResult {
 // The parsed value, or the message (UTF-8, naming the action) that refuses it: a
 // sequence with a character that is not a hexadecimal digit, with an odd number
 // of digits, or longer than a key's sequence may be. A byte FFh in the note ends
-// the note there, and the note is cut to a layer note's length. An empty value
-// gives three empty parts.
+// the note there; the note is put into the language of names, then cut to a layer
+// note's length. An empty value gives three empty parts.
 struct SpecialPasteParse {
   std::optional<SpecialPasteResult> Result;
   std::string Error;
 };
-SpecialPasteParse ParseSpecialPaste(const std::string& actionName, std::string_view value);
+SpecialPasteParse ParseSpecialPaste(const std::string& actionName, std::string_view value,
+                                    const NameTranslations& names = {});
 
 // Pastes the definition into the block on the layer (kAllLayers: every layer) as
 // one history step: the press and release sequences and the layer note replace

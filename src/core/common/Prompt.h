@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 
 namespace vl {
 
@@ -14,9 +15,9 @@ enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 // Captions the program uses for its message boxes.
-inline constexpr const char* kCaptionError = "Ошибка";
-inline constexpr const char* kCaptionAttention = "Внимание";
-inline constexpr const char* kCaptionInformation = "Информация";
+inline constexpr const char* kCaptionError = VL_TEXT("core", "Ошибка");
+inline constexpr const char* kCaptionAttention = VL_TEXT("core", "Внимание");
+inline constexpr const char* kCaptionInformation = VL_TEXT("core", "Информация");
 
 class IPrompt {
  public:

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <system_error>
 
 namespace vl {
@@ -65,6 +66,16 @@ bool IsReplaceableFile(const fs::path& file) {
   std::error_code error;
   const fs::file_status status = fs::status(file, error);
   return status.type() == fs::file_type::not_found || status.type() == fs::file_type::regular;
+}
+
+int TemporaryFileRefusal(const std::filesystem::path& file) {
+  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+  std::string probe = (folder / ".vlat-probe-XXXXXX").string();
+  const int fd = ::mkstemp(probe.data());
+  if (fd < 0) return errno;
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return 0;
 }
 
 std::string WriteFailureText(const fs::path& file) {

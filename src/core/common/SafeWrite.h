@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/common/TranslatableText.h"
+
 namespace vl {
 
-inline constexpr const char* kWriteFailed = "Ошибка записи в файл.";
-inline constexpr const char* kWriteOnlyRegular = "Запись возможна только в обычный файл.";
+inline constexpr const char* kWriteFailed = VL_TEXT("core", "Ошибка записи в файл.");
+inline constexpr const char* kWriteOnlyRegular = VL_TEXT("core", "Запись возможна только в обычный файл.");
 
 // Writes the bytes into a new temporary file beside the target (created
 // exclusively under a fresh name, so nothing already there is opened) and renames
@@ -26,6 +28,11 @@ std::filesystem::path WriteTarget(const std::filesystem::path& file);
 // True when WriteFileSafely may replace the target: it is missing or a regular file
 // (after links).
 bool IsReplaceableFile(const std::filesystem::path& file);
+
+// Whether the folder of the file (as given: pass WriteTarget to follow links) takes the new temporary file
+// a save creates beside it: 0, or the errno of the refusal. Tried with a real file,
+// created and removed, since permissions alone do not tell (read-only mounts, ACLs).
+int TemporaryFileRefusal(const std::filesystem::path& file);
 
 // The message for a failed WriteFileSafely: why the target was refused, or the
 // plain write error.

@@ -41,17 +41,6 @@ int TakeLock(const fs::path& lockPath) {
   return -1;
 }
 
-// Whether the folder takes the temporary file a save creates; errno when not.
-int FolderRefusal(const fs::path& target) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string probe = (folder / ".vl-probe-XXXXXX").string();
-  const int fd = ::mkstemp(probe.data());
-  if (fd < 0) return errno;
-  ::close(fd);
-  ::unlink(probe.c_str());
-  return 0;
-}
-
 // The file's bytes when it is a regular file of exactly size bytes; nullopt when
 // nothing is there. Never blocks on a FIFO or device.
 std::optional<std::string> ReadState(const fs::path& target, std::size_t size, const TextTranslator& translate) {
@@ -103,7 +92,7 @@ StateFile::StateFile(const fs::path& path, std::size_t memorySize, const TextTra
   }
   try {
     kept_ = ReadState(target, memorySize, translate);
-    if (const int refusal = FolderRefusal(target))
+    if (const int refusal = TemporaryFileRefusal(target))
       throw StateFileRefused(TranslatedText(translate, kStateFileFolderRefuses, {path.string(), std::strerror(refusal)}));
   } catch (...) {
     ::unlink(lockPath_.c_str());

@@ -14,18 +14,19 @@
 
 #include "core/common/FileErrors.h"
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 
 namespace vl {
 
 inline constexpr const char* kStateFileBusy =
-    "Имитатор клавиатуры занят другой программой: его память (\"%1\") уже открыта.";
-inline constexpr const char* kStateFileFolder = "\"%1\" — папка, а не файл памяти.";
+    VL_TEXT("core", "Имитатор клавиатуры занят другой программой: его память (\"%1\") уже открыта.");
+inline constexpr const char* kStateFileFolder = VL_TEXT("core", "\"%1\" — папка, а не файл памяти.");
 inline constexpr const char* kStateFileSpecial =
-    "\"%1\" — не обычный файл (FIFO, устройство или сокет), а не файл памяти.";
+    VL_TEXT("core", "\"%1\" — не обычный файл (FIFO, устройство или сокет), а не файл памяти.");
 inline constexpr const char* kStateFileWrongSize =
-    "\"%1\" содержит %2 байт, а память клавиатуры — %3 байт: это не файл памяти этой клавиатуры.";
-inline constexpr const char* kStateFileUnreadable = "\"%1\" не читается: %2";
-inline constexpr const char* kStateFileFolderRefuses = "Память не может быть сохранена в папке файла \"%1\": %2";
+    VL_TEXT("core", "\"%1\" содержит %2 байт, а память клавиатуры — %3 байт: это не файл памяти этой клавиатуры.");
+inline constexpr const char* kStateFileUnreadable = VL_TEXT("core", "\"%1\" не читается: %2");
+inline constexpr const char* kStateFileFolderRefuses = VL_TEXT("core", "Память не может быть сохранена в папке файла \"%1\": %2");
 
 // Another program holds the state file.
 class StateFileBusy : public FileError {

@@ -7,29 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "core/common/FilledText.h"
+
 namespace vl {
 
 using TextTranslator = std::function<std::string(const char*)>;
 
 inline std::string Translated(const TextTranslator& translate, const char* text) {
   return translate ? translate(text) : std::string(text);
-}
-
-// pattern with each "%1" ... "%9" replaced by that value; a marker without a value
-// stays as it is. Patterns are the core's composed texts, translated before they
-// are filled, so a translation may put the values in its own order.
-inline std::string FilledText(const std::string& pattern, const std::vector<std::string>& values) {
-  std::string text;
-  for (size_t i = 0; i < pattern.size(); ++i) {
-    const size_t index = i + 1 < pattern.size() && pattern[i] == '%' ? size_t(pattern[i + 1] - '1') : values.size();
-    if (index < values.size()) {
-      text += values[index];
-      ++i;
-    } else {
-      text += pattern[i];
-    }
-  }
-  return text;
 }
 
 // A pattern translated, then filled.

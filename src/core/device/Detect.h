@@ -9,19 +9,20 @@
 
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
+#include "core/common/TranslatableText.h"
 #include "core/device/DeviceIdentity.h"
 #include "core/device/Transport.h"
 
 namespace vl {
 
-inline constexpr const char* kDetectCaption = "Автоопределение";
-inline constexpr const char* kDetectText = "автоматическое определение типа подключенного устройства";
-inline constexpr const char* kControllerCaption = "Контроллер";
-inline constexpr const char* kControllerText = "чтение версии контроллера подключенного устройства";
-inline constexpr const char* kNotConnected = "Устройство не подключено.";
+inline constexpr const char* kDetectCaption = VL_TEXT("core", "Автоопределение");
+inline constexpr const char* kDetectText = VL_TEXT("core", "автоматическое определение типа подключенного устройства");
+inline constexpr const char* kControllerCaption = VL_TEXT("core", "Контроллер");
+inline constexpr const char* kControllerText = VL_TEXT("core", "чтение версии контроллера подключенного устройства");
+inline constexpr const char* kNotConnected = VL_TEXT("core", "Устройство не подключено.");
 inline constexpr const char* kPlainKeyboardOnly =
-    "Устройство не подключено.\nНа порту обычная клавиатура, не программируемая.";
-inline constexpr const char* kAttemptPattern = "%1-я попытка";
+    VL_TEXT("core", "Устройство не подключено.\nНа порту обычная клавиатура, не программируемая.");
+inline constexpr const char* kAttemptPattern = VL_TEXT("core", "%1-я попытка");
 inline constexpr int kDetectAttempts = 3;
 inline constexpr int kControllerAttempts = 5;
 

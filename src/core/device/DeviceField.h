@@ -6,15 +6,16 @@
 #include <string>
 
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/Field.h"
 
 namespace vl {
 
 // %1 x %2 the block's columns and rows, (%3,%4) its top-left key.
-inline constexpr const char* kDeviceFieldPattern = "Поле устройства %1×%2 с клавиши (%3,%4).";
+inline constexpr const char* kDeviceFieldPattern = VL_TEXT("core", "Поле устройства %1×%2 с клавиши (%3,%4).");
 
 // The key image's question before it writes a field that does not start at (1,1).
-inline constexpr const char* kKeyImageFieldQuestion = "Сохранить рисунок клавиш этого поля?";
+inline constexpr const char* kKeyImageFieldQuestion = VL_TEXT("core", "Сохранить рисунок клавиш этого поля?");
 
 // "Поле устройства 8×8 с клавиши (10,3)." for the block.
 std::string DeviceFieldText(const TRect& field, const TextTranslator& translate = {});

@@ -281,4 +281,30 @@ bool ReadDeviceImage(std::span<const uint8_t> image, const ImageReadOptions& opt
   return !reader.Failed();
 }
 
+namespace {
+
+class RecordsSink final : public IUploadSink {
+ public:
+  RecordsSink(ImageRecords& records, int height) : records_(records), height_(static_cast<size_t>(height)) {}
+  void StoreKey(GridOffset offset, const TMacroButton& record) override {
+    records_.keys[static_cast<size_t>(offset.Dx) * height_ + static_cast<size_t>(offset.Dy)] = record;
+  }
+  void StoreCardReader(const TMacroButton& record, uint8_t trackMask) override {
+    records_.card = record;
+    records_.trackMask = trackMask;
+  }
+
+ private:
+  ImageRecords& records_;
+  size_t height_;
+};
+
+}  // namespace
+
+bool ReadImageRecords(std::span<const uint8_t> image, const ImageReadOptions& options, ImageRecords& records) {
+  records.keys.assign(static_cast<size_t>(options.Width * options.Height), TMacroButton{});
+  RecordsSink sink(records, options.Height);
+  return ReadDeviceImage(image, options, [](int x, int y) { return GridOffset{x, y}; }, sink);
+}
+
 }  // namespace vl

@@ -63,4 +63,16 @@ struct ImageReadOptions {
 bool ReadDeviceImage(std::span<const uint8_t> image, const ImageReadOptions& options,
                      const KeyPlacement& placement, IUploadSink& sink);
 
+// Everything an image holds, as the keyboard sees it: the keys by key number
+// k = x * height + y, the card reader and the track mask.
+struct ImageRecords {
+  std::vector<TMacroButton> keys;
+  TMacroButton card;
+  uint8_t trackMask = 0;  // bit t - 1: track t answers
+};
+
+// Reads the whole image (with the card reader when the options ask) into records
+// sized for the options' device; the result as ReadDeviceImage's.
+bool ReadImageRecords(std::span<const uint8_t> image, const ImageReadOptions& options, ImageRecords& records);
+
 }  // namespace vl

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/common/DecimalText.h"
+
 namespace vl {
 namespace {
 
@@ -19,9 +21,9 @@ std::string Hexadecimal(unsigned value, int digits) {
 }
 
 // A version digit pair; versions are single digits, anything else is unreadable.
-std::string Version(uint8_t major, uint8_t minor) {
+std::string Version(uint8_t major, uint8_t minor, const TextTranslator& translate) {
   if (major >= 10 || minor >= 10) return kUnknownValue;
-  return std::to_string(major) + "," + std::to_string(minor);
+  return DecimalText(major, minor, translate);
 }
 
 }  // namespace
@@ -65,7 +67,7 @@ std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfo
                                                                 const TextTranslator& translate) {
   const auto name = [&](DeviceInfoRow row) { return Translated(translate, kInfoRowNames[static_cast<int>(row)]); };
   const auto yesNo = [&](bool value) { return Translated(translate, value ? kInfoYes : kInfoNo); };
-  const std::string version = Version(source.ProgrammerMajor, source.ProgrammerMinor);
+  const std::string version = Version(source.ProgrammerMajor, source.ProgrammerMinor, translate);
   const std::string programmer =
       version == kUnknownValue ? kUnknownValue
                                : std::string(ProgrammerName(source.Programmer)) + " " + version;
@@ -80,7 +82,7 @@ std::vector<std::pair<std::string, std::string>> DeviceInfoRows(const DeviceInfo
       {name(DeviceInfoRow::ExternalKeyboard), yesNo(source.ExternalKeyboard)},
       {name(DeviceInfoRow::Memory), std::to_string(source.Memory) + "  " + Translated(translate, kInfoMemoryUnit)},
       {name(DeviceInfoRow::Programmer), programmer},
-      {name(DeviceInfoRow::Controller), Version(source.ControllerMajor, source.ControllerMinor)},
+      {name(DeviceInfoRow::Controller), Version(source.ControllerMajor, source.ControllerMinor, translate)},
   };
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 
 namespace vl {
 
@@ -15,22 +16,22 @@ inline constexpr const char* kUnknownValue = "?";
 // The information rows' names, in the order DeviceInfoRows gives them, and the
 // values of the yes-or-no rows (UTF-8).
 inline constexpr const char* kInfoRowNames[11] = {
-    "Серия",
-    "Наименование",
-    "Номер",
-    "Количество клавиш",
-    "Исполнение",
-    "Наличие считывателя магнитных карт",
-    "Наличие считывателя Smart-карт",
-    "Наличие внешней клавиатуры",
-    "Объем памяти",
-    "Программатор",
-    "Версия контроллера устройства",
+    VL_TEXT("core", "Серия"),
+    VL_TEXT("core", "Наименование"),
+    VL_TEXT("core", "Номер"),
+    VL_TEXT("core", "Количество клавиш"),
+    VL_TEXT("core", "Исполнение"),
+    VL_TEXT("core", "Наличие считывателя магнитных карт"),
+    VL_TEXT("core", "Наличие считывателя Smart-карт"),
+    VL_TEXT("core", "Наличие внешней клавиатуры"),
+    VL_TEXT("core", "Объем памяти"),
+    VL_TEXT("core", "Программатор"),
+    VL_TEXT("core", "Версия контроллера устройства"),
 };
-inline constexpr const char* kInfoYes = "да";
-inline constexpr const char* kInfoNo = "нет";
+inline constexpr const char* kInfoYes = VL_TEXT("core", "да");
+inline constexpr const char* kInfoNo = VL_TEXT("core", "нет");
 // The memory row's unit, two spaces after the number: "1234  байт".
-inline constexpr const char* kInfoMemoryUnit = "байт";
+inline constexpr const char* kInfoMemoryUnit = VL_TEXT("core", "байт");
 
 // Everything the window shows; catalogue texts in UTF-8.
 struct DeviceInfoSource {

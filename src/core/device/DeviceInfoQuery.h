@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/common/TranslatableText.h"
 #include "core/device/DeviceHeader.h"
 #include "core/device/DeviceIdentity.h"
 #include "core/device/DeviceInfo.h"
@@ -14,8 +15,8 @@
 
 namespace vl {
 
-inline constexpr const char* kInfoCaption = "Информация об устройстве";
-inline constexpr const char* kControllerReadError = "Ошибка чтения версии контроллера устройства.";
+inline constexpr const char* kInfoCaption = VL_TEXT("core", "Информация об устройстве");
+inline constexpr const char* kControllerReadError = VL_TEXT("core", "Ошибка чтения версии контроллера устройства.");
 
 using DeviceInfoTable = std::vector<std::pair<std::string, std::string>>;
 

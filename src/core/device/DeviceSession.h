@@ -11,6 +11,7 @@
 #include "core/catalogue/IDeviceCatalogue.h"
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
+#include "core/common/TranslatableText.h"
 #include "core/device/CancelGate.h"
 #include "core/device/CheckBytes.h"
 #include "core/device/DeviceHeader.h"
@@ -60,8 +61,8 @@ enum class OperationResult { Done, Failed, Cancelled };
 // block that failed all its attempts, or stopped at the gate.
 enum class MemoryTransfer { Done, Failed, Stopped };
 
-inline constexpr const char* kStatusReset = "сброс устройства";
-inline constexpr const char* kStatusClearing = "очистка памяти устройства";
+inline constexpr const char* kStatusReset = VL_TEXT("core", "сброс устройства");
+inline constexpr const char* kStatusClearing = VL_TEXT("core", "очистка памяти устройства");
 
 // The finishing routine after an error or a cancel: with clear the device memory
 // is cleared, otherwise the keyboard is reset; a non-empty message is shown with

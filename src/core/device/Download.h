@@ -8,32 +8,33 @@
 #include <string>
 #include <vector>
 
+#include "core/common/TranslatableText.h"
 #include "core/device/DeviceSession.h"
 #include "core/document/VL2Document.h"
 
 namespace vl {
 
-inline constexpr const char* kStatusBuildImage = "создание протокола данных";
-inline constexpr const char* kStatusWriteData = "загрузка данных в память устройства";
-inline constexpr const char* kStatusWriteHeader = "загрузка дополнительной информации";
-inline constexpr const char* kStatusInterval = "установка задержки между SCAN-кодами";
-inline constexpr const char* kStatusVerify = "проверка данных в памяти устройства";
-inline constexpr const char* kWriteRetryPattern = "%1-й повтор записи данных";
-inline constexpr const char* kImageTooLarge = "Объем раскладки превосходит память устройства.";
+inline constexpr const char* kStatusBuildImage = VL_TEXT("core", "создание протокола данных");
+inline constexpr const char* kStatusWriteData = VL_TEXT("core", "загрузка данных в память устройства");
+inline constexpr const char* kStatusWriteHeader = VL_TEXT("core", "загрузка дополнительной информации");
+inline constexpr const char* kStatusInterval = VL_TEXT("core", "установка задержки между SCAN-кодами");
+inline constexpr const char* kStatusVerify = VL_TEXT("core", "проверка данных в памяти устройства");
+inline constexpr const char* kWriteRetryPattern = VL_TEXT("core", "%1-й повтор записи данных");
+inline constexpr const char* kImageTooLarge = VL_TEXT("core", "Объем раскладки превосходит память устройства.");
 inline constexpr const char* kWriteErrorNormal =
-    "Ошибка записи данных в память устройства. Используйте настройки программирования устройств "
-    "(пункт меню Сервис-Параметры-Устройство).";
-inline constexpr const char* kWriteErrorProtected = "Ошибка записи данных в память устройства.";
+    VL_TEXT("core", "Ошибка записи данных в память устройства. Используйте настройки программирования устройств "
+    "(пункт меню Сервис-Параметры-Устройство).");
+inline constexpr const char* kWriteErrorProtected = VL_TEXT("core", "Ошибка записи данных в память устройства.");
 // A write that failed because the port itself went away: no setting helps then.
 inline constexpr const char* kPortLost =
-    "Ошибка записи данных в память устройства: порт клавиатуры закрыт (устройство отключено).";
-inline constexpr const char* kHeaderError = "Ошибка подготовки устройства.";
-inline constexpr const char* kVerifyReadError = "Ошибка проверки данных: память устройства не читается.";
+    VL_TEXT("core", "Ошибка записи данных в память устройства: порт клавиатуры закрыт (устройство отключено).");
+inline constexpr const char* kHeaderError = VL_TEXT("core", "Ошибка подготовки устройства.");
+inline constexpr const char* kVerifyReadError = VL_TEXT("core", "Ошибка проверки данных: память устройства не читается.");
 inline constexpr const char* kVerifyStopped =
-    "Проверка данных прервана: раскладка загружена в устройство, но не проверена.";
+    VL_TEXT("core", "Проверка данных прервана: раскладка загружена в устройство, но не проверена.");
 
 inline constexpr const char* kVerifyMismatchPattern =
-    "Ошибка проверки данных: память устройства отличается от раскладки с адреса %1.";
+    VL_TEXT("core", "Ошибка проверки данных: память устройства отличается от раскладки с адреса %1.");
 
 inline constexpr int kWriteSends = 11;  // the first send and ten repeats
 

@@ -1,14 +1,14 @@
 #include "core/device/Interval.h"
 
+#include "core/common/DecimalText.h"
 #include "core/device/OperationDriver.h"
 
 namespace vl {
 
-std::string IntervalItemText(int item) {
+std::string IntervalItemText(int item, const TextTranslator& translate) {
   const int tenths = (item + 1) * 16;
-  std::string text = std::to_string(tenths / 10);
-  if (tenths % 10 != 0) text += "," + std::to_string(tenths % 10);
-  return text;
+  if (tenths % 10 == 0) return std::to_string(tenths / 10);
+  return DecimalText(tenths / 10, tenths % 10, translate);
 }
 
 bool RunInterval(const PortAccess& access, int item, IPrompt& prompt) {

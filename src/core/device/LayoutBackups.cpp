@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "core/common/FileErrors.h"
-#include "core/common/Placeholders.h"
 #include "core/document/LayoutFile.h"
 
 namespace vl {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/TranslatableText.h"
 #include "core/device/DeviceSession.h"
 #include "core/document/VL2Document.h"
 #include "core/settings/SettingsBackend.h"
@@ -44,9 +45,9 @@ std::vector<std::string> FolderFileNames(const std::filesystem::path& folder);
 // Returns how many were deleted.
 size_t PruneBackups(const std::filesystem::path& folder, size_t keep = kKeptBackups);
 
-inline constexpr const char* kBackupReplaceQuestion = "Файл %1 уже существует. Заменить его копией раскладки устройства?";
+inline constexpr const char* kBackupReplaceQuestion = VL_TEXT("core", "Файл %1 уже существует. Заменить его копией раскладки устройства?");
 inline constexpr const char* kBackupOverLayout =
-    "Копия раскладки устройства не может быть записана в файл загружаемой раскладки %1.";
+    VL_TEXT("core", "Копия раскладки устройства не может быть записана в файл загружаемой раскладки %1.");
 
 // Whether a backup may be written at path: never over layoutFile, the layout
 // about to be downloaded (the same file by any name), and over another existing

@@ -7,40 +7,14 @@ namespace vl {
 
 namespace {
 
-// What an image holds: the keys by key number k = x * height + y, and the card reader.
-struct ImageContent {
-  std::vector<TMacroButton> keys;
-  TMacroButton card;
-  uint8_t trackMask = 0;
-};
-
-class ContentSink final : public IUploadSink {
- public:
-  ContentSink(ImageContent& content, int height) : content_(content), height_(height) {}
-  void StoreKey(GridOffset offset, const TMacroButton& record) override {
-    content_.keys[static_cast<size_t>(offset.Dx * height_ + offset.Dy)] = record;
-  }
-  void StoreCardReader(const TMacroButton& card, uint8_t trackMask) override {
-    content_.card = card;
-    content_.trackMask = trackMask;
-  }
-
- private:
-  ImageContent& content_;
-  int height_;
-};
-
-std::optional<ImageContent> DeviceContent(const TVL2Document& document, const SettingsStore& settings,
+std::optional<ImageRecords> DeviceContent(const TVL2Document& document, const SettingsStore& settings,
                                           const ImageDevice& device, const TRect& selection,
                                           const KeyPlacement& placement) {
   auto image = BuildDeviceImage(document, settings, device, selection, placement);
   if (!image) return std::nullopt;
   image->pop_back();  // the CRC-8
-  ImageContent content;
-  content.keys.resize(static_cast<size_t>(device.Width * device.Height));
-  ContentSink sink(content, device.Height);
-  const ImageReadOptions options{.Width = device.Width, .Height = device.Height, .WithCard = true};
-  ReadDeviceImage(*image, options, [](int x, int y) { return GridOffset{x, y}; }, sink);
+  ImageRecords content;
+  ReadImageRecords(*image, {.Width = device.Width, .Height = device.Height, .WithCard = true}, content);
   return content;
 }
 

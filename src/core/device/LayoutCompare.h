@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 #include "core/device/DeviceImage.h"
 #include "core/device/OperationDriver.h"
 #include "core/document/Field.h"
@@ -88,18 +89,18 @@ std::vector<KeyDifference> CompareLayoutFiles(const TVL2Document& a, const TVL2D
 std::vector<TrackDifference> CompareLayoutFileCards(const TVL2Document& a, const TVL2Document& b);
 
 // The names of the differences, each a whole word or phrase.
-inline constexpr const char* kTrackEnabledName = "включение";
-inline constexpr const char* kTrackHeaderName = "заголовок";
-inline constexpr const char* kTrackTerminatorName = "разделитель";
-inline constexpr const char* kTrackFlagsName = "старт-стоп символы и LRC";
-inline constexpr const char* kDiffFunctionName = "функция";
-inline constexpr const char* kDiffPressName = "нажатие";
-inline constexpr const char* kDiffReleaseName = "отпускание";
-inline constexpr const char* kDiffAutoRepeatName = "автоповтор";
-inline constexpr const char* kDiffClickName = "щелчок";
+inline constexpr const char* kTrackEnabledName = VL_TEXT("core", "включение");
+inline constexpr const char* kTrackHeaderName = VL_TEXT("core", "заголовок");
+inline constexpr const char* kTrackTerminatorName = VL_TEXT("core", "разделитель");
+inline constexpr const char* kTrackFlagsName = VL_TEXT("core", "старт-стоп символы и LRC");
+inline constexpr const char* kDiffFunctionName = VL_TEXT("core", "функция");
+inline constexpr const char* kDiffPressName = VL_TEXT("core", "нажатие");
+inline constexpr const char* kDiffReleaseName = VL_TEXT("core", "отпускание");
+inline constexpr const char* kDiffAutoRepeatName = VL_TEXT("core", "автоповтор");
+inline constexpr const char* kDiffClickName = VL_TEXT("core", "щелчок");
 // A key's place: column and row, then the device key when there is one.
-inline constexpr const char* kCellPlacePattern = "столбец %1, строка %2";
-inline constexpr const char* kDeviceKeyPattern = " (клавиша устройства %1,%2)";
+inline constexpr const char* kCellPlacePattern = VL_TEXT("core", "столбец %1, строка %2");
+inline constexpr const char* kDeviceKeyPattern = VL_TEXT("core", " (клавиша устройства %1,%2)");
 
 // "дорожка 2: заголовок, включение".
 std::string TrackDifferenceLine(const TrackDifference& difference);

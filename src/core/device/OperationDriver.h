@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/TranslatableText.h"
 #include "core/device/DeviceSession.h"
 #include "core/document/DeviceRead.h"
 #include "core/document/Field.h"
@@ -20,29 +21,29 @@
 namespace vl {
 
 inline constexpr const char* kSelectionTooLarge =
-    "Размер выделенной области превосходит размер клавиатуры. Продолжить?";
+    VL_TEXT("core", "Размер выделенной области превосходит размер клавиатуры. Продолжить?");
 inline constexpr const char* kCheckRemarks =
-    "При проверке загружаемого фрагмента обнаружены замечания. Продолжить загрузку?";
+    VL_TEXT("core", "При проверке загружаемого фрагмента обнаружены замечания. Продолжить загрузку?");
 inline constexpr const char* kCancelDownloadQuestion =
-    "После отмены загрузки память устройства будет очищена. Продолжить загрузку?";
-inline constexpr const char* kStatusDetect = "определение подключенного устройства";
-inline constexpr const char* kStatusController = "определение версии контроллера устройства";
-inline constexpr const char* kStatusKeyboardReset = "сброс клавиатуры";
-inline constexpr const char* kCaptionDownload = "Загрузка";
-inline constexpr const char* kCaptionUpload = "Чтение";
+    VL_TEXT("core", "После отмены загрузки память устройства будет очищена. Продолжить загрузку?");
+inline constexpr const char* kStatusDetect = VL_TEXT("core", "определение подключенного устройства");
+inline constexpr const char* kStatusController = VL_TEXT("core", "определение версии контроллера устройства");
+inline constexpr const char* kStatusKeyboardReset = VL_TEXT("core", "сброс клавиатуры");
+inline constexpr const char* kCaptionDownload = VL_TEXT("core", "Загрузка");
+inline constexpr const char* kCaptionUpload = VL_TEXT("core", "Чтение");
 inline constexpr const char* kKeysOutsidePattern =
-    "Клавиш с данными вне поля устройства (%1x%2): %3. Они не будут записаны в устройство. Продолжить загрузку?";
+    VL_TEXT("core", "Клавиш с данными вне поля устройства (%1x%2): %3. Они не будут записаны в устройство. Продолжить загрузку?");
 // %1 the layer count, %2 and %5 kInfoYes or kInfoNo, %3 the interval, %4 the language's name.
 inline constexpr const char* kDownloadPropertiesPattern =
-    "Свойства загружаемой раскладки:\n\n"
+    VL_TEXT("core", "Свойства загружаемой раскладки:\n\n"
     "  Количество уровней: %1\n"
     "  Автокоррекция Num Lock и Caps Lock: %2\n"
     "  Интервал между посылаемыми SCAN-кодами : %3 мс\n"
     "  Язык раскладки : %4\n"
     "  Буферизация нажатых клавиш : %5\n\n"
-    "Заменить раскладку в подключенном устройстве?";
+    "Заменить раскладку в подключенном устройстве?");
 // The layout languages as the settings dialog lists them.
-inline constexpr const char* kLayoutLanguageNames[3] = {"английский", "русский", "украинский"};
+inline constexpr const char* kLayoutLanguageNames[3] = {VL_TEXT("core", "английский"), VL_TEXT("core", "русский"), VL_TEXT("core", "украинский")};
 
 // More columns than the device is wide or more rows than it is high.
 bool SelectionExceedsDevice(const TRect& selection, int width, int height);

@@ -6,21 +6,22 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/common/TranslatableText.h"
 #include "core/device/DeviceSession.h"
 #include "core/document/DeviceRead.h"
 
 namespace vl {
 
-inline constexpr const char* kStatusDataSize = "определение объема данных";
-inline constexpr const char* kStatusReadData = "чтение данных из памяти устройства";
-inline constexpr const char* kStatusProcess = "обработка раскладки";
-inline constexpr const char* kReadRetryPattern = "%1-й повтор чтения данных";
-inline constexpr const char* kDeviceEmpty = "Память устройства пуста.";
-inline constexpr const char* kDataSizeError = "Ошибка определения размера данных в памяти устройства.";
-inline constexpr const char* kReadError = "Ошибка чтения раскладки.";
+inline constexpr const char* kStatusDataSize = VL_TEXT("core", "определение объема данных");
+inline constexpr const char* kStatusReadData = VL_TEXT("core", "чтение данных из памяти устройства");
+inline constexpr const char* kStatusProcess = VL_TEXT("core", "обработка раскладки");
+inline constexpr const char* kReadRetryPattern = VL_TEXT("core", "%1-й повтор чтения данных");
+inline constexpr const char* kDeviceEmpty = VL_TEXT("core", "Память устройства пуста.");
+inline constexpr const char* kDataSizeError = VL_TEXT("core", "Ошибка определения размера данных в памяти устройства.");
+inline constexpr const char* kReadError = VL_TEXT("core", "Ошибка чтения раскладки.");
 inline constexpr const char* kCrcError =
-    "Ошибочная контрольная сумма. Закройте все программы и повторите попытку чтения.";
-inline constexpr const char* kProcessError = "Ошибка обработки раскладки.";
+    VL_TEXT("core", "Ошибочная контрольная сумма. Закройте все программы и повторите попытку чтения.");
+inline constexpr const char* kProcessError = VL_TEXT("core", "Ошибка обработки раскладки.");
 
 inline constexpr int kReadAttempts = 10;
 

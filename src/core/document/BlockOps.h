@@ -8,17 +8,18 @@
 // notes, bookmarks and groups stay at their cells (Clear excepted, see there).
 
 #include "core/common/Prompt.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/Clipboard.h"
 #include "core/document/VL2Document.h"
 
 namespace vl {
 
-inline constexpr const char* kEmptyCopyText = "Копируемый фрагмент пуст.";
+inline constexpr const char* kEmptyCopyText = VL_TEXT("core", "Копируемый фрагмент пуст.");
 inline constexpr const char* kPasteSizeQuestion =
-    "Прямоугольник данных в буфере обмена превосходит выделенный. Вставить ячейки буфера в "
+    VL_TEXT("core", "Прямоугольник данных в буфере обмена превосходит выделенный. Вставить ячейки буфера в "
     "выделенный прямоугольник?\r[Да] - вставить ячейки буфера в выделенный прямоугольник;\r"
-    "[Нет] - вставить все ячейки буфера;\r[Отмена] - отменить вставку;";
-inline constexpr const char* kReplaceQuestion = "Заменить содержимое конечных кнопок?";
+    "[Нет] - вставить все ячейки буфера;\r[Отмена] - отменить вставку;");
+inline constexpr const char* kReplaceQuestion = VL_TEXT("core", "Заменить содержимое конечных кнопок?");
 
 // Copies the block's keys for the layer into the clipboard: layer-switching keys
 // whole, macro keys with that layer only. When no key has data for the layer the

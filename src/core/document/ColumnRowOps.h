@@ -5,14 +5,15 @@
 // is one history step, sets Modified and notifies Repaint.
 
 #include "core/common/Prompt.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/VL2Document.h"
 
 namespace vl {
 
 inline constexpr const char* kInsertColumnsQuestion =
-    "При добавлении столбцов значения правых столбцов будут удалены. Продолжить?";
+    VL_TEXT("core", "При добавлении столбцов значения правых столбцов будут удалены. Продолжить?");
 inline constexpr const char* kInsertRowsQuestion =
-    "При добавлении строк значения нижних строк будут удалены. Продолжить?";
+    VL_TEXT("core", "При добавлении строк значения нижних строк будут удалены. Продолжить?");
 
 // Inserts as many empty columns at the block's left column as the block is wide,
 // pushing the columns right of it to the right. When the last columns, which fall

@@ -1,6 +1,6 @@
 #include "core/document/GridTexts.h"
 
-#include "core/common/Placeholders.h"
+#include "core/common/FilledText.h"
 #include "core/document/EditingSupport.h"
 #include "core/text/Cp1251.h"
 
@@ -15,7 +15,7 @@ constexpr size_t kHintLineLength = 75;
 // The formats may be translated: their numbers are filled without printf.
 template <typename... Numbers>
 std::string Format(const std::string& format, Numbers... numbers) {
-  return FillPlaceholders(format, {std::string_view(std::to_string(numbers))...});
+  return FilledText(format, {std::to_string(numbers)...});
 }
 
 void Intersect(TMacroButton& summary, const TMacroButton& key) {
@@ -65,7 +65,7 @@ std::string KeyHint(const TKeyNote& note, const TextTranslator& translate) {
 
 std::string PositionText(const TRect& selection, const TextTranslator& translate) {
   if (selection.Width() == 1 && selection.Height() == 1) {
-    return Format("(%d,%d)", selection.Left, selection.Top);
+    return Format("(%1,%2)", selection.Left, selection.Top);
   }
   return Format(Translated(translate, kBlockSizeFormat), selection.Width(), selection.Height());
 }
@@ -82,9 +82,9 @@ std::string MoveText(const TRect& source, const TRect& target, const TextTransla
   if (source.Width() == 1 && source.Height() == 1) {
     return Format(Translated(translate, kMoveKeyFormat), source.Left, source.Top, target.Left, target.Top);
   }
-  return Format("(%d,%d)(%d,%d)", source.Left, source.Top, source.Right, source.Bottom) +
+  return Format("(%1,%2)(%3,%4)", source.Left, source.Top, source.Right, source.Bottom) +
          Translated(translate, kMoveBlockSeparator) +
-         Format("(%d,%d)(%d,%d)", target.Left, target.Top, target.Right, target.Bottom);
+         Format("(%1,%2)(%3,%4)", target.Left, target.Top, target.Right, target.Bottom);
 }
 
 std::string CellSequenceText(const std::string& sequence, KeyLanguage language,
@@ -106,8 +106,8 @@ std::string CellInformation(const TVL2Document& document, int column, int row,
   }
   const TGroupCell group = document.GetGroup(column, row);
   if (group.IsGrouped()) {
-    line(kCellGroup, Format("(%d,%d)-(%d,%d)", group.Left, group.Top, group.Right, group.Bottom));
-    line(kCellMasterKey, Format("(%d,%d)", group.MasterCol, group.MasterRow));
+    line(kCellGroup, Format("(%1,%2)-(%3,%4)", group.Left, group.Top, group.Right, group.Bottom));
+    line(kCellMasterKey, Format("(%1,%2)", group.MasterCol, group.MasterRow));
   }
   const TMacroButton* key = document.GetKey(column, row);
   if (!key || key->Func > kFuncShiftToLayer0 + 3) return text;

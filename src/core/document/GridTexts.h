@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/KeyNote.h"
 #include "core/document/MacroButton.h"
 #include "core/document/VL2Document.h"
@@ -14,25 +15,25 @@
 namespace vl {
 
 // The words of the texts below; each function passes them through its translator.
-inline constexpr const char* kCellNote = "Примечание";
-inline constexpr const char* kCellBookmark = "Закладка";
-inline constexpr const char* kCellGroup = "Группа";
-inline constexpr const char* kCellMasterKey = "Мастер-клавиша";
-inline constexpr const char* kCellFunction = "Действие";
-inline constexpr const char* kCellLayer = "Уровень ";
-inline constexpr const char* kCellPress = "Нажатие";
-inline constexpr const char* kCellRelease = "Отжатие";
-inline constexpr const char* kCellAutoRepeat = "Автоповтор";
-inline constexpr const char* kCellYes = "да";
-inline constexpr const char* kCellClick = "Щелчок";
-inline constexpr const char* kCellClickFormat = "%d,%dc";
-inline constexpr const char* kCellLayerNote = "Примечание уровня";
-inline constexpr const char* kCellNothingShown = "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ";
-inline constexpr const char* kBlockSizeFormat = "размер (%d,%d)";
-inline constexpr const char* kOneKeyCaption = "Клавиша ";
-inline constexpr const char* kBlockCaptionFormat = "Клавиши (%d,%d)-(%d,%d)";
-inline constexpr const char* kMoveKeyFormat = "(%d,%d) в (%d,%d)";
-inline constexpr const char* kMoveBlockSeparator = " в ";
+inline constexpr const char* kCellNote = VL_TEXT("core", "Примечание");
+inline constexpr const char* kCellBookmark = VL_TEXT("core", "Закладка");
+inline constexpr const char* kCellGroup = VL_TEXT("core", "Группа");
+inline constexpr const char* kCellMasterKey = VL_TEXT("core", "Мастер-клавиша");
+inline constexpr const char* kCellFunction = VL_TEXT("core", "Действие");
+inline constexpr const char* kCellLayer = VL_TEXT("core", "Уровень ");
+inline constexpr const char* kCellPress = VL_TEXT("core", "Нажатие");
+inline constexpr const char* kCellRelease = VL_TEXT("core", "Отжатие");
+inline constexpr const char* kCellAutoRepeat = VL_TEXT("core", "Автоповтор");
+inline constexpr const char* kCellYes = VL_TEXT("core", "да");
+inline constexpr const char* kCellClick = VL_TEXT("core", "Щелчок");
+inline constexpr const char* kCellClickFormat = VL_TEXT("core", "%1,%2c");
+inline constexpr const char* kCellLayerNote = VL_TEXT("core", "Примечание уровня");
+inline constexpr const char* kCellNothingShown = VL_TEXT("core", "СОДЕРЖАТСЯ НЕОТОБРАЖАЕМЫЕ СИМВОЛЫ");
+inline constexpr const char* kBlockSizeFormat = VL_TEXT("core", "размер (%1,%2)");
+inline constexpr const char* kOneKeyCaption = VL_TEXT("core", "Клавиша ");
+inline constexpr const char* kBlockCaptionFormat = VL_TEXT("core", "Клавиши (%1,%2)-(%3,%4)");
+inline constexpr const char* kMoveKeyFormat = VL_TEXT("core", "(%1,%2) в (%3,%4)");
+inline constexpr const char* kMoveBlockSeparator = VL_TEXT("core", " в ");
 
 // What all keys of the block have in common: the top-left key's records, with
 // every field that differs in another key cleared (a differing function becomes

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "core/common/TranslatableText.h"
+
 namespace vl {
 
 enum KeyFunc : uint8_t {
@@ -21,17 +23,17 @@ inline constexpr bool IsLayerSwitch(uint8_t func) { return func >= 1 && func <= 
 
 // Captions of the key function window, indexed by code 0..10 (UTF-8).
 inline constexpr const char* kFuncCaptions[11] = {
-    "Макрос",
-    "Переход на уровень вверх",
-    "Переход на уровень вниз",
-    "Переход на 0 уровень",
-    "Переход на 1 уровень",
-    "Переход на 2 уровень",
-    "Переход на 3 уровень",
-    "Временный переход на 0 уровень",
-    "Временный переход на 1 уровень",
-    "Временный переход на 2 уровень",
-    "Временный переход на 3 уровень",
+    VL_TEXT("core", "Макрос"),
+    VL_TEXT("core", "Переход на уровень вверх"),
+    VL_TEXT("core", "Переход на уровень вниз"),
+    VL_TEXT("core", "Переход на 0 уровень"),
+    VL_TEXT("core", "Переход на 1 уровень"),
+    VL_TEXT("core", "Переход на 2 уровень"),
+    VL_TEXT("core", "Переход на 3 уровень"),
+    VL_TEXT("core", "Временный переход на 0 уровень"),
+    VL_TEXT("core", "Временный переход на 1 уровень"),
+    VL_TEXT("core", "Временный переход на 2 уровень"),
+    VL_TEXT("core", "Временный переход на 3 уровень"),
 };
 
 // Labels of layer-switching keys in the key image, indexed by code 0..10.

@@ -7,20 +7,21 @@
 
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/VL2Document.h"
 #include "core/settings/SettingsStore.h"
 
 namespace vl {
 
-inline constexpr const char* kLayoutReadError = "Ошибка чтения раскладки.";
-inline constexpr const char* kWrongPasswordError = "Указан неверный пароль. Не удается открыть раскладку.";
+inline constexpr const char* kLayoutReadError = VL_TEXT("core", "Ошибка чтения раскладки.");
+inline constexpr const char* kWrongPasswordError = VL_TEXT("core", "Указан неверный пароль. Не удается открыть раскладку.");
 inline constexpr const char* kOldFormatQuestion =
-    "Формат файла соответсвует формату программы Velmorando 1.5. Преобразовать файл в "
-    "формат Velmorando 2.0?";
-inline constexpr const char* kStatusReadLayout = "Чтение раскладки из файла";
-inline constexpr const char* kStatusSaveKeys = "Сохранение функций кнопок";
-inline constexpr const char* kStatusSaveNotes = "Сохр. примечаний и закладок";
-inline constexpr const char* kStatusSaveGroups = "Сохр. групп клавиш";
+    VL_TEXT("core", "Формат файла соответсвует формату программы Velmorando 1.5. Преобразовать файл в "
+    "формат Velmorando 2.0?");
+inline constexpr const char* kStatusReadLayout = VL_TEXT("core", "Чтение раскладки из файла");
+inline constexpr const char* kStatusSaveKeys = VL_TEXT("core", "Сохранение функций кнопок");
+inline constexpr const char* kStatusSaveNotes = VL_TEXT("core", "Сохр. примечаний и закладок");
+inline constexpr const char* kStatusSaveGroups = VL_TEXT("core", "Сохр. групп клавиш");
 
 // Writes the document; the layout properties come from the settings. On success
 // Modified = false, Named = true, FileName = fileName, and the history marks the

@@ -5,21 +5,22 @@
 #include <string>
 
 #include "core/common/Prompt.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/VL2Document.h"
 
 namespace vl {
 
 // The texts the commands show.
-inline constexpr const char* kPasswordCaption = "Пароль";
-inline constexpr const char* kRepeatCaption = "Подтверждение пароля";
-inline constexpr const char* kEnterPassword = "Введите пароль для открытия раскладки";
-inline constexpr const char* kRepeatPassword = "Введите пароль еще раз:";
+inline constexpr const char* kPasswordCaption = VL_TEXT("core", "Пароль");
+inline constexpr const char* kRepeatCaption = VL_TEXT("core", "Подтверждение пароля");
+inline constexpr const char* kEnterPassword = VL_TEXT("core", "Введите пароль для открытия раскладки");
+inline constexpr const char* kRepeatPassword = VL_TEXT("core", "Введите пароль еще раз:");
 inline constexpr const char* kForgottenPasswordWarning =
-    "Внимание! Забытый пароль восстановить невозможно. Список паролей рекомендуется хранить в "
-    "надежном месте. Следует также помнить, что при вводе пароля учитывается регистр букв.";
-inline constexpr const char* kPasswordMismatch = "При подтверждении введен неверный пароль.";
-inline constexpr const char* kNoPassword = "Пароль не установлен.";
-inline constexpr const char* kPasswordRemoved = "Пароль для чтения удален.";
+    VL_TEXT("core", "Внимание! Забытый пароль восстановить невозможно. Список паролей рекомендуется хранить в "
+    "надежном месте. Следует также помнить, что при вводе пароля учитывается регистр букв.");
+inline constexpr const char* kPasswordMismatch = VL_TEXT("core", "При подтверждении введен неверный пароль.");
+inline constexpr const char* kNoPassword = VL_TEXT("core", "Пароль не установлен.");
+inline constexpr const char* kPasswordRemoved = VL_TEXT("core", "Пароль для чтения удален.");
 
 // Asks for the password ("Введите пароль для открытия раскладки" over "(" +
 // window caption + ")"), then for it again under the warning that a forgotten

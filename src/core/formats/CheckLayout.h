@@ -8,18 +8,19 @@
 #include <vector>
 
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/Document.h"
 #include "core/document/Field.h"
 
 namespace vl {
 
 // The remarks' patterns: %1 the layers or the layer.
-inline constexpr const char* kUnloadedDataPattern = "Содержится информация в незагружаемых уровнях (%1)";
-inline constexpr const char* kUnloadedLinkPattern = "Ссылка на незагружаемые уровни (%1)";
+inline constexpr const char* kUnloadedDataPattern = VL_TEXT("core", "Содержится информация в незагружаемых уровнях (%1)");
+inline constexpr const char* kUnloadedLinkPattern = VL_TEXT("core", "Ссылка на незагружаемые уровни (%1)");
 inline constexpr const char* kUnreachableLayerPattern =
-    "Уровень %1 содержит данные, но раскладка не имеет клавиши перехода на этот уровень";
+    VL_TEXT("core", "Уровень %1 содержит данные, но раскладка не имеет клавиши перехода на этот уровень");
 inline constexpr const char* kEmptyLayerPattern =
-    "Раскладка содержит переход на уровень %1, но уровень не имеет запрограммированных макросов";
+    VL_TEXT("core", "Раскладка содержит переход на уровень %1, но уровень не имеет запрограммированных макросов");
 
 // One remark; remarks are numbered from 1 in the order found.
 struct CheckRemark {

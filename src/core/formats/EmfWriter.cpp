@@ -1,6 +1,9 @@
 #include "core/formats/EmfWriter.h"
 
 #include <algorithm>
+#include <optional>
+
+#include "core/text/Utf8.h"
 
 namespace vl {
 
@@ -27,31 +30,21 @@ void PatchLe32(std::string& out, size_t at, uint32_t value) {
   for (size_t k = 0; k < 4; ++k) out[at + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
 }
 
-// UTF-8 to UTF-16 code units; malformed bytes become U+FFFD.
+// UTF-8 to UTF-16 code units; each byte that starts no valid character becomes
+// U+FFFD.
 std::u16string ToUtf16(std::string_view utf8) {
   std::u16string out;
   for (size_t i = 0; i < utf8.size();) {
-    const auto b0 = static_cast<unsigned char>(utf8[i]);
-    int extra = b0 < 0x80 ? 0 : (b0 >> 5) == 0x6 ? 1 : (b0 >> 4) == 0xE ? 2 : (b0 >> 3) == 0x1E ? 3 : -1;
-    uint32_t cp = extra == 0 ? b0 : extra == 1 ? (b0 & 0x1Fu) : extra == 2 ? (b0 & 0x0Fu) : (b0 & 0x07u);
-    bool ok = extra >= 0 && i + static_cast<size_t>(extra) < utf8.size();
-    for (int k = 1; ok && k <= extra; ++k) {
-      const auto b = static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]);
-      ok = (b & 0xC0u) == 0x80u;
-      cp = (cp << 6) | (b & 0x3Fu);
-    }
-    if (!ok) {
+    const std::optional<char32_t> code = NextUtf8CodePoint(utf8, i);
+    if (!code) {
       out.push_back(u'\uFFFD');
       ++i;
-      continue;
-    }
-    i += static_cast<size_t>(extra) + 1;
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    } else if (*code >= 0x10000) {
+      const char32_t offset = *code - 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (offset >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (offset & 0x3FF)));
     } else {
-      out.push_back(static_cast<char16_t>(cp));
+      out.push_back(static_cast<char16_t>(*code));
     }
   }
   return out;
@@ -181,14 +174,19 @@ void EmfWriter::Ellipse(const EmfRect& box) {
   EndRecord();
 }
 
+int32_t EmfWriter::TextWidth(std::string_view utf8) const {
+  int32_t width = 0;
+  for (char16_t c : ToUtf16(utf8)) width += Advance(c, fontHeight_);
+  return width;
+}
+
 void EmfWriter::Text(int32_t x, int32_t y, std::string_view utf8, const EmfRect& clip) {
   const std::u16string text = ToUtf16(utf8);
   constexpr uint32_t kFixedPart = 76;  // record header to the end of the text block
   const auto chars = static_cast<uint32_t>(text.size());
   const uint32_t stringBytes = (chars * 2 + 3) / 4 * 4;
   const int32_t height = fontHeight_;
-  int32_t width = 0;
-  for (char16_t c : text) width += Advance(c, height);
+  const int32_t width = TextWidth(utf8);
 
   BeginRecord(kEmrExtTextOutW);
   // Bounds: what is drawn, so no more than the clipping rectangle.

@@ -64,6 +64,9 @@ class EmfWriter {
   // the clipping rectangle; the text is UTF-8, written as UTF-16 with a spacing
   // array estimated from that font's height.
   void Text(int32_t x, int32_t y, std::string_view utf8, const EmfRect& clip);
+  // The width Text estimates for the text, and the line height, in logical units.
+  int32_t TextWidth(std::string_view utf8) const;
+  int32_t LineHeight() const { return fontHeight_; }
 
   // Appends the end record and returns the whole metafile.
   std::string Finish();

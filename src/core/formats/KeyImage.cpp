@@ -105,8 +105,8 @@ std::string Label(const KeyImageRequest& r, int i, int j, int layer) {
   return {};
 }
 
-std::vector<std::string> LabelsToDraw(const KeyImageRequest& r, int i, int j) {
-  std::vector<std::string> labels;
+std::vector<LayerLabel> LayerLabelsToDraw(const KeyImageRequest& r, int i, int j) {
+  std::vector<LayerLabel> labels;
   // Outside the selection (beyond the field's edge) even "every position" draws none.
   if (r.Options.Create == LabelCreate::Never ||
       !r.Selection.Contains(r.Selection.Left + i, r.Selection.Top + j)) {
@@ -116,10 +116,18 @@ std::vector<std::string> LabelsToDraw(const KeyImageRequest& r, int i, int j) {
     if ((r.Options.Layers & (1u << layer)) == 0) continue;
     std::string text = Label(r, i, j, layer);
     if (r.Options.Create == LabelCreate::NonEmpty && text.empty()) continue;
-    labels.push_back(std::move(text));
+    labels.push_back({layer, std::move(text)});
   }
   return labels;
 }
+
+std::vector<std::string> LabelsToDraw(const KeyImageRequest& r, int i, int j) {
+  std::vector<std::string> texts;
+  for (LayerLabel& label : LayerLabelsToDraw(r, i, j)) texts.push_back(std::move(label.Text));
+  return texts;
+}
+
+LabelCorner LayerCorner(int layer) { return {(layer & 1) != 0, (layer & 2) != 0}; }
 
 int PositionProgress(const KeyImageRequest& r, int done) {
   const int total = r.Columns * r.Rows;

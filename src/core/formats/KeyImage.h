@@ -12,6 +12,7 @@
 
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/Field.h"
 #include "core/text/KeyTexts.h"
 
@@ -67,7 +68,7 @@ struct KeyImageOptions {
 
 // Longest label: sequence texts and notes are cut to this many characters.
 inline constexpr size_t kMaxLabelChars = 40;
-inline constexpr const char* kStatusBuildPicture = "Создание рисунка";
+inline constexpr const char* kStatusBuildPicture = VL_TEXT("core", "Создание рисунка");
 
 // One drawing job. Position (i, j), i = 0 .. Columns - 1 from the left and
 // j = 0 .. Rows - 1 from the top, shows the key at column Selection.Left + i,
@@ -104,9 +105,26 @@ KeyBox KeyOutline(const KeyImageRequest& request, int i, int j);
 // without a record.
 std::string Label(const KeyImageRequest& request, int i, int j, int layer);
 
+struct LayerLabel {
+  int Layer = 0;
+  std::string Text;
+  bool operator==(const LayerLabel&) const = default;
+};
+
 // The labels to draw at (i, j): one per layer whose bit is set, in layer order,
 // filtered by Options.Create; none outside the selection.
+std::vector<LayerLabel> LayerLabelsToDraw(const KeyImageRequest& request, int i, int j);
+// Their texts alone, for a painter that stacks them.
 std::vector<std::string> LabelsToDraw(const KeyImageRequest& request, int i, int j);
+
+// The corner of the key where the metafile and the Rich Text put a layer's label:
+// layer 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right, so the labels of
+// several layers do not cover one another and each layer is found at one place.
+struct LabelCorner {
+  bool Right = false;
+  bool Bottom = false;
+};
+LabelCorner LayerCorner(int layer);
 
 // Progress 0..100 after `done` of the request's positions.
 int PositionProgress(const KeyImageRequest& request, int done);

@@ -1,5 +1,7 @@
 #include "core/formats/KeyImageMetafile.h"
 
+#include <algorithm>
+
 #include "core/formats/EmfWriter.h"
 
 namespace vl {
@@ -20,8 +22,8 @@ std::string BuildKeyImageMetafile(const KeyImageRequest& request, IReporter& rep
   emf.Select(keyPen);
   emf.Select(keyBrush);
   emf.Select(font);
-  // Labels of several layers share a corner; an opaque text box would hide the
-  // outline and the labels beneath it.
+  // A long label may reach into another layer's corner; an opaque text box would
+  // hide the outline and the label beneath it.
   emf.SetTransparentText();
 
   int done = 0;
@@ -37,8 +39,12 @@ std::string BuildKeyImageMetafile(const KeyImageRequest& request, IReporter& rep
       }
       // A label longer than its key is cut at the key's edge instead of running
       // over its neighbours.
-      for (const std::string& label : LabelsToDraw(request, i, j)) {
-        emf.Text(key.Left, key.Top, label, box);
+      for (const LayerLabel& label : LayerLabelsToDraw(request, i, j)) {
+        const LabelCorner corner = LayerCorner(label.Layer);
+        // A label wider or higher than the key keeps its start visible.
+        const int32_t x = corner.Right ? std::max(key.Left, key.Right - emf.TextWidth(label.Text)) : key.Left;
+        const int32_t y = corner.Bottom ? std::max(key.Top, key.Bottom - emf.LineHeight()) : key.Top;
+        emf.Text(x, y, label.Text, box);
       }
       ++done;
     }

@@ -1,8 +1,9 @@
 #include "core/formats/KeyImageRichText.h"
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
+#include "core/common/FilledText.h"
 #include "core/text/Cp1251.h"
 
 namespace vl {
@@ -10,7 +11,7 @@ namespace vl {
 namespace {
 
 constexpr std::string_view kHeader =
-    "{\\rtf1\\ansi\\ansicpg1251\\uc1 \\deff0\\deflang1033\\deflangfe1049"
+    "{\\rtf1\\ansi\\ansicpg1251\\uc0 \\deff0\\deflang1033\\deflangfe1049"
     "{\\fonttbl{\\f0\\froman\\fcharset0\\fprq2{\\*\\panose 02020603050405020304}Times New Roman;}"
     "{\\f16\\froman\\fcharset238\\fprq2 Times New Roman CE;}"
     "{\\f17\\froman\\fcharset204\\fprq2 Times New Roman Cyr;}"
@@ -26,7 +27,6 @@ constexpr std::string_view kHeader =
     "{\\stylesheet{\\nowidctlpar\\widctlpar\\adjustright \\fs20\\lang1049\\cgrid \\snext0 Normal;}"
     "{\\*\\cs10 \\additive Default Paragraph Font;}}"
     "{\\info{\\title Key image}{\\author }{\\operator }"
-    "{\\creatim\\yr2001\\mo1\\dy21\\hr13\\min23}{\\revtim\\yr2001\\mo1\\dy21\\hr13\\min53}"
     "{\\version2}{\\edmins0}{\\nofpages1}{\\nofwords0}{\\nofchars0}{\\*\\company }"
     "{\\nofcharsws0}{\\vern89}}"
     "\\paperw16840\\paperh11907\\margl567\\margr567\\margt567\\margb567 "
@@ -45,31 +45,33 @@ constexpr std::string_view kHeader =
 
 constexpr std::string_view kClosing = "}{\\par}}";
 
-// Shape instance shared by outlines and labels: %0..%3 box, %4 stacking order,
-// %5 shape identifier, %6 shape type.
+// Shape instance shared by outlines and labels: %1..%4 box, %5 stacking order,
+// %6 shape identifier, %7 shape type, %8 the label.
 #define VL_SHAPE_INSTANCE                                                                    \
-  "{\\shp{\\*\\shpinst\\shpleft%0\\shptop%1\\shpright%2\\shpbottom%3\\shpfhdr0\\shpbxcolumn" \
-  "\\shpbypara\\shpwr3\\shpwrk0\\shpfblwtxt0\\shpz%4\\shplid%5{\\sp{\\sn shapeType}{\\sv %6}}" \
+  "{\\shp{\\*\\shpinst\\shpleft%1\\shptop%2\\shpright%3\\shpbottom%4\\shpfhdr0\\shpbxcolumn" \
+  "\\shpbypara\\shpwr3\\shpwrk0\\shpfblwtxt0\\shpz%5\\shplid%6{\\sp{\\sn shapeType}{\\sv %7}}" \
   "{\\sp{\\sn fFlipH}{\\sv 0}}{\\sp{\\sn fFlipV}{\\sv 0}}"
 #define VL_PARAGRAPH "\\pard\\plain \\nowidctlpar\\widctlpar\\adjustright \\fs20\\lang1049\\cgrid "
 
-// %8, %9: width and height, for the picture that readers without shapes show.
+// %9, %10: width and height, for the picture that readers without shapes show.
 constexpr std::string_view kOutlineShape =
     VL_SHAPE_INSTANCE
-    "}{\\shprslt{\\*\\do\\dobxcolumn\\dobypara\\dodhgt%4\\dprect\\dpx%0\\dpy%1\\dpxsize%8"
-    "\\dpysize%9\\dpfillfgcr255\\dpfillfgcg255\\dpfillfgcb255\\dpfillbgcr255\\dpfillbgcg255"
+    "}{\\shprslt{\\*\\do\\dobxcolumn\\dobypara\\dodhgt%5\\dprect\\dpx%1\\dpy%2\\dpxsize%9"
+    "\\dpysize%10\\dpfillfgcr255\\dpfillfgcg255\\dpfillfgcb255\\dpfillbgcr255\\dpfillbgcg255"
     "\\dpfillbgcb255\\dpfillpat1\\dplinew15\\dplinecor0\\dplinecog0\\dplinecob0}}}";
 
+// %11: the paragraph's alignment, %12: the text's anchor in its box (0 top, 2
+// bottom), which put the label in its layer's corner.
 constexpr std::string_view kLabelShape =
     VL_SHAPE_INSTANCE
-    "{\\sp{\\sn lTxid}{\\sv 65536}}{\\sp{\\sn fFilled}{\\sv 0}}{\\sp{\\sn fLine}{\\sv 0}}"
+    "{\\sp{\\sn anchorText}{\\sv %12}}{\\sp{\\sn lTxid}{\\sv 65536}}{\\sp{\\sn fFilled}{\\sv 0}}{\\sp{\\sn fLine}{\\sv 0}}"
     // Half a millimetre inside the key instead of the readers' default of 2.5 mm
     // left and right, which left a key name too little width.
     "{\\sp{\\sn dxTextLeft}{\\sv 18000}}{\\sp{\\sn dyTextTop}{\\sv 18000}}"
     "{\\sp{\\sn dxTextRight}{\\sv 18000}}{\\sp{\\sn dyTextBottom}{\\sv 18000}}"
-    "{\\shptxt " VL_PARAGRAPH "%7}}"
-    "{\\shprslt{\\*\\do\\dobxcolumn\\dobypara\\dodhgt%4\\dptxbx\\dptxbxmar0"
-    "{\\dptxbxtext " VL_PARAGRAPH "%7}\\dpx%0\\dpy%1\\dpxsize%8\\dpysize%9"
+    "{\\shptxt " VL_PARAGRAPH "%11%8}}"
+    "{\\shprslt{\\*\\do\\dobxcolumn\\dobypara\\dodhgt%5\\dptxbx\\dptxbxmar0"
+    "{\\dptxbxtext " VL_PARAGRAPH "%11%8}\\dpx%1\\dpy%2\\dpxsize%9\\dpysize%10"
     "\\dpfillfgcr255\\dpfillfgcg255\\dpfillfgcb255\\dpfillbgcr255\\dpfillbgcg255"
     "\\dpfillbgcb255\\dpfillpat0\\dplinehollow}}}";
 
@@ -86,18 +88,6 @@ std::string_view OutlineType(KeyForm form) {
     case KeyForm::Rectangle: break;
   }
   return "1";
-}
-
-// Replaces "%d" by args[d].
-void AppendFilled(std::string& out, std::string_view pattern, const std::array<std::string, 10>& args) {
-  for (size_t k = 0; k < pattern.size(); ++k) {
-    if (pattern[k] == '%' && k + 1 < pattern.size() && pattern[k + 1] >= '0' && pattern[k + 1] <= '9') {
-      out += args[static_cast<size_t>(pattern[k + 1] - '0')];
-      ++k;
-    } else {
-      out.push_back(pattern[k]);
-    }
-  }
 }
 
 // Cyrillic letters of code page 1251 below C0h (Ё, ё, Ukrainian and Belarusian
@@ -142,7 +132,9 @@ std::string RichTextLabel(std::string_view utf8) {
       inRun = true;
       cyrillicRun = cyrillic;
     }
-    if (breakBefore) out += "\\u8203?";
+    // No fallback character (\uc0 in the header): a reader without Unicode shows
+    // nothing rather than a '?' between the names.
+    if (breakBefore) out += "\\u8203 ";
     if (inName && ch == ']') {
       inName = false;
       afterName = true;
@@ -176,22 +168,25 @@ std::string BuildKeyImageRichText(const KeyImageRequest& request, IReporter& rep
     for (int j = 0; j < request.Rows; ++j) {
       reporter.SetProgress(PositionProgress(request, done));
       const KeyBox key = KeyOutline(request, i, j);
-      std::array<std::string, 10> args = {
+      std::vector<std::string> args = {
           std::to_string(key.Left),   std::to_string(key.Top),
           std::to_string(key.Right),  std::to_string(key.Bottom),
           std::to_string(shape),      std::to_string(shape + kShapeIdBase),
           std::string(OutlineType(request.Options.Form)), std::string(),
-          std::to_string(g.KeyWidth), std::to_string(g.KeyHeight)};
-      AppendFilled(out, kOutlineShape, args);
+          std::to_string(g.KeyWidth), std::to_string(g.KeyHeight), std::string(), std::string()};
+      out += FilledText(kOutlineShape, args);
       ++shape;
 
       // The label box is the whole key: a box of half its height cut the second line.
       args[6] = std::string(kTextBoxType);
-      for (const std::string& label : LabelsToDraw(request, i, j)) {
+      for (const LayerLabel& label : LayerLabelsToDraw(request, i, j)) {
+        const LabelCorner corner = LayerCorner(label.Layer);
         args[4] = std::to_string(shape);
         args[5] = std::to_string(shape + kShapeIdBase);
-        args[7] = RichTextLabel(label);
-        AppendFilled(out, kLabelShape, args);
+        args[7] = RichTextLabel(label.Text);
+        args[10] = corner.Right ? "\\qr " : "\\ql ";
+        args[11] = corner.Bottom ? "2" : "0";
+        out += FilledText(kLabelShape, args);
         ++shape;
       }
       ++done;

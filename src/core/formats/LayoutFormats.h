@@ -11,6 +11,7 @@
 
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/VL2Document.h"
 #include "core/mtf/MtfLoss.h"
 #include "core/settings/SettingsStore.h"
@@ -54,11 +55,11 @@ const LayoutFormat* LayoutFormatOf(const std::string& fileName);
 
 // The dialogs' entries. The save filter of the layout file has two blanks before its
 // parenthesis, as the program always wrote it.
-inline constexpr std::string_view kLayoutFileOpenFilter = "Раскладка Velmorando 2 (*.vld)";
-inline constexpr std::string_view kLayoutFileSaveFilter = "Раскладка Velmorando 2  (*.vld)";
-inline constexpr std::string_view kOldLayoutFileFilter = "Раскладка Velmorando 1.5 (*.mkb)";
+inline constexpr std::string_view kLayoutFileOpenFilter = VL_TEXT("core", "Раскладка Velmorando 2 (*.vld)");
+inline constexpr std::string_view kLayoutFileSaveFilter = VL_TEXT("core", "Раскладка Velmorando 2  (*.vld)");
+inline constexpr std::string_view kOldLayoutFileFilter = VL_TEXT("core", "Раскладка Velmorando 1.5 (*.mkb)");
 // The last entry of the open dialogs.
-inline constexpr std::string_view kAllFilesFilter = "Все файлы (*.*)";
+inline constexpr std::string_view kAllFilesFilter = VL_TEXT("core", "Все файлы (*.*)");
 
 // The name ends in the extension (".mtf"), letter case ignored.
 bool HasExtension(const std::string& fileName, std::string_view extension);

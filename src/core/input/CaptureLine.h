@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/common/TranslatableText.h"
 #include "core/input/KeyEvents.h"
 #include "core/input/PauseRecording.h"
 #include "core/text/ScanCode.h"
@@ -26,7 +27,7 @@ enum class LineInput {
   Full,      // the limit was reached; input to the line stops until it is left
 };
 
-inline constexpr const char* kLineFullMessage = "Достигнут предел заполнения строки ввода.";
+inline constexpr const char* kLineFullMessage = VL_TEXT("core", "Достигнут предел заполнения строки ввода.");
 
 // Setting "tab key" (0 Esc, 1 Tab, 2 F11, 3 space, 4 left Control, 5 none) as
 // the set-2 code of the exit key; 0 for none.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 #include "core/text/KeyTexts.h"
 #include "core/text/ScanCode.h"
 
@@ -45,6 +46,6 @@ struct LockStates {
 std::vector<std::string> KeyEventTexts(const std::vector<KeyEvent>& events, KeyLanguage language,
                                        LockStates start, const TextTranslator& translate = {});
 
-inline constexpr const char* kReleasePrefix = "Отжатие ";
+inline constexpr const char* kReleasePrefix = VL_TEXT("core", "Отжатие ");
 
 }  // namespace vl

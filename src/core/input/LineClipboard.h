@@ -6,11 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/common/TranslatableText.h"
+
 namespace vl {
 
 inline constexpr const char* kScanCodesMimeType = "application/x-velmorando-scancodes";
 inline constexpr const char* kPasteOverflowMessage =
-    "Вставка данных приведет к переполнению строки ввода.";
+    VL_TEXT("core", "Вставка данных приведет к переполнению строки ввода.");
 
 // The bytes (at most 255) as clipboard data.
 std::string EncodeLineClipboard(std::string_view bytes);

@@ -6,8 +6,8 @@
 
 namespace vl {
 
-std::string TenthsText(int tenths) {
-  return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " c";
+std::string TenthsText(int tenths, const TextTranslator& translate) {
+  return TranslatedText(translate, kTenthsFormat, {std::to_string(tenths / 10), std::to_string(tenths % 10)});
 }
 
 PauseEditor::PauseEditor(std::string sequence, size_t capacity, KeyLanguage language,

@@ -6,17 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "core/common/TranslatableText.h"
 #include "core/input/KeyEvents.h"
 
 namespace vl {
 
 inline constexpr const char* kPressPauseTooLongMessage =
-    "Установка паузы перед нажатием приведет к превышению максимального объема строки ввода.";
+    VL_TEXT("core", "Установка паузы перед нажатием приведет к превышению максимального объема строки ввода.");
 inline constexpr const char* kReleasePauseTooLongMessage =
-    "Установка паузы перед отжатием приведет к превышению максимального объема строки ввода.";
+    VL_TEXT("core", "Установка паузы перед отжатием приведет к превышению максимального объема строки ввода.");
 
-// A tenths value as the pause and click windows label it: "0,5 c", "1,5 c".
-std::string TenthsText(int tenths);
+// A tenths value as the pause and click windows label it: "0,5 c", "1,5 c" (a
+// translation puts its own decimal sign and unit: "0.5 s").
+inline constexpr const char* kTenthsFormat = VL_TEXT("core", "%1,%2 c");
+std::string TenthsText(int tenths, const TextTranslator& translate = {});
 
 // One entry of the key list: a make and the break that releases it, or a make or
 // a break alone. Event indices into ParseKeyEvents of the sequence, -1 for none.

@@ -8,11 +8,12 @@
 #include <functional>
 #include <string>
 
+#include "core/common/TranslatableText.h"
 #include "core/settings/SettingsBackend.h"
 
 namespace vl {
 
-inline constexpr const char* kRecordPausesCaption = "записывать паузы";
+inline constexpr const char* kRecordPausesCaption = VL_TEXT("core", "записывать паузы");
 
 // Milliseconds of a clock that never goes back; tests drive their own.
 using MillisecondClock = std::function<int64_t()>;

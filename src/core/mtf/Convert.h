@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/Document.h"
 #include "core/mtf/Include.h"
 #include "core/mtf/MtfCommands.h"
@@ -45,34 +46,34 @@ struct IncludeLimits {
 // The texts of the error report, composed only when the report is asked for, so
 // that each piece can be put into the reader's language first. %1 ... are the
 // values the reader fills in.
-inline constexpr char kMtfErrorLine[] = "Ошибка %1. %2";
-inline constexpr char kMtfErrorPlace[] = "Файл %1, строка %2, столбец %3";
-inline constexpr char kMtfIncludedFrom[] = "Включён из файла %1, строка %2, столбец %3";
-inline constexpr char kMtfIncludeReadError[] = "Ошибка чтения файла [%1]";
-inline constexpr char kMtfStackOverflow[] = "Переполнения стека файлов";
-inline constexpr char kMtfCircularInclude[] = "Циклическая ссылка в файле [%1]";
-inline constexpr char kMtfTooManyIncludes[] = "Превышено число включаемых файлов (%1)";
-inline constexpr char kMtfIncludesTooLarge[] = "Превышен объем включаемых файлов (%1 байт)";
-inline constexpr char kMtfMissingBrace[] = "Отсутствует }";
-inline constexpr char kMtfBadParameterList[] = "Ошибочная запись параметров команды";
-inline constexpr char kMtfUnknownCommand[] = "Неизвестная команда";
-inline constexpr char kMtfBadModifiers[] = "Ошибочное употребление модификаторов";
-inline constexpr char kMtfParameterCount[] = "Ошибочное число параметров команды";
-inline constexpr char kMtfOutsideEnvironment[] = "Команда употребляется вне окружения";
-inline constexpr char kMtfBadParameter[] = "Ошибочный параметр";
-inline constexpr char kMtfOnlyInKey[] = "Команда употребляется в окружении команды \\KEY";
-inline constexpr char kMtfOnlyInReader[] = "Команда употребляется в окружении команды \\MCREADER";
+inline constexpr char kMtfErrorLine[] = VL_TEXT("core", "Ошибка %1. %2");
+inline constexpr char kMtfErrorPlace[] = VL_TEXT("core", "Файл %1, строка %2, столбец %3");
+inline constexpr char kMtfIncludedFrom[] = VL_TEXT("core", "Включён из файла %1, строка %2, столбец %3");
+inline constexpr char kMtfIncludeReadError[] = VL_TEXT("core", "Ошибка чтения файла [%1]");
+inline constexpr char kMtfStackOverflow[] = VL_TEXT("core", "Переполнения стека файлов");
+inline constexpr char kMtfCircularInclude[] = VL_TEXT("core", "Циклическая ссылка в файле [%1]");
+inline constexpr char kMtfTooManyIncludes[] = VL_TEXT("core", "Превышено число включаемых файлов (%1)");
+inline constexpr char kMtfIncludesTooLarge[] = VL_TEXT("core", "Превышен объем включаемых файлов (%1 байт)");
+inline constexpr char kMtfMissingBrace[] = VL_TEXT("core", "Отсутствует }");
+inline constexpr char kMtfBadParameterList[] = VL_TEXT("core", "Ошибочная запись параметров команды");
+inline constexpr char kMtfUnknownCommand[] = VL_TEXT("core", "Неизвестная команда");
+inline constexpr char kMtfBadModifiers[] = VL_TEXT("core", "Ошибочное употребление модификаторов");
+inline constexpr char kMtfParameterCount[] = VL_TEXT("core", "Ошибочное число параметров команды");
+inline constexpr char kMtfOutsideEnvironment[] = VL_TEXT("core", "Команда употребляется вне окружения");
+inline constexpr char kMtfBadParameter[] = VL_TEXT("core", "Ошибочный параметр");
+inline constexpr char kMtfOnlyInKey[] = VL_TEXT("core", "Команда употребляется в окружении команды \\KEY");
+inline constexpr char kMtfOnlyInReader[] = VL_TEXT("core", "Команда употребляется в окружении команды \\MCREADER");
 inline constexpr char kMtfOnlyInSequence[] =
-    "Команда употребляется в окружении \\DOWN, \\UP, \\HEADER или \\TERMINATOR";
-inline constexpr char kMtfNoEnvironment[] = "Команда не имеет окружения";
-inline constexpr char kMtfEnvironmentOverflow[] = "Переполнение стека команд окружения";
-inline constexpr char kMtfEnvironmentBufferOverflow[] = "Переполнение буфера команд окружения";
-inline constexpr char kMtfUnclosedComment[] = "Отсутствует закрытие комментария";
-inline constexpr char kMtfMissingParameter[] = "Отсутствует параметр";
-inline constexpr char kMtfMissingEnvironmentCommand[] = "Отсутствует команда окружения";
-inline constexpr char kMtfRepeatedCharacter[] = "Дублирование символа %1 (ASCII:%2)";
-inline constexpr char kMtfUnknownCharacter[] = "Неизвестный символ %1 (ASCII:%2)";
-inline constexpr char kMtfRepeatedCommand[] = "Дублирование команды";
+    VL_TEXT("core", "Команда употребляется в окружении \\DOWN, \\UP, \\HEADER или \\TERMINATOR");
+inline constexpr char kMtfNoEnvironment[] = VL_TEXT("core", "Команда не имеет окружения");
+inline constexpr char kMtfEnvironmentOverflow[] = VL_TEXT("core", "Переполнение стека команд окружения");
+inline constexpr char kMtfEnvironmentBufferOverflow[] = VL_TEXT("core", "Переполнение буфера команд окружения");
+inline constexpr char kMtfUnclosedComment[] = VL_TEXT("core", "Отсутствует закрытие комментария");
+inline constexpr char kMtfMissingParameter[] = VL_TEXT("core", "Отсутствует параметр");
+inline constexpr char kMtfMissingEnvironmentCommand[] = VL_TEXT("core", "Отсутствует команда окружения");
+inline constexpr char kMtfRepeatedCharacter[] = VL_TEXT("core", "Дублирование символа %1 (ASCII:%2)");
+inline constexpr char kMtfUnknownCharacter[] = VL_TEXT("core", "Неизвестный символ %1 (ASCII:%2)");
+inline constexpr char kMtfRepeatedCommand[] = VL_TEXT("core", "Дублирование команды");
 
 class TConvert {
  public:

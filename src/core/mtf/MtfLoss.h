@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/common/TextTranslator.h"
+#include "core/common/TranslatableText.h"
 
 namespace vl {
 
@@ -44,35 +45,35 @@ struct MtfLoss {
 };
 
 // The messages, composed when shown so that each piece is translated first.
-inline constexpr char kMtfLossAtKeyLayer[] = "клавиша (%1,%2) уровень %3: %4";
-inline constexpr char kMtfLossAtKey[] = "клавиша (%1,%2): %3";
-inline constexpr char kMtfLossAtTrack[] = "считыватель, дорожка %1: %2";
-inline constexpr char kMtfLossAtCardReader[] = "считыватель: %1";
-inline constexpr char kMtfLossUnnamedCode[] = "код %1 (%2) не имеет имени в Macro Text Format";
-inline constexpr char kMtfLossUnknownCode[] = "код %1 не имеет имени в Macro Text Format";
-inline constexpr char kMtfLossNoKeyCode[] = "байты %1 не составляют ни кода клавиши, ни паузы";
-inline constexpr char kMtfLossLayerNote[] = "примечание уровня не записывается";
-inline constexpr char kMtfLossKeyNote[] = "примечание клавиши не записывается";
-inline constexpr char kMtfLossBookmark[] = "закладка не записывается";
-inline constexpr char kMtfLossGroup[] = "группа клавиш не записывается";
-inline constexpr char kMtfLossNoFunction[] = "клавиша без функции не записывается";
-inline constexpr char kMtfLossSwitchKeyContent[] = "содержимое уровня клавиши перехода не записывается";
-inline constexpr char kMtfLossClick[] = "клик %1 не записывается";
-inline constexpr char kMtfLossAutoRepeat[] = "автоповтор %1 записывается как %2";
-inline constexpr char kMtfLossNoTrack[] = "ни одна дорожка не включена, при чтении включатся все четыре";
-inline constexpr char kMtfLossOutputFlags[] = "флаги вывода %1 записываются как %2";
-inline constexpr char kMtfLossesHeading[] = "Экспорт в Macro Text Format выполнен. В файл не вошло:";
-inline constexpr char kMtfLossesMore[] = "и ещё %1";
+inline constexpr char kMtfLossAtKeyLayer[] = VL_TEXT("core", "клавиша (%1,%2) уровень %3: %4");
+inline constexpr char kMtfLossAtKey[] = VL_TEXT("core", "клавиша (%1,%2): %3");
+inline constexpr char kMtfLossAtTrack[] = VL_TEXT("core", "считыватель, дорожка %1: %2");
+inline constexpr char kMtfLossAtCardReader[] = VL_TEXT("core", "считыватель: %1");
+inline constexpr char kMtfLossUnnamedCode[] = VL_TEXT("core", "код %1 (%2) не имеет имени в Macro Text Format");
+inline constexpr char kMtfLossUnknownCode[] = VL_TEXT("core", "код %1 не имеет имени в Macro Text Format");
+inline constexpr char kMtfLossNoKeyCode[] = VL_TEXT("core", "байты %1 не составляют ни кода клавиши, ни паузы");
+inline constexpr char kMtfLossLayerNote[] = VL_TEXT("core", "примечание уровня не записывается");
+inline constexpr char kMtfLossKeyNote[] = VL_TEXT("core", "примечание клавиши не записывается");
+inline constexpr char kMtfLossBookmark[] = VL_TEXT("core", "закладка не записывается");
+inline constexpr char kMtfLossGroup[] = VL_TEXT("core", "группа клавиш не записывается");
+inline constexpr char kMtfLossNoFunction[] = VL_TEXT("core", "клавиша без функции не записывается");
+inline constexpr char kMtfLossSwitchKeyContent[] = VL_TEXT("core", "содержимое уровня клавиши перехода не записывается");
+inline constexpr char kMtfLossClick[] = VL_TEXT("core", "клик %1 не записывается");
+inline constexpr char kMtfLossAutoRepeat[] = VL_TEXT("core", "автоповтор %1 записывается как %2");
+inline constexpr char kMtfLossNoTrack[] = VL_TEXT("core", "ни одна дорожка не включена, при чтении включатся все четыре");
+inline constexpr char kMtfLossOutputFlags[] = VL_TEXT("core", "флаги вывода %1 записываются как %2");
+inline constexpr char kMtfLossesHeading[] = VL_TEXT("core", "Экспорт в Macro Text Format выполнен. В файл не вошло:");
+inline constexpr char kMtfLossesMore[] = VL_TEXT("core", "и ещё %1");
 
 // Names of the keys whose codes the language cannot write, to say which key it is.
-inline constexpr char kKeyLeftWindows[] = "левая Windows";
-inline constexpr char kKeyRightWindows[] = "правая Windows";
-inline constexpr char kKeyMenu[] = "клавиша меню";
-inline constexpr char kKey102nd[] = "102-я клавиша";
-inline constexpr char kKeySysRq[] = "SysRq";
-inline constexpr char kKeyAddedShift[] = "добавленный Shift";
-inline constexpr char kKeyBreak[] = "Break";
-inline constexpr char kKeyPrintScreen[] = "Print Screen";
+inline constexpr char kKeyLeftWindows[] = VL_TEXT("core", "левая Windows");
+inline constexpr char kKeyRightWindows[] = VL_TEXT("core", "правая Windows");
+inline constexpr char kKeyMenu[] = VL_TEXT("core", "клавиша меню");
+inline constexpr char kKey102nd[] = VL_TEXT("core", "102-я клавиша");
+inline constexpr char kKeySysRq[] = VL_TEXT("core", "SysRq");
+inline constexpr char kKeyAddedShift[] = VL_TEXT("core", "добавленный Shift");
+inline constexpr char kKeyBreak[] = VL_TEXT("core", "Break");
+inline constexpr char kKeyPrintScreen[] = VL_TEXT("core", "Print Screen");
 
 // The bytes as written in messages: two hexadecimal digits each, space separated.
 std::string MtfLossCodesText(std::string_view codes);

@@ -8,15 +8,16 @@
 
 #include "core/common/Prompt.h"
 #include "core/common/Reporter.h"
+#include "core/common/TranslatableText.h"
 #include "core/document/Document.h"
 #include "core/mtf/Convert.h"
 #include "core/settings/SettingsStore.h"
 
 namespace vl {
 
-inline constexpr const char* kStatusReadMtf = "Чтение раскладки в Macro Text Format";
-inline constexpr const char* kMtfReadError = "Ошибка чтения файла.";
-inline constexpr const char* kMtfTooLarge = "Файл больше 2684354560 байт (2,5 ГиБ): такого текста программа не пишет и не читает.";
+inline constexpr const char* kStatusReadMtf = VL_TEXT("core", "Чтение раскладки в Macro Text Format");
+inline constexpr const char* kMtfReadError = VL_TEXT("core", "Ошибка чтения файла.");
+inline constexpr const char* kMtfTooLarge = VL_TEXT("core", "Файл больше 2684354560 байт (2,5 ГиБ): такого текста программа не пишет и не читает.");
 static_assert(kMaxMtfTextBytes == 2684354560ull, "kMtfTooLarge names the limit");
 
 // Hands a main text to a converter as the program always has: line by line, every

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "core/text/Utf8.h"
+
 namespace vl {
 namespace {
 
@@ -51,36 +53,6 @@ const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
   return table;
 }
 
-// Decodes one UTF-8 character at pos; nullopt for a malformed sequence.
-std::optional<char32_t> NextCodePoint(std::string_view s, size_t& pos) {
-  const auto lead = static_cast<unsigned char>(s[pos]);
-  size_t extra = 0;
-  char32_t c = 0;
-  if (lead < 0x80) {
-    ++pos;
-    return lead;
-  } else if ((lead & 0xE0) == 0xC0) {
-    extra = 1;
-    c = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2;
-    c = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3;
-    c = lead & 0x07;
-  } else {
-    return std::nullopt;
-  }
-  if (pos + extra >= s.size()) return std::nullopt;
-  for (size_t i = 1; i <= extra; ++i) {
-    const auto next = static_cast<unsigned char>(s[pos + i]);
-    if ((next & 0xC0) != 0x80) return std::nullopt;
-    c = (c << 6) | (next & 0x3F);
-  }
-  pos += extra + 1;
-  return c;
-}
-
 std::optional<unsigned char> EncodeOne(char32_t c) {
   if (c < 0x80) return static_cast<unsigned char>(c);
   const auto& table = ReverseTable();
@@ -111,7 +83,7 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
   out.reserve(utf8.size());
   size_t pos = 0;
   while (pos < utf8.size()) {
-    const auto c = NextCodePoint(utf8, pos);
+    const auto c = NextUtf8CodePoint(utf8, pos);
     if (!c) return std::nullopt;
     const auto byte = EncodeOne(*c);
     if (!byte) return std::nullopt;
@@ -125,7 +97,7 @@ std::string Utf8ToCp1251Lossy(std::string_view utf8) {
   out.reserve(utf8.size());
   size_t pos = 0;
   while (pos < utf8.size()) {
-    const auto c = NextCodePoint(utf8, pos);
+    const auto c = NextUtf8CodePoint(utf8, pos);
     if (!c) {
       ++pos;
       out += '?';

@@ -12,7 +12,8 @@ namespace vl {
 // undefined; it becomes U+FFFD.
 std::string Cp1251ToUtf8(std::string_view cp1251);
 
-// Returns nullopt when the text is not valid UTF-8 or holds a character that
+// Returns nullopt when the text is not valid UTF-8 (an overlong form, a surrogate
+// or a truncated sequence included) or holds a character that
 // code page 1251 cannot represent: a caller must refuse such input rather than
 // store a substitute.
 std::optional<std::string> Utf8ToCp1251(std::string_view utf8);

@@ -30,7 +30,7 @@
 #include "platform/ProgramFolder.h"
 #include "sim/CatalogueConfig.h"
 #include "sim/KeyCommands.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace {
 
@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
   }
 
   vl::RealClock clock;
-  vl::sim::SimKeyboard keyboard(clock, config);
+  vl::sim::SimulatedPort keyboard(clock, config);
   // The state file is taken before the session, and held for it: one that could
   // not be saved at the end, that is not this keyboard's memory or that another
   // program plays is never taken.

@@ -8,13 +8,20 @@
 #include "app/common/CommandIcons.h"
 #include "app/common/CoreTexts.h"
 #include "app/editor/GotoBookmarkDialog.h"
+#include "app/main/CommandLine.h"
 #include "app/main/MainWindow.h"
 #include "app/common/QtTranslations.h"
+#include "app/device/SimCaption.h"
+#include "core/catalogue/DeviceDescription.h"
 #include "core/common/FileErrors.h"
 #include "core/common/Prompt.h"
 #include "core/device/DeviceInfo.h"
+#include "core/device/Interval.h"
 #include "core/device/OperationDriver.h"
+#include "core/document/GridTexts.h"
 #include "core/document/LayoutFile.h"
+#include "core/input/KeyList.h"
+#include "core/input/PauseEditor.h"
 #include "core/document/VL2Document.h"
 #include "core/mtf/Convert.h"
 #include "core/mtf/MtfReader.h"
@@ -137,7 +144,33 @@ class DesktopTest : public QObject {
                  !report.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))),
              qPrintable(report));
     QVERIFY(QString::fromStdString(convert.ErrorReport()).contains(QStringLiteral("Ошибка 2. Ошибка чтения файла [")));
+    // The editor's --help and refusals, pause and click values with a decimal point,
+    // the key list's names and the supported devices' description: once all Russian.
+    QVERIFY2(EditorUsage().starts_with("Usage: velmorando [OPTIONS] [FILE...]\n"), EditorUsage().c_str());
+    QCOMPARE(ParseEditorCommandLine({"--prot"}).error,
+             std::string("velmorando: unknown option --prot\nHelp: velmorando --help"));
+    QCOMPARE(TenthsText(5, CoreTranslator()), std::string("0.5 s"));
+    QCOMPARE(CoreText(kKeySpace), QStringLiteral("Space"));
+    QCOMPARE(DescribeDevice(IniFile("[0120]\nWidth=16\n"), "0120", CoreTranslator())[7],
+             std::string("Width of the key field: 16 keys"));
+    TVL2Document clicked;
+    auto key = std::make_unique<TMacroButton>();
+    key->Func = kFuncMacro;
+    key->Layers[0].Macro[0] = std::string(1, '\x1c');
+    key->Layers[0].Click = 5;
+    clicked.SetKey(1, 1, std::move(key));
+    QVERIFY(CellInformation(clicked, 1, 1, KeyLanguage::English, CoreTranslator()).find("0.5 s") != std::string::npos);
+    // Decimal points in the interval list and the versions, the simulator's mark
+    // on window titles, and the language the data files' names follow.
+    QCOMPARE(IntervalItemText(0, CoreTranslator()), std::string("1.6"));
+    source.ControllerMajor = 1;
+    source.ControllerMinor = 7;
+    QCOMPARE(DeviceInfoRows(source, CoreTranslator())[static_cast<int>(DeviceInfoRow::Controller)].second,
+             std::string("1.7"));
+    QCOMPARE(SimCaption::Marked(QStringLiteral("Download"), true), QStringLiteral("Download — keyboard simulator"));
+    QCOMPARE(TranslationLanguage(), std::string("en"));
     for (QTranslator* translator : application.findChildren<QTranslator*>()) delete translator;
+    QCOMPARE(TranslationLanguage(), std::string("ru"));
   }
 };
 

@@ -36,9 +36,12 @@ class UiLanguageTest : public QObject {
          UiLanguage::English},
         {"LANGUAGE without a translation", {.Language = "de:fr", .Lang = "uk_UA.UTF-8"}, UiLanguage::Ukrainian},
         {"LANGUAGE with an empty entry", {.Language = ":en", .Lang = "ru_RU.UTF-8"}, UiLanguage::English},
-        // gettext ignores LANGUAGE under the C locale, and so do we.
-        {"LANGUAGE under C", {.Language = "uk", .LcAll = "C"}, UiLanguage::Russian},
-        {"LANGUAGE without any locale", {.Language = "en"}, UiLanguage::Russian},
+        // LANGUAGE counts under the C locale, the default of containers.
+        {"LANGUAGE under C", {.Language = "uk", .LcAll = "C"}, UiLanguage::Ukrainian},
+        {"LANGUAGE under C.UTF-8", {.Language = "en", .Lang = "C.UTF-8"}, UiLanguage::English},
+        {"LANGUAGE under POSIX", {.Language = "en", .LcMessages = "POSIX"}, UiLanguage::English},
+        {"LANGUAGE without any locale", {.Language = "en"}, UiLanguage::English},
+        {"LANGUAGE untranslated under C", {.Language = "de", .Lang = "C.UTF-8"}, UiLanguage::Russian},
     };
     for (const Case& c : cases) QVERIFY2(LanguageFromLocale(c.environment) == c.language, c.name);
   }
@@ -52,6 +55,10 @@ class UiLanguageTest : public QObject {
     QVERIFY(ResolveUiLanguage(StoredUiLanguage(backend), ukrainian) == UiLanguage::English);
     StoreUiLanguage(backend, UiLanguageChoice::Russian);
     QVERIFY(ResolveUiLanguage(StoredUiLanguage(backend), ukrainian) == UiLanguage::Russian);
+    // The setting wins over LANGUAGE too, under a C locale as under any other.
+    StoreUiLanguage(backend, UiLanguageChoice::Ukrainian);
+    QVERIFY(ResolveUiLanguage(StoredUiLanguage(backend), {.Language = "en", .Lang = "C.UTF-8"}) ==
+            UiLanguage::Ukrainian);
     backend.WriteInt("", "interface language", 4);
     QVERIFY(StoredUiLanguage(backend) == UiLanguageChoice::Automatic);
     backend.WriteString("", "interface language", "English");

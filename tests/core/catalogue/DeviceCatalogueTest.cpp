@@ -131,6 +131,21 @@ TEST(DeviceDescription, TwentyTwoLinesWithDefaultsAndMillimetres) {
   EXPECT_EQ(bare[12], "Тип нумерации: 0");
   EXPECT_EQ(bare[15], "Необходимость в создании рисунка: да");
 
+  // Every line in the translator's language; a value holding a marker stays as it is.
+  const TextTranslator english = [](const char* text) -> std::string {
+    const std::string_view pattern(text);
+    if (pattern == kDeviceModel) return "Model: %1";
+    if (pattern == kDeviceKeyWidth) return "Key width: %1 mm";
+    if (pattern == kDeviceImageNeeded) return "Picture needed: %1";
+    if (pattern == kDeviceNo) return "no";
+    return "";
+  };
+  const IniFile marked(Cp("[0120]\nAbout=TRV %1\nImageKeyWidth=1550\n"));
+  const auto translated = DescribeDevice(marked, "0120", english);
+  EXPECT_EQ(translated[2], "Model: TRV %1");
+  EXPECT_EQ(translated[15], "Picture needed: no");
+  EXPECT_EQ(translated[16], "Key width: 15.50 mm");
+
   const IniFile cyrillic(Cp("[0001]\nFile=ключ.dec\n"));
   EXPECT_EQ(DescribeDevice(cyrillic, "0001")[11], "Файл декодирования: КЛЮЧ.DEC");
   EXPECT_EQ(SortedDeviceSections(IniFile("[0120]\n[00ff]\n[00FE]\n[0101]\n")),

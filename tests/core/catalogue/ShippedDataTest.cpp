@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <unistd.h>
@@ -10,6 +11,8 @@
 #include "ScriptedPrompt.h"
 #include "core/catalogue/DecodingTable.h"
 #include "core/catalogue/DeviceCatalogue.h"
+#include "core/catalogue/IniFile.h"
+#include "core/catalogue/NameTranslations.h"
 #include "core/catalogue/ProgramFile.h"
 #include "core/catalogue/SpecialPaste.h"
 #include "core/catalogue/StandardFields.h"
@@ -19,6 +22,7 @@
 #include "core/document/LayoutFile.h"
 #include "core/mtf/MtfReader.h"
 #include "core/mtf/MtfWriter.h"
+#include "core/text/Cp1251.h"
 
 namespace vl {
 namespace {
@@ -158,6 +162,51 @@ TEST(ShippedData, EverySpecialPasteValueParses) {
     for (const auto& action : category.Actions) {
       const auto parse = ParseSpecialPaste(action.Name, action.Value);
       EXPECT_TRUE(parse.Result) << parse.Error;
+      // A byte FFh (the letter я) would end the note there: "Копия чека" became "Копи".
+      EXPECT_EQ(action.Value.find('\xFF'), std::string::npos) << Cp1251ToUtf8(action.Name);
+    }
+  }
+}
+
+// Every Russian name of the file's readers has its English and Ukrainian, unless it
+// has no Cyrillic to translate; every translation belongs to a name that exists.
+void ExpectTranslated(const std::string& translations, const std::set<std::string>& names) {
+  const IniFile file = IniFile::Load(translations);
+  for (const char* language : {"en", "uk"}) {
+    for (const std::string& name : names) {
+      const bool cyrillic = std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
+      if (cyrillic) {
+        EXPECT_TRUE(file.HasKey(language, name)) << language << ": " << Cp1251ToUtf8(name);
+      }
+    }
+    for (const auto& entry : file.SectionValues(language)) {
+      EXPECT_TRUE(names.contains(entry.first)) << language << ": " << Cp1251ToUtf8(entry.first) << " names nothing";
+    }
+  }
+}
+
+TEST(ShippedData, TemplateAndSpecialPasteNamesHaveTheirTranslations) {
+  std::set<std::string> templates;
+  for (const TemplateEntry& entry : LoadTemplates(kData)) templates.insert(entry.Name);
+  ExpectTranslated(kData + "/template.ini", templates);
+
+  std::set<std::string> paste;
+  std::set<std::string> notes;
+  for (const auto& category : ReadSpecialPaste(kData + "/spaste.ini")) {
+    paste.insert(category.Name);
+    for (const auto& action : category.Actions) {
+      paste.insert(action.Name);
+      const auto parse = ParseSpecialPaste(action.Name, action.Value);
+      if (parse.Result && !parse.Result->Note.empty()) notes.insert(parse.Result->Note);
+    }
+  }
+  paste.insert(notes.begin(), notes.end());
+  ExpectTranslated(kData + "/" + kSpecialPasteNamesFileName, paste);
+  // Translated notes must not hold a byte FFh either.
+  for (const char* language : {"en", "uk"}) {
+    const NameTranslations names = NameTranslations::Read(kData + "/" + kSpecialPasteNamesFileName, language);
+    for (const std::string& note : notes) {
+      EXPECT_EQ(names(note).find('\xFF'), std::string::npos) << language << ": " << Cp1251ToUtf8(note);
     }
   }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CatalogueTestSupport.h"
+#include "core/catalogue/IniFile.h"
 #include "core/catalogue/SpecialPaste.h"
 #include "core/common/FileErrors.h"
 #include "core/document/Undo.h"
@@ -40,6 +41,24 @@ TEST(SpecialPaste, RefusesUnreadableSequencesNamingTheAction) {
   }
   EXPECT_FALSE(ParseSpecialPaste("long", std::string(256 * 2, '1')).Result);
   EXPECT_TRUE(ParseSpecialPaste("long", std::string(255 * 2, '1')).Result);
+}
+
+TEST(SpecialPaste, NamesAndNoteFollowTheLanguageWhereTheFileTranslatesThem) {
+  const IniFile file(Cp("[Список]\r\nИтог=Список\r\n[en]\r\nИтог=Total\r\nДлинное=" + std::string(60, 'x') +
+                        "\r\nПустое=\r\n"));
+  const NameTranslations english(file, "en");
+  EXPECT_EQ(english(Cp("Итог")), "Total");
+  EXPECT_EQ(english(Cp("итог")), "Total");               // names compare as the file's readers compare them
+  EXPECT_EQ(english(Cp("Скидка")), Cp("Скидка"));        // no line: Russian
+  EXPECT_EQ(english(Cp("Пустое")), Cp("Пустое"));        // an empty translation is none
+  EXPECT_EQ(NameTranslations(file, "uk")(Cp("Итог")), Cp("Итог"));
+  EXPECT_EQ(NameTranslations(file, "ru")(Cp("Итог")), Cp("Итог"));  // Russian has no section
+  EXPECT_EQ(NameTranslations::Read("/nonexistent/spaste-names.ini", "en")(Cp("Итог")), Cp("Итог"));
+
+  const auto Note = [&](const std::string& value) { return ParseSpecialPaste("a", value, english).Result->Note; };
+  EXPECT_EQ(Note("14FFFF" + Cp("Итог")), "Total");
+  EXPECT_EQ(Note("FFFF" + Cp("Длинное")), std::string(50, 'x'));  // cut after translating
+  EXPECT_EQ(Note("FFFF" + Cp("Скидка")), Cp("Скидка"));
 }
 
 TEST(SpecialPaste, ReadsCategoriesAndActionsInFileOrder) {

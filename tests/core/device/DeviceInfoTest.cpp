@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/common/DecimalText.h"
 #include "core/device/OperationDriver.h"
 
 namespace vl {
@@ -44,6 +45,12 @@ TEST(DeviceInfo, RowsInWindowOrder) {
 
   source.Programmer = 3;
   EXPECT_EQ(DeviceInfoRows(source)[9].second, "? 2,3");
+  // Versions take the decimal sign of the language shown.
+  const TextTranslator point = [](const char* text) {
+    return std::string_view(text) == kDecimalPattern ? std::string("%1.%2") : std::string(text);
+  };
+  EXPECT_EQ(DeviceInfoRows(source, point)[9].second, "? 2.3");
+  EXPECT_EQ(DeviceInfoRows(source, point)[10].second, "1.7");
   source.ProgrammerMinor = 10;
   source.ControllerMajor = 15;
   EXPECT_EQ(DeviceInfoRows(source)[9].second, "?");

@@ -10,7 +10,7 @@
 #include "ScriptedPrompt.h"
 #include "core/device/DeviceSession.h"
 #include "core/device/LockState.h"
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 namespace vl::test {
 
@@ -112,7 +112,7 @@ struct DeviceRig {
   }
 
   VirtualClock clock;
-  sim::SimKeyboard keyboard;
+  sim::SimulatedPort keyboard;
   TapPort port;
   FixedLockState locks;
   SettingsStore settings;

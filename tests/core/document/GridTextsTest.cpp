@@ -44,12 +44,12 @@ TEST(GridTexts, TranslatedFormatsFillOnlyTheirNumberPlaces) {
   // A translation is data: a stray, extra or foreign conversion in it must come
   // out as written, never read an argument that was not passed.
   const TextTranslator sloppy = [](const char* text) -> std::string {
-    if (std::string_view(text) == kBlockSizeFormat) return "%s x %d, %d %n %x 100%% 5%";
-    if (std::string_view(text) == kBlockCaptionFormat) return "Keys %d-%d";
+    if (std::string_view(text) == kBlockSizeFormat) return "%2 x %1, %3 %d %n 100%% 5%";
+    if (std::string_view(text) == kBlockCaptionFormat) return "Keys %3-%1";
     return text;
   };
-  EXPECT_EQ(PositionText({1, 1, 4, 2}, sloppy), "4 x 2, %d %n %x 100% 5%");
-  EXPECT_EQ(SelectionCaption({1, 1, 4, 2}, sloppy), "Keys 1-1");
+  EXPECT_EQ(PositionText({1, 1, 4, 2}, sloppy), "2 x 4, %3 %d %n 100% 5%");
+  EXPECT_EQ(SelectionCaption({1, 1, 4, 2}, sloppy), "Keys 4-1");
 }
 
 TEST(GridTexts, SummaryKeepsOnlyWhatAllKeysShare) {

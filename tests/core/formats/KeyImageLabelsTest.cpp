@@ -71,7 +71,7 @@ TEST(KeyImageLabels, CreateModeAndLayerBits) {
   key.Layers[2].Macro[0] = Bytes({0x32});
   KeyImageRequest request = test::SmallDeviceRequest(document, KeyImageFormat::RichText);
   request.Options.Layers = 0b0101;
-  EXPECT_EQ(LabelsToDraw(request, 0, 0), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(LayerLabelsToDraw(request, 0, 0), (std::vector<LayerLabel>{{0, "a"}, {2, "b"}}));
   EXPECT_EQ(LabelsToDraw(request, 1, 0), (std::vector<std::string>{"", ""}));
   request.Options.Create = LabelCreate::NonEmpty;
   EXPECT_TRUE(LabelsToDraw(request, 1, 0).empty());
@@ -95,6 +95,34 @@ TEST(KeyImageLabels, CreateModeAndLayerBits) {
   EXPECT_NE(rtf.find("\\shpz1\\shplid1027{\\sp{\\sn shapeType}{\\sv 202}}"), std::string::npos);
   EXPECT_NE(rtf.find("\\shpz2\\shplid1028{\\sp{\\sn shapeType}{\\sv 202}}"), std::string::npos);
   EXPECT_NE(rtf.find("\\shpz3\\shplid1029{\\sp{\\sn shapeType}{\\sv 1}}"), std::string::npos);
+}
+
+// Labels of several layers used to be drawn over one another at the top-left corner.
+TEST(KeyImageLabels, EachLayerHasItsOwnCornerInRichText) {
+  TVL2Document document;
+  TMacroButton& key = PutKey(document, 1, 1, kFuncMacro);
+  for (size_t layer = 0; layer < 4; ++layer) key.Layers[layer].Macro[0] = Bytes({0x1C});
+  KeyImageRequest request = test::SmallDeviceRequest(document, KeyImageFormat::RichText);
+  request.Options.Layers = 0b1111;
+  request.Options.Create = LabelCreate::NonEmpty;
+  NullReporter reporter;
+  const std::string rtf = BuildKeyImageRichText(request, reporter);
+  const std::string paragraph = "\\cgrid ";
+  for (const char* corner : {"{\\sv 0}}{\\sp{\\sn lTxid}", "{\\sv 2}}{\\sp{\\sn lTxid}"}) {
+    EXPECT_EQ(CountOf(rtf, std::string("anchorText}") + corner), 2u) << corner;
+  }
+  // Left and right, each in the shape's text and in the picture for older readers.
+  EXPECT_EQ(CountOf(rtf, paragraph + "\\ql {\\lang1033 a}"), 4u);
+  EXPECT_EQ(CountOf(rtf, paragraph + "\\qr {\\lang1033 a}"), 4u);
+  // In layer order: top-left, top-right, bottom-left, bottom-right.
+  const size_t first = rtf.find("anchorText}{\\sv 0}");
+  const size_t second = rtf.find("\\qr {\\lang1033 a}");
+  const size_t third = rtf.find("anchorText}{\\sv 2}");
+  EXPECT_LT(first, second);
+  EXPECT_LT(second, third);
+  // Undated and Unicode-aware without a fallback character.
+  EXPECT_EQ(rtf.find("\\yr"), std::string::npos);
+  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1251\\uc0 ", 0), 0u);
 }
 
 TEST(KeyImageLabels, LayerNotesAbsentGiveOutlinesOnly) {
@@ -141,9 +169,11 @@ TEST(RichTextLabel, RunsAndEscapes) {
 TEST(RichTextLabel, WrapsBetweenKeyNamesNotInside) {
   // A zero-width space between names and their neighbours lets a word processor
   // wrap there rather than in the middle of "[RControl]".
-  EXPECT_EQ(RichTextLabel("[RControl]p[F1]"), "{\\lang1033 [RControl]\\u8203?p\\u8203?[F1]}{\\par }");
+  // No '?' fallback: a reader without Unicode would show it between the names.
+  EXPECT_EQ(RichTextLabel("[RControl]p[F1]"), "{\\lang1033 [RControl]\\u8203 p\\u8203 [F1]}{\\par }");
   EXPECT_EQ(RichTextLabel("[L Alt] x"), "{\\lang1033 [L Alt] x}{\\par }");
-  EXPECT_EQ(RichTextLabel("я[Enter]"), "{\\f17 \\'FF}{\\lang1033 \\u8203?[Enter]}{\\par }");
+  EXPECT_EQ(RichTextLabel("я[Enter]"), "{\\f17 \\'FF}{\\lang1033 \\u8203 [Enter]}{\\par }");
+  EXPECT_EQ(RichTextLabel("[F1]1"), "{\\lang1033 [F1]\\u8203 1}{\\par }");  // "\\u82031" would be another character
   // A bracket with no name after it, or a name cut short, is plain text.
   EXPECT_EQ(RichTextLabel("a[b"), "{\\lang1033 a[b}{\\par }");
   EXPECT_EQ(RichTextLabel("]a"), "{\\lang1033 ]a}{\\par }");

@@ -84,6 +84,41 @@ TEST(MetafileStructure, HeaderRecordsAndBounds) {
   }
 }
 
+// Layer 0 at the top-left corner, 1 top-right, 2 bottom-left, 3 bottom-right.
+TEST(MetafileStructure, EachLayerHasItsOwnCorner) {
+  TVL2Document document;
+  TMacroButton& key = PutKey(document, 1, 1, kFuncMacro);
+  for (size_t layer = 0; layer < 4; ++layer) key.Layers[layer].Macro[0] = Bytes({0x1C});  // "a"
+  KeyImageRequest request = test::SmallDeviceRequest(document, KeyImageFormat::Metafile);
+  request.Options.Layers = 0b1111;
+  request.Options.Create = LabelCreate::NonEmpty;
+  NullReporter reporter;
+  const std::string emf = BuildKeyImageMetafile(request, reporter);
+  std::vector<std::pair<int32_t, int32_t>> origins;
+  for (const auto& r : Walk(emf)) {
+    if (r.Type == 84) origins.emplace_back(S32(emf, r.Offset + 36), S32(emf, r.Offset + 40));
+  }
+  ASSERT_EQ(origins.size(), 4u);
+  // Key (1, 1) spans 50..230 both ways; the label ends at the right or bottom edge.
+  EXPECT_EQ(origins[0], std::make_pair(50, 50));
+  EXPECT_GT(origins[1].first, 50 + 90);
+  EXPECT_LT(origins[1].first, 230);
+  EXPECT_EQ(origins[1].second, 50);
+  EXPECT_EQ(origins[2].first, 50);
+  EXPECT_GT(origins[2].second, 50 + 90);
+  EXPECT_EQ(origins[3], std::make_pair(origins[1].first, origins[2].second));
+
+  // A label wider than its key keeps its start inside the key at the right corner.
+  key.Layers[1].Macro[0] = std::string(20, '\x66');  // [BackSpace] twenty times
+  const std::string wide = BuildKeyImageMetafile(request, reporter);
+  std::vector<int32_t> lefts;
+  for (const auto& r : Walk(wide)) {
+    if (r.Type == 84) lefts.push_back(S32(wide, r.Offset + 36));
+  }
+  ASSERT_EQ(lefts.size(), 4u);
+  EXPECT_EQ(lefts[1], 50);
+}
+
 TEST(KeyImageFile, WritesAndReportsProgress) {
   TVL2Document document;
   const auto file = std::filesystem::temp_directory_path() / "vlat_key_image_test.rtf";

@@ -1,4 +1,4 @@
-#include "sim/SimKeyboard.h"
+#include "sim/SimulatedPort.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -15,7 +15,7 @@ std::span<const uint8_t> Span(const std::vector<uint8_t>& bytes) { return {bytes
 
 }  // namespace
 
-SimKeyboard::SimKeyboard(Clock& clock, SimConfig config, FaultPlan faults)
+SimulatedPort::SimulatedPort(Clock& clock, SimConfig config, FaultPlan faults)
     : clock_(clock), config_(config), faults_(faults), random_(faults.seed),
       memory_(config.memorySize, 0xFF),
       keys_(memory_, KeyField{config.keyColumns, config.keyRows, config.memorySize - 32, config.rawSet2}) {
@@ -24,25 +24,25 @@ SimKeyboard::SimKeyboard(Clock& clock, SimConfig config, FaultPlan faults)
   WriteMemory(HeaderAddress(), nullptr, 0);  // puts the controller version in place
 }
 
-bool SimKeyboard::Chance(double p) {
+bool SimulatedPort::Chance(double p) {
   return p > 0 && std::uniform_real_distribution<double>(0.0, 1.0)(random_) < p;
 }
 
-bool SimKeyboard::SendByte(uint8_t byte) {
+bool SimulatedPort::SendByte(uint8_t byte) {
   Pump();
   if (config_.keepTranscript) transcript_.push_back({clock_.Now(), true, byte});
   if (!Chance(faults_.loseHostByte)) Receive(byte);
   return true;
 }
 
-void SimKeyboard::SetCapture(uint32_t target) {
+void SimulatedPort::SetCapture(uint32_t target) {
   Pump();
   capturing_ = target != 0;
   if (capturing_) captureSince_ = clock_.Now();
   captured_.clear();
 }
 
-uint16_t SimKeyboard::TakeByte() {
+uint16_t SimulatedPort::TakeByte() {
   Pump();
   if (!capturing_ || captured_.empty()) return 0;
   const uint8_t byte = captured_.front();
@@ -50,19 +50,19 @@ uint16_t SimKeyboard::TakeByte() {
   return static_cast<uint16_t>(byte << 8 | 1);
 }
 
-void SimKeyboard::Forward(IByteReceiver* receiver) {
+void SimulatedPort::Forward(IByteReceiver* receiver) {
   Pump();
   receiver_ = receiver;
 }
 
-std::vector<uint8_t> SimKeyboard::HostBytes() const {
+std::vector<uint8_t> SimulatedPort::HostBytes() const {
   std::vector<uint8_t> bytes;
   for (const auto& entry : transcript_)
     if (entry.fromHost) bytes.push_back(entry.byte);
   return bytes;
 }
 
-std::vector<uint8_t> SimKeyboard::DeviceBytes() const {
+std::vector<uint8_t> SimulatedPort::DeviceBytes() const {
   std::vector<uint8_t> bytes;
   for (const auto& entry : transcript_)
     if (!entry.fromHost) bytes.push_back(entry.byte);
@@ -72,7 +72,7 @@ std::vector<uint8_t> SimKeyboard::DeviceBytes() const {
 // Bytes whose time has come leave the device, protocol answers and keys in time
 // order: to the forwarding receiver, and into the capture when capture was on
 // before they arrived.
-void SimKeyboard::Pump() {
+void SimulatedPort::Pump() {
   const auto now = clock_.Now();
   const std::vector<TimedByte> keys = keys_.TakeDue(now);
   size_t nextKey = 0;
@@ -93,39 +93,39 @@ void SimKeyboard::Pump() {
   }
 }
 
-bool SimKeyboard::PressKey(int x, int y) {
+bool SimulatedPort::PressKey(int x, int y) {
   Pump();
   const bool isKey = keys_.Press(x, y, clock_.Now());
   Pump();
   return isKey;
 }
 
-bool SimKeyboard::ReleaseKey(int x, int y) {
+bool SimulatedPort::ReleaseKey(int x, int y) {
   Pump();
   const bool isKey = keys_.Release(x, y, clock_.Now());
   Pump();
   return isKey;
 }
 
-bool SimKeyboard::SwipeCard(int track, std::string_view text) {
+bool SimulatedPort::SwipeCard(int track, std::string_view text) {
   Pump();
   const bool isTrack = keys_.Swipe(track, text, clock_.Now());
   Pump();
   return isTrack;
 }
 
-void SimKeyboard::Schedule(uint8_t byte, Clock::Duration at) {
+void SimulatedPort::Schedule(uint8_t byte, Clock::Duration at) {
   at = std::max(at, lastScheduled_ + config_.byteGap);
   lastScheduled_ = at;
   outgoing_.push_back({at, byte});
 }
 
-void SimKeyboard::AnswerWhole(uint8_t byte, Clock::Duration delay) {
+void SimulatedPort::AnswerWhole(uint8_t byte, Clock::Duration delay) {
   lastScheduled_ = clock_.Now();
   Schedule(byte, clock_.Now() + delay);
 }
 
-void SimKeyboard::Answer(const std::vector<uint8_t>& data, bool isAck) {
+void SimulatedPort::Answer(const std::vector<uint8_t>& data, bool isAck) {
   if (isAck && Chance(faults_.loseAck)) return;
   auto at = clock_.Now() + config_.answerDelay;
   if (Chance(faults_.lateAnswer)) at += faults_.lateBy;
@@ -137,19 +137,19 @@ void SimKeyboard::Answer(const std::vector<uint8_t>& data, bool isAck) {
   }
 }
 
-std::vector<uint8_t> SimKeyboard::WithCheck(std::vector<uint8_t> covered) const {
+std::vector<uint8_t> SimulatedPort::WithCheck(std::vector<uint8_t> covered) const {
   const auto check = CheckBytes(Span(covered), config_.check);
   covered.insert(covered.end(), check.begin(), check.end());
   return covered;
 }
 
-void SimKeyboard::WriteMemory(uint32_t address, const uint8_t* data, size_t count) {
+void SimulatedPort::WriteMemory(uint32_t address, const uint8_t* data, size_t count) {
   std::copy_n(data, count, memory_.begin() + address);
   // The controller version in the header is the device's own.
   memory_[HeaderAddress() + 4] = static_cast<uint8_t>(config_.controllerMajor << 4 | config_.controllerMinor);
 }
 
-size_t SimKeyboard::MessageLength(uint8_t command) const {
+size_t SimulatedPort::MessageLength(uint8_t command) const {
   const size_t serial = config_.check == CheckKind::Sum ? 2 : 0;
   switch (command) {
     case 0xE3: return 3;
@@ -161,7 +161,7 @@ size_t SimKeyboard::MessageLength(uint8_t command) const {
   }
 }
 
-void SimKeyboard::Receive(uint8_t byte) {
+void SimulatedPort::Receive(uint8_t byte) {
   const auto now = clock_.Now();
   if (lastHostByte_.count() >= 0 && now - lastHostByte_ > config_.messageGap) {
     message_.clear();
@@ -202,7 +202,7 @@ void SimKeyboard::Receive(uint8_t byte) {
   }
 }
 
-void SimKeyboard::AnswerRead(uint8_t command, uint32_t address) {
+void SimulatedPort::AnswerRead(uint8_t command, uint32_t address) {
   if (address + 8 > memory_.size()) return;
   std::vector<uint8_t> answer{command};
   if (config_.check == CheckKind::Sum) {
@@ -215,7 +215,7 @@ void SimKeyboard::AnswerRead(uint8_t command, uint32_t address) {
   Answer(WithCheck(answer), false);
 }
 
-void SimKeyboard::Dispatch() {
+void SimulatedPort::Dispatch() {
   const std::vector<uint8_t>& m = message_;
   const bool sum = config_.check == CheckKind::Sum;
   const size_t addressAt = sum ? 3 : 1;

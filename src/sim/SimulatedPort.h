@@ -58,10 +58,10 @@ struct TranscriptEntry {
   bool operator==(const TranscriptEntry&) const = default;
 };
 
-class SimKeyboard final : public Port {
+class SimulatedPort final : public Port {
  public:
   // Throws std::invalid_argument for a memory size out of range.
-  SimKeyboard(Clock& clock, SimConfig config, FaultPlan faults = {});
+  SimulatedPort(Clock& clock, SimConfig config, FaultPlan faults = {});
 
   bool SendByte(uint8_t byte) override;
   void SetCapture(uint32_t target) override;
