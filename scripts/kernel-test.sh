@@ -109,7 +109,9 @@ mount -t 9p -o trans=virtio,version=9p2000.L,ro,msize=512000,cache=loose hostroo
   echo "VLAT-KERNEL-TEST: the host's root could not be mounted"
 for place in proc sys dev tmp run; do mkdir -p /new/$place; done
 mount -t proc proc /new/proc && mount -t sysfs sys /new/sys && mount -t devtmpfs dev /new/dev
-mount -t tmpfs tmpfs /new/tmp && mount -t tmpfs tmpfs /new/run
+# /tmp stays the host's, seen through the overlay (writes go to its tmpfs), so a
+# tree checked out under /tmp is found there.
+mount -t tmpfs tmpfs /new/run
 mkdir -p /new/lib/modules && cp -a /lib/modules/* /new/lib/modules/
 chroot /new /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
   /bin/bash "$script" "$build" </dev/console >/dev/console 2>&1

@@ -116,7 +116,7 @@ monitor_shows_typed_keys() {
     waited=$((waited + 1))
     [ $waited -lt 100 ] || { echo "monitor never opened $device"; cat "$work/monitor"; kill $monitor; return 1; }
   done
-  expect 3 "in use by another program" "$vlat_cli" identify || { kill $monitor; return 1; }
+  expect 3 "занят другой программой" "$vlat_cli" identify || { kill $monitor; return 1; }
   echo "VLAT-SENDKEYS a b ret" >/dev/console
   local expected="0x1e 0x9e 0x30 0xb0 0x1c 0x9c"
   for _ in $(seq 1 150); do
