@@ -2739,6 +2739,10 @@ Attach the keyboard port for programming? While it is attached, the keyboard doe
         <source>Сетка клавиш в цветах высокой контрастности; так же и при контрастной теме рабочего стола</source>
         <translation>The key grid in high-contrast colours; so too under a high-contrast desktop theme</translation>
     </message>
+    <message>
+        <source>порт по умолчанию (%1)</source>
+        <translation>default port (%1)</translation>
+    </message>
 </context>
 <context>
     <name>vl::TfmPause</name>

@@ -2739,6 +2739,10 @@
         <source>Сетка клавиш в цветах высокой контрастности; так же и при контрастной теме рабочего стола</source>
         <translation>Сітка клавіш у кольорах високої контрастності; так само й за контрастної теми робочого столу</translation>
     </message>
+    <message>
+        <source>порт по умолчанию (%1)</source>
+        <translation>типовий порт (%1)</translation>
+    </message>
 </context>
 <context>
     <name>vl::TfmPause</name>

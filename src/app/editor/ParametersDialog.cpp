@@ -21,6 +21,7 @@
 
 #include "app/common/DialogButtons.h"
 #include "app/common/UiLanguage.h"
+#include "ports/PortSelect.h"
 
 namespace vl {
 
@@ -212,7 +213,10 @@ void TfmParameters::SetPortChoices(const std::vector<std::pair<QString, QString>
   for (const auto& [value, caption] : choices) cbPort_->addItem(caption, value);
   int index = cbPort_->findData(current);
   if (index < 0) {
-    cbPort_->addItem(current, current);
+    // Nothing chosen yet means the default port when it is there: say so rather than
+    // show (and read out) an empty line.
+    cbPort_->addItem(current.isEmpty() ? tr("порт по умолчанию (%1)").arg(QLatin1String(kDefaultSerioRawPath)) : current,
+                     current);
     index = cbPort_->count() - 1;
   }
   cbPort_->setCurrentIndex(index);

@@ -25,6 +25,7 @@
 #include "app/device/TestWindow.h"
 #include "app/editor/GridColours.h"
 #include "app/editor/GridWindow.h"
+#include "app/editor/ParametersDialog.h"
 #include "app/editor/VL2Grid.h"
 #include "app/input/KeyInputWindow.h"
 #include "app/input/KeyListDialog.h"
@@ -32,6 +33,7 @@
 #include "app/main/MainWindow.h"
 #include "core/device/Port.h"
 #include "core/settings/SettingsBackend.h"
+#include "ports/PortSelect.h"
 
 namespace vl {
 namespace {
@@ -238,6 +240,18 @@ class AccessibilityTest : public QObject {
       QCOMPARE(read->text(QAccessible::Name), label->text());
       QVERIFY2(!read->text(QAccessible::Description).isEmpty(), name);
     }
+  }
+
+  // With no port stored yet the choice in force is the default port: the list names it
+  // instead of offering an empty, nameless line.
+  void PortListNamesTheDefaultPortWhenNothingIsChosen() {
+    TfmParameters& parameters = main_->Parameters();
+    parameters.SetPortChoices({{QStringLiteral("none"), QStringLiteral("нет порта")}}, QString());
+    auto* ports = parameters.findChild<QComboBox*>(QStringLiteral("cbPort"));
+    QVERIFY(ports != nullptr);
+    QCOMPARE(ports->count(), 2);
+    QVERIFY(ports->currentText().contains(QLatin1String(kDefaultSerioRawPath)));
+    QVERIFY(parameters.PortChoice().isEmpty());
   }
 
   void SimulatedKeysAreButtonsNamedByTheirLabels() {
