@@ -1264,7 +1264,7 @@ Replace the layout in the connected device?</translation>
     </message>
     <message>
         <source>[Технические характеристики]</source>
-        <translation>[Specifications]</translation>
+        <translation>[Technical data]</translation>
     </message>
     <message>
         <source>Количество клавиш: %1</source>
