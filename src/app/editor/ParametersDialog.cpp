@@ -19,8 +19,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/common/CoreTexts.h"
 #include "app/common/DialogButtons.h"
 #include "app/common/UiLanguage.h"
+#include "core/device/Interval.h"
 #include "ports/PortSelect.h"
 
 namespace vl {
@@ -176,8 +178,10 @@ QWidget* TfmParameters::BuildDevicePage() {
   auto* right = new QVBoxLayout;
   auto* properties = new QFormLayout;
   properties->addRow(tr("количество уровней"), Combo(Setting::LayerCount, {"1", "2", "3", "4"}));
-  QComboBox* interval = Combo(Setting::Ibd, {"1,6", "3,2", "4,8", "6,4", "8", "9,6", "11,2", "12,8",
-                                             "14,4", "16", "17,6", "19,2", "20,8", "22,4", "24", "25,6"});
+  // The same steps as the interval dialog's list, in the interface language's decimal sign.
+  QComboBox* interval = Combo(Setting::Ibd, {});
+  for (int item = 0; item < kIntervalItems; ++item)
+    interval->addItem(QString::fromStdString(IntervalItemText(item, CoreTranslator())));
   interval->setToolTip(tr("Задержка между SCAN-кодами посылаемыми клавиатурой"));
   interval->setAccessibleName(tr("задержка между SCAN-кодами (мс)"));
   properties->addRow(tr("задержка между SCAN-кодами (мс)"), interval);
