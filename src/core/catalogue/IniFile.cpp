@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <filesystem>
 #include <limits>
 
@@ -29,7 +30,6 @@ std::string_view Unquote(std::string_view value) {
   }
   return value;
 }
-
 
 }  // namespace
 
@@ -72,7 +72,7 @@ IniFile::IniFile(std::string_view contents) {
       const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
       // A repeated section stays hidden behind the first one, as the profile
       // functions never look past it.
-      const bool added = sectionIndex_.try_emplace(Cp1251ToUpper(name), sections_.size()).second;
+      const bool added = sectionIndex_.try_emplace(std::string(name), sections_.size()).second;
       current = added ? &sections_.emplace_back(Section{std::string(name), {}, {}}) : nullptr;
       continue;
     }
@@ -82,7 +82,7 @@ IniFile::IniFile(std::string_view contents) {
     if (name.empty()) continue;
     const std::string_view value = equals == std::string_view::npos ? std::string_view{}
                                                                     : Unquote(Trim(line.substr(equals + 1)));
-    current->keys.try_emplace(Cp1251ToUpper(name), current->entries.size());
+    current->keys.try_emplace(std::string(name), current->entries.size());
     current->entries.emplace_back(std::string(name), std::string(value));
   }
 }
@@ -131,13 +131,24 @@ std::vector<std::pair<std::string, std::string>> IniFile::SectionValues(std::str
   return values;
 }
 
+size_t IniFile::UpperCaseHash::operator()(std::string_view name) const {
+  uint64_t hash = 0xCBF29CE484222325ull;  // FNV-1a
+  for (char c : name) hash = (hash ^ static_cast<unsigned char>(Cp1251UpperChar(c))) * 0x100000001B3ull;
+  return static_cast<size_t>(hash);
+}
+
+bool IniFile::UpperCaseEqual::operator()(std::string_view a, std::string_view b) const {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Cp1251UpperChar(x) == Cp1251UpperChar(y); });
+}
+
 const IniFile::Section* IniFile::Find(std::string_view section) const {
-  const auto found = sectionIndex_.find(Cp1251ToUpper(section));
+  const auto found = sectionIndex_.find(section);
   return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
 const std::string* IniFile::FindKey(const Section& section, std::string_view key) {
-  const auto found = section.keys.find(Cp1251ToUpper(key));
+  const auto found = section.keys.find(key);
   return found == section.keys.end() ? nullptr : &section.entries[found->second].second;
 }
 

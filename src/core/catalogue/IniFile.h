@@ -42,19 +42,28 @@ class IniFile {
   std::vector<std::pair<std::string, std::string>> SectionValues(std::string_view section) const;
 
  private:
-  // Names are indexed once by their upper-case form, each pointing at its first
-  // occurrence, so a look-up does not walk the file.
-  using NameIndex = std::unordered_map<std::string, size_t>;
+  // Names are indexed once, each pointing at its first occurrence, so a look-up does
+  // not walk the file. The index hashes and compares names by their upper-case form
+  // byte by byte, so a look-up copies nothing.
+  struct UpperCaseHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const;
+  };
+  struct UpperCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  using NameIndex = std::unordered_map<std::string, size_t, UpperCaseHash, UpperCaseEqual>;
   struct Section {
     std::string name;
     std::vector<std::pair<std::string, std::string>> entries;
-    NameIndex keys;  // upper-case key name -> its first entry
+    NameIndex keys;  // key name -> its first entry
   };
   const Section* Find(std::string_view section) const;
   static const std::string* FindKey(const Section& section, std::string_view key);
 
   std::vector<Section> sections_;
-  NameIndex sectionIndex_;  // upper-case section name -> its section
+  NameIndex sectionIndex_;  // section name -> its section
 };
 
 // The integer rule of ReadInteger, for other readers of the same kind of text:

@@ -109,37 +109,43 @@ std::string Utf8ToCp1251Lossy(std::string_view utf8) {
   return out;
 }
 
-char Cp1251UpperChar(char ch) {
-  const auto b = static_cast<unsigned char>(ch);
-  if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
-  if (b >= 0xE0) return static_cast<char>(b - 32);  // а-я -> А-Я
+namespace {
+
+constexpr unsigned char UpperByte(unsigned char b) {
+  if (b >= 'a' && b <= 'z') return static_cast<unsigned char>(b - 32);
+  if (b >= 0xE0) return static_cast<unsigned char>(b - 32);  // а-я -> А-Я
   switch (b) {
-    case 0xB8: return static_cast<char>(0xA8);  // ё
-    case 0xA2: return static_cast<char>(0xA1);  // ў
-    case 0xB3: return static_cast<char>(0xB2);  // і
-    case 0xBF: return static_cast<char>(0xAF);  // ї
-    case 0xBA: return static_cast<char>(0xAA);  // є
-    case 0xB4: return static_cast<char>(0xA5);  // ґ
-    case 0xBC: return static_cast<char>(0xA3);  // ј
-    case 0xBE: return static_cast<char>(0xBD);  // ѕ
-    case 0x90: return static_cast<char>(0x80);  // ђ
-    case 0x83: return static_cast<char>(0x81);  // ѓ
-    case 0x9A: return static_cast<char>(0x8A);  // љ
-    case 0x9C: return static_cast<char>(0x8C);  // њ
-    case 0x9D: return static_cast<char>(0x8D);  // ќ
-    case 0x9E: return static_cast<char>(0x8E);  // ћ
-    case 0x9F: return static_cast<char>(0x8F);  // џ
-    default: return ch;
+    case 0xB8: return static_cast<unsigned char>(0xA8);  // ё
+    case 0xA2: return static_cast<unsigned char>(0xA1);  // ў
+    case 0xB3: return static_cast<unsigned char>(0xB2);  // і
+    case 0xBF: return static_cast<unsigned char>(0xAF);  // ї
+    case 0xBA: return static_cast<unsigned char>(0xAA);  // є
+    case 0xB4: return static_cast<unsigned char>(0xA5);  // ґ
+    case 0xBC: return static_cast<unsigned char>(0xA3);  // ј
+    case 0xBE: return static_cast<unsigned char>(0xBD);  // ѕ
+    case 0x90: return static_cast<unsigned char>(0x80);  // ђ
+    case 0x83: return static_cast<unsigned char>(0x81);  // ѓ
+    case 0x9A: return static_cast<unsigned char>(0x8A);  // љ
+    case 0x9C: return static_cast<unsigned char>(0x8C);  // њ
+    case 0x9D: return static_cast<unsigned char>(0x8D);  // ќ
+    case 0x9E: return static_cast<unsigned char>(0x8E);  // ћ
+    case 0x9F: return static_cast<unsigned char>(0x8F);  // џ
+    default: return b;
   }
 }
 
+// Initialisation-file names are compared upper-cased, a byte at a time: one table load each.
+constexpr std::array<char, 256> kUpper = [] {
+  std::array<char, 256> table{};
+  for (size_t b = 0; b < table.size(); ++b) table[b] = static_cast<char>(UpperByte(static_cast<unsigned char>(b)));
+  return table;
+}();
+
+}  // namespace
+
+char Cp1251UpperChar(char ch) { return kUpper[static_cast<unsigned char>(ch)]; }
+
 std::string Cp1251ToUpper(std::string_view cp1251) {
-  // Every name look-up of an initialisation file comes here: one table load a byte.
-  static const std::array<char, 256> kUpper = [] {
-    std::array<char, 256> table{};
-    for (size_t b = 0; b < table.size(); ++b) table[b] = Cp1251UpperChar(static_cast<char>(b));
-    return table;
-  }();
   std::string out(cp1251);
   for (char& ch : out) ch = kUpper[static_cast<unsigned char>(ch)];
   return out;
