@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/common/FileErrors.h"
+#include "core/common/LargeBuffer.h"
 #include "core/common/SafeWrite.h"
 #include "core/document/LayoutFile.h"
 #include "core/document/LayoutFileFormat.h"
@@ -23,7 +24,9 @@ using namespace layout_file;
 // when the bytes are taken.
 class LayoutBytes {
  public:
-  explicit LayoutBytes(std::string password) : password_(std::move(password)) {}
+  LayoutBytes(std::string password, size_t expectedSize) : password_(std::move(password)) {
+    ReserveLarge(bytes_, expectedSize);
+  }
 
   void Plain(uint8_t byte) {
     bytes_.push_back(static_cast<char>(byte));
@@ -228,6 +231,26 @@ void PutGroups(LayoutBytes& out, const TVL2Document& document) {
   }
 }
 
+// At least the size of the file, so that its bytes are not copied over and over as
+// they grow: every record written in full, none as a same-key or same-note record.
+size_t LargestFileSize(const TVL2Document& document) {
+  size_t size = 64 + kMaxStoredPassword;
+  const auto keySize = [](const TMacroButton& key) {
+    size_t bytes = 5;  // key, column, row, function, end of key
+    for (const TMacros& block : key.Layers) {
+      bytes += 10 + block.Macro[0].size() + block.Macro[1].size() + block.Note.size();
+    }
+    return bytes;
+  };
+  size += keySize(document.CardReader);
+  for (size_t index = 0; index < kFieldCells; ++index) {
+    if (const TMacroButton* key = document.Keys.At(index).get()) size += keySize(*key);
+    if (const TKeyNote* note = document.Notes.At(index).get()) size += 8 + note->KeyNote.size() + note->Mark.size();
+    if (document.Groups.At(index).IsGrouped()) size += 8;
+  }
+  return size;
+}
+
 // The save keeps at least 100 bytes free on the drive.
 bool EnoughSpace(const std::filesystem::path& file, size_t bytes) {
   std::error_code error;
@@ -243,7 +266,7 @@ bool EnoughSpace(const std::filesystem::path& file, size_t bytes) {
 void SaveLayout(TVL2Document& document, const std::string& fileName, const SettingsStore& settings,
                 IReporter& reporter) {
   const std::string password = document.Password.substr(0, kMaxStoredPassword);
-  LayoutBytes out(password);
+  LayoutBytes out(password, LargestFileSize(document));
   ReportScope scope(reporter, kStatusSaveKeys);
   out.Plain(Marker(!password.empty()));
   out.Plain(kWrittenVersion);

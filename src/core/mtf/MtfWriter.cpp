@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/common/FileErrors.h"
+#include "core/common/LargeBuffer.h"
 #include "core/common/SafeWrite.h"
 #include "core/mtf/MtfCommands.h"
 #include "core/mtf/MtfKeyNames.h"
@@ -449,7 +450,7 @@ std::string MtfText(const TDocument& document, const SettingsStore& settings,
   const Comments& texts = Texts();
   LossList list(losses);
   std::string out;
-  out.reserve(EstimatedTextSize(document));
+  ReserveLarge(out, EstimatedTextSize(document));
   out += "%";
   out += kEol;
   out += "    Ostrel Velmorando AT";
