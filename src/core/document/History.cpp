@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/common/LargeBuffer.h"
 #include "core/document/CellBytes.h"
 #include "core/document/VL2Document.h"
 
@@ -64,6 +65,7 @@ void History::Record(CellChanges<Value>& changes, std::vector<uint8_t>& marks, c
     }
   }
   const size_t start = changes.Bytes.size();
+  if (start == 0) ReserveLarge(changes.Bytes, count);
   changes.Bytes.resize(start + count);
   changes.Cells.reserve(changes.Cells.size() + present);
   char* out = changes.Bytes.data() + start;
