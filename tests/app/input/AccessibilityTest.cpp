@@ -18,7 +18,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ScriptedPrompt.h"
+#include "MainWindowFixture.h"
 #include "app/device/DeviceCommands.h"
 #include "app/device/ProgressDialog.h"
 #include "app/device/SimKeyField.h"
@@ -82,32 +82,15 @@ void InNextMenu(const QString& text) {
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  MemorySettingsBackend backend_{"/tmp"};
-  SettingsStore settings_;
-  test::ScriptedPrompt prompt_{Answer::Ok};
-  std::unique_ptr<TfmMain> main_;
-
   TVL2Grid& Grid() { return main_->ActiveLayout()->Grid(); }
-
-  static void Focus(QWidget* widget, Qt::FocusReason reason = Qt::MouseFocusReason) {
-    QApplication::setActiveWindow(widget->window());
-    widget->setFocus(reason);
-    QVERIFY(widget->hasFocus());
-  }
 
  private slots:
   void initTestCase() { InstallAccessibleFactory(); }
-
-  void init() {
-    settings_ = SettingsStore{};
-    main_ = std::make_unique<TfmMain>(settings_, backend_, QString(), QStringList{}, &prompt_);
-    main_->show();
-    main_->CreateDialogs();
-  }
+  void init() { OpenMainWindow(); }
   void cleanup() { main_.reset(); }
 
   void GridIsATableOfCellsNamedByPositionAndDescribedByTheShownLayer() {

@@ -26,7 +26,7 @@
 #include <QTranslator>
 #include <deque>
 
-#include "ScriptedPrompt.h"
+#include "MainWindowFixture.h"
 #include "app/input/CardInputWindow.h"
 #include "app/editor/GridWindow.h"
 #include "app/input/KeyInputWindow.h"
@@ -76,39 +76,19 @@ std::string Bytes(std::initializer_list<int> values) {
 
 }  // namespace
 
-class InputWindowsTest : public QObject {
+class InputWindowsTest : public test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  MemorySettingsBackend backend_{"/tmp"};
-  SettingsStore settings_;
-  test::ScriptedPrompt prompt_{Answer::Ok};
-  std::unique_ptr<TfmMain> main_;
-
   TfmGrid& Layout() { return *main_->ActiveLayout(); }
   TVL2Document& Document() { return Layout().Document(); }
 
-  // Focuses a line of a shown input window so that it captures.
-  static void Focus(QWidget* line) {
-    QApplication::setActiveWindow(line->window());
-    line->setFocus(Qt::MouseFocusReason);
-    QVERIFY(line->hasFocus());
-  }
   // The user goes back to the layout window.
   void LeaveWindow() { QApplication::setActiveWindow(main_.get()); }
 
  private slots:
   void initTestCase() { QGuiApplication::setApplicationDisplayName(QStringLiteral("Ostrel Velmorando AT")); }
-
-  void init() {
-    settings_ = SettingsStore{};
-    backend_ = MemorySettingsBackend{"/tmp"};
-    prompt_.shown.clear();
-    main_ = std::make_unique<TfmMain>(settings_, backend_, QString(), QStringList{}, &prompt_);
-    main_->show();
-    main_->CreateDialogs();
-    QVERIFY(main_->ActiveLayout() != nullptr);
-  }
+  void init() { OpenMainWindow(); }
   void cleanup() { main_.reset(); }
 
   void TypedKeysAreWrittenToEverySelectedKey() {
