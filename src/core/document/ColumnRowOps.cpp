@@ -15,13 +15,39 @@ KeyRef& KeyOnLine(TVL2Document& document, Axis axis, int line, int position) {
   return axis == Axis::Columns ? document.Keys(line, position) : document.Keys(position, line);
 }
 
-bool LinesFreeFor(TVL2Document& document, Axis axis, int first, int last, int layer) {
-  for (int line = first; line <= last; ++line) {
-    for (int position = 1; position <= kFieldSize; ++position) {
-      if (!IsFreeFor(KeyOnLine(document, axis, line, position).get(), layer)) return false;
+// Visits the cells of the lines first to last (last to first when backwards) at
+// every position. Cells at different positions never meet, so the field is walked
+// in the order it is stored: line by line for columns, position by position for
+// rows, rather than a row at a time across every column.
+template <class Visit>
+void ForEachCell(Axis axis, int first, int last, bool backwards, const Visit& visit) {
+  const auto alongPosition = [&](int position) {
+    if (backwards) {
+      for (int line = last; line >= first; --line) visit(line, position);
+    } else {
+      for (int line = first; line <= last; ++line) visit(line, position);
     }
+  };
+  if (axis == Axis::Rows) {
+    for (int position = 1; position <= kFieldSize; ++position) alongPosition(position);
+    return;
   }
-  return true;
+  const auto acrossLine = [&](int line) {
+    for (int position = 1; position <= kFieldSize; ++position) visit(line, position);
+  };
+  if (backwards) {
+    for (int line = last; line >= first; --line) acrossLine(line);
+  } else {
+    for (int line = first; line <= last; ++line) acrossLine(line);
+  }
+}
+
+bool LinesFreeFor(TVL2Document& document, Axis axis, int first, int last, int layer) {
+  bool free = true;
+  ForEachCell(axis, first, last, false, [&](int line, int position) {
+    free = free && IsFreeFor(KeyOnLine(document, axis, line, position).get(), layer);
+  });
+  return free;
 }
 
 // The lines first to last, all across the field.
@@ -30,18 +56,17 @@ TRect Lines(Axis axis, int first, int last) {
 }
 
 void ClearLines(TVL2Document& document, Axis axis, int first, int last, int layer) {
-  for (int line = first; line <= last; ++line) {
-    for (int position = 1; position <= kFieldSize; ++position) {
-      ClearLayerOrFree(KeyOnLine(document, axis, line, position), layer);
-    }
-  }
+  ForEachCell(axis, first, last, false, [&](int line, int position) {
+    ClearLayerOrFree(KeyOnLine(document, axis, line, position), layer);
+  });
 }
 
-void MoveLine(TVL2Document& document, Axis axis, int from, int to, int layer) {
-  for (int position = 1; position <= kFieldSize; ++position) {
-    MoveContent(KeyOnLine(document, axis, from, position), KeyOnLine(document, axis, to, position),
+// Moves the lines first to last by offset lines, the one nearest the destination first.
+void MoveLines(TVL2Document& document, Axis axis, int first, int last, int offset, int layer) {
+  ForEachCell(axis, first, last, offset > 0, [&](int line, int position) {
+    MoveContent(KeyOnLine(document, axis, line, position), KeyOnLine(document, axis, line + offset, position),
                 layer);
-  }
+  });
 }
 
 bool InsertLines(TVL2Document& document, Axis axis, int first, int count, int layer,
@@ -56,9 +81,7 @@ bool InsertLines(TVL2Document& document, Axis axis, int first, int count, int la
     // Every line from the first one inserted to the field's end may change.
     const StepGuard step(document, undoName, StepScope::KeysIn(Lines(axis, first, kFieldSize)));
     ClearLines(document, axis, firstLost, kFieldSize, layer);
-    for (int line = firstLost - 1; line >= first; --line) {
-      MoveLine(document, axis, line, line + count, layer);
-    }
+    MoveLines(document, axis, first, firstLost - 1, count, layer);
   }
   FinishEdit(document, DocumentNotification::Repaint);
   return true;
@@ -69,9 +92,7 @@ void DeleteLines(TVL2Document& document, Axis axis, int first, int count, int la
   {
     const StepGuard step(document, undoName, StepScope::KeysIn(Lines(axis, first, kFieldSize)));
     ClearLines(document, axis, first, first + count - 1, layer);
-    for (int line = first + count; line <= kFieldSize; ++line) {
-      MoveLine(document, axis, line, line - count, layer);
-    }
+    MoveLines(document, axis, first + count, kFieldSize, -count, layer);
   }
   FinishEdit(document, DocumentNotification::Repaint);
 }
