@@ -25,6 +25,16 @@ int ExitQtKey(uint8_t tabKeySetting) {
   return tabKeySetting < kKeys.size() ? kKeys[tabKeySetting] : 0;
 }
 
+// Qt names both Control keys alike; the desktop's key code (evdev + 8) tells the
+// left one (29) from the right one. A platform that gives no code accepts either.
+constexpr quint32 kLeftControlNativeCode = 29 + 8;
+
+bool IsExitKey(const QKeyEvent& event, uint8_t tabKeySetting) {
+  if (event.key() != ExitQtKey(tabKeySetting)) return false;
+  return event.key() != Qt::Key_Control || event.nativeScanCode() == 0 ||
+         event.nativeScanCode() == kLeftControlNativeCode;
+}
+
 bool IsMenuKey(const QKeyEvent& event) {
   return event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
 }
@@ -190,7 +200,7 @@ void TPortEdit::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
   } else if (IsMenuKey(*event)) {
     OpenMenu();
-  } else if (event->key() == ExitQtKey(settings_.Get(Setting::TabKey))) {
+  } else if (IsExitKey(*event, settings_.Get(Setting::TabKey))) {
     exitKeyDown_ = true;
   } else {
     QWidget::keyPressEvent(event);
@@ -199,7 +209,7 @@ void TPortEdit::keyPressEvent(QKeyEvent* event) {
 
 void TPortEdit::keyReleaseEvent(QKeyEvent* event) {
   const bool exit = source_.FromPort() && !event->isAutoRepeat() && exitKeyDown_ &&
-                    event->key() == ExitQtKey(settings_.Get(Setting::TabKey));
+                    IsExitKey(*event, settings_.Get(Setting::TabKey));
   if (!exit) {
     QWidget::keyReleaseEvent(event);
     return;

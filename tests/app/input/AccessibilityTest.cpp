@@ -59,9 +59,11 @@ void TapKey(QWidget* target, int qtKey, int evdev, Qt::KeyboardModifiers modifie
 
 constexpr int kEvdevEsc = 1;
 constexpr int kEvdevTab = 15;
+constexpr int kEvdevLeftControl = 29;
 constexpr int kEvdevA = 30;
 constexpr int kEvdevLeftShift = 42;
 constexpr int kEvdevF10 = 68;
+constexpr int kEvdevRightControl = 97;
 
 // Triggers the action captioned text in the pop-up menu that opens next.
 void InNextMenu(const QString& text) {
@@ -169,7 +171,8 @@ class AccessibilityTest : public test::MainWindowFixture {
   }
 
   // A line that records a port leaves the desktop's keys alone: Tab moves on, the
-  // exit key leaves, and the line says where its keys come from.
+  // exit key leaves (the left Control only, when that is the exit key), and the
+  // line says where its keys come from.
   void LineOnAPortLeavesByTabOrTheExitKey() {
     SilentPort port;
     auto slot = std::make_shared<PortHandle::Slot>();
@@ -187,6 +190,11 @@ class AccessibilityTest : public test::MainWindowFixture {
     QVERIFY(QWidget::keyboardGrabber() == nullptr);
     TapKey(line, Qt::Key_Escape, kEvdevEsc);
     QCOMPARE(exits.size(), 1);
+    settings_.Set(Setting::TabKey, 4);  // left Control: the right one is not the way out
+    TapKey(line, Qt::Key_Control, kEvdevRightControl);
+    QCOMPARE(exits.size(), 1);
+    TapKey(line, Qt::Key_Control, kEvdevLeftControl);
+    QCOMPARE(exits.size(), 2);
     SendKey(line, QEvent::KeyPress, Qt::Key_Tab, kEvdevTab);
     QVERIFY(next->hasFocus());
     QVERIFY(!line->Capturing());
