@@ -286,7 +286,7 @@ int main(int argc, char** argv) {
   TfmParameters& parameters = main.Parameters();
   for (int page = 0; page < 4; ++page) {
     WhenShown(parameters, QDir(out).filePath(QString("parameters_page%1.png").arg(page)));
-    parameters.Exec(page);
+    main.ShowParameters(page);  // as the menu opens it: with the port list filled
   }
   SupportedDevicesDialog& devices = main.SupportedDevices();
   WhenShown(devices, QDir(out).filePath("supported_devices.png"));
