@@ -197,6 +197,7 @@ size_t TConvert::Scan(std::string_view text) {
   uint32_t& column = levels_[depth - 1].Column;
   while (at < text.size() && !Failed() && includeDepth_ == depth) {
     if (state_ == LexState::BetweenCommands) {
+      at += TakeKeyNames(text.substr(at));
       // Blanks up to the next command, the most frequent way between two.
       size_t next = at;
       while (next < text.size() && (text[next] == ' ' || text[next] == '\t' || text[next] == '\r')) ++next;
@@ -289,6 +290,49 @@ size_t TConvert::TakeCommand(std::string_view text) {
     default:
       return 0;
   }
+}
+
+size_t TConvert::TakeKeyNames(std::string_view text) {
+  const Environment* inner = Innermost();
+  if (!inner || (inner->Kind != MtfCommandId::Down && inner->Kind != MtfCommandId::Up &&
+                 inner->Kind != MtfCommandId::Header && inner->Kind != MtfCommandId::Terminator)) {
+    return 0;
+  }
+  const size_t side = (inner->Kind == MtfCommandId::Down || inner->Kind == MtfCommandId::Header) ? 0 : 1;
+  std::array<std::string*, kLayerCount> targets{};
+  size_t targetCount = 0;
+  for (size_t layer = 0; layer < kLayerCount; ++layer) {
+    if (inner->Bytes[layer]) targets[targetCount++] = &keyInProgress_.Layers[layer].Macro[side];
+  }
+  const auto& inName = kActionsByByte[static_cast<size_t>(LexState::InName)];
+  const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  size_t taken = 0;
+  while (true) {
+    size_t slash = taken;
+    while (slash < text.size() && isBlank(text[slash])) ++slash;
+    if (slash == text.size() || text[slash] != '\\') break;
+    size_t end = slash + 1;
+    while (end < text.size() && inName[static_cast<unsigned char>(text[end])] == LexAction::Add) ++end;
+    if (end == slash + 1 || end == text.size() || !isBlank(text[end])) break;
+    const MtfCommand* command = FindMtfCommand(text.substr(slash + 1, end - slash - 1));
+    if (!command || command->Id != MtfCommandId::KeyName) break;
+    const std::string& stroke = Strokes()[static_cast<size_t>(command->KeyIndex)];
+    bool fits = true;
+    for (size_t i = 0; i < targetCount; ++i) fits = fits && targets[i]->size() + stroke.size() <= kMaxSequenceLength;
+    if (!fits) break;  // the general path reports the overflow
+    for (size_t i = 0; i < targetCount; ++i) targets[i]->append(stroke);
+    taken = end + 1;
+  }
+  if (taken == 0) return 0;
+  // As the last name's begin, TakeCommand and Execute leave it.
+  text_.clear();
+  modifier_ = Modifier::None;
+  savedPresent_ = true;
+  savedModifier_ = Modifier::None;
+  parameterCount_ = 0;
+  lastCommand_ = MtfCommandId::KeyName;
+  levels_[includeDepth_ - 1].Column += static_cast<uint32_t>(taken);
+  return taken;
 }
 
 size_t TConvert::TakeRun(std::string_view text) {

@@ -122,6 +122,11 @@ class TConvert {
   // many characters, having done what Step would do with each. 0 leaves the text
   // to Step: a name or list the text does not finish, a line feed, anything rarer.
   size_t TakeCommand(std::string_view text);
+  // Between commands inside a sequence: the plain key names at the front of the
+  // text (blanks, "\", a name, a blank), appended at once; returns how many
+  // characters, having done what TakeCommand and Execute would do with them.
+  // Anything else is left to them, from where this stopped.
+  size_t TakeKeyNames(std::string_view text);
   void Step(char c);
   // Takes the characters at the front of the text that the present state only
   // adds to the token or skips, all of one kind, and returns how many; Step

@@ -337,6 +337,13 @@ const std::vector<std::string>& PieceTexts() {
       "\\(1)",
       "\\key(1,1,0){\\down{\\a}\\up{\\b}}}",
       "\\mcreader(1,2){\\header(1){\\a}\\terminator(2){\\b}\\lrc}\\key(5,5,0){\\down{\\a(3)}}",
+      // Runs of plain names, ended every way, and one that outgrows its sequence.
+      "\\key(1,1,0){\\up(1,3){\\a \\b\t\\c\r\\d %x% \\e \\wait \\f \\_g \\h}\\down{ \\a \\b}}",
+      "\\key(1,1,0){\\down(0,2){" + [] {
+        std::string names;
+        for (int i = 0; i < 86; ++i) names += "\\a ";
+        return names;
+      }() + "}}",
   };
   return texts;
 }
