@@ -152,6 +152,17 @@ bool IsSelectionCommand(MtfCommandId id) {
          id == MtfCommandId::Header || id == MtfCommandId::Terminator;
 }
 
+// The environments key names, \wait and \text append to.
+bool IsSequenceEnvironment(MtfCommandId id) {
+  return id == MtfCommandId::Down || id == MtfCommandId::Up || id == MtfCommandId::Header ||
+         id == MtfCommandId::Terminator;
+}
+
+// Which of a key's two sequences such an environment fills: press (0) or release (1).
+size_t SequenceSide(MtfCommandId id) {
+  return (id == MtfCommandId::Down || id == MtfCommandId::Header) ? 0 : 1;
+}
+
 bool OpensEnvironment(MtfCommandId id) {
   return id == MtfCommandId::Key || id == MtfCommandId::McReader || id == MtfCommandId::Down ||
          id == MtfCommandId::Up || id == MtfCommandId::Header || id == MtfCommandId::Terminator;
@@ -294,11 +305,8 @@ size_t TConvert::TakeCommand(std::string_view text) {
 
 size_t TConvert::TakeKeyNames(std::string_view text) {
   const Environment* inner = Innermost();
-  if (!inner || (inner->Kind != MtfCommandId::Down && inner->Kind != MtfCommandId::Up &&
-                 inner->Kind != MtfCommandId::Header && inner->Kind != MtfCommandId::Terminator)) {
-    return 0;
-  }
-  const size_t side = (inner->Kind == MtfCommandId::Down || inner->Kind == MtfCommandId::Header) ? 0 : 1;
+  if (!inner || !IsSequenceEnvironment(inner->Kind)) return 0;
+  const size_t side = SequenceSide(inner->Kind);
   std::array<std::string*, kLayerCount> targets{};
   size_t targetCount = 0;
   for (size_t layer = 0; layer < kLayerCount; ++layer) {
@@ -630,10 +638,7 @@ bool TConvert::CheckPlacement(MtfCommandId id) {
       }
       break;
     case MtfCommandId::KeyName: case MtfCommandId::Wait: case MtfCommandId::Text:
-      if (!inner || (kind != MtfCommandId::Down && kind != MtfCommandId::Up &&
-                     kind != MtfCommandId::Header && kind != MtfCommandId::Terminator)) {
-        SetError(63, kMtfOnlyInSequence);
-      }
+      if (!inner || !IsSequenceEnvironment(kind)) SetError(63, kMtfOnlyInSequence);
       break;
     case MtfCommandId::Include: case MtfCommandId::Label: case MtfCommandId::Ref:
       break;
@@ -835,7 +840,7 @@ void TConvert::AppendKeyName(int keyIndex, Modifier modifier, int repeat) {
 // whole append when one of them would grow beyond 255 bytes.
 void TConvert::Append(std::string_view bytes, int repeat) {
   const Environment& inner = *Innermost();
-  const size_t side = (inner.Kind == MtfCommandId::Down || inner.Kind == MtfCommandId::Header) ? 0 : 1;
+  const size_t side = SequenceSide(inner.Kind);
   const size_t added = bytes.size() * static_cast<size_t>(repeat);
   for (size_t layer = 0; layer < kLayerCount; ++layer) {
     if (inner.Bytes[layer] && keyInProgress_.Layers[layer].Macro[side].size() + added > kMaxSequenceLength) {
